@@ -1,0 +1,13 @@
+#pragma once
+// Replaces a file whole or not at all: the bytes go to a temporary file in the same directory,
+// which is flushed, closed and renamed over the target. A crash or a full disk in the middle
+// leaves the previous file as it was; a failure removes the temporary file.
+
+#include <string>
+#include <string_view>
+
+// Returns true when `path` now holds exactly `bytes`.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Reads a whole file; returns false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);

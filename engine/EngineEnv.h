@@ -1,0 +1,23 @@
+#pragma once
+// What the study engine needs from outside the standard library: a modal message, the tick
+// count that seeds the random orders, and the calendar clock of the usage record. The program
+// passes its platform's implementation; tools and tests pass their own. The caller owns the
+// object, which must outlive every engine object it is given to.
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+class EngineEnv {
+public:
+    enum class Icon { None, Error };
+
+    virtual ~EngineEnv() = default;
+
+    // Shows `text` under `caption` with an OK button and returns once it was dismissed.
+    virtual void ShowMessage(const std::string& text, const std::string& caption, Icon icon) = 0;
+    // Milliseconds since system start, wrapping at 2^32.
+    virtual uint32_t GetTickCount() = 0;
+    // Calendar time in whole seconds.
+    virtual std::time_t Now() = 0;
+};

@@ -1,0 +1,43 @@
+#pragma once
+// A first-in first-out queue of word entries that loads itself from and saves itself to a
+// list file: a count line ("%d\n"), then one "%u\t%d\n" line (word index, counter) per entry
+// from head to tail. Reading follows scanf's rules, so any run of white space separates the
+// numbers and LF and CR LF files read alike.
+
+#include <cstdint>
+#include <list>
+#include <string>
+
+#include "engine/ListRec.h"
+
+class CWordList {
+public:
+    CWordList() = default;
+    virtual ~CWordList() = default;
+
+    // Stores a copy at the tail (atTail) or at the head; returns the count afterwards.
+    int Add(CListRec entry, bool atTail);
+    // Copies the head into `entry` and removes it; returns the count afterwards, or -1 (and
+    // leaves `entry` alone) when the queue is empty.
+    int RemoveHead(CListRec& entry);
+    int GetCount() const { return static_cast<int>(m_list.size()); }
+
+    // Appends the file's entries at the tail. Returns the file's count, 0 when the file cannot
+    // be opened (the queue unchanged), -1 for a null or empty name. Fewer pairs than the count
+    // give (0, 0) entries; entries appended are capped at the file's size in bytes.
+    int LoadFile(const char* name);
+    // Replaces the file atomically; returns 1 when it was written, 0 otherwise.
+    int SaveFile(const char* name);
+
+    const std::string& GetFileName() const { return m_fileName; }
+    const std::list<CListRec>& Entries() const { return m_list; }
+    // Drops every entry for which `drop(entry)` is true; keeps the order of the others.
+    template <typename Pred>
+    void RemoveIf(Pred drop) {
+        m_list.remove_if(drop);
+    }
+
+private:
+    std::list<CListRec> m_list;
+    std::string m_fileName;
+};
