@@ -1,0 +1,41 @@
+#pragma once
+// The usage clock: a stopwatch on the calendar clock that accumulates the seconds of study in
+// this run and over all runs, the total kept in "session/Time.txt" as "%.1f". Destruction
+// saves the total once more.
+
+#include <cstdint>
+#include <ctime>
+
+class EngineEnv;
+
+class CTimeWordRecord {
+public:
+    static constexpr const char* kFileName = "session/Time.txt";
+
+    // `env` supplies the calendar clock and must outlive the record.
+    explicit CTimeWordRecord(EngineEnv& env);
+    virtual ~CTimeWordRecord();
+    CTimeWordRecord(const CTimeWordRecord&) = delete;
+    CTimeWordRecord& operator=(const CTimeWordRecord&) = delete;
+
+    // Replaces the total with the file's number when the file starts with one.
+    void Load();
+    // Brings the totals up to date and writes the total; a running stopwatch keeps running.
+    void Save();
+    void Start();
+    void Stop();
+    // While running, adds the time since the last update to both accumulators.
+    void Update();
+    // Whole seconds, the fraction dropped.
+    int32_t GetRunTime();
+    int32_t GetTotalTime();
+
+    bool IsRunning() const { return m_running != 0; }
+
+private:
+    EngineEnv& m_env;
+    int32_t m_running = 0;
+    double m_runTime = 0.0;
+    double m_totalTime = 0.0;
+    std::time_t m_startTime = 0;
+};

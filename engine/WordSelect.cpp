@@ -1,0 +1,162 @@
+#include "engine/WordSelect.h"
+
+#include <cstring>
+#include <string>
+
+#include "engine/AtomicFile.h"
+
+namespace {
+
+void PutLE32(char* at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) at[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+uint32_t GetLE32(const char* at) {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(static_cast<uint8_t>(at[i])) << (8 * i);
+    return value;
+}
+
+// One round of the schedule; kEitherLearning takes the learning list while it has words and
+// the to-be-viewed list after that.
+constexpr int32_t kEitherLearning = -1;
+constexpr int32_t kRound[] = {LIST_MISTAKEN,    LIST_UNSURE,      LIST_NEW,
+                              kEitherLearning,  LIST_MISTAKEN,    LIST_NEW,
+                              kEitherLearning,  LIST_MISTAKEN,    LIST_UNSURE,
+                              kEitherLearning};
+
+}  // namespace
+
+CWordSelect::CWordSelect(EngineEnv& env) : m_env(env), m_state(env), m_reader(env) {}
+
+void CWordSelect::Init(int32_t& listId, CListRec& entry) {
+    m_reader.Open(kListName);
+    const int32_t n = m_reader.GetCount();
+    m_studyPossible = n > 0;
+    if (m_studyPossible) {
+        m_state.Load(n, static_cast<int32_t>(n * 0.05));
+        ReadCurrWord();
+    }
+    listId = m_currentList;
+    entry.m_counter = m_current.m_counter;
+    entry.m_wordIndex = m_current.m_wordIndex;
+    m_reader.GetRecord(static_cast<int32_t>(m_current.m_wordIndex));
+}
+
+bool CWordSelect::GetNextWord(int32_t& listId, CListRec& entry) {
+    bool result = true;
+    if (m_current.m_wordIndex != NO_WORD) {
+        listId = m_currentList;
+        entry = m_current;
+    } else {
+        listId = NextListId();
+        if (!m_studyPossible) {
+            result = false;
+        } else if (!m_state.TakeWord(listId, entry)) {
+            m_state.MaintainList(NO_WORD);
+            listId = LIST_TOBEVIEWED;
+            result = m_state.TakeWord(listId, entry);
+        }
+        if (!m_studyPossible) listId = LIST_TOBEVIEWED;
+        m_currentList = listId;
+        m_current = entry;
+        ++m_viewedCount;
+    }
+    m_reader.GetRecord(static_cast<int32_t>(entry.m_wordIndex));
+    WriteCurrWord();
+    return result;
+}
+
+int32_t CWordSelect::NextListId() {
+    if (m_schedule.empty()) BuildSchedule();
+    if (m_schedule.empty()) return LIST_TOBEVIEWED;
+    const int32_t id = m_schedule.front();
+    m_schedule.pop_front();
+    return id;
+}
+
+void CWordSelect::BuildSchedule() {
+    int32_t counts[5] = {m_state.GetToBeViewed().GetCount(), m_state.GetUnsure().GetCount(),
+                         m_state.GetMistaken().GetCount(), m_state.GetNew().GetCount(),
+                         m_state.GetLearning().GetCount()};
+    const int32_t trouble = counts[LIST_MISTAKEN] + counts[LIST_UNSURE] + counts[LIST_NEW];
+    // Hysteresis: fresh words stop once the trouble count rises above 30 and come back only
+    // after it has fallen under 15.
+    if (trouble > 30) {
+        m_troubleLimit = 15;
+    } else if (trouble < 15) {
+        m_troubleLimit = 30;
+    }
+    auto slot = [&](int32_t id) {
+        if (counts[id] <= 0) return;
+        m_schedule.push_back(id);
+        --counts[id];
+    };
+    for (int round = 0; round < kScheduleRounds; ++round) {
+        if (trouble < m_troubleLimit) {
+            slot(LIST_TOBEVIEWED);
+            slot(LIST_TOBEVIEWED);
+        }
+        for (int32_t id : kRound) {
+            if (id == kEitherLearning) id = counts[LIST_LEARNING] > 0 ? LIST_LEARNING : LIST_TOBEVIEWED;
+            slot(id);
+        }
+    }
+}
+
+bool CWordSelect::RecordJudgement(int32_t judgement) {
+    // With no word on screen there is nothing to place: the no-word mark must never become
+    // a list entry.
+    if (m_current.m_wordIndex == NO_WORD) return true;
+    const bool placed = m_state.ApplyJudgement(m_currentList, m_current, judgement);
+    m_current.m_wordIndex = NO_WORD;
+    WriteCurrWord();
+    return placed;
+}
+
+void CWordSelect::Save() {
+    if (!m_studyPossible) return;
+    WriteCurrWord();
+    m_state.MaintainList(m_current.m_wordIndex);
+    m_state.SaveAll();
+}
+
+void CWordSelect::WriteCurrWord() {
+    if (!m_studyPossible) return;
+    char bytes[kCurrWordSize];
+    PutLE32(bytes, static_cast<uint32_t>(m_currentList));
+    PutLE32(bytes + 4, 0);
+    PutLE32(bytes + 8, static_cast<uint32_t>(m_current.m_counter));
+    PutLE32(bytes + 12, m_current.m_wordIndex);
+    PutLE32(bytes + 16, static_cast<uint32_t>(m_viewedCount));
+    WriteFileAtomically(kCurrWordFile, std::string_view(bytes, sizeof bytes));
+}
+
+void CWordSelect::ReadCurrWord() {
+    m_current.m_wordIndex = NO_WORD;
+    std::string file;
+    if (!ReadWholeFile(kCurrWordFile, file)) return;
+    // A short file fills the fields it covers, byte by byte in file order; the rest keep
+    // their start values.
+    char bytes[kCurrWordSize];
+    PutLE32(bytes, static_cast<uint32_t>(m_currentList));
+    PutLE32(bytes + 4, 0);
+    PutLE32(bytes + 8, static_cast<uint32_t>(m_current.m_counter));
+    PutLE32(bytes + 12, m_current.m_wordIndex);
+    PutLE32(bytes + 16, static_cast<uint32_t>(m_viewedCount));
+    std::memcpy(bytes, file.data(), file.size() < sizeof bytes ? file.size() : sizeof bytes);
+    m_currentList = static_cast<int32_t>(GetLE32(bytes));
+    m_current.m_counter = static_cast<int32_t>(GetLE32(bytes + 8));
+    m_current.m_wordIndex = GetLE32(bytes + 12);
+    m_viewedCount = static_cast<int32_t>(GetLE32(bytes + 16));
+
+    // A list id or word index this list cannot have means no current word; the viewed count
+    // is kept.
+    const uint32_t n = static_cast<uint32_t>(m_reader.GetCount());
+    const bool validList = m_currentList >= LIST_TOBEVIEWED && m_currentList <= LIST_LEARNING;
+    const bool validWord = m_current.m_wordIndex == NO_WORD || m_current.m_wordIndex <= n;
+    if (!validList || !validWord) {
+        m_currentList = LIST_TOBEVIEWED;
+        m_current.m_wordIndex = NO_WORD;
+    }
+}

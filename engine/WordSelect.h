@@ -1,0 +1,71 @@
+#pragma once
+// The study engine's front door: opens the word list and resumes the last session, decides
+// from which list the next word comes (a schedule that mixes the troubled lists with the
+// learning list and fresh words), records judgements, and remembers the word on screen in
+// "session/currWord.cfg" so that a restart shows it again.
+//
+// Current-word file, 20 bytes little-endian: list id, reserved, counter, word index
+// (NO_WORD when none), viewed count.
+
+#include <cstdint>
+#include <deque>
+
+#include "engine/GetWordRecord.h"
+#include "engine/ListRec.h"
+#include "engine/WordState.h"
+
+class EngineEnv;
+
+class CWordSelect {
+public:
+    static constexpr const char* kListName = "kelvo";
+    static constexpr const char* kCurrWordFile = "session/currWord.cfg";
+    static constexpr int kCurrWordSize = 4 + 4 + 4 + 4 + 4;
+    static constexpr int32_t kStartTroubleLimit = 10;
+    static constexpr int kScheduleRounds = 3;
+
+    // `env` must outlive the selector.
+    explicit CWordSelect(EngineEnv& env);
+    virtual ~CWordSelect() = default;
+    CWordSelect(const CWordSelect&) = delete;
+    CWordSelect& operator=(const CWordSelect&) = delete;
+
+    // Opens the word list, loads the session (or builds the first order) and the saved
+    // current word; hands out copies of the current word's list id and entry. With no word
+    // list, or an empty one, no study is possible and no session file is touched.
+    void Init(int32_t& listId, CListRec& entry);
+    // The word to show: the current one again, or the next one drawn by the schedule.
+    // False when no word could be found; `entry` then stays as the caller passed it.
+    bool GetNextWord(int32_t& listId, CListRec& entry);
+    // Places the current word by the judgement code and clears it; nothing when no word is
+    // current.
+    bool RecordJudgement(int32_t judgement);
+    // Writes the current word, maintains the lists and writes the session files.
+    void Save();
+
+    const char* GetWord() const { return m_reader.GetWord(); }
+    const char* GetDefinition() const { return m_reader.GetDefinition(); }
+    const CGetWordRecord& GetRecordReader() const { return m_reader; }
+    const CWordState& GetWordState() const { return m_state; }
+    int32_t GetViewedCount() const { return m_viewedCount; }
+    bool IsStudyPossible() const { return m_studyPossible; }
+    int32_t GetTroubleLimit() const { return m_troubleLimit; }
+    const std::deque<int32_t>& GetSchedule() const { return m_schedule; }
+    // Exposed for the schedule's own tests: fills the schedule from the current counts.
+    void BuildSchedule();
+
+private:
+    int32_t NextListId();
+    void WriteCurrWord();
+    void ReadCurrWord();
+
+    EngineEnv& m_env;
+    int32_t m_viewedCount = 0;
+    CListRec m_current{NO_WORD};
+    int32_t m_currentList = 0;
+    CWordState m_state;
+    CGetWordRecord m_reader;
+    int32_t m_troubleLimit = kStartTroubleLimit;
+    std::deque<int32_t> m_schedule;
+    bool m_studyPossible = false;
+};

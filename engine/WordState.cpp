@@ -1,0 +1,232 @@
+#include "engine/WordState.h"
+
+#include <cstdio>
+#include <new>
+#include <random>
+#include <string>
+
+#include "engine/AtomicFile.h"
+#include "engine/EngineEnv.h"
+#include "engine/TextScanner.h"
+
+namespace {
+
+bool CanOpenForReading(const char* path) {
+    std::FILE* file = std::fopen(path, "r");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
+}
+
+// Adds one to a counter read from a file, which may already stand at the top of the range.
+int32_t Increment(int32_t counter) { return counter == INT32_MAX ? counter : counter + 1; }
+
+}  // namespace
+
+CWordState::CWordState(EngineEnv& env) : m_env(env) {}
+
+bool CWordState::Load(int32_t total, int32_t reviewSize) {
+    if (total > 0) m_totalWords = total;
+    if (reviewSize > 0) m_reviewSize = reviewSize;
+
+    std::string text;
+    if (ReadWholeFile(kWordsLearnedFile, text)) {
+        int32_t learned = 0;
+        if (TextScanner(text).ScanInt(learned)) m_wordsLearned = learned;
+    }
+
+    // The to-be-viewed file alone decides whether a session exists.
+    if (CanOpenForReading(kToBeViewedFile)) {
+        m_unsure.LoadFile(kUnsureFile);
+        m_mistaken.LoadFile(kMistakenFile);
+        m_new.LoadFile(kNewFile);
+        m_learning.LoadFile(kLearningFile);
+        m_toBeViewed.LoadFile(kToBeViewedFile);
+        m_known.LoadFile(kKnownFile);
+        DropOutOfRange();
+    } else {
+        GenerateToBeViewed();
+    }
+    return true;
+}
+
+void CWordState::DropOutOfRange() {
+    // Entries left from a longer word list, or damaged lines read as (0, 0), name no word of
+    // this list; the next maintenance puts any word lost that way back. In a list of 65535
+    // words or more, word 65535 cannot be told from the no-word mark and is left out.
+    const uint32_t n = static_cast<uint32_t>(m_totalWords);
+    auto outside = [n](const CListRec& e) {
+        return e.m_wordIndex < 1 || e.m_wordIndex > n || e.m_wordIndex == NO_WORD;
+    };
+    for (CWordList* list : {&m_unsure, &m_mistaken, &m_new, &m_learning, &m_toBeViewed, &m_known})
+        list->RemoveIf(outside);
+}
+
+bool CWordState::SaveAll() {
+    m_toBeViewed.SaveFile(kToBeViewedFile);
+    m_unsure.SaveFile(kUnsureFile);
+    m_mistaken.SaveFile(kMistakenFile);
+    m_new.SaveFile(kNewFile);
+    m_learning.SaveFile(kLearningFile);
+    m_known.SaveFile(kKnownFile);
+    WriteFileAtomically(kWordsLearnedFile, std::to_string(m_wordsLearned));
+    return true;
+}
+
+std::unique_ptr<int32_t[]> CWordState::RandomPermutation(int32_t k) {
+    if (k < 0) k = 0;
+    const uint32_t seed = m_env.GetTickCount();
+    if (k > kMaxDrawCount) return ShufflePermutation(seed, k);
+    m_random.Seed(seed);
+    return DrawPermutation(m_random, k);
+}
+
+std::unique_ptr<int32_t[]> CWordState::DrawPermutation(ClassicRandom& random, int32_t k) {
+    std::unique_ptr<int32_t[]> result(new (std::nothrow) int32_t[k]());
+    // Which values are already drawn: the same answer as scanning the filled part, in
+    // constant time.
+    std::unique_ptr<bool[]> drawn(new (std::nothrow) bool[k + 1]());
+    if (!result || !drawn) return nullptr;
+    int32_t filled = 0;
+    while (filled < k) {
+        const int r = random.Next();
+        const auto v = static_cast<int32_t>(static_cast<double>(r) * k / ClassicRandom::kMax + 0.5);
+        if (v == 0 || drawn[v]) continue;
+        drawn[v] = true;
+        result[filled++] = v;
+    }
+    return result;
+}
+
+std::unique_ptr<int32_t[]> CWordState::ShufflePermutation(uint32_t seed, int32_t k) {
+    std::unique_ptr<int32_t[]> result(new (std::nothrow) int32_t[k]);
+    if (!result) return nullptr;
+    for (int32_t i = 0; i < k; ++i) result[i] = i + 1;
+    std::mt19937 engine(seed);
+    for (int32_t i = k - 1; i > 0; --i) {
+        std::uniform_int_distribution<int32_t> pick(0, i);
+        std::swap(result[i], result[pick(engine)]);
+    }
+    return result;
+}
+
+bool CWordState::GenerateToBeViewed() {
+    bool randomOrder = true;
+    if (auto order = RandomPermutation(m_totalWords)) {
+        for (int32_t i = 0; i < m_totalWords; ++i) {
+            if (static_cast<uint32_t>(order[i]) != NO_WORD)
+                m_toBeViewed.Add(CListRec(static_cast<uint32_t>(order[i])), true);
+        }
+    } else {
+        m_env.ShowMessage("Failed to generate random list", "Word State", EngineEnv::Icon::None);
+        for (int32_t i = 1; i <= m_totalWords; ++i) {
+            if (static_cast<uint32_t>(i) != NO_WORD)
+                m_toBeViewed.Add(CListRec(static_cast<uint32_t>(i)), true);
+        }
+        randomOrder = false;
+    }
+    m_toBeViewed.SaveFile(kToBeViewedFile);
+    return randomOrder;
+}
+
+CWordList* CWordState::ListById(int32_t listId) {
+    switch (listId) {
+        case LIST_UNSURE:
+            return &m_unsure;
+        case LIST_MISTAKEN:
+            return &m_mistaken;
+        case LIST_NEW:
+            return &m_new;
+        case LIST_LEARNING:
+            return &m_learning;
+        default:
+            return &m_toBeViewed;
+    }
+}
+
+bool CWordState::TakeWord(int32_t listId, CListRec& entry) {
+    CWordList* list = ListById(listId);
+    if (list == &m_toBeViewed) RefillToBeViewed();
+    return list->RemoveHead(entry) >= 0;
+}
+
+void CWordState::RefillToBeViewed() {
+    if (m_toBeViewed.GetCount() > m_reviewSize) return;
+    CListRec taken[kRecycleCount];
+    int k = 0;
+    while (k < kRecycleCount && m_known.RemoveHead(taken[k]) >= 0) ++k;
+    if (auto order = RandomPermutation(k)) {
+        for (int i = 0; i < k; ++i) {
+            const CListRec& entry = taken[order[i] - 1];
+            if (entry.m_wordIndex != NO_WORD) m_toBeViewed.Add(entry, true);
+        }
+    } else {
+        for (int i = 0; i < k; ++i) m_toBeViewed.Add(taken[i], true);
+    }
+}
+
+bool CWordState::ApplyJudgement(int32_t listId, CListRec entry, int32_t judgement) {
+    // A run of JUDGE_KNEW in a troubled list counts up to its promotion limit; every other
+    // answer restarts the count in the list the table gives.
+    auto knewIn = [&](CWordList& stay, int32_t limit) {
+        entry.m_counter = Increment(entry.m_counter);
+        (entry.m_counter >= limit ? m_learning : stay).Add(entry, true);
+    };
+    auto moveTo = [&](CWordList& target) {
+        entry.m_counter = 0;
+        target.Add(entry, true);
+    };
+
+    if (listId == LIST_UNSURE) {
+        if (judgement == JUDGE_KNEW) {
+            knewIn(m_unsure, kUnsureToLearning);
+        } else if (judgement == JUDGE_MISTAKEN || judgement == JUDGE_DONTKNOW) {
+            moveTo(m_mistaken);
+        } else {
+            moveTo(m_unsure);
+        }
+    } else if (listId == LIST_MISTAKEN) {
+        if (judgement == JUDGE_KNEW) {
+            knewIn(m_mistaken, kMistakenToLearning);
+        } else {
+            moveTo(m_mistaken);
+        }
+    } else if (listId == LIST_NEW && judgement == JUDGE_KNEW) {
+        knewIn(m_new, kNewToLearning);
+    } else if (judgement == JUDGE_KNEW) {
+        // From the learning list the word counts as learned; straight from the to-be-viewed
+        // list it was known all along.
+        if (listId == LIST_LEARNING) ++m_wordsLearned;
+        moveTo(m_known);
+    } else if (judgement == JUDGE_MISTAKEN) {
+        moveTo(m_mistaken);
+    } else if (judgement == JUDGE_NOTSURE) {
+        moveTo(m_unsure);
+    } else {
+        moveTo(m_new);
+    }
+    return true;
+}
+
+void CWordState::MaintainList(uint32_t currentIndex) {
+    const uint32_t n = static_cast<uint32_t>(m_totalWords);
+    // table[i] is nonzero once word i has a place (or is the current word).
+    std::unique_ptr<int32_t[]> table(new (std::nothrow) int32_t[n + 1]());
+    if (!table) return;
+    if (currentIndex != NO_WORD && currentIndex <= n) table[currentIndex] = 1;
+
+    for (CWordList* list : {&m_mistaken, &m_unsure, &m_new, &m_learning, &m_toBeViewed, &m_known}) {
+        CListRec entry;
+        for (int count = list->GetCount(); count > 0; --count) {
+            list->RemoveHead(entry);
+            if (entry.m_wordIndex > n || table[entry.m_wordIndex] != 0) continue;
+            table[entry.m_wordIndex] = static_cast<int32_t>(entry.m_wordIndex);
+            list->Add(entry, true);
+        }
+    }
+    if (table[0] != 0)
+        m_env.ShowMessage("[0] != 0", "Maintain List", EngineEnv::Icon::None);
+    for (uint32_t pos = 1; pos <= n; ++pos) {
+        if (table[pos] == 0 && pos != NO_WORD) m_toBeViewed.Add(CListRec(pos), false);
+    }
+}

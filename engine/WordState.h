@@ -1,0 +1,104 @@
+#pragma once
+// The learning state of every word: six queues of word entries (to be viewed, unsure,
+// mistaken, new, learning, known), the words-learned count, the moves a judgement causes and
+// the maintenance that repairs the queues before they are saved. Every word index 1..n stands
+// in exactly one queue after a first-run generation and after every maintenance, except the
+// word on screen, which stands in none.
+
+#include <cstdint>
+#include <memory>
+
+#include "engine/ClassicRandom.h"
+#include "engine/WordList.h"
+
+class EngineEnv;
+
+// List ids; the known list has none, since no word is drawn from it directly.
+constexpr int32_t LIST_TOBEVIEWED = 0;
+constexpr int32_t LIST_UNSURE = 1;
+constexpr int32_t LIST_MISTAKEN = 2;
+constexpr int32_t LIST_NEW = 3;
+constexpr int32_t LIST_LEARNING = 4;
+
+// Judgement codes made by the answer flow from the two presses.
+constexpr int32_t JUDGE_KNEW = 0;
+constexpr int32_t JUDGE_MISTAKEN = 1;
+constexpr int32_t JUDGE_DONTKNOW = 2;
+constexpr int32_t JUDGE_NOTSURE = 3;
+
+class CWordState {
+public:
+    static constexpr const char* kToBeViewedFile = "session/tobeviewed.txt";
+    static constexpr const char* kUnsureFile = "session/unsure.txt";
+    static constexpr const char* kMistakenFile = "session/mistaken.txt";
+    static constexpr const char* kNewFile = "session/new.txt";
+    static constexpr const char* kLearningFile = "session/learning.txt";
+    static constexpr const char* kKnownFile = "session/known.txt";
+    static constexpr const char* kWordsLearnedFile = "session/WordsLearned.txt";
+
+    static constexpr int32_t kDefaultTotalWords = 65535;
+    static constexpr int32_t kDefaultReviewSize = 20;
+    // Known words recycled into the to-be-viewed list at one time.
+    static constexpr int kRecycleCount = 20;
+    // Consecutive JUDGE_KNEW answers that promote a word to the learning list.
+    static constexpr int32_t kUnsureToLearning = 3;
+    static constexpr int32_t kMistakenToLearning = 5;
+    static constexpr int32_t kNewToLearning = 4;
+    // The largest count the 15-bit draw of RandomPermutation can complete.
+    static constexpr int32_t kMaxDrawCount = ClassicRandom::kMax;
+
+    // `env` supplies the tick count and the messages and must outlive the state.
+    explicit CWordState(EngineEnv& env);
+    virtual ~CWordState() = default;
+    CWordState(const CWordState&) = delete;
+    CWordState& operator=(const CWordState&) = delete;
+
+    // Reads the session files, or on a first run (no to-be-viewed file) builds the random
+    // order of 1..total and writes it. Entries outside 1..total are dropped.
+    bool Load(int32_t total, int32_t reviewSize);
+    // Writes the six list files and the words-learned file.
+    bool SaveAll();
+    int32_t GetWordsLearned() const { return m_wordsLearned; }
+
+    // The numbers 1..k in the order drawn from the tick-seeded generator, or null when the
+    // array cannot be allocated. Counts beyond kMaxDrawCount get a uniform shuffle instead.
+    std::unique_ptr<int32_t[]> RandomPermutation(int32_t k);
+    bool GenerateToBeViewed();
+
+    // Removes the head of list `listId` into `entry`; false (entry untouched) when empty.
+    bool TakeWord(int32_t listId, CListRec& entry);
+    // Recycles up to 20 known words when the to-be-viewed list has run low.
+    void RefillToBeViewed();
+    // Places a judged word at the back of its next list.
+    bool ApplyJudgement(int32_t listId, CListRec entry, int32_t judgement);
+    // Removes duplicates and copies of the current word, and puts lost words back at the
+    // head of the to-be-viewed list.
+    void MaintainList(uint32_t currentIndex);
+
+    const CWordList& GetToBeViewed() const { return m_toBeViewed; }
+    const CWordList& GetUnsure() const { return m_unsure; }
+    const CWordList& GetMistaken() const { return m_mistaken; }
+    const CWordList& GetNew() const { return m_new; }
+    const CWordList& GetLearning() const { return m_learning; }
+    const CWordList& GetKnown() const { return m_known; }
+    int32_t GetTotalWords() const { return m_totalWords; }
+    int32_t GetReviewSize() const { return m_reviewSize; }
+
+private:
+    CWordList* ListById(int32_t listId);
+    void DropOutOfRange();
+    static std::unique_ptr<int32_t[]> DrawPermutation(ClassicRandom& random, int32_t k);
+    static std::unique_ptr<int32_t[]> ShufflePermutation(uint32_t seed, int32_t k);
+
+    EngineEnv& m_env;
+    CWordList m_unsure;
+    CWordList m_mistaken;
+    CWordList m_new;
+    CWordList m_learning;
+    CWordList m_toBeViewed;
+    CWordList m_known;
+    int32_t m_wordsLearned = 0;
+    int32_t m_reviewSize = kDefaultReviewSize;
+    int32_t m_totalWords = kDefaultTotalWords;
+    ClassicRandom m_random;
+};

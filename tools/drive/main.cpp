@@ -1,0 +1,150 @@
+// quibbix-drive runs the study engine exactly as the program does, without a window, in the
+// current working directory. Commands come one per line on standard input and are answered
+// at once on standard output, fields separated by one TAB:
+//   init, next, judge C, save, word, counts, dump
+// A message the engine raises is printed as "message<TAB>caption<TAB>text" and answered OK.
+// End of input ends the driver without a save, as a program ended without one.
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "engine/ConsoleEnv.h"
+#include "engine/WordSelect.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// The real clocks, or a fixed tick; messages go to standard output in line with the answers.
+class DriveEnv : public ConsoleEnv {
+public:
+    void FixTick(uint32_t tick) {
+        m_fixed = true;
+        m_tick = tick;
+    }
+    void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
+        std::printf("message\t%s\t%s\n", caption.c_str(), text.c_str());
+        std::fflush(stdout);
+    }
+    uint32_t GetTickCount() override { return m_fixed ? m_tick : ConsoleEnv::GetTickCount(); }
+
+private:
+    bool m_fixed = false;
+    uint32_t m_tick = 0;
+};
+
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "quibbix-drive: %s\n", what.c_str());
+    std::exit(kUsageError);
+}
+
+bool ParseNumber(const std::string& text, long long low, long long high, long long& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtoll(text.c_str(), &end, 10);
+    return errno == 0 && *end == '\0' && value >= low && value <= high &&
+           !std::isspace(static_cast<unsigned char>(text[0]));
+}
+
+void PrintList(const char* name, const CWordList& list) {
+    std::printf("dump\t%s\t%d", name, list.GetCount());
+    for (const CListRec& entry : list.Entries())
+        std::printf("\t%u:%d", entry.m_wordIndex, entry.m_counter);
+    std::printf("\n");
+}
+
+class Driver {
+public:
+    explicit Driver(DriveEnv& env) : m_select(env) {}
+
+    void Execute(const std::string& line) {
+        const size_t space = line.find(' ');
+        const std::string command = line.substr(0, space);
+        const bool hasArgument = space != std::string::npos;
+        if (command == "judge" && hasArgument) {
+            long long code = 0;
+            if (!ParseNumber(line.substr(space + 1), INT32_MIN, INT32_MAX, code))
+                Fail("malformed command: " + line);
+            std::printf("judge\t%d\n", m_select.RecordJudgement(static_cast<int32_t>(code)) ? 1 : 0);
+        } else if (hasArgument) {
+            Fail("unknown command: " + line);
+        } else if (command == "init") {
+            m_select.Init(m_listId, m_entry);
+            std::printf("init\t%d\t%d\t%u\n", m_listId, m_entry.m_counter, m_entry.m_wordIndex);
+        } else if (command == "next") {
+            // The window's own copy carries the no-word mark after every judgement.
+            m_entry.m_wordIndex = NO_WORD;
+            const bool found = m_select.GetNextWord(m_listId, m_entry);
+            std::printf("next\t%d\t%d\t%d\t%u\n", found ? 1 : 0, m_listId, m_entry.m_counter,
+                        m_entry.m_wordIndex);
+        } else if (command == "save") {
+            m_select.Save();
+            std::printf("save\n");
+        } else if (command == "word") {
+            std::printf("word\t%s\t%s\n", m_select.GetWord(), m_select.GetDefinition());
+        } else if (command == "counts") {
+            PrintCounts();
+        } else if (command == "dump") {
+            const CWordState& state = m_select.GetWordState();
+            PrintList("tobeviewed", state.GetToBeViewed());
+            PrintList("unsure", state.GetUnsure());
+            PrintList("mistaken", state.GetMistaken());
+            PrintList("new", state.GetNew());
+            PrintList("learning", state.GetLearning());
+            PrintList("known", state.GetKnown());
+        } else {
+            Fail("unknown command: " + line);
+        }
+        std::fflush(stdout);
+    }
+
+private:
+    void PrintCounts() {
+        const CWordState& state = m_select.GetWordState();
+        std::printf("counts\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\n", state.GetToBeViewed().GetCount(),
+                    state.GetUnsure().GetCount(), state.GetMistaken().GetCount(),
+                    state.GetNew().GetCount(), state.GetLearning().GetCount(),
+                    state.GetKnown().GetCount(), state.GetWordsLearned(),
+                    m_select.GetViewedCount(), m_select.GetRecordReader().GetCount());
+    }
+
+    CWordSelect m_select;
+    int32_t m_listId = 0;
+    CListRec m_entry{NO_WORD};
+};
+
+void ParseOptions(int argc, char** argv, DriveEnv& env) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--tick" && i + 1 < argc) {
+            long long tick = 0;
+            if (!ParseNumber(argv[++i], 0, UINT32_MAX, tick)) Fail("bad tick: " + std::string(argv[i]));
+            env.FixTick(static_cast<uint32_t>(tick));
+        } else if (option == "--help") {
+            std::printf("usage: quibbix-drive [--tick N] < commands\n");
+            std::exit(0);
+        } else {
+            Fail("unknown option: " + option + " (usage: quibbix-drive [--tick N])");
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    DriveEnv env;
+    ParseOptions(argc, argv, env);
+    Driver driver(env);
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        driver.Execute(line);
+    }
+    return 0;
+}
