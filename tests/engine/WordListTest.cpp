@@ -1,0 +1,122 @@
+#include "engine/WordList.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "tests/support/TempDir.h"
+
+namespace {
+
+std::vector<CListRec> EntriesOf(const CWordList& list) {
+    return {list.Entries().begin(), list.Entries().end()};
+}
+
+CListRec Entry(uint32_t index, int32_t counter) {
+    CListRec entry(index);
+    entry.m_counter = counter;
+    return entry;
+}
+
+class WordListTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    CWordList list;
+};
+
+TEST_F(WordListTest, Queue_AddsAtBothEndsAndRemovesFromHead) {
+    CListRec out = Entry(99, 9);
+    EXPECT_EQ(-1, list.RemoveHead(out));
+    EXPECT_EQ(Entry(99, 9), out);
+    EXPECT_EQ(1, list.Add(Entry(1, 0), true));
+    EXPECT_EQ(2, list.Add(Entry(2, 0), true));
+    EXPECT_EQ(3, list.Add(Entry(1, 5), false));
+    EXPECT_EQ(2, list.RemoveHead(out));
+    EXPECT_EQ(Entry(1, 5), out);
+}
+
+TEST_F(WordListTest, SaveFile_WritesCountThenEntryLines) {
+    EXPECT_EQ(1, list.SaveFile("empty.txt"));
+    EXPECT_EQ("0\n", ReadFile("empty.txt"));
+    list.Add(Entry(17, 0), true);
+    list.Add(Entry(5, 2), true);
+    list.Add(Entry(120, -1), true);
+    EXPECT_EQ(1, list.SaveFile("three.txt"));
+    EXPECT_EQ("3\n17\t0\n5\t2\n120\t-1\n", ReadFile("three.txt"));
+    EXPECT_EQ(3, list.GetCount());
+    EXPECT_EQ(0, list.SaveFile(nullptr));
+    EXPECT_EQ(0, list.SaveFile(""));
+}
+
+TEST_F(WordListTest, SaveThenLoad_KeepsEntriesAndOrder) {
+    for (uint32_t i = 1; i <= 50; ++i) list.Add(Entry(i * 7, static_cast<int32_t>(i % 4)), true);
+    ASSERT_EQ(1, list.SaveFile("round.txt"));
+    CWordList loaded;
+    EXPECT_EQ(50, loaded.LoadFile("round.txt"));
+    EXPECT_EQ(EntriesOf(list), EntriesOf(loaded));
+    EXPECT_EQ(1, loaded.SaveFile("again.txt"));
+    EXPECT_EQ(ReadFile("round.txt"), ReadFile("again.txt"));
+}
+
+struct LoadCase {
+    const char* name;
+    const char* file;
+    int result;
+    std::vector<CListRec> entries;
+};
+
+class WordListLoadTest : public ::testing::TestWithParam<LoadCase> {
+protected:
+    TempDir dir;
+};
+
+TEST_P(WordListLoadTest, LoadFile_FollowsScanRules) {
+    const LoadCase& c = GetParam();
+    WriteFile("list.txt", c.file);
+    CWordList list;
+    EXPECT_EQ(c.result, list.LoadFile("list.txt"));
+    EXPECT_EQ(c.entries, EntriesOf(list));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, WordListLoadTest,
+    ::testing::Values(
+        LoadCase{"Lf", "2\n4\t1\n9\t0\n", 2, {Entry(4, 1), Entry(9, 0)}},
+        LoadCase{"CrLf", "2\r\n4\t1\r\n9\t0\r\n", 2, {Entry(4, 1), Entry(9, 0)}},
+        LoadCase{"AnySpace", "  2 4 1\n\n 9\n0", 2, {Entry(4, 1), Entry(9, 0)}},
+        LoadCase{"FewerPairs", "3\n1\t2\n3\t4\n", 3, {Entry(1, 2), Entry(3, 4), Entry(0, 0)}},
+        LoadCase{"BadIndex", "3\n1\t2\nx\t1\n5\t5\n", 3, {Entry(1, 2), Entry(0, 0), Entry(0, 0)}},
+        LoadCase{"BadCounter", "2\n7\ty\n5\t5\n", 2, {Entry(7, 0), Entry(0, 0)}},
+        LoadCase{"Empty", "", 0, {}},
+        LoadCase{"Negative", "-4\n1\t1\n", -4, {}},
+        LoadCase{"NegativeIndexWraps", "1\n-1\t0\n", 1, {Entry(4294967295u, 0)}},
+        LoadCase{"HugeCountCapped", "2000000000\n1\t1\n", 2000000000,
+                 {Entry(1, 1), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0),
+                  Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0),
+                  Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0)}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(WordListTest, LoadFile_AppendsAfterExistingEntries) {
+    WriteFile("list.txt", "1\n30\t2\n");
+    list.Add(Entry(1, 0), true);
+    list.Add(Entry(2, 0), true);
+    EXPECT_EQ(1, list.LoadFile("list.txt"));
+    EXPECT_EQ((std::vector<CListRec>{Entry(1, 0), Entry(2, 0), Entry(30, 2)}), EntriesOf(list));
+    EXPECT_EQ(0, list.LoadFile("missing.txt"));
+    EXPECT_EQ(3, list.GetCount());
+    EXPECT_EQ(-1, list.LoadFile(""));
+    EXPECT_EQ(-1, list.LoadFile(nullptr));
+}
+
+TEST_F(WordListTest, SaveFile_ThatCannotComplete_LeavesOldFile) {
+    WriteFile("list.txt", "1\n5\t0\n");
+    // The temporary file cannot be created where a directory stands in its way.
+    std::filesystem::create_directory("list.txt.tmp");
+    list.Add(Entry(8, 1), true);
+    EXPECT_EQ(0, list.SaveFile("list.txt"));
+    EXPECT_EQ("1\n5\t0\n", ReadFile("list.txt"));
+    EXPECT_EQ(0, list.SaveFile("no-such-dir/list.txt"));
+}
+
+}  // namespace
