@@ -19,6 +19,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return ok;
 }
 
+bool OverwriteFixedSizeFile(const std::string& path, std::string_view bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    if (file) {
+        // Unbuffered, so the record goes to the file in one write.
+        std::setvbuf(file, nullptr, _IONBF, 0);
+        bool ok = std::fseek(file, 0, SEEK_END) == 0 &&
+                  std::ftell(file) == static_cast<long>(bytes.size()) &&
+                  std::fseek(file, 0, SEEK_SET) == 0 &&
+                  std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        ok = std::fclose(file) == 0 && ok;
+        if (ok) return true;
+    }
+    return WriteFileAtomically(path, bytes);
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;

@@ -129,7 +129,7 @@ void CWordSelect::WriteCurrWord() {
     PutLE32(bytes + 8, static_cast<uint32_t>(m_current.m_counter));
     PutLE32(bytes + 12, m_current.m_wordIndex);
     PutLE32(bytes + 16, static_cast<uint32_t>(m_viewedCount));
-    WriteFileAtomically(kCurrWordFile, std::string_view(bytes, sizeof bytes));
+    OverwriteFixedSizeFile(kCurrWordFile, std::string_view(bytes, sizeof bytes));
 }
 
 void CWordSelect::ReadCurrWord() {

@@ -165,6 +165,16 @@ TEST_F(WordSelectTest, EmptyLists_MaintenanceRestoresTheWords) {
     EXPECT_TRUE(Next());
 }
 
+TEST_F(WordSelectTest, ShortCurrWordFile_IsReplacedWhole) {
+    Start(20);
+    WriteFile("session/currWord.cfg", "garbage");
+    Restart();
+    ASSERT_TRUE(Next());
+    EXPECT_EQ(CurrWordBytes(0, 0, entry.m_wordIndex, 1), ReadFile("session/currWord.cfg"));
+    select->RecordJudgement(JUDGE_KNEW);
+    EXPECT_EQ(CurrWordBytes(0, 0, NO_WORD, 1), ReadFile("session/currWord.cfg"));
+}
+
 TEST_F(WordSelectTest, RecordJudgement_WithoutCurrentWord_PlacesNothing) {
     Start(20);
     EXPECT_TRUE(select->RecordJudgement(JUDGE_KNEW));

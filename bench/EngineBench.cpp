@@ -1,0 +1,215 @@
+// Figures for the engine's hot paths on a 32767-word list, each run in a scratch working
+// directory of its own.
+
+#include "engine/ClassicRandom.h"
+#include "engine/ConsoleEnv.h"
+#include "engine/GetWordRecord.h"
+#include "engine/WordList.h"
+#include "engine/WordSelect.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWords = 32767;
+
+// A quiet environment with a fixed tick, so that every run draws the same order.
+class BenchEnv : public ConsoleEnv {
+public:
+    void ShowMessage(const std::string&, const std::string&, Icon) override {}
+    uint32_t GetTickCount() override { return 4242; }
+};
+
+void WriteWordList(int count) {
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(count) * CGetWordRecord::kRecordSize);
+    for (int r = 0; r < count; ++r) {
+        std::string record(CGetWordRecord::kRecordSize, '\0');
+        const std::string word = "word" + std::to_string(r);
+        const std::string definition = "the definition of word number " + std::to_string(r);
+        record.replace(CGetWordRecord::kWordOffset, word.size(), word);
+        record.replace(CGetWordRecord::kDefinitionOffset, definition.size(), definition);
+        record.replace(CGetWordRecord::kRecordSize - 2, 2, "\r\n");
+        bytes += record;
+    }
+    std::FILE* file = std::fopen("list/kelvo.lst", "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+// Enters a fresh working directory with list/ and session/; leaves and removes it at the end.
+class Workspace {
+public:
+    Workspace() : m_previous(fs::current_path()) {
+        m_path =
+            fs::temp_directory_path() / ("quibbix-bench-" + std::to_string(std::random_device()()));
+        fs::create_directories(m_path / "list");
+        fs::create_directories(m_path / "session");
+        fs::current_path(m_path);
+    }
+    ~Workspace() {
+        fs::current_path(m_previous);
+        fs::remove_all(m_path);
+    }
+    void ClearSession() {
+        fs::remove_all("session");
+        fs::create_directory("session");
+    }
+
+private:
+    fs::path m_previous;
+    fs::path m_path;
+};
+
+// One random record read: a seek and a 238-byte read.
+void BM_GetRecord(benchmark::State& state) {
+    Workspace workspace;
+    WriteWordList(kWords);
+    BenchEnv env;
+    CGetWordRecord reader(env);
+    reader.Open("kelvo");
+    std::mt19937 random(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reader.GetRecord(static_cast<int32_t>(random() % kWords)));
+}
+BENCHMARK(BM_GetRecord);
+
+CWordList MakeList(int count) {
+    CWordList list;
+    for (int i = 1; i <= count; ++i) {
+        CListRec entry(static_cast<uint32_t>(i));
+        entry.m_counter = i % 5;
+        list.Add(entry, true);
+    }
+    return list;
+}
+
+// Writing a list file of 32767 entries, atomically replaced.
+void BM_SaveFile(benchmark::State& state) {
+    Workspace workspace;
+    CWordList list = MakeList(kWords);
+    for (auto _ : state) benchmark::DoNotOptimize(list.SaveFile("session/list.txt"));
+}
+BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
+
+// Reading a list file of 32767 entries into an empty queue.
+void BM_LoadFile(benchmark::State& state) {
+    Workspace workspace;
+    MakeList(kWords).SaveFile("session/list.txt");
+    for (auto _ : state) {
+        CWordList list;
+        benchmark::DoNotOptimize(list.LoadFile("session/list.txt"));
+    }
+}
+BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond);
+
+// A first run: the permutation of all words and the to-be-viewed file.
+void BM_FirstRunInit(benchmark::State& state) {
+    Workspace workspace;
+    WriteWordList(static_cast<int>(state.range(0)));
+    BenchEnv env;
+    for (auto _ : state) {
+        state.PauseTiming();
+        workspace.ClearSession();
+        auto select = std::make_unique<CWordSelect>(env);
+        int32_t listId = 0;
+        CListRec entry;
+        state.ResumeTiming();
+        select->Init(listId, entry);
+    }
+}
+BENCHMARK(BM_FirstRunInit)->Arg(4000)->Arg(kWords)->Unit(benchmark::kMillisecond);
+
+// The first-run draw as first written: every candidate scanned against the filled part.
+std::vector<int32_t> LiteralPermutation(int32_t k) {
+    ClassicRandom random;
+    random.Seed(4242);
+    std::vector<int32_t> result(static_cast<size_t>(k), 0);
+    int32_t filled = 0;
+    while (filled < k) {
+        const int r = random.Next();
+        const auto v = static_cast<int32_t>(static_cast<double>(r) * k / 32767 + 0.5);
+        if (v == 0) continue;
+        bool seen = false;
+        for (int32_t i = 0; i < filled && !seen; ++i) seen = result[i] == v;
+        if (!seen) result[filled++] = v;
+    }
+    return result;
+}
+
+void BM_LiteralPermutation(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LiteralPermutation(static_cast<int32_t>(state.range(0))));
+}
+BENCHMARK(BM_LiteralPermutation)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+// The speed-up of the table-based draw over the scanning one for the same k, as "ratio".
+void BM_PermutationRatio(benchmark::State& state) {
+    const auto k = static_cast<int32_t>(state.range(0));
+    BenchEnv env;
+    CWordState words(env);
+    double fastSeconds = 0;
+    double literalSeconds = 0;
+    for (auto _ : state) {
+        auto t0 = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(words.RandomPermutation(k));
+        auto t1 = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(LiteralPermutation(k));
+        auto t2 = std::chrono::steady_clock::now();
+        fastSeconds += std::chrono::duration<double>(t1 - t0).count();
+        literalSeconds += std::chrono::duration<double>(t2 - t1).count();
+    }
+    state.counters["ratio"] = literalSeconds / fastSeconds;
+}
+BENCHMARK(BM_PermutationRatio)->Arg(4000)->Arg(12000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// One study step: draw the next word and record its judgement, both writing the
+// current-word file.
+void BM_StudyStep(benchmark::State& state) {
+    Workspace workspace;
+    WriteWordList(kWords);
+    BenchEnv env;
+    CWordSelect select(env);
+    int32_t listId = 0;
+    CListRec entry;
+    select.Init(listId, entry);
+    int32_t code = 0;
+    for (auto _ : state) {
+        entry.m_wordIndex = NO_WORD;
+        select.GetNextWord(listId, entry);
+        select.RecordJudgement(code);
+        code = (code + 1) % 4;
+    }
+}
+BENCHMARK(BM_StudyStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A save: maintenance of all lists and the six files plus the words-learned file.
+void BM_Save(benchmark::State& state) {
+    Workspace workspace;
+    WriteWordList(kWords);
+    BenchEnv env;
+    CWordSelect select(env);
+    int32_t listId = 0;
+    CListRec entry;
+    select.Init(listId, entry);
+    for (int i = 0; i < 2000; ++i) {
+        entry.m_wordIndex = NO_WORD;
+        select.GetNextWord(listId, entry);
+        select.RecordJudgement(i % 4);
+    }
+    for (auto _ : state) select.Save();
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
