@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test bench run format clean
+.PHONY: all deps configure build test bench run format clean fuzz test-sanitize
 
 all: build
 
@@ -26,6 +26,21 @@ bench: build
 
 run: build
 	$(BUILD_DIR)/bin/quibbix-launch
+
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer, no recovery.
+SANITIZE_DIR ?= build-sanitize
+test-sanitize: deps
+	@test -f $(SANITIZE_DIR)/CMakeCache.txt || cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIBBIX_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS seconds each (clang, libFuzzer).
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 30
+fuzz: deps
+	@test -f $(FUZZ_DIR)/CMakeCache.txt || cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQUIBBIX_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	scripts/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 format:
 	find engine platform ui app tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -27,7 +27,7 @@ constexpr int32_t kRound[] = {LIST_MISTAKEN,    LIST_UNSURE,      LIST_NEW,
 
 }  // namespace
 
-CWordSelect::CWordSelect(EngineEnv& env) : m_env(env), m_state(env), m_reader(env) {}
+CWordSelect::CWordSelect(EngineEnv& env) : m_state(env), m_reader(env) {}
 
 void CWordSelect::Init(int32_t& listId, CListRec& entry) {
     m_reader.Open(kListName);

@@ -48,6 +48,7 @@ public:
     const CGetWordRecord& GetRecordReader() const { return m_reader; }
     const CWordState& GetWordState() const { return m_state; }
     int32_t GetViewedCount() const { return m_viewedCount; }
+    const CListRec& GetCurrent() const { return m_current; }
     bool IsStudyPossible() const { return m_studyPossible; }
     int32_t GetTroubleLimit() const { return m_troubleLimit; }
     const std::deque<int32_t>& GetSchedule() const { return m_schedule; }
@@ -59,7 +60,6 @@ private:
     void WriteCurrWord();
     void ReadCurrWord();
 
-    EngineEnv& m_env;
     int32_t m_viewedCount = 0;
     CListRec m_current{NO_WORD};
     int32_t m_currentList = 0;

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs every fuzz target of a fuzzing build for the given number of seconds each, starting
+# from the committed seed corpus. Fails on any crash, hang (over 1 s for one input), leak or
+# sanitizer report, and prints how many inputs each target ran.
+set -uo pipefail
+# The targets change into scratch directories of their own, so every path here is absolute.
+build=$(cd "${1:?usage: run-fuzzers.sh BUILD_DIR SECONDS}" && pwd)
+seconds=${2:?usage: run-fuzzers.sh BUILD_DIR SECONDS}
+top=$(cd "$(dirname "$0")/.." && pwd)
+status=0
+for target in "$build"/bin/fuzz_*; do
+    name=$(basename "$target")
+    name=${name#fuzz_}
+    work="$build/corpus/$name"
+    mkdir -p "$work" "$build/artifacts"
+    seeds="$top/tests/fuzz/corpus/$name"
+    [ -d "$seeds" ] || seeds=""
+    log="$build/fuzz-$name.log"
+    "$target" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$build/artifacts/$name-" "$work" $seeds >"$log" 2>&1
+    rc=$?
+    runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
+    if [ $rc -ne 0 ]; then
+        echo "fuzz_$name: FAILED (exit $rc); see $log"
+        grep -E 'ERROR|SUMMARY|Test unit written' "$log" | head -5
+        status=1
+    else
+        echo "fuzz_$name: ok, ${runs:-?} inputs in ${seconds}s"
+    fi
+done
+exit $status

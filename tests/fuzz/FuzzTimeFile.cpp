@@ -1,0 +1,36 @@
+// session/Time.txt of any bytes loads without harm, and a saved total saves again unchanged.
+
+#include <cstdlib>
+#include <string>
+
+#include "engine/AtomicFile.h"
+#include "engine/TimeWordRecord.h"
+#include "tests/fuzz/FuzzWorkspace.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    EnterFuzzWorkspace();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    PutFile(CTimeWordRecord::kFileName, std::string_view(reinterpret_cast<const char*>(data), size));
+    QuietEnv env;
+    std::string first, second;
+    {
+        CTimeWordRecord record(env);
+        record.Load();
+        record.Start();
+        env.now += 7;
+        (void)record.GetRunTime();
+        (void)record.GetTotalTime();
+        record.Stop();
+    }  // destruction saves
+    ReadWholeFile(CTimeWordRecord::kFileName, first);
+    {
+        CTimeWordRecord record(env);
+        record.Load();
+    }
+    ReadWholeFile(CTimeWordRecord::kFileName, second);
+    if (first != second) std::abort();
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Shared by the fuzz targets: a scratch working directory with list/ and session/, entered
+// once per process, and a quiet engine environment.
+
+#include <cstdint>
+#include <cstdio>
+#include <unistd.h>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "engine/EngineEnv.h"
+
+inline void EnterFuzzWorkspace() {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("quibbix-fuzz-" + std::to_string(::getpid()));
+    fs::create_directories(dir / "list");
+    fs::create_directories(dir / "session");
+    fs::current_path(dir);
+}
+
+inline void PutFile(const char* path, std::string_view bytes) {
+    std::FILE* file = std::fopen(path, "wb");
+    if (!file) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+inline void ClearSession() {
+    std::error_code ec;
+    std::filesystem::remove_all("session", ec);
+    std::filesystem::create_directory("session", ec);
+}
+
+class QuietEnv : public EngineEnv {
+public:
+    void ShowMessage(const std::string&, const std::string&, Icon) override {}
+    uint32_t GetTickCount() override { return tick; }
+    std::time_t Now() override { return now; }
+
+    uint32_t tick = 1;
+    std::time_t now = 1000;
+};
