@@ -31,7 +31,7 @@ const char* const kListFiles[] = {"session/tobeviewed.txt", "session/unsure.txt"
                                   "session/mistaken.txt",   "session/new.txt",
                                   "session/learning.txt",   "session/known.txt"};
 
-std::string DriverPath() { return std::string(std::getenv("QUIBBIX_BIN_DIR")) + "/quibbix-drive"; }
+std::string DriverPath() { return std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-drive"; }
 
 // Starts the driver on `script` (fed through a file) and kills it after `delay`.
 void RunAndKill(const std::string& script, std::chrono::microseconds delay) {

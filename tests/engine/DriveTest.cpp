@@ -23,7 +23,7 @@ struct DriveRun {
 
 DriveRun Drive(const std::string& input, const std::string& options = "--tick 777") {
     WriteFile("in.txt", input);
-    const std::string driver = std::string(std::getenv("QUIBBIX_BIN_DIR")) + "/quibbix-drive";
+    const std::string driver = std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-drive";
     const int raw = std::system((driver + " " + options + " < in.txt > out.txt 2> err.txt").c_str());
     DriveRun run{WEXITSTATUS(raw), {}, ReadFile("err.txt")};
     std::istringstream out(ReadFile("out.txt"));

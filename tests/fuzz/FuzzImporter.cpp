@@ -1,0 +1,44 @@
+// One importer of quibbix-wordlist on any bytes, chosen at build time by FUZZ_FORMAT: the
+// text is decoded, read and encoded into records without harm, and every record written
+// fits its fields.
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/wordlist/AnkiImporter.h"
+#include "tools/wordlist/InputDecoder.h"
+#include "tools/wordlist/KvtmlImporter.h"
+#include "tools/wordlist/RecordEncoder.h"
+#include "tools/wordlist/TextImporter.h"
+
+namespace {
+
+std::vector<ImportedEntry> Import(const std::string& bytes, Diagnostics& diagnostics) {
+    ImportOptions options;
+    options.format = ImportFormat::FUZZ_FORMAT;
+    std::vector<ImportedEntry> entries;
+    if (options.format == ImportFormat::Kvtml) {
+        KvtmlImporter(options, diagnostics, "input").Read(bytes, entries);
+        return entries;
+    }
+    std::string text;
+    if (!InputDecoder::ToUtf8(bytes, false, "input", diagnostics, text)) return entries;
+    if (options.format == ImportFormat::Anki) return AnkiImporter(options, diagnostics, "input").Read(text);
+    return TextImporter(options, diagnostics, "input").Read(text);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::ostringstream sink;
+    Diagnostics diagnostics(sink);
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::vector<ImportedEntry> entries = Import(bytes, diagnostics);
+    RecordEncoder::Options encode;
+    encode.skipBad = true;
+    encode.truncate = true;
+    RecordEncoder(encode, diagnostics, "input").Encode(entries);
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Runs the word-list tool in-process and keeps what it printed, and builds the record
+// images the tests compare against.
+
+#include <string>
+#include <vector>
+
+struct ToolResult {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolResult RunTool(const std::vector<std::string>& args);
+
+// The 238-byte image of one record as the tool writes it.
+std::string RecordImage(const std::string& word, const std::string& definition);
+// The word list file `path` as (word, definition) pairs in Windows-1252, padding removed.
+std::vector<std::pair<std::string, std::string>> ReadRecords(const std::string& path);

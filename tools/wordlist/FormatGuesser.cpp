@@ -1,0 +1,68 @@
+#include "tools/wordlist/FormatGuesser.h"
+
+#include <filesystem>
+#include <regex>
+
+#include "tools/wordlist/AnkiImporter.h"
+#include "tools/wordlist/InputDecoder.h"
+#include "tools/wordlist/TextTidy.h"
+
+namespace {
+
+bool IsKvtml(const std::string& text) {
+    const std::string head = InputDecoder::WithoutBom(text.substr(0, 1024));
+    const size_t start = head.find_first_not_of(" \t\r\n");
+    if (start == std::string::npos || head[start] != '<') return false;
+    return head.find("<kvtml") != std::string::npos;
+}
+
+// Mnemosyne writes an empty side as "<br>" and characters outside its code page as numeric
+// references, and never quotes; older Anki quotes and writes neither.
+bool LooksLikeMnemosyne(const std::string& text) {
+    const std::string sample = text.substr(0, 65536);
+    if (sample.find("\t\"") != std::string::npos || sample.compare(0, 1, "\"") == 0) return false;
+    static const std::regex numericReference("&#x?[0-9a-fA-F]+;");
+    return sample.find("\t<br>") != std::string::npos || sample.find("<br>\t") != std::string::npos ||
+           std::regex_search(sample, numericReference);
+}
+
+bool LooksLikeCsv(const std::string& text) {
+    const std::string sample = text.substr(0, 8192);
+    return sample.find('\t') == std::string::npos &&
+           (sample.find(',') != std::string::npos || sample.find(';') != std::string::npos);
+}
+
+}  // namespace
+
+ImportFormat FormatGuesser::Guess(const std::string& path, const std::string& text) {
+    const std::string extension = TextTidy::Lower(std::filesystem::path(path).extension().string());
+    if (extension == ".kvtml" || IsKvtml(text)) return ImportFormat::Kvtml;
+    const std::string content = InputDecoder::WithoutBom(text);
+    if (AnkiImporter::HasHeader(content)) return ImportFormat::Anki;
+    if (extension == ".csv") return ImportFormat::Csv;
+    if (extension != ".tsv" && LooksLikeCsv(content)) return ImportFormat::Csv;
+    return LooksLikeMnemosyne(content) ? ImportFormat::Mnemosyne : ImportFormat::Tsv;
+}
+
+const char* FormatGuesser::Name(ImportFormat format) {
+    switch (format) {
+        case ImportFormat::Tsv: return "tsv";
+        case ImportFormat::Csv: return "csv";
+        case ImportFormat::Anki: return "anki";
+        case ImportFormat::Kvtml: return "kvtml";
+        case ImportFormat::Mnemosyne: return "mnemosyne";
+        case ImportFormat::Guess: break;
+    }
+    return "guess";
+}
+
+bool FormatGuesser::Parse(const std::string& name, ImportFormat& format) {
+    for (ImportFormat candidate : {ImportFormat::Tsv, ImportFormat::Csv, ImportFormat::Anki,
+                                   ImportFormat::Kvtml, ImportFormat::Mnemosyne}) {
+        if (name == Name(candidate)) {
+            format = candidate;
+            return true;
+        }
+    }
+    return false;
+}

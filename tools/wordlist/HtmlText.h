@@ -1,0 +1,16 @@
+#pragma once
+// Turns the HTML that flash-card programs store in their fields into one line of plain text:
+// line breaks and blocks become spaces, media, styles, scripts and comments go, cloze markup
+// keeps its answer, tags are dropped and character references decoded.
+
+#include <string>
+#include <string_view>
+
+class HtmlText {
+public:
+    static std::string Flatten(std::string_view html);
+    // Decodes named and numeric character references; unknown ones are kept as written.
+    static std::string DecodeEntities(std::string_view text);
+    // True when the text holds something that reads as an HTML tag.
+    static bool LooksLikeHtml(std::string_view text);
+};

@@ -1,0 +1,37 @@
+#pragma once
+// Reads the vocabulary documents of KDE's trainers (KVTML 2.0, and the word and first
+// translation of KVTML 1). Only the entries under kvtml/entries are words: lessons, word
+// types and synonym pairs refer to them with empty elements of the same names.
+
+#include <string>
+#include <vector>
+
+#include "tools/wordlist/Diagnostics.h"
+#include "tools/wordlist/ImportOptions.h"
+#include "tools/wordlist/ImportedEntry.h"
+
+class QXmlStreamReader;
+
+class KvtmlImporter {
+public:
+    // `diagnostics` must outlive the importer.
+    KvtmlImporter(const ImportOptions& options, Diagnostics& diagnostics, std::string fileName);
+
+    // Returns false, with the error reported, when the document is not well-formed KVTML.
+    bool Read(const std::string& bytes, std::vector<ImportedEntry>& entries);
+
+private:
+    struct Translation {
+        std::string text, comment, paraphrase;
+    };
+
+    void ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
+    void ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
+    void ReadTranslation(QXmlStreamReader& xml, int position, std::vector<Translation>& translations);
+    void ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
+    ImportedEntry MakeEntry(int line, const std::vector<Translation>& translations);
+
+    ImportOptions m_options;
+    Diagnostics& m_diagnostics;
+    std::string m_fileName;
+};

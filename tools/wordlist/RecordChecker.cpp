@@ -1,0 +1,56 @@
+#include "tools/wordlist/RecordChecker.h"
+
+#include <cstdio>
+
+#include "engine/GetWordRecord.h"
+#include "tools/wordlist/WordListFile.h"
+
+namespace {
+
+std::string ByteName(unsigned char byte) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
+}
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// Where a byte of the record lies, for the message.
+const char* PartAt(size_t offset) {
+    if (offset < static_cast<size_t>(CGetWordRecord::kWordOffset)) return "unused field";
+    if (offset < static_cast<size_t>(CGetWordRecord::kDefinitionOffset)) return "word";
+    if (offset < static_cast<size_t>(CGetWordRecord::kRecordSize - 2)) return "definition";
+    return "record end";
+}
+
+void CheckBreakingBytes(std::string_view record, std::vector<std::string>& problems) {
+    const size_t end = CGetWordRecord::kRecordSize - 2;
+    const bool endIsCrLf = record[end] == '\r' && record[end + 1] == '\n';
+    for (size_t i = 0; i < record.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(record[i]);
+        const bool breaks = byte == 0x1A || ((byte == '\r' || byte == '\n') && (i < end || !endIsCrLf));
+        if (breaks) {
+            problems.push_back(std::string("byte ") + ByteName(byte) + " at offset " +
+                               std::to_string(i) + " (" + PartAt(i) +
+                               ") breaks the record when read as text");
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> RecordChecker::Problems(std::string_view record) {
+    std::vector<std::string> problems;
+    CheckBreakingBytes(record, problems);
+    const std::string_view word = WordListFile::ShownText(
+        record.substr(CGetWordRecord::kWordOffset, CGetWordRecord::kWordSize));
+    const std::string_view definition = WordListFile::ShownText(
+        record.substr(CGetWordRecord::kDefinitionOffset, CGetWordRecord::kDefinitionSize));
+    if (word.empty()) problems.push_back("empty word");
+    else if (IsBlank(word)) problems.push_back("word of spaces only");
+    if (definition.empty()) problems.push_back("empty definition");
+    else if (IsBlank(definition)) problems.push_back("definition of spaces only");
+    return problems;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Turns imported entries into word records: converts them to Windows-1252 and refuses, with
+// a message naming the line, whatever the program could not show or would misread.
+
+#include <string>
+#include <vector>
+
+#include "tools/wordlist/Diagnostics.h"
+#include "tools/wordlist/ImportedEntry.h"
+#include "tools/wordlist/WordRecord.h"
+
+class RecordEncoder {
+public:
+    struct Options {
+        bool skipBad = false;   // write the good entries when some are refused
+        bool truncate = false;  // cut over-long definitions at a word boundary
+        bool dedupe = false;    // keep only the first entry of a word
+    };
+
+    // `diagnostics` must outlive the encoder.
+    RecordEncoder(const Options& options, Diagnostics& diagnostics, std::string fileName);
+
+    // The records of the entries that were not refused, in input order.
+    std::vector<WordRecord> Encode(const std::vector<ImportedEntry>& entries);
+    int RefusedCount() const { return m_refused; }
+
+private:
+    bool EncodeText(const ImportedEntry& entry, const std::string& text, const char* what,
+                    std::string& bytes);
+    bool FitDefinition(const ImportedEntry& entry, const std::string& word, std::string& definition);
+    void Refuse(const ImportedEntry& entry, const std::string& text);
+
+    Options m_options;
+    Diagnostics& m_diagnostics;
+    std::string m_fileName;
+    int m_refused = 0;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// Pairs the records of an old word list with those of a new one, so that progress kept by
+// word index can follow each word to its new place: first by word and definition, then,
+// for what is left, by the word alone where it names one record on each side.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/wordlist/WordRecord.h"
+
+class RecordMatcher {
+public:
+    static constexpr uint32_t kGone = UINT32_MAX;
+
+    // Requires nothing of the lists; either may be empty.
+    RecordMatcher(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords);
+
+    // The new record number of old record `oldRecord`, or kGone.
+    uint32_t NewRecordOf(uint32_t oldRecord) const { return m_newOfOld[oldRecord]; }
+    bool IsMatched(uint32_t newRecord) const { return m_oldOfNew[newRecord] != kGone; }
+    // One line per word whose old and new records could be paired in more than one way;
+    // they were paired in file order.
+    const std::vector<std::string>& Ambiguities() const { return m_ambiguities; }
+
+private:
+    void MatchExact(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords);
+    void MatchByWord(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords);
+    void Pair(uint32_t oldRecord, uint32_t newRecord);
+
+    std::vector<uint32_t> m_newOfOld;
+    std::vector<uint32_t> m_oldOfNew;
+    std::vector<std::string> m_ambiguities;
+};

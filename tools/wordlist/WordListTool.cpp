@@ -1,0 +1,321 @@
+#include "tools/wordlist/WordListTool.h"
+
+#include <cstdlib>
+
+#include "engine/AtomicFile.h"
+#include "engine/GetWordRecord.h"
+#include "tools/wordlist/AnkiImporter.h"
+#include "tools/wordlist/Cp1252.h"
+#include "tools/wordlist/Diagnostics.h"
+#include "tools/wordlist/FormatGuesser.h"
+#include "tools/wordlist/ImportedEntry.h"
+#include "tools/wordlist/InputDecoder.h"
+#include "tools/wordlist/KvtmlImporter.h"
+#include "tools/wordlist/RecordChecker.h"
+#include "tools/wordlist/SessionRebaser.h"
+#include "tools/wordlist/TextImporter.h"
+#include "tools/wordlist/WordListFile.h"
+#include "tools/wordlist/WordNetList.h"
+
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: quibbix-wordlist COMMAND [OPTIONS] FILES\n"
+    "Builds, checks and converts Quibbix word lists (list/kelvo.lst).\n"
+    "\n"
+    "  import [OPTIONS] INPUT -o OUTPUT.lst\n"
+    "      Makes a word list from tab-separated text, CSV, an Anki \"Notes in Plain Text\"\n"
+    "      export, a Mnemosyne tab-separated export or a KVTML document.\n"
+    "      --format tsv|csv|anki|kvtml|mnemosyne   (guessed when not given)\n"
+    "      --word-column N --definition-column N   columns counted from 1\n"
+    "      --header            skip the first row (column titles)\n"
+    "      --separator C       field separator of tsv, csv or anki input\n"
+    "      --no-quotes         a leading quote is part of the text\n"
+    "      --html              flatten HTML in tab-separated fields\n"
+    "      --include-deactivated   keep deactivated KVTML entries\n"
+    "      --input-encoding utf-8|cp1252   (default utf-8)\n"
+    "      --skip-bad          write the good entries when some are refused\n"
+    "      --truncate          cut definitions over 200 bytes at a word boundary\n"
+    "      --dedupe            keep only the first entry of a word\n"
+    "  export INPUT.lst [-o OUTPUT.tsv]\n"
+    "      Writes the records as UTF-8 tab-separated text (to standard output without -o).\n"
+    "  check INPUT.lst\n"
+    "      Counts the records and lists every one the program would show wrongly.\n"
+    "  rebase [--force] OLD.lst NEW.lst SESSION_DIR\n"
+    "      Moves the progress in SESSION_DIR from OLD.lst onto NEW.lst, word by word.\n"
+    "      The old session files are kept beside the new ones as *.bak.\n"
+    "  wordnet [WORDNET_DIR] -o OUTPUT.lst [--licence-out FILE]\n"
+    "      Builds the default word list from WordNet (default /usr/share/wordnet).\n"
+    "\n"
+    "Exit status: 0 success, 1 bad input, 2 bad usage.\n";
+
+// Options that take a value.
+constexpr const char* kValueOptions[] = {"-o", "--format", "--word-column", "--definition-column",
+                                         "--input-encoding", "--separator", "--licence-out"};
+
+bool TakesValue(const std::string& option) {
+    for (const char* name : kValueOptions) {
+        if (option == name) return true;
+    }
+    return false;
+}
+
+bool ParseColumn(const std::string& text, int& column) {
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || value < 1 || value > 1000) return false;
+    column = static_cast<int>(value);
+    return true;
+}
+
+// A field is quoted when the importer would otherwise read it differently: a tab or line
+// break inside, a leading quote, or a word that looks like a KDE title line or a comment.
+std::string ExportField(const std::string& text, bool isWord) {
+    const bool titleLike = isWord && !text.empty() && text.back() == ':' && text.find(' ') == std::string::npos;
+    const bool needsQuotes = text.find_first_of("\t\r\n") != std::string::npos ||
+                             (!text.empty() && (text.front() == '"' || text.front() == '#')) || titleLike;
+    if (!needsQuotes) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted.push_back('"');
+        quoted.push_back(c);
+    }
+    return quoted + '"';
+}
+
+}  // namespace
+
+int WordListTool::Run(const std::vector<std::string>& args) {
+    if (args.empty()) return Usage("no command given");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        m_out << kHelp;
+        return kOk;
+    }
+    Arguments parsed;
+    std::string problem;
+    if (!Parse(std::vector<std::string>(args.begin() + 1, args.end()), parsed, problem)) return Usage(problem);
+    if (parsed.help) {
+        m_out << kHelp;
+        return kOk;
+    }
+    const size_t count = parsed.positional.size();
+    if (command == "import") {
+        if (count != 1 || parsed.output.empty()) return Usage("import needs INPUT and -o OUTPUT.lst");
+        return Import(parsed);
+    }
+    if (command == "export") return count == 1 ? Export(parsed) : Usage("export needs INPUT.lst");
+    if (command == "check") return count == 1 ? Check(parsed) : Usage("check needs INPUT.lst");
+    if (command == "rebase") return count == 3 ? Rebase(parsed) : Usage("rebase needs OLD.lst NEW.lst SESSION_DIR");
+    if (command == "wordnet") {
+        if (count > 1 || parsed.output.empty()) return Usage("wordnet needs -o OUTPUT.lst");
+        return BuildDefault(parsed);
+    }
+    return Usage("unknown command '" + command + "'");
+}
+
+int WordListTool::Usage(const std::string& problem) {
+    m_err << "quibbix-wordlist: " << problem << "\nTry 'quibbix-wordlist --help'.\n";
+    return kBadUsage;
+}
+
+bool WordListTool::Parse(const std::vector<std::string>& args, Arguments& parsed, std::string& problem) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i].size() < 2 || args[i][0] != '-') {
+            parsed.positional.push_back(args[i]);
+            continue;
+        }
+        if (args[i] == "--help" || args[i] == "-h") {
+            parsed.help = true;
+            continue;
+        }
+        if (!ParseOption(args, i, parsed, problem)) return false;
+    }
+    return true;
+}
+
+bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, Arguments& parsed,
+                               std::string& problem) {
+    const std::string& option = args[i];
+    std::string value;
+    if (TakesValue(option)) {
+        if (i + 1 >= args.size()) {
+            problem = "option " + option + " needs a value";
+            return false;
+        }
+        value = args[++i];
+    }
+    ImportOptions& import = parsed.import;
+    bool ok = true;
+    if (option == "-o") parsed.output = value;
+    else if (option == "--licence-out") parsed.licenceOutput = value;
+    else if (option == "--format") ok = FormatGuesser::Parse(value, import.format);
+    else if (option == "--word-column") ok = ParseColumn(value, import.wordColumn);
+    else if (option == "--definition-column") ok = ParseColumn(value, import.definitionColumn);
+    else if (option == "--input-encoding") {
+        ok = value == "utf-8" || value == "cp1252";
+        import.cp1252Input = value == "cp1252";
+    } else if (option == "--separator") {
+        ok = value.size() == 1 || value == "tab";
+        import.separator = value == "tab" ? '\t' : value[0];
+    }
+    else if (option == "--header") import.header = true;
+    else if (option == "--no-quotes") import.noQuotes = true;
+    else if (option == "--html") import.html = true;
+    else if (option == "--include-deactivated") import.includeDeactivated = true;
+    else if (option == "--skip-bad") parsed.encode.skipBad = true;
+    else if (option == "--truncate") parsed.encode.truncate = true;
+    else if (option == "--dedupe") parsed.encode.dedupe = true;
+    else if (option == "--force") parsed.force = true;
+    else {
+        problem = "unknown option '" + option + "'";
+        return false;
+    }
+    if (!ok) problem = "bad value '" + value + "' for " + option;
+    return ok;
+}
+
+int WordListTool::Import(const Arguments& args) {
+    const std::string& input = args.positional[0];
+    Diagnostics diagnostics(m_err);
+    std::string bytes;
+    if (!ReadWholeFile(input, bytes)) {
+        diagnostics.Error(input, 0, "cannot read the file");
+        return kBadInput;
+    }
+    std::vector<ImportedEntry> entries;
+    if (!ReadEntries(args, bytes, diagnostics, entries)) return kBadInput;
+    RecordEncoder encoder(args.encode, diagnostics, input);
+    const std::vector<WordRecord> records = encoder.Encode(entries);
+    if (encoder.RefusedCount() > 0 && !args.encode.skipBad) {
+        diagnostics.Error("", 0, std::to_string(encoder.RefusedCount()) + " entries refused; " +
+                                     args.output + " not written (--skip-bad writes the others)");
+        return kBadInput;
+    }
+    if (records.empty()) {
+        diagnostics.Error(input, 0, "no entries; " + args.output + " not written");
+        return kBadInput;
+    }
+    if (records.size() > 32767)
+        diagnostics.Warning(args.output, 0, "over 32767 records; the program cannot shuffle so many");
+    if (!WordListFile::Write(args.output, records)) {
+        diagnostics.Error(args.output, 0, "cannot write the file");
+        return kBadInput;
+    }
+    m_out << args.output << ": " << records.size() << " records";
+    if (encoder.RefusedCount() > 0) m_out << " (" << encoder.RefusedCount() << " entries skipped)";
+    m_out << '\n';
+    return kOk;
+}
+
+bool WordListTool::ReadEntries(const Arguments& args, const std::string& bytes, Diagnostics& diagnostics,
+                               std::vector<ImportedEntry>& entries) {
+    const std::string& input = args.positional[0];
+    ImportOptions options = args.import;
+    if (options.format == ImportFormat::Guess) {
+        options.format = FormatGuesser::Guess(input, bytes);
+        diagnostics.Note(input, 0, std::string("read as ") + FormatGuesser::Name(options.format) +
+                                       " (guessed; --format chooses)");
+    }
+    if (options.format == ImportFormat::Kvtml)
+        return KvtmlImporter(options, diagnostics, input).Read(bytes, entries);
+    std::string text;
+    if (!InputDecoder::ToUtf8(bytes, options.cp1252Input, input, diagnostics, text)) return false;
+    if (options.format == ImportFormat::Anki) entries = AnkiImporter(options, diagnostics, input).Read(text);
+    else entries = TextImporter(options, diagnostics, input).Read(text);
+    return diagnostics.ErrorCount() == 0;
+}
+
+bool WordListTool::ReadList(const std::string& path, Diagnostics& diagnostics, std::vector<WordRecord>& records) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        diagnostics.Error(path, 0, "cannot read the file");
+        return false;
+    }
+    size_t trailing = 0;
+    records = WordListFile::ParseAll(bytes, trailing);
+    if (trailing > 0)
+        diagnostics.Warning(path, 0, std::to_string(trailing) + " bytes after the last whole record are ignored");
+    return true;
+}
+
+int WordListTool::Export(const Arguments& args) {
+    Diagnostics diagnostics(m_err);
+    std::vector<WordRecord> records;
+    if (!ReadList(args.positional[0], diagnostics, records)) return kBadInput;
+    std::string text;
+    for (const WordRecord& record : records) {
+        text += ExportField(Cp1252::ToUtf8(record.word), true) + '\t' +
+                ExportField(Cp1252::ToUtf8(record.definition), false) + '\n';
+    }
+    if (args.output.empty()) {
+        m_out << text;
+        return kOk;
+    }
+    if (!WriteFileAtomically(args.output, text)) {
+        diagnostics.Error(args.output, 0, "cannot write the file");
+        return kBadInput;
+    }
+    return kOk;
+}
+
+int WordListTool::Check(const Arguments& args) {
+    const std::string& path = args.positional[0];
+    Diagnostics diagnostics(m_err);
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        diagnostics.Error(path, 0, "cannot read the file");
+        return kBadInput;
+    }
+    const size_t size = CGetWordRecord::kRecordSize;
+    const size_t count = bytes.size() / size;
+    m_out << path << ": " << count << " records\n";
+    for (size_t i = 0; i < count; ++i) {
+        const size_t index = i == 0 ? count : i;
+        for (const std::string& problem : RecordChecker::Problems(std::string_view(bytes).substr(i * size, size)))
+            diagnostics.Error(path, 0, "record " + std::to_string(i) + " (word index " + std::to_string(index) + "): " + problem);
+    }
+    if (bytes.size() % size != 0)
+        diagnostics.Error(path, 0, "a partial record of " + std::to_string(bytes.size() % size) +
+                                       " bytes at the end, which the program ignores");
+    if (count == 0) diagnostics.Error(path, 0, "no records");
+    if (count > 32767) diagnostics.Error(path, 0, "over 32767 records; the program cannot shuffle so many");
+    return diagnostics.ErrorCount() == 0 ? kOk : kBadInput;
+}
+
+int WordListTool::Rebase(const Arguments& args) {
+    Diagnostics diagnostics(m_err);
+    std::vector<WordRecord> oldRecords, newRecords;
+    if (!ReadList(args.positional[0], diagnostics, oldRecords) ||
+        !ReadList(args.positional[1], diagnostics, newRecords))
+        return kBadInput;
+    SessionRebaser rebaser(args.positional[2], m_out, diagnostics);
+    return rebaser.Run(oldRecords, newRecords, args.force);
+}
+
+int WordListTool::BuildDefault(const Arguments& args) {
+    Diagnostics diagnostics(m_err);
+    const std::string dir = args.positional.empty() ? "/usr/share/wordnet" : args.positional[0];
+    WordNetList builder;
+    std::vector<WordRecord> records;
+    std::string error;
+    if (!builder.Build(dir, records, error)) {
+        diagnostics.Error("", 0, error + " (Debian's wordnet-base package provides it)");
+        return kBadInput;
+    }
+    if (!WordListFile::Write(args.output, records)) {
+        diagnostics.Error(args.output, 0, "cannot write the file");
+        return kBadInput;
+    }
+    if (!args.licenceOutput.empty()) {
+        const std::string notice =
+            "The default word list (kelvo.lst) takes its words and definitions from WordNet 3.0.\n"
+            "WordNet is distributed under the following licence.\n\n" + builder.Licence();
+        if (!WriteFileAtomically(args.licenceOutput, notice)) {
+            diagnostics.Error(args.licenceOutput, 0, "cannot write the file");
+            return kBadInput;
+        }
+    }
+    m_out << args.output << ": " << records.size() << " records\n";
+    return kOk;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Builds the default word list from WordNet's data files: about 5,000 single words worth
+// learning for an advanced English learner, each with the gloss of its first sense. The
+// selection depends on the data files alone, so every build makes the same list.
+
+#include <string>
+#include <vector>
+
+#include "tools/wordlist/WordRecord.h"
+
+class WordNetList {
+public:
+    static constexpr size_t kTargetSize = 5000;
+
+    // Reads index.*, data.* and cntlist.rev under `wordnetDir`. Returns false with `error`
+    // set when a file is missing or unreadable.
+    bool Build(const std::string& wordnetDir, std::vector<WordRecord>& records, std::string& error);
+    // WordNet's licence as its data files carry it; valid after a successful Build.
+    const std::string& Licence() const { return m_licence; }
+
+private:
+    std::string m_licence;
+};
