@@ -1,0 +1,24 @@
+#pragma once
+// The platform's common font and colour dialogs, behind an interface so that tests can give
+// the answers a user would.
+
+#include "platform/Colorref.h"
+#include "platform/LogFont.h"
+
+class CommonDialogs {
+public:
+    virtual ~CommonDialogs() = default;
+    // Screen fonts with effects: face, style, size, underline, strike-out and a text colour,
+    // starting from `font` and `color`. On OK both are replaced and true is returned; the
+    // height comes back as the negative character height in screen pixels.
+    virtual bool ChooseFont(LogFont& font, COLORREF& color) = 0;
+    // The colour dialog with no colour preselected. On OK `color` is the plain RGB chosen
+    // (high byte 0x00) and true is returned.
+    virtual bool ChooseColor(COLORREF& color) = 0;
+};
+
+class QtCommonDialogs : public CommonDialogs {
+public:
+    bool ChooseFont(LogFont& font, COLORREF& color) override;
+    bool ChooseColor(COLORREF& color) override;
+};

@@ -1,0 +1,140 @@
+#include "platform/DrawText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct PrefixedText {
+    QString visible;
+    std::vector<bool> underlined;  // one flag per character of `visible`
+};
+
+PrefixedText ResolvePrefixes(const QString& text, bool usePrefix) {
+    PrefixedText out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        bool underline = false;
+        if (usePrefix && c == QLatin1Char('&')) {
+            if (i + 1 >= text.size()) break;  // a trailing '&' prefixes nothing
+            c = text[++i];
+            underline = c != QLatin1Char('&');
+        }
+        out.visible.append(c);
+        out.underlined.push_back(underline);
+    }
+    return out;
+}
+
+struct Line {
+    qsizetype start;
+    qsizetype end;
+};
+
+bool IsBreak(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
+
+// Splits [start, end) of a paragraph into lines no wider than `width`, breaking at spaces;
+// the spaces at a break belong to no line.
+void WrapParagraph(const QString& text, qsizetype start, qsizetype end, int width,
+                   const QFontMetrics& fm, std::vector<Line>& lines) {
+    qsizetype lineStart = start;
+    qsizetype lineEnd = start;  // end of the last word that fits
+    qsizetype pos = start;
+    while (pos < end) {
+        qsizetype wordStart = pos;
+        while (wordStart < end && text[wordStart] == QLatin1Char(' ')) ++wordStart;
+        qsizetype wordEnd = wordStart;
+        while (wordEnd < end && text[wordEnd] != QLatin1Char(' ')) ++wordEnd;
+        if (wordStart == wordEnd) break;
+        const bool fits = fm.horizontalAdvance(text.mid(lineStart, wordEnd - lineStart)) <= width;
+        if (!fits && lineEnd > lineStart) {
+            lines.push_back({lineStart, lineEnd});
+            lineStart = wordStart;
+        }
+        lineEnd = wordEnd;
+        pos = wordEnd;
+    }
+    lines.push_back({lineStart, lineEnd});
+}
+
+std::vector<Line> LayOutLines(const QString& text, const Rect& rect, uint32_t format,
+                              const QFontMetrics& fm) {
+    std::vector<Line> lines;
+    if (format & DT_SINGLELINE) {
+        lines.push_back({0, text.size()});
+        return lines;
+    }
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && !IsBreak(text[end])) ++end;
+        if (format & DT_WORDBREAK) {
+            WrapParagraph(text, start, end, rect.Width(), fm, lines);
+        } else {
+            lines.push_back({start, end});
+        }
+        if (end >= text.size()) break;
+        // CR LF is one break; so is a lone CR or LF.
+        start = end + ((text[end] == QLatin1Char('\r') && end + 1 < text.size() &&
+                        text[end + 1] == QLatin1Char('\n'))
+                           ? 2
+                           : 1);
+    }
+    return lines;
+}
+
+// The line goes out whole, so that its spacing is the font's own; the prefixed characters
+// then get the font's underline drawn beneath them.
+void DrawLine(QPainter& painter, const PrefixedText& text, const Line& line, int x, int baseline) {
+    const QString visible = text.visible.mid(line.start, line.end - line.start);
+    painter.drawText(QPoint(x, baseline), visible);
+    const QFontMetrics fm(painter.font());
+    const int thickness = std::max(1, fm.lineWidth());
+    for (qsizetype i = line.start; i < line.end; ++i) {
+        if (!text.underlined[static_cast<size_t>(i)]) continue;
+        const int left = x + fm.horizontalAdvance(visible.left(i - line.start));
+        const int width = fm.horizontalAdvance(visible.mid(i - line.start, 1));
+        painter.fillRect(QRect(left, baseline + fm.underlinePos(), width, thickness),
+                         painter.pen().color());
+    }
+}
+
+}  // namespace
+
+void DrawText(QPainter& painter, const QString& text, const Rect& rect, uint32_t format) {
+    QString source = text;
+    if (format & DT_SINGLELINE) source.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    const PrefixedText prefixed = ResolvePrefixes(source, !(format & DT_NOPREFIX));
+    if (prefixed.visible.isEmpty()) return;
+
+    const QFontMetrics fm(painter.font());
+    const std::vector<Line> lines = LayOutLines(prefixed.visible, rect, format, fm);
+    const int lineHeight = fm.height();
+
+    int top = rect.top;
+    if (format & DT_SINGLELINE) {
+        if (format & DT_VCENTER)
+            top = rect.top + (rect.Height() - lineHeight) / 2;
+        else if (format & DT_BOTTOM)
+            top = rect.bottom - lineHeight;
+    }
+
+    painter.save();
+    if (!(format & DT_NOCLIP)) painter.setClipRect(rect.ToQRect(), Qt::IntersectClip);
+    for (const Line& line : lines) {
+        if (top >= rect.bottom && !(format & DT_NOCLIP)) break;
+        const int width =
+            fm.horizontalAdvance(prefixed.visible.mid(line.start, line.end - line.start));
+        int x = rect.left;
+        if (format & DT_CENTER)
+            x = rect.left + (rect.Width() - width) / 2;
+        else if (format & DT_RIGHT)
+            x = rect.right - width;
+        DrawLine(painter, prefixed, line, x, top + fm.ascent());
+        top += lineHeight;
+    }
+    painter.restore();
+}

@@ -1,0 +1,14 @@
+#include "platform/DynamicLibrary.h"
+
+#include <dlfcn.h>
+
+DynamicLibrary::DynamicLibrary(const std::string& soname)
+    : m_handle(dlopen(soname.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
+
+DynamicLibrary::~DynamicLibrary() {
+    if (m_handle) dlclose(m_handle);
+}
+
+void* DynamicLibrary::Symbol(const char* name) const {
+    return m_handle ? dlsym(m_handle, name) : nullptr;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Whether a key is held down at this moment, as GetKeyState's high bit tells it.
+
+class KeyState {
+public:
+    virtual ~KeyState() = default;
+    virtual bool IsEscapeDown() const = 0;
+};

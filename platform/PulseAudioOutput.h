@@ -1,0 +1,24 @@
+#pragma once
+// Plays through PulseAudio's simple API (PipeWire serves it too). The library is opened and
+// the server contacted only when the first sound plays; each sound has a stream of its own.
+
+#include "platform/AudioOutput.h"
+
+#include <memory>
+
+class DynamicLibrary;
+
+class PulseAudioOutput : public AudioOutput {
+public:
+    PulseAudioOutput();
+    ~PulseAudioOutput() override;
+
+    bool Play(const int16_t* samples, size_t frames, int sampleRate, int channels) override;
+
+private:
+    struct Api;
+    bool Load();
+
+    std::unique_ptr<DynamicLibrary> m_library;
+    std::unique_ptr<Api> m_api;
+};

@@ -1,0 +1,24 @@
+#include "platform/QtEngineEnv.h"
+
+#include "platform/MessageBoxes.h"
+
+#include <time.h>
+
+QtEngineEnv::QtEngineEnv(MessageBoxes& boxes) : m_boxes(boxes) {}
+
+void QtEngineEnv::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
+    m_boxes.Show(nullptr, text, caption, MessageBoxes::Buttons::Ok,
+                 icon == Icon::Error ? MessageBoxes::Icon::Error : MessageBoxes::Icon::None);
+}
+
+uint32_t QtEngineEnv::GetTickCount() { return GetTickCountMs(); }
+
+std::time_t QtEngineEnv::Now() { return std::time(nullptr); }
+
+uint32_t GetTickCountMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const uint64_t ms =
+        static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<uint32_t>(ms);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The engine's window to the world in the program: its messages as message boxes without an
+// owner, the monotonic clock as the tick count and the system's calendar time.
+
+#include "engine/EngineEnv.h"
+
+class MessageBoxes;
+
+class QtEngineEnv : public EngineEnv {
+public:
+    // `boxes` must outlive this object.
+    explicit QtEngineEnv(MessageBoxes& boxes);
+
+    void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;
+    uint32_t GetTickCount() override;
+    std::time_t Now() override;
+
+private:
+    MessageBoxes& m_boxes;
+};
+
+// Milliseconds since the system started, wrapping at 2^32 (GetTickCount).
+uint32_t GetTickCountMs();

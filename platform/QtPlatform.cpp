@@ -1,0 +1,9 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+QtPlatform::QtPlatform(QApplication& app)
+    : m_keys(&app),
+      m_sound(m_audio),
+      m_engineEnv(m_messageBoxes),
+      m_services{m_messageBoxes, m_screen, m_keys, m_sound, m_dialogs} {}

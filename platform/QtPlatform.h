@@ -1,0 +1,35 @@
+#pragma once
+// The real platform services of the program, built once after the QApplication. Cheap to
+// build: the sound system is contacted only when the first sound plays.
+
+#include "platform/CommonDialogs.h"
+#include "platform/EscapeKeyTracker.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PlatformServices.h"
+#include "platform/PulseAudioOutput.h"
+#include "platform/QtEngineEnv.h"
+#include "platform/ScreenMetrics.h"
+#include "platform/Sound.h"
+
+class QApplication;
+
+class QtPlatform {
+public:
+    // `app` must outlive this object.
+    explicit QtPlatform(QApplication& app);
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    PlatformServices& Services() { return m_services; }
+    EngineEnv& Engine() { return m_engineEnv; }
+
+private:
+    QtMessageBoxes m_messageBoxes;
+    QtScreenMetrics m_screen;
+    EscapeKeyTracker m_keys;
+    PulseAudioOutput m_audio;
+    Sound m_sound;
+    QtEngineEnv m_engineEnv;
+    QtCommonDialogs m_dialogs;
+    PlatformServices m_services;
+};

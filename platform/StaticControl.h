@@ -1,0 +1,25 @@
+#pragma once
+// A static control of a dialog: a text, or an enhanced metafile drawn stretched over the
+// whole control once one is given (the SS_ENHMETAFILE style).
+
+#include "platform/EnhMetaFile.h"
+
+#include <QLabel>
+
+#include <memory>
+
+class StaticControl : public QLabel {
+public:
+    explicit StaticControl(QWidget* parent = nullptr);
+    ~StaticControl() override;
+
+    // Takes `picture` over and gives back the one shown before, if any.
+    std::unique_ptr<EnhMetaFile> SetEnhMetaFile(std::unique_ptr<EnhMetaFile> picture);
+    const EnhMetaFile* GetEnhMetaFile() const { return m_picture.get(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::unique_ptr<EnhMetaFile> m_picture;
+};

@@ -1,0 +1,169 @@
+#include "platform/TemplateDialog.h"
+
+#include "platform/DialogIds.h"
+#include "platform/MulDiv.h"
+#include "platform/PushButton.h"
+#include "platform/StaticControl.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QPainter>
+#include <QTimerEvent>
+
+namespace {
+
+constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+// Template faces such as "MS Sans Serif" are not installed on Linux; the application font
+// then stands in (on Debian fontconfig resolves it to DejaVu Sans).
+QFont DialogFont(const DialogTemplate& t) {
+    QFont font = QFontDatabase::hasFamily(t.fontFace) ? QFont(t.fontFace) : QApplication::font();
+    font.setPointSize(t.fontPoints);
+    return font;
+}
+
+Qt::WindowFlags WindowFlagsFor(const DialogTemplate& t) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+    if (t.Has(kDialogCaption)) flags |= Qt::WindowTitleHint;
+    if (t.Has(kDialogSystemMenu)) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    return flags;
+}
+
+Qt::Alignment AlignmentFor(const ControlTemplate& c) {
+    if (c.Has(kStyleCenter)) return Qt::AlignHCenter | Qt::AlignTop;
+    if (c.Has(kStyleRight)) return Qt::AlignRight | Qt::AlignTop;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace
+
+TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent) {
+    if (auto t = DialogTemplate::Load(templateId)) m_template = std::move(*t);
+    setWindowFlags(WindowFlagsFor(m_template));
+    setWindowTitle(m_template.caption);
+    setFont(DialogFont(m_template));
+    const QFontMetrics fm(font());
+    m_baseUnitX = (fm.horizontalAdvance(QLatin1String(kAlphabet)) / 26 + 1) / 2;
+    m_baseUnitY = fm.height();
+    const Rect client = MapDialogRect(0, 0, m_template.width, m_template.height);
+    resize(client.Width(), client.Height());
+}
+
+TemplateDialog::~TemplateDialog() = default;
+
+int TemplateDialog::DoModal() {
+    BuildControls();
+    OnInitDialog();
+    const int result = exec();
+    OnDestroy();
+    for (auto& [id, timer] : m_timers) timer.stop();
+    m_timers.clear();
+    return result;
+}
+
+void TemplateDialog::EndDialog(int result) { done(result); }
+
+void TemplateDialog::OnOK() { EndDialog(IDOK); }
+
+void TemplateDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void TemplateDialog::OnCommand(int id) {
+    if (id == IDOK) OnOK();
+    if (id == IDCANCEL) OnCancel();
+}
+
+QWidget* TemplateDialog::GetDlgItem(int id) const {
+    auto it = m_controlsById.find(id);
+    return it == m_controlsById.end() ? nullptr : it->second;
+}
+
+PushButton* TemplateDialog::GetButton(int id) const {
+    return dynamic_cast<PushButton*>(GetDlgItem(id));
+}
+
+StaticControl* TemplateDialog::GetStatic(int id) const {
+    return dynamic_cast<StaticControl*>(GetDlgItem(id));
+}
+
+uint32_t TemplateDialog::SetTimer(uint32_t id, uint32_t periodMs) {
+    if (id == 0) return 0;
+    m_timers[id].start(static_cast<int>(periodMs), Qt::PreciseTimer, this);
+    return id;
+}
+
+bool TemplateDialog::KillTimer(uint32_t id) {
+    auto it = m_timers.find(id);
+    if (it == m_timers.end()) return false;
+    it->second.stop();
+    m_timers.erase(it);
+    return true;
+}
+
+LogFont TemplateDialog::GetDialogLogFont() const {
+    return LogFont::FromQFont(font(), logicalDpiY());
+}
+
+Rect TemplateDialog::MapDialogRect(int x, int y, int width, int height) const {
+    return {MulDiv(x, m_baseUnitX, 4), MulDiv(y, m_baseUnitY, 8), MulDiv(x + width, m_baseUnitX, 4),
+            MulDiv(y + height, m_baseUnitY, 8)};
+}
+
+void TemplateDialog::timerEvent(QTimerEvent* event) {
+    for (auto& [id, timer] : m_timers) {
+        if (timer.timerId() == event->timerId()) {
+            // Copy the id: the handler may kill this very timer.
+            const uint32_t timerId = id;
+            OnTimer(timerId);
+            return;
+        }
+    }
+    QDialog::timerEvent(event);
+}
+
+void TemplateDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    OnPaint(painter);
+}
+
+void TemplateDialog::BuildControls() {
+    for (QWidget* control : m_controls) delete control;
+    m_controls.clear();
+    m_controlsById.clear();
+    for (const ControlTemplate& c : m_template.controls) {
+        QWidget* control = CreateControl(c);
+        control->setGeometry(MapDialogRect(c.x, c.y, c.width, c.height).ToQRect());
+        control->setEnabled(!c.Has(kStyleDisabled));
+        if (!c.Has(kStyleVisible)) control->setVisible(false);
+        if (!c.accessibleName.isEmpty()) control->setAccessibleName(c.accessibleName);
+        control->setObjectName(QStringLiteral("control_%1").arg(c.id));
+        m_controls.push_back(control);
+        if (c.id != ControlTemplate::kNoId) m_controlsById.emplace(c.id, control);
+    }
+}
+
+QWidget* TemplateDialog::CreateControl(const ControlTemplate& c) {
+    switch (c.kind) {
+        case ControlKind::PushButton: {
+            auto* button = new PushButton(c.text, c.Has(kStyleBitmap), this);
+            button->setDefault(c.Has(kStyleDefault));
+            button->setFocusPolicy(c.Has(kStyleTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+            const int id = c.id;
+            connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
+            return button;
+        }
+        case ControlKind::GroupBox:
+            return new QGroupBox(c.text, this);
+        case ControlKind::Static:
+            break;
+    }
+    auto* label = new StaticControl(this);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(c.text);
+    label->setWordWrap(true);
+    label->setAlignment(AlignmentFor(c));
+    if (c.Has(kStyleSunken)) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+}

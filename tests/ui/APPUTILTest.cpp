@@ -1,0 +1,101 @@
+#include "platform/BitmapLoader.h"
+#include "platform/PushButton.h"
+#include "platform/StaticControl.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/PixelTools.h"
+#include "ui/APPUTIL.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Encoded(QColor colour, const char* format) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes.toStdString();
+}
+
+class APPUTILTest : public ::testing::Test {
+protected:
+    APPUTILTest() : m_button(QString(), true) { m_button.resize(60, 50); }
+
+    TempDir m_dir;
+    PushButton m_button;
+};
+
+TEST_F(APPUTILTest, ButtonBitmap_ComesFromTheFileFirst_FiveSmallerEachWay) {
+    WriteFile("list/Yes.bmp", Encoded(Qt::blue, "BMP"));
+    const QPixmap shown = SetButtonBitmap(&m_button, "BMP_YES", 5, 5, "list/Yes.bmp");
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.size(), QSize(55, 45));
+    EXPECT_EQ(shown.toImage().pixelColor(27, 22), QColor(Qt::blue));
+    EXPECT_EQ(m_button.GetBitmap().cacheKey(), shown.cacheKey());
+    EXPECT_EQ(m_button.iconSize(), QSize(55, 45));
+}
+
+TEST_F(APPUTILTest, MissingOrForeignFile_FallsBackToTheBuiltInBitmap) {
+    const QImage builtIn = LoadBitmapResource("BMP_YES", 55, 45).toImage();
+    ASSERT_FALSE(builtIn.isNull());
+    WriteFile("list/Png.bmp", Encoded(Qt::blue, "PNG"));
+    WriteFile("list/Text.bmp", "not a picture");
+    for (const char* file : {"list/Missing.bmp", "list/Png.bmp", "list/Text.bmp"}) {
+        const QPixmap shown = SetButtonBitmap(&m_button, "BMP_YES", 5, 5, file);
+        ASSERT_FALSE(shown.isNull()) << file;
+        EXPECT_EQ(shown.toImage(), builtIn) << file;
+    }
+    EXPECT_EQ(LoadBitmapImage("BMP_YES", 55, 45, nullptr).toImage(), builtIn);
+}
+
+TEST_F(APPUTILTest, BuiltInBitmaps_HaveTheirSizesAndFaces) {
+    const struct {
+        const char* name;
+        QSize size;
+        QColor face;
+    } table[] = {
+        {"BMP_YES", {53, 54}, QColor(0, 0xFF, 0)},
+        {"BMP_UNSURE", {59, 52}, QColor(0xFF, 0xFF, 0)},
+        {"BMP_DONOT_KNOW", {76, 50}, QColor(0xFF, 0, 0)},
+    };
+    for (const auto& t : table) {
+        const QImage image = LoadBitmapResource(t.name, 0, 0).toImage();
+        EXPECT_EQ(image.size(), t.size) << t.name;
+        EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white)) << t.name;
+        EXPECT_GT(CountColour(image, t.face, image.rect()), 200) << t.name;
+    }
+}
+
+TEST_F(APPUTILTest, NothingLoads_LeavesTheButtonAsItWas) {
+    EXPECT_TRUE(SetButtonBitmap(&m_button, "BMP_NONE", 5, 5, "list/Missing.bmp").isNull());
+    EXPECT_TRUE(m_button.GetBitmap().isNull());
+    EXPECT_TRUE(m_button.icon().isNull());
+}
+
+TEST_F(APPUTILTest, MetaFile_DrawsOverTheStrip_AndAMissingOneLeavesItAlone) {
+    const std::string frame = std::string(QUIBBIX_BUILD_LIST_DIR) + "/2Collar_V.emf";
+    std::filesystem::copy_file(frame, "list/2Collar_V.emf");
+    StaticControl strip;
+    strip.setText(QStringLiteral("Static"));
+    strip.resize(400, 18);
+    EXPECT_EQ(SetStaticMetaFile(&strip, "list/2Collar_H.emf"), nullptr);
+    EXPECT_EQ(strip.GetEnhMetaFile(), nullptr);
+
+    const EnhMetaFile* shown = SetStaticMetaFile(&strip, "list/2Collar_V.emf");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(strip.GetEnhMetaFile(), shown);
+    const QImage image = strip.grab().toImage();
+    EXPECT_GT(CountColour(image, QColor(0x1B, 0x2A, 0x4A), image.rect()), 400 * 18 / 10);
+
+    EXPECT_EQ(SetStaticMetaFile(&strip, "list/Missing.emf"), nullptr);
+    EXPECT_EQ(strip.GetEnhMetaFile(), shown);
+}
+
+}  // namespace

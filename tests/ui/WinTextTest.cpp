@@ -1,0 +1,221 @@
+#include "platform/DrawText.h"
+#include "tests/ui/PixelTools.h"
+#include "ui/WinText.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr uint32_t kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;  // 0x25
+constexpr uint32_t kWrapped = DT_WORDBREAK;                                // 0x10
+constexpr COLORREF kBlue = RGB(0, 0, 0xFF);
+constexpr COLORREF kYellow = RGB(0xFF, 0xFF, 0);
+
+LogFont Font(int height, const char* face = "DejaVu Sans") {
+    LogFont lf;
+    lf.lfHeight = height;
+    lf.lfWeight = 400;
+    lf.SetFaceName(QString::fromLatin1(face));
+    return lf;
+}
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+class WinTextTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_parent.resize(600, 400);
+        m_parent.show();
+        // Until the window is exposed Qt skips paints, and the setters' repaints with them.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_parent));
+    }
+
+    // A box at (10, 10) of the given size, in blue on yellow with a -16 font.
+    std::unique_ptr<CWinText> MakeBox(const std::string& text, uint32_t format, int width = 300,
+                                      int height = 80, int fontHeight = -16) {
+        auto box = std::make_unique<CWinText>();
+        box->CreateBox(" ", {10, 10, 10 + width, 10 + height}, &m_parent, format);
+        box->SetFontAndColors(Font(fontHeight), kBlue, kYellow);
+        box->SetText(text);
+        return box;
+    }
+
+    static QImage Render(CWinText& box) { return box.grab().toImage(); }
+    static QRect Client(const CWinText& box) { return box.ClientRect().ToQRect(); }
+    static QRect TextArea(const CWinText& box) {
+        Rect r = box.ClientRect();
+        r.Deflate(CWinText::kTextInset);
+        return r.ToQRect();
+    }
+
+    QWidget m_parent;
+};
+
+TEST_F(WinTextTest, EmptyText_PaintsTheWholeClientAreaInTheBackground) {
+    auto box = MakeBox("", kWrapped);
+    const QImage image = Render(*box);
+    const QRect client = Client(*box);
+    EXPECT_EQ(CountColour(image, QColor(0xFF, 0xFF, 0), client), client.width() * client.height());
+    // The sunken edge lies outside the client area and is not background.
+    EXPECT_NE(image.pixelColor(0, 0), QColor(0xFF, 0xFF, 0));
+}
+
+TEST_F(WinTextTest, Text_StaysInsideTheInset) {
+    const struct {
+        const char* text;
+        uint32_t format;
+        bool reachesRightEdge;
+    } cases[] = {
+        {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", kCentredLine, true},
+        {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", kWrapped, true},
+        {"gjpq WWW gjpq WWW gjpq WWW gjpq WWW gjpq WWW gjpq WWW gjpq WWW gjpq", kWrapped, false},
+    };
+    for (const auto& c : cases) {
+        auto box = MakeBox(c.text, c.format, 200, 50);
+        const QImage image = Render(*box);
+        const QRect ink = InkBounds(image, QColor(0xFF, 0xFF, 0), Client(*box));
+        ASSERT_FALSE(ink.isEmpty()) << c.text;
+        // Clipped exactly at the inset: a word too long reaches the edge but not past it.
+        EXPECT_TRUE(TextArea(*box).contains(ink)) << c.text;
+        if (c.reachesRightEdge) {
+            EXPECT_EQ(ink.right(), TextArea(*box).right()) << c.text;
+        }
+    }
+}
+
+TEST_F(WinTextTest, CentredLine_SitsInTheMiddle_EvenWhenTooWide) {
+    for (const char* text : {"HOH", "HHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH"}) {
+        auto box = MakeBox(text, kCentredLine);
+        const QImage image = Render(*box);
+        const QRect ink = InkBounds(image, QColor(0xFF, 0xFF, 0), Client(*box));
+        const QRect area = TextArea(*box);
+        EXPECT_NEAR(ink.center().x(), area.center().x(), 2) << text;
+        EXPECT_NEAR(ink.center().y(), area.center().y(), 3) << text;
+        EXPECT_GT(CountColour(image, QColor(0, 0, 0xFF), ink), 10) << text;
+    }
+}
+
+TEST_F(WinTextTest, WordBreak_WrapsAtSpaces_FromTheTopLeft) {
+    auto box = MakeBox("HHH HHH HHH HHH HHH HHH", kWrapped, 120, 150);
+    const QImage image = Render(*box);
+    const QRect area = TextArea(*box);
+    const QRect ink = InkBounds(image, QColor(0xFF, 0xFF, 0), area);
+    EXPECT_LE(ink.left() - area.left(), 3);
+    EXPECT_LE(ink.top() - area.top(), 8);
+    // Several lines: ink rows come in bands separated by empty rows.
+    int bands = 0;
+    bool inBand = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const bool hasInk =
+            !InkBounds(image, QColor(0xFF, 0xFF, 0), QRect(area.left(), y, area.width(), 1))
+                 .isEmpty();
+        if (hasInk && !inBand) ++bands;
+        inBand = hasInk;
+    }
+    EXPECT_GE(bands, 3);
+}
+
+TEST_F(WinTextTest, WordBreak_LinesBelowTheBottom_AreCutOff) {
+    auto tall = MakeBox("H\nH\nH\nH\nH\nH\nH\nH", kWrapped, 100, 300);
+    auto low = MakeBox("H\nH\nH\nH\nH\nH\nH\nH", kWrapped, 100, 50);
+    const QRect tallInk = InkBounds(Render(*tall), QColor(0xFF, 0xFF, 0), Client(*tall));
+    const QRect lowInk = InkBounds(Render(*low), QColor(0xFF, 0xFF, 0), Client(*low));
+    EXPECT_GT(tallInk.height(), 150);
+    EXPECT_LE(lowInk.bottom(), TextArea(*low).bottom());
+}
+
+TEST_F(WinTextTest, Ampersand_UnderlinesTheNextCharacter_AndDoubleShowsOne) {
+    auto prefixed = MakeBox("R&D", kCentredLine);
+    auto plain = MakeBox("RD", kCentredLine);
+    const QImage a = Render(*prefixed), b = Render(*plain);
+    ASSERT_EQ(a.size(), b.size());
+    const QRect client = Client(*plain);
+    const QRect rInk =
+        InkBounds(b, QColor(0xFF, 0xFF, 0), client.adjusted(0, 0, -client.width() / 2, 0));
+    QRect extra;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixelColor(x, y) != b.pixelColor(x, y)) extra |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(extra.isEmpty());
+    EXPECT_GT(extra.left(), rInk.right() - 1);  // under the D only
+    EXPECT_GE(extra.top(), rInk.bottom() - 1);  // below the letters' baseline
+
+    auto doubled = MakeBox("A&&B", kCentredLine);
+    auto literal = MakeBox("A&B", kCentredLine | DT_NOPREFIX);
+    EXPECT_EQ(Render(*doubled), Render(*literal));
+}
+
+TEST_F(WinTextTest, HeightRule_ReadsTheStoredHeightAsPoints) {
+    ASSERT_EQ(m_parent.logicalDpiY(), 96);
+    auto box = MakeBox("Hg", kCentredLine, 300, 80, -16);
+    EXPECT_EQ(box->FontInForce().pixelSize(), 21);
+    const QRect ink = InkBounds(Render(*box), QColor(0xFF, 0xFF, 0), Client(*box));
+    EXPECT_GE(ink.height(), 17);  // cap height plus descender of a 21-pixel em
+    EXPECT_LE(ink.height(), 22);
+    box->SetTextFont(Font(-11), kBlue);
+    EXPECT_EQ(box->FontInForce().pixelSize(), 15);
+    box->SetTextFont(Font(20), kBlue);
+    EXPECT_NEAR(QFontMetrics(box->FontInForce()).height(), 27, 1);
+}
+
+TEST_F(WinTextTest, FontNeverSet_DrawsInTheDefaultFontInBlack) {
+    CWinText box;
+    box.CreateBox("IIIII", {10, 10, 200, 60}, &m_parent, kCentredLine);
+    EXPECT_EQ(box.FontInForce(), box.font());
+    const QImage image = Render(box);
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Client(box).contains(x, y) && image.pixelColor(x, y).value() < 60) ++dark;
+    EXPECT_GT(dark, 10);
+    EXPECT_EQ(image.pixelColor(Client(box).topLeft()), QColor(Qt::white));
+}
+
+TEST_F(WinTextTest, UnbuildableFont_LeavesThePreviousOneInForce) {
+    auto box = MakeBox("Hello", kCentredLine);
+    LogFont bad = Font(-40);
+    bad.lfWeight = 5000;
+    box->SetTextFont(bad, kBlue);
+    EXPECT_EQ(box->FontInForce().pixelSize(), 21);
+    box->SetBackColor(kBlue);  // a later paint does not try the bad font again
+    EXPECT_EQ(box->FontInForce().pixelSize(), 21);
+}
+
+TEST_F(WinTextTest, EverySetter_RepaintsBeforeItReturns) {
+    auto box = MakeBox("x", kWrapped);
+    PaintCounter counter;
+    box->installEventFilter(&counter);
+    box->SetText("y");
+    EXPECT_EQ(counter.paints, 1);
+    box->SetBackColor(kYellow);
+    box->SetBackColor(kYellow);
+    EXPECT_EQ(counter.paints, 3);
+    box->SetTextFont(Font(-16), kBlue);
+    box->SetFontAndColors(Font(-16), kBlue, kYellow);
+    EXPECT_EQ(counter.paints, 5);
+}
+
+TEST_F(WinTextTest, PaletteRelativeAndPlainColours_DrawAlike) {
+    auto box = MakeBox("", kWrapped);
+    box->SetBackColor(PALETTERGB(0x12, 0x34, 0x56));
+    const QImage a = Render(*box);
+    box->SetBackColor(RGB(0x12, 0x34, 0x56));
+    EXPECT_EQ(Render(*box), a);
+    EXPECT_EQ(a.pixelColor(Client(*box).center()), QColor(0x12, 0x34, 0x56));
+}
+
+}  // namespace

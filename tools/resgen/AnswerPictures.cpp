@@ -1,0 +1,131 @@
+#include "AnswerPictures.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+
+namespace {
+
+struct Look {
+    QColor fill;
+    QColor outline;
+    QColor caption;
+    const char* text;
+};
+
+Look LookOf(Answer answer) {
+    switch (answer) {
+        case Answer::Know:
+            return {QColor(0x00, 0xFF, 0x00), QColor(0x00, 0x80, 0x00), QColor(0x00, 0x80, 0x00),
+                    "I Know"};
+        case Answer::Unsure:
+            return {QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x80, 0x00), QColor(0x80, 0x80, 0x00),
+                    "Not Sure"};
+        case Answer::DontKnow:
+            break;
+    }
+    return {QColor(0xFF, 0x00, 0x00), QColor(0x80, 0x00, 0x00), QColor(0xFF, 0x00, 0x00),
+            "Don't Know"};
+}
+
+QPainterPath MouthPath(Answer answer, const QRectF& face) {
+    const double cx = face.center().x();
+    const double w = face.width() * 0.52;
+    const double y = face.top() + face.height() * 0.66;
+    const double depth = face.height() * 0.16;
+    QPainterPath path;
+    switch (answer) {
+        case Answer::Know:  // a smile
+            path.moveTo(cx - w / 2, y - depth / 2);
+            path.quadTo(cx, y + depth * 1.3, cx + w / 2, y - depth / 2);
+            break;
+        case Answer::DontKnow:  // a frown
+            path.moveTo(cx - w / 2, y + depth * 0.8);
+            path.quadTo(cx, y - depth * 1.0, cx + w / 2, y + depth * 0.8);
+            break;
+        case Answer::Unsure:  // a wavering line
+            path.moveTo(cx - w / 2, y);
+            for (int i = 1; i <= 24; ++i) {
+                const double t = i / 24.0;
+                path.lineTo(cx - w / 2 + w * t, y + std::sin(t * 2 * M_PI * 1.5) * depth * 0.35);
+            }
+            break;
+    }
+    return path;
+}
+
+void DrawFace(QPainter& p, Answer answer, const QRectF& face, bool rich) {
+    const Look look = LookOf(answer);
+    const double line = std::max(1.0, face.width() / 18);
+    if (rich) {
+        QRadialGradient shade(face.center() - QPointF(face.width() * 0.18, face.height() * 0.22),
+                              face.width() * 0.75);
+        shade.setColorAt(0, look.fill.lighter(150));
+        shade.setColorAt(0.55, look.fill);
+        shade.setColorAt(1, look.fill.darker(125));
+        p.setBrush(shade);
+    } else {
+        p.setBrush(look.fill);
+    }
+    p.setPen(QPen(look.outline, line));
+    p.drawEllipse(face);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const double eyeW = face.width() * 0.11;
+    const double eyeH = face.height() * (answer == Answer::Unsure ? 0.11 : 0.16);
+    const double eyeY = face.top() + face.height() * 0.30;
+    p.drawEllipse(QRectF(face.center().x() - face.width() * 0.2 - eyeW / 2, eyeY, eyeW, eyeH));
+    p.drawEllipse(QRectF(face.center().x() + face.width() * 0.2 - eyeW / 2, eyeY, eyeW, eyeH));
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, line * 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(MouthPath(answer, face));
+}
+
+QFont CaptionFont(const QString& text, int width, int maxPixels, bool rich) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setStyleStrategy(rich ? QFont::PreferAntialias : QFont::NoAntialias);
+    for (int px = maxPixels; px > 5; --px) {
+        font.setPixelSize(px);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
+    }
+    return font;
+}
+
+}  // namespace
+
+QImage DrawAnswerPicture(Answer answer, int width, int height, bool rich) {
+    const Look look = LookOf(answer);
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, rich);
+    p.setRenderHint(QPainter::TextAntialiasing, rich);
+
+    const QString caption = QString::fromLatin1(look.text);
+    const QFont font = CaptionFont(caption, width - 2, std::max(6, height / 5), rich);
+    const int captionHeight = QFontMetrics(font).height();
+    const double diameter = std::min(width - 4.0, height - captionHeight - 4.0);
+    const QRectF face((width - diameter) / 2, 2, diameter, diameter);
+    DrawFace(p, answer, face, rich);
+
+    p.setFont(font);
+    p.setPen(look.caption);
+    p.drawText(QRect(0, height - captionHeight - 1, width, captionHeight), Qt::AlignCenter,
+               caption);
+    return image;
+}
+
+QImage DrawIconFace(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    DrawFace(p, Answer::Know, QRectF(1, 1, size - 2, size - 2), false);
+    return image;
+}

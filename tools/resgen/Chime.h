@@ -1,0 +1,6 @@
+#pragma once
+// Writes the end-of-break sound: a soft rising three-note bell chime, about two seconds.
+
+#include <string>
+
+bool WriteChime(const std::string& path);

@@ -1,0 +1,88 @@
+// Draws the program's pictures and sound.
+//   quibbix-resgen list <dir>     the default files of list/: the answer bitmaps (true colour),
+//                                 the frame metafiles and the end-of-break chime
+//   quibbix-resgen builtin <dir>  the 16-colour bitmaps and the icon built into the program
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <string>
+
+#include "AnswerPictures.h"
+#include "Chime.h"
+#include "FrameMetaFile.h"
+#include "IndexedBitmap.h"
+
+namespace {
+
+struct Picture {
+    Answer answer;
+    const char* listFile;
+    const char* resourceName;
+    int width;
+    int height;
+};
+
+constexpr Picture kPictures[] = {
+    {Answer::Know, "Yes.bmp", "BMP_YES", 53, 54},
+    {Answer::Unsure, "Unsure.bmp", "BMP_UNSURE", 59, 52},
+    {Answer::DontKnow, "DonotKnow.bmp", "BMP_DONOT_KNOW", 76, 50},
+};
+// The files under list/ are drawn larger than the built-in pictures, so they stay sharp when
+// stretched onto the buttons.
+constexpr int kListScale = 2;
+
+bool Report(bool ok, const std::string& path) {
+    if (!ok) std::fprintf(stderr, "quibbix-resgen: cannot write %s\n", path.c_str());
+    return ok;
+}
+
+bool WriteListFiles(const std::string& dir) {
+    bool ok = true;
+    for (const Picture& p : kPictures) {
+        const std::string path = dir + "/" + p.listFile;
+        const QImage image =
+            DrawAnswerPicture(p.answer, p.width * kListScale, p.height * kListScale, true);
+        ok = Report(image.convertToFormat(QImage::Format_RGB888)
+                        .save(QString::fromStdString(path), "BMP"),
+                    path) &&
+             ok;
+    }
+    ok = Report(WriteFrameMetaFile(StripDirection::Across, dir + "/2Collar_V.emf"),
+                dir + "/2Collar_V.emf") &&
+         ok;
+    ok = Report(WriteFrameMetaFile(StripDirection::Down, dir + "/2Collar_H.emf"),
+                dir + "/2Collar_H.emf") &&
+         ok;
+    ok = Report(WriteChime(dir + "/BreakOver.WAV"), dir + "/BreakOver.WAV") && ok;
+    return ok;
+}
+
+bool WriteBuiltIns(const std::string& dir) {
+    bool ok = true;
+    for (const Picture& p : kPictures) {
+        const std::string path = dir + "/bitmaps/" + p.resourceName + ".bmp";
+        ok = Report(WriteBitmap16(DrawAnswerPicture(p.answer, p.width, p.height, false), path),
+                    path) &&
+             ok;
+    }
+    const std::string icon = dir + "/icons/ICON_YES.ico";
+    return Report(WriteIcon16(DrawIconFace(32), icon), icon) && ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: quibbix-resgen list|builtin <dir>\n");
+        return 2;
+    }
+    // Drawing text needs a GUI application, but never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const std::string mode = argv[1];
+    if (mode == "list") return WriteListFiles(argv[2]) ? 0 : 1;
+    if (mode == "builtin") return WriteBuiltIns(argv[2]) ? 0 : 1;
+    std::fprintf(stderr, "quibbix-resgen: unknown mode %s\n", mode.c_str());
+    return 2;
+}

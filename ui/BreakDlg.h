@@ -1,0 +1,59 @@
+#pragma once
+// The enforced rest: shows "On Break" and a message in the user's fonts and colours, counts
+// two minutes on its own timer without showing the time left, then shows "Break Over" and
+// sounds the alarm (a beep and list/BreakOver.WAV) on every tick until OK or Escape, which
+// end the break at any time.
+
+#include "platform/TemplateDialog.h"
+#include "ui/QuibConfigData.h"
+#include "ui/WinText.h"
+
+#include <cstdint>
+
+class Sound;
+
+class CBreakDlg : public TemplateDialog {
+public:
+    static constexpr int kTemplateId = 113;
+    static constexpr uint32_t kTimerId = 113;
+    static constexpr uint32_t kTimerPeriodMs = 1000;
+    static constexpr int32_t kStepMs = 1000;
+    static constexpr int32_t kBreakMs = 120000;
+    static constexpr int kBreakMinutes = 2;
+    static constexpr uint32_t kBeepHz = 50;
+    static constexpr uint32_t kBeepMs = 500;
+    static constexpr const char* kSoundFile = "list/BreakOver.WAV";
+    static constexpr int kTitleId = 1030;
+    static constexpr int kMessageId = 1031;
+    static constexpr int kBoxInset = 6;
+
+    // `sound` must outlive the dialog.
+    explicit CBreakDlg(Sound& sound, QWidget* parent = nullptr);
+    ~CBreakDlg() override;
+
+    void SetConfigData(const CQuibConfigData& settings) { m_configData = settings; }
+    // The end-of-break alarm: the title turns to "Break Over", then the beep and the sound,
+    // each returning when it has ended.
+    void BreakOver();
+
+    int32_t GetElapsed() const { return m_nElapsed; }
+    const CWinText& GetTitleBox() const { return m_titleBox; }
+    const CWinText& GetMessageBox() const { return m_messageBox; }
+    // The tick handler, public so that tests can drive the count without waiting.
+    void OnTimer(uint32_t id) override;
+
+protected:
+    bool OnInitDialog() override;
+    void OnPaint(QPainter& painter) override;
+    void OnDestroy() override;
+
+private:
+    void CreateBoxOver(CWinText& box, int placeholderId, const std::string& text, uint32_t format);
+
+    Sound& m_sound;
+    int32_t m_nElapsed = 0;
+    uint32_t m_nTimerId = 0;
+    CQuibConfigData m_configData;
+    CWinText m_titleBox;
+    CWinText m_messageBox;
+};

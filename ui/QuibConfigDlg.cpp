@@ -1,0 +1,96 @@
+#include "ui/QuibConfigDlg.h"
+
+#include "platform/CommonDialogs.h"
+#include "platform/DrawText.h"
+#include "platform/WindowOps.h"
+
+CQuibConfigDlg::CQuibConfigDlg(CommonDialogs& dialogs, QWidget* parent)
+    : TemplateDialog(kTemplateId, parent), m_dialogs(dialogs) {}
+
+CQuibConfigDlg::~CQuibConfigDlg() = default;
+
+void CQuibConfigDlg::CreateSample(CWinText& box, int placeholderId) {
+    Rect rect = GetWindowRect(GetDlgItem(placeholderId));
+    rect.Deflate(kBoxInset);
+    box.CreateBox("Sample", ScreenToClient(this, rect), this, DT_WORDBREAK);
+}
+
+bool CQuibConfigDlg::OnInitDialog() {
+    CreateSample(m_sampleVocabulary, kVocabularySampleId);
+    CreateSample(m_sampleDefinition, kDefinitionSampleId);
+    CreateSample(m_sampleProgram, kProgramSampleId);
+
+    m_sampleVocabulary.SetBackColor(m_configData.m_crVocabularyBack);
+    m_sampleVocabulary.SetTextFont(m_configData.m_lfVocabulary, m_configData.m_crVocabularyText);
+    m_sampleVocabulary.SetText("Sample");
+    m_sampleDefinition.SetBackColor(m_configData.m_crDefinitionBack);
+    m_sampleDefinition.SetTextFont(m_configData.m_lfDefinition, m_configData.m_crDefinitionText);
+    m_sampleDefinition.SetText("Sample");
+    // The program sample is a plain area of the background colour.
+    m_sampleProgram.SetBackColor(m_configData.m_crProgramBack);
+    m_sampleProgram.SetTextFont(m_configData.m_lfDefinition, m_configData.m_crProgramBack);
+    m_sampleProgram.SetText("");
+    return true;
+}
+
+void CQuibConfigDlg::OnCommand(int id) {
+    switch (id) {
+        case kVocabularyFontId:
+            OnVocabularyFont();
+            break;
+        case kDefinitionFontId:
+            OnDefinitionFont();
+            break;
+        case kVocabularyBackId:
+            OnVocabularyBackColor();
+            break;
+        case kDefinitionBackId:
+            OnDefinitionBackColor();
+            break;
+        case kProgramBackId:
+            OnProgramBackColor();
+            break;
+        default:
+            TemplateDialog::OnCommand(id);
+    }
+}
+
+void CQuibConfigDlg::ChooseFont(LogFont& font, COLORREF& textColor, CWinText& sample) {
+    LogFont chosenFont = font;
+    COLORREF chosenColor = textColor;
+    if (!m_dialogs.ChooseFont(chosenFont, chosenColor)) return;
+    font = chosenFont;
+    textColor = chosenColor;
+    sample.SetTextFont(font, textColor);
+}
+
+void CQuibConfigDlg::ChooseBackColor(COLORREF& color, CWinText& sample) {
+    COLORREF chosen = 0;
+    if (!m_dialogs.ChooseColor(chosen)) return;
+    color = chosen;
+    sample.SetBackColor(color);
+}
+
+void CQuibConfigDlg::OnVocabularyFont() {
+    ChooseFont(m_configData.m_lfVocabulary, m_configData.m_crVocabularyText, m_sampleVocabulary);
+}
+
+void CQuibConfigDlg::OnDefinitionFont() {
+    ChooseFont(m_configData.m_lfDefinition, m_configData.m_crDefinitionText, m_sampleDefinition);
+}
+
+void CQuibConfigDlg::OnVocabularyBackColor() {
+    ChooseBackColor(m_configData.m_crVocabularyBack, m_sampleVocabulary);
+}
+
+void CQuibConfigDlg::OnDefinitionBackColor() {
+    ChooseBackColor(m_configData.m_crDefinitionBack, m_sampleDefinition);
+}
+
+void CQuibConfigDlg::OnProgramBackColor() { ChooseBackColor(m_configData.m_crProgramBack, m_sampleProgram); }
+
+const CWinText& CQuibConfigDlg::GetSample(int placeholderId) const {
+    if (placeholderId == kVocabularySampleId) return m_sampleVocabulary;
+    if (placeholderId == kDefinitionSampleId) return m_sampleDefinition;
+    return m_sampleProgram;
+}

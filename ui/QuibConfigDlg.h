@@ -1,0 +1,57 @@
+#pragma once
+// Lets the user choose the font, text colour and background of the word box and the
+// definition box, and the background of the program's windows. It edits a copy of the
+// display settings and shows every change at once in three samples; only OK hands the copy
+// back to the main window, which then saves and applies it.
+
+#include "platform/TemplateDialog.h"
+#include "ui/QuibConfigData.h"
+#include "ui/WinText.h"
+
+class CommonDialogs;
+
+class CQuibConfigDlg : public TemplateDialog {
+public:
+    static constexpr int kTemplateId = 111;
+    enum ControlId {
+        kVocabularyFontId = 1018,
+        kVocabularyBackId = 1019,
+        kVocabularySampleId = 1020,
+        kDefinitionFontId = 1021,
+        kDefinitionBackId = 1022,
+        kDefinitionSampleId = 1023,
+        kProgramBackId = 1024,
+        kProgramSampleId = 1025,
+    };
+    static constexpr int kBoxInset = 6;
+
+    // `dialogs` must outlive this dialog.
+    explicit CQuibConfigDlg(CommonDialogs& dialogs, QWidget* parent = nullptr);
+    ~CQuibConfigDlg() override;
+
+    void SetConfigData(const CQuibConfigData& settings) { m_configData = settings; }
+    const CQuibConfigData& GetConfigData() const { return m_configData; }
+
+    void OnVocabularyFont();
+    void OnDefinitionFont();
+    void OnVocabularyBackColor();
+    void OnDefinitionBackColor();
+    void OnProgramBackColor();
+
+    const CWinText& GetSample(int placeholderId) const;
+
+protected:
+    bool OnInitDialog() override;
+    void OnCommand(int id) override;
+
+private:
+    void CreateSample(CWinText& box, int placeholderId);
+    void ChooseFont(LogFont& font, COLORREF& textColor, CWinText& sample);
+    void ChooseBackColor(COLORREF& color, CWinText& sample);
+
+    CommonDialogs& m_dialogs;
+    CWinText m_sampleVocabulary;
+    CWinText m_sampleDefinition;
+    CWinText m_sampleProgram;
+    CQuibConfigData m_configData;
+};

@@ -1,0 +1,50 @@
+#include "ui/QuibStatisticDlg.h"
+
+#include "engine/WordSelect.h"
+#include "platform/StaticControl.h"
+
+#include <QString>
+
+CQuibStatisticDlg::CQuibStatisticDlg(QWidget* parent) : TemplateDialog(kTemplateId, parent) {}
+
+CQuibStatisticDlg::~CQuibStatisticDlg() = default;
+
+std::string CQuibStatisticDlg::FormatCount(int32_t n, int32_t total) {
+    const double share = total == 0 ? 0.0 : static_cast<double>(n) * 100.0 / static_cast<double>(total);
+    // QString formats numbers in the C locale, whatever the user's locale says.
+    return QString::asprintf("%d (%3.1f%%)", n, share).toStdString();
+}
+
+std::string CQuibStatisticDlg::FormatDuration(int32_t seconds) {
+    const long s = seconds;
+    return QString::asprintf("%ld:%02ld:%02ld", s / 3600, (s / 60) % 60, s % 60).toStdString();
+}
+
+void CQuibStatisticDlg::SetField(int id, const std::string& text) {
+    if (auto* field = GetStatic(id)) field->setText(QString::fromStdString(text));
+}
+
+std::string CQuibStatisticDlg::FieldText(int id) const {
+    auto* field = GetStatic(id);
+    return field ? field->text().toStdString() : std::string();
+}
+
+void CQuibStatisticDlg::ShowCount(int id, int32_t n, int32_t total) { SetField(id, FormatCount(n, total)); }
+
+bool CQuibStatisticDlg::OnInitDialog() {
+    if (!m_pWordSelect) return true;
+    const int32_t total = m_pWordSelect->GetRecordReader().GetCount();
+    const CWordState& state = m_pWordSelect->GetWordState();
+    ShowCount(kMistakenId, state.GetMistaken().GetCount(), total);
+    ShowCount(kUnsureId, state.GetUnsure().GetCount(), total);
+    ShowCount(kNewId, state.GetNew().GetCount(), total);
+    ShowCount(kLearningId, state.GetLearning().GetCount(), total);
+    ShowCount(kKnownId, state.GetKnown().GetCount(), total);
+    ShowCount(kToBeViewedId, state.GetToBeViewed().GetCount(), total);
+    ShowCount(kLearnedId, state.GetWordsLearned(), total);
+    SetField(kTotalWordsId, std::to_string(total));
+    SetField(kViewedId, std::to_string(m_pWordSelect->GetViewedCount()));
+    SetField(kSessionTimeId, FormatDuration(m_nSessionTime));
+    SetField(kTotalTimeId, FormatDuration(m_nTotalTime));
+    return true;
+}

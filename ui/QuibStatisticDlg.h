@@ -1,0 +1,58 @@
+#pragma once
+// A snapshot of how far the user has come, taken when the dialog opens: the number of words,
+// words viewed and learned, the time of use in this run and in all runs, and the size of
+// each learning list, also as a share of all words. It only reads.
+
+#include "platform/TemplateDialog.h"
+
+#include <cstdint>
+#include <string>
+
+class CWordSelect;
+
+class CQuibStatisticDlg : public TemplateDialog {
+public:
+    static constexpr int kTemplateId = 112;
+    enum ControlId {
+        kMistakenId = 1027,
+        kUnsureId = 1028,
+        kNewId = 1029,
+        kLearningId = 1030,
+        kKnownId = 1031,
+        kToBeViewedId = 1032,
+        kViewedId = 1033,
+        kTotalWordsId = 1034,
+        kSessionTimeId = 1035,
+        kTotalTimeId = 1036,
+        kLearnedId = 1037,
+    };
+
+    explicit CQuibStatisticDlg(QWidget* parent = nullptr);
+    ~CQuibStatisticDlg() override;
+
+    // `select` is not owned and must outlive every opening.
+    void SetWordSelect(const CWordSelect* select) { m_pWordSelect = select; }
+    void SetTimes(int32_t sessionSeconds, int32_t totalSeconds) {
+        m_nSessionTime = sessionSeconds;
+        m_nTotalTime = totalSeconds;
+    }
+    // Sets control `id` to "n (p%)", p the share of `total` with one decimal.
+    void ShowCount(int id, int32_t n, int32_t total);
+
+    // "n (p%)"; with no words at all the share is 0.0% rather than a division by zero.
+    static std::string FormatCount(int32_t n, int32_t total);
+    // "h:mm:ss", the hours without bound.
+    static std::string FormatDuration(int32_t seconds);
+    // The text a value field shows.
+    std::string FieldText(int id) const;
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    void SetField(int id, const std::string& text);
+
+    const CWordSelect* m_pWordSelect = nullptr;
+    int32_t m_nTotalTime = 0;
+    int32_t m_nSessionTime = 0;
+};

@@ -1,0 +1,311 @@
+#include "ui/QuibbixDlg.h"
+
+#include "platform/DialogIds.h"
+#include "platform/DrawText.h"
+#include "platform/KeyState.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PushButton.h"
+#include "platform/ScreenMetrics.h"
+#include "platform/StaticControl.h"
+#include "platform/WindowOps.h"
+#include "ui/APPUTIL.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+namespace {
+
+const char kStartText[] = "Press \"I Know\" to Start";
+const char kHelpText[] =
+    "Use \"Fonts and Colors\" button to select fonts and colors for vocabulary display box "
+    "(above) and definition display box (here).\n\n(V1.0)";
+
+}  // namespace
+
+CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* parent)
+    : TemplateDialog(kTemplateId, parent),
+      m_services(services),
+      m_timeRecord(env),
+      m_statDlg(nullptr),
+      m_configDlg(services.dialogs, nullptr),
+      m_breakDlg(services.sound, nullptr),
+      m_wordSelect(env) {}
+
+CQuibbixDlg::~CQuibbixDlg() = default;
+
+bool CQuibbixDlg::Initialize() {
+    if (!m_settings.Load()) {
+        const LogFont dialogFont = GetDialogLogFont();
+        m_settings.m_lfVocabulary = dialogFont;
+        m_settings.m_lfDefinition = dialogFont;
+    }
+    m_wordSelect.Init(m_currList, m_currEntry);
+    m_timeRecord.Load();
+    const ScreenMetrics& screen = m_services.screen;
+    MoveWindow(this, {0, 0, screen.ScreenWidth(), screen.ScreenHeight()}, true);
+    CreateBoxOver(m_wordBox, kWordPlaceholderId, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    CreateBoxOver(m_defBox, kDefinitionPlaceholderId, DT_WORDBREAK);
+    m_wordBox.setAccessibleName(QStringLiteral("Word"));
+    m_defBox.setAccessibleName(QStringLiteral("Definition"));
+    ApplyDisplaySettings();
+    AttachPictures();
+    m_wordBox.SetText(kStartText);
+    m_defBox.SetText(kHelpText);
+    HideWindow(m_btnNo);
+    HideWindow(m_btnUnsure);
+    m_bPaused = 1;
+    m_bBeforeReveal = 0;
+    m_pBreakButton = GetDlgItem(kBreakId);
+    EnableWindow(m_pBreakButton, false);
+    m_pExitButton = GetDlgItem(kExitId);
+    LayoutForScreen();
+    m_timerId = SetTimer(TICK_TIMER_ID, TICK_MS);
+    AddAnswerKeys();
+    SetKeyboardFocus(m_btnYes);
+    return true;
+}
+
+void CQuibbixDlg::CreateBoxOver(CWinText& box, int placeholderId, uint32_t format) {
+    Rect rect = GetWindowRect(GetDlgItem(placeholderId));
+    rect.Deflate(BOX_INSET);
+    box.CreateBox(" ", ScreenToClient(this, rect), this, format);
+}
+
+void CQuibbixDlg::AttachPictures() {
+    m_btnNo = GetButton(kNoId);
+    SetButtonBitmap(m_btnNo, "BMP_DONOT_KNOW", 5, 5, "list/DonotKnow.bmp");
+    m_btnUnsure = GetButton(kUnsureId);
+    SetButtonBitmap(m_btnUnsure, "BMP_UNSURE", 5, 5, "list/Unsure.bmp");
+    m_btnYes = GetButton(kYesId);
+    SetButtonBitmap(m_btnYes, "BMP_YES", 5, 5, "list/Yes.bmp");
+
+    const struct {
+        int id;
+        const char* file;
+    } strips[] = {{kTopStripId, "list/2Collar_V.emf"},
+                  {kBottomStripId, "list/2Collar_V.emf"},
+                  {kLeftStripId, "list/2Collar_H.emf"},
+                  {kRightStripId, "list/2Collar_H.emf"},
+                  {kMiddleStripId, "list/2Collar_V.emf"}};
+    int i = 0;
+    for (const auto& strip : strips) {
+        m_frameStrips[i] = GetStatic(strip.id);
+        SetStaticMetaFile(m_frameStrips[i], strip.file);
+        ++i;
+    }
+}
+
+void CQuibbixDlg::AddAnswerKeys() {
+    // One key per answer button, besides Tab and the default button. A shortcut of a hidden
+    // or disabled button does nothing, so "I Know" stays the only answer before the start.
+    const struct {
+        PushButton* button;
+        Qt::Key key;
+        const char* tip;
+    } keys[] = {{m_btnYes, Qt::Key_K, "I Know (K)"},
+                {m_btnUnsure, Qt::Key_S, "Not Sure (S)"},
+                {m_btnNo, Qt::Key_D, "Don't Know (D)"}};
+    for (const auto& k : keys) {
+        if (!k.button) continue;
+        k.button->setToolTip(QString::fromUtf8(k.tip));
+        auto* shortcut = new QShortcut(QKeySequence(k.key), this);
+        PushButton* button = k.button;
+        connect(shortcut, &QShortcut::activated, this, [button] {
+            if (button->isVisible() && button->isEnabled()) button->click();
+        });
+    }
+}
+
+void CQuibbixDlg::ApplyDisplaySettings() {
+    m_wordBox.SetFontAndColors(m_settings.m_lfVocabulary, m_settings.m_crVocabularyText,
+                               m_settings.m_crVocabularyBack);
+    m_defBox.SetFontAndColors(m_settings.m_lfDefinition, m_settings.m_crDefinitionText,
+                              m_settings.m_crDefinitionBack);
+}
+
+void CQuibbixDlg::MoveEdges(QWidget* control, int dLeft, int dTop, int dRight, int dBottom) {
+    if (!control) return;
+    Rect rect = GetWindowRect(control);
+    rect.left += dLeft;
+    rect.top += dTop;
+    rect.right += dRight;
+    rect.bottom += dBottom;
+    MoveWindow(control, ScreenToClient(this, rect), true);
+}
+
+void CQuibbixDlg::LayoutForScreen() {
+    // The template is laid out for a small screen: push the button column to the right edge
+    // and the bottom row to the bottom edge, and stretch the boxes and strips into the gap.
+    const ScreenMetrics& screen = m_services.screen;
+    if (screen.ScreenWidth() > WIDE_SCREEN) {
+        const int dx = screen.ScreenWidth() - GetWindowRect(GetDlgItem(kStatisticsId)).right -
+                       screen.FrameWidth() - LAYOUT_MARGIN;
+        for (int id : {kStatisticsId, kFontsId, kBreakId, kExitId}) MoveEdges(GetDlgItem(id), dx, 0, dx, 0);
+        for (int id : {kNoId, kUnsureId, kYesId, kRightStripId})
+            MoveEdges(GetDlgItem(id), dx - 10, 0, dx - 10, 0);
+        for (int id : {kTopStripId, kBottomStripId, kMiddleStripId}) MoveEdges(GetDlgItem(id), 0, 0, dx - 20, 0);
+        MoveEdges(&m_wordBox, 0, 0, dx - 20, 0);
+        MoveEdges(&m_defBox, 0, 0, dx - 20, 0);
+    }
+    if (screen.ScreenHeight() > TALL_SCREEN) {
+        const int dy = screen.ScreenHeight() - GetWindowRect(GetDlgItem(kExitId)).bottom -
+                       screen.FrameHeight() - LAYOUT_MARGIN;
+        for (int id : {kExitId, kFontsId, kBreakId, kStatisticsId, kNoId, kUnsureId, kYesId, kBottomStripId})
+            MoveEdges(GetDlgItem(id), 0, dy, 0, dy);
+        MoveEdges(&m_defBox, 0, 0, 0, dy);
+        MoveEdges(GetDlgItem(kLeftStripId), 0, 0, 0, dy);
+        MoveEdges(GetDlgItem(kRightStripId), 0, 0, 0, dy);
+    }
+}
+
+void CQuibbixDlg::PaintBackground(QPainter& painter) {
+    FillSolidRect(painter, GetClientRect(this), m_settings.m_crProgramBack);
+}
+
+void CQuibbixDlg::OnCommand(int id) {
+    switch (id) {
+        case kYesId:
+            OnButtonYes();
+            break;
+        case kUnsureId:
+            OnButtonUnsure();
+            break;
+        case kNoId:
+            OnButtonNo();
+            break;
+        case kFontsId:
+            OnFontsAndColors();
+            break;
+        case kStatisticsId:
+            OnShowStatistics();
+            break;
+        case kBreakId:
+            TakeABreak();
+            break;
+        default:
+            TemplateDialog::OnCommand(id);
+    }
+}
+
+void CQuibbixDlg::OnTick(uint32_t timerId) {
+    if (timerId != TICK_TIMER_ID) return;
+    if (m_bPaused) {
+        m_msSinceBreak = 0;
+    } else if (m_msSinceBreak < MS_COUNT_CAP) {
+        m_msSinceBreak += TICK_MS;
+    }
+}
+
+void CQuibbixDlg::OnExitRequest() {
+    // Escape itself arrives as a cancel command; while it is held the request is not one.
+    if (m_services.keys.IsEscapeDown()) return;
+    m_timeRecord.Stop();
+    m_timeRecord.Save();
+    m_wordSelect.Save();
+    const int answer = m_services.messageBoxes.Show(this, "Do you want to leave?", "Confirmation",
+                                                    MessageBoxes::Buttons::YesNo,
+                                                    MessageBoxes::Icon::Question);
+    if (answer == IDYES) {
+        if (m_timerId != 0) KillTimer(TICK_TIMER_ID);
+        EndDialog(IDCANCEL);
+        return;
+    }
+    if (!m_bPaused) m_timeRecord.Start();
+}
+
+void CQuibbixDlg::OnAnswer(int32_t answer) {
+    if (!m_bBeforeReveal) {
+        m_secondAnswer = answer;
+        StartOrRecord();
+    } else {
+        m_firstAnswer = answer;
+        ShowDefinition();
+    }
+}
+
+void CQuibbixDlg::ShowDefinition() {
+    ShowWindow(&m_defBox);
+    EnableWindow(&m_defBox, true);
+    RedrawWindowNow(this);
+    EnableWindow(m_pExitButton, false);
+    EnableWindow(m_pBreakButton, false);
+    m_defBox.SetText(m_wordSelect.GetDefinition());
+    m_bBeforeReveal = 0;
+}
+
+void CQuibbixDlg::StartOrRecord() {
+    if (m_bPaused) {
+        // The start press: the only moment the other two answers appear.
+        ShowWindow(m_btnNo);
+        EnableWindow(m_btnNo, true);
+        ShowWindow(m_btnUnsure);
+        EnableWindow(m_btnUnsure, true);
+        RedrawWindowNow(this);
+        m_bPaused = 0;
+    } else {
+        RecordAnswer();
+    }
+    AdvanceWord();
+}
+
+void CQuibbixDlg::RecordAnswer() {
+    int32_t code = JUDGE_DONTKNOW;
+    if (m_firstAnswer == ANSWER_YES) {
+        code = m_secondAnswer == ANSWER_YES ? JUDGE_KNEW : JUDGE_MISTAKEN;
+    } else if (m_firstAnswer == ANSWER_UNSURE) {
+        code = JUDGE_NOTSURE;
+    }
+    m_wordSelect.RecordJudgement(code);
+    m_currEntry.m_wordIndex = NO_WORD;
+    ++m_wordsSinceBreak;
+    if (m_msSinceBreak >= BREAK_AFTER_MS || m_wordsSinceBreak >= BREAK_AFTER_WORDS) TakeABreak();
+}
+
+void CQuibbixDlg::AdvanceWord() {
+    EnableWindow(m_pExitButton, true);
+    EnableWindow(m_pBreakButton, true);
+    m_wordSelect.GetNextWord(m_currList, m_currEntry);
+    m_wordBox.SetText(m_wordSelect.GetWord());
+    m_defBox.SetText("");
+    m_bBeforeReveal = 1;
+    HideWindowNow(&m_defBox);
+    RedrawWindowNow(this);
+    m_timeRecord.Start();
+}
+
+void CQuibbixDlg::TakeABreak() {
+    m_timeRecord.Stop();
+    m_bPaused = 1;
+    HideWindowNow(&m_wordBox);
+    RedrawWindowNow(this);
+    m_breakDlg.SetConfigData(m_settings);
+    m_breakDlg.DoModal();
+    m_wordsSinceBreak = 0;
+    ShowWindow(&m_wordBox);
+    RedrawWindowNow(this);
+    m_bPaused = 0;
+    m_timeRecord.Start();
+}
+
+void CQuibbixDlg::OnFontsAndColors() {
+    m_timeRecord.Stop();
+    m_configDlg.SetConfigData(m_settings);
+    if (m_configDlg.DoModal() == IDOK) {
+        m_settings = m_configDlg.GetConfigData();
+        m_settings.Save();
+        ApplyDisplaySettings();
+        RedrawWindowNow(this);
+    }
+    if (!m_bPaused) m_timeRecord.Start();
+}
+
+void CQuibbixDlg::OnShowStatistics() {
+    m_wordSelect.Save();
+    m_statDlg.SetWordSelect(&m_wordSelect);
+    m_timeRecord.Stop();
+    const int32_t runTime = m_timeRecord.GetRunTime();
+    const int32_t totalTime = m_timeRecord.GetTotalTime();
+    m_statDlg.SetTimes(runTime, totalTime);
+    m_statDlg.DoModal();
+    if (!m_bPaused) m_timeRecord.Start();
+}

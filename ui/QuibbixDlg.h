@@ -1,0 +1,138 @@
+#pragma once
+// The program's one window: a full-screen dialog that owns every long-lived object (the word
+// selector, the usage clock, the display settings, the two text boxes and the side dialogs),
+// shows the word and its definition, takes the two presses of the answer buttons, counts
+// study time on a one-second tick for the forced break, and ends through the exit question.
+//
+// Answer flow: WAIT_START (paused, "I Know" only) -> start press -> WORD_SHOWN -> first press
+// reveals -> DEFINITION_SHOWN -> second press records the judgement, maybe a break, then the
+// next word (WORD_SHOWN).
+
+#include "engine/ListRec.h"
+#include "engine/TimeWordRecord.h"
+#include "engine/WordSelect.h"
+#include "platform/PlatformServices.h"
+#include "platform/TemplateDialog.h"
+#include "ui/BreakDlg.h"
+#include "ui/QuibConfigData.h"
+#include "ui/QuibConfigDlg.h"
+#include "ui/QuibStatisticDlg.h"
+#include "ui/WinText.h"
+
+#include <cstdint>
+
+class EngineEnv;
+class PushButton;
+class StaticControl;
+
+class CQuibbixDlg : public TemplateDialog {
+public:
+    static constexpr int kTemplateId = 101;
+    static constexpr uint32_t TICK_TIMER_ID = 1;
+    static constexpr int32_t TICK_MS = 1000;
+    // m_msSinceBreak grows only while below this, so it stops at 781000.
+    static constexpr int32_t MS_COUNT_CAP = 780010;
+    static constexpr int BOX_INSET = 6;
+    static constexpr int LAYOUT_MARGIN = 10;
+    static constexpr int WIDE_SCREEN = 800;
+    static constexpr int TALL_SCREEN = 600;
+
+    static constexpr int32_t ANSWER_YES = 1;
+    static constexpr int32_t ANSWER_UNSURE = 0;
+    static constexpr int32_t ANSWER_NO = -1;
+    static constexpr int32_t BREAK_AFTER_MS = 780000;
+    static constexpr int32_t BREAK_AFTER_WORDS = 150;
+
+    // Control ids of template 101.
+    enum ControlId {
+        kExitId = 2,
+        kWordPlaceholderId = 1000,
+        kDefinitionPlaceholderId = 1002,
+        kNoId = 1006,
+        kUnsureId = 1007,
+        kYesId = 1008,
+        kFontsId = 1021,
+        kTopStripId = 1022,
+        kBottomStripId = 1023,
+        kRightStripId = 1024,
+        kLeftStripId = 1025,
+        kStatisticsId = 1028,
+        kBreakId = 1029,
+        kMiddleStripId = 1030,
+    };
+
+    // `services` and `env` must outlive the dialog.
+    CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* parent = nullptr);
+    ~CQuibbixDlg() override;
+
+    void OnButtonYes() { OnAnswer(ANSWER_YES); }
+    void OnButtonUnsure() { OnAnswer(ANSWER_UNSURE); }
+    void OnButtonNo() { OnAnswer(ANSWER_NO); }
+    void OnFontsAndColors();
+    void OnShowStatistics();
+    void TakeABreak();
+    void OnTick(uint32_t timerId);
+    void OnExitRequest();
+
+    // What tests look at.
+    int32_t GetMsSinceBreak() const { return m_msSinceBreak; }
+    void SetMsSinceBreak(int32_t ms) { m_msSinceBreak = ms; }
+    int32_t GetWordsSinceBreak() const { return m_wordsSinceBreak; }
+    bool IsPaused() const { return m_bPaused != 0; }
+    bool IsBeforeReveal() const { return m_bBeforeReveal != 0; }
+    const CWinText& GetWordBox() const { return m_wordBox; }
+    const CWinText& GetDefinitionBox() const { return m_defBox; }
+    const CQuibConfigData& GetSettings() const { return m_settings; }
+    CTimeWordRecord& GetTimeRecord() { return m_timeRecord; }
+    CWordSelect& GetWordSelect() { return m_wordSelect; }
+    CBreakDlg& GetBreakDlg() { return m_breakDlg; }
+
+protected:
+    bool OnInitDialog() override { return Initialize(); }
+    bool Initialize();
+    void OnOK() override {}
+    void OnCancel() override { OnExitRequest(); }
+    void OnCommand(int id) override;
+    void OnTimer(uint32_t id) override { OnTick(id); }
+    void OnPaint(QPainter& painter) override { PaintBackground(painter); }
+
+private:
+    void OnAnswer(int32_t answer);
+    void ShowDefinition();
+    void StartOrRecord();
+    void RecordAnswer();
+    void AdvanceWord();
+    void ApplyDisplaySettings();
+    void LayoutForScreen();
+    void PaintBackground(QPainter& painter);
+    void CreateBoxOver(CWinText& box, int placeholderId, uint32_t format);
+    void AttachPictures();
+    void AddAnswerKeys();
+    // Changes the edges of `control`'s screen rectangle and moves it there, repainting.
+    void MoveEdges(QWidget* control, int dLeft, int dTop, int dRight, int dBottom);
+
+    PlatformServices& m_services;
+    int32_t m_msSinceBreak = 0;
+    uint32_t m_timerId = 0;
+    CTimeWordRecord m_timeRecord;
+    int32_t m_bBeforeReveal = 0;
+    int32_t m_bPaused = 0;
+    int32_t m_secondAnswer = 0;
+    int32_t m_firstAnswer = 0;
+    CQuibConfigData m_settings;
+    CQuibStatisticDlg m_statDlg;
+    CQuibConfigDlg m_configDlg;
+    CBreakDlg m_breakDlg;
+    QWidget* m_pExitButton = nullptr;
+    QWidget* m_pBreakButton = nullptr;
+    PushButton* m_btnNo = nullptr;
+    PushButton* m_btnUnsure = nullptr;
+    PushButton* m_btnYes = nullptr;
+    int32_t m_wordsSinceBreak = 0;
+    StaticControl* m_frameStrips[8] = {};
+    CWordSelect m_wordSelect;
+    int32_t m_currList = 0;
+    CListRec m_currEntry;
+    CWinText m_wordBox;
+    CWinText m_defBox;
+};

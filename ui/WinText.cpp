@@ -1,0 +1,111 @@
+#include "ui/WinText.h"
+
+#include "platform/DrawText.h"
+#include "platform/MulDiv.h"
+#include "platform/Win1252.h"
+#include "platform/WindowOps.h"
+
+#include <QPainter>
+
+namespace {
+
+void DrawSunkenEdge(QPainter& painter, const QRect& r) {
+    // Outer line dark grey over white, inner line black over light grey, as a client edge.
+    const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawLine(l, t, rr - 1, t);
+    painter.drawLine(l, t, l, b - 1);
+    painter.setPen(Qt::white);
+    painter.drawLine(l, b, rr, b);
+    painter.drawLine(rr, t, rr, b);
+    painter.setPen(Qt::black);
+    painter.drawLine(l + 1, t + 1, rr - 2, t + 1);
+    painter.drawLine(l + 1, t + 1, l + 1, b - 2);
+    painter.setPen(QColor(0xC0, 0xC0, 0xC0));
+    painter.drawLine(l + 1, b - 1, rr - 1, b - 1);
+    painter.drawLine(rr - 1, t + 1, rr - 1, b - 1);
+}
+
+}  // namespace
+
+CWinText::CWinText() {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::ArrowCursor);
+}
+
+CWinText::~CWinText() = default;
+
+bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, uint32_t format) {
+    m_strText = std::move(text);
+    m_displayText = Win1252ToUnicode(m_strText);
+    m_nFormat = format;
+    m_surfaceFont.reset();
+    m_surfaceText = RGB(0, 0, 0);
+    setParent(parent);
+    setWindowTitle(m_displayText);
+    setGeometry(rect.ToQRect());
+    show();
+    return true;
+}
+
+void CWinText::SetText(const std::string& text) {
+    m_strText = text;
+    m_displayText = Win1252ToUnicode(m_strText);
+    RepaintNow();
+}
+
+void CWinText::SetTextFont(const LogFont& font, COLORREF textColor) {
+    m_logFont = font;
+    m_crText = textColor;
+    m_bFontChanged = 1;
+    RepaintNow();
+}
+
+void CWinText::SetFontAndColors(const LogFont& font, COLORREF textColor, COLORREF backColor) {
+    m_logFont = font;
+    m_crText = textColor;
+    m_crBack = backColor;
+    m_bFontChanged = 1;
+    m_bColorChanged = 1;
+    RepaintNow();
+}
+
+void CWinText::SetBackColor(COLORREF backColor) {
+    m_crBack = backColor;
+    m_bColorChanged = 1;
+    RepaintNow();
+}
+
+Rect CWinText::ClientRect() const {
+    Rect r{0, 0, width(), height()};
+    r.Deflate(kEdgeWidth);
+    return r;
+}
+
+void CWinText::RepaintNow() { RedrawWindowNow(this); }
+
+void CWinText::ApplyFontChange() {
+    m_surfaceText = m_crText;
+    // The stored height is read as points: a font chosen at -16 pixels draws at -21 on a
+    // 96-dpi screen, and the samples of the configuration dialog show the same.
+    LogFont scaled = m_logFont;
+    scaled.lfHeight = -MulDiv(-m_logFont.lfHeight, logicalDpiY(), 72);
+    if (std::optional<QFont> built = scaled.ToQFont(font())) m_surfaceFont = *built;
+    m_bFontChanged = 0;
+}
+
+void CWinText::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DrawSunkenEdge(painter, rect());
+    Rect client = ClientRect();
+    painter.setClipRect(client.ToQRect());
+    // Text is drawn transparently over the fill, which looks as opaque text in the
+    // surface's background colour would; so the colour flag only needs clearing.
+    m_bColorChanged = 0;
+    FillSolidRect(painter, client, m_crBack);
+    if (m_bFontChanged) ApplyFontChange();
+    client.Deflate(kTextInset);
+    painter.setFont(FontInForce());
+    painter.setPen(ColorFromColorref(m_surfaceText));
+    DrawText(painter, m_displayText, client, m_nFormat);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The text display box: a child window with a sunken edge that shows one text in one font,
+// text colour and background colour. It takes no input; every setter repaints it at once.
+//
+// Like a window with a private device context, the box keeps the font and colours of its
+// last paint, and a paint applies only what changed since (the two change flags). A font is
+// built only after a font change, so an ordinary repaint is one fill and one text draw.
+
+#include "platform/Colorref.h"
+#include "platform/LogFont.h"
+#include "platform/Rect.h"
+
+#include <QFont>
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class CWinText : public QWidget {
+public:
+    // Width of the sunken edge around the client area, in pixels.
+    static constexpr int kEdgeWidth = 2;
+    // The text keeps this far from the client area's edges, in pixels.
+    static constexpr int kTextInset = 5;
+
+    CWinText();
+    ~CWinText() override;
+
+    // Places the box as a visible child of `parent` at `rect` (parent client coordinates)
+    // with `text` (Windows-1252) and the DrawText flags `format`. A box created again starts
+    // afresh with the default font and colours of a new window.
+    bool CreateBox(std::string text, const Rect& rect, QWidget* parent, uint32_t format);
+    void SetText(const std::string& text);
+    void SetTextFont(const LogFont& font, COLORREF textColor);
+    void SetFontAndColors(const LogFont& font, COLORREF textColor, COLORREF backColor);
+    void SetBackColor(COLORREF backColor);
+
+    // The font the box draws with now (its default until the first font change).
+    QFont FontInForce() const { return m_surfaceFont.value_or(font()); }
+    // The client area, inside the sunken edge, in the box's own coordinates.
+    Rect ClientRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void RepaintNow();
+    void ApplyFontChange();
+
+    int32_t m_bFontChanged = 0;
+    int32_t m_bColorChanged = 0;
+    LogFont m_logFont;
+    COLORREF m_crBack = PALETTERGB(0xFF, 0xFF, 0xFF);
+    COLORREF m_crText = PALETTERGB(0, 0, 0);
+    std::string m_strText;
+    uint32_t m_nFormat = 0;
+
+    // What the drawing surface holds between paints.
+    std::optional<QFont> m_surfaceFont;
+    COLORREF m_surfaceText = RGB(0, 0, 0);
+    QString m_displayText;
+};
