@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test bench run format clean fuzz test-sanitize
+.PHONY: all deps configure build test bench run format clean fuzz test-sanitize install package
 
 all: build
 
@@ -41,6 +41,14 @@ fuzz: deps
 	@test -f $(FUZZ_DIR)/CMakeCache.txt || cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQUIBBIX_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	scripts/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package in build/: quibbix_<version>_<arch>.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	find engine platform ui app tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -2,7 +2,9 @@
 //   quibbix-resgen list <dir>     the default files of list/: the answer bitmaps (true colour),
 //                                 the frame metafiles and the end-of-break chime
 //   quibbix-resgen builtin <dir>  the 16-colour bitmaps and the icon built into the program
+//   quibbix-resgen icons <dir>    the program icon for the desktop, <dir>/<n>x<n>/apps/quibbix.png
 
+#include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -70,11 +72,26 @@ bool WriteBuiltIns(const std::string& dir) {
     return Report(WriteIcon16(DrawIconFace(32), icon), icon) && ok;
 }
 
+// The desktop's icon theme wants the icon at several sizes; drawing each one keeps the small
+// ones crisp and the large ones smooth.
+bool WriteThemeIcons(const std::string& dir) {
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const std::string folder = dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        const std::string path = folder + "/quibbix.png";
+        ok = Report(QDir().mkpath(QString::fromStdString(folder)) &&
+                        DrawIconFace(size).save(QString::fromStdString(path), "PNG"),
+                    path) &&
+             ok;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: quibbix-resgen list|builtin <dir>\n");
+        std::fprintf(stderr, "usage: quibbix-resgen list|builtin|icons <dir>\n");
         return 2;
     }
     // Drawing text needs a GUI application, but never a screen.
@@ -83,6 +100,7 @@ int main(int argc, char** argv) {
     const std::string mode = argv[1];
     if (mode == "list") return WriteListFiles(argv[2]) ? 0 : 1;
     if (mode == "builtin") return WriteBuiltIns(argv[2]) ? 0 : 1;
+    if (mode == "icons") return WriteThemeIcons(argv[2]) ? 0 : 1;
     std::fprintf(stderr, "quibbix-resgen: unknown mode %s\n", mode.c_str());
     return 2;
 }

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a scratch root, validates its menu entry and
+# metainfo, and starts the unpacked program under Xvfb on its default word list with a
+# scratch data home; the launcher must lay out the user's directory there.
+set -euo pipefail
+build=$(cd "${1:?usage: package_test.sh BUILD_DIR}" && pwd)
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do pkill -P "$pid" 2>/dev/null || true; kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >/dev/null
+deb=$(ls "$work"/out/quibbix_*.deb)
+dpkg -x "$deb" "$work/root"
+root=$work/root/usr
+desktop-file-validate "$root/share/applications/io.quibbix.Quibbix.desktop"
+appstreamcli validate --no-net "$root/share/metainfo/io.quibbix.Quibbix.metainfo.xml" >/dev/null
+for size in 16 32 48 256; do test -s "$root/share/icons/hicolor/${size}x${size}/apps/quibbix.png"; done
+test -s "$root/share/quibbix/list/kelvo.lst"
+
+: >"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+export XDG_DATA_HOME=$work/home
+unset QT_QPA_PLATFORM
+"$root/bin/quibbix-launch" &
+pids+=($!)
+timeout 20 xdotool search --sync --onlyvisible --name '^Quibbix$' >/dev/null
+
+home=$XDG_DATA_HOME/quibbix
+cmp "$root/share/quibbix/list/kelvo.lst" "$home/list/kelvo.lst"
+test -s "$home/list/BreakOver.WAV"
+# The first run draws its order of all words at once.
+for _ in $(seq 50); do [ -s "$home/session/tobeviewed.txt" ] && break; sleep 0.1; done
+test -s "$home/session/tobeviewed.txt"
+echo "package $(basename "$deb") installs and starts"
