@@ -1,0 +1,84 @@
+// From a key press to the next word painted in the main window, on a 32767-word list: the
+// second press for a word records the judgement, draws the next word and repaints both boxes
+// before the key handler returns. Runs on the X server in DISPLAY, else offscreen.
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "platform/QtPlatform.h"
+#include "ui/QuibbixDlg.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWords = 32767;
+
+void WriteWordList() {
+    std::string bytes;
+    for (int r = 0; r < kWords; ++r) {
+        std::string record(238, '\0');
+        const std::string word = "word" + std::to_string(r);
+        const std::string definition = "the definition of word number " + std::to_string(r);
+        record.replace(5, word.size(), word);
+        record.replace(36, definition.size(), definition);
+        record.replace(236, 2, "\r\n");
+        bytes += record;
+    }
+    std::FILE* file = std::fopen("list/kelvo.lst", "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+CQuibbixDlg* g_dialog = nullptr;
+
+void BM_KeyToNextWord(benchmark::State& state) {
+    QWidget* yes = g_dialog->GetDlgItem(CQuibbixDlg::kYesId);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTest::keyClick(yes, Qt::Key_K);  // reveals the definition
+        state.ResumeTiming();
+        QTest::keyClick(yes, Qt::Key_D);  // records "Don't Know" and paints the next word
+    }
+}
+BENCHMARK(BM_KeyToNextWord)->Unit(benchmark::kMillisecond)->Iterations(25)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    const fs::path dir = fs::temp_directory_path() / ("quibbix-bench-window-" + std::to_string(std::random_device()()));
+    fs::create_directories(dir / "list");
+    fs::create_directories(dir / "session");
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir);
+    WriteWordList();
+    {
+        QtPlatform platform(app);
+        CQuibbixDlg dialog(platform.Services(), platform.Engine());
+        g_dialog = &dialog;
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            QTest::keyClick(dialog.GetDlgItem(CQuibbixDlg::kYesId), Qt::Key_K);  // the start press
+            // 125 judgements in all stay below the forced break at 150.
+            dialog.SetMsSinceBreak(0);
+            benchmark::RunSpecifiedBenchmarks();
+            dialog.GetWordSelect().Save();
+            dialog.done(0);
+        });
+        dialog.DoModal();
+    }
+    fs::current_path(previous);
+    fs::remove_all(dir);
+    return 0;
+}

@@ -1,0 +1,83 @@
+// quibbix-startup-probe: how long a program takes from its start to its first window on the
+// X server, and how much memory it holds once the window shows.
+//
+//   quibbix-startup-probe TITLE SETTLE_MS PROGRAM [ARGS...]
+//
+// Prints "startup_ms=<ms> rss_mb=<MB>" and ends the program. The clock starts just before
+// the process is created, and stops at the MapNotify of the first top-level window whose
+// title contains TITLE; the memory is read SETTLE_MS later.
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+bool TitleContains(Display* display, Window window, const std::string& prefix) {
+    // Qt maps a frame-less top-level directly; the title may sit on the window itself.
+    char* name = nullptr;
+    bool match = false;
+    if (XFetchName(display, window, &name) && name) {
+        match = std::strstr(name, prefix.c_str()) != nullptr;
+        XFree(name);
+    }
+    return match;
+}
+
+double ResidentMegabytes(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+    }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: quibbix-startup-probe TITLE SETTLE_MS PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    const std::string prefix = argv[1];
+    const int settleMs = std::atoi(argv[2]);
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "quibbix-startup-probe: no X display\n");
+        return 1;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execvp(argv[3], argv + 3);
+        _exit(127);
+    }
+    double startupMs = -1;
+    while (startupMs < 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != MapNotify) continue;
+        if (!TitleContains(display, event.xmap.window, prefix)) continue;
+        startupMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    const double rss = ResidentMegabytes(pid);
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    std::printf("startup_ms=%.1f rss_mb=%.1f\n", startupMs, rss);
+    XCloseDisplay(display);
+    return 0;
+}
