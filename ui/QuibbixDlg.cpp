@@ -105,6 +105,8 @@ void CQuibbixDlg::AddAnswerKeys() {
     } keys[] = {{m_btnYes, Qt::Key_K, "I Know (K)"},
                 {m_btnUnsure, Qt::Key_S, "Not Sure (S)"},
                 {m_btnNo, Qt::Key_D, "Don't Know (D)"}};
+    // The buttons are built anew by every modal run; so are their keys.
+    for (QShortcut* old : findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly)) delete old;
     for (const auto& k : keys) {
         if (!k.button) continue;
         k.button->setToolTip(QString::fromUtf8(k.tip));

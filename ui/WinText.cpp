@@ -42,6 +42,9 @@ bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, ui
     m_surfaceFont.reset();
     m_surfaceText = RGB(0, 0, 0);
     setParent(parent);
+    // A new window comes above its siblings. A box created again over a dialog whose
+    // controls were rebuilt must too, or the placeholder it covers shows through.
+    raise();
     setWindowTitle(m_displayText);
     setGeometry(rect.ToQRect());
     show();

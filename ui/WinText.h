@@ -35,6 +35,8 @@ public:
     void SetTextFont(const LogFont& font, COLORREF textColor);
     void SetFontAndColors(const LogFont& font, COLORREF textColor, COLORREF backColor);
     void SetBackColor(COLORREF backColor);
+    // The text as last set (Windows-1252).
+    const std::string& GetText() const { return m_strText; }
 
     // The font the box draws with now (its default until the first font change).
     QFont FontInForce() const { return m_surfaceFont.value_or(font()); }

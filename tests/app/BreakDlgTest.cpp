@@ -1,0 +1,144 @@
+// The break dialog: its texts and colours, the two-minute count on its own timer, the alarm on
+// every tick after it, and the ways the break ends.
+
+#include "platform/SoundFile.h"
+#include "tests/app/WindowFixture.h"
+#include "ui/BreakDlg.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF kProgramBack = RGB(10, 20, 30);
+constexpr COLORREF kTitleBack = RGB(200, 0, 0);
+constexpr COLORREF kMessageBack = RGB(0, 0, 200);
+
+class BreakDlgTest : public ::testing::Test {
+protected:
+    void CopySoundFile() {
+        std::filesystem::copy_file(QUIBBIX_BUILT_LIST_DIR "/BreakOver.WAV", CBreakDlg::kSoundFile);
+    }
+
+    // One break with `body` inside it. The real timer is stopped at once (after checking that
+    // it was started): the body gives the ticks.
+    int RunBreak(const std::function<void()>& body) {
+        return RunModal(m_dialog, [&] {
+            EXPECT_TRUE(m_dialog.KillTimer(CBreakDlg::kTimerId));
+            body();
+        });
+    }
+
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) m_dialog.OnTimer(CBreakDlg::kTimerId);
+    }
+
+    TempDir m_dir;
+    RecordingAudioOutput m_audio;
+    Sound m_sound{m_audio};
+    CBreakDlg m_dialog{m_sound};
+};
+
+TEST_F(BreakDlgTest, Opening_ShowsOnBreakAndTheMessage_InTheSettingsGiven) {
+    CQuibConfigData settings;
+    settings.m_crProgramBack = kProgramBack;
+    settings.m_crVocabularyBack = kTitleBack;
+    settings.m_crDefinitionBack = kMessageBack;
+    m_dialog.SetConfigData(settings);
+    RunBreak([&] {
+        EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "On Break");
+        EXPECT_EQ(m_dialog.GetMessageBox().GetText(),
+                  "This is a 2 minutes break.\nIt is good time to stretch a little and relax your "
+                  "eyes\n\nPress OK to end break");
+        EXPECT_EQ(PixelOf(m_dialog, QPoint(1, 1)), ColorFromColorref(kProgramBack));
+        EXPECT_EQ(PixelOf(m_dialog.GetTitleBox()), ColorFromColorref(kTitleBack));
+        EXPECT_EQ(PixelOf(m_dialog.GetMessageBox()), ColorFromColorref(kMessageBack));
+        EXPECT_TRUE(m_dialog.GetDlgItem(IDOK)->isVisible());
+        EXPECT_FALSE(m_dialog.GetDlgItem(IDCANCEL)->isVisible());
+    });
+}
+
+TEST_F(BreakDlgTest, TwoMinutes_ThenTheAlarmOnEveryTick) {
+    CopySoundFile();
+    const std::optional<PcmSound> file = ReadSoundFile(CBreakDlg::kSoundFile);
+    ASSERT_TRUE(file.has_value());
+    RunBreak([&] {
+        Ticks(120);
+        EXPECT_EQ(m_dialog.GetElapsed(), CBreakDlg::kBreakMs);
+        EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "On Break");
+        EXPECT_TRUE(m_audio.played.empty());
+        m_dialog.OnTimer(CBreakDlg::kTimerId + 1);  // not the break's timer
+        EXPECT_TRUE(m_audio.played.empty());
+
+        Ticks(1);
+        EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "Break Over");
+        ASSERT_EQ(m_audio.played.size(), 2u);
+        // The beep: half a second of a 50 Hz tone, so 25 periods, 50 sign changes.
+        const auto& beep = m_audio.played[0];
+        EXPECT_EQ(beep.channels, 1);
+        EXPECT_EQ(beep.samples.size(), static_cast<size_t>(beep.sampleRate / 2));
+        int signChanges = 0;
+        for (size_t i = 1; i < beep.samples.size(); ++i)
+            if ((beep.samples[i - 1] < 0) != (beep.samples[i] < 0)) ++signChanges;
+        EXPECT_NEAR(signChanges, 50, 2);
+        EXPECT_EQ(m_audio.played[1].samples, file->samples);
+        EXPECT_EQ(m_audio.played[1].sampleRate, file->sampleRate);
+
+        Ticks(3);
+        EXPECT_EQ(m_audio.played.size(), 8u);
+        EXPECT_EQ(m_dialog.GetElapsed(), CBreakDlg::kBreakMs);
+    });
+}
+
+TEST_F(BreakDlgTest, MissingSoundFile_BeepsAndPlaysTheDefaultAlert) {
+    RecordingAudioOutput expected;
+    Sound(expected).PlayDefaultSound();
+    RunBreak([&] {
+        Ticks(121);
+        ASSERT_EQ(m_audio.played.size(), 2u);
+        EXPECT_EQ(m_audio.played[1].samples, expected.played[0].samples);
+    });
+}
+
+TEST_F(BreakDlgTest, OkOrEscape_EndTheBreakEarly_WithoutAnAlarm) {
+    const struct {
+        const char* how;
+        std::function<void(CBreakDlg&)> end;
+        int result;
+    } cases[] = {
+        {"OK", [](CBreakDlg& d) { Click(d, IDOK); }, IDOK},
+        {"Escape", [](CBreakDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }, IDCANCEL},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        bool stillOpen = true;
+        const int result = RunBreak([&] {
+            Ticks(30);
+            c.end(m_dialog);
+            stillOpen = m_dialog.isVisible();
+        });
+        EXPECT_FALSE(stillOpen);
+        EXPECT_EQ(result, c.result);
+        EXPECT_TRUE(m_audio.played.empty());
+    }
+}
+
+TEST_F(BreakDlgTest, SecondBreak_CountsTheFullTwoMinutesAgain) {
+    RunBreak([&] {
+        Ticks(125);
+        EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "Break Over");
+        Click(m_dialog, IDOK);
+    });
+    m_audio.played.clear();
+    RunBreak([&] {
+        EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "On Break");
+        EXPECT_EQ(m_dialog.GetElapsed(), 0);
+        Ticks(120);
+        EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "On Break");
+        EXPECT_TRUE(m_audio.played.empty());
+        Ticks(1);
+        EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "Break Over");
+    });
+}
+
+}  // namespace

@@ -1,0 +1,369 @@
+// The main window through its real widgets: the start press, the two-press answer flow and
+// its judgements, the forced and the asked-for break, the one-second tick, the exit question
+// and the layout for the screen size.
+
+#include "engine/WordState.h"
+#include "tests/app/WindowFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Dlg = CQuibbixDlg;
+
+constexpr int kKnown = 5;  // beside the list ids, which the known list lacks
+
+// The list holding `index`, or -1 when none does.
+int ListHolding(const CWordState& state, uint32_t index) {
+    const CWordList* lists[] = {&state.GetToBeViewed(), &state.GetUnsure(),   &state.GetMistaken(),
+                                &state.GetNew(),        &state.GetLearning(), &state.GetKnown()};
+    for (int id = 0; id <= kKnown; ++id)
+        for (const CListRec& e : lists[id]->Entries())
+            if (e.m_wordIndex == index) return id;
+    return -1;
+}
+
+uint32_t CurrentIndex(Dlg& dlg) { return dlg.GetWordSelect().GetCurrent().m_wordIndex; }
+
+bool Enabled(const Dlg& dlg, int id) { return dlg.GetDlgItem(id)->isEnabled(); }
+bool Visible(const Dlg& dlg, int id) { return dlg.GetDlgItem(id)->isVisible(); }
+
+// The word on screen with its definition hidden, the way every new word appears.
+void ExpectWordShown(Dlg& dlg) {
+    EXPECT_FALSE(dlg.IsPaused());
+    EXPECT_TRUE(dlg.IsBeforeReveal());
+    EXPECT_EQ(dlg.GetWordBox().GetText(), "word" + std::to_string(CurrentIndex(dlg)));
+    EXPECT_TRUE(dlg.GetWordBox().isVisible());
+    EXPECT_FALSE(dlg.GetDefinitionBox().isVisible());
+    EXPECT_EQ(dlg.GetDefinitionBox().GetText(), "");
+    EXPECT_TRUE(Enabled(dlg, Dlg::kExitId));
+    EXPECT_TRUE(Enabled(dlg, Dlg::kBreakId));
+    for (int id : {Dlg::kYesId, Dlg::kUnsureId, Dlg::kNoId}) EXPECT_TRUE(Visible(dlg, id)) << id;
+}
+
+TEST(MainWindowTest, StartUp_WaitsForIKnow_ThenShowsTheFirstWord) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        EXPECT_TRUE(dlg.IsPaused());
+        EXPECT_FALSE(dlg.IsBeforeReveal());
+        EXPECT_EQ(dlg.GetWordBox().GetText(), "Press \"I Know\" to Start");
+        EXPECT_TRUE(dlg.GetDefinitionBox().isVisible());
+        EXPECT_EQ(dlg.GetDefinitionBox().GetText().substr(0, 33),
+                  "Use \"Fonts and Colors\" button to ");
+        EXPECT_TRUE(Visible(dlg, Dlg::kYesId));
+        EXPECT_FALSE(Visible(dlg, Dlg::kUnsureId));
+        EXPECT_FALSE(Visible(dlg, Dlg::kNoId));
+        EXPECT_FALSE(Enabled(dlg, Dlg::kBreakId));
+        EXPECT_TRUE(Enabled(dlg, Dlg::kExitId));
+        EXPECT_FALSE(dlg.GetTimeRecord().IsRunning());
+        EXPECT_EQ(dlg.GetDlgItem(Dlg::kYesId)->accessibleName(), "I Know");
+        EXPECT_EQ(dlg.GetDlgItem(Dlg::kUnsureId)->accessibleName(), "Not Sure");
+        EXPECT_EQ(dlg.GetDlgItem(Dlg::kNoId)->accessibleName(), "Don't Know");
+
+        Click(dlg, Dlg::kYesId);
+        ExpectWordShown(dlg);
+        EXPECT_EQ(dlg.GetWordsSinceBreak(), 0);  // the start press records nothing
+        EXPECT_TRUE(dlg.GetTimeRecord().IsRunning());
+    });
+}
+
+TEST(MainWindowTest, EveryPairOfPresses_PlacesTheWordByItsJudgement) {
+    // A first run draws from the to-be-viewed list, whose words go to one list per code.
+    const struct {
+        int first, second;
+        int landsIn;
+    } cases[] = {
+        {Dlg::kYesId, Dlg::kYesId, kKnown},             // JUDGE_KNEW
+        {Dlg::kYesId, Dlg::kUnsureId, LIST_MISTAKEN},   // JUDGE_MISTAKEN
+        {Dlg::kYesId, Dlg::kNoId, LIST_MISTAKEN},       //
+        {Dlg::kUnsureId, Dlg::kYesId, LIST_UNSURE},     // JUDGE_NOTSURE
+        {Dlg::kUnsureId, Dlg::kUnsureId, LIST_UNSURE},  //
+        {Dlg::kUnsureId, Dlg::kNoId, LIST_UNSURE},      //
+        {Dlg::kNoId, Dlg::kYesId, LIST_NEW},            // JUDGE_DONTKNOW
+        {Dlg::kNoId, Dlg::kUnsureId, LIST_NEW},         //
+        {Dlg::kNoId, Dlg::kNoId, LIST_NEW},             //
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "presses " << c.first << ", " << c.second);
+        MainWindowHarness h;
+        h.Run([&](Dlg& dlg) {
+            Click(dlg, Dlg::kYesId);
+            const uint32_t word = CurrentIndex(dlg);
+
+            Click(dlg, c.first);
+            EXPECT_FALSE(dlg.IsBeforeReveal());
+            EXPECT_TRUE(dlg.GetDefinitionBox().isVisible());
+            EXPECT_EQ(dlg.GetDefinitionBox().GetText(), "definition " + std::to_string(word));
+            EXPECT_EQ(dlg.GetWordBox().GetText(), "word" + std::to_string(word));
+            EXPECT_FALSE(Enabled(dlg, Dlg::kExitId));
+            EXPECT_FALSE(Enabled(dlg, Dlg::kBreakId));
+            EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), -1);
+
+            Click(dlg, c.second);
+            EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), c.landsIn);
+            EXPECT_EQ(dlg.GetWordsSinceBreak(), 1);
+            EXPECT_NE(CurrentIndex(dlg), word);
+            ExpectWordShown(dlg);
+        });
+    }
+}
+
+TEST(MainWindowTest, AnswerKeys_WorkOnlyWhileTheirButtonIsVisibleAndEnabled) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        // Before the start only "I Know" is there.
+        QTest::keyClick(&dlg, Qt::Key_S);
+        QTest::keyClick(&dlg, Qt::Key_D);
+        EXPECT_TRUE(dlg.IsPaused());
+        QTest::keyClick(&dlg, Qt::Key_K);
+        ASSERT_FALSE(dlg.IsPaused());
+        const uint32_t word = CurrentIndex(dlg);
+
+        dlg.GetDlgItem(Dlg::kNoId)->setEnabled(false);
+        QTest::keyClick(&dlg, Qt::Key_D);
+        EXPECT_TRUE(dlg.IsBeforeReveal());
+        dlg.GetDlgItem(Dlg::kNoId)->setEnabled(true);
+
+        QTest::keyClick(&dlg, Qt::Key_S);  // first press "Not Sure"
+        EXPECT_FALSE(dlg.IsBeforeReveal());
+        QTest::keyClick(&dlg, Qt::Key_D);
+        EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), LIST_UNSURE);
+        ExpectWordShown(dlg);
+    });
+}
+
+TEST(MainWindowTest, ForcedBreak_ComesWithThe150thJudgement_NotThe149th) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);
+        for (int i = 1; i < Dlg::BREAK_AFTER_WORDS; ++i) {
+            ASSERT_FALSE(h.Judge(Dlg::kNoId, Dlg::kNoId)) << "judgement " << i;
+        }
+        EXPECT_EQ(dlg.GetWordsSinceBreak(), 149);
+
+        Click(dlg, Dlg::kNoId);
+        const uint32_t judged = CurrentIndex(dlg);
+        QWidget* opened =
+            WithModal([&] { Click(dlg, Dlg::kNoId); },
+                      [&](QWidget* w) {
+                          // Recorded, but the next word waits for the end of the break.
+                          EXPECT_EQ(dlg.GetWordsSinceBreak(), 150);
+                          EXPECT_TRUE(dlg.IsPaused());
+                          EXPECT_FALSE(dlg.GetWordBox().isVisible());
+                          EXPECT_EQ(dlg.GetWordBox().GetText(), "word" + std::to_string(judged));
+                          EXPECT_FALSE(dlg.GetTimeRecord().IsRunning());
+                          Click(w, IDOK);
+                      });
+        EXPECT_EQ(opened, &dlg.GetBreakDlg());
+        EXPECT_EQ(dlg.GetWordsSinceBreak(), 0);
+        EXPECT_TRUE(dlg.GetTimeRecord().IsRunning());
+        ExpectWordShown(dlg);
+    });
+}
+
+TEST(MainWindowTest, ForcedBreak_ComesAt780000Ms_NotAt779000) {
+    for (const auto& [ms, breaks] : {std::pair{779000, false}, std::pair{780000, true}}) {
+        SCOPED_TRACE(ms);
+        MainWindowHarness h;
+        h.Run([&](Dlg& dlg) {
+            Click(dlg, Dlg::kYesId);
+            Click(dlg, Dlg::kYesId);
+            dlg.SetMsSinceBreak(ms);
+            EXPECT_EQ(h.PressExpectingMaybeBreak(Dlg::kYesId), breaks);
+            ExpectWordShown(dlg);
+        });
+    }
+}
+
+TEST(MainWindowTest, TakeABreak_ResetsTheCount_AndBringsBackTheSameWord) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);
+        for (int i = 0; i < 3; ++i) h.Judge(Dlg::kYesId, Dlg::kYesId);
+        ASSERT_EQ(dlg.GetWordsSinceBreak(), 3);
+        const uint32_t word = CurrentIndex(dlg);
+        dlg.SetMsSinceBreak(500000);
+
+        QWidget* opened = WithModal([&] { Click(dlg, Dlg::kBreakId); },
+                                    [&](QWidget* w) {
+                                        EXPECT_TRUE(dlg.IsPaused());
+                                        EXPECT_FALSE(dlg.GetWordBox().isVisible());
+                                        EXPECT_FALSE(dlg.GetTimeRecord().IsRunning());
+                                        Click(w, IDOK);
+                                    });
+        ASSERT_EQ(opened, &dlg.GetBreakDlg());
+        EXPECT_EQ(dlg.GetWordsSinceBreak(), 0);
+        // Ended before a tick came: the study time is as it was.
+        EXPECT_EQ(dlg.GetMsSinceBreak(), 500000);
+        EXPECT_EQ(CurrentIndex(dlg), word);
+        EXPECT_TRUE(dlg.GetTimeRecord().IsRunning());
+        ExpectWordShown(dlg);
+    });
+}
+
+TEST(MainWindowTest, BreakEndedBeforeATick_LeavesTheTimeDue_SoTheNextJudgementBreaksAgain) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);
+        dlg.SetMsSinceBreak(Dlg::BREAK_AFTER_MS);
+        ASSERT_TRUE(h.PressExpectingMaybeBreak(Dlg::kBreakId));
+        EXPECT_EQ(dlg.GetMsSinceBreak(), Dlg::BREAK_AFTER_MS);
+        EXPECT_TRUE(h.Judge(Dlg::kYesId, Dlg::kYesId));
+
+        // A tick during the break clears the time, as a real two minutes would.
+        WithModal([&] { Click(dlg, Dlg::kBreakId); },
+                  [&](QWidget* w) {
+                      dlg.OnTick(Dlg::TICK_TIMER_ID);
+                      EXPECT_EQ(dlg.GetMsSinceBreak(), 0);
+                      Click(w, IDOK);
+                  });
+        EXPECT_EQ(dlg.GetMsSinceBreak(), 0);
+        EXPECT_FALSE(h.Judge(Dlg::kYesId, Dlg::kYesId));
+    });
+}
+
+TEST(MainWindowTest, Tick_CountsOnlyWhileStudying_AndStopsAt781000) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        dlg.SetMsSinceBreak(5000);
+        dlg.OnTick(Dlg::TICK_TIMER_ID);
+        EXPECT_EQ(dlg.GetMsSinceBreak(), 0);  // paused before the start press
+
+        Click(dlg, Dlg::kYesId);
+        dlg.OnTick(Dlg::TICK_TIMER_ID);
+        EXPECT_EQ(dlg.GetMsSinceBreak(), 1000);
+        dlg.OnTick(Dlg::TICK_TIMER_ID + 1);
+        EXPECT_EQ(dlg.GetMsSinceBreak(), 1000);
+
+        dlg.SetMsSinceBreak(779000);
+        const int32_t expected[] = {780000, 781000, 781000, 781000};
+        for (int32_t ms : expected) {
+            dlg.OnTick(Dlg::TICK_TIMER_ID);
+            EXPECT_EQ(dlg.GetMsSinceBreak(), ms);
+        }
+    });
+}
+
+const char* const kSessionFiles[] = {
+    "session/Time.txt",     "session/currWord.cfg", "session/tobeviewed.txt",
+    "session/unsure.txt",   "session/mistaken.txt", "session/new.txt",
+    "session/learning.txt", "session/known.txt",    "session/WordsLearned.txt"};
+
+TEST(MainWindowTest, ExitWithEscapeHeld_IsIgnored) {
+    MainWindowHarness h;
+    h.platform.keys.isEscapeDown = true;
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kExitId);
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        EXPECT_TRUE(h.platform.messageBoxes.ShownBoxes().empty());
+        EXPECT_FALSE(FileExists("session/Time.txt"));
+        EXPECT_FALSE(FileExists("session/known.txt"));
+        EXPECT_TRUE(dlg.isVisible());
+    });
+}
+
+TEST(MainWindowTest, ExitAnsweredNo_HasSaved_AndRunsTheClockOnlyWhileStudying) {
+    const struct {
+        bool studying;
+        bool byCloseRequest;
+    } cases[] = {{false, false}, {true, false}, {true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.studying ? "studying" : "before the start press")
+                                        << (c.byCloseRequest ? ", close request" : ", Exit"));
+        MainWindowHarness h;
+        h.Run([&](Dlg& dlg) {
+            if (c.studying) Click(dlg, Dlg::kYesId);
+            h.env.now += 10;
+            if (c.byCloseRequest) {
+                dlg.close();
+            } else {
+                Click(dlg, Dlg::kExitId);
+            }
+            ASSERT_EQ(h.platform.messageBoxes.ShownBoxes().size(), 1u);
+            const auto& box = h.platform.messageBoxes.ShownBoxes()[0];
+            EXPECT_EQ(box.text, "Do you want to leave?");
+            EXPECT_EQ(box.caption, "Confirmation");
+            EXPECT_EQ(box.buttons, MessageBoxes::Buttons::YesNo);
+            EXPECT_EQ(box.icon, MessageBoxes::Icon::Question);
+            EXPECT_TRUE(box.hasOwner);
+            for (const char* file : kSessionFiles) EXPECT_TRUE(FileExists(file)) << file;
+            EXPECT_EQ(ReadFile("session/Time.txt"), c.studying ? "10.0" : "0.0");
+            EXPECT_EQ(dlg.GetTimeRecord().IsRunning(), c.studying);
+            EXPECT_TRUE(dlg.isVisible());
+        });
+    }
+}
+
+TEST(MainWindowTest, ExitAnsweredYes_WritesTheSameTotalTwice) {
+    MainWindowHarness h;
+    h.platform.messageBoxes.Answer(IDYES);
+    const int result = h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);
+        h.env.now += 30;
+        Click(dlg, Dlg::kExitId);
+        EXPECT_FALSE(dlg.isVisible());
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(ReadFile("session/Time.txt"), "30.0");
+    // The clock stopped before the question: time passing now adds nothing.
+    h.env.now += 50;
+    std::filesystem::remove("session/Time.txt");
+    h.dialog.reset();
+    EXPECT_EQ(ReadFile("session/Time.txt"), "30.0");
+}
+
+TEST(MainWindowTest, Layout_StretchesOnlyForScreensBeyond800By600) {
+    const struct {
+        int width, height;
+        bool horizontal, vertical;
+    } cases[] = {
+        {800, 600, false, false},
+        {801, 600, true, false},
+        {800, 601, false, true},
+        {1280, 1024, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+        MainWindowHarness h(20, c.width, c.height);
+        h.Run([&](Dlg& dlg) {
+            auto at = [&](int id) { return Rect::FromQRect(dlg.GetDlgItem(id)->geometry()); };
+            const Rect stats0 = dlg.MapDialogRect(459, 144, 57, 35);
+            const Rect exit0 = dlg.MapDialogRect(459, 297, 57, 35);
+            const Rect yes0 = dlg.MapDialogRect(368, 288, 56, 44);
+            Rect word0 = dlg.MapDialogRect(37, 44, 299, 86);
+            Rect def0 = dlg.MapDialogRect(37, 148, 299, 168);
+            word0.Deflate(Dlg::BOX_INSET);
+            def0.Deflate(Dlg::BOX_INSET);
+
+            // The layout runs before the window shows, while its client area still starts at
+            // the screen's origin; the frame the platform adds later shifts it all alike.
+            const int dx = at(Dlg::kStatisticsId).left - stats0.left;
+            const int dy = at(Dlg::kExitId).top - exit0.top;
+            if (c.horizontal) {
+                EXPECT_EQ(at(Dlg::kStatisticsId).right, c.width - 4 - 10);
+            } else {
+                EXPECT_EQ(dx, 0);
+            }
+            if (c.vertical) {
+                EXPECT_EQ(at(Dlg::kExitId).bottom, c.height - 4 - 10);
+            } else {
+                EXPECT_EQ(dy, 0);
+            }
+            const int hx = c.horizontal ? 1 : 0;
+            EXPECT_EQ(at(Dlg::kExitId).left - exit0.left, dx);
+            EXPECT_EQ(at(Dlg::kYesId).left - yes0.left, dx - 10 * hx);
+            EXPECT_EQ(at(Dlg::kYesId).top - yes0.top, dy);
+            const Rect word = Rect::FromQRect(dlg.GetWordBox().geometry());
+            const Rect def = Rect::FromQRect(dlg.GetDefinitionBox().geometry());
+            EXPECT_EQ(word.left, word0.left);
+            EXPECT_EQ(word.Width(), word0.Width() + dx - 20 * hx);
+            EXPECT_EQ(word.Height(), word0.Height());  // the word box keeps its height
+            EXPECT_EQ(def.Width(), def0.Width() + dx - 20 * hx);
+            EXPECT_EQ(def.Height(), def0.Height() + dy);
+        });
+    }
+}
+
+}  // namespace

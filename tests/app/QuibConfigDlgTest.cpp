@@ -1,0 +1,235 @@
+// The configuration dialog, opened from the main window's "Fonts and Colors": the samples
+// follow every choice, only OK reaches the main window, the file and the next break, and the
+// usage clock is stopped while the dialog is open.
+
+#include "tests/app/WindowFixture.h"
+#include "ui/QuibConfigDlg.h"
+
+#include <QColorDialog>
+#include <QEvent>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Dlg = CQuibbixDlg;
+using Cfg = CQuibConfigDlg;
+
+constexpr COLORREF kChosen = RGB(0x12, 0x34, 0x56);
+const QColor kDefaultGrey(0x80, 0x80, 0x80);
+
+LogFont BigSerif() {
+    LogFont lf;
+    lf.lfHeight = -40;
+    lf.lfWeight = 700;
+    lf.SetFaceName(QStringLiteral("DejaVu Serif"));
+    return lf;
+}
+
+// A spot of the main window's own surface, clear of every control.
+QColor MainBackground(Dlg& dlg) { return PixelOf(dlg, QPoint(3, 3)); }
+
+// Counts the paints of one widget, watching the whole application.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(const QWidget& widget) : m_widget(&widget) {
+        qApp->installEventFilter(this);
+    }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_widget && event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+
+private:
+    const QWidget* m_widget;
+};
+
+// Clicks "Fonts and Colors" and runs `inside` in the configuration dialog.
+void InConfigDialog(Dlg& dlg, const std::function<void(Cfg&)>& inside) {
+    QWidget* opened = WithModal([&] { Click(dlg, Dlg::kFontsId); },
+                                [&](QWidget* w) {
+                                    auto* dialog = dynamic_cast<Cfg*>(w);
+                                    ASSERT_NE(dialog, nullptr);
+                                    inside(*dialog);
+                                });
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->windowTitle(), "Configuration");
+}
+
+TEST(QuibConfigDlgTest, Cancel_LeavesTheMainBoxesTheFileAndTheNextOpeningUnchanged) {
+    MainWindowHarness h;
+    h.platform.dialogs.nextFont = BigSerif();
+    h.platform.dialogs.nextTextColor = RGB(0xFF, 0, 0);
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);
+        const QImage wordBox = Rendered(dlg.GetWordBox());
+        const LogFont vocabulary = dlg.GetSettings().m_lfVocabulary;
+        QImage sample;
+        InConfigDialog(dlg, [&](Cfg& cfg) {
+            sample = Rendered(cfg.GetSample(Cfg::kVocabularySampleId));
+            Click(cfg, Cfg::kVocabularyFontId);
+            EXPECT_NE(Rendered(cfg.GetSample(Cfg::kVocabularySampleId)), sample);
+            EXPECT_EQ(cfg.GetConfigData().m_lfVocabulary, BigSerif());
+            Click(cfg, IDCANCEL);
+        });
+        EXPECT_EQ(Rendered(dlg.GetWordBox()), wordBox);
+        EXPECT_EQ(dlg.GetSettings().m_lfVocabulary, vocabulary);
+        EXPECT_FALSE(FileExists(CQuibConfigData::kFileName));
+
+        h.platform.dialogs.accept = false;
+        InConfigDialog(dlg, [&](Cfg& cfg) {
+            EXPECT_EQ(Rendered(cfg.GetSample(Cfg::kVocabularySampleId)), sample);
+            Click(cfg, Cfg::kVocabularyFontId);
+            Click(cfg, IDCANCEL);
+        });
+        // The font dialog opened from the record in force, not from the one discarded.
+        ASSERT_EQ(h.platform.dialogs.fontOpenedWith.size(), 2u);
+        EXPECT_EQ(h.platform.dialogs.fontOpenedWith[1], vocabulary);
+        EXPECT_EQ(h.platform.dialogs.fontColorOpenedWith[1], dlg.GetSettings().m_crVocabularyText);
+        EXPECT_EQ(Rendered(dlg.GetWordBox()), wordBox);
+    });
+}
+
+// Each opening builds the placeholders anew under boxes that already exist; the boxes must
+// still cover them, as they do at the first opening.
+TEST(QuibConfigDlgTest, SecondOpening_SamplesStillCoverTheirPlaceholders) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        std::vector<QImage> first;
+        for (int opening = 0; opening < 2; ++opening) {
+            InConfigDialog(dlg, [&](Cfg& cfg) {
+                int i = 0;
+                for (int id :
+                     {Cfg::kVocabularySampleId, Cfg::kDefinitionSampleId, Cfg::kProgramSampleId}) {
+                    const QImage image = Rendered(cfg.GetSample(id));
+                    if (opening == 0) {
+                        first.push_back(image);
+                    } else {
+                        EXPECT_EQ(image, first[i]) << "sample " << id;
+                    }
+                    ++i;
+                }
+                Click(cfg, IDCANCEL);
+            });
+        }
+    });
+}
+
+TEST(QuibConfigDlgTest, OkWithoutAChange_StillSavesAndReapplies) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        PaintCounter wordPaints(dlg.GetWordBox()), definitionPaints(dlg.GetDefinitionBox());
+        InConfigDialog(dlg, [&](Cfg& cfg) {
+            wordPaints.paints = definitionPaints.paints = 0;
+            Click(cfg, IDOK);
+        });
+        EXPECT_EQ(ReadFile(CQuibConfigData::kFileName).size(), 140u);
+        EXPECT_GT(wordPaints.paints, 0);
+        EXPECT_GT(definitionPaints.paints, 0);
+        CQuibConfigData saved;
+        ASSERT_EQ(saved.Load(), 1);
+        EXPECT_EQ(saved.m_lfVocabulary, dlg.GetSettings().m_lfVocabulary);
+        EXPECT_EQ(saved.m_crProgramBack, dlg.GetSettings().m_crProgramBack);
+    });
+}
+
+TEST(QuibConfigDlgTest, ProgramBackground_ShowsInItsSampleOnly_UntilOk_ThenEverywhere) {
+    MainWindowHarness h;
+    h.platform.dialogs.nextColor = kChosen;
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);
+        ASSERT_EQ(MainBackground(dlg), kDefaultGrey);
+        InConfigDialog(dlg, [&](Cfg& cfg) {
+            Click(cfg, Cfg::kProgramBackId);
+            EXPECT_EQ(PixelOf(cfg.GetSample(Cfg::kProgramSampleId)), ColorFromColorref(kChosen));
+            EXPECT_EQ(PixelOf(cfg.GetSample(Cfg::kVocabularySampleId)), QColor(Qt::white));
+            EXPECT_EQ(MainBackground(dlg), kDefaultGrey);
+            EXPECT_NE(dlg.GetSettings().m_crProgramBack, kChosen);
+            Click(cfg, IDOK);
+        });
+        EXPECT_EQ(dlg.GetSettings().m_crProgramBack, kChosen);  // plain RGB, high byte 0x00
+        EXPECT_EQ(MainBackground(dlg), ColorFromColorref(kChosen));
+
+        QWidget* opened =
+            WithModal([&] { Click(dlg, Dlg::kBreakId); },
+                      [&](QWidget* w) {
+                          EXPECT_EQ(PixelOf(*w, QPoint(1, 1)), ColorFromColorref(kChosen));
+                          Click(w, IDOK);
+                      });
+        EXPECT_EQ(opened, &dlg.GetBreakDlg());
+    });
+}
+
+TEST(QuibConfigDlgTest, ColourDialog_OpensWithNothingPreselected_AndCancelChangesNothing) {
+    MainWindowHarness h;
+    FakeCommonDialogs& dialogs = h.platform.dialogs;
+    dialogs.nextColor = kChosen;
+    h.Run([&](Dlg& dlg) {
+        InConfigDialog(dlg, [&](Cfg& cfg) {
+            Click(cfg, Cfg::kVocabularyBackId);
+            ASSERT_EQ(cfg.GetConfigData().m_crVocabularyBack, kChosen);
+            Click(cfg, Cfg::kVocabularyBackId);
+            Click(cfg, Cfg::kDefinitionBackId);
+
+            dialogs.accept = false;
+            dialogs.nextColor = RGB(0xFF, 0, 0);
+            Click(cfg, Cfg::kVocabularyBackId);
+            EXPECT_EQ(cfg.GetConfigData().m_crVocabularyBack, kChosen);
+            EXPECT_EQ(PixelOf(cfg.GetSample(Cfg::kVocabularySampleId)), ColorFromColorref(kChosen));
+            Click(cfg, IDCANCEL);
+        });
+        // The same empty start every time, whatever colour was in force.
+        ASSERT_EQ(dialogs.colorOpenedWith.size(), 4u);
+        for (COLORREF offered : dialogs.colorOpenedWith) EXPECT_EQ(offered, 0u);
+    });
+}
+
+TEST(QuibConfigDlgTest, PlatformColourDialog_GivesPlainRgb) {
+    TempDir dir;
+    QtCommonDialogs dialogs;
+    Cfg cfg(dialogs);
+    CQuibConfigData settings;
+    settings.m_crProgramBack = PALETTERGB(0x12, 0x34, 0x56);
+    cfg.SetConfigData(settings);
+    RunModal(cfg, [&] {
+        QWidget* opened =
+            WithModal([&] { Click(cfg, Cfg::kProgramBackId); },
+                      [&](QWidget* w) {
+                          auto* colorDialog = qobject_cast<QColorDialog*>(w);
+                          ASSERT_NE(colorDialog, nullptr);
+                          EXPECT_NE(colorDialog->currentColor(), QColor(0x12, 0x34, 0x56));
+                          colorDialog->setCurrentColor(QColor(0x65, 0x43, 0x21));
+                          colorDialog->accept();
+                      });
+        EXPECT_NE(opened, nullptr);
+        Click(cfg, IDOK);
+    });
+    EXPECT_EQ(cfg.GetConfigData().m_crProgramBack, 0x00214365u);
+}
+
+TEST(QuibConfigDlgTest, UsageClock_StopsForTheDialog_AndRunsAfterOnlyWhileStudying) {
+    const struct {
+        bool studying;
+        int button;
+    } cases[] = {{false, IDOK}, {false, IDCANCEL}, {true, IDOK}, {true, IDCANCEL}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.studying ? "studying, " : "before the start, ")
+                                        << (c.button == IDOK ? "OK" : "Cancel"));
+        MainWindowHarness h;
+        h.Run([&](Dlg& dlg) {
+            if (c.studying) Click(dlg, Dlg::kYesId);
+            InConfigDialog(dlg, [&](Cfg& cfg) {
+                EXPECT_FALSE(dlg.GetTimeRecord().IsRunning());
+                h.env.now += 100;
+                Click(cfg, c.button);
+            });
+            EXPECT_EQ(dlg.GetTimeRecord().IsRunning(), c.studying);
+            EXPECT_EQ(dlg.GetTimeRecord().GetRunTime(), 0);
+        });
+    }
+}
+
+}  // namespace
