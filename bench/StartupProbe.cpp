@@ -18,20 +18,29 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <string>
 #include <thread>
 
 namespace {
 
-bool TitleContains(Display* display, Window window, const std::string& prefix) {
-    // Qt maps a frame-less top-level directly; the title may sit on the window itself.
-    char* name = nullptr;
-    bool match = false;
-    if (XFetchName(display, window, &name) && name) {
-        match = std::strstr(name, prefix.c_str()) != nullptr;
-        XFree(name);
+// Looks for `text` in the raw bytes of both title properties: a title with characters
+// beyond Latin-1 comes as UTF-8 or compound text, which XFetchName refuses.
+bool TitleContains(Display* display, Window window, const std::string& text) {
+    for (const char* property : {"_NET_WM_NAME", "WM_NAME"}) {
+        Atom type;
+        int format;
+        unsigned long count, after;
+        unsigned char* value = nullptr;
+        const Atom atom = XInternAtom(display, property, False);
+        if (XGetWindowProperty(display, window, atom, 0, 1024, False, AnyPropertyType, &type, &format, &count,
+                               &after, &value) != Success || !value)
+            continue;
+        const bool found = std::string(reinterpret_cast<char*>(value), count).find(text) != std::string::npos;
+        XFree(value);
+        if (found) return true;
     }
-    return match;
+    return false;
 }
 
 double ResidentMegabytes(pid_t pid) {
@@ -65,13 +74,24 @@ int main(int argc, char** argv) {
         execvp(argv[3], argv + 3);
         _exit(127);
     }
+    // Some programs name their window only after mapping it: remember when each top-level
+    // was mapped and watch its title until one matches.
+    std::map<Window, double> mappedAt;
     double startupMs = -1;
     while (startupMs < 0) {
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type != MapNotify) continue;
-        if (!TitleContains(display, event.xmap.window, prefix)) continue;
-        startupMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        Window window = 0;
+        if (event.type == MapNotify && event.xmap.event == DefaultRootWindow(display)) {
+            window = event.xmap.window;
+            mappedAt[window] = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            XSelectInput(display, window, PropertyChangeMask);
+        } else if (event.type == PropertyNotify && mappedAt.count(event.xproperty.window)) {
+            window = event.xproperty.window;
+        } else {
+            continue;
+        }
+        if (TitleContains(display, window, prefix)) startupMs = mappedAt[window];
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
     const double rss = ResidentMegabytes(pid);

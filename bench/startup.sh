@@ -38,7 +38,7 @@ awk 'BEGIN { for (i = 1; i <= 32767; i++) printf "word%d\tthe meaning of word nu
 cp "$build"/list/*.bmp "$build"/list/*.emf "$build"/list/*.WAV "$app/list/"
 (cd "$app" && printf 'init\nnext\njudge 1\nnext\njudge 2\nnext\nsave\n' | "$bin/quibbix-drive" >/dev/null)
 
-probe() { (cd "$1" && shift && "$bin/quibbix-startup-probe" "$@"); }
+probe() { (cd "$1" && shift && timeout 60 "$bin/quibbix-startup-probe" "$@"); }
 ours_ms=$(measure startup_ms probe "$app" Quibbix 500 "$bin/quibbix")
 ours_mb=$(measure rss_mb probe "$app" Quibbix 500 "$bin/quibbix")
 key_ms=$("$bin/bench_mainwindow" --benchmark_format=csv 2>/dev/null | grep '_median' | cut -d, -f3)
@@ -46,9 +46,23 @@ key_ms=$("$bin/bench_mainwindow" --benchmark_format=csv 2>/dev/null | grep '_med
 printf '%-34s %10s %10s\n' "" "start ms" "RSS MB"
 printf '%-34s %10s %10s\n' "Quibbix, 32767 words, resumed" "$ours_ms" "$ours_mb"
 if command -v kwordquiz >/dev/null; then
-    "$bin/quibbix-wordlist" export "$build/list/kelvo.lst" -o "$work/words5000.csv" 2>/dev/null
-    kwq_ms=$(measure startup_ms probe "$work" KWordQuiz 1500 kwordquiz "$work/words5000.csv")
-    kwq_mb=$(measure rss_mb probe "$work" KWordQuiz 1500 kwordquiz "$work/words5000.csv")
+    # KWordQuiz's own format, KVTML, from the default list's 5,000 words.
+    "$bin/quibbix-wordlist" export "$build/list/kelvo.lst" -o "$work/words5000.tsv" 2>/dev/null
+    awk -F'\t' 'BEGIN { print "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><identifiers>" \
+        "<identifier id=\"0\"><name>Word</name></identifier><identifier id=\"1\"><name>Definition</name></identifier>" \
+        "</identifiers><entries>" }
+        { for (i = 1; i <= 2; i++) { gsub(/&/, "\\&amp;", $i); gsub(/</, "\\&lt;", $i); gsub(/>/, "\\&gt;", $i) }
+          printf "<entry id=\"%d\"><translation id=\"0\"><text>%s</text></translation>" \
+                 "<translation id=\"1\"><text>%s</text></translation></entry>\n", NR - 1, $1, $2 }
+        END { print "</entries></kvtml>" }' "$work/words5000.tsv" >"$work/words5000.kvtml"
+    # A killed KWordQuiz leaves its file lock behind; each start gets a fresh copy instead.
+    cat >"$work/kwq.sh" <<KWQ
+#!/bin/sh
+rm -rf "$work/kwq" && mkdir "$work/kwq" && cp "$work/words5000.kvtml" "$work/kwq/" && exec kwordquiz "$work/kwq/words5000.kvtml" 2>/dev/null
+KWQ
+    chmod +x "$work/kwq.sh"
+    kwq_ms=$(measure startup_ms probe "$work" KWordQuiz 1500 "$work/kwq.sh")
+    kwq_mb=$(measure rss_mb probe "$work" KWordQuiz 1500 "$work/kwq.sh")
     printf '%-34s %10s %10s\n' "KWordQuiz, 5000 words" "$kwq_ms" "$kwq_mb"
     awk -v a="$ours_ms" -v b="$kwq_ms" -v c="$ours_mb" -v d="$kwq_mb" \
         'BEGIN { printf "%-34s %9.2fx %9.2fx\n", "Quibbix / KWordQuiz", a / b, c / d }'
