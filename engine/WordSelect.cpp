@@ -121,14 +121,18 @@ void CWordSelect::Save() {
     m_state.SaveAll();
 }
 
-void CWordSelect::WriteCurrWord() {
-    if (!m_studyPossible) return;
-    char bytes[kCurrWordSize];
+void CWordSelect::EncodeCurrWord(char* bytes) const {
     PutLE32(bytes, static_cast<uint32_t>(m_currentList));
     PutLE32(bytes + 4, 0);
     PutLE32(bytes + 8, static_cast<uint32_t>(m_current.m_counter));
     PutLE32(bytes + 12, m_current.m_wordIndex);
     PutLE32(bytes + 16, static_cast<uint32_t>(m_viewedCount));
+}
+
+void CWordSelect::WriteCurrWord() {
+    if (!m_studyPossible) return;
+    char bytes[kCurrWordSize];
+    EncodeCurrWord(bytes);
     OverwriteFixedSizeFile(kCurrWordFile, std::string_view(bytes, sizeof bytes));
 }
 
@@ -139,11 +143,7 @@ void CWordSelect::ReadCurrWord() {
     // A short file fills the fields it covers, byte by byte in file order; the rest keep
     // their start values.
     char bytes[kCurrWordSize];
-    PutLE32(bytes, static_cast<uint32_t>(m_currentList));
-    PutLE32(bytes + 4, 0);
-    PutLE32(bytes + 8, static_cast<uint32_t>(m_current.m_counter));
-    PutLE32(bytes + 12, m_current.m_wordIndex);
-    PutLE32(bytes + 16, static_cast<uint32_t>(m_viewedCount));
+    EncodeCurrWord(bytes);
     std::memcpy(bytes, file.data(), file.size() < sizeof bytes ? file.size() : sizeof bytes);
     m_currentList = static_cast<int32_t>(GetLE32(bytes));
     m_current.m_counter = static_cast<int32_t>(GetLE32(bytes + 8));

@@ -57,6 +57,8 @@ public:
 
 private:
     int32_t NextListId();
+    // The current-word record as it stands in memory, kCurrWordSize bytes.
+    void EncodeCurrWord(char* bytes) const;
     void WriteCurrWord();
     void ReadCurrWord();
 
