@@ -4,6 +4,7 @@
 #include "platform/MulDiv.h"
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
+#include "platform/WindowOps.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -108,6 +109,12 @@ LogFont TemplateDialog::GetDialogLogFont() const {
 Rect TemplateDialog::MapDialogRect(int x, int y, int width, int height) const {
     return {MulDiv(x, m_baseUnitX, 4), MulDiv(y, m_baseUnitY, 8), MulDiv(x + width, m_baseUnitX, 4),
             MulDiv(y + height, m_baseUnitY, 8)};
+}
+
+Rect TemplateDialog::PlaceholderRect(int id, int inset) const {
+    Rect rect = GetWindowRect(GetDlgItem(id));
+    rect.Deflate(inset);
+    return ScreenToClient(this, rect);
 }
 
 void TemplateDialog::timerEvent(QTimerEvent* event) {

@@ -45,6 +45,9 @@ public:
 
     // The dialog font as a font description, as the font dialog would report it.
     LogFont GetDialogLogFont() const;
+    // Where a box goes over placeholder control `id`: its screen rectangle moved `inset`
+    // pixels inward on every side, in this dialog's client coordinates.
+    Rect PlaceholderRect(int id, int inset) const;
     // Converts a rectangle in dialog units (left, top, width, height) to pixels.
     Rect MapDialogRect(int x, int y, int width, int height) const;
     const DialogTemplate& Template() const { return m_template; }

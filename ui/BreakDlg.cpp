@@ -12,9 +12,7 @@ CBreakDlg::CBreakDlg(Sound& sound, QWidget* parent)
 CBreakDlg::~CBreakDlg() = default;
 
 void CBreakDlg::CreateBoxOver(CWinText& box, int placeholderId, const std::string& text, uint32_t format) {
-    Rect rect = GetWindowRect(GetDlgItem(placeholderId));
-    rect.Deflate(kBoxInset);
-    box.CreateBox(text, ScreenToClient(this, rect), this, format);
+    box.CreateBox(text, PlaceholderRect(placeholderId, kBoxInset), this, format);
 }
 
 bool CBreakDlg::OnInitDialog() {

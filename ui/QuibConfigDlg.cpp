@@ -10,9 +10,7 @@ CQuibConfigDlg::CQuibConfigDlg(CommonDialogs& dialogs, QWidget* parent)
 CQuibConfigDlg::~CQuibConfigDlg() = default;
 
 void CQuibConfigDlg::CreateSample(CWinText& box, int placeholderId) {
-    Rect rect = GetWindowRect(GetDlgItem(placeholderId));
-    rect.Deflate(kBoxInset);
-    box.CreateBox("Sample", ScreenToClient(this, rect), this, DT_WORDBREAK);
+    box.CreateBox("Sample", PlaceholderRect(placeholderId, kBoxInset), this, DT_WORDBREAK);
 }
 
 bool CQuibConfigDlg::OnInitDialog() {

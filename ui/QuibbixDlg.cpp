@@ -66,9 +66,7 @@ bool CQuibbixDlg::Initialize() {
 }
 
 void CQuibbixDlg::CreateBoxOver(CWinText& box, int placeholderId, uint32_t format) {
-    Rect rect = GetWindowRect(GetDlgItem(placeholderId));
-    rect.Deflate(BOX_INSET);
-    box.CreateBox(" ", ScreenToClient(this, rect), this, format);
+    box.CreateBox(" ", PlaceholderRect(placeholderId, BOX_INSET), this, format);
 }
 
 void CQuibbixDlg::AttachPictures() {

@@ -1,6 +1,8 @@
 #include "tests/engine/FakeEnv.h"
 
 #include "engine/GetWordRecord.h"
+#include "engine/WordState.h"
+#include "tests/support/TempDir.h"
 
 std::string MakeRecord(const std::string& word, const std::string& definition) {
     std::string record(CGetWordRecord::kRecordSize, '\0');
@@ -19,4 +21,17 @@ std::string MakeWordList(int count) {
         bytes += MakeRecord("word" + i, "definition " + i);
     }
     return bytes;
+}
+
+std::string ListFile(const std::vector<uint32_t>& indices) {
+    std::string text = std::to_string(indices.size()) + "\n";
+    for (uint32_t i : indices) text += std::to_string(i) + "\t0\n";
+    return text;
+}
+
+void WriteSessionLists(const std::vector<std::vector<uint32_t>>& lists) {
+    const char* files[] = {CWordState::kUnsureFile,     CWordState::kMistakenFile,
+                           CWordState::kNewFile,        CWordState::kLearningFile,
+                           CWordState::kToBeViewedFile, CWordState::kKnownFile};
+    for (size_t i = 0; i < lists.size() && i < 6; ++i) WriteFile(files[i], ListFile(lists[i]));
 }

@@ -2,6 +2,7 @@
 // An EngineEnv for tests: a tick and a calendar clock the test sets by hand, and every message
 // recorded instead of shown.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,3 +31,8 @@ public:
 std::string MakeWordList(int count);
 // One record with the given fields, NUL-terminated when shorter than the field.
 std::string MakeRecord(const std::string& word, const std::string& definition);
+// A list file of the given word indices, counters 0.
+std::string ListFile(const std::vector<uint32_t>& indices);
+// Writes the session's list files in the order unsure, mistaken, new, learning,
+// to-be-viewed, known; lists beyond the ones given are left alone.
+void WriteSessionLists(const std::vector<std::vector<uint32_t>>& lists);

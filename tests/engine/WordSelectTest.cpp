@@ -20,12 +20,6 @@ std::string CurrWordBytes(int32_t list, int32_t counter, uint32_t index, int32_t
     return bytes;
 }
 
-std::string ListFile(const std::vector<uint32_t>& indices) {
-    std::string text = std::to_string(indices.size()) + "\n";
-    for (uint32_t i : indices) text += std::to_string(i) + "\t0\n";
-    return text;
-}
-
 std::vector<uint32_t> Range(uint32_t from, uint32_t to) {
     std::vector<uint32_t> result;
     for (uint32_t i = from; i <= to; ++i) result.push_back(i);
@@ -45,13 +39,6 @@ protected:
     bool Next() {
         entry.m_wordIndex = NO_WORD;
         return select->GetNextWord(listId, entry);
-    }
-    // Session lists: unsure, mistaken, new, learning, to-be-viewed, known.
-    void WriteSession(const std::vector<std::vector<uint32_t>>& lists) {
-        const char* files[] = {CWordState::kUnsureFile,     CWordState::kMistakenFile,
-                               CWordState::kNewFile,        CWordState::kLearningFile,
-                               CWordState::kToBeViewedFile, CWordState::kKnownFile};
-        for (size_t i = 0; i < lists.size(); ++i) WriteFile(files[i], ListFile(lists[i]));
     }
 
     TempDir dir;
@@ -78,7 +65,7 @@ TEST_F(WordSelectTest, FirstRun_DrawsTheFirstWordOfTheOrder) {
 
 TEST_F(WordSelectTest, Restart_ResumesTheWordOnScreen) {
     WriteFile("list/kelvo.lst", MakeWordList(50));
-    WriteSession({{}, {}, {1}, {}, Range(2, 41), Range(43, 50)});
+    WriteSessionLists({{}, {}, {1}, {}, Range(2, 41), Range(43, 50)});
     WriteFile("session/currWord.cfg", CurrWordBytes(LIST_NEW, 2, 42, 17));
     Restart();
     EXPECT_EQ(LIST_NEW, listId);
@@ -95,7 +82,7 @@ TEST_F(WordSelectTest, Restart_ResumesTheWordOnScreen) {
 
 TEST_F(WordSelectTest, ProgramEndedWithoutSave_NextSaveRemovesTheCopy) {
     WriteFile("list/kelvo.lst", MakeWordList(20));
-    WriteSession({{}, {}, {}, {}, Range(1, 20), {}});
+    WriteSessionLists({{}, {}, {}, {}, Range(1, 20), {}});
     WriteFile("session/currWord.cfg", CurrWordBytes(0, 0, 5, 3));
     Restart();
     select->Save();
@@ -106,7 +93,7 @@ TEST_F(WordSelectTest, ProgramEndedWithoutSave_NextSaveRemovesTheCopy) {
 
 TEST_F(WordSelectTest, Schedule_MixesListsAsInTheExample) {
     WriteFile("list/kelvo.lst", MakeWordList(200));
-    WriteSession({{5}, {1, 2, 3, 4}, {6, 7}, {8}, Range(9, 108), {}});
+    WriteSessionLists({{5}, {1, 2, 3, 4}, {6, 7}, {8}, Range(9, 108), {}});
     Restart();
     select->BuildSchedule();
     const std::vector<int32_t> expected = {0, 0, 2, 1, 3, 4, 2, 3, 0, 2, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -116,7 +103,7 @@ TEST_F(WordSelectTest, Schedule_MixesListsAsInTheExample) {
 
 TEST_F(WordSelectTest, TroubleLimit_SwitchesWithHysteresis) {
     auto buildWith = [&](uint32_t trouble) {
-        WriteSession({{}, Range(1, trouble), {}, {}, Range(trouble + 1, trouble + 50), {}});
+        WriteSessionLists({{}, Range(1, trouble), {}, {}, Range(trouble + 1, trouble + 50), {}});
         Restart();
     };
     auto freshSlots = [&] {
@@ -138,7 +125,7 @@ TEST_F(WordSelectTest, TroubleLimit_SwitchesWithHysteresis) {
 TEST_F(WordSelectTest, ScheduledListEmptiedBySave_FallsBackToToBeViewed) {
     WriteFile("list/kelvo.lst", MakeWordList(40));
     // Word 1 stands in both the unsure and the mistaken list; the save keeps only the latter.
-    WriteSession({{1}, {1}, {}, {}, Range(2, 40), {}});
+    WriteSessionLists({{1}, {1}, {}, {}, Range(2, 40), {}});
     Restart();
     select->BuildSchedule();  // 0 0 2 1 ...
     select->Save();
@@ -219,7 +206,7 @@ TEST_F(WordSelectTest, CurrWordFile_DamagedOrShort) {
         {CurrWordBytes(3, 1, 4, 9).substr(0, 13), 0, NO_WORD, 0},  // index bytes cut short
     };
     WriteFile("list/kelvo.lst", MakeWordList(20));
-    WriteSession({{}, {}, {}, {}, Range(1, 20), {}});
+    WriteSessionLists({{}, {}, {}, {}, Range(1, 20), {}});
     for (const Case& c : cases) {
         WriteFile("session/currWord.cfg", c.bytes);
         Restart();

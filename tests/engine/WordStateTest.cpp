@@ -37,22 +37,8 @@ std::vector<uint32_t> Indices(const CWordList& list) {
     return result;
 }
 
-// "count\nindex\tcounter\n..." for the given indices, counters 0.
-std::string ListFile(const std::vector<uint32_t>& indices) {
-    std::string text = std::to_string(indices.size()) + "\n";
-    for (uint32_t i : indices) text += std::to_string(i) + "\t0\n";
-    return text;
-}
-
 class WordStateTest : public ::testing::Test {
 protected:
-    // Lays out a session: unsure, mistaken, new, learning, to-be-viewed, known.
-    void WriteSession(const std::vector<std::vector<uint32_t>>& lists) {
-        const char* files[] = {CWordState::kUnsureFile,     CWordState::kMistakenFile,
-                               CWordState::kNewFile,        CWordState::kLearningFile,
-                               CWordState::kToBeViewedFile, CWordState::kKnownFile};
-        for (size_t i = 0; i < lists.size(); ++i) WriteFile(files[i], ListFile(lists[i]));
-    }
 
     TempDir dir;
     FakeEnv env;
@@ -88,7 +74,7 @@ TEST_F(WordStateTest, Load_SetsFiguresWithTheirDefaults) {
 }
 
 TEST_F(WordStateTest, ResumedRun_ReadsAllListsAndDropsForeignIndices) {
-    WriteSession({{3}, {4, 99}, {5}, {6}, {}, {0, 7}});
+    WriteSessionLists({{3}, {4, 99}, {5}, {6}, {}, {0, 7}});
     WriteFile(CWordState::kWordsLearnedFile, "7");
     state.Load(10, 0);
     EXPECT_EQ(std::vector<uint32_t>{3}, Indices(state.GetUnsure()));
@@ -147,7 +133,7 @@ TEST_F(WordStateTest, Refill_RecyclesUpToTwentyKnownWordsWhenLow) {
         std::vector<uint32_t> known, tbv;
         for (int i = 0; i < c.known; ++i) known.push_back(static_cast<uint32_t>(100 + i));
         for (int i = 0; i < c.toBeViewed; ++i) tbv.push_back(static_cast<uint32_t>(1 + i));
-        WriteSession({{}, {}, {}, {}, tbv, known});
+        WriteSessionLists({{}, {}, {}, {}, tbv, known});
         s.Load(200, 0);  // review size 20
         s.RefillToBeViewed();
         EXPECT_EQ(c.toBeViewed + c.moved, s.GetToBeViewed().GetCount()) << c.known << "/" << c.toBeViewed;
@@ -222,7 +208,7 @@ TEST_F(WordStateTest, Maintain_RemovesDuplicatesAndCurrentAndRestoresLost) {
     // Word 12 in new and known; word 5 current and in learning; 3, 7 and 9 nowhere.
     std::vector<uint32_t> tbv;
     for (uint32_t i : {1, 2, 4, 6, 8, 10, 11}) tbv.push_back(i);
-    WriteSession({{}, {}, {12}, {5, 13}, tbv, {12, 14}});
+    WriteSessionLists({{}, {}, {12}, {5, 13}, tbv, {12, 14}});
     state.Load(14, 0);
     state.MaintainList(5);
     EXPECT_EQ(std::vector<uint32_t>{12}, Indices(state.GetNew()));
@@ -233,7 +219,7 @@ TEST_F(WordStateTest, Maintain_RemovesDuplicatesAndCurrentAndRestoresLost) {
 }
 
 TEST_F(WordStateTest, Maintain_WithCurrentIndexZero_ReportsOnceAndCompletes) {
-    WriteSession({{}, {}, {}, {}, {1, 2, 3}, {}});
+    WriteSessionLists({{}, {}, {}, {}, {1, 2, 3}, {}});
     state.Load(3, 0);
     state.MaintainList(0);
     ASSERT_EQ(1u, env.messages.size());
