@@ -60,7 +60,8 @@ bool CWordSelect::GetNextWord(int32_t& listId, CListRec& entry) {
         if (!m_studyPossible) listId = LIST_TOBEVIEWED;
         m_currentList = listId;
         m_current = entry;
-        ++m_viewedCount;
+        // The count comes from a file and may already stand at the top of its range.
+        if (m_viewedCount < INT32_MAX) ++m_viewedCount;
     }
     m_reader.GetRecord(static_cast<int32_t>(entry.m_wordIndex));
     WriteCurrWord();

@@ -18,7 +18,7 @@ bool CanOpenForReading(const char* path) {
     return true;
 }
 
-// Adds one to a counter read from a file, which may already stand at the top of the range.
+// Adds one to a count read from a file, which may already stand at the top of the range.
 int32_t Increment(int32_t counter) { return counter == INT32_MAX ? counter : counter + 1; }
 
 }  // namespace
@@ -196,7 +196,7 @@ bool CWordState::ApplyJudgement(int32_t listId, CListRec entry, int32_t judgemen
     } else if (judgement == JUDGE_KNEW) {
         // From the learning list the word counts as learned; straight from the to-be-viewed
         // list it was known all along.
-        if (listId == LIST_LEARNING) ++m_wordsLearned;
+        if (listId == LIST_LEARNING) m_wordsLearned = Increment(m_wordsLearned);
         moveTo(m_known);
     } else if (judgement == JUDGE_MISTAKEN) {
         moveTo(m_mistaken);

@@ -152,6 +152,15 @@ TEST_F(WordSelectTest, EmptyLists_MaintenanceRestoresTheWords) {
     EXPECT_TRUE(Next());
 }
 
+TEST_F(WordSelectTest, ViewedCountAtItsLimit_DoesNotOverflow) {
+    WriteFile("list/kelvo.lst", MakeWordList(20));
+    WriteSessionLists({{}, {}, {}, {}, Range(1, 20), {}});
+    WriteFile("session/currWord.cfg", CurrWordBytes(0, 0, NO_WORD, INT32_MAX));
+    Restart();
+    ASSERT_TRUE(Next());
+    EXPECT_EQ(INT32_MAX, select->GetViewedCount());
+}
+
 TEST_F(WordSelectTest, ShortCurrWordFile_IsReplacedWhole) {
     Start(20);
     WriteFile("session/currWord.cfg", "garbage");

@@ -218,6 +218,14 @@ TEST_F(WordStateTest, Maintain_RemovesDuplicatesAndCurrentAndRestoresLost) {
     EXPECT_TRUE(env.messages.empty());
 }
 
+TEST_F(WordStateTest, WordsLearnedAtItsLimit_DoesNotOverflow) {
+    WriteFile(CWordState::kToBeViewedFile, "0\n");
+    WriteFile(CWordState::kWordsLearnedFile, "2147483647");
+    state.Load(10, 0);
+    state.ApplyJudgement(LIST_LEARNING, CListRec(3), JUDGE_KNEW);
+    EXPECT_EQ(INT32_MAX, state.GetWordsLearned());
+}
+
 TEST_F(WordStateTest, Maintain_WithCurrentIndexZero_ReportsOnceAndCompletes) {
     WriteSessionLists({{}, {}, {}, {}, {1, 2, 3}, {}});
     state.Load(3, 0);
