@@ -172,21 +172,32 @@ void BM_PermutationRatio(benchmark::State& state) {
 }
 BENCHMARK(BM_PermutationRatio)->Arg(4000)->Arg(12000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
+// Draws the next word and records `code` for it, as the window does after a second press.
+void StudyStep(CWordSelect& select, int32_t code) {
+    int32_t listId = 0;
+    CListRec entry(NO_WORD);
+    select.GetNextWord(listId, entry);
+    select.RecordJudgement(code);
+}
+
+// A selector started on a fresh 32767-word list in the current workspace.
+void StartSelect(CWordSelect& select) {
+    WriteWordList(kWords);
+    int32_t listId = 0;
+    CListRec entry;
+    select.Init(listId, entry);
+}
+
 // One study step: draw the next word and record its judgement, both writing the
 // current-word file.
 void BM_StudyStep(benchmark::State& state) {
     Workspace workspace;
-    WriteWordList(kWords);
     BenchEnv env;
     CWordSelect select(env);
-    int32_t listId = 0;
-    CListRec entry;
-    select.Init(listId, entry);
+    StartSelect(select);
     int32_t code = 0;
     for (auto _ : state) {
-        entry.m_wordIndex = NO_WORD;
-        select.GetNextWord(listId, entry);
-        select.RecordJudgement(code);
+        StudyStep(select, code);
         code = (code + 1) % 4;
     }
 }
@@ -195,17 +206,10 @@ BENCHMARK(BM_StudyStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAg
 // A save: maintenance of all lists and the six files plus the words-learned file.
 void BM_Save(benchmark::State& state) {
     Workspace workspace;
-    WriteWordList(kWords);
     BenchEnv env;
     CWordSelect select(env);
-    int32_t listId = 0;
-    CListRec entry;
-    select.Init(listId, entry);
-    for (int i = 0; i < 2000; ++i) {
-        entry.m_wordIndex = NO_WORD;
-        select.GetNextWord(listId, entry);
-        select.RecordJudgement(i % 4);
-    }
+    StartSelect(select);
+    for (int i = 0; i < 2000; ++i) StudyStep(select, i % 4);
     for (auto _ : state) select.Save();
 }
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
