@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -57,10 +58,18 @@ public:
             _exit(127);
         }
         close(fds[1]);
-        char buffer[32] = {};
-        const ssize_t got = read(fds[0], buffer, sizeof buffer - 1);
+        // The server writes the number and the newline separately, and dies when the second
+        // write finds the pipe closed, so read through the newline before closing.
+        std::string number;
+        char c = 0;
+        for (;;) {
+            const ssize_t got = read(fds[0], &c, 1);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0 || c == '\n') break;
+            number += c;
+        }
         close(fds[0]);
-        if (got > 0) m_display = ":" + std::string(buffer, buffer + got - (buffer[got - 1] == '\n' ? 1 : 0));
+        if (c == '\n' && !number.empty()) m_display = ":" + number;
         setenv("DISPLAY", m_display.c_str(), 1);
     }
     ~XServer() {
