@@ -1,9 +1,26 @@
 #include "engine/AtomicFile.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
+namespace {
+
+// A rename only needs a writable directory, so a file its owner made read-only would be
+// replaced anyway; it is left alone instead, as an in-place write would have to.
+bool ExistsButIsNotWritable(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    if (file) {
+        std::fclose(file);
+        return false;
+    }
+    return errno != ENOENT;
+}
+
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    if (ExistsButIsNotWritable(path)) return false;
     const std::string temp = path + ".tmp";
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file) return false;
@@ -30,6 +47,8 @@ bool OverwriteFixedSizeFile(const std::string& path, std::string_view bytes) {
                   std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
         ok = std::fclose(file) == 0 && ok;
         if (ok) return true;
+    } else if (errno != ENOENT) {
+        return false;
     }
     return WriteFileAtomically(path, bytes);
 }

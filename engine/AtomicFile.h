@@ -1,7 +1,8 @@
 #pragma once
 // Replaces a file whole or not at all: the bytes go to a temporary file in the same directory,
 // which is flushed, closed and renamed over the target. A crash or a full disk in the middle
-// leaves the previous file as it was; a failure removes the temporary file.
+// leaves the previous file as it was; a failure removes the temporary file. A file that exists
+// but cannot be opened for writing is not replaced.
 
 #include <string>
 #include <string_view>

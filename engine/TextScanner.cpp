@@ -76,6 +76,8 @@ bool TextScanner::ScanDouble(double& value) {
         negative = m_text[start] == '-';
         ++start;
     }
+    // from_chars takes a minus of its own, which scanf would not after the sign.
+    if (start < m_text.size() && m_text[start] == '-') return false;
     double parsed = 0.0;
     const char* first = m_text.data() + start;
     const char* last = m_text.data() + m_text.size();

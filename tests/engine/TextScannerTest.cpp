@@ -43,6 +43,8 @@ TEST(TextScannerTest, Doubles_IgnoreTheProcessLocale) {
     EXPECT_TRUE(TextScanner("1e-999").ScanDouble(value));
     EXPECT_DOUBLE_EQ(0.0, value);
     EXPECT_FALSE(TextScanner(".").ScanDouble(value));
+    EXPECT_FALSE(TextScanner("--5").ScanDouble(value));
+    EXPECT_FALSE(TextScanner("+-5").ScanDouble(value));
     std::setlocale(LC_ALL, "C");
 }
 
