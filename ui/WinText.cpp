@@ -46,6 +46,7 @@ bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, ui
     // controls were rebuilt must too, or the placeholder it covers shows through.
     raise();
     setWindowTitle(m_displayText);
+    setAccessibleDescription(m_displayText);
     setGeometry(rect.ToQRect());
     show();
     return true;
@@ -54,6 +55,8 @@ bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, ui
 void CWinText::SetText(const std::string& text) {
     m_strText = text;
     m_displayText = Win1252ToUnicode(m_strText);
+    // A screen reader reads the box's text as its description and follows its changes.
+    setAccessibleDescription(m_displayText);
     RepaintNow();
 }
 
@@ -92,7 +95,10 @@ void CWinText::ApplyFontChange() {
     // The stored height is read as points: a font chosen at -16 pixels draws at -21 on a
     // 96-dpi screen, and the samples of the configuration dialog show the same.
     LogFont scaled = m_logFont;
-    scaled.lfHeight = -MulDiv(-m_logFont.lfHeight, logicalDpiY(), 72);
+    // A height from a damaged settings file, beyond what any font takes, is left unscaled to be
+    // refused below (INT32_MIN has no negation).
+    if (m_logFont.lfHeight >= -LogFont::kMaxHeight && m_logFont.lfHeight <= LogFont::kMaxHeight)
+        scaled.lfHeight = -MulDiv(-m_logFont.lfHeight, logicalDpiY(), 72);
     if (std::optional<QFont> built = scaled.ToQFont(font())) m_surfaceFont = *built;
     m_bFontChanged = 0;
 }

@@ -33,6 +33,7 @@ void ExpectWordShown(Dlg& dlg) {
     EXPECT_FALSE(dlg.IsPaused());
     EXPECT_TRUE(dlg.IsBeforeReveal());
     EXPECT_EQ(dlg.GetWordBox().GetText(), "word" + std::to_string(CurrentIndex(dlg)));
+    EXPECT_EQ(dlg.GetWordBox().accessibleDescription().toStdString(), dlg.GetWordBox().GetText());
     EXPECT_TRUE(dlg.GetWordBox().isVisible());
     EXPECT_FALSE(dlg.GetDefinitionBox().isVisible());
     EXPECT_EQ(dlg.GetDefinitionBox().GetText(), "");
@@ -94,6 +95,8 @@ TEST(MainWindowTest, EveryPairOfPresses_PlacesTheWordByItsJudgement) {
             EXPECT_FALSE(dlg.IsBeforeReveal());
             EXPECT_TRUE(dlg.GetDefinitionBox().isVisible());
             EXPECT_EQ(dlg.GetDefinitionBox().GetText(), "definition " + std::to_string(word));
+            EXPECT_EQ(dlg.GetDefinitionBox().accessibleDescription().toStdString(),
+                      "definition " + std::to_string(word));
             EXPECT_EQ(dlg.GetWordBox().GetText(), "word" + std::to_string(word));
             EXPECT_FALSE(Enabled(dlg, Dlg::kExitId));
             EXPECT_FALSE(Enabled(dlg, Dlg::kBreakId));

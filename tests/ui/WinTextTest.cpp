@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QTest>
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -193,6 +194,14 @@ TEST_F(WinTextTest, UnbuildableFont_LeavesThePreviousOneInForce) {
     EXPECT_EQ(box->FontInForce().pixelSize(), 21);
     box->SetBackColor(kBlue);  // a later paint does not try the bad font again
     EXPECT_EQ(box->FontInForce().pixelSize(), 21);
+}
+
+TEST_F(WinTextTest, HeightsAtTheEndsOfTheRange_LeaveThePreviousFont) {
+    auto box = MakeBox("Hello", kCentredLine);
+    for (int32_t height : {INT32_MIN, INT32_MAX}) {
+        box->SetTextFont(Font(height), kBlue);
+        EXPECT_EQ(box->FontInForce().pixelSize(), 21) << height;
+    }
 }
 
 TEST_F(WinTextTest, EverySetter_RepaintsBeforeItReturns) {
