@@ -75,6 +75,10 @@ const std::vector<FormatCase> kFormatCases = {
           {"cloze", "hidden text end"}}},
     {"AnkiSpreadsheetHeaderTails", "sheet.txt", "tags:vocab\n#separator:Semicolon;;\n#html:false;;\n#columns:Back;Front\nbrief;laconic\n",
      {}, {{"laconic", "brief"}}},
+    {"AnkiHeaderOptionDropsAnyFirstRow", "deck.txt", "#separator:tab\n#html:false\nVocab\tMeaning\nlaconic\tbrief\n",
+     {"--header"}, {{"laconic", "brief"}}},
+    {"AnkiSeparatorOptionWins", "deck.txt", "#html:false\nlaconic,terse; brief\n", {"--separator", ","},
+     {{"laconic", "terse; brief"}}},
     {"MnemosyneThreeColumns", "mnemo.txt", "\xEF\xBB\xBF&#33267;\tzhi4\tto send<br>a letter\nhello\t<br>\tgreeting\ta note\n", {"--format", "mnemosyne"},
      {}},  // the first word has no Windows-1252 form: see the refusal cases
     {"MnemosyneGuessed", "mnemo.txt", "laconic\t<br>\tusing few words\nterse\tbrief\n", {},
@@ -223,6 +227,15 @@ TEST(Import, ExportThenImportGivesTheSameRecords) {
     EXPECT_EQ(ReadRecords("first.lst").size(), 5u);
     EXPECT_EQ(ReadFile("second.lst"), ReadFile("first.lst"));
     EXPECT_EQ(RunTool({"export", "first.lst"}).out, ReadFile("words.tsv"));
+}
+
+TEST(Import, ExportedMarkupLookalikesComeBackAsTheyWere) {
+    TempDir dir;
+    WriteFile("in.csv", "amp,use &#38; for and\nbreak,<br> starts this\n");
+    ASSERT_EQ(RunTool({"import", "in.csv", "-o", "first.lst"}).code, 0);
+    ASSERT_EQ(RunTool({"export", "first.lst", "-o", "words.tsv"}).code, 0);
+    ASSERT_EQ(RunTool({"import", "words.tsv", "-o", "second.lst"}).code, 0);
+    EXPECT_EQ(ReadFile("second.lst"), ReadFile("first.lst"));
 }
 
 TEST(Import, KvtmlXmlErrorNamesTheLine) {

@@ -55,15 +55,18 @@ TEST(Check, ReportsEveryRecordTheProgramWouldShowWrongly) {
     brokenEnd[237] = '\r';
     WriteFile("bad.lst", RecordImage("good", "fine") + crInWord + RecordImage("", "no word") +
                              RecordImage("    ", "spaces") + RecordImage("word", "") + eofInDefinition +
-                             brokenEnd + std::string(100, 'x'));
+                             brokenEnd + RecordImage("tab", "one\ttwo") + RecordImage("w\x81", "fine") +
+                             std::string(100, 'x'));
     const ToolResult result = RunTool({"check", "bad.lst"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.out, "bad.lst: 7 records\n");
+    EXPECT_EQ(result.out, "bad.lst: 9 records\n");
     for (const char* message : {"record 1 (word index 1): byte 0x0D at offset 7 (word) breaks the record",
                                 "record 2 (word index 2): empty word", "record 3 (word index 3): word of spaces only",
                                 "record 4 (word index 4): empty definition",
                                 "record 5 (word index 5): byte 0x1A at offset 38 (definition)",
                                 "record 6 (word index 6): byte 0x0D at offset 237 (record end)",
+                                "record 7 (word index 7): control character 0x09 in the definition",
+                                "record 8 (word index 8): undefined byte 0x81 in the word",
                                 "a partial record of 100 bytes"}) {
         EXPECT_NE(result.err.find(message), std::string::npos) << message << "\n" << result.err;
     }

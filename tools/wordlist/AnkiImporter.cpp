@@ -77,7 +77,9 @@ std::vector<ImportedEntry> AnkiImporter::Read(std::string_view text) {
     const std::string_view data = text.substr(dataStart);
 
     DelimitedParser::Options parse;
-    parse.separator = header.separator ? header.separator : GuessSeparator(data);
+    parse.separator = m_options.separator ? m_options.separator
+                      : header.separator  ? header.separator
+                                          : GuessSeparator(data);
     parse.quotes = !m_options.noQuotes;
     parse.hashComments = true;
     parse.firstLine = headerLines + 1;
@@ -101,14 +103,13 @@ std::vector<ImportedEntry> AnkiImporter::Read(std::string_view text) {
         };
         entries.push_back({row.line, field(wordColumn), field(definitionColumn)});
     }
-    if (!entries.empty() && TextImporter::LooksLikeHeader(entries[0].word, entries[0].definition)) {
-        if (m_options.header) {
-            entries.erase(entries.begin());
-        } else {
-            m_diagnostics.Warning(m_fileName, entries[0].line,
-                                  "this row looks like column titles and was imported as an "
-                                  "entry; use --header to skip it");
-        }
+    if (!entries.empty() && m_options.header) {
+        entries.erase(entries.begin());
+    } else if (!entries.empty() &&
+               TextImporter::LooksLikeHeader(entries[0].word, entries[0].definition)) {
+        m_diagnostics.Warning(m_fileName, entries[0].line,
+                              "this row looks like column titles and was imported as an entry; "
+                              "use --header to skip it");
     }
     return entries;
 }

@@ -40,7 +40,9 @@ ImportFormat FormatGuesser::Guess(const std::string& path, const std::string& te
     const std::string content = InputDecoder::WithoutBom(text);
     if (AnkiImporter::HasHeader(content)) return ImportFormat::Anki;
     if (extension == ".csv") return ImportFormat::Csv;
-    if (extension != ".tsv" && LooksLikeCsv(content)) return ImportFormat::Csv;
+    // Our own export writes .tsv, and its texts may hold "&#38;" or "<br>" literally.
+    if (extension == ".tsv") return ImportFormat::Tsv;
+    if (LooksLikeCsv(content)) return ImportFormat::Csv;
     return LooksLikeMnemosyne(content) ? ImportFormat::Mnemosyne : ImportFormat::Tsv;
 }
 

@@ -39,6 +39,24 @@ void CheckBreakingBytes(std::string_view record, std::vector<std::string>& probl
     }
 }
 
+// Bytes that stay inside the record but show as boxes or not at all: control characters
+// (a tab among them) and the five bytes Windows-1252 leaves undefined. The first one of a
+// field is reported; those that break the record were reported already.
+void CheckShownBytes(std::string_view text, const char* part, std::vector<std::string>& problems) {
+    for (unsigned char byte : text) {
+        if (byte == 0x1A || byte == '\r' || byte == '\n') continue;
+        const bool control = byte < 0x20 || byte == 0x7F;
+        const bool undefined =
+            byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+        if (control || undefined) {
+            problems.push_back(std::string(control ? "control character " : "undefined byte ") +
+                               ByteName(byte) + " in the " + part +
+                               " does not show as a character");
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> RecordChecker::Problems(std::string_view record) {
@@ -48,6 +66,8 @@ std::vector<std::string> RecordChecker::Problems(std::string_view record) {
         record.substr(CGetWordRecord::kWordOffset, CGetWordRecord::kWordSize));
     const std::string_view definition = WordListFile::ShownText(
         record.substr(CGetWordRecord::kDefinitionOffset, CGetWordRecord::kDefinitionSize));
+    CheckShownBytes(word, "word", problems);
+    CheckShownBytes(definition, "definition", problems);
     if (word.empty()) problems.push_back("empty word");
     else if (IsBlank(word)) problems.push_back("word of spaces only");
     if (definition.empty()) problems.push_back("empty definition");
