@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/GetWordRecord.h"
+#include "tools/wordlist/Cp1252.h"
 #include "tools/wordlist/WordListFile.h"
 
 namespace {
@@ -40,16 +41,14 @@ void CheckBreakingBytes(std::string_view record, std::vector<std::string>& probl
 }
 
 // Bytes that stay inside the record but show as boxes or not at all: control characters
-// (a tab among them) and the five bytes Windows-1252 leaves undefined. The first one of a
-// field is reported; those that break the record were reported already.
+// (a tab among them) and the five bytes Windows-1252 leaves undefined, which read as C1
+// controls. The first one of a field is reported; those that break the record were already.
 void CheckShownBytes(std::string_view text, const char* part, std::vector<std::string>& problems) {
     for (unsigned char byte : text) {
         if (byte == 0x1A || byte == '\r' || byte == '\n') continue;
-        const bool control = byte < 0x20 || byte == 0x7F;
-        const bool undefined =
-            byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
-        if (control || undefined) {
-            problems.push_back(std::string(control ? "control character " : "undefined byte ") +
+        const char32_t ch = Cp1252::Decode(byte);
+        if (ch < 0x20 || (ch >= 0x7F && ch < 0xA0)) {
+            problems.push_back(std::string(byte < 0x80 ? "control character " : "undefined byte ") +
                                ByteName(byte) + " in the " + part +
                                " does not show as a character");
             return;
