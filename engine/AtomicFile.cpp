@@ -17,10 +17,8 @@ bool ExistsButIsNotWritable(const std::string& path) {
     return errno != ENOENT;
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    if (ExistsButIsNotWritable(path)) return false;
+// The temporary file and the rename, once the target is known to be missing or writable.
+bool ReplaceFile(const std::string& path, std::string_view bytes) {
     const std::string temp = path + ".tmp";
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file) return false;
@@ -34,6 +32,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     }
     if (!ok) std::filesystem::remove(temp, ec);
     return ok;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    return !ExistsButIsNotWritable(path) && ReplaceFile(path, bytes);
 }
 
 bool OverwriteFixedSizeFile(const std::string& path, std::string_view bytes) {
@@ -50,7 +54,7 @@ bool OverwriteFixedSizeFile(const std::string& path, std::string_view bytes) {
     } else if (errno != ENOENT) {
         return false;
     }
-    return WriteFileAtomically(path, bytes);
+    return ReplaceFile(path, bytes);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
