@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test bench run format clean fuzz test-sanitize install package
+.PHONY: all deps configure build test bench run format format-check clean fuzz test-sanitize install package
 
 all: build
 
@@ -51,8 +51,14 @@ install: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# Every C++ source, as the committed .clang-format lays it out.
+SOURCES = $(shell find engine platform ui app tools tests bench -name '*.cpp' -o -name '*.h')
 format:
-	find engine platform ui app tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	clang-format -i $(SOURCES)
+
+# Fails, naming the places, when a source drifts from the committed layout.
+format-check: deps
+	clang-format --dry-run -Werror $(SOURCES)
 
 clean:
 	rm -rf $(BUILD_DIR)
