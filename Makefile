@@ -58,7 +58,7 @@ format:
 
 # Fails, naming the places, when a source drifts from the committed layout.
 format-check: deps
-	clang-format --dry-run -Werror $(SOURCES)
+	@clang-format --dry-run -Werror $(SOURCES) && echo "format-check: every source follows .clang-format"
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -6,10 +6,11 @@
 
 #include <QApplication>
 
+#include <unistd.h>
+
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 

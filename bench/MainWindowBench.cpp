@@ -2,19 +2,18 @@
 // second press for a word records the judgement, draws the next word and repaints both boxes
 // before the key handler returns. Runs on the X server in DISPLAY, else offscreen.
 
+#include "platform/QtPlatform.h"
+#include "ui/QuibbixDlg.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
-
-#include "platform/QtPlatform.h"
-#include "ui/QuibbixDlg.h"
 
 namespace fs = std::filesystem;
 
@@ -52,7 +51,11 @@ void BM_KeyToNextWord(benchmark::State& state) {
     // Words actually drawn: a key that reached no button would make the figure meaningless.
     state.counters["words"] = g_dialog->GetWordSelect().GetViewedCount() - viewedBefore;
 }
-BENCHMARK(BM_KeyToNextWord)->Unit(benchmark::kMillisecond)->Iterations(25)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KeyToNextWord)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(25)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 
@@ -61,7 +64,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
 
-    const fs::path dir = fs::temp_directory_path() / ("quibbix-bench-window-" + std::to_string(std::random_device()()));
+    const fs::path dir = fs::temp_directory_path() /
+                         ("quibbix-bench-window-" + std::to_string(std::random_device()()));
     fs::create_directories(dir / "list");
     fs::create_directories(dir / "session");
     const fs::path previous = fs::current_path();
@@ -74,7 +78,8 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &dialog, [&dialog] {
             // Keys reach the answer buttons only in the active window.
             dialog.activateWindow();
-            if (!QTest::qWaitForWindowActive(&dialog)) std::fprintf(stderr, "the window did not become active\n");
+            if (!QTest::qWaitForWindowActive(&dialog))
+                std::fprintf(stderr, "the window did not become active\n");
             QTest::keyClick(dialog.GetDlgItem(CQuibbixDlg::kYesId), Qt::Key_K);  // the start press
             // 125 judgements in all stay below the forced break at 150.
             dialog.SetMsSinceBreak(0);

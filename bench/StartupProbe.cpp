@@ -7,12 +7,11 @@
 // the process is created, and stops at the MapNotify of the first top-level window whose
 // title contains TITLE; the memory is read SETTLE_MS later.
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +19,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 
 namespace {
@@ -33,10 +33,12 @@ bool TitleContains(Display* display, Window window, const std::string& text) {
         unsigned long count, after;
         unsigned char* value = nullptr;
         const Atom atom = XInternAtom(display, property, False);
-        if (XGetWindowProperty(display, window, atom, 0, 1024, False, AnyPropertyType, &type, &format, &count,
-                               &after, &value) != Success || !value)
+        if (XGetWindowProperty(display, window, atom, 0, 1024, False, AnyPropertyType, &type,
+                               &format, &count, &after, &value) != Success ||
+            !value)
             continue;
-        const bool found = std::string(reinterpret_cast<char*>(value), count).find(text) != std::string::npos;
+        const bool found =
+            std::string(reinterpret_cast<char*>(value), count).find(text) != std::string::npos;
         XFree(value);
         if (found) return true;
     }
@@ -84,7 +86,9 @@ int main(int argc, char** argv) {
         Window window = 0;
         if (event.type == MapNotify && event.xmap.event == DefaultRootWindow(display)) {
             window = event.xmap.window;
-            mappedAt[window] = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            mappedAt[window] =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
             XSelectInput(display, window, PropertyChangeMask);
         } else if (event.type == PropertyNotify && mappedAt.count(event.xproperty.window)) {
             window = event.xproperty.window;

@@ -1,10 +1,10 @@
 #include "engine/GetWordRecord.h"
 
+#include "engine/EngineEnv.h"
+
 #include <climits>
 #include <cstring>
 #include <string>
-
-#include "engine/EngineEnv.h"
 
 namespace {
 

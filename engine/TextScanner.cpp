@@ -88,8 +88,8 @@ bool TextScanner::ScanDouble(double& value) {
     if (result.ec == std::errc::result_out_of_range) {
         std::string_view digits(first, static_cast<size_t>(result.ptr - first));
         const size_t e = digits.find_first_of("eE");
-        const bool underflow = e != std::string_view::npos && e + 1 < digits.size() &&
-                               digits[e + 1] == '-';
+        const bool underflow =
+            e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-';
         parsed = underflow ? 0.0 : std::numeric_limits<double>::infinity();
     }
     m_pos = static_cast<size_t>(result.ptr - m_text.data());

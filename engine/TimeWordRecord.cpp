@@ -1,13 +1,13 @@
 #include "engine/TimeWordRecord.h"
 
+#include "engine/AtomicFile.h"
+#include "engine/EngineEnv.h"
+#include "engine/TextScanner.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include "engine/AtomicFile.h"
-#include "engine/EngineEnv.h"
-#include "engine/TextScanner.h"
 
 namespace {
 
@@ -37,8 +37,8 @@ void CTimeWordRecord::Save() {
     Update();
     // to_chars, unlike printf, does not follow the process locale, which the toolkit sets.
     char buffer[512];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, m_totalTime,
-                                std::chars_format::fixed, 1);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, m_totalTime, std::chars_format::fixed, 1);
     if (result.ec != std::errc()) return;
     WriteFileAtomically(kFileName, std::string_view(buffer, result.ptr - buffer));
 }

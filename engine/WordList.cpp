@@ -1,9 +1,9 @@
 #include "engine/WordList.h"
 
-#include <charconv>
-
 #include "engine/AtomicFile.h"
 #include "engine/TextScanner.h"
+
+#include <charconv>
 
 int CWordList::Add(CListRec entry, bool atTail) {
     if (atTail) {

@@ -4,11 +4,11 @@
 // from head to tail. Reading follows scanf's rules, so any run of white space separates the
 // numbers and LF and CR LF files read alike.
 
+#include "engine/ListRec.h"
+
 #include <cstdint>
 #include <list>
 #include <string>
-
-#include "engine/ListRec.h"
 
 class CWordList {
 public:

@@ -1,9 +1,9 @@
 #include "engine/WordSelect.h"
 
+#include "engine/AtomicFile.h"
+
 #include <cstring>
 #include <string>
-
-#include "engine/AtomicFile.h"
 
 namespace {
 
@@ -13,17 +13,17 @@ void PutLE32(char* at, uint32_t value) {
 
 uint32_t GetLE32(const char* at) {
     uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(static_cast<uint8_t>(at[i])) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        value |= static_cast<uint32_t>(static_cast<uint8_t>(at[i])) << (8 * i);
     return value;
 }
 
 // One round of the schedule; kEitherLearning takes the learning list while it has words and
 // the to-be-viewed list after that.
 constexpr int32_t kEitherLearning = -1;
-constexpr int32_t kRound[] = {LIST_MISTAKEN,    LIST_UNSURE,      LIST_NEW,
-                              kEitherLearning,  LIST_MISTAKEN,    LIST_NEW,
-                              kEitherLearning,  LIST_MISTAKEN,    LIST_UNSURE,
-                              kEitherLearning};
+constexpr int32_t kRound[] = {LIST_MISTAKEN, LIST_UNSURE,    LIST_NEW,        kEitherLearning,
+                              LIST_MISTAKEN, LIST_NEW,       kEitherLearning, LIST_MISTAKEN,
+                              LIST_UNSURE,   kEitherLearning};
 
 }  // namespace
 
@@ -99,7 +99,8 @@ void CWordSelect::BuildSchedule() {
             slot(LIST_TOBEVIEWED);
         }
         for (int32_t id : kRound) {
-            if (id == kEitherLearning) id = counts[LIST_LEARNING] > 0 ? LIST_LEARNING : LIST_TOBEVIEWED;
+            if (id == kEitherLearning)
+                id = counts[LIST_LEARNING] > 0 ? LIST_LEARNING : LIST_TOBEVIEWED;
             slot(id);
         }
     }

@@ -7,12 +7,12 @@
 // Current-word file, 20 bytes little-endian: list id, reserved, counter, word index
 // (NO_WORD when none), viewed count.
 
-#include <cstdint>
-#include <deque>
-
 #include "engine/GetWordRecord.h"
 #include "engine/ListRec.h"
 #include "engine/WordState.h"
+
+#include <cstdint>
+#include <deque>
 
 class EngineEnv;
 

@@ -1,13 +1,13 @@
 #include "engine/WordState.h"
 
+#include "engine/AtomicFile.h"
+#include "engine/EngineEnv.h"
+#include "engine/TextScanner.h"
+
 #include <cstdio>
 #include <new>
 #include <random>
 #include <string>
-
-#include "engine/AtomicFile.h"
-#include "engine/EngineEnv.h"
-#include "engine/TextScanner.h"
 
 namespace {
 
@@ -224,8 +224,7 @@ void CWordState::MaintainList(uint32_t currentIndex) {
             list->Add(entry, true);
         }
     }
-    if (table[0] != 0)
-        m_env.ShowMessage("[0] != 0", "Maintain List", EngineEnv::Icon::None);
+    if (table[0] != 0) m_env.ShowMessage("[0] != 0", "Maintain List", EngineEnv::Icon::None);
     for (uint32_t pos = 1; pos <= n; ++pos) {
         if (table[pos] == 0 && pos != NO_WORD) m_toBeViewed.Add(CListRec(pos), false);
     }

@@ -5,11 +5,11 @@
 // in exactly one queue after a first-run generation and after every maintenance, except the
 // word on screen, which stands in none.
 
-#include <cstdint>
-#include <memory>
-
 #include "engine/ClassicRandom.h"
 #include "engine/WordList.h"
+
+#include <cstdint>
+#include <memory>
 
 class EngineEnv;
 

@@ -19,11 +19,11 @@ const struct {
     const char* name;
     COLORREF color;
 } kFontColors[] = {
-    {"Black", RGB(0, 0, 0)},        {"Maroon", RGB(128, 0, 0)},     {"Green", RGB(0, 128, 0)},
-    {"Olive", RGB(128, 128, 0)},    {"Navy", RGB(0, 0, 128)},       {"Purple", RGB(128, 0, 128)},
-    {"Teal", RGB(0, 128, 128)},     {"Gray", RGB(128, 128, 128)},   {"Silver", RGB(192, 192, 192)},
-    {"Red", RGB(255, 0, 0)},        {"Lime", RGB(0, 255, 0)},       {"Yellow", RGB(255, 255, 0)},
-    {"Blue", RGB(0, 0, 255)},       {"Fuchsia", RGB(255, 0, 255)},  {"Aqua", RGB(0, 255, 255)},
+    {"Black", RGB(0, 0, 0)},       {"Maroon", RGB(128, 0, 0)},    {"Green", RGB(0, 128, 0)},
+    {"Olive", RGB(128, 128, 0)},   {"Navy", RGB(0, 0, 128)},      {"Purple", RGB(128, 0, 128)},
+    {"Teal", RGB(0, 128, 128)},    {"Gray", RGB(128, 128, 128)},  {"Silver", RGB(192, 192, 192)},
+    {"Red", RGB(255, 0, 0)},       {"Lime", RGB(0, 255, 0)},      {"Yellow", RGB(255, 255, 0)},
+    {"Blue", RGB(0, 0, 255)},      {"Fuchsia", RGB(255, 0, 255)}, {"Aqua", RGB(0, 255, 255)},
     {"White", RGB(255, 255, 255)},
 };
 
@@ -41,7 +41,8 @@ QComboBox* AddColorChoice(QFontDialog& dialog, COLORREF current) {
     combo->setObjectName(QStringLiteral("fontColorCombo"));
     int currentIndex = -1;
     for (const auto& c : kFontColors) {
-        combo->addItem(QIcon(Swatch(c.color)), QString::fromLatin1(c.name), QVariant::fromValue(c.color));
+        combo->addItem(QIcon(Swatch(c.color)), QString::fromLatin1(c.name),
+                       QVariant::fromValue(c.color));
         if ((current & 0xFFFFFF) == c.color) currentIndex = combo->count() - 1;
     }
     if (currentIndex < 0) {
@@ -70,7 +71,8 @@ QComboBox* AddColorChoice(QFontDialog& dialog, COLORREF current) {
         for (auto* group : dialog.findChildren<QGroupBox*>()) {
             for (auto* sample : group->findChildren<QLineEdit*>()) {
                 QPalette palette = sample->palette();
-                palette.setColor(QPalette::Text, ColorFromColorref(combo->currentData().value<COLORREF>()));
+                palette.setColor(QPalette::Text,
+                                 ColorFromColorref(combo->currentData().value<COLORREF>()));
                 sample->setPalette(palette);
             }
         }

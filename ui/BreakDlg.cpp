@@ -11,7 +11,8 @@ CBreakDlg::CBreakDlg(Sound& sound, QWidget* parent)
 
 CBreakDlg::~CBreakDlg() = default;
 
-void CBreakDlg::CreateBoxOver(CWinText& box, int placeholderId, const std::string& text, uint32_t format) {
+void CBreakDlg::CreateBoxOver(CWinText& box, int placeholderId, const std::string& text,
+                              uint32_t format) {
     box.CreateBox(text, PlaceholderRect(placeholderId, kBoxInset), this, format);
 }
 

@@ -85,7 +85,9 @@ void CQuibConfigDlg::OnDefinitionBackColor() {
     ChooseBackColor(m_configData.m_crDefinitionBack, m_sampleDefinition);
 }
 
-void CQuibConfigDlg::OnProgramBackColor() { ChooseBackColor(m_configData.m_crProgramBack, m_sampleProgram); }
+void CQuibConfigDlg::OnProgramBackColor() {
+    ChooseBackColor(m_configData.m_crProgramBack, m_sampleProgram);
+}
 
 const CWinText& CQuibConfigDlg::GetSample(int placeholderId) const {
     if (placeholderId == kVocabularySampleId) return m_sampleVocabulary;

@@ -10,7 +10,8 @@ CQuibStatisticDlg::CQuibStatisticDlg(QWidget* parent) : TemplateDialog(kTemplate
 CQuibStatisticDlg::~CQuibStatisticDlg() = default;
 
 std::string CQuibStatisticDlg::FormatCount(int32_t n, int32_t total) {
-    const double share = total == 0 ? 0.0 : static_cast<double>(n) * 100.0 / static_cast<double>(total);
+    const double share =
+        total == 0 ? 0.0 : static_cast<double>(n) * 100.0 / static_cast<double>(total);
     // QString formats numbers in the C locale, whatever the user's locale says.
     return QString::asprintf("%d (%3.1f%%)", n, share).toStdString();
 }
@@ -29,7 +30,9 @@ std::string CQuibStatisticDlg::FieldText(int id) const {
     return field ? field->text().toStdString() : std::string();
 }
 
-void CQuibStatisticDlg::ShowCount(int id, int32_t n, int32_t total) { SetField(id, FormatCount(n, total)); }
+void CQuibStatisticDlg::ShowCount(int id, int32_t n, int32_t total) {
+    SetField(id, FormatCount(n, total));
+}
 
 bool CQuibStatisticDlg::OnInitDialog() {
     if (!m_pWordSelect) return true;

@@ -104,7 +104,8 @@ void CQuibbixDlg::AddAnswerKeys() {
                 {m_btnUnsure, Qt::Key_S, "Not Sure (S)"},
                 {m_btnNo, Qt::Key_D, "Don't Know (D)"}};
     // The buttons are built anew by every modal run; so are their keys.
-    for (QShortcut* old : findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly)) delete old;
+    for (QShortcut* old : findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly))
+        delete old;
     for (const auto& k : keys) {
         if (!k.button) continue;
         k.button->setToolTip(QString::fromUtf8(k.tip));
@@ -140,17 +141,20 @@ void CQuibbixDlg::LayoutForScreen() {
     if (screen.ScreenWidth() > WIDE_SCREEN) {
         const int dx = screen.ScreenWidth() - GetWindowRect(GetDlgItem(kStatisticsId)).right -
                        screen.FrameWidth() - LAYOUT_MARGIN;
-        for (int id : {kStatisticsId, kFontsId, kBreakId, kExitId}) MoveEdges(GetDlgItem(id), dx, 0, dx, 0);
+        for (int id : {kStatisticsId, kFontsId, kBreakId, kExitId})
+            MoveEdges(GetDlgItem(id), dx, 0, dx, 0);
         for (int id : {kNoId, kUnsureId, kYesId, kRightStripId})
             MoveEdges(GetDlgItem(id), dx - 10, 0, dx - 10, 0);
-        for (int id : {kTopStripId, kBottomStripId, kMiddleStripId}) MoveEdges(GetDlgItem(id), 0, 0, dx - 20, 0);
+        for (int id : {kTopStripId, kBottomStripId, kMiddleStripId})
+            MoveEdges(GetDlgItem(id), 0, 0, dx - 20, 0);
         MoveEdges(&m_wordBox, 0, 0, dx - 20, 0);
         MoveEdges(&m_defBox, 0, 0, dx - 20, 0);
     }
     if (screen.ScreenHeight() > TALL_SCREEN) {
         const int dy = screen.ScreenHeight() - GetWindowRect(GetDlgItem(kExitId)).bottom -
                        screen.FrameHeight() - LAYOUT_MARGIN;
-        for (int id : {kExitId, kFontsId, kBreakId, kStatisticsId, kNoId, kUnsureId, kYesId, kBottomStripId})
+        for (int id :
+             {kExitId, kFontsId, kBreakId, kStatisticsId, kNoId, kUnsureId, kYesId, kBottomStripId})
             MoveEdges(GetDlgItem(id), 0, dy, 0, dy);
         MoveEdges(&m_defBox, 0, 0, 0, dy);
         MoveEdges(GetDlgItem(kLeftStripId), 0, 0, 0, dy);
@@ -202,9 +206,9 @@ void CQuibbixDlg::OnExitRequest() {
     m_timeRecord.Stop();
     m_timeRecord.Save();
     m_wordSelect.Save();
-    const int answer = m_services.messageBoxes.Show(this, "Do you want to leave?", "Confirmation",
-                                                    MessageBoxes::Buttons::YesNo,
-                                                    MessageBoxes::Icon::Question);
+    const int answer =
+        m_services.messageBoxes.Show(this, "Do you want to leave?", "Confirmation",
+                                     MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
     if (answer == IDYES) {
         if (m_timerId != 0) KillTimer(TICK_TIMER_ID);
         EndDialog(IDCANCEL);

@@ -1,24 +1,24 @@
 // The program on a real X server: Xvfb, key presses through xdotool, a screenshot of the
 // screen, and the session files the study leaves behind.
 
+#include "tests/support/TempDir.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 
-#include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
-
-#include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -37,7 +37,8 @@ std::string Record(const std::string& word, const std::string& definition) {
 
 uint32_t Field(const std::string& bytes, int offset) {
     uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[offset + i])) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[offset + i])) << (8 * i);
     return value;
 }
 
@@ -53,8 +54,8 @@ public:
         if (m_pid == 0) {
             close(fds[0]);
             const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+                   "-nolisten", "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
@@ -157,9 +158,11 @@ TEST(EndToEndTest, StudyQuitAndResume) {
     if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
     TempDir dir;
     std::string list;
-    for (int i = 0; i < kWords; ++i) list += Record("word" + std::to_string(i), "the meaning of word " + std::to_string(i));
+    for (int i = 0; i < kWords; ++i)
+        list += Record("word" + std::to_string(i), "the meaning of word " + std::to_string(i));
     WriteFile("list/kelvo.lst", list);
-    for (const char* picture : {"Yes.bmp", "Unsure.bmp", "DonotKnow.bmp", "2Collar_V.emf", "2Collar_H.emf"}) {
+    for (const char* picture :
+         {"Yes.bmp", "Unsure.bmp", "DonotKnow.bmp", "2Collar_V.emf", "2Collar_H.emf"}) {
         const fs::path from = fs::path(QUIBBIX_BUILT_LIST_DIR) / picture;
         if (fs::exists(from)) fs::copy_file(from, fs::path("list") / picture);
     }
@@ -172,7 +175,8 @@ TEST(EndToEndTest, StudyQuitAndResume) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         const QImage shot = Screenshot();
         ASSERT_FALSE(shot.isNull());
-        EXPECT_EQ(QColor(128, 128, 128), shot.pixelColor(shot.width() - 4, 4)) << "program background";
+        EXPECT_EQ(QColor(128, 128, 128), shot.pixelColor(shot.width() - 4, 4))
+            << "program background";
         EXPECT_EQ(QColor(255, 255, 255), shot.pixelColor(120, 100)) << "word box";
         Exit();
         ASSERT_EQ(0, program.WaitForExit(10));

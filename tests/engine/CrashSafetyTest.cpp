@@ -2,25 +2,25 @@
 // always reads back whole: every session file parses, a restart resumes at the saved word,
 // and after its first save every word stands in exactly one list or is the current word.
 
-#include <gtest/gtest.h>
+#include "engine/ListRec.h"
+#include "engine/TextScanner.h"
+#include "tests/engine/FakeEnv.h"
+#include "tests/support/TempDir.h"
+
 #include <signal.h>
-#include <sys/mount.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <random>
 #include <sstream>
 #include <string>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #include <thread>
 #include <vector>
-
-#include "engine/ListRec.h"
-#include "engine/TextScanner.h"
-#include "tests/engine/FakeEnv.h"
-#include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -81,7 +81,8 @@ uint32_t SavedCurrentWord() {
     const std::string bytes = ReadFile("session/currWord.cfg");
     if (bytes.size() != 20) return NO_WORD;
     uint32_t index = 0;
-    for (int i = 0; i < 4; ++i) index |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[12 + i])) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        index |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[12 + i])) << (8 * i);
     return index;
 }
 
@@ -95,7 +96,8 @@ void ExpectEveryWordOnce(const std::vector<std::string>& lines, uint32_t current
         std::string field;
         for (int i = 0; std::getline(fields, field, '\t'); ++i) {
             if (i < 3) continue;
-            const uint32_t index = static_cast<uint32_t>(std::stoul(field.substr(0, field.find(':'))));
+            const uint32_t index =
+                static_cast<uint32_t>(std::stoul(field.substr(0, field.find(':'))));
             ASSERT_LE(index, static_cast<uint32_t>(kWords));
             ++seen[index];
         }
@@ -118,7 +120,8 @@ TEST(CrashSafetyTest, KilledAnywhere_LeavesSessionThatResumes) {
     std::mt19937 random(20261207);
     for (int kill = 0; kill < 200; ++kill) {
         RunAndKill(StudyScript(random), std::chrono::microseconds(random() % 30000));
-        for (const char* file : kListFiles) ASSERT_TRUE(ListFileIsWhole(file)) << file << " after kill " << kill;
+        for (const char* file : kListFiles)
+            ASSERT_TRUE(ListFileIsWhole(file)) << file << " after kill " << kill;
         const std::string currWord = ReadFile("session/currWord.cfg");
         ASSERT_TRUE(currWord.empty() || currWord.size() == 20) << "after kill " << kill;
         const uint32_t saved = SavedCurrentWord();
@@ -126,7 +129,8 @@ TEST(CrashSafetyTest, KilledAnywhere_LeavesSessionThatResumes) {
         const std::vector<std::string> lines = Drive("init\nsave\ndump\n");
         ASSERT_FALSE(lines.empty());
         ASSERT_EQ("init", lines[0].substr(0, 4));
-        const uint32_t resumed = static_cast<uint32_t>(std::stoul(lines[0].substr(lines[0].rfind('\t') + 1)));
+        const uint32_t resumed =
+            static_cast<uint32_t>(std::stoul(lines[0].substr(lines[0].rfind('\t') + 1)));
         ASSERT_EQ(saved, resumed) << "after kill " << kill;
         ExpectEveryWordOnce(lines, resumed);
         if (HasFatalFailure()) return;
@@ -168,7 +172,8 @@ TEST(CrashSafetyTest, FullDisk_SaveKeepsThePreviousFiles) {
         if (full) break;
     }
     Drive("init\nnext\njudge 2\nnext\njudge 3\nsave\n");
-    for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(before[i], ReadFile(kListFiles[i])) << kListFiles[i];
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(before[i], ReadFile(kListFiles[i])) << kListFiles[i];
     for (const auto& entry : fs::directory_iterator("session"))
         EXPECT_EQ(std::string::npos, entry.path().string().find(".tmp")) << entry.path();
 }

@@ -1,17 +1,16 @@
 // The driver as a black box: real processes in temporary working directories.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
+#include "tests/engine/FakeEnv.h"
+#include "tests/support/TempDir.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
-
-#include "tests/engine/FakeEnv.h"
-#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -24,7 +23,8 @@ struct DriveRun {
 DriveRun Drive(const std::string& input, const std::string& options = "--tick 777") {
     WriteFile("in.txt", input);
     const std::string driver = std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-drive";
-    const int raw = std::system((driver + " " + options + " < in.txt > out.txt 2> err.txt").c_str());
+    const int raw =
+        std::system((driver + " " + options + " < in.txt > out.txt 2> err.txt").c_str());
     DriveRun run{WEXITSTATUS(raw), {}, ReadFile("err.txt")};
     std::istringstream out(ReadFile("out.txt"));
     for (std::string line; std::getline(out, line);) run.lines.push_back(line);
@@ -72,9 +72,10 @@ TEST_F(DriveTest, SameTick_SameFirstOrder) {
     WriteFile("list/kelvo.lst", MakeWordList(20));
     DriveRun run = Drive("init\ndump\n", "--tick 12345");
     ASSERT_EQ(0, run.status);
-    EXPECT_EQ("dump\ttobeviewed\t20\t5:0\t12:0\t16:0\t14:0\t4:0\t17:0\t3:0\t18:0\t9:0\t13:0\t6:0\t2:0"
-              "\t7:0\t1:0\t8:0\t19:0\t10:0\t11:0\t15:0\t20:0",
-              run.lines[1]);
+    EXPECT_EQ(
+        "dump\ttobeviewed\t20\t5:0\t12:0\t16:0\t14:0\t4:0\t17:0\t3:0\t18:0\t9:0\t13:0\t6:0\t2:0"
+        "\t7:0\t1:0\t8:0\t19:0\t10:0\t11:0\t15:0\t20:0",
+        run.lines[1]);
 }
 
 TEST_F(DriveTest, MissingWordList_PrintsMessagesAndWritesNothing) {
@@ -89,8 +90,8 @@ TEST_F(DriveTest, MissingWordList_PrintsMessagesAndWritesNothing) {
 
 TEST_F(DriveTest, BadInput_ExitsWithUsageError) {
     WriteFile("list/kelvo.lst", MakeWordList(20));
-    for (const char* input : {"init\nfly\nsave\n", "judge x\n", "judge\n", "judge 99999999999\n",
-                              "init \n"}) {
+    for (const char* input :
+         {"init\nfly\nsave\n", "judge x\n", "judge\n", "judge 99999999999\n", "init \n"}) {
         DriveRun run = Drive(input);
         EXPECT_EQ(2, run.status) << input;
         EXPECT_NE(std::string::npos, run.err.find("quibbix-drive:")) << input;

@@ -2,11 +2,11 @@
 // An EngineEnv for tests: a tick and a calendar clock the test sets by hand, and every message
 // recorded instead of shown.
 
+#include "engine/EngineEnv.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "engine/EngineEnv.h"
 
 class FakeEnv : public EngineEnv {
 public:

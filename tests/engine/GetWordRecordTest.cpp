@@ -1,11 +1,9 @@
 #include "engine/GetWordRecord.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -32,7 +30,7 @@ TEST_F(GetWordRecordTest, GetRecord_WrapsAndBoundsByByteOffset) {
         int32_t next;
         const char* word;
     } cases[] = {
-        {3, 4, "word3"}, {9, 0, "word9"}, {-1, 0, "word9"},
+        {3, 4, "word3"},   {9, 0, "word9"},      {-1, 0, "word9"},
         {10, 1, "word10"}, {65535, 1, "word10"}, {-11, 1, "word10"},
     };
     for (const Case& c : cases) {

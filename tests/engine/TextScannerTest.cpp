@@ -1,8 +1,7 @@
 #include "engine/TextScanner.h"
 
-#include <gtest/gtest.h>
-
 #include <clocale>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -12,9 +11,14 @@ TEST(TextScannerTest, Integers_FollowScanfOnOverflowAndSign) {
         bool ok;
         int32_t value;
     } cases[] = {
-        {"42", true, 42},         {"  -7x", true, -7},         {"+3", true, 3},
-        {"x", false, 0},          {"-", false, 0},             {"", false, 0},
-        {"4294967296", true, 0},  {"99999999999999999999", true, -1},
+        {"42", true, 42},
+        {"  -7x", true, -7},
+        {"+3", true, 3},
+        {"x", false, 0},
+        {"-", false, 0},
+        {"", false, 0},
+        {"4294967296", true, 0},
+        {"99999999999999999999", true, -1},
         {"2147483648", true, INT32_MIN},
     };
     for (const Case& c : cases) {

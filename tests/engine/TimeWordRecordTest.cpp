@@ -1,11 +1,9 @@
 #include "engine/TimeWordRecord.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -44,7 +42,7 @@ TEST_F(TimeWordRecordTest, Stopwatch_CountsEachSecondOnce) {
     Advance(5);
     record->Start();  // keeps the interval already counted
     Advance(5);
-    record->Save();   // brings the total up to date and goes on running
+    record->Save();  // brings the total up to date and goes on running
     EXPECT_EQ("10.0", ReadFile("session/Time.txt"));
     Advance(5);
     record->Stop();

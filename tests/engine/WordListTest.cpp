@@ -1,12 +1,10 @@
 #include "engine/WordList.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/TempDir.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <vector>
-
-#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -89,13 +87,14 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"FewerPairs", "3\n1\t2\n3\t4\n", 3, {Entry(1, 2), Entry(3, 4), Entry(0, 0)}},
         LoadCase{"BadIndex", "3\n1\t2\nx\t1\n5\t5\n", 3, {Entry(1, 2), Entry(0, 0), Entry(0, 0)}},
         LoadCase{"BadCounter", "2\n7\ty\n5\t5\n", 2, {Entry(7, 0), Entry(0, 0)}},
-        LoadCase{"Empty", "", 0, {}},
-        LoadCase{"Negative", "-4\n1\t1\n", -4, {}},
+        LoadCase{"Empty", "", 0, {}}, LoadCase{"Negative", "-4\n1\t1\n", -4, {}},
         LoadCase{"NegativeIndexWraps", "1\n-1\t0\n", 1, {Entry(4294967295u, 0)}},
-        LoadCase{"HugeCountCapped", "2000000000\n1\t1\n", 2000000000,
-                 {Entry(1, 1), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0),
-                  Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0),
-                  Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0)}}),
+        LoadCase{"HugeCountCapped",
+                 "2000000000\n1\t1\n",
+                 2000000000,
+                 {Entry(1, 1), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0),
+                  Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0), Entry(0, 0),
+                  Entry(0, 0), Entry(0, 0), Entry(0, 0)}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(WordListTest, LoadFile_AppendsAfterExistingEntries) {

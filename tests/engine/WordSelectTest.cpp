@@ -1,13 +1,11 @@
 #include "engine/WordSelect.h"
+#include "tests/engine/FakeEnv.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "tests/engine/FakeEnv.h"
-#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -96,8 +94,10 @@ TEST_F(WordSelectTest, Schedule_MixesListsAsInTheExample) {
     WriteSessionLists({{5}, {1, 2, 3, 4}, {6, 7}, {8}, Range(9, 108), {}});
     Restart();
     select->BuildSchedule();
-    const std::vector<int32_t> expected = {0, 0, 2, 1, 3, 4, 2, 3, 0, 2, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(expected, std::vector<int32_t>(select->GetSchedule().begin(), select->GetSchedule().end()));
+    const std::vector<int32_t> expected = {0, 0, 2, 1, 3, 4, 2, 3, 0, 2, 0,
+                                           0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(expected,
+              std::vector<int32_t>(select->GetSchedule().begin(), select->GetSchedule().end()));
     EXPECT_EQ(30, select->GetTroubleLimit());
 }
 

@@ -1,14 +1,12 @@
 #include "engine/WordState.h"
-
-#include <gtest/gtest.h>
+#include "tests/engine/FakeEnv.h"
+#include "tests/support/TempDir.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <numeric>
 #include <string>
 #include <vector>
-
-#include "tests/engine/FakeEnv.h"
-#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -39,7 +37,6 @@ std::vector<uint32_t> Indices(const CWordList& list) {
 
 class WordStateTest : public ::testing::Test {
 protected:
-
     TempDir dir;
     FakeEnv env;
     CWordState state{env};
@@ -50,7 +47,8 @@ TEST_F(WordStateTest, FirstRun_BuildsTheDrawnOrderAndWritesIt) {
     env.tick = 987654;
     state.Load(5, 0);
     const std::vector<int32_t> expected = LiteralPermutation(987654, 5);
-    EXPECT_EQ(std::vector<uint32_t>(expected.begin(), expected.end()), Indices(state.GetToBeViewed()));
+    EXPECT_EQ(std::vector<uint32_t>(expected.begin(), expected.end()),
+              Indices(state.GetToBeViewed()));
     EXPECT_EQ(0, state.GetUnsure().GetCount());
     EXPECT_EQ(ListFile(Indices(state.GetToBeViewed())), ReadFile("session/tobeviewed.txt"));
     state.SaveAll();
@@ -92,7 +90,8 @@ TEST_F(WordStateTest, ResumedRun_ReadsAllListsAndDropsForeignIndices) {
 TEST_F(WordStateTest, RandomPermutation_MatchesTheScanningDraw) {
     for (int32_t k : {0, 1, 2, 3, 7, 20, 100, 1000, 5000, 32766, 32767}) {
         const std::vector<uint32_t> seeds =
-            k > 5000 ? std::vector<uint32_t>{1} : std::vector<uint32_t>{0, 1, 4242, 0xFFFFFFFFu, 123456789};
+            k > 5000 ? std::vector<uint32_t>{1}
+                     : std::vector<uint32_t>{0, 1, 4242, 0xFFFFFFFFu, 123456789};
         for (uint32_t seed : seeds) {
             env.tick = seed;
             auto fast = state.RandomPermutation(k);
@@ -136,7 +135,8 @@ TEST_F(WordStateTest, Refill_RecyclesUpToTwentyKnownWordsWhenLow) {
         WriteSessionLists({{}, {}, {}, {}, tbv, known});
         s.Load(200, 0);  // review size 20
         s.RefillToBeViewed();
-        EXPECT_EQ(c.toBeViewed + c.moved, s.GetToBeViewed().GetCount()) << c.known << "/" << c.toBeViewed;
+        EXPECT_EQ(c.toBeViewed + c.moved, s.GetToBeViewed().GetCount())
+            << c.known << "/" << c.toBeViewed;
         EXPECT_EQ(c.known - c.moved, s.GetKnown().GetCount());
         // The recycled words are the longest-known ones.
         std::vector<uint32_t> tail = Indices(s.GetToBeViewed());
@@ -183,24 +183,32 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ApplyJudgementTest,
     ::testing::Values(
         // from unsure
-        JudgeCase{1, 2, JUDGE_KNEW, LIST_LEARNING, 3, 0}, JudgeCase{1, 1, JUDGE_KNEW, LIST_UNSURE, 2, 0},
+        JudgeCase{1, 2, JUDGE_KNEW, LIST_LEARNING, 3, 0},
+        JudgeCase{1, 1, JUDGE_KNEW, LIST_UNSURE, 2, 0},
         JudgeCase{1, 2, JUDGE_MISTAKEN, LIST_MISTAKEN, 0, 0},
         JudgeCase{1, 2, JUDGE_DONTKNOW, LIST_MISTAKEN, 0, 0},
         JudgeCase{1, 2, JUDGE_NOTSURE, LIST_UNSURE, 0, 0}, JudgeCase{1, 2, 9, LIST_UNSURE, 0, 0},
         // from mistaken
-        JudgeCase{2, 4, JUDGE_KNEW, LIST_LEARNING, 5, 0}, JudgeCase{2, 3, JUDGE_KNEW, LIST_MISTAKEN, 4, 0},
-        JudgeCase{2, 3, JUDGE_NOTSURE, LIST_MISTAKEN, 0, 0}, JudgeCase{2, 3, -5, LIST_MISTAKEN, 0, 0},
+        JudgeCase{2, 4, JUDGE_KNEW, LIST_LEARNING, 5, 0},
+        JudgeCase{2, 3, JUDGE_KNEW, LIST_MISTAKEN, 4, 0},
+        JudgeCase{2, 3, JUDGE_NOTSURE, LIST_MISTAKEN, 0, 0},
+        JudgeCase{2, 3, -5, LIST_MISTAKEN, 0, 0},
         // from new
-        JudgeCase{3, 3, JUDGE_KNEW, LIST_LEARNING, 4, 0}, JudgeCase{3, 2, JUDGE_KNEW, LIST_NEW, 3, 0},
-        JudgeCase{3, 2, JUDGE_MISTAKEN, LIST_MISTAKEN, 0, 0}, JudgeCase{3, 2, JUDGE_DONTKNOW, LIST_NEW, 0, 0},
+        JudgeCase{3, 3, JUDGE_KNEW, LIST_LEARNING, 4, 0},
+        JudgeCase{3, 2, JUDGE_KNEW, LIST_NEW, 3, 0},
+        JudgeCase{3, 2, JUDGE_MISTAKEN, LIST_MISTAKEN, 0, 0},
+        JudgeCase{3, 2, JUDGE_DONTKNOW, LIST_NEW, 0, 0},
         JudgeCase{3, 2, JUDGE_NOTSURE, LIST_UNSURE, 0, 0}, JudgeCase{3, 2, 7, LIST_NEW, 0, 0},
         // from learning
-        JudgeCase{4, 5, JUDGE_KNEW, KNOWN, 0, 1}, JudgeCase{4, 5, JUDGE_MISTAKEN, LIST_MISTAKEN, 0, 0},
-        JudgeCase{4, 5, JUDGE_DONTKNOW, LIST_NEW, 0, 0}, JudgeCase{4, 5, JUDGE_NOTSURE, LIST_UNSURE, 0, 0},
+        JudgeCase{4, 5, JUDGE_KNEW, KNOWN, 0, 1},
+        JudgeCase{4, 5, JUDGE_MISTAKEN, LIST_MISTAKEN, 0, 0},
+        JudgeCase{4, 5, JUDGE_DONTKNOW, LIST_NEW, 0, 0},
+        JudgeCase{4, 5, JUDGE_NOTSURE, LIST_UNSURE, 0, 0},
         // from to-be-viewed, or an id no list has
-        JudgeCase{0, 0, JUDGE_KNEW, KNOWN, 0, 0}, JudgeCase{0, 0, JUDGE_MISTAKEN, LIST_MISTAKEN, 0, 0},
-        JudgeCase{0, 0, JUDGE_DONTKNOW, LIST_NEW, 0, 0}, JudgeCase{9, 0, JUDGE_NOTSURE, LIST_UNSURE, 0, 0},
-        JudgeCase{0, 0, 4, LIST_NEW, 0, 0},
+        JudgeCase{0, 0, JUDGE_KNEW, KNOWN, 0, 0},
+        JudgeCase{0, 0, JUDGE_MISTAKEN, LIST_MISTAKEN, 0, 0},
+        JudgeCase{0, 0, JUDGE_DONTKNOW, LIST_NEW, 0, 0},
+        JudgeCase{9, 0, JUDGE_NOTSURE, LIST_UNSURE, 0, 0}, JudgeCase{0, 0, 4, LIST_NEW, 0, 0},
         // a counter at the top of its range from a damaged file does not overflow
         JudgeCase{1, INT32_MAX, JUDGE_KNEW, LIST_LEARNING, INT32_MAX, 0}));
 
@@ -214,7 +222,8 @@ TEST_F(WordStateTest, Maintain_RemovesDuplicatesAndCurrentAndRestoresLost) {
     EXPECT_EQ(std::vector<uint32_t>{12}, Indices(state.GetNew()));
     EXPECT_EQ(std::vector<uint32_t>{14}, Indices(state.GetKnown()));
     EXPECT_EQ(std::vector<uint32_t>{13}, Indices(state.GetLearning()));
-    EXPECT_EQ((std::vector<uint32_t>{9, 7, 3, 1, 2, 4, 6, 8, 10, 11}), Indices(state.GetToBeViewed()));
+    EXPECT_EQ((std::vector<uint32_t>{9, 7, 3, 1, 2, 4, 6, 8, 10, 11}),
+              Indices(state.GetToBeViewed()));
     EXPECT_TRUE(env.messages.empty());
 }
 

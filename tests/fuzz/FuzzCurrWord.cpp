@@ -1,10 +1,10 @@
 // session/currWord.cfg and session/WordsLearned.txt of any bytes: the selector starts,
 // studies and saves without harm, and the word it resumes is one of the list or none.
 
-#include <cstdlib>
-
 #include "engine/WordSelect.h"
 #include "tests/fuzz/FuzzWorkspace.h"
+
+#include <cstdlib>
 
 namespace {
 

@@ -3,13 +3,12 @@
 // and saves. After the last save every word 1..n stands in exactly one list or is the
 // current word.
 
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdlib>
-#include <vector>
-
 #include "engine/WordSelect.h"
 #include "tests/fuzz/FuzzWorkspace.h"
+
+#include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <vector>
 
 namespace {
 

@@ -1,12 +1,12 @@
 // list/GUISetting.cfg of any bytes: a file of at least 140 bytes loads, and saving it gives
 // back its first 140 bytes exactly; a shorter one counts as missing.
 
-#include <cstdlib>
-#include <string>
-
 #include "engine/AtomicFile.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 #include "ui/QuibConfigData.h"
+
+#include <cstdlib>
+#include <string>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     EnterFuzzWorkspace();

@@ -2,16 +2,16 @@
 // text is decoded, read and encoded into records without harm, and every record written
 // fits its fields.
 
-#include <cstdlib>
-#include <sstream>
-#include <string>
-#include <vector>
-
 #include "tools/wordlist/AnkiImporter.h"
 #include "tools/wordlist/InputDecoder.h"
 #include "tools/wordlist/KvtmlImporter.h"
 #include "tools/wordlist/RecordEncoder.h"
 #include "tools/wordlist/TextImporter.h"
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -25,7 +25,8 @@ std::vector<ImportedEntry> Import(const std::string& bytes, Diagnostics& diagnos
     }
     std::string text;
     if (!InputDecoder::ToUtf8(bytes, false, "input", diagnostics, text)) return entries;
-    if (options.format == ImportFormat::Anki) return AnkiImporter(options, diagnostics, "input").Read(text);
+    if (options.format == ImportFormat::Anki)
+        return AnkiImporter(options, diagnostics, "input").Read(text);
     return TextImporter(options, diagnostics, "input").Read(text);
 }
 

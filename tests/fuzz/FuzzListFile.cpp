@@ -1,11 +1,11 @@
 // A list file of any bytes loads without harm, and what it loads saves and loads again as
 // the same entries.
 
-#include <cstdlib>
-#include <vector>
-
 #include "engine/WordList.h"
 #include "tests/fuzz/FuzzWorkspace.h"
+
+#include <cstdlib>
+#include <vector>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     EnterFuzzWorkspace();

@@ -1,11 +1,11 @@
 // session/Time.txt of any bytes loads without harm, and a saved total saves again unchanged.
 
-#include <cstdlib>
-#include <string>
-
 #include "engine/AtomicFile.h"
 #include "engine/TimeWordRecord.h"
 #include "tests/fuzz/FuzzWorkspace.h"
+
+#include <cstdlib>
+#include <string>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     EnterFuzzWorkspace();
@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    PutFile(CTimeWordRecord::kFileName, std::string_view(reinterpret_cast<const char*>(data), size));
+    PutFile(CTimeWordRecord::kFileName,
+            std::string_view(reinterpret_cast<const char*>(data), size));
     QuietEnv env;
     std::string first, second;
     {

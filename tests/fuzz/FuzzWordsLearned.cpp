@@ -1,12 +1,12 @@
 // session/WordsLearned.txt of any bytes: the count loads without harm, and what a save
 // writes reads back as the same count.
 
-#include <cstdlib>
-#include <string>
-
 #include "engine/AtomicFile.h"
 #include "engine/WordState.h"
 #include "tests/fuzz/FuzzWorkspace.h"
+
+#include <cstdlib>
+#include <string>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     EnterFuzzWorkspace();
@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ClearSession();
-    PutFile(CWordState::kWordsLearnedFile, std::string_view(reinterpret_cast<const char*>(data), size));
+    PutFile(CWordState::kWordsLearnedFile,
+            std::string_view(reinterpret_cast<const char*>(data), size));
     PutFile(CWordState::kToBeViewedFile, "0\n");
     QuietEnv env;
     CWordState first(env);

@@ -2,14 +2,15 @@
 // Shared by the fuzz targets: a scratch working directory with list/ and session/, entered
 // once per process, and a quiet engine environment.
 
+#include "engine/EngineEnv.h"
+
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
-#include <unistd.h>
 #include <filesystem>
 #include <string>
 #include <string_view>
-
-#include "engine/EngineEnv.h"
 
 inline void EnterFuzzWorkspace() {
     namespace fs = std::filesystem;

@@ -1,10 +1,9 @@
 // The default word list that the build makes from WordNet.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Import of each format as real files have it, the refusals, and the export round trip.
-#include <gtest/gtest.h>
-
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -50,46 +50,102 @@ const std::string kKvtml = R"(<?xml version="1.0" encoding="UTF-8"?>
 )";
 
 const std::vector<FormatCase> kFormatCases = {
-    {"TsvKdeTitleLinesSkipped", "kde.txt", "Title:\tMy words\nAutor:\t\nlaconic\tbrief\nNote:\tnot a title here\n",
-     {"--format", "tsv"}, {{"laconic", "brief"}, {"Note:", "not a title here"}}},
-    {"TsvLegacyAnkiQuotes", "legacy.txt", "it's\t\"it's a \"\"thing\"\"\"\ttag1\n\"don't\"\tdo not",
-     {}, {{"it's", "it's a \"thing\""}, {"don't", "do not"}}},
-    {"TsvStrayQuoteReadLiterally", "floppy.tsv", "\"5\" floppy\ta disk\nnext\tone\n", {},
+    {"TsvKdeTitleLinesSkipped",
+     "kde.txt",
+     "Title:\tMy words\nAutor:\t\nlaconic\tbrief\nNote:\tnot a title here\n",
+     {"--format", "tsv"},
+     {{"laconic", "brief"}, {"Note:", "not a title here"}}},
+    {"TsvLegacyAnkiQuotes",
+     "legacy.txt",
+     "it's\t\"it's a \"\"thing\"\"\"\ttag1\n\"don't\"\tdo not",
+     {},
+     {{"it's", "it's a \"thing\""}, {"don't", "do not"}}},
+    {"TsvStrayQuoteReadLiterally",
+     "floppy.tsv",
+     "\"5\" floppy\ta disk\nnext\tone\n",
+     {},
      {{"\"5\" floppy", "a disk"}, {"next", "one"}}},
     {"TsvNoQuotes", "plain.tsv", "\"quoted\"\tdef\n", {"--no-quotes"}, {{"\"quoted\"", "def"}}},
-    {"TsvChosenColumns", "cols.tsv", "x\tlaconic\tbrief\n", {"--word-column", "2", "--definition-column", "3"},
+    {"TsvChosenColumns",
+     "cols.tsv",
+     "x\tlaconic\tbrief\n",
+     {"--word-column", "2", "--definition-column", "3"},
      {{"laconic", "brief"}}},
-    {"CsvRfc4180", "words.csv", "\xEF\xBB\xBFword,definition\r\n\"a, b\",\"say \"\"hi\"\"\"\r\nplain,text,,\r\n\r\nlast,no newline",
-     {"--header"}, {{"a, b", "say \"hi\""}, {"plain", "text"}, {"last", "no newline"}}},
-    {"CsvSemicolonsFromSpreadsheet", "eu.csv", "caf\xC3\xA9;coffee\nna\xC3\xAFve;innocent\n", {},
+    {"CsvRfc4180",
+     "words.csv",
+     "\xEF\xBB\xBFword,definition\r\n\"a, b\",\"say \"\"hi\"\"\"\r\nplain,text,,\r\n\r\nlast,no "
+     "newline",
+     {"--header"},
+     {{"a, b", "say \"hi\""}, {"plain", "text"}, {"last", "no newline"}}},
+    {"CsvSemicolonsFromSpreadsheet",
+     "eu.csv",
+     "caf\xC3\xA9;coffee\nna\xC3\xAFve;innocent\n",
+     {},
      {{"caf\xE9", "coffee"}, {"na\xEFve", "innocent"}}},
-    {"CsvCp1252Input", "win.csv", "caf\xE9,\x93quoted\x94 \x80\n", {"--input-encoding", "cp1252"},
+    {"CsvCp1252Input",
+     "win.csv",
+     "caf\xE9,\x93quoted\x94 \x80\n",
+     {"--input-encoding", "cp1252"},
      {{"caf\xE9", "\x93quoted\x94 \x80"}}},
-    {"AnkiCurrentExport", "deck.txt",
-     "#separator:tab\n#html:true\n#guid column:1\n#notetype column:2\n#deck column:3\n#tags column:6\n"
+    {"AnkiCurrentExport",
+     "deck.txt",
+     "#separator:tab\n#html:true\n#guid column:1\n#notetype column:2\n#deck column:3\n#tags "
+     "column:6\n"
      "f1Xq0pLk9A\tBasic\tEnglish::GRE\tlaconic\tusing <b>very</b> few words&nbsp;\tgre adj\n"
-     "a7Rt2mNw4B\tBasic\tEnglish::GRE\t\"C# note\"\t\"a field with a \"\"quote\"\" and<br>a second\nline\"\t\n"
+     "a7Rt2mNw4B\tBasic\tEnglish::GRE\t\"C# note\"\t\"a field with a \"\"quote\"\" and<br>a "
+     "second\nline\"\t\n"
      "#a comment line\n"
-     "x\tBasic\tDeck\tcloze\t{{c1::hidden::hint}} text [sound:a.mp3]<img src=\"a.png\"><div>end</div>\t\n",
-     {}, {{"laconic", "using very few words"}, {"C# note", "a field with a \"quote\" and a second line"},
-          {"cloze", "hidden text end"}}},
-    {"AnkiSpreadsheetHeaderTails", "sheet.txt", "tags:vocab\n#separator:Semicolon;;\n#html:false;;\n#columns:Back;Front\nbrief;laconic\n",
-     {}, {{"laconic", "brief"}}},
-    {"AnkiHeaderOptionDropsAnyFirstRow", "deck.txt", "#separator:tab\n#html:false\nVocab\tMeaning\nlaconic\tbrief\n",
-     {"--header"}, {{"laconic", "brief"}}},
-    {"AnkiSeparatorOptionWins", "deck.txt", "#html:false\nlaconic,terse; brief\n", {"--separator", ","},
+     "x\tBasic\tDeck\tcloze\t{{c1::hidden::hint}} text [sound:a.mp3]<img "
+     "src=\"a.png\"><div>end</div>\t\n",
+     {},
+     {{"laconic", "using very few words"},
+      {"C# note", "a field with a \"quote\" and a second line"},
+      {"cloze", "hidden text end"}}},
+    {"AnkiSpreadsheetHeaderTails",
+     "sheet.txt",
+     "tags:vocab\n#separator:Semicolon;;\n#html:false;;\n#columns:Back;Front\nbrief;laconic\n",
+     {},
+     {{"laconic", "brief"}}},
+    {"AnkiHeaderOptionDropsAnyFirstRow",
+     "deck.txt",
+     "#separator:tab\n#html:false\nVocab\tMeaning\nlaconic\tbrief\n",
+     {"--header"},
+     {{"laconic", "brief"}}},
+    {"AnkiSeparatorOptionWins",
+     "deck.txt",
+     "#html:false\nlaconic,terse; brief\n",
+     {"--separator", ","},
      {{"laconic", "terse; brief"}}},
-    {"MnemosyneThreeColumns", "mnemo.txt", "\xEF\xBB\xBF&#33267;\tzhi4\tto send<br>a letter\nhello\t<br>\tgreeting\ta note\n", {"--format", "mnemosyne"},
+    {"MnemosyneThreeColumns",
+     "mnemo.txt",
+     "\xEF\xBB\xBF&#33267;\tzhi4\tto send<br>a letter\nhello\t<br>\tgreeting\ta note\n",
+     {"--format", "mnemosyne"},
      {}},  // the first word has no Windows-1252 form: see the refusal cases
-    {"MnemosyneGuessed", "mnemo.txt", "laconic\t<br>\tusing few words\nterse\tbrief\n", {},
+    {"MnemosyneGuessed",
+     "mnemo.txt",
+     "laconic\t<br>\tusing few words\nterse\tbrief\n",
+     {},
      {{"laconic", "using few words"}, {"terse", "brief"}}},
-    {"Kvtml", "words.kvtml", kKvtml, {},
-     {{"laconic", "using very few words & no more"}, {"ephemeral", "lasting a very short time"}, {"terse", "brief"}}},
-    {"KvtmlIncludeDeactivated", "words.xml", kKvtml, {"--include-deactivated", "--format", "kvtml"},
-     {{"laconic", "using very few words & no more"}, {"ephemeral", "lasting a very short time"},
-      {"obsolete", "no longer in use"}, {"terse", "brief"}}},
-    {"KvtmlVersion1", "old.kvtml", "<?xml version=\"1.0\"?>\n<kvtml><e><o>laconic</o><t>brief</t><t>other</t></e></kvtml>",
-     {}, {{"laconic", "brief"}}},
+    {"Kvtml",
+     "words.kvtml",
+     kKvtml,
+     {},
+     {{"laconic", "using very few words & no more"},
+      {"ephemeral", "lasting a very short time"},
+      {"terse", "brief"}}},
+    {"KvtmlIncludeDeactivated",
+     "words.xml",
+     kKvtml,
+     {"--include-deactivated", "--format", "kvtml"},
+     {{"laconic", "using very few words & no more"},
+      {"ephemeral", "lasting a very short time"},
+      {"obsolete", "no longer in use"},
+      {"terse", "brief"}}},
+    {"KvtmlVersion1",
+     "old.kvtml",
+     "<?xml version=\"1.0\"?>\n<kvtml><e><o>laconic</o><t>brief</t><t>other</t></e></kvtml>",
+     {},
+     {{"laconic", "brief"}}},
 };
 
 void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
@@ -124,24 +180,29 @@ TEST(Import, MnemosyneDecodesReferencesAndTakesTheThirdColumn) {
 TEST(Import, ReportsTitleLinesHeaderLookalikesAndStrayQuotes) {
     TempDir dir;
     WriteFile("a.tsv", "Title:\tx\nword\tdefinition\n");
-    EXPECT_NE(RunTool({"import", "a.tsv", "-o", "a.lst"}).err.find("a.tsv:1: note: skipped \"Title:\""), std::string::npos);
+    EXPECT_NE(
+        RunTool({"import", "a.tsv", "-o", "a.lst"}).err.find("a.tsv:1: note: skipped \"Title:\""),
+        std::string::npos);
     WriteFile("b.csv", "Word,Definition\nlaconic,brief\n");
     ToolResult result = RunTool({"import", "b.csv", "-o", "b.lst"});
-    EXPECT_NE(result.err.find("b.csv:1: warning: this row looks like column titles"), std::string::npos);
+    EXPECT_NE(result.err.find("b.csv:1: warning: this row looks like column titles"),
+              std::string::npos);
     EXPECT_EQ(ReadRecords("b.lst").size(), 2u);
     WriteFile("c.csv", "5\" floppy,disk\n");
     result = RunTool({"import", "c.csv", "-o", "c.lst"});
-    EXPECT_NE(result.err.find("c.csv:1: warning: quote inside an unquoted field"), std::string::npos);
+    EXPECT_NE(result.err.find("c.csv:1: warning: quote inside an unquoted field"),
+              std::string::npos);
 }
 
 TEST(Import, WritesRecordsByteForByte) {
     TempDir dir;
     const std::string fullWord(30, 'w');
     const std::string fullDefinition(200, 'd');
-    WriteFile("in.tsv", fullWord + "\t" + fullDefinition + "\nshort\tcaf\xC3\xA9 \xE2\x80\x94 \xE2\x82\xAC\n");
+    WriteFile("in.tsv", fullWord + "\t" + fullDefinition +
+                            "\nshort\tcaf\xC3\xA9 \xE2\x80\x94 \xE2\x82\xAC\n");
     ASSERT_EQ(RunTool({"import", "in.tsv", "-o", "out.lst"}).code, 0);
-    EXPECT_EQ(ReadFile("out.lst"), RecordImage(fullWord, fullDefinition) +
-                                       RecordImage("short", "caf\xE9 \x97 \x80"));
+    EXPECT_EQ(ReadFile("out.lst"),
+              RecordImage(fullWord, fullDefinition) + RecordImage("short", "caf\xE9 \x97 \x80"));
 }
 
 // The limits apply to Windows-1252 bytes: 30 letters "é" are 60 bytes of UTF-8 but fit.
@@ -161,15 +222,26 @@ struct RefusalCase {
 };
 
 const std::vector<RefusalCase> kRefusals = {
-    {"WordTooLong", std::string(31, 'w') + ",def\n", "in.csv:2: word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwwww\" is 31 bytes in Windows-1252, over the limit of 30"},
-    {"DefinitionTooLong", "word," + std::string(201, 'd') + "\n", "in.csv:2: definition of \"word\" is 201 bytes in Windows-1252, over the limit of 200"},
+    {"WordTooLong", std::string(31, 'w') + ",def\n",
+     "in.csv:2: word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwwww\" is 31 bytes in Windows-1252, over the "
+     "limit of 30"},
+    {"DefinitionTooLong", "word," + std::string(201, 'd') + "\n",
+     "in.csv:2: definition of \"word\" is 201 bytes in Windows-1252, over the limit of 200"},
     {"EmptyWord", ",definition\n", "in.csv:2: empty word"},
     {"NoDefinition", "word\n", "in.csv:2: word \"word\": no definition"},
-    {"NoCp1252Form", "G\xC3\xB6" "del,\xC5\x91rs\xC3\xA9g\n", "in.csv:2: definition of \"G\xC3\xB6" "del\" holds U+0151 (\xC5\x91), which Windows-1252 cannot hold"},
-    {"LineBreakInField", "word,\"two\nlines\"\n", "in.csv:2: definition of \"word\" holds U+000A, which would break the record"},
-    {"CarriageReturnInField", "word,\"a\rb\"\n", "in.csv:2: definition of \"word\" holds U+000D, which would break the record"},
-    {"EndOfFileByte", std::string("wo\x1A") + "rd,def\n", "in.csv:2: word \"wo\x1Ard\" holds U+001A, which would break the record"},
-    {"Nul", std::string("word,de\0f\n", 10), "in.csv:2: definition of \"word\" holds U+0000, which would break the record"},
+    {"NoCp1252Form",
+     "G\xC3\xB6"
+     "del,\xC5\x91rs\xC3\xA9g\n",
+     "in.csv:2: definition of \"G\xC3\xB6"
+     "del\" holds U+0151 (\xC5\x91), which Windows-1252 cannot hold"},
+    {"LineBreakInField", "word,\"two\nlines\"\n",
+     "in.csv:2: definition of \"word\" holds U+000A, which would break the record"},
+    {"CarriageReturnInField", "word,\"a\rb\"\n",
+     "in.csv:2: definition of \"word\" holds U+000D, which would break the record"},
+    {"EndOfFileByte", std::string("wo\x1A") + "rd,def\n",
+     "in.csv:2: word \"wo\x1Ard\" holds U+001A, which would break the record"},
+    {"Nul", std::string("word,de\0f\n", 10),
+     "in.csv:2: definition of \"word\" holds U+0000, which would break the record"},
     {"NotUtf8", "caf\xE9,coffee\n", "in.csv:2: not valid UTF-8 (byte 0xE9)"},
 };
 
@@ -204,7 +276,8 @@ TEST(Import, SkipBadTruncateAndDedupe) {
     ToolResult result = RunTool({"import", "in.tsv", "-o", "out.lst", "--skip-bad"});
     ASSERT_EQ(result.code, 0);
     EXPECT_NE(result.err.find("in.tsv:2: warning: skipped: empty word"), std::string::npos);
-    EXPECT_NE(result.err.find("in.tsv:4: warning: duplicate word \"good\" (first on line 1)"), std::string::npos);
+    EXPECT_NE(result.err.find("in.tsv:4: warning: duplicate word \"good\" (first on line 1)"),
+              std::string::npos);
     EXPECT_EQ(ReadRecords("out.lst"), (Records{{"good", "fine"}, {"good", "again"}}));
 
     result = RunTool({"import", "in.tsv", "-o", "out.lst", "--skip-bad", "--truncate", "--dedupe"});
@@ -240,17 +313,24 @@ TEST(Import, ExportedMarkupLookalikesComeBackAsTheyWere) {
 
 TEST(Import, KvtmlXmlErrorNamesTheLine) {
     TempDir dir;
-    WriteFile("bad.kvtml", "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n<entries>\n</kvtml>\n");
+    WriteFile("bad.kvtml",
+              "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n<entries>\n</kvtml>\n");
     const ToolResult result = RunTool({"import", "bad.kvtml", "-o", "out.lst"});
     EXPECT_EQ(result.code, 1);
     EXPECT_NE(result.err.find("bad.kvtml:4: XML error"), std::string::npos) << result.err;
 }
 
 TEST(Usage, BadUsageExitsWithTwo) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"import", "in.tsv"}, {"import", "in.tsv", "-o"},
-             {"import", "--format", "xls", "in", "-o", "x"}, {"import", "--word-column", "0", "in", "-o", "x"},
-             {"check"}, {"rebase", "a", "b"}, {"export", "a", "--bogus"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"import", "in.tsv"},
+                                               {"import", "in.tsv", "-o"},
+                                               {"import", "--format", "xls", "in", "-o", "x"},
+                                               {"import", "--word-column", "0", "in", "-o", "x"},
+                                               {"check"},
+                                               {"rebase", "a", "b"},
+                                               {"export", "a", "--bogus"}}) {
         EXPECT_EQ(RunTool(args).code, 2) << testing::PrintToString(args);
     }
     const ToolResult help = RunTool({"--help"});

@@ -1,11 +1,10 @@
 // check of damaged word lists, and rebase of a session onto a changed list.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-
 #include "engine/WordList.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
+
+#include <cstdint>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,7 +12,8 @@ using Entries = std::vector<std::pair<uint32_t, int32_t>>;  // word index, count
 
 std::string ListFile(const Entries& entries) {
     std::string text = std::to_string(entries.size()) + "\n";
-    for (const auto& [index, counter] : entries) text += std::to_string(index) + "\t" + std::to_string(counter) + "\n";
+    for (const auto& [index, counter] : entries)
+        text += std::to_string(index) + "\t" + std::to_string(counter) + "\n";
     return text;
 }
 
@@ -21,16 +21,19 @@ Entries LoadList(const std::string& path) {
     CWordList list;
     list.LoadFile(path.c_str());
     Entries entries;
-    for (const CListRec& entry : list.Entries()) entries.emplace_back(entry.m_wordIndex, entry.m_counter);
+    for (const CListRec& entry : list.Entries())
+        entries.emplace_back(entry.m_wordIndex, entry.m_counter);
     return entries;
 }
 
 std::string CurrWord(int32_t list, int32_t counter, uint32_t index, int32_t viewed) {
     std::string bytes(20, '\0');
-    const uint32_t fields[5] = {static_cast<uint32_t>(list), 0xDEADBEEF, static_cast<uint32_t>(counter), index,
+    const uint32_t fields[5] = {static_cast<uint32_t>(list), 0xDEADBEEF,
+                                static_cast<uint32_t>(counter), index,
                                 static_cast<uint32_t>(viewed)};
     for (int f = 0; f < 5; ++f)
-        for (int b = 0; b < 4; ++b) bytes[f * 4 + b] = static_cast<char>((fields[f] >> (8 * b)) & 0xFF);
+        for (int b = 0; b < 4; ++b)
+            bytes[f * 4 + b] = static_cast<char>((fields[f] >> (8 * b)) & 0xFF);
     return bytes;
 }
 
@@ -40,7 +43,8 @@ uint32_t CurrWordIndex(const std::string& bytes) {
     return value;
 }
 
-void WriteList(const std::string& path, const std::vector<std::pair<std::string, std::string>>& records) {
+void WriteList(const std::string& path,
+               const std::vector<std::pair<std::string, std::string>>& records) {
     std::string text;
     for (const auto& [word, definition] : records) text += word + "\t" + definition + "\n";
     WriteFile(path + ".tsv", text);
@@ -54,20 +58,21 @@ TEST(Check, ReportsEveryRecordTheProgramWouldShowWrongly) {
     std::string brokenEnd = RecordImage("end", "fine");
     brokenEnd[237] = '\r';
     WriteFile("bad.lst", RecordImage("good", "fine") + crInWord + RecordImage("", "no word") +
-                             RecordImage("    ", "spaces") + RecordImage("word", "") + eofInDefinition +
-                             brokenEnd + RecordImage("tab", "one\ttwo") + RecordImage("w\x81", "fine") +
-                             std::string(100, 'x'));
+                             RecordImage("    ", "spaces") + RecordImage("word", "") +
+                             eofInDefinition + brokenEnd + RecordImage("tab", "one\ttwo") +
+                             RecordImage("w\x81", "fine") + std::string(100, 'x'));
     const ToolResult result = RunTool({"check", "bad.lst"});
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out, "bad.lst: 9 records\n");
-    for (const char* message : {"record 1 (word index 1): byte 0x0D at offset 7 (word) breaks the record",
-                                "record 2 (word index 2): empty word", "record 3 (word index 3): word of spaces only",
-                                "record 4 (word index 4): empty definition",
-                                "record 5 (word index 5): byte 0x1A at offset 38 (definition)",
-                                "record 6 (word index 6): byte 0x0D at offset 237 (record end)",
-                                "record 7 (word index 7): control character 0x09 in the definition",
-                                "record 8 (word index 8): undefined byte 0x81 in the word",
-                                "a partial record of 100 bytes"}) {
+    for (const char* message :
+         {"record 1 (word index 1): byte 0x0D at offset 7 (word) breaks the record",
+          "record 2 (word index 2): empty word", "record 3 (word index 3): word of spaces only",
+          "record 4 (word index 4): empty definition",
+          "record 5 (word index 5): byte 0x1A at offset 38 (definition)",
+          "record 6 (word index 6): byte 0x0D at offset 237 (record end)",
+          "record 7 (word index 7): control character 0x09 in the definition",
+          "record 8 (word index 8): undefined byte 0x81 in the word",
+          "a partial record of 100 bytes"}) {
         EXPECT_NE(result.err.find(message), std::string::npos) << message << "\n" << result.err;
     }
     EXPECT_EQ(result.err.find("record 0 "), std::string::npos);
@@ -78,8 +83,8 @@ TEST(Check, ReportsEveryRecordTheProgramWouldShowWrongly) {
 // Index i names record i, and index 6 (= n) names record 0: zeal is 6, apple 1, the river
 // bank 2, the money bank 3, cat 4, dog 5.
 const std::vector<std::pair<std::string, std::string>> kOld = {
-    {"zeal", "eagerness"}, {"apple", "a fruit"}, {"bank", "river side"}, {"bank", "money place"},
-    {"cat", "a pet"}, {"dog", "another pet"}};
+    {"zeal", "eagerness"},   {"apple", "a fruit"}, {"bank", "river side"},
+    {"bank", "money place"}, {"cat", "a pet"},     {"dog", "another pet"}};
 
 class Rebase : public testing::Test {
 protected:
@@ -93,19 +98,26 @@ protected:
         WriteFile("session/known.txt", ListFile({}));
         WriteFile("session/WordsLearned.txt", "7");
         WriteFile("session/Time.txt", "123.5");
-        WriteFile("session/currWord.cfg", CurrWord(3, 2, 6, 42));  // zeal on screen, drawn from the new list
+        WriteFile("session/currWord.cfg",
+                  CurrWord(3, 2, 6, 42));  // zeal on screen, drawn from the new list
     }
     TempDir m_dir;
 };
 
 TEST_F(Rebase, FollowsEachWordToItsNewPlace) {
     // Re-sorted, "cat" gone, "ant" and "emu" new, the river bank's definition reworded.
-    WriteList("new.lst", {{"emu", "a bird"}, {"ant", "an insect"}, {"apple", "a fruit"}, {"bank", "money place"},
-                          {"dog", "another pet"}, {"zeal", "eagerness"}, {"bank", "the side of a river"}});
+    WriteList("new.lst", {{"emu", "a bird"},
+                          {"ant", "an insect"},
+                          {"apple", "a fruit"},
+                          {"bank", "money place"},
+                          {"dog", "another pet"},
+                          {"zeal", "eagerness"},
+                          {"bank", "the side of a river"}});
     const ToolResult result = RunTool({"rebase", "old.lst", "new.lst", "session"});
     // Both banks remain: the exact match pairs one, and the word alone the other.
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_NE(result.out.find("dropped from the unsure list: \"cat\" (index 4)"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("dropped from the unsure list: \"cat\" (index 4)"), std::string::npos)
+        << result.out;
     // New indices: emu 7 (record 0), ant 1, apple 2, bank(money) 3, dog 4, zeal 5, bank(river) 6.
     EXPECT_EQ(LoadList("session/tobeviewed.txt"), (Entries{{7, 0}, {1, 0}, {2, 0}}));
     EXPECT_EQ(LoadList("session/unsure.txt"), (Entries{{4, 1}}));
@@ -132,12 +144,18 @@ TEST_F(Rebase, ShrunkListDropsGoneWordsAndTheWordOnScreen) {
 }
 
 TEST_F(Rebase, AmbiguousMatchChangesNothingWithoutForce) {
-    WriteList("new.lst", {{"bank", "a slope"}, {"bank", "an institution"}, {"apple", "a fruit"}, {"cat", "a pet"},
-                          {"dog", "another pet"}, {"zeal", "eagerness"}});
+    WriteList("new.lst", {{"bank", "a slope"},
+                          {"bank", "an institution"},
+                          {"apple", "a fruit"},
+                          {"cat", "a pet"},
+                          {"dog", "another pet"},
+                          {"zeal", "eagerness"}});
     const std::string before = ReadFile("session/mistaken.txt");
     ToolResult result = RunTool({"rebase", "old.lst", "new.lst", "session"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_NE(result.err.find("ambiguous match: \"bank\": 2 old and 2 new records"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("ambiguous match: \"bank\": 2 old and 2 new records"),
+              std::string::npos)
+        << result.err;
     EXPECT_EQ(ReadFile("session/mistaken.txt"), before);
     EXPECT_FALSE(FileExists("session/mistaken.txt.bak"));
 
@@ -153,7 +171,8 @@ TEST_F(Rebase, RefusesASessionThatDoesNotFitTheOldList) {
     WriteList("new.lst", kOld);
     const ToolResult result = RunTool({"rebase", "old.lst", "new.lst", "session"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_NE(result.err.find("the lists name word 9, beyond the 6 records"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("the lists name word 9, beyond the 6 records"), std::string::npos)
+        << result.err;
     EXPECT_EQ(RunTool({"rebase", "old.lst", "new.lst", "nosession"}).code, 1);
 }
 

@@ -1,10 +1,10 @@
 #include "tests/wordlist/ToolRunner.h"
 
-#include <sstream>
-
 #include "tests/support/TempDir.h"
 #include "tools/wordlist/WordListFile.h"
 #include "tools/wordlist/WordListTool.h"
+
+#include <sstream>
 
 ToolResult RunTool(const std::vector<std::string>& args) {
     std::ostringstream out, err;

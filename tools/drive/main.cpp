@@ -5,15 +5,15 @@
 // A message the engine raises is printed as "message<TAB>caption<TAB>text" and answered OK.
 // End of input ends the driver without a save, as a program ended without one.
 
+#include "engine/ConsoleEnv.h"
+#include "engine/WordSelect.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
-
-#include "engine/ConsoleEnv.h"
-#include "engine/WordSelect.h"
 
 namespace {
 
@@ -70,7 +70,8 @@ public:
             long long code = 0;
             if (!ParseNumber(line.substr(space + 1), INT32_MIN, INT32_MAX, code))
                 Fail("malformed command: " + line);
-            std::printf("judge\t%d\n", m_select.RecordJudgement(static_cast<int32_t>(code)) ? 1 : 0);
+            std::printf("judge\t%d\n",
+                        m_select.RecordJudgement(static_cast<int32_t>(code)) ? 1 : 0);
         } else if (hasArgument) {
             Fail("unknown command: " + line);
         } else if (command == "init") {
@@ -106,11 +107,11 @@ public:
 private:
     void PrintCounts() {
         const CWordState& state = m_select.GetWordState();
-        std::printf("counts\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\n", state.GetToBeViewed().GetCount(),
-                    state.GetUnsure().GetCount(), state.GetMistaken().GetCount(),
-                    state.GetNew().GetCount(), state.GetLearning().GetCount(),
-                    state.GetKnown().GetCount(), state.GetWordsLearned(),
-                    m_select.GetViewedCount(), m_select.GetRecordReader().GetCount());
+        std::printf(
+            "counts\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\n", state.GetToBeViewed().GetCount(),
+            state.GetUnsure().GetCount(), state.GetMistaken().GetCount(), state.GetNew().GetCount(),
+            state.GetLearning().GetCount(), state.GetKnown().GetCount(), state.GetWordsLearned(),
+            m_select.GetViewedCount(), m_select.GetRecordReader().GetCount());
     }
 
     CWordSelect m_select;
@@ -123,7 +124,8 @@ void ParseOptions(int argc, char** argv, DriveEnv& env) {
         const std::string option = argv[i];
         if (option == "--tick" && i + 1 < argc) {
             long long tick = 0;
-            if (!ParseNumber(argv[++i], 0, UINT32_MAX, tick)) Fail("bad tick: " + std::string(argv[i]));
+            if (!ParseNumber(argv[++i], 0, UINT32_MAX, tick))
+                Fail("bad tick: " + std::string(argv[i]));
             env.FixTick(static_cast<uint32_t>(tick));
         } else if (option == "--help") {
             std::printf("usage: quibbix-drive [--tick N] < commands\n");

@@ -35,8 +35,8 @@ bool CopyMissing(const QString& from, const QString& to) {
         const QString target = to + QLatin1Char('/') + file.fileName();
         if (QFileInfo::exists(target)) continue;
         if (!QFile::copy(file.absoluteFilePath(), target)) {
-            std::fprintf(stderr, "quibbix-launch: cannot copy %s to %s\n", qPrintable(file.absoluteFilePath()),
-                         qPrintable(target));
+            std::fprintf(stderr, "quibbix-launch: cannot copy %s to %s\n",
+                         qPrintable(file.absoluteFilePath()), qPrintable(target));
             ok = false;
         }
     }
@@ -48,9 +48,10 @@ bool CopyMissing(const QString& from, const QString& to) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QString binDir = QCoreApplication::applicationDirPath();
-    const QString home =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quibbix");
-    if (!QDir().mkpath(home + QStringLiteral("/list")) || !QDir().mkpath(home + QStringLiteral("/session"))) {
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                         QStringLiteral("/quibbix");
+    if (!QDir().mkpath(home + QStringLiteral("/list")) ||
+        !QDir().mkpath(home + QStringLiteral("/session"))) {
         std::fprintf(stderr, "quibbix-launch: cannot create %s\n", qPrintable(home));
         return 1;
     }

@@ -77,7 +77,8 @@ bool WriteBuiltIns(const std::string& dir) {
 bool WriteThemeIcons(const std::string& dir) {
     bool ok = true;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const std::string folder = dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        const std::string folder =
+            dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
         const std::string path = folder + "/quibbix.png";
         ok = Report(QDir().mkpath(QString::fromStdString(folder)) &&
                         DrawIconFace(size).save(QString::fromStdString(path), "PNG"),

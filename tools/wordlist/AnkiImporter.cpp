@@ -1,19 +1,19 @@
 #include "tools/wordlist/AnkiImporter.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdlib>
-
 #include "tools/wordlist/DelimitedParser.h"
 #include "tools/wordlist/HtmlText.h"
 #include "tools/wordlist/TextImporter.h"
 #include "tools/wordlist/TextTidy.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
 namespace {
 
-constexpr const char* kKnownKeys[] = {"separator", "html", "tags", "columns", "notetype", "deck",
-                                      "notetype column", "deck column", "tags column",
-                                      "guid column", "match scope", "if matches"};
+constexpr const char* kKnownKeys[] = {
+    "separator",       "html",        "tags",        "columns",     "notetype",    "deck",
+    "notetype column", "deck column", "tags column", "guid column", "match scope", "if matches"};
 
 bool IsKnownKey(const std::string& key) {
     for (const char* known : kKnownKeys) {
@@ -83,13 +83,15 @@ std::vector<ImportedEntry> AnkiImporter::Read(std::string_view text) {
     parse.quotes = !m_options.noQuotes;
     parse.hashComments = true;
     parse.firstLine = headerLines + 1;
-    const std::vector<ParsedRow> rows = DelimitedParser(parse, m_diagnostics, m_fileName).Parse(data);
+    const std::vector<ParsedRow> rows =
+        DelimitedParser(parse, m_diagnostics, m_fileName).Parse(data);
 
     bool html = header.html == 1;
     if (header.html == -1) {
         // Anki's rule: HTML when any field of the first five rows looks like it.
         for (size_t i = 0; i < rows.size() && i < 5 && !html; ++i) {
-            for (const ParsedField& field : rows[i].fields) html = html || HtmlText::LooksLikeHtml(field.text);
+            for (const ParsedField& field : rows[i].fields)
+                html = html || HtmlText::LooksLikeHtml(field.text);
         }
     }
     std::vector<ImportedEntry> entries;
@@ -130,7 +132,8 @@ size_t AnkiImporter::ReadHeader(std::string_view text, Header& header, int& line
     return std::min(pos, text.size());
 }
 
-void AnkiImporter::ReadHeaderLine(const std::string& key, const std::string& value, Header& header) {
+void AnkiImporter::ReadHeaderLine(const std::string& key, const std::string& value,
+                                  Header& header) {
     if (key == "separator") {
         header.separator = SeparatorNamed(value);
     } else if (key == "html") {

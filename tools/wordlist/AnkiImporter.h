@@ -3,13 +3,13 @@
 // RFC 4180 style with the header's separator, the guid, note type, deck and tags columns
 // left out, and HTML fields flattened to text.
 
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "tools/wordlist/Diagnostics.h"
 #include "tools/wordlist/ImportOptions.h"
 #include "tools/wordlist/ImportedEntry.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 class AnkiImporter {
 public:

@@ -23,7 +23,8 @@ std::vector<ParsedRow> DelimitedParser::Parse(std::string_view text) {
         }
         SkipRowEnd();
         bool hasText = false;
-        for (const ParsedField& field : row.fields) hasText = hasText || !field.text.empty() || field.quoted;
+        for (const ParsedField& field : row.fields)
+            hasText = hasText || !field.text.empty() || field.quoted;
         if (hasText) rows.push_back(std::move(row));
     }
     return rows;
@@ -98,7 +99,8 @@ ParsedField DelimitedParser::ReadUnquoted(bool reportQuotes) {
     while (!AtRowEnd() && m_text[m_pos] != m_options.separator) ++m_pos;
     field.text = std::string(m_text.substr(start, m_pos - start));
     if (reportQuotes && field.text.find('"') != std::string::npos) {
-        m_diagnostics.Warning(m_fileName, m_line, "quote inside an unquoted field, taken literally");
+        m_diagnostics.Warning(m_fileName, m_line,
+                              "quote inside an unquoted field, taken literally");
     }
     return field;
 }

@@ -4,11 +4,11 @@
 // a quote that does not close properly is taken literally and reported, so one stray quote
 // does not swallow the rest of the file.
 
+#include "tools/wordlist/Diagnostics.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "tools/wordlist/Diagnostics.h"
 
 struct ParsedField {
     std::string text;

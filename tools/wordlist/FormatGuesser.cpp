@@ -1,11 +1,11 @@
 #include "tools/wordlist/FormatGuesser.h"
 
-#include <filesystem>
-#include <regex>
-
 #include "tools/wordlist/AnkiImporter.h"
 #include "tools/wordlist/InputDecoder.h"
 #include "tools/wordlist/TextTidy.h"
+
+#include <filesystem>
+#include <regex>
 
 namespace {
 
@@ -22,7 +22,8 @@ bool LooksLikeMnemosyne(const std::string& text) {
     const std::string sample = text.substr(0, 65536);
     if (sample.find("\t\"") != std::string::npos || sample.compare(0, 1, "\"") == 0) return false;
     static const std::regex numericReference("&#x?[0-9a-fA-F]+;");
-    return sample.find("\t<br>") != std::string::npos || sample.find("<br>\t") != std::string::npos ||
+    return sample.find("\t<br>") != std::string::npos ||
+           sample.find("<br>\t") != std::string::npos ||
            std::regex_search(sample, numericReference);
 }
 
@@ -48,12 +49,18 @@ ImportFormat FormatGuesser::Guess(const std::string& path, const std::string& te
 
 const char* FormatGuesser::Name(ImportFormat format) {
     switch (format) {
-        case ImportFormat::Tsv: return "tsv";
-        case ImportFormat::Csv: return "csv";
-        case ImportFormat::Anki: return "anki";
-        case ImportFormat::Kvtml: return "kvtml";
-        case ImportFormat::Mnemosyne: return "mnemosyne";
-        case ImportFormat::Guess: break;
+        case ImportFormat::Tsv:
+            return "tsv";
+        case ImportFormat::Csv:
+            return "csv";
+        case ImportFormat::Anki:
+            return "anki";
+        case ImportFormat::Kvtml:
+            return "kvtml";
+        case ImportFormat::Mnemosyne:
+            return "mnemosyne";
+        case ImportFormat::Guess:
+            break;
     }
     return "guess";
 }

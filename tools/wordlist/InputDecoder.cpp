@@ -1,9 +1,9 @@
 #include "tools/wordlist/InputDecoder.h"
 
-#include <cstdio>
-
 #include "tools/wordlist/Cp1252.h"
 #include "tools/wordlist/Utf8.h"
+
+#include <cstdio>
 
 std::string InputDecoder::WithoutBom(const std::string& bytes) {
     return bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes;

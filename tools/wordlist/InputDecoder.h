@@ -2,9 +2,9 @@
 // Brings the bytes of an input file to UTF-8 text: a byte order mark is dropped, UTF-8 is
 // checked strictly, and Windows-1252 is converted when the user says the file is in it.
 
-#include <string>
-
 #include "tools/wordlist/Diagnostics.h"
+
+#include <string>
 
 class InputDecoder {
 public:

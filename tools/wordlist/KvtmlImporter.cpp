@@ -1,9 +1,9 @@
 #include "tools/wordlist/KvtmlImporter.h"
 
+#include "tools/wordlist/TextTidy.h"
+
 #include <QByteArray>
 #include <QXmlStreamReader>
-
-#include "tools/wordlist/TextTidy.h"
 
 namespace {
 
@@ -32,11 +32,14 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
         }
     } else {
         bool versionOk = false;
-        const double version = xml.attributes().value(QLatin1String("version")).toDouble(&versionOk);
+        const double version =
+            xml.attributes().value(QLatin1String("version")).toDouble(&versionOk);
         if (versionOk && version >= 2.0) {
             while (xml.readNextStartElement()) {
-                if (IsNamed(xml, "entries")) ReadEntries(xml, entries);
-                else xml.skipCurrentElement();
+                if (IsNamed(xml, "entries"))
+                    ReadEntries(xml, entries);
+                else
+                    xml.skipCurrentElement();
             }
         } else {
             ReadVersion1(xml, entries);
@@ -52,8 +55,10 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
 
 void KvtmlImporter::ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
     while (xml.readNextStartElement()) {
-        if (IsNamed(xml, "entry")) ReadEntry(xml, entries);
-        else xml.skipCurrentElement();
+        if (IsNamed(xml, "entry"))
+            ReadEntry(xml, entries);
+        else
+            xml.skipCurrentElement();
     }
 }
 
@@ -72,7 +77,8 @@ void KvtmlImporter::ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>&
         }
     }
     if (deactivated && !m_options.includeDeactivated) {
-        m_diagnostics.Note(m_fileName, line, "deactivated entry skipped (--include-deactivated keeps it)");
+        m_diagnostics.Note(m_fileName, line,
+                           "deactivated entry skipped (--include-deactivated keeps it)");
         return;
     }
     entries.push_back(MakeEntry(line, translations));
@@ -88,17 +94,22 @@ void KvtmlImporter::ReadTranslation(QXmlStreamReader& xml, int position,
     if (translations.size() <= static_cast<size_t>(column)) translations.resize(column + 1);
     Translation& translation = translations[column];
     while (xml.readNextStartElement()) {
-        if (IsNamed(xml, "text")) translation.text = ElementText(xml);
-        else if (IsNamed(xml, "comment")) translation.comment = ElementText(xml);
-        else if (IsNamed(xml, "paraphrase")) translation.paraphrase = ElementText(xml);
-        else xml.skipCurrentElement();
+        if (IsNamed(xml, "text"))
+            translation.text = ElementText(xml);
+        else if (IsNamed(xml, "comment"))
+            translation.comment = ElementText(xml);
+        else if (IsNamed(xml, "paraphrase"))
+            translation.paraphrase = ElementText(xml);
+        else
+            xml.skipCurrentElement();
     }
 }
 
 ImportedEntry KvtmlImporter::MakeEntry(int line, const std::vector<Translation>& translations) {
     ImportedEntry entry;
     const size_t wordColumn = m_options.wordColumn > 0 ? m_options.wordColumn - 1 : 0;
-    const size_t definitionColumn = m_options.definitionColumn > 0 ? m_options.definitionColumn - 1 : 1;
+    const size_t definitionColumn =
+        m_options.definitionColumn > 0 ? m_options.definitionColumn - 1 : 1;
     const Translation none;
     const Translation& word = wordColumn < translations.size() ? translations[wordColumn] : none;
     const Translation& meaning =
@@ -106,7 +117,7 @@ ImportedEntry KvtmlImporter::MakeEntry(int line, const std::vector<Translation>&
     entry.line = line;
     entry.word = word.text;
     // Single-column lists (hangman and anagram games) keep a hint in the comment.
-    entry.definition = !meaning.text.empty() ? meaning.text
+    entry.definition = !meaning.text.empty()   ? meaning.text
                        : !word.comment.empty() ? word.comment
                                                : word.paraphrase;
     return entry;
@@ -121,9 +132,12 @@ void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntr
         ImportedEntry entry;
         entry.line = static_cast<int>(xml.lineNumber());
         while (xml.readNextStartElement()) {
-            if (IsNamed(xml, "o")) entry.word = ElementText(xml);
-            else if (IsNamed(xml, "t") && entry.definition.empty()) entry.definition = ElementText(xml);
-            else xml.skipCurrentElement();
+            if (IsNamed(xml, "o"))
+                entry.word = ElementText(xml);
+            else if (IsNamed(xml, "t") && entry.definition.empty())
+                entry.definition = ElementText(xml);
+            else
+                xml.skipCurrentElement();
         }
         entries.push_back(std::move(entry));
     }

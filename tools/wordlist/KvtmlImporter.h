@@ -3,12 +3,12 @@
 // translation of KVTML 1). Only the entries under kvtml/entries are words: lessons, word
 // types and synonym pairs refer to them with empty elements of the same names.
 
-#include <string>
-#include <vector>
-
 #include "tools/wordlist/Diagnostics.h"
 #include "tools/wordlist/ImportOptions.h"
 #include "tools/wordlist/ImportedEntry.h"
+
+#include <string>
+#include <vector>
 
 class QXmlStreamReader;
 
@@ -27,7 +27,8 @@ private:
 
     void ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
     void ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
-    void ReadTranslation(QXmlStreamReader& xml, int position, std::vector<Translation>& translations);
+    void ReadTranslation(QXmlStreamReader& xml, int position,
+                         std::vector<Translation>& translations);
     void ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
     ImportedEntry MakeEntry(int line, const std::vector<Translation>& translations);
 

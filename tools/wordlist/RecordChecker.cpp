@@ -1,10 +1,10 @@
 #include "tools/wordlist/RecordChecker.h"
 
-#include <cstdio>
-
 #include "engine/GetWordRecord.h"
 #include "tools/wordlist/Cp1252.h"
 #include "tools/wordlist/WordListFile.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -31,7 +31,8 @@ void CheckBreakingBytes(std::string_view record, std::vector<std::string>& probl
     const bool endIsCrLf = record[end] == '\r' && record[end + 1] == '\n';
     for (size_t i = 0; i < record.size(); ++i) {
         const unsigned char byte = static_cast<unsigned char>(record[i]);
-        const bool breaks = byte == 0x1A || ((byte == '\r' || byte == '\n') && (i < end || !endIsCrLf));
+        const bool breaks =
+            byte == 0x1A || ((byte == '\r' || byte == '\n') && (i < end || !endIsCrLf));
         if (breaks) {
             problems.push_back(std::string("byte ") + ByteName(byte) + " at offset " +
                                std::to_string(i) + " (" + PartAt(i) +
@@ -67,9 +68,13 @@ std::vector<std::string> RecordChecker::Problems(std::string_view record) {
         record.substr(CGetWordRecord::kDefinitionOffset, CGetWordRecord::kDefinitionSize));
     CheckShownBytes(word, "word", problems);
     CheckShownBytes(definition, "definition", problems);
-    if (word.empty()) problems.push_back("empty word");
-    else if (IsBlank(word)) problems.push_back("word of spaces only");
-    if (definition.empty()) problems.push_back("empty definition");
-    else if (IsBlank(definition)) problems.push_back("definition of spaces only");
+    if (word.empty())
+        problems.push_back("empty word");
+    else if (IsBlank(word))
+        problems.push_back("word of spaces only");
+    if (definition.empty())
+        problems.push_back("empty definition");
+    else if (IsBlank(definition))
+        problems.push_back("definition of spaces only");
     return problems;
 }

@@ -1,12 +1,12 @@
 #include "tools/wordlist/RecordEncoder.h"
 
-#include <cstdio>
-#include <unordered_map>
-
 #include "engine/GetWordRecord.h"
 #include "tools/wordlist/Cp1252.h"
 #include "tools/wordlist/TextTidy.h"
 #include "tools/wordlist/Utf8.h"
+
+#include <cstdio>
+#include <unordered_map>
 
 namespace {
 
@@ -39,7 +39,8 @@ std::string CutAtWord(const std::string& text, size_t limit) {
     size_t cut = text.rfind(' ', limit);
     if (cut == std::string::npos || cut == 0) cut = limit;
     std::string head = text.substr(0, cut);
-    while (!head.empty() && std::string(" ,;:-(").find(head.back()) != std::string::npos) head.pop_back();
+    while (!head.empty() && std::string(" ,;:-(").find(head.back()) != std::string::npos)
+        head.pop_back();
     return head;
 }
 
@@ -72,10 +73,12 @@ std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& 
         if (!isNew) {
             const std::string where = " (first on line " + std::to_string(first->second) + ")";
             if (m_options.dedupe) {
-                m_diagnostics.Note(m_fileName, entry.line, "duplicate word \"" + word + "\" dropped" + where);
+                m_diagnostics.Note(m_fileName, entry.line,
+                                   "duplicate word \"" + word + "\" dropped" + where);
                 continue;
             }
-            m_diagnostics.Warning(m_fileName, entry.line, "duplicate word \"" + word + "\"" + where);
+            m_diagnostics.Warning(m_fileName, entry.line,
+                                  "duplicate word \"" + word + "\"" + where);
         }
         records.push_back(std::move(record));
     }
@@ -90,8 +93,10 @@ bool RecordEncoder::EncodeText(const ImportedEntry& entry, const std::string& te
         const char32_t ch = Utf8::Next(text, pos);
         unsigned char byte = 0;
         std::string problem;
-        if (IsControl(ch)) problem = ControlProblem(ch);
-        else if (!Cp1252::Encode(ch, byte)) problem = "holds " + Shown(ch) + ", which Windows-1252 cannot hold";
+        if (IsControl(ch))
+            problem = ControlProblem(ch);
+        else if (!Cp1252::Encode(ch, byte))
+            problem = "holds " + Shown(ch) + ", which Windows-1252 cannot hold";
         if (!problem.empty()) {
             const std::string word = TextTidy::Trim(entry.word);
             Refuse(entry, std::string(what) + (std::string(what) == "word" ? "" : " of") + " \"" +
@@ -117,13 +122,16 @@ bool RecordEncoder::FitDefinition(const ImportedEntry& entry, const std::string&
         return false;
     }
     definition = CutAtWord(definition, kDefinitionLimit);
-    m_diagnostics.Note(m_fileName, entry.line, "definition of \"" + word + "\" cut from " + size +
-                                                   " to " + std::to_string(definition.size()) + " bytes");
+    m_diagnostics.Note(m_fileName, entry.line,
+                       "definition of \"" + word + "\" cut from " + size + " to " +
+                           std::to_string(definition.size()) + " bytes");
     return true;
 }
 
 void RecordEncoder::Refuse(const ImportedEntry& entry, const std::string& text) {
     ++m_refused;
-    if (m_options.skipBad) m_diagnostics.Warning(m_fileName, entry.line, "skipped: " + text);
-    else m_diagnostics.Error(m_fileName, entry.line, text);
+    if (m_options.skipBad)
+        m_diagnostics.Warning(m_fileName, entry.line, "skipped: " + text);
+    else
+        m_diagnostics.Error(m_fileName, entry.line, text);
 }

@@ -2,12 +2,12 @@
 // Turns imported entries into word records: converts them to Windows-1252 and refuses, with
 // a message naming the line, whatever the program could not show or would misread.
 
-#include <string>
-#include <vector>
-
 #include "tools/wordlist/Diagnostics.h"
 #include "tools/wordlist/ImportedEntry.h"
 #include "tools/wordlist/WordRecord.h"
+
+#include <string>
+#include <vector>
 
 class RecordEncoder {
 public:
@@ -27,7 +27,8 @@ public:
 private:
     bool EncodeText(const ImportedEntry& entry, const std::string& text, const char* what,
                     std::string& bytes);
-    bool FitDefinition(const ImportedEntry& entry, const std::string& word, std::string& definition);
+    bool FitDefinition(const ImportedEntry& entry, const std::string& word,
+                       std::string& definition);
     void Refuse(const ImportedEntry& entry, const std::string& text);
 
     Options m_options;

@@ -3,18 +3,19 @@
 // word index can follow each word to its new place: first by word and definition, then,
 // for what is left, by the word alone where it names one record on each side.
 
+#include "tools/wordlist/WordRecord.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "tools/wordlist/WordRecord.h"
 
 class RecordMatcher {
 public:
     static constexpr uint32_t kGone = UINT32_MAX;
 
     // Requires nothing of the lists; either may be empty.
-    RecordMatcher(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords);
+    RecordMatcher(const std::vector<WordRecord>& oldRecords,
+                  const std::vector<WordRecord>& newRecords);
 
     // The new record number of old record `oldRecord`, or kGone.
     uint32_t NewRecordOf(uint32_t oldRecord) const { return m_newOfOld[oldRecord]; }
@@ -24,8 +25,10 @@ public:
     const std::vector<std::string>& Ambiguities() const { return m_ambiguities; }
 
 private:
-    void MatchExact(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords);
-    void MatchByWord(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords);
+    void MatchExact(const std::vector<WordRecord>& oldRecords,
+                    const std::vector<WordRecord>& newRecords);
+    void MatchByWord(const std::vector<WordRecord>& oldRecords,
+                     const std::vector<WordRecord>& newRecords);
     void Pair(uint32_t oldRecord, uint32_t newRecord);
 
     std::vector<uint32_t> m_newOfOld;

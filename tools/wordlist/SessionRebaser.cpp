@@ -1,12 +1,12 @@
 #include "tools/wordlist/SessionRebaser.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "engine/AtomicFile.h"
 #include "engine/ListRec.h"
 #include "engine/WordList.h"
 #include "tools/wordlist/RecordMatcher.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr size_t kCurrWord = 6;  // index of the current-word file among the ses
 constexpr size_t kToBeViewed = 0;
 constexpr size_t kIndexOffset = 12;  // of the word index in the current-word file
 
-const char* const kListLabels[kListCount] = {"to-be-viewed", "unsure", "mistaken",
+const char* const kListLabels[kListCount] = {"to-be-viewed", "unsure",   "mistaken",
                                              "new",          "learning", "known"};
 
 // Word index i names record i, except index n, which names record 0.
@@ -26,7 +26,8 @@ uint32_t IndexOfRecord(uint32_t record, size_t count) {
 
 uint32_t ReadLe32(const std::string& bytes, size_t offset) {
     uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
     return value;
 }
 
@@ -41,7 +42,7 @@ SessionRebaser::SessionRebaser(std::filesystem::path sessionDir, std::ostream& r
     : m_sessionDir(std::move(sessionDir)), m_report(report), m_diagnostics(diagnostics) {}
 
 const std::vector<std::string>& SessionRebaser::SessionFileNames() {
-    static const std::vector<std::string> names = {"tobeviewed.txt", "unsure.txt", "mistaken.txt",
+    static const std::vector<std::string> names = {"tobeviewed.txt", "unsure.txt",   "mistaken.txt",
                                                    "new.txt",        "learning.txt", "known.txt",
                                                    "currWord.cfg"};
     return names;
@@ -55,16 +56,19 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
                         const std::vector<WordRecord>& newRecords, bool force) {
     const std::string where = m_sessionDir.string();
     if (newRecords.empty() || newRecords.size() >= NO_WORD) {
-        m_diagnostics.Error(where, 0, "the new list has " + std::to_string(newRecords.size()) +
-                                          " records; a session needs 1 to 65534");
+        m_diagnostics.Error(where, 0,
+                            "the new list has " + std::to_string(newRecords.size()) +
+                                " records; a session needs 1 to 65534");
         return 1;
     }
     const auto& names = SessionFileNames();
     std::vector<std::string> originals(names.size());
     std::vector<bool> exists(names.size());
-    for (size_t i = 0; i < names.size(); ++i) exists[i] = ReadWholeFile(PathOf(names[i]), originals[i]);
+    for (size_t i = 0; i < names.size(); ++i)
+        exists[i] = ReadWholeFile(PathOf(names[i]), originals[i]);
     if (!exists[kToBeViewed]) {
-        m_diagnostics.Error(where, 0, "no session here (no " + names[kToBeViewed] + "); nothing to rebase");
+        m_diagnostics.Error(where, 0,
+                            "no session here (no " + names[kToBeViewed] + "); nothing to rebase");
         return 1;
     }
 
@@ -72,20 +76,24 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     uint32_t highest = 0;
     for (size_t i = 0; i < kListCount; ++i) {
         lists[i].LoadFile(PathOf(names[i]).c_str());
-        for (const CListRec& entry : lists[i].Entries()) highest = std::max(highest, entry.m_wordIndex);
+        for (const CListRec& entry : lists[i].Entries())
+            highest = std::max(highest, entry.m_wordIndex);
     }
     if (highest > oldRecords.size() && !force) {
-        m_diagnostics.Error(where, 0, "the lists name word " + std::to_string(highest) + ", beyond the " +
-                                          std::to_string(oldRecords.size()) +
-                                          " records of the old list; is it the list this session "
-                                          "was made with? Nothing changed (--force drops those entries)");
+        m_diagnostics.Error(where, 0,
+                            "the lists name word " + std::to_string(highest) + ", beyond the " +
+                                std::to_string(oldRecords.size()) +
+                                " records of the old list; is it the list this session "
+                                "was made with? Nothing changed (--force drops those entries)");
         return 1;
     }
 
     const RecordMatcher matcher(oldRecords, newRecords);
-    for (const std::string& ambiguity : matcher.Ambiguities()) m_diagnostics.Warning(where, 0, "ambiguous match: " + ambiguity);
+    for (const std::string& ambiguity : matcher.Ambiguities())
+        m_diagnostics.Warning(where, 0, "ambiguous match: " + ambiguity);
     if (!matcher.Ambiguities().empty() && !force) {
-        m_diagnostics.Error(where, 0, "ambiguous matches; nothing changed (--force pairs them in file order)");
+        m_diagnostics.Error(
+            where, 0, "ambiguous matches; nothing changed (--force pairs them in file order)");
         return 1;
     }
 
@@ -93,10 +101,12 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     const auto remap = [&](uint32_t oldIndex) {
         if (oldIndex < 1 || oldIndex > oldRecords.size()) return NO_WORD;
         const uint32_t newRecord = matcher.NewRecordOf(RecordOfIndex(oldIndex, oldRecords.size()));
-        return newRecord == RecordMatcher::kGone ? NO_WORD : IndexOfRecord(newRecord, newRecords.size());
+        return newRecord == RecordMatcher::kGone ? NO_WORD
+                                                 : IndexOfRecord(newRecord, newRecords.size());
     };
     const auto describe = [&](uint32_t oldIndex) {
-        if (oldIndex < 1 || oldIndex > oldRecords.size()) return "index " + std::to_string(oldIndex) + " (no such word)";
+        if (oldIndex < 1 || oldIndex > oldRecords.size())
+            return "index " + std::to_string(oldIndex) + " (no such word)";
         return "\"" + oldRecords[RecordOfIndex(oldIndex, oldRecords.size())].word + "\" (index " +
                std::to_string(oldIndex) + ")";
     };
@@ -109,7 +119,8 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
             moved.m_wordIndex = remap(entry.m_wordIndex);
             if (moved.m_wordIndex == NO_WORD) {
                 ++dropped;
-                m_report << "dropped from the " << kListLabels[i] << " list: " << describe(entry.m_wordIndex) << '\n';
+                m_report << "dropped from the " << kListLabels[i]
+                         << " list: " << describe(entry.m_wordIndex) << '\n';
                 continue;
             }
             ++kept;
@@ -129,7 +140,8 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
         const uint32_t oldIndex = ReadLe32(currWord, kIndexOffset);
         if (oldIndex != NO_WORD) {
             const uint32_t newIndex = remap(oldIndex);
-            if (newIndex == NO_WORD) m_report << "dropped the word on screen: " << describe(oldIndex) << '\n';
+            if (newIndex == NO_WORD)
+                m_report << "dropped the word on screen: " << describe(oldIndex) << '\n';
             WriteLe32(currWord, kIndexOffset, newIndex);
         }
     }
@@ -137,8 +149,10 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     const std::string suffix = ChooseBackupSuffix();
     if (!WriteBackups(originals, suffix)) return 1;
     if (!WriteAll(rebased, currWord, exists, originals)) return 1;
-    m_report << where << ": " << kept << " entries rebased, " << dropped << " dropped, " << fresh.size()
-             << " new words at the head of the to-be-viewed list; the old files are kept as *" << suffix << '\n';
+    m_report << where << ": " << kept << " entries rebased, " << dropped << " dropped, "
+             << fresh.size()
+             << " new words at the head of the to-be-viewed list; the old files are kept as *"
+             << suffix << '\n';
     return 0;
 }
 
@@ -154,13 +168,15 @@ std::string SessionRebaser::ChooseBackupSuffix() const {
     }
 }
 
-bool SessionRebaser::WriteBackups(const std::vector<std::string>& originals, const std::string& suffix) {
+bool SessionRebaser::WriteBackups(const std::vector<std::string>& originals,
+                                  const std::string& suffix) {
     const auto& names = SessionFileNames();
     for (size_t i = 0; i < names.size(); ++i) {
         std::error_code ec;
         if (!std::filesystem::exists(PathOf(names[i]), ec)) continue;
         if (!WriteFileAtomically(PathOf(names[i]) + suffix, originals[i])) {
-            m_diagnostics.Error(PathOf(names[i]) + suffix, 0, "cannot write the backup; nothing changed");
+            m_diagnostics.Error(PathOf(names[i]) + suffix, 0,
+                                "cannot write the backup; nothing changed");
             return false;
         }
     }
@@ -170,18 +186,22 @@ bool SessionRebaser::WriteBackups(const std::vector<std::string>& originals, con
 // Each file is replaced atomically; should one fail, those already replaced are put back,
 // so the session is never left half on the old list and half on the new.
 bool SessionRebaser::WriteAll(std::vector<CWordList>& lists, const std::string& currWord,
-                              const std::vector<bool>& exists, const std::vector<std::string>& originals) {
+                              const std::vector<bool>& exists,
+                              const std::vector<std::string>& originals) {
     const auto& names = SessionFileNames();
     for (size_t i = 0; i <= kListCount; ++i) {
         const std::string path = PathOf(names[i]);
-        const bool written = i < kListCount ? lists[i].SaveFile(path.c_str()) == 1
-                             : !exists[kCurrWord] || WriteFileAtomically(path, currWord);
+        const bool written = i < kListCount
+                                 ? lists[i].SaveFile(path.c_str()) == 1
+                                 : !exists[kCurrWord] || WriteFileAtomically(path, currWord);
         if (written) continue;
         m_diagnostics.Error(path, 0, "cannot write; the session was put back as it was");
         for (size_t j = 0; j < i; ++j) {
             std::error_code ec;
-            if (exists[j]) WriteFileAtomically(PathOf(names[j]), originals[j]);
-            else std::filesystem::remove(PathOf(names[j]), ec);
+            if (exists[j])
+                WriteFileAtomically(PathOf(names[j]), originals[j]);
+            else
+                std::filesystem::remove(PathOf(names[j]), ec);
         }
         return false;
     }

@@ -3,19 +3,20 @@
 // list is replaced or re-sorted every list entry and the word on screen must be given the
 // index of the same word in the new list, or it would silently stand for another word.
 
+#include "engine/WordList.h"
+#include "tools/wordlist/Diagnostics.h"
+#include "tools/wordlist/WordRecord.h"
+
 #include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "engine/WordList.h"
-#include "tools/wordlist/Diagnostics.h"
-#include "tools/wordlist/WordRecord.h"
-
 class SessionRebaser {
 public:
     // `report` gets the summary and the words dropped; both streams must outlive the object.
-    SessionRebaser(std::filesystem::path sessionDir, std::ostream& report, Diagnostics& diagnostics);
+    SessionRebaser(std::filesystem::path sessionDir, std::ostream& report,
+                   Diagnostics& diagnostics);
 
     // Rewrites the session for `newRecords`. Returns 0 on success, 1 when nothing was changed
     // because of a problem (reported), such as an ambiguous match without `force`.

@@ -5,10 +5,11 @@
 
 namespace {
 
-constexpr const char* kWordTitles[] = {"word", "words", "term", "front", "question", "english",
-                                       "vocabulary", "expression", "headword", "lemma"};
-constexpr const char* kDefinitionTitles[] = {"definition", "definitions", "meaning", "back",
-                                             "answer", "translation", "description", "gloss"};
+constexpr const char* kWordTitles[] = {"word",     "words",   "term",       "front",
+                                       "question", "english", "vocabulary", "expression",
+                                       "headword", "lemma"};
+constexpr const char* kDefinitionTitles[] = {"definition", "definitions", "meaning",     "back",
+                                             "answer",     "translation", "description", "gloss"};
 
 template <size_t N>
 bool IsOneOf(const std::string& text, const char* const (&names)[N]) {
@@ -94,7 +95,8 @@ void TextImporter::HandleHeaderRow(std::vector<ParsedRow>& rows) {
     if (first.fields.size() < static_cast<size_t>(definitionColumn)) return;
     const size_t wordColumn = m_options.wordColumn > 0 ? m_options.wordColumn : 1;
     if (wordColumn > first.fields.size()) return;
-    if (LooksLikeHeader(first.fields[wordColumn - 1].text, first.fields[definitionColumn - 1].text)) {
+    if (LooksLikeHeader(first.fields[wordColumn - 1].text,
+                        first.fields[definitionColumn - 1].text)) {
         m_diagnostics.Warning(m_fileName, first.line,
                               "this row looks like column titles and was imported as an entry; "
                               "use --header to skip it");
@@ -104,7 +106,8 @@ void TextImporter::HandleHeaderRow(std::vector<ParsedRow>& rows) {
 int TextImporter::DefinitionColumn(size_t fieldCount) const {
     if (m_options.definitionColumn > 0) return m_options.definitionColumn;
     // Mnemosyne's three- and four-column rows are word, pronunciation, meaning, notes.
-    if (m_options.format == ImportFormat::Mnemosyne && (fieldCount == 3 || fieldCount == 4)) return 3;
+    if (m_options.format == ImportFormat::Mnemosyne && (fieldCount == 3 || fieldCount == 4))
+        return 3;
     return 2;
 }
 

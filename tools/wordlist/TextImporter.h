@@ -2,14 +2,14 @@
 // Reads word and definition columns from delimited text: CSV, tab-separated text as KDE's
 // trainers and older Anki write it, and Mnemosyne's tab-separated export.
 
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "tools/wordlist/DelimitedParser.h"
 #include "tools/wordlist/Diagnostics.h"
 #include "tools/wordlist/ImportOptions.h"
 #include "tools/wordlist/ImportedEntry.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 class TextImporter {
 public:

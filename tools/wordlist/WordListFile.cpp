@@ -60,7 +60,8 @@ std::vector<WordRecord> WordListFile::ParseAll(std::string_view bytes, size_t& t
     std::vector<WordRecord> records;
     const size_t count = bytes.size() / kRecordSize;
     records.reserve(count);
-    for (size_t i = 0; i < count; ++i) records.push_back(Parse(bytes.substr(i * kRecordSize, kRecordSize)));
+    for (size_t i = 0; i < count; ++i)
+        records.push_back(Parse(bytes.substr(i * kRecordSize, kRecordSize)));
     trailingBytes = bytes.size() % kRecordSize;
     return records;
 }

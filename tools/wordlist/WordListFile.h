@@ -2,11 +2,11 @@
 // Reads and writes word list files: a flat run of 238-byte records, each with a word field
 // and a definition field that the program reads up to their first NUL.
 
+#include "tools/wordlist/WordRecord.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "tools/wordlist/WordRecord.h"
 
 class WordListFile {
 public:

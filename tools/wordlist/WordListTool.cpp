@@ -1,7 +1,5 @@
 #include "tools/wordlist/WordListTool.h"
 
-#include <cstdlib>
-
 #include "engine/AtomicFile.h"
 #include "engine/GetWordRecord.h"
 #include "tools/wordlist/AnkiImporter.h"
@@ -16,6 +14,8 @@
 #include "tools/wordlist/TextImporter.h"
 #include "tools/wordlist/WordListFile.h"
 #include "tools/wordlist/WordNetList.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -50,8 +50,9 @@ constexpr const char* kHelp =
     "Exit status: 0 success, 1 bad input, 2 bad usage.\n";
 
 // Options that take a value.
-constexpr const char* kValueOptions[] = {"-o", "--format", "--word-column", "--definition-column",
-                                         "--input-encoding", "--separator", "--licence-out"};
+constexpr const char* kValueOptions[] = {
+    "-o",          "--format",     "--word-column", "--definition-column", "--input-encoding",
+    "--separator", "--licence-out"};
 
 bool TakesValue(const std::string& option) {
     for (const char* name : kValueOptions) {
@@ -71,9 +72,11 @@ bool ParseColumn(const std::string& text, int& column) {
 // A field is quoted when the importer would otherwise read it differently: a tab or line
 // break inside, a leading quote, or a word that looks like a KDE title line or a comment.
 std::string ExportField(const std::string& text, bool isWord) {
-    const bool titleLike = isWord && !text.empty() && text.back() == ':' && text.find(' ') == std::string::npos;
+    const bool titleLike =
+        isWord && !text.empty() && text.back() == ':' && text.find(' ') == std::string::npos;
     const bool needsQuotes = text.find_first_of("\t\r\n") != std::string::npos ||
-                             (!text.empty() && (text.front() == '"' || text.front() == '#')) || titleLike;
+                             (!text.empty() && (text.front() == '"' || text.front() == '#')) ||
+                             titleLike;
     if (!needsQuotes) return text;
     std::string quoted = "\"";
     for (char c : text) {
@@ -94,19 +97,22 @@ int WordListTool::Run(const std::vector<std::string>& args) {
     }
     Arguments parsed;
     std::string problem;
-    if (!Parse(std::vector<std::string>(args.begin() + 1, args.end()), parsed, problem)) return Usage(problem);
+    if (!Parse(std::vector<std::string>(args.begin() + 1, args.end()), parsed, problem))
+        return Usage(problem);
     if (parsed.help) {
         m_out << kHelp;
         return kOk;
     }
     const size_t count = parsed.positional.size();
     if (command == "import") {
-        if (count != 1 || parsed.output.empty()) return Usage("import needs INPUT and -o OUTPUT.lst");
+        if (count != 1 || parsed.output.empty())
+            return Usage("import needs INPUT and -o OUTPUT.lst");
         return Import(parsed);
     }
     if (command == "export") return count == 1 ? Export(parsed) : Usage("export needs INPUT.lst");
     if (command == "check") return count == 1 ? Check(parsed) : Usage("check needs INPUT.lst");
-    if (command == "rebase") return count == 3 ? Rebase(parsed) : Usage("rebase needs OLD.lst NEW.lst SESSION_DIR");
+    if (command == "rebase")
+        return count == 3 ? Rebase(parsed) : Usage("rebase needs OLD.lst NEW.lst SESSION_DIR");
     if (command == "wordnet") {
         if (count > 1 || parsed.output.empty()) return Usage("wordnet needs -o OUTPUT.lst");
         return BuildDefault(parsed);
@@ -119,7 +125,8 @@ int WordListTool::Usage(const std::string& problem) {
     return kBadUsage;
 }
 
-bool WordListTool::Parse(const std::vector<std::string>& args, Arguments& parsed, std::string& problem) {
+bool WordListTool::Parse(const std::vector<std::string>& args, Arguments& parsed,
+                         std::string& problem) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i].size() < 2 || args[i][0] != '-') {
             parsed.positional.push_back(args[i]);
@@ -147,26 +154,38 @@ bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, 
     }
     ImportOptions& import = parsed.import;
     bool ok = true;
-    if (option == "-o") parsed.output = value;
-    else if (option == "--licence-out") parsed.licenceOutput = value;
-    else if (option == "--format") ok = FormatGuesser::Parse(value, import.format);
-    else if (option == "--word-column") ok = ParseColumn(value, import.wordColumn);
-    else if (option == "--definition-column") ok = ParseColumn(value, import.definitionColumn);
+    if (option == "-o")
+        parsed.output = value;
+    else if (option == "--licence-out")
+        parsed.licenceOutput = value;
+    else if (option == "--format")
+        ok = FormatGuesser::Parse(value, import.format);
+    else if (option == "--word-column")
+        ok = ParseColumn(value, import.wordColumn);
+    else if (option == "--definition-column")
+        ok = ParseColumn(value, import.definitionColumn);
     else if (option == "--input-encoding") {
         ok = value == "utf-8" || value == "cp1252";
         import.cp1252Input = value == "cp1252";
     } else if (option == "--separator") {
         ok = value.size() == 1 || value == "tab";
         import.separator = value == "tab" ? '\t' : value[0];
-    }
-    else if (option == "--header") import.header = true;
-    else if (option == "--no-quotes") import.noQuotes = true;
-    else if (option == "--html") import.html = true;
-    else if (option == "--include-deactivated") import.includeDeactivated = true;
-    else if (option == "--skip-bad") parsed.encode.skipBad = true;
-    else if (option == "--truncate") parsed.encode.truncate = true;
-    else if (option == "--dedupe") parsed.encode.dedupe = true;
-    else if (option == "--force") parsed.force = true;
+    } else if (option == "--header")
+        import.header = true;
+    else if (option == "--no-quotes")
+        import.noQuotes = true;
+    else if (option == "--html")
+        import.html = true;
+    else if (option == "--include-deactivated")
+        import.includeDeactivated = true;
+    else if (option == "--skip-bad")
+        parsed.encode.skipBad = true;
+    else if (option == "--truncate")
+        parsed.encode.truncate = true;
+    else if (option == "--dedupe")
+        parsed.encode.dedupe = true;
+    else if (option == "--force")
+        parsed.force = true;
     else {
         problem = "unknown option '" + option + "'";
         return false;
@@ -188,8 +207,9 @@ int WordListTool::Import(const Arguments& args) {
     RecordEncoder encoder(args.encode, diagnostics, input);
     const std::vector<WordRecord> records = encoder.Encode(entries);
     if (encoder.RefusedCount() > 0 && !args.encode.skipBad) {
-        diagnostics.Error("", 0, std::to_string(encoder.RefusedCount()) + " entries refused; " +
-                                     args.output + " not written (--skip-bad writes the others)");
+        diagnostics.Error("", 0,
+                          std::to_string(encoder.RefusedCount()) + " entries refused; " +
+                              args.output + " not written (--skip-bad writes the others)");
         return kBadInput;
     }
     if (records.empty()) {
@@ -197,7 +217,8 @@ int WordListTool::Import(const Arguments& args) {
         return kBadInput;
     }
     if (records.size() > 32767)
-        diagnostics.Warning(args.output, 0, "over 32767 records; the program cannot shuffle so many");
+        diagnostics.Warning(args.output, 0,
+                            "over 32767 records; the program cannot shuffle so many");
     if (!WordListFile::Write(args.output, records)) {
         diagnostics.Error(args.output, 0, "cannot write the file");
         return kBadInput;
@@ -208,25 +229,29 @@ int WordListTool::Import(const Arguments& args) {
     return kOk;
 }
 
-bool WordListTool::ReadEntries(const Arguments& args, const std::string& bytes, Diagnostics& diagnostics,
-                               std::vector<ImportedEntry>& entries) {
+bool WordListTool::ReadEntries(const Arguments& args, const std::string& bytes,
+                               Diagnostics& diagnostics, std::vector<ImportedEntry>& entries) {
     const std::string& input = args.positional[0];
     ImportOptions options = args.import;
     if (options.format == ImportFormat::Guess) {
         options.format = FormatGuesser::Guess(input, bytes);
-        diagnostics.Note(input, 0, std::string("read as ") + FormatGuesser::Name(options.format) +
-                                       " (guessed; --format chooses)");
+        diagnostics.Note(input, 0,
+                         std::string("read as ") + FormatGuesser::Name(options.format) +
+                             " (guessed; --format chooses)");
     }
     if (options.format == ImportFormat::Kvtml)
         return KvtmlImporter(options, diagnostics, input).Read(bytes, entries);
     std::string text;
     if (!InputDecoder::ToUtf8(bytes, options.cp1252Input, input, diagnostics, text)) return false;
-    if (options.format == ImportFormat::Anki) entries = AnkiImporter(options, diagnostics, input).Read(text);
-    else entries = TextImporter(options, diagnostics, input).Read(text);
+    if (options.format == ImportFormat::Anki)
+        entries = AnkiImporter(options, diagnostics, input).Read(text);
+    else
+        entries = TextImporter(options, diagnostics, input).Read(text);
     return diagnostics.ErrorCount() == 0;
 }
 
-bool WordListTool::ReadList(const std::string& path, Diagnostics& diagnostics, std::vector<WordRecord>& records) {
+bool WordListTool::ReadList(const std::string& path, Diagnostics& diagnostics,
+                            std::vector<WordRecord>& records) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
         diagnostics.Error(path, 0, "cannot read the file");
@@ -235,7 +260,8 @@ bool WordListTool::ReadList(const std::string& path, Diagnostics& diagnostics, s
     size_t trailing = 0;
     records = WordListFile::ParseAll(bytes, trailing);
     if (trailing > 0)
-        diagnostics.Warning(path, 0, std::to_string(trailing) + " bytes after the last whole record are ignored");
+        diagnostics.Warning(
+            path, 0, std::to_string(trailing) + " bytes after the last whole record are ignored");
     return true;
 }
 
@@ -272,14 +298,19 @@ int WordListTool::Check(const Arguments& args) {
     m_out << path << ": " << count << " records\n";
     for (size_t i = 0; i < count; ++i) {
         const size_t index = i == 0 ? count : i;
-        for (const std::string& problem : RecordChecker::Problems(std::string_view(bytes).substr(i * size, size)))
-            diagnostics.Error(path, 0, "record " + std::to_string(i) + " (word index " + std::to_string(index) + "): " + problem);
+        for (const std::string& problem :
+             RecordChecker::Problems(std::string_view(bytes).substr(i * size, size)))
+            diagnostics.Error(path, 0,
+                              "record " + std::to_string(i) + " (word index " +
+                                  std::to_string(index) + "): " + problem);
     }
     if (bytes.size() % size != 0)
-        diagnostics.Error(path, 0, "a partial record of " + std::to_string(bytes.size() % size) +
-                                       " bytes at the end, which the program ignores");
+        diagnostics.Error(path, 0,
+                          "a partial record of " + std::to_string(bytes.size() % size) +
+                              " bytes at the end, which the program ignores");
     if (count == 0) diagnostics.Error(path, 0, "no records");
-    if (count > 32767) diagnostics.Error(path, 0, "over 32767 records; the program cannot shuffle so many");
+    if (count > 32767)
+        diagnostics.Error(path, 0, "over 32767 records; the program cannot shuffle so many");
     return diagnostics.ErrorCount() == 0 ? kOk : kBadInput;
 }
 
@@ -310,7 +341,8 @@ int WordListTool::BuildDefault(const Arguments& args) {
     if (!args.licenceOutput.empty()) {
         const std::string notice =
             "The default word list (kelvo.lst) takes its words and definitions from WordNet 3.0.\n"
-            "WordNet is distributed under the following licence.\n\n" + builder.Licence();
+            "WordNet is distributed under the following licence.\n\n" +
+            builder.Licence();
         if (!WriteFileAtomically(args.licenceOutput, notice)) {
             diagnostics.Error(args.licenceOutput, 0, "cannot write the file");
             return kBadInput;

@@ -2,13 +2,13 @@
 // The quibbix-wordlist command line: import, export, check, rebase and the default list.
 // Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage.
 
-#include <ostream>
-#include <string>
-#include <vector>
-
 #include "tools/wordlist/ImportOptions.h"
 #include "tools/wordlist/RecordEncoder.h"
 #include "tools/wordlist/WordRecord.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
 
 class Diagnostics;
 
@@ -34,7 +34,8 @@ private:
 
     int Usage(const std::string& problem);
     bool Parse(const std::vector<std::string>& args, Arguments& parsed, std::string& problem);
-    bool ParseOption(const std::vector<std::string>& args, size_t& i, Arguments& parsed, std::string& problem);
+    bool ParseOption(const std::vector<std::string>& args, size_t& i, Arguments& parsed,
+                     std::string& problem);
     int Import(const Arguments& args);
     bool ReadEntries(const Arguments& args, const std::string& bytes, Diagnostics& diagnostics,
                      std::vector<struct ImportedEntry>& entries);
@@ -42,7 +43,8 @@ private:
     int Check(const Arguments& args);
     int Rebase(const Arguments& args);
     int BuildDefault(const Arguments& args);
-    bool ReadList(const std::string& path, Diagnostics& diagnostics, std::vector<WordRecord>& records);
+    bool ReadList(const std::string& path, Diagnostics& diagnostics,
+                  std::vector<WordRecord>& records);
 
     std::ostream& m_out;
     std::ostream& m_err;

@@ -1,5 +1,8 @@
 #include "tools/wordlist/WordNetList.h"
 
+#include "engine/AtomicFile.h"
+#include "tools/wordlist/TextTidy.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -7,9 +10,6 @@
 #include <set>
 #include <sstream>
 #include <unordered_map>
-
-#include "engine/AtomicFile.h"
-#include "tools/wordlist/TextTidy.h"
 
 namespace {
 
@@ -24,7 +24,8 @@ constexpr size_t kMaxDefinition = 200;
 
 // Lexicographer files whose words make poor vocabulary: "relating to X" adjectives,
 // participles, and the names of animals, plants and substances.
-constexpr int kAdjPertainym = 1, kNounAnimal = 5, kNounPlant = 20, kNounSubstance = 27, kAdjParticiple = 44;
+constexpr int kAdjPertainym = 1, kNounAnimal = 5, kNounPlant = 20, kNounSubstance = 27,
+              kAdjParticiple = 44;
 
 struct Lemma {
     int senses = 0;
@@ -136,11 +137,14 @@ bool IsVerbForm(const std::string& word, const std::unordered_map<std::string, L
         return found != lemmas.end() && found->second.firstSynset[1] >= 0;
     };
     for (const std::string suffix : {"ed", "ing"}) {
-        if (word.size() <= suffix.size() + 2 || word.compare(word.size() - suffix.size(), suffix.size(), suffix) != 0)
+        if (word.size() <= suffix.size() + 2 ||
+            word.compare(word.size() - suffix.size(), suffix.size(), suffix) != 0)
             continue;
         const std::string base = word.substr(0, word.size() - suffix.size());
         const bool doubled = base[base.size() - 1] == base[base.size() - 2];
-        if (isVerb(base) || isVerb(base + "e") || (doubled && isVerb(base.substr(0, base.size() - 1)))) return true;
+        if (isVerb(base) || isVerb(base + "e") ||
+            (doubled && isVerb(base.substr(0, base.size() - 1))))
+            return true;
     }
     return false;
 }
@@ -168,7 +172,8 @@ bool RepeatsWord(const std::string& word, const std::string& gloss) {
             token.push_back(c);
             continue;
         }
-        if (token.size() >= 4 && (word.find(token) != std::string::npos || token.compare(0, stem.size(), stem) == 0))
+        if (token.size() >= 4 &&
+            (word.find(token) != std::string::npos || token.compare(0, stem.size(), stem) == 0))
             return true;
         token.clear();
     }
@@ -225,7 +230,8 @@ std::string ReadLicence(const std::string& data) {
 
 }  // namespace
 
-bool WordNetList::Build(const std::string& wordnetDir, std::vector<WordRecord>& records, std::string& error) {
+bool WordNetList::Build(const std::string& wordnetDir, std::vector<WordRecord>& records,
+                        std::string& error) {
     Data data;
     if (!data.Load(wordnetDir, error)) return false;
     const auto lemmas = ReadLemmas(data);
@@ -243,11 +249,13 @@ bool WordNetList::Build(const std::string& wordnetDir, std::vector<WordRecord>& 
         }
         if (total < kMinTagCount || total > kMaxTagCount) continue;
         if (bestPos != 1 && IsVerbForm(word, lemmas)) continue;
-        if (bestPos == 3 && word.size() > 2 && word.compare(word.size() - 2, 2, "ly") == 0) continue;
+        if (bestPos == 3 && word.size() > 2 && word.compare(word.size() - 2, 2, "ly") == 0)
+            continue;
         if (bestPos == 0 && IsPlural(word, lemmas)) continue;
         const std::string label = kLabels[bestPos];
-        const std::string gloss = FitGloss(Gloss(data.SynsetLine(bestPos, lemma.firstSynset[bestPos]), word),
-                                           kMaxDefinition - label.size());
+        const std::string gloss =
+            FitGloss(Gloss(data.SynsetLine(bestPos, lemma.firstSynset[bestPos]), word),
+                     kMaxDefinition - label.size());
         if (gloss.size() < 8 || RepeatsWord(word, gloss)) continue;
         candidates.push_back({total, Fnv1a(word), {word, label + gloss}});
     }

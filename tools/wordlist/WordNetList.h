@@ -3,10 +3,10 @@
 // learning for an advanced English learner, each with the gloss of its first sense. The
 // selection depends on the data files alone, so every build makes the same list.
 
+#include "tools/wordlist/WordRecord.h"
+
 #include <string>
 #include <vector>
-
-#include "tools/wordlist/WordRecord.h"
 
 class WordNetList {
 public:

@@ -1,8 +1,8 @@
+#include "tools/wordlist/WordListTool.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include "tools/wordlist/WordListTool.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
