@@ -5,6 +5,7 @@
 #include "engine/ConsoleEnv.h"
 #include "engine/GetWordRecord.h"
 #include "engine/WordList.h"
+#include "engine/WordListFile.h"
 #include "engine/WordSelect.h"
 
 #include <benchmark/benchmark.h>
@@ -30,20 +31,11 @@ public:
 };
 
 void WriteWordList(int count) {
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(count) * CGetWordRecord::kRecordSize);
-    for (int r = 0; r < count; ++r) {
-        std::string record(CGetWordRecord::kRecordSize, '\0');
-        const std::string word = "word" + std::to_string(r);
-        const std::string definition = "the definition of word number " + std::to_string(r);
-        record.replace(CGetWordRecord::kWordOffset, word.size(), word);
-        record.replace(CGetWordRecord::kDefinitionOffset, definition.size(), definition);
-        record.replace(CGetWordRecord::kRecordSize - 2, 2, "\r\n");
-        bytes += record;
-    }
-    std::FILE* file = std::fopen("list/kelvo.lst", "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    std::vector<WordRecord> records;
+    for (int r = 0; r < count; ++r)
+        records.push_back(
+            {"word" + std::to_string(r), "the definition of word number " + std::to_string(r)});
+    WordListFile::Write("list/kelvo.lst", records);
 }
 
 // Enters a fresh working directory with list/ and session/; leaves and removes it at the end.

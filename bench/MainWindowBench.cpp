@@ -2,6 +2,7 @@
 // second press for a word records the judgement, draws the next word and repaints both boxes
 // before the key handler returns. Runs on the X server in DISPLAY, else offscreen.
 
+#include "engine/WordListFile.h"
 #include "platform/QtPlatform.h"
 #include "ui/QuibbixDlg.h"
 
@@ -22,19 +23,11 @@ namespace {
 constexpr int kWords = 32767;
 
 void WriteWordList() {
-    std::string bytes;
-    for (int r = 0; r < kWords; ++r) {
-        std::string record(238, '\0');
-        const std::string word = "word" + std::to_string(r);
-        const std::string definition = "the definition of word number " + std::to_string(r);
-        record.replace(5, word.size(), word);
-        record.replace(36, definition.size(), definition);
-        record.replace(236, 2, "\r\n");
-        bytes += record;
-    }
-    std::FILE* file = std::fopen("list/kelvo.lst", "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    std::vector<WordRecord> records;
+    for (int r = 0; r < kWords; ++r)
+        records.push_back(
+            {"word" + std::to_string(r), "the definition of word number " + std::to_string(r)});
+    WordListFile::Write("list/kelvo.lst", records);
 }
 
 CQuibbixDlg* g_dialog = nullptr;

@@ -8,14 +8,13 @@
 
 namespace {
 
-constexpr int kTerminators[] = {4, CGetWordRecord::kWordOffset + CGetWordRecord::kWordSize,
-                                CGetWordRecord::kRecordSize - 2};
+constexpr int kRecordSize = WordListFile::kRecordSize;
 
 }  // namespace
 
 CGetWordRecord::CGetWordRecord(EngineEnv& env) : m_env(env) {
     std::memset(m_record, ' ', sizeof m_record);
-    for (int at : kTerminators) m_record[at] = '\0';
+    for (int at : WordListFile::kTerminatorOffsets) m_record[at] = '\0';
 }
 
 CGetWordRecord::~CGetWordRecord() { Close(); }
@@ -63,7 +62,7 @@ int32_t CGetWordRecord::GetRecord(int32_t index) {
         // A short read keeps the tail of the previous record, as the format always has.
         (void)std::fread(m_record, 1, sizeof m_record, m_file);
     }
-    for (int pos : kTerminators) m_record[pos] = '\0';
+    for (int pos : WordListFile::kTerminatorOffsets) m_record[pos] = '\0';
     ++at;
     if (at >= m_recordCount) at = 0;
     return static_cast<int32_t>(at);

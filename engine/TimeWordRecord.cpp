@@ -2,6 +2,7 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/EngineEnv.h"
+#include "engine/SessionFiles.h"
 #include "engine/TextScanner.h"
 
 #include <charconv>
@@ -27,7 +28,7 @@ CTimeWordRecord::~CTimeWordRecord() { Save(); }
 
 void CTimeWordRecord::Load() {
     std::string text;
-    if (!ReadWholeFile(kFileName, text)) return;
+    if (!ReadWholeFile(SessionFiles::kTime, text)) return;
     TextScanner scanner(text);
     double total = 0.0;
     if (scanner.ScanDouble(total)) m_totalTime = total;
@@ -40,7 +41,7 @@ void CTimeWordRecord::Save() {
     auto result =
         std::to_chars(buffer, buffer + sizeof buffer, m_totalTime, std::chars_format::fixed, 1);
     if (result.ec != std::errc()) return;
-    WriteFileAtomically(kFileName, std::string_view(buffer, result.ptr - buffer));
+    WriteFileAtomically(SessionFiles::kTime, std::string_view(buffer, result.ptr - buffer));
 }
 
 void CTimeWordRecord::Start() {

@@ -1,6 +1,6 @@
 #pragma once
 // The usage clock: a stopwatch on the calendar clock that accumulates the seconds of study in
-// this run and over all runs, the total kept in "session/Time.txt" as "%.1f". Destruction
+// this run and over all runs, the total kept in session/Time.txt as "%.1f". Destruction
 // saves the total once more.
 
 #include <cstdint>
@@ -10,8 +10,6 @@ class EngineEnv;
 
 class CTimeWordRecord {
 public:
-    static constexpr const char* kFileName = "session/Time.txt";
-
     // `env` supplies the calendar clock and must outlive the record.
     explicit CTimeWordRecord(EngineEnv& env);
     virtual ~CTimeWordRecord();

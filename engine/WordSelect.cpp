@@ -2,21 +2,9 @@
 
 #include "engine/AtomicFile.h"
 
-#include <cstring>
 #include <string>
 
 namespace {
-
-void PutLE32(char* at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-uint32_t GetLE32(const char* at) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<uint32_t>(static_cast<uint8_t>(at[i])) << (8 * i);
-    return value;
-}
 
 // One round of the schedule; kEitherLearning takes the learning list while it has words and
 // the to-be-viewed list after that.
@@ -123,34 +111,32 @@ void CWordSelect::Save() {
     m_state.SaveAll();
 }
 
-void CWordSelect::EncodeCurrWord(char* bytes) const {
-    PutLE32(bytes, static_cast<uint32_t>(m_currentList));
-    PutLE32(bytes + 4, 0);
-    PutLE32(bytes + 8, static_cast<uint32_t>(m_current.m_counter));
-    PutLE32(bytes + 12, m_current.m_wordIndex);
-    PutLE32(bytes + 16, static_cast<uint32_t>(m_viewedCount));
+CurrWordRecord CWordSelect::CurrWord() const {
+    CurrWordRecord record;
+    record.listId = m_currentList;
+    record.counter = m_current.m_counter;
+    record.wordIndex = m_current.m_wordIndex;
+    record.viewedCount = m_viewedCount;
+    return record;
 }
 
 void CWordSelect::WriteCurrWord() {
     if (!m_studyPossible) return;
-    char bytes[kCurrWordSize];
-    EncodeCurrWord(bytes);
-    OverwriteFixedSizeFile(kCurrWordFile, std::string_view(bytes, sizeof bytes));
+    char bytes[CurrWordRecord::kSize];
+    CurrWord().Encode(bytes);
+    OverwriteFixedSizeFile(SessionFiles::kCurrWord, std::string_view(bytes, sizeof bytes));
 }
 
 void CWordSelect::ReadCurrWord() {
     m_current.m_wordIndex = NO_WORD;
     std::string file;
-    if (!ReadWholeFile(kCurrWordFile, file)) return;
-    // A short file fills the fields it covers, byte by byte in file order; the rest keep
-    // their start values.
-    char bytes[kCurrWordSize];
-    EncodeCurrWord(bytes);
-    std::memcpy(bytes, file.data(), file.size() < sizeof bytes ? file.size() : sizeof bytes);
-    m_currentList = static_cast<int32_t>(GetLE32(bytes));
-    m_current.m_counter = static_cast<int32_t>(GetLE32(bytes + 8));
-    m_current.m_wordIndex = GetLE32(bytes + 12);
-    m_viewedCount = static_cast<int32_t>(GetLE32(bytes + 16));
+    if (!ReadWholeFile(SessionFiles::kCurrWord, file)) return;
+    CurrWordRecord record = CurrWord();
+    record.Decode(file);
+    m_currentList = record.listId;
+    m_current.m_counter = record.counter;
+    m_current.m_wordIndex = record.wordIndex;
+    m_viewedCount = record.viewedCount;
 
     // A list id or word index this list cannot have means no current word; the viewed count
     // is kept.

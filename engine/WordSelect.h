@@ -2,10 +2,7 @@
 // The study engine's front door: opens the word list and resumes the last session, decides
 // from which list the next word comes (a schedule that mixes the troubled lists with the
 // learning list and fresh words), records judgements, and remembers the word on screen in
-// "session/currWord.cfg" so that a restart shows it again.
-//
-// Current-word file, 20 bytes little-endian: list id, reserved, counter, word index
-// (NO_WORD when none), viewed count.
+// session/currWord.cfg (CurrWordRecord) so that a restart shows it again.
 
 #include "engine/GetWordRecord.h"
 #include "engine/ListRec.h"
@@ -19,8 +16,6 @@ class EngineEnv;
 class CWordSelect {
 public:
     static constexpr const char* kListName = "kelvo";
-    static constexpr const char* kCurrWordFile = "session/currWord.cfg";
-    static constexpr int kCurrWordSize = 4 + 4 + 4 + 4 + 4;
     static constexpr int32_t kStartTroubleLimit = 10;
     static constexpr int kScheduleRounds = 3;
 
@@ -57,8 +52,7 @@ public:
 
 private:
     int32_t NextListId();
-    // The current-word record as it stands in memory, kCurrWordSize bytes.
-    void EncodeCurrWord(char* bytes) const;
+    CurrWordRecord CurrWord() const;
     void WriteCurrWord();
     void ReadCurrWord();
 

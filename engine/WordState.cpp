@@ -30,19 +30,19 @@ bool CWordState::Load(int32_t total, int32_t reviewSize) {
     if (reviewSize > 0) m_reviewSize = reviewSize;
 
     std::string text;
-    if (ReadWholeFile(kWordsLearnedFile, text)) {
+    if (ReadWholeFile(SessionFiles::kWordsLearned, text)) {
         int32_t learned = 0;
         if (TextScanner(text).ScanInt(learned)) m_wordsLearned = learned;
     }
 
     // The to-be-viewed file alone decides whether a session exists.
-    if (CanOpenForReading(kToBeViewedFile)) {
-        m_unsure.LoadFile(kUnsureFile);
-        m_mistaken.LoadFile(kMistakenFile);
-        m_new.LoadFile(kNewFile);
-        m_learning.LoadFile(kLearningFile);
-        m_toBeViewed.LoadFile(kToBeViewedFile);
-        m_known.LoadFile(kKnownFile);
+    if (CanOpenForReading(SessionFiles::kToBeViewed.path)) {
+        m_unsure.LoadFile(SessionFiles::kUnsure.path);
+        m_mistaken.LoadFile(SessionFiles::kMistaken.path);
+        m_new.LoadFile(SessionFiles::kNew.path);
+        m_learning.LoadFile(SessionFiles::kLearning.path);
+        m_toBeViewed.LoadFile(SessionFiles::kToBeViewed.path);
+        m_known.LoadFile(SessionFiles::kKnown.path);
         DropOutOfRange();
     } else {
         GenerateToBeViewed();
@@ -63,13 +63,8 @@ void CWordState::DropOutOfRange() {
 }
 
 bool CWordState::SaveAll() {
-    m_toBeViewed.SaveFile(kToBeViewedFile);
-    m_unsure.SaveFile(kUnsureFile);
-    m_mistaken.SaveFile(kMistakenFile);
-    m_new.SaveFile(kNewFile);
-    m_learning.SaveFile(kLearningFile);
-    m_known.SaveFile(kKnownFile);
-    WriteFileAtomically(kWordsLearnedFile, std::to_string(m_wordsLearned));
+    for (const SessionList& file : SessionFiles::kLists) ListOf(file).SaveFile(file.path);
+    WriteFileAtomically(SessionFiles::kWordsLearned, std::to_string(m_wordsLearned));
     return true;
 }
 
@@ -125,8 +120,12 @@ bool CWordState::GenerateToBeViewed() {
         }
         randomOrder = false;
     }
-    m_toBeViewed.SaveFile(kToBeViewedFile);
+    m_toBeViewed.SaveFile(SessionFiles::kToBeViewed.path);
     return randomOrder;
+}
+
+CWordList& CWordState::ListOf(const SessionList& file) {
+    return file.listId == kNoListId ? m_known : *ListById(file.listId);
 }
 
 CWordList* CWordState::ListById(int32_t listId) {

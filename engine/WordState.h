@@ -6,19 +6,13 @@
 // word on screen, which stands in none.
 
 #include "engine/ClassicRandom.h"
+#include "engine/SessionFiles.h"
 #include "engine/WordList.h"
 
 #include <cstdint>
 #include <memory>
 
 class EngineEnv;
-
-// List ids; the known list has none, since no word is drawn from it directly.
-constexpr int32_t LIST_TOBEVIEWED = 0;
-constexpr int32_t LIST_UNSURE = 1;
-constexpr int32_t LIST_MISTAKEN = 2;
-constexpr int32_t LIST_NEW = 3;
-constexpr int32_t LIST_LEARNING = 4;
 
 // Judgement codes made by the answer flow from the two presses.
 constexpr int32_t JUDGE_KNEW = 0;
@@ -28,14 +22,6 @@ constexpr int32_t JUDGE_NOTSURE = 3;
 
 class CWordState {
 public:
-    static constexpr const char* kToBeViewedFile = "session/tobeviewed.txt";
-    static constexpr const char* kUnsureFile = "session/unsure.txt";
-    static constexpr const char* kMistakenFile = "session/mistaken.txt";
-    static constexpr const char* kNewFile = "session/new.txt";
-    static constexpr const char* kLearningFile = "session/learning.txt";
-    static constexpr const char* kKnownFile = "session/known.txt";
-    static constexpr const char* kWordsLearnedFile = "session/WordsLearned.txt";
-
     static constexpr int32_t kDefaultTotalWords = 65535;
     static constexpr int32_t kDefaultReviewSize = 20;
     // Known words recycled into the to-be-viewed list at one time.
@@ -86,6 +72,7 @@ public:
 
 private:
     CWordList* ListById(int32_t listId);
+    CWordList& ListOf(const SessionList& file);
     void DropOutOfRange();
     static std::unique_ptr<int32_t[]> DrawPermutation(ClassicRandom& random, int32_t k);
     static std::unique_ptr<int32_t[]> ShufflePermutation(uint32_t seed, int32_t k);

@@ -1,5 +1,7 @@
 #include "platform/CommonDialogs.h"
 
+#include "platform/FontConversion.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -93,10 +95,10 @@ bool QtCommonDialogs::ChooseFont(LogFont& font, COLORREF& color) {
     QFontDialog dialog;
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     dialog.setWindowTitle(QStringLiteral("Font"));
-    if (auto start = font.ToQFont(QApplication::font())) dialog.setCurrentFont(*start);
+    if (auto start = ToQFont(font, QApplication::font())) dialog.setCurrentFont(*start);
     QComboBox* colors = AddColorChoice(dialog, color);
     if (dialog.exec() != QDialog::Accepted) return false;
-    font = LogFont::FromQFont(dialog.selectedFont(), ScreenDpiY());
+    font = LogFontFromQFont(dialog.selectedFont(), ScreenDpiY());
     color = colors->currentData().value<COLORREF>();
     return true;
 }

@@ -2,8 +2,8 @@
 // The platform's common font and colour dialogs, behind an interface so that tests can give
 // the answers a user would.
 
+#include "engine/LogFont.h"
 #include "platform/Colorref.h"
-#include "platform/LogFont.h"
 
 class CommonDialogs {
 public:

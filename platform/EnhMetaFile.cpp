@@ -1,6 +1,7 @@
 #include "platform/EnhMetaFile.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/LittleEndian.h"
 
 #include <QPainter>
 
@@ -17,9 +18,7 @@ constexpr uint32_t kSignature = 0x464D4520;  // " EMF"
 constexpr size_t kMinimumHeaderSize = 88;
 
 uint32_t ReadUInt32(const std::string& bytes, size_t offset) {
-    const auto* p = reinterpret_cast<const uint8_t*>(bytes.data() + offset);
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+    return GetLE32(bytes.data() + offset);
 }
 
 // The converter trusts its input; refuse what is plainly not a metafile before it looks.

@@ -1,6 +1,7 @@
 #include "platform/TemplateDialog.h"
 
 #include "platform/DialogIds.h"
+#include "platform/FontConversion.h"
 #include "platform/MulDiv.h"
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
@@ -102,9 +103,7 @@ bool TemplateDialog::KillTimer(uint32_t id) {
     return true;
 }
 
-LogFont TemplateDialog::GetDialogLogFont() const {
-    return LogFont::FromQFont(font(), logicalDpiY());
-}
+LogFont TemplateDialog::GetDialogLogFont() const { return LogFontFromQFont(font(), logicalDpiY()); }
 
 Rect TemplateDialog::MapDialogRect(int x, int y, int width, int height) const {
     return {MulDiv(x, m_baseUnitX, 4), MulDiv(y, m_baseUnitY, 8), MulDiv(x + width, m_baseUnitX, 4),

@@ -8,8 +8,8 @@
 // y * lineHeight / 8, the font being the template's face when installed, else the
 // application font at the template's size.
 
+#include "engine/LogFont.h"
 #include "platform/DialogTemplate.h"
-#include "platform/LogFont.h"
 #include "platform/Rect.h"
 
 #include <QBasicTimer>

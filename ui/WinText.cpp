@@ -1,6 +1,7 @@
 #include "ui/WinText.h"
 
 #include "platform/DrawText.h"
+#include "platform/FontConversion.h"
 #include "platform/MulDiv.h"
 #include "platform/Win1252.h"
 #include "platform/WindowOps.h"
@@ -99,7 +100,7 @@ void CWinText::ApplyFontChange() {
     // refused below (INT32_MIN has no negation).
     if (m_logFont.lfHeight >= -LogFont::kMaxHeight && m_logFont.lfHeight <= LogFont::kMaxHeight)
         scaled.lfHeight = -MulDiv(-m_logFont.lfHeight, logicalDpiY(), 72);
-    if (std::optional<QFont> built = scaled.ToQFont(font())) m_surfaceFont = *built;
+    if (std::optional<QFont> built = ToQFont(scaled, font())) m_surfaceFont = *built;
     m_bFontChanged = 0;
 }
 

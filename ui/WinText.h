@@ -6,8 +6,8 @@
 // last paint, and a paint applies only what changed since (the two change flags). A font is
 // built only after a font change, so an ordinary repaint is one fill and one text draw.
 
+#include "engine/LogFont.h"
 #include "platform/Colorref.h"
-#include "platform/LogFont.h"
 #include "platform/Rect.h"
 
 #include <QFont>

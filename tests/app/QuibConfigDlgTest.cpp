@@ -2,6 +2,7 @@
 // follow every choice, only OK reaches the main window, the file and the next break, and the
 // usage clock is stopped while the dialog is open.
 
+#include "platform/FontConversion.h"
 #include "tests/app/WindowFixture.h"
 #include "ui/QuibConfigDlg.h"
 
@@ -22,7 +23,7 @@ LogFont BigSerif() {
     LogFont lf;
     lf.lfHeight = -40;
     lf.lfWeight = 700;
-    lf.SetFaceName(QStringLiteral("DejaVu Serif"));
+    SetFaceName(lf, QStringLiteral("DejaVu Serif"));
     return lf;
 }
 

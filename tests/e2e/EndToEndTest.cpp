@@ -1,6 +1,8 @@
 // The program on a real X server: Xvfb, key presses through xdotool, a screenshot of the
 // screen, and the session files the study leaves behind.
 
+#include "engine/SessionFiles.h"
+#include "engine/WordListFile.h"
 #include "tests/support/TempDir.h"
 
 #include <QGuiApplication>
@@ -26,20 +28,10 @@ namespace {
 
 constexpr int kWords = 40;
 
-std::string Record(const std::string& word, const std::string& definition) {
-    std::string record(238, '\0');
-    record.replace(0, 4, "    ");
-    record.replace(5, word.size(), word);
-    record.replace(36, definition.size(), definition);
-    record.replace(236, 2, "\r\n");
+CurrWordRecord CurrWord(const std::string& bytes) {
+    CurrWordRecord record;
+    record.Decode(bytes);
     return record;
-}
-
-uint32_t Field(const std::string& bytes, int offset) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[offset + i])) << (8 * i);
-    return value;
 }
 
 // Runs a shell command with the test's DISPLAY; true when it exits 0.
@@ -157,10 +149,10 @@ TEST(EndToEndTest, StudyQuitAndResume) {
     XServer server;
     if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
     TempDir dir;
-    std::string list;
+    std::vector<WordRecord> records;
     for (int i = 0; i < kWords; ++i)
-        list += Record("word" + std::to_string(i), "the meaning of word " + std::to_string(i));
-    WriteFile("list/kelvo.lst", list);
+        records.push_back({"word" + std::to_string(i), "the meaning of word " + std::to_string(i)});
+    WriteFile("list/kelvo.lst", WordListFile::Serialize(records));
     for (const char* picture :
          {"Yes.bmp", "Unsure.bmp", "DonotKnow.bmp", "2Collar_V.emf", "2Collar_H.emf"}) {
         const fs::path from = fs::path(QUIBBIX_BUILT_LIST_DIR) / picture;
@@ -183,9 +175,9 @@ TEST(EndToEndTest, StudyQuitAndResume) {
     }
     const std::string currWord = ReadFile("session/currWord.cfg");
     ASSERT_EQ(20u, currWord.size());
-    const uint32_t onScreen = Field(currWord, 12);
+    const uint32_t onScreen = CurrWord(currWord).wordIndex;
     EXPECT_NE(65535u, onScreen);
-    EXPECT_EQ(4u, Field(currWord, 16)) << "words viewed";
+    EXPECT_EQ(4, CurrWord(currWord).viewedCount) << "words viewed";
     EXPECT_EQ("1\n", ReadFile("session/known.txt").substr(0, 2));
     EXPECT_EQ("1\n", ReadFile("session/new.txt").substr(0, 2));
     EXPECT_EQ("1\n", ReadFile("session/unsure.txt").substr(0, 2));
@@ -199,8 +191,8 @@ TEST(EndToEndTest, StudyQuitAndResume) {
         ASSERT_EQ(0, program.WaitForExit(10));
     }
     const std::string resumed = ReadFile("session/currWord.cfg");
-    EXPECT_EQ(onScreen, Field(resumed, 12)) << "the same word again";
-    EXPECT_EQ(4u, Field(resumed, 16));
+    EXPECT_EQ(onScreen, CurrWord(resumed).wordIndex) << "the same word again";
+    EXPECT_EQ(4, CurrWord(resumed).viewedCount);
 }
 
 TEST(EndToEndTest, NoDisplay_SaysSoAndExitsWithOne) {

@@ -3,6 +3,7 @@
 // and after its first save every word stands in exactly one list or is the current word.
 
 #include "engine/ListRec.h"
+#include "engine/SessionFiles.h"
 #include "engine/TextScanner.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
@@ -78,12 +79,11 @@ bool ListFileIsWhole(const std::string& path) {
 
 // The word index saved in the current-word file.
 uint32_t SavedCurrentWord() {
-    const std::string bytes = ReadFile("session/currWord.cfg");
-    if (bytes.size() != 20) return NO_WORD;
-    uint32_t index = 0;
-    for (int i = 0; i < 4; ++i)
-        index |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[12 + i])) << (8 * i);
-    return index;
+    const std::string bytes = ReadFile(SessionFiles::kCurrWord);
+    if (bytes.size() != CurrWordRecord::kSize) return NO_WORD;
+    CurrWordRecord record;
+    record.Decode(bytes);
+    return record.wordIndex;
 }
 
 // After "init", "save" and "dump": each word in exactly one list, or current.

@@ -1,16 +1,12 @@
 #include "tests/engine/FakeEnv.h"
 
-#include "engine/GetWordRecord.h"
+#include "engine/SessionFiles.h"
+#include "engine/WordListFile.h"
 #include "engine/WordState.h"
 #include "tests/support/TempDir.h"
 
 std::string MakeRecord(const std::string& word, const std::string& definition) {
-    std::string record(CGetWordRecord::kRecordSize, '\0');
-    record.replace(0, 4, "    ");
-    record.replace(CGetWordRecord::kWordOffset, word.size(), word);
-    record.replace(CGetWordRecord::kDefinitionOffset, definition.size(), definition);
-    record.replace(CGetWordRecord::kRecordSize - 2, 2, "\r\n");
-    return record;
+    return WordListFile::Serialize({{word, definition}});
 }
 
 std::string MakeWordList(int count) {
@@ -23,6 +19,12 @@ std::string MakeWordList(int count) {
     return bytes;
 }
 
+std::string CurrWordBytes(int32_t list, int32_t counter, uint32_t index, int32_t viewed) {
+    char bytes[CurrWordRecord::kSize];
+    CurrWordRecord{list, counter, index, viewed}.Encode(bytes);
+    return std::string(bytes, sizeof bytes);
+}
+
 std::string ListFile(const std::vector<uint32_t>& indices) {
     std::string text = std::to_string(indices.size()) + "\n";
     for (uint32_t i : indices) text += std::to_string(i) + "\t0\n";
@@ -30,8 +32,8 @@ std::string ListFile(const std::vector<uint32_t>& indices) {
 }
 
 void WriteSessionLists(const std::vector<std::vector<uint32_t>>& lists) {
-    const char* files[] = {CWordState::kUnsureFile,     CWordState::kMistakenFile,
-                           CWordState::kNewFile,        CWordState::kLearningFile,
-                           CWordState::kToBeViewedFile, CWordState::kKnownFile};
+    const char* files[] = {SessionFiles::kUnsure.path,     SessionFiles::kMistaken.path,
+                           SessionFiles::kNew.path,        SessionFiles::kLearning.path,
+                           SessionFiles::kToBeViewed.path, SessionFiles::kKnown.path};
     for (size_t i = 0; i < lists.size() && i < 6; ++i) WriteFile(files[i], ListFile(lists[i]));
 }

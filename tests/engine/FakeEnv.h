@@ -31,6 +31,8 @@ public:
 std::string MakeWordList(int count);
 // One record with the given fields, NUL-terminated when shorter than the field.
 std::string MakeRecord(const std::string& word, const std::string& definition);
+// The current-word file's bytes for these fields.
+std::string CurrWordBytes(int32_t list, int32_t counter, uint32_t index, int32_t viewed);
 // A list file of the given word indices, counters 0.
 std::string ListFile(const std::vector<uint32_t>& indices);
 // Writes the session's list files in the order unsure, mistaken, new, learning,

@@ -9,15 +9,6 @@
 
 namespace {
 
-std::string CurrWordBytes(int32_t list, int32_t counter, uint32_t index, int32_t viewed) {
-    std::string bytes;
-    for (uint32_t v : {static_cast<uint32_t>(list), 0u, static_cast<uint32_t>(counter), index,
-                       static_cast<uint32_t>(viewed)}) {
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-    }
-    return bytes;
-}
-
 std::vector<uint32_t> Range(uint32_t from, uint32_t to) {
     std::vector<uint32_t> result;
     for (uint32_t i = from; i <= to; ++i) result.push_back(i);

@@ -1,3 +1,4 @@
+#include "engine/SessionFiles.h"
 #include "engine/WordState.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
@@ -43,7 +44,7 @@ protected:
 };
 
 TEST_F(WordStateTest, FirstRun_BuildsTheDrawnOrderAndWritesIt) {
-    WriteFile(CWordState::kUnsureFile, ListFile({1, 2}));  // ignored without a to-be-viewed file
+    WriteFile(SessionFiles::kUnsure.path, ListFile({1, 2}));  // ignored without a to-be-viewed file
     env.tick = 987654;
     state.Load(5, 0);
     const std::vector<int32_t> expected = LiteralPermutation(987654, 5);
@@ -52,8 +53,8 @@ TEST_F(WordStateTest, FirstRun_BuildsTheDrawnOrderAndWritesIt) {
     EXPECT_EQ(0, state.GetUnsure().GetCount());
     EXPECT_EQ(ListFile(Indices(state.GetToBeViewed())), ReadFile("session/tobeviewed.txt"));
     state.SaveAll();
-    EXPECT_EQ("0\n", ReadFile(CWordState::kUnsureFile));
-    EXPECT_EQ("0", ReadFile(CWordState::kWordsLearnedFile));
+    EXPECT_EQ("0\n", ReadFile(SessionFiles::kUnsure.path));
+    EXPECT_EQ("0", ReadFile(SessionFiles::kWordsLearned));
 }
 
 TEST_F(WordStateTest, Load_SetsFiguresWithTheirDefaults) {
@@ -73,7 +74,7 @@ TEST_F(WordStateTest, Load_SetsFiguresWithTheirDefaults) {
 
 TEST_F(WordStateTest, ResumedRun_ReadsAllListsAndDropsForeignIndices) {
     WriteSessionLists({{3}, {4, 99}, {5}, {6}, {}, {0, 7}});
-    WriteFile(CWordState::kWordsLearnedFile, "7");
+    WriteFile(SessionFiles::kWordsLearned, "7");
     state.Load(10, 0);
     EXPECT_EQ(std::vector<uint32_t>{3}, Indices(state.GetUnsure()));
     EXPECT_EQ(std::vector<uint32_t>{4}, Indices(state.GetMistaken()));
@@ -81,10 +82,10 @@ TEST_F(WordStateTest, ResumedRun_ReadsAllListsAndDropsForeignIndices) {
     EXPECT_EQ(0, state.GetToBeViewed().GetCount());
     EXPECT_EQ(7, state.GetWordsLearned());
     state.SaveAll();
-    const std::string first = ReadFile(CWordState::kMistakenFile);
+    const std::string first = ReadFile(SessionFiles::kMistaken.path);
     state.SaveAll();
-    EXPECT_EQ(first, ReadFile(CWordState::kMistakenFile));
-    EXPECT_EQ("7", ReadFile(CWordState::kWordsLearnedFile));
+    EXPECT_EQ(first, ReadFile(SessionFiles::kMistaken.path));
+    EXPECT_EQ("7", ReadFile(SessionFiles::kWordsLearned));
 }
 
 TEST_F(WordStateTest, RandomPermutation_MatchesTheScanningDraw) {
@@ -165,7 +166,7 @@ protected:
 TEST_P(ApplyJudgementTest, MovesTheWordAsTheTableSays) {
     const JudgeCase& c = GetParam();
     CWordState state(env);
-    WriteFile(CWordState::kToBeViewedFile, "0\n");
+    WriteFile(SessionFiles::kToBeViewed.path, "0\n");
     state.Load(10, 0);
     CListRec entry(7);
     entry.m_counter = c.counter;
@@ -228,8 +229,8 @@ TEST_F(WordStateTest, Maintain_RemovesDuplicatesAndCurrentAndRestoresLost) {
 }
 
 TEST_F(WordStateTest, WordsLearnedAtItsLimit_DoesNotOverflow) {
-    WriteFile(CWordState::kToBeViewedFile, "0\n");
-    WriteFile(CWordState::kWordsLearnedFile, "2147483647");
+    WriteFile(SessionFiles::kToBeViewed.path, "0\n");
+    WriteFile(SessionFiles::kWordsLearned, "2147483647");
     state.Load(10, 0);
     state.ApplyJudgement(LIST_LEARNING, CListRec(3), JUDGE_KNEW);
     EXPECT_EQ(INT32_MAX, state.GetWordsLearned());

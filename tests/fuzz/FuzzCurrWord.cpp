@@ -1,6 +1,8 @@
 // session/currWord.cfg and session/WordsLearned.txt of any bytes: the selector starts,
 // studies and saves without harm, and the word it resumes is one of the list or none.
 
+#include "engine/SessionFiles.h"
+#include "engine/WordListFile.h"
 #include "engine/WordSelect.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 
@@ -11,13 +13,9 @@ namespace {
 constexpr int kWords = 12;
 
 void WriteWordList() {
-    std::string bytes;
-    for (int r = 0; r < kWords; ++r) {
-        std::string record(CGetWordRecord::kRecordSize, '\0');
-        record[CGetWordRecord::kWordOffset] = static_cast<char>('a' + r);
-        bytes += record;
-    }
-    PutFile("list/kelvo.lst", bytes);
+    std::vector<WordRecord> records;
+    for (int r = 0; r < kWords; ++r) records.push_back({std::string(1, 'a' + r), ""});
+    PutFile("list/kelvo.lst", WordListFile::Serialize(records));
 }
 
 }  // namespace
@@ -32,9 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ClearSession();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const size_t split = size < 24 ? size : 24;
-    PutFile(CWordSelect::kCurrWordFile, bytes.substr(0, split));
-    PutFile(CWordState::kWordsLearnedFile, bytes.substr(split));
-    PutFile(CWordState::kToBeViewedFile, "0\n");
+    PutFile(SessionFiles::kCurrWord, bytes.substr(0, split));
+    PutFile(SessionFiles::kWordsLearned, bytes.substr(split));
+    PutFile(SessionFiles::kToBeViewed.path, "0\n");
     QuietEnv env;
     CWordSelect select(env);
     int32_t listId = 0;

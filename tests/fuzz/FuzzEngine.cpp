@@ -3,6 +3,7 @@
 // and saves. After the last save every word 1..n stands in exactly one list or is the
 // current word.
 
+#include "engine/SessionFiles.h"
 #include "engine/WordSelect.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 
@@ -13,7 +14,7 @@
 namespace {
 
 void WriteWordList(int words) {
-    std::string bytes(static_cast<size_t>(words) * CGetWordRecord::kRecordSize, '\0');
+    std::string bytes(static_cast<size_t>(words) * WordListFile::kRecordSize, '\0');
     PutFile("list/kelvo.lst", bytes);
 }
 
@@ -37,13 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ClearSession();
     const int words = input.ConsumeIntegralInRange<int>(0, 80);
     WriteWordList(words);
-    const char* files[] = {CWordState::kToBeViewedFile, CWordState::kUnsureFile,
-                           CWordState::kMistakenFile,   CWordState::kNewFile,
-                           CWordState::kLearningFile,   CWordState::kKnownFile};
+    const char* files[] = {SessionFiles::kToBeViewed.path, SessionFiles::kUnsure.path,
+                           SessionFiles::kMistaken.path,   SessionFiles::kNew.path,
+                           SessionFiles::kLearning.path,   SessionFiles::kKnown.path};
     for (const char* file : files) {
         if (input.ConsumeBool()) PutFile(file, input.ConsumeRandomLengthString(400));
     }
-    if (input.ConsumeBool()) PutFile(CWordSelect::kCurrWordFile, input.ConsumeBytesAsString(20));
+    if (input.ConsumeBool()) PutFile(SessionFiles::kCurrWord, input.ConsumeBytesAsString(20));
 
     QuietEnv env;
     env.tick = input.ConsumeIntegral<uint32_t>();

@@ -1,32 +1,21 @@
-// list/GUISetting.cfg of any bytes: a file of at least 140 bytes loads, and saving it gives
-// back its first 140 bytes exactly; a shorter one counts as missing.
+// The display settings record of any bytes: a record of at least 140 bytes decodes, and
+// encoding it gives back its first 140 bytes exactly; its face names read as text.
 
-#include "engine/AtomicFile.h"
-#include "tests/fuzz/FuzzWorkspace.h"
-#include "ui/QuibConfigData.h"
+#include "engine/Cp1252.h"
+#include "engine/DisplaySettings.h"
 
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    EnterFuzzWorkspace();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < static_cast<size_t>(DisplaySettings::kFileSize)) return 0;
     const std::string input(reinterpret_cast<const char*>(data), size);
-    PutFile(CQuibConfigData::kFileName, input);
-    CQuibConfigData settings;
-    const int32_t loaded = settings.Load();
-    if (size < static_cast<size_t>(CQuibConfigData::kFileSize)) {
-        if (loaded != 0 || settings.m_bLoaded != 0) std::abort();
-        return 0;
+    DisplaySettings settings;
+    settings.Decode(input);
+    if (settings.Encode() != input.substr(0, DisplaySettings::kFileSize)) std::abort();
+    for (const LogFont* font : {&settings.m_lfVocabulary, &settings.m_lfDefinition}) {
+        if (font->FaceNameBytes().size() > LogFont::kFaceSize) std::abort();
+        (void)Cp1252::ToUtf8(font->FaceNameBytes());
     }
-    if (loaded != 1 || settings.Save() != 1) std::abort();
-    std::string saved;
-    if (!ReadWholeFile(CQuibConfigData::kFileName, saved)) std::abort();
-    if (saved != input.substr(0, CQuibConfigData::kFileSize)) std::abort();
-    (void)settings.m_lfVocabulary.FaceName();
-    (void)settings.m_lfDefinition.FaceName();
     return 0;
 }

@@ -1,6 +1,7 @@
 // session/Time.txt of any bytes loads without harm, and a saved total saves again unchanged.
 
 #include "engine/AtomicFile.h"
+#include "engine/SessionFiles.h"
 #include "engine/TimeWordRecord.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 
@@ -13,8 +14,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    PutFile(CTimeWordRecord::kFileName,
-            std::string_view(reinterpret_cast<const char*>(data), size));
+    PutFile(SessionFiles::kTime, std::string_view(reinterpret_cast<const char*>(data), size));
     QuietEnv env;
     std::string first, second;
     {
@@ -26,12 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)record.GetTotalTime();
         record.Stop();
     }  // destruction saves
-    ReadWholeFile(CTimeWordRecord::kFileName, first);
+    ReadWholeFile(SessionFiles::kTime, first);
     {
         CTimeWordRecord record(env);
         record.Load();
     }
-    ReadWholeFile(CTimeWordRecord::kFileName, second);
+    ReadWholeFile(SessionFiles::kTime, second);
     if (first != second) std::abort();
     return 0;
 }

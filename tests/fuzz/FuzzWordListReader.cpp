@@ -2,6 +2,7 @@
 // fields.
 
 #include "engine/GetWordRecord.h"
+#include "engine/WordListFile.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 
 #include <cstdlib>
@@ -22,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
          {0, 1, count - 1, count, count + 1, -1, -count - 1, 65535, INT32_MIN, INT32_MAX}) {
         const int32_t next = reader.GetRecord(index);
         if (next < 0 || (count > 0 && next >= count)) std::abort();
-        if (std::strlen(reader.GetWord()) > CGetWordRecord::kWordSize) std::abort();
-        if (std::strlen(reader.GetDefinition()) > CGetWordRecord::kDefinitionSize) std::abort();
+        if (std::strlen(reader.GetWord()) > WordListFile::kWordSize) std::abort();
+        if (std::strlen(reader.GetDefinition()) > WordListFile::kDefinitionSize) std::abort();
     }
     return 0;
 }

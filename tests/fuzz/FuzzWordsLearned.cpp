@@ -2,6 +2,7 @@
 // writes reads back as the same count.
 
 #include "engine/AtomicFile.h"
+#include "engine/SessionFiles.h"
 #include "engine/WordState.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 
@@ -15,9 +16,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ClearSession();
-    PutFile(CWordState::kWordsLearnedFile,
+    PutFile(SessionFiles::kWordsLearned,
             std::string_view(reinterpret_cast<const char*>(data), size));
-    PutFile(CWordState::kToBeViewedFile, "0\n");
+    PutFile(SessionFiles::kToBeViewed.path, "0\n");
     QuietEnv env;
     CWordState first(env);
     first.Load(10, 0);
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     second.Load(10, 0);
     if (second.GetWordsLearned() != first.GetWordsLearned()) std::abort();
     std::string written;
-    if (!ReadWholeFile(CWordState::kWordsLearnedFile, written) ||
+    if (!ReadWholeFile(SessionFiles::kWordsLearned, written) ||
         written != std::to_string(first.GetWordsLearned()))
         std::abort();
     return 0;

@@ -1,4 +1,5 @@
 #include "platform/DialogIds.h"
+#include "platform/FontConversion.h"
 #include "platform/MulDiv.h"
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
@@ -132,7 +133,7 @@ TEST(TemplateDialogTest, DialogFont_ReportsAsEightPointDescription) {
     const LogFont lf = dlg.GetDialogLogFont();
     EXPECT_EQ(lf.lfHeight, -11);
     EXPECT_EQ(lf.lfWeight, 400);
-    EXPECT_FALSE(lf.FaceName().isEmpty());
+    EXPECT_FALSE(FaceName(lf).isEmpty());
 }
 
 TEST(TemplateDialogTest, WindowOps_MoveAndConvertBetweenScreenAndClient) {

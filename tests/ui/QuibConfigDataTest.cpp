@@ -1,3 +1,5 @@
+#include "platform/Colorref.h"
+#include "platform/FontConversion.h"
 #include "tests/support/TempDir.h"
 #include "ui/QuibConfigData.h"
 
@@ -15,7 +17,7 @@ CQuibConfigData Edited() {
     d.m_crVocabularyBack = RGB(1, 2, 3);
     d.m_lfDefinition.lfHeight = 20;
     d.m_lfDefinition.lfItalic = 1;
-    d.m_lfDefinition.SetFaceName(QStringLiteral("DejaVu Serif"));
+    SetFaceName(d.m_lfDefinition, QStringLiteral("DejaVu Serif"));
     d.m_crDefinitionText = RGB(4, 5, 6);
     d.m_crDefinitionBack = RGB(7, 8, 9);
     return d;  // the program background keeps its default grey

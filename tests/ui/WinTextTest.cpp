@@ -1,4 +1,5 @@
 #include "platform/DrawText.h"
+#include "platform/FontConversion.h"
 #include "tests/ui/PixelTools.h"
 #include "ui/WinText.h"
 
@@ -21,7 +22,7 @@ LogFont Font(int height, const char* face = "DejaVu Sans") {
     LogFont lf;
     lf.lfHeight = height;
     lf.lfWeight = 400;
-    lf.SetFaceName(QString::fromLatin1(face));
+    SetFaceName(lf, QString::fromLatin1(face));
     return lf;
 }
 

@@ -1,4 +1,6 @@
 // check of damaged word lists, and rebase of a session onto a changed list.
+#include "engine/LittleEndian.h"
+#include "engine/SessionFiles.h"
 #include "engine/WordList.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
@@ -27,20 +29,17 @@ Entries LoadList(const std::string& path) {
 }
 
 std::string CurrWord(int32_t list, int32_t counter, uint32_t index, int32_t viewed) {
-    std::string bytes(20, '\0');
-    const uint32_t fields[5] = {static_cast<uint32_t>(list), 0xDEADBEEF,
-                                static_cast<uint32_t>(counter), index,
-                                static_cast<uint32_t>(viewed)};
-    for (int f = 0; f < 5; ++f)
-        for (int b = 0; b < 4; ++b)
-            bytes[f * 4 + b] = static_cast<char>((fields[f] >> (8 * b)) & 0xFF);
-    return bytes;
+    // A reserved field of its own, which a rebase must carry over as it is.
+    char bytes[CurrWordRecord::kSize];
+    CurrWordRecord{list, counter, index, viewed}.Encode(bytes);
+    PutLE32(bytes + CurrWordRecord::kReservedOffset, 0xDEADBEEF);
+    return std::string(bytes, sizeof bytes);
 }
 
 uint32_t CurrWordIndex(const std::string& bytes) {
-    uint32_t value = 0;
-    for (int b = 3; b >= 0; --b) value = (value << 8) | static_cast<unsigned char>(bytes[12 + b]);
-    return value;
+    CurrWordRecord record;
+    record.Decode(bytes);
+    return record.wordIndex;
 }
 
 void WriteList(const std::string& path,

@@ -1,7 +1,7 @@
 #include "tests/wordlist/ToolRunner.h"
 
+#include "engine/WordListFile.h"
 #include "tests/support/TempDir.h"
-#include "tools/wordlist/WordListFile.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <sstream>
@@ -16,13 +16,7 @@ ToolResult RunTool(const std::vector<std::string>& args) {
 }
 
 std::string RecordImage(const std::string& word, const std::string& definition) {
-    std::string image(238, '\0');
-    image.replace(0, 4, "    ");
-    image.replace(5, word.size(), word);
-    image.replace(36, definition.size(), definition);
-    image[236] = '\r';
-    image[237] = '\n';
-    return image;
+    return WordListFile::Serialize({{word, definition}});
 }
 
 std::vector<std::pair<std::string, std::string>> ReadRecords(const std::string& path) {

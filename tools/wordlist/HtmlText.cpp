@@ -1,7 +1,7 @@
 #include "tools/wordlist/HtmlText.h"
 
+#include "engine/Utf8.h"
 #include "tools/wordlist/TextTidy.h"
-#include "tools/wordlist/Utf8.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "tools/wordlist/InputDecoder.h"
 
-#include "tools/wordlist/Cp1252.h"
-#include "tools/wordlist/Utf8.h"
+#include "engine/Cp1252.h"
+#include "engine/Utf8.h"
 
 #include <cstdio>
 

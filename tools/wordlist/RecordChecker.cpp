@@ -1,8 +1,8 @@
 #include "tools/wordlist/RecordChecker.h"
 
+#include "engine/Cp1252.h"
 #include "engine/GetWordRecord.h"
-#include "tools/wordlist/Cp1252.h"
-#include "tools/wordlist/WordListFile.h"
+#include "engine/WordListFile.h"
 
 #include <cstdio>
 
@@ -20,14 +20,14 @@ bool IsBlank(std::string_view text) {
 
 // Where a byte of the record lies, for the message.
 const char* PartAt(size_t offset) {
-    if (offset < static_cast<size_t>(CGetWordRecord::kWordOffset)) return "unused field";
-    if (offset < static_cast<size_t>(CGetWordRecord::kDefinitionOffset)) return "word";
-    if (offset < static_cast<size_t>(CGetWordRecord::kRecordSize - 2)) return "definition";
+    if (offset < static_cast<size_t>(WordListFile::kWordOffset)) return "unused field";
+    if (offset < static_cast<size_t>(WordListFile::kDefinitionOffset)) return "word";
+    if (offset < static_cast<size_t>(WordListFile::kRecordSize - 2)) return "definition";
     return "record end";
 }
 
 void CheckBreakingBytes(std::string_view record, std::vector<std::string>& problems) {
-    const size_t end = CGetWordRecord::kRecordSize - 2;
+    const size_t end = WordListFile::kRecordSize - 2;
     const bool endIsCrLf = record[end] == '\r' && record[end + 1] == '\n';
     for (size_t i = 0; i < record.size(); ++i) {
         const unsigned char byte = static_cast<unsigned char>(record[i]);
@@ -62,10 +62,10 @@ void CheckShownBytes(std::string_view text, const char* part, std::vector<std::s
 std::vector<std::string> RecordChecker::Problems(std::string_view record) {
     std::vector<std::string> problems;
     CheckBreakingBytes(record, problems);
-    const std::string_view word = WordListFile::ShownText(
-        record.substr(CGetWordRecord::kWordOffset, CGetWordRecord::kWordSize));
+    const std::string_view word =
+        WordListFile::ShownText(record.substr(WordListFile::kWordOffset, WordListFile::kWordSize));
     const std::string_view definition = WordListFile::ShownText(
-        record.substr(CGetWordRecord::kDefinitionOffset, CGetWordRecord::kDefinitionSize));
+        record.substr(WordListFile::kDefinitionOffset, WordListFile::kDefinitionSize));
     CheckShownBytes(word, "word", problems);
     CheckShownBytes(definition, "definition", problems);
     if (word.empty())

@@ -1,17 +1,18 @@
 #include "tools/wordlist/RecordEncoder.h"
 
+#include "engine/Cp1252.h"
 #include "engine/GetWordRecord.h"
-#include "tools/wordlist/Cp1252.h"
+#include "engine/Utf8.h"
+#include "engine/WordListFile.h"
 #include "tools/wordlist/TextTidy.h"
-#include "tools/wordlist/Utf8.h"
 
 #include <cstdio>
 #include <unordered_map>
 
 namespace {
 
-constexpr size_t kWordLimit = CGetWordRecord::kWordSize;
-constexpr size_t kDefinitionLimit = CGetWordRecord::kDefinitionSize;
+constexpr size_t kWordLimit = WordListFile::kWordSize;
+constexpr size_t kDefinitionLimit = WordListFile::kDefinitionSize;
 
 std::string CodePoint(char32_t ch) {
     char text[16];

@@ -2,9 +2,9 @@
 // Turns imported entries into word records: converts them to Windows-1252 and refuses, with
 // a message naming the line, whatever the program could not show or would misread.
 
+#include "engine/WordRecord.h"
 #include "tools/wordlist/Diagnostics.h"
 #include "tools/wordlist/ImportedEntry.h"
-#include "tools/wordlist/WordRecord.h"
 
 #include <string>
 #include <vector>

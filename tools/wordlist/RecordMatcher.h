@@ -3,7 +3,7 @@
 // word index can follow each word to its new place: first by word and definition, then,
 // for what is left, by the word alone where it names one record on each side.
 
-#include "tools/wordlist/WordRecord.h"
+#include "engine/WordRecord.h"
 
 #include <cstdint>
 #include <string>

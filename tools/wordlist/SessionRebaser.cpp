@@ -2,6 +2,8 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/ListRec.h"
+#include "engine/LittleEndian.h"
+#include "engine/SessionFiles.h"
 #include "engine/WordList.h"
 #include "tools/wordlist/RecordMatcher.h"
 
@@ -10,29 +12,16 @@
 
 namespace {
 
-constexpr size_t kListCount = 6;
-constexpr size_t kCurrWord = 6;  // index of the current-word file among the session files
+constexpr size_t kListCount = SessionFiles::kListCount;
+// Where the current-word file and the to-be-viewed file stand among the session files.
+constexpr size_t kCurrWord = kListCount;
 constexpr size_t kToBeViewed = 0;
-constexpr size_t kIndexOffset = 12;  // of the word index in the current-word file
-
-const char* const kListLabels[kListCount] = {"to-be-viewed", "unsure",   "mistaken",
-                                             "new",          "learning", "known"};
+static_assert(SessionFiles::kLists[kToBeViewed].listId == LIST_TOBEVIEWED);
 
 // Word index i names record i, except index n, which names record 0.
 uint32_t RecordOfIndex(uint32_t index, size_t count) { return index == count ? 0 : index; }
 uint32_t IndexOfRecord(uint32_t record, size_t count) {
     return record == 0 ? static_cast<uint32_t>(count) : record;
-}
-
-uint32_t ReadLe32(const std::string& bytes, size_t offset) {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
-    return value;
-}
-
-void WriteLe32(std::string& bytes, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 }  // namespace
@@ -42,9 +31,12 @@ SessionRebaser::SessionRebaser(std::filesystem::path sessionDir, std::ostream& r
     : m_sessionDir(std::move(sessionDir)), m_report(report), m_diagnostics(diagnostics) {}
 
 const std::vector<std::string>& SessionRebaser::SessionFileNames() {
-    static const std::vector<std::string> names = {"tobeviewed.txt", "unsure.txt",   "mistaken.txt",
-                                                   "new.txt",        "learning.txt", "known.txt",
-                                                   "currWord.cfg"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const SessionList& list : SessionFiles::kLists) all.emplace_back(list.FileName());
+        all.emplace_back(std::filesystem::path(SessionFiles::kCurrWord).filename().string());
+        return all;
+    }();
     return names;
 }
 
@@ -119,7 +111,7 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
             moved.m_wordIndex = remap(entry.m_wordIndex);
             if (moved.m_wordIndex == NO_WORD) {
                 ++dropped;
-                m_report << "dropped from the " << kListLabels[i]
+                m_report << "dropped from the " << SessionFiles::kLists[i].label
                          << " list: " << describe(entry.m_wordIndex) << '\n';
                 continue;
             }
@@ -136,13 +128,13 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     for (uint32_t index : fresh) rebased[kToBeViewed].Add(CListRec(index), false);
 
     std::string currWord = originals[kCurrWord];
-    if (exists[kCurrWord] && currWord.size() >= kIndexOffset + 4) {
-        const uint32_t oldIndex = ReadLe32(currWord, kIndexOffset);
+    if (exists[kCurrWord] && currWord.size() >= CurrWordRecord::kWordIndexOffset + 4) {
+        const uint32_t oldIndex = GetLE32(currWord.data() + CurrWordRecord::kWordIndexOffset);
         if (oldIndex != NO_WORD) {
             const uint32_t newIndex = remap(oldIndex);
             if (newIndex == NO_WORD)
                 m_report << "dropped the word on screen: " << describe(oldIndex) << '\n';
-            WriteLe32(currWord, kIndexOffset, newIndex);
+            PutLE32(currWord.data() + CurrWordRecord::kWordIndexOffset, newIndex);
         }
     }
 

@@ -4,8 +4,8 @@
 // index of the same word in the new list, or it would silently stand for another word.
 
 #include "engine/WordList.h"
+#include "engine/WordRecord.h"
 #include "tools/wordlist/Diagnostics.h"
-#include "tools/wordlist/WordRecord.h"
 
 #include <filesystem>
 #include <ostream>
@@ -23,7 +23,7 @@ public:
     int Run(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
             bool force);
 
-    // The six list files, in the order the program loads them, and the current-word file.
+    // The six list files, in the order the program saves them, and the current-word file.
     static const std::vector<std::string>& SessionFileNames();
 
 private:

@@ -1,9 +1,11 @@
 #include "tools/wordlist/WordListTool.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/Cp1252.h"
 #include "engine/GetWordRecord.h"
+#include "engine/ListRec.h"
+#include "engine/WordListFile.h"
 #include "tools/wordlist/AnkiImporter.h"
-#include "tools/wordlist/Cp1252.h"
 #include "tools/wordlist/Diagnostics.h"
 #include "tools/wordlist/FormatGuesser.h"
 #include "tools/wordlist/ImportedEntry.h"
@@ -12,7 +14,6 @@
 #include "tools/wordlist/RecordChecker.h"
 #include "tools/wordlist/SessionRebaser.h"
 #include "tools/wordlist/TextImporter.h"
-#include "tools/wordlist/WordListFile.h"
 #include "tools/wordlist/WordNetList.h"
 
 #include <cstdlib>
@@ -293,7 +294,7 @@ int WordListTool::Check(const Arguments& args) {
         diagnostics.Error(path, 0, "cannot read the file");
         return kBadInput;
     }
-    const size_t size = CGetWordRecord::kRecordSize;
+    const size_t size = WordListFile::kRecordSize;
     const size_t count = bytes.size() / size;
     m_out << path << ": " << count << " records\n";
     for (size_t i = 0; i < count; ++i) {

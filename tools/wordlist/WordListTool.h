@@ -2,9 +2,9 @@
 // The quibbix-wordlist command line: import, export, check, rebase and the default list.
 // Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage.
 
+#include "engine/WordRecord.h"
 #include "tools/wordlist/ImportOptions.h"
 #include "tools/wordlist/RecordEncoder.h"
-#include "tools/wordlist/WordRecord.h"
 
 #include <ostream>
 #include <string>

@@ -3,7 +3,7 @@
 // learning for an advanced English learner, each with the gloss of its first sense. The
 // selection depends on the data files alone, so every build makes the same list.
 
-#include "tools/wordlist/WordRecord.h"
+#include "engine/WordRecord.h"
 
 #include <string>
 #include <vector>

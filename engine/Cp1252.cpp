@@ -1,6 +1,6 @@
-#include "tools/wordlist/Cp1252.h"
+#include "engine/Cp1252.h"
 
-#include "tools/wordlist/Utf8.h"
+#include "engine/Utf8.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/wordlist/Utf8.h"
+#include "engine/Utf8.h"
 
 namespace {
 

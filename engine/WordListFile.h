@@ -1,8 +1,13 @@
 #pragma once
-// Reads and writes word list files: a flat run of 238-byte records, each with a word field
-// and a definition field that the program reads up to their first NUL.
+// The word list file, both ways: a flat run of fixed-size records with no header, each holding
+// a word and its definition. The program reads it one record at a time (CGetWordRecord); the
+// word-list tool and the tests write and read it whole through this class.
+//
+// Record layout (kRecordSize = 4 + 1 + 30 + 1 + 200 + 1 + 1 = 238 bytes):
+//   0..3 unused text, 4 separator, 5..34 word, 35 separator, 36..235 definition, 236..237 CR LF.
+// A text ends at its first NUL or at the end of its field; padding is part of the text.
 
-#include "tools/wordlist/WordRecord.h"
+#include "engine/WordRecord.h"
 
 #include <string>
 #include <string_view>
@@ -10,6 +15,16 @@
 
 class WordListFile {
 public:
+    static constexpr int kLeadSize = 4;
+    static constexpr int kWordOffset = kLeadSize + 1;
+    static constexpr int kWordSize = 30;
+    static constexpr int kDefinitionOffset = kWordOffset + kWordSize + 1;
+    static constexpr int kDefinitionSize = 200;
+    static constexpr int kRecordSize = kDefinitionOffset + kDefinitionSize + 1 + 1;
+    // The separators the reader forces to NUL after every read.
+    static constexpr int kTerminatorOffsets[] = {kLeadSize, kWordOffset + kWordSize,
+                                                 kRecordSize - 2};
+
     // The file image of `records`. Requires each word to fit its field and each definition its
     // own (at most 30 and 200 bytes). A shorter text is ended by NULs, because whatever fills
     // the rest of a field would be shown as part of it; one of full length fills its field.

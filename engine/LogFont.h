@@ -1,16 +1,14 @@
 #pragma once
-// The 60-byte font description of the settings file (the Windows LOGFONTA record) and its
-// translation to and from the fonts Qt draws with.
+// The 60-byte font description of the settings file (the Windows LOGFONTA record), field by
+// field. platform/FontConversion.h turns it into the fonts Qt draws with.
 //
 // Byte layout, little-endian (kSize = 5 * 4 + 8 * 1 + kFaceSize = 60):
 //   0 lfHeight, 4 lfWidth, 8 lfEscapement, 12 lfOrientation, 16 lfWeight (all int32),
 //   20 lfItalic, 21 lfUnderline, 22 lfStrikeOut, 23 lfCharSet, 24 lfOutPrecision,
 //   25 lfClipPrecision, 26 lfQuality, 27 lfPitchAndFamily (bytes), 28 lfFaceName[32].
 
-#include <QFont>
-
 #include <cstdint>
-#include <optional>
+#include <string_view>
 
 struct LogFont {
     static constexpr int kFaceSize = 32;
@@ -39,19 +37,10 @@ struct LogFont {
     void Read(const uint8_t* bytes);
     void Write(uint8_t* bytes) const;
 
-    // The face name up to its first zero byte (all 32 bytes when there is none).
-    QString FaceName() const;
+    // The face name's bytes up to the first zero byte (all 32 when there is none).
+    std::string_view FaceNameBytes() const;
     // Sets the face, cut to 31 bytes, and zeroes the rest of the field.
-    void SetFaceName(const QString& face);
-
-    // Builds the font this description names, with lfHeight taken as pixels: negative is the
-    // character height, positive the cell height (ascent plus descent), 0 keeps `base`'s size.
-    // An empty face keeps `base`'s family. Escapement and orientation are not drawn. Returns
-    // nothing for a description no font can be built from (weight outside 0..1000, or a
-    // height beyond kMaxHeight).
-    std::optional<QFont> ToQFont(const QFont& base) const;
-    // The description of `font` as the Windows font dialog reports it at `dpiY`.
-    static LogFont FromQFont(const QFont& font, int dpiY);
+    void SetFaceNameBytes(std::string_view bytes);
 
     bool operator==(const LogFont& other) const;
     bool operator!=(const LogFont& other) const { return !(*this == other); }

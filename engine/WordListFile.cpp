@@ -1,15 +1,14 @@
-#include "tools/wordlist/WordListFile.h"
+#include "engine/WordListFile.h"
 
 #include "engine/AtomicFile.h"
-#include "engine/GetWordRecord.h"
 
 namespace {
 
-constexpr size_t kRecordSize = CGetWordRecord::kRecordSize;
-constexpr size_t kWordOffset = CGetWordRecord::kWordOffset;
-constexpr size_t kWordSize = CGetWordRecord::kWordSize;
-constexpr size_t kDefinitionOffset = CGetWordRecord::kDefinitionOffset;
-constexpr size_t kDefinitionSize = CGetWordRecord::kDefinitionSize;
+constexpr size_t kRecordSize = WordListFile::kRecordSize;
+constexpr size_t kWordOffset = WordListFile::kWordOffset;
+constexpr size_t kWordSize = WordListFile::kWordSize;
+constexpr size_t kDefinitionOffset = WordListFile::kDefinitionOffset;
+constexpr size_t kDefinitionSize = WordListFile::kDefinitionSize;
 
 void PutField(std::string& record, size_t offset, size_t size, const std::string& text) {
     record.replace(offset, text.size() < size ? text.size() : size, text, 0, size);
@@ -24,7 +23,7 @@ std::string WordListFile::Serialize(const std::vector<WordRecord>& records) {
         // The unused leading field holds spaces so that the file reads as text in a viewer;
         // the separators are NUL, which is what the reader forces there anyway.
         std::string image(kRecordSize, '\0');
-        image.replace(0, 4, 4, ' ');
+        image.replace(0, WordListFile::kLeadSize, WordListFile::kLeadSize, ' ');
         PutField(image, kWordOffset, kWordSize, record.word);
         PutField(image, kDefinitionOffset, kDefinitionSize, record.definition);
         image[kRecordSize - 2] = '\r';

@@ -1,0 +1,23 @@
+#pragma once
+// The settings file's font descriptions (LogFont) to and from the fonts Qt draws with.
+
+#include "engine/LogFont.h"
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+// The face name up to its first zero byte (all 32 bytes when there is none).
+QString FaceName(const LogFont& lf);
+// Sets the face, cut to 31 bytes, and zeroes the rest of the field.
+void SetFaceName(LogFont& lf, const QString& face);
+
+// Builds the font `lf` names, with lfHeight taken as pixels: negative is the character height,
+// positive the cell height (ascent plus descent), 0 keeps `base`'s size. An empty face keeps
+// `base`'s family. Escapement and orientation are not drawn. Returns nothing for a
+// description no font can be built from (weight outside 0..1000, or a height beyond
+// LogFont::kMaxHeight).
+std::optional<QFont> ToQFont(const LogFont& lf, const QFont& base);
+// The description of `font` as the Windows font dialog reports it at `dpiY`.
+LogFont LogFontFromQFont(const QFont& font, int dpiY);

@@ -1,0 +1,84 @@
+#include "platform/FontConversion.h"
+
+#include <QFontMetrics>
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+LogFont Sample() {
+    LogFont lf;
+    lf.lfHeight = -16;
+    lf.lfWidth = 0x01020304;
+    lf.lfEscapement = -2;
+    lf.lfOrientation = 900;
+    lf.lfWeight = 700;
+    lf.lfItalic = 1;
+    lf.lfUnderline = 1;
+    lf.lfStrikeOut = 0;
+    lf.lfCharSet = 0xEE;
+    lf.lfOutPrecision = 3;
+    lf.lfClipPrecision = 2;
+    lf.lfQuality = 1;
+    lf.lfPitchAndFamily = 0x22;
+    std::memcpy(lf.lfFaceName, "Arial\0junk after zero", 21);
+    return lf;
+}
+
+TEST(FontConversionTest, FaceName_StopsAtTheFirstZeroOrAfterThirtyTwoBytes) {
+    EXPECT_EQ(FaceName(Sample()), QStringLiteral("Arial"));
+    LogFont full;
+    std::memset(full.lfFaceName, 'x', LogFont::kFaceSize);
+    EXPECT_EQ(FaceName(full).size(), LogFont::kFaceSize);
+    SetFaceName(full, QString(40, QLatin1Char('y')));
+    EXPECT_EQ(FaceName(full), QString(31, QLatin1Char('y')));
+    EXPECT_EQ(full.lfFaceName[31], 0);
+}
+
+TEST(FontConversionTest, ToQFont_CarriesStyleFaceAndCharacterHeight) {
+    LogFont lf = Sample();
+    lf.lfWidth = 0;
+    SetFaceName(lf, QStringLiteral("DejaVu Serif"));
+    const auto font = ToQFont(lf, QFont());
+    ASSERT_TRUE(font.has_value());
+    EXPECT_EQ(font->family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(font->pixelSize(), 16);
+    EXPECT_EQ(font->weight(), QFont::Bold);
+    EXPECT_TRUE(font->italic());
+    EXPECT_TRUE(font->underline());
+    EXPECT_FALSE(font->strikeOut());
+}
+
+TEST(FontConversionTest, ToQFont_PositiveHeightIsTheCellHeight) {
+    LogFont lf;
+    lf.lfHeight = 27;
+    SetFaceName(lf, QStringLiteral("DejaVu Sans"));
+    const auto font = ToQFont(lf, QFont());
+    ASSERT_TRUE(font.has_value());
+    EXPECT_NEAR(QFontMetrics(*font).height(), 27, 1);
+    EXPECT_LT(font->pixelSize(), 27);
+}
+
+TEST(FontConversionTest, ToQFont_RefusesWhatNoFontCanBeBuiltFrom) {
+    LogFont lf;
+    lf.lfWeight = 1001;
+    EXPECT_FALSE(ToQFont(lf, QFont()).has_value());
+    lf.lfWeight = 400;
+    lf.lfHeight = -(LogFont::kMaxHeight + 1);
+    EXPECT_FALSE(ToQFont(lf, QFont()).has_value());
+}
+
+TEST(FontConversionTest, FromQFont_EightPointsAtNinetySixDpiIsMinusEleven) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    const LogFont lf = LogFontFromQFont(font, 96);
+    EXPECT_EQ(lf.lfHeight, -11);
+    EXPECT_EQ(lf.lfWeight, 400);
+    EXPECT_EQ(FaceName(lf), QStringLiteral("DejaVu Sans"));
+    const auto back = ToQFont(lf, QFont());
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->family(), QStringLiteral("DejaVu Sans"));
+}
+
+}  // namespace
