@@ -6,6 +6,9 @@
 
 // The word index that means "no word"; never a list entry.
 constexpr uint32_t NO_WORD = 65535;
+// The longest word list whose every word can be studied: word index NO_WORD would be taken
+// for no word at all.
+constexpr uint32_t kMaxStudyWords = NO_WORD - 1;
 
 class CListRec {
 public:

@@ -79,6 +79,18 @@ TEST(Check, ReportsEveryRecordTheProgramWouldShowWrongly) {
     EXPECT_EQ(RunTool({"check", "good.lst"}).code, 0);
 }
 
+TEST(Check, LimitIsTheLongestListTheProgramCanStudy) {
+    TempDir dir;
+    std::string record = RecordImage("word", "definition"), list;
+    for (uint32_t i = 0; i < kMaxStudyWords; ++i) list += record;
+    WriteFile("most.lst", list);
+    EXPECT_EQ(RunTool({"check", "most.lst"}).code, 0);  // beyond what the classic draw shuffles
+    WriteFile("more.lst", list + record);
+    const ToolResult more = RunTool({"check", "more.lst"});
+    EXPECT_EQ(more.code, 1);
+    EXPECT_NE(more.err.find("can study at most 65534"), std::string::npos) << more.err;
+}
+
 // Index i names record i, and index 6 (= n) names record 0: zeal is 6, apple 1, the river
 // bank 2, the money bank 3, cat 4, dog 5.
 const std::vector<std::pair<std::string, std::string>> kOld = {

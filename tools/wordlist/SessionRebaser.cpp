@@ -47,10 +47,10 @@ std::string SessionRebaser::PathOf(const std::string& name) const {
 int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
                         const std::vector<WordRecord>& newRecords, bool force) {
     const std::string where = m_sessionDir.string();
-    if (newRecords.empty() || newRecords.size() >= NO_WORD) {
+    if (newRecords.empty() || newRecords.size() > kMaxStudyWords) {
         m_diagnostics.Error(where, 0,
                             "the new list has " + std::to_string(newRecords.size()) +
-                                " records; a session needs 1 to 65534");
+                                " records; a session needs 1 to " + std::to_string(kMaxStudyWords));
         return 1;
     }
     const auto& names = SessionFileNames();

@@ -55,6 +55,11 @@ constexpr const char* kValueOptions[] = {
     "-o",          "--format",     "--word-column", "--definition-column", "--input-encoding",
     "--separator", "--licence-out"};
 
+std::string TooManyRecords() {
+    const std::string limit = std::to_string(kMaxStudyWords);
+    return "over " + limit + " records; the program can study at most " + limit;
+}
+
 bool TakesValue(const std::string& option) {
     for (const char* name : kValueOptions) {
         if (option == name) return true;
@@ -217,9 +222,7 @@ int WordListTool::Import(const Arguments& args) {
         diagnostics.Error(input, 0, "no entries; " + args.output + " not written");
         return kBadInput;
     }
-    if (records.size() > 32767)
-        diagnostics.Warning(args.output, 0,
-                            "over 32767 records; the program cannot shuffle so many");
+    if (records.size() > kMaxStudyWords) diagnostics.Warning(args.output, 0, TooManyRecords());
     if (!WordListFile::Write(args.output, records)) {
         diagnostics.Error(args.output, 0, "cannot write the file");
         return kBadInput;
@@ -310,8 +313,7 @@ int WordListTool::Check(const Arguments& args) {
                           "a partial record of " + std::to_string(bytes.size() % size) +
                               " bytes at the end, which the program ignores");
     if (count == 0) diagnostics.Error(path, 0, "no records");
-    if (count > 32767)
-        diagnostics.Error(path, 0, "over 32767 records; the program cannot shuffle so many");
+    if (count > kMaxStudyWords) diagnostics.Error(path, 0, TooManyRecords());
     return diagnostics.ErrorCount() == 0 ? kOk : kBadInput;
 }
 
