@@ -6,6 +6,7 @@
 // End of input ends the driver without a save, as a program ended without one.
 
 #include "engine/ConsoleEnv.h"
+#include "engine/StudySession.h"
 #include "engine/WordSelect.h"
 
 #include <cctype>
@@ -60,7 +61,8 @@ void PrintList(const char* name, const CWordList& list) {
 
 class Driver {
 public:
-    explicit Driver(DriveEnv& env) : m_select(env) {}
+    // No usage clock: the driver writes no time file.
+    explicit Driver(DriveEnv& env) : m_select(env), m_session(m_select, nullptr) {}
 
     void Execute(const std::string& line) {
         const size_t space = line.find(' ');
@@ -71,18 +73,19 @@ public:
             if (!ParseNumber(line.substr(space + 1), INT32_MIN, INT32_MAX, code))
                 Fail("malformed command: " + line);
             std::printf("judge\t%d\n",
-                        m_select.RecordJudgement(static_cast<int32_t>(code)) ? 1 : 0);
+                        m_session.RecordJudgement(static_cast<int32_t>(code)) ? 1 : 0);
         } else if (hasArgument) {
             Fail("unknown command: " + line);
         } else if (command == "init") {
-            m_select.Init(m_listId, m_entry);
-            std::printf("init\t%d\t%d\t%u\n", m_listId, m_entry.m_counter, m_entry.m_wordIndex);
+            m_session.Init();
+            const CListRec& current = m_select.GetCurrent();
+            std::printf("init\t%d\t%d\t%u\n", m_select.GetCurrentList(), current.m_counter,
+                        current.m_wordIndex);
         } else if (command == "next") {
-            // The window's own copy carries the no-word mark after every judgement.
-            m_entry.m_wordIndex = NO_WORD;
-            const bool found = m_select.GetNextWord(m_listId, m_entry);
-            std::printf("next\t%d\t%d\t%d\t%u\n", found ? 1 : 0, m_listId, m_entry.m_counter,
-                        m_entry.m_wordIndex);
+            const bool found = m_session.NextWord();
+            const CListRec& current = m_select.GetCurrent();
+            std::printf("next\t%d\t%d\t%d\t%u\n", found ? 1 : 0, m_select.GetCurrentList(),
+                        current.m_counter, current.m_wordIndex);
         } else if (command == "save") {
             m_select.Save();
             std::printf("save\n");
@@ -115,8 +118,7 @@ private:
     }
 
     CWordSelect m_select;
-    int32_t m_listId = 0;
-    CListRec m_entry{NO_WORD};
+    StudySession m_session;
 };
 
 void ParseOptions(int argc, char** argv, DriveEnv& env) {
