@@ -44,6 +44,7 @@ public:
     const CWordState& GetWordState() const { return m_state; }
     int32_t GetViewedCount() const { return m_viewedCount; }
     const CListRec& GetCurrent() const { return m_current; }
+    int32_t GetCurrentList() const { return m_currentList; }
     bool IsStudyPossible() const { return m_studyPossible; }
     int32_t GetTroubleLimit() const { return m_troubleLimit; }
     const std::deque<int32_t>& GetSchedule() const { return m_schedule; }

@@ -29,7 +29,8 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
       m_statDlg(nullptr),
       m_configDlg(services.dialogs, nullptr),
       m_breakDlg(services.sound, nullptr),
-      m_wordSelect(env) {}
+      m_wordSelect(env),
+      m_session(m_wordSelect, &m_timeRecord) {}
 
 CQuibbixDlg::~CQuibbixDlg() = default;
 
@@ -39,7 +40,7 @@ bool CQuibbixDlg::Initialize() {
         m_settings.m_lfVocabulary = dialogFont;
         m_settings.m_lfDefinition = dialogFont;
     }
-    m_wordSelect.Init(m_currList, m_currEntry);
+    m_session.Init();
     m_timeRecord.Load();
     const ScreenMetrics& screen = m_services.screen;
     MoveWindow(this, {0, 0, screen.ScreenWidth(), screen.ScreenHeight()}, true);
@@ -53,8 +54,7 @@ bool CQuibbixDlg::Initialize() {
     m_defBox.SetText(kHelpText);
     HideWindow(m_btnNo);
     HideWindow(m_btnUnsure);
-    m_bPaused = 1;
-    m_bBeforeReveal = 0;
+    m_session.WaitForStart();
     m_pBreakButton = GetDlgItem(kBreakId);
     EnableWindow(m_pBreakButton, false);
     m_pExitButton = GetDlgItem(kExitId);
@@ -193,17 +193,13 @@ void CQuibbixDlg::OnCommand(int id) {
 
 void CQuibbixDlg::OnTick(uint32_t timerId) {
     if (timerId != TICK_TIMER_ID) return;
-    if (m_bPaused) {
-        m_msSinceBreak = 0;
-    } else if (m_msSinceBreak < MS_COUNT_CAP) {
-        m_msSinceBreak += TICK_MS;
-    }
+    m_session.Tick();
 }
 
 void CQuibbixDlg::OnExitRequest() {
     // Escape itself arrives as a cancel command; while it is held the request is not one.
     if (m_services.keys.IsEscapeDown()) return;
-    m_timeRecord.Stop();
+    m_session.SuspendClock();
     m_timeRecord.Save();
     m_wordSelect.Save();
     const int answer =
@@ -214,16 +210,15 @@ void CQuibbixDlg::OnExitRequest() {
         EndDialog(IDCANCEL);
         return;
     }
-    if (!m_bPaused) m_timeRecord.Start();
+    m_session.ResumeClock();
 }
 
 void CQuibbixDlg::OnAnswer(int32_t answer) {
-    if (!m_bBeforeReveal) {
-        m_secondAnswer = answer;
-        StartOrRecord();
-    } else {
-        m_firstAnswer = answer;
+    const StudySession::PressResult press = m_session.Press(answer);
+    if (press.kind == StudySession::PressResult::Kind::kRevealed) {
         ShowDefinition();
+    } else {
+        StartOrRecord(press);
     }
 }
 
@@ -234,65 +229,51 @@ void CQuibbixDlg::ShowDefinition() {
     EnableWindow(m_pExitButton, false);
     EnableWindow(m_pBreakButton, false);
     m_defBox.SetText(m_wordSelect.GetDefinition());
-    m_bBeforeReveal = 0;
 }
 
-void CQuibbixDlg::StartOrRecord() {
-    if (m_bPaused) {
+void CQuibbixDlg::StartOrRecord(const StudySession::PressResult& press) {
+    if (press.kind == StudySession::PressResult::Kind::kStarted) {
         // The start press: the only moment the other two answers appear.
         ShowWindow(m_btnNo);
         EnableWindow(m_btnNo, true);
         ShowWindow(m_btnUnsure);
         EnableWindow(m_btnUnsure, true);
         RedrawWindowNow(this);
-        m_bPaused = 0;
     } else {
-        RecordAnswer();
+        RecordAnswer(press);
     }
     AdvanceWord();
 }
 
-void CQuibbixDlg::RecordAnswer() {
-    int32_t code = JUDGE_DONTKNOW;
-    if (m_firstAnswer == ANSWER_YES) {
-        code = m_secondAnswer == ANSWER_YES ? JUDGE_KNEW : JUDGE_MISTAKEN;
-    } else if (m_firstAnswer == ANSWER_UNSURE) {
-        code = JUDGE_NOTSURE;
-    }
-    m_wordSelect.RecordJudgement(code);
-    m_currEntry.m_wordIndex = NO_WORD;
-    ++m_wordsSinceBreak;
-    if (m_msSinceBreak >= BREAK_AFTER_MS || m_wordsSinceBreak >= BREAK_AFTER_WORDS) TakeABreak();
+void CQuibbixDlg::RecordAnswer(const StudySession::PressResult& press) {
+    // The session has recorded the judgement; the next word waits for the end of a due break.
+    if (press.isBreakDue) TakeABreak();
 }
 
 void CQuibbixDlg::AdvanceWord() {
     EnableWindow(m_pExitButton, true);
     EnableWindow(m_pBreakButton, true);
-    m_wordSelect.GetNextWord(m_currList, m_currEntry);
+    m_session.NextWord();
     m_wordBox.SetText(m_wordSelect.GetWord());
     m_defBox.SetText("");
-    m_bBeforeReveal = 1;
     HideWindowNow(&m_defBox);
     RedrawWindowNow(this);
-    m_timeRecord.Start();
+    m_session.ResumeClock();
 }
 
 void CQuibbixDlg::TakeABreak() {
-    m_timeRecord.Stop();
-    m_bPaused = 1;
+    m_session.BeginBreak();
     HideWindowNow(&m_wordBox);
     RedrawWindowNow(this);
     m_breakDlg.SetConfigData(m_settings);
     m_breakDlg.DoModal();
-    m_wordsSinceBreak = 0;
     ShowWindow(&m_wordBox);
     RedrawWindowNow(this);
-    m_bPaused = 0;
-    m_timeRecord.Start();
+    m_session.EndBreak();
 }
 
 void CQuibbixDlg::OnFontsAndColors() {
-    m_timeRecord.Stop();
+    m_session.SuspendClock();
     m_configDlg.SetConfigData(m_settings);
     if (m_configDlg.DoModal() == IDOK) {
         m_settings = m_configDlg.GetConfigData();
@@ -300,16 +281,16 @@ void CQuibbixDlg::OnFontsAndColors() {
         ApplyDisplaySettings();
         RedrawWindowNow(this);
     }
-    if (!m_bPaused) m_timeRecord.Start();
+    m_session.ResumeClock();
 }
 
 void CQuibbixDlg::OnShowStatistics() {
     m_wordSelect.Save();
     m_statDlg.SetWordSelect(&m_wordSelect);
-    m_timeRecord.Stop();
+    m_session.SuspendClock();
     const int32_t runTime = m_timeRecord.GetRunTime();
     const int32_t totalTime = m_timeRecord.GetTotalTime();
     m_statDlg.SetTimes(runTime, totalTime);
     m_statDlg.DoModal();
-    if (!m_bPaused) m_timeRecord.Start();
+    m_session.ResumeClock();
 }

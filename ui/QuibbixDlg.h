@@ -1,14 +1,14 @@
 #pragma once
 // The program's one window: a full-screen dialog that owns every long-lived object (the word
 // selector, the usage clock, the display settings, the two text boxes and the side dialogs),
-// shows the word and its definition, takes the two presses of the answer buttons, counts
-// study time on a one-second tick for the forced break, and ends through the exit question.
+// shows the word and its definition, passes the presses of the answer buttons and the
+// one-second tick to the study session, and ends through the exit question.
 //
 // Answer flow: WAIT_START (paused, "I Know" only) -> start press -> WORD_SHOWN -> first press
 // reveals -> DEFINITION_SHOWN -> second press records the judgement, maybe a break, then the
 // next word (WORD_SHOWN).
 
-#include "engine/ListRec.h"
+#include "engine/StudySession.h"
 #include "engine/TimeWordRecord.h"
 #include "engine/WordSelect.h"
 #include "platform/PlatformServices.h"
@@ -29,19 +29,18 @@ class CQuibbixDlg : public TemplateDialog {
 public:
     static constexpr int kTemplateId = 101;
     static constexpr uint32_t TICK_TIMER_ID = 1;
-    static constexpr int32_t TICK_MS = 1000;
-    // m_msSinceBreak grows only while below this, so it stops at 781000.
-    static constexpr int32_t MS_COUNT_CAP = 780010;
+    static constexpr int32_t TICK_MS = StudySession::TICK_MS;
+    static constexpr int32_t MS_COUNT_CAP = StudySession::MS_COUNT_CAP;
     static constexpr int BOX_INSET = 6;
     static constexpr int LAYOUT_MARGIN = 10;
     static constexpr int WIDE_SCREEN = 800;
     static constexpr int TALL_SCREEN = 600;
 
-    static constexpr int32_t ANSWER_YES = 1;
-    static constexpr int32_t ANSWER_UNSURE = 0;
-    static constexpr int32_t ANSWER_NO = -1;
-    static constexpr int32_t BREAK_AFTER_MS = 780000;
-    static constexpr int32_t BREAK_AFTER_WORDS = 150;
+    static constexpr int32_t ANSWER_YES = StudySession::ANSWER_YES;
+    static constexpr int32_t ANSWER_UNSURE = StudySession::ANSWER_UNSURE;
+    static constexpr int32_t ANSWER_NO = StudySession::ANSWER_NO;
+    static constexpr int32_t BREAK_AFTER_MS = StudySession::BREAK_AFTER_MS;
+    static constexpr int32_t BREAK_AFTER_WORDS = StudySession::BREAK_AFTER_WORDS;
 
     // Control ids of template 101.
     enum ControlId {
@@ -75,11 +74,11 @@ public:
     void OnExitRequest();
 
     // What tests look at.
-    int32_t GetMsSinceBreak() const { return m_msSinceBreak; }
-    void SetMsSinceBreak(int32_t ms) { m_msSinceBreak = ms; }
-    int32_t GetWordsSinceBreak() const { return m_wordsSinceBreak; }
-    bool IsPaused() const { return m_bPaused != 0; }
-    bool IsBeforeReveal() const { return m_bBeforeReveal != 0; }
+    int32_t GetMsSinceBreak() const { return m_session.GetMsSinceBreak(); }
+    void SetMsSinceBreak(int32_t ms) { m_session.SetMsSinceBreak(ms); }
+    int32_t GetWordsSinceBreak() const { return m_session.GetWordsSinceBreak(); }
+    bool IsPaused() const { return m_session.IsPaused(); }
+    bool IsBeforeReveal() const { return m_session.IsBeforeReveal(); }
     const CWinText& GetWordBox() const { return m_wordBox; }
     const CWinText& GetDefinitionBox() const { return m_defBox; }
     const CQuibConfigData& GetSettings() const { return m_settings; }
@@ -99,8 +98,8 @@ protected:
 private:
     void OnAnswer(int32_t answer);
     void ShowDefinition();
-    void StartOrRecord();
-    void RecordAnswer();
+    void StartOrRecord(const StudySession::PressResult& press);
+    void RecordAnswer(const StudySession::PressResult& press);
     void AdvanceWord();
     void ApplyDisplaySettings();
     void LayoutForScreen();
@@ -112,13 +111,9 @@ private:
     void MoveEdges(QWidget* control, int dLeft, int dTop, int dRight, int dBottom);
 
     PlatformServices& m_services;
-    int32_t m_msSinceBreak = 0;
     uint32_t m_timerId = 0;
+    // Outlives the session, which uses it; its destruction writes the time file once more.
     CTimeWordRecord m_timeRecord;
-    int32_t m_bBeforeReveal = 0;
-    int32_t m_bPaused = 0;
-    int32_t m_secondAnswer = 0;
-    int32_t m_firstAnswer = 0;
     CQuibConfigData m_settings;
     CQuibStatisticDlg m_statDlg;
     CQuibConfigDlg m_configDlg;
@@ -128,11 +123,9 @@ private:
     PushButton* m_btnNo = nullptr;
     PushButton* m_btnUnsure = nullptr;
     PushButton* m_btnYes = nullptr;
-    int32_t m_wordsSinceBreak = 0;
     StaticControl* m_frameStrips[8] = {};
     CWordSelect m_wordSelect;
-    int32_t m_currList = 0;
-    CListRec m_currEntry;
+    StudySession m_session;
     CWinText m_wordBox;
     CWinText m_defBox;
 };

@@ -88,6 +88,26 @@ TEST_F(DriveTest, MissingWordList_PrintsMessagesAndWritesNothing) {
     EXPECT_TRUE(std::filesystem::is_empty("session"));
 }
 
+TEST_F(DriveTest, Press_RunsTheWindowsTwoPresses_AndBreaksAtThe150thVerdict) {
+    WriteFile("list/kelvo.lst", MakeWordList(40));
+    std::string input = "init\npress no\npress unsure\npress yes\npress unsure\npress yes\n";
+    for (int i = 0; i < 150; ++i) input += "press no\npress no\n";
+    DriveRun run = Drive(input + "press yes\npress no\ncounts\n");
+    ASSERT_EQ(0, run.status) << run.err;
+    ASSERT_EQ(309u, run.lines.size());
+    // Before the start only "I Know" is there; the claim only shows the definition.
+    for (size_t i : {1, 2, 3, 4}) EXPECT_EQ("press\t-\t0", run.lines[i]) << i;
+    EXPECT_EQ("press\t3\t0", run.lines[5]);
+    EXPECT_EQ("press\t2\t0", run.lines[301]);  // the 149th verdict
+    EXPECT_EQ("press\t2\t1", run.lines[303]);
+    EXPECT_EQ("press\t2\t0", run.lines[305]);  // the break reset the count
+    // One word drawn by the start press and one after each of the 152 verdicts.
+    EXPECT_EQ("\t153\t40", run.lines[308].substr(run.lines[308].size() - 7));
+
+    for (const char* bad : {"press maybe\n", "press\n", "press yes no\n", "press Yes\n"})
+        EXPECT_EQ(2, Drive(bad).status) << bad;
+}
+
 TEST_F(DriveTest, BadInput_ExitsWithUsageError) {
     WriteFile("list/kelvo.lst", MakeWordList(20));
     for (const char* input :

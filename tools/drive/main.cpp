@@ -1,11 +1,17 @@
 // quibbix-drive runs the study engine exactly as the program does, without a window, in the
 // current working directory. Commands come one per line on standard input and are answered
 // at once on standard output, fields separated by one TAB:
-//   init, next, judge C, save, word, counts, dump
+//   init, next, judge C, save, word, counts, dump, press yes|unsure|no
+// "press" clicks an answer button as the window takes it, from the window's start state:
+// "I Know" alone starts, a claim shows the definition, and a verdict records its judgement,
+// takes a due break at once and draws the next word. It answers
+// "press<TAB>judgement code or -<TAB>1 when a break was due, else 0". "judge C" records a
+// code directly; it counts towards the next break but takes none.
 // A message the engine raises is printed as "message<TAB>caption<TAB>text" and answered OK.
 // End of input ends the driver without a save, as a program ended without one.
 
 #include "engine/ConsoleEnv.h"
+#include "engine/StudySession.h"
 #include "engine/WordSelect.h"
 
 #include <cctype>
@@ -18,6 +24,9 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr const char kUsage[] =
+    "usage: quibbix-drive [--tick N] < commands\n"
+    "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no\n";
 
 // The real clocks, or a fixed tick; messages go to standard output in line with the answers.
 class DriveEnv : public ConsoleEnv {
@@ -51,6 +60,21 @@ bool ParseNumber(const std::string& text, long long low, long long high, long lo
            !std::isspace(static_cast<unsigned char>(text[0]));
 }
 
+bool ParseAnswer(const std::string& text, int32_t& answer) {
+    const struct {
+        const char* name;
+        int32_t value;
+    } buttons[] = {{"yes", StudySession::ANSWER_YES},
+                   {"unsure", StudySession::ANSWER_UNSURE},
+                   {"no", StudySession::ANSWER_NO}};
+    for (const auto& button : buttons) {
+        if (text != button.name) continue;
+        answer = button.value;
+        return true;
+    }
+    return false;
+}
+
 void PrintList(const char* name, const CWordList& list) {
     std::printf("dump\t%s\t%d", name, list.GetCount());
     for (const CListRec& entry : list.Entries())
@@ -60,7 +84,10 @@ void PrintList(const char* name, const CWordList& list) {
 
 class Driver {
 public:
-    explicit Driver(DriveEnv& env) : m_select(env) {}
+    // No usage clock: the driver writes no time file.
+    explicit Driver(DriveEnv& env) : m_select(env), m_session(m_select, nullptr) {
+        m_session.WaitForStart();
+    }
 
     void Execute(const std::string& line) {
         const size_t space = line.find(' ');
@@ -71,18 +98,23 @@ public:
             if (!ParseNumber(line.substr(space + 1), INT32_MIN, INT32_MAX, code))
                 Fail("malformed command: " + line);
             std::printf("judge\t%d\n",
-                        m_select.RecordJudgement(static_cast<int32_t>(code)) ? 1 : 0);
+                        m_session.RecordJudgement(static_cast<int32_t>(code)) ? 1 : 0);
+        } else if (command == "press" && hasArgument) {
+            int32_t answer = 0;
+            if (!ParseAnswer(line.substr(space + 1), answer)) Fail("malformed command: " + line);
+            Press(answer);
         } else if (hasArgument) {
             Fail("unknown command: " + line);
         } else if (command == "init") {
-            m_select.Init(m_listId, m_entry);
-            std::printf("init\t%d\t%d\t%u\n", m_listId, m_entry.m_counter, m_entry.m_wordIndex);
+            m_session.Init();
+            const CListRec& current = m_select.GetCurrent();
+            std::printf("init\t%d\t%d\t%u\n", m_select.GetCurrentList(), current.m_counter,
+                        current.m_wordIndex);
         } else if (command == "next") {
-            // The window's own copy carries the no-word mark after every judgement.
-            m_entry.m_wordIndex = NO_WORD;
-            const bool found = m_select.GetNextWord(m_listId, m_entry);
-            std::printf("next\t%d\t%d\t%d\t%u\n", found ? 1 : 0, m_listId, m_entry.m_counter,
-                        m_entry.m_wordIndex);
+            const bool found = m_session.NextWord();
+            const CListRec& current = m_select.GetCurrent();
+            std::printf("next\t%d\t%d\t%d\t%u\n", found ? 1 : 0, m_select.GetCurrentList(),
+                        current.m_counter, current.m_wordIndex);
         } else if (command == "save") {
             m_select.Save();
             std::printf("save\n");
@@ -105,6 +137,29 @@ public:
     }
 
 private:
+    void Press(int32_t answer) {
+        using Kind = StudySession::PressResult::Kind;
+        // Until the start press the window shows "I Know" alone. Breaks end at once here, so
+        // the session is paused only before that press.
+        if (m_session.IsPaused() && answer != StudySession::ANSWER_YES) {
+            std::printf("press\t-\t0\n");
+            return;
+        }
+        const StudySession::PressResult press = m_session.Press(answer);
+        if (press.kind != Kind::kRevealed) {
+            if (press.isBreakDue) {
+                m_session.BeginBreak();
+                m_session.EndBreak();
+            }
+            m_session.NextWord();
+        }
+        if (press.kind == Kind::kRecorded) {
+            std::printf("press\t%d\t%d\n", press.judgement, press.isBreakDue ? 1 : 0);
+        } else {
+            std::printf("press\t-\t0\n");
+        }
+    }
+
     void PrintCounts() {
         const CWordState& state = m_select.GetWordState();
         std::printf(
@@ -115,8 +170,7 @@ private:
     }
 
     CWordSelect m_select;
-    int32_t m_listId = 0;
-    CListRec m_entry{NO_WORD};
+    StudySession m_session;
 };
 
 void ParseOptions(int argc, char** argv, DriveEnv& env) {
@@ -128,7 +182,7 @@ void ParseOptions(int argc, char** argv, DriveEnv& env) {
                 Fail("bad tick: " + std::string(argv[i]));
             env.FixTick(static_cast<uint32_t>(tick));
         } else if (option == "--help") {
-            std::printf("usage: quibbix-drive [--tick N] < commands\n");
+            std::printf("%s", kUsage);
             std::exit(0);
         } else {
             Fail("unknown option: " + option + " (usage: quibbix-drive [--tick N])");

@@ -1,0 +1,100 @@
+#include "engine/StudySession.h"
+
+#include "engine/ListRec.h"
+#include "engine/TimeWordRecord.h"
+#include "engine/WordSelect.h"
+#include "engine/WordState.h"
+
+StudySession::StudySession(CWordSelect& wordSelect, CTimeWordRecord* timeRecord)
+    : m_wordSelect(wordSelect), m_timeRecord(timeRecord) {}
+
+void StudySession::Init() {
+    int32_t listId = 0;
+    CListRec entry;
+    m_wordSelect.Init(listId, entry);
+}
+
+void StudySession::WaitForStart() {
+    m_bPaused = 1;
+    m_bBeforeReveal = 0;
+}
+
+StudySession::PressResult StudySession::Press(int32_t answer) {
+    PressResult result;
+    if (m_bBeforeReveal) {
+        m_firstAnswer = answer;
+        m_bBeforeReveal = 0;
+        result.kind = PressResult::Kind::kRevealed;
+        return result;
+    }
+    // The start press comes while paused and records nothing.
+    m_secondAnswer = answer;
+    if (m_bPaused) {
+        m_bPaused = 0;
+        result.kind = PressResult::Kind::kStarted;
+        return result;
+    }
+    result.kind = PressResult::Kind::kRecorded;
+    result.judgement = JudgementOfPresses();
+    RecordJudgement(result.judgement);
+    result.isBreakDue = IsBreakDue();
+    return result;
+}
+
+int32_t StudySession::JudgementOfPresses() const {
+    // The verdict counts only after a claim to know: it tells a word the user knew from one
+    // the user only thought to know.
+    if (m_firstAnswer == ANSWER_YES)
+        return m_secondAnswer == ANSWER_YES ? JUDGE_KNEW : JUDGE_MISTAKEN;
+    if (m_firstAnswer == ANSWER_UNSURE) return JUDGE_NOTSURE;
+    return JUDGE_DONTKNOW;
+}
+
+bool StudySession::NextWord() {
+    // When nothing can be drawn the selector keeps the record it is handed as its current
+    // word; handing it its own leaves it as it was.
+    int32_t listId = m_wordSelect.GetCurrentList();
+    CListRec entry = m_wordSelect.GetCurrent();
+    const bool found = m_wordSelect.GetNextWord(listId, entry);
+    m_bBeforeReveal = 1;
+    return found;
+}
+
+bool StudySession::RecordJudgement(int32_t judgement) {
+    const bool placed = m_wordSelect.RecordJudgement(judgement);
+    ++m_wordsSinceBreak;
+    return placed;
+}
+
+bool StudySession::IsBreakDue() const {
+    return m_msSinceBreak >= BREAK_AFTER_MS || m_wordsSinceBreak >= BREAK_AFTER_WORDS;
+}
+
+void StudySession::BeginBreak() {
+    if (m_timeRecord) m_timeRecord->Stop();
+    m_bPaused = 1;
+}
+
+void StudySession::EndBreak() {
+    // The study time is not cleared here but by the ticks of the break: a break ended before
+    // the first tick leaves a due time due.
+    m_wordsSinceBreak = 0;
+    m_bPaused = 0;
+    if (m_timeRecord) m_timeRecord->Start();
+}
+
+void StudySession::Tick() {
+    if (m_bPaused) {
+        m_msSinceBreak = 0;
+    } else if (m_msSinceBreak < MS_COUNT_CAP) {
+        m_msSinceBreak += TICK_MS;
+    }
+}
+
+void StudySession::SuspendClock() {
+    if (m_timeRecord) m_timeRecord->Stop();
+}
+
+void StudySession::ResumeClock() {
+    if (m_timeRecord && !m_bPaused) m_timeRecord->Start();
+}

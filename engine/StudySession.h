@@ -1,0 +1,87 @@
+#pragma once
+// The study flow without a window: the two presses that judge a word (the claim while only
+// the word shows, then the verdict with the definition in view), the forced break after a
+// stretch of study, and the usage clock's pauses around whatever interrupts the study. The
+// main window and quibbix-drive both run it, so that they judge and break alike; the caller
+// does the showing, in the order the flow's results ask for.
+//
+// States: waiting for the start press (paused), a word shown (before reveal), its definition
+// shown, on a break (paused). Only a recorded judgement tests the break limits.
+
+#include <cstdint>
+
+class CTimeWordRecord;
+class CWordSelect;
+
+class StudySession {
+public:
+    // One value per answer button.
+    static constexpr int32_t ANSWER_YES = 1;
+    static constexpr int32_t ANSWER_UNSURE = 0;
+    static constexpr int32_t ANSWER_NO = -1;
+
+    static constexpr int32_t TICK_MS = 1000;
+    // Study time since the break grows only while below this, so it stops at 781000.
+    static constexpr int32_t MS_COUNT_CAP = 780010;
+    static constexpr int32_t BREAK_AFTER_MS = 13 * 60 * 1000;
+    static constexpr int32_t BREAK_AFTER_WORDS = 150;
+
+    // What one press of an answer button did.
+    struct PressResult {
+        enum class Kind {
+            kStarted,   // the start press: nothing recorded, the first word is due
+            kRevealed,  // the claim: the definition is due
+            kRecorded,  // the verdict: `judgement` recorded, then a break if due, then a word
+        };
+        Kind kind = Kind::kStarted;
+        int32_t judgement = -1;
+        bool isBreakDue = false;
+    };
+
+    // Neither is owned; both must outlive the session. A null `timeRecord` means no usage
+    // clock, as in a driver that must not write the time file.
+    StudySession(CWordSelect& wordSelect, CTimeWordRecord* timeRecord);
+    StudySession(const StudySession&) = delete;
+    StudySession& operator=(const StudySession&) = delete;
+
+    // Opens the word list and resumes the saved session in the selector.
+    void Init();
+    // Paused until the start press, which comes as a second press.
+    void WaitForStart();
+    // The state change and the engine's part of one press with `answer`.
+    PressResult Press(int32_t answer);
+    // Makes the selector's current word the one to show (the same again while unjudged) and
+    // arms the claim; false when no word could be drawn. The caller shows it and then calls
+    // ResumeClock.
+    bool NextWord();
+    // Places the word on screen by `judgement` and counts it towards the break; false when
+    // the selector could not place it.
+    bool RecordJudgement(int32_t judgement);
+    bool IsBreakDue() const;
+    void BeginBreak();
+    void EndBreak();
+    // The one-second tick: the study time since the break rests at 0 while paused.
+    void Tick();
+    // Around a side dialog or the exit question: the usage clock stops, and runs again
+    // afterwards only if the user was studying.
+    void SuspendClock();
+    void ResumeClock();
+
+    bool IsPaused() const { return m_bPaused != 0; }
+    bool IsBeforeReveal() const { return m_bBeforeReveal != 0; }
+    int32_t GetMsSinceBreak() const { return m_msSinceBreak; }
+    void SetMsSinceBreak(int32_t ms) { m_msSinceBreak = ms; }
+    int32_t GetWordsSinceBreak() const { return m_wordsSinceBreak; }
+
+private:
+    int32_t JudgementOfPresses() const;
+
+    CWordSelect& m_wordSelect;
+    CTimeWordRecord* m_timeRecord;
+    int32_t m_bPaused = 0;
+    int32_t m_bBeforeReveal = 0;
+    int32_t m_firstAnswer = 0;
+    int32_t m_secondAnswer = 0;
+    int32_t m_wordsSinceBreak = 0;
+    int32_t m_msSinceBreak = 0;
+};
