@@ -22,18 +22,3 @@ public:
     int FrameWidth() const override { return kFrameSize; }
     int FrameHeight() const override { return kFrameSize; }
 };
-
-// Fixed figures, for tests and for screens that should be pretended.
-class FixedScreenMetrics : public ScreenMetrics {
-public:
-    FixedScreenMetrics(int width, int height, int frameWidth, int frameHeight)
-        : m_width(width), m_height(height), m_frameWidth(frameWidth), m_frameHeight(frameHeight) {}
-
-    int ScreenWidth() const override { return m_width; }
-    int ScreenHeight() const override { return m_height; }
-    int FrameWidth() const override { return m_frameWidth; }
-    int FrameHeight() const override { return m_frameHeight; }
-
-private:
-    int m_width, m_height, m_frameWidth, m_frameHeight;
-};

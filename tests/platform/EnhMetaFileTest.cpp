@@ -9,7 +9,7 @@
 
 namespace {
 
-std::string ListFile(const char* name) { return std::string(QUIBBIX_BUILD_LIST_DIR) + "/" + name; }
+std::string ListFile(const char* name) { return std::string(QUIBBIX_BUILT_LIST_DIR) + "/" + name; }
 
 int CountNear(const QImage& image, QColor colour, int tolerance = 40) {
     int count = 0;

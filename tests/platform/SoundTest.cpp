@@ -1,5 +1,5 @@
-#include "platform/PlatformFakes.h"
 #include "platform/Sound.h"
+#include "tests/support/PlatformFakes.h"
 #include "tests/support/TempDir.h"
 
 #include <cmath>

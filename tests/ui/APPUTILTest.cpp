@@ -80,7 +80,7 @@ TEST_F(APPUTILTest, NothingLoads_LeavesTheButtonAsItWas) {
 }
 
 TEST_F(APPUTILTest, MetaFile_DrawsOverTheStrip_AndAMissingOneLeavesItAlone) {
-    const std::string frame = std::string(QUIBBIX_BUILD_LIST_DIR) + "/2Collar_V.emf";
+    const std::string frame = std::string(QUIBBIX_BUILT_LIST_DIR) + "/2Collar_V.emf";
     std::filesystem::copy_file(frame, "list/2Collar_V.emf");
     StaticControl strip;
     strip.setText(QStringLiteral("Static"));

@@ -1,7 +1,7 @@
 // The statistics dialog, opened from the main window's "Show Statistics": the formats of its
 // fields, the save that comes before the snapshot, and the usage clock around it.
 
-#include "tests/app/WindowFixture.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/QuibStatisticDlg.h"
 
 #include <gtest/gtest.h>

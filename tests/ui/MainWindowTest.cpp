@@ -3,7 +3,7 @@
 // and the layout for the screen size.
 
 #include "engine/WordState.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/ui/WindowFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -5,12 +5,12 @@
 
 #include "platform/CommonDialogs.h"
 #include "platform/DialogIds.h"
-#include "platform/PlatformFakes.h"
 #include "platform/PlatformServices.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/Sound.h"
 #include "platform/TemplateDialog.h"
 #include "tests/engine/FakeEnv.h"
+#include "tests/support/PlatformFakes.h"
 #include "tests/support/TempDir.h"
 #include "ui/QuibbixDlg.h"
 

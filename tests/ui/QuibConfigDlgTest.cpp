@@ -3,7 +3,7 @@
 // usage clock is stopped while the dialog is open.
 
 #include "platform/FontConversion.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/QuibConfigDlg.h"
 
 #include <QColorDialog>

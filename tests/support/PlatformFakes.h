@@ -1,11 +1,13 @@
 #pragma once
 // Stand-ins for the platform services, for tests: message boxes answered from a script,
-// a keyboard state set by hand and an audio output that records instead of playing.
+// a keyboard state set by hand, a screen of fixed size and an audio output that records
+// instead of playing.
 
 #include "platform/AudioOutput.h"
 #include "platform/DialogIds.h"
 #include "platform/KeyState.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ScreenMetrics.h"
 
 #include <deque>
 #include <string>
@@ -63,4 +65,19 @@ public:
 
     bool hasDevice = true;
     std::vector<Played> played;
+};
+
+// Fixed figures of a pretended screen.
+class FixedScreenMetrics : public ScreenMetrics {
+public:
+    FixedScreenMetrics(int width, int height, int frameWidth, int frameHeight)
+        : m_width(width), m_height(height), m_frameWidth(frameWidth), m_frameHeight(frameHeight) {}
+
+    int ScreenWidth() const override { return m_width; }
+    int ScreenHeight() const override { return m_height; }
+    int FrameWidth() const override { return m_frameWidth; }
+    int FrameHeight() const override { return m_frameHeight; }
+
+private:
+    int m_width, m_height, m_frameWidth, m_frameHeight;
 };

@@ -2,7 +2,7 @@
 // every tick after it, and the ways the break ends.
 
 #include "platform/SoundFile.h"
-#include "tests/app/WindowFixture.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/BreakDlg.h"
 
 #include <filesystem>
