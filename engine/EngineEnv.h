@@ -1,8 +1,10 @@
 #pragma once
 // What the study engine needs from outside the standard library: a modal message, the tick
-// count that seeds the random orders, and the calendar clock of the usage record. The program
-// passes its platform's implementation; tools and tests pass their own. The caller owns the
-// object, which must outlive every engine object it is given to.
+// count that seeds the random orders, the calendar clock of the usage record and the files.
+// The program passes its platform's implementation; tools and tests pass their own. The
+// caller owns the object, which must outlive every engine object it is given to.
+
+#include "engine/FileSystem.h"
 
 #include <cstdint>
 #include <ctime>
@@ -20,4 +22,6 @@ public:
     virtual uint32_t GetTickCount() = 0;
     // Calendar time in whole seconds.
     virtual std::time_t Now() = 0;
+    // Where the session files are read and written.
+    virtual FileSystem& Files() { return DefaultFileSystem(); }
 };

@@ -28,7 +28,7 @@ CTimeWordRecord::~CTimeWordRecord() { Save(); }
 
 void CTimeWordRecord::Load() {
     std::string text;
-    if (!ReadWholeFile(SessionFiles::kTime, text)) return;
+    if (!ReadWholeFile(m_env.Files(), SessionFiles::kTime, text)) return;
     TextScanner scanner(text);
     double total = 0.0;
     if (scanner.ScanDouble(total)) m_totalTime = total;
@@ -41,7 +41,8 @@ void CTimeWordRecord::Save() {
     auto result =
         std::to_chars(buffer, buffer + sizeof buffer, m_totalTime, std::chars_format::fixed, 1);
     if (result.ec != std::errc()) return;
-    WriteFileAtomically(SessionFiles::kTime, std::string_view(buffer, result.ptr - buffer));
+    WriteFileAtomically(m_env.Files(), SessionFiles::kTime,
+                        std::string_view(buffer, result.ptr - buffer));
 }
 
 void CTimeWordRecord::Start() {

@@ -25,7 +25,7 @@ int CWordList::LoadFile(const char* name) {
     m_fileName = name ? name : "";
     if (m_fileName.empty()) return -1;
     std::string text;
-    if (!ReadWholeFile(m_fileName, text)) return 0;
+    if (!ReadWholeFile(*m_files, m_fileName, text)) return 0;
 
     TextScanner scanner(text);
     int32_t count = 0;
@@ -61,5 +61,5 @@ int CWordList::SaveFile(const char* name) {
         append(entry.m_wordIndex, '\t');
         append(entry.m_counter, '\n');
     }
-    return WriteFileAtomically(m_fileName, text) ? 1 : 0;
+    return WriteFileAtomically(*m_files, m_fileName, text) ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 // from head to tail. Reading follows scanf's rules, so any run of white space separates the
 // numbers and LF and CR LF files read alike.
 
+#include "engine/FileSystem.h"
 #include "engine/ListRec.h"
 
 #include <cstdint>
@@ -12,7 +13,8 @@
 
 class CWordList {
 public:
-    CWordList() = default;
+    // `files` must outlive the queue.
+    explicit CWordList(FileSystem& files = DefaultFileSystem()) : m_files(&files) {}
     virtual ~CWordList() = default;
 
     // Stores a copy at the tail (atTail) or at the head; returns the count afterwards.
@@ -29,7 +31,6 @@ public:
     // Replaces the file atomically; returns 1 when it was written, 0 otherwise.
     int SaveFile(const char* name);
 
-    const std::string& GetFileName() const { return m_fileName; }
     const std::list<CListRec>& Entries() const { return m_list; }
     // Drops every entry for which `drop(entry)` is true; keeps the order of the others.
     template <typename Pred>
@@ -38,6 +39,7 @@ public:
     }
 
 private:
+    FileSystem* m_files;
     std::list<CListRec> m_list;
     std::string m_fileName;
 };

@@ -1,6 +1,7 @@
 #include "engine/WordSelect.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/EngineEnv.h"
 
 #include <string>
 
@@ -15,7 +16,7 @@ constexpr int32_t kRound[] = {LIST_MISTAKEN, LIST_UNSURE,    LIST_NEW,        kE
 
 }  // namespace
 
-CWordSelect::CWordSelect(EngineEnv& env) : m_state(env), m_reader(env) {}
+CWordSelect::CWordSelect(EngineEnv& env) : m_files(env.Files()), m_state(env), m_reader(env) {}
 
 void CWordSelect::Init(int32_t& listId, CListRec& entry) {
     m_reader.Open(kListName);
@@ -124,13 +125,13 @@ void CWordSelect::WriteCurrWord() {
     if (!m_studyPossible) return;
     char bytes[CurrWordRecord::kSize];
     CurrWord().Encode(bytes);
-    OverwriteFixedSizeFile(SessionFiles::kCurrWord, std::string_view(bytes, sizeof bytes));
+    OverwriteFixedSizeFile(m_files, SessionFiles::kCurrWord, std::string_view(bytes, sizeof bytes));
 }
 
 void CWordSelect::ReadCurrWord() {
     m_current.m_wordIndex = NO_WORD;
     std::string file;
-    if (!ReadWholeFile(SessionFiles::kCurrWord, file)) return;
+    if (!ReadWholeFile(m_files, SessionFiles::kCurrWord, file)) return;
     CurrWordRecord record = CurrWord();
     record.Decode(file);
     m_currentList = record.listId;

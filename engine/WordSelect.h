@@ -12,6 +12,7 @@
 #include <deque>
 
 class EngineEnv;
+class FileSystem;
 
 class CWordSelect {
 public:
@@ -57,6 +58,7 @@ private:
     void WriteCurrWord();
     void ReadCurrWord();
 
+    FileSystem& m_files;
     int32_t m_viewedCount = 0;
     CListRec m_current{NO_WORD};
     int32_t m_currentList = 0;

@@ -23,14 +23,21 @@ int32_t Increment(int32_t counter) { return counter == INT32_MAX ? counter : cou
 
 }  // namespace
 
-CWordState::CWordState(EngineEnv& env) : m_env(env) {}
+CWordState::CWordState(EngineEnv& env)
+    : m_env(env),
+      m_unsure(env.Files()),
+      m_mistaken(env.Files()),
+      m_new(env.Files()),
+      m_learning(env.Files()),
+      m_toBeViewed(env.Files()),
+      m_known(env.Files()) {}
 
 bool CWordState::Load(int32_t total, int32_t reviewSize) {
     if (total > 0) m_totalWords = total;
     if (reviewSize > 0) m_reviewSize = reviewSize;
 
     std::string text;
-    if (ReadWholeFile(SessionFiles::kWordsLearned, text)) {
+    if (ReadWholeFile(m_env.Files(), SessionFiles::kWordsLearned, text)) {
         int32_t learned = 0;
         if (TextScanner(text).ScanInt(learned)) m_wordsLearned = learned;
     }
@@ -64,7 +71,7 @@ void CWordState::DropOutOfRange() {
 
 bool CWordState::SaveAll() {
     for (const SessionList& file : SessionFiles::kLists) ListOf(file).SaveFile(file.path);
-    WriteFileAtomically(SessionFiles::kWordsLearned, std::to_string(m_wordsLearned));
+    WriteFileAtomically(m_env.Files(), SessionFiles::kWordsLearned, std::to_string(m_wordsLearned));
     return true;
 }
 

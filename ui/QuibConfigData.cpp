@@ -4,13 +4,15 @@
 
 #include <string>
 
-int32_t CQuibConfigData::Load() {
+int32_t CQuibConfigData::Load(FileSystem& files) {
     std::string bytes;
     // A short file would leave fields half read; it counts as no file at all.
-    if (!ReadWholeFile(kFileName, bytes) || bytes.size() < kFileSize) return 0;
+    if (!ReadWholeFile(files, kFileName, bytes) || bytes.size() < kFileSize) return 0;
     Decode(bytes);
     m_bLoaded = 1;
     return 1;
 }
 
-int32_t CQuibConfigData::Save() const { return WriteFileAtomically(kFileName, Encode()) ? 1 : 0; }
+int32_t CQuibConfigData::Save(FileSystem& files) const {
+    return WriteFileAtomically(files, kFileName, Encode()) ? 1 : 0;
+}

@@ -4,6 +4,7 @@
 // to the side dialogs.
 
 #include "engine/DisplaySettings.h"
+#include "engine/FileSystem.h"
 
 #include <cstdint>
 
@@ -16,9 +17,9 @@ public:
 
     // Reads the file into the record: 1 on success; 0, with the record unchanged, when the
     // file cannot be read or is shorter than kFileSize. Bytes past kFileSize are ignored.
-    int32_t Load();
+    int32_t Load(FileSystem& files = DefaultFileSystem());
     // Replaces the file whole: 1 on success, 0 when it cannot be written (the old file stays).
-    int32_t Save() const;
+    int32_t Save(FileSystem& files = DefaultFileSystem()) const;
 
     int32_t m_bLoaded = 0;
 };

@@ -21,10 +21,13 @@ public:
     }
     uint32_t GetTickCount() override { return tick; }
     std::time_t Now() override { return now; }
+    FileSystem& Files() override { return files ? *files : DefaultFileSystem(); }
 
     uint32_t tick = 4242;
     std::time_t now = 1000000;
     std::vector<Message> messages;
+    // The real files when null.
+    FileSystem* files = nullptr;
 };
 
 // A word list file of `count` records in which word index i reads "word<i>" / "definition <i>".

@@ -1,4 +1,5 @@
 #include "engine/WordList.h"
+#include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TempDir.h"
 
 #include <cstdio>
@@ -121,15 +122,13 @@ TEST_F(WordListTest, SaveFile_ThatCannotComplete_LeavesOldFile) {
 
 TEST_F(WordListTest, SaveFile_OverAReadOnlyFile_LeavesIt) {
     WriteFile("list.txt", "1\n5\t0\n");
-    namespace fs = std::filesystem;
-    fs::permissions("list.txt", fs::perms::owner_read | fs::perms::group_read);
-    if (std::FILE* probe = std::fopen("list.txt", "r+b")) {
-        std::fclose(probe);
-        GTEST_SKIP() << "permissions are not enforced for this user";
-    }
-    list.Add(Entry(8, 1), true);
-    EXPECT_EQ(0, list.SaveFile("list.txt"));
+    FaultyFileSystem files;
+    files.readOnly.insert("list.txt");
+    CWordList guarded(files);
+    guarded.Add(Entry(8, 1), true);
+    EXPECT_EQ(0, guarded.SaveFile("list.txt"));
     EXPECT_EQ("1\n5\t0\n", ReadFile("list.txt"));
+    EXPECT_FALSE(FileExists("list.txt.tmp"));
 }
 
 }  // namespace

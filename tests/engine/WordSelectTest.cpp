@@ -1,7 +1,9 @@
 #include "engine/WordSelect.h"
 #include "tests/engine/FakeEnv.h"
+#include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -80,7 +82,9 @@ TEST_F(WordSelectTest, ProgramEndedWithoutSave_NextSaveRemovesTheCopy) {
     for (const CListRec& e : tbv) EXPECT_NE(5u, e.m_wordIndex);
 }
 
-TEST_F(WordSelectTest, Schedule_MixesListsAsInTheExample) {
+// 100 fresh words and 4 mistaken, 1 unsure, 2 new, 1 learning: a trouble count of 7 lets two
+// fresh words open each round, and no list gets more slots than it has words.
+TEST_F(WordSelectTest, Schedule_SlotsNoMoreThanEachListHolds_FreshWordsWhileTroubleIsLow) {
     WriteFile("list/kelvo.lst", MakeWordList(200));
     WriteSessionLists({{5}, {1, 2, 3, 4}, {6, 7}, {8}, Range(9, 108), {}});
     Restart();
@@ -214,6 +218,29 @@ TEST_F(WordSelectTest, CurrWordFile_DamagedOrShort) {
         EXPECT_EQ(c.index, entry.m_wordIndex);
         EXPECT_EQ(c.viewed, select->GetViewedCount());
     }
+}
+
+TEST_F(WordSelectTest, FullDisk_SaveKeepsThePreviousFiles) {
+    FaultyFileSystem files;
+    env.files = &files;
+    Start(30);
+    Next();
+    select->RecordJudgement(JUDGE_MISTAKEN);
+    select->Save();
+    std::vector<std::string> before;
+    for (const SessionList& file : SessionFiles::kLists) before.push_back(ReadFile(file.path));
+
+    files.spaceLeft = 40;
+    for (int32_t code : {JUDGE_DONTKNOW, JUDGE_NOTSURE, JUDGE_KNEW}) {
+        Next();
+        select->RecordJudgement(code);
+    }
+    select->Save();
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(before[i], ReadFile(SessionFiles::kLists[i].path))
+            << SessionFiles::kLists[i].path;
+    for (const auto& file : std::filesystem::directory_iterator("session"))
+        EXPECT_NE(file.path().extension(), ".tmp") << file.path();
 }
 
 }  // namespace
