@@ -38,7 +38,8 @@ TEST(TextScannerTest, Unsigned_NegatesModulo32Bits) {
 
 TEST(TextScannerTest, Doubles_IgnoreTheProcessLocale) {
     // The toolkit switches the process to the user's locale, where "12.5" may not parse.
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "make deps generates it";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     double value = 0;
     EXPECT_TRUE(TextScanner(" 12.5abc").ScanDouble(value));
     EXPECT_DOUBLE_EQ(12.5, value);
