@@ -23,8 +23,6 @@ constexpr StyleName kControlStyles[] = {
 constexpr StyleName kDialogStyles[] = {
     {"caption", kDialogCaption},
     {"sysmenu", kDialogSystemMenu},
-    {"modalframe", kDialogModalFrame},
-    {"clientedge", kDialogClientEdge},
 };
 
 template <size_t N>

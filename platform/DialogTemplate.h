@@ -26,8 +26,6 @@ enum ControlStyle : uint32_t {
 enum DialogStyle : uint32_t {
     kDialogCaption = 1u << 0,
     kDialogSystemMenu = 1u << 1,
-    kDialogModalFrame = 1u << 2,
-    kDialogClientEdge = 1u << 3,
 };
 
 struct ControlTemplate {

@@ -6,13 +6,12 @@
 
 class DynamicLibrary {
 public:
-    // Opens `soname` (e.g. "libsndfile.so.1"); IsLoaded tells whether that worked.
+    // Opens `soname` (e.g. "libsndfile.so.1").
     explicit DynamicLibrary(const std::string& soname);
     ~DynamicLibrary();
     DynamicLibrary(const DynamicLibrary&) = delete;
     DynamicLibrary& operator=(const DynamicLibrary&) = delete;
 
-    bool IsLoaded() const { return m_handle != nullptr; }
     // Fills `function` with the symbol `name`; false when the library or symbol is missing.
     template <class F>
     bool Resolve(const char* name, F& function) const {

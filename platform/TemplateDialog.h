@@ -50,7 +50,6 @@ public:
     Rect PlaceholderRect(int id, int inset) const;
     // Converts a rectangle in dialog units (left, top, width, height) to pixels.
     Rect MapDialogRect(int x, int y, int width, int height) const;
-    const DialogTemplate& Template() const { return m_template; }
 
 protected:
     // Runs once the controls exist, before the dialog shows.

@@ -9,7 +9,6 @@ int32_t CQuibConfigData::Load(FileSystem& files) {
     // A short file would leave fields half read; it counts as no file at all.
     if (!ReadWholeFile(files, kFileName, bytes) || bytes.size() < kFileSize) return 0;
     Decode(bytes);
-    m_bLoaded = 1;
     return 1;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The display settings in force: the stored fonts and colours (DisplaySettings, which also
-// knows their file's layout) and whether they came from list/GUISetting.cfg. Copied by value
+// knows their file's layout), loaded from and saved to list/GUISetting.cfg. Copied by value
 // to the side dialogs.
 
 #include "engine/DisplaySettings.h"
@@ -20,6 +20,4 @@ public:
     int32_t Load(FileSystem& files = DefaultFileSystem());
     // Replaces the file whole: 1 on success, 0 when it cannot be written (the old file stays).
     int32_t Save(FileSystem& files = DefaultFileSystem()) const;
-
-    int32_t m_bLoaded = 0;
 };

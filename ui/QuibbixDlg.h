@@ -123,7 +123,7 @@ private:
     PushButton* m_btnNo = nullptr;
     PushButton* m_btnUnsure = nullptr;
     PushButton* m_btnYes = nullptr;
-    StaticControl* m_frameStrips[8] = {};
+    StaticControl* m_frameStrips[5] = {};
     CWordSelect m_wordSelect;
     StudySession m_session;
     CWinText m_wordBox;

@@ -37,7 +37,6 @@ TEST(QuibConfigDataTest, Construction_GivesTheDefaultColours) {
     EXPECT_EQ(d.m_crVocabularyBack, 0x02FFFFFFu);
     EXPECT_EQ(d.m_crDefinitionText, 0x02000000u);
     EXPECT_EQ(d.m_crDefinitionBack, 0x02FFFFFFu);
-    EXPECT_EQ(d.m_bLoaded, 0);
 }
 
 TEST(QuibConfigDataTest, Save_WritesTheFieldsInFileOrder) {
@@ -63,7 +62,6 @@ TEST(QuibConfigDataTest, SaveThenLoad_GivesTheSameRecordAndBytes) {
     const std::string first = ReadFile(CQuibConfigData::kFileName);
     CQuibConfigData loaded;
     ASSERT_EQ(loaded.Load(), 1);
-    EXPECT_EQ(loaded.m_bLoaded, 1);
     EXPECT_TRUE(SameStoredFields(loaded, saved));
     ASSERT_EQ(loaded.Save(), 1);
     EXPECT_EQ(ReadFile(CQuibConfigData::kFileName), first);
@@ -79,7 +77,6 @@ TEST(QuibConfigDataTest, MissingOrShortFile_LoadsNothing) {
         WriteFile(CQuibConfigData::kFileName, full.substr(0, size));
         EXPECT_EQ(d.Load(), 0) << size;
         EXPECT_TRUE(SameStoredFields(d, Edited())) << size;
-        EXPECT_EQ(d.m_bLoaded, 0);
     }
 }
 

@@ -6,7 +6,6 @@ void Diagnostics::Error(const std::string& file, int line, const std::string& te
 }
 
 void Diagnostics::Warning(const std::string& file, int line, const std::string& text) {
-    ++m_warningCount;
     Emit(file, line, "warning: ", text);
 }
 
@@ -20,5 +19,4 @@ void Diagnostics::Emit(const std::string& file, int line, const std::string& kin
     if (line > 0) message += ":" + std::to_string(line);
     message += ": " + kind + text;
     m_out << message << '\n';
-    m_messages.push_back(message);
 }

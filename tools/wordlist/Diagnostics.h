@@ -1,10 +1,9 @@
 #pragma once
-// Collects the tool's messages about its input and prints each at once, in the form
+// Prints the tool's messages about its input at once, in the form
 // "FILE:LINE: text" that editors and compilers use, so a user can jump to the line.
 
 #include <ostream>
 #include <string>
-#include <vector>
 
 class Diagnostics {
 public:
@@ -17,14 +16,10 @@ public:
     void Note(const std::string& file, int line, const std::string& text);
 
     int ErrorCount() const { return m_errorCount; }
-    int WarningCount() const { return m_warningCount; }
-    const std::vector<std::string>& Messages() const { return m_messages; }
 
 private:
     void Emit(const std::string& file, int line, const std::string& kind, const std::string& text);
 
     std::ostream& m_out;
-    std::vector<std::string> m_messages;
     int m_errorCount = 0;
-    int m_warningCount = 0;
 };
