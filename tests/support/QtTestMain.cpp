@@ -1,6 +1,6 @@
-// The main of every Qt test program. ctest sets QT_QPA_PLATFORM=offscreen, but the build
-// also runs the programs to list their tests, without it; so set it here before the
-// QApplication exists.
+// The main of every Qt test program. Neither ctest nor the build, which runs these programs to
+// list their tests, names a platform, so Qt's offscreen one is chosen here before the
+// QApplication exists; a platform named in the environment wins.
 
 #include <QApplication>
 

@@ -17,7 +17,7 @@ namespace {
 // The default files: beside the build's bin/ in list/, or where they are installed.
 QString FindDefaultList(const QString& binDir) {
     const QStringList candidates = {
-        qEnvironmentVariable("QUIBBIX_DEFAULT_LIST"),
+        qEnvironmentVariable("QUIBBIX_LIST_DIR"),
         binDir + QStringLiteral("/../list"),
         binDir + QStringLiteral("/../share/quibbix/list"),
     };

@@ -10,14 +10,13 @@ foreach(name index.noun index.verb index.adj index.adv data.noun data.verb data.
     list(APPEND wordnet_files ${QUIBBIX_WORDNET_DIR}/${name})
 endforeach()
 
-set(QUIBBIX_DEFAULT_LIST ${QUIBBIX_LIST_DIR}/kelvo.lst)
-set(QUIBBIX_DEFAULT_LIST ${QUIBBIX_DEFAULT_LIST} PARENT_SCOPE)
+set(default_list ${QUIBBIX_LIST_DIR}/kelvo.lst)
 add_custom_command(
-    OUTPUT ${QUIBBIX_DEFAULT_LIST} ${QUIBBIX_LIST_DIR}/WordNet-LICENSE
-    COMMAND quibbix-wordlist wordnet ${QUIBBIX_WORDNET_DIR} -o ${QUIBBIX_DEFAULT_LIST}
+    OUTPUT ${default_list} ${QUIBBIX_LIST_DIR}/WordNet-LICENSE
+    COMMAND quibbix-wordlist wordnet ${QUIBBIX_WORDNET_DIR} -o ${default_list}
             --licence-out ${QUIBBIX_LIST_DIR}/WordNet-LICENSE
     DEPENDS quibbix-wordlist ${wordnet_files}
     COMMENT "Building the default word list from WordNet"
     VERBATIM)
 add_custom_target(quibbix_default_list ALL
-    DEPENDS ${QUIBBIX_DEFAULT_LIST} ${QUIBBIX_LIST_DIR}/WordNet-LICENSE)
+    DEPENDS ${default_list} ${QUIBBIX_LIST_DIR}/WordNet-LICENSE)
