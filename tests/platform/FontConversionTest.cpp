@@ -7,27 +7,10 @@
 
 namespace {
 
-LogFont Sample() {
-    LogFont lf;
-    lf.lfHeight = -16;
-    lf.lfWidth = 0x01020304;
-    lf.lfEscapement = -2;
-    lf.lfOrientation = 900;
-    lf.lfWeight = 700;
-    lf.lfItalic = 1;
-    lf.lfUnderline = 1;
-    lf.lfStrikeOut = 0;
-    lf.lfCharSet = 0xEE;
-    lf.lfOutPrecision = 3;
-    lf.lfClipPrecision = 2;
-    lf.lfQuality = 1;
-    lf.lfPitchAndFamily = 0x22;
-    std::memcpy(lf.lfFaceName, "Arial\0junk after zero", 21);
-    return lf;
-}
-
 TEST(FontConversionTest, FaceName_StopsAtTheFirstZeroOrAfterThirtyTwoBytes) {
-    EXPECT_EQ(FaceName(Sample()), QStringLiteral("Arial"));
+    LogFont arial;
+    std::memcpy(arial.lfFaceName, "Arial\0junk after zero", 21);
+    EXPECT_EQ(FaceName(arial), QStringLiteral("Arial"));
     LogFont full;
     std::memset(full.lfFaceName, 'x', LogFont::kFaceSize);
     EXPECT_EQ(FaceName(full).size(), LogFont::kFaceSize);
@@ -37,8 +20,11 @@ TEST(FontConversionTest, FaceName_StopsAtTheFirstZeroOrAfterThirtyTwoBytes) {
 }
 
 TEST(FontConversionTest, ToQFont_CarriesStyleFaceAndCharacterHeight) {
-    LogFont lf = Sample();
-    lf.lfWidth = 0;
+    LogFont lf;
+    lf.lfHeight = -16;
+    lf.lfWeight = 700;
+    lf.lfItalic = 1;
+    lf.lfUnderline = 1;
     SetFaceName(lf, QStringLiteral("DejaVu Serif"));
     const auto font = ToQFont(lf, QFont());
     ASSERT_TRUE(font.has_value());
