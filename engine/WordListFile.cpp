@@ -4,12 +4,6 @@
 
 namespace {
 
-constexpr size_t kRecordSize = WordListFile::kRecordSize;
-constexpr size_t kWordOffset = WordListFile::kWordOffset;
-constexpr size_t kWordSize = WordListFile::kWordSize;
-constexpr size_t kDefinitionOffset = WordListFile::kDefinitionOffset;
-constexpr size_t kDefinitionSize = WordListFile::kDefinitionSize;
-
 void PutField(std::string& record, size_t offset, size_t size, const std::string& text) {
     record.replace(offset, text.size() < size ? text.size() : size, text, 0, size);
 }
@@ -23,7 +17,7 @@ std::string WordListFile::Serialize(const std::vector<WordRecord>& records) {
         // The unused leading field holds spaces so that the file reads as text in a viewer;
         // the separators are NUL, which is what the reader forces there anyway.
         std::string image(kRecordSize, '\0');
-        image.replace(0, WordListFile::kLeadSize, WordListFile::kLeadSize, ' ');
+        image.replace(0, kLeadSize, kLeadSize, ' ');
         PutField(image, kWordOffset, kWordSize, record.word);
         PutField(image, kDefinitionOffset, kDefinitionSize, record.definition);
         image[kRecordSize - 2] = '\r';
