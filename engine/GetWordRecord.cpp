@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -29,7 +30,10 @@ bool CGetWordRecord::Open(const char* name) {
     if (!name) name = "";
     char path[32];
     std::snprintf(path, sizeof path, "list/%s.lst", name);
-    m_file = std::fopen(path, "rb");
+    // Only a regular file is a word list: a directory would read as millions of blank words
+    // and a pipe would hang the start.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) m_file = std::fopen(path, "rb");
     if (!m_file) {
         m_env.ShowMessage(std::string("Error: Opening ") + name, "Error", EngineEnv::Icon::Error);
         return false;

@@ -6,20 +6,36 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // errno once a call has failed; some failures of the C library leave it at 0.
 int LastError() { return errno != 0 ? errno : EIO; }
 
+// What the standard library can do. It has no sync, so a power cut may still cost the last
+// save; the programs install the platform's file system instead.
 class StdFileSystem : public FileSystem {
 public:
     int ReadFile(const std::string& path, std::string& bytes) override {
+        std::error_code ec;
+        const fs::file_status status = fs::status(path, ec);
+        if (ec) return ec.value();
+        if (fs::is_directory(status)) return EISDIR;
+        if (!fs::is_regular_file(status)) return ENODEV;
         errno = 0;
         std::FILE* file = std::fopen(path.c_str(), "rb");
         if (!file) return LastError();
         bytes.clear();
         char buffer[65536];
         size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-        const int error = std::ferror(file) ? LastError() : 0;
+        int error = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            if (bytes.size() + got > static_cast<size_t>(kMaxReadSize)) {
+                error = EFBIG;
+                break;
+            }
+            bytes.append(buffer, got);
+        }
+        if (error == 0 && std::ferror(file)) error = LastError();
         std::fclose(file);
         return error;
     }
@@ -32,9 +48,11 @@ public:
         return 0;
     }
 
-    int WriteFile(const std::string& path, std::string_view bytes) override {
+    int WriteNewFile(const std::string& path, std::string_view bytes) override {
+        std::error_code ec;
+        if (fs::symlink_status(path, ec).type() != fs::file_type::not_found) return EEXIST;
         errno = 0;
-        std::FILE* file = std::fopen(path.c_str(), "wb");
+        std::FILE* file = std::fopen(path.c_str(), "wbx");
         if (!file) return LastError();
         int error =
             std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() ? 0 : LastError();
@@ -63,20 +81,26 @@ public:
 
     int Rename(const std::string& from, const std::string& to) override {
         std::error_code ec;
-        std::filesystem::rename(from, to, ec);
+        fs::rename(from, to, ec);
         return ec.value();
     }
 
     int Remove(const std::string& path) override {
         std::error_code ec;
-        std::filesystem::remove(path, ec);
+        fs::remove(path, ec);
         return ec.value();
     }
+
+    int SyncDirectory(const std::string&) override { return 0; }
 };
+
+FileSystem* g_installed = nullptr;
 
 }  // namespace
 
 FileSystem& DefaultFileSystem() {
     static StdFileSystem files;
-    return files;
+    return g_installed ? *g_installed : files;
 }
+
+void InstallFileSystem(FileSystem& files) { g_installed = &files; }

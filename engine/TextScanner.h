@@ -12,6 +12,11 @@ public:
     explicit TextScanner(std::string_view text) : m_text(text) {}
 
     void SkipSpace();
+    // True when only white space is left.
+    bool AtEnd() {
+        SkipSpace();
+        return m_pos == m_text.size();
+    }
     // "%d": a signed decimal; false (nothing stored) when no digit follows.
     bool ScanInt(int32_t& value);
     // "%u": an unsigned decimal, a leading minus negating it modulo 2^32.

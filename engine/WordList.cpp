@@ -22,24 +22,41 @@ int CWordList::RemoveHead(CListRec& entry) {
 }
 
 int CWordList::LoadFile(const char* name) {
+    LoadReport report;
+    return LoadFile(name, report);
+}
+
+int CWordList::LoadFile(const char* name, LoadReport& report) {
+    report = LoadReport();
     m_fileName = name ? name : "";
     if (m_fileName.empty()) return -1;
     std::string text;
-    if (!ReadWholeFile(*m_files, m_fileName, text)) return 0;
+    report.error = m_files->ReadFile(m_fileName, text);
+    if (report.error != 0) return 0;
 
     TextScanner scanner(text);
     int32_t count = 0;
-    if (!scanner.ScanInt(count)) count = 0;
+    if (!scanner.ScanInt(count)) {
+        count = 0;
+        report.damaged = true;
+    }
+    if (count < 0) report.damaged = true;
     // A real entry takes at least two bytes, so a count beyond the file's size cannot be
     // real; appending that many (0, 0) entries would only exhaust memory.
     const int64_t cap = static_cast<int64_t>(text.size());
     const int64_t toAppend = count < cap ? count : cap;
+    if (toAppend < count) report.damaged = true;
     for (int64_t i = 0; i < toAppend; ++i) {
         CListRec entry;
         // "%u\t%d\n": a failed conversion stops the scan, so the counter stays 0 too.
-        if (scanner.ScanUnsigned(entry.m_wordIndex)) scanner.ScanInt(entry.m_counter);
+        const bool scanned =
+            scanner.ScanUnsigned(entry.m_wordIndex) && scanner.ScanInt(entry.m_counter);
+        if (!scanned) report.damaged = true;
         m_list.push_back(entry);
     }
+    // Pairs beyond the count would be lost at the next save.
+    if (!scanner.AtEnd()) report.damaged = true;
+    if (report.damaged) report.original = std::move(text);
     return count;
 }
 
@@ -47,7 +64,10 @@ int CWordList::SaveFile(const char* name) {
     if (!name) return 0;
     m_fileName = name;
     if (m_fileName.empty()) return 0;
+    return WriteFileAtomically(*m_files, m_fileName, Serialize()) ? 1 : 0;
+}
 
+std::string CWordList::Serialize() const {
     std::string text;
     text.reserve(16 + m_list.size() * 12);
     char buffer[16];
@@ -61,5 +81,5 @@ int CWordList::SaveFile(const char* name) {
         append(entry.m_wordIndex, '\t');
         append(entry.m_counter, '\n');
     }
-    return WriteFileAtomically(*m_files, m_fileName, text) ? 1 : 0;
+    return text;
 }

@@ -28,8 +28,20 @@ public:
     // be opened (the queue unchanged), -1 for a null or empty name. Fewer pairs than the count
     // give (0, 0) entries; entries appended are capped at the file's size in bytes.
     int LoadFile(const char* name);
+    // The same, telling how the read went: `error` is 0 or why the file could not be read
+    // (ENOENT when it is missing); `damaged` when any of it could not be taken as written
+    // (a count that does not match the pairs, a number that does not scan, nothing at all).
+    struct LoadReport {
+        int error = 0;
+        bool damaged = false;
+        // The file's bytes, kept only when it is damaged.
+        std::string original;
+    };
+    int LoadFile(const char* name, LoadReport& report);
     // Replaces the file atomically; returns 1 when it was written, 0 otherwise.
     int SaveFile(const char* name);
+    // The file's text for the queue as it stands.
+    std::string Serialize() const;
 
     const std::list<CListRec>& Entries() const { return m_list; }
     // Drops every entry for which `drop(entry)` is true; keeps the order of the others.

@@ -1,6 +1,7 @@
 #include "platform/QtEngineEnv.h"
 
 #include "platform/MessageBoxes.h"
+#include "platform/PosixFileSystem.h"
 
 #include <time.h>
 
@@ -13,7 +14,13 @@ void QtEngineEnv::ShowMessage(const std::string& text, const std::string& captio
 
 uint32_t QtEngineEnv::GetTickCount() { return GetTickCountMs(); }
 
-std::time_t QtEngineEnv::Now() { return std::time(nullptr); }
+FileSystem& QtEngineEnv::Files() { return PosixFileSystem::Instance(); }
+
+int64_t QtEngineEnv::MonotonicSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec);
+}
 
 uint32_t GetTickCountMs() {
     timespec now{};

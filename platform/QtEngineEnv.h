@@ -1,6 +1,6 @@
 #pragma once
 // The engine's window to the world in the program: its messages as message boxes without an
-// owner, the monotonic clock as the tick count and the system's calendar time.
+// owner, the monotonic clock as the tick count and the usage clock.
 
 #include "engine/EngineEnv.h"
 
@@ -13,7 +13,8 @@ public:
 
     void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;
     uint32_t GetTickCount() override;
-    std::time_t Now() override;
+    int64_t MonotonicSeconds() override;
+    FileSystem& Files() override;
 
 private:
     MessageBoxes& m_boxes;

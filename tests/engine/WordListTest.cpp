@@ -112,10 +112,11 @@ TEST_F(WordListTest, LoadFile_AppendsAfterExistingEntries) {
 
 TEST_F(WordListTest, SaveFile_ThatCannotComplete_LeavesOldFile) {
     WriteFile("list.txt", "1\n5\t0\n");
-    // The temporary file cannot be created where a directory stands in its way.
-    std::filesystem::create_directory("list.txt.tmp");
-    list.Add(Entry(8, 1), true);
-    EXPECT_EQ(0, list.SaveFile("list.txt"));
+    FaultyFileSystem files;
+    files.failWritesContaining.push_back(".tmp");
+    CWordList failing(files);
+    failing.Add(Entry(8, 1), true);
+    EXPECT_EQ(0, failing.SaveFile("list.txt"));
     EXPECT_EQ("1\n5\t0\n", ReadFile("list.txt"));
     EXPECT_EQ(0, list.SaveFile("no-such-dir/list.txt"));
 }

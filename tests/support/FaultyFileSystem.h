@@ -1,9 +1,11 @@
 #pragma once
-// The real files, with faults on demand: files that refuse to be written (as a read-only file
-// does to its owner, whoever runs the test), a disk that fills up, and writes that fail on
-// paths that contain a given text. Pass it where the code under test takes a FileSystem.
+// The real files, with faults on demand and a log of every call: files that cannot be read,
+// files that refuse to be written (as a read-only file does to its owner, whoever runs the
+// test), a disk that fills up, writes that fail on paths containing a given text. Pass it
+// where the code under test takes a FileSystem.
 
 #include "engine/FileSystem.h"
+#include "platform/PosixFileSystem.h"
 
 #include <cerrno>
 #include <set>
@@ -13,39 +15,51 @@
 class FaultyFileSystem : public FileSystem {
 public:
     int ReadFile(const std::string& path, std::string& bytes) override {
+        if (unreadable.count(path)) return EACCES;
         return Real().ReadFile(path, bytes);
     }
     int ProbeWritable(const std::string& path) override {
         if (readOnly.count(path)) return EACCES;
         return Real().ProbeWritable(path);
     }
-    int WriteFile(const std::string& path, std::string_view bytes) override {
-        if (readOnly.count(path)) return EACCES;
+    int WriteNewFile(const std::string& path, std::string_view bytes) override {
+        log.push_back("write " + path);
         for (const std::string& part : failWritesContaining)
             if (path.find(part) != std::string::npos) return EIO;
         if (spaceLeft >= 0 && bytes.size() > static_cast<size_t>(spaceLeft)) {
             // What fitted lands, as on a real disk.
-            Real().WriteFile(path, bytes.substr(0, static_cast<size_t>(spaceLeft)));
+            Real().WriteNewFile(path, bytes.substr(0, static_cast<size_t>(spaceLeft)));
             spaceLeft = 0;
             return ENOSPC;
         }
         if (spaceLeft >= 0) spaceLeft -= static_cast<long>(bytes.size());
-        return Real().WriteFile(path, bytes);
+        return Real().WriteNewFile(path, bytes);
     }
     int OverwriteInPlace(const std::string& path, std::string_view bytes) override {
         if (readOnly.count(path)) return EACCES;
         return Real().OverwriteInPlace(path, bytes);
     }
     int Rename(const std::string& from, const std::string& to) override {
+        log.push_back("rename " + from + " " + to);
         return Real().Rename(from, to);
     }
-    int Remove(const std::string& path) override { return Real().Remove(path); }
+    int Remove(const std::string& path) override {
+        log.push_back("remove " + path);
+        return Real().Remove(path);
+    }
+    int SyncDirectory(const std::string& directory) override {
+        log.push_back("syncdir " + directory);
+        return Real().SyncDirectory(directory);
+    }
 
+    std::set<std::string> unreadable;
     std::set<std::string> readOnly;
     std::vector<std::string> failWritesContaining;
     // Bytes that can still be written; negative for no limit. Replacing a file frees nothing.
     long spaceLeft = -1;
+    // "write PATH" (created and synced), "rename FROM TO", "remove PATH", "syncdir DIR".
+    std::vector<std::string> log;
 
 private:
-    static FileSystem& Real() { return DefaultFileSystem(); }
+    static FileSystem& Real() { return PosixFileSystem::Instance(); }
 };

@@ -1,0 +1,115 @@
+#include "platform/PosixFileSystem.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Get() const { return m_fd; }
+    // Closes now, so that a failing close is seen.
+    int Close() {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+int WriteAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int PosixFileSystem::ReadFile(const std::string& path, std::string& bytes) {
+    // Non-blocking, so that a pipe in the file's place cannot hang the open.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.Get() < 0) return errno;
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0) return errno;
+    if (S_ISDIR(info.st_mode)) return EISDIR;
+    if (!S_ISREG(info.st_mode)) return ENODEV;
+    if (info.st_size > kMaxReadSize) return EFBIG;
+    bytes.clear();
+    bytes.reserve(static_cast<size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return 0;
+        if (bytes.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxReadSize)) return EFBIG;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+}
+
+int PosixFileSystem::ProbeWritable(const std::string& path) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    return fd.Get() < 0 ? errno : 0;
+}
+
+int PosixFileSystem::WriteNewFile(const std::string& path, std::string_view bytes) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    if (fd.Get() < 0) return errno;
+    if (const int error = WriteAll(fd.Get(), bytes)) return error;
+    if (::fsync(fd.Get()) != 0) return errno;
+    return fd.Close();
+}
+
+int PosixFileSystem::OverwriteInPlace(const std::string& path, std::string_view bytes) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (fd.Get() < 0) return errno;
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0) return errno;
+    if (!S_ISREG(info.st_mode) || info.st_size != static_cast<off_t>(bytes.size())) return EINVAL;
+    // One write at offset 0: a crash cannot tear a record this small.
+    const ssize_t n = ::pwrite(fd.Get(), bytes.data(), bytes.size(), 0);
+    if (n < 0) return errno;
+    if (static_cast<size_t>(n) != bytes.size()) return EIO;
+    return fd.Close();
+}
+
+int PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int PosixFileSystem::Remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+}
+
+int PosixFileSystem::SyncDirectory(const std::string& directory) {
+    Descriptor fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() < 0) return errno;
+    return ::fsync(fd.Get()) == 0 ? 0 : errno;
+}
+
+PosixFileSystem& PosixFileSystem::Instance() {
+    static PosixFileSystem files;
+    return files;
+}
