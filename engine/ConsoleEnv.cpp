@@ -14,4 +14,7 @@ uint32_t ConsoleEnv::GetTickCount() {
     return static_cast<uint32_t>(ms);
 }
 
-std::time_t ConsoleEnv::Now() { return std::time(nullptr); }
+int64_t ConsoleEnv::MonotonicSeconds() {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::seconds>(since).count();
+}

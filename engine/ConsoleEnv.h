@@ -8,5 +8,5 @@ class ConsoleEnv : public EngineEnv {
 public:
     void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;
     uint32_t GetTickCount() override;
-    std::time_t Now() override;
+    int64_t MonotonicSeconds() override;
 };

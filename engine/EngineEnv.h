@@ -7,7 +7,6 @@
 #include "engine/FileSystem.h"
 
 #include <cstdint>
-#include <ctime>
 #include <string>
 
 class EngineEnv {
@@ -20,8 +19,9 @@ public:
     virtual void ShowMessage(const std::string& text, const std::string& caption, Icon icon) = 0;
     // Milliseconds since system start, wrapping at 2^32.
     virtual uint32_t GetTickCount() = 0;
-    // Calendar time in whole seconds.
-    virtual std::time_t Now() = 0;
+    // Whole seconds on a clock that only moves forward, from any fixed start; the usage clock
+    // measures with it, so setting the calendar back changes nothing.
+    virtual int64_t MonotonicSeconds() = 0;
     // Where the session files are read and written.
     virtual FileSystem& Files() { return DefaultFileSystem(); }
 };

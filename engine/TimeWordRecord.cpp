@@ -28,10 +28,18 @@ CTimeWordRecord::~CTimeWordRecord() { Save(); }
 
 void CTimeWordRecord::Load() {
     std::string text;
-    if (!ReadWholeFile(m_env.Files(), SessionFiles::kTime, text)) return;
-    TextScanner scanner(text);
-    double total = 0.0;
-    if (scanner.ScanDouble(total)) m_totalTime = total;
+    const int error = m_env.Files().ReadFile(SessionFiles::kTime, text);
+    bool damaged = false;
+    if (error == 0) {
+        double total = 0.0;
+        // A saved "nan" would stop the time from ever growing again, and a negative total
+        // shows as nonsense; either reads as no time at all.
+        damaged = !TextScanner(text).ScanDouble(total) || !std::isfinite(total) || total < 0;
+        m_totalTime = damaged ? 0.0 : total;
+    }
+    m_guard.Note(SessionFiles::kTime, error, damaged, text);
+    const std::string problems = m_guard.Describe();
+    if (!problems.empty()) m_env.ShowMessage(problems, "Quibbix", EngineEnv::Icon::Error);
 }
 
 void CTimeWordRecord::Save() {
@@ -41,12 +49,14 @@ void CTimeWordRecord::Save() {
     auto result =
         std::to_chars(buffer, buffer + sizeof buffer, m_totalTime, std::chars_format::fixed, 1);
     if (result.ec != std::errc()) return;
-    WriteFileAtomically(m_env.Files(), SessionFiles::kTime,
-                        std::string_view(buffer, result.ptr - buffer));
+    std::vector<FileImage> images = {{SessionFiles::kTime, std::string(buffer, result.ptr)}};
+    m_guard.Prepare(images);
+    FileError error;
+    if (ReplaceFiles(m_env.Files(), images, error)) m_guard.Saved();
 }
 
 void CTimeWordRecord::Start() {
-    if (!m_running) m_startTime = m_env.Now();
+    if (!m_running) m_startTime = m_env.MonotonicSeconds();
     m_running = 1;
 }
 
@@ -57,8 +67,10 @@ void CTimeWordRecord::Stop() {
 
 void CTimeWordRecord::Update() {
     if (!m_running) return;
-    const std::time_t now = m_env.Now();
-    const double elapsed = std::difftime(now, m_startTime);
+    // Elapsed time on a clock that never goes back: setting the calendar back neither shrinks
+    // the totals nor makes them negative.
+    const int64_t now = m_env.MonotonicSeconds();
+    const double elapsed = static_cast<double>(now - m_startTime);
     m_runTime += elapsed;
     m_totalTime += elapsed;
     m_startTime = now;

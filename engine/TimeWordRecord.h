@@ -1,10 +1,11 @@
 #pragma once
-// The usage clock: a stopwatch on the calendar clock that accumulates the seconds of study in
+// The usage clock: a stopwatch on a monotonic clock that accumulates the seconds of study in
 // this run and over all runs, the total kept in session/Time.txt as "%.1f". Destruction
-// saves the total once more.
+// saves the total once more. A Time.txt that cannot be read is never overwritten.
+
+#include "engine/ReadGuard.h"
 
 #include <cstdint>
-#include <ctime>
 
 class EngineEnv;
 
@@ -35,5 +36,6 @@ private:
     int32_t m_running = 0;
     double m_runTime = 0.0;
     double m_totalTime = 0.0;
-    std::time_t m_startTime = 0;
+    int64_t m_startTime = 0;
+    ReadGuard m_guard;
 };

@@ -105,11 +105,11 @@ bool CWordSelect::RecordJudgement(int32_t judgement) {
     return placed;
 }
 
-void CWordSelect::Save() {
-    if (!m_studyPossible) return;
+bool CWordSelect::Save() {
+    if (!m_studyPossible) return true;
     WriteCurrWord();
     m_state.MaintainList(m_current.m_wordIndex);
-    m_state.SaveAll();
+    return m_state.SaveAll();
 }
 
 CurrWordRecord CWordSelect::CurrWord() const {

@@ -36,8 +36,9 @@ public:
     // Places the current word by the judgement code and clears it; nothing when no word is
     // current.
     bool RecordJudgement(int32_t judgement);
-    // Writes the current word, maintains the lists and writes the session files.
-    void Save();
+    // Writes the current word, maintains the lists and writes the session files; false (and
+    // a message, every old file kept) when they could not all be written.
+    bool Save();
 
     const char* GetWord() const { return m_reader.GetWord(); }
     const char* GetDefinition() const { return m_reader.GetDefinition(); }

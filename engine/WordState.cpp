@@ -4,19 +4,12 @@
 #include "engine/EngineEnv.h"
 #include "engine/TextScanner.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <new>
 #include <random>
 #include <string>
 
 namespace {
-
-bool CanOpenForReading(const char* path) {
-    std::FILE* file = std::fopen(path, "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
-}
 
 // Adds one to a count read from a file, which may already stand at the top of the range.
 int32_t Increment(int32_t counter) { return counter == INT32_MAX ? counter : counter + 1; }
@@ -35,26 +28,42 @@ CWordState::CWordState(EngineEnv& env)
 bool CWordState::Load(int32_t total, int32_t reviewSize) {
     if (total > 0) m_totalWords = total;
     if (reviewSize > 0) m_reviewSize = reviewSize;
+    LoadWordsLearned();
 
-    std::string text;
-    if (ReadWholeFile(m_env.Files(), SessionFiles::kWordsLearned, text)) {
-        int32_t learned = 0;
-        if (TextScanner(text).ScanInt(learned)) m_wordsLearned = learned;
-    }
-
-    // The to-be-viewed file alone decides whether a session exists.
-    if (CanOpenForReading(SessionFiles::kToBeViewed.path)) {
-        m_unsure.LoadFile(SessionFiles::kUnsure.path);
-        m_mistaken.LoadFile(SessionFiles::kMistaken.path);
-        m_new.LoadFile(SessionFiles::kNew.path);
-        m_learning.LoadFile(SessionFiles::kLearning.path);
-        m_toBeViewed.LoadFile(SessionFiles::kToBeViewed.path);
-        m_known.LoadFile(SessionFiles::kKnown.path);
-        DropOutOfRange();
-    } else {
+    // The to-be-viewed file alone decides whether a session exists: one that is there but
+    // cannot be read is a session all the same, never a first run.
+    CWordList::LoadReport report;
+    m_toBeViewed.LoadFile(SessionFiles::kToBeViewed.path, report);
+    if (report.error == ENOENT) {
         GenerateToBeViewed();
+    } else {
+        m_guard.Note(SessionFiles::kToBeViewed.path, report.error, report.damaged, report.original);
+        for (const SessionList& file : SessionFiles::kLists) {
+            if (file.listId == LIST_TOBEVIEWED) continue;
+            ListOf(file).LoadFile(file.path, report);
+            m_guard.Note(file.path, report.error, report.damaged, report.original);
+        }
+        DropOutOfRange();
     }
+    const std::string problems = m_guard.Describe();
+    if (!problems.empty())
+        m_env.ShowMessage("Some of your progress could not be read:\n\n" + problems, kCaption,
+                          EngineEnv::Icon::Error);
     return true;
+}
+
+void CWordState::LoadWordsLearned() {
+    std::string text;
+    const int error = m_env.Files().ReadFile(SessionFiles::kWordsLearned, text);
+    bool damaged = false;
+    if (error == 0) {
+        TextScanner scanner(text);
+        int32_t learned = 0;
+        const bool scanned = scanner.ScanInt(learned) && learned >= 0;
+        if (scanned) m_wordsLearned = learned;
+        damaged = !scanned || !scanner.AtEnd();
+    }
+    m_guard.Note(SessionFiles::kWordsLearned, error, damaged, text);
 }
 
 void CWordState::DropOutOfRange() {
@@ -65,13 +74,33 @@ void CWordState::DropOutOfRange() {
     auto outside = [n](const CListRec& e) {
         return e.m_wordIndex < 1 || e.m_wordIndex > n || e.m_wordIndex == NO_WORD;
     };
-    for (CWordList* list : {&m_unsure, &m_mistaken, &m_new, &m_learning, &m_toBeViewed, &m_known})
-        list->RemoveIf(outside);
+    for (const SessionList& file : SessionFiles::kLists) {
+        CWordList& list = ListOf(file);
+        const int before = list.GetCount();
+        list.RemoveIf(outside);
+        if (list.GetCount() == before) continue;
+        // Keep the file as it was before the save drops those entries for good.
+        std::string original;
+        m_env.Files().ReadFile(file.path, original);
+        m_guard.Note(file.path, 0, true, original);
+    }
 }
 
 bool CWordState::SaveAll() {
-    for (const SessionList& file : SessionFiles::kLists) ListOf(file).SaveFile(file.path);
-    WriteFileAtomically(m_env.Files(), SessionFiles::kWordsLearned, std::to_string(m_wordsLearned));
+    std::vector<FileImage> images;
+    for (const SessionList& file : SessionFiles::kLists)
+        images.push_back({file.path, ListOf(file).Serialize()});
+    images.push_back({SessionFiles::kWordsLearned, std::to_string(m_wordsLearned)});
+    m_guard.Prepare(images);
+    FileError error;
+    if (!ReplaceFiles(m_env.Files(), images, error)) {
+        m_env.ShowMessage("Your progress could not be saved.\n\n" + error.Describe() +
+                              "\n\nWhat was saved before is kept as it was. Free some space "
+                              "or fix the file, then save again.",
+                          kCaption, EngineEnv::Icon::Error);
+        return false;
+    }
+    m_guard.Saved();
     return true;
 }
 

@@ -6,6 +6,7 @@
 // word on screen, which stands in none.
 
 #include "engine/ClassicRandom.h"
+#include "engine/ReadGuard.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
 
@@ -22,6 +23,8 @@ constexpr int32_t JUDGE_NOTSURE = 3;
 
 class CWordState {
 public:
+    // The caption of the engine's messages about the session files.
+    static constexpr const char* kCaption = "Quibbix";
     static constexpr int32_t kDefaultTotalWords = 65535;
     static constexpr int32_t kDefaultReviewSize = 20;
     // Known words recycled into the to-be-viewed list at one time.
@@ -40,10 +43,14 @@ public:
     CWordState& operator=(const CWordState&) = delete;
 
     // Reads the session files, or on a first run (no to-be-viewed file) builds the random
-    // order of 1..total and writes it. Entries outside 1..total are dropped.
+    // order of 1..total and writes it. Entries outside 1..total are dropped. Files that
+    // cannot be read, or only in part, are reported in one message.
     bool Load(int32_t total, int32_t reviewSize);
-    // Writes the six list files and the words-learned file.
+    // Replaces the six list files and the words-learned file together, leaving alone those
+    // that could not be read; on failure every old file stays, and a message says why.
     bool SaveAll();
+    // True when a session file exists that could not be read.
+    bool HasUnreadableFiles() const { return m_guard.HasUnreadable(); }
     int32_t GetWordsLearned() const { return m_wordsLearned; }
 
     // The numbers 1..k in the order drawn from the tick-seeded generator, or null when the
@@ -73,6 +80,7 @@ public:
 private:
     CWordList* ListById(int32_t listId);
     CWordList& ListOf(const SessionList& file);
+    void LoadWordsLearned();
     void DropOutOfRange();
     static std::unique_ptr<int32_t[]> DrawPermutation(ClassicRandom& random, int32_t k);
     static std::unique_ptr<int32_t[]> ShufflePermutation(uint32_t seed, int32_t k);
@@ -88,4 +96,5 @@ private:
     int32_t m_reviewSize = kDefaultReviewSize;
     int32_t m_totalWords = kDefaultTotalWords;
     ClassicRandom m_random;
+    ReadGuard m_guard;
 };

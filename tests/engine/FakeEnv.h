@@ -20,11 +20,11 @@ public:
         messages.push_back({text, caption, icon});
     }
     uint32_t GetTickCount() override { return tick; }
-    std::time_t Now() override { return now; }
+    int64_t MonotonicSeconds() override { return now; }
     FileSystem& Files() override { return files ? *files : DefaultFileSystem(); }
 
     uint32_t tick = 4242;
-    std::time_t now = 1000000;
+    int64_t now = 1000000;
     std::vector<Message> messages;
     // The real files when null.
     FileSystem* files = nullptr;

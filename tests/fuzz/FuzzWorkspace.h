@@ -37,8 +37,8 @@ class QuietEnv : public EngineEnv {
 public:
     void ShowMessage(const std::string&, const std::string&, Icon) override {}
     uint32_t GetTickCount() override { return tick; }
-    std::time_t Now() override { return now; }
+    int64_t MonotonicSeconds() override { return now; }
 
     uint32_t tick = 1;
-    std::time_t now = 1000;
+    int64_t now = 1000;
 };

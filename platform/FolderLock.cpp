@@ -1,0 +1,29 @@
+#include "platform/FolderLock.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <sys/file.h>
+
+FolderLock::~FolderLock() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+FolderLock::Result FolderLock::Acquire(const std::string& sessionDirectory, int& error) {
+    const std::string path = sessionDirectory + "/" + kFileName;
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = errno;
+        return error == ENOENT ? Result::kNoDirectory : Result::kFailed;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        error = errno;
+        ::close(fd);
+        return error == EWOULDBLOCK ? Result::kHeldElsewhere : Result::kFailed;
+    }
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = fd;
+    error = 0;
+    return Result::kLocked;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Keeps a second program away from a working folder's session while this one studies it: an
+// advisory lock on session/quibbix.lock, which the window, the driver and the word-list
+// tool's rebase all take. The kernel drops the lock when its holder ends, however it ends,
+// so a crashed program never leaves a stale lock behind.
+
+#include <string>
+
+class FolderLock {
+public:
+    static constexpr const char* kFileName = "quibbix.lock";
+    static constexpr const char* kHeldMessage = "Quibbix is already running on this folder.";
+
+    FolderLock() = default;
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    enum class Result {
+        kLocked,
+        // No session directory: nothing can be written there anyway.
+        kNoDirectory,
+        kHeldElsewhere,
+        kFailed,
+    };
+    // Locks `sessionDirectory`; `error` gets the errno value when it fails.
+    Result Acquire(const std::string& sessionDirectory, int& error);
+
+private:
+    int m_fd = -1;
+};
