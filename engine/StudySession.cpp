@@ -63,6 +63,7 @@ bool StudySession::NextWord() {
 bool StudySession::RecordJudgement(int32_t judgement) {
     const bool placed = m_wordSelect.RecordJudgement(judgement);
     ++m_wordsSinceBreak;
+    ++m_judgementsSinceSave;
     return placed;
 }
 
@@ -84,6 +85,7 @@ void StudySession::EndBreak() {
 }
 
 void StudySession::Tick() {
+    if (m_ticksSinceSave < kBackgroundSaveTicks) ++m_ticksSinceSave;
     if (m_bPaused) {
         m_msSinceBreak = 0;
     } else if (m_msSinceBreak < MS_COUNT_CAP) {
@@ -97,4 +99,27 @@ void StudySession::SuspendClock() {
 
 void StudySession::ResumeClock() {
     if (m_timeRecord && !m_bPaused) m_timeRecord->Start();
+}
+
+bool StudySession::Save() {
+    // A background save still writing would otherwise rename its older files over these.
+    m_backgroundSave.Wait();
+    bool saved = false;
+    FileError error;
+    if (m_backgroundSave.Finished(saved, error)) m_wordSelect.SaveDone(saved, error);
+    m_judgementsSinceSave = 0;
+    m_ticksSinceSave = 0;
+    return m_wordSelect.Save();
+}
+
+void StudySession::SaveInBackgroundIfDue(FileSystem& files) {
+    bool saved = false;
+    FileError error;
+    if (m_backgroundSave.Finished(saved, error)) m_wordSelect.SaveDone(saved, error);
+    if (m_backgroundSave.IsRunning() || m_judgementsSinceSave == 0 ||
+        m_ticksSinceSave < kBackgroundSaveTicks)
+        return;
+    m_judgementsSinceSave = 0;
+    m_ticksSinceSave = 0;
+    m_backgroundSave.Start(files, m_wordSelect.PrepareSave());
 }

@@ -8,6 +8,8 @@
 // States: waiting for the start press (paused), a word shown (before reveal), its definition
 // shown, on a break (paused). Only a recorded judgement tests the break limits.
 
+#include "engine/BackgroundSave.h"
+
 #include <cstdint>
 
 class CTimeWordRecord;
@@ -67,6 +69,14 @@ public:
     void SuspendClock();
     void ResumeClock();
 
+    // Saves the session now, after any save still being written; false (with a message)
+    // when it failed.
+    bool Save();
+    // The save in the background of the study, at most once a minute and only after
+    // answers: begins one when it is due, and finishes one that has ended.
+    static constexpr int32_t kBackgroundSaveTicks = 60;
+    void SaveInBackgroundIfDue(FileSystem& files);
+
     bool IsPaused() const { return m_bPaused != 0; }
     bool IsBeforeReveal() const { return m_bBeforeReveal != 0; }
     int32_t GetMsSinceBreak() const { return m_msSinceBreak; }
@@ -84,4 +94,7 @@ private:
     int32_t m_secondAnswer = 0;
     int32_t m_wordsSinceBreak = 0;
     int32_t m_msSinceBreak = 0;
+    int32_t m_judgementsSinceSave = 0;
+    int32_t m_ticksSinceSave = 0;
+    BackgroundSave m_backgroundSave;
 };

@@ -112,6 +112,13 @@ bool CWordSelect::Save() {
     return m_state.SaveAll();
 }
 
+std::vector<FileImage> CWordSelect::PrepareSave() {
+    if (!m_studyPossible) return {};
+    WriteCurrWord();
+    m_state.MaintainList(m_current.m_wordIndex);
+    return m_state.SaveImages();
+}
+
 CurrWordRecord CWordSelect::CurrWord() const {
     CurrWordRecord record;
     record.listId = m_currentList;

@@ -39,6 +39,9 @@ public:
     // Writes the current word, maintains the lists and writes the session files; false (and
     // a message, every old file kept) when they could not all be written.
     bool Save();
+    // Save in two halves, for a save whose writing runs elsewhere (see CWordState).
+    std::vector<FileImage> PrepareSave();
+    void SaveDone(bool saved, const FileError& error) { m_state.SaveDone(saved, error); }
 
     const char* GetWord() const { return m_reader.GetWord(); }
     const char* GetDefinition() const { return m_reader.GetDefinition(); }

@@ -87,21 +87,30 @@ void CWordState::DropOutOfRange() {
 }
 
 bool CWordState::SaveAll() {
+    FileError error;
+    const bool saved = ReplaceFiles(m_env.Files(), SaveImages(), error);
+    SaveDone(saved, error);
+    return saved;
+}
+
+std::vector<FileImage> CWordState::SaveImages() const {
     std::vector<FileImage> images;
     for (const SessionList& file : SessionFiles::kLists)
-        images.push_back({file.path, ListOf(file).Serialize()});
+        images.push_back({file.path, const_cast<CWordState*>(this)->ListOf(file).Serialize()});
     images.push_back({SessionFiles::kWordsLearned, std::to_string(m_wordsLearned)});
     m_guard.Prepare(images);
-    FileError error;
-    if (!ReplaceFiles(m_env.Files(), images, error)) {
-        m_env.ShowMessage("Your progress could not be saved.\n\n" + error.Describe() +
-                              "\n\nWhat was saved before is kept as it was. Free some space "
-                              "or fix the file, then save again.",
-                          kCaption, EngineEnv::Icon::Error);
-        return false;
+    return images;
+}
+
+void CWordState::SaveDone(bool saved, const FileError& error) {
+    if (saved) {
+        m_guard.Saved();
+        return;
     }
-    m_guard.Saved();
-    return true;
+    m_env.ShowMessage("Your progress could not be saved.\n\n" + error.Describe() +
+                          "\n\nWhat was saved before is kept as it was. Free some space or fix "
+                          "the file, then save again.",
+                      kCaption, EngineEnv::Icon::Error);
 }
 
 std::unique_ptr<int32_t[]> CWordState::RandomPermutation(int32_t k) {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class EngineEnv;
 
@@ -49,6 +50,10 @@ public:
     // Replaces the six list files and the words-learned file together, leaving alone those
     // that could not be read; on failure every old file stays, and a message says why.
     bool SaveAll();
+    // SaveAll in two halves, for a save whose writing runs elsewhere: the files to replace,
+    // and what follows once they are written (or not).
+    std::vector<FileImage> SaveImages() const;
+    void SaveDone(bool saved, const FileError& error);
     // True when a session file exists that could not be read.
     bool HasUnreadableFiles() const { return m_guard.HasUnreadable(); }
     int32_t GetWordsLearned() const { return m_wordsLearned; }

@@ -2,6 +2,7 @@
 // unreadable file for a missing one, never overwrites it, keeps a damaged one aside, and
 // replaces the files of a save all together or not at all.
 #include "engine/SessionFiles.h"
+#include "engine/StudySession.h"
 #include "engine/TimeWordRecord.h"
 #include "engine/WordSelect.h"
 #include "engine/WordState.h"
@@ -9,6 +10,7 @@
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TempDir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -175,6 +177,39 @@ TEST_F(SessionTrustTest, UnreadableTimeFile_IsNotOverwritten) {
     }
     EXPECT_EQ("3725.0", ReadFile(SessionFiles::kTime));
     EXPECT_TRUE(MessageMentions("session/Time.txt cannot be read"));
+}
+
+TEST_F(SessionTrustTest, BackgroundSave_AtMostOnceAMinute_AndOnlyAfterAnswers) {
+    WriteSession();
+    CWordSelect select(env);
+    StudySession session(select, nullptr);
+    session.Init();
+    session.WaitForStart();
+    session.Press(StudySession::ANSWER_YES);
+    session.NextWord();
+    files.log.clear();  // the current-word file's first writing
+    auto savesSoFar = [&] {
+        return std::count(files.log.begin(), files.log.end(), "syncdir session");
+    };
+    for (int tick = 0; tick < 2 * StudySession::kBackgroundSaveTicks; ++tick) {
+        session.Tick();
+        session.SaveInBackgroundIfDue(files);
+    }
+    EXPECT_EQ(0, savesSoFar()) << "no answer, nothing to save";
+    session.Press(StudySession::ANSWER_YES);
+    session.Press(StudySession::ANSWER_NO);
+    session.NextWord();
+    session.SaveInBackgroundIfDue(files);
+    ASSERT_TRUE(session.Save());  // waits for the background save first
+    EXPECT_EQ(2, savesSoFar());
+    session.Press(StudySession::ANSWER_YES);
+    session.Press(StudySession::ANSWER_YES);
+    for (int tick = 0; tick < StudySession::kBackgroundSaveTicks - 1; ++tick) {
+        session.Tick();
+        session.SaveInBackgroundIfDue(files);
+    }
+    EXPECT_TRUE(session.Save());
+    EXPECT_EQ(3, savesSoFar()) << "not before a minute has passed";
 }
 
 }  // namespace
