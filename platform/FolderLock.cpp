@@ -11,8 +11,7 @@ FolderLock::~FolderLock() {
 }
 
 FolderLock::Result FolderLock::Acquire(const std::string& sessionDirectory, int& error) {
-    const std::string path = sessionDirectory + "/" + kFileName;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd = ::open(sessionDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         error = errno;
         return error == ENOENT ? Result::kNoDirectory : Result::kFailed;

@@ -1,15 +1,15 @@
 #pragma once
 // Keeps a second program away from a working folder's session while this one studies it: an
-// advisory lock on session/quibbix.lock, which the window, the driver and the word-list
-// tool's rebase all take. The kernel drops the lock when its holder ends, however it ends,
-// so a crashed program never leaves a stale lock behind.
+// advisory lock on the session directory itself, which the window, the driver and the
+// word-list tool's rebase all take, so no lock file is left anywhere. The kernel drops the
+// lock when its holder ends, however it ends, so a crashed program never leaves a stale lock.
 
 #include <string>
 
 class FolderLock {
 public:
-    static constexpr const char* kFileName = "quibbix.lock";
     static constexpr const char* kHeldMessage = "Quibbix is already running on this folder.";
+    static constexpr const char* kHeldCaption = "Already Running";
 
     FolderLock() = default;
     ~FolderLock();

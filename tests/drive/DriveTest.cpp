@@ -1,5 +1,6 @@
 // The driver as a black box: real processes in temporary working directories.
 
+#include "platform/FolderLock.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
 
@@ -121,6 +122,18 @@ TEST_F(DriveTest, BadInput_ExitsWithUsageError) {
     DriveRun blank = Drive("\n\ninit\n");
     EXPECT_EQ(0, blank.status);
     EXPECT_EQ(1u, blank.lines.size());
+}
+
+TEST_F(DriveTest, SecondCopyOnTheSameFolder_SaysSoAndWritesNothing) {
+    WriteFile("list/kelvo.lst", MakeWordList(20));
+    FolderLock held;
+    int error = 0;
+    ASSERT_EQ(FolderLock::Result::kLocked, held.Acquire("session", error));
+    DriveRun run = Drive("init\nnext\njudge 0\nsave\n");
+    EXPECT_EQ(1, run.status);
+    ASSERT_EQ(1u, run.lines.size());
+    EXPECT_EQ("message\tAlready Running\tQuibbix is already running on this folder.", run.lines[0]);
+    EXPECT_TRUE(std::filesystem::is_empty("session"));
 }
 
 }  // namespace

@@ -11,8 +11,11 @@
 // End of input ends the driver without a save, as a program ended without one.
 
 #include "engine/ConsoleEnv.h"
+#include "engine/SessionFiles.h"
 #include "engine/StudySession.h"
 #include "engine/WordSelect.h"
+#include "platform/FolderLock.h"
+#include "platform/PosixFileSystem.h"
 
 #include <cctype>
 #include <cerrno>
@@ -116,7 +119,7 @@ public:
             std::printf("next\t%d\t%d\t%d\t%u\n", found ? 1 : 0, m_select.GetCurrentList(),
                         current.m_counter, current.m_wordIndex);
         } else if (command == "save") {
-            m_select.Save();
+            m_session.Save();
             std::printf("save\n");
         } else if (command == "word") {
             std::printf("word\t%s\t%s\n", m_select.GetWord(), m_select.GetDefinition());
@@ -195,6 +198,14 @@ void ParseOptions(int argc, char** argv, DriveEnv& env) {
 int main(int argc, char** argv) {
     DriveEnv env;
     ParseOptions(argc, argv, env);
+    InstallFileSystem(PosixFileSystem::Instance());
+    // A second program on the same folder would overwrite this one's progress, or it this.
+    FolderLock lock;
+    int error = 0;
+    if (lock.Acquire(SessionFiles::kDirectory, error) == FolderLock::Result::kHeldElsewhere) {
+        env.ShowMessage(FolderLock::kHeldMessage, FolderLock::kHeldCaption, EngineEnv::Icon::Error);
+        return 1;
+    }
     Driver driver(env);
     std::string line;
     while (std::getline(std::cin, line)) {
