@@ -1,10 +1,17 @@
 // The program entry: starts the window system, runs the main dialog until the user leaves,
-// and ends. Without a window system it says so on standard error and exits with 1.
+// and ends. Without a window system it says so on standard error and exits with 1. Whatever
+// else ends it (a logout, a signal, the window system going away) first saves the session as
+// leaving does.
 
+#include "platform/DialogIds.h"
+#include "platform/FolderLock.h"
+#include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
+#include "platform/ShutdownSignals.h"
 #include "ui/QuibbixDlg.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include <unistd.h>
 
@@ -15,6 +22,7 @@
 namespace {
 
 bool g_starting = true;
+CQuibbixDlg* g_dialog = nullptr;
 
 // While the application starts, a fatal message from Qt (no display, no platform plugin)
 // would abort the process; end it cleanly with the program's own message instead.
@@ -28,6 +36,26 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+// Qt ends the process with exit() when the connection to the X server breaks; the dialog is
+// still there then, but no window can be shown any more.
+void SaveAtExit() {
+    if (!g_dialog) return;
+    QtEngineEnv::SendMessagesToStandardError();
+    g_dialog->SaveNow();
+    g_dialog = nullptr;
+}
+
+// A second copy on the same folder would overwrite the first one's progress.
+bool LockTheFolder(QtPlatform& platform, FolderLock& lock) {
+    int error = 0;
+    if (lock.Acquire("session", error) != FolderLock::Result::kHeldElsewhere) return true;
+    std::fprintf(stderr, "quibbix: %s\n", FolderLock::kHeldMessage);
+    platform.Services().messageBoxes.Show(nullptr, FolderLock::kHeldMessage,
+                                          FolderLock::kHeldCaption, MessageBoxes::Buttons::Ok,
+                                          MessageBoxes::Icon::Error);
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,11 +65,23 @@ int main(int argc, char** argv) {
     // Qt adopts the user's locale; the program's files and texts use the C conventions.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Quibbix"));
+    InstallFileSystem(PosixFileSystem::Instance());
 
     QtPlatform platform(app);
+    FolderLock lock;
+    if (!LockTheFolder(platform, lock)) return 1;
     {
         CQuibbixDlg dialog(platform.Services(), platform.Engine());
+        g_dialog = &dialog;
+        std::atexit(SaveAtExit);
+        QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                         [&dialog](QSessionManager&) { dialog.SaveNow(); });
+        ShutdownSignals shutdown([&dialog](int) {
+            dialog.SaveNow();
+            dialog.EndDialog(IDCANCEL);
+        });
         dialog.DoModal();
+        g_dialog = nullptr;
     }
     return 0;
 }

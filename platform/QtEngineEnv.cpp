@@ -5,9 +5,23 @@
 
 #include <time.h>
 
+#include <cstdio>
+
 QtEngineEnv::QtEngineEnv(MessageBoxes& boxes) : m_boxes(boxes) {}
 
+namespace {
+
+bool g_toStandardError = false;
+
+}  // namespace
+
+void QtEngineEnv::SendMessagesToStandardError() { g_toStandardError = true; }
+
 void QtEngineEnv::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
+    if (g_toStandardError) {
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        return;
+    }
     m_boxes.Show(nullptr, text, caption, MessageBoxes::Buttons::Ok,
                  icon == Icon::Error ? MessageBoxes::Icon::Error : MessageBoxes::Icon::None);
 }

@@ -16,6 +16,9 @@ public:
     int64_t MonotonicSeconds() override;
     FileSystem& Files() override;
 
+    // From now on messages go to standard error: for when no window can be shown.
+    static void SendMessagesToStandardError();
+
 private:
     MessageBoxes& m_boxes;
 };

@@ -1,5 +1,6 @@
 #include "ui/QuibbixDlg.h"
 
+#include "engine/EngineEnv.h"
 #include "platform/DialogIds.h"
 #include "platform/DrawText.h"
 #include "platform/KeyState.h"
@@ -12,6 +13,7 @@
 
 #include <QKeySequence>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -25,6 +27,7 @@ const char kHelpText[] =
 CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* parent)
     : TemplateDialog(kTemplateId, parent),
       m_services(services),
+      m_env(env),
       m_timeRecord(env),
       m_statDlg(nullptr),
       m_configDlg(services.dialogs, nullptr),
@@ -42,6 +45,7 @@ bool CQuibbixDlg::Initialize() {
     }
     m_session.Init();
     m_timeRecord.Load();
+    OfferToQuitOverUnreadableFiles();
     const ScreenMetrics& screen = m_services.screen;
     MoveWindow(this, {0, 0, screen.ScreenWidth(), screen.ScreenHeight()}, true);
     CreateBoxOver(m_wordBox, kWordPlaceholderId, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -63,6 +67,19 @@ bool CQuibbixDlg::Initialize() {
     AddAnswerKeys();
     SetKeyboardFocus(m_btnYes);
     return true;
+}
+
+void CQuibbixDlg::OfferToQuitOverUnreadableFiles() {
+    // The engine has said which files and why; studying on is safe, since they are not
+    // overwritten, but the user may rather mend them first.
+    if (!m_wordSelect.GetWordState().HasUnreadableFiles()) return;
+    const int answer = m_services.messageBoxes.Show(
+        this,
+        "Some of your progress could not be read. Quit now to look into it? (No studies on; "
+        "the files that could not be read are left as they are.)",
+        "Quibbix", MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
+    // The dialog is not running yet: end it as soon as it is.
+    if (answer == IDYES) QTimer::singleShot(0, this, [this] { EndDialog(IDCANCEL); });
 }
 
 void CQuibbixDlg::CreateBoxOver(CWinText& box, int placeholderId, uint32_t format) {
@@ -194,6 +211,24 @@ void CQuibbixDlg::OnCommand(int id) {
 void CQuibbixDlg::OnTick(uint32_t timerId) {
     if (timerId != TICK_TIMER_ID) return;
     m_session.Tick();
+    m_session.SaveInBackgroundIfDue(m_env.Files());
+}
+
+bool CQuibbixDlg::SaveUntilSavedOrGivenUp() {
+    while (!m_session.Save()) {
+        const int answer = m_services.messageBoxes.Show(
+            this, "Your progress could not be saved. Try again?", "Quibbix",
+            MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
+        if (answer != IDYES) return false;
+    }
+    return true;
+}
+
+void CQuibbixDlg::SaveNow() {
+    m_session.SuspendClock();
+    m_timeRecord.Save();
+    m_session.Save();
+    m_session.ResumeClock();
 }
 
 void CQuibbixDlg::OnExitRequest() {
@@ -201,7 +236,9 @@ void CQuibbixDlg::OnExitRequest() {
     if (m_services.keys.IsEscapeDown()) return;
     m_session.SuspendClock();
     m_timeRecord.Save();
-    m_wordSelect.Save();
+    // A failed save must not end the program unnoticed: the user may free some space and
+    // try again, or go on to leave knowing that this session's answers are lost.
+    SaveUntilSavedOrGivenUp();
     const int answer =
         m_services.messageBoxes.Show(this, "Do you want to leave?", "Confirmation",
                                      MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
@@ -285,7 +322,7 @@ void CQuibbixDlg::OnFontsAndColors() {
 }
 
 void CQuibbixDlg::OnShowStatistics() {
-    m_wordSelect.Save();
+    m_session.Save();
     m_statDlg.SetWordSelect(&m_wordSelect);
     m_session.SuspendClock();
     const int32_t runTime = m_timeRecord.GetRunTime();

@@ -72,6 +72,9 @@ public:
     void TakeABreak();
     void OnTick(uint32_t timerId);
     void OnExitRequest();
+    // What leaving does to the files, without the question: for a logout, a signal or the
+    // window system going away. The study may go on afterwards.
+    void SaveNow();
 
     // What tests look at.
     int32_t GetMsSinceBreak() const { return m_session.GetMsSinceBreak(); }
@@ -96,6 +99,9 @@ protected:
     void OnPaint(QPainter& painter) override { PaintBackground(painter); }
 
 private:
+    void OfferToQuitOverUnreadableFiles();
+    // Saves, asking to try again while it fails; false when the user gave up.
+    bool SaveUntilSavedOrGivenUp();
     void OnAnswer(int32_t answer);
     void ShowDefinition();
     void StartOrRecord(const StudySession::PressResult& press);
@@ -111,6 +117,7 @@ private:
     void MoveEdges(QWidget* control, int dLeft, int dTop, int dRight, int dBottom);
 
     PlatformServices& m_services;
+    EngineEnv& m_env;
     uint32_t m_timerId = 0;
     // Outlives the session, which uses it; its destruction writes the time file once more.
     CTimeWordRecord m_timeRecord;

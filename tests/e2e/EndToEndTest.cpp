@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -95,6 +96,7 @@ public:
             waitpid(m_pid, nullptr, 0);
         }
     }
+    void Signal(int number) { kill(m_pid, number); }
     // Waits up to `seconds` for the program to end; its exit status, or -1.
     int WaitForExit(int seconds) {
         for (int i = 0; i < seconds * 20; ++i) {
@@ -145,10 +147,7 @@ void Exit() {
     ASSERT_TRUE(Keys("Return"));
 }
 
-TEST(EndToEndTest, StudyQuitAndResume) {
-    XServer server;
-    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
-    TempDir dir;
+void WriteList() {
     std::vector<WordRecord> records;
     for (int i = 0; i < kWords; ++i)
         records.push_back({"word" + std::to_string(i), "the meaning of word " + std::to_string(i)});
@@ -158,7 +157,13 @@ TEST(EndToEndTest, StudyQuitAndResume) {
         const fs::path from = fs::path(QUIBBIX_BUILT_LIST_DIR) / picture;
         if (fs::exists(from)) fs::copy_file(from, fs::path("list") / picture);
     }
+}
 
+TEST(EndToEndTest, StudyQuitAndResume) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    TempDir dir;
+    WriteList();
     {
         Program program;
         ASSERT_TRUE(FocusWindow("Quibbix"));
@@ -193,6 +198,34 @@ TEST(EndToEndTest, StudyQuitAndResume) {
     const std::string resumed = ReadFile("session/currWord.cfg");
     EXPECT_EQ(onScreen, CurrWord(resumed).wordIndex) << "the same word again";
     EXPECT_EQ(4, CurrWord(resumed).viewedCount);
+}
+
+// Ending any other way than Exit still saves: a signal, or the X server going away.
+TEST(EndToEndTest, SignalOrLostDisplay_SavesTheSession_AndASecondCopyIsRefused) {
+    TempDir dir;
+    WriteList();
+    for (int ending : {SIGTERM, SIGHUP, 0}) {
+        fs::remove("session/known.txt");
+        auto server = std::make_unique<XServer>();
+        if (!server->IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+        Program program;
+        ASSERT_TRUE(FocusWindow("Quibbix"));
+        ASSERT_TRUE(Keys("Return k k"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        if (ending == SIGTERM) {
+            Program second;
+            ASSERT_TRUE(FocusWindow("Already Running"));
+            ASSERT_TRUE(Keys("Return"));
+            EXPECT_EQ(1, second.WaitForExit(10)) << "a second copy on the same folder";
+        }
+        if (ending != 0) {
+            program.Signal(ending);
+        } else {
+            server.reset();
+        }
+        EXPECT_NE(-1, program.WaitForExit(10)) << "ending " << ending;
+        EXPECT_EQ("1\n", ReadFile("session/known.txt").substr(0, 2)) << "ending " << ending;
+    }
 }
 
 TEST(EndToEndTest, NoDisplay_SaysSoAndExitsWithOne) {

@@ -3,6 +3,7 @@
 // and the layout for the screen size.
 
 #include "engine/WordState.h"
+#include "tests/support/FaultyFileSystem.h"
 #include "tests/ui/WindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -315,6 +316,31 @@ TEST(MainWindowTest, ExitAnsweredYes_WritesTheSameTotalTwice) {
     std::filesystem::remove("session/Time.txt");
     h.dialog.reset();
     EXPECT_EQ(ReadFile("session/Time.txt"), "30.0");
+}
+
+TEST(MainWindowTest, ExitWithAFailingSave_SaysSo_AndOffersToTryAgain) {
+    FaultyFileSystem files;  // outlives the window, which saves once more as it goes
+    MainWindowHarness h;
+    h.env.files = &files;
+    h.platform.messageBoxes.Answer(IDYES);  // try again: it fails again
+    h.platform.messageBoxes.Answer(IDNO);   // give up trying
+    h.platform.messageBoxes.Answer(IDNO);   // and stay
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);
+        Click(dlg, Dlg::kYesId);
+        Click(dlg, Dlg::kYesId);
+        files.failWritesContaining.push_back("known.txt");
+        Click(dlg, Dlg::kExitId);
+        const auto& boxes = h.platform.messageBoxes.ShownBoxes();
+        ASSERT_EQ(boxes.size(), 3u);
+        EXPECT_EQ(boxes[0].text, "Your progress could not be saved. Try again?");
+        EXPECT_EQ(boxes[1].text, boxes[0].text);
+        EXPECT_EQ(boxes[2].text, "Do you want to leave?");
+        ASSERT_EQ(h.env.messages.size(), 2u);
+        EXPECT_NE(h.env.messages[0].text.find("session/known.txt: Input/output error"),
+                  std::string::npos);
+        EXPECT_TRUE(dlg.isVisible());
+    });
 }
 
 TEST(MainWindowTest, Layout_StretchesOnlyForScreensBeyond800By600) {
