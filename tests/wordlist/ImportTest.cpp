@@ -1,4 +1,5 @@
 // Import of each format as real files have it, the refusals, and the export round trip.
+#include "engine/ListRec.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
 
@@ -267,6 +268,20 @@ TEST(Import, RefusalKeepsAnExistingOutput) {
     WriteFile("in.tsv", "ok\tfine\n\tno word\n");
     EXPECT_EQ(RunTool({"import", "in.tsv", "-o", "out.lst"}).code, 1);
     EXPECT_EQ(ReadFile("out.lst"), "previous");
+}
+
+TEST(Import, RefusesMoreWordsThanTheProgramCanStudy) {
+    TempDir dir;
+    std::string text;
+    for (uint32_t i = 0; i < kMaxStudyWords; ++i) text += "w" + std::to_string(i) + "\td\n";
+    WriteFile("most.tsv", text);
+    ASSERT_EQ(RunTool({"import", "most.tsv", "-o", "most.lst"}).code, 0);
+    WriteFile("over.tsv", text + "one\ttoo many\n");
+    const ToolResult result = RunTool({"import", "over.tsv", "-o", "over.lst"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("over.tsv: 65535 records, more than the 65534"), std::string::npos)
+        << result.err;
+    EXPECT_FALSE(FileExists("over.lst"));
 }
 
 TEST(Import, SkipBadTruncateAndDedupe) {

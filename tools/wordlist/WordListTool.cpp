@@ -222,7 +222,13 @@ int WordListTool::Import(const Arguments& args) {
         diagnostics.Error(input, 0, "no entries; " + args.output + " not written");
         return kBadInput;
     }
-    if (records.size() > kMaxStudyWords) diagnostics.Warning(args.output, 0, TooManyRecords());
+    if (records.size() > kMaxStudyWords) {
+        diagnostics.Error(input, 0,
+                          std::to_string(records.size()) + " records, more than the " +
+                              std::to_string(kMaxStudyWords) + " the program can study; " +
+                              args.output + " not written");
+        return kBadInput;
+    }
     if (!WordListFile::Write(args.output, records)) {
         diagnostics.Error(args.output, 0, "cannot write the file");
         return kBadInput;
