@@ -2,8 +2,11 @@
 #include "engine/ListRec.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
+#include "tools/wordlist/WordListTool.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
+#include <streambuf>
 
 namespace {
 
@@ -324,6 +327,26 @@ TEST(Import, ExportedMarkupLookalikesComeBackAsTheyWere) {
     ASSERT_EQ(RunTool({"export", "first.lst", "-o", "words.tsv"}).code, 0);
     ASSERT_EQ(RunTool({"import", "words.tsv", "-o", "second.lst"}).code, 0);
     EXPECT_EQ(ReadFile("second.lst"), ReadFile("first.lst"));
+}
+
+// Standard output on a full disk, as stdio has it: writes go into the buffer and fail when it
+// is flushed.
+class FullDiskBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+    int sync() override { return -1; }
+};
+
+TEST(Export, FullStandardOutputIsAFailure) {
+    TempDir dir;
+    WriteFile("in.tsv", "laconic\tbrief\n");
+    ASSERT_EQ(RunTool({"import", "in.tsv", "-o", "in.lst"}).code, 0);
+    FullDiskBuffer full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    EXPECT_EQ(WordListTool(out, err).Run({"export", "in.lst"}), 1);
+    EXPECT_NE(err.str().find("cannot write to standard output"), std::string::npos) << err.str();
 }
 
 TEST(Import, KvtmlXmlErrorNamesTheLine) {

@@ -95,6 +95,17 @@ std::string ExportField(const std::string& text, bool isWord) {
 }  // namespace
 
 int WordListTool::Run(const std::vector<std::string>& args) {
+    const int code = RunCommand(args);
+    // A full disk or a closed pipe shows only once the buffer is flushed, and an export cut
+    // short must not pass for a whole one.
+    if (!m_out.flush()) {
+        m_err << "quibbix-wordlist: cannot write to standard output\n";
+        return code == kOk ? kBadInput : code;
+    }
+    return code;
+}
+
+int WordListTool::RunCommand(const std::vector<std::string>& args) {
     if (args.empty()) return Usage("no command given");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
