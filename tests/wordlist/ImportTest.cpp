@@ -4,9 +4,11 @@
 #include "tests/wordlist/ToolRunner.h"
 #include "tools/wordlist/WordListTool.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <streambuf>
+#include <sys/stat.h>
 
 namespace {
 
@@ -327,6 +329,38 @@ TEST(Import, ExportedMarkupLookalikesComeBackAsTheyWere) {
     ASSERT_EQ(RunTool({"export", "first.lst", "-o", "words.tsv"}).code, 0);
     ASSERT_EQ(RunTool({"import", "words.tsv", "-o", "second.lst"}).code, 0);
     EXPECT_EQ(ReadFile("second.lst"), ReadFile("first.lst"));
+}
+
+// Outputs are replaced by rename, which would turn a FIFO, a device or a link into a plain file
+// and would take the place of an input.
+TEST(Output, RefusesWhatIsNotAFileOfItsOwn) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    WriteFile("in.tsv", "laconic\tbrief\n");
+    ASSERT_EQ(RunTool({"import", "in.tsv", "-o", "in.lst"}).code, 0);
+    ASSERT_EQ(mkfifo("fifo", 0600), 0);
+    fs::create_directory("wn");
+    WriteFile("wn/data.noun", "wordnet data");
+    fs::create_symlink("in.lst", "link.lst");
+    fs::create_hard_link("in.tsv", "hard.tsv");
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"import", "in.tsv", "-o", "fifo"},
+         "fifo: is a FIFO, not a regular file; nothing written"},
+        {{"import", "in.tsv", "-o", "wn"}, "wn: is a directory, not a regular file"},
+        {{"import", "in.tsv", "-o", "hard.tsv"}, "hard.tsv: is the same file as in.tsv"},
+        {{"import", "in.tsv", "-o", "link.lst"}, "link.lst: is a symbolic link"},
+        {{"export", "in.lst", "-o", "wn/../in.lst"}, "wn/../in.lst: is the same file as in.lst"},
+        {{"wordnet", "wn", "-o", "wn/data.noun"}, "wn/data.noun: is the same file as wn/data.noun"},
+    };
+    for (const auto& [args, message] : cases) {
+        const ToolResult result = RunTool(args);
+        EXPECT_EQ(result.code, 1);
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    }
+    EXPECT_TRUE(fs::is_fifo("fifo"));
+    EXPECT_TRUE(fs::is_symlink("link.lst"));
+    EXPECT_EQ(ReadFile("in.tsv"), "laconic\tbrief\n");
+    EXPECT_EQ(ReadFile("wn/data.noun"), "wordnet data");
 }
 
 // Standard output on a full disk, as stdio has it: writes go into the buffer and fail when it
