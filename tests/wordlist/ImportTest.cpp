@@ -392,6 +392,32 @@ TEST(Import, KvtmlXmlErrorNamesTheLine) {
     EXPECT_NE(result.err.find("bad.kvtml:4: XML error"), std::string::npos) << result.err;
 }
 
+TEST(Import, KvtmlNestedBeyondReasonIsAnErrorNotACrash) {
+    TempDir dir;
+    const auto nested = [](int depth) {
+        std::string open, close;
+        for (int i = 0; i < depth; ++i) open += "<b>", close += "</b>";
+        return open + "x" + close;
+    };
+    const std::string head = "<kvtml version=\"2.0\">\n<entries><entry>\n<translation><text>";
+    const std::string tail = "</text></translation></entry></entries></kvtml>\n";
+    const std::string deep = nested(100000);
+    for (const std::string& content : {head + deep + tail, head + deep.substr(0, 300000),
+                                       "<kvtml>\n<e>\n<o>" + deep + "</o></e></kvtml>\n"}) {
+        WriteFile("deep.kvtml", content);
+        const ToolResult result = RunTool({"import", "deep.kvtml", "-o", "out.lst"});
+        EXPECT_EQ(result.code, 1);
+        EXPECT_NE(result.err.find("deep.kvtml:3: XML error: elements nested deeper than 256"),
+                  std::string::npos)
+            << result.err;
+    }
+    // Markup inside a text, as deep as a real file goes, is still read as text.
+    WriteFile("fine.kvtml",
+              head + "wo<i>rd</i></text></translation><translation><text>" + nested(200) + tail);
+    ASSERT_EQ(RunTool({"import", "fine.kvtml", "-o", "out.lst"}).code, 0);
+    EXPECT_EQ(ReadRecords("out.lst"), (Records{{"word", "x"}}));
+}
+
 TEST(Usage, BadUsageExitsWithTwo) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{},
