@@ -418,6 +418,14 @@ TEST(Import, KvtmlNestedBeyondReasonIsAnErrorNotACrash) {
     EXPECT_EQ(ReadRecords("out.lst"), (Records{{"word", "x"}}));
 }
 
+TEST(Import, GuessSurvivesALongRunOfDigitsAfterAnAmpersand) {
+    TempDir dir;
+    WriteFile("m.txt", "number\t&#" + std::string(60000, '1') + "\ncaf&#233;\tcoffee\n");
+    const ToolResult result = RunTool({"import", "m.txt", "-o", "out.lst", "--skip-bad"});
+    EXPECT_NE(result.err.find("read as mnemosyne (guessed"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadRecords("out.lst"), (Records{{"caf\xE9", "coffee"}}));
+}
+
 TEST(Usage, BadUsageExitsWithTwo) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{},
