@@ -1,8 +1,14 @@
 // Import of each format as real files have it, the refusals, and the export round trip.
+#include "engine/ListRec.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
+#include "tools/wordlist/WordListTool.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <streambuf>
+#include <sys/stat.h>
 
 namespace {
 
@@ -269,6 +275,20 @@ TEST(Import, RefusalKeepsAnExistingOutput) {
     EXPECT_EQ(ReadFile("out.lst"), "previous");
 }
 
+TEST(Import, RefusesMoreWordsThanTheProgramCanStudy) {
+    TempDir dir;
+    std::string text;
+    for (uint32_t i = 0; i < kMaxStudyWords; ++i) text += "w" + std::to_string(i) + "\td\n";
+    WriteFile("most.tsv", text);
+    ASSERT_EQ(RunTool({"import", "most.tsv", "-o", "most.lst"}).code, 0);
+    WriteFile("over.tsv", text + "one\ttoo many\n");
+    const ToolResult result = RunTool({"import", "over.tsv", "-o", "over.lst"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("over.tsv: 65535 records, more than the 65534"), std::string::npos)
+        << result.err;
+    EXPECT_FALSE(FileExists("over.lst"));
+}
+
 TEST(Import, SkipBadTruncateAndDedupe) {
     TempDir dir;
     const std::string longDefinition = std::string(195, 'a') + " bcdefghij klm";
@@ -311,6 +331,58 @@ TEST(Import, ExportedMarkupLookalikesComeBackAsTheyWere) {
     EXPECT_EQ(ReadFile("second.lst"), ReadFile("first.lst"));
 }
 
+// Outputs are replaced by rename, which would turn a FIFO, a device or a link into a plain file
+// and would take the place of an input.
+TEST(Output, RefusesWhatIsNotAFileOfItsOwn) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    WriteFile("in.tsv", "laconic\tbrief\n");
+    ASSERT_EQ(RunTool({"import", "in.tsv", "-o", "in.lst"}).code, 0);
+    ASSERT_EQ(mkfifo("fifo", 0600), 0);
+    fs::create_directory("wn");
+    WriteFile("wn/data.noun", "wordnet data");
+    fs::create_symlink("in.lst", "link.lst");
+    fs::create_hard_link("in.tsv", "hard.tsv");
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"import", "in.tsv", "-o", "fifo"},
+         "fifo: is a FIFO, not a regular file; nothing written"},
+        {{"import", "in.tsv", "-o", "wn"}, "wn: is a directory, not a regular file"},
+        {{"import", "in.tsv", "-o", "hard.tsv"}, "hard.tsv: is the same file as in.tsv"},
+        {{"import", "in.tsv", "-o", "link.lst"}, "link.lst: is a symbolic link"},
+        {{"export", "in.lst", "-o", "wn/../in.lst"}, "wn/../in.lst: is the same file as in.lst"},
+        {{"wordnet", "wn", "-o", "wn/data.noun"}, "wn/data.noun: is the same file as wn/data.noun"},
+    };
+    for (const auto& [args, message] : cases) {
+        const ToolResult result = RunTool(args);
+        EXPECT_EQ(result.code, 1);
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    }
+    EXPECT_TRUE(fs::is_fifo("fifo"));
+    EXPECT_TRUE(fs::is_symlink("link.lst"));
+    EXPECT_EQ(ReadFile("in.tsv"), "laconic\tbrief\n");
+    EXPECT_EQ(ReadFile("wn/data.noun"), "wordnet data");
+}
+
+// Standard output on a full disk, as stdio has it: writes go into the buffer and fail when it
+// is flushed.
+class FullDiskBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+    int sync() override { return -1; }
+};
+
+TEST(Export, FullStandardOutputIsAFailure) {
+    TempDir dir;
+    WriteFile("in.tsv", "laconic\tbrief\n");
+    ASSERT_EQ(RunTool({"import", "in.tsv", "-o", "in.lst"}).code, 0);
+    FullDiskBuffer full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    EXPECT_EQ(WordListTool(out, err).Run({"export", "in.lst"}), 1);
+    EXPECT_NE(err.str().find("cannot write to standard output"), std::string::npos) << err.str();
+}
+
 TEST(Import, KvtmlXmlErrorNamesTheLine) {
     TempDir dir;
     WriteFile("bad.kvtml",
@@ -318,6 +390,40 @@ TEST(Import, KvtmlXmlErrorNamesTheLine) {
     const ToolResult result = RunTool({"import", "bad.kvtml", "-o", "out.lst"});
     EXPECT_EQ(result.code, 1);
     EXPECT_NE(result.err.find("bad.kvtml:4: XML error"), std::string::npos) << result.err;
+}
+
+TEST(Import, KvtmlNestedBeyondReasonIsAnErrorNotACrash) {
+    TempDir dir;
+    const auto nested = [](int depth) {
+        std::string open, close;
+        for (int i = 0; i < depth; ++i) open += "<b>", close += "</b>";
+        return open + "x" + close;
+    };
+    const std::string head = "<kvtml version=\"2.0\">\n<entries><entry>\n<translation><text>";
+    const std::string tail = "</text></translation></entry></entries></kvtml>\n";
+    const std::string deep = nested(100000);
+    for (const std::string& content : {head + deep + tail, head + deep.substr(0, 300000),
+                                       "<kvtml>\n<e>\n<o>" + deep + "</o></e></kvtml>\n"}) {
+        WriteFile("deep.kvtml", content);
+        const ToolResult result = RunTool({"import", "deep.kvtml", "-o", "out.lst"});
+        EXPECT_EQ(result.code, 1);
+        EXPECT_NE(result.err.find("deep.kvtml:3: XML error: elements nested deeper than 256"),
+                  std::string::npos)
+            << result.err;
+    }
+    // Markup inside a text, as deep as a real file goes, is still read as text.
+    WriteFile("fine.kvtml",
+              head + "wo<i>rd</i></text></translation><translation><text>" + nested(200) + tail);
+    ASSERT_EQ(RunTool({"import", "fine.kvtml", "-o", "out.lst"}).code, 0);
+    EXPECT_EQ(ReadRecords("out.lst"), (Records{{"word", "x"}}));
+}
+
+TEST(Import, GuessSurvivesALongRunOfDigitsAfterAnAmpersand) {
+    TempDir dir;
+    WriteFile("m.txt", "number\t&#" + std::string(60000, '1') + "\ncaf&#233;\tcoffee\n");
+    const ToolResult result = RunTool({"import", "m.txt", "-o", "out.lst", "--skip-bad"});
+    EXPECT_NE(result.err.find("read as mnemosyne (guessed"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadRecords("out.lst"), (Records{{"caf\xE9", "coffee"}}));
 }
 
 TEST(Usage, BadUsageExitsWithTwo) {

@@ -187,6 +187,18 @@ TEST_F(Rebase, RefusesASessionThatDoesNotFitTheOldList) {
     EXPECT_EQ(RunTool({"rebase", "old.lst", "new.lst", "nosession"}).code, 1);
 }
 
+TEST_F(Rebase, RefusesToReplaceTheListItReads) {
+    WriteList("session/new.txt", kOld);
+    const std::string list = ReadFile("session/new.txt");
+    const ToolResult result = RunTool({"rebase", "old.lst", "session/new.txt", "session"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("session/new.txt: is the same file as session/new.txt; nothing "
+                              "changed"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(ReadFile("session/new.txt"), list);
+}
+
 TEST_F(Rebase, SecondRebaseKeepsTheFirstBackup) {
     WriteList("new.lst", kOld);
     ASSERT_EQ(RunTool({"rebase", "old.lst", "new.lst", "session"}).code, 0);

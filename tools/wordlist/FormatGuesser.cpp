@@ -4,8 +4,8 @@
 #include "tools/wordlist/InputDecoder.h"
 #include "tools/wordlist/TextTidy.h"
 
+#include <cctype>
 #include <filesystem>
-#include <regex>
 
 namespace {
 
@@ -16,15 +16,27 @@ bool IsKvtml(const std::string& text) {
     return head.find("<kvtml") != std::string::npos;
 }
 
+// Whether the text holds "&#N;" or "&#xN;", N one or more hexadecimal digits. Scanned by
+// hand: std::regex recurses once per character it matches, and a long run of digits after
+// "&#" overflowed the stack.
+bool HasNumericReference(const std::string& text) {
+    for (size_t pos = text.find("&#"); pos != std::string::npos; pos = text.find("&#", pos + 2)) {
+        size_t end = pos + 2;
+        if (end < text.size() && text[end] == 'x') ++end;
+        const size_t digits = end;
+        while (end < text.size() && std::isxdigit(static_cast<unsigned char>(text[end]))) ++end;
+        if (end > digits && end < text.size() && text[end] == ';') return true;
+    }
+    return false;
+}
+
 // Mnemosyne writes an empty side as "<br>" and characters outside its code page as numeric
 // references, and never quotes; older Anki quotes and writes neither.
 bool LooksLikeMnemosyne(const std::string& text) {
     const std::string sample = text.substr(0, 65536);
     if (sample.find("\t\"") != std::string::npos || sample.compare(0, 1, "\"") == 0) return false;
-    static const std::regex numericReference("&#x?[0-9a-fA-F]+;");
     return sample.find("\t<br>") != std::string::npos ||
-           sample.find("<br>\t") != std::string::npos ||
-           std::regex_search(sample, numericReference);
+           sample.find("<br>\t") != std::string::npos || HasNumericReference(sample);
 }
 
 bool LooksLikeCsv(const std::string& text) {

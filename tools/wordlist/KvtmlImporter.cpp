@@ -7,10 +7,45 @@
 
 namespace {
 
+// Far deeper than any vocabulary document goes: a text holds a little markup at most.
+constexpr int kMaxNesting = 256;
+
+// Reads on to the end of the current element, gathering into `text`, when given, the text
+// of the element and of every element inside it. Qt's own readElementText recurses once per
+// level, so a document nested deeply enough would overflow the stack; this counts instead,
+// and gives up with an XML error past kMaxNesting.
+void ReadToEnd(QXmlStreamReader& xml, QString* text) {
+    for (int depth = 1; depth > 0;) {
+        switch (xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                if (++depth > kMaxNesting) {
+                    xml.raiseError(
+                        QStringLiteral("elements nested deeper than %1").arg(kMaxNesting));
+                    return;
+                }
+                break;
+            case QXmlStreamReader::EndElement:
+                --depth;
+                break;
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                if (text) text->append(xml.text());
+                break;
+            case QXmlStreamReader::Invalid:
+                return;
+            default:
+                break;
+        }
+    }
+}
+
 std::string ElementText(QXmlStreamReader& xml) {
-    const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    QString text;
+    ReadToEnd(xml, &text);
     return TextTidy::CollapseSpace(text.toStdString());
 }
+
+void Skip(QXmlStreamReader& xml) { ReadToEnd(xml, nullptr); }
 
 bool IsNamed(const QXmlStreamReader& xml, const char* name) {
     return xml.name() == QLatin1String(name);
@@ -39,7 +74,7 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
                 if (IsNamed(xml, "entries"))
                     ReadEntries(xml, entries);
                 else
-                    xml.skipCurrentElement();
+                    Skip(xml);
             }
         } else {
             ReadVersion1(xml, entries);
@@ -58,7 +93,7 @@ void KvtmlImporter::ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry
         if (IsNamed(xml, "entry"))
             ReadEntry(xml, entries);
         else
-            xml.skipCurrentElement();
+            Skip(xml);
     }
 }
 
@@ -73,7 +108,7 @@ void KvtmlImporter::ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>&
         } else if (IsNamed(xml, "translation")) {
             ReadTranslation(xml, position++, translations);
         } else {
-            xml.skipCurrentElement();
+            Skip(xml);
         }
     }
     if (deactivated && !m_options.includeDeactivated) {
@@ -101,7 +136,7 @@ void KvtmlImporter::ReadTranslation(QXmlStreamReader& xml, int position,
         else if (IsNamed(xml, "paraphrase"))
             translation.paraphrase = ElementText(xml);
         else
-            xml.skipCurrentElement();
+            Skip(xml);
     }
 }
 
@@ -126,7 +161,7 @@ ImportedEntry KvtmlImporter::MakeEntry(int line, const std::vector<Translation>&
 void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
     while (xml.readNextStartElement()) {
         if (!IsNamed(xml, "e")) {
-            xml.skipCurrentElement();
+            Skip(xml);
             continue;
         }
         ImportedEntry entry;
@@ -137,7 +172,7 @@ void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntr
             else if (IsNamed(xml, "t") && entry.definition.empty())
                 entry.definition = ElementText(xml);
             else
-                xml.skipCurrentElement();
+                Skip(xml);
         }
         entries.push_back(std::move(entry));
     }

@@ -11,12 +11,14 @@
 #include "tools/wordlist/ImportedEntry.h"
 #include "tools/wordlist/InputDecoder.h"
 #include "tools/wordlist/KvtmlImporter.h"
+#include "tools/wordlist/OutputTarget.h"
 #include "tools/wordlist/RecordChecker.h"
 #include "tools/wordlist/SessionRebaser.h"
 #include "tools/wordlist/TextImporter.h"
 #include "tools/wordlist/WordNetList.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -75,6 +77,16 @@ bool ParseColumn(const std::string& text, int& column) {
     return true;
 }
 
+// Reports the problem, if any, that forbids replacing `path`; `consequence` says what that
+// leaves undone.
+bool MayReplace(const std::string& path, const std::vector<std::string>& others,
+                Diagnostics& diagnostics, const char* consequence = "nothing written") {
+    const std::string problem = OutputTarget::Problem(path, others);
+    if (problem.empty()) return true;
+    diagnostics.Error(path, 0, problem + "; " + consequence);
+    return false;
+}
+
 // A field is quoted when the importer would otherwise read it differently: a tab or line
 // break inside, a leading quote, or a word that looks like a KDE title line or a comment.
 std::string ExportField(const std::string& text, bool isWord) {
@@ -95,6 +107,17 @@ std::string ExportField(const std::string& text, bool isWord) {
 }  // namespace
 
 int WordListTool::Run(const std::vector<std::string>& args) {
+    const int code = RunCommand(args);
+    // A full disk or a closed pipe shows only once the buffer is flushed, and an export cut
+    // short must not pass for a whole one.
+    if (!m_out.flush()) {
+        m_err << "quibbix-wordlist: cannot write to standard output\n";
+        return code == kOk ? kBadInput : code;
+    }
+    return code;
+}
+
+int WordListTool::RunCommand(const std::vector<std::string>& args) {
     if (args.empty()) return Usage("no command given");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
@@ -203,6 +226,7 @@ bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, 
 int WordListTool::Import(const Arguments& args) {
     const std::string& input = args.positional[0];
     Diagnostics diagnostics(m_err);
+    if (!MayReplace(args.output, {input}, diagnostics)) return kBadInput;
     std::string bytes;
     if (!ReadWholeFile(input, bytes)) {
         diagnostics.Error(input, 0, "cannot read the file");
@@ -222,7 +246,13 @@ int WordListTool::Import(const Arguments& args) {
         diagnostics.Error(input, 0, "no entries; " + args.output + " not written");
         return kBadInput;
     }
-    if (records.size() > kMaxStudyWords) diagnostics.Warning(args.output, 0, TooManyRecords());
+    if (records.size() > kMaxStudyWords) {
+        diagnostics.Error(input, 0,
+                          std::to_string(records.size()) + " records, more than the " +
+                              std::to_string(kMaxStudyWords) + " the program can study; " +
+                              args.output + " not written");
+        return kBadInput;
+    }
     if (!WordListFile::Write(args.output, records)) {
         diagnostics.Error(args.output, 0, "cannot write the file");
         return kBadInput;
@@ -271,6 +301,8 @@ bool WordListTool::ReadList(const std::string& path, Diagnostics& diagnostics,
 
 int WordListTool::Export(const Arguments& args) {
     Diagnostics diagnostics(m_err);
+    if (!args.output.empty() && !MayReplace(args.output, {args.positional[0]}, diagnostics))
+        return kBadInput;
     std::vector<WordRecord> records;
     if (!ReadList(args.positional[0], diagnostics, records)) return kBadInput;
     std::string text;
@@ -319,6 +351,11 @@ int WordListTool::Check(const Arguments& args) {
 
 int WordListTool::Rebase(const Arguments& args) {
     Diagnostics diagnostics(m_err);
+    const std::vector<std::string> lists = {args.positional[0], args.positional[1]};
+    for (const std::string& name : SessionRebaser::SessionFileNames()) {
+        const std::string path = (std::filesystem::path(args.positional[2]) / name).string();
+        if (!MayReplace(path, lists, diagnostics, "nothing changed")) return kBadInput;
+    }
     std::vector<WordRecord> oldRecords, newRecords;
     if (!ReadList(args.positional[0], diagnostics, oldRecords) ||
         !ReadList(args.positional[1], diagnostics, newRecords))
@@ -330,6 +367,11 @@ int WordListTool::Rebase(const Arguments& args) {
 int WordListTool::BuildDefault(const Arguments& args) {
     Diagnostics diagnostics(m_err);
     const std::string dir = args.positional.empty() ? "/usr/share/wordnet" : args.positional[0];
+    std::vector<std::string> others = WordNetList::InputFiles(dir);
+    if (!MayReplace(args.output, others, diagnostics)) return kBadInput;
+    others.push_back(args.output);
+    if (!args.licenceOutput.empty() && !MayReplace(args.licenceOutput, others, diagnostics))
+        return kBadInput;
     WordNetList builder;
     std::vector<WordRecord> records;
     std::string error;

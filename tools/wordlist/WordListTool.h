@@ -19,7 +19,7 @@ public:
     // Both streams must outlive the tool.
     WordListTool(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
 
-    // `args` excludes the program name.
+    // `args` excludes the program name. Fails when `out` could not take all of its output.
     int Run(const std::vector<std::string>& args);
 
 private:
@@ -32,6 +32,7 @@ private:
         bool help = false;
     };
 
+    int RunCommand(const std::vector<std::string>& args);
     int Usage(const std::string& problem);
     bool Parse(const std::vector<std::string>& args, Arguments& parsed, std::string& problem);
     bool ParseOption(const std::vector<std::string>& args, size_t& i, Arguments& parsed,

@@ -60,13 +60,13 @@ std::vector<std::string> Split(const std::string& line) {
 class Data {
 public:
     bool Load(const std::string& dir, std::string& error) {
+        const std::vector<std::string> paths = WordNetList::InputFiles(dir);
         for (int pos = 0; pos < 4; ++pos) {
-            const std::string name = std::string(kPartsOfSpeech[pos]);
-            if (!Read(dir + "/index." + name, m_index[pos], error) ||
-                !Read(dir + "/data." + name, m_data[pos], error))
+            if (!Read(paths[2 * pos], m_index[pos], error) ||
+                !Read(paths[2 * pos + 1], m_data[pos], error))
                 return false;
         }
-        return Read(dir + "/cntlist.rev", m_counts, error);
+        return Read(paths[8], m_counts, error);
     }
     const std::string& Index(int pos) const { return m_index[pos]; }
     const std::string& Counts() const { return m_counts; }
@@ -229,6 +229,16 @@ std::string ReadLicence(const std::string& data) {
 }
 
 }  // namespace
+
+std::vector<std::string> WordNetList::InputFiles(const std::string& wordnetDir) {
+    std::vector<std::string> paths;
+    for (const char* name : kPartsOfSpeech) {
+        paths.push_back(wordnetDir + "/index." + name);
+        paths.push_back(wordnetDir + "/data." + name);
+    }
+    paths.push_back(wordnetDir + "/cntlist.rev");
+    return paths;
+}
 
 bool WordNetList::Build(const std::string& wordnetDir, std::vector<WordRecord>& records,
                         std::string& error) {

@@ -15,6 +15,8 @@ public:
     // Reads index.*, data.* and cntlist.rev under `wordnetDir`. Returns false with `error`
     // set when a file is missing or unreadable.
     bool Build(const std::string& wordnetDir, std::vector<WordRecord>& records, std::string& error);
+    // The files Build reads: index and data file of each part of speech in turn, then the counts.
+    static std::vector<std::string> InputFiles(const std::string& wordnetDir);
     // WordNet's licence as its data files carry it; valid after a successful Build.
     const std::string& Licence() const { return m_licence; }
 
