@@ -2,6 +2,7 @@
 #include "engine/LittleEndian.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
+#include "platform/FolderLock.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
 
@@ -185,6 +186,28 @@ TEST_F(Rebase, RefusesASessionThatDoesNotFitTheOldList) {
     EXPECT_NE(result.err.find("the lists name word 9, beyond the 6 records"), std::string::npos)
         << result.err;
     EXPECT_EQ(RunTool({"rebase", "old.lst", "new.lst", "nosession"}).code, 1);
+}
+
+TEST_F(Rebase, RefusesDamagedOrUnreadableFiles_AndAFolderInUse) {
+    WriteList("new.lst", kOld);
+    auto refused = [](const char* why) {
+        const ToolResult result = RunTool({"rebase", "old.lst", "new.lst", "session"});
+        EXPECT_EQ(result.code, 1);
+        EXPECT_NE(result.err.find(why), std::string::npos) << result.err;
+        EXPECT_FALSE(FileExists("session/tobeviewed.txt.bak"));
+    };
+    WriteFile("session/known.txt", "3\n1\t0\n");
+    refused("session/known.txt: is damaged; nothing changed");
+    WriteFile("session/known.txt", ListFile({}));
+    std::filesystem::create_directory("session/new.txt.d");
+    std::filesystem::remove("session/new.txt");
+    std::filesystem::rename("session/new.txt.d", "session/new.txt");
+    refused("session/new.txt: is a directory");
+    std::filesystem::remove("session/new.txt");
+    FolderLock held;
+    int error = 0;
+    ASSERT_EQ(FolderLock::Result::kLocked, held.Acquire("session", error));
+    refused("Quibbix is already running on this folder");
 }
 
 TEST_F(Rebase, RefusesToReplaceTheListItReads) {

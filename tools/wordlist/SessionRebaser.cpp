@@ -8,6 +8,7 @@
 #include "tools/wordlist/RecordMatcher.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 
 namespace {
@@ -56,8 +57,16 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     const auto& names = SessionFileNames();
     std::vector<std::string> originals(names.size());
     std::vector<bool> exists(names.size());
-    for (size_t i = 0; i < names.size(); ++i)
-        exists[i] = ReadWholeFile(PathOf(names[i]), originals[i]);
+    for (size_t i = 0; i < names.size(); ++i) {
+        // A file that is there but cannot be read would be replaced as if it were empty.
+        const int error = DefaultFileSystem().ReadFile(PathOf(names[i]), originals[i]);
+        if (error != 0 && error != ENOENT) {
+            m_diagnostics.Error(PathOf(names[i]), 0,
+                                "cannot be read (" + DescribeError(error) + "); nothing changed");
+            return 1;
+        }
+        exists[i] = error == 0;
+    }
     if (!exists[kToBeViewed]) {
         m_diagnostics.Error(where, 0,
                             "no session here (no " + names[kToBeViewed] + "); nothing to rebase");
@@ -67,7 +76,14 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     std::vector<CWordList> lists(kListCount);
     uint32_t highest = 0;
     for (size_t i = 0; i < kListCount; ++i) {
-        lists[i].LoadFile(PathOf(names[i]).c_str());
+        CWordList::LoadReport report;
+        lists[i].LoadFile(PathOf(names[i]).c_str(), report);
+        if (exists[i] && report.damaged) {
+            m_diagnostics.Error(PathOf(names[i]), 0,
+                                "is damaged; nothing changed (Quibbix keeps a copy of it as .bad "
+                                "and repairs it when it next saves)");
+            return 1;
+        }
         for (const CListRec& entry : lists[i].Entries())
             highest = std::max(highest, entry.m_wordIndex);
     }

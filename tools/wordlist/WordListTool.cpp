@@ -5,6 +5,7 @@
 #include "engine/GetWordRecord.h"
 #include "engine/ListRec.h"
 #include "engine/WordListFile.h"
+#include "platform/FolderLock.h"
 #include "tools/wordlist/AnkiImporter.h"
 #include "tools/wordlist/Diagnostics.h"
 #include "tools/wordlist/FormatGuesser.h"
@@ -351,6 +352,16 @@ int WordListTool::Check(const Arguments& args) {
 
 int WordListTool::Rebase(const Arguments& args) {
     Diagnostics diagnostics(m_err);
+    // The program studying this folder would save its own lists over the rebased ones.
+    FolderLock lock;
+    int error = 0;
+    if (lock.Acquire(args.positional[2], error) == FolderLock::Result::kHeldElsewhere) {
+        diagnostics.Error(args.positional[2], 0,
+                          std::string(FolderLock::kHeldMessage) +
+                              " Nothing changed; leave it "
+                              "first.");
+        return kBadInput;
+    }
     const std::vector<std::string> lists = {args.positional[0], args.positional[1]};
     for (const std::string& name : SessionRebaser::SessionFileNames()) {
         const std::string path = (std::filesystem::path(args.positional[2]) / name).string();
