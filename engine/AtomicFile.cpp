@@ -11,10 +11,12 @@ namespace {
 
 // A name no other program or earlier run uses: the target's, a random tag of this process and
 // a counter. Exclusive creation catches the rest.
+constexpr const char* kTemporaryMark = ".tmp-";
+
 std::string TemporaryNameFor(const std::string& path) {
     static const unsigned long tag = std::random_device{}();
     static std::atomic<unsigned long> counter{0};
-    return path + ".tmp-" + std::to_string(tag) + "-" + std::to_string(++counter);
+    return path + kTemporaryMark + std::to_string(tag) + "-" + std::to_string(++counter);
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -110,6 +112,14 @@ bool OverwriteFixedSizeFile(FileSystem& files, const std::string& path, std::str
     // A file that is there but cannot be opened is left as it is.
     if (error != ENOENT && error != EINVAL && files.ProbeWritable(path) != 0) return false;
     return WriteFileAtomically(files, path, bytes);
+}
+
+void RemoveStaleTemporaries(FileSystem& files, const std::string& directory) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(directory, ec)) {
+        if (entry.path().filename().string().find(kTemporaryMark) != std::string::npos)
+            files.Remove(entry.path().string());
+    }
 }
 
 bool ReadWholeFile(FileSystem& files, const std::string& path, std::string& bytes) {

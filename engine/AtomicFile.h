@@ -47,6 +47,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 // write is not synced: a power cut may cost the last step, never the file.
 bool OverwriteFixedSizeFile(FileSystem& files, const std::string& path, std::string_view bytes);
 
+// Removes the temporary files that a program ended in the middle of a save left in
+// `directory`. requires: no other program is saving there (the folder lock).
+void RemoveStaleTemporaries(FileSystem& files, const std::string& directory);
+
 // Reads a whole file; returns false when it cannot be opened or read.
 bool ReadWholeFile(FileSystem& files, const std::string& path, std::string& bytes);
 bool ReadWholeFile(const std::string& path, std::string& bytes);

@@ -28,6 +28,7 @@ CWordState::CWordState(EngineEnv& env)
 bool CWordState::Load(int32_t total, int32_t reviewSize) {
     if (total > 0) m_totalWords = total;
     if (reviewSize > 0) m_reviewSize = reviewSize;
+    RemoveStaleTemporaries(m_env.Files(), SessionFiles::kDirectory);
     LoadWordsLearned();
 
     // The to-be-viewed file alone decides whether a session exists: one that is there but

@@ -35,13 +35,15 @@ const char* const kListFiles[] = {"session/tobeviewed.txt", "session/unsure.txt"
 std::string DriverPath() { return std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-drive"; }
 
 // Starts the driver on `script` (fed through a file) and kills it after `delay`.
-void RunAndKill(const std::string& script, std::chrono::microseconds delay) {
+void RunAndKill(const std::string& script, std::chrono::microseconds delay,
+                const char* slowRenames = "0") {
     WriteFile("script.txt", script);
     const pid_t pid = fork();
     if (pid == 0) {
         std::freopen("script.txt", "r", stdin);
         std::freopen("/dev/null", "w", stdout);
-        execl(DriverPath().c_str(), "quibbix-drive", static_cast<char*>(nullptr));
+        execl(DriverPath().c_str(), "quibbix-drive", "--slow-renames", slowRenames,
+              static_cast<char*>(nullptr));
         _exit(127);
     }
     std::this_thread::sleep_for(delay);
@@ -114,12 +116,13 @@ std::string StudyScript(std::mt19937& random) {
     return script + "save\n";
 }
 
-TEST(CrashSafetyTest, KilledAnywhere_LeavesSessionThatResumes) {
+void KillAndResume(int kills, int maxDelayUs, const char* slowRenames) {
     TempDir dir;
     WriteFile("list/kelvo.lst", MakeWordList(kWords));
     std::mt19937 random(20261207);
-    for (int kill = 0; kill < 200; ++kill) {
-        RunAndKill(StudyScript(random), std::chrono::microseconds(random() % 30000));
+    for (int kill = 0; kill < kills; ++kill) {
+        RunAndKill(StudyScript(random), std::chrono::microseconds(random() % maxDelayUs),
+                   slowRenames);
         for (const char* file : kListFiles)
             ASSERT_TRUE(ListFileIsWhole(file)) << file << " after kill " << kill;
         const std::string currWord = ReadFile("session/currWord.cfg");
@@ -133,8 +136,17 @@ TEST(CrashSafetyTest, KilledAnywhere_LeavesSessionThatResumes) {
             static_cast<uint32_t>(std::stoul(lines[0].substr(lines[0].rfind('\t') + 1)));
         ASSERT_EQ(saved, resumed) << "after kill " << kill;
         ExpectEveryWordOnce(lines, resumed);
-        if (HasFatalFailure()) return;
+        for (const auto& entry : fs::directory_iterator("session"))
+            ASSERT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+        if (::testing::Test::HasFatalFailure()) return;
     }
+}
+
+TEST(CrashSafetyTest, KilledAnywhere_LeavesSessionThatResumes) { KillAndResume(200, 30000, "0"); }
+
+// With every rename slowed, many kills land between the renames of one save.
+TEST(CrashSafetyTest, KilledBetweenRenames_LeavesSessionThatResumes) {
+    KillAndResume(40, 60000, "3");
 }
 
 // Mounts a tiny file system of our own over a directory and removes it afterwards.

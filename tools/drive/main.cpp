@@ -19,16 +19,18 @@
 
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <thread>
 
 namespace {
 
 constexpr int kUsageError = 2;
 constexpr const char kUsage[] =
-    "usage: quibbix-drive [--tick N] < commands\n"
+    "usage: quibbix-drive [--tick N] [--slow-renames MS] < commands\n"
     "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no\n";
 
 // The real clocks, or a fixed tick; messages go to standard output in line with the answers.
@@ -39,12 +41,30 @@ public:
         m_tick = tick;
     }
     void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
-        std::printf("message\t%s\t%s\n", caption.c_str(), text.c_str());
+        // One line per message, whatever its text.
+        std::string line = text;
+        for (char& c : line)
+            if (c == '\n') c = ' ';
+        std::printf("message\t%s\t%s\n", caption.c_str(), line.c_str());
         std::fflush(stdout);
     }
     uint32_t GetTickCount() override { return m_fixed ? m_tick : ConsoleEnv::GetTickCount(); }
+    FileSystem& Files() override { return m_files; }
+    void SlowRenames(int ms) { m_files.renameDelayMs = ms; }
 
 private:
+    // The real files; renames may be slowed so that tests can stop the driver between them.
+    class DriveFileSystem : public PosixFileSystem {
+    public:
+        int Rename(const std::string& from, const std::string& to) override {
+            if (renameDelayMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(renameDelayMs));
+            return PosixFileSystem::Rename(from, to);
+        }
+        int renameDelayMs = 0;
+    };
+
+    DriveFileSystem m_files;
     bool m_fixed = false;
     uint32_t m_tick = 0;
 };
@@ -184,11 +204,15 @@ void ParseOptions(int argc, char** argv, DriveEnv& env) {
             if (!ParseNumber(argv[++i], 0, UINT32_MAX, tick))
                 Fail("bad tick: " + std::string(argv[i]));
             env.FixTick(static_cast<uint32_t>(tick));
+        } else if (option == "--slow-renames" && i + 1 < argc) {
+            long long ms = 0;
+            if (!ParseNumber(argv[++i], 0, 10000, ms)) Fail("bad delay: " + std::string(argv[i]));
+            env.SlowRenames(static_cast<int>(ms));
         } else if (option == "--help") {
             std::printf("%s", kUsage);
             std::exit(0);
         } else {
-            Fail("unknown option: " + option + " (usage: quibbix-drive [--tick N])");
+            Fail("unknown option: " + option + " (see --help)");
         }
     }
 }
@@ -198,7 +222,7 @@ void ParseOptions(int argc, char** argv, DriveEnv& env) {
 int main(int argc, char** argv) {
     DriveEnv env;
     ParseOptions(argc, argv, env);
-    InstallFileSystem(PosixFileSystem::Instance());
+    InstallFileSystem(env.Files());
     // A second program on the same folder would overwrite this one's progress, or it this.
     FolderLock lock;
     int error = 0;
