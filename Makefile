@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Front door: every command sets up what it needs first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
@@ -56,9 +57,12 @@ SOURCES = $(shell find engine platform ui app tools tests bench -name '*.cpp' -o
 format:
 	clang-format -i $(SOURCES)
 
-# Fails, naming the places, when a source drifts from the committed layout.
+# Fails, naming the places, when a source drifts from the committed layout or lacks its
+# licence line.
 format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES) && echo "format-check: every source follows .clang-format"
+	@missing=$$(grep -L 'SPDX-License-Identifier: GPL-2.0-or-later' $(SOURCES)); \
+	if [ -n "$$missing" ]; then echo "no SPDX licence line in:"; echo "$$missing"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD_DIR)

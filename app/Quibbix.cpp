@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program entry: starts the window system, runs the main dialog until the user leaves,
 // and ends. Without a window system it says so on standard error and exits with 1. Whatever
 // else ends it (a logout, a signal, the window system going away) first saves the session as

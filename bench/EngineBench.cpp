@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Figures for the engine's hot paths on a 32767-word list, each run in a scratch working
 // directory of its own.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // From a key press to the next word painted in the main window, on a 32767-word list: the
 // second press for a word records the judgement, draws the next word and repaints both boxes
 // before the key handler returns. Runs on the X server in DISPLAY, else offscreen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // quibbix-startup-probe: how long a program takes from its start to its first window on the
 // X server, and how much memory it holds once the window shows.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Start-up figures under Xvfb, median of 10 starts after one warm-up:
 #  - Quibbix on a 32767-word list with a resumed session: process start to main window mapped,
 #    and resident memory once shown;

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Replaces files whole or not at all. Each file's bytes go to a temporary file of its own in
 // the same directory (a fresh name, created exclusively, so neither a second program nor a
 // planted link can redirect it), which is synced; only when every temporary file is written

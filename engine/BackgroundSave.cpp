@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/BackgroundSave.h"
 
 void BackgroundSave::Start(FileSystem& files, std::vector<FileImage> images) {

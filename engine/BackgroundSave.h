@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes a save's files on a thread of its own, so that syncing them to the disk never holds
 // up the next word. One save at a time; the files are copied in, so the study goes on
 // changing the lists meanwhile.

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // An EngineEnv for programs without a window: the real clocks, and messages written to
 // standard error as "caption: text". Tools derive from it to change one of the three.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/Cp1252.h"
 
 #include "engine/Utf8.h"

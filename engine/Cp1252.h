@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Windows-1252, the single-byte code page the program displays its words in: conversion of
 // Unicode characters to its bytes and back. The five bytes the code page leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as the C1 controls of the same value, as Windows does.

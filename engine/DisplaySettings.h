@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The stored part of the display settings: fonts and colours of the word box and the
 // definition box and the background colour of the program's windows, and their 140-byte
 // file, list/GUISetting.cfg.

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the study engine needs from outside the standard library: a modal message, the tick
 // count that seeds the random orders, the calendar clock of the usage record and the files.
 // The program passes its platform's implementation; tools and tests pass their own. The

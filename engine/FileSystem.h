@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The file operations the program's files are read and written with, one interface, so that
 // a test can make any of them fail as a full disk, a read-only file or a power cut would, and
 // so that the platform can sync what the standard library cannot. Each returns 0 or the errno

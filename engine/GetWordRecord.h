@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads the word list file (its layout is in WordListFile.h) one record at a time. The file
 // stays open for the whole run; each read is one seek and one read of a record at an offset
 // computed from its index, so only the last record read is held in memory.

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One entry of a word list queue: which word, and a counter whose meaning depends on the
 // queue it stands in. Copied by value between the queues, the selector and the window.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The byte order of every binary file the program reads and writes: 32-bit values, least
 // significant byte first, whatever the machine's own order.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The 60-byte font description of the settings file (the Windows LOGFONTA record), field by
 // field. platform/FontConversion.h turns it into the fonts Qt draws with.
 //

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Remembers which of the session files could not be read whole, so that saving never makes
 // things worse: a file that exists but cannot be read is never overwritten (what it holds
 // may be months of progress), and a file read only in part is copied once to NAME.bad

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where a study session is kept, under session/ in the working directory: the six list files,
 // the words-learned count, the usage time and the current-word record. Every program that
 // reads or writes a session (the window, the driver, the word-list tool's rebase) takes the

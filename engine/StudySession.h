@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The study flow without a window: the two presses that judge a word (the claim while only
 // the word shows, then the verdict with the definition in view), the forced break after a
 // stretch of study, and the usage clock's pauses around whatever interrupts the study. The

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads numbers from text by the rules of the C library's formatted input in the "C" locale,
 // without depending on the process locale (the window toolkit changes it): white space is
 // skipped before each number, a failed conversion leaves the position at the offending

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The usage clock: a stopwatch on a monotonic clock that accumulates the seconds of study in
 // this run and over all runs, the total kept in session/Time.txt as "%.1f". Destruction
 // saves the total once more. A Time.txt that cannot be read is never overwritten.

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Strict UTF-8: decoding that refuses overlong forms, surrogates and truncated sequences, so
 // that text in a Windows code page is caught instead of turning into wrong letters.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A first-in first-out queue of word entries that loads itself from and saves itself to a
 // list file: a count line ("%d\n"), then one "%u\t%d\n" line (word index, counter) per entry
 // from head to tail. Reading follows scanf's rules, so any run of white space separates the

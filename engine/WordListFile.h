@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The word list file, both ways: a flat run of fixed-size records with no header, each holding
 // a word and its definition. The program reads it one record at a time (CGetWordRecord); the
 // word-list tool and the tests write and read it whole through this class.

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One word of a word list as the program shows it: the word and its definition in
 // Windows-1252 bytes, without the padding of their fixed-size fields.
 

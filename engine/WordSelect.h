@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The study engine's front door: opens the word list and resumes the last session, decides
 // from which list the next word comes (a schedule that mixes the troubled lists with the
 // learning list and fresh words), records judgements, and remembers the word on screen in

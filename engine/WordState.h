@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The learning state of every word: six queues of word entries (to be viewed, unsure,
 // mistaken, new, learning, known), the words-learned count, the moves a judgement causes and
 // the maintenance that repairs the queues before they are saved. Every word index 1..n stands

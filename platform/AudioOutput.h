@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where sound goes: plays interleaved 16-bit samples and returns when they have been heard.
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Loads pictures for picture buttons, stretched to the size asked for, from a Windows bitmap
 // file or from a bitmap built into the program. A null pixmap means nothing was loaded.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The 32-bit colour of the settings file: red in the low byte, then green, then blue, and a
 // flag in the high byte (0x00 plain, 0x02 palette-relative). Both kinds draw as their RGB.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The platform's common font and colour dialogs, behind an interface so that tests can give
 // the answers a user would.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A dialog as the resource data describes it: caption, font, size and controls, all
 // positions in dialog units. The four dialogs live as JSON under ":/dialogs/<id>.json".
 

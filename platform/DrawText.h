@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Text layout as the Windows DrawText call does it, in the painter's font and pen: alignment,
 // single-line or word-wrapped lines, clipping to the rectangle and the ampersand prefix (an
 // '&' underlines the character after it and "&&" shows one '&').

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A shared library opened at first use. Sound is rarely needed and its libraries are large,
 // so they are not loaded when the program starts; a missing library means no sound.
 

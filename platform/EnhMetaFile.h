@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // An enhanced metafile (a Windows vector picture) ready to draw: converted once to SVG when
 // loaded, then drawn stretched to whatever rectangle it is given.
 

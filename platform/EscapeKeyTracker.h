@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Follows the Escape key for the whole application from the key events Qt delivers, since
 // Qt has no way to ask the keyboard directly. Install one per application.
 

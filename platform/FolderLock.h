@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Keeps a second program away from a working folder's session while this one studies it: an
 // advisory lock on the session directory itself, which the window, the driver and the
 // word-list tool's rebase all take, so no lock file is left anywhere. The kernel drops the

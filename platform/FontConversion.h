@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The settings file's font descriptions (LogFont) to and from the fonts Qt draws with.
 
 #include "engine/LogFont.h"

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Modal message boxes (MessageBoxA with MB_OK or MB_YESNO and an icon). The program shows
 // them through this interface so that tests can answer them.
 

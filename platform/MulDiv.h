@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows arithmetic helper that scales font heights and dialog units: a * b / c with a
 // 64-bit intermediate, rounded to the nearest integer with halves away from zero.
 

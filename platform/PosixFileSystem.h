@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real files through POSIX calls, with what the standard library cannot do: data synced
 // before a file is renamed into place, the directory synced after, temporary files created
 // exclusively without following links, and only regular files read (a device, a pipe or a

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Plays through PulseAudio's simple API (PipeWire serves it too). The library is opened and
 // the server contacted only when the first sound plays; each sound has a stream of its own.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A dialog push button. A picture button (the BS_BITMAP style) shows its bitmap centred
 // and never its text; before it has a bitmap it shows nothing.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The engine's window to the world in the program: its messages as message boxes without an
 // owner, the monotonic clock as the tick count and the usage clock.
 

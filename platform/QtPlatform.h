@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real platform services of the program, built once after the QApplication. Cheap to
 // build: the sound system is contacted only when the first sound plays.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A rectangle by its four edges, right and bottom exclusive, the way window code does its
 // arithmetic ("move the right edge by d"); QRect's inclusive right() invites off-by-ones.
 

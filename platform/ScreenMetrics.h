@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The screen size and the sizing-frame size in pixels, as GetSystemMetrics reports them
 // (SM_CXSCREEN, SM_CYSCREEN, SM_CXFRAME, SM_CYFRAME).
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Turns SIGTERM, SIGHUP and SIGINT into a Qt signal on the event loop, where the program can
 // save its session as leaving does, instead of dying with every answer since the last save.
 // A handler may do almost nothing, so it only writes a byte into a pipe that a socket

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's two sounds calls: a plain tone (Beep) and a sound file played to its end
 // (PlaySoundA with SND_FILENAME | SND_NOWAIT), both returning when the sound has ended.
 

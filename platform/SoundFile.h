@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads a sound file (WAV and whatever else libsndfile knows) into 16-bit samples. The
 // library is opened at the first read.
 

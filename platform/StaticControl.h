@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A static control of a dialog: a text, or an enhanced metafile drawn stretched over the
 // whole control once one is given (the SS_ENHMETAFILE style).
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The base of every dialog: builds its controls from a dialog template, runs modally until
 // it is ended with a result, and routes buttons, timers and painting to virtual handlers, the
 // way the framework's dialog class does. The controls are built anew by every DoModal and

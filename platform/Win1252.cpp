@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/Win1252.h"
 
 #include "engine/Cp1252.h"

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The word list and the settings file hold Windows-1252 text; Qt draws Unicode. These two
 // convert between them for the window, through the code page table of the engine.
 

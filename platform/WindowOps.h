@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window operations dialog code uses on its controls, in the terms of the Windows calls
 // they stand for. Rectangles are in pixels; "screen" means global coordinates.
 

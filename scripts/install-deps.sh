@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian packages listed in debian-packages.txt that are missing.
 # Quiet when everything is there; uses sudo when not run as root.
 set -euo pipefail

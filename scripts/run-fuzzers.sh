@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs every fuzz target of a fuzzing build for the given number of seconds each, starting
 # from the committed seed corpus. Fails on any crash, hang (over 1 s for one input), leak or
 # sanitizer report, and prints how many inputs each target ran.

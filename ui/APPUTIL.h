@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Gives the answer buttons and the frame strips their pictures: a file under list/ first, so
 // that users can put their own, and for the buttons a built-in bitmap when the file fails.
 // A control keeps the picture it is given; a missing picture leaves it as it was.

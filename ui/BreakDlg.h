@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The enforced rest: shows "On Break" and a message in the user's fonts and colours, counts
 // two minutes on its own timer without showing the time left, then shows "Break Over" and
 // sounds the alarm (a beep and list/BreakOver.WAV) on every tick until OK or Escape, which

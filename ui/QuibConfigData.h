@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The display settings in force: the stored fonts and colours (DisplaySettings, which also
 // knows their file's layout), loaded from and saved to list/GUISetting.cfg. Copied by value
 // to the side dialogs.

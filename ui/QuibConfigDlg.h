@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Lets the user choose the font, text colour and background of the word box and the
 // definition box, and the background of the program's windows. It edits a copy of the
 // display settings and shows every change at once in three samples; only OK hands the copy

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A snapshot of how far the user has come, taken when the dialog opens: the number of words,
 // words viewed and learned, the time of use in this run and in all runs, and the size of
 // each learning list, also as a share of all words. It only reads.

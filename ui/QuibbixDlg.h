@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's one window: a full-screen dialog that owns every long-lived object (the word
 // selector, the usage clock, the display settings, the two text boxes and the side dialogs),
 // shows the word and its definition, passes the presses of the answer buttons and the

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text display box: a child window with a sunken edge that shows one text in one font,
 // text colour and background colour. It takes no input; every setter repaints it at once.
 //

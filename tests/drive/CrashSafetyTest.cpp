@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Kills the driver at random moments, saves included, and checks that what it left behind
 // always reads back whole: every session file parses, a restart resumes at the saved word,
 // and after its first save every word stands in exactly one list or is the current word.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The driver as a black box: real processes in temporary working directories.
 
 #include "platform/FolderLock.h"

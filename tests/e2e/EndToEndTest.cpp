@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program on a real X server: Xvfb, key presses through xdotool, a screenshot of the
 // screen, and the session files the study leaves behind.
 

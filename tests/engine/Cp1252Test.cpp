@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The code page table against the C library's own converter, which knows Windows-1252 too.
 #include "engine/Cp1252.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // An EngineEnv for tests: a tick and a calendar clock the test sets by hand, and every message
 // recorded instead of shown.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The byte layouts of the binary files, pinned once: what every reader and writer shares.
 #include "engine/LittleEndian.h"
 #include "engine/LogFont.h"

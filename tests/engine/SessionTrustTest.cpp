@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the engine does when the session files cannot be read or written: it never takes an
 // unreadable file for a missing one, never overwrites it, keeps a damaged one aside, and
 // replaces the files of a save all together or not at all.

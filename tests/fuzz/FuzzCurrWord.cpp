@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // session/currWord.cfg and session/WordsLearned.txt of any bytes: the selector starts,
 // studies and saves without harm, and the word it resumes is one of the list or none.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The study engine as a whole on a working directory laid out from the input: a word list,
 // the six list files and the current-word file, then a scripted series of draws, judgements
 // and saves. After the last save every word 1..n stands in exactly one list or is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The display settings record of any bytes: a record of at least 140 bytes decodes, and
 // encoding it gives back its first 140 bytes exactly; its face names read as text.
 

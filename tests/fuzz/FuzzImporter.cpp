@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One importer of quibbix-wordlist on any bytes, chosen at build time by FUZZ_FORMAT: the
 // text is decoded, read and encoded into records without harm, and every record written
 // fits its fields.

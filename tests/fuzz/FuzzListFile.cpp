@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A list file of any bytes loads without harm, and what it loads saves and loads again as
 // the same entries.
 

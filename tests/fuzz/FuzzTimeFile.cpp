@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // session/Time.txt of any bytes loads without harm, and a saved total saves again unchanged.
 
 #include "engine/AtomicFile.h"

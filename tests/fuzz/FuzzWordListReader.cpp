@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A word list of any bytes opens and reads without harm; the texts never run past their
 // fields.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // session/WordsLearned.txt of any bytes: the count loads without harm, and what a save
 // writes reads back as the same count.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shared by the fuzz targets: a scratch working directory with list/ and session/, entered
 // once per process, and a quiet engine environment.
 

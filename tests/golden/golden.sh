@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The files the driver and the word-list tool write, on fixed inputs and fixed scripts, against
 # the files recorded in expected/. Every byte counts: a change to any format shows up here.
 #

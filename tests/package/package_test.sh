@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the Debian package, unpacks it into a scratch root, validates its menu entry and
 # metainfo, and starts the unpacked program under Xvfb on its default word list with a
 # scratch data home; the launcher must lay out the user's directory there.
@@ -20,6 +21,8 @@ desktop-file-validate "$root/share/applications/io.quibbix.Quibbix.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/io.quibbix.Quibbix.metainfo.xml" >/dev/null
 for size in 16 32 48 256; do test -s "$root/share/icons/hicolor/${size}x${size}/apps/quibbix.png"; done
 test -s "$root/share/quibbix/list/kelvo.lst"
+grep -q '^License: GPL-2+$' "$root/share/doc/quibbix/copyright"
+grep -q '^License: WordNet$' "$root/share/doc/quibbix/copyright"
 
 : >"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

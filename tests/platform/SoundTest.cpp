@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/Sound.h"
 #include "tests/support/PlatformFakes.h"
 #include "tests/support/TempDir.h"

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real files, with faults on demand and a log of every call: files that cannot be read,
 // files that refuse to be written (as a read-only file does to its owner, whoever runs the
 // test), a disk that fills up, writes that fail on paths containing a given text. Pass it

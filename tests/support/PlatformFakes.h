@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Stand-ins for the platform services, for tests: message boxes answered from a script,
 // a keyboard state set by hand, a screen of fixed size and an audio output that records
 // instead of playing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main of every Qt test program. Neither ctest nor the build, which runs these programs to
 // list their tests, names a platform, so Qt's offscreen one is chosen here before the
 // QApplication exists; a platform named in the environment wins.

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Gives each test case a fresh working directory of its own, removed afterwards, so that
 // the relative paths the program uses (list/, session/) never meet another test's files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The break dialog: its texts and colours, the two-minute count on its own timer, the alarm on
 // every tick after it, and the ways the break ends.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window through its real widgets: the start press, the two-press answer flow and
 // its judgements, the forced and the asked-for break, the one-second tick, the exit question
 // and the layout for the screen size.

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pixel questions the widget tests ask of rendered images.
 
 #include <QColor>

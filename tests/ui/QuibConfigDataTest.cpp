@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/Colorref.h"
 #include "platform/FontConversion.h"
 #include "tests/support/TempDir.h"

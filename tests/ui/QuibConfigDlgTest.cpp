@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The configuration dialog, opened from the main window's "Fonts and Colors": the samples
 // follow every choice, only OK reaches the main window, the file and the next break, and the
 // usage clock is stopped while the dialog is open.

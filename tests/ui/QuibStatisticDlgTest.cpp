@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The statistics dialog, opened from the main window's "Show Statistics": the formats of its
 // fields, the save that comes before the snapshot, and the usage clock around it.
 

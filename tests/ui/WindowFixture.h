@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the window tests share: fake platform services, a fresh working directory with a
 // small word list, and helpers that run a modal dialog's loop around a test body and answer
 // the nested modal dialogs the body opens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The default word list that the build makes from WordNet.
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"

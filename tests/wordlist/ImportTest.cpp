@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Import of each format as real files have it, the refusals, and the export round trip.
 #include "engine/ListRec.h"
 #include "tests/support/TempDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // check of damaged word lists, and rebase of a session onto a changed list.
 #include "engine/LittleEndian.h"
 #include "engine/SessionFiles.h"

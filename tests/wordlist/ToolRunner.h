@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Runs the word-list tool in-process and keeps what it printed, and builds the record
 // images the tests compare against.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // quibbix-drive runs the study engine exactly as the program does, without a window, in the
 // current working directory. Commands come one per line on standard input and are answered
 // at once on standard output, fields separated by one TAB:

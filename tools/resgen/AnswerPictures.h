@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Draws the pictures of the three answer buttons: a face above its caption on white.
 
 #include <QImage>

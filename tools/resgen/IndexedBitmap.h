@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes pictures in the 16-colour formats of Windows: a 4-bit bitmap file and a 4-bit icon.
 // Each pixel takes the nearest colour of the standard 16-colour palette.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Draws the program's pictures and sound.
 //   quibbix-resgen list <dir>     the default files of list/: the answer bitmaps (true colour),
 //                                 the frame metafiles and the end-of-break chime

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/wordlist/AnkiImporter.h"
 
 #include "tools/wordlist/DelimitedParser.h"

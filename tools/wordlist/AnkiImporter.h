@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads Anki's "Notes in Plain Text" export: the "#key:value" header lines, fields quoted
 // RFC 4180 style with the header's separator, the guid, note type, deck and tags columns
 // left out, and HTML fields flattened to text.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The default word list, list/kelvo.lst, made from WordNet's data files at build time (never
 # committed), with WordNet's licence notice beside it.
 set(QUIBBIX_WORDNET_DIR /usr/share/wordnet CACHE PATH "WordNet data files (Debian: wordnet-base)")

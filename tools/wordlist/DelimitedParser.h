@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Splits delimited text (CSV, TSV and the tab- or comma-separated exports of flash-card
 // programs) into rows of fields. Quoting follows RFC 4180 where a field opens with a quote;
 // a quote that does not close properly is taken literally and reported, so one stray quote

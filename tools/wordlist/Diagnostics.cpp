@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/wordlist/Diagnostics.h"
 
 void Diagnostics::Error(const std::string& file, int line, const std::string& text) {

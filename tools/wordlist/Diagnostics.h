@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Prints the tool's messages about its input at once, in the form
 // "FILE:LINE: text" that editors and compilers use, so a user can jump to the line.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Tells which format an input file is in, from its name and its first bytes, for users who
 // do not say; the guess is reported so that a wrong one is easy to overrule.
 

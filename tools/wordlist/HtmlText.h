@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Turns the HTML that flash-card programs store in their fields into one line of plain text:
 // line breaks and blocks become spaces, media, styles, scripts and comments go, cloze markup
 // keeps its answer, tags are dropped and character references decoded.

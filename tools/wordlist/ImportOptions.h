@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the user chose for one import; zero columns mean "the format's own choice".
 
 #include <string>

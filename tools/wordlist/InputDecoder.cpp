@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/wordlist/InputDecoder.h"
 
 #include "engine/Cp1252.h"

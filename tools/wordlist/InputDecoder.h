@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Brings the bytes of an input file to UTF-8 text: a byte order mark is dropped, UTF-8 is
 // checked strictly, and Windows-1252 is converted when the user says the file is in it.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads the vocabulary documents of KDE's trainers (KVTML 2.0, and the word and first
 // translation of KVTML 1). Only the entries under kvtml/entries are words: lessons, word
 // types and synonym pairs refer to them with empty elements of the same names.

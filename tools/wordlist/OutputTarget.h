@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Decides whether the tool may replace a file it was told to write. Files are replaced by
 // renaming a new file over them, which would turn a device, a FIFO or a symbolic link into a
 // plain file, and would destroy an input that names the same file.

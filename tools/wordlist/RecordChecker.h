@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Finds what would make the program show a record wrongly or read the file out of step:
 // bytes that end the input or merge lines when the file is read as text on Windows, and
 // words or definitions that would show as blank.

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Turns imported entries into word records: converts them to Windows-1252 and refuses, with
 // a message naming the line, whatever the program could not show or would misread.
 

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pairs the records of an old word list with those of a new one, so that progress kept by
 // word index can follow each word to its new place: first by word and definition, then,
 // for what is left, by the word alone where it names one record on each side.

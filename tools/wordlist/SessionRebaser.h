@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Moves a study session onto a new word list. Progress is kept by word index, so after the
 // list is replaced or re-sorted every list entry and the word on screen must be given the
 // index of the same word in the new list, or it would silently stand for another word.

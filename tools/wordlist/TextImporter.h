@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads word and definition columns from delimited text: CSV, tab-separated text as KDE's
 // trainers and older Anki write it, and Mnemosyne's tab-separated export.
 

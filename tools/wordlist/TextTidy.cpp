@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/wordlist/TextTidy.h"
 
 std::string TextTidy::Trim(std::string_view text) {

@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Small clean-ups of UTF-8 text shared by the importers.
 
 #include <string>

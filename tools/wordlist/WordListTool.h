@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The quibbix-wordlist command line: import, export, check, rebase and the default list.
 // Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage.
 

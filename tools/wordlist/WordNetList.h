@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Builds the default word list from WordNet's data files: about 5,000 single words worth
 // learning for an advanced English learner, each with the gloss of its first sense. The
 // selection depends on the data files alone, so every build makes the same list.
