@@ -344,6 +344,36 @@ TEST(MainWindowTest, ExitWithAFailingSave_SaysSo_AndOffersToTryAgain) {
     });
 }
 
+TEST(MainWindowTest, UnreadableProgress_OffersToQuit_OrStudiesOnWithoutOverwritingIt) {
+    FaultyFileSystem files;
+    files.unreadable.insert("session/known.txt");
+    std::vector<uint32_t> toBeViewed;
+    for (uint32_t i = 1; i <= 55; ++i) toBeViewed.push_back(i);
+    for (int answer : {IDYES, IDNO}) {
+        MainWindowHarness h;
+        WriteSessionLists({{}, {}, {}, {}, toBeViewed, {56, 57, 58, 59, 60}});
+        h.env.files = &files;
+        h.dialog = std::make_unique<Dlg>(h.platform.services, h.env);  // on those files
+        h.platform.messageBoxes.Answer(answer);
+        h.platform.messageBoxes.Answer(IDNO);  // and stay, when asked to leave
+        const int result = h.Run([&](Dlg& dlg) {
+            if (answer == IDYES) {
+                QTest::qWait(50);
+                EXPECT_FALSE(dlg.isVisible()) << "quitting ends the window at once";
+                return;
+            }
+            Click(dlg, Dlg::kExitId);
+        });
+        const auto& boxes = h.platform.messageBoxes.ShownBoxes();
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_NE(boxes[0].text.find("Quit now to look into it?"), std::string::npos);
+        if (answer == IDYES) {
+            EXPECT_EQ(result, IDCANCEL);
+        }
+        EXPECT_EQ(ReadFile("session/known.txt"), ListFile({56, 57, 58, 59, 60}));
+    }
+}
+
 TEST(MainWindowTest, Layout_StretchesOnlyForScreensBeyond800By600) {
     const struct {
         int width, height;
