@@ -20,6 +20,7 @@ desktop-file-validate "$root/share/applications/io.quibbix.Quibbix.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/io.quibbix.Quibbix.metainfo.xml" >/dev/null
 for size in 16 32 48 256; do test -s "$root/share/icons/hicolor/${size}x${size}/apps/quibbix.png"; done
 test -s "$root/share/quibbix/list/kelvo.lst"
+test -x "$root/bin/quibbix-emf2svg"
 
 : >"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
