@@ -3,6 +3,8 @@
 // An enhanced metafile (a Windows vector picture) ready to draw: converted once to SVG when
 // loaded, then drawn stretched to whatever rectangle it is given.
 
+#include "platform/MetaFileConverter.h"
+
 #include <QRectF>
 #include <QSvgRenderer>
 
@@ -14,8 +16,10 @@ class QPainter;
 class EnhMetaFile {
 public:
     // Nothing when the file is missing or is not an enhanced metafile that converts.
-    static std::unique_ptr<EnhMetaFile> Load(const std::string& path);
-    static std::unique_ptr<EnhMetaFile> FromBytes(std::string bytes);
+    static std::unique_ptr<EnhMetaFile> Load(
+        const std::string& path, const MetaFileConverter& converter = MetaFileConverter::Default());
+    // Nothing when `svg` is not a picture.
+    static std::unique_ptr<EnhMetaFile> FromSvg(const std::string& svg);
 
     // Draws the whole picture into `target`, ignoring its aspect ratio.
     void Draw(QPainter& painter, const QRectF& target) const;

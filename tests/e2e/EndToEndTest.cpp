@@ -83,10 +83,13 @@ private:
 class Program {
 public:
     Program() {
+        const std::string path = std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix";
+        // The converted pictures it keeps stay in the test's directory.
+        const std::string cache = (fs::current_path() / "cache").string();
         m_pid = fork();
         if (m_pid == 0) {
-            const std::string path = std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix";
             unsetenv("QT_QPA_PLATFORM");
+            setenv("XDG_CACHE_HOME", cache.c_str(), 1);
             execl(path.c_str(), "quibbix", static_cast<char*>(nullptr));
             _exit(127);
         }

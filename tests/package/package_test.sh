@@ -23,6 +23,7 @@ for size in 16 32 48 256; do test -s "$root/share/icons/hicolor/${size}x${size}/
 test -s "$root/share/quibbix/list/kelvo.lst"
 grep -q '^License: GPL-2+$' "$root/share/doc/quibbix/copyright"
 grep -q '^License: WordNet$' "$root/share/doc/quibbix/copyright"
+test -x "$root/bin/quibbix-emf2svg"
 
 : >"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

@@ -2,15 +2,19 @@
 #include "platform/EnhMetaFile.h"
 #include "tests/support/TempDir.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
 
 std::string ListFile(const char* name) { return std::string(QUIBBIX_BUILT_LIST_DIR) + "/" + name; }
+std::string Helper() { return std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-emf2svg"; }
 
 int CountNear(const QImage& image, QColor colour, int tolerance = 40) {
     int count = 0;
@@ -24,6 +28,22 @@ int CountNear(const QImage& image, QColor colour, int tolerance = 40) {
         }
     return count;
 }
+
+// A stand-in for the helper: a shell script that notes each run in runs.txt, then does `body`.
+std::string ScriptHelper(const std::string& body) {
+    const std::string path = std::filesystem::absolute("helper.sh").string();
+    WriteFile(path, "#!/bin/sh\necho run >>'" + std::filesystem::absolute("runs.txt").string() +
+                        "'\n" + body + "\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    return path;
+}
+
+int Runs() {
+    const std::string runs = ReadFile("runs.txt");
+    return static_cast<int>(std::count(runs.begin(), runs.end(), '\n'));
+}
+
+std::string CacheDir() { return std::filesystem::absolute("cache").string(); }
 
 TEST(EnhMetaFileTest, DefaultFrames_DrawStretchedInTheirColours) {
     for (const char* name : {"2Collar_V.emf", "2Collar_H.emf"}) {
@@ -49,6 +69,76 @@ TEST(EnhMetaFileTest, MissingOrForeignFile_GivesNothing) {
     EXPECT_EQ(EnhMetaFile::Load("list/none.emf"), nullptr);
     EXPECT_EQ(EnhMetaFile::Load("list/fake.emf"), nullptr);
     EXPECT_EQ(EnhMetaFile::Load("list/short.emf"), nullptr);
+}
+
+// The library frees an EMF+ object twice once it has seen this file three times in one
+// process, as the window's three strips of one frame did, and the program aborted at start.
+TEST(EnhMetaFileTest, FileTheConverterFreesTwice_LoadsOverAndOverWithoutHarm) {
+    const std::string file =
+        std::string(QUIBBIX_SOURCE_ROOT) + "/tests/platform/data/EmfPlusObjectFreedTwice.emf";
+    for (int i = 0; i < 5; ++i) EnhMetaFile::Load(file);
+}
+
+TEST(EnhMetaFileTest, Conversion_RunsTheHelperOnce_LaterLoadsComeFromTheCache) {
+    TempDir dir;
+    const std::string helper = ScriptHelper("exec '" + Helper() + "'");
+    std::filesystem::copy_file(ListFile("2Collar_V.emf"), "list/2Collar_V.emf");
+    std::filesystem::copy_file(ListFile("2Collar_H.emf"), "list/2Collar_H.emf");
+    {
+        const MetaFileConverter converter(helper, CacheDir());
+        EXPECT_NE(EnhMetaFile::Load("list/2Collar_V.emf", converter), nullptr);
+        EXPECT_NE(EnhMetaFile::Load("list/2Collar_V.emf", converter), nullptr);
+    }
+    // As at the next start.
+    const MetaFileConverter converter(helper, CacheDir());
+    EXPECT_NE(EnhMetaFile::Load("list/2Collar_V.emf", converter), nullptr);
+    EXPECT_EQ(Runs(), 1);
+    // Other bytes are another picture.
+    EXPECT_NE(EnhMetaFile::Load("list/2Collar_H.emf", converter), nullptr);
+    EXPECT_EQ(Runs(), 2);
+}
+
+TEST(EnhMetaFileTest, HelperThatFails_GivesNothingQuickly_AndRunsOncePerFile) {
+    const struct {
+        const char* what;
+        const char* body;
+        int timeoutMs;
+        int withinMs;
+        bool triedAgainAtNextStart;
+    } table[] = {
+        {"crashes", "kill -SEGV $$", 2000, 1500, false},
+        {"refuses", "exit 1", 2000, 1500, false},
+        {"writes no SVG", "echo 'not a picture'", 2000, 1500, false},
+        {"spins past its processor limit", "while :; do :; done", 10000, 6000, false},
+        // Only the clock stops it; a busy machine's slowness is not kept.
+        {"sleeps", "exec sleep 30", 300, 1500, true},
+    };
+    for (const auto& t : table) {
+        TempDir dir;
+        std::filesystem::copy_file(ListFile("2Collar_V.emf"), "list/2Collar_V.emf");
+        const std::string helper = ScriptHelper(t.body);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            const MetaFileConverter converter(helper, CacheDir(), t.timeoutMs);
+            EXPECT_EQ(EnhMetaFile::Load("list/2Collar_V.emf", converter), nullptr) << t.what;
+            EXPECT_EQ(EnhMetaFile::Load("list/2Collar_V.emf", converter), nullptr) << t.what;
+        }
+        EXPECT_LT(clock.elapsed(), t.withinMs) << t.what;
+        EXPECT_EQ(Runs(), 1) << t.what;
+        const MetaFileConverter converter(helper, CacheDir(), t.timeoutMs);
+        EXPECT_EQ(EnhMetaFile::Load("list/2Collar_V.emf", converter), nullptr) << t.what;
+        EXPECT_EQ(Runs(), t.triedAgainAtNextStart ? 2 : 1) << t.what;
+    }
+}
+
+TEST(EnhMetaFileTest, MissingHelper_GivesNothing_AndKeepsNoVerdict) {
+    TempDir dir;
+    std::filesystem::copy_file(ListFile("2Collar_V.emf"), "list/2Collar_V.emf");
+    EXPECT_EQ(EnhMetaFile::Load("list/2Collar_V.emf", MetaFileConverter("none", CacheDir())),
+              nullptr);
+    EXPECT_NE(EnhMetaFile::Load("list/2Collar_V.emf", MetaFileConverter(Helper(), CacheDir())),
+              nullptr);
 }
 
 }  // namespace
