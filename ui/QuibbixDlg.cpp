@@ -67,6 +67,7 @@ bool CQuibbixDlg::Initialize() {
     m_timerId = SetTimer(TICK_TIMER_ID, TICK_MS);
     AddAnswerKeys();
     SetKeyboardFocus(m_btnYes);
+    m_initialized = true;
     return true;
 }
 
@@ -226,6 +227,9 @@ bool CQuibbixDlg::SaveUntilSavedOrGivenUp() {
 }
 
 void CQuibbixDlg::SaveNow() {
+    // Until the session has been read whole there is nothing of this run to keep, and a save
+    // would write a half-read session over the files.
+    if (!m_initialized) return;
     m_session.SuspendClock();
     m_timeRecord.Save();
     m_session.Save();

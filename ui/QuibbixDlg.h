@@ -74,7 +74,8 @@ public:
     void OnTick(uint32_t timerId);
     void OnExitRequest();
     // What leaving does to the files, without the question: for a logout, a signal or the
-    // window system going away. The study may go on afterwards.
+    // window system going away. The study may go on afterwards. Does nothing before the
+    // window has read the session.
     void SaveNow();
 
     // What tests look at.
@@ -134,6 +135,7 @@ private:
     StaticControl* m_frameStrips[5] = {};
     CWordSelect m_wordSelect;
     StudySession m_session;
+    bool m_initialized = false;
     CWinText m_wordBox;
     CWinText m_defBox;
 };
