@@ -80,6 +80,8 @@ int main(int argc, char** argv) {
         ShutdownSignals shutdown([&dialog](int) {
             dialog.SaveNow();
             dialog.EndDialog(IDCANCEL);
+            // A message box or side dialog may be open: its loop must end too.
+            QCoreApplication::exit(0);
         });
         dialog.DoModal();
         g_dialog = nullptr;
