@@ -4,6 +4,7 @@
 // else ends it (a logout, a signal, the window system going away) first saves the session as
 // leaving does.
 
+#include "engine/WordSelect.h"
 #include "platform/DialogIds.h"
 #include "platform/FolderLock.h"
 #include "platform/PosixFileSystem.h"
@@ -19,6 +20,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -57,6 +59,19 @@ bool LockTheFolder(QtPlatform& platform, FolderLock& lock) {
     return false;
 }
 
+// Without its word list the program shows only its two messages and placeholders; say on
+// standard error where it looked and how to get a folder that works.
+void ExplainAMissingWordList() {
+    const std::string list = std::string("list/") + CWordSelect::kListName + ".lst";
+    std::error_code error;
+    if (std::filesystem::is_regular_file(list, error)) return;
+    const std::filesystem::path path = std::filesystem::absolute(list, error);
+    std::fprintf(stderr,
+                 "quibbix: no word list at %s; quibbix-launch prepares a folder with the "
+                 "default list and starts Quibbix there\n",
+                 path.string().c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +86,7 @@ int main(int argc, char** argv) {
     QtPlatform platform(app);
     FolderLock lock;
     if (!LockTheFolder(platform, lock)) return 1;
+    ExplainAMissingWordList();
     {
         CQuibbixDlg dialog(platform.Services(), platform.Engine());
         g_dialog = &dialog;
