@@ -8,11 +8,23 @@
 
 namespace {
 
+// A damaged bitmap may hold pixel indices past the end of its palette, and Qt's drawing code
+// looks them up unchecked (reading past the table, or crashing). Giving the palette every
+// entry its depth can index, the new ones opaque black, makes each index safe to look up.
+void CompletePalette(QImage& image) {
+    QList<QRgb> colors = image.colorTable();
+    const qsizetype full = qsizetype{1} << image.depth();
+    if (colors.isEmpty() || colors.size() >= full) return;
+    colors.resize(full, qRgb(0, 0, 0));
+    image.setColorTable(colors);
+}
+
 QPixmap LoadStretched(const QString& path, int width, int height) {
     QImageReader reader(path, "bmp");
     reader.setDecideFormatFromContent(false);
     QImage image;
     if (!reader.read(&image) || image.isNull()) return QPixmap();
+    if (image.depth() <= 8) CompletePalette(image);
     const int w = width > 0 ? width : image.width();
     const int h = height > 0 ? height : image.height();
     if (image.size() != QSize(w, h))

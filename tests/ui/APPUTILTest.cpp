@@ -56,6 +56,34 @@ TEST_F(APPUTILTest, MissingOrForeignFile_FallsBackToTheBuiltInBitmap) {
     EXPECT_EQ(LoadBitmapImage("BMP_YES", 55, 45, nullptr).toImage(), builtIn);
 }
 
+// An 8 x 8 bitmap of 8-bit indices whose palette has two colours while every pixel asks for
+// colour 255.
+std::string BitmapWithIndicesPastItsPalette() {
+    std::string bmp = "BM";
+    const auto put32 = [&bmp](uint32_t v) {
+        for (int i = 0; i < 4; ++i) bmp += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    const auto put16 = [&bmp](uint16_t v) {
+        bmp += static_cast<char>(v & 0xFF);
+        bmp += static_cast<char>(v >> 8);
+    };
+    const uint32_t pixelsAt = 14 + 40 + 2 * 4;
+    put32(pixelsAt + 64), put32(0), put32(pixelsAt);
+    put32(40), put32(8), put32(8), put16(1), put16(8), put32(0), put32(64), put32(2835),
+        put32(2835), put32(2), put32(2);
+    put32(0x00FF0000), put32(0x0000FF00);
+    bmp += std::string(64, '\xFF');
+    return bmp;
+}
+
+TEST_F(APPUTILTest, ABitmapWithIndicesPastItsPalette_StretchesThemBlack) {
+    WriteFile("list/Yes.bmp", BitmapWithIndicesPastItsPalette());
+    // Stretching is where the unchecked lookups happen.
+    const QImage shown = LoadBitmapFile("list/Yes.bmp", 55, 45).toImage();
+    ASSERT_EQ(shown.size(), QSize(55, 45));
+    EXPECT_EQ(CountColour(shown, QColor(Qt::black), shown.rect()), 55 * 45);
+}
+
 TEST_F(APPUTILTest, BuiltInBitmaps_HaveTheirSizesAndFaces) {
     const struct {
         const char* name;
