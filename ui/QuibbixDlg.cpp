@@ -84,7 +84,9 @@ void CQuibbixDlg::OfferToQuitOverUnreadableFiles() {
 }
 
 void CQuibbixDlg::CreateBoxOver(CWinText& box, int placeholderId, uint32_t format) {
-    box.CreateBox(" ", PlaceholderRect(placeholderId, BOX_INSET), this, format);
+    // The boxes show the user's words and definitions, where an '&' is a letter ("R&D"), not
+    // an access key.
+    box.CreateBox(" ", PlaceholderRect(placeholderId, BOX_INSET), this, format | DT_NOPREFIX);
 }
 
 void CQuibbixDlg::AttachPictures() {
