@@ -4,6 +4,7 @@
 // usage clock is stopped while the dialog is open.
 
 #include "platform/FontConversion.h"
+#include "tests/support/FaultyFileSystem.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/QuibConfigDlg.h"
 
@@ -266,6 +267,40 @@ TEST(QuibConfigDlgTest, PlatformFontDialog_OkWithoutAChange_SavesTheSameBytes) {
             });
             EXPECT_EQ(ReadFile(CQuibConfigData::kFileName), before);
         });
+    }
+}
+
+// The new look stays on screen for the session; the file keeps what was saved before.
+TEST(QuibConfigDlgTest, FailedSave_NamesTheFileAndTheReason_AndKeepsTheOldFile) {
+    const struct {
+        bool diskFull;
+        const char* reason;
+    } cases[] = {{true, "No space left on device"}, {false, "Permission denied"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        FaultyFileSystem files;
+        MainWindowHarness h;
+        h.env.files = &files;
+        h.platform.dialogs.nextColor = kChosen;
+        ASSERT_EQ(CQuibConfigData().Save(), 1);
+        const std::string saved = ReadFile(CQuibConfigData::kFileName);
+        h.Run([&](Dlg& dlg) {
+            if (c.diskFull) files.spaceLeft = 0;
+            if (!c.diskFull) files.readOnly.insert(CQuibConfigData::kFileName);
+            InConfigDialog(dlg, [&](Cfg& cfg) {
+                Click(cfg, Cfg::kProgramBackId);
+                Click(cfg, IDOK);
+            });
+            const auto& boxes = h.platform.messageBoxes.ShownBoxes();
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].caption, "Quibbix");
+            EXPECT_EQ(boxes[0].icon, MessageBoxes::Icon::Error);
+            EXPECT_NE(boxes[0].text.find(std::string("list/GUISetting.cfg: ") + c.reason),
+                      std::string::npos)
+                << boxes[0].text;
+            EXPECT_EQ(MainBackground(dlg), ColorFromColorref(kChosen));
+        });
+        EXPECT_EQ(ReadFile(CQuibConfigData::kFileName), saved);
     }
 }
 
