@@ -38,8 +38,9 @@ void DrawSunkenEdge(QPainter& painter, const QRect& r) {
 // exact answer, since hinting rounds each size a little differently.
 QFont LargestFittingFont(const QFont& font, const QString& line, int width) {
     const int natural = QFontMetrics(font).horizontalAdvance(line);
+    if (natural <= width) return font;
     const int pixels = QFontInfo(font).pixelSize();
-    if (natural <= width || pixels <= 1) return font;
+    if (pixels <= 1) return font;
     QFont fitted = font;
     auto fits = [&](int size) {
         fitted.setPixelSize(size);
