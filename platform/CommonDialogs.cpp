@@ -96,11 +96,16 @@ bool QtCommonDialogs::ChooseFont(LogFont& font, COLORREF& color) {
     QFontDialog dialog;
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     dialog.setWindowTitle(QStringLiteral("Font"));
-    if (auto start = ToQFont(font, QApplication::font())) dialog.setCurrentFont(*start);
+    const int dpiY = ScreenDpiY();
+    if (auto start = DialogFontFor(font, QApplication::font(), dpiY)) dialog.setCurrentFont(*start);
+    // The dialog's own reading of the start, to tell afterwards whether the user changed it.
+    const QFont opened = dialog.currentFont();
     QComboBox* colors = AddColorChoice(dialog, color);
+    const int openedColor = colors->currentIndex();
     if (dialog.exec() != QDialog::Accepted) return false;
-    font = LogFontFromQFont(dialog.selectedFont(), ScreenDpiY());
-    color = colors->currentData().value<COLORREF>();
+    font = ChosenLogFont(font, opened, dialog.selectedFont(), dpiY);
+    // The list holds plain RGB; a palette-relative colour left alone keeps its flag byte.
+    if (colors->currentIndex() != openedColor) color = colors->currentData().value<COLORREF>();
     return true;
 }
 

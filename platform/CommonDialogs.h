@@ -10,8 +10,9 @@ class CommonDialogs {
 public:
     virtual ~CommonDialogs() = default;
     // Screen fonts with effects: face, style, size, underline, strike-out and a text colour,
-    // starting from `font` and `color`. On OK both are replaced and true is returned; the
-    // height comes back as the negative character height in screen pixels.
+    // starting from `font` and `color`. On OK true is returned and each is replaced by the
+    // choice, or left byte for byte as it came when the user did not change it; a new height
+    // comes back as the negative character height in screen pixels.
     virtual bool ChooseFont(LogFont& font, COLORREF& color) = 0;
     // The colour dialog with no colour preselected. On OK `color` is the plain RGB chosen
     // (high byte 0x00) and true is returned.

@@ -4,8 +4,10 @@
 #include "platform/MulDiv.h"
 #include "platform/Win1252.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -81,5 +83,28 @@ LogFont LogFontFromQFont(const QFont& font, int dpiY) {
     lf.lfPitchAndFamily =
         info.fixedPitch() ? (kFixedPitch | kFamilyModern) : (kVariablePitch | kFamilySwiss);
     SetFaceName(lf, info.family());
+    return lf;
+}
+
+std::optional<QFont> DialogFontFor(const LogFont& lf, const QFont& base, int dpiY) {
+    std::optional<QFont> built = ToQFont(lf, base);
+    if (!built) return std::nullopt;
+    const QFontInfo drawn(*built);
+    QFont font(drawn.family());
+    font.setWeight(built->weight());
+    font.setItalic(built->italic());
+    font.setUnderline(built->underline());
+    font.setStrikeOut(built->strikeOut());
+    if (QFontDatabase::styles(drawn.family()).contains(drawn.styleName()))
+        font.setStyleName(drawn.styleName());
+    const int pixels = built->pixelSize() > 0 ? built->pixelSize() : drawn.pixelSize();
+    font.setPointSizeF(std::max(1.0, pixels * 72.0 / std::max(1, dpiY)));
+    return font;
+}
+
+LogFont ChosenLogFont(const LogFont& original, const QFont& opened, const QFont& chosen, int dpiY) {
+    if (chosen == opened) return original;
+    LogFont lf = LogFontFromQFont(chosen, dpiY);
+    if (chosen.pointSize() == opened.pointSize()) lf.lfHeight = original.lfHeight;
     return lf;
 }

@@ -22,3 +22,13 @@ void SetFaceName(LogFont& lf, const QString& face);
 std::optional<QFont> ToQFont(const LogFont& lf, const QFont& base);
 // The description of `font` as the Windows font dialog reports it at `dpiY`.
 LogFont LogFontFromQFont(const QFont& font, int dpiY);
+
+// What the font dialog opens on for `lf`: the family and the style Qt draws it with, by their
+// names (a font's regular style is not always called "Regular"), and the size in points that
+// lfHeight's pixels make at `dpiY`. Nothing when ToQFont refuses `lf`.
+std::optional<QFont> DialogFontFor(const LogFont& lf, const QFont& base, int dpiY);
+// The record to keep after the font dialog, which opened on `opened` for `original`, was
+// accepted on `chosen`: `original` itself when nothing was changed, since the dialog knows
+// only whole points and a few of the record's fields; otherwise the dialog's description, with
+// the original height while the size was left alone.
+LogFont ChosenLogFont(const LogFont& original, const QFont& opened, const QFont& chosen, int dpiY);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/QuibConfigData.h"
 
-#include "engine/AtomicFile.h"
-
 #include <string>
 
 int32_t CQuibConfigData::Load(FileSystem& files) {
@@ -14,5 +12,10 @@ int32_t CQuibConfigData::Load(FileSystem& files) {
 }
 
 int32_t CQuibConfigData::Save(FileSystem& files) const {
-    return WriteFileAtomically(files, kFileName, Encode()) ? 1 : 0;
+    FileError error;
+    return Save(files, error);
+}
+
+int32_t CQuibConfigData::Save(FileSystem& files, FileError& error) const {
+    return ReplaceFiles(files, {{kFileName, Encode()}}, error) ? 1 : 0;
 }

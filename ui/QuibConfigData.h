@@ -4,6 +4,7 @@
 // knows their file's layout), loaded from and saved to list/GUISetting.cfg. Copied by value
 // to the side dialogs.
 
+#include "engine/AtomicFile.h"
 #include "engine/DisplaySettings.h"
 #include "engine/FileSystem.h"
 
@@ -21,4 +22,6 @@ public:
     int32_t Load(FileSystem& files = DefaultFileSystem());
     // Replaces the file whole: 1 on success, 0 when it cannot be written (the old file stays).
     int32_t Save(FileSystem& files = DefaultFileSystem()) const;
+    // The same, saying in `error` why it could not be written.
+    int32_t Save(FileSystem& files, FileError& error) const;
 };

@@ -39,7 +39,7 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
 CQuibbixDlg::~CQuibbixDlg() = default;
 
 bool CQuibbixDlg::Initialize() {
-    if (!m_settings.Load()) {
+    if (!m_settings.Load(m_env.Files())) {
         const LogFont dialogFont = GetDialogLogFont();
         m_settings.m_lfVocabulary = dialogFont;
         m_settings.m_lfDefinition = dialogFont;
@@ -85,7 +85,9 @@ void CQuibbixDlg::OfferToQuitOverUnreadableFiles() {
 }
 
 void CQuibbixDlg::CreateBoxOver(CWinText& box, int placeholderId, uint32_t format) {
-    box.CreateBox(" ", PlaceholderRect(placeholderId, BOX_INSET), this, format);
+    // The boxes show the user's words and definitions, where an '&' is a letter ("R&D"), not
+    // an access key.
+    box.CreateBox(" ", PlaceholderRect(placeholderId, BOX_INSET), this, format | DT_NOPREFIX);
 }
 
 void CQuibbixDlg::AttachPictures() {
@@ -319,9 +321,20 @@ void CQuibbixDlg::OnFontsAndColors() {
     m_configDlg.SetConfigData(m_settings);
     if (m_configDlg.DoModal() == IDOK) {
         m_settings = m_configDlg.GetConfigData();
-        m_settings.Save();
         ApplyDisplaySettings();
         RedrawWindowNow(this);
+        // The new look stays in use for this session even when it cannot be kept: the file
+        // still holds what was saved before, and OK here again retries.
+        FileError error;
+        if (!m_settings.Save(m_env.Files(), error)) {
+            m_services.messageBoxes.Show(
+                this,
+                "Your fonts and colors could not be saved.\n\n" + error.Describe() +
+                    "\n\nThey are used until Quibbix closes; the ones saved before are kept as "
+                    "they were. Free some space or fix the file, then press OK in \"Fonts and "
+                    "Colors\" again.",
+                "Quibbix", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
+        }
     }
     m_session.ResumeClock();
 }

@@ -7,7 +7,12 @@
 #include "platform/Win1252.h"
 #include "platform/WindowOps.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -26,6 +31,27 @@ void DrawSunkenEdge(QPainter& painter, const QRect& r) {
     painter.setPen(QColor(0xC0, 0xC0, 0xC0));
     painter.drawLine(l + 1, b - 1, rr - 1, b - 1);
     painter.drawLine(rr - 1, t + 1, rr - 1, b - 1);
+}
+
+// The largest size of `font`, at most its own, in which `line` is no wider than `width`.
+// Widths grow about in proportion to the size; the guess from that is then stepped to the
+// exact answer, since hinting rounds each size a little differently.
+QFont LargestFittingFont(const QFont& font, const QString& line, int width) {
+    const int natural = QFontMetrics(font).horizontalAdvance(line);
+    if (natural <= width) return font;
+    const int pixels = QFontInfo(font).pixelSize();
+    if (pixels <= 1) return font;
+    QFont fitted = font;
+    auto fits = [&](int size) {
+        fitted.setPixelSize(size);
+        return QFontMetrics(fitted).horizontalAdvance(line) <= width;
+    };
+    int size =
+        std::clamp(static_cast<int>(static_cast<int64_t>(pixels) * width / natural), 1, pixels - 1);
+    while (size > 1 && !fits(size)) --size;
+    while (size + 1 < pixels && fits(size + 1)) ++size;
+    fitted.setPixelSize(size);
+    return fitted;
 }
 
 }  // namespace
@@ -105,6 +131,17 @@ void CWinText::ApplyFontChange() {
     m_bFontChanged = 0;
 }
 
+QFont CWinText::FontForWidth(int width) {
+    const QFont chosen = FontInForce();
+    if (!(m_nFormat & DT_SINGLELINE) || width <= 0) return chosen;
+    if (m_fitted && m_fitted->text == m_displayText && m_fitted->width == width &&
+        m_fitted->chosen == chosen)
+        return m_fitted->font;
+    const QFont font = LargestFittingFont(chosen, m_displayText, width);
+    m_fitted = Fitted{m_displayText, width, chosen, font};
+    return font;
+}
+
 void CWinText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawSunkenEdge(painter, rect());
@@ -116,7 +153,7 @@ void CWinText::paintEvent(QPaintEvent*) {
     FillSolidRect(painter, client, m_crBack);
     if (m_bFontChanged) ApplyFontChange();
     client.Deflate(kTextInset);
-    painter.setFont(FontInForce());
+    painter.setFont(FontForWidth(client.Width()));
     painter.setPen(ColorFromColorref(m_surfaceText));
     DrawText(painter, m_displayText, client, m_nFormat);
 }

@@ -6,6 +6,9 @@
 // Like a window with a private device context, the box keeps the font and colours of its
 // last paint, and a paint applies only what changed since (the two change flags). A font is
 // built only after a font change, so an ordinary repaint is one fill and one text draw.
+//
+// A single line wider than the box is drawn in the largest smaller size of the font that fits,
+// for that text only: cutting a word on both sides would hide it.
 
 #include "engine/LogFont.h"
 #include "platform/Colorref.h"
@@ -50,6 +53,7 @@ protected:
 private:
     void RepaintNow();
     void ApplyFontChange();
+    QFont FontForWidth(int width);
 
     int32_t m_bFontChanged = 0;
     int32_t m_bColorChanged = 0;
@@ -63,4 +67,14 @@ private:
     std::optional<QFont> m_surfaceFont;
     COLORREF m_surfaceText = RGB(0, 0, 0);
     QString m_displayText;
+
+    // The last line measured and the font it is drawn in, so that repainting it measures
+    // nothing again.
+    struct Fitted {
+        QString text;
+        int width = 0;
+        QFont chosen;
+        QFont font;
+    };
+    std::optional<Fitted> m_fitted;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
-# The files the driver and the word-list tool write, on fixed inputs and fixed scripts, against
-# the files recorded in expected/. Every byte counts: a change to any format shows up here.
+# The files the driver, the word-list tool and the settings writer write, on fixed inputs and
+# fixed scripts, against the files recorded in expected/. Every byte counts: a change to any
+# format shows up here.
 #
 #   golden.sh BIN_DIR            compare (the test)
 #   golden.sh BIN_DIR --record   rewrite expected/ from these programs
@@ -55,6 +56,9 @@ commands() {
 tool import resorted.tsv -o "$out/resorted.lst" >/dev/null 2>&1
 tool rebase study/list/kelvo.lst "$out/resorted.lst" study/session >"$out/rebase.log" 2>&1
 cp -r study/session "$out/session"
+
+# The display settings a new user starts with.
+"$bin/quibbix-resgen" settings "$out"
 
 if [ "$mode" = --record ]; then
     rm -rf "$here/expected"

@@ -21,6 +21,7 @@ desktop-file-validate "$root/share/applications/io.quibbix.Quibbix.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/io.quibbix.Quibbix.metainfo.xml" >/dev/null
 for size in 16 32 48 256; do test -s "$root/share/icons/hicolor/${size}x${size}/apps/quibbix.png"; done
 test -s "$root/share/quibbix/list/kelvo.lst"
+test "$(stat -c %s "$root/share/quibbix/list/GUISetting.cfg")" = 140
 grep -q '^License: GPL-2+$' "$root/share/doc/quibbix/copyright"
 grep -q '^License: WordNet$' "$root/share/doc/quibbix/copyright"
 test -x "$root/bin/quibbix-emf2svg"
@@ -32,12 +33,16 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(tr -d '\n' <"$work/display")"
 export XDG_DATA_HOME=$work/home
 unset QT_QPA_PLATFORM
+# A user's own settings are never replaced by the defaults.
+home=$XDG_DATA_HOME/quibbix
+mkdir -p "$home/list"
+printf 'my own settings' >"$home/list/GUISetting.cfg"
 "$root/bin/quibbix-launch" &
 pids+=($!)
 timeout 20 xdotool search --sync --onlyvisible --name '^Quibbix$' >/dev/null
 
-home=$XDG_DATA_HOME/quibbix
 cmp "$root/share/quibbix/list/kelvo.lst" "$home/list/kelvo.lst"
+test "$(cat "$home/list/GUISetting.cfg")" = 'my own settings'
 test -s "$home/list/BreakOver.WAV"
 # The first run draws its order of all words at once.
 for _ in $(seq 50); do [ -s "$home/session/tobeviewed.txt" ] && break; sleep 0.1; done

@@ -68,4 +68,26 @@ TEST(FontConversionTest, FromQFont_EightPointsAtNinetySixDpiIsMinusEleven) {
     EXPECT_EQ(back->family(), QStringLiteral("DejaVu Sans"));
 }
 
+TEST(FontConversionTest, DialogRoundTrip_KeepsTheRecordUnlessChanged_AndTheHeightUnlessResized) {
+    LogFont lf;
+    lf.lfHeight = -14;  // 10.5 points at 96 dpi
+    lf.lfWeight = 400;
+    lf.lfCharSet = 1;
+    SetFaceName(lf, QStringLiteral("DejaVu Sans"));
+    const auto opened = DialogFontFor(lf, QFont(), 96);
+    ASSERT_TRUE(opened.has_value());
+    EXPECT_EQ(opened->styleName(), QStringLiteral("Book"));  // not "Regular", nor an oblique
+    EXPECT_DOUBLE_EQ(opened->pointSizeF(), 10.5);
+    EXPECT_EQ(ChosenLogFont(lf, *opened, *opened, 96), lf);
+
+    QFont bold = *opened;
+    bold.setWeight(QFont::Bold);
+    const LogFont restyled = ChosenLogFont(lf, *opened, bold, 96);
+    EXPECT_EQ(restyled.lfWeight, 700);
+    EXPECT_EQ(restyled.lfHeight, -14);
+    QFont larger = *opened;
+    larger.setPointSize(20);
+    EXPECT_EQ(ChosenLogFont(lf, *opened, larger, 96).lfHeight, -27);
+}
+
 }  // namespace

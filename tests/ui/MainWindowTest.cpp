@@ -5,7 +5,10 @@
 
 #include "engine/WordState.h"
 #include "tests/support/FaultyFileSystem.h"
+#include "tests/ui/PixelTools.h"
 #include "tests/ui/WindowFixture.h"
+
+#include <QFontMetrics>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +70,30 @@ TEST(MainWindowTest, StartUp_WaitsForIKnow_ThenShowsTheFirstWord) {
         ExpectWordShown(dlg);
         EXPECT_EQ(dlg.GetWordsSinceBreak(), 0);  // the start press records nothing
         EXPECT_TRUE(dlg.GetTimeRecord().IsRunning());
+    });
+}
+
+// An '&' in a word or a definition is a letter there, not an access key that hides itself.
+TEST(MainWindowTest, Ampersands_ShowInTheWordAndTheDefinition) {
+    MainWindowHarness h;
+    std::string list;
+    for (int i = 0; i < 5; ++i) list += MakeRecord("R&D", "AT&T");
+    WriteFile("list/kelvo.lst", list);
+    // Prefix processing would draw "RD" and "ATT", no wider than those letters' advance.
+    const auto expectWiderThan = [](const CWinText& box, const char* hidden) {
+        const QImage image = Rendered(box);
+        const int ink =
+            InkBounds(image, image.pixelColor(4, 4), box.ClientRect().ToQRect()).width();
+        const int withoutAmpersand = QFontMetrics(box.FontInForce()).horizontalAdvance(hidden);
+        EXPECT_GT(ink, withoutAmpersand) << box.GetText();
+    };
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);
+        ASSERT_EQ(dlg.GetWordBox().GetText(), "R&D");
+        expectWiderThan(dlg.GetWordBox(), "RD");
+        Click(dlg, Dlg::kYesId);
+        ASSERT_EQ(dlg.GetDefinitionBox().GetText(), "AT&T");
+        expectWiderThan(dlg.GetDefinitionBox(), "ATT");
     });
 }
 

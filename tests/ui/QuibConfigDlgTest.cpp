@@ -4,13 +4,18 @@
 // usage clock is stopped while the dialog is open.
 
 #include "platform/FontConversion.h"
+#include "tests/support/FaultyFileSystem.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/QuibConfigDlg.h"
 
 #include <QColorDialog>
 #include <QEvent>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -210,6 +215,93 @@ TEST(QuibConfigDlgTest, PlatformColourDialog_GivesPlainRgb) {
         Click(cfg, IDOK);
     });
     EXPECT_EQ(cfg.GetConfigData().m_crProgramBack, 0x00214365u);
+}
+
+// The platform's font dialog, accepted as it opened, hands back the very record it opened on;
+// it must open on the font in force, whatever its regular style is called.
+TEST(QuibConfigDlgTest, PlatformFontDialog_OkWithoutAChange_SavesTheSameBytes) {
+    LogFont serif;
+    serif.lfHeight = -14;  // 10.5 points at 96 dpi, which the dialog can only round
+    serif.lfWeight = 400;
+    serif.lfItalic = 1;
+    SetFaceName(serif, QStringLiteral("DejaVu Serif"));
+    LogFont mono;
+    mono.lfHeight = -27;
+    mono.lfWeight = 700;
+    mono.lfCharSet = 1;
+    SetFaceName(mono, QStringLiteral("DejaVu Sans Mono"));
+    const std::optional<LogFont> cases[] = {std::nullopt, serif, mono};
+    for (const std::optional<LogFont>& stored : cases) {
+        SCOPED_TRACE(stored ? FaceName(*stored).toStdString() : "the default font");
+        MainWindowHarness h;
+        QtCommonDialogs fontDialogs;
+        FakePlatform& p = h.platform;
+        PlatformServices services{p.messageBoxes, p.screen, p.keys, p.sound, fontDialogs};
+        if (stored) {
+            CQuibConfigData settings;
+            settings.m_lfVocabulary = settings.m_lfDefinition = *stored;
+            ASSERT_EQ(settings.Save(), 1);
+        }
+        h.dialog = std::make_unique<Dlg>(services, h.env);
+        h.Run([&](Dlg& dlg) {
+            const std::string before = dlg.GetSettings().Encode();
+            const LogFont& current = dlg.GetSettings().m_lfVocabulary;
+            const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+            InConfigDialog(dlg, [&](Cfg& cfg) {
+                for (int button : {Cfg::kVocabularyFontId, Cfg::kDefinitionFontId}) {
+                    QWidget* opened = WithModal(
+                        [&] { Click(cfg, button); },
+                        [&](QWidget* w) {
+                            auto* fontDialog = qobject_cast<QFontDialog*>(w);
+                            ASSERT_NE(fontDialog, nullptr);
+                            const QFont shown = fontDialog->currentFont();
+                            EXPECT_EQ(shown.family(), FaceName(current));
+                            EXPECT_EQ(shown.italic(), current.lfItalic != 0);
+                            EXPECT_EQ(shown.weight(), current.lfWeight);
+                            EXPECT_EQ(shown.pointSize(), qRound(-current.lfHeight * 72 / dpi));
+                            fontDialog->accept();
+                        });
+                    EXPECT_NE(opened, nullptr);
+                }
+                Click(cfg, IDOK);
+            });
+            EXPECT_EQ(ReadFile(CQuibConfigData::kFileName), before);
+        });
+    }
+}
+
+// The new look stays on screen for the session; the file keeps what was saved before.
+TEST(QuibConfigDlgTest, FailedSave_NamesTheFileAndTheReason_AndKeepsTheOldFile) {
+    const struct {
+        bool diskFull;
+        const char* reason;
+    } cases[] = {{true, "No space left on device"}, {false, "Permission denied"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        FaultyFileSystem files;
+        MainWindowHarness h;
+        h.env.files = &files;
+        h.platform.dialogs.nextColor = kChosen;
+        ASSERT_EQ(CQuibConfigData().Save(), 1);
+        const std::string saved = ReadFile(CQuibConfigData::kFileName);
+        h.Run([&](Dlg& dlg) {
+            if (c.diskFull) files.spaceLeft = 0;
+            if (!c.diskFull) files.readOnly.insert(CQuibConfigData::kFileName);
+            InConfigDialog(dlg, [&](Cfg& cfg) {
+                Click(cfg, Cfg::kProgramBackId);
+                Click(cfg, IDOK);
+            });
+            const auto& boxes = h.platform.messageBoxes.ShownBoxes();
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].caption, "Quibbix");
+            EXPECT_EQ(boxes[0].icon, MessageBoxes::Icon::Error);
+            EXPECT_NE(boxes[0].text.find(std::string("list/GUISetting.cfg: ") + c.reason),
+                      std::string::npos)
+                << boxes[0].text;
+            EXPECT_EQ(MainBackground(dlg), ColorFromColorref(kChosen));
+        });
+        EXPECT_EQ(ReadFile(CQuibConfigData::kFileName), saved);
+    }
 }
 
 TEST(QuibConfigDlgTest, UsageClock_StopsForTheDialog_AndRunsAfterOnlyWhileStudying) {

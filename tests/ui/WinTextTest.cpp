@@ -83,7 +83,8 @@ TEST_F(WinTextTest, Text_StaysInsideTheInset) {
         uint32_t format;
         bool reachesRightEdge;
     } cases[] = {
-        {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", kCentredLine, true},
+        // A single line shrinks to fit instead (below).
+        {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", kCentredLine, false},
         {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", kWrapped, true},
         {"gjpq WWW gjpq WWW gjpq WWW gjpq WWW gjpq WWW gjpq WWW gjpq WWW gjpq", kWrapped, false},
     };
@@ -101,7 +102,7 @@ TEST_F(WinTextTest, Text_StaysInsideTheInset) {
 }
 
 TEST_F(WinTextTest, CentredLine_SitsInTheMiddle_EvenWhenTooWide) {
-    for (const char* text : {"HOH", "HHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH"}) {
+    for (const char* text : {"HOH", "HHHHHHHHHHHHHHHHHHHHHHHHHHHHHH"}) {
         auto box = MakeBox(text, kCentredLine);
         const QImage image = Render(*box);
         const QRect ink = InkBounds(image, QColor(0xFF, 0xFF, 0), Client(*box));
@@ -110,6 +111,23 @@ TEST_F(WinTextTest, CentredLine_SitsInTheMiddle_EvenWhenTooWide) {
         EXPECT_NEAR(ink.center().y(), area.center().y(), 3) << text;
         EXPECT_GT(CountColour(image, QColor(0, 0, 0xFF), ink), 10) << text;
     }
+}
+
+TEST_F(WinTextTest, LineTooWide_ShrinksToFit_ForThatTextOnly) {
+    auto box = MakeBox(std::string(30, 'W'), kCentredLine, 560, 120, -48);
+    const QFont chosen = box->FontInForce();
+    const QRect area = TextArea(*box);
+    const QRect ink = InkBounds(Render(*box), QColor(0xFF, 0xFF, 0), Client(*box));
+    // Whole: clear of both edges, centred, and no smaller than it must be.
+    EXPECT_GT(ink.left(), area.left());
+    EXPECT_LT(ink.right(), area.right());
+    EXPECT_NEAR(ink.center().x(), area.center().x(), 2);
+    EXPECT_GT(ink.width(), area.width() * 9 / 10);
+    EXPECT_EQ(box->FontInForce(), chosen);
+
+    box->SetText("W");
+    const QRect one = InkBounds(Render(*box), QColor(0xFF, 0xFF, 0), Client(*box));
+    EXPECT_GT(one.height(), ink.height() * 2);
 }
 
 TEST_F(WinTextTest, WordBreak_WrapsAtSpaces_FromTheTopLeft) {

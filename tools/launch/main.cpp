@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // quibbix-launch prepares the user's working directory and starts the program there:
 // $XDG_DATA_HOME/quibbix (default ~/.local/share/quibbix) with list/ holding the default word
-// list, pictures and sound, copied in where missing so that a user's own files are never
-// overwritten, and session/ for the progress.
+// list, pictures, sound and display settings, copied in where missing so that a user's own
+// files are never overwritten, and session/ for the progress.
 
 #include <QCoreApplication>
 #include <QDir>

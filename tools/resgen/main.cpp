@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Draws the program's pictures and sound.
 //   quibbix-resgen list <dir>     the default files of list/: the answer bitmaps (true colour),
-//                                 the frame metafiles and the end-of-break chime
+//                                 the frame metafiles, the end-of-break chime and the
+//                                 display settings
+//   quibbix-resgen settings <dir> the display settings alone, <dir>/GUISetting.cfg
 //   quibbix-resgen builtin <dir>  the 16-colour bitmaps and the icon built into the program
 //   quibbix-resgen icons <dir>    the program icon for the desktop, <dir>/<n>x<n>/apps/quibbix.png
 
@@ -13,6 +15,7 @@
 
 #include "AnswerPictures.h"
 #include "Chime.h"
+#include "DefaultSettings.h"
 #include "FrameMetaFile.h"
 #include "IndexedBitmap.h"
 
@@ -40,6 +43,11 @@ bool Report(bool ok, const std::string& path) {
     return ok;
 }
 
+bool WriteSettings(const std::string& dir) {
+    const std::string path = dir + "/GUISetting.cfg";
+    return Report(WriteDefaultSettings(path), path);
+}
+
 bool WriteListFiles(const std::string& dir) {
     bool ok = true;
     for (const Picture& p : kPictures) {
@@ -58,7 +66,7 @@ bool WriteListFiles(const std::string& dir) {
                 dir + "/2Collar_H.emf") &&
          ok;
     ok = Report(WriteChime(dir + "/BreakOver.WAV"), dir + "/BreakOver.WAV") && ok;
-    return ok;
+    return WriteSettings(dir) && ok;
 }
 
 bool WriteBuiltIns(const std::string& dir) {
@@ -93,7 +101,7 @@ bool WriteThemeIcons(const std::string& dir) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: quibbix-resgen list|builtin|icons <dir>\n");
+        std::fprintf(stderr, "usage: quibbix-resgen list|settings|builtin|icons <dir>\n");
         return 2;
     }
     // Drawing text needs a GUI application, but never a screen.
@@ -101,6 +109,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const std::string mode = argv[1];
     if (mode == "list") return WriteListFiles(argv[2]) ? 0 : 1;
+    if (mode == "settings") return WriteSettings(argv[2]) ? 0 : 1;
     if (mode == "builtin") return WriteBuiltIns(argv[2]) ? 0 : 1;
     if (mode == "icons") return WriteThemeIcons(argv[2]) ? 0 : 1;
     std::fprintf(stderr, "quibbix-resgen: unknown mode %s\n", mode.c_str());
