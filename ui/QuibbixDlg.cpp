@@ -18,6 +18,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const char kStartText[] = "Press \"I Know\" to Start";
@@ -389,10 +391,32 @@ void CQuibbixDlg::TakeABreak() {
     HideWindowNow(&m_wordBox);
     RedrawWindowNow(this);
     m_breakDlg.SetConfigData(m_settings);
+    PlaceBreakDialog();
     m_breakDlg.DoModal();
     ShowWindow(&m_wordBox);
     RedrawWindowNow(this);
     m_session.EndBreak();
+}
+
+void CQuibbixDlg::PlaceBreakDialog() {
+    // Centred inside the frame of strips, over the boxes it stands in for. Centred on the
+    // window, as dialogs are by default, it would cover the right strip and the answer
+    // buttons, since the frame leaves the button column out.
+    QWidget* strips[] = {GetDlgItem(kLeftStripId), GetDlgItem(kTopStripId),
+                         GetDlgItem(kRightStripId), GetDlgItem(kBottomStripId)};
+    for (QWidget* strip : strips) {
+        if (!strip) return;
+    }
+    const Rect inside{GetWindowRect(strips[0]).right, GetWindowRect(strips[1]).bottom,
+                      GetWindowRect(strips[2]).left, GetWindowRect(strips[3]).top};
+    const QSize size = m_breakDlg.frameGeometry().size();
+    const Rect area = m_services.screen.WorkArea();
+    // Too big for the frame, it stays on the screen rather than centred.
+    const int x = std::clamp(inside.left + (inside.Width() - size.width()) / 2, area.left,
+                             std::max(area.left, area.right - size.width()));
+    const int y = std::clamp(inside.top + (inside.Height() - size.height()) / 2, area.top,
+                             std::max(area.top, area.bottom - size.height()));
+    m_breakDlg.move(x, y);
 }
 
 void CQuibbixDlg::OnFontsAndColors() {

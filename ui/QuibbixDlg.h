@@ -119,6 +119,7 @@ private:
     // edges moved.
     void PlaceFromTemplate(QWidget* control, int id, int dLeft, int dTop, int dRight, int dBottom);
     void FocusFirstAnswer();
+    void PlaceBreakDialog();
     void PaintBackground(QPainter& painter);
     void CreateBoxOver(CWinText& box, int placeholderId, uint32_t format);
     void AttachPictures();

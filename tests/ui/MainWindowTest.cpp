@@ -173,6 +173,10 @@ TEST(MainWindowTest, Enter_MeansIKnow_WhateverWasPressedOrClosedBefore) {
             EXPECT_FALSE(dlg.IsBeforeReveal()) << "Enter revealed the definition";
             enter();
         }
+        // Staying, when asked whether to leave, also brings the keyboard back.
+        Click(dlg, Dlg::kExitId);
+        ASSERT_EQ(h.platform.messageBoxes.ShownBoxes().size(), 1u);
+        EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kNoId));
         // Nothing at all when "I Know" cannot be pressed.
         dlg.GetDlgItem(Dlg::kYesId)->setEnabled(false);
         enter();
@@ -262,6 +266,30 @@ TEST(MainWindowTest, TakeABreak_ResetsTheCount_AndBringsBackTheSameWord) {
         EXPECT_TRUE(dlg.GetTimeRecord().IsRunning());
         ExpectWordShown(dlg);
     });
+}
+
+TEST(MainWindowTest, BreakDialog_StaysInsideTheFrame_ClearOfItsStripsAndTheButtons) {
+    for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        MainWindowHarness h(20, width, height);
+        h.Run([&](Dlg& dlg) {
+            Click(dlg, Dlg::kYesId);
+            auto global = [&](int id) {
+                QWidget* w = dlg.GetDlgItem(id);
+                return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+            };
+            WithModal(
+                [&] { Click(dlg, Dlg::kBreakId); },
+                [&](QWidget* w) {
+                    const QRect shown = w->frameGeometry();
+                    for (int id : {Dlg::kLeftStripId, Dlg::kTopStripId, Dlg::kRightStripId,
+                                   Dlg::kBottomStripId, Dlg::kNoId, Dlg::kUnsureId, Dlg::kYesId}) {
+                        EXPECT_FALSE(shown.intersects(global(id))) << "control " << id;
+                    }
+                    Click(w, IDOK);
+                });
+        });
+    }
 }
 
 TEST(MainWindowTest, BreakEndedBeforeATick_LeavesTheTimeDue_SoTheNextJudgementBreaksAgain) {
