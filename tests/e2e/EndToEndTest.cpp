@@ -429,6 +429,7 @@ TEST(EndToEndTest, UnderOpenbox_EveryControlInTheWorkArea_AndEnterMeansIKnow) {
             SCOPED_TRACE(id);
             ASSERT_TRUE(ClickOn(controls.at(id)));
             ASSERT_TRUE(WaitFor([] { return VisibleProgramWindows() == 2; }, 10));
+            Keep(Screenshot(), std::string("openbox-") + size + "-" + id + ".png");
             ASSERT_TRUE(Keys("Return"));
             ASSERT_TRUE(WaitFor([] { return VisibleProgramWindows() == 1; }, 10));
             ASSERT_TRUE(Keys("Return"));
