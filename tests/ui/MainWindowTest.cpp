@@ -63,6 +63,8 @@ TEST(MainWindowTest, StartUp_WaitsForIKnow_ThenShowsTheFirstWord) {
         EXPECT_EQ(dlg.GetDlgItem(Dlg::kYesId)->accessibleName(), "I Know");
         EXPECT_EQ(dlg.GetDlgItem(Dlg::kUnsureId)->accessibleName(), "Not Sure");
         EXPECT_EQ(dlg.GetDlgItem(Dlg::kNoId)->accessibleName(), "Don't Know");
+        for (int id : {Dlg::kStatisticsId, Dlg::kFontsId, Dlg::kBreakId, Dlg::kExitId})
+            EXPECT_FALSE(dlg.GetDlgItem(id)->toolTip().isEmpty()) << id;
 
         Click(dlg, Dlg::kYesId);
         ExpectWordShown(dlg);
