@@ -2,6 +2,8 @@
 #include "platform/PushButton.h"
 
 #include <QIcon>
+#include <QPainter>
+#include <QPen>
 
 PushButton::PushButton(const QString& text, bool isPictureButton, QWidget* parent)
     : QPushButton(isPictureButton ? QString() : text, parent), m_isPictureButton(isPictureButton) {}
@@ -13,4 +15,15 @@ QPixmap PushButton::SetBitmap(const QPixmap& bitmap) {
     setIcon(QIcon(bitmap));
     setIconSize(bitmap.size());
     return previous;
+}
+
+void PushButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    // Dotted in the text colour, just inside the bevel: it shows on light and dark pictures
+    // alike and leaves the picture itself visible.
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }

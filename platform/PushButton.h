@@ -1,7 +1,9 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // A dialog push button. A picture button (the BS_BITMAP style) shows its bitmap centred
-// and never its text; before it has a bitmap it shows nothing.
+// and never its text; before it has a bitmap it shows nothing. Every button draws a focus
+// frame while it has the keyboard, however the focus came (the style's own frame shows only
+// after a Tab), since Space presses the button that has it.
 
 #include <QPixmap>
 #include <QPushButton>
@@ -14,6 +16,9 @@ public:
     QPixmap SetBitmap(const QPixmap& bitmap);
     const QPixmap& GetBitmap() const { return m_bitmap; }
     bool IsPictureButton() const { return m_isPictureButton; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_isPictureButton;

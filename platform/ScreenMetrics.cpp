@@ -3,13 +3,14 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
-int QtScreenMetrics::ScreenWidth() const {
+Rect QtScreenMetrics::WorkArea() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() : 0;
+    return screen ? Rect::FromQRect(screen->availableGeometry()) : Rect{};
 }
 
-int QtScreenMetrics::ScreenHeight() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().height() : 0;
+void QtScreenMetrics::FillWorkArea(QWidget& window) const {
+    window.setGeometry(WorkArea().ToQRect());
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }

@@ -5,6 +5,7 @@
 #include "platform/DialogIds.h"
 #include "platform/DrawText.h"
 #include "platform/KeyState.h"
+#include "platform/LayoutReport.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PushButton.h"
 #include "platform/ScreenMetrics.h"
@@ -12,9 +13,12 @@
 #include "platform/WindowOps.h"
 #include "ui/APPUTIL.h"
 
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,7 +38,10 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
       m_configDlg(services.dialogs, nullptr),
       m_breakDlg(services.sound, nullptr),
       m_wordSelect(env),
-      m_session(m_wordSelect, &m_timeRecord) {}
+      m_session(m_wordSelect, &m_timeRecord) {
+    // Window managers that follow the Motif hints refuse to maximize a window without it.
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+}
 
 CQuibbixDlg::~CQuibbixDlg() = default;
 
@@ -47,8 +54,6 @@ bool CQuibbixDlg::Initialize() {
     m_session.Init();
     m_timeRecord.Load();
     OfferToQuitOverUnreadableFiles();
-    const ScreenMetrics& screen = m_services.screen;
-    MoveWindow(this, {0, 0, screen.ScreenWidth(), screen.ScreenHeight()}, true);
     CreateBoxOver(m_wordBox, kWordPlaceholderId, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     CreateBoxOver(m_defBox, kDefinitionPlaceholderId, DT_WORDBREAK);
     m_wordBox.setAccessibleName(QStringLiteral("Word"));
@@ -63,12 +68,37 @@ bool CQuibbixDlg::Initialize() {
     m_pBreakButton = GetDlgItem(kBreakId);
     EnableWindow(m_pBreakButton, false);
     m_pExitButton = GetDlgItem(kExitId);
-    LayoutForScreen();
+    AddSideButtonTips();
+    // Enter means "I Know" here, never the focused button: a button pressed with the mouse
+    // must not catch the next Enter (see keyPressEvent).
+    for (PushButton* button : findChildren<PushButton*>()) button->setAutoDefault(false);
+    RememberTemplateLayout();
+    m_services.screen.FillWorkArea(*this);
+    LayoutForClientSize();
     m_timerId = SetTimer(TICK_TIMER_ID, TICK_MS);
     AddAnswerKeys();
-    SetKeyboardFocus(m_btnYes);
+    FocusFirstAnswer();
     m_initialized = true;
     return true;
+}
+
+void CQuibbixDlg::RememberTemplateLayout() {
+    m_templateRects.clear();
+    for (int id : {kStatisticsId, kFontsId, kBreakId, kExitId, kNoId, kUnsureId, kYesId,
+                   kTopStripId, kBottomStripId, kLeftStripId, kRightStripId, kMiddleStripId}) {
+        if (QWidget* control = GetDlgItem(id))
+            m_templateRects[id] = Rect::FromQRect(control->geometry());
+    }
+    m_templateRects[kWordPlaceholderId] = Rect::FromQRect(m_wordBox.geometry());
+    m_templateRects[kDefinitionPlaceholderId] = Rect::FromQRect(m_defBox.geometry());
+    if (!m_templateRects.count(kStatisticsId) || !m_templateRects.count(kExitId)) return;
+    // Smaller, the word box would lose more than half its width or the definition box more
+    // than half its height; the buttons would still fit, but not the text. (At the size
+    // where the buttons sit where the template has them, the boxes are 20 px narrower.)
+    const int naturalWidth = m_templateRects[kStatisticsId].right + LAYOUT_MARGIN;
+    const int naturalHeight = m_templateRects[kExitId].bottom + LAYOUT_MARGIN;
+    setMinimumSize(naturalWidth + 20 - m_templateRects[kWordPlaceholderId].Width() / 2,
+                   naturalHeight - m_templateRects[kDefinitionPlaceholderId].Height() / 2);
 }
 
 void CQuibbixDlg::OfferToQuitOverUnreadableFiles() {
@@ -145,41 +175,86 @@ void CQuibbixDlg::ApplyDisplaySettings() {
                               m_settings.m_crDefinitionBack);
 }
 
-void CQuibbixDlg::MoveEdges(QWidget* control, int dLeft, int dTop, int dRight, int dBottom) {
-    if (!control) return;
-    Rect rect = GetWindowRect(control);
+void CQuibbixDlg::PlaceFromTemplate(QWidget* control, int id, int dLeft, int dTop, int dRight,
+                                    int dBottom) {
+    auto it = m_templateRects.find(id);
+    if (!control || it == m_templateRects.end()) return;
+    Rect rect = it->second;
     rect.left += dLeft;
     rect.top += dTop;
     rect.right += dRight;
     rect.bottom += dBottom;
-    MoveWindow(control, ScreenToClient(this, rect), true);
+    MoveWindow(control, rect, false);
 }
 
-void CQuibbixDlg::LayoutForScreen() {
-    // The template is laid out for a small screen: push the button column to the right edge
-    // and the bottom row to the bottom edge, and stretch the boxes and strips into the gap.
-    const ScreenMetrics& screen = m_services.screen;
-    if (screen.ScreenWidth() > WIDE_SCREEN) {
-        const int dx = screen.ScreenWidth() - GetWindowRect(GetDlgItem(kStatisticsId)).right -
-                       screen.FrameWidth() - LAYOUT_MARGIN;
-        for (int id : {kStatisticsId, kFontsId, kBreakId, kExitId})
-            MoveEdges(GetDlgItem(id), dx, 0, dx, 0);
-        for (int id : {kNoId, kUnsureId, kYesId, kRightStripId})
-            MoveEdges(GetDlgItem(id), dx - 10, 0, dx - 10, 0);
-        for (int id : {kTopStripId, kBottomStripId, kMiddleStripId})
-            MoveEdges(GetDlgItem(id), 0, 0, dx - 20, 0);
-        MoveEdges(&m_wordBox, 0, 0, dx - 20, 0);
-        MoveEdges(&m_defBox, 0, 0, dx - 20, 0);
+void CQuibbixDlg::LayoutForClientSize() {
+    // The button column keeps its margin to the right edge and the bottom row to the bottom
+    // edge; the boxes and strips take up the difference. Always from the template, so that
+    // any number of passes at one size give one layout.
+    if (!m_templateRects.count(kStatisticsId) || !m_templateRects.count(kExitId)) return;
+    const int dx = width() - LAYOUT_MARGIN - m_templateRects[kStatisticsId].right;
+    const int dy = height() - LAYOUT_MARGIN - m_templateRects[kExitId].bottom;
+    for (int id : {kStatisticsId, kFontsId, kBreakId, kExitId})
+        PlaceFromTemplate(GetDlgItem(id), id, dx, dy, dx, dy);
+    for (int id : {kNoId, kUnsureId, kYesId})
+        PlaceFromTemplate(GetDlgItem(id), id, dx - 10, dy, dx - 10, dy);
+    PlaceFromTemplate(GetDlgItem(kRightStripId), kRightStripId, dx - 10, 0, dx - 10, dy);
+    for (int id : {kTopStripId, kMiddleStripId})
+        PlaceFromTemplate(GetDlgItem(id), id, 0, 0, dx - 20, 0);
+    PlaceFromTemplate(GetDlgItem(kBottomStripId), kBottomStripId, 0, dy, dx - 20, dy);
+    PlaceFromTemplate(GetDlgItem(kLeftStripId), kLeftStripId, 0, 0, 0, dy);
+    PlaceFromTemplate(&m_wordBox, kWordPlaceholderId, 0, 0, dx - 20, 0);
+    PlaceFromTemplate(&m_defBox, kDefinitionPlaceholderId, 0, 0, dx - 20, dy);
+    ReportControlRects(this);
+}
+
+void CQuibbixDlg::resizeEvent(QResizeEvent* event) {
+    TemplateDialog::resizeEvent(event);
+    // A resize by the window manager (or a move to a screen of another size) lays out anew.
+    LayoutForClientSize();
+}
+
+void CQuibbixDlg::moveEvent(QMoveEvent* event) {
+    TemplateDialog::moveEvent(event);
+    ReportControlRects(this);
+}
+
+void CQuibbixDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (m_btnYes && m_btnYes->isVisible() && m_btnYes->isEnabled()) m_btnYes->click();
+        return;
     }
-    if (screen.ScreenHeight() > TALL_SCREEN) {
-        const int dy = screen.ScreenHeight() - GetWindowRect(GetDlgItem(kExitId)).bottom -
-                       screen.FrameHeight() - LAYOUT_MARGIN;
-        for (int id :
-             {kExitId, kFontsId, kBreakId, kStatisticsId, kNoId, kUnsureId, kYesId, kBottomStripId})
-            MoveEdges(GetDlgItem(id), 0, dy, 0, dy);
-        MoveEdges(&m_defBox, 0, 0, 0, dy);
-        MoveEdges(GetDlgItem(kLeftStripId), 0, 0, 0, dy);
-        MoveEdges(GetDlgItem(kRightStripId), 0, 0, 0, dy);
+    TemplateDialog::keyPressEvent(event);
+}
+
+void CQuibbixDlg::FocusFirstAnswer() {
+    // The first in the template's tab order, which runs down the column: "Don't Know", then
+    // "Not Sure", then "I Know", the only one before the start press. A stray Space then
+    // reveals, or judges a word not known, rather than claiming it known.
+    for (PushButton* button : {m_btnNo, m_btnUnsure, m_btnYes}) {
+        if (button && button->isVisibleTo(this) && button->isEnabled()) {
+            SetKeyboardFocus(button);
+            return;
+        }
+    }
+}
+
+void CQuibbixDlg::AddSideButtonTips() {
+    const struct {
+        int id;
+        const char* tip;
+    } tips[] = {{kStatisticsId, "The words in each list and the time studied"},
+                {kFontsId, "The fonts and colors of the word and the definition"},
+                {kBreakId, "A two-minute rest, now"},
+                {kExitId, "Save and leave"}};
+    for (const auto& t : tips) {
+        PushButton* button = GetButton(t.id);
+        if (!button) continue;
+        QString tip = QString::fromUtf8(t.tip);
+        // An access key in the caption ("&Exit") is worth knowing, as the answer keys are.
+        const QKeySequence key = QKeySequence::mnemonic(button->text());
+        if (!key.isEmpty()) tip += " (" + key.toString(QKeySequence::NativeText) + ")";
+        button->setToolTip(tip);
     }
 }
 
@@ -188,6 +263,18 @@ void CQuibbixDlg::PaintBackground(QPainter& painter) {
 }
 
 void CQuibbixDlg::OnCommand(int id) {
+    CommandButton(id);
+    // Whatever the button did, answered or opened a dialog that has closed again, the
+    // keyboard goes back to the answers.
+    FocusFirstAnswer();
+}
+
+void CQuibbixDlg::OnCancel() {
+    OnExitRequest();
+    FocusFirstAnswer();
+}
+
+void CQuibbixDlg::CommandButton(int id) {
     switch (id) {
         case kYesId:
             OnButtonYes();
@@ -310,10 +397,32 @@ void CQuibbixDlg::TakeABreak() {
     HideWindowNow(&m_wordBox);
     RedrawWindowNow(this);
     m_breakDlg.SetConfigData(m_settings);
+    PlaceBreakDialog();
     m_breakDlg.DoModal();
     ShowWindow(&m_wordBox);
     RedrawWindowNow(this);
     m_session.EndBreak();
+}
+
+void CQuibbixDlg::PlaceBreakDialog() {
+    // Centred inside the frame of strips, over the boxes it stands in for. Centred on the
+    // window, as dialogs are by default, it would cover the right strip and the answer
+    // buttons, since the frame leaves the button column out.
+    QWidget* strips[] = {GetDlgItem(kLeftStripId), GetDlgItem(kTopStripId),
+                         GetDlgItem(kRightStripId), GetDlgItem(kBottomStripId)};
+    for (QWidget* strip : strips) {
+        if (!strip) return;
+    }
+    const Rect inside{GetWindowRect(strips[0]).right, GetWindowRect(strips[1]).bottom,
+                      GetWindowRect(strips[2]).left, GetWindowRect(strips[3]).top};
+    const QSize size = m_breakDlg.frameGeometry().size();
+    const Rect area = m_services.screen.WorkArea();
+    // Too big for the frame, it stays on the screen rather than centred.
+    const int x = std::clamp(inside.left + (inside.Width() - size.width()) / 2, area.left,
+                             std::max(area.left, area.right - size.width()));
+    const int y = std::clamp(inside.top + (inside.Height() - size.height()) / 2, area.top,
+                             std::max(area.top, area.bottom - size.height()));
+    m_breakDlg.move(x, y);
 }
 
 void CQuibbixDlg::OnFontsAndColors() {

@@ -1,7 +1,7 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The program's one window: a full-screen dialog that owns every long-lived object (the word
-// selector, the usage clock, the display settings, the two text boxes and the side dialogs),
+// The program's one window: a dialog filling the work area that owns every long-lived object (the
+// word selector, the usage clock, the display settings, the two text boxes and the side dialogs),
 // shows the word and its definition, passes the presses of the answer buttons and the
 // one-second tick to the study session, and ends through the exit question.
 //
@@ -21,6 +21,7 @@
 #include "ui/WinText.h"
 
 #include <cstdint>
+#include <map>
 
 class EngineEnv;
 class PushButton;
@@ -34,8 +35,6 @@ public:
     static constexpr int32_t MS_COUNT_CAP = StudySession::MS_COUNT_CAP;
     static constexpr int BOX_INSET = 6;
     static constexpr int LAYOUT_MARGIN = 10;
-    static constexpr int WIDE_SCREEN = 800;
-    static constexpr int TALL_SCREEN = 600;
 
     static constexpr int32_t ANSWER_YES = StudySession::ANSWER_YES;
     static constexpr int32_t ANSWER_UNSURE = StudySession::ANSWER_UNSURE;
@@ -95,28 +94,38 @@ protected:
     bool OnInitDialog() override { return Initialize(); }
     bool Initialize();
     void OnOK() override {}
-    void OnCancel() override { OnExitRequest(); }
+    void OnCancel() override;
     void OnCommand(int id) override;
     void OnTimer(uint32_t id) override { OnTick(id); }
     void OnPaint(QPainter& painter) override { PaintBackground(painter); }
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void OfferToQuitOverUnreadableFiles();
     // Saves, asking to try again while it fails; false when the user gave up.
     bool SaveUntilSavedOrGivenUp();
+    // What button `id` does.
+    void CommandButton(int id);
     void OnAnswer(int32_t answer);
     void ShowDefinition();
     void StartOrRecord(const StudySession::PressResult& press);
     void RecordAnswer(const StudySession::PressResult& press);
     void AdvanceWord();
     void ApplyDisplaySettings();
-    void LayoutForScreen();
+    void RememberTemplateLayout();
+    void LayoutForClientSize();
+    // Where control `id` goes for the current client size: its template rectangle with its
+    // edges moved.
+    void PlaceFromTemplate(QWidget* control, int id, int dLeft, int dTop, int dRight, int dBottom);
+    void FocusFirstAnswer();
+    void PlaceBreakDialog();
     void PaintBackground(QPainter& painter);
     void CreateBoxOver(CWinText& box, int placeholderId, uint32_t format);
     void AttachPictures();
     void AddAnswerKeys();
-    // Changes the edges of `control`'s screen rectangle and moves it there, repainting.
-    void MoveEdges(QWidget* control, int dLeft, int dTop, int dRight, int dBottom);
+    void AddSideButtonTips();
 
     PlatformServices& m_services;
     EngineEnv& m_env;
@@ -133,6 +142,9 @@ private:
     PushButton* m_btnUnsure = nullptr;
     PushButton* m_btnYes = nullptr;
     StaticControl* m_frameStrips[5] = {};
+    // Every laid-out control's rectangle as the template built it, by control id (the two
+    // boxes under their placeholders' ids): the layout starts from these each time.
+    std::map<int, Rect> m_templateRects;
     CWordSelect m_wordSelect;
     StudySession m_session;
     bool m_initialized = false;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The program on a real X server: Xvfb, key presses through xdotool, a screenshot of the
-// screen, and the session files the study leaves behind.
+// The program on a real X server: Xvfb, bare or with openbox and a dock reserving the bottom
+// of the screen, key presses and clicks through xdotool, screenshots, the controls' screen
+// rectangles the program reports, and the session files the study leaves behind.
 
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
+#include "platform/Rect.h"
 #include "tests/support/TempDir.h"
 
 #include <QGuiApplication>
@@ -11,18 +13,25 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -39,16 +48,85 @@ CurrWordRecord CurrWord(const std::string& bytes) {
 // Runs a shell command with the test's DISPLAY; true when it exits 0.
 bool Shell(const std::string& command) { return std::system(command.c_str()) == 0; }
 
+// The output of a shell command, or "" when it fails.
+std::string Output(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        size_t got = 0;
+        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
+        if (pclose(pipe) != 0) out.clear();
+    }
+    return out;
+}
+
+// Polls `done` every 50 ms for up to `seconds`.
+bool WaitFor(const std::function<bool()>& done, int seconds) {
+    for (int i = 0; i < seconds * 20; ++i) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return done();
+}
+
+// A child process, killed when this goes.
+class Child {
+public:
+    // Runs `argv` with `env` added to the environment and standard error in `errFile`
+    // (inherited when empty).
+    Child(std::vector<std::string> argv, std::vector<std::pair<std::string, std::string>> env = {},
+          const std::string& errFile = "") {
+        m_pid = fork();
+        if (m_pid != 0) return;
+        for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
+        if (!errFile.empty()) {
+            const int fd = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd >= 0) dup2(fd, 2);
+        }
+        std::vector<char*> args;
+        for (std::string& a : argv) args.push_back(a.data());
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    ~Child() {
+        if (m_pid > 0 && !HasEnded()) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    void Signal(int number) { kill(m_pid, number); }
+    // Waits up to `seconds` for the process to end; its exit status, or -1.
+    int WaitForExit(int seconds) {
+        return WaitFor([this] { return HasEnded(); }, seconds) ? m_status : -1;
+    }
+    bool HasEnded() {
+        if (m_ended) return true;
+        int status = 0;
+        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+            m_ended = true;
+            m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+        }
+        return m_ended;
+    }
+
+private:
+    pid_t m_pid = -1;
+    bool m_ended = false;
+    int m_status = -1;
+};
+
 class XServer {
 public:
-    XServer() {
+    explicit XServer(const std::string& size = "1024x768") {
+        const std::string screen = size + "x24";
         int fds[2];
         if (pipe(fds) != 0) return;
         m_pid = fork();
         if (m_pid == 0) {
             close(fds[0]);
             const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
                    "-nolisten", "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -80,50 +158,61 @@ private:
     std::string m_display;
 };
 
-class Program {
+// The program, with its standard error in `errFile` when one is given.
+class Program : public Child {
 public:
-    Program() {
-        const std::string path = std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix";
-        // The converted pictures it keeps stay in the test's directory.
-        const std::string cache = (fs::current_path() / "cache").string();
-        m_pid = fork();
-        if (m_pid == 0) {
-            unsetenv("QT_QPA_PLATFORM");
-            setenv("XDG_CACHE_HOME", cache.c_str(), 1);
-            execl(path.c_str(), "quibbix", static_cast<char*>(nullptr));
-            _exit(127);
+    explicit Program(const std::string& errFile = "")
+        : Child({std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix"},
+                // The converted pictures it keeps stay in the test's directory.
+                {{"XDG_CACHE_HOME", (fs::current_path() / "cache").string()},
+                 {"QT_QPA_PLATFORM", "xcb"},
+                 {"QUIBBIX_LAYOUT_REPORT", errFile.empty() ? "" : "1"}},
+                errFile) {}
+};
+
+// Openbox on the running server, with a dock reserving the bottom 48 pixels.
+class Desktop {
+public:
+    static constexpr int kDockHeight = 48;
+
+    explicit Desktop(int screenHeight) {
+        if (!Shell("command -v openbox >/dev/null 2>&1")) return;
+        m_wm = std::make_unique<Child>(std::vector<std::string>{"openbox", "--sm-disable"});
+        if (!WaitFor(
+                [] {
+                    return Output("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
+                           std::string::npos;
+                },
+                10))
+            return;
+        // Now and then openbox, still starting, leaves a new dock's strut out of the work
+        // area; a dock started again is always counted.
+        for (int attempt = 0; attempt < 3 && !m_ready; ++attempt) {
+            m_dock = std::make_unique<Child>(std::vector<std::string>{
+                std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-test-strut-dock",
+                std::to_string(kDockHeight)});
+            m_ready = WaitFor([&] { return WorkArea().bottom == screenHeight - kDockHeight; }, 2);
         }
     }
-    ~Program() {
-        if (m_pid > 0 && !HasEnded()) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    void Signal(int number) { kill(m_pid, number); }
-    // Waits up to `seconds` for the program to end; its exit status, or -1.
-    int WaitForExit(int seconds) {
-        for (int i = 0; i < seconds * 20; ++i) {
-            if (HasEnded()) return m_status;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return -1;
+    bool IsRunning() const { return m_ready; }
+
+    // The first desktop's _NET_WORKAREA.
+    static Rect WorkArea() {
+        const std::string out = Output("xprop -root _NET_WORKAREA");
+        Rect r;
+        int w = 0, h = 0;
+        if (std::sscanf(out.c_str(), "_NET_WORKAREA(CARDINAL) = %d, %d, %d, %d", &r.left, &r.top,
+                        &w, &h) != 4)
+            return {};
+        r.right = r.left + w;
+        r.bottom = r.top + h;
+        return r;
     }
 
 private:
-    bool HasEnded() {
-        if (m_ended) return true;
-        int status = 0;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_ended = true;
-            m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-        }
-        return m_ended;
-    }
-
-    pid_t m_pid = -1;
-    bool m_ended = false;
-    int m_status = -1;
+    std::unique_ptr<Child> m_wm;
+    std::unique_ptr<Child> m_dock;
+    bool m_ready = false;
 };
 
 // Waits for a window titled `title` and gives it the keyboard.
@@ -145,10 +234,78 @@ QImage Screenshot() {
 }
 
 void Exit() {
-    // From "I Know" the tab order reaches "Show Statistics", "Take A Break", then "Exit".
-    ASSERT_TRUE(Keys("Tab Tab Tab space"));
+    // The keyboard is on the first answer button; the tab order runs back from there to Exit.
+    ASSERT_TRUE(Keys("shift+Tab space"));
     ASSERT_TRUE(FocusWindow("Confirmation"));
     ASSERT_TRUE(Keys("Return"));
+}
+
+// One control of the program's layout report, in screen coordinates.
+struct Control {
+    std::string name;
+    bool visible = false;
+    Rect rect;
+};
+
+// The window frame and the controls of the last complete layout report in `file`.
+std::pair<Rect, std::map<std::string, Control>> LastLayout(const std::string& file) {
+    std::ifstream in(file);
+    std::pair<Rect, std::map<std::string, Control>> last, current;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        std::string tag, kind;
+        words >> tag >> kind;
+        if (tag != "quibbix-layout") continue;
+        if (kind == "window") {
+            current = {};
+            Rect& r = current.first;
+            words >> r.left >> r.top >> r.right >> r.bottom;
+        } else if (kind == "control") {
+            Control c;
+            int visible = 0;
+            words >> c.name >> visible >> c.rect.left >> c.rect.top >> c.rect.right >>
+                c.rect.bottom;
+            c.visible = visible != 0;
+            current.second[c.name] = c;
+        } else if (kind == "end") {
+            last = current;
+        }
+    }
+    return last;
+}
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::string Describe(const Rect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " - " + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+
+// Clicks the middle of `control`, then takes the pointer away before a tooltip shows.
+bool ClickOn(const Control& control) {
+    const int x = (control.rect.left + control.rect.right) / 2;
+    const int y = (control.rect.top + control.rect.bottom) / 2;
+    return Shell("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) +
+                 " click 1 mousemove 0 0");
+}
+
+// How many of the program's windows are on the screen.
+int VisibleProgramWindows() {
+    const std::string out =
+        Output("xdotool search --onlyvisible --class quibbix 2>/dev/null; true");
+    int lines = 0;
+    for (char c : out) lines += c == '\n';
+    return lines;
+}
+
+// Saves `shot` as `name` in $QUIBBIX_E2E_SCREENSHOTS, when that names a folder.
+void Keep(const QImage& shot, const std::string& name) {
+    const char* folder = std::getenv("QUIBBIX_E2E_SCREENSHOTS");
+    if (folder && *folder) shot.save(QString::fromStdString(std::string(folder) + "/" + name));
 }
 
 void WriteList() {
@@ -163,10 +320,24 @@ void WriteList() {
     }
 }
 
+void StudyQuitAndResume(bool withDesktop);
+
 TEST(EndToEndTest, StudyQuitAndResume) {
-    XServer server;
-    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
-    TempDir dir;
+    for (bool withDesktop : {false, true}) {
+        SCOPED_TRACE(withDesktop ? "under openbox" : "bare");
+        XServer server;
+        if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+        std::unique_ptr<Desktop> desktop;
+        if (withDesktop) {
+            desktop = std::make_unique<Desktop>(768);
+            if (!desktop->IsRunning()) GTEST_SKIP() << "openbox is not available";
+        }
+        TempDir dir;
+        StudyQuitAndResume(withDesktop);
+    }
+}
+
+void StudyQuitAndResume(bool withDesktop) {
     WriteList();
     {
         Program program;
@@ -176,9 +347,11 @@ TEST(EndToEndTest, StudyQuitAndResume) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         const QImage shot = Screenshot();
         ASSERT_FALSE(shot.isNull());
-        EXPECT_EQ(QColor(128, 128, 128), shot.pixelColor(shot.width() - 4, 4))
-            << "program background";
-        EXPECT_EQ(QColor(255, 255, 255), shot.pixelColor(120, 100)) << "word box";
+        if (!withDesktop) {  // under openbox the title bar and the dock are there
+            EXPECT_EQ(QColor(128, 128, 128), shot.pixelColor(shot.width() - 4, 4))
+                << "program background";
+            EXPECT_EQ(QColor(255, 255, 255), shot.pixelColor(120, 100)) << "word box";
+        }
         Exit();
         ASSERT_EQ(0, program.WaitForExit(10));
     }
@@ -202,6 +375,75 @@ TEST(EndToEndTest, StudyQuitAndResume) {
     const std::string resumed = ReadFile("session/currWord.cfg");
     EXPECT_EQ(onScreen, CurrWord(resumed).wordIndex) << "the same word again";
     EXPECT_EQ(4, CurrWord(resumed).viewedCount);
+}
+
+// Under a window manager with a panel, the whole window is on the screen at every size, and
+// the keys mean what they say whatever was clicked or closed before.
+TEST(EndToEndTest, UnderOpenbox_EveryControlInTheWorkArea_AndEnterMeansIKnow) {
+    for (const auto& [size, height] : {std::pair{"1024x768", 768}, std::pair{"1920x1080", 1080}}) {
+        SCOPED_TRACE(size);
+        XServer server(size);
+        if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+        Desktop desktop(height);
+        if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
+        const Rect workArea = Desktop::WorkArea();
+        TempDir dir;
+        WriteList();
+        const std::string report = (fs::current_path() / "layout.txt").string();
+        Program program(report);
+        ASSERT_TRUE(FocusWindow("Quibbix"));
+        ASSERT_TRUE(Keys("Return k"));  // the first word with its definition
+        // The window manager frames and maximizes the window after it shows.
+        ASSERT_TRUE(WaitFor([&] { return LastLayout(report).first == workArea; }, 10))
+            << "window " << Describe(LastLayout(report).first) << ", work area "
+            << Describe(workArea);
+        const auto [frame, controls] = LastLayout(report);
+        // The buttons, the five frame strips and the two boxes.
+        for (const char* name :
+             {"control_2", "control_1006", "control_1007", "control_1008", "control_1021",
+              "control_1028", "control_1029", "control_1022", "control_1023", "control_1024",
+              "control_1025", "control_1030", "Word", "Definition"}) {
+            ASSERT_TRUE(controls.count(name)) << name;
+            const Rect r = controls.at(name).rect;
+            EXPECT_TRUE(Inside(r, workArea) && r.Width() > 0 && r.Height() > 0)
+                << name << " " << Describe(r);
+        }
+        const QImage shot = Screenshot();
+        Keep(shot, std::string("openbox-") + size + ".png");
+        const Rect word = controls.at("Word").rect;
+        EXPECT_EQ(QColor(255, 255, 255), shot.pixelColor(word.left + 4, word.top + 4))
+            << "word box";
+        if (height != 768) {
+            ASSERT_TRUE(Keys("k"));
+            Exit();
+            EXPECT_EQ(0, program.WaitForExit(10));
+            continue;
+        }
+        // "Not Sure" clicked for a word; Enter on the next is "I Know", then "Don't Know".
+        ASSERT_TRUE(Keys("k"));
+        ASSERT_TRUE(ClickOn(controls.at("control_1007")));
+        ASSERT_TRUE(ClickOn(controls.at("control_1007")));
+        ASSERT_TRUE(Keys("Return d"));
+        // After Statistics and a break close, Enter answers instead of opening them again.
+        for (const char* id : {"control_1028", "control_1029"}) {
+            SCOPED_TRACE(id);
+            ASSERT_TRUE(ClickOn(controls.at(id)));
+            ASSERT_TRUE(WaitFor([] { return VisibleProgramWindows() == 2; }, 10));
+            Keep(Screenshot(), std::string("openbox-") + size + "-" + id + ".png");
+            ASSERT_TRUE(Keys("Return"));
+            ASSERT_TRUE(WaitFor([] { return VisibleProgramWindows() == 1; }, 10));
+            ASSERT_TRUE(Keys("Return"));
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            EXPECT_EQ(1, VisibleProgramWindows()) << "Enter opened it again";
+            ASSERT_TRUE(Keys("k"));
+        }
+        Exit();
+        ASSERT_EQ(0, program.WaitForExit(10));
+        EXPECT_EQ("3\n", ReadFile("session/known.txt").substr(0, 2));
+        EXPECT_EQ("1\n", ReadFile("session/unsure.txt").substr(0, 2));
+        EXPECT_EQ("1\n", ReadFile("session/mistaken.txt").substr(0, 2))
+            << "\"I Know\", \"Don't Know\"";
+    }
 }
 
 // Ending any other way than Exit still saves: a signal, or the X server going away.

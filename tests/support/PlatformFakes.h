@@ -10,6 +10,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ScreenMetrics.h"
 
+#include <QWidget>
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -68,17 +70,14 @@ public:
     std::vector<Played> played;
 };
 
-// Fixed figures of a pretended screen.
+// A pretended screen whose work area is all of it unless a test sets one, without a window
+// manager: a window placed there has no frame.
 class FixedScreenMetrics : public ScreenMetrics {
 public:
-    FixedScreenMetrics(int width, int height, int frameWidth, int frameHeight)
-        : m_width(width), m_height(height), m_frameWidth(frameWidth), m_frameHeight(frameHeight) {}
+    FixedScreenMetrics(int width, int height) : workArea{0, 0, width, height} {}
 
-    int ScreenWidth() const override { return m_width; }
-    int ScreenHeight() const override { return m_height; }
-    int FrameWidth() const override { return m_frameWidth; }
-    int FrameHeight() const override { return m_frameHeight; }
+    Rect WorkArea() const override { return workArea; }
+    void FillWorkArea(QWidget& window) const override { window.setGeometry(workArea.ToQRect()); }
 
-private:
-    int m_width, m_height, m_frameWidth, m_frameHeight;
+    Rect workArea;
 };

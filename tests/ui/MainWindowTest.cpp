@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -65,6 +66,8 @@ TEST(MainWindowTest, StartUp_WaitsForIKnow_ThenShowsTheFirstWord) {
         EXPECT_EQ(dlg.GetDlgItem(Dlg::kYesId)->accessibleName(), "I Know");
         EXPECT_EQ(dlg.GetDlgItem(Dlg::kUnsureId)->accessibleName(), "Not Sure");
         EXPECT_EQ(dlg.GetDlgItem(Dlg::kNoId)->accessibleName(), "Don't Know");
+        for (int id : {Dlg::kStatisticsId, Dlg::kFontsId, Dlg::kBreakId, Dlg::kExitId})
+            EXPECT_FALSE(dlg.GetDlgItem(id)->toolTip().isEmpty()) << id;
 
         Click(dlg, Dlg::kYesId);
         ExpectWordShown(dlg);
@@ -166,6 +169,65 @@ TEST(MainWindowTest, AnswerKeys_WorkOnlyWhileTheirButtonIsVisibleAndEnabled) {
     });
 }
 
+TEST(MainWindowTest, Enter_MeansIKnow_WhateverWasPressedOrClosedBefore) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        auto enter = [&](Qt::Key key = Qt::Key_Return) {
+            QWidget* focused = dlg.focusWidget();
+            QTest::keyClick(focused ? focused : &dlg, key);
+        };
+        enter(Qt::Key_Enter);  // the keypad's Enter starts as well
+        ASSERT_FALSE(dlg.IsPaused());
+        EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kNoId));
+
+        // "Not Sure" clicked twice; then Enter on the next word reveals as "I Know", and
+        // "I Know" again records the word known, not unsure.
+        Click(dlg, Dlg::kUnsureId);
+        Click(dlg, Dlg::kUnsureId);
+        const uint32_t word = CurrentIndex(dlg);
+        EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kNoId));
+        enter();
+        enter();
+        EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), kKnown);
+
+        // After Statistics and a break have closed, Enter answers instead of opening them.
+        for (int id : {Dlg::kStatisticsId, Dlg::kBreakId}) {
+            SCOPED_TRACE(id);
+            ASSERT_NE(WithModal([&] { Click(dlg, id); }, [](QWidget* w) { Click(w, IDOK); }),
+                      nullptr);
+            EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kNoId));
+            EXPECT_EQ(WithModal([&] { enter(); }, [](QWidget*) {}), nullptr);
+            EXPECT_FALSE(dlg.IsBeforeReveal()) << "Enter revealed the definition";
+            enter();
+        }
+        // Staying, when asked whether to leave, also brings the keyboard back.
+        Click(dlg, Dlg::kExitId);
+        ASSERT_EQ(h.platform.messageBoxes.ShownBoxes().size(), 1u);
+        EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kNoId));
+        // Nothing at all when "I Know" cannot be pressed.
+        dlg.GetDlgItem(Dlg::kYesId)->setEnabled(false);
+        enter();
+        EXPECT_TRUE(dlg.IsBeforeReveal());
+    });
+}
+
+// Space presses the focused button; it must show which one that is.
+TEST(MainWindowTest, FocusedPictureButton_DrawsAFocusFrame) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        QWidget* yes = dlg.GetDlgItem(Dlg::kYesId);
+        yes->setFocus();
+        ASSERT_TRUE(yes->hasFocus());
+        const QImage focused = Rendered(*yes);
+        dlg.GetDlgItem(Dlg::kExitId)->setFocus();
+        EXPECT_NE(Rendered(*yes), focused);
+    });
+}
+
 TEST(MainWindowTest, ForcedBreak_ComesWithThe150thJudgement_NotThe149th) {
     MainWindowHarness h;
     h.Run([&](Dlg& dlg) {
@@ -233,6 +295,30 @@ TEST(MainWindowTest, TakeABreak_ResetsTheCount_AndBringsBackTheSameWord) {
         EXPECT_TRUE(dlg.GetTimeRecord().IsRunning());
         ExpectWordShown(dlg);
     });
+}
+
+TEST(MainWindowTest, BreakDialog_StaysInsideTheFrame_ClearOfItsStripsAndTheButtons) {
+    for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        MainWindowHarness h(20, width, height);
+        h.Run([&](Dlg& dlg) {
+            Click(dlg, Dlg::kYesId);
+            auto global = [&](int id) {
+                QWidget* w = dlg.GetDlgItem(id);
+                return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+            };
+            WithModal(
+                [&] { Click(dlg, Dlg::kBreakId); },
+                [&](QWidget* w) {
+                    const QRect shown = w->frameGeometry();
+                    for (int id : {Dlg::kLeftStripId, Dlg::kTopStripId, Dlg::kRightStripId,
+                                   Dlg::kBottomStripId, Dlg::kNoId, Dlg::kUnsureId, Dlg::kYesId}) {
+                        EXPECT_FALSE(shown.intersects(global(id))) << "control " << id;
+                    }
+                    Click(w, IDOK);
+                });
+        });
+    }
 }
 
 TEST(MainWindowTest, BreakEndedBeforeATick_LeavesTheTimeDue_SoTheNextJudgementBreaksAgain) {
@@ -401,56 +487,81 @@ TEST(MainWindowTest, UnreadableProgress_OffersToQuit_OrStudiesOnWithoutOverwriti
     }
 }
 
-TEST(MainWindowTest, Layout_StretchesOnlyForScreensBeyond800By600) {
-    const struct {
-        int width, height;
-        bool horizontal, vertical;
-    } cases[] = {
-        {800, 600, false, false},
-        {801, 600, true, false},
-        {800, 601, false, true},
-        {1280, 1024, true, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
-        MainWindowHarness h(20, c.width, c.height);
-        h.Run([&](Dlg& dlg) {
-            auto at = [&](int id) { return Rect::FromQRect(dlg.GetDlgItem(id)->geometry()); };
-            const Rect stats0 = dlg.MapDialogRect(459, 144, 57, 35);
-            const Rect exit0 = dlg.MapDialogRect(459, 297, 57, 35);
-            const Rect yes0 = dlg.MapDialogRect(368, 288, 56, 44);
-            Rect word0 = dlg.MapDialogRect(37, 44, 299, 86);
-            Rect def0 = dlg.MapDialogRect(37, 148, 299, 168);
-            word0.Deflate(Dlg::BOX_INSET);
-            def0.Deflate(Dlg::BOX_INSET);
+// Every laid-out control, by id (the boxes under their placeholders' ids).
+std::map<int, Rect> LaidOut(const Dlg& dlg) {
+    std::map<int, Rect> rects;
+    for (int id : {Dlg::kStatisticsId, Dlg::kFontsId, Dlg::kBreakId, Dlg::kExitId, Dlg::kNoId,
+                   Dlg::kUnsureId, Dlg::kYesId, Dlg::kTopStripId, Dlg::kBottomStripId,
+                   Dlg::kLeftStripId, Dlg::kRightStripId, Dlg::kMiddleStripId})
+        rects[id] = Rect::FromQRect(dlg.GetDlgItem(id)->geometry());
+    rects[Dlg::kWordPlaceholderId] = Rect::FromQRect(dlg.GetWordBox().geometry());
+    rects[Dlg::kDefinitionPlaceholderId] = Rect::FromQRect(dlg.GetDefinitionBox().geometry());
+    return rects;
+}
 
-            // The layout runs before the window shows, while its client area still starts at
-            // the screen's origin; the frame the platform adds later shifts it all alike.
-            const int dx = at(Dlg::kStatisticsId).left - stats0.left;
-            const int dy = at(Dlg::kExitId).top - exit0.top;
-            if (c.horizontal) {
-                EXPECT_EQ(at(Dlg::kStatisticsId).right, c.width - 4 - 10);
-            } else {
-                EXPECT_EQ(dx, 0);
+TEST(MainWindowTest, Layout_FillsTheClientArea_AtEverySize_AndAgainOnEveryResize) {
+    const QSize sizes[] = {{800, 600}, {801, 600},   {800, 601},
+                           {900, 650}, {1280, 1024}, {1920, 1080}};
+    MainWindowHarness h(20, 1024, 768);
+    // A panel at the top and a dock at the bottom leave this much to the window.
+    h.platform.screen.workArea = {0, 30, 1024, 720};
+    h.Run([&](Dlg& dlg) {
+        // Before any window manager acts, the client area covers the work area.
+        EXPECT_EQ(Rect::FromQRect(dlg.geometry()), (Rect{0, 30, 1024, 720}));
+        const Rect stats0 = dlg.MapDialogRect(459, 144, 57, 35);
+        const Rect exit0 = dlg.MapDialogRect(459, 297, 57, 35);
+        const Rect yes0 = dlg.MapDialogRect(368, 288, 56, 44);
+        Rect word0 = dlg.MapDialogRect(37, 44, 299, 86);
+        Rect def0 = dlg.MapDialogRect(37, 148, 299, 168);
+        word0.Deflate(Dlg::BOX_INSET);
+        def0.Deflate(Dlg::BOX_INSET);
+        std::map<QSize, std::map<int, Rect>, bool (*)(const QSize&, const QSize&)> seen(
+            [](const QSize& a, const QSize& b) {
+                return std::pair(a.width(), a.height()) < std::pair(b.width(), b.height());
+            });
+        for (int round = 0; round < 2; ++round) {
+            for (const QSize& size : sizes) {
+                SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+                dlg.resize(size);
+                ASSERT_EQ(dlg.size(), size);
+                const std::map<int, Rect> rects = LaidOut(dlg);
+                auto [it, first] = seen.emplace(size, rects);
+                if (!first) {
+                    EXPECT_TRUE(it->second == rects) << "a second pass moved something";
+                    continue;
+                }
+                auto at = [&](int id) { return rects.at(id); };
+                EXPECT_EQ(at(Dlg::kStatisticsId).right, size.width() - Dlg::LAYOUT_MARGIN);
+                EXPECT_EQ(at(Dlg::kExitId).bottom, size.height() - Dlg::LAYOUT_MARGIN);
+                const int dx = at(Dlg::kStatisticsId).left - stats0.left;
+                const int dy = at(Dlg::kExitId).top - exit0.top;
+                EXPECT_EQ(at(Dlg::kYesId).left - yes0.left, dx - 10);
+                EXPECT_EQ(at(Dlg::kYesId).top - yes0.top, dy);
+                const Rect word = at(Dlg::kWordPlaceholderId);
+                const Rect def = at(Dlg::kDefinitionPlaceholderId);
+                EXPECT_EQ(word.left, word0.left);
+                EXPECT_EQ(word.Width(), word0.Width() + dx - 20);
+                EXPECT_EQ(word.Height(), word0.Height());  // the word box keeps its height
+                EXPECT_EQ(def.Width(), def0.Width() + dx - 20);
+                EXPECT_EQ(def.Height(), def0.Height() + dy);
+                for (const auto& [id, r] : rects) {
+                    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= size.width() &&
+                                r.bottom <= size.height() && r.Width() > 0 && r.Height() > 0)
+                        << "control " << id << " at " << r.left << "," << r.top << " " << r.right
+                        << "," << r.bottom;
+                }
+                // The answers stay clear of the frame around the boxes.
+                EXPECT_GE(at(Dlg::kNoId).left, at(Dlg::kRightStripId).right);
             }
-            if (c.vertical) {
-                EXPECT_EQ(at(Dlg::kExitId).bottom, c.height - 4 - 10);
-            } else {
-                EXPECT_EQ(dy, 0);
-            }
-            const int hx = c.horizontal ? 1 : 0;
-            EXPECT_EQ(at(Dlg::kExitId).left - exit0.left, dx);
-            EXPECT_EQ(at(Dlg::kYesId).left - yes0.left, dx - 10 * hx);
-            EXPECT_EQ(at(Dlg::kYesId).top - yes0.top, dy);
-            const Rect word = Rect::FromQRect(dlg.GetWordBox().geometry());
-            const Rect def = Rect::FromQRect(dlg.GetDefinitionBox().geometry());
-            EXPECT_EQ(word.left, word0.left);
-            EXPECT_EQ(word.Width(), word0.Width() + dx - 20 * hx);
-            EXPECT_EQ(word.Height(), word0.Height());  // the word box keeps its height
-            EXPECT_EQ(def.Width(), def0.Width() + dx - 20 * hx);
-            EXPECT_EQ(def.Height(), def0.Height() + dy);
-        });
-    }
+        }
+        // The smallest size still leaves the boxes half their template size.
+        dlg.resize(100, 100);
+        const std::map<int, Rect> rects = LaidOut(dlg);
+        EXPECT_GE(rects.at(Dlg::kWordPlaceholderId).Width(), word0.Width() / 2);
+        EXPECT_GE(rects.at(Dlg::kDefinitionPlaceholderId).Height(), def0.Height() / 2);
+        EXPECT_LT(dlg.minimumWidth(), 800);
+        EXPECT_LT(dlg.minimumHeight(), 600);
+    });
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ public:
 };
 
 struct FakePlatform {
-    FakePlatform(int screenWidth, int screenHeight) : screen(screenWidth, screenHeight, 4, 4) {}
+    FakePlatform(int screenWidth, int screenHeight) : screen(screenWidth, screenHeight) {}
 
     ScriptedMessageBoxes messageBoxes;
     FixedScreenMetrics screen;
