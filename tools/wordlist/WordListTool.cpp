@@ -2,7 +2,7 @@
 #include "tools/wordlist/WordListTool.h"
 
 #include "engine/AtomicFile.h"
-#include "engine/Cp1252.h"
+#include "engine/FieldText.h"
 #include "engine/GetWordRecord.h"
 #include "engine/ListRec.h"
 #include "engine/WordListFile.h"
@@ -40,7 +40,10 @@ constexpr const char* kHelp =
     "      --include-deactivated   keep deactivated KVTML entries\n"
     "      --input-encoding utf-8|cp1252   (default utf-8)\n"
     "      --skip-bad          write the good entries when some are refused\n"
-    "      --truncate          cut definitions over 200 bytes at a word boundary\n"
+    "      --encoding cp1252|utf-8   store every text one way (default: Windows-1252\n"
+    "                          where it holds the text, else UTF-8)\n"
+    "      --truncate          cut words over 30 and definitions over 200 bytes at a word\n"
+    "                          boundary\n"
     "      --dedupe            keep only the first entry of a word\n"
     "  export INPUT.lst [-o OUTPUT.tsv]\n"
     "      Writes the records as UTF-8 tab-separated text (to standard output without -o).\n"
@@ -56,8 +59,8 @@ constexpr const char* kHelp =
 
 // Options that take a value.
 constexpr const char* kValueOptions[] = {
-    "-o",          "--format",     "--word-column", "--definition-column", "--input-encoding",
-    "--separator", "--licence-out"};
+    "-o",          "--format",      "--word-column", "--definition-column", "--input-encoding",
+    "--separator", "--licence-out", "--encoding"};
 
 std::string TooManyRecords() {
     const std::string limit = std::to_string(kMaxStudyWords);
@@ -189,7 +192,11 @@ bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, 
         parsed.output = value;
     else if (option == "--licence-out")
         parsed.licenceOutput = value;
-    else if (option == "--format")
+    else if (option == "--encoding") {
+        ok = value == "utf-8" || value == "cp1252";
+        parsed.encode.encoding =
+            value == "utf-8" ? FieldEncoder::Encoding::Utf8 : FieldEncoder::Encoding::Cp1252;
+    } else if (option == "--format")
         ok = FormatGuesser::Parse(value, import.format);
     else if (option == "--word-column")
         ok = ParseColumn(value, import.wordColumn);
@@ -309,8 +316,8 @@ int WordListTool::Export(const Arguments& args) {
     if (!ReadList(args.positional[0], diagnostics, records)) return kBadInput;
     std::string text;
     for (const WordRecord& record : records) {
-        text += ExportField(Cp1252::ToUtf8(record.word), true) + '\t' +
-                ExportField(Cp1252::ToUtf8(record.definition), false) + '\n';
+        text += ExportField(FieldText::ToUtf8(record.word), true) + '\t' +
+                ExportField(FieldText::ToUtf8(record.definition), false) + '\n';
     }
     if (args.output.empty()) {
         m_out << text;
@@ -372,6 +379,13 @@ int WordListTool::Rebase(const Arguments& args) {
     if (!ReadList(args.positional[0], diagnostics, oldRecords) ||
         !ReadList(args.positional[1], diagnostics, newRecords))
         return kBadInput;
+    // The same word may be stored in either encoding; progress follows the text.
+    for (std::vector<WordRecord>* records : {&oldRecords, &newRecords}) {
+        for (WordRecord& record : *records) {
+            record.word = FieldText::ToUtf8(record.word);
+            record.definition = FieldText::ToUtf8(record.definition);
+        }
+    }
     SessionRebaser rebaser(args.positional[2], m_out, diagnostics);
     return rebaser.Run(oldRecords, newRecords, args.force);
 }
