@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Lists in scripts Windows-1252 lacks: each import format as real files have it, the round
-// trip through check and export, and cuts that keep characters whole.
+// trip through check and export, cuts that keep characters whole, and lists made on Windows
+// set to another code page.
 #include "engine/FieldText.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
@@ -185,6 +186,60 @@ TEST(Scripts, CheckReportsBrokenUtf8AndControlsInIt) {
               std::string::npos)
         << result.err;
     EXPECT_EQ(result.err.find("record 2"), std::string::npos) << result.err;
+}
+
+// Words as Windows set to each code page saved them, and as they should show.
+const std::vector<std::tuple<const char*, std::string, std::string>> kCodePageWords = {
+    {"1250", "\xBF\xF3\xB3w", "żółw"},
+    {"1251", "\xEA\xEE\xF8\xEA\xE0", "кошка"},
+    {"1253", "\xEB\xFC\xE3\xEF\xF2", "λόγος"},
+    {"1254", "\xFE\xF0", "şğ"},
+    {"1255", "\xF1\xF4\xF8", "ספר"},
+    {"1256", "\xDF\xCA\xC7\xC8", "كتاب"},
+    {"1257", "\xE0\xFE", "ąž"},
+    {"1258", "Vi\xEA\xCCt", "Vi\xE1\xBB\x81t"},
+    {"874", "\xE1\xC1\xC7", "แมว"},
+};
+
+TEST(Recode, EachCodePageShowsAsWrittenInTheSameOrder) {
+    TempDir dir;
+    for (const auto& [codePage, bytes, text] : kCodePageWords) {
+        WriteFile("in.lst", RecordImage("first", "plain") + RecordImage(bytes, bytes + " x") +
+                                RecordImage("ready", "\xD0\xB4\xD0\xB0"));
+        const ToolResult result =
+            RunTool({"recode", "--from", codePage, "in.lst", "-o", "out.lst"});
+        ASSERT_EQ(result.code, 0) << codePage << "\n" << result.err;
+        EXPECT_EQ(Shown("out.lst"),
+                  (Records{{"first", "plain"}, {text, text + " x"}, {"ready", "да"}}))
+            << codePage;
+    }
+}
+
+TEST(Recode, RefusesWhatItCannotCarryAndWritesNothing) {
+    TempDir dir;
+    const std::string longWord(16, '\xEA');  // 16 letters, 32 bytes in UTF-8
+    WriteFile("in.lst", RecordImage("ok", "fine") + RecordImage(longWord, "x"));
+    ToolResult result = RunTool({"recode", "--from", "1251", "in.lst", "-o", "out.lst"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("record 1 (word index 1): word \"" + Repeat("к", 16) +
+                              "\" is 32 bytes in UTF-8, over the limit of 30"),
+              std::string::npos)
+        << result.err;
+    EXPECT_FALSE(FileExists("out.lst"));
+    ASSERT_EQ(RunTool({"recode", "--from", "1251", "--truncate", "in.lst", "-o", "out.lst"}).code,
+              0);
+    EXPECT_EQ(Shown("out.lst")[1].first, Repeat("к", 15));
+
+    WriteFile("greek.lst", RecordImage("ok", "\xAA"));
+    result = RunTool({"recode", "--from", "1253", "greek.lst", "-o", "g.lst"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("record 0 (word index 1): byte 0xAA of the definition has no "
+                              "character in code page 1253"),
+              std::string::npos)
+        << result.err;
+    result = RunTool({"recode", "--from", "1251", "in.lst", "-o", "./in.lst"});
+    EXPECT_NE(result.err.find("is the same file as in.lst"), std::string::npos) << result.err;
+    EXPECT_EQ(RunTool({"recode", "--from", "1252", "in.lst", "-o", "x.lst"}).code, 2);
 }
 
 }  // namespace
