@@ -431,11 +431,17 @@ int WordListTool::Recode(const Arguments& args) {
                                   std::to_string(i == 0 ? records.size() : i) + "): ";
         for (bool isWord : {true, false}) {
             std::string& field = isWord ? records[i].word : records[i].definition;
-            // A field already in UTF-8 shows as it should.
-            if (FieldText::IsUtf8(field)) continue;
+            const char* part = isWord ? "word" : "definition";
+            // A field already in UTF-8 shows as it should. Once in a while a short text in
+            // the code page forms UTF-8 by chance, so the user gets to see each one.
+            if (FieldText::IsUtf8(field)) {
+                diagnostics.Note(input, 0,
+                                 where + "the " + part + " already reads as UTF-8 (\"" + field +
+                                     "\"); left as it is");
+                continue;
+            }
             std::string text;
             size_t bad = 0;
-            const char* part = isWord ? "word" : "definition";
             if (!decoder.ToUtf8(field, text, bad)) {
                 diagnostics.Error(
                     input, 0,
