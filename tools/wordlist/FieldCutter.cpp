@@ -33,7 +33,8 @@ std::string FieldCutter::Cut(const std::string& utf8, size_t limit, bool singleB
     qsizetype cut = 0;
     for (qsizetype at = std::min(grapheme, text.size() - 1); at > 0 && cut == 0; --at)
         if (text[at] == u' ') cut = at;
-    if (cut == 0) cut = LastFitting(text, QTextBoundaryFinder::Word, sizeOf, limit);
+    // A Windows-1252 text with no space to cut at is cut at the limit, as it always was.
+    if (cut == 0 && !singleByte) cut = LastFitting(text, QTextBoundaryFinder::Word, sizeOf, limit);
     if (cut == 0) cut = grapheme;
     QString head = text.left(cut);
     while (!head.isEmpty() && QStringLiteral(" ,;:-(").contains(head.back())) head.chop(1);

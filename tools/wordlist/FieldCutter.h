@@ -1,9 +1,10 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Shortens a text to fit a field of so many bytes, at a place a reader would accept: the
-// last space that fits, else the last word boundary, else the last character boundary. A
-// character here is what the reader sees as one, so a letter keeps its combining marks and a
-// UTF-8 sequence is never split.
+// last space that fits, else (in UTF-8, where scripts such as Chinese or Thai have no spaces)
+// the last word boundary, else the last character boundary. A character here is what the
+// reader sees as one, so a letter keeps its combining marks and a UTF-8 sequence is never
+// split.
 
 #include <string>
 
