@@ -174,10 +174,11 @@ TEST(Scripts, CheckReportsBrokenUtf8AndControlsInIt) {
     TempDir dir;
     WriteFile("bad.lst", RecordImage("\xD0\x9A\x8D", "fine") +
                              RecordImage("\xD0\x9A\xC2\x85", "fine") +
-                             RecordImage("\xD0\x9A\xD0\xBE", "\xD0\xB4\xD0\xB0"));
+                             RecordImage("\xD0\x9A\xD0\xBE", "\xD0\xB4\xD0\xB0") +
+                             RecordImage("ok", "\xD0\xB4\xD0\xB0\xD0"));
     const ToolResult result = RunTool({"check", "bad.lst"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_NE(result.err.find("record 0 (word index 3): undefined byte 0x8D in the word, which "
+    EXPECT_NE(result.err.find("record 0 (word index 4): undefined byte 0x8D in the word, which "
                               "is not valid UTF-8 either"),
               std::string::npos)
         << result.err;
@@ -186,6 +187,10 @@ TEST(Scripts, CheckReportsBrokenUtf8AndControlsInIt) {
               std::string::npos)
         << result.err;
     EXPECT_EQ(result.err.find("record 2"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("record 3 (word index 3): the definition is UTF-8 cut off inside "
+                              "its last character"),
+              std::string::npos)
+        << result.err;
 }
 
 // Words as Windows set to each code page saved them, and as they should show.

@@ -77,6 +77,25 @@ void CheckShownBytes(std::string_view text, const char* part, std::vector<std::s
     }
 }
 
+// UTF-8 that a tool counting bytes cut inside its last character: the field no longer reads
+// as UTF-8, so every letter of it shows wrongly.
+void CheckCutUtf8(std::string_view text, const char* part, std::vector<std::string>& problems) {
+    const std::string_view trimmed = text.substr(0, text.find_last_not_of(' ') + 1);
+    std::u32string head;
+    size_t bad = 0;
+    if (FieldText::IsUtf8(trimmed) || Utf8::Decode(trimmed, head, bad) || head.size() == bad)
+        return;
+    const unsigned char lead = static_cast<unsigned char>(trimmed[bad]);
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    const std::string_view tail = trimmed.substr(bad);
+    if (lead < 0xC2 || lead > 0xF4 || tail.size() >= length) return;
+    for (unsigned char byte : tail.substr(1))
+        if ((byte & 0xC0) != 0x80) return;
+    problems.push_back(std::string("the ") + part +
+                       " is UTF-8 cut off inside its last character, so it shows as "
+                       "Windows-1252");
+}
+
 }  // namespace
 
 std::vector<std::string> RecordChecker::Problems(std::string_view record) {
@@ -88,6 +107,8 @@ std::vector<std::string> RecordChecker::Problems(std::string_view record) {
         record.substr(WordListFile::kDefinitionOffset, WordListFile::kDefinitionSize));
     CheckShownBytes(word, "word", problems);
     CheckShownBytes(definition, "definition", problems);
+    CheckCutUtf8(word, "word", problems);
+    CheckCutUtf8(definition, "definition", problems);
     if (word.empty())
         problems.push_back("empty word");
     else if (IsBlank(word))
