@@ -1,7 +1,7 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// One word of a word list as the program shows it: the word and its definition in
-// Windows-1252 bytes, without the padding of their fixed-size fields.
+// One word of a word list as the program shows it: the word and its definition in the bytes
+// of their fields (Windows-1252 or UTF-8, see FieldText), without the padding.
 
 #include <string>
 

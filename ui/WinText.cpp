@@ -65,7 +65,7 @@ CWinText::~CWinText() = default;
 
 bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, uint32_t format) {
     m_strText = std::move(text);
-    m_displayText = Win1252ToUnicode(m_strText);
+    m_displayText = FieldToUnicode(m_strText);
     m_nFormat = format;
     m_surfaceFont.reset();
     m_surfaceText = RGB(0, 0, 0);
@@ -82,7 +82,7 @@ bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, ui
 
 void CWinText::SetText(const std::string& text) {
     m_strText = text;
-    m_displayText = Win1252ToUnicode(m_strText);
+    m_displayText = FieldToUnicode(m_strText);
     // A screen reader reads the box's text as its description and follows its changes.
     setAccessibleDescription(m_displayText);
     RepaintNow();

@@ -247,4 +247,12 @@ TEST_F(WinTextTest, PaletteRelativeAndPlainColours_DrawAlike) {
     EXPECT_EQ(a.pixelColor(Client(*box).center()), QColor(0x12, 0x34, 0x56));
 }
 
+// A screen reader reads the box's description; a UTF-8 field must reach it as its letters.
+TEST_F(WinTextTest, FieldInEitherEncoding_IsDescribedAsItsLetters) {
+    auto box = MakeBox("\xD0\x9A\xD0\xBE\xD1\x82", kCentredLine);
+    EXPECT_EQ(box->accessibleDescription(), QStringLiteral("Кот"));
+    box->SetText("caf\xE9");
+    EXPECT_EQ(box->accessibleDescription(), QStringLiteral("café"));
+}
+
 }  // namespace

@@ -127,7 +127,7 @@ const std::vector<FormatCase> kFormatCases = {
      "mnemo.txt",
      "\xEF\xBB\xBF&#33267;\tzhi4\tto send<br>a letter\nhello\t<br>\tgreeting\ta note\n",
      {"--format", "mnemosyne"},
-     {}},  // the first word has no Windows-1252 form: see the refusal cases
+     {{"\xE8\x87\xB3", "to send a letter"}, {"hello", "greeting"}}},
     {"MnemosyneGuessed",
      "mnemo.txt",
      "laconic\t<br>\tusing few words\nterse\tbrief\n",
@@ -226,6 +226,7 @@ struct RefusalCase {
     const char* name;
     std::string content;
     const char* message;
+    std::vector<std::string> options = {};
 };
 
 const std::vector<RefusalCase> kRefusals = {
@@ -240,7 +241,8 @@ const std::vector<RefusalCase> kRefusals = {
      "G\xC3\xB6"
      "del,\xC5\x91rs\xC3\xA9g\n",
      "in.csv:2: definition of \"G\xC3\xB6"
-     "del\" holds U+0151 (\xC5\x91), which Windows-1252 cannot hold"},
+     "del\" holds U+0151 (\xC5\x91), which Windows-1252 cannot hold",
+     {"--encoding", "cp1252"}},
     {"LineBreakInField", "word,\"two\nlines\"\n",
      "in.csv:2: definition of \"word\" holds U+000A, which would break the record"},
     {"CarriageReturnInField", "word,\"a\rb\"\n",
@@ -259,7 +261,9 @@ class ImportRefusal : public testing::TestWithParam<RefusalCase> {};
 TEST_P(ImportRefusal, NamesTheLineAndWritesNothing) {
     TempDir dir;
     WriteFile("in.csv", "good,entry\n" + GetParam().content);
-    const ToolResult result = RunTool({"import", "in.csv", "-o", "out.lst"});
+    std::vector<std::string> args = {"import", "in.csv", "-o", "out.lst"};
+    args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+    const ToolResult result = RunTool(args);
     EXPECT_EQ(result.code, 1);
     EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
     EXPECT_FALSE(FileExists("out.lst"));

@@ -233,3 +233,20 @@ TEST_F(Rebase, SecondRebaseKeepsTheFirstBackup) {
 }
 
 }  // namespace
+
+namespace {
+
+// A word keeps its progress when the new list stores it in UTF-8 and the old in Windows-1252.
+TEST(RebaseScripts, MatchesTextsWhicheverWayTheyAreStored) {
+    TempDir dir;
+    WriteFile("old.lst", RecordImage("caf\xE9", "coffee") + RecordImage("dog", "pet"));
+    WriteFile("new.lst", RecordImage("dog", "pet") + RecordImage("caf\xC3\xA9", "coffee"));
+    WriteFile("session/tobeviewed.txt", ListFile({{1, 0}}));
+    WriteFile("session/unsure.txt", ListFile({{2, 5}}));
+    const ToolResult result = RunTool({"rebase", "old.lst", "new.lst", "session"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(LoadList("session/unsure.txt"), (Entries{{1, 5}})) << result.out;
+    EXPECT_EQ(LoadList("session/tobeviewed.txt"), (Entries{{2, 0}}));
+}
+
+}  // namespace

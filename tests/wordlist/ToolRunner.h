@@ -16,5 +16,5 @@ ToolResult RunTool(const std::vector<std::string>& args);
 
 // The 238-byte image of one record as the tool writes it.
 std::string RecordImage(const std::string& word, const std::string& definition);
-// The word list file `path` as (word, definition) pairs in Windows-1252, padding removed.
+// The word list file `path` as (word, definition) pairs of field bytes, padding removed.
 std::vector<std::pair<std::string, std::string>> ReadRecords(const std::string& path);

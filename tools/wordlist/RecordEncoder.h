@@ -1,10 +1,12 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Turns imported entries into word records: converts them to Windows-1252 and refuses, with
-// a message naming the line, whatever the program could not show or would misread.
+// Turns imported entries into word records: stores each text in Windows-1252 or UTF-8 and
+// refuses, with a message naming the line, whatever the program could not show or would
+// misread.
 
 #include "engine/WordRecord.h"
 #include "tools/wordlist/Diagnostics.h"
+#include "tools/wordlist/FieldEncoder.h"
 #include "tools/wordlist/ImportedEntry.h"
 
 #include <string>
@@ -14,8 +16,9 @@ class RecordEncoder {
 public:
     struct Options {
         bool skipBad = false;   // write the good entries when some are refused
-        bool truncate = false;  // cut over-long definitions at a word boundary
+        bool truncate = false;  // cut over-long texts at a word boundary
         bool dedupe = false;    // keep only the first entry of a word
+        FieldEncoder::Encoding encoding = FieldEncoder::Encoding::Auto;
     };
 
     // `diagnostics` must outlive the encoder.
@@ -26,10 +29,8 @@ public:
     int RefusedCount() const { return m_refused; }
 
 private:
-    bool EncodeText(const ImportedEntry& entry, const std::string& text, const char* what,
+    bool EncodeText(const ImportedEntry& entry, const std::string& text, bool isWord,
                     std::string& bytes);
-    bool FitDefinition(const ImportedEntry& entry, const std::string& word,
-                       std::string& definition);
     void Refuse(const ImportedEntry& entry, const std::string& text);
 
     Options m_options;

@@ -2,12 +2,13 @@
 #include "tools/wordlist/WordListTool.h"
 
 #include "engine/AtomicFile.h"
-#include "engine/Cp1252.h"
+#include "engine/FieldText.h"
 #include "engine/GetWordRecord.h"
 #include "engine/ListRec.h"
 #include "engine/WordListFile.h"
 #include "platform/FolderLock.h"
 #include "tools/wordlist/AnkiImporter.h"
+#include "tools/wordlist/CodePageDecoder.h"
 #include "tools/wordlist/Diagnostics.h"
 #include "tools/wordlist/FormatGuesser.h"
 #include "tools/wordlist/ImportedEntry.h"
@@ -19,6 +20,7 @@
 #include "tools/wordlist/TextImporter.h"
 #include "tools/wordlist/WordNetList.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -40,12 +42,19 @@ constexpr const char* kHelp =
     "      --include-deactivated   keep deactivated KVTML entries\n"
     "      --input-encoding utf-8|cp1252   (default utf-8)\n"
     "      --skip-bad          write the good entries when some are refused\n"
-    "      --truncate          cut definitions over 200 bytes at a word boundary\n"
+    "      --encoding cp1252|utf-8   store every text one way (default: Windows-1252\n"
+    "                          where it holds the text, else UTF-8)\n"
+    "      --truncate          cut words over 30 and definitions over 200 bytes at a word\n"
+    "                          boundary\n"
     "      --dedupe            keep only the first entry of a word\n"
     "  export INPUT.lst [-o OUTPUT.tsv]\n"
     "      Writes the records as UTF-8 tab-separated text (to standard output without -o).\n"
     "  check INPUT.lst\n"
     "      Counts the records and lists every one the program would show wrongly.\n"
+    "  recode --from CODEPAGE INPUT.lst -o OUTPUT.lst [--truncate]\n"
+    "      Rewrites a list made on Windows set to another code page (1250, 1251, 1253,\n"
+    "      1254, 1255, 1256, 1257, 1258 or 874) so that the program shows it. The records\n"
+    "      keep their order, so the session files stay valid.\n"
     "  rebase [--force] OLD.lst NEW.lst SESSION_DIR\n"
     "      Moves the progress in SESSION_DIR from OLD.lst onto NEW.lst, word by word.\n"
     "      The old session files are kept beside the new ones as *.bak.\n"
@@ -55,13 +64,25 @@ constexpr const char* kHelp =
     "Exit status: 0 success, 1 bad input, 2 bad usage.\n";
 
 // Options that take a value.
-constexpr const char* kValueOptions[] = {
-    "-o",          "--format",     "--word-column", "--definition-column", "--input-encoding",
-    "--separator", "--licence-out"};
+constexpr const char* kValueOptions[] = {"-o",
+                                         "--format",
+                                         "--word-column",
+                                         "--definition-column",
+                                         "--input-encoding",
+                                         "--separator",
+                                         "--licence-out",
+                                         "--encoding",
+                                         "--from"};
 
 std::string TooManyRecords() {
     const std::string limit = std::to_string(kMaxStudyWords);
     return "over " + limit + " records; the program can study at most " + limit;
+}
+
+std::string HexByte(char byte) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned char>(byte));
+    return text;
 }
 
 bool TakesValue(const std::string& option) {
@@ -144,6 +165,11 @@ int WordListTool::RunCommand(const std::vector<std::string>& args) {
     if (command == "check") return count == 1 ? Check(parsed) : Usage("check needs INPUT.lst");
     if (command == "rebase")
         return count == 3 ? Rebase(parsed) : Usage("rebase needs OLD.lst NEW.lst SESSION_DIR");
+    if (command == "recode") {
+        if (count != 1 || parsed.output.empty() || parsed.codePage.empty())
+            return Usage("recode needs --from CODEPAGE, INPUT.lst and -o OUTPUT.lst");
+        return Recode(parsed);
+    }
     if (command == "wordnet") {
         if (count > 1 || parsed.output.empty()) return Usage("wordnet needs -o OUTPUT.lst");
         return BuildDefault(parsed);
@@ -189,7 +215,13 @@ bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, 
         parsed.output = value;
     else if (option == "--licence-out")
         parsed.licenceOutput = value;
-    else if (option == "--format")
+    else if (option == "--from")
+        parsed.codePage = value;
+    else if (option == "--encoding") {
+        ok = value == "utf-8" || value == "cp1252";
+        parsed.encode.encoding =
+            value == "utf-8" ? FieldEncoder::Encoding::Utf8 : FieldEncoder::Encoding::Cp1252;
+    } else if (option == "--format")
         ok = FormatGuesser::Parse(value, import.format);
     else if (option == "--word-column")
         ok = ParseColumn(value, import.wordColumn);
@@ -309,8 +341,8 @@ int WordListTool::Export(const Arguments& args) {
     if (!ReadList(args.positional[0], diagnostics, records)) return kBadInput;
     std::string text;
     for (const WordRecord& record : records) {
-        text += ExportField(Cp1252::ToUtf8(record.word), true) + '\t' +
-                ExportField(Cp1252::ToUtf8(record.definition), false) + '\n';
+        text += ExportField(FieldText::ToUtf8(record.word), true) + '\t' +
+                ExportField(FieldText::ToUtf8(record.definition), false) + '\n';
     }
     if (args.output.empty()) {
         m_out << text;
@@ -372,8 +404,82 @@ int WordListTool::Rebase(const Arguments& args) {
     if (!ReadList(args.positional[0], diagnostics, oldRecords) ||
         !ReadList(args.positional[1], diagnostics, newRecords))
         return kBadInput;
+    // The same word may be stored in either encoding; progress follows the text.
+    for (std::vector<WordRecord>* records : {&oldRecords, &newRecords}) {
+        for (WordRecord& record : *records) {
+            record.word = FieldText::ToUtf8(record.word);
+            record.definition = FieldText::ToUtf8(record.definition);
+        }
+    }
     SessionRebaser rebaser(args.positional[2], m_out, diagnostics);
     return rebaser.Run(oldRecords, newRecords, args.force);
+}
+
+int WordListTool::Recode(const Arguments& args) {
+    const std::string& input = args.positional[0];
+    Diagnostics diagnostics(m_err);
+    if (!CodePageDecoder::IsKnown(args.codePage))
+        return Usage("bad value '" + args.codePage + "' for --from; one of " +
+                     CodePageDecoder::Names());
+    if (!MayReplace(args.output, {input}, diagnostics)) return kBadInput;
+    std::vector<WordRecord> records;
+    if (!ReadList(input, diagnostics, records)) return kBadInput;
+    const CodePageDecoder decoder(args.codePage);
+    size_t recoded = 0;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const std::string where = "record " + std::to_string(i) + " (word index " +
+                                  std::to_string(i == 0 ? records.size() : i) + "): ";
+        for (bool isWord : {true, false}) {
+            std::string& field = isWord ? records[i].word : records[i].definition;
+            const char* part = isWord ? "word" : "definition";
+            // A field already in UTF-8 shows as it should. Once in a while a short text in
+            // the code page forms UTF-8 by chance, so the user gets to see each one.
+            if (FieldText::IsUtf8(field)) {
+                diagnostics.Note(input, 0,
+                                 where + "the " + part + " already reads as UTF-8 (\"" + field +
+                                     "\"); left as it is");
+                continue;
+            }
+            std::string text;
+            size_t bad = 0;
+            if (!decoder.ToUtf8(field, text, bad)) {
+                diagnostics.Error(
+                    input, 0,
+                    bad == std::string_view::npos
+                        ? "this system has no converter for code page " + args.codePage
+                        : where + "byte " + HexByte(field[bad]) + " of the " + part +
+                              " has no character in code page " + args.codePage);
+                if (bad == std::string_view::npos) return kBadInput;
+                continue;
+            }
+            const FieldEncoder::Outcome outcome = FieldEncoder::Encode(
+                text, isWord ? WordListFile::kWordSize : WordListFile::kDefinitionSize,
+                args.encode.encoding, args.encode.truncate);
+            const std::string name = std::string(part) + " \"" + text + "\"";
+            if (!outcome.problem.empty()) {
+                diagnostics.Error(input, 0, where + name + " " + outcome.problem);
+                continue;
+            }
+            if (outcome.uncutSize > 0)
+                diagnostics.Note(input, 0,
+                                 where + name + " cut from " + std::to_string(outcome.uncutSize) +
+                                     " to " + std::to_string(outcome.bytes.size()) + " bytes");
+            recoded += outcome.bytes != field;
+            field = outcome.bytes;
+        }
+    }
+    // Leaving out a record would move every later one to another word index.
+    if (diagnostics.ErrorCount() > 0) {
+        diagnostics.Error("", 0, args.output + " not written");
+        return kBadInput;
+    }
+    if (!WordListFile::Write(args.output, records)) {
+        diagnostics.Error(args.output, 0, "cannot write the file");
+        return kBadInput;
+    }
+    m_out << args.output << ": " << records.size() << " records, " << recoded
+          << " texts recoded from code page " << args.codePage << '\n';
+    return kOk;
 }
 
 int WordListTool::BuildDefault(const Arguments& args) {

@@ -1,6 +1,7 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The quibbix-wordlist command line: import, export, check, rebase and the default list.
+// The quibbix-wordlist command line: import, export, check, rebase, recode and the default
+// list.
 // Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage.
 
 #include "engine/WordRecord.h"
@@ -26,7 +27,7 @@ public:
 private:
     struct Arguments {
         std::vector<std::string> positional;
-        std::string output, licenceOutput;
+        std::string output, licenceOutput, codePage;
         ImportOptions import;
         RecordEncoder::Options encode;
         bool force = false;
@@ -44,6 +45,7 @@ private:
     int Export(const Arguments& args);
     int Check(const Arguments& args);
     int Rebase(const Arguments& args);
+    int Recode(const Arguments& args);
     int BuildDefault(const Arguments& args);
     bool ReadList(const std::string& path, Diagnostics& diagnostics,
                   std::vector<WordRecord>& records);
