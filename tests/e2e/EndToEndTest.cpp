@@ -474,6 +474,34 @@ TEST(EndToEndTest, SignalOrLostDisplay_SavesTheSession_AndASecondCopyIsRefused) 
     }
 }
 
+// A signal must end the program even while a message box runs a loop of its own: the start-up
+// messages of a bare folder, whose half-read session must not be saved, and the exit question.
+TEST(EndToEndTest, SignalWithAMessageBoxOpen_EndsTheProgram) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    {
+        TempDir bare(false);
+        Program program("err.txt");
+        const std::string note = "no word list at " + (bare.path() / "list/kelvo.lst").string();
+        ASSERT_TRUE(
+            WaitFor([&] { return ReadFile("err.txt").find(note) != std::string::npos; }, 20))
+            << ReadFile("err.txt");
+        ASSERT_TRUE(WaitFor([] { return VisibleProgramWindows() > 0; }, 20));
+        program.Signal(SIGTERM);
+        EXPECT_NE(-1, program.WaitForExit(10)) << "still running behind its message box";
+        EXPECT_FALSE(FileExists("session/tobeviewed.txt"));
+    }
+    TempDir dir;
+    WriteList();
+    Program program;
+    ASSERT_TRUE(FocusWindow("Quibbix"));
+    ASSERT_TRUE(Keys("Return k k shift+Tab space"));
+    ASSERT_TRUE(FocusWindow("Confirmation"));
+    program.Signal(SIGTERM);
+    EXPECT_NE(-1, program.WaitForExit(10)) << "still running behind the exit question";
+    EXPECT_EQ("1\n", ReadFile("session/known.txt").substr(0, 2));
+}
+
 TEST(EndToEndTest, NoDisplay_SaysSoAndExitsWithOne) {
     TempDir dir;
     const std::string command = "env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 " +
