@@ -12,6 +12,7 @@
 #include "ui/QuibbixDlg.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QSessionManager>
 
 #include <unistd.h>
@@ -57,6 +58,16 @@ bool LockTheFolder(QtPlatform& platform, FolderLock& lock) {
     return false;
 }
 
+// A dialog open over the main one (a break, the statistics, a message) runs a loop of its
+// own, which would keep the program running, and a break alarm sounding, until the user
+// answered it.
+void EndNestedDialogs(QDialog& mainDialog) {
+    while (auto* nested = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        if (nested == &mainDialog || !nested->isVisible()) break;
+        nested->done(IDCANCEL);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,6 +90,7 @@ int main(int argc, char** argv) {
                          [&dialog](QSessionManager&) { dialog.SaveNow(); });
         ShutdownSignals shutdown([&dialog](int) {
             dialog.SaveNow();
+            EndNestedDialogs(dialog);
             dialog.EndDialog(IDCANCEL);
         });
         dialog.DoModal();

@@ -232,6 +232,23 @@ TEST(EndToEndTest, SignalOrLostDisplay_SavesTheSession_AndASecondCopyIsRefused) 
     }
 }
 
+// A dialog over the window must not keep the program alive: the break's alarm would go on
+// sounding until someone answered it.
+TEST(EndToEndTest, SignalDuringABreak_EndsTheProgram) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    TempDir dir;
+    WriteList();
+    Program program;
+    ASSERT_TRUE(FocusWindow("Quibbix"));
+    // Start, one known word, then "Take A Break", two tabs on from "I Know".
+    ASSERT_TRUE(Keys("Return k k Tab Tab space"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    program.Signal(SIGTERM);
+    EXPECT_EQ(0, program.WaitForExit(10));
+    EXPECT_EQ("1\n", ReadFile("session/known.txt").substr(0, 2));
+}
+
 TEST(EndToEndTest, NoDisplay_SaysSoAndExitsWithOne) {
     TempDir dir;
     const std::string command = "env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 " +
