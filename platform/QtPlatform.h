@@ -3,8 +3,10 @@
 // The real platform services of the program, built once after the QApplication. Cheap to
 // build: the sound system is contacted only when the first sound plays.
 
+#include "platform/AlsaAudioOutput.h"
 #include "platform/CommonDialogs.h"
 #include "platform/EscapeKeyTracker.h"
+#include "platform/FallbackAudioOutput.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PlatformServices.h"
 #include "platform/PulseAudioOutput.h"
@@ -28,7 +30,9 @@ private:
     QtMessageBoxes m_messageBoxes;
     QtScreenMetrics m_screen;
     EscapeKeyTracker m_keys;
-    PulseAudioOutput m_audio;
+    PulseAudioOutput m_pulseAudio;
+    AlsaAudioOutput m_alsaAudio;
+    FallbackAudioOutput m_audio;
     Sound m_sound;
     QtEngineEnv m_engineEnv;
     QtCommonDialogs m_dialogs;

@@ -5,6 +5,7 @@
 #include "platform/SoundFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -30,35 +31,57 @@ void AddTone(std::vector<int16_t>& out, size_t start, double frequency, size_t f
 }
 
 // Two falling notes, a quarter second in all: short enough not to annoy, clear enough to notice.
-std::vector<int16_t> DefaultAlert() {
-    std::vector<int16_t> samples;
+PcmSound DefaultAlert() {
+    PcmSound alert{{}, Sound::kSampleRate, 1};
     const size_t note = Sound::kSampleRate / 8;
-    AddTone(samples, 0, 1046.5, note, 0.35 * 32767, 6.0);
-    AddTone(samples, note, 784.0, note, 0.35 * 32767, 6.0);
-    return samples;
+    AddTone(alert.samples, 0, 1046.5, note, 0.35 * 32767, 6.0);
+    AddTone(alert.samples, note, 784.0, note, 0.35 * 32767, 6.0);
+    return alert;
+}
+
+// Nothing for a frequency Beep refuses.
+std::optional<PcmSound> BeepTone(uint32_t frequencyHz, uint32_t durationMs) {
+    if (frequencyHz < Sound::kMinFrequency || frequencyHz > Sound::kMaxFrequency) return {};
+    PcmSound tone{{}, Sound::kSampleRate, 1};
+    const size_t frames = static_cast<size_t>(durationMs) * Sound::kSampleRate / 1000;
+    AddTone(tone.samples, 0, frequencyHz, frames, kBeepAmplitude, 0.0);
+    return tone;
+}
+
+PcmSound FileOrDefault(const std::string& file) {
+    std::optional<PcmSound> sound = ReadSoundFile(file);
+    return sound ? std::move(*sound) : DefaultAlert();
 }
 
 }  // namespace
 
-Sound::Sound(AudioOutput& output) : m_output(output) {}
+Sound::Sound(AudioOutput& output) : m_output(output), m_player(output) {}
+
+bool Sound::Play(const PcmSound& sound) {
+    // Nothing stops a sound played in the caller's thread.
+    const std::atomic<bool> never{false};
+    return m_output.Play(sound.samples.data(), sound.Frames(), sound.sampleRate, sound.channels,
+                         never);
+}
 
 bool Sound::Beep(uint32_t frequencyHz, uint32_t durationMs) {
-    if (frequencyHz < kMinFrequency || frequencyHz > kMaxFrequency) return false;
-    const size_t frames = static_cast<size_t>(durationMs) * kSampleRate / 1000;
-    if (frames == 0) return true;
-    std::vector<int16_t> samples;
-    AddTone(samples, 0, frequencyHz, frames, kBeepAmplitude, 0.0);
-    return m_output.Play(samples.data(), frames, kSampleRate, 1);
+    const std::optional<PcmSound> tone = BeepTone(frequencyHz, durationMs);
+    if (!tone) return false;
+    return tone->samples.empty() || Play(*tone);
 }
 
-bool Sound::PlaySound(const std::string& file) {
-    const std::optional<PcmSound> sound = ReadSoundFile(file);
-    if (!sound) return PlayDefaultSound();
-    return m_output.Play(sound->samples.data(), sound->Frames(), sound->sampleRate,
-                         sound->channels);
+bool Sound::PlaySound(const std::string& file) { return Play(FileOrDefault(file)); }
+
+bool Sound::PlayDefaultSound() { return Play(DefaultAlert()); }
+
+bool Sound::StartAlarm(uint32_t frequencyHz, uint32_t durationMs, const std::string& file) {
+    // Checked first so that a refused alarm does not read the file.
+    if (m_player.IsPlaying()) return false;
+    std::vector<PcmSound> sounds;
+    std::optional<PcmSound> tone = BeepTone(frequencyHz, durationMs);
+    if (tone && !tone->samples.empty()) sounds.push_back(std::move(*tone));
+    sounds.push_back(FileOrDefault(file));
+    return m_player.Start(std::move(sounds));
 }
 
-bool Sound::PlayDefaultSound() {
-    const std::vector<int16_t> samples = DefaultAlert();
-    return m_output.Play(samples.data(), samples.size(), kSampleRate, 1);
-}
+void Sound::StopAlarm() { m_player.Stop(); }

@@ -1,9 +1,14 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The program's two sounds calls: a plain tone (Beep) and a sound file played to its end
-// (PlaySoundA with SND_FILENAME | SND_NOWAIT), both returning when the sound has ended.
+// (PlaySoundA with SND_FILENAME | SND_NOWAIT), both returning when the sound has ended; and
+// the two of them one after the other in the background, for an alarm that must not hold up
+// the window.
+
+#include "platform/SoundPlayer.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class AudioOutput;
@@ -15,7 +20,7 @@ public:
     static constexpr uint32_t kMinFrequency = 37;
     static constexpr uint32_t kMaxFrequency = 32767;
 
-    // `output` must outlive this object.
+    // `output` must outlive this object. Destroying it stops a background sound.
     explicit Sound(AudioOutput& output);
 
     // A sine tone of `frequencyHz` for `durationMs`. False for a frequency out of range or
@@ -27,6 +32,16 @@ public:
     // The short built-in alert.
     bool PlayDefaultSound();
 
+    // Beep, then PlaySound of `file`, played in the background; returns at once. While the
+    // previous alarm still sounds, a new one is refused (false) and that one plays on: each
+    // alarm is heard to its end, and a caller repeating it on a timer cannot queue them up.
+    bool StartAlarm(uint32_t frequencyHz, uint32_t durationMs, const std::string& file);
+    // Silences the alarm at once, if one is sounding.
+    void StopAlarm();
+
 private:
+    bool Play(const PcmSound& sound);
+
     AudioOutput& m_output;
+    SoundPlayer m_player;
 };

@@ -46,8 +46,9 @@ void CBreakDlg::OnTimer(uint32_t id) {
 
 void CBreakDlg::BreakOver() {
     m_titleBox.SetText("Break Over");
-    m_sound.Beep(kBeepHz, kBeepMs);
-    m_sound.PlaySound(kSoundFile);
+    // Played in the background: the dialog must answer OK at once. A tick while the last
+    // alarm still sounds lets it play on.
+    m_sound.StartAlarm(kBeepHz, kBeepMs, kSoundFile);
 }
 
 void CBreakDlg::OnPaint(QPainter& painter) {
@@ -55,6 +56,8 @@ void CBreakDlg::OnPaint(QPainter& painter) {
 }
 
 void CBreakDlg::OnDestroy() {
+    // However the break ends, the alarm ends with it.
+    m_sound.StopAlarm();
     if (m_nTimerId != 0) KillTimer(kTimerId);
     m_nTimerId = 0;
 }

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The enforced rest: shows "On Break" and a message in the user's fonts and colours, counts
 // two minutes on its own timer without showing the time left, then shows "Break Over" and
-// sounds the alarm (a beep and list/BreakOver.WAV) on every tick until OK or Escape, which
-// end the break at any time.
+// sounds the alarm (a beep and list/BreakOver.WAV) on every tick, unless the last one still
+// sounds, until OK or Escape, which end the break and the alarm at any time.
 
 #include "platform/TemplateDialog.h"
 #include "ui/QuibConfigData.h"
@@ -33,8 +33,8 @@ public:
     ~CBreakDlg() override;
 
     void SetConfigData(const CQuibConfigData& settings) { m_configData = settings; }
-    // The end-of-break alarm: the title turns to "Break Over", then the beep and the sound,
-    // each returning when it has ended.
+    // The end-of-break alarm: the title turns to "Break Over", and the beep and the sound
+    // start playing in the background.
     void BreakOver();
 
     int32_t GetElapsed() const { return m_nElapsed; }

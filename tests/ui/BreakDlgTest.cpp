@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The break dialog: its texts and colours, the two-minute count on its own timer, the alarm on
-// every tick after it, and the ways the break ends.
+// the ticks after it, and the ways the break ends, which silence the alarm.
 
 #include "platform/SoundFile.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/BreakDlg.h"
 
+#include <QElapsedTimer>
+
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -32,6 +35,16 @@ protected:
 
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) m_dialog.OnTimer(CBreakDlg::kTimerId);
+    }
+
+    // Ticks until `count` sounds have been played: a tick while the alarm still sounds starts
+    // none, and the player may take a moment to be free after the last sound.
+    bool TickUntilPlayed(size_t count) {
+        for (int i = 0; i < 500; ++i) {
+            Ticks(1);
+            if (m_audio.WaitForPlayed(count, std::chrono::milliseconds(10))) return true;
+        }
+        return false;
     }
 
     TempDir m_dir;
@@ -73,6 +86,7 @@ TEST_F(BreakDlgTest, TwoMinutes_ThenTheAlarmOnEveryTick) {
 
         Ticks(1);
         EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "Break Over");
+        ASSERT_TRUE(m_audio.WaitForPlayed(2));
         ASSERT_EQ(m_audio.played.size(), 2u);
         // The beep: half a second of a 50 Hz tone, so 25 periods, 50 sign changes.
         const auto& beep = m_audio.played[0];
@@ -85,8 +99,10 @@ TEST_F(BreakDlgTest, TwoMinutes_ThenTheAlarmOnEveryTick) {
         EXPECT_EQ(m_audio.played[1].samples, file->samples);
         EXPECT_EQ(m_audio.played[1].sampleRate, file->sampleRate);
 
-        Ticks(3);
-        EXPECT_EQ(m_audio.played.size(), 8u);
+        // Once it has ended, the alarm sounds again.
+        ASSERT_TRUE(TickUntilPlayed(4));
+        EXPECT_EQ(m_audio.played[2].samples, m_audio.played[0].samples);
+        EXPECT_EQ(m_audio.played[3].samples, file->samples);
         EXPECT_EQ(m_dialog.GetElapsed(), CBreakDlg::kBreakMs);
     });
 }
@@ -96,7 +112,7 @@ TEST_F(BreakDlgTest, MissingSoundFile_BeepsAndPlaysTheDefaultAlert) {
     Sound(expected).PlayDefaultSound();
     RunBreak([&] {
         Ticks(121);
-        ASSERT_EQ(m_audio.played.size(), 2u);
+        ASSERT_TRUE(m_audio.WaitForPlayed(2));
         EXPECT_EQ(m_audio.played[1].samples, expected.played[0].samples);
     });
 }
@@ -124,19 +140,52 @@ TEST_F(BreakDlgTest, OkOrEscape_EndTheBreakEarly_WithoutAnAlarm) {
     }
 }
 
+TEST_F(BreakDlgTest, OkOrEscape_WhileTheAlarmSounds_CloseAtOnce_AndSilenceIt) {
+    const struct {
+        const char* how;
+        std::function<void(CBreakDlg&)> end;
+    } cases[] = {
+        {"OK", [](CBreakDlg& d) { Click(d, IDOK); }},
+        {"Escape", [](CBreakDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+    };
+    m_audio.playMs = 2000;
+    size_t played = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        QElapsedTimer clock;
+        qint64 closedAfterMs = -1;
+        RunBreak([&] {
+            Ticks(121);
+            ASSERT_TRUE(m_audio.WaitForStarted(played + 1));
+            clock.start();
+            Ticks(4);  // while the beep still sounds
+            c.end(m_dialog);
+            if (!m_dialog.isVisible()) closedAfterMs = clock.elapsed();
+        });
+        EXPECT_GE(closedAfterMs, 0);
+        EXPECT_LT(closedAfterMs, 100);
+        ASSERT_TRUE(m_audio.WaitForPlayed(played + 1));
+        EXPECT_LT(clock.elapsed(), 1000);
+        // The beep was cut short, and neither the sound after it nor another alarm followed.
+        ASSERT_EQ(m_audio.played.size(), played + 1);
+        EXPECT_TRUE(m_audio.played[played].stopped);
+        played = m_audio.played.size();
+    }
+}
+
 TEST_F(BreakDlgTest, SecondBreak_CountsTheFullTwoMinutesAgain) {
     RunBreak([&] {
-        Ticks(125);
+        Ticks(121);
         EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "Break Over");
+        ASSERT_TRUE(m_audio.WaitForPlayed(2));
         Click(m_dialog, IDOK);
     });
-    m_audio.played.clear();
     RunBreak([&] {
         EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "On Break");
         EXPECT_EQ(m_dialog.GetElapsed(), 0);
         Ticks(120);
         EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "On Break");
-        EXPECT_TRUE(m_audio.played.empty());
+        EXPECT_EQ(m_audio.played.size(), 2u);
         Ticks(1);
         EXPECT_EQ(m_dialog.GetTitleBox().GetText(), "Break Over");
     });
