@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <vector>
@@ -37,12 +38,32 @@ struct Line {
 
 bool IsBreak(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
 
+// Where a line may break inside [start, end), a run without spaces: Chinese, Japanese and Thai
+// words run on without them. A word of a spaced script has no such place.
+std::vector<qsizetype> InnerBreaks(const QString& text, qsizetype start, qsizetype end) {
+    std::vector<qsizetype> breaks;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text.mid(start, end - start));
+    for (qsizetype at = finder.toNextBoundary(); at > 0 && at < end - start;
+         at = finder.toNextBoundary())
+        breaks.push_back(start + at);
+    return breaks;
+}
+
 // Splits [start, end) of a paragraph into lines no wider than `width`, breaking at spaces;
-// the spaces at a break belong to no line.
+// the spaces at a break belong to no line. A run without spaces too wide for a line breaks
+// where the Unicode line-breaking rules allow, if anywhere.
 void WrapParagraph(const QString& text, qsizetype start, qsizetype end, int width,
                    const QFontMetrics& fm, std::vector<Line>& lines) {
     qsizetype lineStart = start;
-    qsizetype lineEnd = start;  // end of the last word that fits
+    qsizetype lineEnd = start;  // end of the last piece that fits
+    const auto place = [&](qsizetype pieceStart, qsizetype pieceEnd) {
+        const bool fits = fm.horizontalAdvance(text.mid(lineStart, pieceEnd - lineStart)) <= width;
+        if (!fits && lineEnd > lineStart) {
+            lines.push_back({lineStart, lineEnd});
+            lineStart = pieceStart;
+        }
+        lineEnd = pieceEnd;
+    };
     qsizetype pos = start;
     while (pos < end) {
         qsizetype wordStart = pos;
@@ -50,12 +71,16 @@ void WrapParagraph(const QString& text, qsizetype start, qsizetype end, int widt
         qsizetype wordEnd = wordStart;
         while (wordEnd < end && text[wordEnd] != QLatin1Char(' ')) ++wordEnd;
         if (wordStart == wordEnd) break;
-        const bool fits = fm.horizontalAdvance(text.mid(lineStart, wordEnd - lineStart)) <= width;
-        if (!fits && lineEnd > lineStart) {
-            lines.push_back({lineStart, lineEnd});
-            lineStart = wordStart;
+        if (fm.horizontalAdvance(text.mid(wordStart, wordEnd - wordStart)) <= width) {
+            place(wordStart, wordEnd);
+        } else {
+            qsizetype pieceStart = wordStart;
+            for (qsizetype cut : InnerBreaks(text, wordStart, wordEnd)) {
+                place(pieceStart, cut);
+                pieceStart = cut;
+            }
+            place(pieceStart, wordEnd);
         }
-        lineEnd = wordEnd;
         pos = wordEnd;
     }
     lines.push_back({lineStart, lineEnd});

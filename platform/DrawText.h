@@ -23,5 +23,6 @@ constexpr uint32_t DT_NOCLIP = 0x100;
 constexpr uint32_t DT_NOPREFIX = 0x800;
 
 // Draws `text` into `rect` with the DT_ flags in `format`; the background is left as it is.
-// A word wider than a wrapped line is not split: it runs over the edge and is clipped.
+// A word wider than a wrapped line is not split: it runs over the edge and is clipped. A run
+// without spaces (Chinese, Japanese, Thai) breaks where Unicode's line-breaking rules allow.
 void DrawText(QPainter& painter, const QString& text, const Rect& rect, uint32_t format);
