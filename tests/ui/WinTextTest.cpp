@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTest>
+#include <QTextLayout>
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -253,6 +254,68 @@ TEST_F(WinTextTest, FieldInEitherEncoding_IsDescribedAsItsLetters) {
     EXPECT_EQ(box->accessibleDescription(), QStringLiteral("Кот"));
     box->SetText("caf\xE9");
     EXPECT_EQ(box->accessibleDescription(), QStringLiteral("café"));
+}
+
+// Ink rows of `area` come in bands separated by empty rows, one per line of text.
+int InkBands(const QImage& image, QColor background, const QRect& area) {
+    int bands = 0;
+    bool inBand = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const bool hasInk =
+            !InkBounds(image, background, QRect(area.left(), y, area.width(), 1)).isEmpty();
+        if (hasInk && !inBand) ++bands;
+        inBand = hasInk;
+    }
+    return bands;
+}
+
+// Every script a learner may bring draws in the chosen font or, letter by letter, in one that
+// has the glyph: ink in the box and no glyph left missing (index 0 draws a box).
+TEST_F(WinTextTest, WordsInEveryScript_DrawWithNoMissingGlyphs) {
+    for (const char* word :
+         {"λέξη", "слово", "źdźbło", "příliš", "汉字", "ことば", "كلمة", "מילה", "단어"}) {
+        SCOPED_TRACE(word);
+        auto box = MakeBox(word, kCentredLine);
+        const QImage image = Render(*box);
+        EXPECT_GT(CountColour(image, QColor(0, 0, 0xFF), Client(*box)), 10);
+        QTextLayout layout(QString::fromUtf8(word), box->FontInForce());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            for (quint32 glyph : run.glyphIndexes())
+                EXPECT_NE(glyph, 0u) << run.rawFont().familyName().toStdString();
+    }
+}
+
+// Hebrew and Arabic read from the right: without its first letter, a word of letters that do
+// not join draws as the left part of the whole word.
+TEST_F(WinTextTest, RightToLeftWords_BeginAtTheRight) {
+    for (const char* word : {"שלום", "زود"}) {
+        SCOPED_TRACE(word);
+        const QString whole = QString::fromUtf8(word);
+        auto full = MakeBox(word, kWrapped);
+        auto rest = MakeBox(whole.mid(1).toStdString(), kWrapped);
+        const QImage fullImage = Render(*full);
+        const QImage restImage = Render(*rest);
+        const QColor back(0xFF, 0xFF, 0);
+        const QRect fullInk = InkBounds(fullImage, back, Client(*full));
+        const QRect restInk = InkBounds(restImage, back, Client(*rest));
+        ASSERT_FALSE(restInk.isEmpty());
+        EXPECT_LT(restInk.right(), fullInk.right());
+        EXPECT_EQ(restImage.copy(restInk), fullImage.copy(restInk));
+    }
+}
+
+// Chinese runs on without spaces; a definition wider than its box breaks between characters.
+TEST_F(WinTextTest, TextWithoutSpaces_WrapsWhereLinesMayBreak) {
+    auto box =
+        MakeBox("汉字是中文的书写系统它有很长的历史每个字都有自己的意思和读音", kWrapped, 200, 150);
+    const QImage image = Render(*box);
+    const QColor back(0xFF, 0xFF, 0);
+    const QRect ink = InkBounds(image, back, Client(*box));
+    EXPECT_LT(ink.right(), TextArea(*box).right() - 2) << "a line ran over the edge";
+    EXPECT_GE(InkBands(image, back, TextArea(*box)), 3);
 }
 
 }  // namespace
