@@ -5,9 +5,19 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 class Diagnostics {
 public:
+    // Every message is also kept, so that a window can show them after the fact.
+    struct Message {
+        enum class Kind { kError, kWarning, kNote };
+        Kind kind;
+        std::string file;
+        int line;
+        std::string text;
+    };
+
     // `out` receives every message and must outlive this object.
     explicit Diagnostics(std::ostream& out) : m_out(out) {}
 
@@ -17,10 +27,12 @@ public:
     void Note(const std::string& file, int line, const std::string& text);
 
     int ErrorCount() const { return m_errorCount; }
+    const std::vector<Message>& Messages() const { return m_messages; }
 
 private:
-    void Emit(const std::string& file, int line, const std::string& kind, const std::string& text);
+    void Emit(Message::Kind kind, const std::string& file, int line, const std::string& text);
 
     std::ostream& m_out;
     int m_errorCount = 0;
+    std::vector<Message> m_messages;
 };

@@ -18,6 +18,7 @@
 #include "tools/wordlist/RecordChecker.h"
 #include "tools/wordlist/SessionRebaser.h"
 #include "tools/wordlist/TextImporter.h"
+#include "tools/wordlist/WordFileReader.h"
 #include "tools/wordlist/WordNetList.h"
 
 #include <cstdio>
@@ -261,19 +262,13 @@ int WordListTool::Import(const Arguments& args) {
     const std::string& input = args.positional[0];
     Diagnostics diagnostics(m_err);
     if (!MayReplace(args.output, {input}, diagnostics)) return kBadInput;
-    std::string bytes;
-    if (!ReadWholeFile(input, bytes)) {
-        diagnostics.Error(input, 0, "cannot read the file");
-        return kBadInput;
-    }
-    std::vector<ImportedEntry> entries;
-    if (!ReadEntries(args, bytes, diagnostics, entries)) return kBadInput;
-    RecordEncoder encoder(args.encode, diagnostics, input);
-    const std::vector<WordRecord> records = encoder.Encode(entries);
-    if (encoder.RefusedCount() > 0 && !args.encode.skipBad) {
+    const WordFile file = WordFileReader::Read(input, args.import, args.encode, diagnostics);
+    if (!file.isReadable) return kBadInput;
+    const std::vector<WordRecord>& records = file.records;
+    if (file.refusedCount > 0 && !args.encode.skipBad) {
         diagnostics.Error("", 0,
-                          std::to_string(encoder.RefusedCount()) + " entries refused; " +
-                              args.output + " not written (--skip-bad writes the others)");
+                          std::to_string(file.refusedCount) + " entries refused; " + args.output +
+                              " not written (--skip-bad writes the others)");
         return kBadInput;
     }
     if (records.empty()) {
@@ -292,30 +287,9 @@ int WordListTool::Import(const Arguments& args) {
         return kBadInput;
     }
     m_out << args.output << ": " << records.size() << " records";
-    if (encoder.RefusedCount() > 0) m_out << " (" << encoder.RefusedCount() << " entries skipped)";
+    if (file.refusedCount > 0) m_out << " (" << file.refusedCount << " entries skipped)";
     m_out << '\n';
     return kOk;
-}
-
-bool WordListTool::ReadEntries(const Arguments& args, const std::string& bytes,
-                               Diagnostics& diagnostics, std::vector<ImportedEntry>& entries) {
-    const std::string& input = args.positional[0];
-    ImportOptions options = args.import;
-    if (options.format == ImportFormat::Guess) {
-        options.format = FormatGuesser::Guess(input, bytes);
-        diagnostics.Note(input, 0,
-                         std::string("read as ") + FormatGuesser::Name(options.format) +
-                             " (guessed; --format chooses)");
-    }
-    if (options.format == ImportFormat::Kvtml)
-        return KvtmlImporter(options, diagnostics, input).Read(bytes, entries);
-    std::string text;
-    if (!InputDecoder::ToUtf8(bytes, options.cp1252Input, input, diagnostics, text)) return false;
-    if (options.format == ImportFormat::Anki)
-        entries = AnkiImporter(options, diagnostics, input).Read(text);
-    else
-        entries = TextImporter(options, diagnostics, input).Read(text);
-    return diagnostics.ErrorCount() == 0;
 }
 
 bool WordListTool::ReadList(const std::string& path, Diagnostics& diagnostics,

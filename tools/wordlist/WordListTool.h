@@ -40,8 +40,6 @@ private:
     bool ParseOption(const std::vector<std::string>& args, size_t& i, Arguments& parsed,
                      std::string& problem);
     int Import(const Arguments& args);
-    bool ReadEntries(const Arguments& args, const std::string& bytes, Diagnostics& diagnostics,
-                     std::vector<struct ImportedEntry>& entries);
     int Export(const Arguments& args);
     int Check(const Arguments& args);
     int Rebase(const Arguments& args);
