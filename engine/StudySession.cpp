@@ -10,18 +10,22 @@ StudySession::StudySession(CWordSelect& wordSelect, CTimeWordRecord* timeRecord)
     : m_wordSelect(wordSelect), m_timeRecord(timeRecord) {}
 
 void StudySession::Init() {
+    DropUndo();
     int32_t listId = 0;
     CListRec entry;
     m_wordSelect.Init(listId, entry);
 }
 
 void StudySession::WaitForStart() {
+    DropUndo();
     m_bPaused = 1;
     m_bBeforeReveal = 0;
 }
 
 StudySession::PressResult StudySession::Press(int32_t answer) {
     PressResult result;
+    // The next press after a verdict, whatever it is, makes that verdict final.
+    DropUndo();
     if (m_bBeforeReveal) {
         m_firstAnswer = answer;
         m_bBeforeReveal = 0;
@@ -62,6 +66,11 @@ bool StudySession::NextWord() {
 }
 
 bool StudySession::RecordJudgement(int32_t judgement) {
+    m_snapshot = {m_wordsSinceBreak, m_knewCount, m_otherCount};
+    m_wordSelect.TakeSnapshot();
+    m_canUndo = true;
+    if (m_knewCount < INT32_MAX && judgement == JUDGE_KNEW) ++m_knewCount;
+    if (m_otherCount < INT32_MAX && judgement != JUDGE_KNEW) ++m_otherCount;
     const bool placed = m_wordSelect.RecordJudgement(judgement);
     ++m_wordsSinceBreak;
     ++m_judgementsSinceSave;
@@ -72,7 +81,29 @@ bool StudySession::IsBreakDue() const {
     return m_msSinceBreak >= BREAK_AFTER_MS || m_wordsSinceBreak >= BREAK_AFTER_WORDS;
 }
 
+bool StudySession::Undo() {
+    if (!m_canUndo) return false;
+    m_canUndo = false;
+    if (!m_wordSelect.RestoreSnapshot()) return false;
+    m_wordsSinceBreak = m_snapshot.wordsSinceBreak;
+    m_knewCount = m_snapshot.knewCount;
+    m_otherCount = m_snapshot.otherCount;
+    m_bBeforeReveal = 1;
+    // The files may hold the verdict by now (a save in between); the next save must replace
+    // them.
+    ++m_judgementsSinceSave;
+    return true;
+}
+
+void StudySession::DropUndo() {
+    if (!m_canUndo) return;
+    m_canUndo = false;
+    m_wordSelect.DropSnapshot();
+}
+
 void StudySession::BeginBreak() {
+    // What was judged before a break stays judged: the break has already been counted.
+    DropUndo();
     if (m_timeRecord) m_timeRecord->Stop();
     m_bPaused = 1;
 }

@@ -8,6 +8,9 @@
 //
 // States: waiting for the start press (paused), a word shown (before reveal), its definition
 // shown, on a break (paused). Only a recorded judgement tests the break limits.
+//
+// The last verdict can be taken back until the next answer press, a break or a restart: each
+// judgement first takes a snapshot of the session in memory.
 
 #include "engine/BackgroundSave.h"
 
@@ -61,6 +64,11 @@ public:
     // the selector could not place it.
     bool RecordJudgement(int32_t judgement);
     bool IsBreakDue() const;
+    // Takes the last judgement back: the word states, the counts and the current word as they
+    // were before it, and the word shown again before its first press. False when there is
+    // nothing to take back.
+    bool Undo();
+    bool CanUndo() const { return m_canUndo; }
     void BeginBreak();
     void EndBreak();
     // The one-second tick: the study time since the break rests at 0 while paused.
@@ -83,9 +91,15 @@ public:
     int32_t GetMsSinceBreak() const { return m_msSinceBreak; }
     void SetMsSinceBreak(int32_t ms) { m_msSinceBreak = ms; }
     int32_t GetWordsSinceBreak() const { return m_wordsSinceBreak; }
+    // The judgements recorded in this run: known after both presses, and all others.
+    int32_t GetKnewCount() const { return m_knewCount; }
+    int32_t GetOtherCount() const { return m_otherCount; }
+    // The first press of the word on screen; meaningful only after it, before the verdict.
+    int32_t GetFirstAnswer() const { return m_firstAnswer; }
 
 private:
     int32_t JudgementOfPresses() const;
+    void DropUndo();
 
     CWordSelect& m_wordSelect;
     CTimeWordRecord* m_timeRecord;
@@ -97,5 +111,15 @@ private:
     int32_t m_msSinceBreak = 0;
     int32_t m_judgementsSinceSave = 0;
     int32_t m_ticksSinceSave = 0;
+    int32_t m_knewCount = 0;
+    int32_t m_otherCount = 0;
+    // What a judgement changes here, as it was before the last one.
+    struct Snapshot {
+        int32_t wordsSinceBreak = 0;
+        int32_t knewCount = 0;
+        int32_t otherCount = 0;
+    };
+    bool m_canUndo = false;
+    Snapshot m_snapshot;
     BackgroundSave m_backgroundSave;
 };

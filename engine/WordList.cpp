@@ -7,6 +7,7 @@
 #include <charconv>
 
 int CWordList::Add(CListRec entry, bool atTail) {
+    Note(atTail ? Change::Kind::kAddedAtTail : Change::Kind::kAddedAtHead, entry);
     if (atTail) {
         m_list.push_back(entry);
     } else {
@@ -18,8 +19,44 @@ int CWordList::Add(CListRec entry, bool atTail) {
 int CWordList::RemoveHead(CListRec& entry) {
     if (m_list.empty()) return -1;
     entry = m_list.front();
+    Note(Change::Kind::kRemovedHead, entry);
     m_list.pop_front();
     return GetCount();
+}
+
+void CWordList::Note(Change::Kind kind, const CListRec& entry) {
+    if (m_isJournaling) m_journal.push_back({kind, entry});
+}
+
+void CWordList::StartJournal() {
+    m_journal.clear();
+    m_isJournaling = true;
+    m_isJournalWhole = true;
+}
+
+void CWordList::StopJournal() {
+    m_journal.clear();
+    m_isJournaling = false;
+}
+
+bool CWordList::TakeBack() {
+    if (!CanTakeBack()) return false;
+    // Each change undone in reverse order finds the queue as that change left it.
+    for (auto it = m_journal.rbegin(); it != m_journal.rend(); ++it) {
+        switch (it->kind) {
+            case Change::Kind::kAddedAtTail:
+                m_list.pop_back();
+                break;
+            case Change::Kind::kAddedAtHead:
+                m_list.pop_front();
+                break;
+            case Change::Kind::kRemovedHead:
+                m_list.push_front(it->entry);
+                break;
+        }
+    }
+    StopJournal();
+    return true;
 }
 
 int CWordList::LoadFile(const char* name) {
@@ -29,6 +66,7 @@ int CWordList::LoadFile(const char* name) {
 
 int CWordList::LoadFile(const char* name, LoadReport& report) {
     report = LoadReport();
+    m_isJournalWhole = false;
     m_fileName = name ? name : "";
     if (m_fileName.empty()) return -1;
     std::string text;

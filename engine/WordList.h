@@ -4,6 +4,10 @@
 // list file: a count line ("%d\n"), then one "%u\t%d\n" line (word index, counter) per entry
 // from head to tail. Reading follows scanf's rules, so any run of white space separates the
 // numbers and LF and CR LF files read alike.
+//
+// A queue may keep a journal of its changes, so that they can be taken back: a verdict taken
+// back must leave every queue as it was, and a journal of a few entries costs far less than a
+// copy of queues that together hold every word.
 
 #include "engine/FileSystem.h"
 #include "engine/ListRec.h"
@@ -11,6 +15,7 @@
 #include <cstdint>
 #include <list>
 #include <string>
+#include <vector>
 
 class CWordList {
 public:
@@ -48,11 +53,33 @@ public:
     // Drops every entry for which `drop(entry)` is true; keeps the order of the others.
     template <typename Pred>
     void RemoveIf(Pred drop) {
+        m_isJournalWhole = false;
         m_list.remove_if(drop);
     }
 
+    // From now on the queue remembers its changes (what it remembered before is forgotten).
+    void StartJournal();
+    void StopJournal();
+    // True while the journal runs and holds every change since StartJournal: loading a file
+    // or dropping entries are not kept, and make it false.
+    bool CanTakeBack() const { return m_isJournaling && m_isJournalWhole; }
+    // Undoes every change since StartJournal, the last first, and stops the journal; false
+    // (the queue left as it is) when CanTakeBack is false.
+    bool TakeBack();
+
 private:
+    struct Change {
+        enum class Kind : uint8_t { kAddedAtTail, kAddedAtHead, kRemovedHead };
+        Kind kind;
+        CListRec entry;
+    };
+    void Note(Change::Kind kind, const CListRec& entry);
+
     FileSystem* m_files;
     std::list<CListRec> m_list;
     std::string m_fileName;
+    bool m_isJournaling = false;
+    bool m_isJournalWhole = false;
+    // Kept allocated between journals: one runs after every verdict.
+    std::vector<Change> m_journal;
 };

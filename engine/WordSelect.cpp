@@ -120,6 +120,37 @@ std::vector<FileImage> CWordSelect::PrepareSave() {
     return m_state.SaveImages();
 }
 
+void CWordSelect::TakeSnapshot() {
+    m_snapshot.viewedCount = m_viewedCount;
+    m_snapshot.current = m_current;
+    m_snapshot.currentList = m_currentList;
+    m_snapshot.troubleLimit = m_troubleLimit;
+    m_snapshot.schedule = m_schedule;
+    m_state.TakeSnapshot();
+    m_hasSnapshot = true;
+}
+
+bool CWordSelect::RestoreSnapshot() {
+    if (!m_hasSnapshot || !m_state.RestoreSnapshot()) {
+        DropSnapshot();
+        return false;
+    }
+    m_hasSnapshot = false;
+    m_viewedCount = m_snapshot.viewedCount;
+    m_current = m_snapshot.current;
+    m_currentList = m_snapshot.currentList;
+    m_troubleLimit = m_snapshot.troubleLimit;
+    m_schedule.swap(m_snapshot.schedule);
+    m_reader.GetRecord(static_cast<int32_t>(m_current.m_wordIndex));
+    WriteCurrWord();
+    return true;
+}
+
+void CWordSelect::DropSnapshot() {
+    m_state.DropSnapshot();
+    m_hasSnapshot = false;
+}
+
 CurrWordRecord CWordSelect::CurrWord() const {
     CurrWordRecord record;
     record.listId = m_currentList;

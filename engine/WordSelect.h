@@ -44,6 +44,14 @@ public:
     std::vector<FileImage> PrepareSave();
     void SaveDone(bool saved, const FileError& error) { m_state.SaveDone(saved, error); }
 
+    // A point to come back to, before a judgement: the current word, the counts, the schedule
+    // and the word states (see CWordState::TakeSnapshot). Replaces any earlier point.
+    void TakeSnapshot();
+    // Everything back as it was at TakeSnapshot, the current word read again and written to
+    // the current-word file; the point is used up. False (nothing changed) when there is none.
+    bool RestoreSnapshot();
+    void DropSnapshot();
+
     const char* GetWord() const { return m_reader.GetWord(); }
     const char* GetDefinition() const { return m_reader.GetDefinition(); }
     const CGetWordRecord& GetRecordReader() const { return m_reader; }
@@ -72,4 +80,14 @@ private:
     int32_t m_troubleLimit = kStartTroubleLimit;
     std::deque<int32_t> m_schedule;
     bool m_studyPossible = false;
+
+    struct Snapshot {
+        int32_t viewedCount = 0;
+        CListRec current{NO_WORD};
+        int32_t currentList = 0;
+        int32_t troubleLimit = kStartTroubleLimit;
+        std::deque<int32_t> schedule;
+    };
+    bool m_hasSnapshot = false;
+    Snapshot m_snapshot;
 };

@@ -275,3 +275,31 @@ void CWordState::MaintainList(uint32_t currentIndex) {
         if (table[pos] == 0 && pos != NO_WORD) m_toBeViewed.Add(CListRec(pos), false);
     }
 }
+
+void CWordState::TakeSnapshot() {
+    m_snapshotWordsLearned = m_wordsLearned;
+    m_snapshotRandom = m_random;
+    ForEachList([](CWordList& list) { list.StartJournal(); });
+    m_hasSnapshot = true;
+}
+
+bool CWordState::RestoreSnapshot() {
+    if (!m_hasSnapshot) return false;
+    // All or none: a queue left as it is beside others taken back would lose or double words.
+    bool canTakeBack = true;
+    ForEachList([&](CWordList& list) { canTakeBack = canTakeBack && list.CanTakeBack(); });
+    if (!canTakeBack) {
+        DropSnapshot();
+        return false;
+    }
+    ForEachList([](CWordList& list) { list.TakeBack(); });
+    m_wordsLearned = m_snapshotWordsLearned;
+    m_random = m_snapshotRandom;
+    m_hasSnapshot = false;
+    return true;
+}
+
+void CWordState::DropSnapshot() {
+    ForEachList([](CWordList& list) { list.StopJournal(); });
+    m_hasSnapshot = false;
+}

@@ -74,6 +74,15 @@ public:
     // head of the to-be-viewed list.
     void MaintainList(uint32_t currentIndex);
 
+    // A point to come back to: the words-learned count and the generator are copied, and the
+    // queues keep journals of their changes from here (see CWordList). Replaces any earlier
+    // point.
+    void TakeSnapshot();
+    // Everything back as it was at TakeSnapshot, and the point used up; false (nothing
+    // changed) when there is no point or a queue cannot take its changes back.
+    bool RestoreSnapshot();
+    void DropSnapshot();
+
     const CWordList& GetToBeViewed() const { return m_toBeViewed; }
     const CWordList& GetUnsure() const { return m_unsure; }
     const CWordList& GetMistaken() const { return m_mistaken; }
@@ -85,6 +94,12 @@ public:
 
 private:
     CWordList* ListById(int32_t listId);
+    template <typename Fn>
+    void ForEachList(Fn fn) {
+        for (CWordList* list :
+             {&m_unsure, &m_mistaken, &m_new, &m_learning, &m_toBeViewed, &m_known})
+            fn(*list);
+    }
     CWordList& ListOf(const SessionList& file);
     void LoadWordsLearned();
     void DropOutOfRange();
@@ -103,4 +118,7 @@ private:
     int32_t m_totalWords = kDefaultTotalWords;
     ClassicRandom m_random;
     ReadGuard m_guard;
+    bool m_hasSnapshot = false;
+    int32_t m_snapshotWordsLearned = 0;
+    ClassicRandom m_snapshotRandom;
 };

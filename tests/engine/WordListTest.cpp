@@ -37,6 +37,29 @@ TEST_F(WordListTest, Queue_AddsAtBothEndsAndRemovesFromHead) {
     EXPECT_EQ(Entry(1, 5), out);
 }
 
+TEST_F(WordListTest, Journal_TakesBackEveryChangeInOrder_ButNotALoad) {
+    for (uint32_t i = 1; i <= 3; ++i) list.Add(Entry(i, 0), true);
+    const std::vector<CListRec> before = EntriesOf(list);
+    EXPECT_FALSE(list.TakeBack());
+    list.StartJournal();
+    CListRec out;
+    list.RemoveHead(out);
+    list.Add(Entry(1, 4), true);
+    list.Add(Entry(9, 1), false);
+    list.RemoveHead(out);
+    list.RemoveHead(out);
+    EXPECT_TRUE(list.TakeBack());
+    EXPECT_EQ(before, EntriesOf(list));
+    EXPECT_FALSE(list.TakeBack()) << "a journal serves once";
+
+    WriteFile("more.txt", "1\n7\t0\n");
+    list.StartJournal();
+    list.LoadFile("more.txt");
+    EXPECT_FALSE(list.CanTakeBack());
+    EXPECT_FALSE(list.TakeBack());
+    EXPECT_EQ(4, list.GetCount());
+}
+
 TEST_F(WordListTest, SaveFile_WritesCountThenEntryLines) {
     EXPECT_EQ(1, list.SaveFile("empty.txt"));
     EXPECT_EQ("0\n", ReadFile("empty.txt"));

@@ -148,6 +148,22 @@ TEST_F(WordSelectTest, EmptyLists_MaintenanceRestoresTheWords) {
     EXPECT_TRUE(Next());
 }
 
+TEST_F(WordSelectTest, Snapshot_TakesBackADrawThatMaintainedTheLists) {
+    WriteFile("list/kelvo.lst", MakeWordList(3));
+    WriteFile("session/tobeviewed.txt", "0\n");
+    Restart();
+    select->TakeSnapshot();
+    ASSERT_TRUE(Next());  // every list empty: the maintenance brings the three back first
+    ASSERT_EQ(2, select->GetWordState().GetToBeViewed().GetCount());
+    ASSERT_TRUE(select->RestoreSnapshot());
+    EXPECT_EQ(0, select->GetWordState().GetToBeViewed().GetCount());
+    EXPECT_EQ(NO_WORD, select->GetCurrent().m_wordIndex);
+    EXPECT_EQ(0, select->GetViewedCount());
+    EXPECT_TRUE(select->GetSchedule().empty());
+    EXPECT_EQ(CurrWordBytes(0, 0, NO_WORD, 0), ReadFile("session/currWord.cfg"));
+    EXPECT_FALSE(select->RestoreSnapshot()) << "one level only";
+}
+
 TEST_F(WordSelectTest, ViewedCountAtItsLimit_DoesNotOverflow) {
     WriteFile("list/kelvo.lst", MakeWordList(20));
     WriteSessionLists({{}, {}, {}, {}, Range(1, 20), {}});
