@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -31,6 +32,45 @@ DriveRun Drive(const std::string& input, const std::string& options = "--tick 77
     std::istringstream out(ReadFile("out.txt"));
     for (std::string line; std::getline(out, line);) run.lines.push_back(line);
     return run;
+}
+
+std::vector<uint32_t> Range(uint32_t from, uint32_t to) {
+    std::vector<uint32_t> result;
+    for (uint32_t i = from; i <= to; ++i) result.push_back(i);
+    return result;
+}
+
+// Every file under session/ with its bytes.
+std::map<std::string, std::string> SessionFiles() {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator("session"))
+        files[entry.path().filename().string()] = ReadFile(entry.path().string());
+    return files;
+}
+
+// From the session files as they stand, runs `prefix` and then a look at everything, and
+// again from the same files `prefix`, `verdict` and an undo, then the same look: what the
+// look shows in memory and what its save leaves must be the same.
+void ExpectVerdictUndoneWithoutTrace(const std::string& prefix, const std::string& verdict) {
+    namespace fs = std::filesystem;
+    // Two more judgements show that the schedule goes on as it would have.
+    const std::string look = "dump\ncounts\nword\nnext\njudge 3\nnext\njudge 0\nnext\nsave\ndump\n";
+    const size_t lookLines = 20;
+    fs::remove_all("start");
+    fs::copy("session", "start");
+    const DriveRun plain = Drive(prefix + look);
+    ASSERT_EQ(0, plain.status) << plain.err;
+    const auto plainFiles = SessionFiles();
+    fs::remove_all("session");
+    fs::copy("start", "session");
+    const DriveRun undone = Drive(prefix + verdict + "undo\n" + look);
+    ASSERT_EQ(0, undone.status) << undone.err;
+    ASSERT_GT(undone.lines.size(), lookLines);
+    ASSERT_GE(plain.lines.size(), lookLines);
+    EXPECT_EQ("undo\t1", undone.lines[undone.lines.size() - lookLines - 1]);
+    EXPECT_EQ(std::vector<std::string>(plain.lines.end() - lookLines, plain.lines.end()),
+              std::vector<std::string>(undone.lines.end() - lookLines, undone.lines.end()));
+    EXPECT_EQ(plainFiles, SessionFiles());
 }
 
 class DriveTest : public ::testing::Test {
@@ -110,10 +150,97 @@ TEST_F(DriveTest, Press_RunsTheWindowsTwoPresses_AndBreaksAtThe150thVerdict) {
         EXPECT_EQ(2, Drive(bad).status) << bad;
 }
 
+TEST_F(DriveTest, Undo_LeavesNoTraceOfTheVerdict_WhateverItMoved) {
+    WriteFile("list/kelvo.lst", MakeWordList(40));
+    // A first run, a few verdicts in, then each judgement code by the two presses, and one
+    // recorded directly with the next word drawn after it.
+    const std::string started = "init\npress yes\npress no\npress no\npress yes\npress yes\n";
+    const struct {
+        const char* claim;
+        const char* verdict;
+    } codes[] = {{"yes", "yes"}, {"yes", "unsure"}, {"no", "yes"}, {"unsure", "no"}};
+    for (const auto& c : codes) {
+        SCOPED_TRACE(std::string(c.claim) + " then " + c.verdict);
+        ExpectVerdictUndoneWithoutTrace(started + "press " + c.claim + "\n",
+                                        std::string("press ") + c.verdict + "\n");
+    }
+    ExpectVerdictUndoneWithoutTrace("init\nnext\n", "judge 1\nnext\n");
+
+    // Known from the learning list adds a word learned; a fifth "knew" in the mistaken list
+    // promotes the word (the schedule takes the troubled lists first).
+    const auto startFrom = [](const std::vector<std::vector<uint32_t>>& lists) {
+        std::filesystem::remove_all("session");
+        std::filesystem::create_directory("session");
+        WriteSessionLists(lists);
+    };
+    startFrom({{}, {}, {}, Range(1, 6), {}, Range(8, 40)});
+    WriteFile("session/mistaken.txt", "1\n7\t4\n");
+    WriteFile("session/WordsLearned.txt", "3");
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i == 0 ? "mistaken to learning" : "learning to known");
+        ExpectVerdictUndoneWithoutTrace("init\npress yes\n" +
+                                            std::string(i == 0 ? "" : "press yes\npress yes\n") +
+                                            "press yes\n",
+                                        "press yes\n");
+    }
+
+    // The draw after the verdict recycles known words into the nearly empty to-be-viewed
+    // list.
+    startFrom({{}, {}, {}, {}, {1, 2, 3}, Range(4, 40)});
+    {
+        SCOPED_TRACE("recycling");
+        ExpectVerdictUndoneWithoutTrace("init\npress yes\npress yes\n", "press yes\n");
+    }
+    // A save between the verdict and the undo repairs a copied and a lost word; the undo
+    // brings the lists back as they were in memory, and the next save repairs them alike.
+    startFrom({{}, {}, {}, {}, {1, 2, 3, 2}, Range(5, 40)});
+    {
+        SCOPED_TRACE("maintenance");
+        ExpectVerdictUndoneWithoutTrace("init\npress yes\npress yes\n", "press no\nsave\n");
+    }
+}
+
+TEST_F(DriveTest, Undo_OneVerdictOnly_NeverAfterTheNextPressABreakOrARestart) {
+    WriteFile("list/kelvo.lst", MakeWordList(40));
+    DriveRun run = Drive(
+        "init\nundo\npress yes\nundo\npress yes\npress yes\nundo\nundo\n"
+        "press yes\npress yes\npress no\nundo\npress no\nundo\n");
+    ASSERT_EQ(0, run.status) << run.err;
+    const std::vector<std::string> undos = {"undo\t0", "undo\t0", "undo\t1",
+                                            "undo\t0", "undo\t0", "undo\t1"};
+    std::vector<std::string> seen;
+    for (const std::string& line : run.lines)
+        if (line.rfind("undo", 0) == 0) seen.push_back(line);
+    EXPECT_EQ(undos, seen);
+    EXPECT_EQ("undo\t0", Drive("init\nundo\n").lines.at(1)) << "after a restart";
+
+    // The current-word file is put back at once, for a program that ends without a save.
+    std::filesystem::remove_all("session");
+    std::filesystem::create_directory("session");
+    ASSERT_EQ(0, Drive("init\npress yes\n").status);
+    const std::string shown = ReadFile("session/currWord.cfg");
+    std::filesystem::remove_all("session");
+    std::filesystem::create_directory("session");
+    ASSERT_EQ(0, Drive("init\npress yes\npress yes\npress yes\nundo\n").status);
+    EXPECT_EQ(shown, ReadFile("session/currWord.cfg"));
+
+    // The 149th verdict taken back and given again still does not break; the 150th does,
+    // and stays.
+    std::string input = "init\npress yes\n";
+    for (int i = 0; i < 148; ++i) input += "press no\npress no\n";
+    DriveRun breaks =
+        Drive(input + "press no\npress no\nundo\npress no\npress no\npress no\npress no\nundo\n");
+    ASSERT_EQ(0, breaks.status) << breaks.err;
+    const std::vector<std::string> last(breaks.lines.end() - 7, breaks.lines.end());
+    EXPECT_EQ((std::vector<std::string>{"press\t2\t0", "undo\t1", "press\t-\t0", "press\t2\t0",
+                                        "press\t-\t0", "press\t2\t1", "undo\t0"}),
+              last);
+}
+
 TEST_F(DriveTest, BadInput_ExitsWithUsageError) {
     WriteFile("list/kelvo.lst", MakeWordList(20));
-    for (const char* input :
-         {"init\nfly\nsave\n", "judge x\n", "judge\n", "judge 99999999999\n", "init \n"}) {
+    for (const char* input : {"init\nfly\nsave\n", "judge x\n", "judge\n", "judge 99999999999\n",
+                              "init \n", "undo 1\n"}) {
         DriveRun run = Drive(input);
         EXPECT_EQ(2, run.status) << input;
         EXPECT_NE(std::string::npos, run.err.find("quibbix-drive:")) << input;

@@ -2,12 +2,14 @@
 // quibbix-drive runs the study engine exactly as the program does, without a window, in the
 // current working directory. Commands come one per line on standard input and are answered
 // at once on standard output, fields separated by one TAB:
-//   init, next, judge C, save, word, counts, dump, press yes|unsure|no
+//   init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo
 // "press" clicks an answer button as the window takes it, from the window's start state:
 // "I Know" alone starts, a claim shows the definition, and a verdict records its judgement,
 // takes a due break at once and draws the next word. It answers
 // "press<TAB>judgement code or -<TAB>1 when a break was due, else 0". "judge C" records a
-// code directly; it counts towards the next break but takes none.
+// code directly; it counts towards the next break but takes none. "undo" takes the last
+// judgement back, as Ctrl+Z in the window does, and answers "undo<TAB>1", or "undo<TAB>0"
+// when there was none to take back (after another press, a break or a restart).
 // A message the engine raises is printed as "message<TAB>caption<TAB>text" and answered OK.
 // End of input ends the driver without a save, as a program ended without one.
 
@@ -32,7 +34,7 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr const char kUsage[] =
     "usage: quibbix-drive [--tick N] [--slow-renames MS] < commands\n"
-    "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no\n";
+    "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo\n";
 
 // The real clocks, or a fixed tick; messages go to standard output in line with the answers.
 class DriveEnv : public ConsoleEnv {
@@ -144,6 +146,8 @@ public:
             std::printf("save\n");
         } else if (command == "word") {
             std::printf("word\t%s\t%s\n", m_select.GetWord(), m_select.GetDefinition());
+        } else if (command == "undo") {
+            std::printf("undo\t%d\n", m_session.Undo() ? 1 : 0);
         } else if (command == "counts") {
             PrintCounts();
         } else if (command == "dump") {
