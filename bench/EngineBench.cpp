@@ -199,6 +199,57 @@ void BM_StudyStep(benchmark::State& state) {
 }
 BENCHMARK(BM_StudyStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// What each verdict pays so that it can be taken back: the snapshot of a 32767-word session
+// taken before the judgement, with the journal of the judgement and the next draw (the
+// study step itself runs outside the timing).
+void BM_UndoSnapshot(benchmark::State& state) {
+    Workspace workspace;
+    BenchEnv env;
+    CWordSelect select(env);
+    StartSelect(select);
+    for (int i = 0; i < 2000; ++i) StudyStep(select, i % 4);
+    int32_t code = 0;
+    for (auto _ : state) {
+        select.TakeSnapshot();
+        state.PauseTiming();
+        StudyStep(select, code);
+        code = (code + 1) % 4;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoSnapshot)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Taking a verdict back: the journals undone and the current-word file written again.
+void BM_Undo(benchmark::State& state) {
+    Workspace workspace;
+    BenchEnv env;
+    CWordSelect select(env);
+    StartSelect(select);
+    for (int i = 0; i < 2000; ++i) StudyStep(select, i % 4);
+    for (auto _ : state) {
+        state.PauseTiming();
+        select.TakeSnapshot();
+        StudyStep(select, JUDGE_DONTKNOW);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(select.RestoreSnapshot());
+    }
+}
+BENCHMARK(BM_Undo)->Unit(benchmark::kMicrosecond);
+
+// For comparison, the plain copy a snapshot could have been: one queue of 32767 entries, as
+// many as the six together hold.
+void BM_CopyOfAllEntries(benchmark::State& state) {
+    const CWordList list = MakeList(kWords);
+    for (auto _ : state) {
+        CWordList copy = list;
+        benchmark::DoNotOptimize(copy.GetCount());
+    }
+}
+BENCHMARK(BM_CopyOfAllEntries)->Unit(benchmark::kMicrosecond);
+
 // A save of a 32767-word session: maintenance of all lists and the six files plus the
 // words-learned file, each synced, then the directory (on the file system of the temporary
 // directory; see the context line "temp file system").
