@@ -154,17 +154,23 @@ void CQuibbixDlg::AddAnswerKeys() {
     } keys[] = {{m_btnYes, Qt::Key_K, "I Know (K)"},
                 {m_btnUnsure, Qt::Key_S, "Not Sure (S)"},
                 {m_btnNo, Qt::Key_D, "Don't Know (D)"}};
+    const QString undoTip = QStringLiteral("\nCtrl+Z or Backspace takes the last verdict back");
     // The buttons are built anew by every modal run; so are their keys.
     for (QShortcut* old : findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly))
         delete old;
     for (const auto& k : keys) {
         if (!k.button) continue;
-        k.button->setToolTip(QString::fromUtf8(k.tip));
+        k.button->setToolTip(QString::fromUtf8(k.tip) + undoTip);
         auto* shortcut = new QShortcut(QKeySequence(k.key), this);
         PushButton* button = k.button;
         connect(shortcut, &QShortcut::activated, this, [button] {
             if (button->isVisible() && button->isEnabled()) button->click();
         });
+    }
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::Key_Backspace)}) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { OnUndo(); });
     }
 }
 
@@ -353,6 +359,12 @@ void CQuibbixDlg::OnAnswer(int32_t answer) {
     }
 }
 
+void CQuibbixDlg::OnUndo() {
+    if (!m_session.Undo()) return;
+    ShowWordUnrevealed();
+    FocusFirstAnswer();
+}
+
 void CQuibbixDlg::ShowDefinition() {
     ShowWindow(&m_defBox);
     EnableWindow(&m_defBox, true);
@@ -382,9 +394,13 @@ void CQuibbixDlg::RecordAnswer(const StudySession::PressResult& press) {
 }
 
 void CQuibbixDlg::AdvanceWord() {
+    m_session.NextWord();
+    ShowWordUnrevealed();
+}
+
+void CQuibbixDlg::ShowWordUnrevealed() {
     EnableWindow(m_pExitButton, true);
     EnableWindow(m_pBreakButton, true);
-    m_session.NextWord();
     m_wordBox.SetText(m_wordSelect.GetWord());
     m_defBox.SetText("");
     HideWindowNow(&m_defBox);

@@ -7,7 +7,8 @@
 //
 // Answer flow: WAIT_START (paused, "I Know" only) -> start press -> WORD_SHOWN -> first press
 // reveals -> DEFINITION_SHOWN -> second press records the judgement, maybe a break, then the
-// next word (WORD_SHOWN).
+// next word (WORD_SHOWN). Ctrl+Z or Backspace after a verdict, before the next press, takes
+// it back and shows its word again (WORD_SHOWN).
 
 #include "engine/StudySession.h"
 #include "engine/TimeWordRecord.h"
@@ -72,6 +73,8 @@ public:
     void TakeABreak();
     void OnTick(uint32_t timerId);
     void OnExitRequest();
+    // Takes the last verdict back, when there is one, and shows its word again.
+    void OnUndo();
     // What leaving does to the files, without the question: for a logout, a signal or the
     // window system going away. The study may go on afterwards. Does nothing before the
     // window has read the session.
@@ -113,6 +116,8 @@ private:
     void StartOrRecord(const StudySession::PressResult& press);
     void RecordAnswer(const StudySession::PressResult& press);
     void AdvanceWord();
+    // The current word with its definition hidden, as every new word appears.
+    void ShowWordUnrevealed();
     void ApplyDisplaySettings();
     void RememberTemplateLayout();
     void LayoutForClientSize();

@@ -68,6 +68,8 @@ TEST(MainWindowTest, StartUp_WaitsForIKnow_ThenShowsTheFirstWord) {
         EXPECT_EQ(dlg.GetDlgItem(Dlg::kNoId)->accessibleName(), "Don't Know");
         for (int id : {Dlg::kStatisticsId, Dlg::kFontsId, Dlg::kBreakId, Dlg::kExitId})
             EXPECT_FALSE(dlg.GetDlgItem(id)->toolTip().isEmpty()) << id;
+        for (int id : {Dlg::kYesId, Dlg::kUnsureId, Dlg::kNoId})
+            EXPECT_TRUE(dlg.GetDlgItem(id)->toolTip().contains("Ctrl+Z or Backspace")) << id;
 
         Click(dlg, Dlg::kYesId);
         ExpectWordShown(dlg);
@@ -139,6 +141,51 @@ TEST(MainWindowTest, EveryPairOfPresses_PlacesTheWordByItsJudgement) {
             EXPECT_EQ(dlg.GetWordsSinceBreak(), 1);
             EXPECT_NE(CurrentIndex(dlg), word);
             ExpectWordShown(dlg);
+        });
+    }
+}
+
+TEST(MainWindowTest, CtrlZOrBackspace_TakesTheVerdictBack_AndShowsTheWordUnrevealed) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = {{Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Backspace, Qt::NoModifier}};
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.key);
+        MainWindowHarness h;
+        h.Run([&](Dlg& dlg) {
+            dlg.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+            const auto undo = [&] { QTest::keyClick(&dlg, k.key, k.modifiers); };
+            undo();  // nothing to take back before the start
+            EXPECT_TRUE(dlg.IsPaused());
+            Click(dlg, Dlg::kYesId);
+            h.Judge(Dlg::kYesId, Dlg::kYesId);
+            const uint32_t word = CurrentIndex(dlg);
+            const int32_t viewed = dlg.GetWordSelect().GetViewedCount();
+            Click(dlg, Dlg::kYesId);
+            Click(dlg, Dlg::kNoId);
+            ASSERT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), LIST_MISTAKEN);
+            dlg.GetDlgItem(Dlg::kExitId)->setFocus();
+
+            undo();
+            EXPECT_EQ(CurrentIndex(dlg), word);
+            EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), -1);
+            EXPECT_EQ(dlg.GetWordSelect().GetViewedCount(), viewed);
+            EXPECT_EQ(dlg.GetWordsSinceBreak(), 1);
+            ExpectWordShown(dlg);
+            EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kNoId));
+            undo();  // one level only: the first verdict stays
+            EXPECT_EQ(dlg.GetWordsSinceBreak(), 1);
+
+            // Judged again it lands by the new verdict; after the next press nothing is
+            // taken back.
+            h.Judge(Dlg::kYesId, Dlg::kYesId);
+            EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), kKnown);
+            Click(dlg, Dlg::kNoId);
+            undo();
+            EXPECT_FALSE(dlg.IsBeforeReveal());
+            EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), kKnown);
         });
     }
 }
