@@ -58,6 +58,7 @@ bool CQuibbixDlg::Initialize() {
     CreateBoxOver(m_defBox, kDefinitionPlaceholderId, DT_WORDBREAK);
     m_wordBox.setAccessibleName(QStringLiteral("Word"));
     m_defBox.setAccessibleName(QStringLiteral("Definition"));
+    m_studyLine.setParent(this);
     ApplyDisplaySettings();
     AttachPictures();
     m_wordBox.SetText(kStartText);
@@ -77,6 +78,7 @@ bool CQuibbixDlg::Initialize() {
     LayoutForClientSize();
     m_timerId = SetTimer(TICK_TIMER_ID, TICK_MS);
     AddAnswerKeys();
+    UpdateStudyLine();
     FocusFirstAnswer();
     m_initialized = true;
     return true;
@@ -179,6 +181,7 @@ void CQuibbixDlg::ApplyDisplaySettings() {
                                m_settings.m_crVocabularyBack);
     m_defBox.SetFontAndColors(m_settings.m_lfDefinition, m_settings.m_crDefinitionText,
                               m_settings.m_crDefinitionBack);
+    m_studyLine.SetBackColor(m_settings.m_crProgramBack);
 }
 
 void CQuibbixDlg::PlaceFromTemplate(QWidget* control, int id, int dLeft, int dTop, int dRight,
@@ -211,7 +214,37 @@ void CQuibbixDlg::LayoutForClientSize() {
     PlaceFromTemplate(GetDlgItem(kLeftStripId), kLeftStripId, 0, 0, 0, dy);
     PlaceFromTemplate(&m_wordBox, kWordPlaceholderId, 0, 0, dx - 20, 0);
     PlaceFromTemplate(&m_defBox, kDefinitionPlaceholderId, 0, 0, dx - 20, dy);
+    PlaceStudyLine();
     ReportControlRects(this);
+}
+
+void CQuibbixDlg::PlaceStudyLine() {
+    // Right of the frame, over the answer buttons and the side buttons, down from the top
+    // of the word box: beside the word it reads as part of the study, not as a caption of
+    // the window. Where that space is too small the line is left out.
+    QWidget* strip = GetDlgItem(kRightStripId);
+    QWidget* stats = GetDlgItem(kStatisticsId);
+    QWidget* no = GetDlgItem(kNoId);
+    if (!strip || !stats || !no) return;
+    const Rect area{strip->geometry().right() + 1 + LAYOUT_MARGIN, m_wordBox.geometry().top(),
+                    stats->geometry().right() + 1,
+                    std::min(stats->geometry().top(), no->geometry().top()) - LAYOUT_MARGIN};
+    m_studyLine.PlaceIn(area);
+}
+
+void CQuibbixDlg::UpdateStudyLine() {
+    // Text only: the place was set by the layout, for any text the line can show.
+    if (!m_session.IsPaused() && !m_session.IsBeforeReveal()) {
+        m_studyLine.ShowHint(m_session.GetFirstAnswer());
+        return;
+    }
+    CStudyLine::Progress progress;
+    progress.knew = m_session.GetKnewCount();
+    progress.others = m_session.GetOtherCount();
+    progress.toBeViewed = m_wordSelect.GetWordState().GetToBeViewed().GetCount();
+    progress.msSinceBreak = m_session.GetMsSinceBreak();
+    progress.wordsSinceBreak = m_session.GetWordsSinceBreak();
+    m_studyLine.ShowProgress(progress);
 }
 
 void CQuibbixDlg::resizeEvent(QResizeEvent* event) {
@@ -309,6 +342,7 @@ void CQuibbixDlg::OnTick(uint32_t timerId) {
     if (timerId != TICK_TIMER_ID) return;
     m_session.Tick();
     m_session.SaveInBackgroundIfDue(m_env.Files());
+    UpdateStudyLine();
 }
 
 bool CQuibbixDlg::SaveUntilSavedOrGivenUp() {
@@ -357,11 +391,13 @@ void CQuibbixDlg::OnAnswer(int32_t answer) {
     } else {
         StartOrRecord(press);
     }
+    UpdateStudyLine();
 }
 
 void CQuibbixDlg::OnUndo() {
     if (!m_session.Undo()) return;
     ShowWordUnrevealed();
+    UpdateStudyLine();
     FocusFirstAnswer();
 }
 
@@ -418,6 +454,7 @@ void CQuibbixDlg::TakeABreak() {
     ShowWindow(&m_wordBox);
     RedrawWindowNow(this);
     m_session.EndBreak();
+    UpdateStudyLine();
 }
 
 void CQuibbixDlg::PlaceBreakDialog() {

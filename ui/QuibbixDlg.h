@@ -19,6 +19,7 @@
 #include "ui/QuibConfigData.h"
 #include "ui/QuibConfigDlg.h"
 #include "ui/QuibStatisticDlg.h"
+#include "ui/StudyLine.h"
 #include "ui/WinText.h"
 
 #include <cstdint>
@@ -88,6 +89,7 @@ public:
     bool IsBeforeReveal() const { return m_session.IsBeforeReveal(); }
     const CWinText& GetWordBox() const { return m_wordBox; }
     const CWinText& GetDefinitionBox() const { return m_defBox; }
+    const CStudyLine& GetStudyLine() const { return m_studyLine; }
     const CQuibConfigData& GetSettings() const { return m_settings; }
     CTimeWordRecord& GetTimeRecord() { return m_timeRecord; }
     CWordSelect& GetWordSelect() { return m_wordSelect; }
@@ -118,6 +120,8 @@ private:
     void AdvanceWord();
     // The current word with its definition hidden, as every new word appears.
     void ShowWordUnrevealed();
+    void UpdateStudyLine();
+    void PlaceStudyLine();
     void ApplyDisplaySettings();
     void RememberTemplateLayout();
     void LayoutForClientSize();
@@ -155,4 +159,5 @@ private:
     bool m_initialized = false;
     CWinText m_wordBox;
     CWinText m_defBox;
+    CStudyLine m_studyLine;
 };

@@ -611,4 +611,68 @@ TEST(MainWindowTest, Layout_FillsTheClientArea_AtEverySize_AndAgainOnEveryResize
     });
 }
 
+TEST(MainWindowTest, StudyLine_ShowsTheCountsAndTheVerdictHint_AndHidesWhenCrowded) {
+    MainWindowHarness h(60, 1024, 768);
+    h.Run([&](Dlg& dlg) {
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        const CStudyLine& line = dlg.GetStudyLine();
+        const auto text = [&] { return line.text().toStdString(); };
+        EXPECT_EQ(line.accessibleName(), "Study progress");
+        EXPECT_EQ(text(), "This session: 0 \"I Know\", 0 others\n60 to view, break in 13 min");
+        Click(dlg, Dlg::kYesId);
+        const QRect placed = line.geometry();
+        h.Judge(Dlg::kYesId, Dlg::kYesId);
+        h.Judge(Dlg::kNoId, Dlg::kYesId);
+        EXPECT_EQ(text(), "This session: 1 \"I Know\", 1 other\n57 to view, break in 13 min");
+        EXPECT_EQ(line.accessibleDescription(), line.text());
+        for (int first : {Dlg::kYesId, Dlg::kUnsureId, Dlg::kNoId}) {
+            Click(dlg, first);
+            EXPECT_NE(text().find(first == Dlg::kYesId ? "Now your verdict" : "any answer goes on"),
+                      std::string::npos)
+                << text();
+            Click(dlg, Dlg::kUnsureId);
+        }
+        EXPECT_EQ(text().substr(0, 34), "This session: 1 \"I Know\", 4 others");
+        QTest::keyClick(&dlg, Qt::Key_Backspace);
+        EXPECT_EQ(text().substr(0, 34), "This session: 1 \"I Know\", 3 others");
+        EXPECT_EQ(line.geometry(), placed) << "an answer moved the line";
+
+        // Clear of every control wherever it shows; gone where it would crowd them.
+        ASSERT_TRUE(line.isVisible());
+        for (const QSize& size : {QSize(800, 600), QSize(1920, 1080), dlg.minimumSize()}) {
+            SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+            dlg.resize(size);
+            if (size == dlg.minimumSize()) {
+                EXPECT_FALSE(line.isVisible());
+                continue;
+            }
+            ASSERT_TRUE(line.isVisible());
+            EXPECT_TRUE(dlg.rect().contains(line.geometry()));
+            for (const auto& [id, r] : LaidOut(dlg))
+                EXPECT_FALSE(line.geometry().intersects(r.ToQRect())) << "control " << id;
+        }
+        dlg.resize(1024, 768);
+        EXPECT_TRUE(line.isVisible());
+    });
+}
+
+std::string SecondLine(const CStudyLine::Progress& p) {
+    const std::string text = CStudyLine::ProgressText(p);
+    return text.substr(text.find('\n') + 1);
+}
+
+TEST(MainWindowTest, StudyLine_CountsDownToTheBreakThatComesFirst) {
+    CStudyLine::Progress p;
+    p.toBeViewed = 7;
+    p.msSinceBreak = 721000;
+    EXPECT_EQ(CStudyLine::ProgressText(p),
+              "This session: 0 \"I Know\", 0 others\n7 to view, break in 59 s");
+    p.msSinceBreak = 60000;
+    p.wordsSinceBreak = 120;  // half a second a word: the words run out first
+    EXPECT_EQ(SecondLine(p), "7 to view, break in 30 words");
+    p.wordsSinceBreak = 149;
+    EXPECT_EQ(SecondLine(p), "7 to view, break in 1 word");
+}
+
 }  // namespace

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/StudyLine.h"
+
+#include "engine/StudySession.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+namespace {
+
+// The break comes with whichever limit is reached first; the words left are turned into time
+// at the pace of the words since the last break.
+bool WordsComeFirst(const CStudyLine::Progress& p, int32_t msLeft, int32_t wordsLeft) {
+    if (p.wordsSinceBreak <= 0 || p.msSinceBreak <= 0) return false;
+    const double msPerWord = static_cast<double>(p.msSinceBreak) / p.wordsSinceBreak;
+    return wordsLeft * msPerWord < msLeft;
+}
+
+std::string BreakText(const CStudyLine::Progress& p) {
+    const int32_t msLeft = std::max(0, StudySession::BREAK_AFTER_MS - p.msSinceBreak);
+    const int32_t wordsLeft = std::max(0, StudySession::BREAK_AFTER_WORDS - p.wordsSinceBreak);
+    if (WordsComeFirst(p, msLeft, wordsLeft))
+        return "break in " + std::to_string(wordsLeft) + (wordsLeft == 1 ? " word" : " words");
+    if (msLeft >= 60000) return "break in " + std::to_string((msLeft + 59999) / 60000) + " min";
+    return "break in " + std::to_string((msLeft + 999) / 1000) + " s";
+}
+
+}  // namespace
+
+CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
+    setAccessibleName(QStringLiteral("Study progress"));
+    setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+    // A window's own texts stay out of the way of the keyboard and the mouse.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+std::string CStudyLine::ProgressText(const Progress& p) {
+    return "This session: " + std::to_string(p.knew) + " \"I Know\", " + std::to_string(p.others) +
+           (p.others == 1 ? " other" : " others") + "\n" + std::to_string(p.toBeViewed) +
+           " to view, " + BreakText(p);
+}
+
+std::string CStudyLine::HintText(int32_t firstAnswer) {
+    // After a first "I Know" the second press is the real verdict; after the other two any
+    // button records the same and only moves on.
+    if (firstAnswer == StudySession::ANSWER_YES)
+        return "Now your verdict:\ndid you really know it?";
+    if (firstAnswer == StudySession::ANSWER_UNSURE)
+        return "Noted as not sure:\nany answer goes on.";
+    return "Noted as not known:\nany answer goes on.";
+}
+
+void CStudyLine::ShowProgress(const Progress& progress) {
+    SetTextIfChanged(ProgressText(progress));
+}
+
+void CStudyLine::ShowHint(int32_t firstAnswer) { SetTextIfChanged(HintText(firstAnswer)); }
+
+void CStudyLine::SetTextIfChanged(const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (shown == this->text()) return;
+    setText(shown);
+    setAccessibleDescription(shown);
+}
+
+int CStudyLine::WidestTextWidth() const {
+    // The widest the texts get: every count at five digits, each hint.
+    Progress widest;
+    widest.knew = widest.others = widest.toBeViewed = 99999;
+    widest.wordsSinceBreak = 1;
+    widest.msSinceBreak = StudySession::BREAK_AFTER_MS;
+    const QFontMetrics metrics(font());
+    int width = 0;
+    for (const std::string& text :
+         {ProgressText(widest), HintText(StudySession::ANSWER_YES),
+          HintText(StudySession::ANSWER_UNSURE), HintText(StudySession::ANSWER_NO)}) {
+        width =
+            std::max(width, metrics.boundingRect(QRect(), 0, QString::fromStdString(text)).width());
+    }
+    return width;
+}
+
+void CStudyLine::PlaceIn(const Rect& area) {
+    const QFontMetrics metrics(font());
+    const int height =
+        2 * metrics.lineSpacing() + contentsMargins().top() + contentsMargins().bottom();
+    const bool fits = area.Width() >= WidestTextWidth() && area.Height() >= height;
+    if (fits) setGeometry(area.left, area.bottom - height, area.Width(), height);
+    setVisible(fits);
+}
+
+void CStudyLine::SetBackColor(COLORREF back) {
+    const QColor color = ColorFromColorref(back);
+    const int luminance = (299 * color.red() + 587 * color.green() + 114 * color.blue()) / 1000;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, luminance >= 128 ? Qt::black : Qt::white);
+    setPalette(palette);
+}

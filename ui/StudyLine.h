@@ -1,0 +1,45 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The two short lines over the answer buttons that tell the learner where the study stands:
+// this run's verdicts ("I Know" and the others), the words still to be viewed and what is
+// left until the next break; after a first press, what the second press means instead. An
+// answer changes only the text; the place is worked out when the window is laid out, for
+// the longest text the line can show, so that no answer moves anything.
+
+#include "platform/Colorref.h"
+#include "platform/Rect.h"
+
+#include <QLabel>
+
+#include <cstdint>
+#include <string>
+
+class CStudyLine : public QLabel {
+public:
+    // Where the study stands, as the session counts it.
+    struct Progress {
+        int32_t knew = 0;
+        int32_t others = 0;
+        int32_t toBeViewed = 0;
+        int32_t msSinceBreak = 0;
+        int32_t wordsSinceBreak = 0;
+    };
+
+    explicit CStudyLine(QWidget* parent = nullptr);
+
+    static std::string ProgressText(const Progress& progress);
+    // What the second press means after a first press with `firstAnswer` (+1, 0 or -1).
+    static std::string HintText(int32_t firstAnswer);
+
+    void ShowProgress(const Progress& progress);
+    void ShowHint(int32_t firstAnswer);
+    // Sits at the bottom of `area`, the space it may take, or hides when its two lines do
+    // not fit there whole.
+    void PlaceIn(const Rect& area);
+    // Black or white, whichever reads better on the window's background.
+    void SetBackColor(COLORREF back);
+
+private:
+    void SetTextIfChanged(const std::string& text);
+    int WidestTextWidth() const;
+};
