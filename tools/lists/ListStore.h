@@ -4,7 +4,9 @@
 // its pictures, sound and display settings) and session/ (its progress): the program's
 // working directory while it studies that list. The first list is the data folder itself,
 // where the only list always lived, so that nobody's progress moves; further lists are the
-// folders in its lists/ subfolder.
+// folders in its lists/ subfolder. A list's name is kept in name.txt in its folder, so that
+// renaming never moves a folder and any name can be used; the folder's own name is only a
+// readable, unique spelling of the name the list was created with.
 
 #include <cstdint>
 #include <filesystem>
@@ -24,31 +26,73 @@ struct ListSummary {
 
 class ListStore {
 public:
-    // `dataHome` is $XDG_DATA_HOME/quibbix.
-    explicit ListStore(std::filesystem::path dataHome);
+    // `dataHome` is $XDG_DATA_HOME/quibbix; `defaults` the folder of the default word list,
+    // pictures, sound and settings that new lists get (see FindDefaults), empty for none.
+    explicit ListStore(std::filesystem::path dataHome, std::filesystem::path defaults = {});
+
+    // $XDG_DATA_HOME/quibbix, else ~/.local/share/quibbix.
+    static std::filesystem::path DefaultDataHome();
+    // The default files: $QUIBBIX_LIST_DIR, else list/ beside the build's bin/, else where
+    // they are installed (share/quibbix/list beside bin/); empty when none holds kelvo.lst.
+    static std::filesystem::path FindDefaults(const std::filesystem::path& binDir);
 
     // The first list first, then the others by name. Reads the session files and never
-    // writes them, so that it is safe while a list is being studied.
+    // writes them, so that it is safe while a list is being studied. The first list is left
+    // out only when it was removed while others remain; with no list at all it is there,
+    // still to be prepared (no words yet).
     std::vector<ListSummary> Lists() const;
+    // Names match ignoring case, as they are unique that way.
     std::optional<ListSummary> Find(const std::string& name) const;
 
     // A name not yet taken: `wanted` itself, else "wanted (2)", "wanted (3)" and so on.
     std::string FreeName(const std::string& wanted) const;
 
-    // A new, empty list folder (list/ and session/) named `name`; nullopt with `error` set
-    // when the name is taken, unusable or the folder cannot be made.
+    // A new list folder named `name` with list/ holding the defaults (the default word list
+    // among them) and an empty session/; nullopt with `error` set when the name is taken,
+    // unusable or the folder cannot be made, and then nothing is left behind.
     std::optional<std::filesystem::path> Create(const std::string& name, std::string& error);
 
-    // False with `error` set when `name` is unknown, `newName` taken or unusable, or the
-    // change failed; nothing changes then.
+    // False with `error` set when `name` is unknown, `newName` taken or unusable, the list is
+    // being studied, or the change failed; nothing changes then.
     bool Rename(const std::string& name, const std::string& newName, std::string& error);
 
     // Moves the list's folder to the desktop's trash, from where the user can restore it;
-    // never deletes anything.
+    // never deletes anything. Refused while the list is being studied. The first list cannot
+    // move, as its folder holds the others: its list/, session/ and name go to the trash as
+    // one folder, which restored from there lands in lists/ as a list of its own.
     bool Remove(const std::string& name, std::string& error);
 
+    // Readies `folder` for studying: makes list/ and session/ and copies in the defaults
+    // missing from list/, never overwriting a file the list holds.
+    bool Prepare(const std::filesystem::path& folder, std::string& error) const;
+
+    // How the importer builds a list without leaving anything behind on failure: Stage makes
+    // an empty folder (list/, session/) under a temporary name the listing skips; Commit
+    // names it, copies in the missing defaults and moves it into place; Discard removes a
+    // staged folder that was not committed.
+    std::optional<std::filesystem::path> Stage(std::string& error);
+    bool Commit(const std::filesystem::path& staged, const std::string& name,
+                std::filesystem::path& folder, std::string& error);
+    void Discard(const std::filesystem::path& staged);
+
+    // Empty when `name` can name a list, else why not. Names are trimmed by CleanName first.
+    static std::string NameProblem(const std::string& name);
+    // `text` made usable as a name: control characters become spaces, spaces at the ends go,
+    // and an over-long text is cut at a character boundary. May return "" (unusable).
+    static std::string CleanName(const std::string& text);
+    static bool SameName(const std::string& a, const std::string& b);
+
     const std::filesystem::path& DataHome() const { return m_dataHome; }
+    const std::filesystem::path& Defaults() const { return m_defaults; }
+    // The home trash of the freedesktop trash specification: $XDG_DATA_HOME/Trash.
+    std::filesystem::path TrashDir() const { return m_dataHome.parent_path() / "Trash"; }
 
 private:
+    std::filesystem::path ListsDir() const { return m_dataHome / "lists"; }
+    std::vector<ListSummary> OtherLists() const;
+    bool IsTaken(const std::string& name, const std::filesystem::path& except) const;
+    bool RemoveFirst(const ListSummary& list, std::string& error);
+
     std::filesystem::path m_dataHome;
+    std::filesystem::path m_defaults;
 };

@@ -1,0 +1,26 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Moves a list's session onto new records, for the guard and the importer's update alike,
+// and sums up in one line what it did for the user.
+
+#include "engine/WordRecord.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ListRebase {
+
+// The records of a word list file's bytes, in UTF-8, as progress follows the text whichever
+// encoding stores it.
+std::vector<WordRecord> Records(std::string_view bytes);
+
+// Rebases the session of `folder` from `oldRecords` onto `newRecords`, keeping the old files
+// as backups. Words that could pair in several ways are paired in file order: a learner
+// cannot settle that, and any pairing beats progress kept by position. On false `error`
+// says why and the session is as it was. requires: the session's lock.
+bool Run(const std::filesystem::path& folder, const std::vector<WordRecord>& oldRecords,
+         const std::vector<WordRecord>& newRecords, std::string& summary, std::string& error);
+
+}  // namespace ListRebase
