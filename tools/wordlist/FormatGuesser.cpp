@@ -46,10 +46,24 @@ bool LooksLikeCsv(const std::string& text) {
            (sample.find(',') != std::string::npos || sample.find(';') != std::string::npos);
 }
 
+std::string ExtensionOf(const std::string& path) {
+    return TextTidy::Lower(std::filesystem::path(path).extension().string());
+}
+
+// "PK" and then 3, 4 for an archive's first entry or 5, 6 for an empty archive.
+bool IsZip(const std::string& head) {
+    return head.compare(0, 4, "PK\x03\x04") == 0 || head.compare(0, 4, "PK\x05\x06") == 0;
+}
+
 }  // namespace
 
+bool FormatGuesser::IsAnkiPackage(const std::string& path, const std::string& head) {
+    const std::string extension = ExtensionOf(path);
+    return extension == ".apkg" || extension == ".colpkg" || IsZip(head);
+}
+
 ImportFormat FormatGuesser::Guess(const std::string& path, const std::string& text) {
-    const std::string extension = TextTidy::Lower(std::filesystem::path(path).extension().string());
+    const std::string extension = ExtensionOf(path);
     if (extension == ".kvtml" || IsKvtml(text)) return ImportFormat::Kvtml;
     const std::string content = InputDecoder::WithoutBom(text);
     if (AnkiImporter::HasHeader(content)) return ImportFormat::Anki;
@@ -72,6 +86,8 @@ const char* FormatGuesser::Name(ImportFormat format) {
             return "kvtml";
         case ImportFormat::Mnemosyne:
             return "mnemosyne";
+        case ImportFormat::AnkiPackage:
+            return "apkg";
         case ImportFormat::Guess:
             break;
     }
@@ -79,8 +95,9 @@ const char* FormatGuesser::Name(ImportFormat format) {
 }
 
 bool FormatGuesser::Parse(const std::string& name, ImportFormat& format) {
-    for (ImportFormat candidate : {ImportFormat::Tsv, ImportFormat::Csv, ImportFormat::Anki,
-                                   ImportFormat::Kvtml, ImportFormat::Mnemosyne}) {
+    for (ImportFormat candidate :
+         {ImportFormat::Tsv, ImportFormat::Csv, ImportFormat::Anki, ImportFormat::Kvtml,
+          ImportFormat::Mnemosyne, ImportFormat::AnkiPackage}) {
         if (name == Name(candidate)) {
             format = candidate;
             return true;
