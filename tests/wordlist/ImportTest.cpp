@@ -3,6 +3,7 @@
 #include "engine/ListRec.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
+#include "tools/wordlist/WordFileReader.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <filesystem>
@@ -429,6 +430,19 @@ TEST(Import, GuessSurvivesALongRunOfDigitsAfterAnAmpersand) {
     const ToolResult result = RunTool({"import", "m.txt", "-o", "out.lst", "--skip-bad"});
     EXPECT_NE(result.err.find("read as mnemosyne (guessed"), std::string::npos) << result.err;
     EXPECT_EQ(ReadRecords("out.lst"), (Records{{"caf\xE9", "coffee"}}));
+}
+
+TEST(Import, KvtmlTitleBecomesTheFileTitle) {
+    TempDir dir;
+    WriteFile("words.kvtml", kKvtml);
+    std::ostringstream out;
+    Diagnostics diagnostics(out);
+    const WordFile file =
+        WordFileReader::Read("words.kvtml", {}, RecordEncoder::Options(), diagnostics);
+    EXPECT_EQ(file.title, "Three hard words");
+    WriteFile("old.kvtml", "<kvtml title=\" Old  words \"><e><o>a</o><t>b</t></e></kvtml>");
+    EXPECT_EQ(WordFileReader::Read("old.kvtml", {}, RecordEncoder::Options(), diagnostics).title,
+              "Old words");
 }
 
 TEST(Usage, BadUsageExitsWithTwo) {

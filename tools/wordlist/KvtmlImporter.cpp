@@ -74,10 +74,14 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
             while (xml.readNextStartElement()) {
                 if (IsNamed(xml, "entries"))
                     ReadEntries(xml, entries);
+                else if (IsNamed(xml, "information"))
+                    ReadInformation(xml);
                 else
                     Skip(xml);
             }
         } else {
+            m_title = TextTidy::CollapseSpace(
+                xml.attributes().value(QLatin1String("title")).toString().toStdString());
             ReadVersion1(xml, entries);
         }
     }
@@ -87,6 +91,15 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
         return false;
     }
     return true;
+}
+
+void KvtmlImporter::ReadInformation(QXmlStreamReader& xml) {
+    while (xml.readNextStartElement()) {
+        if (IsNamed(xml, "title"))
+            m_title = ElementText(xml);
+        else
+            Skip(xml);
+    }
 }
 
 void KvtmlImporter::ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {

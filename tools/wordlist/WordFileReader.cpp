@@ -37,13 +37,17 @@ void NoteGuess(const std::string& path, ImportFormat format, Diagnostics& diagno
 }
 
 bool ReadText(const std::string& path, const std::string& bytes, ImportOptions options,
-              Diagnostics& diagnostics, std::vector<ImportedEntry>& entries) {
+              Diagnostics& diagnostics, std::vector<ImportedEntry>& entries, std::string& title) {
     if (options.format == ImportFormat::Guess) {
         options.format = FormatGuesser::Guess(path, bytes);
         NoteGuess(path, options.format, diagnostics);
     }
-    if (options.format == ImportFormat::Kvtml)
-        return KvtmlImporter(options, diagnostics, path).Read(bytes, entries);
+    if (options.format == ImportFormat::Kvtml) {
+        KvtmlImporter importer(options, diagnostics, path);
+        const bool isRead = importer.Read(bytes, entries);
+        title = importer.Title();
+        return isRead;
+    }
     std::string text;
     if (!InputDecoder::ToUtf8(bytes, options.cp1252Input, path, diagnostics, text)) return false;
     if (options.format == ImportFormat::Anki)
@@ -70,7 +74,7 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
             diagnostics.Error(path, 0, "cannot read the file");
             return false;
         }
-        return ReadText(path, bytes, options, diagnostics, entries);
+        return ReadText(path, bytes, options, diagnostics, entries, title);
     }
     AnkiPackageReader reader(diagnostics, path);
     if (!reader.ReadFile(path, entries)) return false;
