@@ -432,6 +432,30 @@ TEST(Import, GuessSurvivesALongRunOfDigitsAfterAnAmpersand) {
     EXPECT_EQ(ReadRecords("out.lst"), (Records{{"caf\xE9", "coffee"}}));
 }
 
+// KWordQuiz keeps the blank rows a user leaves between groups as entries with empty columns.
+TEST(Import, KvtmlEmptyRowsAreSkippedWithANote) {
+    TempDir dir;
+    WriteFile("quiz.kvtml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<kvtml version="2.0"><entries>
+  <entry id="0"><translation id="0"><text>laconic</text></translation>
+    <translation id="1"><text>brief</text></translation></entry>
+  <entry id="1"><translation id="0"/><translation id="1"/></entry>
+  <entry id="2"><translation id="0"><text> </text></translation>
+    <translation id="1"><text></text></translation></entry>
+  <entry id="3"><translation id="0"><text>terse</text></translation>
+    <translation id="1"><text>short</text></translation></entry>
+</entries></kvtml>
+)");
+    const ToolResult result = RunTool({"import", "quiz.kvtml", "-o", "out.lst"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(ReadRecords("out.lst"), (Records{{"laconic", "brief"}, {"terse", "short"}}));
+    EXPECT_NE(result.err.find("quiz.kvtml:5: note: empty entry skipped"), std::string::npos)
+        << result.err;
+    WriteFile("old.kvtml", "<kvtml title=\"Old words\"><e><o></o><t> </t></e></kvtml>");
+    EXPECT_NE(RunTool({"import", "old.kvtml", "-o", "old.lst"}).err.find("note: empty entry"),
+              std::string::npos);
+}
+
 TEST(Import, KvtmlTitleBecomesTheFileTitle) {
     TempDir dir;
     WriteFile("words.kvtml", kKvtml);

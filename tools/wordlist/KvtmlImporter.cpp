@@ -48,6 +48,21 @@ std::string ElementText(QXmlStreamReader& xml) {
 
 void Skip(QXmlStreamReader& xml) { ReadToEnd(xml, nullptr); }
 
+}  // namespace
+
+// KWordQuiz writes the blank rows a user leaves between groups of words as entries whose
+// every column is empty: nothing was lost there, so they are passed over, not refused.
+bool KvtmlImporter::IsEmpty(const std::vector<Translation>& translations) {
+    for (const Translation& translation : translations) {
+        if (!translation.text.empty() || !translation.comment.empty() ||
+            !translation.paraphrase.empty())
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
 bool IsNamed(const QXmlStreamReader& xml, const char* name) {
     return xml.name() == QLatin1String(name);
 }
@@ -130,6 +145,10 @@ void KvtmlImporter::ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>&
                            "deactivated entry skipped (--include-deactivated keeps it)");
         return;
     }
+    if (IsEmpty(translations)) {
+        m_diagnostics.Note(m_fileName, line, "empty entry skipped");
+        return;
+    }
     entries.push_back(MakeEntry(line, translations));
 }
 
@@ -187,6 +206,10 @@ void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntr
                 entry.definition = ElementText(xml);
             else
                 Skip(xml);
+        }
+        if (entry.word.empty() && entry.definition.empty()) {
+            m_diagnostics.Note(m_fileName, entry.line, "empty entry skipped");
+            continue;
         }
         entries.push_back(std::move(entry));
     }

@@ -34,6 +34,7 @@ private:
     void ReadTranslation(QXmlStreamReader& xml, int position,
                          std::vector<Translation>& translations);
     void ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
+    static bool IsEmpty(const std::vector<Translation>& translations);
     ImportedEntry MakeEntry(int line, const std::vector<Translation>& translations);
 
     ImportOptions m_options;
