@@ -2,6 +2,7 @@
 // Import of each format as real files have it, the refusals, and the export round trip.
 #include "engine/ListRec.h"
 #include "tests/support/TempDir.h"
+#include "tests/wordlist/AnkiPackageBuilder.h"
 #include "tests/wordlist/ToolRunner.h"
 #include "tools/wordlist/WordFileReader.h"
 #include "tools/wordlist/WordListTool.h"
@@ -467,6 +468,30 @@ TEST(Import, KvtmlTitleBecomesTheFileTitle) {
     WriteFile("old.kvtml", "<kvtml title=\" Old  words \"><e><o>a</o><t>b</t></e></kvtml>");
     EXPECT_EQ(WordFileReader::Read("old.kvtml", {}, RecordEncoder::Options(), diagnostics).title,
               "Old words");
+}
+
+// A spreadsheet, known by its name or by what its archive holds, gets one message that says
+// what to do, whatever format was asked for.
+TEST(Import, SpreadsheetsAreToldToBeSavedAsCsv) {
+    TempDir dir;
+    AnkiPackageBuilder::WriteZip(
+        "excel.csv", {{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<workbook/>"}});
+    AnkiPackageBuilder::WriteZip("calc",
+                                 {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                                  {"content.xml", "<office:document-content/>"}});
+    WriteFile("named.xlsx", "laconic,brief\n");
+    for (const char* file : {"excel.csv", "calc", "named.xlsx"}) {
+        std::ostringstream out;
+        Diagnostics diagnostics(out);
+        ImportOptions options;
+        options.format = ::ImportFormat::Csv;
+        const WordFile read = WordFileReader::Read(file, options, {}, diagnostics);
+        EXPECT_FALSE(read.isReadable) << file;
+        ASSERT_EQ(diagnostics.Messages().size(), 1u) << out.str();
+        EXPECT_EQ(out.str(), std::string(file) +
+                                 ": this is a spreadsheet; save it as CSV (comma-separated "
+                                 "values) and import that\n");
+    }
 }
 
 TEST(Usage, BadUsageExitsWithTwo) {

@@ -4,6 +4,7 @@
 #include "tools/wordlist/AnkiImporter.h"
 #include "tools/wordlist/InputDecoder.h"
 #include "tools/wordlist/TextTidy.h"
+#include "tools/wordlist/ZipArchive.h"
 
 #include <cctype>
 #include <filesystem>
@@ -55,7 +56,27 @@ bool IsZip(const std::string& head) {
     return head.compare(0, 4, "PK\x03\x04") == 0 || head.compare(0, 4, "PK\x05\x06") == 0;
 }
 
+// Office Open XML workbooks hold xl/workbook.xml; OpenDocument files name their type in a
+// first entry "mimetype".
+bool HoldsSpreadsheet(const std::string& path) {
+    ZipArchive zip;
+    std::string error, mimeType;
+    if (!zip.Open(path, error)) return false;
+    if (zip.Has("xl/workbook.xml")) return true;
+    constexpr size_t kMaxMimeTypeSize = 256;
+    return zip.Read("mimetype", kMaxMimeTypeSize, mimeType, error) == ZipArchive::ReadResult::kOk &&
+           mimeType.rfind("application/vnd.oasis.opendocument.spreadsheet", 0) == 0;
+}
+
 }  // namespace
+
+bool FormatGuesser::IsSpreadsheet(const std::string& path, const std::string& head) {
+    const std::string extension = ExtensionOf(path);
+    for (const char* name : {".xlsx", ".xlsm", ".xls", ".ods"}) {
+        if (extension == name) return true;
+    }
+    return IsZip(head) && HoldsSpreadsheet(path);
+}
 
 bool FormatGuesser::IsAnkiPackage(const std::string& path, const std::string& head) {
     const std::string extension = ExtensionOf(path);

@@ -63,6 +63,12 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
                  std::vector<ImportedEntry>& entries, std::string& title) {
     std::string head;
     const bool isFile = ReadHead(path, head);
+    if (isFile && FormatGuesser::IsSpreadsheet(path, head)) {
+        diagnostics.Error(path, 0,
+                          "this is a spreadsheet; save it as CSV (comma-separated values) and "
+                          "import that");
+        return false;
+    }
     ImportFormat format = options.format;
     if (format == ImportFormat::Guess && isFile && FormatGuesser::IsAnkiPackage(path, head)) {
         format = ImportFormat::AnkiPackage;
