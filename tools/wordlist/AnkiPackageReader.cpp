@@ -148,8 +148,9 @@ bool AnkiPackageReader::Decompress(const std::string& compressed, std::string& i
             return Refuse("the collection unpacks to more than " +
                           std::to_string(kMaxCollectionSize >> 20) + " MiB; refused as damaged");
         image.append(chunk.data(), out.pos);
-        // A full output buffer may leave more to flush after the input is used up.
-        if (in.pos == in.size && out.pos < out.size) break;
+        // The input may be used up with output still to flush; the end is where a call with
+        // no input left gives nothing more.
+        if (in.pos == in.size && (pending == 0 || out.pos == 0)) break;
     }
     if (pending != 0) return Refuse("the Anki package is damaged: its collection is cut short");
     return true;
