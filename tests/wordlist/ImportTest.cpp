@@ -2,7 +2,9 @@
 // Import of each format as real files have it, the refusals, and the export round trip.
 #include "engine/ListRec.h"
 #include "tests/support/TempDir.h"
+#include "tests/wordlist/AnkiPackageBuilder.h"
 #include "tests/wordlist/ToolRunner.h"
+#include "tools/wordlist/WordFileReader.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <filesystem>
@@ -429,6 +431,67 @@ TEST(Import, GuessSurvivesALongRunOfDigitsAfterAnAmpersand) {
     const ToolResult result = RunTool({"import", "m.txt", "-o", "out.lst", "--skip-bad"});
     EXPECT_NE(result.err.find("read as mnemosyne (guessed"), std::string::npos) << result.err;
     EXPECT_EQ(ReadRecords("out.lst"), (Records{{"caf\xE9", "coffee"}}));
+}
+
+// KWordQuiz keeps the blank rows a user leaves between groups as entries with empty columns.
+TEST(Import, KvtmlEmptyRowsAreSkippedWithANote) {
+    TempDir dir;
+    WriteFile("quiz.kvtml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<kvtml version="2.0"><entries>
+  <entry id="0"><translation id="0"><text>laconic</text></translation>
+    <translation id="1"><text>brief</text></translation></entry>
+  <entry id="1"><translation id="0"/><translation id="1"/></entry>
+  <entry id="2"><translation id="0"><text> </text></translation>
+    <translation id="1"><text></text></translation></entry>
+  <entry id="3"><translation id="0"><text>terse</text></translation>
+    <translation id="1"><text>short</text></translation></entry>
+</entries></kvtml>
+)");
+    const ToolResult result = RunTool({"import", "quiz.kvtml", "-o", "out.lst"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(ReadRecords("out.lst"), (Records{{"laconic", "brief"}, {"terse", "short"}}));
+    EXPECT_NE(result.err.find("quiz.kvtml:5: note: empty entry skipped"), std::string::npos)
+        << result.err;
+    WriteFile("old.kvtml", "<kvtml title=\"Old words\"><e><o></o><t> </t></e></kvtml>");
+    EXPECT_NE(RunTool({"import", "old.kvtml", "-o", "old.lst"}).err.find("note: empty entry"),
+              std::string::npos);
+}
+
+TEST(Import, KvtmlTitleBecomesTheFileTitle) {
+    TempDir dir;
+    WriteFile("words.kvtml", kKvtml);
+    std::ostringstream out;
+    Diagnostics diagnostics(out);
+    const WordFile file =
+        WordFileReader::Read("words.kvtml", {}, RecordEncoder::Options(), diagnostics);
+    EXPECT_EQ(file.title, "Three hard words");
+    WriteFile("old.kvtml", "<kvtml title=\" Old  words \"><e><o>a</o><t>b</t></e></kvtml>");
+    EXPECT_EQ(WordFileReader::Read("old.kvtml", {}, RecordEncoder::Options(), diagnostics).title,
+              "Old words");
+}
+
+// A spreadsheet, known by its name or by what its archive holds, gets one message that says
+// what to do, whatever format was asked for.
+TEST(Import, SpreadsheetsAreToldToBeSavedAsCsv) {
+    TempDir dir;
+    AnkiPackageBuilder::WriteZip(
+        "excel.csv", {{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<workbook/>"}});
+    AnkiPackageBuilder::WriteZip("calc",
+                                 {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                                  {"content.xml", "<office:document-content/>"}});
+    WriteFile("named.xlsx", "laconic,brief\n");
+    for (const char* file : {"excel.csv", "calc", "named.xlsx"}) {
+        std::ostringstream out;
+        Diagnostics diagnostics(out);
+        ImportOptions options;
+        options.format = ::ImportFormat::Csv;
+        const WordFile read = WordFileReader::Read(file, options, {}, diagnostics);
+        EXPECT_FALSE(read.isReadable) << file;
+        ASSERT_EQ(diagnostics.Messages().size(), 1u) << out.str();
+        EXPECT_EQ(out.str(), std::string(file) +
+                                 ": this is a spreadsheet; save it as CSV (comma-separated "
+                                 "values) and import that\n");
+    }
 }
 
 TEST(Usage, BadUsageExitsWithTwo) {

@@ -4,6 +4,7 @@
 #include "tools/wordlist/AnkiImporter.h"
 #include "tools/wordlist/InputDecoder.h"
 #include "tools/wordlist/TextTidy.h"
+#include "tools/wordlist/ZipArchive.h"
 
 #include <cctype>
 #include <filesystem>
@@ -46,10 +47,44 @@ bool LooksLikeCsv(const std::string& text) {
            (sample.find(',') != std::string::npos || sample.find(';') != std::string::npos);
 }
 
+std::string ExtensionOf(const std::string& path) {
+    return TextTidy::Lower(std::filesystem::path(path).extension().string());
+}
+
+// "PK" and then 3, 4 for an archive's first entry or 5, 6 for an empty archive.
+bool IsZip(const std::string& head) {
+    return head.compare(0, 4, "PK\x03\x04") == 0 || head.compare(0, 4, "PK\x05\x06") == 0;
+}
+
+// Office Open XML workbooks hold xl/workbook.xml; OpenDocument files name their type in a
+// first entry "mimetype".
+bool HoldsSpreadsheet(const std::string& path) {
+    ZipArchive zip;
+    std::string error, mimeType;
+    if (!zip.Open(path, error)) return false;
+    if (zip.Has("xl/workbook.xml")) return true;
+    constexpr size_t kMaxMimeTypeSize = 256;
+    return zip.Read("mimetype", kMaxMimeTypeSize, mimeType, error) == ZipArchive::ReadResult::kOk &&
+           mimeType.rfind("application/vnd.oasis.opendocument.spreadsheet", 0) == 0;
+}
+
 }  // namespace
 
+bool FormatGuesser::IsSpreadsheet(const std::string& path, const std::string& head) {
+    const std::string extension = ExtensionOf(path);
+    for (const char* name : {".xlsx", ".xlsm", ".xls", ".ods"}) {
+        if (extension == name) return true;
+    }
+    return IsZip(head) && HoldsSpreadsheet(path);
+}
+
+bool FormatGuesser::IsAnkiPackage(const std::string& path, const std::string& head) {
+    const std::string extension = ExtensionOf(path);
+    return extension == ".apkg" || extension == ".colpkg" || IsZip(head);
+}
+
 ImportFormat FormatGuesser::Guess(const std::string& path, const std::string& text) {
-    const std::string extension = TextTidy::Lower(std::filesystem::path(path).extension().string());
+    const std::string extension = ExtensionOf(path);
     if (extension == ".kvtml" || IsKvtml(text)) return ImportFormat::Kvtml;
     const std::string content = InputDecoder::WithoutBom(text);
     if (AnkiImporter::HasHeader(content)) return ImportFormat::Anki;
@@ -72,6 +107,8 @@ const char* FormatGuesser::Name(ImportFormat format) {
             return "kvtml";
         case ImportFormat::Mnemosyne:
             return "mnemosyne";
+        case ImportFormat::AnkiPackage:
+            return "apkg";
         case ImportFormat::Guess:
             break;
     }
@@ -79,8 +116,9 @@ const char* FormatGuesser::Name(ImportFormat format) {
 }
 
 bool FormatGuesser::Parse(const std::string& name, ImportFormat& format) {
-    for (ImportFormat candidate : {ImportFormat::Tsv, ImportFormat::Csv, ImportFormat::Anki,
-                                   ImportFormat::Kvtml, ImportFormat::Mnemosyne}) {
+    for (ImportFormat candidate :
+         {ImportFormat::Tsv, ImportFormat::Csv, ImportFormat::Anki, ImportFormat::Kvtml,
+          ImportFormat::Mnemosyne, ImportFormat::AnkiPackage}) {
         if (name == Name(candidate)) {
             format = candidate;
             return true;

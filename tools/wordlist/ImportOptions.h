@@ -4,7 +4,8 @@
 
 #include <string>
 
-enum class ImportFormat { Guess, Tsv, Csv, Anki, Kvtml, Mnemosyne };
+// Anki is the "Notes in Plain Text" export, AnkiPackage the .apkg and .colpkg packages.
+enum class ImportFormat { Guess, Tsv, Csv, Anki, Kvtml, Mnemosyne, AnkiPackage };
 
 struct ImportOptions {
     ImportFormat format = ImportFormat::Guess;

@@ -48,6 +48,21 @@ std::string ElementText(QXmlStreamReader& xml) {
 
 void Skip(QXmlStreamReader& xml) { ReadToEnd(xml, nullptr); }
 
+}  // namespace
+
+// KWordQuiz writes the blank rows a user leaves between groups of words as entries whose
+// every column is empty: nothing was lost there, so they are passed over, not refused.
+bool KvtmlImporter::IsEmpty(const std::vector<Translation>& translations) {
+    for (const Translation& translation : translations) {
+        if (!translation.text.empty() || !translation.comment.empty() ||
+            !translation.paraphrase.empty())
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
 bool IsNamed(const QXmlStreamReader& xml, const char* name) {
     return xml.name() == QLatin1String(name);
 }
@@ -74,10 +89,14 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
             while (xml.readNextStartElement()) {
                 if (IsNamed(xml, "entries"))
                     ReadEntries(xml, entries);
+                else if (IsNamed(xml, "information"))
+                    ReadInformation(xml);
                 else
                     Skip(xml);
             }
         } else {
+            m_title = TextTidy::CollapseSpace(
+                xml.attributes().value(QLatin1String("title")).toString().toStdString());
             ReadVersion1(xml, entries);
         }
     }
@@ -87,6 +106,15 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
         return false;
     }
     return true;
+}
+
+void KvtmlImporter::ReadInformation(QXmlStreamReader& xml) {
+    while (xml.readNextStartElement()) {
+        if (IsNamed(xml, "title"))
+            m_title = ElementText(xml);
+        else
+            Skip(xml);
+    }
 }
 
 void KvtmlImporter::ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
@@ -115,6 +143,10 @@ void KvtmlImporter::ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>&
     if (deactivated && !m_options.includeDeactivated) {
         m_diagnostics.Note(m_fileName, line,
                            "deactivated entry skipped (--include-deactivated keeps it)");
+        return;
+    }
+    if (IsEmpty(translations)) {
+        m_diagnostics.Note(m_fileName, line, "empty entry skipped");
         return;
     }
     entries.push_back(MakeEntry(line, translations));
@@ -174,6 +206,10 @@ void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntr
                 entry.definition = ElementText(xml);
             else
                 Skip(xml);
+        }
+        if (entry.word.empty() && entry.definition.empty()) {
+            m_diagnostics.Note(m_fileName, entry.line, "empty entry skipped");
+            continue;
         }
         entries.push_back(std::move(entry));
     }

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Import of an Anki package of 10,000 notes in each schema: WordFileReader::Read on a
+// package built once, from opening the zip to the encoded records.
+#include "tests/wordlist/AnkiPackageBuilder.h"
+#include "tools/wordlist/WordFileReader.h"
+
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+constexpr int kNotes = 10000;
+
+std::string BuildPackage(AnkiPackageSpec::Schema schema) {
+    AnkiPackageSpec spec;
+    spec.schema = schema;
+    spec.decks = {{1, "Default"}, {2, "English::GRE"}};
+    for (int i = 0; i < kNotes; ++i) {
+        const std::string n = std::to_string(i);
+        spec.notes.push_back(
+            {{"<b>word" + n + "</b>",
+              "a <i>definition</i> of word " + n + "&nbsp;<br>with a second line", "extra"},
+             2});
+    }
+    spec.media = {{"picture.jpg", std::string(4096, 'p')}};
+    const std::string path =
+        (std::filesystem::temp_directory_path() /
+         ("quibbix-bench-" + std::to_string(getpid()) +
+          (schema == AnkiPackageSpec::Schema::kLegacy ? "-legacy" : "-current") + ".apkg"))
+            .string();
+    AnkiPackageBuilder::WritePackage(path, spec);
+    return path;
+}
+
+void BM_ReadAnkiPackage(benchmark::State& state) {
+    const auto schema = static_cast<AnkiPackageSpec::Schema>(state.range(0));
+    const std::string path = BuildPackage(schema);
+    for (auto _ : state) {
+        std::ostringstream sink;
+        Diagnostics diagnostics(sink);
+        const WordFile file =
+            WordFileReader::Read(path, ImportOptions(), RecordEncoder::Options(), diagnostics);
+        if (file.records.size() != static_cast<size_t>(kNotes)) state.SkipWithError("notes lost");
+        benchmark::DoNotOptimize(file);
+    }
+    state.SetLabel(schema == AnkiPackageSpec::Schema::kLegacy ? "older schema" : "current schema");
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadAnkiPackage)
+    ->Arg(static_cast<int>(AnkiPackageSpec::Schema::kLegacy))
+    ->Arg(static_cast<int>(AnkiPackageSpec::Schema::kCurrent))
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Anki packages built here in both schemas: what a note gives, which collection is read,
+// the deck as the title, and the refusal of every package that is not a sound one.
+#include "tests/support/TempDir.h"
+#include "tests/wordlist/AnkiPackageBuilder.h"
+#include "tests/wordlist/ToolRunner.h"
+#include "tools/wordlist/AnkiPackageReader.h"
+#include "tools/wordlist/WordFileReader.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+using Records = std::vector<std::pair<std::string, std::string>>;
+using Schema = AnkiPackageSpec::Schema;
+
+struct Read {
+    WordFile file;
+    std::string messages;
+};
+
+Read ReadPackage(const std::string& path) {
+    std::ostringstream out;
+    Diagnostics diagnostics(out);
+    Read read;
+    read.file = WordFileReader::Read(path, ImportOptions(), RecordEncoder::Options(), diagnostics);
+    read.messages = out.str();
+    return read;
+}
+
+Records RecordsOf(const WordFile& file) {
+    Records records;
+    for (const WordRecord& record : file.records)
+        records.emplace_back(record.word, record.definition);
+    return records;
+}
+
+AnkiPackageSpec GreDeck(Schema schema) {
+    AnkiPackageSpec spec;
+    spec.schema = schema;
+    spec.decks = {{1, "Default"}, {1700000000001, "English::GRE"}};
+    const int64_t gre = 1700000000001;
+    spec.notes = {
+        {{"<b>laconic</b>", "using <i>very</i> few words&nbsp;<br>and no more", "extra"}, gre},
+        {{"<div>ephemeral <img src=\"e.jpg\"></div>", "lasting a short time [sound:e.mp3]"}, gre},
+        {{"{{c1::obsolete::adjective}}", "no longer in use"}, gre, true},
+    };
+    spec.media = {{"e.jpg", "\xFF\xD8\xFF\xE0 not really a picture"}, {"e.mp3", "ID3"}};
+    return spec;
+}
+
+const Records kGreRecords = {{"laconic", "using very few words and no more"},
+                             {"ephemeral", "lasting a short time"},
+                             {"obsolete", "no longer in use"}};
+
+class AnkiSchema : public testing::TestWithParam<Schema> {};
+
+TEST_P(AnkiSchema, NotesGiveFlattenedRecordsAndTheDeckTitle) {
+    TempDir dir;
+    AnkiPackageBuilder::WritePackage("gre.apkg", GreDeck(GetParam()));
+    const Read read = ReadPackage("gre.apkg");
+    ASSERT_TRUE(read.file.isReadable) << read.messages;
+    EXPECT_EQ(RecordsOf(read.file), kGreRecords) << read.messages;
+    EXPECT_EQ(read.file.title, "English::GRE");
+    EXPECT_NE(read.messages.find("gre.apkg: note: read as apkg (guessed"), std::string::npos);
+}
+
+// A package is known by its content too, and a deck split over two decks has no one title.
+TEST_P(AnkiSchema, ZipByAnyNameIsReadAndSeveralDecksGiveNoTitle) {
+    TempDir dir;
+    AnkiPackageSpec spec = GreDeck(GetParam());
+    spec.notes[1].deckId = 1;
+    spec.isWal = true;
+    AnkiPackageBuilder::WritePackage("download.zip", spec);
+    const Read read = ReadPackage("download.zip");
+    ASSERT_TRUE(read.file.isReadable) << read.messages;
+    EXPECT_EQ(RecordsOf(read.file), kGreRecords);
+    EXPECT_EQ(read.file.title, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemas, AnkiSchema, testing::Values(Schema::kLegacy, Schema::kCurrent),
+                         [](const auto& param) {
+                             return param.param == Schema::kLegacy ? "Legacy" : "Current";
+                         });
+
+TEST(AnkiPackage, NewestCollectionWinsOverTheUpdateAnkiNote) {
+    TempDir dir;
+    AnkiPackageSpec real = GreDeck(Schema::kLegacy);
+    AnkiPackageSpec dummy;
+    dummy.schema = Schema::kLegacy;
+    dummy.notes = {{{"Please update to the latest Anki version", "then import again"}}};
+    AnkiPackageBuilder::WriteZip(
+        "old.apkg", {{"collection.anki2", AnkiPackageBuilder::CollectionImage(dummy)},
+                     {"collection.anki21", AnkiPackageBuilder::CollectionImage(real)}});
+    EXPECT_EQ(RecordsOf(ReadPackage("old.apkg").file), kGreRecords);
+}
+
+TEST(AnkiPackage, ToolImportsAPackageAndRefusesItsBadNotesByNumber) {
+    TempDir dir;
+    AnkiPackageSpec spec = GreDeck(Schema::kCurrent);
+    spec.notes.push_back({{"<br>", "a note with an empty first field"}});
+    AnkiPackageBuilder::WritePackage("gre.colpkg", spec);
+    ToolResult result = RunTool({"import", "gre.colpkg", "-o", "out.lst"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("gre.colpkg:4: empty word"), std::string::npos) << result.err;
+    result = RunTool({"import", "--format", "apkg", "--skip-bad", "gre.colpkg", "-o", "out.lst"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(ReadRecords("out.lst"), kGreRecords);
+}
+
+struct RefusalCase {
+    const char* name;
+    ZipEntries (*entries)();
+    const char* message;
+};
+
+std::string CurrentCollection() {
+    return AnkiPackageBuilder::CollectionImage(GreDeck(Schema::kCurrent));
+}
+
+// Frames of a megabyte of zeros each, a few hundred bytes in all, that unpack past the limit.
+std::string ZstdBomb() {
+    const std::string frame = AnkiPackageBuilder::Zstd(std::string(size_t{1} << 20, '\0'));
+    std::string bomb;
+    for (size_t i = 0; i <= (AnkiPackageReader::kMaxCollectionSize >> 20); ++i) bomb += frame;
+    return bomb;
+}
+
+const RefusalCase kRefusals[] = {
+    {"NoCollection",
+     [] {
+         return ZipEntries{{"media", "{}"}, {"0", "picture"}};
+     },
+     "the zip archive holds no collection"},
+    {"NotADatabase",
+     [] {
+         return ZipEntries{{"collection.anki2", std::string(4096, 'x')}};
+     },
+     "not a readable Anki collection in collection.anki2: file is not a database"},
+    {"NoNotesTable",
+     [] {
+         return ZipEntries{
+             {"collection.anki21", AnkiPackageBuilder::DatabaseImage("CREATE TABLE col (id);")}};
+     },
+     "collection.anki21: it holds no notes table"},
+    // A view would run the database's own query, which may never end.
+    {"NotesAsAView",
+     [] {
+         return ZipEntries{{"collection.anki2", AnkiPackageBuilder::DatabaseImage(
+                                                    "CREATE VIEW notes AS WITH RECURSIVE c(x) AS "
+                                                    "(SELECT 1 UNION ALL SELECT x + 1 FROM c) "
+                                                    "SELECT x AS id, x AS flds FROM c;")}};
+     },
+     "it holds no notes table"},
+    {"NotesWithoutFields",
+     [] {
+         return ZipEntries{
+             {"collection.anki2", AnkiPackageBuilder::DatabaseImage("CREATE TABLE notes (id);")}};
+     },
+     "no such column: flds"},
+    {"NotZstd",
+     [] {
+         return ZipEntries{{"collection.anki21b", CurrentCollection()}};
+     },
+     "its collection does not unpack (Unknown frame descriptor)"},
+    {"ZstdCutShort",
+     [] {
+         const std::string packed = AnkiPackageBuilder::Zstd(CurrentCollection());
+         return ZipEntries{{"collection.anki21b", packed.substr(0, packed.size() / 2)}};
+     },
+     "its collection is cut short"},
+    {"ZstdBomb",
+     [] {
+         return ZipEntries{{"collection.anki21b", ZstdBomb()}};
+     },
+     "the collection unpacks to more than 128 MiB"},
+    {"NewerPackage",
+     [] {
+         return ZipEntries{{"meta", std::string("\x08\x04", 2)},
+                           {"collection.anki21b", AnkiPackageBuilder::Zstd(CurrentCollection())}};
+     },
+     "unknown Anki package version 4"},
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class AnkiRefusal : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(AnkiRefusal, SaysWhyAndReadsNothing) {
+    TempDir dir;
+    AnkiPackageBuilder::WriteZip("bad.apkg", GetParam().entries());
+    const Read read = ReadPackage("bad.apkg");
+    EXPECT_FALSE(read.file.isReadable);
+    EXPECT_TRUE(read.file.records.empty());
+    EXPECT_NE(read.messages.find(GetParam().message), std::string::npos) << read.messages;
+}
+
+INSTANTIATE_TEST_SUITE_P(Packages, AnkiRefusal, testing::ValuesIn(kRefusals),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(AnkiPackage, EncryptedCutShortAndCorruptedArchivesAreRefused) {
+    TempDir dir;
+    const ZipEntries entries = AnkiPackageBuilder::PackageEntries(GreDeck(Schema::kLegacy));
+    AnkiPackageBuilder::WriteZip("locked.apkg", entries, "secret");
+    EXPECT_NE(ReadPackage("locked.apkg").messages.find("the Anki package is encrypted"),
+              std::string::npos);
+
+    AnkiPackageBuilder::WriteZip("whole.apkg", entries, nullptr, true);
+    const std::string bytes = ReadFile("whole.apkg");
+    WriteFile("cut.apkg", bytes.substr(0, bytes.size() / 2));
+    EXPECT_NE(ReadPackage("cut.apkg")
+                  .messages.find("not a readable Anki package: the zip "
+                                 "archive is damaged or cut short"),
+              std::string::npos);
+
+    std::string corrupted = bytes;
+    const size_t database = corrupted.find("SQLite format 3");
+    ASSERT_NE(database, std::string::npos);
+    corrupted[database + 200] ^= 0x55;
+    WriteFile("crc.apkg", corrupted);
+    const Read read = ReadPackage("crc.apkg");
+    EXPECT_FALSE(read.file.isReadable);
+    EXPECT_NE(read.messages.find("the Anki package is damaged: collection.anki2 cannot be "
+                                 "read (CRC error)"),
+              std::string::npos)
+        << read.messages;
+
+    WriteFile("text.apkg", "laconic\tbrief\n");
+    EXPECT_NE(ReadPackage("text.apkg").messages.find("not a readable Anki package"),
+              std::string::npos);
+}
+
+}  // namespace

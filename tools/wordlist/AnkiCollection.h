@@ -1,0 +1,31 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Reads the notes of an Anki collection, the SQLite database inside a package, straight from
+// memory. Both schemas are read: the older one keeps its decks as JSON in the col table, the
+// current one in a decks table. The database may be hostile, so it is opened read-only with
+// SQLite's defensive settings and only its own tables are read.
+
+#include <string>
+#include <vector>
+
+class AnkiCollection {
+public:
+    struct Note {
+        std::string front;  // the first field, as stored (HTML)
+        std::string back;   // the second field, as stored (HTML)
+    };
+
+    // Reads `image`, the bytes of the database file, which it may change in place. False,
+    // with the reason in `error`, when it is no readable collection.
+    bool Read(std::string& image, std::string& error);
+
+    // In the order the notes were added.
+    const std::vector<Note>& Notes() const { return m_notes; }
+    // The name of the deck that holds every card, levels joined by "::"; empty when the
+    // cards lie in several decks or the deck cannot be named.
+    const std::string& DeckName() const { return m_deckName; }
+
+private:
+    std::vector<Note> m_notes;
+    std::string m_deckName;
+};
