@@ -38,7 +38,9 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
       m_configDlg(services.dialogs, nullptr),
       m_breakDlg(services.sound, nullptr),
       m_wordSelect(env),
+      m_history(env),
       m_session(m_wordSelect, &m_timeRecord) {
+    m_session.SetHistory(&m_history);
     // Window managers that follow the Motif hints refuse to maximize a window without it.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 }

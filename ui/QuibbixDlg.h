@@ -9,6 +9,7 @@
 // reveals -> DEFINITION_SHOWN -> second press records the judgement, maybe a break, then the
 // next word (WORD_SHOWN).
 
+#include "engine/HistoryFile.h"
 #include "engine/StudySession.h"
 #include "engine/TimeWordRecord.h"
 #include "engine/WordSelect.h"
@@ -88,6 +89,7 @@ public:
     const CQuibConfigData& GetSettings() const { return m_settings; }
     CTimeWordRecord& GetTimeRecord() { return m_timeRecord; }
     CWordSelect& GetWordSelect() { return m_wordSelect; }
+    const HistoryFile& GetHistory() const { return m_history; }
     CBreakDlg& GetBreakDlg() { return m_breakDlg; }
 
 protected:
@@ -146,6 +148,7 @@ private:
     // boxes under their placeholders' ids): the layout starts from these each time.
     std::map<int, Rect> m_templateRects;
     CWordSelect m_wordSelect;
+    HistoryFile m_history;
     StudySession m_session;
     bool m_initialized = false;
     CWinText m_wordBox;
