@@ -16,6 +16,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/TemplateDialog.h"
 #include "ui/BreakDlg.h"
+#include "ui/ProgressLoader.h"
 #include "ui/QuibConfigData.h"
 #include "ui/QuibConfigDlg.h"
 #include "ui/QuibStatisticDlg.h"
@@ -136,6 +137,8 @@ private:
     CTimeWordRecord m_timeRecord;
     CQuibConfigData m_settings;
     CQuibStatisticDlg m_statDlg;
+    // Opens the progress module on the first request for its window.
+    ProgressLoader m_progressLoader;
     CQuibConfigDlg m_configDlg;
     CBreakDlg m_breakDlg;
     QWidget* m_pExitButton = nullptr;
