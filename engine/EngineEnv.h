@@ -8,6 +8,7 @@
 #include "engine/FileSystem.h"
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 class EngineEnv {
@@ -23,6 +24,14 @@ public:
     // Whole seconds on a clock that only moves forward, from any fixed start; the usage clock
     // measures with it, so setting the calendar back changes nothing.
     virtual int64_t MonotonicSeconds() = 0;
+    // Today on the user's calendar, "YYYY-MM-DD": the study history keeps one line per day.
+    virtual std::string LocalDate() {
+        const std::time_t now = std::time(nullptr);
+        char text[16] = "";
+        if (const std::tm* local = std::localtime(&now))
+            std::strftime(text, sizeof text, "%Y-%m-%d", local);
+        return text;
+    }
     // Where the session files are read and written.
     virtual FileSystem& Files() { return DefaultFileSystem(); }
 };

@@ -1,9 +1,9 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Where a study session is kept, under session/ in the working directory: the six list files,
-// the words-learned count, the usage time and the current-word record. Every program that
-// reads or writes a session (the window, the driver, the word-list tool's rebase) takes the
-// names, list ids and record offsets from here.
+// the words-learned count, the usage time, the current-word record and the study history. Every
+// program that reads or writes a session (the window, the driver, the word-list tool's rebase)
+// takes the names, list ids and record offsets from here.
 
 #include "engine/ListRec.h"
 
@@ -40,6 +40,8 @@ constexpr const char* kDirectory = "session";
 constexpr const char* kWordsLearned = "session/WordsLearned.txt";
 constexpr const char* kTime = "session/Time.txt";
 constexpr const char* kCurrWord = "session/currWord.cfg";
+// One line per day of study; see HistoryFile.
+constexpr const char* kHistory = "session/History.txt";
 
 // In the order they are saved. The to-be-viewed file alone decides whether a session exists.
 constexpr SessionList kToBeViewed{LIST_TOBEVIEWED, "tobeviewed", "to-be-viewed",

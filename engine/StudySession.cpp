@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/StudySession.h"
 
+#include "engine/HistoryFile.h"
 #include "engine/ListRec.h"
 #include "engine/TimeWordRecord.h"
 #include "engine/WordSelect.h"
@@ -14,6 +15,7 @@ void StudySession::Init() {
     int32_t listId = 0;
     CListRec entry;
     m_wordSelect.Init(listId, entry);
+    if (m_history && m_wordSelect.IsStudyPossible()) m_history->Load();
 }
 
 void StudySession::WaitForStart() {
@@ -66,7 +68,8 @@ bool StudySession::NextWord() {
 }
 
 bool StudySession::RecordJudgement(int32_t judgement) {
-    m_snapshot = {m_wordsSinceBreak, m_knewCount, m_otherCount};
+    const bool wasShown = m_wordSelect.GetCurrent().m_wordIndex != NO_WORD;
+    m_snapshot = {m_wordsSinceBreak, m_knewCount, m_otherCount, wasShown};
     m_wordSelect.TakeSnapshot();
     m_canUndo = true;
     if (m_knewCount < INT32_MAX && judgement == JUDGE_KNEW) ++m_knewCount;
@@ -74,7 +77,16 @@ bool StudySession::RecordJudgement(int32_t judgement) {
     const bool placed = m_wordSelect.RecordJudgement(judgement);
     ++m_wordsSinceBreak;
     ++m_judgementsSinceSave;
+    if (wasShown) NoteHistory(1);
     return placed;
+}
+
+void StudySession::NoteHistory(int64_t judgements) {
+    if (!m_history) return;
+    const int32_t runSeconds = m_timeRecord ? m_timeRecord->GetRunTime() : 0;
+    m_history->Note(runSeconds - m_historyRunSeconds, judgements,
+                    HistoryCounts::Of(m_wordSelect.GetWordState()));
+    m_historyRunSeconds = runSeconds;
 }
 
 bool StudySession::IsBreakDue() const {
@@ -88,6 +100,8 @@ bool StudySession::Undo() {
     m_wordsSinceBreak = m_snapshot.wordsSinceBreak;
     m_knewCount = m_snapshot.knewCount;
     m_otherCount = m_snapshot.otherCount;
+    if (m_history && m_snapshot.notedHistory)
+        m_history->TakeBackJudgement(HistoryCounts::Of(m_wordSelect.GetWordState()));
     m_bBeforeReveal = 1;
     // The files may hold the verdict by now (a save in between); the next save must replace
     // them.
@@ -141,7 +155,14 @@ bool StudySession::Save() {
     if (m_backgroundSave.Finished(saved, error)) m_wordSelect.SaveDone(saved, error);
     m_judgementsSinceSave = 0;
     m_ticksSinceSave = 0;
-    return m_wordSelect.Save();
+    const bool listsSaved = m_wordSelect.Save();
+    // The history is replaced on its own, after the lists: one that cannot be written must
+    // not hold them back, and is tried again at the next save.
+    if (m_history && m_wordSelect.IsStudyPossible()) {
+        NoteHistory(0);
+        m_history->Save();
+    }
+    return listsSaved;
 }
 
 void StudySession::SaveInBackgroundIfDue(FileSystem& files) {

@@ -18,6 +18,7 @@
 
 class CTimeWordRecord;
 class CWordSelect;
+class HistoryFile;
 
 class StudySession {
 public:
@@ -49,6 +50,11 @@ public:
     StudySession(CWordSelect& wordSelect, CTimeWordRecord* timeRecord);
     StudySession(const StudySession&) = delete;
     StudySession& operator=(const StudySession&) = delete;
+
+    // Keeps the study history from now on: loaded by Init, noted at every judgement and
+    // written by Save (not by the background save, which, like the usage clock's file, it
+    // follows at the next save). Not owned; null (the default) keeps none.
+    void SetHistory(HistoryFile* history) { m_history = history; }
 
     // Opens the word list and resumes the saved session in the selector.
     void Init();
@@ -100,6 +106,8 @@ public:
 private:
     int32_t JudgementOfPresses() const;
     void DropUndo();
+    // Adds the usage time since the last note, and `judgements`, to the history.
+    void NoteHistory(int64_t judgements);
 
     CWordSelect& m_wordSelect;
     CTimeWordRecord* m_timeRecord;
@@ -118,8 +126,12 @@ private:
         int32_t wordsSinceBreak = 0;
         int32_t knewCount = 0;
         int32_t otherCount = 0;
+        bool notedHistory = false;
     };
     bool m_canUndo = false;
     Snapshot m_snapshot;
     BackgroundSave m_backgroundSave;
+    HistoryFile* m_history = nullptr;
+    // The usage clock's run time at the last note to the history.
+    int32_t m_historyRunSeconds = 0;
 };

@@ -2,9 +2,13 @@
 #include "ui/QuibStatisticDlg.h"
 
 #include "engine/WordSelect.h"
+#include "platform/MessageBoxes.h"
 #include "platform/StaticControl.h"
+#include "ui/ProgressLoader.h"
 
 #include <QString>
+
+#include <memory>
 
 CQuibStatisticDlg::CQuibStatisticDlg(QWidget* parent) : TemplateDialog(kTemplateId, parent) {}
 
@@ -36,6 +40,8 @@ void CQuibStatisticDlg::ShowCount(int id, int32_t n, int32_t total) {
 }
 
 bool CQuibStatisticDlg::OnInitDialog() {
+    if (QWidget* progress = GetDlgItem(kProgressId))
+        progress->setEnabled(m_progressLoader != nullptr);
     if (!m_pWordSelect) return true;
     const int32_t total = m_pWordSelect->GetRecordReader().GetCount();
     const CWordState& state = m_pWordSelect->GetWordState();
@@ -51,4 +57,28 @@ bool CQuibStatisticDlg::OnInitDialog() {
     SetField(kSessionTimeId, FormatDuration(m_nSessionTime));
     SetField(kTotalTimeId, FormatDuration(m_nTotalTime));
     return true;
+}
+
+void CQuibStatisticDlg::OnCommand(int id) {
+    if (id == kProgressId) {
+        ShowProgress();
+    } else {
+        TemplateDialog::OnCommand(id);
+    }
+}
+
+void CQuibStatisticDlg::ShowProgress() {
+    if (!m_progressLoader) return;
+    ProgressWindowInput input;
+    if (m_history) input.days = *m_history;
+    input.today = m_today;
+    QString error;
+    std::unique_ptr<QDialog> window(m_progressLoader->Create(this, input, error));
+    if (window) {
+        window->exec();
+    } else if (m_messageBoxes) {
+        m_messageBoxes->Show(this,
+                             "The Progress window cannot be opened.\n\n" + error.toStdString(),
+                             "Quibbix", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
+    }
 }

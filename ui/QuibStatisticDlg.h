@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // A snapshot of how far the user has come, taken when the dialog opens: the number of words,
 // words viewed and learned, the time of use in this run and in all runs, and the size of
-// each learning list, also as a share of all words. It only reads.
+// each learning list, also as a share of all words. It only reads. Its "Progress..." button
+// opens the study history's charts.
 
+#include "engine/HistoryFile.h"
 #include "platform/TemplateDialog.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CWordSelect;
+class MessageBoxes;
+class ProgressLoader;
 
 class CQuibStatisticDlg : public TemplateDialog {
 public:
@@ -26,6 +31,7 @@ public:
         kSessionTimeId = 1035,
         kTotalTimeId = 1036,
         kLearnedId = 1037,
+        kProgressId = 1038,
     };
 
     explicit CQuibStatisticDlg(QWidget* parent = nullptr);
@@ -37,6 +43,20 @@ public:
         m_nSessionTime = sessionSeconds;
         m_nTotalTime = totalSeconds;
     }
+    // What the progress window shows: `days` (not owned, must outlive every opening) up to
+    // `today`, through `loader`, which tells through `boxes` when it cannot open it. Without
+    // a loader the button stays disabled.
+    void SetHistory(const std::vector<HistoryDay>* days, const std::string& today) {
+        m_history = days;
+        m_today = today;
+    }
+    void SetProgressLoader(ProgressLoader* loader, MessageBoxes* boxes) {
+        m_progressLoader = loader;
+        m_messageBoxes = boxes;
+    }
+    // Opens the progress window modally over this dialog.
+    void ShowProgress();
+
     // Sets control `id` to "n (p%)", p the share of `total` with one decimal.
     void ShowCount(int id, int32_t n, int32_t total);
 
@@ -49,6 +69,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void OnCommand(int id) override;
 
 private:
     void SetField(int id, const std::string& text);
@@ -56,4 +77,8 @@ private:
     const CWordSelect* m_pWordSelect = nullptr;
     int32_t m_nTotalTime = 0;
     int32_t m_nSessionTime = 0;
+    const std::vector<HistoryDay>* m_history = nullptr;
+    std::string m_today;
+    ProgressLoader* m_progressLoader = nullptr;
+    MessageBoxes* m_messageBoxes = nullptr;
 };

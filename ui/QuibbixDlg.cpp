@@ -38,7 +38,10 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
       m_configDlg(services.dialogs, nullptr),
       m_breakDlg(services.sound, nullptr),
       m_wordSelect(env),
+      m_history(env),
       m_session(m_wordSelect, &m_timeRecord) {
+    m_session.SetHistory(&m_history);
+    m_statDlg.SetProgressLoader(&m_progressLoader, &m_services.messageBoxes);
     // Window managers that follow the Motif hints refuse to maximize a window without it.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 }
@@ -508,6 +511,7 @@ void CQuibbixDlg::OnShowStatistics() {
     const int32_t runTime = m_timeRecord.GetRunTime();
     const int32_t totalTime = m_timeRecord.GetTotalTime();
     m_statDlg.SetTimes(runTime, totalTime);
+    m_statDlg.SetHistory(&m_history.Days(), m_env.LocalDate());
     m_statDlg.DoModal();
     m_session.ResumeClock();
 }

@@ -10,12 +10,14 @@
 // next word (WORD_SHOWN). Ctrl+Z or Backspace after a verdict, before the next press, takes
 // it back and shows its word again (WORD_SHOWN).
 
+#include "engine/HistoryFile.h"
 #include "engine/StudySession.h"
 #include "engine/TimeWordRecord.h"
 #include "engine/WordSelect.h"
 #include "platform/PlatformServices.h"
 #include "platform/TemplateDialog.h"
 #include "ui/BreakDlg.h"
+#include "ui/ProgressLoader.h"
 #include "ui/QuibConfigData.h"
 #include "ui/QuibConfigDlg.h"
 #include "ui/QuibStatisticDlg.h"
@@ -93,6 +95,7 @@ public:
     const CQuibConfigData& GetSettings() const { return m_settings; }
     CTimeWordRecord& GetTimeRecord() { return m_timeRecord; }
     CWordSelect& GetWordSelect() { return m_wordSelect; }
+    const HistoryFile& GetHistory() const { return m_history; }
     CBreakDlg& GetBreakDlg() { return m_breakDlg; }
 
 protected:
@@ -143,6 +146,8 @@ private:
     CTimeWordRecord m_timeRecord;
     CQuibConfigData m_settings;
     CQuibStatisticDlg m_statDlg;
+    // Opens the progress module on the first request for its window.
+    ProgressLoader m_progressLoader;
     CQuibConfigDlg m_configDlg;
     CBreakDlg m_breakDlg;
     QWidget* m_pExitButton = nullptr;
@@ -155,6 +160,7 @@ private:
     // boxes under their placeholders' ids): the layout starts from these each time.
     std::map<int, Rect> m_templateRects;
     CWordSelect m_wordSelect;
+    HistoryFile m_history;
     StudySession m_session;
     bool m_initialized = false;
     CWinText m_wordBox;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The driver as a black box: real processes in temporary working directories.
 
+#include "engine/HistoryFile.h"
 #include "platform/FolderLock.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -108,6 +110,24 @@ TEST_F(DriveTest, Save_WritesWhatDumpShows) {
     EXPECT_EQ("1\n" + index + "\t0\n", ReadFile("session/unsure.txt"));
     EXPECT_EQ("0", ReadFile("session/WordsLearned.txt"));
     EXPECT_EQ("dump\tknown\t1", run.lines[11].substr(0, run.lines[11].rfind("\t")));
+}
+
+TEST_F(DriveTest, Save_WritesTheHistory_WithoutSeconds) {
+    WriteFile("list/kelvo.lst", MakeWordList(20));
+    ASSERT_EQ(0, Drive("init\nnext\njudge 3\nnext\njudge 2\nsave\n").status);
+    ASSERT_EQ(0, Drive("init\nnext\njudge 0\nsave\n").status);
+    std::vector<HistoryDay> days;
+    ASSERT_TRUE(HistoryFile::Parse(ReadFile("session/History.txt"), days));
+    // Two lines only when the runs straddled midnight.
+    ASSERT_FALSE(days.empty());
+    int64_t judgements = 0;
+    for (const HistoryDay& day : days) {
+        EXPECT_EQ(0, day.seconds);
+        judgements += day.judgements;
+    }
+    EXPECT_EQ(3, judgements);
+    // to be viewed, unsure, mistaken, new, learning, known
+    EXPECT_EQ((std::array<int32_t, 6>{17, 1, 0, 1, 0, 1}), days.back().counts.lists);
 }
 
 TEST_F(DriveTest, SameTick_SameFirstOrder) {

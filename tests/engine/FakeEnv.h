@@ -1,7 +1,7 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// An EngineEnv for tests: a tick and a calendar clock the test sets by hand, and every message
-// recorded instead of shown.
+// An EngineEnv for tests: a tick, a monotonic clock and a calendar date the test sets by hand,
+// and every message recorded instead of shown.
 
 #include "engine/EngineEnv.h"
 
@@ -22,10 +22,12 @@ public:
     }
     uint32_t GetTickCount() override { return tick; }
     int64_t MonotonicSeconds() override { return now; }
+    std::string LocalDate() override { return date; }
     FileSystem& Files() override { return files ? *files : DefaultFileSystem(); }
 
     uint32_t tick = 4242;
     int64_t now = 1000000;
+    std::string date = "2026-03-14";
     std::vector<Message> messages;
     // The real files when null.
     FileSystem* files = nullptr;

@@ -30,6 +30,10 @@ test "$(stat -c %s "$root/share/quibbix/list/GUISetting.cfg")" = 140
 grep -q '^License: GPL-2+$' "$root/share/doc/quibbix/copyright"
 grep -q '^License: WordNet$' "$root/share/doc/quibbix/copyright"
 test -x "$root/bin/quibbix-emf2svg"
+# The progress window's module lies where the program looks for it, and only it needs charts.
+test -s "$root/lib/quibbix/quibbix-progress.so"
+dpkg-deb -f "$deb" Depends | grep -q libqt6charts6
+! ldd "$root/bin/quibbix" | grep -q Charts
 
 : >"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

@@ -21,7 +21,7 @@ TEST(DialogTemplateTest, AllFourTemplates_LoadWithTheirSizesAndControls) {
     const Expected table[] = {
         {101, "Quibbix", 553, 376, 16},
         {111, "Configuration", 155, 327, 13},
-        {112, "Statistics", 201, 241, 24},
+        {112, "Statistics", 201, 241, 25},
         {113, "", 349, 271, 4},
     };
     for (const Expected& e : table) {

@@ -455,6 +455,10 @@ TEST(MainWindowTest, ExitAnsweredNo_HasSaved_AndRunsTheClockOnlyWhileStudying) {
             EXPECT_TRUE(box.hasOwner);
             for (const char* file : kSessionFiles) EXPECT_TRUE(FileExists(file)) << file;
             EXPECT_EQ(ReadFile("session/Time.txt"), c.studying ? "10.0" : "0.0");
+            // The study time goes to today's line of the history; no study, no line.
+            EXPECT_EQ(
+                ReadFile("session/History.txt").find("\n2026-03-14\t10\t0\t") != std::string::npos,
+                c.studying);
             EXPECT_EQ(dlg.GetTimeRecord().IsRunning(), c.studying);
             EXPECT_TRUE(dlg.isVisible());
         });

@@ -99,6 +99,11 @@ const std::vector<std::pair<std::string, std::string>> kOld = {
     {"zeal", "eagerness"},   {"apple", "a fruit"}, {"bank", "river side"},
     {"bank", "money place"}, {"cat", "a pet"},     {"dog", "another pet"}};
 
+// The history counts words by list, not by index: a rebase has nothing in it to follow.
+const char kHistory[] =
+    "date\tseconds\tjudgements\ttobeviewed\tunsure\tmistaken\tnew\tlearning\tknown\tlearned\n"
+    "2026-03-14\t600\t40\t1\t2\t1\t0\t1\t0\t7\n";
+
 class Rebase : public testing::Test {
 protected:
     void SetUp() override {
@@ -111,6 +116,7 @@ protected:
         WriteFile("session/known.txt", ListFile({}));
         WriteFile("session/WordsLearned.txt", "7");
         WriteFile("session/Time.txt", "123.5");
+        WriteFile("session/History.txt", kHistory);
         WriteFile("session/currWord.cfg",
                   CurrWord(3, 2, 6, 42));  // zeal on screen, drawn from the new list
     }
@@ -141,6 +147,7 @@ TEST_F(Rebase, FollowsEachWordToItsNewPlace) {
     EXPECT_EQ(currWord, CurrWord(3, 2, 5, 42));
     EXPECT_EQ(ReadFile("session/WordsLearned.txt"), "7");
     EXPECT_EQ(ReadFile("session/Time.txt"), "123.5");
+    EXPECT_EQ(ReadFile("session/History.txt"), kHistory);
     EXPECT_EQ(ReadFile("session/unsure.txt.bak"), ListFile({{4, 2}, {5, 1}}));
     EXPECT_EQ(CurrWordIndex(ReadFile("session/currWord.cfg.bak")), 6u);
 }

@@ -14,6 +14,7 @@
 // End of input ends the driver without a save, as a program ended without one.
 
 #include "engine/ConsoleEnv.h"
+#include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/StudySession.h"
 #include "engine/WordSelect.h"
@@ -110,8 +111,9 @@ void PrintList(const char* name, const CWordList& list) {
 
 class Driver {
 public:
-    // No usage clock: the driver writes no time file.
-    explicit Driver(DriveEnv& env) : m_select(env), m_session(m_select, nullptr) {
+    // No usage clock: the driver writes no time file, and adds no seconds to the history.
+    explicit Driver(DriveEnv& env) : m_select(env), m_history(env), m_session(m_select, nullptr) {
+        m_session.SetHistory(&m_history);
         m_session.WaitForStart();
     }
 
@@ -198,6 +200,7 @@ private:
     }
 
     CWordSelect m_select;
+    HistoryFile m_history;
     StudySession m_session;
 };
 
