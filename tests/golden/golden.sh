@@ -56,6 +56,8 @@ commands() {
 tool import resorted.tsv -o "$out/resorted.lst" >/dev/null 2>&1
 tool rebase study/list/kelvo.lst "$out/resorted.lst" study/session >"$out/rebase.log" 2>&1
 cp -r study/session "$out/session"
+# The history is dated by the day the test runs.
+sed -i -E 's/^[0-9]{4}-[0-9]{2}-[0-9]{2}\t/DATE\t/' "$out/session/History.txt"
 
 # The display settings a new user starts with.
 "$bin/quibbix-resgen" settings "$out"
