@@ -19,6 +19,11 @@ dpkg -x "$deb" "$work/root"
 root=$work/root/usr
 desktop-file-validate "$root/share/applications/io.quibbix.Quibbix.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/io.quibbix.Quibbix.metainfo.xml" >/dev/null
+# The MIME definitions compile into a database of their own.
+mkdir -p "$work/mime/packages"
+cp "$root/share/mime/packages/io.quibbix.Quibbix.xml" "$work/mime/packages/"
+update-mime-database "$work/mime" >/dev/null 2>&1
+test -s "$work/mime/application/x-kvtml.xml"
 for size in 16 32 48 256; do test -s "$root/share/icons/hicolor/${size}x${size}/apps/quibbix.png"; done
 test -s "$root/share/quibbix/list/kelvo.lst"
 test "$(stat -c %s "$root/share/quibbix/list/GUISetting.cfg")" = 140

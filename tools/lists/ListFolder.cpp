@@ -2,6 +2,7 @@
 #include "tools/lists/ListFolder.h"
 
 #include "engine/SessionFiles.h"
+#include "tools/wordlist/SessionRebaser.h"
 
 #include <sys/stat.h>
 
@@ -20,7 +21,7 @@ std::filesystem::path NameFile(const std::filesystem::path& folder) { return fol
 // Its name has no ".tmp-" in it, so the program's cleanup of interrupted saves leaves it,
 // and it is none of the session files a rebase reads or backs up.
 std::filesystem::path StudiedCopy(const std::filesystem::path& folder) {
-    return Session(folder) / "studied.lst";
+    return Session(folder) / SessionRebaser::kStudiedCopyName;
 }
 
 bool HasSession(const std::filesystem::path& folder) {

@@ -42,6 +42,18 @@ const std::vector<std::string>& SessionRebaser::SessionFileNames() {
     return names;
 }
 
+bool SessionRebaser::FollowStudiedCopy(const std::filesystem::path& sessionDir,
+                                       const std::string& newListPath) {
+    const std::filesystem::path copy = sessionDir / kStudiedCopyName;
+    std::error_code ec;
+    if (!std::filesystem::exists(copy, ec)) return true;
+    std::string bytes;
+    if (ReadWholeFile(newListPath, bytes) && WriteFileAtomically(copy.string(), bytes)) return true;
+    // A stale copy is worse than none: without one the launcher takes the list as it stands.
+    std::filesystem::remove(copy, ec);
+    return false;
+}
+
 std::string SessionRebaser::PathOf(const std::string& name) const {
     return (m_sessionDir / name).string();
 }

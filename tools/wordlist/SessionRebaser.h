@@ -27,6 +27,14 @@ public:
     // The six list files, in the order the program saves them, and the current-word file.
     static const std::vector<std::string>& SessionFileNames();
 
+    // The copy of the word list the session stands on, which the launcher keeps beside it to
+    // notice a list replaced under the progress.
+    static constexpr const char* kStudiedCopyName = "studied.lst";
+    // After a rebase the session stands on `newListPath`: a copy kept there must follow, or
+    // the launcher would move the session a second time. A session without one is left so.
+    static bool FollowStudiedCopy(const std::filesystem::path& sessionDir,
+                                  const std::string& newListPath);
+
 private:
     std::string PathOf(const std::string& name) const;
     std::string ChooseBackupSuffix() const;

@@ -48,6 +48,12 @@ constexpr const char* kHelp =
     "      --truncate          cut words over 30 and definitions over 200 bytes at a word\n"
     "                          boundary\n"
     "      --dedupe            keep only the first entry of a word\n"
+    "  add FILE [--name NAME] [--skip-bad] [--update | --new]\n"
+    "      Adds FILE, in any format import reads, as a new list in the data folder\n"
+    "      ($XDG_DATA_HOME/quibbix) named NAME, else after the file's title or name.\n"
+    "      Refused entries are listed and nothing is made unless --skip-bad. When a list\n"
+    "      of that name has progress, --update gives it the new words and keeps the\n"
+    "      progress (rebased, with backups) and --new adds a list under a free name.\n"
     "  export INPUT.lst [-o OUTPUT.tsv]\n"
     "      Writes the records as UTF-8 tab-separated text (to standard output without -o).\n"
     "  check INPUT.lst\n"
@@ -386,7 +392,9 @@ int WordListTool::Rebase(const Arguments& args) {
         }
     }
     SessionRebaser rebaser(args.positional[2], m_out, diagnostics);
-    return rebaser.Run(oldRecords, newRecords, args.force);
+    const int code = rebaser.Run(oldRecords, newRecords, args.force);
+    if (code == 0) SessionRebaser::FollowStudiedCopy(args.positional[2], args.positional[1]);
+    return code;
 }
 
 int WordListTool::Recode(const Arguments& args) {
