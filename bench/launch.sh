@@ -59,5 +59,5 @@ chooser=$(median <"$work/chooser")
 printf '%-52s %8s\n' "" "ms"
 printf '%-52s %8s\n' "one list: quibbix started directly, main window" "$direct"
 printf '%-52s %8s\n' "one list: quibbix-launch, main window" "$launch"
-awk -v a="$launch" -v b="$direct" 'BEGIN { printf "%-52s %+8.1f\n", "one list: launcher's cost", a - b }'
+awk -v a="$launch" -v b="$direct" 'BEGIN { printf "%-52s %+8.1f\n", "one list: what the launcher adds", a - b }'
 printf '%-52s %8s\n' "$count lists of 5,000 words: quibbix-launch, chooser" "$chooser"
