@@ -7,6 +7,7 @@
 #include "engine/WordListFile.h"
 #include "platform/Rect.h"
 #include "tests/support/TempDir.h"
+#include "tools/lists/ListStore.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -168,6 +169,23 @@ public:
                  {"QT_QPA_PLATFORM", "xcb"},
                  {"QUIBBIX_LAYOUT_REPORT", errFile.empty() ? "" : "1"}},
                 errFile) {}
+};
+
+// quibbix-launch with `args`, its data, settings and cache in the test's directory.
+class Launch : public Child {
+public:
+    explicit Launch(std::vector<std::string> args = {})
+        : Child(Command(std::move(args)),
+                {{"XDG_DATA_HOME", (fs::current_path() / "data").string()},
+                 {"XDG_CONFIG_HOME", (fs::current_path() / "config").string()},
+                 {"XDG_CACHE_HOME", (fs::current_path() / "cache").string()},
+                 {"QT_QPA_PLATFORM", "xcb"}}) {}
+
+private:
+    static std::vector<std::string> Command(std::vector<std::string> args) {
+        args.insert(args.begin(), std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-launch");
+        return args;
+    }
 };
 
 // Openbox on the running server, with a dock reserving the bottom 48 pixels.
@@ -505,6 +523,82 @@ TEST(EndToEndTest, SignalWithADialogOpen_EndsTheProgram) {
         EXPECT_NE(-1, program.WaitForExit(10)) << "still running behind the dialog";
         EXPECT_EQ("1\n", ReadFile("session/known.txt").substr(0, 2));
     }
+}
+
+// Every file under `folder` but those of the other lists, with its bytes and time.
+std::map<fs::path, std::pair<std::string, fs::file_time_type>> Snapshot(const fs::path& folder) {
+    std::map<fs::path, std::pair<std::string, fs::file_time_type>> files;
+    for (auto it = fs::recursive_directory_iterator(folder);
+         it != fs::recursive_directory_iterator(); ++it) {
+        if (it->path().filename() == "lists") it.disable_recursion_pending();
+        if (it->is_regular_file())
+            files[it->path()] = {ReadFile(it->path().string()), it->last_write_time()};
+    }
+    return files;
+}
+
+// Three words through the study window, then Exit.
+void StudyThreeWords() {
+    ASSERT_TRUE(FocusWindow("Quibbix"));
+    ASSERT_TRUE(Keys("Return k k d d"));
+    Exit();
+}
+
+TEST(EndToEndTest, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFirstAlone) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    Desktop desktop(768);
+    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
+    TempDir dir(false);
+    const fs::path home = dir.path() / "data/quibbix";
+    fs::create_directories(home / "list");
+    fs::create_directories(home / "session");
+    fs::current_path(home);
+    WriteList();
+    ASSERT_TRUE(Shell("printf 'init\\nnext\\njudge 1\\nsave\\n' | " QUIBBIX_BUILT_BIN_DIR
+                      "/quibbix-drive >/dev/null"));
+    fs::current_path(dir.path());
+    ListStore store(home, QUIBBIX_BUILT_LIST_DIR);
+    std::string error;
+    const auto second = store.Create("French verbs", error);
+    ASSERT_TRUE(second) << error;
+    std::vector<WordRecord> verbs;
+    for (int i = 0; i < kWords; ++i) verbs.push_back({"verbe" + std::to_string(i), "verb"});
+    WriteFile((*second / "list/kelvo.lst").string(), WordListFile::Serialize(verbs));
+    const auto before = Snapshot(home);
+
+    Launch launch;
+    ASSERT_TRUE(FocusWindow("Quibbix: Choose a List"));
+    Keep(Screenshot(), "chooser.png");
+    // The list studied last is selected; the new one is below it.
+    ASSERT_TRUE(Keys("Down Return"));
+    StudyThreeWords();
+    ASSERT_EQ(0, launch.WaitForExit(10));
+    EXPECT_EQ("1\n", ReadFile((*second / "session/known.txt").string()).substr(0, 2));
+    EXPECT_TRUE(before == Snapshot(home)) << "the first list's files changed";
+}
+
+TEST(EndToEndTest, LaunchWithAKvtmlFile_MakesANewListAndStudiesIt) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    TempDir dir(false);
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">"
+        "<information><title>Spanish animals</title></information><entries>";
+    for (int i = 0; i < kWords; ++i)
+        xml += "<entry id=\"" + std::to_string(i) + "\"><translation id=\"0\"><text>animal" +
+               std::to_string(i) + "</text></translation><translation id=\"1\"><text>animal " +
+               std::to_string(i) + "</text></translation></entry>";
+    WriteFile("Spanish animals.kvtml", xml + "</entries></kvtml>\n");
+
+    Launch launch({(dir.path() / "Spanish animals.kvtml").string()});
+    StudyThreeWords();
+    ASSERT_EQ(0, launch.WaitForExit(10));
+    const auto list = ListStore(dir.path() / "data/quibbix").Find("Spanish animals");
+    ASSERT_TRUE(list);
+    EXPECT_FALSE(list->isFirst);
+    EXPECT_EQ(kWords, list->words);
+    EXPECT_EQ(1, list->known);
 }
 
 TEST(EndToEndTest, NoDisplay_SaysSoAndExitsWithOne) {

@@ -1,79 +1,87 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// quibbix-launch prepares the user's working directory and starts the program there:
-// $XDG_DATA_HOME/quibbix (default ~/.local/share/quibbix) with list/ holding the default word
-// list, pictures, sound and display settings, copied in where missing so that a user's own
-// files are never overwritten, and session/ for the progress.
+// quibbix-launch prepares the user's lists and starts the program in the one to study.
+//
+//   quibbix-launch                 the only list, or a window to choose among several
+//   quibbix-launch --list NAME     the list NAME
+//   quibbix-launch FILE            FILE added as a list (what "Open with Quibbix" runs)
+//
+// The first list is $XDG_DATA_HOME/quibbix (default ~/.local/share/quibbix), with list/
+// holding the default word list, pictures, sound and display settings, copied in where
+// missing so that a user's own files are never overwritten, and session/ for the progress.
+// Starting the only list takes no window library: whatever needs a window is handed to
+// quibbix-chooser.
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
+#include "tools/launch/LaunchRequest.h"
+#include "tools/launch/Launcher.h"
+#include "tools/lists/ListGuard.h"
+#include "tools/lists/ListStore.h"
 
 #include <cstdio>
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// The default files: beside the build's bin/ in list/, or where they are installed.
-QString FindDefaultList(const QString& binDir) {
-    const QStringList candidates = {
-        qEnvironmentVariable("QUIBBIX_LIST_DIR"),
-        binDir + QStringLiteral("/../list"),
-        binDir + QStringLiteral("/../share/quibbix/list"),
-    };
-    for (const QString& dir : candidates) {
-        if (!dir.isEmpty() && QFileInfo::exists(dir + QStringLiteral("/kelvo.lst")))
-            return QDir(dir).canonicalPath();
+// The list to study without asking anything, or an empty path when a window is needed.
+fs::path FolderWithoutWindow(const LaunchRequest& request, const ListStore& store, bool& unknown) {
+    if (!request.folder.empty()) return request.folder;
+    if (!request.listName.empty()) {
+        const std::optional<ListSummary> list = store.Find(request.listName);
+        if (list) return list->folder;
+        unknown = true;
+        return {};
     }
-    return QString();
-}
-
-bool CopyMissing(const QString& from, const QString& to) {
-    bool ok = true;
-    const QDir source(from);
-    for (const QFileInfo& file : source.entryInfoList(QDir::Files)) {
-        const QString target = to + QLatin1Char('/') + file.fileName();
-        if (QFileInfo::exists(target)) continue;
-        if (!QFile::copy(file.absoluteFilePath(), target)) {
-            std::fprintf(stderr, "quibbix-launch: cannot copy %s to %s\n",
-                         qPrintable(file.absoluteFilePath()), qPrintable(target));
-            ok = false;
-        }
-    }
-    return ok;
+    const std::vector<ListSummary> lists = store.Lists();
+    if (lists.size() >= 2) return {};
+    return lists.empty() ? store.DataHome() : lists.front().folder;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const QString binDir = QCoreApplication::applicationDirPath();
-    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                         QStringLiteral("/quibbix");
-    if (!QDir().mkpath(home + QStringLiteral("/list")) ||
-        !QDir().mkpath(home + QStringLiteral("/session"))) {
-        std::fprintf(stderr, "quibbix-launch: cannot create %s\n", qPrintable(home));
-        return 1;
+    LaunchRequest request = LaunchRequest::Parse(argc, argv);
+    if (!request.error.empty()) {
+        std::fprintf(stderr, "quibbix-launch: %s\nusage: quibbix-launch [--list NAME | FILE]\n",
+                     request.error.c_str());
+        return 2;
     }
-    const QString defaults = FindDefaultList(binDir);
-    if (defaults.isEmpty()) {
-        std::fprintf(stderr, "quibbix-launch: the default word list was not found\n");
-    } else {
-        CopyMissing(defaults, home + QStringLiteral("/list"));
+    const fs::path binDir = Launcher::BinDir();
+    if (!request.file.empty() || !request.notice.empty() || !request.failure.empty()) {
+        Launcher::ShowWindows(binDir, request.Arguments());
+        return 1;
     }
 
-    QProcess program;
-    program.setProgram(binDir + QStringLiteral("/quibbix"));
-    program.setArguments(QCoreApplication::arguments().mid(1));
-    program.setWorkingDirectory(home);
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.setInputChannelMode(QProcess::ForwardedInputChannel);
-    program.start();
-    if (!program.waitForStarted(-1)) {
-        std::fprintf(stderr, "quibbix-launch: cannot start %s\n", qPrintable(program.program()));
+    const ListStore store(ListStore::DefaultDataHome(), ListStore::FindDefaults(binDir));
+    bool unknown = false;
+    const fs::path folder = FolderWithoutWindow(request, store, unknown);
+    if (unknown) {
+        std::fprintf(stderr, "quibbix-launch: there is no list named \"%s\"\n",
+                     request.listName.c_str());
         return 1;
     }
-    program.waitForFinished(-1);
-    return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : 1;
+    if (folder.empty()) {
+        Launcher::ShowWindows(binDir, request.Arguments());
+        return 1;
+    }
+    std::string error;
+    if (!store.Prepare(folder, error)) {
+        std::fprintf(stderr, "quibbix-launch: %s\n", error.c_str());
+        return 1;
+    }
+    // The guard's words need a window; the list itself is then studied as chosen here.
+    std::string message;
+    if (!ListGuard::Check(folder, message)) {
+        request.failure = message;
+        Launcher::ShowWindows(binDir, request.Arguments());
+        return 1;
+    }
+    if (!message.empty()) {
+        request.notice = message;
+        request.folder = folder.string();
+        request.listName.clear();
+        Launcher::ShowWindows(binDir, request.Arguments());
+        return 1;
+    }
+    Launcher::Study(binDir, folder, request.passThrough);
+    return 1;
 }

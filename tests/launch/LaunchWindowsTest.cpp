@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The launcher's command line and its windows on Qt's offscreen platform: the chooser over
+// real list folders in a temporary data home, the refused entries and the question of a list
+// that already exists, each answered as a user would.
+
+#include "engine/WordListFile.h"
+#include "tests/support/TempDir.h"
+#include "tools/launch/LaunchRequest.h"
+#include "tools/launch/windows/ChooserWindow.h"
+#include "tools/launch/windows/ImportFlow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<WordRecord> Words(int count, const std::string& stem) {
+    std::vector<WordRecord> records;
+    for (int i = 0; i < count; ++i)
+        records.push_back({stem + std::to_string(i), "the meaning of " + stem + std::to_string(i)});
+    return records;
+}
+
+// A session with `known` words known, as the driver leaves it.
+void Study(const fs::path& folder, int known) {
+    // "I Know" starts; then for each word, once to see the definition and once to say so.
+    std::string script = "init\npress yes\n";
+    for (int i = 0; i < known; ++i) script += "press yes\npress yes\n";
+    script += "save\n";
+    WriteFile((folder / "script.txt").string(), script);
+    const std::string command = "cd '" + folder.string() +
+                                "' && '" QUIBBIX_BUILT_BIN_DIR
+                                "/quibbix-drive' < script.txt > /dev/null";
+    ASSERT_EQ(0, std::system(command.c_str()));
+    fs::remove(folder / "script.txt");
+}
+
+// Runs `answer` on the next modal window to open, from inside its event loop.
+void WhenModalOpens(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        answer(modal);
+    });
+    timer->start(10);
+}
+
+void Click(QWidget* window, const QString& objectName) {
+    auto* button = window->findChild<QPushButton*>(objectName);
+    ASSERT_TRUE(button) << objectName.toStdString();
+    button->click();
+}
+
+class LaunchWindowsTest : public testing::Test {
+protected:
+    LaunchWindowsTest() : store(dir.path() / "data/quibbix", QUIBBIX_BUILT_LIST_DIR) {
+        setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
+        fs::create_directories(store.DataHome() / "list");
+        fs::create_directories(store.DataHome() / "session");
+        WriteFile((store.DataHome() / "list/kelvo.lst").string(),
+                  WordListFile::Serialize(Words(30, "first")));
+    }
+
+    fs::path AddList(const std::string& name, int words) {
+        std::string error;
+        const auto folder = store.Create(name, error);
+        EXPECT_TRUE(folder) << error;
+        WriteFile((*folder / "list/kelvo.lst").string(),
+                  WordListFile::Serialize(Words(words, name)));
+        return *folder;
+    }
+
+    std::vector<std::string> Rows(QTreeWidget* view) {
+        std::vector<std::string> rows;
+        for (int i = 0; i < view->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = view->topLevelItem(i);
+            QStringList cells;
+            for (int c = 0; c < 3; ++c) cells << item->text(c);
+            rows.push_back(cells.join(QLatin1Char('|')).toStdString());
+        }
+        return rows;
+    }
+
+    std::string Settings() const { return (dir.path() / "chooser.ini").string(); }
+
+    TempDir dir{false};
+    ListStore store;
+};
+
+TEST(LaunchRequestTest, Parse_TakesItsOwnOptions_AndHandsTheRestOn) {
+    const char* argv[] = {"quibbix-launch", "--list", "French", "-style", "--notice", "changed"};
+    LaunchRequest request = LaunchRequest::Parse(6, argv);
+    EXPECT_EQ("", request.error);
+    EXPECT_EQ("French", request.listName);
+    EXPECT_EQ("changed", request.notice);
+    EXPECT_EQ(std::vector<std::string>{"-style"}, request.passThrough);
+
+    // A file whose name starts with a dash survives being handed to the window program.
+    const char* file[] = {"quibbix-launch", "--", "-verbs.kvtml"};
+    request = LaunchRequest::Parse(3, file);
+    EXPECT_EQ("-verbs.kvtml", request.file);
+    std::vector<std::string> again = request.Arguments();
+    again.insert(again.begin(), "quibbix-chooser");
+    std::vector<const char*> pointers;
+    for (const std::string& arg : again) pointers.push_back(arg.c_str());
+    EXPECT_EQ("-verbs.kvtml",
+              LaunchRequest::Parse(static_cast<int>(pointers.size()), pointers.data()).file);
+
+    for (const std::vector<const char*>& bad : {std::vector<const char*>{"x", "--list"},
+                                                {"x", "a.csv", "b.csv"},
+                                                {"x", "--list", "A", "a.csv"}}) {
+        EXPECT_NE("", LaunchRequest::Parse(static_cast<int>(bad.size()), bad.data()).error)
+            << bad.back();
+    }
+}
+
+TEST_F(LaunchWindowsTest, Chooser_ShowsEachListsFigures_AndEnterStudiesTheOneSelected) {
+    Study(store.DataHome(), 2);
+    const fs::path second = AddList("French verbs", 12);
+    ChooserWindow chooser(store, QString::fromStdString(Settings()));
+    chooser.show();
+    auto* view = chooser.findChild<QTreeWidget*>(QStringLiteral("listsView"));
+    ASSERT_TRUE(view);
+    const std::vector<std::string> rows = Rows(view);
+    ASSERT_EQ(2u, rows.size());
+    EXPECT_EQ("30|2 of 30", rows[0].substr(rows[0].find('|') + 1));
+    EXPECT_EQ("French verbs|12|0 of 12", rows[1]);
+    EXPECT_EQ(QStringLiteral("never"), view->topLevelItem(1)->text(3));
+    EXPECT_NE(QStringLiteral("never"), view->topLevelItem(0)->text(3));
+    // The list studied last is selected, the keyboard is on the lists, and every control
+    // has a name a screen reader can say.
+    EXPECT_EQ(view->topLevelItem(0), view->currentItem());
+    EXPECT_EQ(view, chooser.focusWidget());
+    for (QWidget* control : chooser.findChildren<QPushButton*>())
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+    EXPECT_FALSE(view->accessibleName().isEmpty());
+
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(QDialog::Accepted, chooser.result());
+    EXPECT_FALSE(chooser.isVisible());
+    EXPECT_EQ(fs::weakly_canonical(second), fs::weakly_canonical(chooser.ChosenFolder()));
+    EXPECT_TRUE(fs::exists(second / "list/Yes.bmp")) << "the defaults, copied in to study it";
+}
+
+TEST_F(LaunchWindowsTest, Chooser_RenamesWithF2_RemovesToTheTrashOnlyAfterAsking) {
+    const fs::path second = AddList("Verbs", 5);
+    ChooserWindow chooser(store, QString::fromStdString(Settings()));
+    chooser.show();
+    auto* view = chooser.findChild<QTreeWidget*>(QStringLiteral("listsView"));
+    QTest::keyClick(view, Qt::Key_End);
+
+    WhenModalOpens([](QWidget* input) {
+        input->findChild<QLineEdit*>()->setText(QStringLiteral("French verbs"));
+        qobject_cast<QDialog*>(input)->accept();
+    });
+    QTest::keyClick(view, Qt::Key_F2);
+    ASSERT_TRUE(store.Find("French verbs"));
+    EXPECT_EQ(QStringLiteral("French verbs"), view->currentItem()->text(0));
+
+    WhenModalOpens([](QWidget* box) { qobject_cast<QMessageBox*>(box)->reject(); });
+    QTest::keyClick(view, Qt::Key_Delete);
+    ASSERT_TRUE(store.Find("French verbs")) << "removed without the user's yes";
+
+    WhenModalOpens([](QWidget* box) { Click(box, QStringLiteral("confirmRemoveButton")); });
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_FALSE(store.Find("French verbs"));
+    EXPECT_EQ(1, view->topLevelItemCount());
+    EXPECT_FALSE(fs::exists(second));
+    EXPECT_FALSE(fs::is_empty(dir.path() / "data/Trash/files")) << "into the trash, not deleted";
+}
+
+TEST_F(LaunchWindowsTest, Chooser_ComesBackWhereTheUserLeftIt) {
+    AddList("Verbs", 5);
+    QRect left;
+    {
+        ChooserWindow chooser(store, QString::fromStdString(Settings()));
+        chooser.show();
+        chooser.setGeometry(140, 120, 700, 420);
+        left = chooser.geometry();
+        chooser.reject();
+    }
+    ChooserWindow again(store, QString::fromStdString(Settings()));
+    again.show();
+    EXPECT_EQ(left, again.geometry());
+}
+
+// A KVTML file with one entry that has no word.
+fs::path WriteKvtml(const fs::path& folder, const std::string& title, int entries) {
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><information><title>" +
+        title + "</title></information><entries>";
+    for (int i = 0; i < entries; ++i)
+        xml += "<entry id=\"" + std::to_string(i) + "\"><translation id=\"0\"><text>" +
+               (i == 1 ? std::string() : "mot" + std::to_string(i)) +
+               "</text></translation><translation id=\"1\"><text>word " + std::to_string(i) +
+               "</text></translation></entry>";
+    xml += "</entries></kvtml>\n";
+    const fs::path file = folder / (title + ".kvtml");
+    WriteFile(file.string(), xml);
+    return file;
+}
+
+TEST_F(LaunchWindowsTest, Import_ShowsRefusedEntries_AndCancelCreatesNothing) {
+    const fs::path file = WriteKvtml(dir.path(), "French verbs", 4);
+    const std::vector<ListSummary> before = store.Lists();
+
+    QStringList shown;
+    WhenModalOpens([&](QWidget* dialog) {
+        for (QTreeWidgetItem* item : dialog->findChild<QTreeWidget*>()->findItems(
+                 QStringLiteral("*"), Qt::MatchWildcard, 1))
+            shown << item->text(1);
+        Click(dialog, QStringLiteral("cancelButton"));
+    });
+    EXPECT_FALSE(ImportFlow::Run(nullptr, store, file));
+    EXPECT_EQ(1, shown.size()) << shown.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(before.size(), store.Lists().size());
+    EXPECT_FALSE(fs::exists(store.DataHome() / "lists") &&
+                 !fs::is_empty(store.DataHome() / "lists"))
+        << "a folder was left behind";
+
+    WhenModalOpens([](QWidget* dialog) { Click(dialog, QStringLiteral("skipButton")); });
+    const auto added = ImportFlow::Run(nullptr, store, file);
+    ASSERT_TRUE(added);
+    EXPECT_EQ("French verbs", added->name);
+    EXPECT_EQ(3, store.Find("French verbs")->words);
+}
+
+TEST_F(LaunchWindowsTest, Import_OverAListWithProgress_AsksToUpdateOrAddBeside) {
+    const fs::path file = WriteKvtml(dir.path(), "Verbs", 1);
+    const fs::path existing = AddList("Verbs", 5);
+    Study(existing, 1);
+
+    WhenModalOpens([](QWidget* box) { Click(box, QStringLiteral("addNewButton")); });
+    auto added = ImportFlow::Run(nullptr, store, file);
+    ASSERT_TRUE(added);
+    EXPECT_EQ("Verbs (2)", added->name);
+    EXPECT_EQ(5, store.Find("Verbs")->words) << "the list with progress was changed";
+
+    WhenModalOpens([](QWidget* box) {
+        Click(box, QStringLiteral("updateButton"));
+        WhenModalOpens([](QWidget* report) { qobject_cast<QMessageBox*>(report)->accept(); });
+    });
+    added = ImportFlow::Run(nullptr, store, file);
+    ASSERT_TRUE(added);
+    EXPECT_EQ("Verbs", added->name);
+    EXPECT_EQ(1, store.Find("Verbs")->words);
+    EXPECT_EQ(3u, store.Lists().size());
+
+    // A file that cannot be read at all is told, and nothing is made.
+    QString told;
+    WhenModalOpens([&](QWidget* box) {
+        told = qobject_cast<QMessageBox*>(box)->text();
+        qobject_cast<QMessageBox*>(box)->accept();
+    });
+    EXPECT_FALSE(ImportFlow::Run(nullptr, store, dir.path() / "gone.csv"));
+    EXPECT_TRUE(told.contains(QStringLiteral("gone.csv"))) << told.toStdString();
+    EXPECT_EQ(3u, store.Lists().size());
+}
+
+}  // namespace
