@@ -15,8 +15,6 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include <unistd.h>
-
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -33,7 +31,7 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     if (g_starting && type == QtFatalMsg) {
         std::fputs("Fatal Error: MFC initialization failed\n", stderr);
         std::fflush(stderr);
-        _exit(1);
+        std::_Exit(1);
     }
     if (g_starting) return;  // the plugin's complaints before the fatal one say nothing more
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());

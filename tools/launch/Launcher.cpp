@@ -1,43 +1,34 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/launch/Launcher.h"
 
-#include <unistd.h>
+#include "engine/AtomicFile.h"
+#include "platform/PosixProcess.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 void Exec(const fs::path& program, const std::vector<std::string>& args) {
-    std::vector<std::string> argv{program.string()};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> pointers;
-    for (std::string& arg : argv) pointers.push_back(arg.data());
-    pointers.push_back(nullptr);
-    execv(pointers[0], pointers.data());
+    int error = 0;
+    PosixProcess::Replace(program, args, error);
     std::fprintf(stderr, "quibbix-launch: cannot start %s: %s\n", program.c_str(),
-                 std::strerror(errno));
+                 DescribeError(error).c_str());
 }
 
 }  // namespace
 
 namespace Launcher {
 
-fs::path BinDir() {
-    std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path(".") : self.parent_path();
-}
+fs::path BinDir() { return PosixProcess::ExecutableDir(); }
 
 void Study(const fs::path& binDir, const fs::path& folder,
            const std::vector<std::string>& programArgs) {
-    if (chdir(folder.c_str()) != 0) {
+    int error = 0;
+    if (!PosixProcess::ChangeDirectory(folder, error)) {
         std::fprintf(stderr, "quibbix-launch: cannot enter %s: %s\n", folder.c_str(),
-                     std::strerror(errno));
+                     DescribeError(error).c_str());
         return;
     }
     Exec(binDir / "quibbix", programArgs);

@@ -2,9 +2,8 @@
 #include "tools/lists/ListFolder.h"
 
 #include "engine/SessionFiles.h"
+#include "platform/PosixFiles.h"
 #include "tools/wordlist/SessionRebaser.h"
-
-#include <sys/stat.h>
 
 namespace ListFolder {
 
@@ -25,8 +24,7 @@ std::filesystem::path StudiedCopy(const std::filesystem::path& folder) {
 }
 
 bool HasSession(const std::filesystem::path& folder) {
-    struct stat info;
-    return ::stat((folder / SessionFiles::kToBeViewed.path).c_str(), &info) == 0;
+    return PosixFiles::StampOf(folder / SessionFiles::kToBeViewed.path).exists;
 }
 
 bool LockForChange(const std::filesystem::path& folder, FolderLock& lock, std::string& error) {

@@ -2,34 +2,24 @@
 #include "tools/lists/ListGuard.h"
 
 #include "engine/AtomicFile.h"
+#include "platform/PosixFiles.h"
 #include "tools/lists/ListFolder.h"
 #include "tools/lists/ListRebase.h"
 
-#include <fcntl.h>
-
-#include <sys/stat.h>
-
 namespace {
 
-struct Stamp {
-    bool exists = false;
-    off_t size = 0;
-    timespec modified{};
-};
+using Stamp = PosixFiles::Stamp;
 
+// Regular files only: a list that is anything else is no list to guard.
 Stamp StampOf(const std::filesystem::path& path) {
-    Stamp stamp;
-    struct stat info;
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return stamp;
-    stamp.exists = true;
-    stamp.size = info.st_size;
-    stamp.modified = info.st_mtim;
+    Stamp stamp = PosixFiles::StampOf(path);
+    if (!stamp.isRegular) stamp.exists = false;
     return stamp;
 }
 
 bool IsSame(const Stamp& a, const Stamp& b) {
-    return a.exists && b.exists && a.size == b.size && a.modified.tv_sec == b.modified.tv_sec &&
-           a.modified.tv_nsec == b.modified.tv_nsec;
+    return a.exists && b.exists && a.size == b.size && a.seconds == b.seconds &&
+           a.nanoseconds == b.nanoseconds;
 }
 
 // The copy takes the list's modification time, so that the next check compares the two
@@ -46,9 +36,9 @@ bool WriteCopy(const std::filesystem::path& folder, const std::string& bytes, co
         error = "cannot keep a copy of the list: " + failure.Describe();
         return false;
     }
-    const timespec times[2] = {{0, UTIME_NOW}, list.modified};
-    if (::utimensat(AT_FDCWD, copy.c_str(), times, 0) != 0) {
-        error = "cannot stamp " + copy.string() + ": " + DescribeError(errno);
+    int code = 0;
+    if (!PosixFiles::SetModified(copy, list, code)) {
+        error = "cannot stamp " + copy.string() + ": " + DescribeError(code);
         return false;
     }
     return true;

@@ -4,20 +4,17 @@
 #include "engine/AtomicFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
+#include "platform/PosixFiles.h"
 #include "tools/lists/ListFolder.h"
 #include "tools/lists/Trash.h"
 
 #include <QString>
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
+#include <random>
 
 namespace fs = std::filesystem;
 
@@ -31,24 +28,10 @@ constexpr size_t kMaxFolderChars = 40;
 constexpr const char* kStagingPrefix = ".new-";
 constexpr const char* kRemovingPrefix = ".removing-";
 
-bool IsDirectory(const fs::path& path) {
-    struct stat info;
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// The first bytes of a file; empty when it cannot be read.
-std::string ReadHead(const fs::path& path, size_t limit) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::string();
-    std::string bytes(limit, '\0');
-    const ssize_t n = ::read(fd, bytes.data(), limit);
-    ::close(fd);
-    bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return bytes;
-}
+bool IsDirectory(const fs::path& path) { return PosixFiles::StampOf(path).isDirectory; }
 
 std::string ReadName(const fs::path& folder) {
-    const std::string text = ReadHead(ListFolder::NameFile(folder), kMaxNameBytes * 2);
+    const std::string text = PosixFiles::ReadHead(ListFolder::NameFile(folder), kMaxNameBytes * 2);
     return ListStore::CleanName(text.substr(0, text.find('\n')));
 }
 
@@ -64,7 +47,7 @@ bool WriteName(const fs::path& folder, const std::string& name, std::string& err
 // The count that opens known.txt; a damaged or missing file counts as none known, since
 // this is only what the chooser shows.
 int ReadKnown(const fs::path& folder, int words) {
-    const std::string head = ReadHead(folder / SessionFiles::kKnown.path, 24);
+    const std::string head = PosixFiles::ReadHead(folder / SessionFiles::kKnown.path, 24);
     size_t i = head.find_first_not_of(" \t\r\n");
     long count = 0;
     for (; i < head.size() && head[i] >= '0' && head[i] <= '9' && count <= words; ++i)
@@ -73,8 +56,8 @@ int ReadKnown(const fs::path& folder, int words) {
 }
 
 int64_t ModifiedAt(const fs::path& path) {
-    struct stat info;
-    return ::stat(path.c_str(), &info) == 0 ? static_cast<int64_t>(info.st_mtim.tv_sec) : 0;
+    const PosixFiles::Stamp stamp = PosixFiles::StampOf(path);
+    return stamp.exists ? stamp.seconds : 0;
 }
 
 ListSummary Summarize(const fs::path& folder, std::string name, bool isFirst) {
@@ -82,10 +65,10 @@ ListSummary Summarize(const fs::path& folder, std::string name, bool isFirst) {
     summary.name = std::move(name);
     summary.folder = folder;
     summary.isFirst = isFirst;
-    struct stat info;
-    if (::stat(ListFolder::WordList(folder).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+    const PosixFiles::Stamp list = PosixFiles::StampOf(ListFolder::WordList(folder));
+    if (list.isRegular)
         summary.words = static_cast<int>(
-            std::min<int64_t>(info.st_size / WordListFile::kRecordSize, kMaxStudyWords));
+            std::min<int64_t>(list.size / WordListFile::kRecordSize, kMaxStudyWords));
     summary.hasProgress = ListFolder::HasSession(folder);
     if (summary.hasProgress) {
         summary.known = ReadKnown(folder, summary.words);
@@ -135,14 +118,24 @@ bool CopyMissing(const fs::path& from, const fs::path& to, std::string& error) {
 // A name in `dir` for a folder that is not there yet, starting with `prefix`.
 fs::path FreshPath(const fs::path& dir, const std::string& prefix) {
     static std::atomic<int> counter{0};
-    return dir / (prefix + std::to_string(::getpid()) + "-" + std::to_string(++counter) + "-" +
+    static const unsigned process = std::random_device()();
+    return dir / (prefix + std::to_string(process) + "-" + std::to_string(++counter) + "-" +
                   std::to_string(std::rand()));
 }
 
 bool MoveNoReplace(const fs::path& from, const fs::path& to, int& error) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    error = errno;
+    return PosixFiles::MoveNoReplace(from, to, error) == PosixFiles::MoveResult::kMoved;
+}
+
+// Makes `dir`, which must not exist yet: false with `taken` when it does, or with `error`.
+bool MakeNewDirectory(const fs::path& dir, bool& taken, std::string& error) {
+    std::error_code ec;
+    taken = false;
+    if (fs::create_directory(dir, ec)) return true;
+    if (!ec)
+        taken = true;
+    else
+        error = "cannot make the folder " + dir.string() + ": " + ec.message();
     return false;
 }
 
@@ -270,15 +263,15 @@ std::optional<fs::path> ListStore::Stage(std::string& error) {
     fs::create_directories(ListsDir(), ec);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path staged = FreshPath(ListsDir(), kStagingPrefix);
-        if (::mkdir(staged.c_str(), 0755) != 0) {
-            if (errno == EEXIST) continue;
-            error = "cannot make a folder in " + ListsDir().string() + ": " + DescribeError(errno);
+        bool taken = false;
+        if (!MakeNewDirectory(staged, taken, error)) {
+            if (taken) continue;
             return std::nullopt;
         }
-        if (::mkdir((staged / "list").c_str(), 0755) == 0 &&
-            ::mkdir(ListFolder::Session(staged).c_str(), 0755) == 0)
+        if (MakeNewDirectory(staged / "list", taken, error) &&
+            MakeNewDirectory(ListFolder::Session(staged), taken, error))
             return staged;
-        error = "cannot make a folder in " + staged.string() + ": " + DescribeError(errno);
+        if (taken) error = "cannot make a folder in " + staged.string();
         Discard(staged);
         return std::nullopt;
     }
@@ -383,8 +376,9 @@ bool ListStore::RemoveFirst(const ListSummary& list, std::string& error) {
     std::error_code ec;
     fs::create_directories(ListsDir(), ec);
     const fs::path box = FreshPath(ListsDir(), kRemovingPrefix);
-    if (::mkdir(box.c_str(), 0755) != 0) {
-        error = "cannot make a folder in " + ListsDir().string() + ": " + DescribeError(errno);
+    bool taken = false;
+    if (!MakeNewDirectory(box, taken, error)) {
+        if (taken) error = "cannot make a folder in " + ListsDir().string();
         return false;
     }
     std::vector<std::string> moved;
