@@ -104,7 +104,8 @@ QChartView* ProgressWindow::MakeStatesChart() {
     QLineSeries* below = nullptr;
     int32_t top = 1;
     for (const State& state : kStates) {
-        auto* upper = new QLineSeries;
+        // An area series does not own its edges; the chart does, so they go with it.
+        auto* upper = new QLineSeries(chart);
         for (size_t i = 0; i < m_input.days.size(); ++i) {
             const QDate date = DateOf(m_input.days[i].date);
             const QDate until =
