@@ -14,29 +14,29 @@ namespace {
 
 constexpr int kNotes = 10000;
 
-std::string BuildPackage(AnkiPackageSpec::Schema schema) {
-    AnkiPackageSpec spec;
-    spec.schema = schema;
-    spec.decks = {{1, "Default"}, {2, "English::GRE"}};
+std::string BuildPackage(AnkiPackageContents::Schema schema) {
+    AnkiPackageContents contents;
+    contents.schema = schema;
+    contents.decks = {{1, "Default"}, {2, "English::GRE"}};
     for (int i = 0; i < kNotes; ++i) {
         const std::string n = std::to_string(i);
-        spec.notes.push_back(
+        contents.notes.push_back(
             {{"<b>word" + n + "</b>",
               "a <i>definition</i> of word " + n + "&nbsp;<br>with a second line", "extra"},
              2});
     }
-    spec.media = {{"picture.jpg", std::string(4096, 'p')}};
+    contents.media = {{"picture.jpg", std::string(4096, 'p')}};
     const std::string path =
         (std::filesystem::temp_directory_path() /
          ("quibbix-bench-" + std::to_string(getpid()) +
-          (schema == AnkiPackageSpec::Schema::kLegacy ? "-legacy" : "-current") + ".apkg"))
+          (schema == AnkiPackageContents::Schema::kLegacy ? "-legacy" : "-current") + ".apkg"))
             .string();
-    AnkiPackageBuilder::WritePackage(path, spec);
+    AnkiPackageBuilder::WritePackage(path, contents);
     return path;
 }
 
 void BM_ReadAnkiPackage(benchmark::State& state) {
-    const auto schema = static_cast<AnkiPackageSpec::Schema>(state.range(0));
+    const auto schema = static_cast<AnkiPackageContents::Schema>(state.range(0));
     const std::string path = BuildPackage(schema);
     for (auto _ : state) {
         std::ostringstream sink;
@@ -46,12 +46,13 @@ void BM_ReadAnkiPackage(benchmark::State& state) {
         if (file.records.size() != static_cast<size_t>(kNotes)) state.SkipWithError("notes lost");
         benchmark::DoNotOptimize(file);
     }
-    state.SetLabel(schema == AnkiPackageSpec::Schema::kLegacy ? "older schema" : "current schema");
+    state.SetLabel(schema == AnkiPackageContents::Schema::kLegacy ? "older schema"
+                                                                  : "current schema");
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ReadAnkiPackage)
-    ->Arg(static_cast<int>(AnkiPackageSpec::Schema::kLegacy))
-    ->Arg(static_cast<int>(AnkiPackageSpec::Schema::kCurrent))
+    ->Arg(static_cast<int>(AnkiPackageContents::Schema::kLegacy))
+    ->Arg(static_cast<int>(AnkiPackageContents::Schema::kCurrent))
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

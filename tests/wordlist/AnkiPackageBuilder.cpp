@@ -67,9 +67,9 @@ std::string Json(const std::string& text) {
     return out + "\"";
 }
 
-std::string LegacyCol(const AnkiPackageSpec& spec) {
+std::string LegacyCol(const AnkiPackageContents& contents) {
     std::string decks = "{";
-    for (const auto& [id, name] : spec.decks) {
+    for (const auto& [id, name] : contents.decks) {
         if (decks.size() > 1) decks += ",";
         decks += Json(std::to_string(id)) + ":{\"id\":" + std::to_string(id) +
                  ",\"name\":" + Json(name) + "}";
@@ -86,7 +86,7 @@ std::string LegacyCol(const AnkiPackageSpec& spec) {
 
 // The current schema names a deck's levels with 0x1F between them; the note type's kind,
 // 1 for cloze, is field 1 of its protocol-buffer config.
-std::string CurrentCol(const AnkiPackageSpec& spec) {
+std::string CurrentCol(const AnkiPackageContents& contents) {
     std::string sql = kCurrentTables;
     sql += "INSERT INTO col VALUES (1, 0, 0, 0, 18, 0, 0, 0, '', '', '', '', '');";
     sql +=
@@ -95,7 +95,7 @@ std::string CurrentCol(const AnkiPackageSpec& spec) {
     sql +=
         "INSERT INTO fields VALUES (1000, 0, 'Front', x''), (1000, 1, 'Back', x''), "
         "(1001, 0, 'Text', x''), (1001, 1, 'Back Extra', x'');";
-    for (const auto& [id, name] : spec.decks) {
+    for (const auto& [id, name] : contents.decks) {
         std::string stored;
         for (size_t i = 0; i < name.size(); ++i) {
             if (name.compare(i, 2, "::") == 0) {
@@ -125,7 +125,7 @@ std::string Serialize(sqlite3* db) {
     return image;
 }
 
-void InsertNotes(sqlite3* db, const AnkiPackageSpec& spec) {
+void InsertNotes(sqlite3* db, const AnkiPackageContents& contents) {
     sqlite3_stmt* note = nullptr;
     sqlite3_stmt* card = nullptr;
     Check(sqlite3_prepare_v2(db, "INSERT INTO notes VALUES (?, ?, ?, 0, -1, '', ?, ?, 0, 0, '')",
@@ -137,7 +137,7 @@ void InsertNotes(sqlite3* db, const AnkiPackageSpec& spec) {
                              -1, &card, nullptr) == SQLITE_OK,
           "prepare cards");
     int64_t id = 1500000000000;
-    for (const AnkiPackageSpec::Note& spec_note : spec.notes) {
+    for (const AnkiPackageContents::Note& spec_note : contents.notes) {
         std::string fields;
         for (size_t i = 0; i < spec_note.fields.size(); ++i)
             fields += (i > 0 ? "\x1f" : "") + spec_note.fields[i];
@@ -165,11 +165,11 @@ void InsertNotes(sqlite3* db, const AnkiPackageSpec& spec) {
 
 // The media map: JSON in the older packages; the current ones write a protocol buffer, which
 // the reader never looks at, so the JSON stands in for both.
-std::string MediaMap(const AnkiPackageSpec& spec) {
+std::string MediaMap(const AnkiPackageContents& contents) {
     std::string map = "{";
-    for (size_t i = 0; i < spec.media.size(); ++i) {
+    for (size_t i = 0; i < contents.media.size(); ++i) {
         if (i > 0) map += ",";
-        map += Json(std::to_string(i)) + ":" + Json(spec.media[i].first);
+        map += Json(std::to_string(i)) + ":" + Json(contents.media[i].first);
     }
     return map + "}";
 }
@@ -187,17 +187,17 @@ std::string DatabaseImage(const std::string& sql) {
     return image;
 }
 
-std::string CollectionImage(const AnkiPackageSpec& spec) {
+std::string CollectionImage(const AnkiPackageContents& contents) {
     sqlite3* db = nullptr;
     Check(sqlite3_open(":memory:", &db) == SQLITE_OK, "sqlite3_open");
     Execute(db, std::string("BEGIN;") + kNotesAndCards);
-    Execute(db,
-            spec.schema == AnkiPackageSpec::Schema::kLegacy ? LegacyCol(spec) : CurrentCol(spec));
-    InsertNotes(db, spec);
+    Execute(db, contents.schema == AnkiPackageContents::Schema::kLegacy ? LegacyCol(contents)
+                                                                        : CurrentCol(contents));
+    InsertNotes(db, contents);
     Execute(db, "COMMIT;");
     std::string image = Serialize(db);
     sqlite3_close(db);
-    if (spec.isWal) image[18] = image[19] = 2;
+    if (contents.isWal) image[18] = image[19] = 2;
     return image;
 }
 
@@ -209,15 +209,15 @@ std::string Zstd(const std::string& bytes) {
     return out;
 }
 
-ZipEntries PackageEntries(const AnkiPackageSpec& spec) {
+ZipEntries PackageEntries(const AnkiPackageContents& contents) {
     ZipEntries entries;
-    const std::string collection = CollectionImage(spec);
-    if (spec.schema == AnkiPackageSpec::Schema::kLegacy) {
+    const std::string collection = CollectionImage(contents);
+    if (contents.schema == AnkiPackageContents::Schema::kLegacy) {
         entries.emplace_back("collection.anki2", collection);
-        entries.emplace_back("media", MediaMap(spec));
+        entries.emplace_back("media", MediaMap(contents));
     } else {
-        AnkiPackageSpec dummy;
-        dummy.schema = AnkiPackageSpec::Schema::kLegacy;
+        AnkiPackageContents dummy;
+        dummy.schema = AnkiPackageContents::Schema::kLegacy;
         dummy.notes = {
             {{"Please update to the latest Anki version, then import the .colpkg/"
               ".apkg file again.",
@@ -225,12 +225,13 @@ ZipEntries PackageEntries(const AnkiPackageSpec& spec) {
         entries.emplace_back("collection.anki2", CollectionImage(dummy));
         entries.emplace_back("collection.anki21b", Zstd(collection));
         entries.emplace_back("meta", std::string("\x08\x03", 2));
-        entries.emplace_back("media", Zstd(MediaMap(spec)));
+        entries.emplace_back("media", Zstd(MediaMap(contents)));
     }
-    for (size_t i = 0; i < spec.media.size(); ++i) {
-        const std::string& bytes = spec.media[i].second;
-        entries.emplace_back(std::to_string(i),
-                             spec.schema == AnkiPackageSpec::Schema::kLegacy ? bytes : Zstd(bytes));
+    for (size_t i = 0; i < contents.media.size(); ++i) {
+        const std::string& bytes = contents.media[i].second;
+        entries.emplace_back(
+            std::to_string(i),
+            contents.schema == AnkiPackageContents::Schema::kLegacy ? bytes : Zstd(bytes));
     }
     return entries;
 }
@@ -254,8 +255,8 @@ void WriteZip(const std::string& path, const ZipEntries& entries, const char* pa
     Check(zip_close(zip) == 0, "zip_close");
 }
 
-void WritePackage(const std::string& path, const AnkiPackageSpec& spec) {
-    WriteZip(path, PackageEntries(spec));
+void WritePackage(const std::string& path, const AnkiPackageContents& contents) {
+    WriteZip(path, PackageEntries(contents));
 }
 
 }  // namespace AnkiPackageBuilder

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-struct AnkiPackageSpec {
+struct AnkiPackageContents {
     enum class Schema { kLegacy, kCurrent };
     struct Note {
         std::vector<std::string> fields;  // as Anki stores them, HTML
@@ -34,15 +34,15 @@ namespace AnkiPackageBuilder {
 
 // A database image made by running `sql` on an empty database.
 std::string DatabaseImage(const std::string& sql);
-// The collection database of `spec`, in its schema.
-std::string CollectionImage(const AnkiPackageSpec& spec);
+// The collection database of `contents`, in its schema.
+std::string CollectionImage(const AnkiPackageContents& contents);
 std::string Zstd(const std::string& bytes);
-// The entries an export of `spec` holds: the current schema adds the old-style collection
+// The entries an export of `contents` holds: the current schema adds the old-style collection
 // with its one "update Anki" note, and a "meta" entry.
-ZipEntries PackageEntries(const AnkiPackageSpec& spec);
+ZipEntries PackageEntries(const AnkiPackageContents& contents);
 // `password`, when given, encrypts every entry (AES-256); `store` leaves them uncompressed.
 void WriteZip(const std::string& path, const ZipEntries& entries, const char* password = nullptr,
               bool store = false);
-void WritePackage(const std::string& path, const AnkiPackageSpec& spec);
+void WritePackage(const std::string& path, const AnkiPackageContents& contents);
 
 }  // namespace AnkiPackageBuilder

@@ -13,7 +13,7 @@
 namespace {
 
 using Records = std::vector<std::pair<std::string, std::string>>;
-using Schema = AnkiPackageSpec::Schema;
+using Schema = AnkiPackageContents::Schema;
 
 struct Read {
     WordFile file;
@@ -36,18 +36,18 @@ Records RecordsOf(const WordFile& file) {
     return records;
 }
 
-AnkiPackageSpec GreDeck(Schema schema) {
-    AnkiPackageSpec spec;
-    spec.schema = schema;
-    spec.decks = {{1, "Default"}, {1700000000001, "English::GRE"}};
+AnkiPackageContents GreDeck(Schema schema) {
+    AnkiPackageContents contents;
+    contents.schema = schema;
+    contents.decks = {{1, "Default"}, {1700000000001, "English::GRE"}};
     const int64_t gre = 1700000000001;
-    spec.notes = {
+    contents.notes = {
         {{"<b>laconic</b>", "using <i>very</i> few words&nbsp;<br>and no more", "extra"}, gre},
         {{"<div>ephemeral <img src=\"e.jpg\"></div>", "lasting a short time [sound:e.mp3]"}, gre},
         {{"{{c1::obsolete::adjective}}", "no longer in use"}, gre, true},
     };
-    spec.media = {{"e.jpg", "\xFF\xD8\xFF\xE0 not really a picture"}, {"e.mp3", "ID3"}};
-    return spec;
+    contents.media = {{"e.jpg", "\xFF\xD8\xFF\xE0 not really a picture"}, {"e.mp3", "ID3"}};
+    return contents;
 }
 
 const Records kGreRecords = {{"laconic", "using very few words and no more"},
@@ -69,10 +69,10 @@ TEST_P(AnkiSchema, NotesGiveFlattenedRecordsAndTheDeckTitle) {
 // A package is known by its content too, and a deck split over two decks has no one title.
 TEST_P(AnkiSchema, ZipByAnyNameIsReadAndSeveralDecksGiveNoTitle) {
     TempDir dir;
-    AnkiPackageSpec spec = GreDeck(GetParam());
-    spec.notes[1].deckId = 1;
-    spec.isWal = true;
-    AnkiPackageBuilder::WritePackage("download.zip", spec);
+    AnkiPackageContents contents = GreDeck(GetParam());
+    contents.notes[1].deckId = 1;
+    contents.isWal = true;
+    AnkiPackageBuilder::WritePackage("download.zip", contents);
     const Read read = ReadPackage("download.zip");
     ASSERT_TRUE(read.file.isReadable) << read.messages;
     EXPECT_EQ(RecordsOf(read.file), kGreRecords);
@@ -86,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Schemas, AnkiSchema, testing::Values(Schema::kLegacy, S
 
 TEST(AnkiPackage, NewestCollectionWinsOverTheUpdateAnkiNote) {
     TempDir dir;
-    AnkiPackageSpec real = GreDeck(Schema::kLegacy);
-    AnkiPackageSpec dummy;
+    AnkiPackageContents real = GreDeck(Schema::kLegacy);
+    AnkiPackageContents dummy;
     dummy.schema = Schema::kLegacy;
     dummy.notes = {{{"Please update to the latest Anki version", "then import again"}}};
     AnkiPackageBuilder::WriteZip(
@@ -98,9 +98,9 @@ TEST(AnkiPackage, NewestCollectionWinsOverTheUpdateAnkiNote) {
 
 TEST(AnkiPackage, ToolImportsAPackageAndRefusesItsBadNotesByNumber) {
     TempDir dir;
-    AnkiPackageSpec spec = GreDeck(Schema::kCurrent);
-    spec.notes.push_back({{"<br>", "a note with an empty first field"}});
-    AnkiPackageBuilder::WritePackage("gre.colpkg", spec);
+    AnkiPackageContents contents = GreDeck(Schema::kCurrent);
+    contents.notes.push_back({{"<br>", "a note with an empty first field"}});
+    AnkiPackageBuilder::WritePackage("gre.colpkg", contents);
     ToolResult result = RunTool({"import", "gre.colpkg", "-o", "out.lst"});
     EXPECT_EQ(result.code, 1);
     EXPECT_NE(result.err.find("gre.colpkg:4: empty word"), std::string::npos) << result.err;

@@ -84,7 +84,7 @@ public:
 
     const std::filesystem::path& DataHome() const { return m_dataHome; }
     const std::filesystem::path& Defaults() const { return m_defaults; }
-    // The home trash of the freedesktop trash specification: $XDG_DATA_HOME/Trash.
+    // The home trash of the freedesktop.org trash standard: $XDG_DATA_HOME/Trash.
     std::filesystem::path TrashDir() const { return m_dataHome.parent_path() / "Trash"; }
 
 private:

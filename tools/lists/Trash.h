@@ -1,6 +1,6 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Moves a file or folder to the desktop's trash as the freedesktop trash specification lays
+// Moves a file or folder to the desktop's trash as the freedesktop.org trash standard lays
 // out: the item under files/, an info/NAME.trashinfo beside it naming where it came from and
 // when, so that a file manager can restore it. Nothing is ever copied or deleted: the item is
 // renamed, so the trash must be on the item's file system.
