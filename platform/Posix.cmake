@@ -4,6 +4,7 @@
 add_library(quibbix_posix STATIC ${CMAKE_CURRENT_LIST_DIR}/FolderLock.cpp
                                  ${CMAKE_CURRENT_LIST_DIR}/PosixFileSystem.cpp
                                  ${CMAKE_CURRENT_LIST_DIR}/PosixFiles.cpp
-                                 ${CMAKE_CURRENT_LIST_DIR}/PosixProcess.cpp)
+                                 ${CMAKE_CURRENT_LIST_DIR}/PosixProcess.cpp
+                                 ${CMAKE_CURRENT_LIST_DIR}/PosixText.cpp)
 target_include_directories(quibbix_posix PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(quibbix_posix PUBLIC quibbix_engine)

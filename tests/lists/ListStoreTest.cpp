@@ -71,6 +71,9 @@ TEST(ListStore, NamesAreUniqueIgnoringCaseAndAnyNameMakesASafeFolder) {
     EXPECT_NE(error.find("exists"), std::string::npos) << error;
     EXPECT_EQ(store.FreeName("French verbs"), "French verbs (2)");
     EXPECT_EQ(store.FreeName("Spanish"), "Spanish");
+    // Beyond ASCII too, whatever the user's locale.
+    EXPECT_TRUE(ListStore::SameName("Ελληνικά Ä", "ελληνικά ä"));
+    EXPECT_FALSE(ListStore::SameName("Ελληνικά", "Ελληνικο"));
 
     // A name that would be a path, or nothing readable, still lands in a folder of lists/.
     for (const std::string name : {"../../escape", "日本語", "a/b"}) {

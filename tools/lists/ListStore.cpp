@@ -3,12 +3,12 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/SessionFiles.h"
+#include "engine/Utf8.h"
 #include "engine/WordListFile.h"
 #include "platform/PosixFiles.h"
+#include "platform/PosixText.h"
 #include "tools/lists/ListFolder.h"
 #include "tools/lists/Trash.h"
-
-#include <QString>
 
 #include <algorithm>
 #include <atomic>
@@ -139,6 +139,14 @@ bool MakeNewDirectory(const fs::path& dir, bool& taken, std::string& error) {
     return false;
 }
 
+// A name as compared ignoring case.
+std::u32string Folded(const std::string& name) {
+    std::u32string folded;
+    for (size_t pos = 0; pos < name.size();)
+        folded.push_back(PosixText::Lower(Utf8::Next(name, pos)));
+    return folded;
+}
+
 }  // namespace
 
 ListStore::ListStore(fs::path dataHome, fs::path defaults)
@@ -175,8 +183,7 @@ std::vector<ListSummary> ListStore::OtherLists() const {
             Summarize(entry.path(), name.empty() ? CleanName(folderName) : name, false));
     }
     std::sort(lists.begin(), lists.end(), [](const ListSummary& a, const ListSummary& b) {
-        const int order = QString::fromStdString(a.name).compare(QString::fromStdString(b.name),
-                                                                 Qt::CaseInsensitive);
+        const int order = Folded(a.name).compare(Folded(b.name));
         return order != 0 ? order < 0 : a.folder < b.folder;
     });
     return lists;
@@ -235,7 +242,9 @@ std::string ListStore::NameProblem(const std::string& name) {
         return "the name is too long (at most " + std::to_string(kMaxNameBytes) + " bytes)";
     if (CleanName(name) != name) return "the name holds control characters or outer spaces";
     // Invalid sequences come back as U+FFFD.
-    if (QString::fromStdString(name).toStdString() != name) return "the name is not valid UTF-8";
+    std::u32string decoded;
+    size_t badOffset = 0;
+    if (!Utf8::Decode(name, decoded, badOffset)) return "the name is not valid UTF-8";
     return std::string();
 }
 
@@ -255,7 +264,7 @@ std::string ListStore::CleanName(const std::string& text) {
 }
 
 bool ListStore::SameName(const std::string& a, const std::string& b) {
-    return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
+    return Folded(a) == Folded(b);
 }
 
 std::optional<fs::path> ListStore::Stage(std::string& error) {
