@@ -2,13 +2,14 @@
 // Import of an Anki package of 10,000 notes in each schema: WordFileReader::Read on a
 // package built once, from opening the zip to the encoded records.
 #include "tests/wordlist/AnkiPackageBuilder.h"
-#include "tools/wordlist/WordFileReader.h"
 
 #include <unistd.h>
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <sstream>
+
+#include "imports/WordFileReader.h"
 
 namespace {
 

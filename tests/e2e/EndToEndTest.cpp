@@ -7,7 +7,6 @@
 #include "engine/WordListFile.h"
 #include "platform/Rect.h"
 #include "tests/support/TempDir.h"
-#include "tools/lists/ListStore.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -33,6 +32,8 @@
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
+
+#include "lists/ListStore.h"
 
 namespace fs = std::filesystem;
 

@@ -3,16 +3,16 @@
 // text is decoded, read and encoded into records without harm, and every record written
 // fits its fields.
 
-#include "tools/wordlist/AnkiImporter.h"
-#include "tools/wordlist/InputDecoder.h"
-#include "tools/wordlist/KvtmlImporter.h"
-#include "tools/wordlist/RecordEncoder.h"
-#include "tools/wordlist/TextImporter.h"
-
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "imports/AnkiImporter.h"
+#include "imports/InputDecoder.h"
+#include "imports/KvtmlImporter.h"
+#include "imports/RecordEncoder.h"
+#include "imports/TextImporter.h"
 
 namespace {
 

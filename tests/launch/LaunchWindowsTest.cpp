@@ -5,9 +5,8 @@
 
 #include "engine/WordListFile.h"
 #include "tests/support/TempDir.h"
-#include "tools/launch/LaunchRequest.h"
-#include "tools/launch/windows/ChooserWindow.h"
-#include "tools/launch/windows/ImportFlow.h"
+#include "ui/chooser/ChooserWindow.h"
+#include "ui/chooser/ImportFlow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,6 +22,8 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+#include "lists/LaunchRequest.h"
 
 namespace fs = std::filesystem;
 

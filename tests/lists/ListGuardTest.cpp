@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The guard of a list replaced under its progress.
 #include "tests/lists/ListTestFiles.h"
-#include "tools/lists/ListGuard.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
+
+#include "lists/ListGuard.h"
 
 namespace fs = std::filesystem;
 

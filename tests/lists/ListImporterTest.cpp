@@ -3,12 +3,13 @@
 // the word-list tool's add command.
 #include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
-#include "tools/lists/ListImporter.h"
 
 #include <stdio.h>
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+
+#include "lists/ListImporter.h"
 
 namespace fs = std::filesystem;
 

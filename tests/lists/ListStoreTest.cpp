@@ -2,10 +2,11 @@
 // The list folders: enumeration with their summaries, names, and removal into the trash.
 #include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
-#include "tools/lists/ListStore.h"
-#include "tools/lists/Trash.h"
 
 #include <gtest/gtest.h>
+
+#include "lists/ListStore.h"
+#include "lists/Trash.h"
 
 namespace fs = std::filesystem;
 

@@ -4,11 +4,12 @@
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/AnkiPackageBuilder.h"
 #include "tests/wordlist/ToolRunner.h"
-#include "tools/wordlist/AnkiPackageReader.h"
-#include "tools/wordlist/WordFileReader.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
+
+#include "imports/AnkiPackageReader.h"
+#include "imports/WordFileReader.h"
 
 namespace {
 

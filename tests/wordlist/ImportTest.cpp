@@ -4,7 +4,6 @@
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/AnkiPackageBuilder.h"
 #include "tests/wordlist/ToolRunner.h"
-#include "tools/wordlist/WordFileReader.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <filesystem>
@@ -12,6 +11,8 @@
 #include <sstream>
 #include <streambuf>
 #include <sys/stat.h>
+
+#include "imports/WordFileReader.h"
 
 namespace {
 

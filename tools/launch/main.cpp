@@ -11,12 +11,12 @@
 // Starting the only list takes no window library: whatever needs a window is handed to
 // quibbix-chooser.
 
-#include "tools/launch/LaunchRequest.h"
-#include "tools/launch/Launcher.h"
-#include "tools/lists/ListGuard.h"
-#include "tools/lists/ListStore.h"
-
 #include <cstdio>
+
+#include "lists/LaunchRequest.h"
+#include "lists/Launcher.h"
+#include "lists/ListGuard.h"
+#include "lists/ListStore.h"
 
 namespace fs = std::filesystem;
 

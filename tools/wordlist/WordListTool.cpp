@@ -7,23 +7,24 @@
 #include "engine/ListRec.h"
 #include "engine/WordListFile.h"
 #include "platform/FolderLock.h"
-#include "tools/wordlist/AnkiImporter.h"
-#include "tools/wordlist/CodePageDecoder.h"
-#include "tools/wordlist/Diagnostics.h"
-#include "tools/wordlist/FormatGuesser.h"
-#include "tools/wordlist/ImportedEntry.h"
-#include "tools/wordlist/InputDecoder.h"
-#include "tools/wordlist/KvtmlImporter.h"
-#include "tools/wordlist/OutputTarget.h"
-#include "tools/wordlist/RecordChecker.h"
-#include "tools/wordlist/SessionRebaser.h"
-#include "tools/wordlist/TextImporter.h"
-#include "tools/wordlist/WordFileReader.h"
-#include "tools/wordlist/WordNetList.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+
+#include "imports/AnkiImporter.h"
+#include "imports/CodePageDecoder.h"
+#include "imports/Diagnostics.h"
+#include "imports/FormatGuesser.h"
+#include "imports/ImportedEntry.h"
+#include "imports/InputDecoder.h"
+#include "imports/KvtmlImporter.h"
+#include "imports/OutputTarget.h"
+#include "imports/RecordChecker.h"
+#include "imports/TextImporter.h"
+#include "imports/WordFileReader.h"
+#include "imports/WordNetList.h"
+#include "lists/SessionRebaser.h"
 
 namespace {
 

@@ -5,12 +5,13 @@
 // Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage.
 
 #include "engine/WordRecord.h"
-#include "tools/wordlist/ImportOptions.h"
-#include "tools/wordlist/RecordEncoder.h"
 
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "imports/ImportOptions.h"
+#include "imports/RecordEncoder.h"
 
 class Diagnostics;
 

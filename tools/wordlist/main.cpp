@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "tools/lists/ListAddCommand.h"
-#include "tools/lists/ListStore.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
+
+#include "lists/ListAddCommand.h"
+#include "lists/ListStore.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);

@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "imports/AnkiImporter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "imports/DelimitedParser.h"
+#include "imports/HtmlText.h"
+#include "imports/TextImporter.h"
+#include "imports/TextTidy.h"
+
+namespace {
+
+constexpr const char* kKnownKeys[] = {
+    "separator",       "html",        "tags",        "columns",     "notetype",    "deck",
+    "notetype column", "deck column", "tags column", "guid column", "match scope", "if matches"};
+
+bool IsKnownKey(const std::string& key) {
+    for (const char* known : kKnownKeys) {
+        if (key == known) return true;
+    }
+    return false;
+}
+
+// Splits "#key:value"; false when the line is no header line.
+bool SplitHeaderLine(std::string_view line, std::string& key, std::string& value) {
+    if (line.empty() || line.front() != '#') return false;
+    const size_t colon = line.find(':');
+    if (colon == std::string_view::npos) return false;
+    key = TextTidy::Lower(TextTidy::Trim(line.substr(1, colon - 1)));
+    value = std::string(line.substr(colon + 1));
+    if (!value.empty() && value.back() == '\r') value.pop_back();
+    return IsKnownKey(key);
+}
+
+// Spreadsheets save "#separator:tab,,," or "#html:true;;"; Anki cuts such tails off.
+std::string FixedValue(const std::string& value) {
+    std::string trimmed = TextTidy::Trim(value);
+    size_t end = 0;
+    while (end < trimmed.size() && std::isalnum(static_cast<unsigned char>(trimmed[end]))) ++end;
+    return TextTidy::Lower(trimmed.substr(0, end == 0 ? trimmed.size() : end));
+}
+
+char SeparatorNamed(const std::string& value) {
+    const std::string fixed = FixedValue(value);
+    if (fixed == "tab") return '\t';
+    if (fixed == "comma") return ',';
+    if (fixed == "semicolon") return ';';
+    if (fixed == "space") return ' ';
+    if (fixed == "pipe") return '|';
+    if (fixed == "colon") return ':';
+    return value.size() == 1 ? value.front() : 0;
+}
+
+std::string_view LineAt(std::string_view text, size_t pos) {
+    const size_t end = text.find('\n', pos);
+    return text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+}
+
+}  // namespace
+
+AnkiImporter::AnkiImporter(const ImportOptions& options, Diagnostics& diagnostics,
+                           std::string fileName)
+    : m_options(options), m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
+
+bool AnkiImporter::HasHeader(std::string_view text) {
+    size_t pos = 0;
+    if (LineAt(text, 0).substr(0, 5) == "tags:") pos = LineAt(text, 0).size() + 1;
+    std::string key, value;
+    return pos < text.size() && SplitHeaderLine(LineAt(text, pos), key, value);
+}
+
+std::vector<ImportedEntry> AnkiImporter::Read(std::string_view text) {
+    Header header;
+    int headerLines = 0;
+    const size_t dataStart = ReadHeader(text, header, headerLines);
+    const std::string_view data = text.substr(dataStart);
+
+    DelimitedParser::Options parse;
+    parse.separator = m_options.separator ? m_options.separator
+                      : header.separator  ? header.separator
+                                          : GuessSeparator(data);
+    parse.quotes = !m_options.noQuotes;
+    parse.hashComments = true;
+    parse.firstLine = headerLines + 1;
+    const std::vector<ParsedRow> rows =
+        DelimitedParser(parse, m_diagnostics, m_fileName).Parse(data);
+
+    bool html = header.html == 1;
+    if (header.html == -1) {
+        // Anki's rule: HTML when any field of the first five rows looks like it.
+        for (size_t i = 0; i < rows.size() && i < 5 && !html; ++i) {
+            for (const ParsedField& field : rows[i].fields)
+                html = html || HtmlText::LooksLikeHtml(field.text);
+        }
+    }
+    std::vector<ImportedEntry> entries;
+    for (const ParsedRow& row : rows) {
+        int wordColumn = 0, definitionColumn = 0;
+        ChooseColumns(header, row.fields.size(), wordColumn, definitionColumn);
+        const auto field = [&](int column) {
+            if (column < 1 || static_cast<size_t>(column) > row.fields.size()) return std::string();
+            const std::string& raw = row.fields[column - 1].text;
+            return html ? HtmlText::Flatten(raw) : TextTidy::Trim(raw);
+        };
+        entries.push_back({row.line, field(wordColumn), field(definitionColumn)});
+    }
+    if (!entries.empty() && m_options.header) {
+        entries.erase(entries.begin());
+    } else if (!entries.empty() &&
+               TextImporter::LooksLikeHeader(entries[0].word, entries[0].definition)) {
+        m_diagnostics.Warning(m_fileName, entries[0].line,
+                              "this row looks like column titles and was imported as an entry; "
+                              "use --header to skip it");
+    }
+    return entries;
+}
+
+size_t AnkiImporter::ReadHeader(std::string_view text, Header& header, int& lines) {
+    size_t pos = 0;
+    lines = 0;
+    if (LineAt(text, 0).substr(0, 5) == "tags:") {
+        pos = LineAt(text, 0).size() + 1;
+        lines = 1;
+    }
+    std::string key, value;
+    while (pos < text.size() && SplitHeaderLine(LineAt(text, pos), key, value)) {
+        ReadHeaderLine(key, value, header);
+        pos += LineAt(text, pos).size() + 1;
+        ++lines;
+    }
+    return std::min(pos, text.size());
+}
+
+void AnkiImporter::ReadHeaderLine(const std::string& key, const std::string& value,
+                                  Header& header) {
+    if (key == "separator") {
+        header.separator = SeparatorNamed(value);
+    } else if (key == "html") {
+        header.html = FixedValue(value) == "true" ? 1 : 0;
+    } else if (key == "guid column" || key == "notetype column" || key == "deck column" ||
+               key == "tags column") {
+        const int column = std::atoi(FixedValue(value).c_str());
+        if (column > 0) header.metaColumns.push_back(column);
+    } else if (key == "columns") {
+        const char separator = header.separator ? header.separator : '\t';
+        std::string name;
+        for (char c : value + separator) {
+            if (c != separator) {
+                name.push_back(c);
+                continue;
+            }
+            header.columnNames.push_back(TextTidy::Lower(TextTidy::Trim(name)));
+            name.clear();
+        }
+    }
+}
+
+char AnkiImporter::GuessSeparator(std::string_view data) {
+    const std::string_view sample = data.substr(0, 8192);
+    for (char candidate : {'\t', '|', ';', ':', ',', ' '}) {
+        if (sample.find(candidate) != std::string_view::npos) return candidate;
+    }
+    return '\t';
+}
+
+void AnkiImporter::ChooseColumns(const Header& header, size_t fieldCount, int& wordColumn,
+                                 int& definitionColumn) const {
+    std::vector<int> dataColumns;
+    const size_t columns = std::max(fieldCount, header.columnNames.size());
+    for (size_t column = 1; column <= columns; ++column) {
+        const auto& meta = header.metaColumns;
+        if (std::find(meta.begin(), meta.end(), static_cast<int>(column)) == meta.end())
+            dataColumns.push_back(static_cast<int>(column));
+    }
+    const auto named = [&](std::initializer_list<const char*> names) {
+        for (size_t i = 0; i < header.columnNames.size(); ++i) {
+            for (const char* name : names) {
+                if (header.columnNames[i] == name) return static_cast<int>(i + 1);
+            }
+        }
+        return 0;
+    };
+    wordColumn = named({"front", "word", "term", "question"});
+    definitionColumn = named({"back", "definition", "meaning", "answer"});
+    if (wordColumn == 0) wordColumn = dataColumns.size() > 0 ? dataColumns[0] : 1;
+    if (definitionColumn == 0) definitionColumn = dataColumns.size() > 1 ? dataColumns[1] : 2;
+    if (m_options.wordColumn > 0) wordColumn = m_options.wordColumn;
+    if (m_options.definitionColumn > 0) definitionColumn = m_options.definitionColumn;
+}

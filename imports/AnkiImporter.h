@@ -1,0 +1,43 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Reads Anki's "Notes in Plain Text" export: the "#key:value" header lines, fields quoted
+// RFC 4180 style with the header's separator, the guid, note type, deck and tags columns
+// left out, and HTML fields flattened to text.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "imports/Diagnostics.h"
+#include "imports/ImportOptions.h"
+#include "imports/ImportedEntry.h"
+
+class AnkiImporter {
+public:
+    // `diagnostics` must outlive the importer.
+    AnkiImporter(const ImportOptions& options, Diagnostics& diagnostics, std::string fileName);
+
+    // `text` is UTF-8 without a byte order mark.
+    std::vector<ImportedEntry> Read(std::string_view text);
+
+    // True when the text opens with Anki's header lines.
+    static bool HasHeader(std::string_view text);
+
+private:
+    struct Header {
+        char separator = 0;
+        int html = -1;  // -1: not stated
+        std::vector<int> metaColumns;
+        std::vector<std::string> columnNames;
+    };
+
+    size_t ReadHeader(std::string_view text, Header& header, int& lines);
+    void ReadHeaderLine(const std::string& key, const std::string& value, Header& header);
+    static char GuessSeparator(std::string_view data);
+    void ChooseColumns(const Header& header, size_t fieldCount, int& wordColumn,
+                       int& definitionColumn) const;
+
+    ImportOptions m_options;
+    Diagnostics& m_diagnostics;
+    std::string m_fileName;
+};

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "imports/FieldCutter.h"
+
+#include <QString>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// The last boundary of `type` after the start whose head fits, or 0.
+qsizetype LastFitting(const QString& text, QTextBoundaryFinder::BoundaryType type,
+                      const std::function<size_t(qsizetype)>& sizeOf, size_t limit) {
+    QTextBoundaryFinder finder(type, text);
+    qsizetype best = 0;
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary()) {
+        if (sizeOf(at) > limit) break;
+        best = at;
+    }
+    return best;
+}
+
+}  // namespace
+
+std::string FieldCutter::Cut(const std::string& utf8, size_t limit, bool singleByte) {
+    const QString text = QString::fromStdString(utf8);
+    const auto sizeOf = [&](qsizetype end) {
+        return singleByte ? static_cast<size_t>(end)
+                          : static_cast<size_t>(QStringView(text).left(end).toUtf8().size());
+    };
+    const qsizetype grapheme = LastFitting(text, QTextBoundaryFinder::Grapheme, sizeOf, limit);
+    qsizetype cut = 0;
+    for (qsizetype at = std::min(grapheme, text.size() - 1); at > 0 && cut == 0; --at)
+        if (text[at] == u' ') cut = at;
+    // A Windows-1252 text with no space to cut at is cut at the limit, as it always was.
+    if (cut == 0 && !singleByte) cut = LastFitting(text, QTextBoundaryFinder::Word, sizeOf, limit);
+    if (cut == 0) cut = grapheme;
+    QString head = text.left(cut);
+    while (!head.isEmpty() && QStringLiteral(" ,;:-(").contains(head.back())) head.chop(1);
+    return head.toStdString();
+}

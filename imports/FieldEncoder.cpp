@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "imports/FieldEncoder.h"
+
+#include "engine/Cp1252.h"
+#include "engine/FieldText.h"
+#include "engine/Utf8.h"
+
+#include <cstdio>
+
+#include "imports/FieldCutter.h"
+
+namespace {
+
+std::string CodePoint(char32_t ch) {
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(ch));
+    return text;
+}
+
+bool IsControl(char32_t ch) { return ch < 0x20 || (ch >= 0x7F && ch < 0xA0); }
+
+// What keeps the text out of any field, or an empty string.
+std::string CharacterProblem(const std::string& text) {
+    for (size_t pos = 0; pos < text.size();) {
+        const char32_t ch = Utf8::Next(text, pos);
+        if (!IsControl(ch)) continue;
+        if (ch == 0 || ch == 0x1A || ch == '\r' || ch == '\n')
+            return "holds " + CodePoint(ch) + ", which would break the record";
+        return "holds the control character " + CodePoint(ch);
+    }
+    return std::string();
+}
+
+// The Windows-1252 bytes of the text; false, with the first character it lacks, if none.
+bool ToCp1252(const std::string& text, std::string& bytes, char32_t& missing) {
+    bytes.clear();
+    for (size_t pos = 0; pos < text.size();) {
+        const char32_t ch = Utf8::Next(text, pos);
+        unsigned char byte = 0;
+        if (!Cp1252::Encode(ch, byte)) {
+            missing = ch;
+            return false;
+        }
+        bytes.push_back(static_cast<char>(byte));
+    }
+    return true;
+}
+
+}  // namespace
+
+FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit, Encoding encoding,
+                                           bool truncate) {
+    Outcome outcome;
+    outcome.problem = CharacterProblem(text);
+    if (!outcome.problem.empty()) return outcome;
+    std::string single;
+    char32_t missing = 0;
+    const bool fits = ToCp1252(text, single, missing);
+    if (encoding == Encoding::Cp1252 && !fits) {
+        std::string shown;
+        Utf8::Append(shown, missing);
+        outcome.problem =
+            "holds " + CodePoint(missing) + " (" + shown + "), which Windows-1252 cannot hold";
+        return outcome;
+    }
+    // Windows-1252 bytes that happen to form UTF-8 would be read as UTF-8, as other letters.
+    const bool readsBack = fits && FieldText::ToUtf8(single) == text;
+    const bool utf8 = encoding == Encoding::Utf8 || (encoding == Encoding::Auto && !readsBack);
+    outcome.text = text;
+    outcome.bytes = utf8 ? text : single;
+    if (outcome.bytes.size() > limit) {
+        const std::string size = std::to_string(outcome.bytes.size());
+        if (!truncate) {
+            outcome.problem = "is " + size + " bytes in " + Name(utf8) + ", over the limit of " +
+                              std::to_string(limit) + " (--truncate cuts it)";
+            return outcome;
+        }
+        outcome.uncutSize = outcome.bytes.size();
+        outcome.text = FieldCutter::Cut(text, limit, !utf8);
+        if (!utf8)
+            ToCp1252(outcome.text, outcome.bytes, missing);
+        else
+            outcome.bytes = outcome.text;
+        if (outcome.text.empty()) {
+            outcome.problem = "is " + size + " bytes in " + Name(utf8) +
+                              " and has no place to cut it to " + std::to_string(limit);
+            return outcome;
+        }
+    }
+    if (FieldText::ToUtf8(outcome.bytes) != outcome.text) {
+        outcome.problem = std::string("would read back as \"") + FieldText::ToUtf8(outcome.bytes) +
+                          "\" when stored in " + Name(utf8);
+    }
+    return outcome;
+}

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "imports/HtmlText.h"
+
+#include "engine/Utf8.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "imports/TextTidy.h"
+
+namespace {
+
+struct NamedEntity {
+    const char* name;
+    char32_t ch;
+};
+
+// The references that turn up in vocabulary: markup, Latin-1 letters and typography.
+constexpr NamedEntity kEntities[] = {
+    {"amp", '&'},       {"lt", '<'},        {"gt", '>'},        {"quot", '"'},
+    {"apos", '\''},     {"nbsp", 0xA0},     {"iexcl", 0xA1},    {"cent", 0xA2},
+    {"pound", 0xA3},    {"curren", 0xA4},   {"yen", 0xA5},      {"brvbar", 0xA6},
+    {"sect", 0xA7},     {"uml", 0xA8},      {"copy", 0xA9},     {"ordf", 0xAA},
+    {"laquo", 0xAB},    {"not", 0xAC},      {"shy", 0xAD},      {"reg", 0xAE},
+    {"macr", 0xAF},     {"deg", 0xB0},      {"plusmn", 0xB1},   {"sup2", 0xB2},
+    {"sup3", 0xB3},     {"acute", 0xB4},    {"micro", 0xB5},    {"para", 0xB6},
+    {"middot", 0xB7},   {"cedil", 0xB8},    {"sup1", 0xB9},     {"ordm", 0xBA},
+    {"raquo", 0xBB},    {"frac14", 0xBC},   {"frac12", 0xBD},   {"frac34", 0xBE},
+    {"iquest", 0xBF},   {"Agrave", 0xC0},   {"Aacute", 0xC1},   {"Acirc", 0xC2},
+    {"Atilde", 0xC3},   {"Auml", 0xC4},     {"Aring", 0xC5},    {"AElig", 0xC6},
+    {"Ccedil", 0xC7},   {"Egrave", 0xC8},   {"Eacute", 0xC9},   {"Ecirc", 0xCA},
+    {"Euml", 0xCB},     {"Igrave", 0xCC},   {"Iacute", 0xCD},   {"Icirc", 0xCE},
+    {"Iuml", 0xCF},     {"ETH", 0xD0},      {"Ntilde", 0xD1},   {"Ograve", 0xD2},
+    {"Oacute", 0xD3},   {"Ocirc", 0xD4},    {"Otilde", 0xD5},   {"Ouml", 0xD6},
+    {"times", 0xD7},    {"Oslash", 0xD8},   {"Ugrave", 0xD9},   {"Uacute", 0xDA},
+    {"Ucirc", 0xDB},    {"Uuml", 0xDC},     {"Yacute", 0xDD},   {"THORN", 0xDE},
+    {"szlig", 0xDF},    {"agrave", 0xE0},   {"aacute", 0xE1},   {"acirc", 0xE2},
+    {"atilde", 0xE3},   {"auml", 0xE4},     {"aring", 0xE5},    {"aelig", 0xE6},
+    {"ccedil", 0xE7},   {"egrave", 0xE8},   {"eacute", 0xE9},   {"ecirc", 0xEA},
+    {"euml", 0xEB},     {"igrave", 0xEC},   {"iacute", 0xED},   {"icirc", 0xEE},
+    {"iuml", 0xEF},     {"eth", 0xF0},      {"ntilde", 0xF1},   {"ograve", 0xF2},
+    {"oacute", 0xF3},   {"ocirc", 0xF4},    {"otilde", 0xF5},   {"ouml", 0xF6},
+    {"divide", 0xF7},   {"oslash", 0xF8},   {"ugrave", 0xF9},   {"uacute", 0xFA},
+    {"ucirc", 0xFB},    {"uuml", 0xFC},     {"yacute", 0xFD},   {"thorn", 0xFE},
+    {"yuml", 0xFF},     {"OElig", 0x152},   {"oelig", 0x153},   {"Scaron", 0x160},
+    {"scaron", 0x161},  {"Yuml", 0x178},    {"fnof", 0x192},    {"circ", 0x2C6},
+    {"tilde", 0x2DC},   {"ensp", 0x2002},   {"emsp", 0x2003},   {"thinsp", 0x2009},
+    {"ndash", 0x2013},  {"mdash", 0x2014},  {"lsquo", 0x2018},  {"rsquo", 0x2019},
+    {"sbquo", 0x201A},  {"ldquo", 0x201C},  {"rdquo", 0x201D},  {"bdquo", 0x201E},
+    {"dagger", 0x2020}, {"Dagger", 0x2021}, {"bull", 0x2022},   {"hellip", 0x2026},
+    {"permil", 0x2030}, {"lsaquo", 0x2039}, {"rsaquo", 0x203A}, {"euro", 0x20AC},
+    {"trade", 0x2122},
+};
+
+// Tags after which the text continues on a new line when rendered.
+constexpr const char* kBreakTags[] = {
+    "br", "div", "p",  "li", "ul",    "ol",         "hr",  "h1", "h2", "h3", "h4",      "h5",
+    "h6", "tr",  "td", "th", "table", "blockquote", "pre", "dd", "dt", "dl", "section",
+};
+
+bool StartsWithNoCase(std::string_view text, size_t pos, std::string_view prefix) {
+    if (pos + prefix.size() > text.size()) return false;
+    return TextTidy::Lower(text.substr(pos, prefix.size())) == prefix;
+}
+
+// Removes every stretch from `open` to `close` (case-insensitive), closers included.
+std::string RemoveBlocks(std::string_view text, std::string_view open, std::string_view close) {
+    std::string out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        if (StartsWithNoCase(text, pos, open)) {
+            const std::string lower = TextTidy::Lower(text);
+            const size_t end = lower.find(close, pos + open.size());
+            pos = end == std::string::npos ? text.size() : end + close.size();
+            out.push_back(' ');
+            continue;
+        }
+        out.push_back(text[pos++]);
+    }
+    return out;
+}
+
+// {{c1::answer::hint}} shows "answer" once revealed, which is what a learner reads.
+std::string UnwrapCloze(std::string_view text) {
+    std::string out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t open = text.find("{{c", pos);
+        const size_t marker = open == std::string_view::npos ? open : text.find("::", open);
+        const size_t close = marker == std::string_view::npos ? marker : text.find("}}", marker);
+        if (close == std::string_view::npos) break;
+        out.append(text.substr(pos, open - pos));
+        std::string_view inner = text.substr(marker + 2, close - marker - 2);
+        const size_t hint = inner.find("::");
+        if (hint != std::string_view::npos) inner = inner.substr(0, hint);
+        out.append(inner);
+        pos = close + 2;
+    }
+    out.append(text.substr(pos));
+    return out;
+}
+
+std::string TagName(std::string_view tag) {
+    size_t i = tag.front() == '/' ? 1 : 0;
+    size_t end = i;
+    while (end < tag.size() && (std::isalnum(static_cast<unsigned char>(tag[end])))) ++end;
+    return TextTidy::Lower(tag.substr(i, end - i));
+}
+
+bool IsBreakTag(const std::string& name) {
+    for (const char* breakTag : kBreakTags) {
+        if (name == breakTag) return true;
+    }
+    return false;
+}
+
+std::string StripTags(std::string_view text) {
+    std::string out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t close = text[pos] == '<' ? text.find('>', pos) : std::string_view::npos;
+        const bool isTag =
+            close != std::string_view::npos && close > pos + 1 &&
+            (std::isalpha(static_cast<unsigned char>(text[pos + 1])) || text[pos + 1] == '/');
+        if (!isTag) {
+            out.push_back(text[pos++]);
+            continue;
+        }
+        if (IsBreakTag(TagName(text.substr(pos + 1, close - pos - 1)))) out.push_back(' ');
+        pos = close + 1;
+    }
+    return out;
+}
+
+bool DecodeReference(std::string_view name, char32_t& ch) {
+    if (!name.empty() && name.front() == '#') {
+        const bool hex = name.size() > 1 && (name[1] == 'x' || name[1] == 'X');
+        const std::string digits(name.substr(hex ? 2 : 1));
+        if (digits.empty() || digits.size() > 8) return false;
+        char* end = nullptr;
+        const unsigned long value = std::strtoul(digits.c_str(), &end, hex ? 16 : 10);
+        if (*end != '\0' || value == 0 || value > 0x10FFFF) return false;
+        ch = static_cast<char32_t>(value);
+        return true;
+    }
+    for (const NamedEntity& entity : kEntities) {
+        if (name == entity.name) {
+            ch = entity.ch;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string HtmlText::DecodeEntities(std::string_view text) {
+    std::string out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t semicolon = text[pos] == '&' ? text.find(';', pos) : std::string_view::npos;
+        char32_t ch = 0;
+        if (semicolon != std::string_view::npos && semicolon - pos <= 10 &&
+            DecodeReference(text.substr(pos + 1, semicolon - pos - 1), ch)) {
+            Utf8::Append(out, ch);
+            pos = semicolon + 1;
+            continue;
+        }
+        out.push_back(text[pos++]);
+    }
+    return out;
+}
+
+std::string HtmlText::Flatten(std::string_view html) {
+    std::string text = RemoveBlocks(html, "<!--", "-->");
+    text = RemoveBlocks(text, "<style", "</style>");
+    text = RemoveBlocks(text, "<script", "</script>");
+    text = RemoveBlocks(text, "[sound:", "]");
+    text = RemoveBlocks(text, "[[type:", "]]");
+    text = UnwrapCloze(text);
+    text = StripTags(text);
+    return TextTidy::CollapseSpace(DecodeEntities(text));
+}
+
+bool HtmlText::LooksLikeHtml(std::string_view text) {
+    for (size_t pos = text.find('<'); pos != std::string_view::npos;
+         pos = text.find('<', pos + 1)) {
+        const size_t close = text.find('>', pos);
+        if (close == std::string_view::npos) return false;
+        if (close > pos + 1 &&
+            (std::isalpha(static_cast<unsigned char>(text[pos + 1])) || text[pos + 1] == '/'))
+            return true;
+    }
+    return text.find("&nbsp;") != std::string_view::npos;
+}

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "imports/KvtmlImporter.h"
+
+#include <QByteArray>
+#include <QXmlStreamReader>
+
+#include "imports/TextTidy.h"
+
+namespace {
+
+// Far deeper than any vocabulary document goes: a text holds a little markup at most.
+constexpr int kMaxNesting = 256;
+
+// Reads on to the end of the current element, gathering into `text`, when given, the text
+// of the element and of every element inside it. Qt's own readElementText recurses once per
+// level, so a document nested deeply enough would overflow the stack; this counts instead,
+// and gives up with an XML error past kMaxNesting.
+void ReadToEnd(QXmlStreamReader& xml, QString* text) {
+    for (int depth = 1; depth > 0;) {
+        switch (xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                if (++depth > kMaxNesting) {
+                    xml.raiseError(
+                        QStringLiteral("elements nested deeper than %1").arg(kMaxNesting));
+                    return;
+                }
+                break;
+            case QXmlStreamReader::EndElement:
+                --depth;
+                break;
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                if (text) text->append(xml.text());
+                break;
+            case QXmlStreamReader::Invalid:
+                return;
+            default:
+                break;
+        }
+    }
+}
+
+std::string ElementText(QXmlStreamReader& xml) {
+    QString text;
+    ReadToEnd(xml, &text);
+    return TextTidy::CollapseSpace(text.toStdString());
+}
+
+void Skip(QXmlStreamReader& xml) { ReadToEnd(xml, nullptr); }
+
+}  // namespace
+
+// KWordQuiz writes the blank rows a user leaves between groups of words as entries whose
+// every column is empty: nothing was lost there, so they are passed over, not refused.
+bool KvtmlImporter::IsEmpty(const std::vector<Translation>& translations) {
+    for (const Translation& translation : translations) {
+        if (!translation.text.empty() || !translation.comment.empty() ||
+            !translation.paraphrase.empty())
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool IsNamed(const QXmlStreamReader& xml, const char* name) {
+    return xml.name() == QLatin1String(name);
+}
+
+}  // namespace
+
+KvtmlImporter::KvtmlImporter(const ImportOptions& options, Diagnostics& diagnostics,
+                             std::string fileName)
+    : m_options(options), m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
+
+bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& entries) {
+    QXmlStreamReader xml(QByteArray::fromStdString(bytes));
+    if (!xml.readNextStartElement() || !IsNamed(xml, "kvtml")) {
+        if (!xml.hasError()) {
+            m_diagnostics.Error(m_fileName, static_cast<int>(xml.lineNumber()),
+                                "not a KVTML document (no <kvtml> root element)");
+            return false;
+        }
+    } else {
+        bool versionOk = false;
+        const double version =
+            xml.attributes().value(QLatin1String("version")).toDouble(&versionOk);
+        if (versionOk && version >= 2.0) {
+            while (xml.readNextStartElement()) {
+                if (IsNamed(xml, "entries"))
+                    ReadEntries(xml, entries);
+                else if (IsNamed(xml, "information"))
+                    ReadInformation(xml);
+                else
+                    Skip(xml);
+            }
+        } else {
+            m_title = TextTidy::CollapseSpace(
+                xml.attributes().value(QLatin1String("title")).toString().toStdString());
+            ReadVersion1(xml, entries);
+        }
+    }
+    if (xml.hasError()) {
+        m_diagnostics.Error(m_fileName, static_cast<int>(xml.lineNumber()),
+                            "XML error: " + xml.errorString().toStdString());
+        return false;
+    }
+    return true;
+}
+
+void KvtmlImporter::ReadInformation(QXmlStreamReader& xml) {
+    while (xml.readNextStartElement()) {
+        if (IsNamed(xml, "title"))
+            m_title = ElementText(xml);
+        else
+            Skip(xml);
+    }
+}
+
+void KvtmlImporter::ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
+    while (xml.readNextStartElement()) {
+        if (IsNamed(xml, "entry"))
+            ReadEntry(xml, entries);
+        else
+            Skip(xml);
+    }
+}
+
+void KvtmlImporter::ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
+    const int line = static_cast<int>(xml.lineNumber());
+    bool deactivated = false;
+    int position = 0;
+    std::vector<Translation> translations;
+    while (xml.readNextStartElement()) {
+        if (IsNamed(xml, "deactivated")) {
+            deactivated = TextTidy::Lower(ElementText(xml)) == "true";
+        } else if (IsNamed(xml, "translation")) {
+            ReadTranslation(xml, position++, translations);
+        } else {
+            Skip(xml);
+        }
+    }
+    if (deactivated && !m_options.includeDeactivated) {
+        m_diagnostics.Note(m_fileName, line,
+                           "deactivated entry skipped (--include-deactivated keeps it)");
+        return;
+    }
+    if (IsEmpty(translations)) {
+        m_diagnostics.Note(m_fileName, line, "empty entry skipped");
+        return;
+    }
+    entries.push_back(MakeEntry(line, translations));
+}
+
+// KDE's own reader places translations by their order; its writer always writes the column
+// as the id. So the id decides when it is a number, and the position otherwise.
+void KvtmlImporter::ReadTranslation(QXmlStreamReader& xml, int position,
+                                    std::vector<Translation>& translations) {
+    bool idOk = false;
+    int column = xml.attributes().value(QLatin1String("id")).toInt(&idOk);
+    if (!idOk || column < 0 || column > 1000) column = position;
+    if (translations.size() <= static_cast<size_t>(column)) translations.resize(column + 1);
+    Translation& translation = translations[column];
+    while (xml.readNextStartElement()) {
+        if (IsNamed(xml, "text"))
+            translation.text = ElementText(xml);
+        else if (IsNamed(xml, "comment"))
+            translation.comment = ElementText(xml);
+        else if (IsNamed(xml, "paraphrase"))
+            translation.paraphrase = ElementText(xml);
+        else
+            Skip(xml);
+    }
+}
+
+ImportedEntry KvtmlImporter::MakeEntry(int line, const std::vector<Translation>& translations) {
+    ImportedEntry entry;
+    const size_t wordColumn = m_options.wordColumn > 0 ? m_options.wordColumn - 1 : 0;
+    const size_t definitionColumn =
+        m_options.definitionColumn > 0 ? m_options.definitionColumn - 1 : 1;
+    const Translation none;
+    const Translation& word = wordColumn < translations.size() ? translations[wordColumn] : none;
+    const Translation& meaning =
+        definitionColumn < translations.size() ? translations[definitionColumn] : none;
+    entry.line = line;
+    entry.word = word.text;
+    // Single-column lists (hangman and anagram games) keep a hint in the comment.
+    entry.definition = !meaning.text.empty()   ? meaning.text
+                       : !word.comment.empty() ? word.comment
+                                               : word.paraphrase;
+    return entry;
+}
+
+void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
+    while (xml.readNextStartElement()) {
+        if (!IsNamed(xml, "e")) {
+            Skip(xml);
+            continue;
+        }
+        ImportedEntry entry;
+        entry.line = static_cast<int>(xml.lineNumber());
+        while (xml.readNextStartElement()) {
+            if (IsNamed(xml, "o"))
+                entry.word = ElementText(xml);
+            else if (IsNamed(xml, "t") && entry.definition.empty())
+                entry.definition = ElementText(xml);
+            else
+                Skip(xml);
+        }
+        if (entry.word.empty() && entry.definition.empty()) {
+            m_diagnostics.Note(m_fileName, entry.line, "empty entry skipped");
+            continue;
+        }
+        entries.push_back(std::move(entry));
+    }
+}

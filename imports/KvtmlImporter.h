@@ -1,0 +1,44 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Reads the vocabulary documents of KDE's trainers (KVTML 2.0, and the word and first
+// translation of KVTML 1). Only the entries under kvtml/entries are words: lessons, word
+// types and synonym pairs refer to them with empty elements of the same names.
+
+#include <string>
+#include <vector>
+
+#include "imports/Diagnostics.h"
+#include "imports/ImportOptions.h"
+#include "imports/ImportedEntry.h"
+
+class QXmlStreamReader;
+
+class KvtmlImporter {
+public:
+    // `diagnostics` must outlive the importer.
+    KvtmlImporter(const ImportOptions& options, Diagnostics& diagnostics, std::string fileName);
+
+    // Returns false, with the error reported, when the document is not well-formed KVTML.
+    bool Read(const std::string& bytes, std::vector<ImportedEntry>& entries);
+    // The document's title, once read; empty when it has none.
+    const std::string& Title() const { return m_title; }
+
+private:
+    struct Translation {
+        std::string text, comment, paraphrase;
+    };
+
+    void ReadInformation(QXmlStreamReader& xml);
+    void ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
+    void ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
+    void ReadTranslation(QXmlStreamReader& xml, int position,
+                         std::vector<Translation>& translations);
+    void ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
+    static bool IsEmpty(const std::vector<Translation>& translations);
+    ImportedEntry MakeEntry(int line, const std::vector<Translation>& translations);
+
+    ImportOptions m_options;
+    Diagnostics& m_diagnostics;
+    std::string m_fileName;
+    std::string m_title;
+};

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "imports/RecordChecker.h"
+
+#include "engine/Cp1252.h"
+#include "engine/FieldText.h"
+#include "engine/GetWordRecord.h"
+#include "engine/Utf8.h"
+#include "engine/WordListFile.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string ByteName(unsigned char byte) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
+}
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// Where a byte of the record lies, for the message.
+const char* PartAt(size_t offset) {
+    if (offset < static_cast<size_t>(WordListFile::kWordOffset)) return "unused field";
+    if (offset < static_cast<size_t>(WordListFile::kDefinitionOffset)) return "word";
+    if (offset < static_cast<size_t>(WordListFile::kRecordSize - 2)) return "definition";
+    return "record end";
+}
+
+void CheckBreakingBytes(std::string_view record, std::vector<std::string>& problems) {
+    const size_t end = WordListFile::kRecordSize - 2;
+    const bool endIsCrLf = record[end] == '\r' && record[end + 1] == '\n';
+    for (size_t i = 0; i < record.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(record[i]);
+        const bool breaks =
+            byte == 0x1A || ((byte == '\r' || byte == '\n') && (i < end || !endIsCrLf));
+        if (breaks) {
+            problems.push_back(std::string("byte ") + ByteName(byte) + " at offset " +
+                               std::to_string(i) + " (" + PartAt(i) +
+                               ") breaks the record when read as text");
+        }
+    }
+}
+
+bool IsControl(char32_t ch) { return ch < 0x20 || (ch >= 0x7F && ch < 0xA0); }
+
+// Bytes that stay inside the record but show as boxes or not at all: control characters
+// (a tab among them) and the five bytes Windows-1252 leaves undefined, which read as C1
+// controls. The first one of a field is reported; those that break the record were already.
+void CheckShownBytes(std::string_view text, const char* part, std::vector<std::string>& problems) {
+    if (FieldText::IsUtf8(text)) {
+        for (size_t pos = 0; pos < text.size();) {
+            const size_t start = pos;
+            const char32_t ch = Utf8::Next(text, pos);
+            if (!IsControl(ch) || ch == 0x1A || ch == '\r' || ch == '\n') continue;
+            char name[16];
+            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(ch));
+            problems.push_back(std::string("control character ") + name + " at byte " +
+                               std::to_string(start) + " of the " + part +
+                               " (UTF-8) does not show as a character");
+            return;
+        }
+        return;
+    }
+    for (unsigned char byte : text) {
+        if (byte == 0x1A || byte == '\r' || byte == '\n') continue;
+        const char32_t ch = Cp1252::Decode(byte);
+        if (IsControl(ch)) {
+            problems.push_back(std::string(byte < 0x80 ? "control character " : "undefined byte ") +
+                               ByteName(byte) + " in the " + part +
+                               (byte < 0x80 ? "" : ", which is not valid UTF-8 either,") +
+                               " does not show as a character");
+            return;
+        }
+    }
+}
+
+// UTF-8 that a tool counting bytes cut inside its last character: the field no longer reads
+// as UTF-8, so every letter of it shows wrongly.
+void CheckCutUtf8(std::string_view text, const char* part, std::vector<std::string>& problems) {
+    const std::string_view trimmed = text.substr(0, text.find_last_not_of(' ') + 1);
+    std::u32string head;
+    size_t bad = 0;
+    if (FieldText::IsUtf8(trimmed) || Utf8::Decode(trimmed, head, bad) || head.size() == bad)
+        return;
+    const unsigned char lead = static_cast<unsigned char>(trimmed[bad]);
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    const std::string_view tail = trimmed.substr(bad);
+    if (lead < 0xC2 || lead > 0xF4 || tail.size() >= length) return;
+    for (unsigned char byte : tail.substr(1))
+        if ((byte & 0xC0) != 0x80) return;
+    problems.push_back(std::string("the ") + part +
+                       " is UTF-8 cut off inside its last character, so it shows as "
+                       "Windows-1252");
+}
+
+}  // namespace
+
+std::vector<std::string> RecordChecker::Problems(std::string_view record) {
+    std::vector<std::string> problems;
+    CheckBreakingBytes(record, problems);
+    const std::string_view word =
+        WordListFile::ShownText(record.substr(WordListFile::kWordOffset, WordListFile::kWordSize));
+    const std::string_view definition = WordListFile::ShownText(
+        record.substr(WordListFile::kDefinitionOffset, WordListFile::kDefinitionSize));
+    CheckShownBytes(word, "word", problems);
+    CheckShownBytes(definition, "definition", problems);
+    CheckCutUtf8(word, "word", problems);
+    CheckCutUtf8(definition, "definition", problems);
+    if (word.empty())
+        problems.push_back("empty word");
+    else if (IsBlank(word))
+        problems.push_back("word of spaces only");
+    if (definition.empty())
+        problems.push_back("empty definition");
+    else if (IsBlank(definition))
+        problems.push_back("definition of spaces only");
+    return problems;
+}

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "imports/RecordEncoder.h"
+
+#include "engine/WordListFile.h"
+
+#include <unordered_map>
+
+#include "imports/TextTidy.h"
+
+RecordEncoder::RecordEncoder(const Options& options, Diagnostics& diagnostics, std::string fileName)
+    : m_options(options), m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
+
+std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& entries) {
+    std::vector<WordRecord> records;
+    std::unordered_map<std::string, int> firstLineOf;
+    for (const ImportedEntry& entry : entries) {
+        WordRecord record;
+        const std::string word = TextTidy::Trim(entry.word);
+        if (word.empty()) {
+            Refuse(entry, "empty word");
+            continue;
+        }
+        const std::string definition = TextTidy::Trim(entry.definition);
+        if (!EncodeText(entry, word, true, record.word)) continue;
+        if (definition.empty()) {
+            Refuse(entry, "word \"" + word + "\": no definition");
+            continue;
+        }
+        if (!EncodeText(entry, definition, false, record.definition)) continue;
+        const auto [first, isNew] = firstLineOf.emplace(record.word, entry.line);
+        if (!isNew) {
+            const std::string where = " (first on line " + std::to_string(first->second) + ")";
+            if (m_options.dedupe) {
+                m_diagnostics.Note(m_fileName, entry.line,
+                                   "duplicate word \"" + word + "\" dropped" + where);
+                continue;
+            }
+            m_diagnostics.Warning(m_fileName, entry.line,
+                                  "duplicate word \"" + word + "\"" + where);
+        }
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+bool RecordEncoder::EncodeText(const ImportedEntry& entry, const std::string& text, bool isWord,
+                               std::string& bytes) {
+    const size_t limit = isWord ? WordListFile::kWordSize : WordListFile::kDefinitionSize;
+    const FieldEncoder::Outcome outcome =
+        FieldEncoder::Encode(text, limit, m_options.encoding, m_options.truncate);
+    const std::string name =
+        std::string(isWord ? "word" : "definition of") + " \"" + TextTidy::Trim(entry.word) + "\"";
+    if (!outcome.problem.empty()) {
+        Refuse(entry, name + " " + outcome.problem);
+        return false;
+    }
+    if (outcome.uncutSize > 0) {
+        m_diagnostics.Note(m_fileName, entry.line,
+                           name + " cut from " + std::to_string(outcome.uncutSize) + " to " +
+                               std::to_string(outcome.bytes.size()) + " bytes");
+    }
+    bytes = outcome.bytes;
+    return true;
+}
+
+void RecordEncoder::Refuse(const ImportedEntry& entry, const std::string& text) {
+    ++m_refused;
+    if (m_options.skipBad)
+        m_diagnostics.Warning(m_fileName, entry.line, "skipped: " + text);
+    else
+        m_diagnostics.Error(m_fileName, entry.line, text);
+}

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "imports/WordFileReader.h"
+
+#include "engine/AtomicFile.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "imports/AnkiImporter.h"
+#include "imports/AnkiPackageReader.h"
+#include "imports/FormatGuesser.h"
+#include "imports/ImportedEntry.h"
+#include "imports/InputDecoder.h"
+#include "imports/KvtmlImporter.h"
+#include "imports/TextImporter.h"
+
+namespace {
+
+// Enough for every magic number the guesser looks at.
+constexpr size_t kHeadSize = 8;
+
+// The first bytes of a regular file; false for anything else, which is left to the whole
+// read to refuse (a pipe would block a reader that opens it by name).
+bool ReadHead(const std::string& path, std::string& head) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    std::ifstream in(path, std::ios::binary);
+    char bytes[kHeadSize];
+    in.read(bytes, sizeof bytes);
+    head.assign(bytes, static_cast<size_t>(in.gcount()));
+    return static_cast<bool>(in) || in.eof();
+}
+
+void NoteGuess(const std::string& path, ImportFormat format, Diagnostics& diagnostics) {
+    diagnostics.Note(
+        path, 0,
+        std::string("read as ") + FormatGuesser::Name(format) + " (guessed; --format chooses)");
+}
+
+bool ReadText(const std::string& path, const std::string& bytes, ImportOptions options,
+              Diagnostics& diagnostics, std::vector<ImportedEntry>& entries, std::string& title) {
+    if (options.format == ImportFormat::Guess) {
+        options.format = FormatGuesser::Guess(path, bytes);
+        NoteGuess(path, options.format, diagnostics);
+    }
+    if (options.format == ImportFormat::Kvtml) {
+        KvtmlImporter importer(options, diagnostics, path);
+        const bool isRead = importer.Read(bytes, entries);
+        title = importer.Title();
+        return isRead;
+    }
+    std::string text;
+    if (!InputDecoder::ToUtf8(bytes, options.cp1252Input, path, diagnostics, text)) return false;
+    if (options.format == ImportFormat::Anki)
+        entries = AnkiImporter(options, diagnostics, path).Read(text);
+    else
+        entries = TextImporter(options, diagnostics, path).Read(text);
+    return diagnostics.ErrorCount() == 0;
+}
+
+// Packages are opened by name rather than read whole: with their media they are often far
+// larger than any text file.
+bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnostics& diagnostics,
+                 std::vector<ImportedEntry>& entries, std::string& title) {
+    std::string head;
+    const bool isFile = ReadHead(path, head);
+    if (isFile && FormatGuesser::IsSpreadsheet(path, head)) {
+        diagnostics.Error(path, 0,
+                          "this is a spreadsheet; save it as CSV (comma-separated values) and "
+                          "import that");
+        return false;
+    }
+    ImportFormat format = options.format;
+    if (format == ImportFormat::Guess && isFile && FormatGuesser::IsAnkiPackage(path, head)) {
+        format = ImportFormat::AnkiPackage;
+        NoteGuess(path, format, diagnostics);
+    }
+    if (format != ImportFormat::AnkiPackage || !isFile) {
+        std::string bytes;
+        if (!ReadWholeFile(path, bytes)) {
+            diagnostics.Error(path, 0, "cannot read the file");
+            return false;
+        }
+        return ReadText(path, bytes, options, diagnostics, entries, title);
+    }
+    AnkiPackageReader reader(diagnostics, path);
+    if (!reader.ReadFile(path, entries)) return false;
+    title = reader.Title();
+    return true;
+}
+
+}  // namespace
+
+namespace WordFileReader {
+
+WordFile Read(const std::string& path, const ImportOptions& import,
+              const RecordEncoder::Options& encode, Diagnostics& diagnostics) {
+    WordFile result;
+    std::vector<ImportedEntry> entries;
+    if (!ReadEntries(path, import, diagnostics, entries, result.title)) return result;
+    RecordEncoder encoder(encode, diagnostics, path);
+    result.records = encoder.Encode(entries);
+    result.refusedCount = encoder.RefusedCount();
+    result.isReadable = true;
+    return result;
+}
+
+}  // namespace WordFileReader

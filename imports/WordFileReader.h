@@ -1,0 +1,29 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Reads a file a user brings, in any format the tool imports, into word records ready for
+// list/kelvo.lst. The `import` command and the adding of a list both go through here, so
+// that they accept and refuse alike.
+
+#include "engine/WordRecord.h"
+
+#include <string>
+#include <vector>
+
+#include "imports/Diagnostics.h"
+#include "imports/ImportOptions.h"
+#include "imports/RecordEncoder.h"
+
+struct WordFile {
+    std::vector<WordRecord> records;  // the entries that were not refused, in file order
+    int refusedCount = 0;             // entries refused by the record limits
+    std::string title;                // the file's own title, when its format has one
+    bool isReadable = false;          // false: nothing could be taken from the file
+};
+
+namespace WordFileReader {
+
+// Messages (refused entries with their lines among them) go to `diagnostics`.
+WordFile Read(const std::string& path, const ImportOptions& import,
+              const RecordEncoder::Options& encode, Diagnostics& diagnostics);
+
+}  // namespace WordFileReader

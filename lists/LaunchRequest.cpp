@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "lists/LaunchRequest.h"
+
+namespace {
+
+// The options that take a value, and where the value goes.
+std::string* ValueOf(LaunchRequest& request, const std::string& option) {
+    if (option == "--list") return &request.listName;
+    if (option == "--folder") return &request.folder;
+    if (option == "--notice") return &request.notice;
+    if (option == "--failure") return &request.failure;
+    return nullptr;
+}
+
+}  // namespace
+
+LaunchRequest LaunchRequest::Parse(int argc, const char* const* argv) {
+    LaunchRequest request;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (std::string* value = optionsEnded ? nullptr : ValueOf(request, arg)) {
+            if (i + 1 >= argc) {
+                request.error = arg + " needs a value";
+                return request;
+            }
+            *value = argv[++i];
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            request.passThrough.push_back(arg);
+        } else if (request.file.empty()) {
+            request.file = arg;
+        } else {
+            request.error = "one file at a time: " + arg;
+            return request;
+        }
+    }
+    if (!request.file.empty() && !request.listName.empty())
+        request.error = "either --list NAME or a file, not both";
+    return request;
+}
+
+std::vector<std::string> LaunchRequest::Arguments() const {
+    std::vector<std::string> args;
+    const std::pair<const char*, const std::string*> values[] = {{"--list", &listName},
+                                                                 {"--folder", &folder},
+                                                                 {"--notice", &notice},
+                                                                 {"--failure", &failure}};
+    for (const auto& [option, value] : values) {
+        if (value->empty()) continue;
+        args.push_back(option);
+        args.push_back(*value);
+    }
+    args.insert(args.end(), passThrough.begin(), passThrough.end());
+    if (!file.empty()) {
+        args.push_back("--");
+        args.push_back(file);
+    }
+    return args;
+}

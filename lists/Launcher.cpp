@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "lists/Launcher.h"
+
+#include "engine/AtomicFile.h"
+#include "platform/PosixProcess.h"
+
+#include <cstdio>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Exec(const fs::path& program, const std::vector<std::string>& args) {
+    int error = 0;
+    PosixProcess::Replace(program, args, error);
+    std::fprintf(stderr, "quibbix-launch: cannot start %s: %s\n", program.c_str(),
+                 DescribeError(error).c_str());
+}
+
+}  // namespace
+
+namespace Launcher {
+
+fs::path BinDir() { return PosixProcess::ExecutableDir(); }
+
+void Study(const fs::path& binDir, const fs::path& folder,
+           const std::vector<std::string>& programArgs) {
+    int error = 0;
+    if (!PosixProcess::ChangeDirectory(folder, error)) {
+        std::fprintf(stderr, "quibbix-launch: cannot enter %s: %s\n", folder.c_str(),
+                     DescribeError(error).c_str());
+        return;
+    }
+    Exec(binDir / "quibbix", programArgs);
+}
+
+void ShowWindows(const fs::path& binDir, const std::vector<std::string>& args) {
+    Exec(binDir / "quibbix-chooser", args);
+}
+
+}  // namespace Launcher

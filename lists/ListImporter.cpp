@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "lists/ListImporter.h"
+
+#include "engine/AtomicFile.h"
+#include "engine/ListRec.h"
+#include "engine/SessionFiles.h"
+#include "engine/WordListFile.h"
+
+#include <QXmlStreamReader>
+
+#include <fstream>
+#include <sstream>
+
+#include "imports/Diagnostics.h"
+#include "imports/WordFileReader.h"
+#include "lists/ListFolder.h"
+#include "lists/ListGuard.h"
+#include "lists/ListRebase.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The tool's hint on choosing a format means nothing where no option can be given.
+std::string WithoutOptionHint(std::string text) {
+    const size_t hint = text.find(" (guessed; --format chooses)");
+    if (hint != std::string::npos) text.erase(hint);
+    return text;
+}
+
+// The <title> of a KVTML document's <information>, which leads the document, so only its
+// opening is read; empty for any other file.
+std::string KvtmlTitle(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string head(64 * 1024, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<size_t>(in.gcount()));
+    QXmlStreamReader xml(QByteArray::fromStdString(head));
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("kvtml")) return std::string();
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("entries")) return std::string();
+        if (xml.name() != QLatin1String("information")) {
+            xml.skipCurrentElement();
+            continue;
+        }
+        while (xml.readNextStartElement()) {
+            if (xml.name() == QLatin1String("title"))
+                return xml.readElementText(QXmlStreamReader::SkipChildElements).toStdString();
+            xml.skipCurrentElement();
+        }
+    }
+    return std::string();
+}
+
+std::string WithLine(int line, const std::string& text) {
+    return line > 0 ? "line " + std::to_string(line) + ": " + text : text;
+}
+
+std::string CheckCount(const ImportPlan& plan) {
+    if (plan.records.empty()) return "the file holds no words to study";
+    if (plan.records.size() > kMaxStudyWords)
+        return "the file holds " + std::to_string(plan.records.size()) +
+               " words; Quibbix can study at most " + std::to_string(kMaxStudyWords);
+    return std::string();
+}
+
+// The session files as they are, to put back should the new list fail to be written after
+// the session was moved onto it.
+std::vector<FileImage> Snapshot(const fs::path& folder) {
+    std::vector<FileImage> images;
+    for (const SessionList& list : SessionFiles::kLists) images.push_back({list.path, ""});
+    images.push_back({SessionFiles::kCurrWord, ""});
+    std::vector<FileImage> present;
+    for (FileImage& image : images) {
+        image.path = (folder / image.path).string();
+        if (ReadWholeFile(image.path, image.bytes)) present.push_back(std::move(image));
+    }
+    return present;
+}
+
+}  // namespace
+
+namespace ListImporter {
+
+ImportPlan Read(const fs::path& file) {
+    ImportPlan plan;
+    plan.file = file;
+    std::ostringstream printed;
+    Diagnostics diagnostics(printed);
+    const WordFile words =
+        WordFileReader::Read(file.string(), ImportOptions(), RecordEncoder::Options(), diagnostics);
+    for (const Diagnostics::Message& message : diagnostics.Messages()) {
+        if (message.kind != Diagnostics::Message::Kind::kError)
+            plan.notes.push_back(WithLine(message.line, WithoutOptionHint(message.text)));
+        else if (words.isReadable)
+            plan.refused.push_back({message.line, message.text});
+        else if (plan.error.empty())
+            plan.error = WithLine(message.line, message.text);
+    }
+    if (!words.isReadable) {
+        if (plan.error.empty()) plan.error = "the file cannot be read";
+        return plan;
+    }
+    plan.records = words.records;
+    if (plan.refused.empty()) plan.error = CheckCount(plan);
+    plan.suggestedName = ListStore::CleanName(words.title.empty() ? KvtmlTitle(file) : words.title);
+    if (plan.suggestedName.empty()) plan.suggestedName = ListStore::CleanName(file.stem().string());
+    if (plan.suggestedName.empty()) plan.suggestedName = "List";
+    return plan;
+}
+
+bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name, fs::path& folder,
+              std::string& error) {
+    error = CheckCount(plan);
+    if (error.empty()) error = ListStore::NameProblem(name);
+    if (error.empty() && store.Find(name)) error = "a list named \"" + name + "\" exists already";
+    if (!error.empty()) return false;
+    const std::optional<fs::path> staged = store.Stage(error);
+    if (!staged) return false;
+    if (!WordListFile::Write(ListFolder::WordList(*staged).string(), plan.records)) {
+        error = "cannot write " + ListFolder::WordList(*staged).string();
+        store.Discard(*staged);
+        return false;
+    }
+    if (store.Commit(*staged, name, folder, error)) return true;
+    store.Discard(*staged);
+    return false;
+}
+
+bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, std::string& report,
+            std::string& error) {
+    error = CheckCount(plan);
+    if (!error.empty()) return false;
+    const std::optional<ListSummary> list = store.Find(name);
+    if (!list) {
+        error = "no list named \"" + name + "\"";
+        return false;
+    }
+    FolderLock lock;
+    if (!ListFolder::LockForChange(list->folder, lock, error)) return false;
+    std::string prepareError;
+    store.Prepare(list->folder, prepareError);
+
+    const fs::path listPath = ListFolder::WordList(list->folder);
+    const std::string newBytes = WordListFile::Serialize(plan.records);
+    std::vector<FileImage> before;
+    report = std::to_string(plan.records.size()) + " words";
+    if (ListFolder::HasSession(list->folder)) {
+        // The session stands on the list as last studied, which a file copied over the list
+        // since may no longer be.
+        std::string oldBytes;
+        if (!ReadWholeFile(ListFolder::StudiedCopy(list->folder).string(), oldBytes) &&
+            !ReadWholeFile(listPath.string(), oldBytes)) {
+            error = "cannot read " + listPath.string() + ", which the progress stands on";
+            return false;
+        }
+        before = Snapshot(list->folder);
+        std::string summary;
+        if (!ListRebase::Run(list->folder, ListRebase::Records(oldBytes),
+                             ListRebase::Records(newBytes), summary, error))
+            return false;
+        report += "; " + summary;
+    }
+    FileError failure;
+    if (!ReplaceFiles(DefaultFileSystem(), {{listPath.string(), newBytes}}, failure)) {
+        error = "cannot write " + failure.Describe();
+        FileError ignored;
+        ReplaceFiles(DefaultFileSystem(), before, ignored);
+        return false;
+    }
+    std::string copyError;
+    if (!ListGuard::Record(list->folder, copyError)) report += " (" + copyError + ")";
+    return true;
+}
+
+}  // namespace ListImporter

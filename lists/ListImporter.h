@@ -1,0 +1,43 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// From a file the user brings to a list ready to study, in two steps so that a window can
+// show what would be refused before anything is created: Read, then AddAsNew or Update.
+
+#include "engine/WordRecord.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "lists/ListStore.h"
+
+struct RefusedEntry {
+    int line = 0;  // in the file; 0 when the format has no lines
+    std::string reason;
+};
+
+struct ImportPlan {
+    std::filesystem::path file;
+    std::string suggestedName;          // the file's title, else its name without extension
+    std::vector<WordRecord> records;    // what the list would hold, refused entries skipped
+    std::vector<RefusedEntry> refused;  // entries that cannot be taken, and why
+    std::vector<std::string> notes;     // worth telling, but nothing is lost
+    std::string error;                  // set when the file cannot be imported at all
+};
+
+namespace ListImporter {
+
+// Reads every format the word-list tool imports, and Anki packages. Writes nothing.
+ImportPlan Read(const std::filesystem::path& file);
+
+// Creates the list `name` holding `plan.records`, with the default pictures, sound and
+// settings; on failure nothing is left behind.
+bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
+              std::filesystem::path& folder, std::string& error);
+
+// Replaces the words of the existing list `name` with `plan.records`, keeping every word's
+// progress (the session is rebased, with backups). `report` gets a one-line summary.
+bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, std::string& report,
+            std::string& error);
+
+}  // namespace ListImporter

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "lists/ListRebase.h"
+
+#include "engine/FieldText.h"
+#include "engine/WordListFile.h"
+
+#include <sstream>
+
+#include "imports/Diagnostics.h"
+#include "lists/ListFolder.h"
+#include "lists/RecordMatcher.h"
+#include "lists/SessionRebaser.h"
+
+namespace {
+
+// The backup suffix the rebaser chose, from its closing line "... kept as *SUFFIX".
+std::string BackupSuffix(const std::string& report) {
+    const std::string mark = "kept as *";
+    const size_t at = report.rfind(mark);
+    if (at == std::string::npos) return ".bak";
+    const size_t start = at + mark.size();
+    return report.substr(start, report.find('\n', start) - start);
+}
+
+std::string Plural(size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+}  // namespace
+
+namespace ListRebase {
+
+std::vector<WordRecord> Records(std::string_view bytes) {
+    size_t trailing = 0;
+    std::vector<WordRecord> records = WordListFile::ParseAll(bytes, trailing);
+    for (WordRecord& record : records) {
+        record.word = FieldText::ToUtf8(record.word);
+        record.definition = FieldText::ToUtf8(record.definition);
+    }
+    return records;
+}
+
+bool Run(const std::filesystem::path& folder, const std::vector<WordRecord>& oldRecords,
+         const std::vector<WordRecord>& newRecords, std::string& summary, std::string& error) {
+    std::ostringstream report, messages;
+    Diagnostics diagnostics(messages);
+    SessionRebaser rebaser(ListFolder::Session(folder), report, diagnostics);
+    if (rebaser.Run(oldRecords, newRecords, true) != 0) {
+        for (const Diagnostics::Message& message : diagnostics.Messages()) {
+            if (message.kind == Diagnostics::Message::Kind::kError) {
+                error = message.text;
+                break;
+            }
+        }
+        if (error.empty()) error = "the session could not be rebased";
+        return false;
+    }
+    const RecordMatcher matcher(oldRecords, newRecords);
+    size_t kept = 0;
+    for (uint32_t record = 0; record < newRecords.size(); ++record)
+        kept += matcher.IsMatched(record) ? 1 : 0;
+    summary = Plural(kept, "word keeps its", "words keep their") + " progress, " +
+              Plural(oldRecords.size() - kept, "is", "are") + " gone and " +
+              Plural(newRecords.size() - kept, "is", "are") +
+              " new; the old session files are kept as session/*" + BackupSuffix(report.str());
+    return true;
+}
+
+}  // namespace ListRebase

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "lists/RecordMatcher.h"
+
+#include <deque>
+#include <map>
+#include <unordered_map>
+
+RecordMatcher::RecordMatcher(const std::vector<WordRecord>& oldRecords,
+                             const std::vector<WordRecord>& newRecords)
+    : m_newOfOld(oldRecords.size(), kGone), m_oldOfNew(newRecords.size(), kGone) {
+    MatchExact(oldRecords, newRecords);
+    MatchByWord(oldRecords, newRecords);
+}
+
+void RecordMatcher::Pair(uint32_t oldRecord, uint32_t newRecord) {
+    m_newOfOld[oldRecord] = newRecord;
+    m_oldOfNew[newRecord] = oldRecord;
+}
+
+// Identical records are interchangeable, so copies pair off in file order without doubt.
+void RecordMatcher::MatchExact(const std::vector<WordRecord>& oldRecords,
+                               const std::vector<WordRecord>& newRecords) {
+    std::unordered_map<std::string, std::deque<uint32_t>> newByKey;
+    for (uint32_t i = 0; i < newRecords.size(); ++i)
+        newByKey[newRecords[i].word + '\0' + newRecords[i].definition].push_back(i);
+    for (uint32_t i = 0; i < oldRecords.size(); ++i) {
+        auto found = newByKey.find(oldRecords[i].word + '\0' + oldRecords[i].definition);
+        if (found == newByKey.end() || found->second.empty()) continue;
+        Pair(i, found->second.front());
+        found->second.pop_front();
+    }
+}
+
+void RecordMatcher::MatchByWord(const std::vector<WordRecord>& oldRecords,
+                                const std::vector<WordRecord>& newRecords) {
+    // Ordered, so that the ambiguities come out in a stable order.
+    std::map<std::string, std::pair<std::vector<uint32_t>, std::vector<uint32_t>>> byWord;
+    for (uint32_t i = 0; i < oldRecords.size(); ++i)
+        if (m_newOfOld[i] == kGone) byWord[oldRecords[i].word].first.push_back(i);
+    for (uint32_t i = 0; i < newRecords.size(); ++i) {
+        auto found = byWord.find(newRecords[i].word);
+        if (m_oldOfNew[i] == kGone && found != byWord.end()) found->second.second.push_back(i);
+    }
+    for (const auto& [word, sides] : byWord) {
+        const auto& [olds, news] = sides;
+        if (news.empty()) continue;
+        if (olds.size() > 1 || news.size() > 1) {
+            m_ambiguities.push_back("\"" + word + "\": " + std::to_string(olds.size()) +
+                                    " old and " + std::to_string(news.size()) +
+                                    " new records with different definitions");
+        }
+        for (size_t k = 0; k < olds.size() && k < news.size(); ++k) Pair(olds[k], news[k]);
+    }
+}

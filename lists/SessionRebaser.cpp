@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "lists/SessionRebaser.h"
+
+#include "engine/AtomicFile.h"
+#include "engine/ListRec.h"
+#include "engine/LittleEndian.h"
+#include "engine/SessionFiles.h"
+#include "engine/WordList.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+
+#include "lists/RecordMatcher.h"
+
+namespace {
+
+constexpr size_t kListCount = SessionFiles::kListCount;
+// Where the current-word file and the to-be-viewed file stand among the session files.
+constexpr size_t kCurrWord = kListCount;
+constexpr size_t kToBeViewed = 0;
+static_assert(SessionFiles::kLists[kToBeViewed].listId == LIST_TOBEVIEWED);
+
+// Word index i names record i, except index n, which names record 0.
+uint32_t RecordOfIndex(uint32_t index, size_t count) { return index == count ? 0 : index; }
+uint32_t IndexOfRecord(uint32_t record, size_t count) {
+    return record == 0 ? static_cast<uint32_t>(count) : record;
+}
+
+}  // namespace
+
+SessionRebaser::SessionRebaser(std::filesystem::path sessionDir, std::ostream& report,
+                               Diagnostics& diagnostics)
+    : m_sessionDir(std::move(sessionDir)), m_report(report), m_diagnostics(diagnostics) {}
+
+const std::vector<std::string>& SessionRebaser::SessionFileNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const SessionList& list : SessionFiles::kLists) all.emplace_back(list.FileName());
+        all.emplace_back(std::filesystem::path(SessionFiles::kCurrWord).filename().string());
+        return all;
+    }();
+    return names;
+}
+
+bool SessionRebaser::FollowStudiedCopy(const std::filesystem::path& sessionDir,
+                                       const std::string& newListPath) {
+    const std::filesystem::path copy = sessionDir / kStudiedCopyName;
+    std::error_code ec;
+    if (!std::filesystem::exists(copy, ec)) return true;
+    std::string bytes;
+    if (ReadWholeFile(newListPath, bytes) && WriteFileAtomically(copy.string(), bytes)) return true;
+    // A stale copy is worse than none: without one the launcher takes the list as it stands.
+    std::filesystem::remove(copy, ec);
+    return false;
+}
+
+std::string SessionRebaser::PathOf(const std::string& name) const {
+    return (m_sessionDir / name).string();
+}
+
+int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
+                        const std::vector<WordRecord>& newRecords, bool force) {
+    const std::string where = m_sessionDir.string();
+    if (newRecords.empty() || newRecords.size() > kMaxStudyWords) {
+        m_diagnostics.Error(where, 0,
+                            "the new list has " + std::to_string(newRecords.size()) +
+                                " records; a session needs 1 to " + std::to_string(kMaxStudyWords));
+        return 1;
+    }
+    const auto& names = SessionFileNames();
+    std::vector<std::string> originals(names.size());
+    std::vector<bool> exists(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        // A file that is there but cannot be read would be replaced as if it were empty.
+        const int error = DefaultFileSystem().ReadFile(PathOf(names[i]), originals[i]);
+        if (error != 0 && error != ENOENT) {
+            m_diagnostics.Error(PathOf(names[i]), 0,
+                                "cannot be read (" + DescribeError(error) + "); nothing changed");
+            return 1;
+        }
+        exists[i] = error == 0;
+    }
+    if (!exists[kToBeViewed]) {
+        m_diagnostics.Error(where, 0,
+                            "no session here (no " + names[kToBeViewed] + "); nothing to rebase");
+        return 1;
+    }
+
+    std::vector<CWordList> lists(kListCount);
+    uint32_t highest = 0;
+    for (size_t i = 0; i < kListCount; ++i) {
+        CWordList::LoadReport report;
+        lists[i].LoadFile(PathOf(names[i]).c_str(), report);
+        if (exists[i] && report.damaged) {
+            m_diagnostics.Error(PathOf(names[i]), 0,
+                                "is damaged; nothing changed (Quibbix keeps a copy of it as .bad "
+                                "and repairs it when it next saves)");
+            return 1;
+        }
+        for (const CListRec& entry : lists[i].Entries())
+            highest = std::max(highest, entry.m_wordIndex);
+    }
+    if (highest > oldRecords.size() && !force) {
+        m_diagnostics.Error(where, 0,
+                            "the lists name word " + std::to_string(highest) + ", beyond the " +
+                                std::to_string(oldRecords.size()) +
+                                " records of the old list; is it the list this session "
+                                "was made with? Nothing changed (--force drops those entries)");
+        return 1;
+    }
+
+    const RecordMatcher matcher(oldRecords, newRecords);
+    for (const std::string& ambiguity : matcher.Ambiguities())
+        m_diagnostics.Warning(where, 0, "ambiguous match: " + ambiguity);
+    if (!matcher.Ambiguities().empty() && !force) {
+        m_diagnostics.Error(
+            where, 0, "ambiguous matches; nothing changed (--force pairs them in file order)");
+        return 1;
+    }
+
+    // Returns the new index of an old one, or NO_WORD when its word is gone or never existed.
+    const auto remap = [&](uint32_t oldIndex) {
+        if (oldIndex < 1 || oldIndex > oldRecords.size()) return NO_WORD;
+        const uint32_t newRecord = matcher.NewRecordOf(RecordOfIndex(oldIndex, oldRecords.size()));
+        return newRecord == RecordMatcher::kGone ? NO_WORD
+                                                 : IndexOfRecord(newRecord, newRecords.size());
+    };
+    const auto describe = [&](uint32_t oldIndex) {
+        if (oldIndex < 1 || oldIndex > oldRecords.size())
+            return "index " + std::to_string(oldIndex) + " (no such word)";
+        return "\"" + oldRecords[RecordOfIndex(oldIndex, oldRecords.size())].word + "\" (index " +
+               std::to_string(oldIndex) + ")";
+    };
+
+    size_t kept = 0, dropped = 0;
+    std::vector<CWordList> rebased(kListCount);
+    for (size_t i = 0; i < kListCount; ++i) {
+        for (const CListRec& entry : lists[i].Entries()) {
+            CListRec moved = entry;
+            moved.m_wordIndex = remap(entry.m_wordIndex);
+            if (moved.m_wordIndex == NO_WORD) {
+                ++dropped;
+                m_report << "dropped from the " << SessionFiles::kLists[i].label
+                         << " list: " << describe(entry.m_wordIndex) << '\n';
+                continue;
+            }
+            ++kept;
+            rebased[i].Add(moved, true);
+        }
+    }
+
+    // Where the program's own list maintenance would put words it finds in no list.
+    std::vector<uint32_t> fresh;
+    for (uint32_t record = 0; record < newRecords.size(); ++record)
+        if (!matcher.IsMatched(record)) fresh.push_back(IndexOfRecord(record, newRecords.size()));
+    std::sort(fresh.begin(), fresh.end());
+    for (uint32_t index : fresh) rebased[kToBeViewed].Add(CListRec(index), false);
+
+    std::string currWord = originals[kCurrWord];
+    if (exists[kCurrWord] && currWord.size() >= CurrWordRecord::kWordIndexOffset + 4) {
+        const uint32_t oldIndex = GetLE32(currWord.data() + CurrWordRecord::kWordIndexOffset);
+        if (oldIndex != NO_WORD) {
+            const uint32_t newIndex = remap(oldIndex);
+            if (newIndex == NO_WORD)
+                m_report << "dropped the word on screen: " << describe(oldIndex) << '\n';
+            PutLE32(currWord.data() + CurrWordRecord::kWordIndexOffset, newIndex);
+        }
+    }
+
+    const std::string suffix = ChooseBackupSuffix();
+    if (!WriteBackups(originals, suffix)) return 1;
+    if (!WriteAll(rebased, currWord, exists, originals)) return 1;
+    m_report << where << ": " << kept << " entries rebased, " << dropped << " dropped, "
+             << fresh.size()
+             << " new words at the head of the to-be-viewed list; the old files are kept as *"
+             << suffix << '\n';
+    return 0;
+}
+
+std::string SessionRebaser::ChooseBackupSuffix() const {
+    for (int n = 1;; ++n) {
+        const std::string suffix = n == 1 ? ".bak" : ".bak" + std::to_string(n);
+        bool isFree = true;
+        for (const std::string& name : SessionFileNames()) {
+            std::error_code ec;
+            isFree = isFree && !std::filesystem::exists(PathOf(name) + suffix, ec);
+        }
+        if (isFree) return suffix;
+    }
+}
+
+bool SessionRebaser::WriteBackups(const std::vector<std::string>& originals,
+                                  const std::string& suffix) {
+    const auto& names = SessionFileNames();
+    for (size_t i = 0; i < names.size(); ++i) {
+        std::error_code ec;
+        if (!std::filesystem::exists(PathOf(names[i]), ec)) continue;
+        if (!WriteFileAtomically(PathOf(names[i]) + suffix, originals[i])) {
+            m_diagnostics.Error(PathOf(names[i]) + suffix, 0,
+                                "cannot write the backup; nothing changed");
+            return false;
+        }
+    }
+    return true;
+}
+
+// Each file is replaced atomically; should one fail, those already replaced are put back,
+// so the session is never left half on the old list and half on the new.
+bool SessionRebaser::WriteAll(std::vector<CWordList>& lists, const std::string& currWord,
+                              const std::vector<bool>& exists,
+                              const std::vector<std::string>& originals) {
+    const auto& names = SessionFileNames();
+    for (size_t i = 0; i <= kListCount; ++i) {
+        const std::string path = PathOf(names[i]);
+        const bool written = i < kListCount
+                                 ? lists[i].SaveFile(path.c_str()) == 1
+                                 : !exists[kCurrWord] || WriteFileAtomically(path, currWord);
+        if (written) continue;
+        m_diagnostics.Error(path, 0, "cannot write; the session was put back as it was");
+        for (size_t j = 0; j < i; ++j) {
+            std::error_code ec;
+            if (exists[j])
+                WriteFileAtomically(PathOf(names[j]), originals[j]);
+            else
+                std::filesystem::remove(PathOf(names[j]), ec);
+        }
+        return false;
+    }
+    return true;
+}

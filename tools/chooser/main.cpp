@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// quibbix-chooser: the launcher's windows, a program of their own so that starting the only
+// list never loads the widget libraries. The launcher hands its command line over when the
+// user has to choose a list, a file is to be added, or the list guard has something to say;
+// once a list is chosen this process becomes the program, as the launcher would have.
+
+#include "ui/chooser/ChooserWindow.h"
+#include "ui/chooser/ImportFlow.h"
+#include "ui/chooser/StudyCheck.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+#include "lists/LaunchRequest.h"
+#include "lists/Launcher.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The list to study, or an empty path when there is none to study (the user was told why).
+fs::path ChooseFolder(const LaunchRequest& request, ListStore& store) {
+    if (!request.failure.empty()) {
+        StudyCheck::ShowFailure(nullptr, QString::fromStdString(request.failure));
+        return {};
+    }
+    if (!request.notice.empty())
+        StudyCheck::ShowNotice(nullptr, QString::fromStdString(request.notice));
+    if (!request.folder.empty()) return request.folder;
+    if (!request.file.empty()) {
+        const std::optional<ImportFlow::Result> added =
+            ImportFlow::Run(nullptr, store, request.file);
+        if (!added || !StudyCheck::Confirm(nullptr, store, added->folder)) return {};
+        return added->folder;
+    }
+    if (!request.listName.empty()) {
+        const std::optional<ListSummary> list = store.Find(request.listName);
+        if (!list) {
+            QMessageBox::critical(nullptr, QStringLiteral("No Such List"),
+                                  QStringLiteral("There is no list named “%1”.")
+                                      .arg(QString::fromStdString(request.listName)));
+            return {};
+        }
+        return StudyCheck::Confirm(nullptr, store, list->folder) ? list->folder : fs::path();
+    }
+    ChooserWindow chooser(store, ChooserWindow::DefaultSettingsFile());
+    if (chooser.exec() != QDialog::Accepted) return {};
+    return chooser.ChosenFolder();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const LaunchRequest request = LaunchRequest::Parse(argc, argv);
+    if (!request.error.empty()) {
+        std::fprintf(stderr, "quibbix-chooser: %s\n", request.error.c_str());
+        return 2;
+    }
+    const fs::path binDir = Launcher::BinDir();
+    fs::path folder;
+    {
+        // The windows and the connection to the display end before the program takes over.
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("quibbix"));
+        ListStore store(ListStore::DefaultDataHome(), ListStore::FindDefaults(binDir));
+        folder = ChooseFolder(request, store);
+    }
+    if (folder.empty()) return 1;
+    Launcher::Study(binDir, folder, request.passThrough);
+    return 1;
+}

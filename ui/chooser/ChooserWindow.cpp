@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/chooser/ChooserWindow.h"
+
+#include "ui/chooser/ImportFlow.h"
+#include "ui/chooser/StudyCheck.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { kName, kWords, kKnown, kLastStudied };
+
+QString LastStudied(int64_t seconds) {
+    if (seconds <= 0) return QStringLiteral("never");
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(seconds).date(), QLocale::ShortFormat);
+}
+
+QTreeWidgetItem* ItemFor(const ListSummary& list) {
+    const QLocale locale;
+    auto* item = new QTreeWidgetItem;
+    item->setText(kName, QString::fromStdString(list.name));
+    item->setData(kName, Qt::UserRole, QString::fromStdString(list.name));
+    item->setText(kWords, locale.toString(list.words));
+    item->setText(kKnown,
+                  QStringLiteral("%1 of %2").arg(locale.toString(list.known), item->text(kWords)));
+    item->setText(kLastStudied, LastStudied(list.lastStudied));
+    for (int column : {kWords, kKnown})
+        item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QPushButton* Button(const QString& text, const char* name, const QString& accessibleName) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessibleName);
+    // Only Study answers Enter: the list keeps the keyboard while the user picks.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString PickFile(QWidget* parent) {
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Add a List"), QDir::homePath(),
+        QStringLiteral("Word lists (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;"
+                       "All files (*)"));
+}
+
+}  // namespace
+
+ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWidget* parent)
+    : QDialog(parent), m_store(store), m_settingsFile(settingsFile), m_pickFile(PickFile) {
+    setWindowTitle(QStringLiteral("Quibbix: Choose a List"));
+    setObjectName(QStringLiteral("chooserWindow"));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(QStringLiteral("&Lists:"));
+    layout->addWidget(label);
+
+    m_view = new QTreeWidget;
+    m_view->setObjectName(QStringLiteral("listsView"));
+    m_view->setAccessibleName(QStringLiteral("Word lists"));
+    m_view->setAccessibleDescription(
+        QStringLiteral("Each list with its words, the words known and when it was last studied"));
+    m_view->setHeaderLabels({QStringLiteral("List"), QStringLiteral("Words"),
+                             QStringLiteral("Known"), QStringLiteral("Last Studied")});
+    m_view->setRootIsDecorated(false);
+    m_view->setUniformRowHeights(true);
+    m_view->setAllColumnsShowFocus(true);
+    m_view->header()->setStretchLastSection(false);
+    m_view->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
+    for (int column : {kWords, kKnown, kLastStudied})
+        m_view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    label->setBuddy(m_view);
+    layout->addWidget(m_view, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* add = Button(QStringLiteral("&Add a List…"), "addButton",
+                       QStringLiteral("Add a list from a file"));
+    m_rename = Button(QStringLiteral("Re&name"), "renameButton",
+                      QStringLiteral("Rename the selected list"));
+    m_remove = Button(QStringLiteral("&Remove"), "removeButton",
+                      QStringLiteral("Move the selected list to the trash"));
+    m_study =
+        Button(QStringLiteral("&Study"), "studyButton", QStringLiteral("Study the selected list"));
+    m_study->setDefault(true);
+    for (QPushButton* button : {add, m_rename, m_remove}) buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(m_study);
+    layout->addLayout(buttons);
+
+    connect(m_study, &QPushButton::clicked, this, [this] { Study(); });
+    connect(add, &QPushButton::clicked, this, [this] { AddList(); });
+    connect(m_rename, &QPushButton::clicked, this, [this] { RenameList(); });
+    connect(m_remove, &QPushButton::clicked, this, [this] { RemoveList(); });
+    connect(m_view, &QTreeWidget::itemDoubleClicked, this, [this] { Study(); });
+    connect(m_view, &QTreeWidget::currentItemChanged, this, [this] { UpdateButtons(); });
+    m_view->installEventFilter(this);
+
+    Reload();
+    const QSettings settings(m_settingsFile, QSettings::IniFormat);
+    if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray()))
+        resize(620, 300);
+    m_view->setFocus();
+}
+
+QString ChooserWindow::DefaultSettingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/quibbix/chooser.ini");
+}
+
+void ChooserWindow::done(int result) {
+    QSettings settings(m_settingsFile, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("geometry"), saveGeometry());
+    settings.sync();
+    QDialog::done(result);
+}
+
+// Delete and F2 on the lists do what they do in a file manager.
+bool ChooserWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_view && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Delete) {
+            RemoveList();
+            return true;
+        }
+        if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_F2) {
+            RenameList();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ChooserWindow::Reload(const std::string& name) {
+    m_view->clear();
+    QTreeWidgetItem* select = nullptr;
+    int64_t latest = -1;
+    for (const ListSummary& list : m_store.Lists()) {
+        QTreeWidgetItem* item = ItemFor(list);
+        m_view->addTopLevelItem(item);
+        const bool wanted = name.empty() ? list.lastStudied > latest : list.name == name;
+        if (wanted && (name.empty() || !select)) {
+            select = item;
+            latest = list.lastStudied;
+        }
+    }
+    if (select) m_view->setCurrentItem(select);
+    UpdateButtons();
+}
+
+std::optional<ListSummary> ChooserWindow::Current() const {
+    const QTreeWidgetItem* item = m_view->currentItem();
+    if (!item) return std::nullopt;
+    return m_store.Find(item->data(kName, Qt::UserRole).toString().toStdString());
+}
+
+void ChooserWindow::UpdateButtons() {
+    const bool hasCurrent = m_view->currentItem() != nullptr;
+    for (QPushButton* button : {m_study, m_rename, m_remove}) button->setEnabled(hasCurrent);
+}
+
+void ChooserWindow::Study() {
+    const std::optional<ListSummary> list = Current();
+    if (!list) return;
+    if (!StudyCheck::Confirm(this, m_store, list->folder)) {
+        Reload(list->name);
+        return;
+    }
+    m_chosen = list->folder;
+    accept();
+}
+
+void ChooserWindow::AddList() {
+    const QString file = m_pickFile(this);
+    if (file.isEmpty()) return;
+    const std::optional<ImportFlow::Result> added =
+        ImportFlow::Run(this, m_store, file.toStdString());
+    Reload(added ? added->name : std::string());
+    m_view->setFocus();
+}
+
+void ChooserWindow::RenameList() {
+    const std::optional<ListSummary> list = Current();
+    if (!list) return;
+    bool ok = false;
+    const QString newName =
+        QInputDialog::getText(this, QStringLiteral("Rename List"), QStringLiteral("New name:"),
+                              QLineEdit::Normal, QString::fromStdString(list->name), &ok);
+    if (!ok || newName.trimmed().isEmpty() || newName.toStdString() == list->name) return;
+    std::string error;
+    if (!m_store.Rename(list->name, newName.trimmed().toStdString(), error)) {
+        QMessageBox::warning(this, QStringLiteral("Cannot Rename"), QString::fromStdString(error));
+        return;
+    }
+    Reload(newName.trimmed().toStdString());
+}
+
+void ChooserWindow::RemoveList() {
+    const std::optional<ListSummary> list = Current();
+    if (!list) return;
+    const QString name = QString::fromStdString(list->name);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Remove List"),
+                    QStringLiteral("Move the list “%1” to the trash?").arg(name),
+                    QMessageBox::NoButton, this);
+    box.setInformativeText(
+        QStringLiteral("Its words and its progress go to the desktop's "
+                       "trash, from where you can restore them."));
+    QPushButton* remove = box.addButton(QStringLiteral("Move to &Trash"), QMessageBox::AcceptRole);
+    remove->setObjectName(QStringLiteral("confirmRemoveButton"));
+    QPushButton* keep = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(keep);
+    box.exec();
+    if (box.clickedButton() != remove) return;
+    std::string error;
+    if (!m_store.Remove(list->name, error)) {
+        QMessageBox::warning(this, QStringLiteral("Cannot Remove"), QString::fromStdString(error));
+        return;
+    }
+    Reload();
+}

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/chooser/ImportFlow.h"
+
+#include "ui/chooser/RefusedDialog.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
+
+#include "lists/ListImporter.h"
+
+namespace {
+
+QString Quoted(const std::string& text) {
+    return QStringLiteral("“%1”").arg(QString::fromStdString(text));
+}
+
+void Fail(QWidget* parent, const ImportPlan& plan, const std::string& reason) {
+    std::fprintf(stderr, "quibbix-launch: %s: %s\n", plan.file.c_str(), reason.c_str());
+    QMessageBox::critical(
+        parent, QStringLiteral("Cannot Add This File"),
+        QStringLiteral("Quibbix cannot make a list from %1.\n\n%2")
+            .arg(Quoted(plan.file.filename().string()), QString::fromStdString(reason)));
+}
+
+enum class Choice { kUpdate, kAddNew, kCancel };
+
+Choice AskUpdateOrNew(QWidget* parent, const ImportPlan& plan, const ListSummary& existing) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("A List of This Name Exists"),
+                    QStringLiteral("You already have a list named %1, with progress.")
+                        .arg(Quoted(existing.name)),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(
+        QStringLiteral("Update it with the words of %1 and keep the progress of every word "
+                       "that stays (its session is backed up first), or add the file as a new "
+                       "list beside it?")
+            .arg(Quoted(plan.file.filename().string())));
+    QPushButton* update =
+        box.addButton(QStringLiteral("&Update and Keep Progress"), QMessageBox::AcceptRole);
+    update->setObjectName(QStringLiteral("updateButton"));
+    QPushButton* addNew =
+        box.addButton(QStringLiteral("Add as a &New List"), QMessageBox::ActionRole);
+    addNew->setObjectName(QStringLiteral("addNewButton"));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(update);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == update) return Choice::kUpdate;
+    if (box.clickedButton() == addNew) return Choice::kAddNew;
+    return Choice::kCancel;
+}
+
+}  // namespace
+
+namespace ImportFlow {
+
+std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesystem::path& file) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ImportPlan plan = ListImporter::Read(file);
+    QApplication::restoreOverrideCursor();
+    if (!plan.error.empty()) {
+        Fail(parent, plan, plan.error);
+        return std::nullopt;
+    }
+    for (const std::string& note : plan.notes)
+        std::fprintf(stderr, "quibbix-launch: %s: %s\n", file.c_str(), note.c_str());
+    if (!plan.refused.empty() || plan.records.empty()) {
+        if (plan.refused.empty()) {
+            Fail(parent, plan, "It holds no words.");
+            return std::nullopt;
+        }
+        RefusedDialog refused(plan, parent);
+        if (refused.exec() != QDialog::Accepted || plan.records.empty()) return std::nullopt;
+    }
+
+    std::string name = plan.suggestedName;
+    const std::optional<ListSummary> existing = store.Find(name);
+    std::string error;
+    if (existing && existing->hasProgress) {
+        switch (AskUpdateOrNew(parent, plan, *existing)) {
+            case Choice::kCancel:
+                return std::nullopt;
+            case Choice::kUpdate: {
+                std::string report;
+                if (!ListImporter::Update(store, plan, existing->name, report, error)) {
+                    Fail(parent, plan, error);
+                    return std::nullopt;
+                }
+                if (!report.empty()) {
+                    std::fprintf(stderr, "quibbix-launch: %s\n", report.c_str());
+                    QMessageBox::information(parent, QStringLiteral("List Updated"),
+                                             QString::fromStdString(report));
+                }
+                return Result{existing->folder, existing->name};
+            }
+            case Choice::kAddNew:
+                break;
+        }
+    }
+    // A list of that name without progress is kept too: its words may be the user's own.
+    name = store.FreeName(name);
+    std::filesystem::path folder;
+    if (!ListImporter::AddAsNew(store, plan, name, folder, error)) {
+        Fail(parent, plan, error);
+        return std::nullopt;
+    }
+    return Result{folder, name};
+}
+
+}  // namespace ImportFlow

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/chooser/RefusedDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Intro(const ImportPlan& plan) {
+    const QString file = QString::fromStdString(plan.file.filename().string());
+    const qsizetype refused = static_cast<qsizetype>(plan.refused.size());
+    const QString count =
+        refused == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(refused);
+    if (plan.records.empty())
+        return QStringLiteral("None of the entries in “%1” can be added to a list:").arg(file);
+    return QStringLiteral("%1 in “%2” cannot be added to the list; the other %3 can:")
+        .arg(count, file)
+        .arg(plan.records.size());
+}
+
+QTreeWidget* EntriesView(const ImportPlan& plan) {
+    auto* view = new QTreeWidget;
+    view->setObjectName(QStringLiteral("refusedEntriesView"));
+    view->setAccessibleName(QStringLiteral("Entries that cannot be added"));
+    view->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Reason")});
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setWordWrap(true);
+    view->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    view->header()->setStretchLastSection(true);
+    QList<QTreeWidgetItem*> items;
+    for (const RefusedEntry& entry : plan.refused) {
+        auto* item = new QTreeWidgetItem;
+        item->setText(0, entry.line > 0 ? QString::number(entry.line) : QStringLiteral("–"));
+        item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+        item->setText(1, QString::fromStdString(entry.reason));
+        item->setToolTip(1, item->text(1));
+        items.append(item);
+    }
+    view->addTopLevelItems(items);
+    if (!items.isEmpty()) view->setCurrentItem(items.first());
+    return view;
+}
+
+}  // namespace
+
+RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Entries That Cannot Be Added"));
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(Intro(plan));
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    QTreeWidget* view = EntriesView(plan);
+    intro->setBuddy(view);
+    layout->addWidget(view, 1);
+    for (const std::string& note : plan.notes) {
+        auto* label = new QLabel(QString::fromStdString(note));
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setAccessibleName(QStringLiteral("Cancel, add nothing"));
+    if (!plan.records.empty()) {
+        QPushButton* skip = buttons->addButton(QStringLiteral("&Skip Them and Add the Rest"),
+                                               QDialogButtonBox::AcceptRole);
+        skip->setObjectName(QStringLiteral("skipButton"));
+        skip->setAccessibleName(QStringLiteral("Skip these entries and add the rest"));
+        skip->setDefault(true);
+    } else {
+        cancel->setDefault(true);
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    view->setFocus();
+    resize(560, 360);
+}
