@@ -25,6 +25,14 @@ bool ParseCount(std::string_view text, T& value) {
     return true;
 }
 
+// A day's totals only grow; a line whose count would wrap negative could never be read back,
+// so a total that reaches the top stays there.
+int64_t SaturatingAdd(int64_t total, int64_t more) {
+    if (more > 0 && total > std::numeric_limits<int64_t>::max() - more)
+        return std::numeric_limits<int64_t>::max();
+    return total + more;
+}
+
 std::vector<std::string_view> Split(std::string_view line, char separator) {
     std::vector<std::string_view> fields;
     for (size_t start = 0;;) {
@@ -124,8 +132,8 @@ void HistoryFile::Note(int64_t seconds, int64_t judgements, const HistoryCounts&
         if (seconds <= 0 && judgements <= 0) return;
         day = m_days.insert(day, HistoryDay{today, 0, 0, counts});
     }
-    if (seconds > 0) day->seconds += seconds;
-    if (judgements > 0) day->judgements += judgements;
+    if (seconds > 0) day->seconds = SaturatingAdd(day->seconds, seconds);
+    if (judgements > 0) day->judgements = SaturatingAdd(day->judgements, judgements);
     day->counts = counts;
 }
 

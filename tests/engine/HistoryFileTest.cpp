@@ -9,6 +9,7 @@
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -154,6 +155,34 @@ TEST_F(HistoryFileTest, UnreadableOrUnwritableFile_NeverStopsTheStudy) {
     run.session.Save();
     EXPECT_EQ(1, run.history.Days().at(0).judgements);
     EXPECT_NE(std::string::npos, ReadFile(SessionFiles::kHistory).find("2026-03-14\t10\t1\t"));
+}
+
+TEST_F(HistoryFileTest, TotalsAtTheTop_SaturateAndTheDayIsKept) {
+    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+    const struct {
+        const char* name;
+        int64_t seconds;
+        int64_t judgements;
+    } cases[] = {
+        {"both just below the top", kMax - 5, kMax - 1},
+        {"both at the top", kMax, kMax},
+        {"seconds only", kMax - 15, 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(SessionFiles::kHistory,
+                  std::string(kHeader) + "2026-03-14\t" + std::to_string(c.seconds) + "\t" +
+                      std::to_string(c.judgements) + "\t0\t0\t0\t0\t0\t0\t0\n");
+        ProgramRun run(env);
+        run.Answer(env, 10);
+        run.Answer(env, 10);
+        run.session.Save();
+        std::vector<HistoryDay> reread;
+        ASSERT_TRUE(HistoryFile::Parse(ReadFile(SessionFiles::kHistory), reread));
+        ASSERT_EQ(1u, reread.size());
+        EXPECT_EQ(kMax, reread[0].seconds);
+        EXPECT_EQ(c.judgements < kMax - 2 ? c.judgements + 2 : kMax, reread[0].judgements);
+    }
 }
 
 TEST(HistoryFileFormatTest, Dates_AreValidatedAndCounted) {
