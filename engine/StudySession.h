@@ -74,7 +74,6 @@ public:
     // were before it, and the word shown again before its first press. False when there is
     // nothing to take back.
     bool Undo();
-    bool CanUndo() const { return m_canUndo; }
     void BeginBreak();
     void EndBreak();
     // The one-second tick: the study time since the break rests at 0 while paused.

@@ -95,7 +95,6 @@ public:
     const CQuibConfigData& GetSettings() const { return m_settings; }
     CTimeWordRecord& GetTimeRecord() { return m_timeRecord; }
     CWordSelect& GetWordSelect() { return m_wordSelect; }
-    const HistoryFile& GetHistory() const { return m_history; }
     CBreakDlg& GetBreakDlg() { return m_breakDlg; }
 
 protected:
