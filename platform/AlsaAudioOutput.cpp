@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/AlsaAudioOutput.h"
-
 #include "platform/DynamicLibrary.h"
+#include "platform/LibraryAudioOutput.h"
 
 #include <algorithm>
 #include <alsa/asoundlib.h>
@@ -16,55 +15,49 @@ constexpr size_t kChunkMs = 50;
 // no sound card; a missing device only means no sound, which the caller already knows.
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
-}  // namespace
+// The device is opened for each sound and closed after it, so other programs have it between.
+class AlsaAudioOutput final : public LibraryAudioOutput {
+public:
+    AlsaAudioOutput() : LibraryAudioOutput("libasound.so.2") {}
 
-struct AlsaAudioOutput::Api {
-    decltype(&snd_lib_error_set_handler) setErrorHandler = nullptr;
-    decltype(&snd_pcm_open) open = nullptr;
-    decltype(&snd_pcm_nonblock) nonblock = nullptr;
-    decltype(&snd_pcm_set_params) setParams = nullptr;
-    decltype(&snd_pcm_writei) writei = nullptr;
-    decltype(&snd_pcm_recover) recover = nullptr;
-    decltype(&snd_pcm_drain) drain = nullptr;
-    decltype(&snd_pcm_drop) drop = nullptr;
-    decltype(&snd_pcm_close) close = nullptr;
+private:
+    bool Resolve(const DynamicLibrary& library) override {
+        decltype(&snd_lib_error_set_handler) setErrorHandler = nullptr;
+        if (!library.Resolve("snd_lib_error_set_handler", setErrorHandler) ||
+            !library.Resolve("snd_pcm_open", m_open) ||
+            !library.Resolve("snd_pcm_nonblock", m_nonblock) ||
+            !library.Resolve("snd_pcm_set_params", m_setParams) ||
+            !library.Resolve("snd_pcm_writei", m_writei) ||
+            !library.Resolve("snd_pcm_recover", m_recover) ||
+            !library.Resolve("snd_pcm_drain", m_drain) ||
+            !library.Resolve("snd_pcm_drop", m_drop) || !library.Resolve("snd_pcm_close", m_close))
+            return false;
+        setErrorHandler(IgnoreAlsaError);
+        return true;
+    }
+    bool PlayOpened(const int16_t* samples, size_t frames, int sampleRate, int channels,
+                    const std::atomic<bool>& stop) override;
+
+    decltype(&snd_pcm_open) m_open = nullptr;
+    decltype(&snd_pcm_nonblock) m_nonblock = nullptr;
+    decltype(&snd_pcm_set_params) m_setParams = nullptr;
+    decltype(&snd_pcm_writei) m_writei = nullptr;
+    decltype(&snd_pcm_recover) m_recover = nullptr;
+    decltype(&snd_pcm_drain) m_drain = nullptr;
+    decltype(&snd_pcm_drop) m_drop = nullptr;
+    decltype(&snd_pcm_close) m_close = nullptr;
 };
 
-AlsaAudioOutput::AlsaAudioOutput() = default;
-
-AlsaAudioOutput::~AlsaAudioOutput() = default;
-
-bool AlsaAudioOutput::Load() {
-    std::call_once(m_loaded, [this] {
-        m_library = std::make_unique<DynamicLibrary>("libasound.so.2");
-        auto api = std::make_unique<Api>();
-        if (m_library->Resolve("snd_lib_error_set_handler", api->setErrorHandler) &&
-            m_library->Resolve("snd_pcm_open", api->open) &&
-            m_library->Resolve("snd_pcm_nonblock", api->nonblock) &&
-            m_library->Resolve("snd_pcm_set_params", api->setParams) &&
-            m_library->Resolve("snd_pcm_writei", api->writei) &&
-            m_library->Resolve("snd_pcm_recover", api->recover) &&
-            m_library->Resolve("snd_pcm_drain", api->drain) &&
-            m_library->Resolve("snd_pcm_drop", api->drop) &&
-            m_library->Resolve("snd_pcm_close", api->close)) {
-            api->setErrorHandler(IgnoreAlsaError);
-            m_api = std::move(api);
-        }
-    });
-    return m_api != nullptr;
-}
-
-bool AlsaAudioOutput::Play(const int16_t* samples, size_t frames, int sampleRate, int channels,
-                           const std::atomic<bool>& stop) {
-    if (!Load() || sampleRate <= 0 || channels <= 0 || channels > 8) return false;
+bool AlsaAudioOutput::PlayOpened(const int16_t* samples, size_t frames, int sampleRate,
+                                 int channels, const std::atomic<bool>& stop) {
     snd_pcm_t* pcm = nullptr;
     // A blocking open waits for as long as another program holds the device.
-    if (m_api->open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) return false;
-    if (m_api->nonblock(pcm, 0) < 0 ||
-        m_api->setParams(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED,
-                         static_cast<unsigned int>(channels), static_cast<unsigned int>(sampleRate),
-                         1, kLatencyUs) < 0) {
-        m_api->close(pcm);
+    if (m_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) return false;
+    if (m_nonblock(pcm, 0) < 0 ||
+        m_setParams(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED,
+                    static_cast<unsigned int>(channels), static_cast<unsigned int>(sampleRate), 1,
+                    kLatencyUs) < 0) {
+        m_close(pcm);
         return false;
     }
     const size_t chunkFrames =
@@ -74,19 +67,25 @@ bool AlsaAudioOutput::Play(const int16_t* samples, size_t frames, int sampleRate
     while (ok && done < frames && !stop) {
         const size_t n = std::min(chunkFrames, frames - done);
         snd_pcm_sframes_t written =
-            m_api->writei(pcm, samples + done * static_cast<size_t>(channels), n);
-        if (written < 0) written = m_api->recover(pcm, static_cast<int>(written), 1);
+            m_writei(pcm, samples + done * static_cast<size_t>(channels), n);
+        if (written < 0) written = m_recover(pcm, static_cast<int>(written), 1);
         if (written < 0)
             ok = false;
         else
             done += static_cast<size_t>(written);
     }
     if (stop) {
-        m_api->drop(pcm);
+        m_drop(pcm);
         ok = false;
     } else if (ok) {
-        ok = m_api->drain(pcm) >= 0;
+        ok = m_drain(pcm) >= 0;
     }
-    m_api->close(pcm);
+    m_close(pcm);
     return ok;
+}
+
+}  // namespace
+
+std::unique_ptr<AudioOutput> LibraryAudioOutput::Alsa() {
+    return std::make_unique<AlsaAudioOutput>();
 }

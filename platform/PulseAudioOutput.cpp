@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/PulseAudioOutput.h"
-
 #include "platform/DynamicLibrary.h"
+#include "platform/LibraryAudioOutput.h"
 
 #include <algorithm>
 #include <pulse/simple.h>
@@ -13,38 +12,31 @@ namespace {
 constexpr uint32_t kBufferMs = 100;
 constexpr size_t kChunkMs = 50;
 
-}  // namespace
+// Each sound has a stream of its own, kept short of buffer so that a stop is heard at once.
+class PulseAudioOutput final : public LibraryAudioOutput {
+public:
+    PulseAudioOutput() : LibraryAudioOutput("libpulse-simple.so.0") {}
 
-struct PulseAudioOutput::Api {
-    decltype(&pa_simple_new) simpleNew = nullptr;
-    decltype(&pa_simple_write) simpleWrite = nullptr;
-    decltype(&pa_simple_drain) simpleDrain = nullptr;
-    decltype(&pa_simple_flush) simpleFlush = nullptr;
-    decltype(&pa_simple_free) simpleFree = nullptr;
+private:
+    bool Resolve(const DynamicLibrary& library) override {
+        return library.Resolve("pa_simple_new", m_simpleNew) &&
+               library.Resolve("pa_simple_write", m_simpleWrite) &&
+               library.Resolve("pa_simple_drain", m_simpleDrain) &&
+               library.Resolve("pa_simple_flush", m_simpleFlush) &&
+               library.Resolve("pa_simple_free", m_simpleFree);
+    }
+    bool PlayOpened(const int16_t* samples, size_t frames, int sampleRate, int channels,
+                    const std::atomic<bool>& stop) override;
+
+    decltype(&pa_simple_new) m_simpleNew = nullptr;
+    decltype(&pa_simple_write) m_simpleWrite = nullptr;
+    decltype(&pa_simple_drain) m_simpleDrain = nullptr;
+    decltype(&pa_simple_flush) m_simpleFlush = nullptr;
+    decltype(&pa_simple_free) m_simpleFree = nullptr;
 };
 
-PulseAudioOutput::PulseAudioOutput() = default;
-
-PulseAudioOutput::~PulseAudioOutput() = default;
-
-bool PulseAudioOutput::Load() {
-    std::call_once(m_loaded, [this] {
-        m_library = std::make_unique<DynamicLibrary>("libpulse-simple.so.0");
-        auto api = std::make_unique<Api>();
-        if (m_library->Resolve("pa_simple_new", api->simpleNew) &&
-            m_library->Resolve("pa_simple_write", api->simpleWrite) &&
-            m_library->Resolve("pa_simple_drain", api->simpleDrain) &&
-            m_library->Resolve("pa_simple_flush", api->simpleFlush) &&
-            m_library->Resolve("pa_simple_free", api->simpleFree)) {
-            m_api = std::move(api);
-        }
-    });
-    return m_api != nullptr;
-}
-
-bool PulseAudioOutput::Play(const int16_t* samples, size_t frames, int sampleRate, int channels,
-                            const std::atomic<bool>& stop) {
-    if (!Load() || sampleRate <= 0 || channels <= 0 || channels > 8) return false;
+bool PulseAudioOutput::PlayOpened(const int16_t* samples, size_t frames, int sampleRate,
+                                  int channels, const std::atomic<bool>& stop) {
     pa_sample_spec format{};
     format.format = PA_SAMPLE_S16LE;
     format.rate = static_cast<uint32_t>(sampleRate);
@@ -57,22 +49,28 @@ bool PulseAudioOutput::Play(const int16_t* samples, size_t frames, int sampleRat
     buffer.minreq = static_cast<uint32_t>(-1);
     buffer.fragsize = static_cast<uint32_t>(-1);
     int error = 0;
-    pa_simple* stream = m_api->simpleNew(nullptr, "Quibbix", PA_STREAM_PLAYBACK, nullptr,
-                                         "Break alarm", &format, nullptr, &buffer, &error);
+    pa_simple* stream = m_simpleNew(nullptr, "Quibbix", PA_STREAM_PLAYBACK, nullptr, "Break alarm",
+                                    &format, nullptr, &buffer, &error);
     if (!stream) return false;
     const size_t chunkFrames = std::max<size_t>(1, format.rate * kChunkMs / 1000);
     bool ok = true;
     for (size_t done = 0; ok && done < frames && !stop; done += chunkFrames) {
         const size_t n = std::min(chunkFrames, frames - done);
-        ok = m_api->simpleWrite(stream, samples + done * static_cast<size_t>(channels),
-                                n * frameBytes, &error) == 0;
+        ok = m_simpleWrite(stream, samples + done * static_cast<size_t>(channels), n * frameBytes,
+                           &error) == 0;
     }
     if (stop) {
-        m_api->simpleFlush(stream, &error);
+        m_simpleFlush(stream, &error);
         ok = false;
     } else if (ok) {
-        ok = m_api->simpleDrain(stream, &error) == 0;
+        ok = m_simpleDrain(stream, &error) == 0;
     }
-    m_api->simpleFree(stream);
+    m_simpleFree(stream);
     return ok;
+}
+
+}  // namespace
+
+std::unique_ptr<AudioOutput> LibraryAudioOutput::PulseAudio() {
+    return std::make_unique<PulseAudioOutput>();
 }

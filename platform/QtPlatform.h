@@ -3,13 +3,12 @@
 // The real platform services of the program, built once after the QApplication. Cheap to
 // build: the sound system is contacted only when the first sound plays.
 
-#include "platform/AlsaAudioOutput.h"
 #include "platform/CommonDialogs.h"
 #include "platform/EscapeKeyTracker.h"
 #include "platform/FallbackAudioOutput.h"
+#include "platform/LibraryAudioOutput.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PlatformServices.h"
-#include "platform/PulseAudioOutput.h"
 #include "platform/QtEngineEnv.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/Sound.h"
@@ -30,8 +29,8 @@ private:
     QtMessageBoxes m_messageBoxes;
     QtScreenMetrics m_screen;
     EscapeKeyTracker m_keys;
-    PulseAudioOutput m_pulseAudio;
-    AlsaAudioOutput m_alsaAudio;
+    std::unique_ptr<AudioOutput> m_pulseAudio = LibraryAudioOutput::PulseAudio();
+    std::unique_ptr<AudioOutput> m_alsaAudio = LibraryAudioOutput::Alsa();
     FallbackAudioOutput m_audio;
     Sound m_sound;
     QtEngineEnv m_engineEnv;
