@@ -62,7 +62,7 @@ QString PickFile(QWidget* parent) {
 }  // namespace
 
 ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWidget* parent)
-    : QDialog(parent), m_store(store), m_settingsFile(settingsFile), m_pickFile(PickFile) {
+    : QDialog(parent), m_store(store), m_settingsFile(settingsFile) {
     setWindowTitle(QStringLiteral("Quibbix: Choose a List"));
     setObjectName(QStringLiteral("chooserWindow"));
     auto* layout = new QVBoxLayout(this);
@@ -184,7 +184,7 @@ void ChooserWindow::Study() {
 }
 
 void ChooserWindow::AddList() {
-    const QString file = m_pickFile(this);
+    const QString file = PickFile(this);
     if (file.isEmpty()) return;
     const std::optional<ImportFlow::Result> added =
         ImportFlow::Run(this, m_store, file.toStdString());

@@ -4,15 +4,14 @@
 // size, the words known and when it was last studied, and the buttons to study, add, rename
 // and remove one. Its place and size on the screen are kept between starts.
 
+#include "lists/ListStore.h"
+
 #include <QDialog>
 #include <QString>
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
-
-#include "lists/ListStore.h"
 
 class QPushButton;
 class QTreeWidget;
@@ -24,9 +23,6 @@ public:
 
     // The list to study once the window was accepted.
     const std::filesystem::path& ChosenFolder() const { return m_chosen; }
-
-    // Asks for the file "Add a List…" imports; a file dialog unless replaced (the tests do).
-    void SetFilePicker(std::function<QString(QWidget*)> picker) { m_pickFile = std::move(picker); }
 
     // Reads the lists again and selects `name`, else the one studied last.
     void Reload(const std::string& name = {});
@@ -49,7 +45,6 @@ private:
 
     ListStore& m_store;
     QString m_settingsFile;
-    std::function<QString(QWidget*)> m_pickFile;
     std::filesystem::path m_chosen;
     QTreeWidget* m_view = nullptr;
     QPushButton* m_study = nullptr;
