@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/Diagnostics.h"
 
+#include "engine/Escaped.h"
+
+#include <utility>
+
 void Diagnostics::Error(const std::string& file, int line, const std::string& text) {
     ++m_errorCount;
     Emit(Message::Kind::kError, file, line, text);
@@ -17,9 +21,12 @@ void Diagnostics::Note(const std::string& file, int line, const std::string& tex
 void Diagnostics::Emit(Message::Kind kind, const std::string& file, int line,
                        const std::string& text) {
     static const char* const kPrefixes[] = {"", "warning: ", "note: "};
-    std::string message = file.empty() ? std::string("quibbix-wordlist") : file;
+    // The file's name came from a command line and the text quotes the file's own words:
+    // both are escaped once here, for the terminal and for any window that shows them later.
+    Message kept{kind, Escaped(file), line, Escaped(text)};
+    std::string message = kept.file.empty() ? std::string("quibbix-wordlist") : kept.file;
     if (line > 0) message += ":" + std::to_string(line);
-    message += ": " + std::string(kPrefixes[static_cast<int>(kind)]) + text;
+    message += ": " + std::string(kPrefixes[static_cast<int>(kind)]) + kept.text;
     m_out << message << '\n';
-    m_messages.push_back({kind, file, line, text});
+    m_messages.push_back(std::move(kept));
 }

@@ -9,7 +9,9 @@
 
 class Diagnostics {
 public:
-    // Every message is also kept, so that a window can show them after the fact.
+    // Every message is also kept, so that a window can show them after the fact. The file and
+    // the text are kept as printed, with control characters and bytes that are not UTF-8
+    // escaped (see engine/Escaped.h).
     struct Message {
         enum class Kind { kError, kWarning, kNote };
         Kind kind;

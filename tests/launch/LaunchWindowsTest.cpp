@@ -7,6 +7,7 @@
 #include "tests/support/TempDir.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
+#include "ui/chooser/RefusedDialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -242,6 +243,26 @@ TEST_F(LaunchWindowsTest, Import_ShowsRefusedEntries_AndCancelCreatesNothing) {
     ASSERT_TRUE(added);
     EXPECT_EQ("French verbs", added->name);
     EXPECT_EQ(3, store.Find("French verbs")->words);
+}
+
+// A file's name and words may hold what a terminal or a label takes as commands.
+TEST_F(LaunchWindowsTest, RefusedEntries_ShowTheFilesControlCharactersEscaped) {
+    ImportPlan plan;
+    plan.file = dir.path() / "verbs\x1b]0;owned\x07.tsv";
+    plan.records = Words(2, "mot");
+    plan.refused = {{2, "word \"ti\x1b[2Jtle\x07\": no definition"}};
+    plan.notes = {"line 3: \x1b[31mred\x07"};
+    RefusedDialog dialog(plan);
+    QStringList shown;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) shown << label->text();
+    const auto* view = dialog.findChild<QTreeWidget*>(QStringLiteral("refusedEntriesView"));
+    ASSERT_EQ(1, view->topLevelItemCount());
+    shown << view->topLevelItem(0)->text(1) << view->topLevelItem(0)->toolTip(1);
+    const QString all = shown.join(QLatin1Char('\n'));
+    EXPECT_FALSE(all.contains(QChar(0x1b)) || all.contains(QChar(0x07)));
+    for (const char* escaped :
+         {"verbs\\x1b]0;owned\\x07.tsv", "ti\\x1b[2Jtle\\x07", "\\x1b[31mred"})
+        EXPECT_TRUE(all.contains(QLatin1String(escaped))) << escaped;
 }
 
 TEST_F(LaunchWindowsTest, Import_OverAListWithProgress_AsksToUpdateOrAddBeside) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Import of each format as real files have it, the refusals, and the export round trip.
 #include "engine/ListRec.h"
+#include "imports/WordFileReader.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/AnkiPackageBuilder.h"
 #include "tests/wordlist/ToolRunner.h"
@@ -11,8 +12,6 @@
 #include <sstream>
 #include <streambuf>
 #include <sys/stat.h>
-
-#include "imports/WordFileReader.h"
 
 namespace {
 
@@ -251,7 +250,7 @@ const std::vector<RefusalCase> kRefusals = {
     {"CarriageReturnInField", "word,\"a\rb\"\n",
      "in.csv:2: definition of \"word\" holds U+000D, which would break the record"},
     {"EndOfFileByte", std::string("wo\x1A") + "rd,def\n",
-     "in.csv:2: word \"wo\x1Ard\" holds U+001A, which would break the record"},
+     "in.csv:2: word \"wo\\x1ard\" holds U+001A, which would break the record"},
     {"Nul", std::string("word,de\0f\n", 10),
      "in.csv:2: definition of \"word\" holds U+0000, which would break the record"},
     {"NotUtf8", "caf\xE9,coffee\n", "in.csv:2: not valid UTF-8 (byte 0xE9)"},
@@ -274,6 +273,19 @@ TEST_P(ImportRefusal, NamesTheLineAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Refusals, ImportRefusal, testing::ValuesIn(kRefusals),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// Neither the file's words nor the name it was given can send a command to the terminal.
+TEST(Import, RefusalMessages_ShowControlCharactersEscaped) {
+    TempDir dir;
+    const std::string file = "list\x1b]0;owned\x07.tsv";
+    WriteFile(file, "good\tfine\nti\x1b[2Jtle\x07\tclears the screen\n");
+    const ToolResult result = RunTool({"import", file, "-o", "out.lst"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("list\\x1b]0;owned\\x07.tsv:2: word \"ti\\x1b[2Jtle\\x07\""),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(std::string::npos, (result.out + result.err).find_first_of("\x1b\x07")) << result.err;
+}
 
 TEST(Import, RefusalKeepsAnExistingOutput) {
     TempDir dir;

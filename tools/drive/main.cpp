@@ -10,13 +10,18 @@
 // code directly; it counts towards the next break but takes none. "undo" takes the last
 // judgement back, as Ctrl+Z in the window does, and answers "undo<TAB>1", or "undo<TAB>0"
 // when there was none to take back (after another press, a break or a restart).
-// A message the engine raises is printed as "message<TAB>caption<TAB>text" and answered OK.
+// "word" answers the current word and definition in UTF-8. A message the engine raises is
+// printed as "message<TAB>caption<TAB>text" and answered OK. Control characters in either
+// are written as \xNN.
 // End of input ends the driver without a save, as a program ended without one.
 
 #include "engine/ConsoleEnv.h"
+#include "engine/Escaped.h"
+#include "engine/FieldText.h"
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/StudySession.h"
+#include "engine/WordListFile.h"
 #include "engine/WordSelect.h"
 #include "platform/FolderLock.h"
 #include "platform/PosixFileSystem.h"
@@ -28,6 +33,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -45,11 +51,11 @@ public:
         m_tick = tick;
     }
     void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
-        // One line per message, whatever its text.
+        // One line per message, whatever its text; what else it holds of a file is escaped.
         std::string line = text;
         for (char& c : line)
             if (c == '\n') c = ' ';
-        std::printf("message\t%s\t%s\n", caption.c_str(), line.c_str());
+        std::printf("message\t%s\t%s\n", Escaped(caption).c_str(), Escaped(line).c_str());
         std::fflush(stdout);
     }
     uint32_t GetTickCount() override { return m_fixed ? m_tick : ConsoleEnv::GetTickCount(); }
@@ -74,7 +80,7 @@ private:
 };
 
 [[noreturn]] void Fail(const std::string& what) {
-    std::fprintf(stderr, "quibbix-drive: %s\n", what.c_str());
+    std::fprintf(stderr, "quibbix-drive: %s\n", Escaped(what).c_str());
     std::exit(kUsageError);
 }
 
@@ -147,7 +153,13 @@ public:
             m_session.Save();
             std::printf("save\n");
         } else if (command == "word") {
-            std::printf("word\t%s\t%s\n", m_select.GetWord(), m_select.GetDefinition());
+            // In UTF-8 as the window shows them, and escaped: a control character in the list
+            // would break the answer's fields or reach the terminal.
+            const std::string word =
+                FieldText::ToUtf8(std::string_view(m_select.GetWord(), WordListFile::kWordSize));
+            const std::string definition = FieldText::ToUtf8(
+                std::string_view(m_select.GetDefinition(), WordListFile::kDefinitionSize));
+            std::printf("word\t%s\t%s\n", Escaped(word).c_str(), Escaped(definition).c_str());
         } else if (command == "undo") {
             std::printf("undo\t%d\n", m_session.Undo() ? 1 : 0);
         } else if (command == "counts") {

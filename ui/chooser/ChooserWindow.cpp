@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/chooser/ChooserWindow.h"
 
+#include "engine/Escaped.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
 
@@ -202,7 +203,8 @@ void ChooserWindow::RenameList() {
     if (!ok || newName.trimmed().isEmpty() || newName.toStdString() == list->name) return;
     std::string error;
     if (!m_store.Rename(list->name, newName.trimmed().toStdString(), error)) {
-        QMessageBox::warning(this, QStringLiteral("Cannot Rename"), QString::fromStdString(error));
+        QMessageBox::warning(this, QStringLiteral("Cannot Rename"),
+                             QString::fromStdString(Escaped(error)));
         return;
     }
     Reload(newName.trimmed().toStdString());
@@ -226,7 +228,8 @@ void ChooserWindow::RemoveList() {
     if (box.clickedButton() != remove) return;
     std::string error;
     if (!m_store.Remove(list->name, error)) {
-        QMessageBox::warning(this, QStringLiteral("Cannot Remove"), QString::fromStdString(error));
+        QMessageBox::warning(this, QStringLiteral("Cannot Remove"),
+                             QString::fromStdString(Escaped(error)));
         return;
     }
     Reload();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/chooser/ImportFlow.h"
 
+#include "engine/Escaped.h"
+#include "lists/ListImporter.h"
 #include "ui/chooser/RefusedDialog.h"
 
 #include <QApplication>
@@ -9,20 +11,22 @@
 
 #include <cstdio>
 
-#include "lists/ListImporter.h"
-
 namespace {
 
-QString Quoted(const std::string& text) {
-    return QStringLiteral("“%1”").arg(QString::fromStdString(text));
+// The file's name, its words and what is said of them reach the user only through these two.
+QString Shown(const std::string& text) { return QString::fromStdString(Escaped(text)); }
+
+QString Quoted(const std::string& text) { return QStringLiteral("“%1”").arg(Shown(text)); }
+
+void Print(const std::string& text) {
+    std::fprintf(stderr, "quibbix-launch: %s\n", Escaped(text).c_str());
 }
 
 void Fail(QWidget* parent, const ImportPlan& plan, const std::string& reason) {
-    std::fprintf(stderr, "quibbix-launch: %s: %s\n", plan.file.c_str(), reason.c_str());
-    QMessageBox::critical(
-        parent, QStringLiteral("Cannot Add This File"),
-        QStringLiteral("Quibbix cannot make a list from %1.\n\n%2")
-            .arg(Quoted(plan.file.filename().string()), QString::fromStdString(reason)));
+    Print(plan.file.string() + ": " + reason);
+    QMessageBox::critical(parent, QStringLiteral("Cannot Add This File"),
+                          QStringLiteral("Quibbix cannot make a list from %1.\n\n%2")
+                              .arg(Quoted(plan.file.filename().string()), Shown(reason)));
 }
 
 enum class Choice { kUpdate, kAddNew, kCancel };
@@ -64,8 +68,7 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
         Fail(parent, plan, plan.error);
         return std::nullopt;
     }
-    for (const std::string& note : plan.notes)
-        std::fprintf(stderr, "quibbix-launch: %s: %s\n", file.c_str(), note.c_str());
+    for (const std::string& note : plan.notes) Print(file.string() + ": " + note);
     if (!plan.refused.empty() || plan.records.empty()) {
         if (plan.refused.empty()) {
             Fail(parent, plan, "It holds no words.");
@@ -89,9 +92,8 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
                     return std::nullopt;
                 }
                 if (!report.empty()) {
-                    std::fprintf(stderr, "quibbix-launch: %s\n", report.c_str());
-                    QMessageBox::information(parent, QStringLiteral("List Updated"),
-                                             QString::fromStdString(report));
+                    Print(report);
+                    QMessageBox::information(parent, QStringLiteral("List Updated"), Shown(report));
                 }
                 return Result{existing->folder, existing->name};
             }

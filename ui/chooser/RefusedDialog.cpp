@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/chooser/RefusedDialog.h"
 
+#include "engine/Escaped.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,8 +12,11 @@
 
 namespace {
 
+// The file's name and its entries, as the file holds them, reach the window only through this.
+QString Shown(const std::string& text) { return QString::fromStdString(Escaped(text)); }
+
 QString Intro(const ImportPlan& plan) {
-    const QString file = QString::fromStdString(plan.file.filename().string());
+    const QString file = Shown(plan.file.filename().string());
     const qsizetype refused = static_cast<qsizetype>(plan.refused.size());
     const QString count =
         refused == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(refused);
@@ -37,7 +42,7 @@ QTreeWidget* EntriesView(const ImportPlan& plan) {
         auto* item = new QTreeWidgetItem;
         item->setText(0, entry.line > 0 ? QString::number(entry.line) : QStringLiteral("–"));
         item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(1, QString::fromStdString(entry.reason));
+        item->setText(1, Shown(entry.reason));
         item->setToolTip(1, item->text(1));
         items.append(item);
     }
@@ -58,7 +63,7 @@ RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(
     intro->setBuddy(view);
     layout->addWidget(view, 1);
     for (const std::string& note : plan.notes) {
-        auto* label = new QLabel(QString::fromStdString(note));
+        auto* label = new QLabel(Shown(note));
         label->setWordWrap(true);
         layout->addWidget(label);
     }
