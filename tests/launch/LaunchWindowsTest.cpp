@@ -265,26 +265,42 @@ TEST_F(LaunchWindowsTest, RefusedEntries_ShowTheFilesControlCharactersEscaped) {
         EXPECT_TRUE(all.contains(QLatin1String(escaped))) << escaped;
 }
 
-TEST_F(LaunchWindowsTest, Import_OverAListWithProgress_AsksToUpdateOrAddBeside) {
-    const fs::path file = WriteKvtml(dir.path(), "Verbs", 1);
-    const fs::path existing = AddList("Verbs", 5);
-    Study(existing, 1);
+TEST_F(LaunchWindowsTest, Import_OverAListOfThatName_AsksToUpdateOrAddBeside) {
+    const struct {
+        const char* title;     // of the file, and the name it suggests
+        const char* existing;  // the list already there, the same name in another case
+        bool hasProgress;
+    } cases[] = {{"Verbs", "Verbs", true}, {"Nouns", "NOUNS", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        const fs::path file = WriteKvtml(dir.path(), c.title, 1);
+        const fs::path existing = AddList(c.existing, 5);
+        if (c.hasProgress) Study(existing, 1);
 
-    WhenModalOpens([](QWidget* box) { Click(box, QStringLiteral("addNewButton")); });
-    auto added = ImportFlow::Run(nullptr, store, file);
-    ASSERT_TRUE(added);
-    EXPECT_EQ("Verbs (2)", added->name);
-    EXPECT_EQ(5, store.Find("Verbs")->words) << "the list with progress was changed";
+        QString asked;
+        WhenModalOpens([&](QWidget* box) {
+            asked = qobject_cast<QMessageBox*>(box)->text();
+            Click(box, QStringLiteral("addNewButton"));
+        });
+        auto added = ImportFlow::Run(nullptr, store, file);
+        ASSERT_TRUE(added);
+        EXPECT_EQ(std::string(c.title) + " (2)", added->name);
+        EXPECT_EQ(5, store.Find(c.existing)->words) << "the list there was changed";
+        EXPECT_TRUE(asked.startsWith(QStringLiteral("You already have a list named")))
+            << "added beside without asking";
+        EXPECT_EQ(c.hasProgress, asked.contains(QStringLiteral("with progress")))
+            << asked.toStdString();
 
-    WhenModalOpens([](QWidget* box) {
-        Click(box, QStringLiteral("updateButton"));
-        WhenModalOpens([](QWidget* report) { qobject_cast<QMessageBox*>(report)->accept(); });
-    });
-    added = ImportFlow::Run(nullptr, store, file);
-    ASSERT_TRUE(added);
-    EXPECT_EQ("Verbs", added->name);
-    EXPECT_EQ(1, store.Find("Verbs")->words);
-    EXPECT_EQ(3u, store.Lists().size());
+        WhenModalOpens([](QWidget* box) {
+            Click(box, QStringLiteral("updateButton"));
+            WhenModalOpens([](QWidget* report) { qobject_cast<QMessageBox*>(report)->accept(); });
+        });
+        added = ImportFlow::Run(nullptr, store, file);
+        ASSERT_TRUE(added);
+        EXPECT_EQ(c.existing, added->name);
+        EXPECT_EQ(1, store.Find(c.existing)->words);
+    }
+    EXPECT_EQ(5u, store.Lists().size());
 
     // A file that cannot be read at all is told, and nothing is made.
     QString told;
@@ -294,7 +310,7 @@ TEST_F(LaunchWindowsTest, Import_OverAListWithProgress_AsksToUpdateOrAddBeside) 
     });
     EXPECT_FALSE(ImportFlow::Run(nullptr, store, dir.path() / "gone.csv"));
     EXPECT_TRUE(told.contains(QStringLiteral("gone.csv"))) << told.toStdString();
-    EXPECT_EQ(3u, store.Lists().size());
+    EXPECT_EQ(5u, store.Lists().size());
 }
 
 }  // namespace

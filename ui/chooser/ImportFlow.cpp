@@ -32,10 +32,13 @@ void Fail(QWidget* parent, const ImportPlan& plan, const std::string& reason) {
 enum class Choice { kUpdate, kAddNew, kCancel };
 
 Choice AskUpdateOrNew(QWidget* parent, const ImportPlan& plan, const ListSummary& existing) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("A List of This Name Exists"),
-                    QStringLiteral("You already have a list named %1, with progress.")
-                        .arg(Quoted(existing.name)),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("A List of This Name Exists"),
+        existing.hasProgress
+            ? QStringLiteral("You already have a list named %1, with progress.")
+                  .arg(Quoted(existing.name))
+            : QStringLiteral("You already have a list named %1.").arg(Quoted(existing.name)),
+        QMessageBox::NoButton, parent);
     box.setInformativeText(
         QStringLiteral("Update it with the words of %1 and keep the progress of every word "
                        "that stays (its session is backed up first), or add the file as a new "
@@ -81,7 +84,9 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
     std::string name = plan.suggestedName;
     const std::optional<ListSummary> existing = store.Find(name);
     std::string error;
-    if (existing && existing->hasProgress) {
+    // A list of that name is never changed without the user's word, progress or not: its
+    // words may be the user's own.
+    if (existing) {
         switch (AskUpdateOrNew(parent, plan, *existing)) {
             case Choice::kCancel:
                 return std::nullopt;
@@ -101,7 +106,6 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
                 break;
         }
     }
-    // A list of that name without progress is kept too: its words may be the user's own.
     name = store.FreeName(name);
     std::filesystem::path folder;
     if (!ListImporter::AddAsNew(store, plan, name, folder, error)) {
