@@ -3,9 +3,9 @@
 
 #include "engine/AtomicFile.h"
 #include "platform/EmfHeader.h"
+#include "platform/PosixProcess.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -73,8 +73,7 @@ const MetaFileConverter& MetaFileConverter::Default() {
         const QString cache =
             QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
         return MetaFileConverter(
-            (QCoreApplication::applicationDirPath() + QStringLiteral("/quibbix-emf2svg"))
-                .toStdString(),
+            (PosixProcess::ExecutableDir() / "quibbix-emf2svg").string(),
             cache.isEmpty() ? std::string()
                             : (cache + QStringLiteral("/quibbix/metafiles")).toStdString());
     }();

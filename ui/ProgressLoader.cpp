@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/ProgressLoader.h"
 
-#include <QCoreApplication>
+#include "platform/PosixProcess.h"
+
 #include <QDir>
+#include <QFile>
 
 QString ProgressLoader::DefaultModulePath() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../" QUIBBIX_MODULE_DIR "/" +
-                           ProgressModule::kFileName);
+    return QDir::cleanPath(QFile::decodeName(PosixProcess::ExecutableDir().c_str()) +
+                           "/../" QUIBBIX_MODULE_DIR "/" + ProgressModule::kFileName);
 }
 
 ProgressLoader::ProgressLoader(QString modulePath) : m_library(modulePath) {}
