@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class FileSystem {
 public:
@@ -30,9 +31,17 @@ public:
     // synced; ENOENT when it does not exist, EINVAL when its size differs.
     virtual int OverwriteInPlace(const std::string& path, std::string_view bytes) = 0;
     virtual int Rename(const std::string& from, const std::string& to) = 0;
+    // Renames a file or a directory, never over something at `to`: EEXIST when there is
+    // something, EXDEV when `to` lies on another file system.
+    virtual int RenameNoReplace(const std::string& from, const std::string& to) = 0;
+    // Removes a file, or an empty directory; 0 when there was nothing.
     virtual int Remove(const std::string& path) = 0;
     // Makes the renames in `directory` durable.
     virtual int SyncDirectory(const std::string& directory) = 0;
+    // Creates a directory: EEXIST when something is there already.
+    virtual int MakeDirectory(const std::string& path) = 0;
+    // The names in a directory, without "." and "..", in no particular order.
+    virtual int ListDirectory(const std::string& path, std::vector<std::string>& names) = 0;
 };
 
 // The file system the programs use when none is given: the one installed at start-up (the

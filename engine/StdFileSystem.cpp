@@ -86,6 +86,13 @@ public:
         return ec.value();
     }
 
+    // Not atomic: the standard library has no rename that refuses to replace.
+    int RenameNoReplace(const std::string& from, const std::string& to) override {
+        std::error_code ec;
+        if (fs::symlink_status(to, ec).type() != fs::file_type::not_found) return EEXIST;
+        return Rename(from, to);
+    }
+
     int Remove(const std::string& path) override {
         std::error_code ec;
         fs::remove(path, ec);
@@ -93,6 +100,20 @@ public:
     }
 
     int SyncDirectory(const std::string&) override { return 0; }
+
+    int MakeDirectory(const std::string& path) override {
+        std::error_code ec;
+        if (fs::create_directory(path, ec)) return 0;
+        return ec ? ec.value() : EEXIST;
+    }
+
+    int ListDirectory(const std::string& path, std::vector<std::string>& names) override {
+        std::error_code ec;
+        names.clear();
+        for (const fs::directory_entry& entry : fs::directory_iterator(path, ec))
+            names.push_back(entry.path().filename().string());
+        return ec.value();
+    }
 };
 
 FileSystem* g_installed = nullptr;

@@ -27,3 +27,13 @@ FolderLock::Result FolderLock::Acquire(const std::string& sessionDirectory, int&
     error = 0;
     return Result::kLocked;
 }
+
+FolderLock::Result FolderLock::AcquireWaiting(const std::string& directory, int timeoutMs,
+                                              int& error) {
+    constexpr int kPollMs = 10;
+    for (int waited = 0;; waited += kPollMs) {
+        const Result result = Acquire(directory, error);
+        if (result != Result::kHeldElsewhere || waited >= timeoutMs) return result;
+        ::usleep(kPollMs * 1000);
+    }
+}

@@ -26,6 +26,9 @@ public:
     };
     // Locks `sessionDirectory`; `error` gets the errno value when it fails.
     Result Acquire(const std::string& sessionDirectory, int& error);
+    // The same, waiting up to `timeoutMs` for a holder that is busy with a short change
+    // rather than failing at once.
+    Result AcquireWaiting(const std::string& directory, int timeoutMs, int& error);
 
 private:
     int m_fd = -1;

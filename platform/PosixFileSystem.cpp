@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/PosixFileSystem.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -100,8 +102,33 @@ int PosixFileSystem::Rename(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+int PosixFileSystem::RenameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    return errno == ENOTEMPTY ? EEXIST : errno;
+}
+
 int PosixFileSystem::Remove(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return 0;
+    if (errno != EISDIR) return errno;
+    return ::rmdir(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+}
+
+int PosixFileSystem::MakeDirectory(const std::string& path) {
+    return ::mkdir(path.c_str(), 0755) == 0 ? 0 : errno;
+}
+
+int PosixFileSystem::ListDirectory(const std::string& path, std::vector<std::string>& names) {
+    names.clear();
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir) return errno;
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    const int error = errno;
+    ::closedir(dir);
+    return error;
 }
 
 int PosixFileSystem::SyncDirectory(const std::string& directory) {

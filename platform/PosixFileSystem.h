@@ -14,8 +14,11 @@ public:
     int WriteNewFile(const std::string& path, std::string_view bytes) override;
     int OverwriteInPlace(const std::string& path, std::string_view bytes) override;
     int Rename(const std::string& from, const std::string& to) override;
+    int RenameNoReplace(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
     int SyncDirectory(const std::string& directory) override;
+    int MakeDirectory(const std::string& path) override;
+    int ListDirectory(const std::string& path, std::vector<std::string>& names) override;
 
     // The one instance the programs install as the default file system.
     static PosixFileSystem& Instance();

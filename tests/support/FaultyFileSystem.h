@@ -24,7 +24,7 @@ public:
         return Real().ProbeWritable(path);
     }
     int WriteNewFile(const std::string& path, std::string_view bytes) override {
-        log.push_back("write " + path);
+        if (Killed("write " + path)) return EIO;
         for (const std::string& part : failWritesContaining)
             if (path.find(part) != std::string::npos) return EIO;
         if (spaceLeft >= 0 && bytes.size() > static_cast<size_t>(spaceLeft)) {
@@ -37,20 +37,32 @@ public:
         return Real().WriteNewFile(path, bytes);
     }
     int OverwriteInPlace(const std::string& path, std::string_view bytes) override {
+        if (Killed("overwrite " + path)) return EIO;
         if (readOnly.count(path)) return EACCES;
         return Real().OverwriteInPlace(path, bytes);
     }
     int Rename(const std::string& from, const std::string& to) override {
-        log.push_back("rename " + from + " " + to);
+        if (Killed("rename " + from + " " + to)) return EIO;
         return Real().Rename(from, to);
     }
+    int RenameNoReplace(const std::string& from, const std::string& to) override {
+        if (Killed("move " + from + " " + to)) return EIO;
+        return Real().RenameNoReplace(from, to);
+    }
     int Remove(const std::string& path) override {
-        log.push_back("remove " + path);
+        if (Killed("remove " + path)) return EIO;
         return Real().Remove(path);
     }
     int SyncDirectory(const std::string& directory) override {
-        log.push_back("syncdir " + directory);
+        if (Killed("syncdir " + directory)) return EIO;
         return Real().SyncDirectory(directory);
+    }
+    int MakeDirectory(const std::string& path) override {
+        if (Killed("mkdir " + path)) return EIO;
+        return Real().MakeDirectory(path);
+    }
+    int ListDirectory(const std::string& path, std::vector<std::string>& names) override {
+        return Real().ListDirectory(path, names);
     }
 
     std::set<std::string> unreadable;
@@ -58,9 +70,20 @@ public:
     std::vector<std::string> failWritesContaining;
     // Bytes that can still be written; negative for no limit. Replacing a file frees nothing.
     long spaceLeft = -1;
-    // "write PATH" (created and synced), "rename FROM TO", "remove PATH", "syncdir DIR".
+    // A kill: after this many changes every further change fails, as nothing more happens
+    // once a process is gone; negative for none. The changes made so far stay on the disk.
+    long changesBeforeKill = -1;
+    // Every change tried: "write PATH" (created and synced), "overwrite PATH", "rename FROM
+    // TO", "move FROM TO" (never replacing), "remove PATH", "syncdir DIR", "mkdir DIR".
     std::vector<std::string> log;
 
 private:
+    bool Killed(std::string change) {
+        log.push_back(std::move(change));
+        if (changesBeforeKill < 0) return false;
+        if (changesBeforeKill == 0) return true;
+        --changesBeforeKill;
+        return false;
+    }
     static FileSystem& Real() { return PosixFileSystem::Instance(); }
 };
