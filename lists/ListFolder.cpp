@@ -4,31 +4,45 @@
 #include "engine/SessionFiles.h"
 #include "platform/PosixFiles.h"
 
-#include "lists/SessionRebaser.h"
+namespace fs = std::filesystem;
 
 namespace ListFolder {
 
-std::filesystem::path WordList(const std::filesystem::path& folder) {
-    return folder / "list" / "kelvo.lst";
+fs::path WordList(const fs::path& folder) { return folder / kWordListFile; }
+
+fs::path ListDir(const fs::path& folder) { return folder / kListDir; }
+
+fs::path Session(const fs::path& folder) { return folder / SessionFiles::kDirectory; }
+
+fs::path NameFile(const fs::path& folder) { return folder / kNameFile; }
+
+fs::path StudiedCopy(const fs::path& folder) { return folder / kStudiedCopyFile; }
+
+fs::path ListsDir(const fs::path& dataHome) { return dataHome / kListsDir; }
+
+namespace {
+
+fs::path Normalized(const fs::path& dir) {
+    fs::path normal = dir.lexically_normal();
+    return normal.has_filename() ? normal : normal.parent_path();
 }
 
-std::filesystem::path Session(const std::filesystem::path& folder) {
-    return folder / SessionFiles::kDirectory;
+}  // namespace
+
+fs::path OfSession(const fs::path& sessionDir) {
+    const fs::path session = Normalized(sessionDir);
+    return session.has_parent_path() ? session.parent_path() : fs::path(".");
 }
 
-std::filesystem::path NameFile(const std::filesystem::path& folder) { return folder / "name.txt"; }
-
-// Its name has no ".tmp-" in it, so the program's cleanup of interrupted saves leaves it,
-// and it is none of the session files a rebase reads or backs up.
-std::filesystem::path StudiedCopy(const std::filesystem::path& folder) {
-    return Session(folder) / SessionRebaser::kStudiedCopyName;
+std::string NameOfSession(const fs::path& sessionDir) {
+    return Normalized(sessionDir).filename().string();
 }
 
-bool HasSession(const std::filesystem::path& folder) {
+bool HasSession(const fs::path& folder) {
     return PosixFiles::StampOf(folder / SessionFiles::kToBeViewed.path).exists;
 }
 
-bool LockForChange(const std::filesystem::path& folder, FolderLock& lock, std::string& error) {
+bool LockForChange(const fs::path& folder, FolderLock& lock, std::string& error) {
     int code = 0;
     if (lock.Acquire(Session(folder).string(), code) != FolderLock::Result::kHeldElsewhere)
         return true;

@@ -1,7 +1,19 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Where the files of one list folder lie, and the lock that keeps a change away from a list
-// being studied; shared by the store, the importer and the guard so that they agree.
+// Where everything of a learner's lists lies: the files of one list folder, the folders of
+// the data folder, the names of folders being built or taken apart, and the lock that keeps a
+// change away from a list being studied. The one place that spells the layout; the store, the
+// importer, the guard, the rebaser and the programs all ask it.
+//
+//   DATA/                     the data folder, which is also the first list
+//       name.txt              a list's name, its first line
+//       list/kelvo.lst        the words; list/ also holds pictures, sound and settings
+//       session/              the progress (engine/SessionFiles), and:
+//           studied.lst       the word list as the session last stood on it
+//           .update/          an update of several files being decided (ListTransaction)
+//       lists/NAME/           further lists, laid out as above
+//       lists/.new-*          a list being built
+//       lists/.removing-*     the first list's parts on their way to the trash
 
 #include "platform/FolderLock.h"
 
@@ -10,11 +22,32 @@
 
 namespace ListFolder {
 
+// Paths relative to a list folder, as a transaction names them.
+constexpr const char* kListDir = "list";
+constexpr const char* kWordListFile = "list/kelvo.lst";
+constexpr const char* kNameFile = "name.txt";
+constexpr const char* kStudiedCopyFile = "session/studied.lst";
+// Its name has no ".tmp-" in it, so the program's cleanup of interrupted saves leaves it,
+// and it is none of the session files a rebase reads or backs up.
+constexpr const char* kStudiedCopyName = "studied.lst";
+// In the data folder.
+constexpr const char* kListsDir = "lists";
+// Folders in lists/ that are no lists; every name starting with '.' is skipped.
+constexpr const char* kStagingPrefix = ".new-";
+constexpr const char* kRemovingPrefix = ".removing-";
+
 std::filesystem::path WordList(const std::filesystem::path& folder);  // list/kelvo.lst
+std::filesystem::path ListDir(const std::filesystem::path& folder);   // list/
 std::filesystem::path Session(const std::filesystem::path& folder);   // session/
 std::filesystem::path NameFile(const std::filesystem::path& folder);  // name.txt
-// The copy of the word list as it was last studied, which the guard keeps.
 std::filesystem::path StudiedCopy(const std::filesystem::path& folder);
+std::filesystem::path ListsDir(const std::filesystem::path& dataHome);  // lists/
+
+// The folder a session directory belongs to ("." for a relative "session"), and the session
+// directory's own name in it.
+std::filesystem::path OfSession(const std::filesystem::path& sessionDir);
+std::string NameOfSession(const std::filesystem::path& sessionDir);
+
 // A session exists: the to-be-viewed file alone decides, as for the program.
 bool HasSession(const std::filesystem::path& folder);
 

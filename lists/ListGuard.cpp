@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "lists/ListGuard.h"
 
-#include "engine/AtomicFile.h"
-#include "platform/PosixFiles.h"
-
+#include "engine/WordListFile.h"
 #include "lists/ListFolder.h"
 #include "lists/ListRebase.h"
+#include "lists/ListTransaction.h"
+#include "platform/PosixFiles.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 using Stamp = PosixFiles::Stamp;
 
 // Regular files only: a list that is anything else is no list to guard.
-Stamp StampOf(const std::filesystem::path& path) {
+Stamp StampOf(const fs::path& path) {
     Stamp stamp = PosixFiles::StampOf(path);
     if (!stamp.isRegular) stamp.exists = false;
     return stamp;
@@ -23,80 +25,94 @@ bool IsSame(const Stamp& a, const Stamp& b) {
            a.nanoseconds == b.nanoseconds;
 }
 
-// The copy takes the list's modification time, so that the next check compares the two
-// files' stamps and reads neither.
-bool WriteCopy(const std::filesystem::path& folder, const std::string& bytes, const Stamp& list,
-               std::string& error) {
-    const std::filesystem::path copy = ListFolder::StudiedCopy(folder);
+// A copy is written whole, so one that holds no records or a part of one was damaged since.
+bool IsWhole(const std::string& bytes) {
+    return !bytes.empty() && bytes.size() % WordListFile::kRecordSize == 0;
+}
+
+// A copy that cannot be written only means the next check compares the records again.
+void RecordCopy(FileSystem& files, const fs::path& folder, const std::string& listBytes) {
+    FileError ignored;
+    const FileImage copy = ListGuard::CopyImage(listBytes);
+    if (ReplaceFiles(files, {{(folder / copy.path).string(), copy.bytes}}, ignored))
+        ListGuard::StampCopy(folder);
+}
+
+// Keeps a damaged copy for whoever wants to look at it and takes the list as it stands.
+std::string SetDamagedCopyAside(FileSystem& files, const fs::path& folder,
+                                const std::string& listBytes) {
+    const std::string copy = ListFolder::StudiedCopy(folder).string();
+    files.Rename(copy, copy + ".bad");
+    RecordCopy(files, folder, listBytes);
+    return std::string("The copy of the word list as last studied (") +
+           ListFolder::kStudiedCopyFile +
+           ") is damaged, so the progress stays with the words by their position; the copy is "
+           "kept as " +
+           ListFolder::kStudiedCopyFile + ".bad.";
+}
+
+bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, std::string& message) {
+    ListTransaction transaction(files, ListFolder::Session(folder));
     FileError failure;
-    if (!ReplaceFiles(DefaultFileSystem(), {{copy.string(), bytes}}, failure)) {
-        // A stale copy would have the next start move the session from a list it is no
-        // longer on; without one, that start only takes the list as it stands.
-        std::error_code ec;
-        std::filesystem::remove(copy, ec);
-        error = "cannot keep a copy of the list: " + failure.Describe();
-        return false;
-    }
-    int code = 0;
-    if (!PosixFiles::SetModified(copy, list, code)) {
-        error = "cannot stamp " + copy.string() + ": " + DescribeError(code);
-        return false;
-    }
-    return true;
+    if (!transaction.IsPending() || transaction.Recover(failure)) return true;
+    message =
+        "An update of the list was interrupted and cannot be finished: " + failure.Describe() + ".";
+    return false;
 }
 
 }  // namespace
 
 namespace ListGuard {
 
-bool Record(const std::filesystem::path& folder, std::string& error) {
-    const std::filesystem::path list = ListFolder::WordList(folder);
-    const Stamp stamp = StampOf(list);
-    std::string bytes;
-    if (!stamp.exists || !ReadWholeFile(list.string(), bytes)) {
-        error = "cannot read " + list.string();
-        return false;
-    }
-    return WriteCopy(folder, bytes, stamp, error);
+FileImage CopyImage(const std::string& listBytes) {
+    return {ListFolder::kStudiedCopyFile, listBytes};
 }
 
-bool Check(const std::filesystem::path& folder, std::string& message) {
+void StampCopy(const fs::path& folder) {
+    const Stamp list = StampOf(ListFolder::WordList(folder));
+    int ignored = 0;
+    if (list.exists) PosixFiles::SetModified(ListFolder::StudiedCopy(folder), list, ignored);
+}
+
+bool Check(FileSystem& files, const fs::path& folder, std::string& message) {
     message.clear();
-    const std::filesystem::path listPath = ListFolder::WordList(folder);
+    if (!FinishInterruptedUpdate(files, folder, message)) return false;
+    const fs::path listPath = ListFolder::WordList(folder);
     const Stamp list = StampOf(listPath);
     if (!list.exists) return true;
     const Stamp copy = StampOf(ListFolder::StudiedCopy(folder));
     if (IsSame(list, copy)) return true;
 
-    FolderLock lock;
-    std::string ignored;
-    if (!ListFolder::LockForChange(folder, lock, ignored)) return true;
     std::string listBytes, copyBytes;
-    if (!ReadWholeFile(listPath.string(), listBytes)) return true;
-    // Nothing to move yet: a first start, or a session from before the copy was kept. A copy
-    // that cannot be written only means the next start checks again.
-    if (!ListFolder::HasSession(folder) || !copy.exists ||
-        !ReadWholeFile(ListFolder::StudiedCopy(folder).string(), copyBytes)) {
-        WriteCopy(folder, listBytes, list, ignored);
+    if (files.ReadFile(listPath.string(), listBytes) != 0) return true;
+    // Nothing to move yet: a first start, or a session from before the copy was kept.
+    if (!ListFolder::HasSession(folder) || !copy.exists) {
+        RecordCopy(files, folder, listBytes);
+        return true;
+    }
+    if (files.ReadFile(ListFolder::StudiedCopy(folder).string(), copyBytes) != 0 ||
+        !IsWhole(copyBytes)) {
+        message = SetDamagedCopyAside(files, folder, listBytes);
         return true;
     }
     const std::vector<WordRecord> oldRecords = ListRebase::Records(copyBytes);
     const std::vector<WordRecord> newRecords = ListRebase::Records(listBytes);
     // Touched, or stored another way, but the same words in the same places.
     if (oldRecords == newRecords) {
-        WriteCopy(folder, listBytes, list, ignored);
+        RecordCopy(files, folder, listBytes);
         return true;
     }
     std::string summary, error;
-    if (!ListRebase::Run(folder, oldRecords, newRecords, summary, error)) {
+    if (!ListRebase::Run(files, folder, oldRecords, newRecords, {CopyImage(listBytes)}, summary,
+                         error)) {
         message =
             "The word list changed since it was last studied, and the progress could not "
             "be moved onto it: " +
             error;
         return false;
     }
+    StampCopy(folder);
     message = "The word list changed since it was last studied: " + summary + ".";
-    if (!WriteCopy(folder, listBytes, list, error)) message += " But " + error + ".";
     return true;
 }
 

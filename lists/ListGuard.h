@@ -4,23 +4,34 @@
 // it. Progress is kept by position, so a new file copied over list/kelvo.lst would silently
 // hand every word's progress to another word. Beside the session lies a copy of the list as
 // it was last studied (session/studied.lst, with the list's modification time); a list that
-// differs from it is rebased onto, from that copy.
+// differs from it is rebased onto, from that copy. Every program that opens a list for study
+// runs it first, once it holds the session's lock.
+
+#include "engine/AtomicFile.h"
+#include "engine/FileSystem.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace ListGuard {
 
-// Run before the program studies the list in `folder`, once list/ is prepared. An unchanged
-// list (same size and modification time as the copy) costs two stat calls. Returns false,
-// with `message` set, when the session could not be brought onto the new list; the session
-// is then untouched. On success `message` holds a one-line summary of what changed, or is
-// empty. A session without a copy yet (made before the guard) only gets its copy; a list
-// being studied elsewhere is left alone, as the program will refuse to open it.
-bool Check(const std::filesystem::path& folder, std::string& message);
+// Readies the list in `folder` for study: finishes or undoes an update a kill interrupted,
+// then compares the list with the copy. An unchanged list costs a few stat calls. Returns
+// false, with `message` set, when the session could not be brought onto the new list; the
+// session is then untouched and must not be studied. On success `message` holds a one-line
+// summary of what changed, or is empty. A session without a copy yet (made before the copy
+// was kept) only gets its copy; a copy that is damaged is kept as studied.lst.bad and the
+// progress stays where it is, as it did before the copy was kept.
+// requires: the session's lock (or no session yet).
+bool Check(FileSystem& files, const std::filesystem::path& folder, std::string& message);
 
-// Takes list/kelvo.lst as the list the session now stands on: after the session was moved
-// onto it by other means. requires: the session's lock, or no program on the folder.
-bool Record(const std::filesystem::path& folder, std::string& error);
+// The studied copy to write in the same change as a new word list `listBytes`.
+FileImage CopyImage(const std::string& listBytes);
+
+// Gives the copy the list's modification time once both are in place, so that the next
+// check compares stamps and reads neither. A copy left unstamped by a kill only costs the
+// next check a comparison of the records.
+void StampCopy(const std::filesystem::path& folder);
 
 }  // namespace ListGuard

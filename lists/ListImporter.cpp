@@ -5,17 +5,17 @@
 #include "engine/ListRec.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
-
-#include <QXmlStreamReader>
-
-#include <fstream>
-#include <sstream>
-
 #include "imports/Diagnostics.h"
 #include "imports/WordFileReader.h"
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "lists/ListRebase.h"
+#include "lists/ListTransaction.h"
+
+#include <QXmlStreamReader>
+
+#include <fstream>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -64,20 +64,6 @@ std::string CheckCount(const ImportPlan& plan) {
     return std::string();
 }
 
-// The session files as they are, to put back should the new list fail to be written after
-// the session was moved onto it.
-std::vector<FileImage> Snapshot(const fs::path& folder) {
-    std::vector<FileImage> images;
-    for (const SessionList& list : SessionFiles::kLists) images.push_back({list.path, ""});
-    images.push_back({SessionFiles::kCurrWord, ""});
-    std::vector<FileImage> present;
-    for (FileImage& image : images) {
-        image.path = (folder / image.path).string();
-        if (ReadWholeFile(image.path, image.bytes)) present.push_back(std::move(image));
-    }
-    return present;
-}
-
 }  // namespace
 
 namespace ListImporter {
@@ -112,19 +98,15 @@ ImportPlan Read(const fs::path& file) {
 bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name, fs::path& folder,
               std::string& error) {
     error = CheckCount(plan);
-    if (error.empty()) error = ListStore::NameProblem(name);
-    if (error.empty() && store.Find(name)) error = "a list named \"" + name + "\" exists already";
     if (!error.empty()) return false;
-    const std::optional<fs::path> staged = store.Stage(error);
-    if (!staged) return false;
-    if (!WordListFile::Write(ListFolder::WordList(*staged).string(), plan.records)) {
-        error = "cannot write " + ListFolder::WordList(*staged).string();
-        store.Discard(*staged);
-        return false;
-    }
-    if (store.Commit(*staged, name, folder, error)) return true;
-    store.Discard(*staged);
-    return false;
+    const std::string bytes = WordListFile::Serialize(plan.records);
+    // The copy goes in from the start, so that the first study of the list reads no file twice.
+    const std::optional<fs::path> made = store.Create(
+        name, {{ListFolder::kWordListFile, bytes}, ListGuard::CopyImage(bytes)}, error);
+    if (!made) return false;
+    folder = *made;
+    ListGuard::StampCopy(folder);
+    return true;
 }
 
 bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, std::string& report,
@@ -138,38 +120,38 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     }
     FolderLock lock;
     if (!ListFolder::LockForChange(list->folder, lock, error)) return false;
-    std::string prepareError;
-    store.Prepare(list->folder, prepareError);
-
-    const fs::path listPath = ListFolder::WordList(list->folder);
-    const std::string newBytes = WordListFile::Serialize(plan.records);
-    std::vector<FileImage> before;
-    report = std::to_string(plan.records.size()) + " words";
-    if (ListFolder::HasSession(list->folder)) {
-        // The session stands on the list as last studied, which a file copied over the list
-        // since may no longer be.
-        std::string oldBytes;
-        if (!ReadWholeFile(ListFolder::StudiedCopy(list->folder).string(), oldBytes) &&
-            !ReadWholeFile(listPath.string(), oldBytes)) {
-            error = "cannot read " + listPath.string() + ", which the progress stands on";
-            return false;
-        }
-        before = Snapshot(list->folder);
-        std::string summary;
-        if (!ListRebase::Run(list->folder, ListRebase::Records(oldBytes),
-                             ListRebase::Records(newBytes), summary, error))
-            return false;
-        report += "; " + summary;
-    }
-    FileError failure;
-    if (!ReplaceFiles(DefaultFileSystem(), {{listPath.string(), newBytes}}, failure)) {
-        error = "cannot write " + failure.Describe();
-        FileError ignored;
-        ReplaceFiles(DefaultFileSystem(), before, ignored);
+    std::string ignored;
+    store.Prepare(list->folder, ignored);
+    // The session is first brought onto the list as it stands, whatever was copied over it.
+    std::string notice;
+    if (!ListGuard::Check(store.Files(), list->folder, notice)) {
+        error = notice;
         return false;
     }
-    std::string copyError;
-    if (!ListGuard::Record(list->folder, copyError)) report += " (" + copyError + ")";
+    const std::string newBytes = WordListFile::Serialize(plan.records);
+    const std::vector<FileImage> images = {{ListFolder::kWordListFile, newBytes},
+                                           ListGuard::CopyImage(newBytes)};
+    report = std::to_string(plan.records.size()) + " words";
+    if (ListFolder::HasSession(list->folder)) {
+        std::string oldBytes, summary;
+        if (store.Files().ReadFile(ListFolder::WordList(list->folder).string(), oldBytes) != 0) {
+            error = "cannot read " + ListFolder::WordList(list->folder).string() +
+                    ", which the progress stands on";
+            return false;
+        }
+        if (!ListRebase::Run(store.Files(), list->folder, ListRebase::Records(oldBytes),
+                             ListRebase::Records(newBytes), images, summary, error))
+            return false;
+        report += "; " + summary;
+    } else {
+        FileError failure;
+        if (!ListTransaction(store.Files(), ListFolder::Session(list->folder))
+                 .Commit(images, failure)) {
+            error = "cannot write " + failure.Describe();
+            return false;
+        }
+    }
+    ListGuard::StampCopy(list->folder);
     return true;
 }
 

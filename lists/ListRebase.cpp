@@ -3,13 +3,12 @@
 
 #include "engine/FieldText.h"
 #include "engine/WordListFile.h"
-
-#include <sstream>
-
 #include "imports/Diagnostics.h"
 #include "lists/ListFolder.h"
 #include "lists/RecordMatcher.h"
 #include "lists/SessionRebaser.h"
+
+#include <sstream>
 
 namespace {
 
@@ -40,15 +39,16 @@ std::vector<WordRecord> Records(std::string_view bytes) {
     return records;
 }
 
-bool Run(const std::filesystem::path& folder, const std::vector<WordRecord>& oldRecords,
-         const std::vector<WordRecord>& newRecords, std::string& summary, std::string& error) {
+bool Run(FileSystem& files, const std::filesystem::path& folder,
+         const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
+         const std::vector<FileImage>& alongside, std::string& summary, std::string& error) {
     std::ostringstream report, messages;
     Diagnostics diagnostics(messages);
-    SessionRebaser rebaser(ListFolder::Session(folder), report, diagnostics);
-    if (rebaser.Run(oldRecords, newRecords, true) != 0) {
+    SessionRebaser rebaser(ListFolder::Session(folder), report, diagnostics, files);
+    if (rebaser.Run(oldRecords, newRecords, true, alongside) != 0) {
         for (const Diagnostics::Message& message : diagnostics.Messages()) {
             if (message.kind == Diagnostics::Message::Kind::kError) {
-                error = message.text;
+                error = message.file + ": " + message.text;
                 break;
             }
         }

@@ -3,6 +3,7 @@
 // Moves a list's session onto new records, for the guard and the importer's update alike,
 // and sums up in one line what it did for the user.
 
+#include "engine/AtomicFile.h"
 #include "engine/WordRecord.h"
 
 #include <filesystem>
@@ -17,10 +18,12 @@ namespace ListRebase {
 std::vector<WordRecord> Records(std::string_view bytes);
 
 // Rebases the session of `folder` from `oldRecords` onto `newRecords`, keeping the old files
-// as backups. Words that could pair in several ways are paired in file order: a learner
-// cannot settle that, and any pairing beats progress kept by position. On false `error`
-// says why and the session is as it was. requires: the session's lock.
-bool Run(const std::filesystem::path& folder, const std::vector<WordRecord>& oldRecords,
-         const std::vector<WordRecord>& newRecords, std::string& summary, std::string& error);
+// as backups, in one change with `alongside` (paths relative to the folder). Words that could
+// pair in several ways are paired in file order: a learner cannot settle that, and any pairing
+// beats progress kept by position. On false `error` says why and the session is as it was.
+// requires: the session's lock.
+bool Run(FileSystem& files, const std::filesystem::path& folder,
+         const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
+         const std::vector<FileImage>& alongside, std::string& summary, std::string& error);
 
 }  // namespace ListRebase

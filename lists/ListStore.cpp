@@ -5,6 +5,8 @@
 #include "engine/SessionFiles.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
+#include "lists/ListFolder.h"
+#include "lists/Trash.h"
 #include "platform/PosixFiles.h"
 #include "platform/PosixText.h"
 
@@ -14,9 +16,6 @@
 #include <cstdlib>
 #include <random>
 
-#include "lists/ListFolder.h"
-#include "lists/Trash.h"
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -25,9 +24,11 @@ namespace {
 constexpr const char* kFirstListName = "First list";
 constexpr size_t kMaxNameBytes = 120;
 constexpr size_t kMaxFolderChars = 40;
-// Folders the listing skips: a list being built or taken apart.
-constexpr const char* kStagingPrefix = ".new-";
-constexpr const char* kRemovingPrefix = ".removing-";
+// A change of the lists waits this long for another program's change to end.
+constexpr int kLockWaitMs = 5000;
+// What makes the data folder the first list, and goes to the trash when it is removed.
+constexpr const char* kFirstListParts[] = {ListFolder::kListDir, SessionFiles::kDirectory,
+                                           ListFolder::kNameFile};
 
 bool IsDirectory(const fs::path& path) { return PosixFiles::StampOf(path).isDirectory; }
 
@@ -36,10 +37,10 @@ std::string ReadName(const fs::path& folder) {
     return ListStore::CleanName(text.substr(0, text.find('\n')));
 }
 
-bool WriteName(const fs::path& folder, const std::string& name, std::string& error) {
+bool WriteName(FileSystem& files, const fs::path& folder, const std::string& name,
+               std::string& error) {
     FileError failure;
-    if (ReplaceFiles(DefaultFileSystem(), {{ListFolder::NameFile(folder).string(), name + "\n"}},
-                     failure))
+    if (ReplaceFiles(files, {{ListFolder::NameFile(folder).string(), name + "\n"}}, failure))
         return true;
     error = "cannot write " + failure.Describe();
     return false;
@@ -99,45 +100,12 @@ std::string FolderStem(const std::string& name) {
 
 bool IsUtf8Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-bool CopyMissing(const fs::path& from, const fs::path& to, std::string& error) {
-    std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(from, ec)) {
-        std::error_code fileError;
-        if (!entry.is_regular_file(fileError)) continue;
-        const fs::path target = to / entry.path().filename();
-        if (fs::exists(target, fileError)) continue;
-        if (!fs::copy_file(entry.path(), target, fileError)) {
-            error = "cannot copy " + entry.path().string() + " to " + target.string() + ": " +
-                    fileError.message();
-            return false;
-        }
-    }
-    if (ec) error = "cannot read the defaults in " + from.string() + ": " + ec.message();
-    return !ec;
-}
-
 // A name in `dir` for a folder that is not there yet, starting with `prefix`.
 fs::path FreshPath(const fs::path& dir, const std::string& prefix) {
     static std::atomic<int> counter{0};
     static const unsigned process = std::random_device()();
     return dir / (prefix + std::to_string(process) + "-" + std::to_string(++counter) + "-" +
                   std::to_string(std::rand()));
-}
-
-bool MoveNoReplace(const fs::path& from, const fs::path& to, int& error) {
-    return PosixFiles::MoveNoReplace(from, to, error) == PosixFiles::MoveResult::kMoved;
-}
-
-// Makes `dir`, which must not exist yet: false with `taken` when it does, or with `error`.
-bool MakeNewDirectory(const fs::path& dir, bool& taken, std::string& error) {
-    std::error_code ec;
-    taken = false;
-    if (fs::create_directory(dir, ec)) return true;
-    if (!ec)
-        taken = true;
-    else
-        error = "cannot make the folder " + dir.string() + ": " + ec.message();
-    return false;
 }
 
 // A name as compared ignoring case.
@@ -148,10 +116,20 @@ std::u32string Folded(const std::string& name) {
     return folded;
 }
 
+// Makes `dir` and the folders above it that are missing.
+int MakeDirectories(FileSystem& files, const fs::path& dir) {
+    if (dir.empty() || PosixFiles::StampOf(dir).isDirectory) return 0;
+    if (const int error = MakeDirectories(files, dir.parent_path())) return error;
+    const int error = files.MakeDirectory(dir.string());
+    return error == EEXIST ? 0 : error;
+}
+
+bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+
 }  // namespace
 
-ListStore::ListStore(fs::path dataHome, fs::path defaults)
-    : m_dataHome(std::move(dataHome)), m_defaults(std::move(defaults)) {}
+ListStore::ListStore(fs::path dataHome, fs::path defaults, FileSystem& files)
+    : m_dataHome(std::move(dataHome)), m_defaults(std::move(defaults)), m_files(files) {}
 
 fs::path ListStore::DefaultDataHome() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
@@ -170,18 +148,23 @@ fs::path ListStore::FindDefaults(const fs::path& binDir) {
     return fs::path();
 }
 
-std::vector<ListSummary> ListStore::OtherLists() const {
+std::vector<ListSummary> ListStore::OtherLists(bool& hasLeftovers) const {
     std::vector<ListSummary> lists;
-    std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(ListsDir(), ec)) {
-        const std::string folderName = entry.path().filename().string();
-        if (folderName.empty() || folderName[0] == '.' || !IsDirectory(entry.path())) continue;
+    std::vector<std::string> names;
+    const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
+    m_files.ListDirectory(listsDir.string(), names);
+    for (const std::string& folderName : names) {
+        const fs::path folder = listsDir / folderName;
+        if (StartsWith(folderName, ListFolder::kStagingPrefix) ||
+            StartsWith(folderName, ListFolder::kRemovingPrefix))
+            hasLeftovers = true;
+        if (folderName.empty() || folderName[0] == '.' || !IsDirectory(folder)) continue;
         // A folder of something else than a list is no list.
-        if (!IsDirectory(entry.path() / "list") && !fs::exists(ListFolder::NameFile(entry.path())))
+        if (!IsDirectory(ListFolder::ListDir(folder)) &&
+            !PosixFiles::StampOf(ListFolder::NameFile(folder)).exists)
             continue;
-        std::string name = ReadName(entry.path());
-        lists.push_back(
-            Summarize(entry.path(), name.empty() ? CleanName(folderName) : name, false));
+        std::string name = ReadName(folder);
+        lists.push_back(Summarize(folder, name.empty() ? CleanName(folderName) : name, false));
     }
     std::sort(lists.begin(), lists.end(), [](const ListSummary& a, const ListSummary& b) {
         const int order = Folded(a.name).compare(Folded(b.name));
@@ -191,9 +174,15 @@ std::vector<ListSummary> ListStore::OtherLists() const {
 }
 
 std::vector<ListSummary> ListStore::Lists() const {
-    std::vector<ListSummary> others = OtherLists();
+    bool hasLeftovers = false;
+    std::vector<ListSummary> others = OtherLists(hasLeftovers);
+    if (hasLeftovers) {
+        Tidy();
+        hasLeftovers = false;
+        others = OtherLists(hasLeftovers);
+    }
     std::vector<ListSummary> lists;
-    if (others.empty() || IsDirectory(m_dataHome / "list")) {
+    if (others.empty() || IsDirectory(ListFolder::ListDir(m_dataHome))) {
         const std::string name = ReadName(m_dataHome);
         lists.push_back(Summarize(m_dataHome, name.empty() ? kFirstListName : name, true));
     }
@@ -268,81 +257,167 @@ bool ListStore::SameName(const std::string& a, const std::string& b) {
     return Folded(a) == Folded(b);
 }
 
-std::optional<fs::path> ListStore::Stage(std::string& error) {
-    std::error_code ec;
-    fs::create_directories(ListsDir(), ec);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path staged = FreshPath(ListsDir(), kStagingPrefix);
-        bool taken = false;
-        if (!MakeNewDirectory(staged, taken, error)) {
-            if (taken) continue;
-            return std::nullopt;
-        }
-        if (MakeNewDirectory(staged / "list", taken, error) &&
-            MakeNewDirectory(ListFolder::Session(staged), taken, error))
-            return staged;
-        if (taken) error = "cannot make a folder in " + staged.string();
-        Discard(staged);
-        return std::nullopt;
+std::unique_ptr<FolderLock> ListStore::LockLists(std::string& error) const {
+    if (const int code = MakeDirectories(m_files, m_dataHome)) {
+        error = "cannot make " + m_dataHome.string() + ": " + DescribeError(code);
+        return nullptr;
     }
-    error = "cannot find a free temporary name in " + ListsDir().string();
-    return std::nullopt;
+    auto lock = std::make_unique<FolderLock>();
+    int code = 0;
+    switch (lock->AcquireWaiting(m_dataHome.string(), kLockWaitMs, code)) {
+        case FolderLock::Result::kLocked:
+            TidyLocked();
+            return lock;
+        case FolderLock::Result::kHeldElsewhere:
+            error = "another program is changing the lists; try again in a moment";
+            return nullptr;
+        default:
+            error = "cannot lock " + m_dataHome.string() + ": " + DescribeError(code);
+            return nullptr;
+    }
 }
 
-bool ListStore::Commit(const fs::path& staged, const std::string& name, fs::path& folder,
-                       std::string& error) {
-    const std::string problem = NameProblem(name);
-    if (!problem.empty()) {
-        error = problem;
+void ListStore::RemoveTree(const fs::path& dir) const {
+    std::vector<std::string> names;
+    if (m_files.ListDirectory(dir.string(), names) != 0) return;
+    for (const std::string& name : names) {
+        const int error = m_files.Remove((dir / name).string());
+        if (error == ENOTEMPTY || error == EEXIST) RemoveTree(dir / name);
+    }
+    m_files.Remove(dir.string());
+}
+
+void ListStore::Tidy() const {
+    // Only what no program is working on: with the lock held elsewhere, or by this process
+    // (a change of its own under way), everything in lists/ may be someone's work.
+    FolderLock lock;
+    int code = 0;
+    if (lock.Acquire(m_dataHome.string(), code) == FolderLock::Result::kLocked) TidyLocked();
+}
+
+void ListStore::TidyLocked() const {
+    const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
+    std::vector<std::string> names;
+    m_files.ListDirectory(listsDir.string(), names);
+    for (const std::string& name : names) {
+        if (StartsWith(name, ListFolder::kStagingPrefix)) RemoveTree(listsDir / name);
+        if (StartsWith(name, ListFolder::kRemovingPrefix)) PutFirstBack(listsDir / name);
+    }
+    m_files.SyncDirectory(listsDir.string());
+}
+
+// The first list's parts in `box` go back where they were: a removal that did not reach the
+// trash is undone. A part whose place was taken since cannot go back, and then what is left
+// goes on to the trash, as the removal meant.
+void ListStore::PutFirstBack(const fs::path& box) const {
+    for (const char* part : kFirstListParts)
+        m_files.RenameNoReplace((box / part).string(), (m_dataHome / part).string());
+    m_files.SyncDirectory(m_dataHome.string());
+    if (m_files.Remove(box.string()) == 0) return;
+    std::string error;
+    fs::path trashed;
+    const std::string stem = FolderStem(ReadName(box).empty() ? kFirstListName : ReadName(box));
+    Trash::Put(m_files, TrashDir(), box, ListFolder::ListsDir(m_dataHome) / stem, stem, trashed,
+               error);
+}
+
+bool ListStore::CopyMissing(const fs::path& from, const fs::path& to, std::string& error) const {
+    std::vector<std::string> names;
+    if (const int code = m_files.ListDirectory(from.string(), names)) {
+        error = "cannot read the defaults in " + from.string() + ": " + DescribeError(code);
         return false;
     }
-    if (IsTaken(name, fs::path())) {
-        error = "a list named \"" + name + "\" exists already";
-        return false;
-    }
-    if (!WriteName(staged, name, error)) return false;
-    if (!m_defaults.empty() && !CopyMissing(m_defaults, staged / "list", error)) return false;
-    const std::string stem = FolderStem(name);
-    for (int n = 1; n < 10000; ++n) {
-        const fs::path target = ListsDir() / (n == 1 ? stem : stem + "-" + std::to_string(n));
-        int code = 0;
-        if (MoveNoReplace(staged, target, code)) {
-            folder = target;
-            return true;
-        }
-        if (code != EEXIST && code != ENOTEMPTY) {
-            error = "cannot move " + staged.string() + " to " + target.string() + ": " +
+    for (const std::string& name : names) {
+        std::string bytes;
+        // Anything but a regular file is no default.
+        if (m_files.ReadFile((from / name).string(), bytes) != 0) continue;
+        const int code = m_files.WriteNewFile((to / name).string(), bytes);
+        if (code != 0 && code != EEXIST) {
+            m_files.Remove((to / name).string());
+            error = "cannot copy " + (from / name).string() + " to " + to.string() + ": " +
                     DescribeError(code);
             return false;
         }
     }
-    error = "no free folder name for \"" + name + "\" in " + ListsDir().string();
+    return true;
+}
+
+// A complete list folder under a name the listing skips, holding `contents`, the name and
+// the defaults; removed again on failure.
+std::optional<fs::path> ListStore::Stage(const std::vector<FileImage>& contents,
+                                         const std::string& name, std::string& error) {
+    const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
+    if (const int code = MakeDirectories(m_files, listsDir)) {
+        error = "cannot make " + listsDir.string() + ": " + DescribeError(code);
+        return std::nullopt;
+    }
+    fs::path staged;
+    int code = EEXIST;
+    for (int attempt = 0; attempt < 100 && code == EEXIST; ++attempt) {
+        staged = FreshPath(listsDir, ListFolder::kStagingPrefix);
+        code = m_files.MakeDirectory(staged.string());
+    }
+    if (code == 0) code = m_files.MakeDirectory(ListFolder::ListDir(staged).string());
+    if (code == 0) code = m_files.MakeDirectory(ListFolder::Session(staged).string());
+    for (size_t i = 0; i < contents.size() && code == 0; ++i)
+        code = m_files.WriteNewFile((staged / contents[i].path).string(), contents[i].bytes);
+    if (code != 0) {
+        error = "cannot make a new list in " + listsDir.string() + ": " + DescribeError(code);
+    } else if (WriteName(m_files, staged, name, error) &&
+               (m_defaults.empty() ||
+                CopyMissing(m_defaults, ListFolder::ListDir(staged), error))) {
+        for (const fs::path& dir :
+             {ListFolder::ListDir(staged), ListFolder::Session(staged), staged})
+            m_files.SyncDirectory(dir.string());
+        return staged;
+    }
+    RemoveTree(staged);
+    return std::nullopt;
+}
+
+bool ListStore::MoveIntoPlace(const fs::path& staged, const std::string& name, fs::path& folder,
+                              std::string& error) {
+    const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
+    const std::string stem = FolderStem(name);
+    for (int n = 1; n < 10000; ++n) {
+        const fs::path target = listsDir / (n == 1 ? stem : stem + "-" + std::to_string(n));
+        const int code = m_files.RenameNoReplace(staged.string(), target.string());
+        if (code == EEXIST) continue;
+        if (code == 0 && m_files.SyncDirectory(listsDir.string()) == 0) {
+            folder = target;
+            return true;
+        }
+        error = "cannot move " + staged.string() + " to " + target.string() + ": " +
+                DescribeError(code);
+        return false;
+    }
+    error = "no free folder name for \"" + name + "\" in " + listsDir.string();
     return false;
 }
 
-void ListStore::Discard(const fs::path& staged) {
-    // Only ever a folder this store staged, never a list.
-    const std::string leaf = staged.filename().string();
-    if (staged.parent_path() != ListsDir() || leaf.rfind(kStagingPrefix, 0) != 0) return;
-    std::error_code ec;
-    fs::remove_all(staged, ec);
-}
-
-std::optional<fs::path> ListStore::Create(const std::string& name, std::string& error) {
-    const std::string problem = NameProblem(name);
-    if (!problem.empty() || IsTaken(name, fs::path())) {
-        error = problem.empty() ? "a list named \"" + name + "\" exists already" : problem;
+std::optional<fs::path> ListStore::Create(const std::string& name,
+                                          const std::vector<FileImage>& contents,
+                                          std::string& error) {
+    error = NameProblem(name);
+    if (!error.empty()) return std::nullopt;
+    const std::unique_ptr<FolderLock> lock = LockLists(error);
+    if (!lock) return std::nullopt;
+    // Under the lock, so that of two programs adding one name, one makes it.
+    if (IsTaken(name, fs::path())) {
+        error = "a list named \"" + name + "\" exists already";
         return std::nullopt;
     }
-    const std::optional<fs::path> staged = Stage(error);
+    const std::optional<fs::path> staged = Stage(contents, name, error);
     if (!staged) return std::nullopt;
     fs::path folder;
-    if (Commit(*staged, name, folder, error)) return folder;
-    Discard(*staged);
+    if (MoveIntoPlace(*staged, name, folder, error)) return folder;
+    RemoveTree(*staged);
     return std::nullopt;
 }
 
 bool ListStore::Rename(const std::string& name, const std::string& newName, std::string& error) {
+    const std::unique_ptr<FolderLock> listsLock = LockLists(error);
+    if (!listsLock) return false;
     const std::optional<ListSummary> list = Find(name);
     if (!list) {
         error = "no list named \"" + name + "\"";
@@ -359,10 +434,12 @@ bool ListStore::Rename(const std::string& name, const std::string& newName, std:
     }
     FolderLock lock;
     if (!ListFolder::LockForChange(list->folder, lock, error)) return false;
-    return WriteName(list->folder, newName, error);
+    return WriteName(m_files, list->folder, newName, error);
 }
 
 bool ListStore::Remove(const std::string& name, std::string& error) {
+    const std::unique_ptr<FolderLock> listsLock = LockLists(error);
+    if (!listsLock) return false;
     const std::optional<ListSummary> list = Find(name);
     if (!list) {
         error = "no list named \"" + name + "\"";
@@ -372,70 +449,61 @@ bool ListStore::Remove(const std::string& name, std::string& error) {
     if (!ListFolder::LockForChange(list->folder, lock, error)) return false;
     if (list->isFirst) return RemoveFirst(*list, error);
     // Restored, the folder comes back where it was, with its name file.
-    if (!fs::exists(ListFolder::NameFile(list->folder)) &&
-        !WriteName(list->folder, list->name, error))
+    if (!PosixFiles::StampOf(ListFolder::NameFile(list->folder)).exists &&
+        !WriteName(m_files, list->folder, list->name, error))
         return false;
     fs::path trashed;
-    return Trash::Put(TrashDir(), list->folder, list->folder, list->folder.filename().string(),
-                      trashed, error);
+    return Trash::Put(m_files, TrashDir(), list->folder, list->folder,
+                      list->folder.filename().string(), trashed, error);
 }
 
 // The data folder stays, as it holds the other lists; what made it a list goes to the trash
-// as one folder whose restore path lies in lists/, so a restore brings it back as a list.
+// as one folder whose restore path lies in lists/, so a restore brings it back as a list. A
+// kill on the way leaves that folder in lists/, where Tidy puts the parts back.
 bool ListStore::RemoveFirst(const ListSummary& list, std::string& error) {
-    std::error_code ec;
-    fs::create_directories(ListsDir(), ec);
-    const fs::path box = FreshPath(ListsDir(), kRemovingPrefix);
-    bool taken = false;
-    if (!MakeNewDirectory(box, taken, error)) {
-        if (taken) error = "cannot make a folder in " + ListsDir().string();
+    const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
+    if (const int code = MakeDirectories(m_files, listsDir)) {
+        error = "cannot make " + listsDir.string() + ": " + DescribeError(code);
         return false;
     }
-    std::vector<std::string> moved;
-    const auto putBack = [&] {
-        for (const std::string& part : moved) {
-            int code = 0;
-            MoveNoReplace(box / part, m_dataHome / part, code);
-        }
-        fs::remove(ListFolder::NameFile(box), ec);
-        fs::remove(box, ec);
-    };
-    for (const std::string part : {"list", "session", "name.txt"}) {
-        int code = 0;
-        if (!fs::exists(m_dataHome / part, ec)) continue;
-        if (!MoveNoReplace(m_dataHome / part, box / part, code)) {
+    const fs::path box = FreshPath(listsDir, ListFolder::kRemovingPrefix);
+    if (const int code = m_files.MakeDirectory(box.string())) {
+        error = "cannot make a folder in " + listsDir.string() + ": " + DescribeError(code);
+        return false;
+    }
+    // The name first, so that a box left by a kill always says what it holds.
+    bool ok = PosixFiles::StampOf(ListFolder::NameFile(m_dataHome)).exists ||
+              WriteName(m_files, m_dataHome, list.name, error);
+    for (const char* part : kFirstListParts) {
+        if (!ok) break;
+        const int code =
+            m_files.RenameNoReplace((m_dataHome / part).string(), (box / part).string());
+        if (code != 0 && code != ENOENT) {
             error = "cannot move " + (m_dataHome / part).string() + ": " + DescribeError(code);
-            putBack();
-            return false;
+            ok = false;
         }
-        moved.push_back(part);
-    }
-    if (!fs::exists(ListFolder::NameFile(box), ec) && !WriteName(box, list.name, error)) {
-        putBack();
-        return false;
     }
     const std::string stem = FolderStem(list.name);
-    fs::path restoreTo = ListsDir() / stem;
-    for (int n = 2; fs::exists(restoreTo, ec); ++n)
-        restoreTo = ListsDir() / (stem + "-" + std::to_string(n));
+    fs::path restoreTo = listsDir / stem;
+    for (int n = 2; PosixFiles::StampOf(restoreTo).exists; ++n)
+        restoreTo = listsDir / (stem + "-" + std::to_string(n));
     fs::path trashed;
-    if (Trash::Put(TrashDir(), box, restoreTo, stem, trashed, error)) return true;
-    putBack();
+    if (ok && Trash::Put(m_files, TrashDir(), box, restoreTo, stem, trashed, error)) return true;
+    PutFirstBack(box);
     return false;
 }
 
 bool ListStore::Prepare(const fs::path& folder, std::string& error) const {
-    std::error_code ec;
-    for (const fs::path& dir : {folder / "list", ListFolder::Session(folder)}) {
-        if (!fs::create_directories(dir, ec) && ec) {
-            error = "cannot create " + dir.string() + ": " + ec.message();
+    for (const fs::path& dir : {ListFolder::ListDir(folder), ListFolder::Session(folder)}) {
+        if (const int code = MakeDirectories(m_files, dir)) {
+            error = "cannot create " + dir.string() + ": " + DescribeError(code);
             return false;
         }
     }
     if (m_defaults.empty()) {
-        if (fs::exists(ListFolder::WordList(folder), ec)) return true;
+        if (PosixFiles::StampOf(ListFolder::WordList(folder)).exists) return true;
         error = "the default word list was not found";
         return false;
     }
-    return CopyMissing(m_defaults, folder / "list", error);
+    return CopyMissing(m_defaults, ListFolder::ListDir(folder), error);
 }

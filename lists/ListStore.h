@@ -8,8 +8,13 @@
 // renaming never moves a folder and any name can be used; the folder's own name is only a
 // readable, unique spelling of the name the list was created with.
 
+#include "engine/AtomicFile.h"
+#include "engine/FileSystem.h"
+#include "platform/FolderLock.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,7 +33,9 @@ class ListStore {
 public:
     // `dataHome` is $XDG_DATA_HOME/quibbix; `defaults` the folder of the default word list,
     // pictures, sound and settings that new lists get (see FindDefaults), empty for none.
-    explicit ListStore(std::filesystem::path dataHome, std::filesystem::path defaults = {});
+    // Every change goes through `files`, which must outlive the store.
+    explicit ListStore(std::filesystem::path dataHome, std::filesystem::path defaults = {},
+                       FileSystem& files = DefaultFileSystem());
 
     // $XDG_DATA_HOME/quibbix, else ~/.local/share/quibbix.
     static std::filesystem::path DefaultDataHome();
@@ -39,7 +46,8 @@ public:
     // The first list first, then the others by name. Reads the session files and never
     // writes them, so that it is safe while a list is being studied. The first list is left
     // out only when it was removed while others remain; with no list at all it is there,
-    // still to be prepared (no words yet).
+    // still to be prepared (no words yet). What a killed add or removal left in lists/ is
+    // settled first (see Tidy).
     std::vector<ListSummary> Lists() const;
     // Names match ignoring case, as they are unique that way.
     std::optional<ListSummary> Find(const std::string& name) const;
@@ -47,10 +55,16 @@ public:
     // A name not yet taken: `wanted` itself, else "wanted (2)", "wanted (3)" and so on.
     std::string FreeName(const std::string& wanted) const;
 
-    // A new list folder named `name` with list/ holding the defaults (the default word list
-    // among them) and an empty session/; nullopt with `error` set when the name is taken,
-    // unusable or the folder cannot be made, and then nothing is left behind.
-    std::optional<std::filesystem::path> Create(const std::string& name, std::string& error);
+    // A new list folder named `name` holding `contents` (paths relative to the folder, such as
+    // list/kelvo.lst) and the defaults missing from them, with an empty session/; nullopt
+    // with `error` set when the name is taken, unusable or the folder cannot be made, and
+    // then nothing is left behind. The list appears whole or not at all.
+    std::optional<std::filesystem::path> Create(const std::string& name,
+                                                const std::vector<FileImage>& contents,
+                                                std::string& error);
+    std::optional<std::filesystem::path> Create(const std::string& name, std::string& error) {
+        return Create(name, {}, error);
+    }
 
     // False with `error` set when `name` is unknown, `newName` taken or unusable, the list is
     // being studied, or the change failed; nothing changes then.
@@ -66,14 +80,10 @@ public:
     // missing from list/, never overwriting a file the list holds.
     bool Prepare(const std::filesystem::path& folder, std::string& error) const;
 
-    // How the importer builds a list without leaving anything behind on failure: Stage makes
-    // an empty folder (list/, session/) under a temporary name the listing skips; Commit
-    // names it, copies in the missing defaults and moves it into place; Discard removes a
-    // staged folder that was not committed.
-    std::optional<std::filesystem::path> Stage(std::string& error);
-    bool Commit(const std::filesystem::path& staged, const std::string& name,
-                std::filesystem::path& folder, std::string& error);
-    void Discard(const std::filesystem::path& staged);
+    // Settles what a killed add or removal left in lists/: a list being built is removed, the
+    // first list's parts on their way to the trash go back (or, where they cannot, on to the
+    // trash), so that nothing stays hidden. Skipped while another program changes the lists.
+    void Tidy() const;
 
     // Empty when `name` can name a list, else why not. Names are trimmed by CleanName first.
     static std::string NameProblem(const std::string& name);
@@ -84,15 +94,30 @@ public:
 
     const std::filesystem::path& DataHome() const { return m_dataHome; }
     const std::filesystem::path& Defaults() const { return m_defaults; }
+    FileSystem& Files() const { return m_files; }
     // The home trash of the freedesktop.org trash standard: $XDG_DATA_HOME/Trash.
     std::filesystem::path TrashDir() const { return m_dataHome.parent_path() / "Trash"; }
 
 private:
-    std::filesystem::path ListsDir() const { return m_dataHome / "lists"; }
-    std::vector<ListSummary> OtherLists() const;
+    // The lock that keeps two programs from adding, renaming or removing lists at once; a
+    // holder's change is short, so this waits for it a little. Null with `error` set when it
+    // cannot be had.
+    std::unique_ptr<FolderLock> LockLists(std::string& error) const;
+    // Tidy's work. requires: the lists' lock.
+    void TidyLocked() const;
+    std::vector<ListSummary> OtherLists(bool& hasLeftovers) const;
     bool IsTaken(const std::string& name, const std::filesystem::path& except) const;
+    std::optional<std::filesystem::path> Stage(const std::vector<FileImage>& contents,
+                                               const std::string& name, std::string& error);
+    bool MoveIntoPlace(const std::filesystem::path& staged, const std::string& name,
+                       std::filesystem::path& folder, std::string& error);
     bool RemoveFirst(const ListSummary& list, std::string& error);
+    void PutFirstBack(const std::filesystem::path& box) const;
+    bool CopyMissing(const std::filesystem::path& from, const std::filesystem::path& to,
+                     std::string& error) const;
+    void RemoveTree(const std::filesystem::path& dir) const;
 
     std::filesystem::path m_dataHome;
     std::filesystem::path m_defaults;
+    FileSystem& m_files;
 };

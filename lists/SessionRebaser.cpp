@@ -6,12 +6,13 @@
 #include "engine/LittleEndian.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
+#include "lists/ListFolder.h"
+#include "lists/ListTransaction.h"
+#include "lists/RecordMatcher.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-
-#include "lists/RecordMatcher.h"
 
 namespace {
 
@@ -30,8 +31,11 @@ uint32_t IndexOfRecord(uint32_t record, size_t count) {
 }  // namespace
 
 SessionRebaser::SessionRebaser(std::filesystem::path sessionDir, std::ostream& report,
-                               Diagnostics& diagnostics)
-    : m_sessionDir(std::move(sessionDir)), m_report(report), m_diagnostics(diagnostics) {}
+                               Diagnostics& diagnostics, FileSystem& files)
+    : m_sessionDir(std::move(sessionDir)),
+      m_report(report),
+      m_diagnostics(diagnostics),
+      m_files(files) {}
 
 const std::vector<std::string>& SessionRebaser::SessionFileNames() {
     static const std::vector<std::string> names = [] {
@@ -43,16 +47,13 @@ const std::vector<std::string>& SessionRebaser::SessionFileNames() {
     return names;
 }
 
-bool SessionRebaser::FollowStudiedCopy(const std::filesystem::path& sessionDir,
-                                       const std::string& newListPath) {
-    const std::filesystem::path copy = sessionDir / kStudiedCopyName;
+std::vector<FileImage> SessionRebaser::StudiedCopyFollowing(const std::filesystem::path& sessionDir,
+                                                            const std::string& newList) {
     std::error_code ec;
-    if (!std::filesystem::exists(copy, ec)) return true;
+    if (!std::filesystem::exists(sessionDir / ListFolder::kStudiedCopyName, ec)) return {};
     std::string bytes;
-    if (ReadWholeFile(newListPath, bytes) && WriteFileAtomically(copy.string(), bytes)) return true;
-    // A stale copy is worse than none: without one the launcher takes the list as it stands.
-    std::filesystem::remove(copy, ec);
-    return false;
+    if (!ReadWholeFile(newList, bytes)) return {};
+    return {{ListFolder::NameOfSession(sessionDir) + "/" + ListFolder::kStudiedCopyName, bytes}};
 }
 
 std::string SessionRebaser::PathOf(const std::string& name) const {
@@ -60,8 +61,17 @@ std::string SessionRebaser::PathOf(const std::string& name) const {
 }
 
 int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
-                        const std::vector<WordRecord>& newRecords, bool force) {
+                        const std::vector<WordRecord>& newRecords, bool force,
+                        const std::vector<FileImage>& alongside) {
     const std::string where = m_sessionDir.string();
+    ListTransaction transaction(m_files, m_sessionDir);
+    FileError failure;
+    if (!transaction.Recover(failure)) {
+        m_diagnostics.Error(failure.path, 0,
+                            "an interrupted update cannot be finished (" +
+                                DescribeError(failure.error) + "); nothing changed");
+        return 1;
+    }
     if (newRecords.empty() || newRecords.size() > kMaxStudyWords) {
         m_diagnostics.Error(where, 0,
                             "the new list has " + std::to_string(newRecords.size()) +
@@ -73,7 +83,7 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     std::vector<bool> exists(names.size());
     for (size_t i = 0; i < names.size(); ++i) {
         // A file that is there but cannot be read would be replaced as if it were empty.
-        const int error = DefaultFileSystem().ReadFile(PathOf(names[i]), originals[i]);
+        const int error = m_files.ReadFile(PathOf(names[i]), originals[i]);
         if (error != 0 && error != ENOENT) {
             m_diagnostics.Error(PathOf(names[i]), 0,
                                 "cannot be read (" + DescribeError(error) + "); nothing changed");
@@ -169,8 +179,23 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     }
 
     const std::string suffix = ChooseBackupSuffix();
-    if (!WriteBackups(originals, suffix)) return 1;
-    if (!WriteAll(rebased, currWord, exists, originals)) return 1;
+    const std::string session = ListFolder::NameOfSession(m_sessionDir) + "/";
+    std::vector<FileImage> images;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (exists[i]) images.push_back({session + names[i] + suffix, originals[i]});
+    }
+    for (size_t i = 0; i < kListCount; ++i)
+        images.push_back({session + names[i], rebased[i].Serialize()});
+    if (exists[kCurrWord]) images.push_back({session + names[kCurrWord], currWord});
+    images.insert(images.end(), alongside.begin(), alongside.end());
+    if (!transaction.Commit(images, failure)) {
+        m_diagnostics.Error(
+            failure.path, 0,
+            "cannot write (" + DescribeError(failure.error) + "); " +
+                (transaction.IsPending() ? "the change is finished when the list is next opened"
+                                         : "nothing changed"));
+        return 1;
+    }
     m_report << where << ": " << kept << " entries rebased, " << dropped << " dropped, "
              << fresh.size()
              << " new words at the head of the to-be-viewed list; the old files are kept as *"
@@ -188,44 +213,4 @@ std::string SessionRebaser::ChooseBackupSuffix() const {
         }
         if (isFree) return suffix;
     }
-}
-
-bool SessionRebaser::WriteBackups(const std::vector<std::string>& originals,
-                                  const std::string& suffix) {
-    const auto& names = SessionFileNames();
-    for (size_t i = 0; i < names.size(); ++i) {
-        std::error_code ec;
-        if (!std::filesystem::exists(PathOf(names[i]), ec)) continue;
-        if (!WriteFileAtomically(PathOf(names[i]) + suffix, originals[i])) {
-            m_diagnostics.Error(PathOf(names[i]) + suffix, 0,
-                                "cannot write the backup; nothing changed");
-            return false;
-        }
-    }
-    return true;
-}
-
-// Each file is replaced atomically; should one fail, those already replaced are put back,
-// so the session is never left half on the old list and half on the new.
-bool SessionRebaser::WriteAll(std::vector<CWordList>& lists, const std::string& currWord,
-                              const std::vector<bool>& exists,
-                              const std::vector<std::string>& originals) {
-    const auto& names = SessionFileNames();
-    for (size_t i = 0; i <= kListCount; ++i) {
-        const std::string path = PathOf(names[i]);
-        const bool written = i < kListCount
-                                 ? lists[i].SaveFile(path.c_str()) == 1
-                                 : !exists[kCurrWord] || WriteFileAtomically(path, currWord);
-        if (written) continue;
-        m_diagnostics.Error(path, 0, "cannot write; the session was put back as it was");
-        for (size_t j = 0; j < i; ++j) {
-            std::error_code ec;
-            if (exists[j])
-                WriteFileAtomically(PathOf(names[j]), originals[j]);
-            else
-                std::filesystem::remove(PathOf(names[j]), ec);
-        }
-        return false;
-    }
-    return true;
 }

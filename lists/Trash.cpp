@@ -4,6 +4,7 @@
 #include "engine/AtomicFile.h"
 #include "platform/PosixFiles.h"
 
+#include <cerrno>
 #include <string_view>
 #include <system_error>
 
@@ -33,13 +34,13 @@ std::string EncodePath(const std::string& path) {
     return encoded;
 }
 
-bool Put(const std::filesystem::path& trashDir, const std::filesystem::path& item,
-         const std::filesystem::path& originalPath, const std::string& wantedName,
-         std::filesystem::path& trashed, std::string& error) {
+bool Put(FileSystem& files, const std::filesystem::path& trashDir,
+         const std::filesystem::path& item, const std::filesystem::path& originalPath,
+         const std::string& wantedName, std::filesystem::path& trashed, std::string& error) {
     int code = 0;
-    const std::filesystem::path files = trashDir / "files", info = trashDir / "info";
+    const std::filesystem::path items = trashDir / "files", info = trashDir / "info";
     if (!PosixFiles::MakePrivateDirectory(trashDir, code) ||
-        !PosixFiles::MakePrivateDirectory(files, code) ||
+        !PosixFiles::MakePrivateDirectory(items, code) ||
         !PosixFiles::MakePrivateDirectory(info, code)) {
         error = "cannot make the trash folder " + trashDir.string() + ": " + DescribeError(code);
         return false;
@@ -51,23 +52,27 @@ bool Put(const std::filesystem::path& trashDir, const std::filesystem::path& ite
         const std::filesystem::path infoFile = info / (name + ".trashinfo");
         // Reserving the info file first, exclusively, keeps two programs trashing at once
         // from taking the same name.
-        const int reserved = PosixFiles::CreateExclusive(infoFile, content, code);
-        if (reserved == 0) continue;
-        if (reserved < 0) {
+        code = files.WriteNewFile(infoFile.string(), content);
+        if (code == EEXIST) continue;
+        if (code != 0) {
+            files.Remove(infoFile.string());
             error = "cannot write " + infoFile.string() + ": " + DescribeError(code);
             return false;
         }
         // Never over an item a trash left without its info file.
-        const std::filesystem::path target = files / name;
-        const PosixFiles::MoveResult moved = PosixFiles::MoveNoReplace(item, target, code);
-        if (moved == PosixFiles::MoveResult::kMoved) {
+        const std::filesystem::path target = items / name;
+        code = files.RenameNoReplace(item.string(), target.string());
+        if (code == 0) {
             trashed = target;
-            return true;
+            code = files.SyncDirectory(items.string());
+            if (code == 0) return true;
+            error = item.string() +
+                    " is in the trash, but the disk did not confirm it: " + DescribeError(code);
+            return false;
         }
-        std::error_code ignored;
-        std::filesystem::remove(infoFile, ignored);
-        if (moved == PosixFiles::MoveResult::kTargetExists) continue;
-        error = moved == PosixFiles::MoveResult::kOtherFileSystem
+        files.Remove(infoFile.string());
+        if (code == EEXIST) continue;
+        error = code == EXDEV
                     ? "the trash (" + trashDir.string() +
                           ") is on another file system, and nothing is deleted here; " +
                           item.string() + " was left as it was"

@@ -42,13 +42,13 @@ protected:
 TEST_F(Guard, AReplacedListHasTheProgressFollowItsWords) {
     std::string message;
     // A session from before the guard: its list is taken as the one it stands on.
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     EXPECT_EQ(message, "");
     EXPECT_EQ(ReadFile(Copy().string()), ReadFile(List().string()));
     EXPECT_EQ(LoadEntries(Known()), (Entries{{2, 5}}));
 
     WriteWords(List(), kNew);
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     EXPECT_NE(message.find("changed"), std::string::npos) << message;
     EXPECT_NE(message.find("3 words keep their progress, 0 are gone and 1 is new"),
               std::string::npos)
@@ -61,19 +61,19 @@ TEST_F(Guard, AReplacedListHasTheProgressFollowItsWords) {
     EXPECT_EQ(LoadEntries(m_folder / "session" / "known.txt.bak"), (Entries{{2, 5}}));
 
     // Once moved, the session stays put.
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     EXPECT_EQ(message, "");
     EXPECT_EQ(LoadEntries(Known()), (Entries{{1, 5}}));
 }
 
 TEST_F(Guard, AnUnchangedListIsJudgedByItsSizeAndTimeAlone) {
     std::string message;
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     // A copy of other words but with the list's size and time: a check that read the files
     // would rebase here.
     WriteWords(Copy(), {{"x", "9"}, {"y", "8"}, {"z", "7"}});
     SetModified(Copy(), List());
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     EXPECT_EQ(message, "");
     EXPECT_EQ(LoadEntries(Known()), (Entries{{2, 5}}));
 
@@ -81,7 +81,7 @@ TEST_F(Guard, AnUnchangedListIsJudgedByItsSizeAndTimeAlone) {
     WriteWords(Copy(), kOld);
     WriteWords(List(), kOld);
     fs::last_write_time(List(), fs::last_write_time(List()) + std::chrono::seconds(5));
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     EXPECT_EQ(message, "");
     EXPECT_EQ(LoadEntries(Known()), (Entries{{2, 5}}));
     EXPECT_EQ(fs::last_write_time(Copy()), fs::last_write_time(List()));
@@ -89,9 +89,9 @@ TEST_F(Guard, AnUnchangedListIsJudgedByItsSizeAndTimeAlone) {
 
 TEST_F(Guard, AListTheSessionCannotMoveOntoLeavesTheSessionAlone) {
     std::string message;
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     WriteFile(List().string(), "");
-    EXPECT_FALSE(ListGuard::Check(m_folder, message));
+    EXPECT_FALSE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     EXPECT_NE(message.find("could not be moved"), std::string::npos) << message;
     EXPECT_EQ(LoadEntries(Known()), (Entries{{2, 5}}));
     EXPECT_FALSE(fs::exists(m_folder / "session" / "known.txt.bak"));
@@ -99,7 +99,7 @@ TEST_F(Guard, AListTheSessionCannotMoveOntoLeavesTheSessionAlone) {
 
 TEST_F(Guard, ARebaseByHandMovesTheCopyAlong) {
     std::string message;
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     WriteWords(m_home.Root() / "new.lst", kNew);
     std::ostringstream out, err;
     ASSERT_EQ(
@@ -110,7 +110,7 @@ TEST_F(Guard, ARebaseByHandMovesTheCopyAlong) {
     EXPECT_EQ(LoadEntries(Known()), (Entries{{1, 5}}));
     // The user then puts the new list in place, as the rebase's help says.
     fs::copy_file(m_home.Root() / "new.lst", List(), fs::copy_options::overwrite_existing);
-    ASSERT_TRUE(ListGuard::Check(m_folder, message));
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     EXPECT_EQ(message, "");
     EXPECT_EQ(LoadEntries(Known()), (Entries{{1, 5}}));
 }
