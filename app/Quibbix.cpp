@@ -5,6 +5,7 @@
 // leaving does.
 
 #include "engine/WordSelect.h"
+#include "lists/ListGuard.h"
 #include "platform/DialogIds.h"
 #include "platform/FolderLock.h"
 #include "platform/PosixFileSystem.h"
@@ -57,6 +58,20 @@ bool LockTheFolder(QtPlatform& platform, FolderLock& lock) {
     return false;
 }
 
+// A list replaced since it was last studied has its progress moved onto the new words before
+// anything reads them; a list whose progress cannot be moved is not studied, or every answer
+// would be recorded against another word.
+bool GuardTheList(QtPlatform& platform) {
+    std::string message;
+    const bool ok = ListGuard::Check(DefaultFileSystem(), ".", message);
+    if (message.empty()) return ok;
+    std::fprintf(stderr, "quibbix: %s\n", message.c_str());
+    platform.Services().messageBoxes.Show(
+        nullptr, message.c_str(), ok ? "Word List Changed" : "Cannot Study This List",
+        MessageBoxes::Buttons::Ok, ok ? MessageBoxes::Icon::None : MessageBoxes::Icon::Error);
+    return ok;
+}
+
 // Without its word list the program shows only its two messages and placeholders; say on
 // standard error where it looked and how to get a folder that works.
 void ExplainAMissingWordList() {
@@ -83,7 +98,7 @@ int main(int argc, char** argv) {
 
     QtPlatform platform(app);
     FolderLock lock;
-    if (!LockTheFolder(platform, lock)) return 1;
+    if (!LockTheFolder(platform, lock) || !GuardTheList(platform)) return 1;
     ExplainAMissingWordList();
     {
         CQuibbixDlg dialog(platform.Services(), platform.Engine());

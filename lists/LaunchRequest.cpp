@@ -6,9 +6,6 @@ namespace {
 // The options that take a value, and where the value goes.
 std::string* ValueOf(LaunchRequest& request, const std::string& option) {
     if (option == "--list") return &request.listName;
-    if (option == "--folder") return &request.folder;
-    if (option == "--notice") return &request.notice;
-    if (option == "--failure") return &request.failure;
     return nullptr;
 }
 
@@ -21,6 +18,8 @@ LaunchRequest LaunchRequest::Parse(int argc, const char* const* argv) {
         const std::string arg = argv[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
+        } else if (!optionsEnded && arg == "--help") {
+            request.help = true;
         } else if (std::string* value = optionsEnded ? nullptr : ValueOf(request, arg)) {
             if (i + 1 >= argc) {
                 request.error = arg + " needs a value";
@@ -43,14 +42,9 @@ LaunchRequest LaunchRequest::Parse(int argc, const char* const* argv) {
 
 std::vector<std::string> LaunchRequest::Arguments() const {
     std::vector<std::string> args;
-    const std::pair<const char*, const std::string*> values[] = {{"--list", &listName},
-                                                                 {"--folder", &folder},
-                                                                 {"--notice", &notice},
-                                                                 {"--failure", &failure}};
-    for (const auto& [option, value] : values) {
-        if (value->empty()) continue;
-        args.push_back(option);
-        args.push_back(*value);
+    if (!listName.empty()) {
+        args.push_back("--list");
+        args.push_back(listName);
     }
     args.insert(args.end(), passThrough.begin(), passThrough.end());
     if (!file.empty()) {

@@ -2,17 +2,27 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // What quibbix-launch was asked to do, from its command line. The launcher and its window
 // program read the same arguments, so that the launcher can hand its whole command line on
-// when a window is needed.
+// when a window is needed; neither takes anything its help does not name.
 
 #include <string>
 #include <vector>
 
 struct LaunchRequest {
+    static constexpr const char* kUsage =
+        "Usage: quibbix-launch [--list NAME | FILE]\n"
+        "Starts Quibbix on one of your word lists, kept in $XDG_DATA_HOME/quibbix.\n"
+        "\n"
+        "  (nothing)     the only list, or a window to choose among several\n"
+        "  --list NAME   the list NAME (names match ignoring case)\n"
+        "  FILE          add FILE (any format quibbix-wordlist imports) as a list and study it\n"
+        "  --help        show this text\n"
+        "\n"
+        "Other options starting with '-' are Qt's, for the study window (for example\n"
+        "-platform offscreen).\n";
+
     std::string listName;                  // --list NAME: study that list
     std::string file;                      // FILE: add it as a list, then study it
-    std::string folder;                    // --folder PATH: study the list in PATH
-    std::string notice;                    // --notice TEXT: tell the user, then study
-    std::string failure;                   // --failure TEXT: tell the user, then stop
+    bool help = false;                     // --help
     std::vector<std::string> passThrough;  // other options, for the program itself
     std::string error;                     // set when the command line makes no sense
 

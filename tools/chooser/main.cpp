@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // quibbix-chooser: the launcher's windows, a program of their own so that starting the only
 // list never loads the widget libraries. The launcher hands its command line over when the
-// user has to choose a list, a file is to be added, or the list guard has something to say;
-// once a list is chosen this process becomes the program, as the launcher would have.
+// user has to choose a list or a file is to be added; once a list is chosen this process
+// becomes the program, as the launcher would have.
 
+#include "engine/AtomicFile.h"
+#include "lists/LaunchRequest.h"
+#include "lists/Launcher.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/PosixProcess.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
@@ -13,22 +18,12 @@
 
 #include <cstdio>
 
-#include "lists/LaunchRequest.h"
-#include "lists/Launcher.h"
-
 namespace fs = std::filesystem;
 
 namespace {
 
 // The list to study, or an empty path when there is none to study (the user was told why).
 fs::path ChooseFolder(const LaunchRequest& request, ListStore& store) {
-    if (!request.failure.empty()) {
-        StudyCheck::ShowFailure(nullptr, QString::fromStdString(request.failure));
-        return {};
-    }
-    if (!request.notice.empty())
-        StudyCheck::ShowNotice(nullptr, QString::fromStdString(request.notice));
-    if (!request.folder.empty()) return request.folder;
     if (!request.file.empty()) {
         const std::optional<ImportFlow::Result> added =
             ImportFlow::Run(nullptr, store, request.file);
@@ -54,10 +49,15 @@ fs::path ChooseFolder(const LaunchRequest& request, ListStore& store) {
 
 int main(int argc, char** argv) {
     const LaunchRequest request = LaunchRequest::Parse(argc, argv);
+    if (request.help) {
+        std::fputs(LaunchRequest::kUsage, stdout);
+        return 0;
+    }
     if (!request.error.empty()) {
         std::fprintf(stderr, "quibbix-chooser: %s\n", request.error.c_str());
         return 2;
     }
+    InstallFileSystem(PosixFileSystem::Instance());
     const fs::path binDir = Launcher::BinDir();
     fs::path folder;
     {

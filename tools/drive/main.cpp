@@ -23,6 +23,7 @@
 #include "engine/StudySession.h"
 #include "engine/WordListFile.h"
 #include "engine/WordSelect.h"
+#include "lists/ListGuard.h"
 #include "platform/FolderLock.h"
 #include "platform/PosixFileSystem.h"
 
@@ -250,6 +251,12 @@ int main(int argc, char** argv) {
         env.ShowMessage(FolderLock::kHeldMessage, FolderLock::kHeldCaption, EngineEnv::Icon::Error);
         return 1;
     }
+    std::string notice;
+    const bool ok = ListGuard::Check(env.Files(), ".", notice);
+    if (!notice.empty())
+        env.ShowMessage(notice.c_str(), ok ? "Word List Changed" : "Cannot Study This List",
+                        ok ? EngineEnv::Icon::None : EngineEnv::Icon::Error);
+    if (!ok) return 1;
     Driver driver(env);
     std::string line;
     while (std::getline(std::cin, line)) {

@@ -11,12 +11,14 @@
 // Starting the only list takes no window library: whatever needs a window is handed to
 // quibbix-chooser.
 
-#include <cstdio>
-
+#include "engine/AtomicFile.h"
 #include "lists/LaunchRequest.h"
 #include "lists/Launcher.h"
-#include "lists/ListGuard.h"
 #include "lists/ListStore.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/PosixProcess.h"
+
+#include <cstdio>
 
 namespace fs = std::filesystem;
 
@@ -24,7 +26,6 @@ namespace {
 
 // The list to study without asking anything, or an empty path when a window is needed.
 fs::path FolderWithoutWindow(const LaunchRequest& request, const ListStore& store, bool& unknown) {
-    if (!request.folder.empty()) return request.folder;
     if (!request.listName.empty()) {
         const std::optional<ListSummary> list = store.Find(request.listName);
         if (list) return list->folder;
@@ -39,14 +40,19 @@ fs::path FolderWithoutWindow(const LaunchRequest& request, const ListStore& stor
 }  // namespace
 
 int main(int argc, char** argv) {
-    LaunchRequest request = LaunchRequest::Parse(argc, argv);
+    const LaunchRequest request = LaunchRequest::Parse(argc, argv);
+    if (request.help) {
+        std::fputs(LaunchRequest::kUsage, stdout);
+        return 0;
+    }
     if (!request.error.empty()) {
-        std::fprintf(stderr, "quibbix-launch: %s\nusage: quibbix-launch [--list NAME | FILE]\n",
-                     request.error.c_str());
+        std::fprintf(stderr, "quibbix-launch: %s\n%s", request.error.c_str(),
+                     LaunchRequest::kUsage);
         return 2;
     }
+    InstallFileSystem(PosixFileSystem::Instance());
     const fs::path binDir = Launcher::BinDir();
-    if (!request.file.empty() || !request.notice.empty() || !request.failure.empty()) {
+    if (!request.file.empty()) {
         Launcher::ShowWindows(binDir, request.Arguments());
         return 1;
     }
@@ -68,20 +74,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quibbix-launch: %s\n", error.c_str());
         return 1;
     }
-    // The guard's words need a window; the list itself is then studied as chosen here.
-    std::string message;
-    if (!ListGuard::Check(folder, message)) {
-        request.failure = message;
-        Launcher::ShowWindows(binDir, request.Arguments());
-        return 1;
-    }
-    if (!message.empty()) {
-        request.notice = message;
-        request.folder = folder.string();
-        request.listName.clear();
-        Launcher::ShowWindows(binDir, request.Arguments());
-        return 1;
-    }
+    // The program guards the list itself once it holds the list's lock, and tells the user
+    // what changed in a window of its own.
     Launcher::Study(binDir, folder, request.passThrough);
     return 1;
 }
