@@ -394,9 +394,9 @@ int WordListTool::Rebase(const Arguments& args) {
         }
     }
     SessionRebaser rebaser(args.positional[2], m_out, diagnostics);
-    const int code = rebaser.Run(oldRecords, newRecords, args.force);
-    if (code == 0) SessionRebaser::FollowStudiedCopy(args.positional[2], args.positional[1]);
-    return code;
+    return rebaser.Run(
+        oldRecords, newRecords, args.force,
+        SessionRebaser::StudiedCopyFollowing(args.positional[2], args.positional[1]));
 }
 
 int WordListTool::Recode(const Arguments& args) {
