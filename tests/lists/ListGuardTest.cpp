@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The guard of a list replaced under its progress.
+#include "lists/ListGuard.h"
 #include "tests/lists/ListTestFiles.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
-
-#include "lists/ListGuard.h"
 
 namespace fs = std::filesystem;
 
@@ -113,6 +112,24 @@ TEST_F(Guard, ARebaseByHandMovesTheCopyAlong) {
     ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
     EXPECT_EQ(message, "");
     EXPECT_EQ(LoadEntries(Known()), (Entries{{1, 5}}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Guard, ADamagedCopy_IsKeptAside_AndTheProgressStaysByPosition) {
+    // Emptied, or cut inside a record: neither is the list the session stands on.
+    for (const std::string& damaged : {std::string(), std::string(300, 'x')}) {
+        WriteFile(Copy().string(), damaged);
+        WriteWords(List(), kNew);
+        std::string message;
+        ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
+        EXPECT_NE(message.find("damaged"), std::string::npos) << message;
+        EXPECT_EQ(ReadFile(Copy().string() + ".bad"), damaged);
+        EXPECT_EQ(ReadFile(Copy().string()), ReadFile(List().string()));
+        EXPECT_EQ(LoadEntries(Known()), (Entries{{2, 5}}));
+    }
 }
 
 }  // namespace
