@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// From a user's file to a list: reading, adding as new, updating with the progress kept, and
-// the word-list tool's add command.
+// From a user's file to a list: reading, adding as new, updating with the progress kept.
+#include "lists/ListImporter.h"
 #include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
 
-#include <stdio.h>
-
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include "lists/ListImporter.h"
 
 namespace fs = std::filesystem;
 
@@ -94,57 +89,6 @@ TEST(ListImporter, UpdateGivesTheListNewWordsAndKeepsEveryWordsProgress) {
     // The guard now knows the list the session stands on.
     EXPECT_EQ(ReadFile((home.Home() / "session" / "studied.lst").string()),
               ReadFile((home.Home() / "list" / "kelvo.lst").string()));
-}
-
-struct ToolRun {
-    int code = -1;
-    std::string output;
-};
-
-// The built tool, as a script runs it, with the test's XDG_DATA_HOME.
-ToolRun Tool(const DataHome& home, const std::string& args) {
-    const std::string command =
-        "cd '" + home.Root().string() + "' && QUIBBIX_LIST_DIR='" + home.Defaults().string() +
-        "' '" QUIBBIX_BUILT_BIN_DIR "/quibbix-wordlist' add " + args + " 2>&1";
-    ToolRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-TEST(AddCommand, AddsAFileAsAListAndAsksBeforeTouchingProgress) {
-    DataHome home;
-    WriteFile((home.Root() / "gre.csv").string(), "abate,to lessen\n,nothing\nbane,a curse\n");
-    ToolRun run = Tool(home, "gre.csv");
-    EXPECT_EQ(run.code, 1) << run.output;
-    EXPECT_NE(run.output.find("gre.csv:2: empty word"), std::string::npos) << run.output;
-    EXPECT_FALSE(fs::exists(home.Home() / "lists" / "gre"));
-
-    run = Tool(home, "gre.csv --skip-bad");
-    ASSERT_EQ(run.code, 0) << run.output;
-    const fs::path folder = home.Home() / "lists" / "gre";
-    EXPECT_NE(run.output.find("list: gre\nfolder: " + folder.string() + "\n"), std::string::npos)
-        << run.output;
-    EXPECT_EQ(ReadWords(folder / "list" / "kelvo.lst").size(), 2u);
-
-    WriteSession(folder, {{2, 0}}, {{1, 5}});  // index 1 is record 1, bane: known
-    run = Tool(home, "gre.csv --skip-bad");
-    EXPECT_EQ(run.code, 2) << run.output;
-    EXPECT_NE(run.output.find("--update"), std::string::npos) << run.output;
-
-    run = Tool(home, "gre.csv --skip-bad --new --name GRE");
-    ASSERT_EQ(run.code, 0) << run.output;
-    EXPECT_NE(run.output.find("list: GRE (2)\n"), std::string::npos) << run.output;
-
-    WriteFile((home.Root() / "gre.csv").string(), "bane,a curse\nabate,to lessen\ncow,to scare\n");
-    run = Tool(home, "gre.csv --update");
-    ASSERT_EQ(run.code, 0) << run.output;
-    EXPECT_EQ(LoadEntries(folder / "session" / "known.txt"), (Entries{{3, 5}}));
-    EXPECT_EQ(Tool(home, "gre.csv --update --new").code, 2);
 }
 
 }  // namespace

@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "tools/wordlist/WordListTool.h"
-
 #include "engine/AtomicFile.h"
+#include "engine/Escaped.h"
 #include "engine/FieldText.h"
 #include "engine/GetWordRecord.h"
 #include "engine/ListRec.h"
 #include "engine/WordListFile.h"
-#include "platform/FolderLock.h"
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-
 #include "imports/AnkiImporter.h"
 #include "imports/CodePageDecoder.h"
 #include "imports/Diagnostics.h"
@@ -24,13 +17,22 @@
 #include "imports/TextImporter.h"
 #include "imports/WordFileReader.h"
 #include "imports/WordNetList.h"
+#include "lists/ListImporter.h"
 #include "lists/SessionRebaser.h"
+#include "platform/FolderLock.h"
+#include "tools/wordlist/WordListTool.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
 constexpr const char* kHelp =
     "Usage: quibbix-wordlist COMMAND [OPTIONS] FILES\n"
-    "Builds, checks and converts Quibbix word lists (list/kelvo.lst).\n"
+    "Builds, checks and converts Quibbix word lists (list/kelvo.lst), and keeps the lists\n"
+    "in the data folder ($XDG_DATA_HOME/quibbix).\n"
     "\n"
     "  import [OPTIONS] INPUT -o OUTPUT.lst\n"
     "      Makes a word list from tab-separated text, CSV, an Anki \"Notes in Plain Text\"\n"
@@ -51,11 +53,12 @@ constexpr const char* kHelp =
     "                          boundary\n"
     "      --dedupe            keep only the first entry of a word\n"
     "  add FILE [--name NAME] [--skip-bad] [--update | --new]\n"
-    "      Adds FILE, in any format import reads, as a new list in the data folder\n"
-    "      ($XDG_DATA_HOME/quibbix) named NAME, else after the file's title or name.\n"
-    "      Refused entries are listed and nothing is made unless --skip-bad. When a list\n"
-    "      of that name has progress, --update gives it the new words and keeps the\n"
-    "      progress (rebased, with backups) and --new adds a list under a free name.\n"
+    "      Adds FILE, in any format import reads, as a new list in the data folder named\n"
+    "      NAME, else after the file's title or name, and prints its name and folder.\n"
+    "      Refused entries are listed and nothing is made unless --skip-bad. A list of\n"
+    "      that name (ignoring case) is never changed unasked: --update gives it the new\n"
+    "      words and keeps its progress (rebased, with backups), --new adds the file as\n"
+    "      \"NAME (2)\"; with neither, nothing changes and the exit status is 2.\n"
     "  export INPUT.lst [-o OUTPUT.tsv]\n"
     "      Writes the records as UTF-8 tab-separated text (to standard output without -o).\n"
     "  check INPUT.lst\n"
@@ -70,7 +73,8 @@ constexpr const char* kHelp =
     "  wordnet [WORDNET_DIR] -o OUTPUT.lst [--licence-out FILE]\n"
     "      Builds the default word list from WordNet (default /usr/share/wordnet).\n"
     "\n"
-    "Exit status: 0 success, 1 bad input, 2 bad usage.\n";
+    "A FILE that starts with '-' goes after \"--\".\n"
+    "Exit status: 0 success, 1 bad input, 2 bad usage or a choice to make.\n";
 
 // Options that take a value.
 constexpr const char* kValueOptions[] = {"-o",
@@ -81,7 +85,27 @@ constexpr const char* kValueOptions[] = {"-o",
                                          "--separator",
                                          "--licence-out",
                                          "--encoding",
-                                         "--from"};
+                                         "--from",
+                                         "--name"};
+
+// The commands on the lists in the data folder, what they take and what they refuse.
+struct ListCommand {
+    const char* name;
+    size_t operands;
+    const char* operandProblem;
+    std::vector<std::string> options;
+};
+
+const ListCommand kListCommands[] = {
+    {"add", 1, "add needs one FILE", {"--name", "--skip-bad", "--update", "--new"}},
+};
+
+const ListCommand* FindListCommand(const std::string& name) {
+    for (const ListCommand& command : kListCommands) {
+        if (name == command.name) return &command;
+    }
+    return nullptr;
+}
 
 std::string TooManyRecords() {
     const std::string limit = std::to_string(kMaxStudyWords);
@@ -183,25 +207,34 @@ int WordListTool::RunCommand(const std::vector<std::string>& args) {
         if (count > 1 || parsed.output.empty()) return Usage("wordnet needs -o OUTPUT.lst");
         return BuildDefault(parsed);
     }
+    if (FindListCommand(command)) return RunListCommand(command, parsed);
     return Usage("unknown command '" + command + "'");
 }
 
 int WordListTool::Usage(const std::string& problem) {
-    m_err << "quibbix-wordlist: " << problem << "\nTry 'quibbix-wordlist --help'.\n";
+    // The problem may quote the command line, which a script may have filled from a file.
+    m_err << "quibbix-wordlist: " << Escaped(problem) << "\nTry 'quibbix-wordlist --help'.\n";
     return kBadUsage;
 }
 
 bool WordListTool::Parse(const std::vector<std::string>& args, Arguments& parsed,
                          std::string& problem) {
+    bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i].size() < 2 || args[i][0] != '-') {
+        if (optionsEnded || args[i].size() < 2 || args[i][0] != '-') {
             parsed.positional.push_back(args[i]);
+            continue;
+        }
+        // A file name may start with '-'.
+        if (args[i] == "--") {
+            optionsEnded = true;
             continue;
         }
         if (args[i] == "--help" || args[i] == "-h") {
             parsed.help = true;
             continue;
         }
+        parsed.options.push_back(args[i]);
         if (!ParseOption(args, i, parsed, problem)) return false;
     }
     return true;
@@ -258,6 +291,12 @@ bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, 
         parsed.encode.dedupe = true;
     else if (option == "--force")
         parsed.force = true;
+    else if (option == "--name")
+        parsed.listName = value;
+    else if (option == "--update")
+        parsed.update = true;
+    else if (option == "--new")
+        parsed.asNew = true;
     else {
         problem = "unknown option '" + option + "'";
         return false;
@@ -497,4 +536,86 @@ int WordListTool::BuildDefault(const Arguments& args) {
     }
     m_out << args.output << ": " << records.size() << " records\n";
     return kOk;
+}
+
+int WordListTool::RunListCommand(const std::string& command, const Arguments& args) {
+    const ListCommand& spec = *FindListCommand(command);
+    for (const std::string& option : args.options) {
+        if (std::find(spec.options.begin(), spec.options.end(), option) == spec.options.end())
+            return Usage(command + " takes no option " + option);
+    }
+    if (args.positional.size() != spec.operands) return Usage(spec.operandProblem);
+    if (args.update && args.asNew) return Usage("add takes --update or --new, not both");
+    return Add(args);
+}
+
+bool WordListTool::ReadForAdd(const std::string& file, bool skipBad, ImportPlan& plan) {
+    plan = ListImporter::Read(file);
+    const std::string shownFile = Escaped(file);
+    for (const std::string& note : plan.notes)
+        m_err << shownFile << ": note: " << Escaped(note) << '\n';
+    for (const RefusedEntry& entry : plan.refused) {
+        m_err << shownFile;
+        if (entry.line > 0) m_err << ':' << entry.line;
+        m_err << ": " << (skipBad ? "skipped: " : "") << Escaped(entry.reason) << '\n';
+    }
+    if (!plan.error.empty()) {
+        m_err << shownFile << ": " << Escaped(plan.error) << "; no list made\n";
+        return false;
+    }
+    if (!plan.refused.empty() && !skipBad) {
+        m_err << "quibbix-wordlist: " << plan.refused.size()
+              << " entries refused; no list made (--skip-bad adds the others)\n";
+        return false;
+    }
+    return true;
+}
+
+int WordListTool::Add(const Arguments& args) {
+    const std::string& file = args.positional[0];
+    ImportPlan plan;
+    if (!ReadForAdd(file, args.encode.skipBad, plan)) return kBadInput;
+
+    ListStore store(m_dataHome, m_defaults);
+    std::string name =
+        ListStore::CleanName(args.listName.empty() ? plan.suggestedName : args.listName);
+    const std::string problem = ListStore::NameProblem(name);
+    if (!problem.empty()) {
+        if (args.listName.empty())
+            return Usage(file + " gives no usable list name (" + problem + "); give --name");
+        return Usage("bad list name '" + args.listName + "': " + problem);
+    }
+    // Taking the new words or making a second list are both right at times, and only the
+    // user knows which; a list without progress may still hold words chosen by hand.
+    const std::optional<ListSummary> existing = store.Find(name);
+    if (existing && !args.update && !args.asNew) {
+        m_err << "quibbix-wordlist: a list named \"" << Escaped(existing->name) << "\" exists"
+              << (existing->hasProgress ? " and has progress" : "")
+              << "; nothing changed. --update gives it the new words and keeps any progress, "
+                 "--new adds the file as \""
+              << Escaped(store.FreeName(name)) << "\"\n";
+        return kBadUsage;
+    }
+    std::string error;
+    std::filesystem::path folder;
+    if (existing && args.update) {
+        std::string report;
+        if (!ListImporter::Update(store, plan, existing->name, report, error))
+            return Failed("cannot update \"" + existing->name + "\": " + error);
+        name = existing->name;
+        folder = existing->folder;
+        m_out << "updated: " << report << '\n';
+    } else {
+        if (existing) name = store.FreeName(name);
+        if (!ListImporter::AddAsNew(store, plan, name, folder, error))
+            return Failed("cannot add \"" + name + "\": " + error);
+        m_out << "added: " << plan.records.size() << " words\n";
+    }
+    m_out << "list: " << Escaped(name) << "\nfolder: " << Escaped(folder.string()) << '\n';
+    return kOk;
+}
+
+int WordListTool::Failed(const std::string& error) {
+    m_err << "quibbix-wordlist: " << Escaped(error) << '\n';
+    return kBadInput;
 }

@@ -1,26 +1,37 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The quibbix-wordlist command line: import, export, check, rebase, recode and the default
-// list.
-// Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage.
+// The quibbix-wordlist command line: import, export, check, rebase, recode, the default list,
+// and adding a list to the data folder.
+// Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage or a choice to make.
 
 #include "engine/WordRecord.h"
+#include "imports/ImportOptions.h"
+#include "imports/RecordEncoder.h"
+#include "lists/ListStore.h"
+#include "platform/PosixProcess.h"
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "imports/ImportOptions.h"
-#include "imports/RecordEncoder.h"
-
 class Diagnostics;
+struct ImportPlan;
 
 class WordListTool {
 public:
     static constexpr int kOk = 0, kBadInput = 1, kBadUsage = 2;
 
-    // Both streams must outlive the tool.
-    WordListTool(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+    // Both streams must outlive the tool. `dataHome` and `defaults` as for ListStore: where
+    // the list commands find the lists, and what a new list gets.
+    WordListTool(
+        std::ostream& out, std::ostream& err,
+        std::filesystem::path dataHome = ListStore::DefaultDataHome(),
+        std::filesystem::path defaults = ListStore::FindDefaults(PosixProcess::ExecutableDir()))
+        : m_out(out),
+          m_err(err),
+          m_dataHome(std::move(dataHome)),
+          m_defaults(std::move(defaults)) {}
 
     // `args` excludes the program name. Fails when `out` could not take all of its output.
     int Run(const std::vector<std::string>& args);
@@ -28,15 +39,19 @@ public:
 private:
     struct Arguments {
         std::vector<std::string> positional;
-        std::string output, licenceOutput, codePage;
+        std::vector<std::string> options;  // as given, to refuse those a command ignores
+        std::string output, licenceOutput, codePage, listName;
         ImportOptions import;
         RecordEncoder::Options encode;
         bool force = false;
         bool help = false;
+        bool update = false, asNew = false;
     };
 
     int RunCommand(const std::vector<std::string>& args);
     int Usage(const std::string& problem);
+    // Reports `error` (escaped) and returns kBadInput.
+    int Failed(const std::string& error);
     bool Parse(const std::vector<std::string>& args, Arguments& parsed, std::string& problem);
     bool ParseOption(const std::vector<std::string>& args, size_t& i, Arguments& parsed,
                      std::string& problem);
@@ -46,9 +61,13 @@ private:
     int Rebase(const Arguments& args);
     int Recode(const Arguments& args);
     int BuildDefault(const Arguments& args);
+    int Add(const Arguments& args);
+    int RunListCommand(const std::string& command, const Arguments& args);
+    bool ReadForAdd(const std::string& file, bool skipBad, ImportPlan& plan);
     bool ReadList(const std::string& path, Diagnostics& diagnostics,
                   std::vector<WordRecord>& records);
 
     std::ostream& m_out;
     std::ostream& m_err;
+    std::filesystem::path m_dataHome, m_defaults;
 };

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The word-list tool's add command and its same-name choice, run in-process on the test's
+// data folder.
+#include "platform/FolderLock.h"
+#include "tests/lists/ListTestFiles.h"
+#include "tools/wordlist/WordListTool.h"
+
+#include <stdlib.h>
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ToolRun {
+    int code = -1;
+    std::string out, err;
+};
+
+class ListCommands : public ::testing::Test {
+protected:
+    ToolRun Tool(const std::vector<std::string>& args) { return ToolIn(m_home.Home(), args); }
+    ToolRun ToolIn(const fs::path& dataHome, const std::vector<std::string>& args) {
+        std::ostringstream out, err;
+        ToolRun run;
+        run.code = WordListTool(out, err, dataHome, m_home.Defaults()).Run(args);
+        run.out = out.str();
+        run.err = err.str();
+        return run;
+    }
+    // A file in the test's folder holding `text`; its path.
+    std::string File(const std::string& name, const std::string& text) {
+        const fs::path path = m_home.Root() / name;
+        WriteFile(path.string(), text);
+        return path.string();
+    }
+    fs::path Folder(const std::string& stem) const { return m_home.Home() / "lists" / stem; }
+
+    DataHome m_home;
+};
+
+TEST_F(ListCommands, Add_RefusedEntriesMakeNothingUnlessSkipBad) {
+    const std::string gre = File("gre.csv", "abate,to lessen\n,nothing\nbane,a curse\n");
+    ToolRun run = Tool({"add", gre});
+    EXPECT_EQ(run.code, 1) << run.err;
+    EXPECT_NE(run.err.find("gre.csv:2: empty word"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(Folder("gre")));
+
+    run = Tool({"add", gre, "--skip-bad"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "added: 2 words\nlist: gre\nfolder: " + Folder("gre").string() + "\n");
+    EXPECT_EQ(ReadWords(Folder("gre") / "list" / "kelvo.lst").size(), 2u);
+    EXPECT_TRUE(fs::exists(Folder("gre") / "list" / "picture.bmp"));
+}
+
+// Whether or not the list has been studied, a second file under its name changes nothing
+// until the user says which; --update then keeps what progress there is.
+class SameName : public ListCommands, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SameName, AddWithoutAChoiceExitsTwoAndUpdateKeepsTheProgress) {
+    const bool studied = GetParam();
+    ASSERT_EQ(Tool({"add", File("gre.csv", "abate,to lessen\nbane,a curse\n")}).code, 0);
+    const fs::path folder = Folder("gre");
+    if (studied) WriteSession(folder, {{2, 0}}, {{1, 5}});  // index 1 is record 1, bane: known
+    const std::string known = ReadFile((folder / "session" / "known.txt").string());
+
+    const std::string again = File("again.tsv", "bane\ta curse\nabate\tto lessen\ncow\tto scare\n");
+    ToolRun run = Tool({"add", again, "--name", "GRE"});
+    EXPECT_EQ(run.code, 2) << run.err;
+    EXPECT_NE(run.err.find("--update"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\"GRE (2)\""), std::string::npos) << run.err;
+    EXPECT_EQ(ReadWords(folder / "list" / "kelvo.lst").size(), 2u);
+    EXPECT_EQ(ReadFile((folder / "session" / "known.txt").string()), known);
+    EXPECT_EQ(ListStore(m_home.Home()).Lists().size(), 1u);
+
+    run = Tool({"add", again, "--name", "GRE", "--update"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("updated: ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("list: gre\nfolder: " + folder.string() + "\n"), std::string::npos);
+    EXPECT_EQ(ReadWords(folder / "list" / "kelvo.lst").size(), 3u);
+    if (studied) {
+        EXPECT_EQ(LoadEntries(folder / "session" / "known.txt"), (Entries{{3, 5}}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutProgress, SameName, ::testing::Bool());
+
+TEST_F(ListCommands, Add_NewMakesASecondListAndUpdateOfNoListAddsIt) {
+    const std::string gre = File("gre.csv", "abate,to lessen\nbane,a curse\n");
+    ASSERT_EQ(Tool({"add", gre}).code, 0);
+    ToolRun run = Tool({"add", gre, "--new", "--name", "GRE"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("list: GRE (2)\nfolder: " + Folder("gre-2").string() + "\n"),
+              std::string::npos)
+        << run.out;
+
+    run = Tool({"add", gre, "--update", "--name", "Verbs"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("added: 2 words\nlist: Verbs\n"), std::string::npos) << run.out;
+}
+
+struct Refusal {
+    std::vector<std::string> args;
+    int code;
+    const char* message;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* os) {
+    for (const std::string& arg : refusal.args) *os << '"' << arg << "\" ";
+}
+
+// The line of `text` holding `part`; empty when none does.
+std::string LineWith(const std::string& text, const std::string& part) {
+    const size_t at = text.find(part);
+    if (at == std::string::npos) return std::string();
+    const size_t start = text.rfind('\n', at);
+    const size_t begin = start == std::string::npos ? 0 : start + 1;
+    return text.substr(begin, text.find('\n', at) - begin);
+}
+
+class ListCommandRefusals : public ListCommands, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(ListCommandRefusals, ExitWithTheCodeAndSayWhy) {
+    ASSERT_EQ(Tool({"add", File("gre.csv", "abate,to lessen\n")}).code, 0);
+    ASSERT_EQ(Tool({"add", File("verbs.tsv", "aller\tto go\n"), "--name", "Verbs"}).code, 0);
+    const std::vector<std::string> before = {ReadFile((Folder("gre") / "name.txt").string()),
+                                             ReadFile((Folder("verbs") / "name.txt").string())};
+    FolderLock studying;
+    int error = 0;
+    ASSERT_EQ(studying.Acquire((Folder("verbs") / "session").string(), error),
+              FolderLock::Result::kLocked);
+
+    const ToolRun run = Tool(GetParam().args);
+    EXPECT_EQ(run.code, GetParam().code) << run.err;
+    EXPECT_EQ(LineWith(run.err, GetParam().message).rfind("quibbix-wordlist: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(fs::exists(Folder("gre")));
+    EXPECT_TRUE(fs::exists(Folder("verbs")));
+    EXPECT_EQ(before[0], ReadFile((Folder("gre") / "name.txt").string()));
+    EXPECT_EQ(before[1], ReadFile((Folder("verbs") / "name.txt").string()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ListCommandRefusals,
+    ::testing::Values(
+        Refusal{{"add", "gre.csv", "--format", "csv"}, 2, "add takes no option --format"},
+        Refusal{{"add", "gre.csv", "--update", "--new"}, 2, "not both"},
+        Refusal{{"add", "gre.csv", "--name", "\t"}, 2, "bad list name"},
+        Refusal{{"add"}, 2, "add needs one FILE"},
+        Refusal{{"add", "verbs.tsv", "--name", "Verbs", "--update"}, 1, "being studied"}));
+
+// main() finds the data folder and the defaults as a script's run does.
+TEST_F(ListCommands, TheProgramUsesXdgDataHomeAndTheListDir) {
+    const std::string command = "cd '" + m_home.Root().string() + "' && QUIBBIX_LIST_DIR='" +
+                                m_home.Defaults().string() +
+                                "' '" QUIBBIX_BUILT_BIN_DIR "/quibbix-wordlist' ";
+    File("gre.csv", "abate,to lessen\n");
+    ASSERT_EQ(::system((command + "add gre.csv >/dev/null").c_str()), 0);
+    EXPECT_TRUE(fs::exists(Folder("gre") / "list" / "picture.bmp"));
+}
+
+}  // namespace
