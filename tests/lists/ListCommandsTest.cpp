@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The word-list tool's add command and its same-name choice, run in-process on the test's
-// data folder.
+// The word-list tool's commands on the lists in the data folder: add and its same-name
+// choice, lists, rename and remove, run in-process on the test's data folder.
 #include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
 #include "tools/wordlist/WordListTool.h"
 
+#include <stdio.h>
 #include <stdlib.h>
+#include <time.h>
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/time.h>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -101,6 +105,68 @@ TEST_F(ListCommands, Add_NewMakesASecondListAndUpdateOfNoListAddsIt) {
     EXPECT_NE(run.out.find("added: 2 words\nlist: Verbs\n"), std::string::npos) << run.out;
 }
 
+// Sets TZ for one test, so that a local time reads the same on every machine.
+class UtcZone {
+public:
+    UtcZone() {
+        const char* zone = ::getenv("TZ");
+        m_had = zone != nullptr;
+        if (zone) m_previous = zone;
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+    }
+    ~UtcZone() {
+        if (m_had)
+            ::setenv("TZ", m_previous.c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+    }
+
+private:
+    std::string m_previous;
+    bool m_had = false;
+};
+
+void TouchSession(const fs::path& folder, time_t seconds) {
+    const timeval times[2] = {{seconds, 0}, {seconds, 0}};
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder / "session"))
+        ASSERT_EQ(::utimes(entry.path().c_str(), times), 0) << entry.path();
+}
+
+TEST_F(ListCommands, Lists_PrintsALinePerListAndFollowsRenameAndRemove) {
+    const UtcZone utc;
+    ASSERT_EQ(Tool({"add", File("gre.csv", "abate,to lessen\nbane,a curse\n")}).code, 0);
+    ASSERT_EQ(Tool({"add", File("verbs.tsv", "aller\tto go\n"), "--name", "Verbs"}).code, 0);
+    WriteSession(Folder("gre"), {{2, 0}}, {{1, 5}});
+    TouchSession(Folder("gre"), 1773500940);  // 2026-03-14 15:09 UTC
+
+    ToolRun run = Tool({"lists"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::string verbs = "Verbs\t" + Folder("verbs").string() + "\t1\t0\t\n";
+    EXPECT_EQ(run.out, "gre\t" + Folder("gre").string() + "\t2\t1\t2026-03-14 15:09\n" + verbs);
+
+    ASSERT_EQ(Tool({"rename", "--", "GRE", "-Exam words"}).code, 0);
+    run = Tool({"lists"});
+    EXPECT_EQ(run.out,
+              "-Exam words\t" + Folder("gre").string() + "\t2\t1\t2026-03-14 15:09\n" + verbs);
+
+    run = Tool({"remove", "--", "-exam words"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_TRUE(fs::is_directory(m_home.Xdg() / "Trash" / "files" / "gre" / "session"));
+    EXPECT_FALSE(fs::exists(Folder("gre")));
+    EXPECT_EQ(Tool({"lists"}).out, verbs);
+}
+
+TEST_F(ListCommands, Lists_ShowsAFoldersControlCharactersEscaped) {
+    const fs::path home = m_home.Root() / "odd\tname\n" / "quibbix";
+    ASSERT_EQ(ToolIn(home, {"add", File("gre.csv", "abate,to lessen\n")}).code, 0);
+    const ToolRun run = ToolIn(home, {"lists"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "gre\t" + m_home.Root().string() + "/odd\\x09name\\x0a/quibbix/lists/gre\t1\t0\t\n");
+}
+
 struct Refusal {
     std::vector<std::string> args;
     int code;
@@ -145,6 +211,16 @@ TEST_P(ListCommandRefusals, ExitWithTheCodeAndSayWhy) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ListCommandRefusals,
     ::testing::Values(
+        Refusal{{"rename", "nope", "x"}, 1, "no list named \"nope\""},
+        Refusal{{"remove", "nope"}, 1, "no list named \"nope\""},
+        Refusal{{"rename", "gre", "VERBS"}, 1, "exists already"},
+        Refusal{{"rename", "gre", " x"}, 1, "outer spaces"},
+        Refusal{{"rename", "verbs", "x"}, 1, "being studied"},
+        Refusal{{"remove", "verbs"}, 1, "being studied"},
+        Refusal{{"rename", "gre"}, 2, "rename needs OLD and NEW"},
+        Refusal{{"remove"}, 2, "remove needs one NAME"},
+        Refusal{{"lists", "gre"}, 2, "lists takes no arguments"},
+        Refusal{{"remove", "gre", "--force"}, 2, "remove takes no option --force"},
         Refusal{{"add", "gre.csv", "--format", "csv"}, 2, "add takes no option --format"},
         Refusal{{"add", "gre.csv", "--update", "--new"}, 2, "not both"},
         Refusal{{"add", "gre.csv", "--name", "\t"}, 2, "bad list name"},
@@ -159,6 +235,12 @@ TEST_F(ListCommands, TheProgramUsesXdgDataHomeAndTheListDir) {
     File("gre.csv", "abate,to lessen\n");
     ASSERT_EQ(::system((command + "add gre.csv >/dev/null").c_str()), 0);
     EXPECT_TRUE(fs::exists(Folder("gre") / "list" / "picture.bmp"));
+    FILE* pipe = ::popen((command + "lists").c_str(), "r");
+    char line[4096] = {};
+    std::string out;
+    while (std::fgets(line, sizeof line, pipe)) out += line;
+    EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0);
+    EXPECT_NE(out.find("gre\t" + Folder("gre").string() + "\t1\t0\t\n"), std::string::npos) << out;
 }
 
 }  // namespace

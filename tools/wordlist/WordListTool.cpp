@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "tools/wordlist/WordListTool.h"
+
 #include "engine/AtomicFile.h"
 #include "engine/Escaped.h"
 #include "engine/FieldText.h"
@@ -20,11 +22,11 @@
 #include "lists/ListImporter.h"
 #include "lists/SessionRebaser.h"
 #include "platform/FolderLock.h"
-#include "tools/wordlist/WordListTool.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 namespace {
@@ -59,6 +61,15 @@ constexpr const char* kHelp =
     "      that name (ignoring case) is never changed unasked: --update gives it the new\n"
     "      words and keeps its progress (rebased, with backups), --new adds the file as\n"
     "      \"NAME (2)\"; with neither, nothing changes and the exit status is 2.\n"
+    "  lists\n"
+    "      Prints a line per list: name, folder, words, known words and when last studied\n"
+    "      (local YYYY-MM-DD HH:MM, empty for never), separated by tabs; control\n"
+    "      characters are shown escaped.\n"
+    "  rename OLD NEW\n"
+    "      Renames a list; its folder stays where it is.\n"
+    "  remove NAME\n"
+    "      Moves a list to the desktop's trash ($XDG_DATA_HOME/Trash), from where a file\n"
+    "      manager restores it.\n"
     "  export INPUT.lst [-o OUTPUT.tsv]\n"
     "      Writes the records as UTF-8 tab-separated text (to standard output without -o).\n"
     "  check INPUT.lst\n"
@@ -73,8 +84,9 @@ constexpr const char* kHelp =
     "  wordnet [WORDNET_DIR] -o OUTPUT.lst [--licence-out FILE]\n"
     "      Builds the default word list from WordNet (default /usr/share/wordnet).\n"
     "\n"
-    "A FILE that starts with '-' goes after \"--\".\n"
-    "Exit status: 0 success, 1 bad input, 2 bad usage or a choice to make.\n";
+    "List names match ignoring case. A FILE or NAME that starts with '-' goes after \"--\".\n"
+    "Exit status: 0 success, 1 bad input or a list that cannot be changed, 2 bad usage or\n"
+    "a choice to make.\n";
 
 // Options that take a value.
 constexpr const char* kValueOptions[] = {"-o",
@@ -98,6 +110,9 @@ struct ListCommand {
 
 const ListCommand kListCommands[] = {
     {"add", 1, "add needs one FILE", {"--name", "--skip-bad", "--update", "--new"}},
+    {"lists", 0, "lists takes no arguments", {}},
+    {"rename", 2, "rename needs OLD and NEW", {}},
+    {"remove", 1, "remove needs one NAME", {}},
 };
 
 const ListCommand* FindListCommand(const std::string& name) {
@@ -105,6 +120,18 @@ const ListCommand* FindListCommand(const std::string& name) {
         if (name == command.name) return &command;
     }
     return nullptr;
+}
+
+// Local time to the minute, as a script sorts it; empty for never.
+std::string LocalMinute(int64_t seconds) {
+    if (seconds <= 0) return std::string();
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    char text[32];
+    if (!localtime_r(&time, &local) ||
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local) == 0)
+        return std::string();
+    return text;
 }
 
 std::string TooManyRecords() {
@@ -225,7 +252,7 @@ bool WordListTool::Parse(const std::vector<std::string>& args, Arguments& parsed
             parsed.positional.push_back(args[i]);
             continue;
         }
-        // A file name may start with '-'.
+        // A file or a list name may start with '-'.
         if (args[i] == "--") {
             optionsEnded = true;
             continue;
@@ -545,8 +572,13 @@ int WordListTool::RunListCommand(const std::string& command, const Arguments& ar
             return Usage(command + " takes no option " + option);
     }
     if (args.positional.size() != spec.operands) return Usage(spec.operandProblem);
-    if (args.update && args.asNew) return Usage("add takes --update or --new, not both");
-    return Add(args);
+    if (command == "add") {
+        if (args.update && args.asNew) return Usage("add takes --update or --new, not both");
+        return Add(args);
+    }
+    if (command == "lists") return Lists(args);
+    if (command == "rename") return Rename(args);
+    return Remove(args);
 }
 
 bool WordListTool::ReadForAdd(const std::string& file, bool skipBad, ImportPlan& plan) {
@@ -612,6 +644,27 @@ int WordListTool::Add(const Arguments& args) {
         m_out << "added: " << plan.records.size() << " words\n";
     }
     m_out << "list: " << Escaped(name) << "\nfolder: " << Escaped(folder.string()) << '\n';
+    return kOk;
+}
+
+int WordListTool::Lists(const Arguments&) {
+    for (const ListSummary& list : ListStore(m_dataHome, m_defaults).Lists())
+        m_out << Escaped(list.name) << '\t' << Escaped(list.folder.string()) << '\t' << list.words
+              << '\t' << list.known << '\t' << LocalMinute(list.lastStudied) << '\n';
+    return kOk;
+}
+
+int WordListTool::Rename(const Arguments& args) {
+    ListStore store(m_dataHome, m_defaults);
+    std::string error;
+    if (!store.Rename(args.positional[0], args.positional[1], error)) return Failed(error);
+    return kOk;
+}
+
+int WordListTool::Remove(const Arguments& args) {
+    ListStore store(m_dataHome, m_defaults);
+    std::string error;
+    if (!store.Remove(args.positional[0], error)) return Failed(error);
     return kOk;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The quibbix-wordlist command line: import, export, check, rebase, recode, the default list,
-// and adding a list to the data folder.
+// and the lists in the data folder (add, lists, rename, remove).
 // Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage or a choice to make.
 
 #include "engine/WordRecord.h"
@@ -62,6 +62,9 @@ private:
     int Recode(const Arguments& args);
     int BuildDefault(const Arguments& args);
     int Add(const Arguments& args);
+    int Lists(const Arguments& args);
+    int Rename(const Arguments& args);
+    int Remove(const Arguments& args);
     int RunListCommand(const std::string& command, const Arguments& args);
     bool ReadForAdd(const std::string& file, bool skipBad, ImportPlan& plan);
     bool ReadList(const std::string& path, Diagnostics& diagnostics,
