@@ -4,6 +4,7 @@
 // else ends it (a logout, a signal, the window system going away) first saves the session as
 // leaving does.
 
+#include "engine/Escaped.h"
 #include "engine/WordSelect.h"
 #include "lists/ListGuard.h"
 #include "platform/DialogIds.h"
@@ -65,6 +66,7 @@ bool GuardTheList(QtPlatform& platform) {
     std::string message;
     const bool ok = ListGuard::Check(DefaultFileSystem(), ".", message);
     if (message.empty()) return ok;
+    message = Escaped(message);
     std::fprintf(stderr, "quibbix: %s\n", message.c_str());
     platform.Services().messageBoxes.Show(
         nullptr, message.c_str(), ok ? "Word List Changed" : "Cannot Study This List",

@@ -2,6 +2,7 @@
 #include "lists/Launcher.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/Escaped.h"
 #include "platform/PosixProcess.h"
 
 #include <cstdio>
@@ -13,7 +14,7 @@ namespace {
 void Exec(const fs::path& program, const std::vector<std::string>& args) {
     int error = 0;
     PosixProcess::Replace(program, args, error);
-    std::fprintf(stderr, "quibbix-launch: cannot start %s: %s\n", program.c_str(),
+    std::fprintf(stderr, "quibbix-launch: cannot start %s: %s\n", Escaped(program.string()).c_str(),
                  DescribeError(error).c_str());
 }
 
@@ -21,14 +22,12 @@ void Exec(const fs::path& program, const std::vector<std::string>& args) {
 
 namespace Launcher {
 
-fs::path BinDir() { return PosixProcess::ExecutableDir(); }
-
 void Study(const fs::path& binDir, const fs::path& folder,
            const std::vector<std::string>& programArgs) {
     int error = 0;
     if (!PosixProcess::ChangeDirectory(folder, error)) {
-        std::fprintf(stderr, "quibbix-launch: cannot enter %s: %s\n", folder.c_str(),
-                     DescribeError(error).c_str());
+        std::fprintf(stderr, "quibbix-launch: cannot enter %s: %s\n",
+                     Escaped(folder.string()).c_str(), DescribeError(error).c_str());
         return;
     }
     Exec(binDir / "quibbix", programArgs);

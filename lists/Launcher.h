@@ -11,9 +11,6 @@
 
 namespace Launcher {
 
-// The folder of the running program, where quibbix and the window program lie beside it.
-std::filesystem::path BinDir();
-
 // Runs the program in `folder`. Returns only when it could not be started, with a message
 // already on stderr.
 void Study(const std::filesystem::path& binDir, const std::filesystem::path& folder,

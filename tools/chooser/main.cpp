@@ -5,6 +5,7 @@
 // becomes the program, as the launcher would have.
 
 #include "engine/AtomicFile.h"
+#include "engine/Escaped.h"
 #include "lists/LaunchRequest.h"
 #include "lists/Launcher.h"
 #include "platform/PosixFileSystem.h"
@@ -35,7 +36,7 @@ fs::path ChooseFolder(const LaunchRequest& request, ListStore& store) {
         if (!list) {
             QMessageBox::critical(nullptr, QStringLiteral("No Such List"),
                                   QStringLiteral("There is no list named “%1”.")
-                                      .arg(QString::fromStdString(request.listName)));
+                                      .arg(QString::fromStdString(Escaped(request.listName))));
             return {};
         }
         return StudyCheck::Confirm(nullptr, store, list->folder) ? list->folder : fs::path();
@@ -54,11 +55,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!request.error.empty()) {
-        std::fprintf(stderr, "quibbix-chooser: %s\n", request.error.c_str());
+        std::fprintf(stderr, "quibbix-chooser: %s\n", Escaped(request.error).c_str());
         return 2;
     }
     InstallFileSystem(PosixFileSystem::Instance());
-    const fs::path binDir = Launcher::BinDir();
+    const fs::path binDir = PosixProcess::ExecutableDir();
     fs::path folder;
     {
         // The windows and the connection to the display end before the program takes over.

@@ -12,6 +12,7 @@
 // quibbix-chooser.
 
 #include "engine/AtomicFile.h"
+#include "engine/Escaped.h"
 #include "lists/LaunchRequest.h"
 #include "lists/Launcher.h"
 #include "lists/ListStore.h"
@@ -46,12 +47,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!request.error.empty()) {
-        std::fprintf(stderr, "quibbix-launch: %s\n%s", request.error.c_str(),
+        std::fprintf(stderr, "quibbix-launch: %s\n%s", Escaped(request.error).c_str(),
                      LaunchRequest::kUsage);
         return 2;
     }
     InstallFileSystem(PosixFileSystem::Instance());
-    const fs::path binDir = Launcher::BinDir();
+    const fs::path binDir = PosixProcess::ExecutableDir();
     if (!request.file.empty()) {
         Launcher::ShowWindows(binDir, request.Arguments());
         return 1;
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     const fs::path folder = FolderWithoutWindow(request, store, unknown);
     if (unknown) {
         std::fprintf(stderr, "quibbix-launch: there is no list named \"%s\"\n",
-                     request.listName.c_str());
+                     Escaped(request.listName).c_str());
         return 1;
     }
     if (folder.empty()) {
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
     }
     std::string error;
     if (!store.Prepare(folder, error)) {
-        std::fprintf(stderr, "quibbix-launch: %s\n", error.c_str());
+        std::fprintf(stderr, "quibbix-launch: %s\n", Escaped(error).c_str());
         return 1;
     }
     // The program guards the list itself once it holds the list's lock, and tells the user
