@@ -5,7 +5,6 @@
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
 #include "lists/ListFolder.h"
-#include "lists/RecordMatcher.h"
 #include "lists/SessionRebaser.h"
 
 #include <sstream>
@@ -55,10 +54,7 @@ bool Run(FileSystem& files, const std::filesystem::path& folder,
         if (error.empty()) error = "the session could not be rebased";
         return false;
     }
-    const RecordMatcher matcher(oldRecords, newRecords);
-    size_t kept = 0;
-    for (uint32_t record = 0; record < newRecords.size(); ++record)
-        kept += matcher.IsMatched(record) ? 1 : 0;
+    const size_t kept = rebaser.KeptWords();
     summary = Plural(kept, "word keeps its", "words keep their") + " progress, " +
               Plural(oldRecords.size() - kept, "is", "are") + " gone and " +
               Plural(newRecords.size() - kept, "is", "are") +

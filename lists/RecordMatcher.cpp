@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "lists/RecordMatcher.h"
 
-#include <deque>
 #include <map>
 #include <unordered_map>
 
@@ -17,17 +16,27 @@ void RecordMatcher::Pair(uint32_t oldRecord, uint32_t newRecord) {
     m_oldOfNew[newRecord] = oldRecord;
 }
 
-// Identical records are interchangeable, so copies pair off in file order without doubt.
+// Identical records are interchangeable, so copies pair off in file order without doubt. The
+// copies of a record are chained through `next` rather than queued per key: a queue each would
+// cost an allocation per word of the list.
 void RecordMatcher::MatchExact(const std::vector<WordRecord>& oldRecords,
                                const std::vector<WordRecord>& newRecords) {
-    std::unordered_map<std::string, std::deque<uint32_t>> newByKey;
-    for (uint32_t i = 0; i < newRecords.size(); ++i)
-        newByKey[newRecords[i].word + '\0' + newRecords[i].definition].push_back(i);
+    std::unordered_map<std::string, uint32_t> firstFree;
+    firstFree.reserve(newRecords.size());
+    std::vector<uint32_t> next(newRecords.size(), kGone);
+    for (uint32_t i = static_cast<uint32_t>(newRecords.size()); i-- > 0;) {
+        auto [slot, isNew] =
+            firstFree.try_emplace(newRecords[i].word + '\0' + newRecords[i].definition, i);
+        if (!isNew) {
+            next[i] = slot->second;
+            slot->second = i;
+        }
+    }
     for (uint32_t i = 0; i < oldRecords.size(); ++i) {
-        auto found = newByKey.find(oldRecords[i].word + '\0' + oldRecords[i].definition);
-        if (found == newByKey.end() || found->second.empty()) continue;
-        Pair(i, found->second.front());
-        found->second.pop_front();
+        auto found = firstFree.find(oldRecords[i].word + '\0' + oldRecords[i].definition);
+        if (found == firstFree.end() || found->second == kGone) continue;
+        Pair(i, found->second);
+        found->second = next[found->second];
     }
 }
 

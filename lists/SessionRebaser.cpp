@@ -165,6 +165,7 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     for (uint32_t record = 0; record < newRecords.size(); ++record)
         if (!matcher.IsMatched(record)) fresh.push_back(IndexOfRecord(record, newRecords.size()));
     std::sort(fresh.begin(), fresh.end());
+    m_keptWords = newRecords.size() - fresh.size();
     for (uint32_t index : fresh) rebased[kToBeViewed].Add(CListRec(index), false);
 
     std::string currWord = originals[kCurrWord];

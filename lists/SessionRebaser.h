@@ -29,6 +29,10 @@ public:
     int Run(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
             bool force, const std::vector<FileImage>& alongside = {});
 
+    // After a successful Run: how many words of the new list were paired with an old one,
+    // and so keep their progress.
+    size_t KeptWords() const { return m_keptWords; }
+
     // The six list files, in the order the program saves them, and the current-word file.
     static const std::vector<std::string>& SessionFileNames();
 
@@ -45,4 +49,5 @@ private:
     std::ostream& m_report;
     Diagnostics& m_diagnostics;
     FileSystem& m_files;
+    size_t m_keptWords = 0;
 };
