@@ -26,6 +26,7 @@ bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; $$b || exit 1; done
 	bench/startup.sh $(BUILD_DIR)
 	bench/launch.sh $(BUILD_DIR)
+	bench/lists.sh $(BUILD_DIR)
 
 run: build
 	$(BUILD_DIR)/bin/quibbix-launch
