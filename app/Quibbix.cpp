@@ -5,6 +5,7 @@
 // leaving does.
 
 #include "engine/Escaped.h"
+#include "engine/SessionFiles.h"
 #include "engine/WordSelect.h"
 #include "lists/ListGuard.h"
 #include "platform/DialogIds.h"
@@ -51,7 +52,8 @@ void SaveAtExit() {
 // A second copy on the same folder would overwrite the first one's progress.
 bool LockTheFolder(QtPlatform& platform, FolderLock& lock) {
     int error = 0;
-    if (lock.Acquire("session", error) != FolderLock::Result::kHeldElsewhere) return true;
+    if (lock.Acquire(SessionFiles::kDirectory, error) != FolderLock::Result::kHeldElsewhere)
+        return true;
     std::fprintf(stderr, "quibbix: %s\n", FolderLock::kHeldMessage);
     platform.Services().messageBoxes.Show(nullptr, FolderLock::kHeldMessage,
                                           FolderLock::kHeldCaption, MessageBoxes::Buttons::Ok,

@@ -143,7 +143,8 @@ fs::path ListStore::FindDefaults(const fs::path& binDir) {
     for (const fs::path& dir : {fromEnv ? fs::path(fromEnv) : fs::path(), binDir / ".." / "list",
                                 binDir / ".." / "share" / "quibbix" / "list"}) {
         std::error_code ec;
-        if (!dir.empty() && fs::exists(dir / "kelvo.lst", ec)) return fs::canonical(dir, ec);
+        if (!dir.empty() && fs::exists(dir / fs::path(ListFolder::kWordListFile).filename(), ec))
+            return fs::canonical(dir, ec);
     }
     return fs::path();
 }
