@@ -1,19 +1,55 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/AnkiCollection.h"
 
+#include "engine/ListRec.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <chrono>
 #include <cstdint>
 #include <sqlite3.h>
+#include <string_view>
 
 namespace {
 
 // SQLite calls the progress handler every kProgressSteps virtual machine steps; past
-// kMaxProgressCalls calls the query is given up. Reading 65,534 notes takes well under a
-// thousandth of that; only a database built to make the queries loop gets there.
-constexpr int kProgressSteps = 1000;
+// kMaxProgressCalls calls, or kMaxReadSeconds, the query is given up. Reading 65,534 notes
+// takes well under a hundredth of either; only a database built to make the queries loop,
+// or to make each step costly, gets there.
+constexpr int kProgressSteps = 100;
 constexpr int kMaxProgressCalls = 1000000;
+constexpr auto kMaxReadTime = std::chrono::seconds(10);
+
+// The largest value read, and the most the notes' fields may hold together. A stored value
+// cannot be larger than the unpacked collection; only a value the schema computes (a
+// generated column, a default) can, and it is refused before it fills the memory.
+constexpr int kMaxValueSize = 16 << 20;
+constexpr size_t kMaxFieldsSize = size_t{128} << 20;
+
+// SQLite's whole heap, for the sorting and temporary tables a hostile query may ask for. It
+// is the process's limit: the importers are the only users of SQLite in the program.
+constexpr sqlite3_int64 kMaxHeapSize = sqlite3_int64{256} << 20;
+
+// Far beyond what Anki's schema and our queries need; a schema that needs more is refused.
+struct Limit {
+    int id;
+    int value;
+};
+constexpr Limit kLimits[] = {
+    {SQLITE_LIMIT_LENGTH, kMaxValueSize},
+    {SQLITE_LIMIT_SQL_LENGTH, 100000},
+    {SQLITE_LIMIT_COLUMN, 100},
+    {SQLITE_LIMIT_EXPR_DEPTH, 100},
+    {SQLITE_LIMIT_COMPOUND_SELECT, 10},
+    {SQLITE_LIMIT_VDBE_OP, 25000},
+    {SQLITE_LIMIT_FUNCTION_ARG, 8},
+    {SQLITE_LIMIT_ATTACHED, 0},
+    {SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 100},
+    {SQLITE_LIMIT_VARIABLE_NUMBER, 10},
+    {SQLITE_LIMIT_TRIGGER_DEPTH, 1},
+    {SQLITE_LIMIT_WORKER_THREADS, 0},
+};
 
 // The byte pair at offsets 18 and 19 of the header is 2 in a database in WAL mode, which a
 // deserialized image cannot open; the file in a package is complete, so it reads as if it
@@ -21,6 +57,17 @@ constexpr int kMaxProgressCalls = 1000000;
 constexpr size_t kHeaderSize = 100;
 constexpr size_t kWriteVersionOffset = 18;
 constexpr size_t kReadVersionOffset = 19;
+
+std::string MiB(size_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+
+// SQLite's printf() repeating a character a billion times ("%.*c") loops for seconds, out
+// of the progress handler's reach, before it gives up. No collection formats its own values,
+// so a schema that asks to is refused.
+void RefuseFormatting(sqlite3_context* context, int, sqlite3_value**) {
+    sqlite3_result_error(context, "its schema formats text with printf(); refused as hostile", -1);
+}
+
+constexpr const char* kFormatFunctions[] = {"printf", "format"};
 
 class Database {
 public:
@@ -34,13 +81,28 @@ public:
             image[kWriteVersionOffset] = 1;
             image[kReadVersionOffset] = 1;
         }
+        const sqlite3_int64 heapLimit = sqlite3_hard_heap_limit64(-1);
+        if (heapLimit == 0 || heapLimit > kMaxHeapSize) sqlite3_hard_heap_limit64(kMaxHeapSize);
         if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
             return Fail(error);
+        for (const Limit& limit : kLimits) sqlite3_limit(m_db, limit.id, limit.value);
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
-        sqlite3_progress_handler(m_db, kProgressSteps, &Database::Progress, &m_progressCalls);
+        // A virtual table runs its module's code on the database's shadow tables; no
+        // collection needs one.
+        sqlite3_drop_modules(m_db, nullptr);
+        for (const char* name : kFormatFunctions) {
+            sqlite3_create_function_v2(m_db, name, -1,
+                                       SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+                                       nullptr, &RefuseFormatting, nullptr, nullptr, nullptr);
+        }
+        m_deadline = std::chrono::steady_clock::now() + kMaxReadTime;
+        sqlite3_progress_handler(m_db, kProgressSteps, &Database::Progress, this);
+        // Sorting spills to memory, under the heap limit, rather than to files of any size.
+        if (sqlite3_exec(m_db, "PRAGMA temp_store=MEMORY", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return Fail(error);
         auto* data = reinterpret_cast<unsigned char*>(image.data());
         if (sqlite3_deserialize(m_db, "main", data, image.size(), image.size(),
                                 SQLITE_DESERIALIZE_READONLY) != SQLITE_OK)
@@ -80,16 +142,44 @@ public:
         return statement;
     }
 
+    // SQLite's own words, except where a limit above stopped the read: those say what the
+    // collection asked for.
     bool Fail(std::string& error) {
-        error = m_db ? sqlite3_errmsg(m_db) : "out of memory";
+        if (!m_db) {
+            error = "out of memory";
+            return false;
+        }
+        switch (sqlite3_errcode(m_db)) {
+            case SQLITE_TOOBIG:
+                error = "it holds or computes a value larger than " + MiB(kMaxValueSize) +
+                        "; refused as damaged";
+                break;
+            case SQLITE_NOMEM:
+                error = "reading it takes more than " + MiB(kMaxHeapSize) +
+                        " of memory; refused as damaged";
+                break;
+            case SQLITE_INTERRUPT:
+                error =
+                    "reading it takes more work than any collection needs; refused as "
+                    "damaged";
+                break;
+            default:
+                error = sqlite3_errmsg(m_db);
+                break;
+        }
         return false;
     }
 
 private:
-    static int Progress(void* calls) { return ++*static_cast<int*>(calls) > kMaxProgressCalls; }
+    static int Progress(void* self) {
+        Database& db = *static_cast<Database*>(self);
+        return ++db.m_progressCalls > kMaxProgressCalls ||
+               std::chrono::steady_clock::now() > db.m_deadline;
+    }
 
     sqlite3* m_db = nullptr;
     int m_progressCalls = 0;
+    std::chrono::steady_clock::time_point m_deadline;
 };
 
 std::string ColumnText(sqlite3_stmt* statement, int column) {
@@ -97,26 +187,51 @@ std::string ColumnText(sqlite3_stmt* statement, int column) {
     return text ? std::string(text, sqlite3_column_bytes(statement, column)) : std::string();
 }
 
+std::string_view ColumnView(sqlite3_stmt* statement, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return text ? std::string_view(text,
+                                   static_cast<size_t>(sqlite3_column_bytes(statement, column)))
+                : std::string_view();
+}
+
 // Fields are separated by the unit separator, 0x1F; only the first two are kept.
-AnkiCollection::Note SplitFields(const std::string& fields) {
+AnkiCollection::Note SplitFields(std::string_view fields) {
     AnkiCollection::Note note;
     const size_t first = fields.find('\x1f');
-    note.front = fields.substr(0, first);
-    if (first != std::string::npos) {
+    note.front = std::string(fields.substr(0, first));
+    if (first != std::string_view::npos) {
         const size_t second = fields.find('\x1f', first + 1);
-        note.back =
-            fields.substr(first + 1, second == std::string::npos ? second : second - first - 1);
+        note.back = std::string(fields.substr(
+            first + 1, second == std::string_view::npos ? second : second - first - 1));
     }
     return note;
 }
 
+// One note past the most a list holds is read, to tell that there are more.
 bool ReadNotes(Database& db, std::vector<AnkiCollection::Note>& notes, std::string& error) {
-    sqlite3_stmt* statement = db.Prepare("SELECT flds FROM notes ORDER BY id", &error);
+    const std::string sql =
+        "SELECT flds FROM notes ORDER BY id LIMIT " + std::to_string(kMaxStudyWords + 1);
+    sqlite3_stmt* statement = db.Prepare(sql.c_str(), &error);
     if (!statement) return false;
     int step = SQLITE_ROW;
-    while ((step = sqlite3_step(statement)) == SQLITE_ROW)
-        notes.push_back(SplitFields(ColumnText(statement, 0)));
+    size_t fieldsSize = 0;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        if (notes.size() == kMaxStudyWords) {
+            error = "it holds more than " + std::to_string(kMaxStudyWords) +
+                    " notes, the most a list can hold";
+            break;
+        }
+        const std::string_view fields = ColumnView(statement, 0);
+        fieldsSize += fields.size();
+        if (fieldsSize > kMaxFieldsSize) {
+            error =
+                "its notes hold more than " + MiB(kMaxFieldsSize) + " of text; refused as damaged";
+            break;
+        }
+        notes.push_back(SplitFields(fields));
+    }
     sqlite3_finalize(statement);
+    if (step == SQLITE_ROW) return false;
     return step == SQLITE_DONE || db.Fail(error);
 }
 

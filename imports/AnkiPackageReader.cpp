@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/AnkiPackageReader.h"
 
-#include <zstd.h>
-
-#include <memory>
-
 #include "imports/AnkiCollection.h"
 #include "imports/HtmlText.h"
 #include "imports/ZipArchive.h"
+
+#include <zstd.h>
+
+#include <memory>
 
 namespace {
 
@@ -81,9 +81,15 @@ bool AnkiPackageReader::ReadArchive(const ZipArchive& zip, std::vector<ImportedE
     if (!collection.Read(image, error))
         return Refuse(std::string("not a readable Anki collection in ") + chosen->name + ": " +
                       error);
+    // The image and each note go once read, so that the notes, their entries and the
+    // database are not all held at once.
+    std::string().swap(image);
+    std::vector<AnkiCollection::Note> notes = collection.TakeNotes();
+    entries.reserve(notes.size());
     int number = 0;
-    for (const AnkiCollection::Note& note : collection.Notes()) {
+    for (AnkiCollection::Note& note : notes) {
         entries.push_back({++number, HtmlText::Flatten(note.front), HtmlText::Flatten(note.back)});
+        note = AnkiCollection::Note();
     }
     m_title = collection.DeckName();
     return true;

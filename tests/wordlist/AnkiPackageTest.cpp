@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Anki packages built here in both schemas: what a note gives, which collection is read,
 // the deck as the title, and the refusal of every package that is not a sound one.
+#include "engine/ListRec.h"
+#include "imports/AnkiPackageReader.h"
+#include "imports/WordFileReader.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/AnkiPackageBuilder.h"
 #include "tests/wordlist/ToolRunner.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
-
-#include "imports/AnkiPackageReader.h"
-#include "imports/WordFileReader.h"
 
 namespace {
 
@@ -128,6 +128,32 @@ std::string ZstdBomb() {
     return bomb;
 }
 
+ZipEntries Legacy(const std::string& sql) {
+    return ZipEntries{{"collection.anki2", AnkiPackageBuilder::DatabaseImage(sql)}};
+}
+
+// `count` notes numbered from 1.
+std::string Rows(uint32_t count) {
+    return "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+           std::to_string(count) + ") INSERT INTO notes (id) SELECT i FROM n;";
+}
+
+std::string Quoted(const std::string& sql) {
+    std::string quoted = "'";
+    for (char c : sql) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// A notes table of `rows` notes whose fields its schema computes as `flds` says. The schema
+// is rewritten once the rows are in, so that the builder does not compute them.
+ZipEntries Computed(const std::string& flds, uint32_t rows,
+                    const std::string& key = "id INTEGER PRIMARY KEY") {
+    const std::string table = "CREATE TABLE notes (" + key + ", x";
+    return Legacy(table + ");" + Rows(rows) +
+                  "PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = " +
+                  Quoted(table + ", flds " + flds + ")") + " WHERE name = 'notes';");
+}
+
 const RefusalCase kRefusals[] = {
     {"NoCollection",
      [] {
@@ -176,6 +202,38 @@ const RefusalCase kRefusals[] = {
          return ZipEntries{{"collection.anki21b", ZstdBomb()}};
      },
      "the collection unpacks to more than 128 MiB"},
+    // A collection is a program: what its schema computes is refused at the limits, before
+    // it fills the memory or the afternoon.
+    {"ComputedHugeField",
+     [] { return Computed("GENERATED ALWAYS AS (hex(zeroblob(450000000)))", 1); },
+     "it holds or computes a value larger than 16 MiB"},
+    {"ComputedWithPrintf",
+     [] { return Computed("GENERATED ALWAYS AS (printf('%.*c', 900000000, 'x'))", 1); },
+     "its schema formats text with printf(); refused as hostile"},
+    {"ComputedFieldsPastTheTotal",
+     [] { return Computed("GENERATED ALWAYS AS (hex(zeroblob(2000000)))", 40); },
+     "its notes hold more than 128 MiB of text"},
+    // Notes not in the order of the table's key are sorted first, all of them at once.
+    {"ComputedFieldsToSort",
+     [] {
+         return Computed("GENERATED ALWAYS AS (hex(zeroblob(4000000)))", 64,
+                         "rowkey INTEGER PRIMARY KEY, id");
+     },
+     "reading it takes more than 256 MiB of memory"},
+    {"NotesAsAVirtualTable",
+     [] {
+         return Legacy(
+             "CREATE VIRTUAL TABLE notes USING fts5(id, flds);"
+             "INSERT INTO notes VALUES (1, 'a' || char(31) || 'b');");
+     },
+     "no such module: fts5"},
+    {"MoreNotesThanAListHolds",
+     [] {
+         return Legacy("CREATE TABLE notes (id INTEGER PRIMARY KEY, flds);" +
+                       Rows(kMaxStudyWords + 1) +
+                       "UPDATE notes SET flds = 'w' || id || char(31) || 'd';");
+     },
+     "it holds more than 65534 notes, the most a list can hold"},
     {"NewerPackage",
      [] {
          return ZipEntries{{"meta", std::string("\x08\x04", 2)},
@@ -199,6 +257,17 @@ TEST_P(AnkiRefusal, SaysWhyAndReadsNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Packages, AnkiRefusal, testing::ValuesIn(kRefusals),
                          [](const auto& param) { return std::string(param.param.name); });
+
+TEST(AnkiPackage, AsManyNotesAsAListHoldsAreRead) {
+    TempDir dir;
+    AnkiPackageBuilder::WriteZip(
+        "most.apkg",
+        Legacy("CREATE TABLE notes (id INTEGER PRIMARY KEY, flds);" + Rows(kMaxStudyWords) +
+               "UPDATE notes SET flds = 'w' || id || char(31) || 'd';"));
+    const Read read = ReadPackage("most.apkg");
+    ASSERT_TRUE(read.file.isReadable) << read.messages;
+    EXPECT_EQ(read.file.records.size(), kMaxStudyWords);
+}
 
 TEST(AnkiPackage, EncryptedCutShortAndCorruptedArchivesAreRefused) {
     TempDir dir;
