@@ -2,11 +2,10 @@
 #include "imports/HtmlText.h"
 
 #include "engine/Utf8.h"
+#include "imports/TextTidy.h"
 
 #include <cctype>
 #include <cstdlib>
-
-#include "imports/TextTidy.h"
 
 namespace {
 
@@ -52,24 +51,26 @@ constexpr NamedEntity kEntities[] = {
     {"trade", 0x2122},
 };
 
+// The farthest a character reference's ';' may lie after its '&': "&#x10FFFF;" needs 9.
+constexpr size_t kMaxReferenceSize = 10;
+
 // Tags after which the text continues on a new line when rendered.
 constexpr const char* kBreakTags[] = {
     "br", "div", "p",  "li", "ul",    "ol",         "hr",  "h1", "h2", "h3", "h4",      "h5",
     "h6", "tr",  "td", "th", "table", "blockquote", "pre", "dd", "dt", "dl", "section",
 };
 
-bool StartsWithNoCase(std::string_view text, size_t pos, std::string_view prefix) {
-    if (pos + prefix.size() > text.size()) return false;
-    return TextTidy::Lower(text.substr(pos, prefix.size())) == prefix;
-}
-
-// Removes every stretch from `open` to `close` (case-insensitive), closers included.
+// Removes every stretch from `open` to `close` (case-insensitive; both given in lower case),
+// closers included. The text is lowered once, not once a stretch: a field of many short
+// comments would otherwise take time in the square of its length.
 std::string RemoveBlocks(std::string_view text, std::string_view open, std::string_view close) {
+    const std::string lower = TextTidy::Lower(text);
+    if (lower.find(open) == std::string::npos) return std::string(text);
     std::string out;
+    out.reserve(text.size());
     size_t pos = 0;
     while (pos < text.size()) {
-        if (StartsWithNoCase(text, pos, open)) {
-            const std::string lower = TextTidy::Lower(text);
+        if (lower.compare(pos, open.size(), open) == 0) {
             const size_t end = lower.find(close, pos + open.size());
             pos = end == std::string::npos ? text.size() : end + close.size();
             out.push_back(' ');
@@ -114,11 +115,16 @@ bool IsBreakTag(const std::string& name) {
     return false;
 }
 
+// The '>' that ends a tag is looked for once for every '<' before it, not once each: many
+// tags left open would otherwise take time in the square of their number.
 std::string StripTags(std::string_view text) {
     std::string out;
     size_t pos = 0;
+    size_t nextClose = text.find('>');  // the first '>' at or after the last search
     while (pos < text.size()) {
-        const size_t close = text[pos] == '<' ? text.find('>', pos) : std::string_view::npos;
+        if (text[pos] == '<' && nextClose != std::string_view::npos && nextClose < pos)
+            nextClose = text.find('>', pos);
+        const size_t close = text[pos] == '<' ? nextClose : std::string_view::npos;
         const bool isTag =
             close != std::string_view::npos && close > pos + 1 &&
             (std::isalpha(static_cast<unsigned char>(text[pos + 1])) || text[pos + 1] == '/');
@@ -158,12 +164,16 @@ std::string HtmlText::DecodeEntities(std::string_view text) {
     std::string out;
     size_t pos = 0;
     while (pos < text.size()) {
-        const size_t semicolon = text[pos] == '&' ? text.find(';', pos) : std::string_view::npos;
+        // The ';' is looked for no farther than a reference can reach: a field of many '&'
+        // and no ';' would otherwise take time in the square of its length.
+        const size_t semicolon = text[pos] == '&'
+                                     ? text.substr(pos, kMaxReferenceSize + 1).find(';')
+                                     : std::string_view::npos;
         char32_t ch = 0;
-        if (semicolon != std::string_view::npos && semicolon - pos <= 10 &&
-            DecodeReference(text.substr(pos + 1, semicolon - pos - 1), ch)) {
+        if (semicolon != std::string_view::npos &&
+            DecodeReference(text.substr(pos + 1, semicolon - 1), ch)) {
             Utf8::Append(out, ch);
-            pos = semicolon + 1;
+            pos += semicolon + 1;
             continue;
         }
         out.push_back(text[pos++]);
@@ -183,9 +193,10 @@ std::string HtmlText::Flatten(std::string_view html) {
 }
 
 bool HtmlText::LooksLikeHtml(std::string_view text) {
+    size_t close = text.find('>');
     for (size_t pos = text.find('<'); pos != std::string_view::npos;
          pos = text.find('<', pos + 1)) {
-        const size_t close = text.find('>', pos);
+        if (close < pos) close = text.find('>', pos);
         if (close == std::string_view::npos) return false;
         if (close > pos + 1 &&
             (std::isalpha(static_cast<unsigned char>(text[pos + 1])) || text[pos + 1] == '/'))
