@@ -20,6 +20,18 @@ void Diagnostics::Note(const std::string& file, int line, const std::string& tex
 
 void Diagnostics::Emit(Message::Kind kind, const std::string& file, int line,
                        const std::string& text) {
+    if (kind != Message::Kind::kError && ++m_quietCount > kMaxQuietMessages) {
+        if (m_quietCount == kMaxQuietMessages + 1)
+            Keep(Message::Kind::kNote, file, 0,
+                 "more than " + std::to_string(kMaxQuietMessages) +
+                     " warnings and notes; the rest are not shown");
+        return;
+    }
+    Keep(kind, file, line, text);
+}
+
+void Diagnostics::Keep(Message::Kind kind, const std::string& file, int line,
+                       const std::string& text) {
     static const char* const kPrefixes[] = {"", "warning: ", "note: "};
     // The file's name came from a command line and the text quotes the file's own words:
     // both are escaped once here, for the terminal and for any window that shows them later.

@@ -28,13 +28,21 @@ public:
     void Warning(const std::string& file, int line, const std::string& text);
     void Note(const std::string& file, int line, const std::string& text);
 
+    // Warnings and notes past kMaxQuietMessages are counted but neither printed nor kept,
+    // so that a file of a million doubtful rows cannot fill the memory with messages about
+    // them; one note says where they stop. Errors are always kept: they refuse entries, of
+    // which an importer reads no more than a list holds.
+    static constexpr int kMaxQuietMessages = 65534;
+
     int ErrorCount() const { return m_errorCount; }
     const std::vector<Message>& Messages() const { return m_messages; }
 
 private:
     void Emit(Message::Kind kind, const std::string& file, int line, const std::string& text);
+    void Keep(Message::Kind kind, const std::string& file, int line, const std::string& text);
 
     std::ostream& m_out;
     int m_errorCount = 0;
+    int m_quietCount = 0;
     std::vector<Message> m_messages;
 };

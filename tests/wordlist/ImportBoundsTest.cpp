@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // What keeps an import bounded whatever the file: HTML flattened in time linear in its
-// length.
+// length, and messages capped.
+#include "imports/Diagnostics.h"
 #include "imports/HtmlText.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -47,6 +49,22 @@ INSTANTIATE_TEST_SUITE_P(Fields, LinearHtml, testing::ValuesIn(kHtmlCases),
 TEST(LinearHtml, LooksLikeHtmlFindsEachTagEndOnce) {
     EXPECT_FALSE(HtmlText::LooksLikeHtml(Repeated("<", kPieces) + ">"));
     EXPECT_TRUE(HtmlText::LooksLikeHtml(Repeated("<", kPieces) + "<b>"));
+}
+
+TEST(ImportBounds, WarningsAndNotesStopAtTheirCapWithOneNote) {
+    std::ostringstream out;
+    Diagnostics diagnostics(out);
+    for (int i = 0; i < Diagnostics::kMaxQuietMessages + 10; ++i) {
+        diagnostics.Warning("f", i + 1, "doubtful");
+        diagnostics.Note("f", i + 1, "skipped");
+    }
+    diagnostics.Error("f", 7, "refused");
+    const auto& messages = diagnostics.Messages();
+    ASSERT_EQ(messages.size(), static_cast<size_t>(Diagnostics::kMaxQuietMessages) + 2);
+    EXPECT_EQ(messages[messages.size() - 2].text,
+              "more than 65534 warnings and notes; the rest are not shown");
+    EXPECT_EQ(messages.back().text, "refused");
+    EXPECT_EQ(diagnostics.ErrorCount(), 1);
 }
 
 }  // namespace
