@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/AnkiImporter.h"
 
+#include "imports/DelimitedParser.h"
+#include "imports/HtmlText.h"
+#include "imports/InputDecoder.h"
+#include "imports/TextImporter.h"
+#include "imports/TextTidy.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-
-#include "imports/DelimitedParser.h"
-#include "imports/HtmlText.h"
-#include "imports/TextImporter.h"
-#include "imports/TextTidy.h"
 
 namespace {
 
@@ -50,7 +51,10 @@ char SeparatorNamed(const std::string& value) {
     if (fixed == "space") return ' ';
     if (fixed == "pipe") return '|';
     if (fixed == "colon") return ':';
-    return value.size() == 1 ? value.front() : 0;
+    // A character of its own: a byte past ASCII is part of one in UTF-8, and the same byte
+    // of a Windows-1252 file read as it is must not pass where its UTF-8 would not.
+    return value.size() == 1 && static_cast<unsigned char>(value.front()) < 0x80 ? value.front()
+                                                                                 : 0;
 }
 
 std::string_view LineAt(std::string_view text, size_t pos) {
@@ -84,37 +88,65 @@ std::vector<ImportedEntry> AnkiImporter::Read(std::string_view text) {
     parse.quotes = !m_options.noQuotes;
     parse.hashComments = true;
     parse.firstLine = headerLines + 1;
-    const std::vector<ParsedRow> rows =
-        DelimitedParser(parse, m_diagnostics, m_fileName).Parse(data);
+    DelimitedParser parser(parse, m_diagnostics, m_fileName);
+    parser.Start(data);
 
+    // Anki's rule: HTML when any field of the first five rows looks like it. Only those
+    // rows are held before the rest are read one at a time.
+    std::vector<ParsedRow> firstRows;
+    ParsedRow row;
+    while (firstRows.size() < 5 && parser.Next(row)) firstRows.push_back(std::move(row));
     bool html = header.html == 1;
     if (header.html == -1) {
-        // Anki's rule: HTML when any field of the first five rows looks like it.
-        for (size_t i = 0; i < rows.size() && i < 5 && !html; ++i) {
-            for (const ParsedField& field : rows[i].fields)
+        for (const ParsedRow& first : firstRows) {
+            for (const ParsedField& field : first.fields)
                 html = html || HtmlText::LooksLikeHtml(field.text);
         }
     }
     std::vector<ImportedEntry> entries;
-    for (const ParsedRow& row : rows) {
-        int wordColumn = 0, definitionColumn = 0;
-        ChooseColumns(header, row.fields.size(), wordColumn, definitionColumn);
-        const auto field = [&](int column) {
-            if (column < 1 || static_cast<size_t>(column) > row.fields.size()) return std::string();
-            const std::string& raw = row.fields[column - 1].text;
-            return html ? HtmlText::Flatten(raw) : TextTidy::Trim(raw);
-        };
-        entries.push_back({row.line, field(wordColumn), field(definitionColumn)});
+    bool isFirst = true;
+    const auto add = [&](const ParsedRow& next) {
+        ImportedEntry entry = MakeEntry(header, html, next);
+        if (isFirst) {
+            isFirst = false;
+            if (m_options.header) return true;
+            if (TextImporter::LooksLikeHeader(entry.word, entry.definition)) {
+                m_diagnostics.Warning(
+                    m_fileName, entry.line,
+                    "this row looks like column titles and was imported as an entry; "
+                    "use --header to skip it");
+            }
+        }
+        if (entries.size() == kMaxImportedEntries) {
+            m_diagnostics.Error(m_fileName, entry.line, TooManyEntries());
+            return false;
+        }
+        entries.push_back(std::move(entry));
+        return true;
+    };
+    for (ParsedRow& first : firstRows) {
+        if (!add(first)) return entries;
+        first = ParsedRow();
     }
-    if (!entries.empty() && m_options.header) {
-        entries.erase(entries.begin());
-    } else if (!entries.empty() &&
-               TextImporter::LooksLikeHeader(entries[0].word, entries[0].definition)) {
-        m_diagnostics.Warning(m_fileName, entries[0].line,
-                              "this row looks like column titles and was imported as an entry; "
-                              "use --header to skip it");
+    while (parser.Next(row)) {
+        if (!add(row)) break;
     }
     return entries;
+}
+
+ImportedEntry AnkiImporter::MakeEntry(const Header& header, bool html, const ParsedRow& row) const {
+    int wordColumn = 0, definitionColumn = 0;
+    ChooseColumns(header, row.fields.size(), wordColumn, definitionColumn);
+    const auto field = [&](int column) {
+        if (column < 1 || static_cast<size_t>(column) > row.fields.size()) return std::string();
+        const std::string& raw = row.fields[column - 1].text;
+        if (!html)
+            return InputDecoder::FieldToUtf8(TextTidy::WithoutOuterSpaces(raw),
+                                             m_options.cp1252Input);
+        return m_options.cp1252Input ? HtmlText::Flatten(InputDecoder::FromCp1252(raw))
+                                     : HtmlText::Flatten(raw);
+    };
+    return {row.line, field(wordColumn), field(definitionColumn)};
 }
 
 size_t AnkiImporter::ReadHeader(std::string_view text, Header& header, int& lines) {

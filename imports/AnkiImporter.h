@@ -4,20 +4,22 @@
 // RFC 4180 style with the header's separator, the guid, note type, deck and tags columns
 // left out, and HTML fields flattened to text.
 
-#include <string>
-#include <string_view>
-#include <vector>
-
+#include "imports/DelimitedParser.h"
 #include "imports/Diagnostics.h"
 #include "imports/ImportOptions.h"
 #include "imports/ImportedEntry.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 class AnkiImporter {
 public:
     // `diagnostics` must outlive the importer.
     AnkiImporter(const ImportOptions& options, Diagnostics& diagnostics, std::string fileName);
 
-    // `text` is UTF-8 without a byte order mark.
+    // `text` is UTF-8 without a byte order mark. Past kMaxImportedEntries entries the
+    // reading stops with an error.
     std::vector<ImportedEntry> Read(std::string_view text);
 
     // True when the text opens with Anki's header lines.
@@ -34,6 +36,7 @@ private:
     size_t ReadHeader(std::string_view text, Header& header, int& lines);
     void ReadHeaderLine(const std::string& key, const std::string& value, Header& header);
     static char GuessSeparator(std::string_view data);
+    ImportedEntry MakeEntry(const Header& header, bool html, const ParsedRow& row) const;
     void ChooseColumns(const Header& header, size_t fieldCount, int& wordColumn,
                        int& definitionColumn) const;
 

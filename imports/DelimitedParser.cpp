@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/DelimitedParser.h"
 
+#include <algorithm>
+
 DelimitedParser::DelimitedParser(const Options& options, Diagnostics& diagnostics,
                                  std::string fileName)
     : m_options(options), m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
 
-std::vector<ParsedRow> DelimitedParser::Parse(std::string_view text) {
+void DelimitedParser::Start(std::string_view text) {
     m_text = text;
     m_pos = 0;
     m_line = m_options.firstLine;
-    std::vector<ParsedRow> rows;
+}
+
+bool DelimitedParser::Next(ParsedRow& row) {
     while (m_pos < m_text.size()) {
         if (m_options.hashComments && m_text[m_pos] == '#') {
             SkipLine();
             continue;
         }
-        ParsedRow row;
         row.line = m_line;
+        row.fields.clear();
         for (;;) {
             row.fields.push_back(ReadField());
             if (AtRowEnd()) break;
@@ -26,9 +30,9 @@ std::vector<ParsedRow> DelimitedParser::Parse(std::string_view text) {
         bool hasText = false;
         for (const ParsedField& field : row.fields)
             hasText = hasText || !field.text.empty() || field.quoted;
-        if (hasText) rows.push_back(std::move(row));
+        if (hasText) return true;
     }
-    return rows;
+    return false;
 }
 
 bool DelimitedParser::AtRowEnd() const {
@@ -64,34 +68,32 @@ ParsedField DelimitedParser::ReadField() {
 // Leaves the position unchanged and returns false unless the quote closes right before a
 // separator or the end of a row.
 bool DelimitedParser::ReadQuoted(ParsedField& field) {
-    size_t pos = m_pos + 1;
-    int lines = 0;
-    std::string text;
-    while (pos < m_text.size()) {
-        const char c = m_text[pos];
-        if (c != '"') {
-            if (c == '\n') ++lines;
-            text.push_back(c);
-            ++pos;
-            continue;
-        }
-        if (pos + 1 < m_text.size() && m_text[pos + 1] == '"') {
-            text.push_back('"');
-            pos += 2;
-            continue;
-        }
-        const size_t saved = m_pos;
-        m_pos = pos + 1;
-        if (AtRowEnd() || m_text[m_pos] == m_options.separator) {
-            field.text = std::move(text);
-            field.quoted = true;
-            m_line += lines;
-            return true;
-        }
+    // Where the field ends is found first, so that its text is copied once into a string of
+    // its size: a quoted field may be most of the file.
+    size_t end = m_pos + 1;
+    for (;; end += 2) {
+        end = m_text.find('"', end);
+        if (end == std::string_view::npos) return false;
+        if (end + 1 >= m_text.size() || m_text[end + 1] != '"') break;
+    }
+    const size_t saved = m_pos;
+    m_pos = end + 1;
+    if (!AtRowEnd() && m_text[m_pos] != m_options.separator) {
         m_pos = saved;
         return false;
     }
-    return false;
+    const std::string_view quoted = m_text.substr(saved + 1, end - saved - 1);
+    field.text.clear();
+    field.text.reserve(quoted.size());
+    for (size_t pos = 0; pos < quoted.size();) {
+        const size_t quote = std::min(quoted.find('"', pos), quoted.size());
+        field.text.append(quoted.substr(pos, quote - pos));
+        if (quote < quoted.size()) field.text.push_back('"');
+        pos = quote + 2;  // past an escaped quote's pair
+    }
+    field.quoted = true;
+    m_line += static_cast<int>(std::count(quoted.begin(), quoted.end(), '\n'));
+    return true;
 }
 
 ParsedField DelimitedParser::ReadUnquoted(bool reportQuotes) {

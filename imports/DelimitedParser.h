@@ -5,11 +5,11 @@
 // a quote that does not close properly is taken literally and reported, so one stray quote
 // does not swallow the rest of the file.
 
+#include "imports/Diagnostics.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "imports/Diagnostics.h"
 
 struct ParsedField {
     std::string text;
@@ -37,8 +37,12 @@ public:
     // `diagnostics` must outlive the parser.
     DelimitedParser(const Options& options, Diagnostics& diagnostics, std::string fileName);
 
-    // Rows in file order; blank lines and rows of empty fields are left out.
-    std::vector<ParsedRow> Parse(std::string_view text);
+    // Reads `text` a row at a time, so that no more than one row's fields are held beside
+    // it; `text` must outlive the reading.
+    void Start(std::string_view text);
+    // The next row in file order; false at the end. Blank lines and rows of empty fields
+    // are left out.
+    bool Next(ParsedRow& row);
 
 private:
     bool AtRowEnd() const;

@@ -24,7 +24,15 @@ qsizetype LastFitting(const QString& text, QTextBoundaryFinder::BoundaryType typ
 }  // namespace
 
 std::string FieldCutter::Cut(const std::string& utf8, size_t limit, bool singleByte) {
-    const QString text = QString::fromStdString(utf8);
+    // Only a head of at most `limit` characters is kept, and the boundaries in it depend on
+    // a few characters after it: a head well past that is widened, not a text of megabytes.
+    const size_t kLookahead = 1024;
+    size_t headEnd = utf8.size();
+    if (headEnd > limit * 4 + kLookahead) {
+        headEnd = limit * 4 + kLookahead;
+        while (headEnd > 0 && (static_cast<unsigned char>(utf8[headEnd]) & 0xC0) == 0x80) --headEnd;
+    }
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(headEnd));
     const auto sizeOf = [&](qsizetype end) {
         return singleByte ? static_cast<size_t>(end)
                           : static_cast<size_t>(QStringView(text).left(end).toUtf8().size());

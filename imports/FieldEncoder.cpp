@@ -4,10 +4,11 @@
 #include "engine/Cp1252.h"
 #include "engine/FieldText.h"
 #include "engine/Utf8.h"
-
-#include <cstdio>
-
 #include "imports/FieldCutter.h"
+#include "imports/InputDecoder.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -46,6 +47,26 @@ bool ToCp1252(const std::string& text, std::string& bytes, char32_t& missing) {
     return true;
 }
 
+// Whether FieldText::ToUtf8(bytes) == text, for the Windows-1252 bytes of `text`, which
+// holds no NUL: worked out without FieldText's decoded copy, four times the size of a text
+// that may be megabytes.
+bool ReadsBack(const std::string& bytes, const std::string& text) {
+    const bool hasHighByte = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (hasHighByte && InputDecoder::FirstBadByte(bytes) == std::string_view::npos)
+        return bytes == text;
+    // Compared a character at a time: the converted copy could be three times the size.
+    size_t pos = 0;
+    std::string ch;
+    for (char c : bytes) {
+        ch.clear();
+        Utf8::Append(ch, Cp1252::Decode(static_cast<unsigned char>(c)));
+        if (text.compare(pos, ch.size(), ch) != 0) return false;
+        pos += ch.size();
+    }
+    return pos == text.size();
+}
+
 }  // namespace
 
 FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit, Encoding encoding,
@@ -64,18 +85,21 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
         return outcome;
     }
     // Windows-1252 bytes that happen to form UTF-8 would be read as UTF-8, as other letters.
-    const bool readsBack = fits && FieldText::ToUtf8(single) == text;
+    const bool readsBack = fits && ReadsBack(single, text);
     const bool utf8 = encoding == Encoding::Utf8 || (encoding == Encoding::Auto && !readsBack);
-    outcome.text = text;
-    outcome.bytes = utf8 ? text : single;
-    if (outcome.bytes.size() > limit) {
-        const std::string size = std::to_string(outcome.bytes.size());
+    // An over-long text is measured, not copied: it may be megabytes.
+    const size_t encodedSize = utf8 ? text.size() : single.size();
+    if (encodedSize <= limit) {
+        outcome.text = text;
+        outcome.bytes = utf8 ? text : std::move(single);
+    } else {
+        const std::string size = std::to_string(encodedSize);
         if (!truncate) {
             outcome.problem = "is " + size + " bytes in " + Name(utf8) + ", over the limit of " +
                               std::to_string(limit) + " (--truncate cuts it)";
             return outcome;
         }
-        outcome.uncutSize = outcome.bytes.size();
+        outcome.uncutSize = encodedSize;
         outcome.text = FieldCutter::Cut(text, limit, !utf8);
         if (!utf8)
             ToCp1252(outcome.text, outcome.bytes, missing);

@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/FormatGuesser.h"
 
-#include <cctype>
-#include <filesystem>
-
 #include "imports/AnkiImporter.h"
 #include "imports/InputDecoder.h"
 #include "imports/TextTidy.h"
 #include "imports/ZipArchive.h"
 
+#include <cctype>
+#include <filesystem>
+#include <string_view>
+
 namespace {
 
 bool IsKvtml(const std::string& text) {
-    const std::string head = InputDecoder::WithoutBom(text.substr(0, 1024));
+    const std::string_view head = InputDecoder::WithoutBom(std::string_view(text).substr(0, 1024));
     const size_t start = head.find_first_not_of(" \t\r\n");
-    if (start == std::string::npos || head[start] != '<') return false;
-    return head.find("<kvtml") != std::string::npos;
+    if (start == std::string_view::npos || head[start] != '<') return false;
+    return head.find("<kvtml") != std::string_view::npos;
 }
 
 // Whether the text holds "&#N;" or "&#xN;", N one or more hexadecimal digits. Scanned by
@@ -34,15 +35,15 @@ bool HasNumericReference(const std::string& text) {
 
 // Mnemosyne writes an empty side as "<br>" and characters outside its code page as numeric
 // references, and never quotes; older Anki quotes and writes neither.
-bool LooksLikeMnemosyne(const std::string& text) {
-    const std::string sample = text.substr(0, 65536);
+bool LooksLikeMnemosyne(std::string_view text) {
+    const std::string sample(text.substr(0, 65536));
     if (sample.find("\t\"") != std::string::npos || sample.compare(0, 1, "\"") == 0) return false;
     return sample.find("\t<br>") != std::string::npos ||
            sample.find("<br>\t") != std::string::npos || HasNumericReference(sample);
 }
 
-bool LooksLikeCsv(const std::string& text) {
-    const std::string sample = text.substr(0, 8192);
+bool LooksLikeCsv(std::string_view text) {
+    const std::string sample(text.substr(0, 8192));
     return sample.find('\t') == std::string::npos &&
            (sample.find(',') != std::string::npos || sample.find(';') != std::string::npos);
 }
@@ -86,7 +87,7 @@ bool FormatGuesser::IsAnkiPackage(const std::string& path, const std::string& he
 ImportFormat FormatGuesser::Guess(const std::string& path, const std::string& text) {
     const std::string extension = ExtensionOf(path);
     if (extension == ".kvtml" || IsKvtml(text)) return ImportFormat::Kvtml;
-    const std::string content = InputDecoder::WithoutBom(text);
+    const std::string_view content = InputDecoder::WithoutBom(text);
     if (AnkiImporter::HasHeader(content)) return ImportFormat::Anki;
     if (extension == ".csv") return ImportFormat::Csv;
     // Our own export writes .tsv, and its texts may hold "&#38;" or "<br>" literally.

@@ -3,6 +3,9 @@
 // One entry as an importer read it: UTF-8 texts not yet checked against the record limits,
 // and the input line it came from, for messages.
 
+#include "engine/ListRec.h"
+
+#include <cstddef>
 #include <string>
 
 struct ImportedEntry {
@@ -10,3 +13,13 @@ struct ImportedEntry {
     std::string word;
     std::string definition;
 };
+
+// A list holds at most kMaxStudyWords words, so an importer stops at the entry past that
+// rather than read on through a file it will refuse.
+constexpr size_t kMaxImportedEntries = kMaxStudyWords;
+
+// The refusal an importer reports, at the line of the entry past kMaxImportedEntries.
+inline std::string TooManyEntries() {
+    return "more than " + std::to_string(kMaxImportedEntries) +
+           " entries, the most a list can hold; the file is read no further";
+}

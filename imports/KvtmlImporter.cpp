@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/KvtmlImporter.h"
 
+#include "imports/TextTidy.h"
+
+#include <QBuffer>
 #include <QByteArray>
 #include <QXmlStreamReader>
-
-#include "imports/TextTidy.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr int kMaxNesting = 256;
 // of the element and of every element inside it. Qt's own readElementText recurses once per
 // level, so a document nested deeply enough would overflow the stack; this counts instead,
 // and gives up with an XML error past kMaxNesting.
-void ReadToEnd(QXmlStreamReader& xml, QString* text) {
+void ReadToEnd(QXmlStreamReader& xml, std::string* text) {
     for (int depth = 1; depth > 0;) {
         switch (xml.readNext()) {
             case QXmlStreamReader::StartElement:
@@ -30,7 +31,12 @@ void ReadToEnd(QXmlStreamReader& xml, QString* text) {
                 break;
             case QXmlStreamReader::Characters:
             case QXmlStreamReader::EntityReference:
-                if (text) text->append(xml.text());
+                // Gathered as UTF-8, a piece at a time: a text may be most of the file, and
+                // twice its size as one wide string.
+                if (text) {
+                    const QByteArray utf8 = xml.text().toUtf8();
+                    text->append(utf8.constData(), static_cast<size_t>(utf8.size()));
+                }
                 break;
             case QXmlStreamReader::Invalid:
                 return;
@@ -41,9 +47,9 @@ void ReadToEnd(QXmlStreamReader& xml, QString* text) {
 }
 
 std::string ElementText(QXmlStreamReader& xml) {
-    QString text;
+    std::string text;
     ReadToEnd(xml, &text);
-    return TextTidy::CollapseSpace(text.toStdString());
+    return TextTidy::CollapseSpace(text);
 }
 
 void Skip(QXmlStreamReader& xml) { ReadToEnd(xml, nullptr); }
@@ -74,7 +80,12 @@ KvtmlImporter::KvtmlImporter(const ImportOptions& options, Diagnostics& diagnost
     : m_options(options), m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
 
 bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& entries) {
-    QXmlStreamReader xml(QByteArray::fromStdString(bytes));
+    // Read through a device over the bytes, not copied: the reader then decodes a piece at a
+    // time instead of the whole document to UTF-16 at once.
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&device);
     if (!xml.readNextStartElement() || !IsNamed(xml, "kvtml")) {
         if (!xml.hasError()) {
             m_diagnostics.Error(m_fileName, static_cast<int>(xml.lineNumber()),
@@ -86,7 +97,7 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
         const double version =
             xml.attributes().value(QLatin1String("version")).toDouble(&versionOk);
         if (versionOk && version >= 2.0) {
-            while (xml.readNextStartElement()) {
+            while (!m_isFull && xml.readNextStartElement()) {
                 if (IsNamed(xml, "entries"))
                     ReadEntries(xml, entries);
                 else if (IsNamed(xml, "information"))
@@ -99,6 +110,10 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
                 xml.attributes().value(QLatin1String("title")).toString().toStdString());
             ReadVersion1(xml, entries);
         }
+    }
+    if (m_isFull) {
+        m_diagnostics.Error(m_fileName, m_fullLine, TooManyEntries());
+        return false;
     }
     if (xml.hasError()) {
         m_diagnostics.Error(m_fileName, static_cast<int>(xml.lineNumber()),
@@ -118,7 +133,7 @@ void KvtmlImporter::ReadInformation(QXmlStreamReader& xml) {
 }
 
 void KvtmlImporter::ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
-    while (xml.readNextStartElement()) {
+    while (!m_isFull && xml.readNextStartElement()) {
         if (IsNamed(xml, "entry"))
             ReadEntry(xml, entries);
         else
@@ -149,7 +164,16 @@ void KvtmlImporter::ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>&
         m_diagnostics.Note(m_fileName, line, "empty entry skipped");
         return;
     }
-    entries.push_back(MakeEntry(line, translations));
+    Add(MakeEntry(line, translations), entries);
+}
+
+void KvtmlImporter::Add(ImportedEntry entry, std::vector<ImportedEntry>& entries) {
+    if (entries.size() == kMaxImportedEntries) {
+        m_isFull = true;
+        m_fullLine = entry.line;
+        return;
+    }
+    entries.push_back(std::move(entry));
 }
 
 // KDE's own reader places translations by their order; its writer always writes the column
@@ -192,7 +216,7 @@ ImportedEntry KvtmlImporter::MakeEntry(int line, const std::vector<Translation>&
 }
 
 void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
-    while (xml.readNextStartElement()) {
+    while (!m_isFull && xml.readNextStartElement()) {
         if (!IsNamed(xml, "e")) {
             Skip(xml);
             continue;
@@ -211,6 +235,6 @@ void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntr
             m_diagnostics.Note(m_fileName, entry.line, "empty entry skipped");
             continue;
         }
-        entries.push_back(std::move(entry));
+        Add(std::move(entry), entries);
     }
 }

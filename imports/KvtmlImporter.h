@@ -4,12 +4,12 @@
 // translation of KVTML 1). Only the entries under kvtml/entries are words: lessons, word
 // types and synonym pairs refer to them with empty elements of the same names.
 
-#include <string>
-#include <vector>
-
 #include "imports/Diagnostics.h"
 #include "imports/ImportOptions.h"
 #include "imports/ImportedEntry.h"
+
+#include <string>
+#include <vector>
 
 class QXmlStreamReader;
 
@@ -18,7 +18,8 @@ public:
     // `diagnostics` must outlive the importer.
     KvtmlImporter(const ImportOptions& options, Diagnostics& diagnostics, std::string fileName);
 
-    // Returns false, with the error reported, when the document is not well-formed KVTML.
+    // Returns false, with the error reported, when the document is not well-formed KVTML
+    // or holds more than kMaxImportedEntries entries; `bytes` must outlive the call only.
     bool Read(const std::string& bytes, std::vector<ImportedEntry>& entries);
     // The document's title, once read; empty when it has none.
     const std::string& Title() const { return m_title; }
@@ -36,9 +37,13 @@ private:
     void ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
     static bool IsEmpty(const std::vector<Translation>& translations);
     ImportedEntry MakeEntry(int line, const std::vector<Translation>& translations);
+    // Stops the reading at the entry past kMaxImportedEntries.
+    void Add(ImportedEntry entry, std::vector<ImportedEntry>& entries);
 
     ImportOptions m_options;
     Diagnostics& m_diagnostics;
     std::string m_fileName;
     std::string m_title;
+    bool m_isFull = false;
+    int m_fullLine = 0;
 };

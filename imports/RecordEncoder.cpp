@@ -2,10 +2,32 @@
 #include "imports/RecordEncoder.h"
 
 #include "engine/WordListFile.h"
+#include "imports/TextTidy.h"
 
 #include <unordered_map>
 
-#include "imports/TextTidy.h"
+namespace {
+
+// The text without spaces at its ends. The importers trim already, so `storage` is seldom
+// needed: a text may be megabytes, not worth copying to find nothing to cut.
+const std::string& Trimmed(const std::string& text, std::string& storage) {
+    if (text.empty() || (text.front() != ' ' && text.back() != ' ')) return text;
+    storage = TextTidy::Trim(text);
+    return storage;
+}
+
+// A word as a message quotes it: a word too long for any record may be megabytes, of which
+// a message shows a beginning, cut between characters.
+constexpr size_t kMaxShownSize = WordListFile::kDefinitionSize;
+
+std::string Shown(const std::string& word) {
+    if (word.size() <= kMaxShownSize) return word;
+    size_t end = kMaxShownSize;
+    while (end > 0 && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) --end;
+    return word.substr(0, end) + "...";
+}
+
+}  // namespace
 
 RecordEncoder::RecordEncoder(const Options& options, Diagnostics& diagnostics, std::string fileName)
     : m_options(options), m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
@@ -15,15 +37,16 @@ std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& 
     std::unordered_map<std::string, int> firstLineOf;
     for (const ImportedEntry& entry : entries) {
         WordRecord record;
-        const std::string word = TextTidy::Trim(entry.word);
+        std::string wordStorage, definitionStorage;
+        const std::string& word = Trimmed(entry.word, wordStorage);
         if (word.empty()) {
             Refuse(entry, "empty word");
             continue;
         }
-        const std::string definition = TextTidy::Trim(entry.definition);
+        const std::string& definition = Trimmed(entry.definition, definitionStorage);
         if (!EncodeText(entry, word, true, record.word)) continue;
         if (definition.empty()) {
-            Refuse(entry, "word \"" + word + "\": no definition");
+            Refuse(entry, "word \"" + Shown(word) + "\": no definition");
             continue;
         }
         if (!EncodeText(entry, definition, false, record.definition)) continue;
@@ -32,11 +55,11 @@ std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& 
             const std::string where = " (first on line " + std::to_string(first->second) + ")";
             if (m_options.dedupe) {
                 m_diagnostics.Note(m_fileName, entry.line,
-                                   "duplicate word \"" + word + "\" dropped" + where);
+                                   "duplicate word \"" + Shown(word) + "\" dropped" + where);
                 continue;
             }
             m_diagnostics.Warning(m_fileName, entry.line,
-                                  "duplicate word \"" + word + "\"" + where);
+                                  "duplicate word \"" + Shown(word) + "\"" + where);
         }
         records.push_back(std::move(record));
     }
@@ -48,8 +71,9 @@ bool RecordEncoder::EncodeText(const ImportedEntry& entry, const std::string& te
     const size_t limit = isWord ? WordListFile::kWordSize : WordListFile::kDefinitionSize;
     const FieldEncoder::Outcome outcome =
         FieldEncoder::Encode(text, limit, m_options.encoding, m_options.truncate);
-    const std::string name =
-        std::string(isWord ? "word" : "definition of") + " \"" + TextTidy::Trim(entry.word) + "\"";
+    std::string storage;
+    const std::string name = std::string(isWord ? "word" : "definition of") + " \"" +
+                             Shown(Trimmed(entry.word, storage)) + "\"";
     if (!outcome.problem.empty()) {
         Refuse(entry, name + " " + outcome.problem);
         return false;

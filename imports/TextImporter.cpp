@@ -2,6 +2,7 @@
 #include "imports/TextImporter.h"
 
 #include "imports/HtmlText.h"
+#include "imports/InputDecoder.h"
 #include "imports/TextTidy.h"
 
 namespace {
@@ -46,23 +47,48 @@ std::vector<ImportedEntry> TextImporter::Read(std::string_view text) {
     parse.separator = ChooseSeparator(text);
     parse.quotes = !m_options.noQuotes && !isMnemosyne;
     parse.reportStrayQuotes = isCsv;
-    std::vector<ParsedRow> rows = DelimitedParser(parse, m_diagnostics, m_fileName).Parse(text);
-    if (!isCsv) DropTitleLines(rows);
-    HandleHeaderRow(rows);
+    DelimitedParser parser(parse, m_diagnostics, m_fileName);
+    parser.Start(text);
 
     std::vector<ImportedEntry> entries;
-    for (const ParsedRow& row : rows) {
-        const int wordColumn = m_options.wordColumn > 0 ? m_options.wordColumn : 1;
-        const int definitionColumn = DefinitionColumn(row.fields.size());
-        ImportedEntry entry;
-        entry.line = row.line;
-        if (static_cast<size_t>(wordColumn) <= row.fields.size())
-            entry.word = Clean(row.fields[wordColumn - 1].text);
-        if (static_cast<size_t>(definitionColumn) <= row.fields.size())
-            entry.definition = Clean(row.fields[definitionColumn - 1].text);
-        entries.push_back(std::move(entry));
+    ParsedRow row;
+    int firstLine = 0;
+    bool mayBeTitle = !isCsv;
+    bool isFirstEntryRow = true;
+    while (parser.Next(row)) {
+        if (firstLine == 0) firstLine = row.line;
+        mayBeTitle = mayBeTitle && row.line <= firstLine + 1 && IsTitleLine(row);
+        if (mayBeTitle) {
+            m_diagnostics.Note(
+                m_fileName, row.line,
+                "skipped \"" +
+                    InputDecoder::FieldToUtf8(row.fields[0].text, m_options.cp1252Input) +
+                    "\" as a title line; if it is an entry, quote its word");
+            continue;
+        }
+        if (isFirstEntryRow) {
+            isFirstEntryRow = false;
+            if (IsHeaderRow(row)) continue;
+        }
+        if (entries.size() == kMaxImportedEntries) {
+            m_diagnostics.Error(m_fileName, row.line, TooManyEntries());
+            break;
+        }
+        entries.push_back(MakeEntry(row));
     }
     return entries;
+}
+
+ImportedEntry TextImporter::MakeEntry(const ParsedRow& row) const {
+    const int wordColumn = m_options.wordColumn > 0 ? m_options.wordColumn : 1;
+    const int definitionColumn = DefinitionColumn(row.fields.size());
+    ImportedEntry entry;
+    entry.line = row.line;
+    if (static_cast<size_t>(wordColumn) <= row.fields.size())
+        entry.word = Clean(row.fields[wordColumn - 1].text);
+    if (static_cast<size_t>(definitionColumn) <= row.fields.size())
+        entry.definition = Clean(row.fields[definitionColumn - 1].text);
+    return entry;
 }
 
 char TextImporter::ChooseSeparator(std::string_view text) const {
@@ -75,33 +101,21 @@ char TextImporter::ChooseSeparator(std::string_view text) const {
     return hasSemicolon && !hasComma ? ';' : ',';
 }
 
-void TextImporter::DropTitleLines(std::vector<ParsedRow>& rows) {
-    const int firstLine = rows.empty() ? 0 : rows.front().line;
-    while (!rows.empty() && rows.front().line <= firstLine + 1 && IsTitleLine(rows.front())) {
-        m_diagnostics.Note(m_fileName, rows.front().line,
-                           "skipped \"" + rows.front().fields[0].text +
-                               "\" as a title line; if it is an entry, quote its word");
-        rows.erase(rows.begin());
-    }
-}
-
-void TextImporter::HandleHeaderRow(std::vector<ParsedRow>& rows) {
-    if (rows.empty()) return;
-    if (m_options.header) {
-        rows.erase(rows.begin());
-        return;
-    }
-    const ParsedRow& first = rows.front();
+// True when the row is to be left out: --header says so. A row that only looks like
+// column titles is kept, with a warning.
+bool TextImporter::IsHeaderRow(const ParsedRow& first) {
+    if (m_options.header) return true;
     const int definitionColumn = DefinitionColumn(first.fields.size());
-    if (first.fields.size() < static_cast<size_t>(definitionColumn)) return;
+    if (first.fields.size() < static_cast<size_t>(definitionColumn)) return false;
     const size_t wordColumn = m_options.wordColumn > 0 ? m_options.wordColumn : 1;
-    if (wordColumn > first.fields.size()) return;
+    if (wordColumn > first.fields.size()) return false;
     if (LooksLikeHeader(first.fields[wordColumn - 1].text,
                         first.fields[definitionColumn - 1].text)) {
         m_diagnostics.Warning(m_fileName, first.line,
                               "this row looks like column titles and was imported as an entry; "
                               "use --header to skip it");
     }
+    return false;
 }
 
 int TextImporter::DefinitionColumn(size_t fieldCount) const {
@@ -114,7 +128,9 @@ int TextImporter::DefinitionColumn(size_t fieldCount) const {
 
 std::string TextImporter::Clean(const std::string& text) const {
     if (m_options.format == ImportFormat::Mnemosyne || m_options.html) {
-        return HtmlText::Flatten(text);
+        return m_options.cp1252Input ? HtmlText::Flatten(InputDecoder::FromCp1252(text))
+                                     : HtmlText::Flatten(text);
     }
-    return TextTidy::Trim(text);
+    // Trimmed before it is converted: the spaces are the same byte in either.
+    return InputDecoder::FieldToUtf8(TextTidy::WithoutOuterSpaces(text), m_options.cp1252Input);
 }

@@ -3,21 +3,22 @@
 // Reads word and definition columns from delimited text: CSV, tab-separated text as KDE's
 // trainers and older Anki write it, and Mnemosyne's tab-separated export.
 
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "imports/DelimitedParser.h"
 #include "imports/Diagnostics.h"
 #include "imports/ImportOptions.h"
 #include "imports/ImportedEntry.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 class TextImporter {
 public:
     // `diagnostics` must outlive the importer. `options.format` is Tsv, Csv or Mnemosyne.
     TextImporter(const ImportOptions& options, Diagnostics& diagnostics, std::string fileName);
 
-    // `text` is UTF-8 without a byte order mark.
+    // `text` is UTF-8 without a byte order mark. Past kMaxImportedEntries entries the
+    // reading stops with an error.
     std::vector<ImportedEntry> Read(std::string_view text);
 
     // True when the two texts read like column titles ("word", "definition") rather than an
@@ -26,8 +27,8 @@ public:
 
 private:
     char ChooseSeparator(std::string_view text) const;
-    void DropTitleLines(std::vector<ParsedRow>& rows);
-    void HandleHeaderRow(std::vector<ParsedRow>& rows);
+    bool IsHeaderRow(const ParsedRow& first);
+    ImportedEntry MakeEntry(const ParsedRow& row) const;
     int DefinitionColumn(size_t fieldCount) const;
     std::string Clean(const std::string& text) const;
 

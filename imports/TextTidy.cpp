@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/TextTidy.h"
 
-std::string TextTidy::Trim(std::string_view text) {
+std::string TextTidy::Trim(std::string_view text) { return std::string(WithoutOuterSpaces(text)); }
+
+std::string_view TextTidy::WithoutOuterSpaces(std::string_view text) {
     const size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return std::string();
+    if (begin == std::string_view::npos) return std::string_view();
     const size_t end = text.find_last_not_of(' ');
-    return std::string(text.substr(begin, end - begin + 1));
+    return text.substr(begin, end - begin + 1);
 }
 
 std::string TextTidy::CollapseSpace(std::string_view text) {

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/WordFileReader.h"
 
-#include "engine/AtomicFile.h"
-
-#include <filesystem>
-#include <fstream>
-
+#include "engine/FileSystem.h"
 #include "imports/AnkiImporter.h"
 #include "imports/AnkiPackageReader.h"
 #include "imports/FormatGuesser.h"
@@ -13,6 +9,10 @@
 #include "imports/InputDecoder.h"
 #include "imports/KvtmlImporter.h"
 #include "imports/TextImporter.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -37,7 +37,8 @@ void NoteGuess(const std::string& path, ImportFormat format, Diagnostics& diagno
         std::string("read as ") + FormatGuesser::Name(format) + " (guessed; --format chooses)");
 }
 
-bool ReadText(const std::string& path, const std::string& bytes, ImportOptions options,
+// Takes `bytes` to decode them in place and let them go as soon as they are read.
+bool ReadText(const std::string& path, std::string bytes, ImportOptions options,
               Diagnostics& diagnostics, std::vector<ImportedEntry>& entries, std::string& title) {
     if (options.format == ImportFormat::Guess) {
         options.format = FormatGuesser::Guess(path, bytes);
@@ -49,8 +50,8 @@ bool ReadText(const std::string& path, const std::string& bytes, ImportOptions o
         title = importer.Title();
         return isRead;
     }
-    std::string text;
-    if (!InputDecoder::ToUtf8(bytes, options.cp1252Input, path, diagnostics, text)) return false;
+    std::string_view text;
+    if (!InputDecoder::Decode(bytes, options.cp1252Input, path, diagnostics, text)) return false;
     if (options.format == ImportFormat::Anki)
         entries = AnkiImporter(options, diagnostics, path).Read(text);
     else
@@ -77,11 +78,18 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
     }
     if (format != ImportFormat::AnkiPackage || !isFile) {
         std::string bytes;
-        if (!ReadWholeFile(path, bytes)) {
+        const int error = DefaultFileSystem().ReadFile(path, bytes);
+        if (error == EFBIG) {
+            diagnostics.Error(path, 0,
+                              "larger than " + std::to_string(FileSystem::kMaxReadSize >> 20) +
+                                  " MiB, the most a word file may be; nothing read");
+            return false;
+        }
+        if (error != 0) {
             diagnostics.Error(path, 0, "cannot read the file");
             return false;
         }
-        return ReadText(path, bytes, options, diagnostics, entries, title);
+        return ReadText(path, std::move(bytes), options, diagnostics, entries, title);
     }
     AnkiPackageReader reader(diagnostics, path);
     if (!reader.ReadFile(path, entries)) return false;

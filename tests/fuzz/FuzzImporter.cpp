@@ -3,16 +3,17 @@
 // text is decoded, read and encoded into records without harm, and every record written
 // fits its fields.
 
-#include <cstdlib>
-#include <sstream>
-#include <string>
-#include <vector>
-
 #include "imports/AnkiImporter.h"
 #include "imports/InputDecoder.h"
 #include "imports/KvtmlImporter.h"
 #include "imports/RecordEncoder.h"
 #include "imports/TextImporter.h"
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -24,8 +25,8 @@ std::vector<ImportedEntry> Import(const std::string& bytes, Diagnostics& diagnos
         KvtmlImporter(options, diagnostics, "input").Read(bytes, entries);
         return entries;
     }
-    std::string text;
-    if (!InputDecoder::ToUtf8(bytes, false, "input", diagnostics, text)) return entries;
+    std::string_view text;
+    if (!InputDecoder::Decode(bytes, false, "input", diagnostics, text)) return entries;
     if (options.format == ImportFormat::Anki)
         return AnkiImporter(options, diagnostics, "input").Read(text);
     return TextImporter(options, diagnostics, "input").Read(text);

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // What keeps an import bounded whatever the file: HTML flattened in time linear in its
-// length, and messages capped.
+// length, files and entry counts refused at their limits as soon as they are passed, and
+// messages capped.
+#include "engine/FileSystem.h"
+#include "engine/ListRec.h"
 #include "imports/Diagnostics.h"
 #include "imports/HtmlText.h"
+#include "imports/WordFileReader.h"
+#include "tests/support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -14,6 +20,20 @@ std::string Repeated(const std::string& piece, size_t count) {
     text.reserve(piece.size() * count);
     for (size_t i = 0; i < count; ++i) text += piece;
     return text;
+}
+
+struct Read {
+    WordFile file;
+    std::string messages;
+};
+
+Read ReadWords(const std::string& path) {
+    std::ostringstream out;
+    Diagnostics diagnostics(out);
+    Read read;
+    read.file = WordFileReader::Read(path, ImportOptions(), RecordEncoder::Options(), diagnostics);
+    read.messages = out.str();
+    return read;
 }
 
 // 400,000 pieces each: a pass that went back over the rest of the field for every piece
@@ -50,6 +70,59 @@ TEST(LinearHtml, LooksLikeHtmlFindsEachTagEndOnce) {
     EXPECT_FALSE(HtmlText::LooksLikeHtml(Repeated("<", kPieces) + ">"));
     EXPECT_TRUE(HtmlText::LooksLikeHtml(Repeated("<", kPieces) + "<b>"));
 }
+
+// The size is checked before a byte is read; a sparse file costs no disk.
+TEST(ImportBounds, FileOverTheReadLimitIsRefusedNamingTheLimit) {
+    TempDir dir;
+    WriteFile("huge.tsv", "word\tdefinition\n");
+    std::filesystem::resize_file("huge.tsv", FileSystem::kMaxReadSize + 1);
+    const Read read = ReadWords("huge.tsv");
+    EXPECT_FALSE(read.file.isReadable);
+    EXPECT_NE(read.messages.find("huge.tsv: larger than 64 MiB, the most a word file may be"),
+              std::string::npos)
+        << read.messages;
+}
+
+struct OverCase {
+    const char* name;
+    const char* file;
+    std::string (*content)();
+    const char* message;
+};
+
+// One entry past the limit, then a line that would draw a message were it read.
+const OverCase kOverCases[] = {
+    {"AnkiText", "over.txt",
+     [] { return "#separator:tab\n" + Repeated("w\td\n", kMaxStudyWords + 1) + "\"unclosed\tq\n"; },
+     "over.txt:65536: more than 65534 entries"},
+    {"Kvtml", "over.kvtml",
+     [] {
+         return "<kvtml version=\"2.0\"><entries>\n" +
+                Repeated(
+                    "<entry><translation id=\"0\"><text>w</text></translation>"
+                    "<translation id=\"1\"><text>d</text></translation></entry>\n",
+                    kMaxStudyWords + 1) +
+                "<entry></entry></entries></kvtml>";
+     },
+     "over.kvtml:65536: more than 65534 entries"},
+};
+
+void PrintTo(const OverCase& c, std::ostream* os) { *os << c.name; }
+
+class EntryLimit : public testing::TestWithParam<OverCase> {};
+
+TEST_P(EntryLimit, StopsAtTheEntryPastTheLimit) {
+    TempDir dir;
+    WriteFile(GetParam().file, GetParam().content());
+    const Read read = ReadWords(GetParam().file);
+    EXPECT_FALSE(read.file.isReadable);
+    EXPECT_NE(read.messages.find(GetParam().message), std::string::npos) << read.messages;
+    EXPECT_EQ(read.messages.find("does not close"), std::string::npos);
+    EXPECT_EQ(read.messages.find("empty entry"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, EntryLimit, testing::ValuesIn(kOverCases),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ImportBounds, WarningsAndNotesStopAtTheirCapWithOneNote) {
     std::ostringstream out;
