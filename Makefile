@@ -27,6 +27,7 @@ bench: build
 	bench/startup.sh $(BUILD_DIR)
 	bench/launch.sh $(BUILD_DIR)
 	bench/lists.sh $(BUILD_DIR)
+	bench/imports.sh $(BUILD_DIR)
 
 run: build
 	$(BUILD_DIR)/bin/quibbix-launch
