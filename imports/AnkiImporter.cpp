@@ -162,6 +162,7 @@ size_t AnkiImporter::ReadHeader(std::string_view text, Header& header, int& line
         pos += LineAt(text, pos).size() + 1;
         ++lines;
     }
+    Settle(header);
     return std::min(pos, text.size());
 }
 
@@ -174,7 +175,11 @@ void AnkiImporter::ReadHeaderLine(const std::string& key, const std::string& val
     } else if (key == "guid column" || key == "notetype column" || key == "deck column" ||
                key == "tags column") {
         const int column = std::atoi(FixedValue(value).c_str());
-        if (column > 0) header.metaColumns.push_back(column);
+        // A column past the most a row may have names nothing.
+        const auto& meta = header.metaColumns;
+        if (column > 0 && static_cast<size_t>(column) <= DelimitedParser::kMaxFields &&
+            std::find(meta.begin(), meta.end(), column) == meta.end())
+            header.metaColumns.push_back(column);
     } else if (key == "columns") {
         const char separator = header.separator ? header.separator : '\t';
         std::string name;
@@ -183,7 +188,8 @@ void AnkiImporter::ReadHeaderLine(const std::string& key, const std::string& val
                 name.push_back(c);
                 continue;
             }
-            header.columnNames.push_back(TextTidy::Lower(TextTidy::Trim(name)));
+            if (header.columnNames.size() < DelimitedParser::kMaxFields)
+                header.columnNames.push_back(TextTidy::Lower(TextTidy::Trim(name)));
             name.clear();
         }
     }
@@ -197,15 +203,9 @@ char AnkiImporter::GuessSeparator(std::string_view data) {
     return '\t';
 }
 
-void AnkiImporter::ChooseColumns(const Header& header, size_t fieldCount, int& wordColumn,
-                                 int& definitionColumn) const {
-    std::vector<int> dataColumns;
-    const size_t columns = std::max(fieldCount, header.columnNames.size());
-    for (size_t column = 1; column <= columns; ++column) {
-        const auto& meta = header.metaColumns;
-        if (std::find(meta.begin(), meta.end(), static_cast<int>(column)) == meta.end())
-            dataColumns.push_back(static_cast<int>(column));
-    }
+// The columns a header names and the first two it leaves for data: a header may name a
+// thousand columns, too many to search again for each of 65,534 rows.
+void AnkiImporter::Settle(Header& header) {
     const auto named = [&](std::initializer_list<const char*> names) {
         for (size_t i = 0; i < header.columnNames.size(); ++i) {
             for (const char* name : names) {
@@ -214,10 +214,25 @@ void AnkiImporter::ChooseColumns(const Header& header, size_t fieldCount, int& w
         }
         return 0;
     };
-    wordColumn = named({"front", "word", "term", "question"});
-    definitionColumn = named({"back", "definition", "meaning", "answer"});
-    if (wordColumn == 0) wordColumn = dataColumns.size() > 0 ? dataColumns[0] : 1;
-    if (definitionColumn == 0) definitionColumn = dataColumns.size() > 1 ? dataColumns[1] : 2;
+    header.namedWordColumn = named({"front", "word", "term", "question"});
+    header.namedDefinitionColumn = named({"back", "definition", "meaning", "answer"});
+    const auto& meta = header.metaColumns;
+    int found = 0;
+    for (int column = 1; found < 2; ++column) {
+        if (std::find(meta.begin(), meta.end(), column) == meta.end())
+            header.firstDataColumns[found++] = column;
+    }
+}
+
+void AnkiImporter::ChooseColumns(const Header& header, size_t fieldCount, int& wordColumn,
+                                 int& definitionColumn) const {
+    // The data columns are those up to the row's or the header's count that are not meta.
+    const int columns = static_cast<int>(std::max(fieldCount, header.columnNames.size()));
+    const int firstData = header.firstDataColumns[0], secondData = header.firstDataColumns[1];
+    wordColumn = header.namedWordColumn;
+    definitionColumn = header.namedDefinitionColumn;
+    if (wordColumn == 0) wordColumn = firstData <= columns ? firstData : 1;
+    if (definitionColumn == 0) definitionColumn = secondData <= columns ? secondData : 2;
     if (m_options.wordColumn > 0) wordColumn = m_options.wordColumn;
     if (m_options.definitionColumn > 0) definitionColumn = m_options.definitionColumn;
 }

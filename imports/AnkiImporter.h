@@ -31,7 +31,12 @@ private:
         int html = -1;  // -1: not stated
         std::vector<int> metaColumns;
         std::vector<std::string> columnNames;
+        // Worked out once from the above, not for every row (see Settle).
+        int namedWordColumn = 0, namedDefinitionColumn = 0;
+        int firstDataColumns[2] = {0, 0};
     };
+
+    static void Settle(Header& header);
 
     size_t ReadHeader(std::string_view text, Header& header, int& lines);
     void ReadHeaderLine(const std::string& key, const std::string& value, Header& header);

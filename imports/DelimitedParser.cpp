@@ -22,6 +22,13 @@ bool DelimitedParser::Next(ParsedRow& row) {
         row.line = m_line;
         row.fields.clear();
         for (;;) {
+            if (row.fields.size() == kMaxFields) {
+                m_diagnostics.Error(m_fileName, m_line,
+                                    "more than " + std::to_string(kMaxFields) +
+                                        " fields on one line; the file is read no further");
+                m_pos = m_text.size();
+                return false;
+            }
             row.fields.push_back(ReadField());
             if (AtRowEnd()) break;
             ++m_pos;  // the separator

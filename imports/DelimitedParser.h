@@ -23,6 +23,10 @@ struct ParsedRow {
 
 class DelimitedParser {
 public:
+    // Far more columns than any word list has; a row of more is refused, and the reading
+    // stops, rather than hold a field for each of millions of separators.
+    static constexpr size_t kMaxFields = 1000;
+
     struct Options {
         char separator = '\t';
         bool quotes = true;
@@ -40,8 +44,8 @@ public:
     // Reads `text` a row at a time, so that no more than one row's fields are held beside
     // it; `text` must outlive the reading.
     void Start(std::string_view text);
-    // The next row in file order; false at the end. Blank lines and rows of empty fields
-    // are left out.
+    // The next row in file order; false at the end, or with an error at a row of more than
+    // kMaxFields fields. Blank lines and rows of empty fields are left out.
     bool Next(ParsedRow& row);
 
 private:

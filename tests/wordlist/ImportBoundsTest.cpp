@@ -124,6 +124,19 @@ TEST_P(EntryLimit, StopsAtTheEntryPastTheLimit) {
 INSTANTIATE_TEST_SUITE_P(Formats, EntryLimit, testing::ValuesIn(kOverCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// A line of separators alone would otherwise hold a field for each.
+TEST(ImportBounds, LineOfMoreFieldsThanAnyListHasIsRefused) {
+    TempDir dir;
+    WriteFile("wide.tsv", "w\td\n" + Repeated("\t", 999) + "\n");
+    EXPECT_TRUE(ReadWords("wide.tsv").file.isReadable);
+    WriteFile("wider.tsv", "w\td\n" + Repeated("\t", 1000) + "x\tmore\n");
+    const Read read = ReadWords("wider.tsv");
+    EXPECT_FALSE(read.file.isReadable);
+    EXPECT_NE(read.messages.find("wider.tsv:2: more than 1000 fields on one line"),
+              std::string::npos)
+        << read.messages;
+}
+
 TEST(ImportBounds, WarningsAndNotesStopAtTheirCapWithOneNote) {
     std::ostringstream out;
     Diagnostics diagnostics(out);
