@@ -12,9 +12,6 @@
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
 
-#include <QXmlStreamReader>
-
-#include <fstream>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -26,30 +23,6 @@ std::string WithoutOptionHint(std::string text) {
     const size_t hint = text.find(" (guessed; --format chooses)");
     if (hint != std::string::npos) text.erase(hint);
     return text;
-}
-
-// The <title> of a KVTML document's <information>, which leads the document, so only its
-// opening is read; empty for any other file.
-std::string KvtmlTitle(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string head(64 * 1024, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<size_t>(in.gcount()));
-    QXmlStreamReader xml(QByteArray::fromStdString(head));
-    if (!xml.readNextStartElement() || xml.name() != QLatin1String("kvtml")) return std::string();
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1String("entries")) return std::string();
-        if (xml.name() != QLatin1String("information")) {
-            xml.skipCurrentElement();
-            continue;
-        }
-        while (xml.readNextStartElement()) {
-            if (xml.name() == QLatin1String("title"))
-                return xml.readElementText(QXmlStreamReader::SkipChildElements).toStdString();
-            xml.skipCurrentElement();
-        }
-    }
-    return std::string();
 }
 
 std::string WithLine(int line, const std::string& text) {
@@ -89,7 +62,7 @@ ImportPlan Read(const fs::path& file) {
     }
     plan.records = words.records;
     if (plan.refused.empty()) plan.error = CheckCount(plan);
-    plan.suggestedName = ListStore::CleanName(words.title.empty() ? KvtmlTitle(file) : words.title);
+    plan.suggestedName = ListStore::CleanName(words.title);
     if (plan.suggestedName.empty()) plan.suggestedName = ListStore::CleanName(file.stem().string());
     if (plan.suggestedName.empty()) plan.suggestedName = "List";
     return plan;
