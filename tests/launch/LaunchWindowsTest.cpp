@@ -4,6 +4,7 @@
 // that already exists, each answered as a user would.
 
 #include "engine/WordListFile.h"
+#include "lists/LaunchRequest.h"
 #include "tests/support/TempDir.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
@@ -23,8 +24,6 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "lists/LaunchRequest.h"
 
 namespace fs = std::filesystem;
 
@@ -107,11 +106,11 @@ protected:
 };
 
 TEST(LaunchRequestTest, Parse_TakesItsOwnOptions_AndHandsTheRestOn) {
-    const char* argv[] = {"quibbix-launch", "--list", "French", "-style", "--notice", "changed"};
-    LaunchRequest request = LaunchRequest::Parse(6, argv);
+    const char* argv[] = {"quibbix-launch", "--list", "French", "-style", "--help"};
+    LaunchRequest request = LaunchRequest::Parse(5, argv);
     EXPECT_EQ("", request.error);
     EXPECT_EQ("French", request.listName);
-    EXPECT_EQ("changed", request.notice);
+    EXPECT_TRUE(request.help);
     EXPECT_EQ(std::vector<std::string>{"-style"}, request.passThrough);
 
     // A file whose name starts with a dash survives being handed to the window program.
