@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Import of an Anki package of 10,000 notes in each schema: WordFileReader::Read on a
 // package built once, from opening the zip to the encoded records.
+#include "imports/WordFileReader.h"
 #include "tests/wordlist/AnkiPackageBuilder.h"
 
 #include <unistd.h>
@@ -8,8 +9,6 @@
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <sstream>
-
-#include "imports/WordFileReader.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 // exports, beside the media, which are left alone. Each note gives an entry, its first
 // field the word and its second the definition, flattened from HTML.
 
+#include "imports/Diagnostics.h"
+#include "imports/ImportedEntry.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
-
-#include "imports/Diagnostics.h"
-#include "imports/ImportedEntry.h"
 
 class ZipArchive;
 

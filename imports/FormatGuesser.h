@@ -3,9 +3,9 @@
 // Tells which format an input file is in, from its name and its first bytes, for users who
 // do not say; the guess is reported so that a wrong one is easy to overrule.
 
-#include <string>
-
 #include "imports/ImportOptions.h"
+
+#include <string>
 
 class FormatGuesser {
 public:

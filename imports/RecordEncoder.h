@@ -5,13 +5,12 @@
 // misread.
 
 #include "engine/WordRecord.h"
-
-#include <string>
-#include <vector>
-
 #include "imports/Diagnostics.h"
 #include "imports/FieldEncoder.h"
 #include "imports/ImportedEntry.h"
+
+#include <string>
+#include <vector>
 
 class RecordEncoder {
 public:

@@ -5,13 +5,12 @@
 // that they accept and refuse alike.
 
 #include "engine/WordRecord.h"
-
-#include <string>
-#include <vector>
-
 #include "imports/Diagnostics.h"
 #include "imports/ImportOptions.h"
 #include "imports/RecordEncoder.h"
+
+#include <string>
+#include <vector>
 
 struct WordFile {
     std::vector<WordRecord> records;  // the entries that were not refused, in file order

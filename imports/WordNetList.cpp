@@ -2,6 +2,7 @@
 #include "imports/WordNetList.h"
 
 #include "engine/AtomicFile.h"
+#include "imports/TextTidy.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,8 +11,6 @@
 #include <set>
 #include <sstream>
 #include <unordered_map>
-
-#include "imports/TextTidy.h"
 
 namespace {
 

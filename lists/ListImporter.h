@@ -4,12 +4,11 @@
 // show what would be refused before anything is created: Read, then AddAsNew or Update.
 
 #include "engine/WordRecord.h"
+#include "lists/ListStore.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include "lists/ListStore.h"
 
 struct RefusedEntry {
     int line = 0;  // in the file; 0 when the format has no lines

@@ -5,6 +5,7 @@
 
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
+#include "lists/ListStore.h"
 #include "platform/Rect.h"
 #include "tests/support/TempDir.h"
 
@@ -32,8 +33,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
-
-#include "lists/ListStore.h"
 
 namespace fs = std::filesystem;
 

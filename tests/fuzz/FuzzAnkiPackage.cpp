@@ -2,12 +2,12 @@
 // The Anki package reader on any bytes: a zip archive, a zstd stream and an SQLite database
 // that may each be damaged or built to harm, read without a crash and within the size cap.
 
+#include "imports/AnkiPackageReader.h"
+#include "imports/RecordEncoder.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "imports/AnkiPackageReader.h"
-#include "imports/RecordEncoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ostringstream sink;

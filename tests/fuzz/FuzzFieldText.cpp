@@ -6,11 +6,10 @@
 #include "engine/Cp1252.h"
 #include "engine/FieldText.h"
 #include "engine/Utf8.h"
+#include "imports/FieldEncoder.h"
 
 #include <cstdlib>
 #include <string>
-
-#include "imports/FieldEncoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string field(reinterpret_cast<const char*>(data), size);

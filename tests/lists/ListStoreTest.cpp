@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The list folders: enumeration with their summaries, names, and removal into the trash.
+#include "lists/ListStore.h"
+#include "lists/Trash.h"
 #include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include "lists/ListStore.h"
-#include "lists/Trash.h"
 
 namespace fs = std::filesystem;
 

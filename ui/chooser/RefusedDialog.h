@@ -3,9 +3,9 @@
 // Shows the entries of a file that cannot be taken into a list, each with its line and the
 // reason, before anything is created: the user skips them and adds the rest, or cancels.
 
-#include <QDialog>
-
 #include "lists/ListImporter.h"
+
+#include <QDialog>
 
 class RefusedDialog : public QDialog {
 public:
