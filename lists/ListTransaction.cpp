@@ -88,7 +88,8 @@ bool ListTransaction::Discard(const std::string& dir, FileError& error) {
 }
 
 // Renames every decided file into place. A file no longer in the decided folder was moved by
-// an earlier attempt, so running this again after a kill is harmless.
+// an earlier attempt, so running this again after a kill is harmless; one that cannot be
+// moved stays decided, and the list may not be studied until it is.
 bool ListTransaction::Finish(FileError& error) {
     const std::string decided = m_session + "/" + kDecided;
     std::string text;
@@ -98,12 +99,16 @@ bool ListTransaction::Finish(FileError& error) {
     if (read != 0) return Failed(error, decided + "/" + kJournal, read);
     std::vector<Entry> entries;
     if (!ParseJournal(text, entries)) return Failed(error, decided + "/" + kJournal, EBADMSG);
+    std::vector<std::string> names;
+    if (const int code = m_files.ListDirectory(decided, names)) return Failed(error, decided, code);
+    const std::set<std::string> staged(names.begin(), names.end());
     std::set<std::string> dirs;
     for (const Entry& entry : entries) {
         const std::string target = Path(entry.target);
-        const int code = m_files.Rename(decided + "/" + entry.staged, target);
-        if (code != 0 && code != ENOENT) return Failed(error, target, code);
         dirs.insert(fs::path(target).parent_path().string());
+        if (!staged.count(entry.staged)) continue;
+        if (const int code = m_files.Rename(decided + "/" + entry.staged, target))
+            return Failed(error, target, code);
     }
     for (const std::string& dir : dirs) {
         if (const int code = m_files.SyncDirectory(dir)) return Failed(error, dir, code);

@@ -6,6 +6,7 @@
 #include "lists/ListGuard.h"
 #include "lists/ListImporter.h"
 #include "lists/ListStore.h"
+#include "lists/ListTransaction.h"
 #include "tests/lists/ListTestFiles.h"
 #include "tests/support/FaultyFileSystem.h"
 
@@ -217,6 +218,23 @@ TEST_F(ListCrash, ConcurrentAddsOfOneName_MakeOneList_TheOthersSaySo) {
     EXPECT_EQ(std::count(errors.begin(), errors.end(), ""), 1);
     EXPECT_EQ(std::count(errors.begin(), errors.end(), "a list named \"Verbs\" exists already"), 5);
     EXPECT_EQ(NamesAndWords(ListStore(m_home.Home())).at("Verbs"), 5);
+}
+
+TEST_F(ListCrash, ADecidedFileThatCannotBeMovedYet_StaysDecidedUntilItCanBe) {
+    const fs::path folder = m_home.Root() / "list";
+    fs::create_directories(folder / "session");
+    ListTransaction transaction(DefaultFileSystem(), folder / "session");
+    FileError error;
+    // list/ is missing: the new word list cannot be put in place, and must not be lost.
+    EXPECT_FALSE(
+        transaction.Commit({{"session/known.txt", "1\n"}, {"list/kelvo.lst", "records"}}, error));
+    EXPECT_TRUE(transaction.IsPending());
+    EXPECT_FALSE(transaction.Recover(error));
+    fs::create_directories(folder / "list");
+    ASSERT_TRUE(transaction.Recover(error)) << error.Describe();
+    EXPECT_EQ(ReadFile((folder / "list" / "kelvo.lst").string()), "records");
+    EXPECT_EQ(ReadFile((folder / "session" / "known.txt").string()), "1\n");
+    EXPECT_FALSE(transaction.IsPending());
 }
 
 }  // namespace
