@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "lists/LaunchRequest.h"
 
+#include "engine/Escaped.h"
+
+#include <cstdio>
+
 namespace {
 
 // The options that take a value, and where the value goes.
@@ -52,4 +56,16 @@ std::vector<std::string> LaunchRequest::Arguments() const {
         args.push_back(file);
     }
     return args;
+}
+
+bool LaunchRequest::EndsHere(const char* program, int& exitCode) const {
+    if (help) {
+        std::fputs(kUsage, stdout);
+        exitCode = 0;
+        return true;
+    }
+    if (error.empty()) return false;
+    std::fprintf(stderr, "%s: %s\n%s", program, Escaped(error).c_str(), kUsage);
+    exitCode = 2;
+    return true;
 }

@@ -30,6 +30,10 @@ struct LaunchRequest {
     // were before the launcher knew any.
     static LaunchRequest Parse(int argc, const char* const* argv);
 
+    // Answers --help, or a command line that makes no sense, for `program`: true when the
+    // program ends here, with `exitCode` (0 after the help, 2 after a problem).
+    bool EndsHere(const char* program, int& exitCode) const;
+
     // The arguments that say the same again, for handing the request on.
     std::vector<std::string> Arguments() const;
 };

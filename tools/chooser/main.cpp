@@ -50,14 +50,8 @@ fs::path ChooseFolder(const LaunchRequest& request, ListStore& store) {
 
 int main(int argc, char** argv) {
     const LaunchRequest request = LaunchRequest::Parse(argc, argv);
-    if (request.help) {
-        std::fputs(LaunchRequest::kUsage, stdout);
-        return 0;
-    }
-    if (!request.error.empty()) {
-        std::fprintf(stderr, "quibbix-chooser: %s\n", Escaped(request.error).c_str());
-        return 2;
-    }
+    int exitCode = 0;
+    if (request.EndsHere("quibbix-chooser", exitCode)) return exitCode;
     InstallFileSystem(PosixFileSystem::Instance());
     const fs::path binDir = PosixProcess::ExecutableDir();
     fs::path folder;

@@ -42,15 +42,8 @@ fs::path FolderWithoutWindow(const LaunchRequest& request, const ListStore& stor
 
 int main(int argc, char** argv) {
     const LaunchRequest request = LaunchRequest::Parse(argc, argv);
-    if (request.help) {
-        std::fputs(LaunchRequest::kUsage, stdout);
-        return 0;
-    }
-    if (!request.error.empty()) {
-        std::fprintf(stderr, "quibbix-launch: %s\n%s", Escaped(request.error).c_str(),
-                     LaunchRequest::kUsage);
-        return 2;
-    }
+    int exitCode = 0;
+    if (request.EndsHere("quibbix-launch", exitCode)) return exitCode;
     InstallFileSystem(PosixFileSystem::Instance());
     const fs::path binDir = PosixProcess::ExecutableDir();
     if (!request.file.empty()) {
