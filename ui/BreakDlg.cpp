@@ -1,14 +1,46 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/BreakDlg.h"
 
+#include "platform/DialogIds.h"
 #include "platform/DrawText.h"
 #include "platform/Sound.h"
 #include "platform/WindowOps.h"
+#include "ui/StudyLine.h"
 
+#include <QKeyEvent>
+
+#include <algorithm>
 #include <cstdio>
 
+namespace {
+
+bool IsEndingKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    switch (static_cast<const QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+        case Qt::Key_Escape:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 CBreakDlg::CBreakDlg(Sound& sound, QWidget* parent)
-    : TemplateDialog(kTemplateId, parent), m_sound(sound) {}
+    : TemplateDialog(kTemplateId, parent), m_sound(sound) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    // The caption names the window to the window manager and to screen readers; it shows
+    // no close box, as the template has none.
+    setWindowFlag(Qt::WindowTitleHint);
+    m_timeLeftLabel.setParent(this);
+    m_timeLeftLabel.setObjectName(QStringLiteral("timeLeftLabel"));
+    m_timeLeftLabel.setAccessibleName(QStringLiteral("Time left"));
+    m_timeLeftLabel.setAlignment(Qt::AlignCenter);
+    m_timeLeftLabel.setTextFormat(Qt::PlainText);
+}
 
 CBreakDlg::~CBreakDlg() = default;
 
@@ -30,8 +62,47 @@ bool CBreakDlg::OnInitDialog() {
     m_messageBox.SetFontAndColors(m_configData.m_lfDefinition, m_configData.m_crDefinitionText,
                                   m_configData.m_crDefinitionBack);
     m_nElapsed = 0;
+    PlaceTimeLeft();
+    ShowTimeLeft();
+    NameControls();
     m_nTimerId = SetTimer(kTimerId, kTimerPeriodMs);
     return true;
+}
+
+std::string CBreakDlg::TimeLeftText(int32_t elapsedMs) {
+    const int32_t seconds = (std::max(0, kBreakMs - elapsedMs) + 999) / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "Time left: %02d:%02d", seconds / 60, seconds % 60);
+    return text;
+}
+
+void CBreakDlg::PlaceTimeLeft() {
+    const Rect title = PlaceholderRect(kTitleId, kBoxInset);
+    const Rect message = PlaceholderRect(kMessageId, kBoxInset);
+    const int height = std::max(m_timeLeftLabel.sizeHint().height(), message.top - title.bottom);
+    m_timeLeftLabel.setGeometry(title.left, title.bottom, title.Width(), height);
+    QPalette palette = m_timeLeftLabel.palette();
+    palette.setColor(QPalette::WindowText, CStudyLine::TextColorOn(m_configData.m_crProgramBack));
+    m_timeLeftLabel.setPalette(palette);
+    m_timeLeftLabel.show();
+}
+
+void CBreakDlg::ShowTimeLeft() {
+    m_timeLeftLabel.setText(QString::fromStdString(TimeLeftText(m_nElapsed)));
+}
+
+void CBreakDlg::NameControls() {
+    m_titleBox.setAccessibleName(QStringLiteral("Break"));
+    m_messageBox.setAccessibleName(QStringLiteral("About the break"));
+    if (QWidget* ok = GetDlgItem(IDOK)) ok->setAccessibleName(QStringLiteral("End the break"));
+    // The controls are built anew for every break; each gets the key guard.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool CBreakDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (IsKeyGuardOn() && IsEndingKey(event)) return true;
+    return TemplateDialog::eventFilter(watched, event);
 }
 
 void CBreakDlg::OnTimer(uint32_t id) {
@@ -41,6 +112,7 @@ void CBreakDlg::OnTimer(uint32_t id) {
         BreakOver();
     } else {
         m_nElapsed += kStepMs;
+        ShowTimeLeft();
     }
 }
 

@@ -93,10 +93,14 @@ void CStudyLine::PlaceIn(const Rect& area) {
     setVisible(fits);
 }
 
-void CStudyLine::SetBackColor(COLORREF back) {
+QColor CStudyLine::TextColorOn(COLORREF back) {
     const QColor color = ColorFromColorref(back);
     const int luminance = (299 * color.red() + 587 * color.green() + 114 * color.blue()) / 1000;
+    return luminance >= 128 ? Qt::black : Qt::white;
+}
+
+void CStudyLine::SetBackColor(COLORREF back) {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, luminance >= 128 ? Qt::black : Qt::white);
+    palette.setColor(QPalette::WindowText, TextColorOn(back));
     setPalette(palette);
 }

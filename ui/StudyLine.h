@@ -38,6 +38,7 @@ public:
     void PlaceIn(const Rect& area);
     // Black or white, whichever reads better on the window's background.
     void SetBackColor(COLORREF back);
+    static QColor TextColorOn(COLORREF back);
 
 private:
     void SetTextIfChanged(const std::string& text);

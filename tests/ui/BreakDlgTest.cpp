@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The break dialog: its texts and colours, the two-minute count on its own timer, the alarm on
-// the ticks after it, and the ways the break ends, which silence the alarm.
+// The break dialog: its texts and colours, the two-minute count on its own timer with the time
+// left, the alarm on the ticks after it, and the ways the break ends, which silence the alarm
+// and which keys cannot do in its first two seconds.
 
 #include "platform/SoundFile.h"
 #include "tests/ui/WindowFixture.h"
@@ -69,7 +70,66 @@ TEST_F(BreakDlgTest, Opening_ShowsOnBreakAndTheMessage_InTheSettingsGiven) {
         EXPECT_EQ(PixelOf(m_dialog.GetMessageBox()), ColorFromColorref(kMessageBack));
         EXPECT_TRUE(m_dialog.GetDlgItem(IDOK)->isVisible());
         EXPECT_FALSE(m_dialog.GetDlgItem(IDCANCEL)->isVisible());
+        EXPECT_EQ(m_dialog.windowTitle(), QString::fromUtf8("Quibbix — On Break"));
+        EXPECT_EQ(m_dialog.GetDlgItem(IDOK)->accessibleName(), "End the break");
+        // The time left stands between the title and the message, readable on the background.
+        const QLabel& timeLeft = m_dialog.GetTimeLeftLabel();
+        EXPECT_EQ(timeLeft.text(), "Time left: 02:00");
+        EXPECT_TRUE(timeLeft.isVisible());
+        EXPECT_GE(timeLeft.geometry().top(), m_dialog.GetTitleBox().geometry().bottom());
+        EXPECT_LE(timeLeft.geometry().bottom(), m_dialog.GetMessageBox().geometry().top());
+        EXPECT_EQ(timeLeft.palette().color(QPalette::WindowText), QColor(Qt::white));
+        Ticks(1);
+        EXPECT_EQ(timeLeft.text(), "Time left: 01:59");
+        Ticks(119);
+        EXPECT_EQ(timeLeft.text(), "Time left: 00:00");
     });
+}
+
+TEST_F(BreakDlgTest, TimeLeftText) {
+    const struct {
+        int32_t elapsedMs;
+        const char* text;
+    } cases[] = {{0, "Time left: 02:00"},      {1000, "Time left: 01:59"},
+                 {60000, "Time left: 01:00"},  {119500, "Time left: 00:01"},
+                 {120000, "Time left: 00:00"}, {500000, "Time left: 00:00"}};
+    for (const auto& c : cases) EXPECT_EQ(CBreakDlg::TimeLeftText(c.elapsedMs), c.text);
+}
+
+// Enter given as an answer must not end the break that the answer opened: the keys that end
+// a dialog do nothing until two ticks have passed, wherever the keyboard is; OK clicked does.
+TEST_F(BreakDlgTest, EnterSpaceOrEscape_InTheFirstTwoSeconds_KeepTheBreak_AClickEndsIt) {
+    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape};
+    for (int guardedTicks : {0, 1}) {
+        SCOPED_TRACE(guardedTicks);
+        bool stillOpen = false;
+        const int result = RunBreak([&] {
+            Ticks(guardedTicks);
+            for (Qt::Key key : keys) {
+                QTest::keyClick(&m_dialog, key);
+                QTest::keyClick(m_dialog.GetDlgItem(IDOK), key);
+            }
+            stillOpen = m_dialog.isVisible();
+            Click(m_dialog, IDOK);
+        });
+        EXPECT_TRUE(stillOpen);
+        EXPECT_EQ(result, IDOK);
+    }
+    const struct {
+        Qt::Key key;
+        int result;
+    } afterGuard[] = {{Qt::Key_Return, IDOK}, {Qt::Key_Space, IDOK}, {Qt::Key_Escape, IDCANCEL}};
+    for (const auto& c : afterGuard) {
+        SCOPED_TRACE(c.key);
+        bool stillOpen = true;
+        const int result = RunBreak([&] {
+            Ticks(2);
+            QTest::keyClick(m_dialog.GetDlgItem(IDOK), c.key);
+            stillOpen = m_dialog.isVisible();
+        });
+        EXPECT_FALSE(stillOpen);
+        EXPECT_EQ(result, c.result);
+    }
 }
 
 TEST_F(BreakDlgTest, TwoMinutes_ThenTheAlarmOnEveryTick) {
