@@ -4,10 +4,12 @@
 //
 //   quibbix-startup-probe TITLE SETTLE_MS PROGRAM [ARGS...]
 //
-// Prints "startup_ms=<ms> rss_mb=<MB>" and ends the program. The clock starts just before
-// the process is created, and stops at the MapNotify of the first top-level window whose
-// title contains TITLE; the memory is read SETTLE_MS later.
+// Prints "startup_ms=<ms> rss_mb=<MB> processes=<n>" and ends the program. The clock starts just
+// before the process is created, and stops at the MapNotify of the first top-level window whose
+// title contains TITLE; the memory is read SETTLE_MS later, as the resident set summed over
+// the program and every process it has started that is still running then (a helper counts).
 
+#include <dirent.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -46,12 +48,56 @@ bool TitleContains(Display* display, Window window, const std::string& text) {
     return false;
 }
 
+// -1 for a process that has gone (or a kernel thread, which has no resident set).
 double ResidentMegabytes(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);) {
         if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
     }
     return -1;
+}
+
+// Every running process's parent, from /proc/PID/stat ("pid (name) state ppid ..."; the name
+// may hold spaces and parentheses, so the fields are read after the last ')').
+std::map<pid_t, pid_t> Parents() {
+    std::map<pid_t, pid_t> parents;
+    DIR* proc = opendir("/proc");
+    if (!proc) return parents;
+    while (const dirent* entry = readdir(proc)) {
+        const pid_t pid = std::atoi(entry->d_name);
+        if (pid <= 0) continue;
+        std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
+        std::string stat;
+        std::getline(file, stat);
+        const size_t close = stat.rfind(')');
+        if (close == std::string::npos) continue;
+        char state = 0;
+        int parent = 0;
+        if (std::sscanf(stat.c_str() + close + 1, " %c %d", &state, &parent) == 2)
+            parents[pid] = parent;
+    }
+    closedir(proc);
+    return parents;
+}
+
+// The resident set of `root` and all its running descendants, and how many processes that is.
+double TreeResidentMegabytes(pid_t root, int& processes) {
+    const std::map<pid_t, pid_t> parents = Parents();
+    double total = 0;
+    processes = 0;
+    for (const auto& [pid, parent] : parents) {
+        pid_t up = pid;
+        while (up != root && up > 1) {
+            const auto it = parents.find(up);
+            up = it == parents.end() ? 0 : it->second;
+        }
+        if (up != root) continue;
+        const double rss = ResidentMegabytes(pid);
+        if (rss < 0) continue;
+        total += rss;
+        ++processes;
+    }
+    return total;
 }
 
 }  // namespace
@@ -74,6 +120,8 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        // A group of its own, so that its helpers end with it.
+        setpgid(0, 0);
         execvp(argv[3], argv + 3);
         _exit(127);
     }
@@ -99,10 +147,11 @@ int main(int argc, char** argv) {
         if (TitleContains(display, window, prefix)) startupMs = mappedAt[window];
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-    const double rss = ResidentMegabytes(pid);
-    kill(pid, SIGKILL);
+    int processes = 0;
+    const double rss = TreeResidentMegabytes(pid, processes);
+    kill(-pid, SIGKILL);
     waitpid(pid, nullptr, 0);
-    std::printf("startup_ms=%.1f rss_mb=%.1f\n", startupMs, rss);
+    std::printf("startup_ms=%.1f rss_mb=%.1f processes=%d\n", startupMs, rss, processes);
     XCloseDisplay(display);
     return 0;
 }

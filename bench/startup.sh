@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
-# Start-up figures under Xvfb, median of 10 starts after one warm-up:
-#  - Quibbix on a 32767-word list with a resumed session: process start to main window mapped,
-#    and resident memory once shown;
+# Start-up figures under Xvfb at 1280x1024, median of 10 starts (QUIBBIX_STARTS) after one
+# warm-up each:
+#  - Quibbix on a 32767-word list with a resumed session, and beside it the floor: a bare Qt
+#    program with one full-screen dialog, a text box and three buttons (quibbix-bench-floor).
+#    The two start in turn, so that both meet the same machine load. For each, process start
+#    to window mapped, and the resident memory 2 s later summed over the program and the
+#    processes it runs (the metafile helper counts); then ours as a ratio of the floor's;
 #  - key press to the next word painted (bench_mainwindow on the same server);
 #  - for scale, Debian's KWordQuiz opening a 5,000-word file, when it is installed
 #    (apt-get install kwordquiz), with our figures as ratios of its.
+# Quibbix starts with its metafile cache as a user's second start finds it; QUIBBIX_COLD=1
+# empties the cache before every start, as on a first start.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 bin=$build/bin
@@ -13,9 +19,11 @@ work=$(mktemp -d)
 xvfb=""
 cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
+# A stopped run must not leave its X server behind.
+trap 'exit 1' INT TERM
 
 : >"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(tr -d '\n' <"$work/display")"
@@ -23,13 +31,20 @@ unset QT_QPA_PLATFORM
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-# Median of the "key=value" figure over 10 starts after a warm-up.
-measure() {
-    local key=$1
-    shift
-    "$@" >/dev/null
-    for _ in $(seq 10); do "$@"; done | tr ' ' '\n' | grep "^$key=" | cut -d= -f2 | sort -n | sed -n '5,6p' |
-        awk '{ s += $1 } END { printf "%.1f", s / NR }'
+# Median of the "key=value" figure in the probe's lines in FILE.
+median() {
+    tr ' ' '\n' <"$2" | grep "^$1=" | cut -d= -f2 | sort -n |
+        awk '{ v[NR] = $1 } END { printf "%.1f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# Runs each "name:command" in turn, a warm-up each and then QUIBBIX_STARTS rounds; the probe's
+# lines of each go to $work/NAME.runs.
+alternate() {
+    local entry
+    for entry in "$@"; do eval "${entry#*:}" >/dev/null; : >"$work/${entry%%:*}.runs"; done
+    for _ in $(seq "${QUIBBIX_STARTS:-10}"); do
+        for entry in "$@"; do eval "${entry#*:}" >>"$work/${entry%%:*}.runs"; done
+    done
 }
 
 app=$work/quibbix
@@ -40,12 +55,24 @@ cp "$build"/list/*.bmp "$build"/list/*.emf "$build"/list/*.WAV "$app/list/"
 (cd "$app" && printf 'init\nnext\njudge 1\nnext\njudge 2\nnext\nsave\n' | "$bin/quibbix-drive" >/dev/null)
 
 probe() { (cd "$1" && shift && timeout 60 "$bin/quibbix-startup-probe" "$@"); }
-ours_ms=$(measure startup_ms probe "$app" Quibbix 500 "$bin/quibbix")
-ours_mb=$(measure rss_mb probe "$app" Quibbix 500 "$bin/quibbix")
+ours() {
+    [ "${QUIBBIX_COLD:-0}" = 1 ] && rm -rf "$HOME/.cache/quibbix"
+    probe "$app" Quibbix 2000 "$bin/quibbix"
+}
+alternate "floor:probe $work Floor 2000 $bin/quibbix-bench-floor" "ours:ours"
+floor_ms=$(median startup_ms "$work/floor.runs")
+floor_mb=$(median rss_mb "$work/floor.runs")
+ours_ms=$(median startup_ms "$work/ours.runs")
+ours_mb=$(median rss_mb "$work/ours.runs")
 key_ms=$("$bin/bench_mainwindow" --benchmark_format=csv 2>/dev/null | grep '_median' | cut -d, -f3)
 
-printf '%-34s %10s %10s\n' "" "start ms" "RSS MB"
-printf '%-34s %10s %10s\n' "Quibbix, 32767 words, resumed" "$ours_ms" "$ours_mb"
+printf '%-34s %10s %10s %10s\n' "" "start ms" "RSS MB" "processes"
+printf '%-34s %10s %10s %10s\n' "floor: bare Qt dialog" "$floor_ms" "$floor_mb" \
+    "$(median processes "$work/floor.runs")"
+printf '%-34s %10s %10s %10s\n' "Quibbix, 32767 words, resumed" "$ours_ms" "$ours_mb" \
+    "$(median processes "$work/ours.runs")"
+awk -v a="$ours_ms" -v b="$floor_ms" -v c="$ours_mb" -v d="$floor_mb" \
+    'BEGIN { printf "%-34s %9.2fx %9.2fx\n", "Quibbix / floor", a / b, c / d }'
 if command -v kwordquiz >/dev/null; then
     # KWordQuiz's own format, KVTML, from the default list's 5,000 words.
     "$bin/quibbix-wordlist" export "$build/list/kelvo.lst" -o "$work/words5000.tsv" 2>/dev/null
@@ -62,8 +89,9 @@ if command -v kwordquiz >/dev/null; then
 rm -rf "$work/kwq" && mkdir "$work/kwq" && cp "$work/words5000.kvtml" "$work/kwq/" && exec kwordquiz "$work/kwq/words5000.kvtml" 2>/dev/null
 KWQ
     chmod +x "$work/kwq.sh"
-    kwq_ms=$(measure startup_ms probe "$work" KWordQuiz 1500 "$work/kwq.sh")
-    kwq_mb=$(measure rss_mb probe "$work" KWordQuiz 1500 "$work/kwq.sh")
+    alternate "kwq:probe $work KWordQuiz 2000 $work/kwq.sh"
+    kwq_ms=$(median startup_ms "$work/kwq.runs")
+    kwq_mb=$(median rss_mb "$work/kwq.runs")
     printf '%-34s %10s %10s\n' "KWordQuiz, 5000 words" "$kwq_ms" "$kwq_mb"
     awk -v a="$ours_ms" -v b="$kwq_ms" -v c="$ours_mb" -v d="$kwq_mb" \
         'BEGIN { printf "%-34s %9.2fx %9.2fx\n", "Quibbix / KWordQuiz", a / b, c / d }'
