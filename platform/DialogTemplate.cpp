@@ -77,6 +77,7 @@ std::optional<DialogTemplate> DialogTemplate::Parse(const QByteArray& json) {
     DialogTemplate t;
     t.id = o.value("id").toInt();
     t.caption = o.value("caption").toString();
+    t.accessibleName = o.value("accessibleName").toString();
     const QJsonObject font = o.value("font").toObject();
     t.fontFace = font.value("face").toString();
     t.fontPoints = font.value("points").toInt(8);

@@ -51,6 +51,9 @@ struct DialogTemplate {
     int fontPoints = 8;
     int width = 0, height = 0;  // dialog units
     uint32_t styles = 0;
+    // What a screen reader calls the dialog; empty leaves it to the window title, which a
+    // dialog may change as it runs.
+    QString accessibleName;
     std::vector<ControlTemplate> controls;
 
     bool Has(DialogStyle s) const { return (styles & s) != 0; }

@@ -46,6 +46,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent
     if (auto t = DialogTemplate::Load(templateId)) m_template = std::move(*t);
     setWindowFlags(WindowFlagsFor(m_template));
     setWindowTitle(m_template.caption);
+    if (!m_template.accessibleName.isEmpty()) setAccessibleName(m_template.accessibleName);
     setFont(DialogFont(m_template));
     const QFontMetrics fm(font());
     m_baseUnitX = (fm.horizontalAdvance(QLatin1String(kAlphabet)) / 26 + 1) / 2;

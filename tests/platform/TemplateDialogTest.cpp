@@ -78,7 +78,7 @@ TEST(TemplateDialogTest, DoModal_BuildsControlsFromTheTemplateBeforeInit) {
         EXPECT_EQ(yes->geometry(), dlg.MapDialogRect(368, 288, 56, 44).ToQRect());
         EXPECT_FALSE(dlg.GetDlgItem(1000)->isVisible());
         EXPECT_FALSE(dlg.GetDlgItem(1)->isEnabled());
-        EXPECT_EQ(dlg.GetButton(1021)->focusPolicy(), Qt::ClickFocus);
+        EXPECT_EQ(dlg.GetButton(1021)->focusPolicy(), Qt::StrongFocus);
         EXPECT_NE(dlg.GetStatic(1022), nullptr);
         EXPECT_EQ(dlg.GetDlgItem(4242), nullptr);
         dlg.EndDialog(IDOK);

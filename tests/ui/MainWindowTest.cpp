@@ -9,9 +9,12 @@
 #include "tests/ui/WindowFixture.h"
 
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -677,6 +680,73 @@ TEST(MainWindowTest, StudyLine_CountsDownToTheBreakThatComesFirst) {
     EXPECT_EQ(SecondLine(p), "7 to view, break in 30 words");
     p.wordsSinceBreak = 149;
     EXPECT_EQ(SecondLine(p), "7 to view, break in 1 word");
+}
+
+// Alt and a letter press each command button, whose text keeps its words with the letter
+// underlined; each dialog it opens, and its group boxes, have names a screen reader can say.
+// The answer key S stays "Not Sure".
+TEST(MainWindowTest, AltKeys_PressTheCommandButtons_WhoseDialogsHaveAccessibleNames) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        Click(dlg, Dlg::kYesId);  // "Take A Break" waits for the start
+        const struct {
+            Qt::Key key;
+            int id;
+            const char* text;
+            const char* opens;  // the accessible name of the dialog, or null for the question
+        } keys[] = {{Qt::Key_S, Dlg::kStatisticsId, "Show Statistics", "Statistics"},
+                    {Qt::Key_F, Dlg::kFontsId, "Fonts and Colors", "Configuration"},
+                    {Qt::Key_B, Dlg::kBreakId, "Take A Break", "On Break"},
+                    {Qt::Key_X, Dlg::kExitId, "Exit", nullptr}};
+        for (const auto& k : keys) {
+            SCOPED_TRACE(k.text);
+            EXPECT_EQ(static_cast<QPushButton*>(dlg.GetDlgItem(k.id))->text().remove('&'), k.text);
+            dlg.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+            QString name;
+            bool opened = false;
+            WithModal(
+                [&] {
+                    QTest::keyClick(&dlg, k.key, Qt::AltModifier);
+                    // The button clicks itself a moment later, as a pressed button does.
+                    EXPECT_TRUE(QTest::qWaitFor(
+                        [&] { return opened || !h.platform.messageBoxes.ShownBoxes().empty(); },
+                        1000));
+                },
+                [&](QWidget* w) {
+                    opened = true;
+                    name = w->accessibleName();
+                    for (const QGroupBox* group : w->findChildren<QGroupBox*>())
+                        EXPECT_FALSE(group->accessibleName().isEmpty())
+                            << group->title().toStdString();
+                    Click(w, IDOK);
+                });
+            if (k.opens) {
+                EXPECT_EQ(name, k.opens);
+            } else {
+                EXPECT_EQ(h.platform.messageBoxes.ShownBoxes().size(), 1u);
+            }
+        }
+        ASSERT_TRUE(dlg.IsBeforeReveal());
+        QTest::keyClick(&dlg, Qt::Key_S);
+        EXPECT_FALSE(dlg.IsBeforeReveal());
+    });
+}
+
+TEST(MainWindowTest, Tab_ReachesEveryCommandButton) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        Click(dlg, Dlg::kYesId);
+        std::set<QWidget*> reached;
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(dlg.focusWidget(), Qt::Key_Tab);
+            reached.insert(dlg.focusWidget());
+        }
+        for (int id : {Dlg::kStatisticsId, Dlg::kFontsId, Dlg::kBreakId, Dlg::kExitId})
+            EXPECT_TRUE(reached.count(dlg.GetDlgItem(id))) << id;
+    });
 }
 
 }  // namespace
