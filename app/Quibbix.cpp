@@ -8,6 +8,7 @@
 #include "engine/SessionFiles.h"
 #include "engine/WordSelect.h"
 #include "lists/ListGuard.h"
+#include "lists/ListStore.h"
 #include "platform/DialogIds.h"
 #include "platform/FolderLock.h"
 #include "platform/PosixFileSystem.h"
@@ -106,6 +107,7 @@ int main(int argc, char** argv) {
     ExplainAMissingWordList();
     {
         CQuibbixDlg dialog(platform.Services(), platform.Engine());
+        dialog.SetListName(ListStore::NameIn("."));
         g_dialog = &dialog;
         std::atexit(SaveAtExit);
         QObject::connect(&app, &QGuiApplication::commitDataRequest,

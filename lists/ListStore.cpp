@@ -239,6 +239,8 @@ std::string ListStore::NameProblem(const std::string& name) {
     return std::string();
 }
 
+std::string ListStore::NameIn(const fs::path& folder) { return ReadName(folder); }
+
 std::string ListStore::CleanName(const std::string& text) {
     std::string name;
     for (unsigned char c : text) name.push_back(c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c));

@@ -91,6 +91,8 @@ public:
     // and an over-long text is cut at a character boundary. May return "" (unusable).
     static std::string CleanName(const std::string& text);
     static bool SameName(const std::string& a, const std::string& b);
+    // The name kept in `folder`'s name file, cleaned as above; "" when it has none.
+    static std::string NameIn(const std::filesystem::path& folder);
 
     const std::filesystem::path& DataHome() const { return m_dataHome; }
     const std::filesystem::path& Defaults() const { return m_defaults; }

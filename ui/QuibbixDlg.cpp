@@ -2,6 +2,7 @@
 #include "ui/QuibbixDlg.h"
 
 #include "engine/EngineEnv.h"
+#include "engine/Escaped.h"
 #include "platform/DialogIds.h"
 #include "platform/DrawText.h"
 #include "platform/KeyState.h"
@@ -47,6 +48,13 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
 }
 
 CQuibbixDlg::~CQuibbixDlg() = default;
+
+void CQuibbixDlg::SetListName(const std::string& name) {
+    // The name comes from a file the user may have edited by hand.
+    setWindowTitle(name.empty()
+                       ? QStringLiteral("Quibbix")
+                       : QStringLiteral("Quibbix — %1").arg(QString::fromStdString(Escaped(name))));
+}
 
 bool CQuibbixDlg::Initialize() {
     if (!m_settings.Load(m_env.Files())) {

@@ -68,6 +68,9 @@ public:
     CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* parent = nullptr);
     ~CQuibbixDlg() override;
 
+    // Titles the window "Quibbix — NAME" after the list studied; "" leaves "Quibbix".
+    void SetListName(const std::string& name);
+
     void OnButtonYes() { OnAnswer(ANSWER_YES); }
     void OnButtonUnsure() { OnAnswer(ANSWER_UNSURE); }
     void OnButtonNo() { OnAnswer(ANSWER_NO); }

@@ -551,9 +551,9 @@ std::map<fs::path, std::pair<std::string, fs::file_time_type>> Snapshot(const fs
     return files;
 }
 
-// Three words through the study window, then Exit.
-void StudyThreeWords() {
-    ASSERT_TRUE(FocusWindow("Quibbix"));
+// Three words through the study window, whose title names the list, then Exit.
+void StudyThreeWords(const std::string& listName) {
+    ASSERT_TRUE(FocusWindow("Quibbix — " + listName));
     ASSERT_TRUE(Keys("Return k k d d"));
     Exit();
 }
@@ -586,7 +586,7 @@ TEST(EndToEndTest, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFirstAlone) {
     Keep(Screenshot(), "chooser.png");
     // The list studied last is selected; the new one is below it.
     ASSERT_TRUE(Keys("Down Return"));
-    StudyThreeWords();
+    StudyThreeWords("French verbs");
     ASSERT_EQ(0, launch.WaitForExit(10));
     EXPECT_EQ("1\n", ReadFile((*second / "session/known.txt").string()).substr(0, 2));
     EXPECT_TRUE(before == Snapshot(home)) << "the first list's files changed";
@@ -606,7 +606,7 @@ TEST(EndToEndTest, LaunchWithAKvtmlFile_MakesANewListAndStudiesIt) {
     WriteFile("Spanish animals.kvtml", xml + "</entries></kvtml>\n");
 
     Launch launch({(dir.path() / "Spanish animals.kvtml").string()});
-    StudyThreeWords();
+    StudyThreeWords("Spanish animals");
     ASSERT_EQ(0, launch.WaitForExit(10));
     const auto list = ListStore(dir.path() / "data/quibbix").Find("Spanish animals");
     ASSERT_TRUE(list);

@@ -90,12 +90,18 @@ TEST(ListStore, NamesAreUniqueIgnoringCaseAndAnyNameMakesASafeFolder) {
     ASSERT_TRUE(store.Rename("french verbs", "French Verbs", error)) << error;
     ASSERT_TRUE(store.Rename("French Verbs", "Verbes", error)) << error;
     EXPECT_EQ(store.Find("Verbes")->folder, *verbs);
+    EXPECT_EQ(ListStore::NameIn(*verbs), "Verbes");
     EXPECT_FALSE(store.Find("French verbs"));
     ASSERT_TRUE(store.Rename("First list", "GRE words", error)) << error;
     EXPECT_TRUE(store.Find("GRE words")->isFirst);
     EXPECT_FALSE(store.Rename("Verbes", "gre WORDS", error));
     EXPECT_FALSE(store.Rename("missing", "anything", error));
     EXPECT_EQ(store.Find("Verbes")->folder, *verbs);
+
+    // A name file edited by hand is read as the store reads it; no file, no name.
+    WriteFile((*verbs / "name.txt").string(), " Verbes\tirréguliers \nsecond line\n");
+    EXPECT_EQ(ListStore::NameIn(*verbs), "Verbes irréguliers");
+    EXPECT_EQ(ListStore::NameIn(home.Home() / "lists" / "none"), "");
 }
 
 TEST(ListStore, RemoveMovesTheFolderToTheTrashWithItsInfo) {

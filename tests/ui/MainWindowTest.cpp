@@ -81,6 +81,21 @@ TEST(MainWindowTest, StartUp_WaitsForIKnow_ThenShowsTheFirstWord) {
     });
 }
 
+TEST(MainWindowTest, Title_NamesTheListStudied) {
+    MainWindowHarness h;
+    EXPECT_EQ(h.dialog->windowTitle(), "Quibbix");
+    const struct {
+        const char* name;
+        const char* title;
+    } cases[] = {{"French verbs", "Quibbix — French verbs"},
+                 {"bad \xff byte", "Quibbix — bad \\xff byte"},  // as a file may hold it
+                 {"", "Quibbix"}};
+    for (const auto& c : cases) {
+        h.dialog->SetListName(c.name);
+        EXPECT_EQ(h.dialog->windowTitle(), QString::fromUtf8(c.title)) << c.name;
+    }
+}
+
 // An '&' in a word or a definition is a letter there, not an access key that hides itself.
 TEST(MainWindowTest, Ampersands_ShowInTheWordAndTheDefinition) {
     MainWindowHarness h;
