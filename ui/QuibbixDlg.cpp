@@ -13,6 +13,7 @@
 #include "platform/StaticControl.h"
 #include "platform/WindowOps.h"
 #include "ui/APPUTIL.h"
+#include "ui/HelpWindow.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -45,6 +46,7 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
     m_statDlg.SetProgressLoader(&m_progressLoader, &m_services.messageBoxes);
     // Window managers that follow the Motif hints refuse to maximize a window without it.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
+    HelpWindow::InstallShortcut(this);
 }
 
 CQuibbixDlg::~CQuibbixDlg() = default;

@@ -615,6 +615,49 @@ TEST(EndToEndTest, LaunchWithAKvtmlFile_MakesANewListAndStudiesIt) {
     EXPECT_EQ(1, list->known);
 }
 
+// The keyboard alone, under a window manager: F1 shows the help and Escape closes it, and Alt
+// with the underlined letter presses each command button.
+TEST(EndToEndTest, UnderOpenbox_F1ShowsTheHelp_AndAltKeysPressTheCommandButtons) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    Desktop desktop(768);
+    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
+    TempDir dir;
+    WriteList();
+    Program program;
+    ASSERT_TRUE(FocusWindow("Quibbix"));
+    ASSERT_TRUE(Keys("F1"));
+    ASSERT_TRUE(FocusWindow("Quibbix Help"));
+    Keep(Screenshot(), "help.png");
+    ASSERT_TRUE(Keys("Escape"));
+    ASSERT_TRUE(WaitFor([] { return VisibleProgramWindows() == 1; }, 10)) << "the help stayed";
+
+    ASSERT_TRUE(FocusWindow("Quibbix"));
+    ASSERT_TRUE(Keys("Return"));  // the start, after which a break may be taken
+    Keep(Screenshot(), "access-keys.png");
+    for (const auto& [key, title] : {std::pair{"alt+s", "Statistics"},
+                                     std::pair{"alt+f", "Configuration"}, std::pair{"alt+b", ""}}) {
+        SCOPED_TRACE(key);
+        ASSERT_TRUE(Keys(key));
+        ASSERT_TRUE(WaitFor([] { return VisibleProgramWindows() == 2; }, 10));
+        if (*title) {
+            ASSERT_TRUE(FocusWindow(title));
+            ASSERT_TRUE(Keys("Escape"));
+        } else {
+            // A break takes no key in its first moments, so that an answer typed late cannot
+            // end it; then Enter presses its OK.
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            ASSERT_TRUE(Keys("Return"));
+        }
+        ASSERT_TRUE(WaitFor([] { return VisibleProgramWindows() == 1; }, 10));
+        ASSERT_TRUE(FocusWindow("Quibbix"));
+    }
+    ASSERT_TRUE(Keys("alt+x"));
+    ASSERT_TRUE(FocusWindow("Confirmation"));
+    ASSERT_TRUE(Keys("Return"));
+    EXPECT_EQ(0, program.WaitForExit(10));
+}
+
 TEST(EndToEndTest, NoDisplay_SaysSoAndExitsWithOne) {
     TempDir dir;
     const std::string command = "env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 " +

@@ -6,6 +6,7 @@
 #include "engine/WordListFile.h"
 #include "lists/LaunchRequest.h"
 #include "tests/support/TempDir.h"
+#include "ui/HelpWindow.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/RefusedDialog.h"
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -310,6 +312,27 @@ TEST_F(LaunchWindowsTest, Import_OverAListOfThatName_AsksToUpdateOrAddBeside) {
     EXPECT_FALSE(ImportFlow::Run(nullptr, store, dir.path() / "gone.csv"));
     EXPECT_TRUE(told.contains(QStringLiteral("gone.csv"))) << told.toStdString();
     EXPECT_EQ(5u, store.Lists().size());
+}
+
+// F1 in the chooser opens the same help as in the study window; Escape closes only the help.
+TEST_F(LaunchWindowsTest, Chooser_F1_OpensTheHelp_AndEscapeClosesIt) {
+    AddList("French verbs", 12);
+    ChooserWindow chooser(store, QString::fromStdString(Settings()));
+    chooser.show();
+    chooser.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
+    auto* view = chooser.findChild<QTreeWidget*>(QStringLiteral("listsView"));
+    QTest::keyClick(view, Qt::Key_F1);
+    auto* help = chooser.findChild<HelpWindow*>();
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(QStringLiteral("Quibbix Help"), help->windowTitle());
+    EXPECT_TRUE(
+        help->findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("Adding a list")));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help->focusWidget() ? help->focusWidget() : help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_TRUE(chooser.isVisible());
 }
 
 }  // namespace

@@ -7,10 +7,12 @@
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/ui/PixelTools.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/HelpWindow.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 #include <map>
@@ -761,6 +763,34 @@ TEST(MainWindowTest, Tab_ReachesEveryCommandButton) {
         }
         for (int id : {Dlg::kStatisticsId, Dlg::kFontsId, Dlg::kBreakId, Dlg::kExitId})
             EXPECT_TRUE(reached.count(dlg.GetDlgItem(id))) << id;
+    });
+}
+
+// F1 opens the help from the program's own resources; Escape closes it, and F1 brings the same
+// window back.
+TEST(MainWindowTest, F1_OpensTheHelp_AndEscapeClosesIt) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        QTest::keyClick(&dlg, Qt::Key_F1);
+        auto* help = dlg.findChild<HelpWindow*>();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->windowTitle(), "Quibbix Help");
+        const QString page = help->findChild<QTextBrowser*>()->toPlainText();
+        for (const char* topic : {"Studying", "Keys", "Breaks", "Where your progress is kept",
+                                  "Adding a list", "Alt+S"})
+            EXPECT_TRUE(page.contains(topic)) << topic;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->focusWidget() ? help->focusWidget() : help, Qt::Key_Escape);
+        EXPECT_FALSE(help->isVisible());
+        EXPECT_TRUE(dlg.isVisible());
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        QTest::keyClick(&dlg, Qt::Key_F1);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(dlg.findChildren<HelpWindow*>().size(), 1);
     });
 }
 

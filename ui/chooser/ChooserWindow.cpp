@@ -2,6 +2,7 @@
 #include "ui/chooser/ChooserWindow.h"
 
 #include "engine/Escaped.h"
+#include "ui/HelpWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
 
@@ -115,6 +116,7 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray()))
         resize(620, 300);
     m_view->setFocus();
+    HelpWindow::InstallShortcut(this);
 }
 
 QString ChooserWindow::DefaultSettingsFile() {
