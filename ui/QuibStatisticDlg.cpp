@@ -54,9 +54,24 @@ bool CQuibStatisticDlg::OnInitDialog() {
     ShowCount(kLearnedId, state.GetWordsLearned(), total);
     SetField(kTotalWordsId, std::to_string(total));
     SetField(kViewedId, std::to_string(m_pWordSelect->GetViewedCount()));
+    ExplainViewed();
     SetField(kSessionTimeId, FormatDuration(m_nSessionTime));
     SetField(kTotalTimeId, FormatDuration(m_nTotalTime));
     return true;
+}
+
+void CQuibStatisticDlg::ExplainViewed() {
+    // A word is shown again and again until it is known, so with a small list this count
+    // soon passes the number of words; it says nothing about how many are left.
+    const QString what = QStringLiteral(
+        "How many times a word was shown, each repeat counted again: not the number of "
+        "different words");
+    QWidget* field = GetDlgItem(kViewedId);
+    for (StaticControl* label : findChildren<StaticControl*>()) {
+        if (label != field && label->text() != QLatin1String("Words Viewed :")) continue;
+        label->setToolTip(what);
+        label->setAccessibleDescription(what);
+    }
 }
 
 void CQuibStatisticDlg::OnCommand(int id) {

@@ -73,6 +73,9 @@ protected:
 
 private:
     void SetField(int id, const std::string& text);
+    // "Words Viewed" counts draws, not words: its label and its value say so to the mouse
+    // and to screen readers.
+    void ExplainViewed();
 
     const CWordSelect* m_pWordSelect = nullptr;
     int32_t m_nTotalTime = 0;

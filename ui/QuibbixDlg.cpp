@@ -65,6 +65,7 @@ bool CQuibbixDlg::Initialize() {
         m_settings.m_lfDefinition = dialogFont;
     }
     m_session.Init();
+    StartRound();
     m_timeRecord.Load();
     OfferToQuitOverUnreadableFiles();
     CreateBoxOver(m_wordBox, kWordPlaceholderId, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -254,10 +255,54 @@ void CQuibbixDlg::UpdateStudyLine() {
     CStudyLine::Progress progress;
     progress.knew = m_session.GetKnewCount();
     progress.others = m_session.GetOtherCount();
+    progress.round = RoundReached();
+    progress.words = static_cast<int32_t>(m_seen.size()) - 1;
     progress.toBeViewed = m_wordSelect.GetWordState().GetToBeViewed().GetCount();
     progress.msSinceBreak = m_session.GetMsSinceBreak();
     progress.wordsSinceBreak = m_session.GetWordsSinceBreak();
     m_studyLine.ShowProgress(progress);
+}
+
+void CQuibbixDlg::StartRound() {
+    const int32_t words = m_wordSelect.GetRecordReader().GetCount();
+    m_seen.assign(static_cast<size_t>(std::max(0, words)) + 1, false);
+    m_seenCount = 0;
+    m_currentSeenBefore = m_previousSeenBefore = false;
+    const CWordState& state = m_wordSelect.GetWordState();
+    for (const CWordList* list : {&state.GetUnsure(), &state.GetMistaken(), &state.GetNew(),
+                                  &state.GetLearning(), &state.GetKnown()}) {
+        for (const CListRec& entry : list->Entries()) {
+            if (entry.m_wordIndex < m_seen.size() && !m_seen[entry.m_wordIndex]) {
+                m_seen[entry.m_wordIndex] = true;
+                ++m_seenCount;
+            }
+        }
+    }
+}
+
+void CQuibbixDlg::NoteWordShown() {
+    const uint32_t index = m_wordSelect.GetCurrent().m_wordIndex;
+    m_previousSeenBefore = m_currentSeenBefore;
+    // Index 0 is no word; NO_WORD lies beyond any list.
+    m_currentSeenBefore = index == 0 || index >= m_seen.size() || m_seen[index];
+    if (m_currentSeenBefore) return;
+    m_seen[index] = true;
+    ++m_seenCount;
+}
+
+CStudyLine::Progress::Round CQuibbixDlg::RoundReached() const {
+    using Round = CStudyLine::Progress::Round;
+    const int32_t words = static_cast<int32_t>(m_seen.size()) - 1;
+    if (words <= 0 || m_seenCount < words) return Round::kUnderway;
+    // Every word seen, and none waiting in a list of words not yet known: the last verdict on
+    // each was "I Know". The word on screen counts as known only when it came back for review.
+    const CWordState& state = m_wordSelect.GetWordState();
+    const bool isLearning = state.GetUnsure().GetCount() + state.GetMistaken().GetCount() +
+                                state.GetNew().GetCount() + state.GetLearning().GetCount() >
+                            0;
+    const bool isCurrentOpen = m_wordSelect.GetCurrent().m_wordIndex != NO_WORD &&
+                               (m_wordSelect.GetCurrentList() != 0 || !m_currentSeenBefore);
+    return isLearning || isCurrentOpen ? Round::kEverySeen : Round::kEveryKnown;
 }
 
 void CQuibbixDlg::resizeEvent(QResizeEvent* event) {
@@ -409,6 +454,7 @@ void CQuibbixDlg::OnAnswer(int32_t answer) {
 
 void CQuibbixDlg::OnUndo() {
     if (!m_session.Undo()) return;
+    m_currentSeenBefore = m_previousSeenBefore;
     ShowWordUnrevealed();
     UpdateStudyLine();
     FocusFirstAnswer();
@@ -444,6 +490,7 @@ void CQuibbixDlg::RecordAnswer(const StudySession::PressResult& press) {
 
 void CQuibbixDlg::AdvanceWord() {
     m_session.NextWord();
+    NoteWordShown();
     ShowWordUnrevealed();
 }
 

@@ -26,6 +26,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 class EngineEnv;
 class PushButton;
@@ -126,6 +127,13 @@ private:
     // The current word with its definition hidden, as every new word appears.
     void ShowWordUnrevealed();
     void UpdateStudyLine();
+    // Which words the learner has seen: all but those waiting in the to-be-viewed list when
+    // the run began, where fresh words and known ones back for review look alike; those count
+    // once drawn. A whole round may thus be told a few words late in a resumed run, never
+    // early.
+    void StartRound();
+    void NoteWordShown();
+    CStudyLine::Progress::Round RoundReached() const;
     void PlaceStudyLine();
     void ApplyDisplaySettings();
     void RememberTemplateLayout();
@@ -168,4 +176,10 @@ private:
     CWinText m_wordBox;
     CWinText m_defBox;
     CStudyLine m_studyLine;
+    std::vector<bool> m_seen;  // by word index, 1..n
+    int32_t m_seenCount = 0;
+    // Whether the word on screen had been seen before this showing, and the one before it,
+    // which an undo brings back.
+    bool m_currentSeenBefore = false;
+    bool m_previousSeenBefore = false;
 };

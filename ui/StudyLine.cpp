@@ -26,6 +26,20 @@ std::string BreakText(const CStudyLine::Progress& p) {
     return "break in " + std::to_string((msLeft + 999) / 1000) + " s";
 }
 
+std::string RoundText(const CStudyLine::Progress& p) {
+    using Round = CStudyLine::Progress::Round;
+    const std::string all = "All " + std::to_string(p.words) + (p.words == 1 ? " word" : " words");
+    switch (p.round) {
+        case Round::kEverySeen:
+            return all + " seen once";
+        case Round::kEveryKnown:
+            return all + " known";
+        case Round::kUnderway:
+            break;
+    }
+    return std::to_string(p.toBeViewed) + " to view";
+}
+
 }  // namespace
 
 CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
@@ -40,8 +54,7 @@ CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
 
 std::string CStudyLine::ProgressText(const Progress& p) {
     return "This session: " + std::to_string(p.knew) + " \"I Know\", " + std::to_string(p.others) +
-           (p.others == 1 ? " other" : " others") + "\n" + std::to_string(p.toBeViewed) +
-           " to view, " + BreakText(p);
+           (p.others == 1 ? " other" : " others") + "\n" + RoundText(p) + ", " + BreakText(p);
 }
 
 std::string CStudyLine::HintText(int32_t firstAnswer) {
@@ -70,7 +83,8 @@ void CStudyLine::SetTextIfChanged(const std::string& text) {
 int CStudyLine::WidestTextWidth() const {
     // The widest the texts get: every count at five digits, each hint.
     Progress widest;
-    widest.knew = widest.others = widest.toBeViewed = 99999;
+    widest.round = Progress::Round::kEverySeen;
+    widest.words = widest.knew = widest.others = 99999;
     widest.wordsSinceBreak = 1;
     widest.msSinceBreak = StudySession::BREAK_AFTER_MS;
     const QFontMetrics metrics(font());

@@ -1,8 +1,9 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The two short lines over the answer buttons that tell the learner where the study stands:
-// this run's verdicts ("I Know" and the others), the words still to be viewed and what is
-// left until the next break; after a first press, what the second press means instead. An
+// this run's verdicts ("I Know" and the others), the words still to be viewed (or, once every
+// word has been seen, that it has, and then that every word is known) and what is left until
+// the next break; after a first press, what the second press means instead. An
 // answer changes only the text; the place is worked out when the window is laid out, for
 // the longest text the line can show, so that no answer moves anything.
 
@@ -18,6 +19,10 @@ class CStudyLine : public QLabel {
 public:
     // Where the study stands, as the session counts it.
     struct Progress {
+        // How far the list has come as a whole.
+        enum class Round { kUnderway, kEverySeen, kEveryKnown };
+        Round round = Round::kUnderway;
+        int32_t words = 0;
         int32_t knew = 0;
         int32_t others = 0;
         int32_t toBeViewed = 0;

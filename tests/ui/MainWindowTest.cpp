@@ -681,6 +681,34 @@ TEST(MainWindowTest, StudyLine_ShowsTheCountsAndTheVerdictHint_AndHidesWhenCrowd
     });
 }
 
+// The line tells a small list's learner when every word has been seen, then when every word
+// is known, and takes the second back when a word is not known again.
+TEST(MainWindowTest, StudyLine_SaysWhenEveryWordIsSeen_AndWhenEveryWordIsKnown) {
+    MainWindowHarness h(5);
+    h.Run([&](Dlg& dlg) {
+        // The second line up to the time of the break.
+        const auto round = [&] {
+            const std::string text = dlg.GetStudyLine().text().toStdString();
+            const size_t start = text.find('\n') + 1;
+            return text.substr(start, text.find(", break") - start);
+        };
+        Click(dlg, Dlg::kYesId);
+        std::set<uint32_t> shown = {CurrentIndex(dlg)};
+        while (shown.size() < 5) {
+            EXPECT_EQ(round().find("All"), std::string::npos) << shown.size() << " seen";
+            h.Judge(Dlg::kYesId, Dlg::kYesId);
+            shown.insert(CurrentIndex(dlg));
+        }
+        EXPECT_EQ(round(), "All 5 words seen once") << "the last new word is on screen";
+        h.Judge(Dlg::kYesId, Dlg::kYesId);
+        EXPECT_EQ(round(), "All 5 words known");
+        h.Judge(Dlg::kNoId, Dlg::kNoId);
+        EXPECT_EQ(round(), "All 5 words seen once");
+        dlg.OnUndo();
+        EXPECT_EQ(round(), "All 5 words known") << "the verdict taken back";
+    });
+}
+
 std::string SecondLine(const CStudyLine::Progress& p) {
     const std::string text = CStudyLine::ProgressText(p);
     return text.substr(text.find('\n') + 1);

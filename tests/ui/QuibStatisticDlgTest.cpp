@@ -76,6 +76,13 @@ TEST(QuibStatisticDlgTest, Opening_SavesFirst_AndShowsTheCountsAfterMaintenance)
             };
             for (const auto& f : fields)
                 EXPECT_EQ(stat.FieldText(f.id), f.text) << "field " << f.id;
+            // "Words Viewed" counts every showing; its label and value say so.
+            for (const QLabel* label : stat.findChildren<QLabel*>()) {
+                if (label != stat.GetDlgItem(Stat::kViewedId) && label->text() != "Words Viewed :")
+                    continue;
+                EXPECT_TRUE(label->toolTip().contains("each repeat counted")) << "tooltip";
+                EXPECT_EQ(label->accessibleDescription(), label->toolTip());
+            }
             Click(stat, IDOK);
         });
     });
