@@ -10,14 +10,17 @@ CQuibConfigDlg::CQuibConfigDlg(CommonDialogs& dialogs, QWidget* parent)
 
 CQuibConfigDlg::~CQuibConfigDlg() = default;
 
-void CQuibConfigDlg::CreateSample(CWinText& box, int placeholderId) {
-    box.CreateBox("Sample", PlaceholderRect(placeholderId, kBoxInset), this, DT_WORDBREAK);
+void CQuibConfigDlg::CreateSample(CWinText& box, int placeholderId, uint32_t format) {
+    box.CreateBox("Sample", PlaceholderRect(placeholderId, kBoxInset), this, format);
 }
 
 bool CQuibConfigDlg::OnInitDialog() {
-    CreateSample(m_sampleVocabulary, kVocabularySampleId);
-    CreateSample(m_sampleDefinition, kDefinitionSampleId);
-    CreateSample(m_sampleProgram, kProgramSampleId);
+    // Each sample is laid out as the box it stands for: the word centred on one line, drawn
+    // smaller where the line is too wide, as the word box draws it. Wrapped like a definition,
+    // the large fonts chosen for a word cut the sample to "Samp".
+    CreateSample(m_sampleVocabulary, kVocabularySampleId, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    CreateSample(m_sampleDefinition, kDefinitionSampleId, DT_WORDBREAK);
+    CreateSample(m_sampleProgram, kProgramSampleId, DT_WORDBREAK);
 
     m_sampleVocabulary.SetBackColor(m_configData.m_crVocabularyBack);
     m_sampleVocabulary.SetTextFont(m_configData.m_lfVocabulary, m_configData.m_crVocabularyText);

@@ -9,6 +9,8 @@
 #include "ui/QuibConfigData.h"
 #include "ui/WinText.h"
 
+#include <cstdint>
+
 class CommonDialogs;
 
 class CQuibConfigDlg : public TemplateDialog {
@@ -46,7 +48,7 @@ protected:
     void OnCommand(int id) override;
 
 private:
-    void CreateSample(CWinText& box, int placeholderId);
+    void CreateSample(CWinText& box, int placeholderId, uint32_t format);
     void ChooseFont(LogFont& font, COLORREF& textColor, CWinText& sample);
     void ChooseBackColor(COLORREF& color, CWinText& sample);
 

@@ -5,6 +5,7 @@
 
 #include "platform/FontConversion.h"
 #include "tests/support/FaultyFileSystem.h"
+#include "tests/ui/PixelTools.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/QuibConfigDlg.h"
 
@@ -322,6 +323,38 @@ TEST(QuibConfigDlgTest, UsageClock_StopsForTheDialog_AndRunsAfterOnlyWhileStudyi
             });
             EXPECT_EQ(dlg.GetTimeRecord().IsRunning(), c.studying);
             EXPECT_EQ(dlg.GetTimeRecord().GetRunTime(), 0);
+        });
+    }
+}
+
+// The samples show the whole of "Sample" in the fonts the launcher starts with, and the word's
+// sample in a font far larger than its box; cut to "Samp", they would hide what the font looks
+// like.
+TEST(QuibConfigDlgTest, LargeFonts_SamplesShowTheirWholeText) {
+    LogFont huge = BigSerif();
+    huge.lfHeight = -72;
+    for (bool chosen : {false, true}) {
+        SCOPED_TRACE(chosen ? "a huge font chosen" : "the launcher's settings");
+        MainWindowHarness h;
+        WriteFile(CQuibConfigData::kFileName,
+                  ReadFile(std::string(QUIBBIX_BUILT_LIST_DIR) + "/GUISetting.cfg"));
+        h.platform.dialogs.nextFont = huge;
+        h.Run([&](Dlg& dlg) {
+            InConfigDialog(dlg, [&](Cfg& cfg) {
+                if (chosen) Click(cfg, Cfg::kVocabularyFontId);
+                for (int id : {Cfg::kVocabularySampleId, Cfg::kDefinitionSampleId}) {
+                    const CWinText& sample = cfg.GetSample(id);
+                    const QImage image = Rendered(sample);
+                    const QRect client = sample.ClientRect().ToQRect();
+                    const QRect ink = InkBounds(image, image.pixelColor(client.topLeft()), client);
+                    // Cut text runs into the edge of the area it is drawn in.
+                    EXPECT_FALSE(ink.isEmpty()) << id;
+                    EXPECT_TRUE(client.adjusted(1, 1, -1, -1).contains(ink))
+                        << id << ": ink " << ink.left() << ".." << ink.right() << " in "
+                        << client.width();
+                }
+                Click(cfg, IDCANCEL);
+            });
         });
     }
 }
