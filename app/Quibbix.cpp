@@ -66,13 +66,13 @@ bool LockTheFolder(QtPlatform& platform, FolderLock& lock) {
 // anything reads them; a list whose progress cannot be moved is not studied, or every answer
 // would be recorded against another word.
 bool GuardTheList(QtPlatform& platform) {
-    std::string message;
-    const bool ok = ListGuard::Check(DefaultFileSystem(), ".", message);
-    if (message.empty()) return ok;
-    message = Escaped(message);
-    std::fprintf(stderr, "quibbix: %s\n", message.c_str());
+    ListGuard::Notice notice;
+    const bool ok = ListGuard::Check(DefaultFileSystem(), ".", notice);
+    if (notice.detail.empty()) return ok;
+    // The terminal gets the files and backups; the window what it means for the learner.
+    std::fprintf(stderr, "quibbix: %s\n", Escaped(notice.detail).c_str());
     platform.Services().messageBoxes.Show(
-        nullptr, message.c_str(), ok ? "Word List Changed" : "Cannot Study This List",
+        nullptr, Escaped(notice.plain), ok ? "Word List Changed" : "Cannot Study This List",
         MessageBoxes::Buttons::Ok, ok ? MessageBoxes::Icon::None : MessageBoxes::Icon::Error);
     return ok;
 }

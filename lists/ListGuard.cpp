@@ -39,24 +39,30 @@ void RecordCopy(FileSystem& files, const fs::path& folder, const std::string& li
 }
 
 // Keeps a damaged copy for whoever wants to look at it and takes the list as it stands.
-std::string SetDamagedCopyAside(FileSystem& files, const fs::path& folder,
-                                const std::string& listBytes) {
+ListGuard::Notice SetDamagedCopyAside(FileSystem& files, const fs::path& folder,
+                                      const std::string& listBytes) {
     const std::string copy = ListFolder::StudiedCopy(folder).string();
     files.Rename(copy, copy + ".bad");
     RecordCopy(files, folder, listBytes);
-    return std::string("The copy of the word list as last studied (") +
-           ListFolder::kStudiedCopyFile +
-           ") is damaged, so the progress stays with the words by their position; the copy is "
-           "kept as " +
-           ListFolder::kStudiedCopyFile + ".bad.";
+    return {std::string("The copy of the word list as last studied (") +
+                ListFolder::kStudiedCopyFile +
+                ") is damaged, so the progress stays with the words by their position; the copy "
+                "is kept as " +
+                ListFolder::kStudiedCopyFile + ".bad.",
+            "Quibbix cannot tell whether the words of this list changed since you last studied "
+            "it, because its record of them is damaged. Your progress stays with the words as "
+            "they are now."};
 }
 
-bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, std::string& message) {
+bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, ListGuard::Notice& notice) {
     ListTransaction transaction(files, ListFolder::Session(folder));
     FileError failure;
     if (!transaction.IsPending() || transaction.Recover(failure)) return true;
-    message =
-        "An update of the list was interrupted and cannot be finished: " + failure.Describe() + ".";
+    notice = {
+        "An update of the list was interrupted and cannot be finished: " + failure.Describe() + ".",
+        "A change to the words of this list was interrupted and cannot be finished now, so the "
+        "list cannot be studied. Your progress is as it was. Free some disk space, or make sure "
+        "the list's folder can be written to, then start Quibbix again."};
     return false;
 }
 
@@ -75,8 +81,15 @@ void StampCopy(const fs::path& folder) {
 }
 
 bool Check(FileSystem& files, const fs::path& folder, std::string& message) {
-    message.clear();
-    if (!FinishInterruptedUpdate(files, folder, message)) return false;
+    Notice notice;
+    const bool ok = Check(files, folder, notice);
+    message = notice.detail;
+    return ok;
+}
+
+bool Check(FileSystem& files, const fs::path& folder, Notice& notice) {
+    notice = {};
+    if (!FinishInterruptedUpdate(files, folder, notice)) return false;
     const fs::path listPath = ListFolder::WordList(folder);
     const Stamp list = StampOf(listPath);
     if (!list.exists) return true;
@@ -92,7 +105,7 @@ bool Check(FileSystem& files, const fs::path& folder, std::string& message) {
     }
     if (files.ReadFile(ListFolder::StudiedCopy(folder).string(), copyBytes) != 0 ||
         !IsWhole(copyBytes)) {
-        message = SetDamagedCopyAside(files, folder, listBytes);
+        notice = SetDamagedCopyAside(files, folder, listBytes);
         return true;
     }
     const std::vector<WordRecord> oldRecords = ListRebase::Records(copyBytes);
@@ -105,14 +118,20 @@ bool Check(FileSystem& files, const fs::path& folder, std::string& message) {
     std::string summary, error;
     if (!ListRebase::Run(files, folder, oldRecords, newRecords, {CopyImage(listBytes)}, summary,
                          error)) {
-        message =
+        notice = {
             "The word list changed since it was last studied, and the progress could not "
             "be moved onto it: " +
-            error;
+                error,
+            "The words of this list changed since you last studied it, and your progress "
+            "could not be moved onto the new words. Nothing was changed. To study this "
+            "list, put its earlier word list back, or add the new words as a list of "
+            "their own."};
         return false;
     }
     StampCopy(folder);
-    message = "The word list changed since it was last studied: " + summary + ".";
+    notice = {"The word list changed since it was last studied: " + summary + ".",
+              "The words of this list changed since you last studied it. The words still in it "
+              "keep their progress, and a copy of your earlier progress was kept."};
     return true;
 }
 

@@ -16,14 +16,24 @@
 
 namespace ListGuard {
 
+// What a check has to tell, twice: `detail` names the files and the backups, for a terminal;
+// `plain` says what happened and what to do in the learner's words, for a window. Both are
+// empty when there is nothing to tell.
+struct Notice {
+    std::string detail;
+    std::string plain;
+};
+
 // Readies the list in `folder` for study: finishes or undoes an update a kill interrupted,
 // then compares the list with the copy. An unchanged list costs a few stat calls. Returns
-// false, with `message` set, when the session could not be brought onto the new list; the
-// session is then untouched and must not be studied. On success `message` holds a one-line
+// false, with `notice` set, when the session could not be brought onto the new list; the
+// session is then untouched and must not be studied. On success `notice` holds a one-line
 // summary of what changed, or is empty. A session without a copy yet (made before the copy
 // was kept) only gets its copy; a copy that is damaged is kept as studied.lst.bad and the
 // progress stays where it is, as it did before the copy was kept.
 // requires: the session's lock (or no session yet).
+bool Check(FileSystem& files, const std::filesystem::path& folder, Notice& notice);
+// The same, with the detail alone in `message`.
 bool Check(FileSystem& files, const std::filesystem::path& folder, std::string& message);
 
 // The studied copy to write in the same change as a new word list `listBytes`.

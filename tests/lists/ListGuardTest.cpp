@@ -96,6 +96,29 @@ TEST_F(Guard, AListTheSessionCannotMoveOntoLeavesTheSessionAlone) {
     EXPECT_FALSE(fs::exists(m_folder / "session" / "known.txt.bak"));
 }
 
+// The window says what happened in the learner's words; the files and backups are for the
+// terminal.
+TEST_F(Guard, EveryNotice_HasAPlainText_WithoutFilesOrBackups) {
+    ListGuard::Notice notice;
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, notice));
+    const auto expectPlain = [&](const char* what) {
+        EXPECT_FALSE(notice.detail.empty()) << what;
+        EXPECT_FALSE(notice.plain.empty()) << what;
+        for (const char* jargon : {"session", ".bak", ".lst", "--"})
+            EXPECT_EQ(notice.plain.find(jargon), std::string::npos) << what << ": " << notice.plain;
+    };
+    WriteWords(List(), kNew);
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, notice));
+    expectPlain("moved");
+    WriteFile(Copy().string(), "");
+    WriteWords(List(), kOld);
+    ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, notice));
+    expectPlain("damaged copy");
+    WriteFile(List().string(), "");
+    EXPECT_FALSE(ListGuard::Check(DefaultFileSystem(), m_folder, notice));
+    expectPlain("cannot move");
+}
+
 TEST_F(Guard, ARebaseByHandMovesTheCopyAlong) {
     std::string message;
     ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
