@@ -266,6 +266,35 @@ TEST_F(LaunchWindowsTest, RefusedEntries_ShowTheFilesControlCharactersEscaped) {
         EXPECT_TRUE(all.contains(QLatin1String(escaped))) << escaped;
 }
 
+// What the importers and the store say for the terminal reaches a window in the learner's
+// words: what to change in the file, not which option to give.
+TEST(ImportFlowTest, ForWindow_SaysWhatToDoInTheFile_NotWhichOptionToGive) {
+    const struct {
+        const char* message;
+        const char* shown;
+    } cases[] = {
+        {"read as tsv",
+         "Quibbix read this file as text with a tab between each word and its meaning."},
+        {"line 1: this row looks like column titles and was imported as an entry; use --header "
+         "to skip it",
+         "Line 1: this row looks like column titles and was imported as an entry; delete that "
+         "row from the file if it holds no word."},
+        {"not valid UTF-8 (byte 0xE9); for text saved in a Windows code page use "
+         "--input-encoding cp1252",
+         "Not valid UTF-8 (byte 0xE9); save the file as UTF-8 text and add it again."},
+        {"definition is 300 bytes in UTF-8, over the limit of 200 (--truncate cuts it)",
+         "Definition is 300 bytes in UTF-8, over the limit of 200; shorten it in the file."},
+        {"line 2: deactivated entry skipped (--include-deactivated keeps it)",
+         "Line 2: deactivated entry skipped."},
+        {"ambiguous matches; nothing changed (--force pairs them in file order)",
+         "Ambiguous matches; nothing changed."},
+        {"some new advice; try --other-option, or not", "Some new advice."},
+        {"a list named \"x\x1b\" exists already", "A list named \"x\\x1b\" exists already."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ImportFlow::ForWindow(c.message).toStdString(), c.shown) << c.message;
+}
+
 TEST_F(LaunchWindowsTest, Import_OverAListOfThatName_AsksToUpdateOrAddBeside) {
     const struct {
         const char* title;     // of the file, and the name it suggests
@@ -292,14 +321,23 @@ TEST_F(LaunchWindowsTest, Import_OverAListOfThatName_AsksToUpdateOrAddBeside) {
         EXPECT_EQ(c.hasProgress, asked.contains(QStringLiteral("with progress")))
             << asked.toStdString();
 
-        WhenModalOpens([](QWidget* box) {
+        QString reported;
+        WhenModalOpens([&](QWidget* box) {
             Click(box, QStringLiteral("updateButton"));
-            WhenModalOpens([](QWidget* report) { qobject_cast<QMessageBox*>(report)->accept(); });
+            WhenModalOpens([&](QWidget* report) {
+                reported = qobject_cast<QMessageBox*>(report)->text();
+                qobject_cast<QMessageBox*>(report)->accept();
+            });
         });
         added = ImportFlow::Run(nullptr, store, file);
         ASSERT_TRUE(added);
         EXPECT_EQ(c.existing, added->name);
         EXPECT_EQ(1, store.Find(c.existing)->words);
+        // The backups are named on the terminal; the window says what they mean.
+        EXPECT_TRUE(reported.contains(QStringLiteral("now holds 1 word.")))
+            << reported.toStdString();
+        EXPECT_EQ(c.hasProgress, reported.contains(QStringLiteral("keep their progress")));
+        EXPECT_FALSE(reported.contains(QStringLiteral("session"))) << reported.toStdString();
     }
     EXPECT_EQ(5u, store.Lists().size());
 

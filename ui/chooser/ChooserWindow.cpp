@@ -205,8 +205,10 @@ void ChooserWindow::RenameList() {
     if (!ok || newName.trimmed().isEmpty() || newName.toStdString() == list->name) return;
     std::string error;
     if (!m_store.Rename(list->name, newName.trimmed().toStdString(), error)) {
-        QMessageBox::warning(this, QStringLiteral("Cannot Rename"),
-                             QString::fromStdString(Escaped(error)));
+        QMessageBox::warning(
+            this, QStringLiteral("Cannot Rename"),
+            QStringLiteral("“%1” was not renamed.\n\n%2")
+                .arg(QString::fromStdString(Escaped(list->name)), ImportFlow::ForWindow(error)));
         return;
     }
     Reload(newName.trimmed().toStdString());
@@ -231,7 +233,8 @@ void ChooserWindow::RemoveList() {
     std::string error;
     if (!m_store.Remove(list->name, error)) {
         QMessageBox::warning(this, QStringLiteral("Cannot Remove"),
-                             QString::fromStdString(Escaped(error)));
+                             QStringLiteral("“%1” was not moved to the trash.\n\n%2")
+                                 .arg(name, ImportFlow::ForWindow(error)));
         return;
     }
     Reload();

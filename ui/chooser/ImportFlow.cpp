@@ -9,11 +9,81 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-// The file's name, its words and what is said of them reach the user only through these two.
+// The importers' advice names options of the command-line tool; a window says what the
+// learner can change in the file instead.
+constexpr struct {
+    const char* option;
+    const char* instead;
+} kAdvice[] = {
+    {"; use --header to skip it", "; delete that row from the file if it holds no word"},
+    {"; for text saved in a Windows code page use --input-encoding cp1252",
+     "; save the file as UTF-8 text and add it again"},
+    {" (--truncate cuts it)", "; shorten it in the file"},
+};
+
+constexpr struct {
+    const char* name;
+    const char* what;
+} kFormats[] = {
+    {"tsv", "text with a tab between each word and its meaning"},
+    {"csv", "comma-separated text"},
+    {"anki", "text exported from Anki"},
+    {"mnemosyne", "a Mnemosyne export"},
+    {"kvtml", "a KVTML vocabulary file"},
+    {"apkg", "an Anki package"},
+};
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+// Where an option ("--name") is named in `text`, or npos.
+size_t OptionAt(const std::string& text) { return std::min(text.find(" --"), text.find("(--")); }
+
+// Advice that names any other option goes: a parenthesis around it, or the clause after a
+// semicolon that holds it.
+std::string WithoutOptions(std::string text) {
+    for (const auto& advice : kAdvice) ReplaceAll(text, advice.option, advice.instead);
+    for (size_t dash = OptionAt(text); dash != std::string::npos; dash = OptionAt(text)) {
+        const size_t open = text.rfind('(', dash + 1);
+        const size_t close = text.find(')', dash);
+        if (open != std::string::npos && close != std::string::npos &&
+            text.find(')', open) == close) {
+            const size_t from = open > 0 && text[open - 1] == ' ' ? open - 1 : open;
+            text.erase(from, close + 1 - from);
+            continue;
+        }
+        const size_t clause = text.rfind("; ", dash);
+        if (clause == std::string::npos) break;
+        text.erase(clause, text.find(';', dash) - clause);
+    }
+    return text;
+}
+
+std::string PlainFormat(const std::string& text) {
+    const std::string mark = "read as ";
+    if (text.compare(0, mark.size(), mark) != 0) return text;
+    for (const auto& format : kFormats) {
+        if (text.substr(mark.size()) == format.name)
+            return std::string("Quibbix read this file as ") + format.what;
+    }
+    return text;
+}
+
+std::string Sentence(std::string text) {
+    if (text.empty()) return text;
+    if (text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    if (std::string(".!?").find(text.back()) == std::string::npos) text += '.';
+    return text;
+}
+
+// The file's name, its words and what is said of them reach the user only through these.
 QString Shown(const std::string& text) { return QString::fromStdString(Escaped(text)); }
 
 QString Quoted(const std::string& text) { return QStringLiteral("“%1”").arg(Shown(text)); }
@@ -24,9 +94,22 @@ void Print(const std::string& text) {
 
 void Fail(QWidget* parent, const ImportPlan& plan, const std::string& reason) {
     Print(plan.file.string() + ": " + reason);
-    QMessageBox::critical(parent, QStringLiteral("Cannot Add This File"),
-                          QStringLiteral("Quibbix cannot make a list from %1.\n\n%2")
-                              .arg(Quoted(plan.file.filename().string()), Shown(reason)));
+    QMessageBox::critical(
+        parent, QStringLiteral("Cannot Add This File"),
+        QStringLiteral("Quibbix cannot make a list from %1.\n\n%2")
+            .arg(Quoted(plan.file.filename().string()), ImportFlow::ForWindow(reason)));
+}
+
+// The report on the terminal names the backups; the window says what they mean.
+QString UpdatedText(const std::string& name, size_t words, bool hadProgress) {
+    QString text = words == 1
+                       ? QStringLiteral("%1 now holds 1 word.").arg(Quoted(name))
+                       : QStringLiteral("%1 now holds %2 words.").arg(Quoted(name)).arg(words);
+    if (hadProgress)
+        text += QStringLiteral(
+            " The words still in it keep their progress, and a copy of your earlier progress "
+            "was kept.");
+    return text;
 }
 
 enum class Choice { kUpdate, kAddNew, kCancel };
@@ -63,6 +146,10 @@ Choice AskUpdateOrNew(QWidget* parent, const ImportPlan& plan, const ListSummary
 
 namespace ImportFlow {
 
+QString ForWindow(const std::string& text) {
+    return Shown(Sentence(PlainFormat(WithoutOptions(text))));
+}
+
 std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesystem::path& file) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ImportPlan plan = ListImporter::Read(file);
@@ -96,10 +183,10 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
                     Fail(parent, plan, error);
                     return std::nullopt;
                 }
-                if (!report.empty()) {
-                    Print(report);
-                    QMessageBox::information(parent, QStringLiteral("List Updated"), Shown(report));
-                }
+                Print(report);
+                QMessageBox::information(
+                    parent, QStringLiteral("List Updated"),
+                    UpdatedText(existing->name, plan.records.size(), existing->hasProgress));
                 return Result{existing->folder, existing->name};
             }
             case Choice::kAddNew:

@@ -23,4 +23,9 @@ struct Result {
 // The list made or updated from `file`; nullopt when cancelled or failed (already told).
 std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesystem::path& file);
 
+// A message of the importers or the list store as a window shows it: in the learner's words
+// (what to change in the file rather than a command-line option, what a format is rather
+// than its short name), as a sentence, escaped. The terminal keeps the message as it was.
+QString ForWindow(const std::string& text);
+
 }  // namespace ImportFlow

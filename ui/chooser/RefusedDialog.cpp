@@ -2,6 +2,7 @@
 #include "ui/chooser/RefusedDialog.h"
 
 #include "engine/Escaped.h"
+#include "ui/chooser/ImportFlow.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -42,7 +43,7 @@ QTreeWidget* EntriesView(const ImportPlan& plan) {
         auto* item = new QTreeWidgetItem;
         item->setText(0, entry.line > 0 ? QString::number(entry.line) : QStringLiteral("–"));
         item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(1, Shown(entry.reason));
+        item->setText(1, ImportFlow::ForWindow(entry.reason));
         item->setToolTip(1, item->text(1));
         items.append(item);
     }
@@ -63,7 +64,7 @@ RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(
     intro->setBuddy(view);
     layout->addWidget(view, 1);
     for (const std::string& note : plan.notes) {
-        auto* label = new QLabel(Shown(note));
+        auto* label = new QLabel(ImportFlow::ForWindow(note));
         label->setWordWrap(true);
         layout->addWidget(label);
     }
