@@ -6,6 +6,7 @@
 #include "platform/MulDiv.h"
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
+#include "platform/WindowFit.h"
 #include "platform/WindowOps.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ TemplateDialog::~TemplateDialog() = default;
 int TemplateDialog::DoModal() {
     BuildControls();
     OnInitDialog();
+    FitToItsScreen();
     const int result = exec();
     OnDestroy();
     for (auto& [id, timer] : m_timers) timer.stop();
@@ -136,7 +138,18 @@ void TemplateDialog::paintEvent(QPaintEvent* event) {
     OnPaint(painter);
 }
 
+void TemplateDialog::FitToItsScreen() {
+    if (windowFlags() & Qt::WindowMaximizeButtonHint) return;
+    m_scrollArea = FitToScreen(*this);
+}
+
 void TemplateDialog::BuildControls() {
+    // The text boxes the last showing made are the derived class's members: they come back
+    // out of the scroll area before it goes, and the template's size is measured afresh.
+    Unscroll(*this, m_scrollArea);
+    m_scrollArea = nullptr;
+    const Rect client = MapDialogRect(0, 0, m_template.width, m_template.height);
+    resize(client.Width(), client.Height());
     for (QWidget* control : m_controls) delete control;
     m_controls.clear();
     m_controlsById.clear();

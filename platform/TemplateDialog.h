@@ -4,6 +4,8 @@
 // it is ended with a result, and routes buttons, timers and painting to virtual handlers, the
 // way the framework's dialog class does. The controls are built anew by every DoModal and
 // live until the next one; controls added by the derived class (text boxes) are its own.
+// A dialog too large for its screen (large fonts, a high scale) shrinks to fit and scrolls
+// its controls; one that can be maximized lays itself out for any size and is left alone.
 //
 // Dialog units convert to pixels by the dialog font: x * averageCharWidth / 4 and
 // y * lineHeight / 8, the font being the template's face when installed, else the
@@ -21,6 +23,7 @@
 #include <vector>
 
 class PushButton;
+class QScrollArea;
 class StaticControl;
 
 class TemplateDialog : public QDialog {
@@ -29,7 +32,8 @@ public:
     explicit TemplateDialog(int templateId, QWidget* parent = nullptr);
     ~TemplateDialog() override;
 
-    // Builds the controls, runs OnInitDialog and the modal loop; returns the EndDialog result.
+    // Builds the controls, runs OnInitDialog, fits the dialog to its screen and runs the
+    // modal loop; returns the EndDialog result.
     int DoModal();
     // Ends the modal loop with `result` (IDOK, IDCANCEL).
     void EndDialog(int result);
@@ -73,6 +77,7 @@ protected:
 private:
     void BuildControls();
     QWidget* CreateControl(const ControlTemplate& control);
+    void FitToItsScreen();
 
     DialogTemplate m_template;
     int m_baseUnitX = 0;
@@ -80,4 +85,6 @@ private:
     std::vector<QWidget*> m_controls;
     std::map<int, QWidget*> m_controlsById;
     std::map<uint32_t, QBasicTimer> m_timers;
+    // Holds the controls while the dialog is too large for its screen.
+    QScrollArea* m_scrollArea = nullptr;
 };

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "platform/WindowFit.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Before a window first shows nobody knows the frame the window manager will give it; the
+// frames of the program's other windows are the best guess, as QDialog's own placement
+// assumes. Each side gets at least a little, so that a guess from a maximized window, which
+// has no side borders, still leaves room for a dialog's.
+constexpr QMargins kLeastFrame(4, 4, 4, 4);
+// With no other window to go by: a title bar and thin borders.
+constexpr QMargins kGuessedFrame(4, 32, 4, 4);
+
+QMargins FrameOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+QMargins AtLeast(const QMargins& a, const QMargins& b) {
+    return {std::max(a.left(), b.left()), std::max(a.top(), b.top()),
+            std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom())};
+}
+
+QMargins ExpectedFrame(const QWidget& window) {
+    std::vector<const QWidget*> others;
+    if (const QWidget* parent = window.parentWidget()) others.push_back(parent->window());
+    for (const QWidget* top : QApplication::topLevelWidgets()) others.push_back(top);
+    for (const QWidget* other : others) {
+        if (other == &window || !other->isVisible()) continue;
+        const QMargins frame = FrameOf(*other);
+        if (!frame.isNull()) return AtLeast(frame, kLeastFrame);
+    }
+    return kGuessedFrame;
+}
+
+const QScreen* ScreenFor(const QWidget& window) {
+    if (const QWidget* parent = window.parentWidget()) return parent->window()->screen();
+    return window.screen();
+}
+
+// setParent hides a widget; one that was not hidden on purpose shows again with its window.
+void MoveInto(QWidget* child, QWidget* parent) {
+    const bool hidden = child->testAttribute(Qt::WA_WState_ExplicitShowHide) && child->isHidden();
+    const QRect place = child->geometry();
+    child->setParent(parent);
+    child->setGeometry(place);
+    if (!hidden) child->show();
+}
+
+std::vector<QWidget*> ChildWidgets(const QWidget& parent) {
+    std::vector<QWidget*> children;
+    for (QWidget* child : parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!child->isWindow()) children.push_back(child);
+    return children;
+}
+
+QScrollArea* Scroll(QWidget& window, const QSize& contentSize) {
+    QWidget* focus = window.focusWidget();
+    // Made inside the window from the start, so that moving the contents keeps them in it
+    // and keeps the focus where it was.
+    auto* area = new QScrollArea(&window);
+    area->setObjectName(QStringLiteral("fitScrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(true);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("fitContent"));
+    area->setWidget(content);
+    // The window's own surface shows through, as it did behind its controls.
+    content->setAutoFillBackground(false);
+    area->viewport()->setAutoFillBackground(false);
+    if (QLayout* layout = window.layout()) {
+        // Takes the layout from the window, and its widgets with it.
+        content->setLayout(layout);
+    } else {
+        for (QWidget* child : ChildWidgets(window))
+            if (child != area) MoveInto(child, content);
+        content->setMinimumSize(contentSize);
+    }
+    auto* outer = new QVBoxLayout(&window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(area);
+    // Whatever takes the keyboard comes into view, by Tab, by its access key or by a click.
+    QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* now) {
+        if (now && area->widget() && area->widget()->isAncestorOf(now))
+            area->ensureWidgetVisible(now);
+    });
+    if (focus) focus->setFocus();
+    return area;
+}
+
+}  // namespace
+
+QSize RoomInside(const QSize& available, const QMargins& frame) {
+    return available.shrunkBy(frame).expandedTo(QSize(1, 1));
+}
+
+QScrollArea* FitToScreen(QWidget& window) {
+    if (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return nullptr;
+    const QScreen* screen = ScreenFor(window);
+    if (!screen) return nullptr;
+    const QSize room = RoomInside(screen->availableGeometry().size(), ExpectedFrame(window));
+    const QSize wanted = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    // A window laid out by a layout can shrink to its layout's minimum; one whose children
+    // sit at fixed places needs all of its size.
+    const QSize needed =
+        window.layout() ? window.minimumSizeHint().expandedTo(window.minimumSize()) : window.size();
+    QSize size = wanted;
+    QScrollArea* area = nullptr;
+    if (needed.width() > room.width() || needed.height() > room.height()) {
+        area = Scroll(window, needed);
+        // Room for the scroll bar beside the contents, or it would cover them and bring the
+        // other scroll bar too.
+        const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+        if (needed.height() > room.height())
+            size.setWidth(std::max(size.width(), needed.width() + bar));
+        if (needed.width() > room.width())
+            size.setHeight(std::max(size.height(), needed.height() + bar));
+    }
+    window.setMinimumSize(window.minimumSize().boundedTo(room));
+    window.resize(size.boundedTo(room));
+    return area;
+}
+
+void Unscroll(QWidget& window, QScrollArea* area) {
+    if (!area) return;
+    if (QWidget* content = area->widget())
+        for (QWidget* child : ChildWidgets(*content)) MoveInto(child, &window);
+    delete window.layout();
+    delete area;
+}
