@@ -9,13 +9,17 @@
 #include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDate>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSet>
+#include <QValueAxis>
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,6 +105,44 @@ TEST_F(ProgressWindowTest, OpensFromTheModule_AndDrawsEveryChart) {
         "In the last 90 days: 10 days studied, 55 minutes in all. The most was 10 minutes, "
         "on 2026-03-14.",
         minutes->accessibleDescription());
+}
+
+// One day, ten, and a year with a gap: the count axes tick on whole numbers, the date axes
+// name each date once, and no axis has more labels than fit.
+TEST_F(ProgressWindowTest, Axes_TickOnWholeNumbers_AndNameEachDateOnce) {
+    ProgressWindowInput oneDay = TenDays();
+    oneDay.days.erase(oneDay.days.begin(), oneDay.days.end() - 1);
+    ProgressWindowInput aYear;
+    aYear.today = "2026-03-14";
+    for (int i = 0; i < 365; i += i == 100 ? 40 : 1) {
+        HistoryDay day;
+        day.date = QDate(2025, 3, 15).addDays(i).toString(Qt::ISODate).toStdString();
+        day.seconds = 37 * 60 + 7 * i;
+        day.counts.lists = {32767 - i, 0, 0, 0, 0, i};
+        aYear.days.push_back(day);
+    }
+    for (const ProgressWindowInput& input : {oneDay, TenDays(), aYear}) {
+        SCOPED_TRACE(input.days.size());
+        std::unique_ptr<QDialog> window = Open(input);
+        ASSERT_TRUE(window);
+        for (const char* name : {"statesChart", "minutesChart"}) {
+            SCOPED_TRACE(name);
+            QChart* chart = window->findChild<QChartView*>(name)->chart();
+            ASSERT_EQ(2, chart->axes().size());
+            auto* dates = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+            ASSERT_NE(nullptr, dates);
+            const QStringList labels = dates->categoriesLabels();
+            EXPECT_GE(labels.size(), 1);
+            EXPECT_LE(labels.size(), 8);
+            EXPECT_EQ(labels.size(), QSet<QString>(labels.begin(), labels.end()).size());
+            auto* counts = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
+            ASSERT_NE(nullptr, counts);
+            EXPECT_LE(counts->tickCount(), 8);
+            EXPECT_EQ(0, counts->min());
+            const double step = counts->max() / (counts->tickCount() - 1);
+            EXPECT_EQ(std::floor(step), step) << counts->max() << " in " << counts->tickCount();
+        }
+    }
 }
 
 TEST_F(ProgressWindowTest, NoHistoryYet_StillOpens_AndSaysSo) {

@@ -2,17 +2,16 @@
 #include "ui/progress/ProgressWindow.h"
 
 #include <QAreaSeries>
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDate>
-#include <QDateTime>
-#include <QDateTimeAxis>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
@@ -22,6 +21,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -42,7 +42,11 @@ QDate DateOf(const std::string& text) {
     return QDate::fromString(QString::fromStdString(text), Qt::ISODate);
 }
 
-qreal MsAt(const QDate& date) { return static_cast<qreal>(date.startOfDay().toMSecsSinceEpoch()); }
+// The most labels an axis shows: more crowd one another, and the chart then drops some or
+// cuts them to dots. The minutes chart is the lower one.
+constexpr int kMostDateLabels = 7;
+constexpr int kMostStateCountLabels = 6;
+constexpr int kMostMinuteCountLabels = 4;
 
 QString Plural(int64_t n, const char* one, const char* many) {
     return QString::number(n) + ' ' + (n == 1 ? one : many);
@@ -59,6 +63,59 @@ std::vector<double> MinutesPerDay(const std::vector<HistoryDay>& days, const std
             minutes[static_cast<size_t>(count - 1 - back)] = static_cast<double>(day.seconds) / 60;
     }
     return minutes;
+}
+
+// The step of a count axis from 0 past `most` with ticks on whole numbers only: 1, 2 or 5
+// times a power of ten, as few steps as keep within `mostLabels` labels.
+int64_t WholeStep(double most, int mostLabels) {
+    int64_t power = 1;
+    for (int digits = 0; digits < 15; ++digits, power *= 10) {
+        for (int64_t times : {1, 2, 5}) {
+            if (std::ceil(most / static_cast<double>(times * power)) < mostLabels)
+                return times * power;
+        }
+    }
+    return power;
+}
+
+void SetWholeTicks(QValueAxis& axis, double most, int mostLabels) {
+    const int64_t step = WholeStep(most, mostLabels);
+    const auto steps =
+        std::max<int64_t>(1, static_cast<int64_t>(std::ceil(most / static_cast<double>(step))));
+    axis.setTickType(QValueAxis::TicksFixed);
+    axis.setRange(0, static_cast<qreal>(steps * step));
+    axis.setTickCount(static_cast<int>(steps) + 1);
+    axis.setMinorTickCount(0);
+    axis.setLabelFormat(QStringLiteral("%d"));
+}
+
+// An axis over `days` days from `first`, whose span starts at `origin`, a unit a day. It
+// names a day under the middle of its span, every so many days, so that each date shows
+// once and no more than `most` of them: a label for every day would be cut to dots.
+QCategoryAxis* DayAxis(const QDate& first, int days, int most, const QString& format,
+                       qreal origin) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(origin, origin + days);
+    axis->setStartValue(origin);
+    axis->setGridLineVisible(false);
+    const int every = std::max(1, (days + most - 1) / most);
+    // Counted back from the last day, so that the latest one is always named.
+    const int firstNamed = (days - 1) % every;
+    for (int day = firstNamed; day < days; day += every)
+        axis->append(first.addDays(day).toString(format), origin + day + 0.5);
+    return axis;
+}
+
+// The last day's label stands under the middle of the last day, at the right edge: half of it
+// lies beyond the plot, where the chart's margin must hold it.
+void LeaveRoomForTheLastLabel(QChart& chart, QCategoryAxis& axis) {
+    const QStringList labels = axis.categoriesLabels();
+    if (labels.isEmpty()) return;
+    const int half = QFontMetrics(axis.labelsFont()).horizontalAdvance(labels.back()) / 2;
+    QMargins margins = chart.margins();
+    margins.setRight(std::max(margins.right(), half + 4));
+    chart.setMargins(margins);
 }
 
 }  // namespace
@@ -92,10 +149,15 @@ ProgressWindow::ProgressWindow(QWidget* parent, const ProgressWindowInput& input
 QChartView* ProgressWindow::MakeStatesChart() {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Words in each state"));
-    auto* xAxis = new QDateTimeAxis;
-    xAxis->setFormat(QStringLiteral("yyyy-MM-dd"));
+    // Days count from the first one recorded, each a unit wide.
+    const QDate first =
+        m_input.days.empty() ? DateOf(m_input.today) : DateOf(m_input.days.front().date);
+    const int span = m_input.days.empty()
+                         ? 1
+                         : static_cast<int>(first.daysTo(DateOf(m_input.days.back().date))) + 1;
+    QCategoryAxis* xAxis =
+        DayAxis(first, span, kMostDateLabels - 1, QStringLiteral("yyyy-MM-dd"), 0);
     auto* yAxis = new QValueAxis;
-    yAxis->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
 
@@ -112,8 +174,8 @@ QChartView* ProgressWindow::MakeStatesChart() {
                 i + 1 < m_input.days.size() ? DateOf(m_input.days[i + 1].date) : date.addDays(1);
             qreal value = m_input.days[i].counts.lists[state.index];
             if (below) value += below->at(static_cast<int>(2 * i)).y();
-            upper->append(MsAt(date), value);
-            upper->append(MsAt(until), value);
+            upper->append(static_cast<qreal>(first.daysTo(date)), value);
+            upper->append(static_cast<qreal>(first.daysTo(until)), value);
             top = std::max(top, static_cast<int32_t>(value));
         }
         auto* area = new QAreaSeries(upper, below);
@@ -125,11 +187,9 @@ QChartView* ProgressWindow::MakeStatesChart() {
         area->attachAxis(yAxis);
         below = upper;
     }
-    yAxis->setRange(0, top);
-    if (!m_input.days.empty()) {
-        xAxis->setRange(DateOf(m_input.days.front().date).startOfDay(),
-                        DateOf(m_input.days.back().date).addDays(1).startOfDay());
-    }
+    SetWholeTicks(*yAxis, top, kMostStateCountLabels);
+
+    LeaveRoomForTheLastLabel(*chart, *xAxis);
 
     auto* view = new QChartView(chart, this);
     view->setObjectName(QStringLiteral("statesChart"));
@@ -145,32 +205,27 @@ QChartView* ProgressWindow::MakeMinutesChart() {
     chart->setTitle(QStringLiteral("Minutes studied per day, last %1 days").arg(kMinuteDays));
     chart->legend()->hide();
     auto* set = new QBarSet(QStringLiteral("Minutes"));
-    QStringList categories;
-    const QDate today = DateOf(m_input.today);
     double most = 1;
     const std::vector<double> minutes = MinutesPerDay(m_input.days, m_input.today, kMinuteDays);
-    for (int i = 0; i < kMinuteDays; ++i) {
-        set->append(minutes[static_cast<size_t>(i)]);
-        most = std::max(most, minutes[static_cast<size_t>(i)]);
-        categories << today.addDays(i - kMinuteDays + 1).toString(QStringLiteral("MM-dd"));
+    for (double dayMinutes : minutes) {
+        set->append(dayMinutes);
+        most = std::max(most, dayMinutes);
     }
     auto* series = new QBarSeries;
     series->setBarWidth(0.9);
     series->append(set);
     chart->addSeries(series);
-    auto* xAxis = new QBarCategoryAxis;
-    xAxis->append(categories);
-    xAxis->setLabelsAngle(-90);
-    QFont small = xAxis->labelsFont();
-    small.setPointSizeF(std::max(5.0, small.pointSizeF() * 0.7));
-    xAxis->setLabelsFont(small);
+    // Bar i stands on i, in the middle of its day's span.
+    QCategoryAxis* xAxis = DayAxis(DateOf(m_input.today).addDays(1 - kMinuteDays), kMinuteDays,
+                                   kMostDateLabels, QStringLiteral("MM-dd"), -0.5);
     auto* yAxis = new QValueAxis;
-    yAxis->setRange(0, most);
-    yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    SetWholeTicks(*yAxis, most, kMostMinuteCountLabels);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
     series->attachAxis(xAxis);
     series->attachAxis(yAxis);
+
+    LeaveRoomForTheLastLabel(*chart, *xAxis);
 
     auto* view = new QChartView(chart, this);
     view->setObjectName(QStringLiteral("minutesChart"));
