@@ -2,6 +2,7 @@
 #include "ui/chooser/ChooserWindow.h"
 
 #include "engine/Escaped.h"
+#include "platform/WindowFit.h"
 #include "ui/HelpWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
@@ -115,6 +116,8 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     const QSettings settings(m_settingsFile, QSettings::IniFormat);
     if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray()))
         resize(620, 300);
+    // A size kept from a larger screen, or a larger scale, must not put it off this one.
+    FitToScreen(*this);
     m_view->setFocus();
     HelpWindow::InstallShortcut(this);
 }

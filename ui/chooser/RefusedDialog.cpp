@@ -2,6 +2,7 @@
 #include "ui/chooser/RefusedDialog.h"
 
 #include "engine/Escaped.h"
+#include "platform/WindowFit.h"
 #include "ui/chooser/ImportFlow.h"
 
 #include <QDialogButtonBox>
@@ -87,4 +88,5 @@ RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(
     layout->addWidget(buttons);
     view->setFocus();
     resize(560, 360);
+    FitToScreen(*this);
 }

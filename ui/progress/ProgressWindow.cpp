@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/progress/ProgressWindow.h"
 
+#include "platform/WindowFit.h"
+
 #include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
@@ -144,6 +146,7 @@ ProgressWindow::ProgressWindow(QWidget* parent, const ProgressWindowInput& input
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(760, 620);
+    FitToScreen(*this);
 }
 
 QChartView* ProgressWindow::MakeStatesChart() {
@@ -196,7 +199,7 @@ QChartView* ProgressWindow::MakeStatesChart() {
     view->setRenderHint(QPainter::Antialiasing);
     view->setAccessibleName(chart->title());
     view->setAccessibleDescription(StatesSummary(m_input.days));
-    view->setMinimumHeight(240);
+    view->setMinimumHeight(200);
     return view;
 }
 
@@ -232,7 +235,7 @@ QChartView* ProgressWindow::MakeMinutesChart() {
     view->setRenderHint(QPainter::Antialiasing);
     view->setAccessibleName(chart->title());
     view->setAccessibleDescription(MinutesSummary(m_input.days, m_input.today));
-    view->setMinimumHeight(200);
+    view->setMinimumHeight(160);
     return view;
 }
 
