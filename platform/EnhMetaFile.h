@@ -5,13 +5,15 @@
 
 #include "platform/MetaFileConverter.h"
 
+#include <QByteArray>
+#include <QImage>
 #include <QRectF>
-#include <QSvgRenderer>
 
 #include <memory>
 #include <string>
 
 class QPainter;
+class QSvgRenderer;
 
 class EnhMetaFile {
 public:
@@ -20,12 +22,21 @@ public:
         const std::string& path, const MetaFileConverter& converter = MetaFileConverter::Default());
     // Nothing when `svg` is not a picture.
     static std::unique_ptr<EnhMetaFile> FromSvg(const std::string& svg);
+    ~EnhMetaFile();
 
-    // Draws the whole picture into `target`, ignoring its aspect ratio.
+    // Draws the whole picture into `target`, ignoring its aspect ratio. The picture is drawn
+    // once per size and kept as pixels: a frame strip repaints often and resizes seldom.
     void Draw(QPainter& painter, const QRectF& target) const;
 
 private:
     EnhMetaFile() = default;
+    // The parsed picture, parsed again from `m_svg` if it was let go.
+    QSvgRenderer& Renderer() const;
 
-    mutable QSvgRenderer m_renderer;
+    QByteArray m_svg;
+    // The parsed document holds every path of the picture and, once drawn, a second copy of
+    // each for the rasterizer: several times the pixels of a strip. It is let go once the
+    // picture is in `m_drawn`. Shared by the pictures of the same SVG text (see Parse).
+    mutable std::shared_ptr<QSvgRenderer> m_renderer;
+    mutable QImage m_drawn;
 };

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "engine/AtomicFile.h"
 #include "platform/EnhMetaFile.h"
 #include "tests/support/TempDir.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -139,6 +141,44 @@ TEST(EnhMetaFileTest, MissingHelper_GivesNothing_AndKeepsNoVerdict) {
               nullptr);
     EXPECT_NE(EnhMetaFile::Load("list/2Collar_V.emf", MetaFileConverter(Helper(), CacheDir())),
               nullptr);
+}
+
+// The picture is kept as pixels between paints: they must be the very pixels the vectors give
+// drawn straight onto the window, at every size a strip takes, resized any way, at any scale.
+TEST(EnhMetaFileTest, KeptPixels_LookAsTheVectorsDrawnDirectly) {
+    std::string emf;
+    ASSERT_TRUE(ReadWholeFile(ListFile("2Collar_V.emf"), emf));
+    const std::string svg = MetaFileConverter(Helper(), "").ToSvg(emf);
+    ASSERT_FALSE(svg.empty());
+    QSvgRenderer vectors(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+    // Two pictures of one frame, as the window's strips are: they share one parse.
+    const std::unique_ptr<EnhMetaFile> pictures[] = {EnhMetaFile::FromSvg(svg),
+                                                     EnhMetaFile::FromSvg(svg)};
+    ASSERT_NE(pictures[0], nullptr);
+    ASSERT_NE(pictures[1], nullptr);
+    const struct {
+        int width, height;
+        qreal ratio;
+    } table[] = {{1180, 9, 1}, {12, 700, 1}, {600, 9, 1}, {1180, 9, 1}, {300, 40, 2}, {7, 3, 1.5}};
+    for (size_t i = 0; i < std::size(table); ++i) {
+        const auto& t = table[i];
+        const auto paint = [&](bool direct) {
+            QImage window(QSize(t.width + 20, t.height + 20) * t.ratio, QImage::Format_RGB32);
+            window.setDevicePixelRatio(t.ratio);
+            window.fill(QColor(0xEC, 0xE9, 0xD8));
+            QPainter painter(&window);
+            painter.setRenderHint(QPainter::Antialiasing);
+            const QRectF target(10, 10, t.width, t.height);
+            // As a strip's paint is clipped to its widget.
+            painter.setClipRect(target);
+            if (direct)
+                vectors.render(&painter, target);
+            else
+                pictures[i % 2]->Draw(painter, target);
+            return window;
+        };
+        EXPECT_TRUE(paint(true) == paint(false)) << t.width << "x" << t.height << " at " << t.ratio;
+    }
 }
 
 }  // namespace
