@@ -22,6 +22,9 @@ void CompletePalette(QImage& image) {
 QPixmap LoadStretched(const QString& path, int width, int height) {
     QImageReader reader(path, "bmp");
     reader.setDecideFormatFromContent(false);
+    // Otherwise Qt asks every image plugin whether it reads "bmp", loading each and the JPEG
+    // library with them, though only its own BMP reader ever does.
+    reader.setAutoDetectImageFormat(false);
     QImage image;
     if (!reader.read(&image) || image.isNull()) return QPixmap();
     if (image.depth() <= 8) CompletePalette(image);
