@@ -2,6 +2,7 @@
 #include "ui/chooser/StudyCheck.h"
 
 #include "engine/Escaped.h"
+#include "ui/chooser/ImportFlow.h"
 
 #include <QMessageBox>
 
@@ -12,10 +13,9 @@ namespace StudyCheck {
 bool Confirm(QWidget* parent, const ListStore& store, const std::filesystem::path& folder) {
     std::string message;
     if (store.Prepare(folder, message)) return true;
-    message = Escaped(message);
-    std::fprintf(stderr, "quibbix-launch: %s\n", message.c_str());
+    std::fprintf(stderr, "quibbix-launch: %s\n", Escaped(message).c_str());
     QMessageBox::critical(parent, QStringLiteral("Cannot Study This List"),
-                          QString::fromStdString(message));
+                          ImportFlow::ForWindow(message));
     return false;
 }
 
