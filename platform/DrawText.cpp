@@ -31,10 +31,7 @@ PrefixedText ResolvePrefixes(const QString& text, bool usePrefix) {
     return out;
 }
 
-struct Line {
-    qsizetype start;
-    qsizetype end;
-};
+using Line = TextLayout::Line;
 
 bool IsBreak(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
 
@@ -59,7 +56,7 @@ void WrapParagraph(const QString& text, qsizetype start, qsizetype end, int widt
     const auto place = [&](qsizetype pieceStart, qsizetype pieceEnd) {
         const bool fits = fm.horizontalAdvance(text.mid(lineStart, pieceEnd - lineStart)) <= width;
         if (!fits && lineEnd > lineStart) {
-            lines.push_back({lineStart, lineEnd});
+            lines.push_back({lineStart, lineEnd, 0});
             lineStart = pieceStart;
         }
         lineEnd = pieceEnd;
@@ -83,14 +80,14 @@ void WrapParagraph(const QString& text, qsizetype start, qsizetype end, int widt
         }
         pos = wordEnd;
     }
-    lines.push_back({lineStart, lineEnd});
+    lines.push_back({lineStart, lineEnd, 0});
 }
 
 std::vector<Line> LayOutLines(const QString& text, const Rect& rect, uint32_t format,
                               const QFontMetrics& fm) {
     std::vector<Line> lines;
     if (format & DT_SINGLELINE) {
-        lines.push_back({0, text.size()});
+        lines.push_back({0, text.size(), 0});
         return lines;
     }
     qsizetype start = 0;
@@ -100,7 +97,7 @@ std::vector<Line> LayOutLines(const QString& text, const Rect& rect, uint32_t fo
         if (format & DT_WORDBREAK) {
             WrapParagraph(text, start, end, rect.Width(), fm, lines);
         } else {
-            lines.push_back({start, end});
+            lines.push_back({start, end, 0});
         }
         if (end >= text.size()) break;
         // CR LF is one break; so is a lone CR or LF.
@@ -114,9 +111,10 @@ std::vector<Line> LayOutLines(const QString& text, const Rect& rect, uint32_t fo
 
 // The line goes out whole, so that its spacing is the font's own; the prefixed characters
 // then get the font's underline drawn beneath them.
-void DrawLine(QPainter& painter, const PrefixedText& text, const Line& line, int x, int baseline) {
+void DrawLine(QPainter& painter, const TextLayout& text, const Line& line, int x, int baseline) {
     const QString visible = text.visible.mid(line.start, line.end - line.start);
     painter.drawText(QPoint(x, baseline), visible);
+    if (!text.hasPrefix) return;
     const QFontMetrics fm(painter.font());
     const int thickness = std::max(1, fm.lineWidth());
     for (qsizetype i = line.start; i < line.end; ++i) {
@@ -130,37 +128,60 @@ void DrawLine(QPainter& painter, const PrefixedText& text, const Line& line, int
 
 }  // namespace
 
-void DrawText(QPainter& painter, const QString& text, const Rect& rect, uint32_t format) {
+QSize TextLayout::Size() const {
+    int widest = 0;
+    for (const Line& line : lines) widest = std::max(widest, line.width);
+    return {widest, static_cast<int>(lines.size()) * lineHeight};
+}
+
+TextLayout LayOutText(const QFontMetrics& metrics, const QString& text, const Rect& rect,
+                      uint32_t format) {
     QString source = text;
     if (format & DT_SINGLELINE) source.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-    const PrefixedText prefixed = ResolvePrefixes(source, !(format & DT_NOPREFIX));
-    if (prefixed.visible.isEmpty()) return;
+    PrefixedText prefixed = ResolvePrefixes(source, !(format & DT_NOPREFIX));
+    TextLayout layout;
+    layout.lineHeight = metrics.height();
+    layout.ascent = metrics.ascent();
+    if (prefixed.visible.isEmpty()) return layout;
+    layout.lines = LayOutLines(prefixed.visible, rect, format, metrics);
+    for (Line& line : layout.lines)
+        line.width =
+            metrics.horizontalAdvance(prefixed.visible.mid(line.start, line.end - line.start));
+    layout.hasPrefix = std::find(prefixed.underlined.begin(), prefixed.underlined.end(), true) !=
+                       prefixed.underlined.end();
+    layout.visible = std::move(prefixed.visible);
+    layout.underlined = std::move(prefixed.underlined);
+    return layout;
+}
 
-    const QFontMetrics fm(painter.font());
-    const std::vector<Line> lines = LayOutLines(prefixed.visible, rect, format, fm);
-    const int lineHeight = fm.height();
-
+void DrawText(QPainter& painter, const TextLayout& layout, const Rect& rect, uint32_t format) {
+    if (layout.lines.empty()) return;
     int top = rect.top;
     if (format & DT_SINGLELINE) {
         if (format & DT_VCENTER)
-            top = rect.top + (rect.Height() - lineHeight) / 2;
+            top = rect.top + (rect.Height() - layout.lineHeight) / 2;
         else if (format & DT_BOTTOM)
-            top = rect.bottom - lineHeight;
+            top = rect.bottom - layout.lineHeight;
     }
 
     painter.save();
     if (!(format & DT_NOCLIP)) painter.setClipRect(rect.ToQRect(), Qt::IntersectClip);
-    for (const Line& line : lines) {
+    // Each line is shaped on its own; without this a line of a Hebrew paragraph that begins
+    // with a Latin word would read left to right.
+    if (format & DT_RTLREADING) painter.setLayoutDirection(Qt::RightToLeft);
+    for (const Line& line : layout.lines) {
         if (top >= rect.bottom && !(format & DT_NOCLIP)) break;
-        const int width =
-            fm.horizontalAdvance(prefixed.visible.mid(line.start, line.end - line.start));
         int x = rect.left;
         if (format & DT_CENTER)
-            x = rect.left + (rect.Width() - width) / 2;
+            x = rect.left + (rect.Width() - line.width) / 2;
         else if (format & DT_RIGHT)
-            x = rect.right - width;
-        DrawLine(painter, prefixed, line, x, top + fm.ascent());
-        top += lineHeight;
+            x = rect.right - line.width;
+        DrawLine(painter, layout, line, x, top + layout.ascent);
+        top += layout.lineHeight;
     }
     painter.restore();
+}
+
+void DrawText(QPainter& painter, const QString& text, const Rect& rect, uint32_t format) {
+    DrawText(painter, LayOutText(QFontMetrics(painter.font()), text, rect, format), rect, format);
 }
