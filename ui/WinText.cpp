@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/WinText.h"
 
+#include "engine/Escaped.h"
 #include "platform/DrawText.h"
 #include "platform/FontConversion.h"
 #include "platform/MulDiv.h"
@@ -10,8 +11,11 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
+#include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -33,25 +37,91 @@ void DrawSunkenEdge(QPainter& painter, const QRect& r) {
     painter.drawLine(rr - 1, t + 1, rr - 1, b - 1);
 }
 
-// The largest size of `font`, at most its own, in which `line` is no wider than `width`.
-// Widths grow about in proportion to the size; the guess from that is then stepped to the
-// exact answer, since hinting rounds each size a little differently.
-QFont LargestFittingFont(const QFont& font, const QString& line, int width) {
+struct Fit {
+    QFont font;
+    bool whole;
+};
+
+// The largest size of `font`, at most its own and at least `floorPixels`, in which `line` is no
+// wider than `width`. Widths grow about in proportion to the size; the guess from that is then
+// stepped to the exact answer, since hinting rounds each size a little differently.
+Fit LargestFittingLine(const QFont& font, const QString& line, int width, int floorPixels) {
     const int natural = QFontMetrics(font).horizontalAdvance(line);
-    if (natural <= width) return font;
+    if (natural <= width) return {font, true};
     const int pixels = QFontInfo(font).pixelSize();
-    if (pixels <= 1) return font;
+    if (pixels <= floorPixels) return {font, false};
     QFont fitted = font;
     auto fits = [&](int size) {
         fitted.setPixelSize(size);
         return QFontMetrics(fitted).horizontalAdvance(line) <= width;
     };
-    int size =
-        std::clamp(static_cast<int>(static_cast<int64_t>(pixels) * width / natural), 1, pixels - 1);
-    while (size > 1 && !fits(size)) --size;
+    int size = std::clamp(static_cast<int>(static_cast<int64_t>(pixels) * width / natural),
+                          floorPixels, pixels - 1);
+    while (size > floorPixels && !fits(size)) --size;
     while (size + 1 < pixels && fits(size + 1)) ++size;
-    fitted.setPixelSize(size);
-    return fitted;
+    const bool whole = fits(size);
+    return {fitted, whole};
+}
+
+// The same for text laid out in `area` with `format`, wrapped lines included; `layout` gets the
+// text laid out in the font returned. The area a text covers grows about with the square of the
+// size, which gives a guess.
+Fit LargestFittingText(const QFont& font, const QString& text, const Rect& area, uint32_t format,
+                       int floorPixels, const QPaintDevice* device, TextLayout& layout) {
+    int probed = 0;
+    const auto fitsIn = [&](const QFont& f) {
+        layout = LayOutText(QFontMetrics(f, device), text, area, format);
+        const QSize size = layout.Size();
+        return size.width() <= area.Width() && size.height() <= area.Height();
+    };
+    if (fitsIn(font)) return {font, true};
+    const int pixels = QFontInfo(font).pixelSize();
+    if (pixels <= floorPixels) return {font, false};
+    const QSize natural = layout.Size();
+    const double ratio =
+        std::min(static_cast<double>(area.Height()) / std::max(natural.height(), 1),
+                 static_cast<double>(area.Width()) / std::max(natural.width(), 1));
+    QFont fitted = font;
+    TextLayout fittingLayout;
+    const auto fits = [&](int size) {
+        fitted.setPixelSize(size);
+        probed = size;
+        const bool fit = fitsIn(fitted);
+        if (fit) fittingLayout = layout;
+        return fit;
+    };
+    const int guess = std::clamp(static_cast<int>(std::lround(pixels * std::sqrt(ratio))),
+                                 floorPixels, pixels - 1);
+    // `fitting` fits and `tooLarge` does not; floorPixels - 1 stands for a size not yet known
+    // to fit. The guess is seldom more than a size or two off: step from it, then halve.
+    int fitting = floorPixels - 1, tooLarge = pixels;
+    for (int size = guess, steps = 0; steps < 3 && size > fitting && size < tooLarge; ++steps) {
+        if (fits(size))
+            fitting = size++;
+        else
+            tooLarge = size--;
+    }
+    while (tooLarge - fitting > 1) {
+        const int mid = fitting + (tooLarge - fitting) / 2;
+        (fits(mid) ? fitting : tooLarge) = mid;
+    }
+    if (fitting < floorPixels) {
+        if (probed != floorPixels) fits(floorPixels);
+        return {fitted, false};
+    }
+    fitted.setPixelSize(fitting);
+    layout = std::move(fittingLayout);
+    return {fitted, true};
+}
+
+// The whole text as its tooltip shows it: plain text whatever it holds (a tooltip takes markup
+// for rich text), with the control characters a word list may hold written out.
+QString ToolTipText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) line = QString::fromStdString(Escaped(line.toStdString()));
+    return Qt::convertFromPlainText(lines.join(QLatin1Char('\n')), Qt::WhiteSpaceNormal);
 }
 
 }  // namespace
@@ -67,6 +137,7 @@ bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, ui
     m_strText = std::move(text);
     m_displayText = FieldToUnicode(m_strText);
     m_nFormat = format;
+    m_fitted.reset();
     m_surfaceFont.reset();
     m_surfaceText = RGB(0, 0, 0);
     setParent(parent);
@@ -131,15 +202,32 @@ void CWinText::ApplyFontChange() {
     m_bFontChanged = 0;
 }
 
-QFont CWinText::FontForWidth(int width) {
+const CWinText::Fitted& CWinText::FitTo(const Rect& area) {
     const QFont chosen = FontInForce();
-    if (!(m_nFormat & DT_SINGLELINE) || width <= 0) return chosen;
-    if (m_fitted && m_fitted->text == m_displayText && m_fitted->width == width &&
+    const QSize size(area.Width(), area.Height());
+    if (m_fitted && m_fitted->text == m_displayText && m_fitted->area == size &&
         m_fitted->chosen == chosen)
-        return m_fitted->font;
-    const QFont font = LargestFittingFont(chosen, m_displayText, width);
-    m_fitted = Fitted{m_displayText, width, chosen, font};
-    return font;
+        return *m_fitted;
+    const int floorPixels = MulDiv(kFloorPoints, logicalDpiY(), 72);
+    TextLayout layout;
+    Fit fit{chosen, true};
+    if (m_nFormat & DT_SINGLELINE) {
+        fit = LargestFittingLine(chosen, m_displayText, area.Width(), floorPixels);
+        layout = LayOutText(QFontMetrics(fit.font, this), m_displayText, area, m_nFormat);
+    } else {
+        fit = LargestFittingText(chosen, m_displayText, area, m_nFormat, floorPixels, this, layout);
+    }
+    m_fitted = Fitted{m_displayText, size, chosen, fit.font, fit.whole, std::move(layout)};
+    const QString tip = fit.whole ? QString() : ToolTipText(m_displayText);
+    if (toolTip() != tip) setToolTip(tip);
+    return *m_fitted;
+}
+
+uint32_t CWinText::FormatFor(bool whole) const {
+    uint32_t format = m_nFormat;
+    // A line cut even at the floor keeps its beginning in view; the tooltip has the rest.
+    if ((format & DT_SINGLELINE) && !whole) format &= ~(DT_CENTER | DT_RIGHT);
+    return format;
 }
 
 void CWinText::paintEvent(QPaintEvent*) {
@@ -153,7 +241,8 @@ void CWinText::paintEvent(QPaintEvent*) {
     FillSolidRect(painter, client, m_crBack);
     if (m_bFontChanged) ApplyFontChange();
     client.Deflate(kTextInset);
-    painter.setFont(FontForWidth(client.Width()));
+    const Fitted& fitted = FitTo(client);
+    painter.setFont(fitted.font);
     painter.setPen(ColorFromColorref(m_surfaceText));
-    DrawText(painter, m_displayText, client, m_nFormat);
+    DrawText(painter, fitted.layout, client, FormatFor(fitted.whole));
 }

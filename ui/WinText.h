@@ -7,14 +7,19 @@
 // last paint, and a paint applies only what changed since (the two change flags). A font is
 // built only after a font change, so an ordinary repaint is one fill and one text draw.
 //
-// A single line wider than the box is drawn in the largest smaller size of the font that fits,
-// for that text only: cutting a word on both sides would hide it.
+// A text too large for the box is drawn in the largest smaller size of the font in which it
+// fits whole, for that text only, but never below a readable floor: cutting a word on both
+// sides would hide it, and a definition cut at the bottom loses its end. A text that does not
+// fit even at the floor is cut there and shown whole in the box's tooltip; the accessible
+// description always holds it whole.
 
 #include "engine/LogFont.h"
 #include "platform/Colorref.h"
+#include "platform/DrawText.h"
 #include "platform/Rect.h"
 
 #include <QFont>
+#include <QSize>
 #include <QWidget>
 
 #include <cstdint>
@@ -27,6 +32,10 @@ public:
     static constexpr int kEdgeWidth = 2;
     // The text keeps this far from the client area's edges, in pixels.
     static constexpr int kTextInset = 5;
+    // Text never shrinks below this size: the dialogs set their own labels in 8 points, the
+    // smallest text the program shows anywhere. A size relative to the chosen one would stop a
+    // large font where the text would still read well in the box.
+    static constexpr int kFloorPoints = 8;
 
     CWinText();
     ~CWinText() override;
@@ -44,6 +53,8 @@ public:
 
     // The font the box draws with now (its default until the first font change).
     QFont FontInForce() const { return m_surfaceFont.value_or(font()); }
+    // The font the last paint drew the text in: the one in force, or a smaller size that fits.
+    QFont FontDrawn() const { return m_fitted ? m_fitted->font : FontInForce(); }
     // The client area, inside the sunken edge, in the box's own coordinates.
     Rect ClientRect() const;
 
@@ -51,9 +62,22 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The last text measured, the font it is drawn in and whether it fits whole there, so that
+    // repainting it measures nothing again.
+    struct Fitted {
+        QString text;
+        QSize area;
+        QFont chosen;
+        QFont font;
+        bool whole = true;
+        TextLayout layout;  // the text laid out in `font`
+    };
+
     void RepaintNow();
     void ApplyFontChange();
-    QFont FontForWidth(int width);
+    // How the text fits the inset rectangle `area`; keeps the tooltip to match.
+    const Fitted& FitTo(const Rect& area);
+    uint32_t FormatFor(bool whole) const;
 
     int32_t m_bFontChanged = 0;
     int32_t m_bColorChanged = 0;
@@ -68,13 +92,5 @@ private:
     COLORREF m_surfaceText = RGB(0, 0, 0);
     QString m_displayText;
 
-    // The last line measured and the font it is drawn in, so that repainting it measures
-    // nothing again.
-    struct Fitted {
-        QString text;
-        int width = 0;
-        QFont chosen;
-        QFont font;
-    };
     std::optional<Fitted> m_fitted;
 };

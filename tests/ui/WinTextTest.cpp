@@ -131,6 +131,51 @@ TEST_F(WinTextTest, LineTooWide_ShrinksToFit_ForThatTextOnly) {
     EXPECT_GT(one.height(), ink.height() * 2);
 }
 
+// A text too large for its box draws smaller, down to 8 points (11 pixels at 96 dpi); one
+// that does not fit even there is cut, keeping its beginning, and shows whole in the tooltip.
+// The accessible description always holds the whole text.
+TEST_F(WinTextTest, TextTooLarge_ShrinksToTheFloor_ThenShowsWholeInTheTooltip) {
+    const std::string german =
+        "Die Fähigkeit, sich nach einem Rückschlag schnell wieder zu erholen und mit neuer Kraft "
+        "weiterzumachen, auch wenn die Umstände widrig sind und Unterstützung fehlt.";
+    const struct {
+        std::string text;
+        uint32_t format;
+        int width, height;
+        int minPixels, maxPixels;
+        bool cut;
+    } cases[] = {
+        {"Die Kraft, weiterzumachen.", kWrapped, 300, 160, 21, 21, false},
+        {german, kWrapped, 300, 160, 12, 20, false},
+        {german, kWrapped, 160, 60, 11, 11, true},
+        {std::string(40, 'W'), kCentredLine, 160, 60, 11, 11, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + " in " + std::to_string(c.width) + "x" + std::to_string(c.height));
+        auto box = MakeBox(c.text, c.format, c.width, c.height);
+        const QString whole = QString::fromStdString(c.text);
+        EXPECT_GE(box->FontDrawn().pixelSize(), c.minPixels);
+        EXPECT_LE(box->FontDrawn().pixelSize(), c.maxPixels);
+        EXPECT_EQ(box->FontInForce().pixelSize(), 21);
+        EXPECT_EQ(box->accessibleDescription(), whole);
+        EXPECT_EQ(box->toolTip().contains(whole), c.cut) << box->toolTip().toStdString();
+        const QRect ink = InkBounds(Render(*box), QColor(0xFF, 0xFF, 0), Client(*box));
+        EXPECT_LE(ink.left() - TextArea(*box).left(), 3);
+    }
+    // The tooltip goes when the text fits again.
+    auto box = MakeBox(german, kWrapped, 160, 60);
+    box->SetText("Kraft");
+    EXPECT_EQ(box->toolTip(), QString());
+}
+
+// A tooltip reads markup as rich text; text from a word list must show as it is written.
+TEST_F(WinTextTest, ToolTip_ShowsMarkupAndControlCharactersAsText) {
+    auto box = MakeBox("<b>fett</b>\x01 und noch viele weitere Worte dazu", kWrapped, 60, 30);
+    const QString tip = box->toolTip();
+    EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;fett&lt;/b&gt;\\x01"))) << tip.toStdString();
+    EXPECT_FALSE(tip.contains(QChar(1)));
+}
+
 TEST_F(WinTextTest, WordBreak_WrapsAtSpaces_FromTheTopLeft) {
     auto box = MakeBox("HHH HHH HHH HHH HHH HHH", kWrapped, 120, 150);
     const QImage image = Render(*box);
