@@ -225,8 +225,11 @@ const CWinText::Fitted& CWinText::FitTo(const Rect& area) {
 
 uint32_t CWinText::FormatFor(bool whole) const {
     uint32_t format = m_nFormat;
+    const bool rightToLeft = m_displayText.isRightToLeft();
+    if (rightToLeft) format |= DT_RTLREADING;
     // A line cut even at the floor keeps its beginning in view; the tooltip has the rest.
     if ((format & DT_SINGLELINE) && !whole) format &= ~(DT_CENTER | DT_RIGHT);
+    if (rightToLeft && !(format & DT_CENTER)) format |= DT_RIGHT;
     return format;
 }
 

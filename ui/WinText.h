@@ -11,7 +11,8 @@
 // fits whole, for that text only, but never below a readable floor: cutting a word on both
 // sides would hide it, and a definition cut at the bottom loses its end. A text that does not
 // fit even at the floor is cut there and shown whole in the box's tooltip; the accessible
-// description always holds it whole.
+// description always holds it whole. Right-to-left text (Arabic, Hebrew) in a left-aligned
+// box is aligned to the right, where it begins.
 
 #include "engine/LogFont.h"
 #include "platform/Colorref.h"

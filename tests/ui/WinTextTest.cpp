@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
@@ -333,22 +334,79 @@ TEST_F(WinTextTest, WordsInEveryScript_DrawWithNoMissingGlyphs) {
     }
 }
 
-// Hebrew and Arabic read from the right: without its first letter, a word of letters that do
-// not join draws as the left part of the whole word.
+// How much of the blue ink of `a` inside `area` `b` has too, at the best of three horizontal
+// shifts of `b`: the same letter placed a fraction of a pixel apart still matches well.
+double InkOverlap(const QImage& a, const QImage& b, const QRect& area) {
+    const auto inked = [](const QImage& image, int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return c.blue() > 128 && c.red() < 128;
+    };
+    double best = 0;
+    for (int shift = -1; shift <= 1; ++shift) {
+        int both = 0, either = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const bool inA = inked(a, x, y), inB = inked(b, x + shift, y);
+                both += inA && inB;
+                either += inA || inB;
+            }
+        if (either > 0) best = std::max(best, static_cast<double>(both) / either);
+    }
+    return best;
+}
+
+// Hebrew and Arabic read from the right: a word's first letter, drawn alone, lies at the right
+// end of the box, where the whole word shows it.
 TEST_F(WinTextTest, RightToLeftWords_BeginAtTheRight) {
     for (const char* word : {"שלום", "زود"}) {
         SCOPED_TRACE(word);
-        const QString whole = QString::fromUtf8(word);
+        const QString letters = QString::fromUtf8(word);
         auto full = MakeBox(word, kWrapped);
-        auto rest = MakeBox(whole.mid(1).toStdString(), kWrapped);
+        auto first = MakeBox(letters.left(1).toStdString(), kWrapped);
+        auto last = MakeBox(letters.right(1).toStdString(), kWrapped);
         const QImage fullImage = Render(*full);
-        const QImage restImage = Render(*rest);
-        const QColor back(0xFF, 0xFF, 0);
-        const QRect fullInk = InkBounds(fullImage, back, Client(*full));
-        const QRect restInk = InkBounds(restImage, back, Client(*rest));
-        ASSERT_FALSE(restInk.isEmpty());
-        EXPECT_LT(restInk.right(), fullInk.right());
-        EXPECT_EQ(restImage.copy(restInk), fullImage.copy(restInk));
+        const QImage firstImage = Render(*first);
+        const QRect firstInk = InkBounds(firstImage, QColor(0xFF, 0xFF, 0), Client(*first));
+        ASSERT_FALSE(firstInk.isEmpty());
+        EXPECT_GE(firstInk.right(), TextArea(*first).right() - 3);
+        // The rightmost letter of the word looks like its first letter, not like its last.
+        const QRect around = firstInk.adjusted(-1, 0, 1, 0);
+        const double asFirst = InkOverlap(firstImage, fullImage, around);
+        EXPECT_GT(asFirst, 0.5);
+        EXPECT_GT(asFirst, InkOverlap(Render(*last), fullImage, around) + 0.2);
+    }
+}
+
+// Every line of a wrapped right-to-left definition ends at the right edge, where it begins;
+// a left-to-right one starts at the left edge.
+TEST_F(WinTextTest, WrappedText_IsAlignedWhereItsScriptBegins) {
+    const struct {
+        const char* text;
+        bool rightToLeft;
+    } cases[] = {
+        {"מילה היא יחידה של שפה שיש לה משמעות ואפשר לכתוב אותה בנפרד", true},
+        {"الكلمة وحدة من اللغة لها معنى ويمكن كتابتها أو نطقها وحدها", true},
+        {"Ein Wort ist eine Einheit der Sprache mit eigener Bedeutung", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto box = MakeBox(c.text, kWrapped, 300, 200);
+        const QImage image = Render(*box);
+        const QRect area = TextArea(*box);
+        const int lineHeight = QFontMetrics(box->FontDrawn()).height();
+        int lines = 0;
+        for (int top = area.top(); top + lineHeight <= area.bottom(); top += lineHeight) {
+            const QRect ink = InkBounds(image, QColor(0xFF, 0xFF, 0),
+                                        QRect(area.left(), top, area.width(), lineHeight));
+            if (ink.isEmpty()) break;
+            ++lines;
+            if (c.rightToLeft) {
+                EXPECT_GE(ink.right(), area.right() - 3) << "line " << lines;
+            } else {
+                EXPECT_LE(ink.left(), area.left() + 3) << "line " << lines;
+            }
+        }
+        EXPECT_GE(lines, 2);
     }
 }
 
