@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/LayoutReport.h"
 
+#include "platform/WindowFit.h"
 #include "platform/WindowOps.h"
 
 #include <QWidget>
@@ -29,8 +30,11 @@ void ReportControlRects(const QWidget* window) {
     if (!IsWanted() || !window) return;
     std::fprintf(stderr, "quibbix-layout window");
     PrintRect(GetWindowRect(window));
+    // Controls that scroll are reported where they are, in or out of view.
+    const QWidget* scrolled = ScrolledContents(*window);
     for (const QWidget* control :
-         window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+         (scrolled ? scrolled : window)
+             ->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (control->isWindow()) continue;
         QString name = control->objectName();
         if (name.isEmpty()) name = control->accessibleName();

@@ -14,6 +14,8 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QScrollArea>
 #include <QTimerEvent>
 
 namespace {
@@ -139,8 +141,23 @@ void TemplateDialog::paintEvent(QPaintEvent* event) {
 }
 
 void TemplateDialog::FitToItsScreen() {
-    if (windowFlags() & Qt::WindowMaximizeButtonHint) return;
-    m_scrollArea = FitToScreen(*this);
+    const bool laysItselfOut = windowFlags() & Qt::WindowMaximizeButtonHint;
+    m_scrollArea = laysItselfOut ? ScrollBelowMinimum(*this) : FitToScreen(*this);
+    // What scrolls is resized after the dialog, and perhaps without it: a resize of it is
+    // one of the dialog's for the derived class that lays its controls out.
+    if (m_scrollArea && laysItselfOut) m_scrollArea->widget()->installEventFilter(this);
+}
+
+QSize TemplateDialog::ClientSize() const {
+    return m_scrollArea ? m_scrollArea->widget()->size() : size();
+}
+
+bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (m_scrollArea && watched == m_scrollArea->widget() && event->type() == QEvent::Resize) {
+        QResizeEvent resize(size(), size());
+        resizeEvent(&resize);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TemplateDialog::BuildControls() {

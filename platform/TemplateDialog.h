@@ -5,7 +5,8 @@
 // way the framework's dialog class does. The controls are built anew by every DoModal and
 // live until the next one; controls added by the derived class (text boxes) are its own.
 // A dialog too large for its screen (large fonts, a high scale) shrinks to fit and scrolls
-// its controls; one that can be maximized lays itself out for any size and is left alone.
+// its controls. One that can be maximized lays itself out for its size (ClientSize, in its
+// resizeEvent) and scrolls only when its minimum size is larger than the screen.
 //
 // Dialog units convert to pixels by the dialog font: x * averageCharWidth / 4 and
 // y * lineHeight / 8, the font being the template's face when installed, else the
@@ -55,6 +56,8 @@ public:
     Rect PlaceholderRect(int id, int inset) const;
     // Converts a rectangle in dialog units (left, top, width, height) to pixels.
     Rect MapDialogRect(int x, int y, int width, int height) const;
+    // The size the controls have to be laid out in: the dialog's, or that of what scrolls.
+    QSize ClientSize() const;
 
 protected:
     // Runs once the controls exist, before the dialog shows.
@@ -72,6 +75,7 @@ protected:
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
     void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -21,6 +21,7 @@ namespace {
 constexpr QMargins kLeastFrame(4, 4, 4, 4);
 // With no other window to go by: a title bar and thin borders.
 constexpr QMargins kGuessedFrame(4, 32, 4, 4);
+constexpr char kAreaName[] = "fitScrollArea";
 
 QMargins FrameOf(const QWidget& window) {
     const QRect frame = window.frameGeometry();
@@ -46,8 +47,13 @@ QMargins ExpectedFrame(const QWidget& window) {
     return kGuessedFrame;
 }
 
+// Before it shows, a window without a parent is on the screen where it was put, if it was.
 const QScreen* ScreenFor(const QWidget& window) {
     if (const QWidget* parent = window.parentWidget()) return parent->window()->screen();
+    if (window.testAttribute(Qt::WA_Moved)) {
+        if (const QScreen* screen = QGuiApplication::screenAt(window.geometry().center()))
+            return screen;
+    }
     return window.screen();
 }
 
@@ -72,7 +78,7 @@ QScrollArea* Scroll(QWidget& window, const QSize& contentSize) {
     // Made inside the window from the start, so that moving the contents keeps them in it
     // and keeps the focus where it was.
     auto* area = new QScrollArea(&window);
-    area->setObjectName(QStringLiteral("fitScrollArea"));
+    area->setObjectName(QString::fromLatin1(kAreaName));
     area->setFrameShape(QFrame::NoFrame);
     area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
@@ -102,6 +108,11 @@ QScrollArea* Scroll(QWidget& window, const QSize& contentSize) {
     return area;
 }
 
+QSize RoomFor(const QWidget& window) {
+    const QScreen* screen = ScreenFor(window);
+    return screen ? RoomInside(screen->availableGeometry().size(), ExpectedFrame(window)) : QSize();
+}
+
 }  // namespace
 
 QSize RoomInside(const QSize& available, const QMargins& frame) {
@@ -110,9 +121,8 @@ QSize RoomInside(const QSize& available, const QMargins& frame) {
 
 QScrollArea* FitToScreen(QWidget& window) {
     if (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return nullptr;
-    const QScreen* screen = ScreenFor(window);
-    if (!screen) return nullptr;
-    const QSize room = RoomInside(screen->availableGeometry().size(), ExpectedFrame(window));
+    const QSize room = RoomFor(window);
+    if (room.isEmpty()) return nullptr;
     const QSize wanted = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
     // A window laid out by a layout can shrink to its layout's minimum; one whose children
     // sit at fixed places needs all of its size.
@@ -133,6 +143,31 @@ QScrollArea* FitToScreen(QWidget& window) {
     window.setMinimumSize(window.minimumSize().boundedTo(room));
     window.resize(size.boundedTo(room));
     return area;
+}
+
+QScrollArea* ScrollBelowMinimum(QWidget& window) {
+    const QSize room = RoomFor(window);
+    const QSize least = window.minimumSize();
+    if (window.layout() || room.isEmpty() ||
+        (least.width() <= room.width() && least.height() <= room.height()))
+        return nullptr;
+    QScrollArea* area = Scroll(window, least);
+    // The size it was given was held up by the minimum; now it can have what it asked for.
+    window.setMinimumSize(0, 0);
+    const Qt::WindowStates state = window.windowState();
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        window.setGeometry(ScreenFor(window)->availableGeometry());
+        window.setWindowState(state);
+    } else {
+        window.resize(window.size().boundedTo(room));
+    }
+    return area;
+}
+
+QWidget* ScrolledContents(const QWidget& window) {
+    const auto* area =
+        window.findChild<QScrollArea*>(QString::fromLatin1(kAreaName), Qt::FindDirectChildrenOnly);
+    return area ? area->widget() : nullptr;
 }
 
 void Unscroll(QWidget& window, QScrollArea* area) {

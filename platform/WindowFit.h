@@ -18,8 +18,17 @@ class QWidget;
 // maximized or full-screen window is left alone. Returns the scroll area made, or null.
 QScrollArea* FitToScreen(QWidget& window);
 
-// Undoes FitToScreen for a window without a layout: its child widgets go back into it at
-// their places, and `area` is deleted.
+// For a window without a layout that lays its children out for whatever size it is given,
+// down to its minimum size: when that minimum is larger than its screen, the children move
+// into a scroll area whose contents keep the minimum, and the window may shrink to the
+// screen. Returns the scroll area made, or null.
+QScrollArea* ScrollBelowMinimum(QWidget& window);
+
+// The widget that holds the window's contents while they scroll, or null.
+QWidget* ScrolledContents(const QWidget& window);
+
+// Undoes FitToScreen or ScrollBelowMinimum for a window without a layout: its child widgets go back
+// into it at their places, and `area` is deleted.
 void Unscroll(QWidget& window, QScrollArea* area);
 
 // The room for a window's client area within `available`, less the `frame` around it.

@@ -215,8 +215,9 @@ void CQuibbixDlg::LayoutForClientSize() {
     // edge; the boxes and strips take up the difference. Always from the template, so that
     // any number of passes at one size give one layout.
     if (!m_templateRects.count(kStatisticsId) || !m_templateRects.count(kExitId)) return;
-    const int dx = width() - LAYOUT_MARGIN - m_templateRects[kStatisticsId].right;
-    const int dy = height() - LAYOUT_MARGIN - m_templateRects[kExitId].bottom;
+    const QSize client = ClientSize();
+    const int dx = client.width() - LAYOUT_MARGIN - m_templateRects[kStatisticsId].right;
+    const int dy = client.height() - LAYOUT_MARGIN - m_templateRects[kExitId].bottom;
     for (int id : {kStatisticsId, kFontsId, kBreakId, kExitId})
         PlaceFromTemplate(GetDlgItem(id), id, dx, dy, dx, dy);
     for (int id : {kNoId, kUnsureId, kYesId})

@@ -6,6 +6,7 @@
 // picture of each window is kept there.
 
 #include "lists/ListStore.h"
+#include "platform/WindowFit.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/BreakDlg.h"
 #include "ui/ProgressLoader.h"
@@ -34,9 +35,10 @@ struct ScreenCase {
     double scale;
 };
 
+// The first lies at (0, 0), where the study window's fake work area puts it.
 constexpr ScreenCase kScreens[] = {
-    {"1366x768@1", 1366, 768, 1},       {"1366x768@1.5", 1366, 768, 1.5},
-    {"1366x768@2", 1366, 768, 2},       {"1920x1080@1", 1920, 1080, 1},
+    {"1366x768@2", 1366, 768, 2},       {"1366x768@1", 1366, 768, 1},
+    {"1366x768@1.5", 1366, 768, 1.5},   {"1920x1080@1", 1920, 1080, 1},
     {"1920x1080@1.5", 1920, 1080, 1.5}, {"1920x1080@2", 1920, 1080, 2},
 };
 
@@ -247,6 +249,27 @@ TEST(WindowFitScrollTest, Configuration_ScrollsOn1366x768AtTwice_EachTimeItOpens
             EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << Describe(shown);
         });
     }
+}
+
+// The study window lays itself out for the size it is given, but not below a least size
+// that at twice the scale is larger than a small screen: there its controls scroll, laid out
+// for that least size.
+TEST(WindowFitScrollTest, StudyWindow_ScrollsOn1366x768AtTwice_EveryControlInItsPlace) {
+    MainWindowHarness harness(60, 683, 384);
+    harness.Run([](CQuibbixDlg& dialog) {
+        ASSERT_EQ(QStringLiteral("1366x768@2"), dialog.screen()->name());
+        QWidget* contents = ScrolledContents(dialog);
+        ASSERT_NE(nullptr, contents);
+        EXPECT_LE(dialog.height(), 384);
+        ASSERT_TRUE(contents->isAncestorOf(dialog.GetDlgItem(CQuibbixDlg::kExitId)));
+        for (const QWidget* control :
+             contents->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!control->isVisible()) continue;
+            EXPECT_TRUE(contents->rect().contains(control->geometry()))
+                << control->objectName().toStdString() << " " << Describe(control->geometry())
+                << " in " << Describe(contents->rect());
+        }
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, WindowFitTest, ::testing::ValuesIn(kScreens), TestName);
