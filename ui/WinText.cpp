@@ -57,9 +57,10 @@ Fit LargestFittingLine(const QFont& font, const QString& line, int width, int fl
     };
     int size = std::clamp(static_cast<int>(static_cast<int64_t>(pixels) * width / natural),
                           floorPixels, pixels - 1);
-    while (size > floorPixels && !fits(size)) --size;
-    while (size + 1 < pixels && fits(size + 1)) ++size;
-    const bool whole = fits(size);
+    bool whole = fits(size);
+    while (!whole && size > floorPixels) whole = fits(--size);
+    while (whole && size + 1 < pixels && fits(size + 1)) ++size;
+    fitted.setPixelSize(size);
     return {fitted, whole};
 }
 
