@@ -115,14 +115,19 @@ Fit LargestFittingText(const QFont& font, const QString& text, const Rect& area,
     return {fitted, true};
 }
 
-// The whole text as its tooltip shows it: plain text whatever it holds (a tooltip takes markup
-// for rich text), with the control characters a word list may hold written out.
-QString ToolTipText(QString text) {
+// The text with the control characters a word list may hold written out, line by line, for
+// the tooltip and the accessible description, which must not pass them on raw.
+QString WithControlsWritten(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines) line = QString::fromStdString(Escaped(line.toStdString()));
-    return Qt::convertFromPlainText(lines.join(QLatin1Char('\n')), Qt::WhiteSpaceNormal);
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A tooltip takes text that looks like markup for rich text; this one shows it as written.
+QString ToolTipText(const QString& text) {
+    return Qt::convertFromPlainText(WithControlsWritten(text), Qt::WhiteSpaceNormal);
 }
 
 }  // namespace
@@ -146,7 +151,7 @@ bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, ui
     // controls were rebuilt must too, or the placeholder it covers shows through.
     raise();
     setWindowTitle(m_displayText);
-    setAccessibleDescription(m_displayText);
+    setAccessibleDescription(WithControlsWritten(m_displayText));
     setGeometry(rect.ToQRect());
     show();
     return true;
@@ -156,7 +161,7 @@ void CWinText::SetText(const std::string& text) {
     m_strText = text;
     m_displayText = FieldToUnicode(m_strText);
     // A screen reader reads the box's text as its description and follows its changes.
-    setAccessibleDescription(m_displayText);
+    setAccessibleDescription(WithControlsWritten(m_displayText));
     RepaintNow();
 }
 

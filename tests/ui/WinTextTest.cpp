@@ -169,12 +169,14 @@ TEST_F(WinTextTest, TextTooLarge_ShrinksToTheFloor_ThenShowsWholeInTheTooltip) {
     EXPECT_EQ(box->toolTip(), QString());
 }
 
-// A tooltip reads markup as rich text; text from a word list must show as it is written.
-TEST_F(WinTextTest, ToolTip_ShowsMarkupAndControlCharactersAsText) {
+// A tooltip reads markup as rich text; text from a word list must show as it is written, and
+// reach a screen reader without its control characters.
+TEST_F(WinTextTest, ToolTipAndDescription_ShowMarkupAndControlCharactersAsText) {
     auto box = MakeBox("<b>fett</b>\x01 und noch viele weitere Worte dazu", kWrapped, 60, 30);
     const QString tip = box->toolTip();
     EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;fett&lt;/b&gt;\\x01"))) << tip.toStdString();
     EXPECT_FALSE(tip.contains(QChar(1)));
+    EXPECT_TRUE(box->accessibleDescription().startsWith(QStringLiteral("<b>fett</b>\\x01 und")));
 }
 
 TEST_F(WinTextTest, WordBreak_WrapsAtSpaces_FromTheTopLeft) {
