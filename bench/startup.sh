@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Start-up figures under Xvfb at 1280x1024, median of 10 starts (QUIBBIX_STARTS) after one
 # warm-up each:
-#  - Quibbix on a 32767-word list with a resumed session, and beside it the floor: a bare Qt
-#    program with one full-screen dialog, a text box and three buttons (quibbix-bench-floor).
-#    The two start in turn, so that both meet the same machine load. For each, process start
+#  - Quibbix on a 32767-word list with a resumed session (and on a 5-word one, which leaves
+#    out what the words cost), and beside it the floor: a bare Qt program with one full-screen
+#    dialog, a text box and three buttons (quibbix-bench-floor). They start in turn, so that
+#    all meet the same machine load. For each, process start
 #    to window mapped, and the resident memory 2 s later summed over the program and the
 #    processes it runs (the metafile helper counts); then ours as a ratio of the floor's;
 #  - key press to the next word painted (bench_mainwindow on the same server);
@@ -47,19 +48,27 @@ alternate() {
     done
 }
 
+# A study folder at $work/NAME with a list of COUNT words and a resumed session.
+folder() {
+    local dir=$work/$1
+    mkdir -p "$dir/list" "$dir/session"
+    awk -v n="$2" 'BEGIN { for (i = 1; i <= n; i++) printf "word%d\tthe meaning of word number %d\n", i, i }' \
+        >"$work/$1.tsv"
+    "$bin/quibbix-wordlist" import --format tsv "$work/$1.tsv" -o "$dir/list/kelvo.lst" >/dev/null 2>&1
+    cp "$build"/list/*.bmp "$build"/list/*.emf "$build"/list/*.WAV "$dir/list/"
+    (cd "$dir" && printf 'init\nnext\njudge 1\nnext\njudge 2\nnext\nsave\n' | "$bin/quibbix-drive" >/dev/null)
+}
+# The small list tells what the window costs apart from the words.
+folder quibbix 32767
+folder small 5
 app=$work/quibbix
-mkdir -p "$app/list" "$app/session"
-awk 'BEGIN { for (i = 1; i <= 32767; i++) printf "word%d\tthe meaning of word number %d\n", i, i }' >"$work/words.tsv"
-"$bin/quibbix-wordlist" import --format tsv "$work/words.tsv" -o "$app/list/kelvo.lst" 2>/dev/null
-cp "$build"/list/*.bmp "$build"/list/*.emf "$build"/list/*.WAV "$app/list/"
-(cd "$app" && printf 'init\nnext\njudge 1\nnext\njudge 2\nnext\nsave\n' | "$bin/quibbix-drive" >/dev/null)
 
 probe() { (cd "$1" && shift && timeout 60 "$bin/quibbix-startup-probe" "$@"); }
 ours() {
     [ "${QUIBBIX_COLD:-0}" = 1 ] && rm -rf "$HOME/.cache/quibbix"
-    probe "$app" Quibbix 2000 "$bin/quibbix"
+    probe "$work/$1" Quibbix 2000 "$bin/quibbix"
 }
-alternate "floor:probe $work Floor 2000 $bin/quibbix-bench-floor" "ours:ours"
+alternate "floor:probe $work Floor 2000 $bin/quibbix-bench-floor" "ours:ours quibbix" "small:ours small"
 floor_ms=$(median startup_ms "$work/floor.runs")
 floor_mb=$(median rss_mb "$work/floor.runs")
 ours_ms=$(median startup_ms "$work/ours.runs")
@@ -71,6 +80,8 @@ printf '%-34s %10s %10s %10s\n' "floor: bare Qt dialog" "$floor_ms" "$floor_mb" 
     "$(median processes "$work/floor.runs")"
 printf '%-34s %10s %10s %10s\n' "Quibbix, 32767 words, resumed" "$ours_ms" "$ours_mb" \
     "$(median processes "$work/ours.runs")"
+printf '%-34s %10s %10s %10s\n' "Quibbix, 5 words, resumed" "$(median startup_ms "$work/small.runs")" \
+    "$(median rss_mb "$work/small.runs")" "$(median processes "$work/small.runs")"
 awk -v a="$ours_ms" -v b="$floor_ms" -v c="$ours_mb" -v d="$floor_mb" \
     'BEGIN { printf "%-34s %9.2fx %9.2fx\n", "Quibbix / floor", a / b, c / d }'
 if command -v kwordquiz >/dev/null; then
