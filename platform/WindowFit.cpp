@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -17,8 +18,8 @@ namespace {
 // Before a window first shows nobody knows the frame the window manager will give it; the
 // frames of the program's other windows are the best guess, as QDialog's own placement
 // assumes. Each side gets at least a little, so that a guess from a maximized window, which
-// has no side borders, still leaves room for a dialog's.
-constexpr QMargins kLeastFrame(4, 4, 4, 4);
+// has neither side borders nor a handle at the bottom, still leaves room for a dialog's.
+constexpr QMargins kLeastFrame(6, 16, 6, 10);
 // With no other window to go by: a title bar and thin borders.
 constexpr QMargins kGuessedFrame(4, 32, 4, 4);
 constexpr char kAreaName[] = "fitScrollArea";
@@ -72,6 +73,56 @@ std::vector<QWidget*> ChildWidgets(const QWidget& parent) {
         if (!child->isWindow()) children.push_back(child);
     return children;
 }
+
+// Once a window shows, the window manager says what frame it gave it; where the guess was
+// short and the frame runs off the screen, the window shrinks and moves back onto it. It
+// only ever shrinks, so the window manager's answers cannot set it going back and forth.
+class KeepOnScreen : public QObject {
+public:
+    explicit KeepOnScreen(QWidget& window) : QObject(&window), m_window(window) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watched != &m_window) return false;
+        if (type == QEvent::Show) {
+            // Some window managers tell the frame only a while after the window maps.
+            QTimer::singleShot(kFrameLateMs, this, [this] { Check(); });
+        }
+        if (!m_pending &&
+            (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+            m_pending = true;
+            QTimer::singleShot(0, this, [this] {
+                m_pending = false;
+                Check();
+            });
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kFrameLateMs = 300;
+
+    void Check() {
+        if (!m_window.isVisible() || !m_window.screen() ||
+            (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            return;
+        const QRect area = m_window.screen()->availableGeometry();
+        if (area.contains(m_window.frameGeometry())) return;
+        const QMargins frame = FrameOf(m_window);
+        const QSize client = m_window.size().boundedTo(RoomInside(area.size(), frame));
+        if (client != m_window.size()) m_window.resize(client);
+        const QSize outer = client.grownBy(frame);
+        const QPoint at = m_window.frameGeometry().topLeft();
+        const QPoint inside(std::clamp(at.x(), area.left(), area.right() + 1 - outer.width()),
+                            std::clamp(at.y(), area.top(), area.bottom() + 1 - outer.height()));
+        if (inside != at) m_window.move(inside);
+    }
+
+    QWidget& m_window;
+    bool m_pending = false;
+};
 
 QScrollArea* Scroll(QWidget& window, const QSize& contentSize) {
     QWidget* focus = window.focusWidget();
@@ -142,6 +193,8 @@ QScrollArea* FitToScreen(QWidget& window) {
     }
     window.setMinimumSize(window.minimumSize().boundedTo(room));
     window.resize(size.boundedTo(room));
+    if (!window.findChild<KeepOnScreen*>(QString(), Qt::FindDirectChildrenOnly))
+        new KeepOnScreen(window);
     return area;
 }
 
