@@ -25,6 +25,7 @@
 #include <cctype>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -34,6 +35,8 @@ struct ScreenCase {
     int height;
     double scale;
 };
+
+void PrintTo(const ScreenCase& screen, std::ostream* out) { *out << screen.name; }
 
 // The first lies at (0, 0), where the study window's fake work area puts it.
 constexpr ScreenCase kScreens[] = {
