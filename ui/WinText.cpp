@@ -118,6 +118,11 @@ Fit LargestFittingText(const QFont& font, const QString& text, const Rect& area,
 // The text with the control characters a word list may hold written out, line by line, for
 // the tooltip and the accessible description, which must not pass them on raw.
 QString WithControlsWritten(QString text) {
+    // Most texts hold none, and every new word passes here.
+    const auto isControl = [](QChar c) {
+        return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+    };
+    if (std::none_of(text.begin(), text.end(), isControl)) return text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList lines = text.split(QLatin1Char('\n'));
