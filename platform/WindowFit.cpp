@@ -77,6 +77,8 @@ std::vector<QWidget*> ChildWidgets(const QWidget& parent) {
 // Once a window shows, the window manager says what frame it gave it; where the guess was
 // short and the frame runs off the screen, the window shrinks and moves back onto it. It
 // only ever shrinks, so the window manager's answers cannot set it going back and forth.
+constexpr const char* kKeptOnScreen = "quibbixKeptOnScreen";
+
 class KeepOnScreen : public QObject {
 public:
     explicit KeepOnScreen(QWidget& window) : QObject(&window), m_window(window) {
@@ -193,8 +195,12 @@ QScrollArea* FitToScreen(QWidget& window) {
     }
     window.setMinimumSize(window.minimumSize().boundedTo(room));
     window.resize(size.boundedTo(room));
-    if (!window.findChild<KeepOnScreen*>(QString(), Qt::FindDirectChildrenOnly))
+    // A mark rather than findChild: without a meta-object of its own, a KeepOnScreen cannot be
+    // told from any other child.
+    if (!window.property(kKeptOnScreen).toBool()) {
+        window.setProperty(kKeptOnScreen, true);
         new KeepOnScreen(window);
+    }
     return area;
 }
 
