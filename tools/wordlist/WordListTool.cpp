@@ -566,12 +566,12 @@ int WordListTool::BuildDefault(const Arguments& args) {
 }
 
 int WordListTool::RunListCommand(const std::string& command, const Arguments& args) {
-    const ListCommand& spec = *FindListCommand(command);
+    const ListCommand& wanted = *FindListCommand(command);
     for (const std::string& option : args.options) {
-        if (std::find(spec.options.begin(), spec.options.end(), option) == spec.options.end())
+        if (std::find(wanted.options.begin(), wanted.options.end(), option) == wanted.options.end())
             return Usage(command + " takes no option " + option);
     }
-    if (args.positional.size() != spec.operands) return Usage(spec.operandProblem);
+    if (args.positional.size() != wanted.operands) return Usage(wanted.operandProblem);
     if (command == "add") {
         if (args.update && args.asNew) return Usage("add takes --update or --new, not both");
         return Add(args);
