@@ -6,29 +6,17 @@
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "lists/ListStore.h"
-#include "platform/Rect.h"
+#include "tests/e2e/E2eHarness.h"
 #include "tests/support/TempDir.h"
 
-#include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QScreen>
-
-#include <fcntl.h>
 #include <signal.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -38,126 +26,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kWords = 40;
-
 CurrWordRecord CurrWord(const std::string& bytes) {
     CurrWordRecord record;
     record.Decode(bytes);
     return record;
 }
-
-// Runs a shell command with the test's DISPLAY; true when it exits 0.
-bool Shell(const std::string& command) { return std::system(command.c_str()) == 0; }
-
-// The output of a shell command, or "" when it fails.
-std::string Output(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        size_t got = 0;
-        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
-        if (pclose(pipe) != 0) out.clear();
-    }
-    return out;
-}
-
-// Polls `done` every 50 ms for up to `seconds`.
-bool WaitFor(const std::function<bool()>& done, int seconds) {
-    for (int i = 0; i < seconds * 20; ++i) {
-        if (done()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return done();
-}
-
-// A child process, killed when this goes.
-class Child {
-public:
-    // Runs `argv` with `env` added to the environment and standard error in `errFile`
-    // (inherited when empty).
-    Child(std::vector<std::string> argv, std::vector<std::pair<std::string, std::string>> env = {},
-          const std::string& errFile = "") {
-        m_pid = fork();
-        if (m_pid != 0) return;
-        for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
-        if (!errFile.empty()) {
-            const int fd = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (fd >= 0) dup2(fd, 2);
-        }
-        std::vector<char*> args;
-        for (std::string& a : argv) args.push_back(a.data());
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
-    }
-    ~Child() {
-        if (m_pid > 0 && !HasEnded()) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    void Signal(int number) { kill(m_pid, number); }
-    // Waits up to `seconds` for the process to end; its exit status, or -1.
-    int WaitForExit(int seconds) {
-        return WaitFor([this] { return HasEnded(); }, seconds) ? m_status : -1;
-    }
-    bool HasEnded() {
-        if (m_ended) return true;
-        int status = 0;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_ended = true;
-            m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-        }
-        return m_ended;
-    }
-
-private:
-    pid_t m_pid = -1;
-    bool m_ended = false;
-    int m_status = -1;
-};
-
-class XServer {
-public:
-    explicit XServer(const std::string& size = "1024x768") {
-        const std::string screen = size + "x24";
-        int fds[2];
-        if (pipe(fds) != 0) return;
-        m_pid = fork();
-        if (m_pid == 0) {
-            close(fds[0]);
-            const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-                   "-nolisten", "tcp", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        // The server writes the number and the newline separately, and dies when the second
-        // write finds the pipe closed, so read through the newline before closing.
-        std::string number;
-        char c = 0;
-        for (;;) {
-            const ssize_t got = read(fds[0], &c, 1);
-            if (got < 0 && errno == EINTR) continue;
-            if (got <= 0 || c == '\n') break;
-            number += c;
-        }
-        close(fds[0]);
-        if (c == '\n' && !number.empty()) m_display = ":" + number;
-        setenv("DISPLAY", m_display.c_str(), 1);
-    }
-    ~XServer() {
-        if (m_pid > 0) {
-            kill(m_pid, SIGTERM);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    bool IsRunning() const { return !m_display.empty(); }
-
-private:
-    pid_t m_pid = -1;
-    std::string m_display;
-};
 
 // The program, with its standard error in `errFile` when one is given.
 class Program : public Child {
@@ -188,67 +61,10 @@ private:
     }
 };
 
-// Openbox on the running server, with a dock reserving the bottom 48 pixels.
-class Desktop {
-public:
-    static constexpr int kDockHeight = 48;
-
-    explicit Desktop(int screenHeight) {
-        if (!Shell("command -v openbox >/dev/null 2>&1")) return;
-        m_wm = std::make_unique<Child>(std::vector<std::string>{"openbox", "--sm-disable"});
-        if (!WaitFor(
-                [] {
-                    return Output("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
-                           std::string::npos;
-                },
-                10))
-            return;
-        // Now and then openbox, still starting, leaves a new dock's strut out of the work
-        // area; a dock started again is always counted.
-        for (int attempt = 0; attempt < 3 && !m_ready; ++attempt) {
-            m_dock = std::make_unique<Child>(std::vector<std::string>{
-                std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-test-strut-dock",
-                std::to_string(kDockHeight)});
-            m_ready = WaitFor([&] { return WorkArea().bottom == screenHeight - kDockHeight; }, 2);
-        }
-    }
-    bool IsRunning() const { return m_ready; }
-
-    // The first desktop's _NET_WORKAREA.
-    static Rect WorkArea() {
-        const std::string out = Output("xprop -root _NET_WORKAREA");
-        Rect r;
-        int w = 0, h = 0;
-        if (std::sscanf(out.c_str(), "_NET_WORKAREA(CARDINAL) = %d, %d, %d, %d", &r.left, &r.top,
-                        &w, &h) != 4)
-            return {};
-        r.right = r.left + w;
-        r.bottom = r.top + h;
-        return r;
-    }
-
-private:
-    std::unique_ptr<Child> m_wm;
-    std::unique_ptr<Child> m_dock;
-    bool m_ready = false;
-};
-
 // Waits for a window titled `title` and gives it the keyboard.
 bool FocusWindow(const std::string& title) {
     return Shell("timeout 20 xdotool search --sync --onlyvisible --name '^" + title +
                  "$' windowfocus --sync >/dev/null 2>&1");
-}
-
-bool Keys(const std::string& keys) { return Shell("xdotool key --delay 150 " + keys); }
-
-// The whole screen. The application lives only as long as the call, while the server runs.
-QImage Screenshot() {
-    int argc = 1;
-    char name[] = "e2e";
-    char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QGuiApplication app(argc, argv);
-    return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }
 
 void Exit() {
@@ -256,51 +72,6 @@ void Exit() {
     ASSERT_TRUE(Keys("shift+Tab space"));
     ASSERT_TRUE(FocusWindow("Confirmation"));
     ASSERT_TRUE(Keys("Return"));
-}
-
-// One control of the program's layout report, in screen coordinates.
-struct Control {
-    std::string name;
-    bool visible = false;
-    Rect rect;
-};
-
-// The window frame and the controls of the last complete layout report in `file`.
-std::pair<Rect, std::map<std::string, Control>> LastLayout(const std::string& file) {
-    std::ifstream in(file);
-    std::pair<Rect, std::map<std::string, Control>> last, current;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string tag, kind;
-        words >> tag >> kind;
-        if (tag != "quibbix-layout") continue;
-        if (kind == "window") {
-            current = {};
-            Rect& r = current.first;
-            words >> r.left >> r.top >> r.right >> r.bottom;
-        } else if (kind == "control") {
-            Control c;
-            int visible = 0;
-            words >> c.name >> visible >> c.rect.left >> c.rect.top >> c.rect.right >>
-                c.rect.bottom;
-            c.visible = visible != 0;
-            current.second[c.name] = c;
-        } else if (kind == "end") {
-            last = current;
-        }
-    }
-    return last;
-}
-
-bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
-std::string Describe(const Rect& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + " - " + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
 }
 
 // Clicks the middle of `control`, then takes the pointer away before a tooltip shows.
@@ -318,24 +89,6 @@ int VisibleProgramWindows() {
     int lines = 0;
     for (char c : out) lines += c == '\n';
     return lines;
-}
-
-// Saves `shot` as `name` in $QUIBBIX_E2E_SCREENSHOTS, when that names a folder.
-void Keep(const QImage& shot, const std::string& name) {
-    const char* folder = std::getenv("QUIBBIX_E2E_SCREENSHOTS");
-    if (folder && *folder) shot.save(QString::fromStdString(std::string(folder) + "/" + name));
-}
-
-void WriteList() {
-    std::vector<WordRecord> records;
-    for (int i = 0; i < kWords; ++i)
-        records.push_back({"word" + std::to_string(i), "the meaning of word " + std::to_string(i)});
-    WriteFile("list/kelvo.lst", WordListFile::Serialize(records));
-    for (const char* picture :
-         {"Yes.bmp", "Unsure.bmp", "DonotKnow.bmp", "2Collar_V.emf", "2Collar_H.emf"}) {
-        const fs::path from = fs::path(QUIBBIX_BUILT_LIST_DIR) / picture;
-        if (fs::exists(from)) fs::copy_file(from, fs::path("list") / picture);
-    }
 }
 
 void StudyQuitAndResume(bool withDesktop);
@@ -425,10 +178,10 @@ TEST(EndToEndTest, UnderOpenbox_EveryControlInTheWorkArea_AndEnterMeansIKnow) {
         ASSERT_TRUE(FocusWindow("Quibbix"));
         ASSERT_TRUE(Keys("Return k"));  // the first word with its definition
         // The window manager frames and maximizes the window after it shows.
-        ASSERT_TRUE(WaitFor([&] { return LastLayout(report).first == workArea; }, 10))
-            << "window " << Describe(LastLayout(report).first) << ", work area "
+        ASSERT_TRUE(WaitFor([&] { return LastLayout(report).window == workArea; }, 10))
+            << "window " << Describe(LastLayout(report).window) << ", work area "
             << Describe(workArea);
-        const auto [frame, controls] = LastLayout(report);
+        const auto controls = LastLayout(report).ByName();
         // The buttons, the five frame strips and the two boxes.
         for (const char* name :
              {"control_2", "control_1006", "control_1007", "control_1008", "control_1021",
