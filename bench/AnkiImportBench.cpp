@@ -15,17 +15,8 @@ namespace {
 constexpr int kNotes = 10000;
 
 std::string BuildPackage(AnkiPackageContents::Schema schema) {
-    AnkiPackageContents contents;
+    AnkiPackageContents contents = AnkiPackageBuilder::SampleDeck(kNotes);
     contents.schema = schema;
-    contents.decks = {{1, "Default"}, {2, "English::GRE"}};
-    for (int i = 0; i < kNotes; ++i) {
-        const std::string n = std::to_string(i);
-        contents.notes.push_back(
-            {{"<b>word" + n + "</b>",
-              "a <i>definition</i> of word " + n + "&nbsp;<br>with a second line", "extra"},
-             2});
-    }
-    contents.media = {{"picture.jpg", std::string(4096, 'p')}};
     const std::string path =
         (std::filesystem::temp_directory_path() /
          ("quibbix-bench-" + std::to_string(getpid()) +

@@ -13,16 +13,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int notes = std::atoi(argv[2]);
-    AnkiPackageContents contents;
-    contents.decks = {{1, "Default"}, {2, "English::GRE"}};
-    for (int i = 0; i < notes; ++i) {
-        const std::string n = std::to_string(i);
-        contents.notes.push_back(
-            {{"<b>word" + n + "</b>",
-              "a <i>definition</i> of word " + n + "&nbsp;<br>with a second line", "extra"},
-             2});
-    }
-    contents.media = {{"picture.jpg", std::string(4096, 'p')}};
-    AnkiPackageBuilder::WritePackage(argv[1], contents);
+    AnkiPackageBuilder::WritePackage(argv[1], AnkiPackageBuilder::SampleDeck(notes));
     return 0;
 }

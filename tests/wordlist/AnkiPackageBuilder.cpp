@@ -259,4 +259,18 @@ void WritePackage(const std::string& path, const AnkiPackageContents& contents) 
     WriteZip(path, PackageEntries(contents));
 }
 
+AnkiPackageContents SampleDeck(int notes) {
+    AnkiPackageContents contents;
+    contents.decks = {{1, "Default"}, {2, "English::GRE"}};
+    for (int i = 0; i < notes; ++i) {
+        const std::string n = std::to_string(i);
+        contents.notes.push_back(
+            {{"<b>word" + n + "</b>",
+              "a <i>definition</i> of word " + n + "&nbsp;<br>with a second line", "extra"},
+             2});
+    }
+    contents.media = {{"picture.jpg", std::string(4096, 'p')}};
+    return contents;
+}
+
 }  // namespace AnkiPackageBuilder

@@ -45,4 +45,8 @@ void WriteZip(const std::string& path, const ZipEntries& entries, const char* pa
               bool store = false);
 void WritePackage(const std::string& path, const AnkiPackageContents& contents);
 
+// `notes` notes of a GRE deck with HTML in their fields and one media file, as the import
+// benchmarks read them.
+AnkiPackageContents SampleDeck(int notes);
+
 }  // namespace AnkiPackageBuilder
