@@ -418,14 +418,16 @@ std::optional<fs::path> ListStore::Create(const std::string& name,
     return std::nullopt;
 }
 
+std::optional<ListSummary> ListStore::Known(const std::string& name, std::string& error) const {
+    std::optional<ListSummary> list = Find(name);
+    if (!list) error = "no list named \"" + name + "\"";
+    return list;
+}
+
 bool ListStore::Rename(const std::string& name, const std::string& newName, std::string& error) {
     const std::unique_ptr<FolderLock> listsLock = LockLists(error);
-    if (!listsLock) return false;
-    const std::optional<ListSummary> list = Find(name);
-    if (!list) {
-        error = "no list named \"" + name + "\"";
-        return false;
-    }
+    const std::optional<ListSummary> list = listsLock ? Known(name, error) : std::nullopt;
+    if (!list) return false;
     const std::string problem = NameProblem(newName);
     if (!problem.empty()) {
         error = problem;
@@ -442,12 +444,8 @@ bool ListStore::Rename(const std::string& name, const std::string& newName, std:
 
 bool ListStore::Remove(const std::string& name, std::string& error) {
     const std::unique_ptr<FolderLock> listsLock = LockLists(error);
-    if (!listsLock) return false;
-    const std::optional<ListSummary> list = Find(name);
-    if (!list) {
-        error = "no list named \"" + name + "\"";
-        return false;
-    }
+    const std::optional<ListSummary> list = listsLock ? Known(name, error) : std::nullopt;
+    if (!list) return false;
     FolderLock lock;
     if (!ListFolder::LockForChange(list->folder, lock, error)) return false;
     if (list->isFirst) return RemoveFirst(*list, error);

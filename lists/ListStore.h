@@ -109,6 +109,8 @@ private:
     void TidyLocked() const;
     std::vector<ListSummary> OtherLists(bool& hasLeftovers) const;
     bool IsTaken(const std::string& name, const std::filesystem::path& except) const;
+    // Find, with `error` set when there is no such list.
+    std::optional<ListSummary> Known(const std::string& name, std::string& error) const;
     std::optional<std::filesystem::path> Stage(const std::vector<FileImage>& contents,
                                                const std::string& name, std::string& error);
     bool MoveIntoPlace(const std::filesystem::path& staged, const std::string& name,
