@@ -2,6 +2,7 @@
 #include "lists/LaunchRequest.h"
 
 #include "engine/Escaped.h"
+#include "engine/Version.h"
 
 #include <cstdio>
 
@@ -24,6 +25,8 @@ LaunchRequest LaunchRequest::Parse(int argc, const char* const* argv) {
             optionsEnded = true;
         } else if (!optionsEnded && arg == "--help") {
             request.help = true;
+        } else if (!optionsEnded && arg == "--version") {
+            request.version = true;
         } else if (std::string* value = optionsEnded ? nullptr : ValueOf(request, arg)) {
             if (i + 1 >= argc) {
                 request.error = arg + " needs a value";
@@ -61,6 +64,11 @@ std::vector<std::string> LaunchRequest::Arguments() const {
 bool LaunchRequest::EndsHere(const char* program, int& exitCode) const {
     if (help) {
         std::fputs(kUsage, stdout);
+        exitCode = 0;
+        return true;
+    }
+    if (version) {
+        std::fputs(VersionLine(program).c_str(), stdout);
         exitCode = 0;
         return true;
     }

@@ -16,6 +16,7 @@ struct LaunchRequest {
         "  --list NAME   the list NAME (names match ignoring case)\n"
         "  FILE          add FILE (any format quibbix-wordlist imports) as a list and study it\n"
         "  --help        show this text\n"
+        "  --version     show the version\n"
         "\n"
         "Other options starting with '-' are Qt's, for the study window (for example\n"
         "-platform offscreen).\n";
@@ -23,6 +24,7 @@ struct LaunchRequest {
     std::string listName;                  // --list NAME: study that list
     std::string file;                      // FILE: add it as a list, then study it
     bool help = false;                     // --help
+    bool version = false;                  // --version
     std::vector<std::string> passThrough;  // other options, for the program itself
     std::string error;                     // set when the command line makes no sense
 
@@ -30,8 +32,9 @@ struct LaunchRequest {
     // were before the launcher knew any.
     static LaunchRequest Parse(int argc, const char* const* argv);
 
-    // Answers --help, or a command line that makes no sense, for `program`: true when the
-    // program ends here, with `exitCode` (0 after the help, 2 after a problem).
+    // Answers --help, --version, or a command line that makes no sense, for `program`: true when
+    // the program ends here, with `exitCode` (0 after an answer, 2 after a problem). Neither answer
+    // needs a display or the data folder.
     bool EndsHere(const char* program, int& exitCode) const;
 
     // The arguments that say the same again, for handing the request on.
