@@ -21,6 +21,7 @@
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/StudySession.h"
+#include "engine/Version.h"
 #include "engine/WordListFile.h"
 #include "engine/WordSelect.h"
 #include "lists/ListGuard.h"
@@ -41,8 +42,11 @@ namespace {
 
 constexpr int kUsageError = 2;
 constexpr const char kUsage[] =
-    "usage: quibbix-drive [--tick N] [--slow-renames MS] < commands\n"
-    "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo\n";
+    "Usage: quibbix-drive [--tick N] [--slow-renames MS] < commands\n"
+    "Runs the study engine on the list in the current folder, without a window.\n"
+    "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo\n"
+    "  --help      show this text\n"
+    "  --version   show the version\n";
 
 // The real clocks, or a fixed tick; messages go to standard output in line with the answers.
 class DriveEnv : public ConsoleEnv {
@@ -231,6 +235,9 @@ void ParseOptions(int argc, char** argv, DriveEnv& env) {
             env.SlowRenames(static_cast<int>(ms));
         } else if (option == "--help") {
             std::printf("%s", kUsage);
+            std::exit(0);
+        } else if (option == "--version") {
+            std::fputs(VersionLine("quibbix-drive").c_str(), stdout);
             std::exit(0);
         } else {
             Fail("unknown option: " + option + " (see --help)");
