@@ -2,10 +2,12 @@
 // The program entry: starts the window system, runs the main dialog until the user leaves,
 // and ends. Without a window system it says so on standard error and exits with 1. Whatever
 // else ends it (a logout, a signal, the window system going away) first saves the session as
-// leaving does.
+// leaving does. --help and --version are answered before the window system starts, so they
+// work without a display.
 
 #include "engine/Escaped.h"
 #include "engine/SessionFiles.h"
+#include "engine/Version.h"
 #include "engine/WordSelect.h"
 #include "lists/ListGuard.h"
 #include "lists/ListStore.h"
@@ -22,9 +24,36 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 namespace {
+
+constexpr const char kUsage[] =
+    "Usage: quibbix [QT-OPTIONS]\n"
+    "Studies the word list in the current folder: list/ holds the list, session/ the\n"
+    "progress. quibbix-launch prepares such a folder and starts Quibbix there.\n"
+    "\n"
+    "  --help      show this text\n"
+    "  --version   show the version\n"
+    "\n"
+    "Other options starting with '-' are Qt's (for example -platform offscreen).\n";
+
+// Answers --help or --version on standard output: true when the program ends here. The
+// rest of the command line is Qt's, so only these two are looked for.
+bool AnswersTheCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs(VersionLine("quibbix").c_str(), stdout);
+            return true;
+        }
+    }
+    return false;
+}
 
 bool g_starting = true;
 CQuibbixDlg* g_dialog = nullptr;
@@ -93,6 +122,7 @@ void ExplainAMissingWordList() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (AnswersTheCommandLine(argc, argv)) return 0;
     qInstallMessageHandler(StartupMessageHandler);
     QApplication app(argc, argv);
     g_starting = false;
