@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "lists/ListRebase.h"
 
+#include "engine/Counted.h"
 #include "engine/FieldText.h"
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
@@ -18,10 +19,6 @@ std::string BackupSuffix(const std::string& report) {
     if (at == std::string::npos) return ".bak";
     const size_t start = at + mark.size();
     return report.substr(start, report.find('\n', start) - start);
-}
-
-std::string Plural(size_t count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 }  // namespace
@@ -55,9 +52,9 @@ bool Run(FileSystem& files, const std::filesystem::path& folder,
         return false;
     }
     const size_t kept = rebaser.KeptWords();
-    summary = Plural(kept, "word keeps its", "words keep their") + " progress, " +
-              Plural(oldRecords.size() - kept, "is", "are") + " gone and " +
-              Plural(newRecords.size() - kept, "is", "are") +
+    summary = Counted(kept, "word keeps its", "words keep their") + " progress, " +
+              Counted(oldRecords.size() - kept, "is", "are") + " gone and " +
+              Counted(newRecords.size() - kept, "is", "are") +
               " new; the old session files are kept as session/*" + BackupSuffix(report.str());
     return true;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "lists/RecordMatcher.h"
 
+#include "engine/Counted.h"
+
 #include <map>
 #include <unordered_map>
 
@@ -54,9 +56,9 @@ void RecordMatcher::MatchByWord(const std::vector<WordRecord>& oldRecords,
         const auto& [olds, news] = sides;
         if (news.empty()) continue;
         if (olds.size() > 1 || news.size() > 1) {
-            m_ambiguities.push_back("\"" + word + "\": " + std::to_string(olds.size()) +
-                                    " old and " + std::to_string(news.size()) +
-                                    " new records with different definitions");
+            m_ambiguities.push_back("\"" + word + "\": " + Counted(olds.size(), "old record") +
+                                    " and " + Counted(news.size(), "new record") +
+                                    " with different definitions");
         }
         for (size_t k = 0; k < olds.size() && k < news.size(); ++k) Pair(olds[k], news[k]);
     }

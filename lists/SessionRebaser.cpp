@@ -2,6 +2,7 @@
 #include "lists/SessionRebaser.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/Counted.h"
 #include "engine/ListRec.h"
 #include "engine/LittleEndian.h"
 #include "engine/SessionFiles.h"
@@ -74,8 +75,8 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     }
     if (newRecords.empty() || newRecords.size() > kMaxStudyWords) {
         m_diagnostics.Error(where, 0,
-                            "the new list has " + std::to_string(newRecords.size()) +
-                                " records; a session needs 1 to " + std::to_string(kMaxStudyWords));
+                            "the new list has " + Counted(newRecords.size(), "record") +
+                                "; a session needs 1 to " + std::to_string(kMaxStudyWords));
         return 1;
     }
     const auto& names = SessionFileNames();
@@ -114,8 +115,8 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     if (highest > oldRecords.size() && !force) {
         m_diagnostics.Error(where, 0,
                             "the lists name word " + std::to_string(highest) + ", beyond the " +
-                                std::to_string(oldRecords.size()) +
-                                " records of the old list; is it the list this session "
+                                Counted(oldRecords.size(), "record") +
+                                " of the old list; is it the list this session "
                                 "was made with? Nothing changed (--force drops those entries)");
         return 1;
     }
@@ -197,10 +198,10 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
                                          : "nothing changed"));
         return 1;
     }
-    m_report << where << ": " << kept << " entries rebased, " << dropped << " dropped, "
-             << fresh.size()
-             << " new words at the head of the to-be-viewed list; the old files are kept as *"
-             << suffix << '\n';
+    m_report << where << ": " << Counted(kept, "entry", "entries") << " rebased, " << dropped
+             << " dropped, " << Counted(fresh.size(), "new word")
+             << " at the head of the to-be-viewed list; the old files are kept as *" << suffix
+             << '\n';
     return 0;
 }
 

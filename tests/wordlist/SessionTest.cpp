@@ -173,7 +173,7 @@ TEST_F(Rebase, AmbiguousMatchChangesNothingWithoutForce) {
     const std::string before = ReadFile("session/mistaken.txt");
     ToolResult result = RunTool({"rebase", "old.lst", "new.lst", "session"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_NE(result.err.find("ambiguous match: \"bank\": 2 old and 2 new records"),
+    EXPECT_NE(result.err.find("ambiguous match: \"bank\": 2 old records and 2 new records"),
               std::string::npos)
         << result.err;
     EXPECT_EQ(ReadFile("session/mistaken.txt"), before);
