@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/RecordEncoder.h"
 
+#include "engine/Counted.h"
 #include "engine/WordListFile.h"
 #include "imports/TextTidy.h"
 
@@ -81,7 +82,7 @@ bool RecordEncoder::EncodeText(const ImportedEntry& entry, const std::string& te
     if (outcome.uncutSize > 0) {
         m_diagnostics.Note(m_fileName, entry.line,
                            name + " cut from " + std::to_string(outcome.uncutSize) + " to " +
-                               std::to_string(outcome.bytes.size()) + " bytes");
+                               Counted(outcome.bytes.size(), "byte"));
     }
     bytes = outcome.bytes;
     return true;
