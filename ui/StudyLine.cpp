@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/StudyLine.h"
 
+#include "engine/Counted.h"
 #include "engine/StudySession.h"
 
 #include <QFontMetrics>
@@ -20,15 +21,14 @@ bool WordsComeFirst(const CStudyLine::Progress& p, int32_t msLeft, int32_t words
 std::string BreakText(const CStudyLine::Progress& p) {
     const int32_t msLeft = std::max(0, StudySession::BREAK_AFTER_MS - p.msSinceBreak);
     const int32_t wordsLeft = std::max(0, StudySession::BREAK_AFTER_WORDS - p.wordsSinceBreak);
-    if (WordsComeFirst(p, msLeft, wordsLeft))
-        return "break in " + std::to_string(wordsLeft) + (wordsLeft == 1 ? " word" : " words");
+    if (WordsComeFirst(p, msLeft, wordsLeft)) return "break in " + Counted(wordsLeft, "word");
     if (msLeft >= 60000) return "break in " + std::to_string((msLeft + 59999) / 60000) + " min";
     return "break in " + std::to_string((msLeft + 999) / 1000) + " s";
 }
 
 std::string RoundText(const CStudyLine::Progress& p) {
     using Round = CStudyLine::Progress::Round;
-    const std::string all = "All " + std::to_string(p.words) + (p.words == 1 ? " word" : " words");
+    const std::string all = "All " + Counted(p.words, "word");
     switch (p.round) {
         case Round::kEverySeen:
             return all + " seen once";
@@ -53,8 +53,8 @@ CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
 }
 
 std::string CStudyLine::ProgressText(const Progress& p) {
-    return "This session: " + std::to_string(p.knew) + " \"I Know\", " + std::to_string(p.others) +
-           (p.others == 1 ? " other" : " others") + "\n" + RoundText(p) + ", " + BreakText(p);
+    return "This session: " + std::to_string(p.knew) + " \"I Know\", " +
+           Counted(p.others, "other") + "\n" + RoundText(p) + ", " + BreakText(p);
 }
 
 std::string CStudyLine::HintText(int32_t firstAnswer) {

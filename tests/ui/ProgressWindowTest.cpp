@@ -156,6 +156,20 @@ TEST_F(ProgressWindowTest, NoHistoryYet_StillOpens_AndSaysSo) {
               window->findChild<QLabel*>("streakLabel")->text());
 }
 
+TEST_F(ProgressWindowTest, OneMinuteOnOneDay_CountsInTheSingular) {
+    ProgressWindowInput input = TenDays();
+    input.days.erase(input.days.begin(), input.days.end() - 1);
+    input.days.back().seconds = 60;
+    std::unique_ptr<QDialog> window = Open(input);
+    ASSERT_TRUE(window);
+    EXPECT_EQ("Studied 1 day in a row (longest: 1 day)",
+              window->findChild<QLabel*>("streakLabel")->text());
+    EXPECT_EQ(
+        "In the last 90 days: 1 day studied, 1 minute in all. The most was 1 minute, on "
+        "2026-03-14.",
+        window->findChild<QChartView*>("minutesChart")->accessibleDescription());
+}
+
 TEST_F(ProgressWindowTest, Export_WritesEveryDay_OrSaysWhyNot) {
     ProgressWindowInput input = TenDays();
     QString target = "history.csv";

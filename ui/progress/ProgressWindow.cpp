@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/progress/ProgressWindow.h"
 
+#include "engine/Counted.h"
 #include "platform/WindowFit.h"
 
 #include <QAreaSeries>
@@ -50,8 +51,9 @@ constexpr int kMostDateLabels = 7;
 constexpr int kMostStateCountLabels = 6;
 constexpr int kMostMinuteCountLabels = 4;
 
-QString Plural(int64_t n, const char* one, const char* many) {
-    return QString::number(n) + ' ' + (n == 1 ? one : many);
+QString CountedText(int64_t count, const char* noun) {
+    return QString::fromStdString(
+        Counted(static_cast<uint64_t>(std::max<int64_t>(count, 0)), noun));
 }
 
 // The minutes of each of the `count` days up to `today`, oldest first.
@@ -132,7 +134,7 @@ ProgressWindow::ProgressWindow(QWidget* parent, const ProgressWindowInput& input
     const int32_t current = HistoryFile::CurrentStreak(m_input.days, m_input.today);
     const int32_t longest = HistoryFile::LongestStreak(m_input.days);
     streak->setText(QStringLiteral("Studied %1 in a row (longest: %2)")
-                        .arg(Plural(current, "day", "days"), Plural(longest, "day", "days")));
+                        .arg(CountedText(current, "day"), CountedText(longest, "day")));
     layout->addWidget(streak);
     layout->addWidget(MakeStatesChart(), 3);
     layout->addWidget(MakeMinutesChart(), 2);
@@ -264,14 +266,14 @@ QString ProgressWindow::MinutesSummary(const std::vector<HistoryDay>& days,
         total += minutes[i];
         if (minutes[i] > minutes[most]) most = i;
     }
-    QString text = QStringLiteral("In the last %1 days: %2 studied, %3 minutes in all.")
+    QString text = QStringLiteral("In the last %1 days: %2 studied, %3 in all.")
                        .arg(kMinuteDays)
-                       .arg(Plural(studied, "day", "days"))
-                       .arg(static_cast<long long>(total + 0.5));
+                       .arg(CountedText(studied, "day"))
+                       .arg(CountedText(static_cast<int64_t>(total + 0.5), "minute"));
     if (studied > 0) {
         const QDate day = DateOf(today).addDays(static_cast<int>(most) - kMinuteDays + 1);
-        text += QStringLiteral(" The most was %1 minutes, on %2.")
-                    .arg(static_cast<long long>(minutes[most] + 0.5))
+        text += QStringLiteral(" The most was %1, on %2.")
+                    .arg(CountedText(static_cast<int64_t>(minutes[most] + 0.5), "minute"))
                     .arg(day.toString(Qt::ISODate));
     }
     return text;
