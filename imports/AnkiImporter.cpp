@@ -3,7 +3,6 @@
 
 #include "imports/DelimitedParser.h"
 #include "imports/HtmlText.h"
-#include "imports/InputDecoder.h"
 #include "imports/TextImporter.h"
 #include "imports/TextTidy.h"
 
@@ -109,12 +108,13 @@ std::vector<ImportedEntry> AnkiImporter::Read(std::string_view text) {
         ImportedEntry entry = MakeEntry(header, html, next);
         if (isFirst) {
             isFirst = false;
-            if (m_options.header) return true;
-            if (TextImporter::LooksLikeHeader(entry.word, entry.definition)) {
+            if (m_options.header == HeaderRow::kSkip) return true;
+            if (m_options.header == HeaderRow::kNote &&
+                TextImporter::LooksLikeHeader(entry.word, entry.definition)) {
                 m_diagnostics.Warning(
                     m_fileName, entry.line,
                     "this row looks like column titles and was imported as an entry; "
-                    "use --header to skip it");
+                    "use --header to skip it, --no-header to keep it");
             }
         }
         if (entries.size() == kMaxImportedEntries) {
@@ -140,11 +140,7 @@ ImportedEntry AnkiImporter::MakeEntry(const Header& header, bool html, const Par
     const auto field = [&](int column) {
         if (column < 1 || static_cast<size_t>(column) > row.fields.size()) return std::string();
         const std::string& raw = row.fields[column - 1].text;
-        if (!html)
-            return InputDecoder::FieldToUtf8(TextTidy::WithoutOuterSpaces(raw),
-                                             m_options.cp1252Input);
-        return m_options.cp1252Input ? HtmlText::Flatten(InputDecoder::FromCp1252(raw))
-                                     : HtmlText::Flatten(raw);
+        return html ? HtmlText::Flatten(raw) : std::string(TextTidy::WithoutOuterSpaces(raw));
     };
     return {row.line, field(wordColumn), field(definitionColumn)};
 }

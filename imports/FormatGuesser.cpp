@@ -12,8 +12,8 @@
 
 namespace {
 
-bool IsKvtml(const std::string& text) {
-    const std::string_view head = InputDecoder::WithoutBom(std::string_view(text).substr(0, 1024));
+bool IsKvtml(std::string_view text) {
+    const std::string_view head = InputDecoder::WithoutBom(text.substr(0, 1024));
     const size_t start = head.find_first_not_of(" \t\r\n");
     if (start == std::string_view::npos || head[start] != '<') return false;
     return head.find("<kvtml") != std::string_view::npos;
@@ -22,7 +22,7 @@ bool IsKvtml(const std::string& text) {
 // Whether the text holds "&#N;" or "&#xN;", N one or more hexadecimal digits. Scanned by
 // hand: std::regex recurses once per character it matches, and a long run of digits after
 // "&#" overflowed the stack.
-bool HasNumericReference(const std::string& text) {
+bool HasNumericReference(std::string_view text) {
     for (size_t pos = text.find("&#"); pos != std::string::npos; pos = text.find("&#", pos + 2)) {
         size_t end = pos + 2;
         if (end < text.size() && text[end] == 'x') ++end;
@@ -84,7 +84,7 @@ bool FormatGuesser::IsAnkiPackage(const std::string& path, const std::string& he
     return extension == ".apkg" || extension == ".colpkg" || IsZip(head);
 }
 
-ImportFormat FormatGuesser::Guess(const std::string& path, const std::string& text) {
+ImportFormat FormatGuesser::Guess(const std::string& path, std::string_view text) {
     const std::string extension = ExtensionOf(path);
     if (extension == ".kvtml" || IsKvtml(text)) return ImportFormat::Kvtml;
     const std::string_view content = InputDecoder::WithoutBom(text);

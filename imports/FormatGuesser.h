@@ -6,11 +6,12 @@
 #include "imports/ImportOptions.h"
 
 #include <string>
+#include <string_view>
 
 class FormatGuesser {
 public:
     // `text` is the file's content as UTF-8 (KVTML files are looked at as they are).
-    static ImportFormat Guess(const std::string& path, const std::string& text);
+    static ImportFormat Guess(const std::string& path, std::string_view text);
     // `head` is the file's first bytes (eight are enough). A spreadsheet is known by its name
     // or, for the zip-based ones, by what its archive holds.
     static bool IsSpreadsheet(const std::string& path, const std::string& head);

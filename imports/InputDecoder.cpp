@@ -1,10 +1,39 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/InputDecoder.h"
 
-#include "engine/Cp1252.h"
 #include "engine/Utf8.h"
+#include "imports/EncodingDetector.h"
+#include "imports/TextEncoding.h"
 
 #include <cstdio>
+#include <optional>
+
+namespace {
+
+std::string HexByte(char byte) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned char>(byte));
+    return text;
+}
+
+// The encoding a byte order mark names, and the mark's length; longest marks first, as
+// UTF-32LE's starts with UTF-16LE's.
+std::optional<std::pair<const char*, size_t>> ByteOrderMark(std::string_view bytes) {
+    static const struct {
+        std::string_view mark;
+        const char* encoding;
+    } kMarks[] = {{std::string_view("\xFF\xFE\0\0", 4), "utf-32le"},
+                  {std::string_view("\0\0\xFE\xFF", 4), "utf-32be"},
+                  {"\xEF\xBB\xBF", "utf-8"},
+                  {"\xFF\xFE", "utf-16le"},
+                  {"\xFE\xFF", "utf-16be"}};
+    for (const auto& known : kMarks)
+        if (bytes.substr(0, known.mark.size()) == known.mark)
+            return std::make_pair(known.encoding, known.mark.size());
+    return std::nullopt;
+}
+
+}  // namespace
 
 size_t InputDecoder::FirstBadByte(std::string_view text) {
     for (size_t pos = 0; pos < text.size();) {
@@ -23,35 +52,74 @@ std::string_view InputDecoder::WithoutBom(std::string_view bytes) {
     return bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes;
 }
 
-std::string InputDecoder::FieldToUtf8(std::string_view field, bool isCp1252) {
-    return isCp1252 ? FromCp1252(field) : std::string(field);
-}
-
-std::string InputDecoder::FromCp1252(std::string_view bytes) {
-    size_t size = 0;
-    for (char c : bytes) {
-        const char32_t ch = Cp1252::Decode(static_cast<unsigned char>(c));
-        size += ch < 0x80 ? 1 : ch < 0x800 ? 2 : 3;
-    }
-    std::string text;
-    text.reserve(size);
-    for (char c : bytes) Utf8::Append(text, Cp1252::Decode(static_cast<unsigned char>(c)));
-    return text;
-}
-
-bool InputDecoder::Decode(const std::string& bytes, bool isCp1252, const std::string& fileName,
-                          Diagnostics& diagnostics, std::string_view& text) {
-    if (isCp1252) {
-        text = bytes;
+bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
+                          const std::string& fileName, Diagnostics& diagnostics,
+                          DecodedText& decoded) {
+    std::string_view text = bytes;
+    std::optional<TextEncoding> chosen;
+    if (!encoding.empty()) {
+        chosen = TextEncoding::Find(encoding);
+        if (!chosen) {
+            diagnostics.Error(fileName, 0, "unknown encoding \"" + encoding + "\"");
+            return false;
+        }
+    } else if (const auto mark = ByteOrderMark(text)) {
+        chosen = TextEncoding::Find(mark->first);
+        text.remove_prefix(mark->second);
+    } else if (FirstBadByte(text) == std::string_view::npos) {
+        decoded.m_view = text;
         return true;
     }
-    text = WithoutBom(bytes);
+    if (chosen && chosen->IsUtf8()) {
+        text = WithoutBom(text);
+        const size_t bad = FirstBadByte(text);
+        if (bad == std::string_view::npos) {
+            decoded.m_view = text;
+            return true;
+        }
+        diagnostics.Error(fileName, Utf8::LineOf(text, bad),
+                          "not valid UTF-8 (byte " + HexByte(text[bad]) +
+                              "); give the encoding it was saved in with --input-encoding");
+        return false;
+    }
+    if (chosen) {
+        size_t bad = 0;
+        if (chosen->ToUtf8(text, decoded.m_converted, bad)) {
+            decoded.m_isConverted = true;
+            decoded.m_encoding = chosen->Name();
+            return true;
+        }
+        diagnostics.Error(fileName, bad == std::string_view::npos ? 0 : Utf8::LineOf(text, bad),
+                          bad == std::string_view::npos
+                              ? "this system has no converter for " + chosen->Name()
+                              : "byte " + HexByte(text[bad]) + " has no character in " +
+                                    chosen->Name() +
+                                    "; give the right encoding with "
+                                    "--input-encoding");
+        return false;
+    }
+    return DecodeGuessed(text, fileName, diagnostics, decoded);
+}
+
+bool InputDecoder::DecodeGuessed(std::string_view text, const std::string& fileName,
+                                 Diagnostics& diagnostics, DecodedText& decoded) {
+    for (const EncodingGuess& guess : EncodingDetector::Guess(text)) {
+        size_t bad = 0;
+        if (!guess.encoding.ToUtf8(text, decoded.m_converted, bad)) continue;
+        decoded.m_isConverted = true;
+        decoded.m_encoding = guess.encoding.Name();
+        decoded.m_confidence = guess.confidence;
+        diagnostics.Note(fileName, 0,
+                         "not UTF-8; read as " + guess.encoding.Name() + " (guessed, " +
+                             std::to_string(guess.confidence) +
+                             "% sure; --input-encoding chooses)");
+        return true;
+    }
+    decoded.m_converted.clear();
     const size_t bad = FirstBadByte(text);
-    if (bad == std::string_view::npos) return true;
-    char byte[8];
-    std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(text[bad]));
     diagnostics.Error(fileName, Utf8::LineOf(text, bad),
-                      std::string("not valid UTF-8 (byte ") + byte +
-                          "); for text saved in a Windows code page use --input-encoding cp1252");
+                      "not valid UTF-8 (byte " + HexByte(text[bad]) +
+                          ") and in no encoding Quibbix can guess; give the encoding it was "
+                          "saved in with --input-encoding");
     return false;
 }

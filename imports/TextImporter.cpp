@@ -2,7 +2,6 @@
 #include "imports/TextImporter.h"
 
 #include "imports/HtmlText.h"
-#include "imports/InputDecoder.h"
 #include "imports/TextTidy.h"
 
 namespace {
@@ -59,11 +58,9 @@ std::vector<ImportedEntry> TextImporter::Read(std::string_view text) {
         if (firstLine == 0) firstLine = row.line;
         mayBeTitle = mayBeTitle && row.line <= firstLine + 1 && IsTitleLine(row);
         if (mayBeTitle) {
-            m_diagnostics.Note(
-                m_fileName, row.line,
-                "skipped \"" +
-                    InputDecoder::FieldToUtf8(row.fields[0].text, m_options.cp1252Input) +
-                    "\" as a title line; if it is an entry, quote its word");
+            m_diagnostics.Note(m_fileName, row.line,
+                               "skipped \"" + row.fields[0].text +
+                                   "\" as a title line; if it is an entry, quote its word");
             continue;
         }
         if (isFirstEntryRow) {
@@ -102,9 +99,10 @@ char TextImporter::ChooseSeparator(std::string_view text) const {
 }
 
 // True when the row is to be left out: --header says so. A row that only looks like
-// column titles is kept, with a warning.
+// column titles is kept, with a warning unless --no-header said to keep it.
 bool TextImporter::IsHeaderRow(const ParsedRow& first) {
-    if (m_options.header) return true;
+    if (m_options.header == HeaderRow::kSkip) return true;
+    if (m_options.header == HeaderRow::kKeep) return false;
     const int definitionColumn = DefinitionColumn(first.fields.size());
     if (first.fields.size() < static_cast<size_t>(definitionColumn)) return false;
     const size_t wordColumn = m_options.wordColumn > 0 ? m_options.wordColumn : 1;
@@ -113,7 +111,7 @@ bool TextImporter::IsHeaderRow(const ParsedRow& first) {
                         first.fields[definitionColumn - 1].text)) {
         m_diagnostics.Warning(m_fileName, first.line,
                               "this row looks like column titles and was imported as an entry; "
-                              "use --header to skip it");
+                              "use --header to skip it, --no-header to keep it");
     }
     return false;
 }
@@ -127,10 +125,7 @@ int TextImporter::DefinitionColumn(size_t fieldCount) const {
 }
 
 std::string TextImporter::Clean(const std::string& text) const {
-    if (m_options.format == ImportFormat::Mnemosyne || m_options.html) {
-        return m_options.cp1252Input ? HtmlText::Flatten(InputDecoder::FromCp1252(text))
-                                     : HtmlText::Flatten(text);
-    }
-    // Trimmed before it is converted: the spaces are the same byte in either.
-    return InputDecoder::FieldToUtf8(TextTidy::WithoutOuterSpaces(text), m_options.cp1252Input);
+    if (m_options.format == ImportFormat::Mnemosyne || m_options.html)
+        return HtmlText::Flatten(text);
+    return std::string(TextTidy::WithoutOuterSpaces(text));
 }

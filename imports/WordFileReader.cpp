@@ -37,32 +37,50 @@ void NoteGuess(const std::string& path, ImportFormat format, Diagnostics& diagno
         std::string("read as ") + FormatGuesser::Name(format) + " (guessed; --format chooses)");
 }
 
-// Takes `bytes` to decode them in place and let them go as soon as they are read.
+// The first entry reads like column titles ("word", "definition") and was kept.
+bool HeaderLikely(const ImportOptions& options, const std::vector<ImportedEntry>& entries) {
+    return options.header == HeaderRow::kNote && !entries.empty() &&
+           TextImporter::LooksLikeHeader(entries.front().word, entries.front().definition);
+}
+
+// Takes `bytes` to decode them in place and let them go as soon as they are read. KVTML is
+// XML, which names its own encoding; every other format is decoded first and its format
+// guessed from the decoded text, as UTF-16 hides its tabs and commas among NUL bytes.
 bool ReadText(const std::string& path, std::string bytes, ImportOptions options,
-              Diagnostics& diagnostics, std::vector<ImportedEntry>& entries, std::string& title) {
-    if (options.format == ImportFormat::Guess) {
-        options.format = FormatGuesser::Guess(path, bytes);
-        NoteGuess(path, options.format, diagnostics);
-    }
+              Diagnostics& diagnostics, std::vector<ImportedEntry>& entries, WordFile& file) {
+    const bool isGuessed = options.format == ImportFormat::Guess;
+    if (isGuessed && FormatGuesser::Guess(path, bytes) == ImportFormat::Kvtml)
+        options.format = ImportFormat::Kvtml;
     if (options.format == ImportFormat::Kvtml) {
+        if (isGuessed) NoteGuess(path, options.format, diagnostics);
         KvtmlImporter importer(options, diagnostics, path);
         const bool isRead = importer.Read(bytes, entries);
-        title = importer.Title();
+        file.title = importer.Title();
         return isRead;
     }
-    std::string_view text;
-    if (!InputDecoder::Decode(bytes, options.cp1252Input, path, diagnostics, text)) return false;
+    DecodedText decoded;
+    if (!InputDecoder::Decode(bytes, options.inputEncoding, path, diagnostics, decoded)) {
+        file.isUndecodable = true;
+        return false;
+    }
+    file.encoding = decoded.Encoding();
+    file.encodingConfidence = decoded.Confidence();
+    if (isGuessed) {
+        options.format = FormatGuesser::Guess(path, decoded.Text());
+        NoteGuess(path, options.format, diagnostics);
+    }
     if (options.format == ImportFormat::Anki)
-        entries = AnkiImporter(options, diagnostics, path).Read(text);
+        entries = AnkiImporter(options, diagnostics, path).Read(decoded.Text());
     else
-        entries = TextImporter(options, diagnostics, path).Read(text);
+        entries = TextImporter(options, diagnostics, path).Read(decoded.Text());
+    file.headerLikely = HeaderLikely(options, entries);
     return diagnostics.ErrorCount() == 0;
 }
 
 // Packages are opened by name rather than read whole: with their media they are often far
 // larger than any text file.
 bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnostics& diagnostics,
-                 std::vector<ImportedEntry>& entries, std::string& title) {
+                 std::vector<ImportedEntry>& entries, WordFile& file) {
     std::string head;
     const bool isFile = ReadHead(path, head);
     if (isFile && FormatGuesser::IsSpreadsheet(path, head)) {
@@ -89,11 +107,11 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
             diagnostics.Error(path, 0, "cannot read the file");
             return false;
         }
-        return ReadText(path, std::move(bytes), options, diagnostics, entries, title);
+        return ReadText(path, std::move(bytes), options, diagnostics, entries, file);
     }
     AnkiPackageReader reader(diagnostics, path);
     if (!reader.ReadFile(path, entries)) return false;
-    title = reader.Title();
+    file.title = reader.Title();
     return true;
 }
 
@@ -105,7 +123,7 @@ WordFile Read(const std::string& path, const ImportOptions& import,
               const RecordEncoder::Options& encode, Diagnostics& diagnostics) {
     WordFile result;
     std::vector<ImportedEntry> entries;
-    if (!ReadEntries(path, import, diagnostics, entries, result.title)) return result;
+    if (!ReadEntries(path, import, diagnostics, entries, result)) return result;
     RecordEncoder encoder(encode, diagnostics, path);
     result.records = encoder.Encode(entries);
     result.refusedCount = encoder.RefusedCount();

@@ -17,6 +17,10 @@ struct WordFile {
     int refusedCount = 0;             // entries refused by the record limits
     std::string title;                // the file's own title, when its format has one
     bool isReadable = false;          // false: nothing could be taken from the file
+    std::string encoding = "utf-8";   // what the text was read in
+    int encodingConfidence = -1;      // 0 to 100 when the encoding was guessed, else -1
+    bool headerLikely = false;        // the first entry reads like column titles
+    bool isUndecodable = false;       // the text reads in neither the encoding given nor a guess
 };
 
 namespace WordFileReader {

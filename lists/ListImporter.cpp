@@ -2,6 +2,7 @@
 #include "lists/ListImporter.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/Counted.h"
 #include "engine/ListRec.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
@@ -41,13 +42,19 @@ std::string CheckCount(const ImportPlan& plan) {
 
 namespace ListImporter {
 
-ImportPlan Read(const fs::path& file) {
+ImportPlan Read(const fs::path& file, const ImportOptions& options,
+                const RecordEncoder::Options& encode) {
     ImportPlan plan;
     plan.file = file;
+    plan.options = options;
+    plan.encode = encode;
     std::ostringstream printed;
     Diagnostics diagnostics(printed);
-    const WordFile words =
-        WordFileReader::Read(file.string(), ImportOptions(), RecordEncoder::Options(), diagnostics);
+    const WordFile words = WordFileReader::Read(file.string(), options, encode, diagnostics);
+    plan.encoding = words.encoding;
+    plan.encodingConfidence = words.encodingConfidence;
+    plan.headerLikely = words.headerLikely;
+    plan.isUndecodable = words.isUndecodable;
     for (const Diagnostics::Message& message : diagnostics.Messages()) {
         if (message.kind != Diagnostics::Message::Kind::kError)
             plan.notes.push_back(WithLine(message.line, WithoutOptionHint(message.text)));
@@ -104,7 +111,7 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     const std::string newBytes = WordListFile::Serialize(plan.records);
     const std::vector<FileImage> images = {{ListFolder::kWordListFile, newBytes},
                                            ListGuard::CopyImage(newBytes)};
-    report = std::to_string(plan.records.size()) + " words";
+    report = Counted(plan.records.size(), "word");
     if (ListFolder::HasSession(list->folder)) {
         std::string oldBytes, summary;
         if (store.Files().ReadFile(ListFolder::WordList(list->folder).string(), oldBytes) != 0) {

@@ -4,6 +4,8 @@
 // show what would be refused before anything is created: Read, then AddAsNew or Update.
 
 #include "engine/WordRecord.h"
+#include "imports/ImportOptions.h"
+#include "imports/RecordEncoder.h"
 #include "lists/ListStore.h"
 
 #include <filesystem>
@@ -17,17 +19,25 @@ struct RefusedEntry {
 
 struct ImportPlan {
     std::filesystem::path file;
+    ImportOptions options;  // what the file was read with
+    RecordEncoder::Options encode;
     std::string suggestedName;          // the file's title, else its name without extension
     std::vector<WordRecord> records;    // what the list would hold, refused entries skipped
     std::vector<RefusedEntry> refused;  // entries that cannot be taken, and why
     std::vector<std::string> notes;     // worth telling, but nothing is lost
     std::string error;                  // set when the file cannot be imported at all
+    std::string encoding = "utf-8";     // what the text was read in
+    int encodingConfidence = -1;        // 0 to 100 when the encoding was guessed, else -1
+    bool headerLikely = false;          // the first word and definition read like column titles
+    bool isUndecodable = false;         // the text reads in neither the encoding given nor a guess
 };
 
 namespace ListImporter {
 
-// Reads every format the word-list tool imports, and Anki packages. Writes nothing.
-ImportPlan Read(const std::filesystem::path& file);
+// Reads every format the word-list tool imports, and Anki packages, as `options` and `encode`
+// say. Writes nothing.
+ImportPlan Read(const std::filesystem::path& file, const ImportOptions& options = {},
+                const RecordEncoder::Options& encode = {});
 
 // Creates the list `name` holding `plan.records`, with the default pictures, sound and
 // settings; on failure nothing is left behind.

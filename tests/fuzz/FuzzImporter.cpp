@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // One importer of quibbix-wordlist on any bytes, chosen at build time by FUZZ_FORMAT: the
-// text is decoded, read and encoded into records without harm, and every record written
-// fits its fields.
+// text is decoded (guessing its encoding), read and encoded into records without harm, and every
+// record written fits its fields.
 
 #include "imports/AnkiImporter.h"
 #include "imports/InputDecoder.h"
@@ -25,11 +25,12 @@ std::vector<ImportedEntry> Import(const std::string& bytes, Diagnostics& diagnos
         KvtmlImporter(options, diagnostics, "input").Read(bytes, entries);
         return entries;
     }
-    std::string_view text;
-    if (!InputDecoder::Decode(bytes, false, "input", diagnostics, text)) return entries;
+    // Whatever the bytes, they are read as UTF-8, by their byte order mark or by a guess.
+    DecodedText decoded;
+    if (!InputDecoder::Decode(bytes, "", "input", diagnostics, decoded)) return entries;
     if (options.format == ImportFormat::Anki)
-        return AnkiImporter(options, diagnostics, "input").Read(text);
-    return TextImporter(options, diagnostics, "input").Read(text);
+        return AnkiImporter(options, diagnostics, "input").Read(decoded.Text());
+    return TextImporter(options, diagnostics, "input").Read(decoded.Text());
 }
 
 }  // namespace

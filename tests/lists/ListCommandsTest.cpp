@@ -105,6 +105,24 @@ TEST_F(ListCommands, Add_NewMakesASecondListAndUpdateOfNoListAddsIt) {
     EXPECT_NE(run.out.find("added: 2 words\nlist: Verbs\n"), std::string::npos) << run.out;
 }
 
+TEST_F(ListCommands, Add_TakesEveryImportOptionAfterTheFileToo) {
+    // A Cyrillic Windows spreadsheet's CSV, semicolons and a row of column titles.
+    const std::string words = File("ru.csv", "word;definition\n\xF1\xEE\xE1\xE0\xEA\xE0;dog\n");
+    ToolRun run = Tool({"add", words, "--input-encoding", "cp1251", "--header", "--name", "Ru",
+                        "--separator", ";", "--encoding", "utf-8"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("added: 1 word\n"), std::string::npos) << run.out;
+    const auto records = ReadWords(Folder("ru") / "list" / "kelvo.lst");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].first, "собака");
+    // Without --header the titles stay, with a note; --no-header keeps them without one.
+    run = Tool({"add", "--no-header", "--input-encoding", "1251", words, "--name", "Ru2"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err.find("column titles"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadWords(Folder("ru2") / "list" / "kelvo.lst").size(), 2u);
+    EXPECT_EQ(Tool({"add", words, "--header", "--no-header"}).code, 2);
+}
+
 // Sets TZ for one test, so that a local time reads the same on every machine.
 class UtcZone {
 public:
@@ -221,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{{"remove"}, 2, "remove needs one NAME"},
         Refusal{{"lists", "gre"}, 2, "lists takes no arguments"},
         Refusal{{"remove", "gre", "--force"}, 2, "remove takes no option --force"},
-        Refusal{{"add", "gre.csv", "--format", "csv"}, 2, "add takes no option --format"},
+        Refusal{{"add", "gre.csv", "-o", "x.lst"}, 2, "add takes no option -o"},
         Refusal{{"add", "gre.csv", "--update", "--new"}, 2, "not both"},
         Refusal{{"add", "gre.csv", "--name", "\t"}, 2, "bad list name"},
         Refusal{{"add"}, 2, "add needs one FILE"},

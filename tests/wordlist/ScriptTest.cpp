@@ -243,12 +243,40 @@ TEST(Recode, RefusesWhatItCannotCarryAndWritesNothing) {
     result = RunTool({"recode", "--from", "1253", "greek.lst", "-o", "g.lst"});
     EXPECT_EQ(result.code, 1);
     EXPECT_NE(result.err.find("record 0 (word index 1): byte 0xAA of the definition has no "
-                              "character in code page 1253"),
+                              "character in windows-1253"),
               std::string::npos)
         << result.err;
     result = RunTool({"recode", "--from", "1251", "in.lst", "-o", "./in.lst"});
     EXPECT_NE(result.err.find("is the same file as in.lst"), std::string::npos) << result.err;
-    EXPECT_EQ(RunTool({"recode", "--from", "1252", "in.lst", "-o", "x.lst"}).code, 2);
+    EXPECT_EQ(RunTool({"recode", "--from", "utf-16", "in.lst", "-o", "x.lst"}).code, 2);
+}
+
+TEST(CommandLine, DashWritesToStandardOutputAndCountsAgree) {
+    TempDir dir;
+    WriteFile("in.tsv", "laconic\tbrief\n");
+    ToolResult result = RunTool({"import", "in.tsv", "-o", "-"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, RecordImage("laconic", "brief"));
+    EXPECT_NE(result.err.find("-: 1 record\n"), std::string::npos) << result.err;
+    EXPECT_FALSE(FileExists("-"));
+    WriteFile("one.lst", result.out);
+    EXPECT_EQ(RunTool({"export", "one.lst", "-o", "-"}).out, "laconic\tbrief\n");
+    EXPECT_EQ(RunTool({"check", "one.lst"}).out, "one.lst: 1 record\n");
+    EXPECT_FALSE(FileExists("-"));
+}
+
+TEST(CommandLine, CheckOfAFileToImportPointsToImport) {
+    TempDir dir;
+    WriteFile("words.tsv", "laconic\tbrief\n");
+    for (const char* command : {"check", "export"}) {
+        const ToolResult result = RunTool({command, "words.tsv"});
+        EXPECT_EQ(result.code, 1) << command;
+        EXPECT_NE(result.err.find("words.tsv: not a word list; to make one from it: "
+                                  "quibbix-wordlist import words.tsv"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_EQ(result.out.find("0 records"), std::string::npos) << result.out;
+    }
 }
 
 }  // namespace

@@ -2,13 +2,14 @@
 #include "tools/wordlist/WordListTool.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/Counted.h"
 #include "engine/Escaped.h"
 #include "engine/FieldText.h"
 #include "engine/GetWordRecord.h"
 #include "engine/ListRec.h"
+#include "engine/Version.h"
 #include "engine/WordListFile.h"
 #include "imports/AnkiImporter.h"
-#include "imports/CodePageDecoder.h"
 #include "imports/Diagnostics.h"
 #include "imports/FormatGuesser.h"
 #include "imports/ImportedEntry.h"
@@ -16,6 +17,7 @@
 #include "imports/KvtmlImporter.h"
 #include "imports/OutputTarget.h"
 #include "imports/RecordChecker.h"
+#include "imports/TextEncoding.h"
 #include "imports/TextImporter.h"
 #include "imports/WordFileReader.h"
 #include "imports/WordNetList.h"
@@ -31,7 +33,7 @@
 
 namespace {
 
-constexpr const char* kHelp =
+constexpr const char* kHelpCommands =
     "Usage: quibbix-wordlist COMMAND [OPTIONS] FILES\n"
     "Builds, checks and converts Quibbix word lists (list/kelvo.lst), and keeps the lists\n"
     "in the data folder ($XDG_DATA_HOME/quibbix).\n"
@@ -43,24 +45,27 @@ constexpr const char* kHelp =
     "      --format tsv|csv|anki|apkg|kvtml|mnemosyne   (guessed when not given)\n"
     "      --word-column N --definition-column N   columns counted from 1\n"
     "      --header            skip the first row (column titles)\n"
+    "      --no-header         keep the first row, even when it looks like column titles\n"
     "      --separator C       field separator of tsv, csv or anki input\n"
     "      --no-quotes         a leading quote is part of the text\n"
     "      --html              flatten HTML in tab-separated fields\n"
     "      --include-deactivated   keep deactivated KVTML entries\n"
-    "      --input-encoding utf-8|cp1252   (default utf-8)\n"
+    "      --input-encoding ENCODING   what the file was saved in (see below; default: as\n"
+    "                          its byte order mark says, else UTF-8, else a guess)\n"
     "      --skip-bad          write the good entries when some are refused\n"
-    "      --encoding cp1252|utf-8   store every text one way (default: Windows-1252\n"
-    "                          where it holds the text, else UTF-8)\n"
+    "      --encoding windows-1252|utf-8   store every text one way (default:\n"
+    "                          Windows-1252 where it holds the text, else UTF-8)\n"
     "      --truncate          cut words over 30 and definitions over 200 bytes at a word\n"
     "                          boundary\n"
     "      --dedupe            keep only the first entry of a word\n"
-    "  add FILE [--name NAME] [--skip-bad] [--update | --new]\n"
-    "      Adds FILE, in any format import reads, as a new list in the data folder named\n"
-    "      NAME, else after the file's title or name, and prints its name and folder.\n"
-    "      Refused entries are listed and nothing is made unless --skip-bad. A list of\n"
-    "      that name (ignoring case) is never changed unasked: --update gives it the new\n"
-    "      words and keeps its progress (rebased, with backups), --new adds the file as\n"
-    "      \"NAME (2)\"; with neither, nothing changes and the exit status is 2.\n"
+    "  add FILE [--name NAME] [--update | --new] [IMPORT OPTIONS]\n"
+    "      Adds FILE, in any format import reads and with any of its options, as a new list\n"
+    "      in the data folder named NAME, else after the file's title or name, and prints\n"
+    "      its name and folder. Refused entries are listed and nothing is made unless\n"
+    "      --skip-bad. A list of that name (ignoring case) is never changed unasked:\n"
+    "      --update gives it the new words and keeps its progress (rebased, with backups),\n"
+    "      --new adds the file as \"NAME (2)\"; with neither, nothing changes and the exit\n"
+    "      status is 2.\n"
     "  lists\n"
     "      Prints a line per list: name, folder, words, known words and when last studied\n"
     "      (local YYYY-MM-DD HH:MM, empty for never), separated by tabs; control\n"
@@ -74,19 +79,29 @@ constexpr const char* kHelp =
     "      Writes the records as UTF-8 tab-separated text (to standard output without -o).\n"
     "  check INPUT.lst\n"
     "      Counts the records and lists every one the program would show wrongly.\n"
-    "  recode --from CODEPAGE INPUT.lst -o OUTPUT.lst [--truncate]\n"
-    "      Rewrites a list made on Windows set to another code page (1250, 1251, 1253,\n"
-    "      1254, 1255, 1256, 1257, 1258 or 874) so that the program shows it. The records\n"
-    "      keep their order, so the session files stay valid.\n"
+    "  recode --from ENCODING INPUT.lst -o OUTPUT.lst [--truncate]\n"
+    "      Rewrites a list made on Windows set to another code page (windows-1251, say) so\n"
+    "      that the program shows it. The records keep their order, so the session files\n"
+    "      stay valid.\n"
     "  rebase [--force] OLD.lst NEW.lst SESSION_DIR\n"
     "      Moves the progress in SESSION_DIR from OLD.lst onto NEW.lst, word by word.\n"
     "      The old session files are kept beside the new ones as *.bak.\n"
     "  wordnet [WORDNET_DIR] -o OUTPUT.lst [--licence-out FILE]\n"
     "      Builds the default word list from WordNet (default /usr/share/wordnet).\n"
     "\n"
+    "-o - writes to standard output. Encodings, in any case (a Windows code page also as\n"
+    "cpN or N, cp1251 or 1251 for windows-1251):\n";
+
+constexpr const char* kHelpEnd =
+    "\n"
     "List names match ignoring case. A FILE or NAME that starts with '-' goes after \"--\".\n"
     "Exit status: 0 success, 1 bad input or a list that cannot be changed, 2 bad usage or\n"
     "a choice to make.\n";
+
+std::string HelpText() { return kHelpCommands + TextEncoding::Names(2, 80) + kHelpEnd; }
+
+// "-o -" writes to standard output.
+constexpr const char* kStandardOutput = "-";
 
 // Options that take a value.
 constexpr const char* kValueOptions[] = {"-o",
@@ -109,7 +124,12 @@ struct ListCommand {
 };
 
 const ListCommand kListCommands[] = {
-    {"add", 1, "add needs one FILE", {"--name", "--skip-bad", "--update", "--new"}},
+    {"add",
+     1,
+     "add needs one FILE",
+     {"--name", "--update", "--new", "--format", "--word-column", "--definition-column", "--header",
+      "--no-header", "--separator", "--no-quotes", "--html", "--include-deactivated",
+      "--input-encoding", "--skip-bad", "--encoding", "--truncate", "--dedupe"}},
     {"lists", 0, "lists takes no arguments", {}},
     {"rename", 2, "rename needs OLD and NEW", {}},
     {"remove", 1, "remove needs one NAME", {}},
@@ -152,6 +172,26 @@ bool TakesValue(const std::string& option) {
     return false;
 }
 
+bool ParseEncoding(const std::string& text, std::string& name) {
+    const std::optional<TextEncoding> encoding = TextEncoding::Find(text);
+    if (encoding) name = encoding->Name();
+    return encoding.has_value();
+}
+
+// A list made on Windows holds its texts in the code page Windows was set to, one byte or
+// two a character; never UTF-16 or UTF-32.
+bool ParseCodePage(const std::string& text, std::string& name) {
+    return ParseEncoding(text, name) && name.rfind("utf-", 0) != 0;
+}
+
+// A list stores its texts in Windows-1252 or UTF-8 only.
+bool ParseStorage(const std::string& text, FieldEncoder::Encoding& storage) {
+    std::string name;
+    if (!ParseEncoding(text, name) || (name != "utf-8" && name != "windows-1252")) return false;
+    storage = name == "utf-8" ? FieldEncoder::Encoding::Utf8 : FieldEncoder::Encoding::Cp1252;
+    return true;
+}
+
 bool ParseColumn(const std::string& text, int& column) {
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
@@ -164,6 +204,7 @@ bool ParseColumn(const std::string& text, int& column) {
 // leaves undone.
 bool MayReplace(const std::string& path, const std::vector<std::string>& others,
                 Diagnostics& diagnostics, const char* consequence = "nothing written") {
+    if (path == kStandardOutput) return true;
     const std::string problem = OutputTarget::Problem(path, others);
     if (problem.empty()) return true;
     diagnostics.Error(path, 0, problem + "; " + consequence);
@@ -204,7 +245,11 @@ int WordListTool::RunCommand(const std::vector<std::string>& args) {
     if (args.empty()) return Usage("no command given");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
-        m_out << kHelp;
+        m_out << HelpText();
+        return kOk;
+    }
+    if (command == "--version") {
+        m_out << VersionLine("quibbix-wordlist");
         return kOk;
     }
     Arguments parsed;
@@ -212,7 +257,7 @@ int WordListTool::RunCommand(const std::vector<std::string>& args) {
     if (!Parse(std::vector<std::string>(args.begin() + 1, args.end()), parsed, problem))
         return Usage(problem);
     if (parsed.help) {
-        m_out << kHelp;
+        m_out << HelpText();
         return kOk;
     }
     const size_t count = parsed.positional.size();
@@ -285,26 +330,28 @@ bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, 
     else if (option == "--licence-out")
         parsed.licenceOutput = value;
     else if (option == "--from")
-        parsed.codePage = value;
-    else if (option == "--encoding") {
-        ok = value == "utf-8" || value == "cp1252";
-        parsed.encode.encoding =
-            value == "utf-8" ? FieldEncoder::Encoding::Utf8 : FieldEncoder::Encoding::Cp1252;
-    } else if (option == "--format")
+        ok = ParseCodePage(value, parsed.codePage);
+    else if (option == "--encoding")
+        ok = ParseStorage(value, parsed.encode.encoding);
+    else if (option == "--format")
         ok = FormatGuesser::Parse(value, import.format);
     else if (option == "--word-column")
         ok = ParseColumn(value, import.wordColumn);
     else if (option == "--definition-column")
         ok = ParseColumn(value, import.definitionColumn);
-    else if (option == "--input-encoding") {
-        ok = value == "utf-8" || value == "cp1252";
-        import.cp1252Input = value == "cp1252";
-    } else if (option == "--separator") {
+    else if (option == "--input-encoding")
+        ok = ParseEncoding(value, import.inputEncoding);
+    else if (option == "--separator") {
         ok = value.size() == 1 || value == "tab";
         import.separator = value == "tab" ? '\t' : value[0];
-    } else if (option == "--header")
-        import.header = true;
-    else if (option == "--no-quotes")
+    } else if (option == "--header" || option == "--no-header") {
+        const HeaderRow header = option == "--header" ? HeaderRow::kSkip : HeaderRow::kKeep;
+        if (import.header != HeaderRow::kNote && import.header != header) {
+            problem = "--header and --no-header contradict each other";
+            return false;
+        }
+        import.header = header;
+    } else if (option == "--no-quotes")
         import.noQuotes = true;
     else if (option == "--html")
         import.html = true;
@@ -329,6 +376,8 @@ bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, 
         return false;
     }
     if (!ok) problem = "bad value '" + value + "' for " + option;
+    if (!ok && (option == "--from" || option == "--input-encoding" || option == "--encoding"))
+        problem += "; --help lists the encodings";
     return ok;
 }
 
@@ -341,8 +390,8 @@ int WordListTool::Import(const Arguments& args) {
     const std::vector<WordRecord>& records = file.records;
     if (file.refusedCount > 0 && !args.encode.skipBad) {
         diagnostics.Error("", 0,
-                          std::to_string(file.refusedCount) + " entries refused; " + args.output +
-                              " not written (--skip-bad writes the others)");
+                          Counted(file.refusedCount, "entry", "entries") + " refused; " +
+                              args.output + " not written (--skip-bad writes the others)");
         return kBadInput;
     }
     if (records.empty()) {
@@ -351,18 +400,18 @@ int WordListTool::Import(const Arguments& args) {
     }
     if (records.size() > kMaxStudyWords) {
         diagnostics.Error(input, 0,
-                          std::to_string(records.size()) + " records, more than the " +
+                          Counted(records.size(), "record") + ", more than the " +
                               std::to_string(kMaxStudyWords) + " the program can study; " +
                               args.output + " not written");
         return kBadInput;
     }
-    if (!WordListFile::Write(args.output, records)) {
-        diagnostics.Error(args.output, 0, "cannot write the file");
-        return kBadInput;
-    }
-    m_out << args.output << ": " << records.size() << " records";
-    if (file.refusedCount > 0) m_out << " (" << file.refusedCount << " entries skipped)";
-    m_out << '\n';
+    if (!WriteOutput(args.output, WordListFile::Serialize(records), diagnostics)) return kBadInput;
+    // Standard output holds the list itself.
+    std::ostream& report = args.output == kStandardOutput ? m_err : m_out;
+    report << Escaped(args.output) << ": " << Counted(records.size(), "record");
+    if (file.refusedCount > 0)
+        report << " (" << Counted(file.refusedCount, "entry", "entries") << " skipped)";
+    report << '\n';
     return kOk;
 }
 
@@ -373,11 +422,13 @@ bool WordListTool::ReadList(const std::string& path, Diagnostics& diagnostics,
         diagnostics.Error(path, 0, "cannot read the file");
         return false;
     }
+    if (!IsWordList(path, bytes, diagnostics)) return false;
     size_t trailing = 0;
     records = WordListFile::ParseAll(bytes, trailing);
     if (trailing > 0)
-        diagnostics.Warning(
-            path, 0, std::to_string(trailing) + " bytes after the last whole record are ignored");
+        diagnostics.Warning(path, 0,
+                            Counted(trailing, "byte") + " after the last whole record " +
+                                (trailing == 1 ? "is" : "are") + " ignored");
     return true;
 }
 
@@ -392,15 +443,32 @@ int WordListTool::Export(const Arguments& args) {
         text += ExportField(FieldText::ToUtf8(record.word), true) + '\t' +
                 ExportField(FieldText::ToUtf8(record.definition), false) + '\n';
     }
-    if (args.output.empty()) {
-        m_out << text;
-        return kOk;
+    return WriteOutput(args.output.empty() ? kStandardOutput : args.output, text, diagnostics)
+               ? kOk
+               : kBadInput;
+}
+
+bool WordListTool::WriteOutput(const std::string& path, const std::string& bytes,
+                               Diagnostics& diagnostics) {
+    if (path == kStandardOutput) {
+        m_out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return true;
     }
-    if (!WriteFileAtomically(args.output, text)) {
-        diagnostics.Error(args.output, 0, "cannot write the file");
-        return kBadInput;
-    }
-    return kOk;
+    if (WriteFileAtomically(path, bytes)) return true;
+    diagnostics.Error(path, 0, "cannot write the file");
+    return false;
+}
+
+// A list's records hold their texts NUL-padded, so each has a NUL byte; a text file a user
+// meant to import has none.
+bool WordListTool::IsWordList(const std::string& path, const std::string& bytes,
+                              Diagnostics& diagnostics) {
+    const std::string_view first = std::string_view(bytes).substr(0, WordListFile::kRecordSize);
+    if (bytes.empty() || first.find('\0') != std::string_view::npos) return true;
+    diagnostics.Error(
+        path, 0,
+        "not a word list; to make one from it: quibbix-wordlist import " + path + " -o LIST.lst");
+    return false;
 }
 
 int WordListTool::Check(const Arguments& args) {
@@ -411,9 +479,10 @@ int WordListTool::Check(const Arguments& args) {
         diagnostics.Error(path, 0, "cannot read the file");
         return kBadInput;
     }
+    if (!IsWordList(path, bytes, diagnostics)) return kBadInput;
     const size_t size = WordListFile::kRecordSize;
     const size_t count = bytes.size() / size;
-    m_out << path << ": " << count << " records\n";
+    m_out << Escaped(path) << ": " << Counted(count, "record") << '\n';
     for (size_t i = 0; i < count; ++i) {
         const size_t index = i == 0 ? count : i;
         for (const std::string& problem :
@@ -424,8 +493,8 @@ int WordListTool::Check(const Arguments& args) {
     }
     if (bytes.size() % size != 0)
         diagnostics.Error(path, 0,
-                          "a partial record of " + std::to_string(bytes.size() % size) +
-                              " bytes at the end, which the program ignores");
+                          "a partial record of " + Counted(bytes.size() % size, "byte") +
+                              " at the end, which the program ignores");
     if (count == 0) diagnostics.Error(path, 0, "no records");
     if (count > kMaxStudyWords) diagnostics.Error(path, 0, TooManyRecords());
     return diagnostics.ErrorCount() == 0 ? kOk : kBadInput;
@@ -468,13 +537,10 @@ int WordListTool::Rebase(const Arguments& args) {
 int WordListTool::Recode(const Arguments& args) {
     const std::string& input = args.positional[0];
     Diagnostics diagnostics(m_err);
-    if (!CodePageDecoder::IsKnown(args.codePage))
-        return Usage("bad value '" + args.codePage + "' for --from; one of " +
-                     CodePageDecoder::Names());
     if (!MayReplace(args.output, {input}, diagnostics)) return kBadInput;
     std::vector<WordRecord> records;
     if (!ReadList(input, diagnostics, records)) return kBadInput;
-    const CodePageDecoder decoder(args.codePage);
+    const TextEncoding decoder = *TextEncoding::Find(args.codePage);
     size_t recoded = 0;
     for (size_t i = 0; i < records.size(); ++i) {
         const std::string where = "record " + std::to_string(i) + " (word index " +
@@ -493,12 +559,11 @@ int WordListTool::Recode(const Arguments& args) {
             std::string text;
             size_t bad = 0;
             if (!decoder.ToUtf8(field, text, bad)) {
-                diagnostics.Error(
-                    input, 0,
-                    bad == std::string_view::npos
-                        ? "this system has no converter for code page " + args.codePage
-                        : where + "byte " + HexByte(field[bad]) + " of the " + part +
-                              " has no character in code page " + args.codePage);
+                diagnostics.Error(input, 0,
+                                  bad == std::string_view::npos
+                                      ? "this system has no converter for " + args.codePage
+                                      : where + "byte " + HexByte(field[bad]) + " of the " + part +
+                                            " has no character in " + args.codePage);
                 if (bad == std::string_view::npos) return kBadInput;
                 continue;
             }
@@ -513,7 +578,7 @@ int WordListTool::Recode(const Arguments& args) {
             if (outcome.uncutSize > 0)
                 diagnostics.Note(input, 0,
                                  where + name + " cut from " + std::to_string(outcome.uncutSize) +
-                                     " to " + std::to_string(outcome.bytes.size()) + " bytes");
+                                     " to " + Counted(outcome.bytes.size(), "byte"));
             recoded += outcome.bytes != field;
             field = outcome.bytes;
         }
@@ -523,12 +588,10 @@ int WordListTool::Recode(const Arguments& args) {
         diagnostics.Error("", 0, args.output + " not written");
         return kBadInput;
     }
-    if (!WordListFile::Write(args.output, records)) {
-        diagnostics.Error(args.output, 0, "cannot write the file");
-        return kBadInput;
-    }
-    m_out << args.output << ": " << records.size() << " records, " << recoded
-          << " texts recoded from code page " << args.codePage << '\n';
+    if (!WriteOutput(args.output, WordListFile::Serialize(records), diagnostics)) return kBadInput;
+    std::ostream& report = args.output == kStandardOutput ? m_err : m_out;
+    report << Escaped(args.output) << ": " << Counted(records.size(), "record") << ", "
+           << Counted(recoded, "text") << " recoded from " << args.codePage << '\n';
     return kOk;
 }
 
@@ -547,21 +610,16 @@ int WordListTool::BuildDefault(const Arguments& args) {
         diagnostics.Error("", 0, error + " (Debian's wordnet-base package provides it)");
         return kBadInput;
     }
-    if (!WordListFile::Write(args.output, records)) {
-        diagnostics.Error(args.output, 0, "cannot write the file");
-        return kBadInput;
-    }
+    if (!WriteOutput(args.output, WordListFile::Serialize(records), diagnostics)) return kBadInput;
     if (!args.licenceOutput.empty()) {
         const std::string notice =
             "The default word list (kelvo.lst) takes its words and definitions from WordNet 3.0.\n"
             "WordNet is distributed under the following licence.\n\n" +
             builder.Licence();
-        if (!WriteFileAtomically(args.licenceOutput, notice)) {
-            diagnostics.Error(args.licenceOutput, 0, "cannot write the file");
-            return kBadInput;
-        }
+        if (!WriteOutput(args.licenceOutput, notice, diagnostics)) return kBadInput;
     }
-    m_out << args.output << ": " << records.size() << " records\n";
+    std::ostream& report = args.output == kStandardOutput ? m_err : m_out;
+    report << Escaped(args.output) << ": " << Counted(records.size(), "record") << '\n';
     return kOk;
 }
 
@@ -581,8 +639,10 @@ int WordListTool::RunListCommand(const std::string& command, const Arguments& ar
     return Remove(args);
 }
 
-bool WordListTool::ReadForAdd(const std::string& file, bool skipBad, ImportPlan& plan) {
-    plan = ListImporter::Read(file);
+bool WordListTool::ReadForAdd(const Arguments& args, ImportPlan& plan) {
+    const std::string& file = args.positional[0];
+    const bool skipBad = args.encode.skipBad;
+    plan = ListImporter::Read(file, args.import, args.encode);
     const std::string shownFile = Escaped(file);
     for (const std::string& note : plan.notes)
         m_err << shownFile << ": note: " << Escaped(note) << '\n';
@@ -596,8 +656,8 @@ bool WordListTool::ReadForAdd(const std::string& file, bool skipBad, ImportPlan&
         return false;
     }
     if (!plan.refused.empty() && !skipBad) {
-        m_err << "quibbix-wordlist: " << plan.refused.size()
-              << " entries refused; no list made (--skip-bad adds the others)\n";
+        m_err << "quibbix-wordlist: " << Counted(plan.refused.size(), "entry", "entries")
+              << " refused; no list made (--skip-bad adds the others)\n";
         return false;
     }
     return true;
@@ -606,7 +666,7 @@ bool WordListTool::ReadForAdd(const std::string& file, bool skipBad, ImportPlan&
 int WordListTool::Add(const Arguments& args) {
     const std::string& file = args.positional[0];
     ImportPlan plan;
-    if (!ReadForAdd(file, args.encode.skipBad, plan)) return kBadInput;
+    if (!ReadForAdd(args, plan)) return kBadInput;
 
     ListStore store(m_dataHome, m_defaults);
     std::string name =
@@ -641,7 +701,7 @@ int WordListTool::Add(const Arguments& args) {
         if (existing) name = store.FreeName(name);
         if (!ListImporter::AddAsNew(store, plan, name, folder, error))
             return Failed("cannot add \"" + name + "\": " + error);
-        m_out << "added: " << plan.records.size() << " words\n";
+        m_out << "added: " << Counted(plan.records.size(), "word") << '\n';
     }
     m_out << "list: " << Escaped(name) << "\nfolder: " << Escaped(folder.string()) << '\n';
     return kOk;

@@ -66,9 +66,13 @@ private:
     int Rename(const Arguments& args);
     int Remove(const Arguments& args);
     int RunListCommand(const std::string& command, const Arguments& args);
-    bool ReadForAdd(const std::string& file, bool skipBad, ImportPlan& plan);
+    bool ReadForAdd(const Arguments& args, ImportPlan& plan);
     bool ReadList(const std::string& path, Diagnostics& diagnostics,
                   std::vector<WordRecord>& records);
+    // Writes `bytes` to `path` whole or not at all, or to standard output for "-".
+    bool WriteOutput(const std::string& path, const std::string& bytes, Diagnostics& diagnostics);
+    static bool IsWordList(const std::string& path, const std::string& bytes,
+                           Diagnostics& diagnostics);
 
     std::ostream& m_out;
     std::ostream& m_err;
