@@ -33,6 +33,22 @@ std::optional<std::pair<const char*, size_t>> ByteOrderMark(std::string_view byt
     return std::nullopt;
 }
 
+// UTF-8 with a stray byte or two, as an editor that mixes encodings leaves it: more of its
+// letters past ASCII read as UTF-8 than not, and a guess would garble every one of them.
+bool IsBrokenUtf8(std::string_view text) {
+    size_t good = 0, bad = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const size_t start = pos;
+        const bool isBad = Utf8::Next(text, pos) == 0xFFFD && pos == start + 1;
+        ++(isBad ? bad : good);
+    }
+    return good > bad;
+}
+
 }  // namespace
 
 size_t InputDecoder::FirstBadByte(std::string_view text) {
@@ -69,6 +85,8 @@ bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
     } else if (FirstBadByte(text) == std::string_view::npos) {
         decoded.m_view = text;
         return true;
+    } else if (IsBrokenUtf8(text)) {
+        chosen = TextEncoding::Find("utf-8");
     }
     if (chosen && chosen->IsUtf8()) {
         text = WithoutBom(text);

@@ -253,10 +253,16 @@ const std::vector<RefusalCase> kRefusals = {
      "in.csv:2: word \"wo\\x1ard\" holds U+001A, which would break the record"},
     {"Nul", std::string("word,de\0f\n", 10),
      "in.csv:2: definition of \"word\" holds U+0000, which would break the record"},
-    {"NotUtf8AsClaimed", "caf\xE9,coffee\n", "in.csv:2: not valid UTF-8 (byte 0xE9)",
+    {"Utf8WithAStrayByte", "caf\xC3\xA9,na\xC3\xAFve\nbad\xE9,x\n",
+     "in.csv:3: not valid UTF-8 (byte 0xE9)"},
+    {"NotUtf8AsClaimed",
+     "caf\xE9,coffee\n",
+     "in.csv:2: not valid UTF-8 (byte 0xE9)",
      {"--input-encoding", "UTF8"}},
-    {"NoCharacterInTheEncodingGiven", "caf\x98,coffee\n",
-     "in.csv:2: byte 0x98 has no character in windows-1251", {"--input-encoding", "1251"}},
+    {"NoCharacterInTheEncodingGiven",
+     "caf\x98,coffee\n",
+     "in.csv:2: byte 0x98 has no character in windows-1251",
+     {"--input-encoding", "1251"}},
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
