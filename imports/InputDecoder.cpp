@@ -103,6 +103,8 @@ bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
     if (chosen) {
         size_t bad = 0;
         if (chosen->ToUtf8(text, decoded.m_converted, bad)) {
+            // A mark read by a converter that names its byte order (utf-16le) is a character.
+            if (decoded.m_converted.rfind("\xEF\xBB\xBF", 0) == 0) decoded.m_converted.erase(0, 3);
             decoded.m_isConverted = true;
             decoded.m_encoding = chosen->Name();
             return true;

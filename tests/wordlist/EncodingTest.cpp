@@ -115,6 +115,12 @@ TEST(Encodings, UnicodeWithAByteOrderMarkNeedsNoOption) {
         ASSERT_EQ(records.size(), 3u) << u.charset;
         EXPECT_EQ(records[1].first, "собака") << u.charset;
         EXPECT_EQ(records[2].second, "Japanese") << u.charset;
+        // Named outright, the byte order the name gives makes the mark no part of the text.
+        ASSERT_EQ(RunTool({"import", "sheet.csv", "--input-encoding", u.charset, "--encoding",
+                           "utf-8", "-o", "x.lst"})
+                      .code,
+                  0);
+        EXPECT_EQ(ReadRecords("x.lst").front().first, "Straße") << u.charset;
     }
 }
 
