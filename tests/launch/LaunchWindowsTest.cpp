@@ -3,7 +3,9 @@
 // real list folders in a temporary data home, the refused entries and the question of a list
 // that already exists, each answered as a user would.
 
+#include "engine/FieldText.h"
 #include "engine/WordListFile.h"
+#include "imports/TextEncoding.h"
 #include "lists/LaunchRequest.h"
 #include "tests/support/TempDir.h"
 #include "ui/HelpWindow.h"
@@ -12,9 +14,11 @@
 #include "ui/chooser/RefusedDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -279,9 +283,11 @@ TEST(ImportFlowTest, ForWindow_SaysWhatToDoInTheFile_NotWhichOptionToGive) {
          "to skip it",
          "Line 1: this row looks like column titles and was imported as an entry; delete that "
          "row from the file if it holds no word."},
-        {"not valid UTF-8 (byte 0xE9); for text saved in a Windows code page use "
-         "--input-encoding cp1252",
-         "Not valid UTF-8 (byte 0xE9); save the file as UTF-8 text and add it again."},
+        {"line 3: byte 0x98 has no character in windows-1251; give the right encoding with "
+         "--input-encoding",
+         "Line 3: byte 0x98 has no character in windows-1251; choose another encoding."},
+        {"not UTF-8; read as koi8-r (guessed, 30% sure; --input-encoding chooses)",
+         "Not UTF-8; read as koi8-r (guessed, 30% sure)."},
         {"definition is 300 bytes in UTF-8, over the limit of 200 (--truncate cuts it)",
          "Definition is 300 bytes in UTF-8, over the limit of 200; shorten it in the file."},
         {"line 2: deactivated entry skipped (--include-deactivated keeps it)",
@@ -350,6 +356,60 @@ TEST_F(LaunchWindowsTest, Import_OverAListOfThatName_AsksToUpdateOrAddBeside) {
     EXPECT_FALSE(ImportFlow::Run(nullptr, store, dir.path() / "gone.csv"));
     EXPECT_TRUE(told.contains(QStringLiteral("gone.csv"))) << told.toStdString();
     EXPECT_EQ(5u, store.Lists().size());
+}
+
+// The words of the list in `folder`, in UTF-8.
+std::vector<std::string> ListWords(const fs::path& folder) {
+    size_t trailing = 0;
+    std::vector<std::string> words;
+    for (const WordRecord& record :
+         WordListFile::ParseAll(ReadFile((folder / "list/kelvo.lst").string()), trailing))
+        words.push_back(FieldText::ToUtf8(record.word));
+    return words;
+}
+
+void Choose(QWidget* dialog, const char* encoding) {
+    auto* box = dialog->findChild<QComboBox*>(QStringLiteral("encodingComboBox"));
+    const int index = box->findText(QString::fromStdString(TextEncoding::Find(encoding)->Label()));
+    ASSERT_GE(index, 0) << encoding;
+    box->setCurrentIndex(index);
+}
+
+QString Preview(QWidget* dialog) {
+    return dialog->findChild<QPlainTextEdit*>(QStringLiteral("previewTextBox"))->toPlainText();
+}
+
+// Short Russian words saved on a Cyrillic Windows system read as well in KOI8-R, wrongly:
+// the detector cannot be sure, and the user's choice decides the letters of the list.
+TEST_F(LaunchWindowsTest, Import_UnsureEncoding_PreviewsTheChoice_AndReadsTheFileInIt) {
+    // "кот,cat", "собака,dog", "мышь,mouse" in windows-1251.
+    const fs::path file = dir.path() / "animals.csv";
+    WriteFile(file.string(),
+              "\xEA\xEE\xF2,cat\n\xF1\xEE\xE1\xE0\xEA\xE0,dog\n\xEC\xFB\xF8\xFC,mouse\n");
+
+    QString asKoi8, asCp1251, retold;
+    WhenModalOpens([&](QWidget* dialog) {
+        Choose(dialog, "koi8-r");
+        asKoi8 = Preview(dialog);
+        Choose(dialog, "windows-1251");
+        asCp1251 = Preview(dialog);
+        // A choice the file does not read in is said, and asked again.
+        Choose(dialog, "utf-8");
+        WhenModalOpens([&](QWidget* again) {
+            retold = again->findChild<QLabel*>(QStringLiteral("introLabel"))->text();
+            Choose(again, "windows-1251");
+            Click(again, QStringLiteral("addButton"));
+        });
+        Click(dialog, QStringLiteral("addButton"));
+    });
+    const auto added = ImportFlow::Run(nullptr, store, file);
+    ASSERT_TRUE(added);
+    EXPECT_EQ(QStringLiteral("кот,cat\nсобака,dog\nмышь,mouse"), asCp1251);
+    EXPECT_FALSE(asKoi8.contains(QStringLiteral("кот"))) << asKoi8.toStdString();
+    EXPECT_TRUE(retold.contains(QStringLiteral("does not read as")) &&
+                retold.contains(QStringLiteral("Line 1: not valid UTF-8 (byte 0xEA)")))
+        << retold.toStdString();
+    EXPECT_EQ((std::vector<std::string>{"кот", "собака", "мышь"}), ListWords(added->folder));
 }
 
 // F1 in the chooser opens the same help as in the study window; Escape closes only the help.

@@ -2,7 +2,9 @@
 #include "ui/chooser/ImportFlow.h"
 
 #include "engine/Escaped.h"
+#include "imports/EncodingDetector.h"
 #include "lists/ListImporter.h"
+#include "ui/chooser/EncodingDialog.h"
 #include "ui/chooser/RefusedDialog.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 
 namespace {
 
@@ -21,8 +24,10 @@ constexpr struct {
     const char* instead;
 } kAdvice[] = {
     {"; use --header to skip it", "; delete that row from the file if it holds no word"},
-    {"; for text saved in a Windows code page use --input-encoding cp1252",
-     "; save the file as UTF-8 text and add it again"},
+    {"; give the encoding it was saved in with --input-encoding",
+     "; choose the encoding it was saved in"},
+    {"; give the right encoding with --input-encoding", "; choose another encoding"},
+    {"; --input-encoding chooses)", ")"},
     {" (--truncate cuts it)", "; shorten it in the file"},
 };
 
@@ -112,6 +117,47 @@ QString UpdatedText(const std::string& name, size_t words, bool hadProgress) {
     return text;
 }
 
+// The preview shows no more than this of the file's start: enough for its first lines, and
+// read at once whatever the file's size.
+constexpr size_t kHeadBytes = 64 * 1024;
+
+ImportPlan Read(const std::filesystem::path& file, const ImportOptions& options,
+                const RecordEncoder::Options& encode) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ImportPlan plan = ListImporter::Read(file, options, encode);
+    QApplication::restoreOverrideCursor();
+    return plan;
+}
+
+std::string Head(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string head(kHeadBytes, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    if (head.compare(0, 3, "\xEF\xBB\xBF") == 0) head.erase(0, 3);
+    return head;
+}
+
+bool IsEncodingUnsettled(const ImportPlan& plan) {
+    return plan.isUndecodable || (plan.encodingConfidence >= 0 &&
+                                  plan.encodingConfidence < EncodingDetector::kSureConfidence);
+}
+
+// A guess the detector is unsure of, or no reading at all, is put to the user before anything
+// is made, until the file reads in the encoding chosen. False when the user cancels.
+bool SettleEncoding(QWidget* parent, ImportPlan& plan) {
+    if (!IsEncodingUnsettled(plan)) return true;
+    const std::string head = Head(plan.file);
+    while (IsEncodingUnsettled(plan)) {
+        EncodingDialog dialog(plan, head, parent);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        ImportOptions options = plan.options;
+        options.inputEncoding = dialog.Chosen();
+        plan = Read(plan.file, options, plan.encode);
+    }
+    return true;
+}
+
 enum class Choice { kUpdate, kAddNew, kCancel };
 
 Choice AskUpdateOrNew(QWidget* parent, const ImportPlan& plan, const ListSummary& existing) {
@@ -151,9 +197,8 @@ QString ForWindow(const std::string& text) {
 }
 
 std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesystem::path& file) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ImportPlan plan = ListImporter::Read(file);
-    QApplication::restoreOverrideCursor();
+    ImportPlan plan = Read(file, ImportOptions(), RecordEncoder::Options());
+    if (!SettleEncoding(parent, plan)) return std::nullopt;
     if (!plan.error.empty()) {
         Fail(parent, plan, plan.error);
         return std::nullopt;
