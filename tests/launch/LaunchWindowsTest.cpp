@@ -280,7 +280,7 @@ TEST(ImportFlowTest, ForWindow_SaysWhatToDoInTheFile_NotWhichOptionToGive) {
         {"read as tsv",
          "Quibbix read this file as text with a tab between each word and its meaning."},
         {"line 1: this row looks like column titles and was imported as an entry; use --header "
-         "to skip it",
+         "to skip it, --no-header to keep it",
          "Line 1: this row looks like column titles and was imported as an entry; delete that "
          "row from the file if it holds no word."},
         {"line 3: byte 0x98 has no character in windows-1251; give the right encoding with "
@@ -410,6 +410,38 @@ TEST_F(LaunchWindowsTest, Import_UnsureEncoding_PreviewsTheChoice_AndReadsTheFil
                 retold.contains(QStringLiteral("Line 1: not valid UTF-8 (byte 0xEA)")))
         << retold.toStdString();
     EXPECT_EQ((std::vector<std::string>{"кот", "собака", "мышь"}), ListWords(added->folder));
+}
+
+// A first row of column titles is the user's to skip or keep, and Cancel makes no list.
+TEST_F(LaunchWindowsTest, Import_HeaderRow_IsAskedAbout) {
+    const struct {
+        QMessageBox::StandardButton answer;
+        std::vector<std::string> words;  // none: no list made
+    } cases[] = {
+        {QMessageBox::Yes, {"cat", "dog"}},
+        {QMessageBox::No, {"word", "cat", "dog"}},
+        {QMessageBox::Cancel, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        const fs::path file = dir.path() / ("pets " + std::to_string(c.answer) + ".csv");
+        WriteFile(file.string(), "word,definition\ncat,a pet\ndog,a friend\n");
+        const size_t before = store.Lists().size();
+        QString asked;
+        WhenModalOpens([&](QWidget* box) {
+            asked = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->button(c.answer)->click();
+        });
+        const auto added = ImportFlow::Run(nullptr, store, file);
+        EXPECT_EQ(QStringLiteral("The first row looks like column titles: skip it?"), asked);
+        if (c.words.empty()) {
+            EXPECT_FALSE(added);
+            EXPECT_EQ(before, store.Lists().size());
+        } else {
+            ASSERT_TRUE(added);
+            EXPECT_EQ(c.words, ListWords(added->folder));
+        }
+    }
 }
 
 // F1 in the chooser opens the same help as in the study window; Escape closes only the help.

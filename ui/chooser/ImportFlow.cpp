@@ -2,6 +2,7 @@
 #include "ui/chooser/ImportFlow.h"
 
 #include "engine/Escaped.h"
+#include "engine/FieldText.h"
 #include "imports/EncodingDetector.h"
 #include "lists/ListImporter.h"
 #include "ui/chooser/EncodingDialog.h"
@@ -23,6 +24,8 @@ constexpr struct {
     const char* option;
     const char* instead;
 } kAdvice[] = {
+    {"; use --header to skip it, --no-header to keep it",
+     "; delete that row from the file if it holds no word"},
     {"; use --header to skip it", "; delete that row from the file if it holds no word"},
     {"; give the encoding it was saved in with --input-encoding",
      "; choose the encoding it was saved in"},
@@ -158,6 +161,29 @@ bool SettleEncoding(QWidget* parent, ImportPlan& plan) {
     return true;
 }
 
+// A first row that reads like column titles is the user's to skip or keep. False when the
+// user cancels.
+bool SettleHeader(QWidget* parent, ImportPlan& plan) {
+    if (!plan.headerLikely) return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Column Titles?"),
+                    QStringLiteral("The first row looks like column titles: skip it?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    if (!plan.records.empty()) {
+        const WordRecord& first = plan.records.front();
+        box.setInformativeText(QStringLiteral("It reads %1 and %2.")
+                                   .arg(Quoted(FieldText::ToUtf8(first.word)),
+                                        Quoted(FieldText::ToUtf8(first.definition))));
+    }
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer != QMessageBox::Yes && answer != QMessageBox::No) return false;
+    ImportOptions options = plan.options;
+    options.header = answer == QMessageBox::Yes ? HeaderRow::kSkip : HeaderRow::kKeep;
+    plan = Read(plan.file, options, plan.encode);
+    return true;
+}
+
 enum class Choice { kUpdate, kAddNew, kCancel };
 
 Choice AskUpdateOrNew(QWidget* parent, const ImportPlan& plan, const ListSummary& existing) {
@@ -199,6 +225,7 @@ QString ForWindow(const std::string& text) {
 std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesystem::path& file) {
     ImportPlan plan = Read(file, ImportOptions(), RecordEncoder::Options());
     if (!SettleEncoding(parent, plan)) return std::nullopt;
+    if (plan.error.empty() && !SettleHeader(parent, plan)) return std::nullopt;
     if (!plan.error.empty()) {
         Fail(parent, plan, plan.error);
         return std::nullopt;

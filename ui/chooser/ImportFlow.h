@@ -1,10 +1,11 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // From a file the user brings to a list: reads it, asks for its encoding when that was only
-// guessed unsurely or not found, shows what would be refused, asks whether a list of the same
-// name (in any case) is to be updated or kept beside the new one, then creates or updates the
-// list. Nothing is created when the user cancels or the file cannot be imported; every failure
-// is told in a message box.
+// guessed unsurely or not found, and whether a first row of column titles is to be skipped,
+// shows what would be refused, asks whether a list of the same name (in any case) is to be
+// updated or kept beside the new one, then creates or updates the list. Nothing is created
+// when the user cancels or the file cannot be imported; every failure is told in a message
+// box.
 
 #include "lists/ListStore.h"
 
