@@ -116,10 +116,12 @@ bool OverwriteFixedSizeFile(FileSystem& files, const std::string& path, std::str
 }
 
 void RemoveStaleTemporaries(FileSystem& files, const std::string& directory) {
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(directory, ec)) {
-        if (entry.path().filename().string().find(kTemporaryMark) != std::string::npos)
-            files.Remove(entry.path().string());
+    // Listed through `files`, as every other access, so that a file system which places the
+    // session elsewhere tidies the folder it writes to.
+    std::vector<std::string> names;
+    if (files.ListDirectory(directory, names) != 0) return;
+    for (const std::string& name : names) {
+        if (name.find(kTemporaryMark) != std::string::npos) files.Remove(directory + "/" + name);
     }
 }
 
