@@ -8,6 +8,43 @@ namespace fs = std::filesystem;
 
 namespace ListFolder {
 
+const char* SessionName(Direction direction) {
+    return direction == Direction::kBackwards ? kReverseSessionDir : SessionFiles::kDirectory;
+}
+
+Direction Other(Direction direction) {
+    return direction == Direction::kBackwards ? Direction::kForwards : Direction::kBackwards;
+}
+
+fs::path Session(const fs::path& folder, Direction direction) {
+    return folder / SessionName(direction);
+}
+
+std::string StudiedCopyFile(Direction direction) {
+    return std::string(SessionName(direction)) + "/" + kStudiedCopyName;
+}
+
+fs::path StudiedCopy(const fs::path& folder, Direction direction) {
+    return folder / StudiedCopyFile(direction);
+}
+
+bool HasSession(const fs::path& folder, Direction direction) {
+    return PosixFiles::StampOf(Session(folder, direction) / SessionFiles::kToBeViewed.FileName())
+        .exists;
+}
+
+bool LockForChange(const fs::path& folder, Direction direction, FolderLock& lock,
+                   std::string& error) {
+    int code = 0;
+    if (lock.Acquire(Session(folder, direction).string(), code) !=
+        FolderLock::Result::kHeldElsewhere)
+        return true;
+    error = direction == Direction::kBackwards
+                ? "the list is being studied backwards; close Quibbix on it first"
+                : "the list is being studied; close Quibbix on it first";
+    return false;
+}
+
 fs::path WordList(const fs::path& folder) { return folder / kWordListFile; }
 
 fs::path ListDir(const fs::path& folder) { return folder / kListDir; }
@@ -38,16 +75,10 @@ std::string NameOfSession(const fs::path& sessionDir) {
     return Normalized(sessionDir).filename().string();
 }
 
-bool HasSession(const fs::path& folder) {
-    return PosixFiles::StampOf(folder / SessionFiles::kToBeViewed.path).exists;
-}
+bool HasSession(const fs::path& folder) { return HasSession(folder, Direction::kForwards); }
 
 bool LockForChange(const fs::path& folder, FolderLock& lock, std::string& error) {
-    int code = 0;
-    if (lock.Acquire(Session(folder).string(), code) != FolderLock::Result::kHeldElsewhere)
-        return true;
-    error = "the list is being studied; close Quibbix on it first";
-    return false;
+    return LockForChange(folder, Direction::kForwards, lock, error);
 }
 
 }  // namespace ListFolder

@@ -11,6 +11,7 @@
 //       session/              the progress (engine/SessionFiles), and:
 //           studied.lst       the word list as the session last stood on it
 //           .update/          an update of several files being decided (ListTransaction)
+//       session-reverse/      the same for studying backwards, definition first
 //       lists/NAME/           further lists, laid out as above
 //       lists/.new-*          a list being built
 //       lists/.removing-*     the first list's parts on their way to the trash
@@ -36,6 +37,25 @@ constexpr const char* kListsDir = "lists";
 constexpr const char* kStagingPrefix = ".new-";
 constexpr const char* kRemovingPrefix = ".removing-";
 
+// Which way a list is studied: from the word to its definition, or backwards, from the
+// definition to the word. Each keeps its own progress, in a session folder of its own with
+// the same files; a change of the words must carry both.
+enum class Direction { kForwards, kBackwards };
+constexpr Direction kDirections[] = {Direction::kForwards, Direction::kBackwards};
+constexpr const char* kReverseSessionDir = "session-reverse";
+
+// "session" or "session-reverse", relative to the list folder.
+const char* SessionName(Direction direction);
+Direction Other(Direction direction);
+std::filesystem::path Session(const std::filesystem::path& folder, Direction direction);
+// The studied copy of a direction, relative to the list folder and in it.
+std::string StudiedCopyFile(Direction direction);
+std::filesystem::path StudiedCopy(const std::filesystem::path& folder, Direction direction);
+bool HasSession(const std::filesystem::path& folder, Direction direction);
+// Takes the lock of one direction's session, as LockForChange below does for the list.
+bool LockForChange(const std::filesystem::path& folder, Direction direction, FolderLock& lock,
+                   std::string& error);
+
 std::filesystem::path WordList(const std::filesystem::path& folder);  // list/kelvo.lst
 std::filesystem::path ListDir(const std::filesystem::path& folder);   // list/
 std::filesystem::path Session(const std::filesystem::path& folder);   // session/
@@ -48,12 +68,12 @@ std::filesystem::path ListsDir(const std::filesystem::path& dataHome);  // lists
 std::filesystem::path OfSession(const std::filesystem::path& sessionDir);
 std::string NameOfSession(const std::filesystem::path& sessionDir);
 
-// A session exists: the to-be-viewed file alone decides, as for the program.
+// A session exists: the to-be-viewed file alone decides, as for the program. Forwards.
 bool HasSession(const std::filesystem::path& folder);
 
-// Takes the session's lock for a change to the list; false with `error` set when the program
-// (or a tool) is working on it. A folder without a session, or a file system without locks,
-// is let through: there is nothing to guard, or no way to.
+// Takes the forwards session's lock for a change to the list; false with `error` set when the
+// program (or a tool) is working on it. A folder without a session, or a file system without
+// locks, is let through: there is nothing to guard, or no way to.
 bool LockForChange(const std::filesystem::path& folder, FolderLock& lock, std::string& error);
 
 }  // namespace ListFolder

@@ -2,7 +2,6 @@
 #include "lists/ListGuard.h"
 
 #include "engine/WordListFile.h"
-#include "lists/ListFolder.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
 #include "platform/PosixFiles.h"
@@ -11,6 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using Direction = ListFolder::Direction;
 using Stamp = PosixFiles::Stamp;
 
 // Regular files only: a list that is anything else is no list to guard.
@@ -30,32 +30,43 @@ bool IsWhole(const std::string& bytes) {
     return !bytes.empty() && bytes.size() % WordListFile::kRecordSize == 0;
 }
 
+// Both directions may have something to tell after one check.
+void Add(ListGuard::Notice& notice, const ListGuard::Notice& more) {
+    const auto join = [](std::string& text, const std::string& next) {
+        text += text.empty() ? next : " " + next;
+    };
+    join(notice.detail, more.detail);
+    join(notice.plain, more.plain);
+}
+
 // A copy that cannot be written only means the next check compares the records again.
-void RecordCopy(FileSystem& files, const fs::path& folder, const std::string& listBytes) {
+void RecordCopy(FileSystem& files, const fs::path& folder, Direction direction,
+                const std::string& listBytes) {
     FileError ignored;
-    const FileImage copy = ListGuard::CopyImage(listBytes);
+    const FileImage copy = ListGuard::CopyImage(listBytes, direction);
     if (ReplaceFiles(files, {{(folder / copy.path).string(), copy.bytes}}, ignored))
-        ListGuard::StampCopy(folder);
+        ListGuard::StampCopy(folder, direction);
 }
 
 // Keeps a damaged copy for whoever wants to look at it and takes the list as it stands.
 ListGuard::Notice SetDamagedCopyAside(FileSystem& files, const fs::path& folder,
-                                      const std::string& listBytes) {
-    const std::string copy = ListFolder::StudiedCopy(folder).string();
+                                      Direction direction, const std::string& listBytes) {
+    const std::string copy = ListFolder::StudiedCopy(folder, direction).string();
+    const std::string name = ListFolder::StudiedCopyFile(direction);
     files.Rename(copy, copy + ".bad");
-    RecordCopy(files, folder, listBytes);
-    return {std::string("The copy of the word list as last studied (") +
-                ListFolder::kStudiedCopyFile +
+    RecordCopy(files, folder, direction, listBytes);
+    return {"The copy of the word list as last studied (" + name +
                 ") is damaged, so the progress stays with the words by their position; the copy "
                 "is kept as " +
-                ListFolder::kStudiedCopyFile + ".bad.",
+                name + ".bad.",
             "Quibbix cannot tell whether the words of this list changed since you last studied "
             "it, because its record of them is damaged. Your progress stays with the words as "
             "they are now."};
 }
 
-bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, ListGuard::Notice& notice) {
-    ListTransaction transaction(files, ListFolder::Session(folder));
+bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, Direction direction,
+                             ListGuard::Notice& notice) {
+    ListTransaction transaction(files, ListFolder::Session(folder, direction));
     FileError failure;
     if (!transaction.IsPending() || transaction.Recover(failure)) return true;
     notice = {
@@ -66,57 +77,50 @@ bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, ListGuar
     return false;
 }
 
-}  // namespace
-
-namespace ListGuard {
-
-FileImage CopyImage(const std::string& listBytes) {
-    return {ListFolder::kStudiedCopyFile, listBytes};
-}
-
-void StampCopy(const fs::path& folder) {
-    const Stamp list = StampOf(ListFolder::WordList(folder));
-    int ignored = 0;
-    if (list.exists) PosixFiles::SetModified(ListFolder::StudiedCopy(folder), list, ignored);
-}
-
-bool Check(FileSystem& files, const fs::path& folder, std::string& message) {
-    Notice notice;
-    const bool ok = Check(files, folder, notice);
-    message = notice.detail;
-    return ok;
-}
-
-bool Check(FileSystem& files, const fs::path& folder, Notice& notice) {
+// The check for the directions whose locks are held: every one whose copy differs from the
+// list moves in one change, so that a kill leaves both on the old words or both on the new.
+bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Direction>& held,
+               ListGuard::Notice& notice) {
     notice = {};
-    if (!FinishInterruptedUpdate(files, folder, notice)) return false;
+    for (Direction direction : held) {
+        if (!FinishInterruptedUpdate(files, folder, direction, notice)) return false;
+    }
     const fs::path listPath = ListFolder::WordList(folder);
     const Stamp list = StampOf(listPath);
     if (!list.exists) return true;
-    const Stamp copy = StampOf(ListFolder::StudiedCopy(folder));
-    if (IsSame(list, copy)) return true;
-
-    std::string listBytes, copyBytes;
-    if (files.ReadFile(listPath.string(), listBytes) != 0) return true;
-    // Nothing to move yet: a first start, or a session from before the copy was kept.
-    if (!ListFolder::HasSession(folder) || !copy.exists) {
-        RecordCopy(files, folder, listBytes);
-        return true;
+    std::string listBytes;
+    bool isRead = false;
+    std::vector<ListRebase::Move> moves;
+    for (Direction direction : held) {
+        const Stamp copy = StampOf(ListFolder::StudiedCopy(folder, direction));
+        if (IsSame(list, copy)) continue;
+        if (!isRead && files.ReadFile(listPath.string(), listBytes) != 0) return true;
+        isRead = true;
+        // Nothing to move yet: a first start, or a session from before the copy was kept.
+        if (!ListFolder::HasSession(folder, direction) || !copy.exists) {
+            RecordCopy(files, folder, direction, listBytes);
+            continue;
+        }
+        std::string copyBytes;
+        if (files.ReadFile(ListFolder::StudiedCopy(folder, direction).string(), copyBytes) != 0 ||
+            !IsWhole(copyBytes)) {
+            Add(notice, SetDamagedCopyAside(files, folder, direction, listBytes));
+            continue;
+        }
+        std::vector<WordRecord> oldRecords = ListRebase::Records(copyBytes);
+        // Touched, or stored another way, but the same words in the same places.
+        if (oldRecords == ListRebase::Records(listBytes)) {
+            RecordCopy(files, folder, direction, listBytes);
+            continue;
+        }
+        moves.push_back({direction, std::move(oldRecords)});
     }
-    if (files.ReadFile(ListFolder::StudiedCopy(folder).string(), copyBytes) != 0 ||
-        !IsWhole(copyBytes)) {
-        notice = SetDamagedCopyAside(files, folder, listBytes);
-        return true;
-    }
-    const std::vector<WordRecord> oldRecords = ListRebase::Records(copyBytes);
-    const std::vector<WordRecord> newRecords = ListRebase::Records(listBytes);
-    // Touched, or stored another way, but the same words in the same places.
-    if (oldRecords == newRecords) {
-        RecordCopy(files, folder, listBytes);
-        return true;
-    }
+    if (moves.empty()) return true;
+    std::vector<FileImage> copies;
+    for (const ListRebase::Move& move : moves)
+        copies.push_back(ListGuard::CopyImage(listBytes, move.direction));
     std::string summary, error;
-    if (!ListRebase::Run(files, folder, oldRecords, newRecords, {CopyImage(listBytes)}, summary,
+    if (!ListRebase::Run(files, folder, moves, ListRebase::Records(listBytes), copies, summary,
                          error)) {
         notice = {
             "The word list changed since it was last studied, and the progress could not "
@@ -128,11 +132,53 @@ bool Check(FileSystem& files, const fs::path& folder, Notice& notice) {
             "their own."};
         return false;
     }
-    StampCopy(folder);
-    notice = {"The word list changed since it was last studied: " + summary + ".",
-              "The words of this list changed since you last studied it. The words still in it "
-              "keep their progress, and a copy of your earlier progress was kept."};
+    for (const ListRebase::Move& move : moves) ListGuard::StampCopy(folder, move.direction);
+    Add(notice, {"The word list changed since it was last studied: " + summary + ".",
+                 "The words of this list changed since you last studied it. The words still in it "
+                 "keep their progress, and a copy of your earlier progress was kept."});
     return true;
+}
+
+}  // namespace
+
+namespace ListGuard {
+
+FileImage CopyImage(const std::string& listBytes, Direction direction) {
+    return {ListFolder::StudiedCopyFile(direction), listBytes};
+}
+
+void StampCopy(const fs::path& folder, Direction direction) {
+    const Stamp list = StampOf(ListFolder::WordList(folder));
+    int ignored = 0;
+    if (list.exists)
+        PosixFiles::SetModified(ListFolder::StudiedCopy(folder, direction), list, ignored);
+}
+
+bool Check(FileSystem& files, const fs::path& folder, std::string& message) {
+    Notice notice;
+    const bool ok = Check(files, folder, notice);
+    message = notice.detail;
+    return ok;
+}
+
+bool Check(FileSystem& files, const fs::path& folder, Notice& notice) {
+    return Check(files, folder, Direction::kForwards, notice);
+}
+
+bool Check(FileSystem& files, const fs::path& folder, Direction direction, Notice& notice) {
+    std::vector<Direction> held = {direction};
+    // The other direction may be studied right now by another program: it is left to its
+    // own copy then, which brings it onto these words when it is next opened.
+    FolderLock other;
+    int code = 0;
+    const FolderLock::Result result =
+        other.Acquire(ListFolder::Session(folder, ListFolder::Other(direction)).string(), code);
+    if (result == FolderLock::Result::kLocked) held.push_back(ListFolder::Other(direction));
+    return CheckHeld(files, folder, held, notice);
+}
+
+bool CheckBoth(FileSystem& files, const fs::path& folder, Notice& notice) {
+    return CheckHeld(files, folder, {Direction::kForwards, Direction::kBackwards}, notice);
 }
 
 }  // namespace ListGuard

@@ -9,6 +9,7 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/FileSystem.h"
+#include "lists/ListFolder.h"
 
 #include <filesystem>
 #include <string>
@@ -24,24 +25,32 @@ struct Notice {
     std::string plain;
 };
 
-// Readies the list in `folder` for study: finishes or undoes an update a kill interrupted,
-// then compares the list with the copy. An unchanged list costs a few stat calls. Returns
-// false, with `notice` set, when the session could not be brought onto the new list; the
-// session is then untouched and must not be studied. On success `notice` holds a one-line
-// summary of what changed, or is empty. A session without a copy yet (made before the copy
-// was kept) only gets its copy; a copy that is damaged is kept as studied.lst.bad and the
-// progress stays where it is, as it did before the copy was kept.
-// requires: the session's lock (or no session yet).
+// Readies the list in `folder` for study in `direction`: finishes or undoes an update a kill
+// interrupted, then compares the list with the direction's copy. An unchanged list costs a
+// few stat calls. Returns false, with `notice` set, when the session could not be brought
+// onto the new list; the session is then untouched and must not be studied. On success
+// `notice` holds a one-line summary of what changed, or is empty. A session without a copy
+// yet (made before the copy was kept) only gets its copy; a copy that is damaged is kept as
+// studied.lst.bad and the progress stays where it is, as it did before the copy was kept.
+// The other direction comes along in the same change when its lock can be had; else its
+// own copy brings it onto the list when it is next opened.
+// requires: the direction's session lock (or no session yet).
+bool Check(FileSystem& files, const std::filesystem::path& folder, ListFolder::Direction direction,
+           Notice& notice);
+// Forwards; the second with the detail alone in `message`.
 bool Check(FileSystem& files, const std::filesystem::path& folder, Notice& notice);
-// The same, with the detail alone in `message`.
 bool Check(FileSystem& files, const std::filesystem::path& folder, std::string& message);
+// Both directions, for a change of the words. requires: both sessions' locks.
+bool CheckBoth(FileSystem& files, const std::filesystem::path& folder, Notice& notice);
 
 // The studied copy to write in the same change as a new word list `listBytes`.
-FileImage CopyImage(const std::string& listBytes);
+FileImage CopyImage(const std::string& listBytes,
+                    ListFolder::Direction direction = ListFolder::Direction::kForwards);
 
 // Gives the copy the list's modification time once both are in place, so that the next
 // check compares stamps and reads neither. A copy left unstamped by a kill only costs the
 // next check a comparison of the records.
-void StampCopy(const std::filesystem::path& folder);
+void StampCopy(const std::filesystem::path& folder,
+               ListFolder::Direction direction = ListFolder::Direction::kForwards);
 
 }  // namespace ListGuard

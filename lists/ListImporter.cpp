@@ -12,6 +12,7 @@
 #include "lists/ListGuard.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
+#include "platform/PosixFiles.h"
 
 #include <sstream>
 
@@ -90,7 +91,8 @@ bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
 }
 
 bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, std::string& report,
-            std::string& error) {
+            std::string& error, std::optional<ListFolder::Direction> callerHolds) {
+    using ListFolder::Direction;
     error = CheckCount(plan);
     if (!error.empty()) return false;
     const std::optional<ListSummary> list = store.Find(name);
@@ -98,40 +100,56 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
         error = "no list named \"" + name + "\"";
         return false;
     }
-    FolderLock lock;
-    if (!ListFolder::LockForChange(list->folder, lock, error)) return false;
+    const fs::path& folder = list->folder;
+    // A lock is taken once per open folder: the caller's own would be refused as held.
+    FolderLock locks[2];
+    for (Direction direction : ListFolder::kDirections) {
+        if (direction == callerHolds) continue;
+        if (!ListFolder::LockForChange(folder, direction, locks[static_cast<int>(direction)],
+                                       error))
+            return false;
+    }
     std::string ignored;
-    store.Prepare(list->folder, ignored);
-    // The session is first brought onto the list as it stands, whatever was copied over it.
-    std::string notice;
-    if (!ListGuard::Check(store.Files(), list->folder, notice)) {
-        error = notice;
+    store.Prepare(folder, ignored);
+    // The sessions are first brought onto the list as it stands, whatever was copied over it.
+    ListGuard::Notice notice;
+    if (!ListGuard::CheckBoth(store.Files(), folder, notice)) {
+        error = notice.detail;
         return false;
     }
+    std::string oldBytes;
     const std::string newBytes = WordListFile::Serialize(plan.records);
-    const std::vector<FileImage> images = {{ListFolder::kWordListFile, newBytes},
-                                           ListGuard::CopyImage(newBytes)};
-    report = Counted(plan.records.size(), "word");
-    if (ListFolder::HasSession(list->folder)) {
-        std::string oldBytes, summary;
-        if (store.Files().ReadFile(ListFolder::WordList(list->folder).string(), oldBytes) != 0) {
-            error = "cannot read " + ListFolder::WordList(list->folder).string() +
+    std::vector<FileImage> images = {{ListFolder::kWordListFile, newBytes}};
+    std::vector<ListRebase::Move> moves;
+    for (Direction direction : ListFolder::kDirections) {
+        // A copy cannot go where there is no session folder; the guard makes one when the
+        // direction is first studied.
+        if (!PosixFiles::StampOf(ListFolder::Session(folder, direction)).isDirectory) continue;
+        images.push_back(ListGuard::CopyImage(newBytes, direction));
+        if (!ListFolder::HasSession(folder, direction)) continue;
+        if (oldBytes.empty() &&
+            store.Files().ReadFile(ListFolder::WordList(folder).string(), oldBytes) != 0) {
+            error = "cannot read " + ListFolder::WordList(folder).string() +
                     ", which the progress stands on";
             return false;
         }
-        if (!ListRebase::Run(store.Files(), list->folder, ListRebase::Records(oldBytes),
-                             ListRebase::Records(newBytes), images, summary, error))
+        moves.push_back({direction, ListRebase::Records(oldBytes)});
+    }
+    report = Counted(plan.records.size(), "word");
+    if (!moves.empty()) {
+        std::string summary;
+        if (!ListRebase::Run(store.Files(), folder, moves, ListRebase::Records(newBytes), images,
+                             summary, error))
             return false;
         report += "; " + summary;
     } else {
         FileError failure;
-        if (!ListTransaction(store.Files(), ListFolder::Session(list->folder))
-                 .Commit(images, failure)) {
+        if (!ListTransaction(store.Files(), ListFolder::Session(folder)).Commit(images, failure)) {
             error = "cannot write " + failure.Describe();
             return false;
         }
     }
-    ListGuard::StampCopy(list->folder);
+    for (Direction direction : ListFolder::kDirections) ListGuard::StampCopy(folder, direction);
     return true;
 }
 

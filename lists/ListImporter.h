@@ -6,9 +6,11 @@
 #include "engine/WordRecord.h"
 #include "imports/ImportOptions.h"
 #include "imports/RecordEncoder.h"
+#include "lists/ListFolder.h"
 #include "lists/ListStore.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,8 +47,11 @@ bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
               std::filesystem::path& folder, std::string& error);
 
 // Replaces the words of the existing list `name` with `plan.records`, keeping every word's
-// progress (the session is rebased, with backups). `report` gets a one-line summary.
+// progress in both directions (each session is rebased, with backups, in one change). `report`
+// gets a one-line summary. Refused while either direction is studied, except the one named by
+// `callerHolds`, whose session lock the caller holds: the study window, saving words edited
+// while it studies, passes its own direction; the other direction's lock is still taken.
 bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, std::string& report,
-            std::string& error);
+            std::string& error, std::optional<ListFolder::Direction> callerHolds = std::nullopt);
 
 }  // namespace ListImporter

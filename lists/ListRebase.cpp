@@ -6,19 +6,29 @@
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
 #include "lists/ListFolder.h"
+#include "lists/ListTransaction.h"
 #include "lists/SessionRebaser.h"
 
+#include <memory>
 #include <sstream>
 
 namespace {
 
-// The backup suffix the rebaser chose, from its closing line "... kept as *SUFFIX".
-std::string BackupSuffix(const std::string& report) {
-    const std::string mark = "kept as *";
-    const size_t at = report.rfind(mark);
-    if (at == std::string::npos) return ".bak";
-    const size_t start = at + mark.size();
-    return report.substr(start, report.find('\n', start) - start);
+std::string FirstError(const Diagnostics& diagnostics) {
+    for (const Diagnostics::Message& message : diagnostics.Messages()) {
+        if (message.kind == Diagnostics::Message::Kind::kError)
+            return message.file + ": " + message.text;
+    }
+    return "the session could not be rebased";
+}
+
+std::string Summary(const SessionRebaser& rebaser, ListFolder::Direction direction, size_t oldCount,
+                    size_t newCount) {
+    const size_t kept = rebaser.KeptWords();
+    return Counted(kept, "word keeps its", "words keep their") + " progress, " +
+           Counted(oldCount - kept, "is", "are") + " gone and " +
+           Counted(newCount - kept, "is", "are") + " new; the old session files are kept as " +
+           ListFolder::SessionName(direction) + "/*" + rebaser.BackupSuffix();
 }
 
 }  // namespace
@@ -35,28 +45,46 @@ std::vector<WordRecord> Records(std::string_view bytes) {
     return records;
 }
 
+bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vector<Move>& moves,
+         const std::vector<WordRecord>& newRecords, const std::vector<FileImage>& alongside,
+         std::string& summary, std::string& error) {
+    std::ostringstream report, messages;
+    Diagnostics diagnostics(messages);
+    std::vector<std::unique_ptr<SessionRebaser>> rebasers;
+    std::vector<FileImage> images;
+    for (const Move& move : moves) {
+        rebasers.push_back(std::make_unique<SessionRebaser>(
+            ListFolder::Session(folder, move.direction), report, diagnostics, files));
+        if (rebasers.back()->Plan(move.oldRecords, newRecords, true, images) != 0) {
+            error = FirstError(diagnostics);
+            return false;
+        }
+    }
+    images.insert(images.end(), alongside.begin(), alongside.end());
+    ListTransaction transaction(files, ListFolder::Session(folder, moves.front().direction));
+    FileError failure;
+    if (!transaction.Commit(images, failure)) {
+        error = failure.path + ": cannot write (" + DescribeError(failure.error) + "); " +
+                (transaction.IsPending() ? "the change is finished when the list is next opened"
+                                         : "nothing changed");
+        return false;
+    }
+    summary.clear();
+    for (size_t i = 0; i < moves.size(); ++i) {
+        if (i > 0) summary += "; ";
+        if (moves.size() > 1 && moves[i].direction == ListFolder::Direction::kBackwards)
+            summary += "backwards, ";
+        summary += Summary(*rebasers[i], moves[i].direction, moves[i].oldRecords.size(),
+                           newRecords.size());
+    }
+    return true;
+}
+
 bool Run(FileSystem& files, const std::filesystem::path& folder,
          const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
          const std::vector<FileImage>& alongside, std::string& summary, std::string& error) {
-    std::ostringstream report, messages;
-    Diagnostics diagnostics(messages);
-    SessionRebaser rebaser(ListFolder::Session(folder), report, diagnostics, files);
-    if (rebaser.Run(oldRecords, newRecords, true, alongside) != 0) {
-        for (const Diagnostics::Message& message : diagnostics.Messages()) {
-            if (message.kind == Diagnostics::Message::Kind::kError) {
-                error = message.file + ": " + message.text;
-                break;
-            }
-        }
-        if (error.empty()) error = "the session could not be rebased";
-        return false;
-    }
-    const size_t kept = rebaser.KeptWords();
-    summary = Counted(kept, "word keeps its", "words keep their") + " progress, " +
-              Counted(oldRecords.size() - kept, "is", "are") + " gone and " +
-              Counted(newRecords.size() - kept, "is", "are") +
-              " new; the old session files are kept as session/*" + BackupSuffix(report.str());
-    return true;
+    return Run(files, folder, {{ListFolder::Direction::kForwards, oldRecords}}, newRecords,
+               alongside, summary, error);
 }
 
 }  // namespace ListRebase

@@ -5,6 +5,7 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/WordRecord.h"
+#include "lists/ListFolder.h"
 
 #include <filesystem>
 #include <string>
@@ -17,11 +18,22 @@ namespace ListRebase {
 // encoding stores it.
 std::vector<WordRecord> Records(std::string_view bytes);
 
-// Rebases the session of `folder` from `oldRecords` onto `newRecords`, keeping the old files
-// as backups, in one change with `alongside` (paths relative to the folder). Words that could
-// pair in several ways are paired in file order: a learner cannot settle that, and any pairing
-// beats progress kept by position. On false `error` says why and the session is as it was.
-// requires: the session's lock.
+// One direction's session to move, from the records it was last studied on.
+struct Move {
+    ListFolder::Direction direction;
+    std::vector<WordRecord> oldRecords;
+};
+
+// Rebases the sessions of `folder` named by `moves` onto `newRecords`, keeping the old files
+// as backups, in one change with `alongside` (paths relative to the folder): both directions'
+// progress moves, or neither. Words that could pair in several ways are paired in file order:
+// a learner cannot settle that, and any pairing beats progress kept by position. On false
+// `error` says why and every session is as it was.
+// requires: the lock of every session moved; `moves` not empty.
+bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vector<Move>& moves,
+         const std::vector<WordRecord>& newRecords, const std::vector<FileImage>& alongside,
+         std::string& summary, std::string& error);
+// The forwards session alone.
 bool Run(FileSystem& files, const std::filesystem::path& folder,
          const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
          const std::vector<FileImage>& alongside, std::string& summary, std::string& error);

@@ -28,7 +28,7 @@ constexpr size_t kMaxFolderChars = 40;
 constexpr int kLockWaitMs = 5000;
 // What makes the data folder the first list, and goes to the trash when it is removed.
 constexpr const char* kFirstListParts[] = {ListFolder::kListDir, SessionFiles::kDirectory,
-                                           ListFolder::kNameFile};
+                                           ListFolder::kReverseSessionDir, ListFolder::kNameFile};
 
 bool IsDirectory(const fs::path& path) { return PosixFiles::StampOf(path).isDirectory; }
 
@@ -48,8 +48,9 @@ bool WriteName(FileSystem& files, const fs::path& folder, const std::string& nam
 
 // The count that opens known.txt; a damaged or missing file counts as none known, since
 // this is only what the chooser shows.
-int ReadKnown(const fs::path& folder, int words) {
-    const std::string head = PosixFiles::ReadHead(folder / SessionFiles::kKnown.path, 24);
+int ReadKnown(const fs::path& folder, ListFolder::Direction direction, int words) {
+    const std::string head = PosixFiles::ReadHead(
+        ListFolder::Session(folder, direction) / SessionFiles::kKnown.FileName(), 24);
     size_t i = head.find_first_not_of(" \t\r\n");
     long count = 0;
     for (; i < head.size() && head[i] >= '0' && head[i] <= '9' && count <= words; ++i)
@@ -72,8 +73,19 @@ ListSummary Summarize(const fs::path& folder, std::string name, bool isFirst) {
         summary.words = static_cast<int>(
             std::min<int64_t>(list.size / WordListFile::kRecordSize, kMaxStudyWords));
     summary.hasProgress = ListFolder::HasSession(folder);
+    summary.hasProgressBackwards =
+        ListFolder::HasSession(folder, ListFolder::Direction::kBackwards);
+    if (summary.hasProgressBackwards) {
+        summary.knownBackwards =
+            ReadKnown(folder, ListFolder::Direction::kBackwards, summary.words);
+        // Studied backwards counts as studied: the files the program writes most often.
+        const fs::path session = ListFolder::Session(folder, ListFolder::Direction::kBackwards);
+        for (const fs::path& file : {fs::path(SessionFiles::kCurrWord).filename(),
+                                     fs::path(SessionFiles::kToBeViewed.FileName())})
+            summary.lastStudied = std::max(summary.lastStudied, ModifiedAt(session / file));
+    }
     if (summary.hasProgress) {
-        summary.known = ReadKnown(folder, summary.words);
+        summary.known = ReadKnown(folder, ListFolder::Direction::kForwards, summary.words);
         // The current-word record is rewritten after every answer, the others at each save.
         for (const char* file :
              {SessionFiles::kCurrWord, SessionFiles::kTime, SessionFiles::kToBeViewed.path})
@@ -437,8 +449,12 @@ bool ListStore::Rename(const std::string& name, const std::string& newName, std:
         error = "a list named \"" + newName + "\" exists already";
         return false;
     }
-    FolderLock lock;
-    if (!ListFolder::LockForChange(list->folder, lock, error)) return false;
+    FolderLock locks[2];
+    for (ListFolder::Direction direction : ListFolder::kDirections) {
+        if (!ListFolder::LockForChange(list->folder, direction, locks[static_cast<int>(direction)],
+                                       error))
+            return false;
+    }
     return WriteName(m_files, list->folder, newName, error);
 }
 
@@ -446,8 +462,12 @@ bool ListStore::Remove(const std::string& name, std::string& error) {
     const std::unique_ptr<FolderLock> listsLock = LockLists(error);
     const std::optional<ListSummary> list = listsLock ? Known(name, error) : std::nullopt;
     if (!list) return false;
-    FolderLock lock;
-    if (!ListFolder::LockForChange(list->folder, lock, error)) return false;
+    FolderLock locks[2];
+    for (ListFolder::Direction direction : ListFolder::kDirections) {
+        if (!ListFolder::LockForChange(list->folder, direction, locks[static_cast<int>(direction)],
+                                       error))
+            return false;
+    }
     if (list->isFirst) return RemoveFirst(*list, error);
     // Restored, the folder comes back where it was, with its name file.
     if (!PosixFiles::StampOf(ListFolder::NameFile(list->folder)).exists &&
@@ -494,8 +514,10 @@ bool ListStore::RemoveFirst(const ListSummary& list, std::string& error) {
     return false;
 }
 
-bool ListStore::Prepare(const fs::path& folder, std::string& error) const {
-    for (const fs::path& dir : {ListFolder::ListDir(folder), ListFolder::Session(folder)}) {
+bool ListStore::Prepare(const fs::path& folder, std::string& error, bool backwards) const {
+    std::vector<fs::path> dirs = {ListFolder::ListDir(folder), ListFolder::Session(folder)};
+    if (backwards) dirs.push_back(ListFolder::Session(folder, ListFolder::Direction::kBackwards));
+    for (const fs::path& dir : dirs) {
         if (const int code = MakeDirectories(m_files, dir)) {
             error = "cannot create " + dir.string() + ": " + DescribeError(code);
             return false;

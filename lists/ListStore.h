@@ -20,13 +20,15 @@
 #include <vector>
 
 struct ListSummary {
-    std::string name;              // unique among the lists, as the user sees it
-    std::filesystem::path folder;  // the working directory for studying it
-    bool isFirst = false;          // the data folder itself, which is never moved
-    int words = 0;                 // entries in list/kelvo.lst
-    int known = 0;                 // words in session/known.txt
-    bool hasProgress = false;      // a session exists
-    int64_t lastStudied = 0;       // seconds since the epoch; 0 when never studied
+    std::string name;                   // unique among the lists, as the user sees it
+    std::filesystem::path folder;       // the working directory for studying it
+    bool isFirst = false;               // the data folder itself, which is never moved
+    int words = 0;                      // entries in list/kelvo.lst
+    int known = 0;                      // words in session/known.txt
+    int knownBackwards = 0;             // words in session-reverse/known.txt
+    bool hasProgress = false;           // a session exists
+    bool hasProgressBackwards = false;  // a session exists in session-reverse/
+    int64_t lastStudied = 0;            // seconds since the epoch; 0 when never studied
 };
 
 class ListStore {
@@ -76,9 +78,11 @@ public:
     // one folder, which restored from there lands in lists/ as a list of its own.
     bool Remove(const std::string& name, std::string& error);
 
-    // Readies `folder` for studying: makes list/ and session/ and copies in the defaults
+    // Readies `folder` for studying: makes list/ and session/ (and session-reverse/, for
+    // studying it `backwards`) and copies in the defaults
     // missing from list/, never overwriting a file the list holds.
-    bool Prepare(const std::filesystem::path& folder, std::string& error) const;
+    bool Prepare(const std::filesystem::path& folder, std::string& error,
+                 bool backwards = false) const;
 
     // Settles what a killed add or removal left in lists/: a list being built is removed, the
     // first list's parts on their way to the trash go back (or, where they cannot, on to the

@@ -64,6 +64,34 @@ std::string SessionRebaser::PathOf(const std::string& name) const {
 int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
                         const std::vector<WordRecord>& newRecords, bool force,
                         const std::vector<FileImage>& alongside) {
+    std::vector<FileImage> images;
+    if (Plan(oldRecords, newRecords, force, images) != 0) return 1;
+    images.insert(images.end(), alongside.begin(), alongside.end());
+    ListTransaction transaction(m_files, m_sessionDir);
+    FileError failure;
+    if (!transaction.Commit(images, failure)) {
+        m_diagnostics.Error(
+            failure.path, 0,
+            "cannot write (" + DescribeError(failure.error) + "); " +
+                (transaction.IsPending() ? "the change is finished when the list is next opened"
+                                         : "nothing changed"));
+        return 1;
+    }
+    ReportDone();
+    return 0;
+}
+
+void SessionRebaser::ReportDone() {
+    m_report << m_sessionDir.string() << ": " << Counted(m_rebasedEntries, "entry", "entries")
+             << " rebased, " << m_droppedEntries << " dropped, "
+             << Counted(m_freshWords, "new word")
+             << " at the head of the to-be-viewed list; the old files are kept as *" << m_suffix
+             << '\n';
+}
+
+int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
+                         const std::vector<WordRecord>& newRecords, bool force,
+                         std::vector<FileImage>& images) {
     const std::string where = m_sessionDir.string();
     ListTransaction transaction(m_files, m_sessionDir);
     FileError failure;
@@ -180,28 +208,17 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
         }
     }
 
-    const std::string suffix = ChooseBackupSuffix();
+    m_suffix = ChooseBackupSuffix();
+    m_rebasedEntries = kept;
+    m_droppedEntries = dropped;
+    m_freshWords = fresh.size();
     const std::string session = ListFolder::NameOfSession(m_sessionDir) + "/";
-    std::vector<FileImage> images;
     for (size_t i = 0; i < names.size(); ++i) {
-        if (exists[i]) images.push_back({session + names[i] + suffix, originals[i]});
+        if (exists[i]) images.push_back({session + names[i] + m_suffix, originals[i]});
     }
     for (size_t i = 0; i < kListCount; ++i)
         images.push_back({session + names[i], rebased[i].Serialize()});
     if (exists[kCurrWord]) images.push_back({session + names[kCurrWord], currWord});
-    images.insert(images.end(), alongside.begin(), alongside.end());
-    if (!transaction.Commit(images, failure)) {
-        m_diagnostics.Error(
-            failure.path, 0,
-            "cannot write (" + DescribeError(failure.error) + "); " +
-                (transaction.IsPending() ? "the change is finished when the list is next opened"
-                                         : "nothing changed"));
-        return 1;
-    }
-    m_report << where << ": " << Counted(kept, "entry", "entries") << " rebased, " << dropped
-             << " dropped, " << Counted(fresh.size(), "new word")
-             << " at the head of the to-be-viewed list; the old files are kept as *" << suffix
-             << '\n';
     return 0;
 }
 

@@ -29,7 +29,16 @@ public:
     int Run(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
             bool force, const std::vector<FileImage>& alongside = {});
 
-    // After a successful Run: how many words of the new list were paired with an old one,
+    // Run without the change: appends to `images` the session's new files and backups
+    // (relative to the list folder), for a change of several sessions at once. After it has
+    // been committed, ReportDone writes what Run would have.
+    int Plan(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
+             bool force, std::vector<FileImage>& images);
+    void ReportDone();
+    // The suffix of the backups the last Plan chose: ".bak", ".bak2", ...
+    const std::string& BackupSuffix() const { return m_suffix; }
+
+    // After a successful Run or Plan: how many words of the new list were paired with an old one,
     // and so keep their progress.
     size_t KeptWords() const { return m_keptWords; }
 
@@ -50,4 +59,8 @@ private:
     Diagnostics& m_diagnostics;
     FileSystem& m_files;
     size_t m_keptWords = 0;
+    size_t m_rebasedEntries = 0;
+    size_t m_droppedEntries = 0;
+    size_t m_freshWords = 0;
+    std::string m_suffix = ".bak";
 };

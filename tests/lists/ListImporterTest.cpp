@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // From a user's file to a list: reading, adding as new, updating with the progress kept.
+#include "lists/ListGuard.h"
 #include "lists/ListImporter.h"
 #include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
@@ -89,6 +90,72 @@ TEST(ListImporter, UpdateGivesTheListNewWordsAndKeepsEveryWordsProgress) {
     // The guard now knows the list the session stands on.
     EXPECT_EQ(ReadFile((home.Home() / "session" / "studied.lst").string()),
               ReadFile((home.Home() / "list" / "kelvo.lst").string()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ListImporter, UpdateCarriesBothDirectionsProgress_InOneChange) {
+    DataHome home;
+    ListStore store(home.Home(), home.Defaults());
+    const fs::path folder = home.Home();
+    // c is 3, a 1, b 2. Forwards b is known; backwards a is.
+    WriteWords(folder / "list" / "kelvo.lst", {{"c", "3"}, {"a", "1"}, {"b", "2"}});
+    WriteSession(folder, {{1, 0}, {3, 0}}, {{2, 5}});
+    WriteSession(folder, {{2, 0}, {3, 0}}, {{1, 0}}, "session-reverse");
+    ImportPlan plan;
+    plan.records = {{"b", "2"}, {"a", "1"}, {"e", "5"}};  // b is 3, a 1, e 2
+    std::string report, error;
+
+    // The study window holds its own direction's lock, and says so; any other holder of a
+    // lock keeps the words as they are.
+    FolderLock window;
+    int code = 0;
+    ASSERT_EQ(window.Acquire((folder / "session-reverse").string(), code),
+              FolderLock::Result::kLocked);
+    EXPECT_FALSE(ListImporter::Update(store, plan, "First list", report, error));
+    EXPECT_NE(error.find("backwards"), std::string::npos) << error;
+    ASSERT_TRUE(ListImporter::Update(store, plan, "First list", report, error,
+                                     ListFolder::Direction::kBackwards))
+        << error;
+
+    EXPECT_EQ(LoadEntries(folder / "session" / "known.txt"), (Entries{{3, 5}}));
+    EXPECT_EQ(LoadEntries(folder / "session-reverse" / "known.txt"), (Entries{{1, 0}}));
+    for (const char* session : {"session", "session-reverse"}) {
+        EXPECT_TRUE(fs::exists(folder / session / "known.txt.bak")) << session;
+        EXPECT_EQ(ReadFile((folder / session / "studied.lst").string()),
+                  ReadFile((folder / "list" / "kelvo.lst").string()))
+            << session;
+    }
+    EXPECT_NE(report.find("backwards, 2 words keep their progress"), std::string::npos) << report;
+
+    // The backwards progress known before is what the guard finds: nothing more to move.
+    ListGuard::Notice notice;
+    EXPECT_TRUE(
+        ListGuard::Check(DefaultFileSystem(), folder, ListFolder::Direction::kBackwards, notice));
+    EXPECT_EQ(notice.detail, "");
+}
+
+TEST(ListImporter, GuardOfOneDirection_BringsTheOtherAlong_WhenNobodyStudiesIt) {
+    DataHome home;
+    const fs::path folder = home.Home();
+    const Words before = {{"c", "3"}, {"a", "1"}, {"b", "2"}};
+    WriteWords(folder / "list" / "kelvo.lst", before);
+    WriteSession(folder, {{1, 0}, {3, 0}}, {{2, 5}});
+    WriteSession(folder, {{2, 0}, {3, 0}}, {{1, 0}}, "session-reverse");
+    ListGuard::Notice notice;
+    ASSERT_TRUE(
+        ListGuard::Check(DefaultFileSystem(), folder, ListFolder::Direction::kForwards, notice));
+    ASSERT_TRUE(fs::exists(folder / "session-reverse" / "studied.lst"));
+
+    // The list copied over by hand: a, b swapped places.
+    WriteWords(folder / "list" / "kelvo.lst", {{"c", "3"}, {"b", "2"}, {"a", "1"}});
+    ASSERT_TRUE(
+        ListGuard::Check(DefaultFileSystem(), folder, ListFolder::Direction::kForwards, notice));
+    EXPECT_EQ(LoadEntries(folder / "session" / "known.txt"), (Entries{{1, 5}}));
+    EXPECT_EQ(LoadEntries(folder / "session-reverse" / "known.txt"), (Entries{{2, 0}}));
+    EXPECT_NE(notice.detail.find("session-reverse/*.bak"), std::string::npos) << notice.detail;
 }
 
 }  // namespace

@@ -58,12 +58,12 @@ Entries LoadEntries(const std::filesystem::path& path) {
 }
 
 void WriteSession(const std::filesystem::path& folder, const Entries& toBeViewed,
-                  const Entries& known) {
-    std::filesystem::create_directories(folder / "session");
+                  const Entries& known, const std::string& sessionDir) {
+    std::filesystem::create_directories(folder / sessionDir);
     for (const SessionList& list : SessionFiles::kLists) {
         Entries entries;
         if (list.listId == LIST_TOBEVIEWED) entries = toBeViewed;
         if (std::string(list.name) == SessionFiles::kKnown.name) entries = known;
-        WriteFile((folder / list.path).string(), ListText(entries));
+        WriteFile((folder / sessionDir / list.FileName()).string(), ListText(entries));
     }
 }

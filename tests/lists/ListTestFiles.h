@@ -38,4 +38,4 @@ std::string ListText(const Entries& entries);
 Entries LoadEntries(const std::filesystem::path& path);
 // A session in `folder` with `toBeViewed` and `known`, the other lists empty.
 void WriteSession(const std::filesystem::path& folder, const Entries& toBeViewed,
-                  const Entries& known);
+                  const Entries& known, const std::string& sessionDir = "session");
