@@ -285,3 +285,51 @@ TEST_F(DriveTest, SecondCopyOnTheSameFolder_SaysSoAndWritesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every file of a directory, recursively, with its bytes.
+std::map<std::string, std::string> Tree(const std::string& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
+        files[entry.path().string()] =
+            entry.is_regular_file() ? ReadFile(entry.path().string()) : std::string("<dir>");
+    return files;
+}
+
+TEST_F(DriveTest, Backwards_KeepsItsOwnSession_AndLeavesTheUsualOneByteForByte) {
+    WriteFile("list/kelvo.lst", MakeWordList(20));
+    ASSERT_EQ(0, Drive("init\nnext\njudge 0\nnext\njudge 3\nsave\n").status);
+    const auto forwards = Tree("session");
+    const std::string steps = "init\nnext\njudge 0\nnext\njudge 0\nnext\njudge 2\nsave\ncounts\n";
+    DriveRun backwards = Drive(steps, "--tick 777 --reverse");
+    ASSERT_EQ(0, backwards.status) << backwards.err;
+    EXPECT_EQ(forwards, Tree("session"));
+    // Its own first run: all 20 words, three of them judged, none of the usual progress.
+    EXPECT_EQ("counts\t17\t0\t0\t1\t0\t2\t0\t3\t20", backwards.lines.back());
+    for (const char* file :
+         {"tobeviewed.txt", "new.txt", "known.txt", "currWord.cfg", "History.txt", "studied.lst"})
+        EXPECT_TRUE(FileExists(std::string("session-reverse/") + file)) << file;
+
+    // And the other way round: the usual direction resumes where it was and leaves the
+    // backwards session alone.
+    const auto reverse = Tree("session-reverse");
+    DriveRun again = Drive("init\ncounts\nsave\n");
+    ASSERT_EQ(0, again.status) << again.err;
+    EXPECT_EQ("counts\t18\t1\t0\t0\t0\t1\t0\t2\t20", again.lines[1]);
+    EXPECT_EQ(reverse, Tree("session-reverse"));
+}
+
+TEST_F(DriveTest, Backwards_HeldByAnotherProgram_SaysSoAndWritesNothing) {
+    WriteFile("list/kelvo.lst", MakeWordList(20));
+    std::filesystem::create_directory("session-reverse");
+    FolderLock held;
+    int error = 0;
+    ASSERT_EQ(FolderLock::Result::kLocked, held.Acquire("session-reverse", error));
+    DriveRun run = Drive("init\nnext\njudge 0\nsave\n", "--reverse");
+    EXPECT_EQ(1, run.status);
+    EXPECT_TRUE(std::filesystem::is_empty("session-reverse"));
+    EXPECT_TRUE(std::filesystem::is_empty("session"));
+}
+
+}  // namespace

@@ -14,19 +14,24 @@
 // printed as "message<TAB>caption<TAB>text" and answered OK. Control characters in either
 // are written as \xNN.
 // End of input ends the driver without a save, as a program ended without one.
+// With --reverse the list is studied backwards, with the progress kept in session-reverse/;
+// the commands and their answers are the same, and session/ is not touched.
 
 #include "engine/ConsoleEnv.h"
 #include "engine/Escaped.h"
 #include "engine/FieldText.h"
 #include "engine/HistoryFile.h"
+#include "engine/RedirectedFileSystem.h"
 #include "engine/SessionFiles.h"
 #include "engine/StudySession.h"
 #include "engine/Version.h"
 #include "engine/WordListFile.h"
 #include "engine/WordSelect.h"
+#include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "platform/FolderLock.h"
 #include "platform/PosixFileSystem.h"
+#include "platform/PosixFiles.h"
 
 #include <cctype>
 #include <cerrno>
@@ -34,6 +39,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -42,9 +48,10 @@ namespace {
 
 constexpr int kUsageError = 2;
 constexpr const char kUsage[] =
-    "Usage: quibbix-drive [--tick N] [--slow-renames MS] < commands\n"
+    "Usage: quibbix-drive [--tick N] [--slow-renames MS] [--reverse] < commands\n"
     "Runs the study engine on the list in the current folder, without a window.\n"
     "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo\n"
+    "  --reverse   study backwards, from the definition to the word (session-reverse/)\n"
     "  --help      show this text\n"
     "  --version   show the version\n";
 
@@ -64,8 +71,17 @@ public:
         std::fflush(stdout);
     }
     uint32_t GetTickCount() override { return m_fixed ? m_tick : ConsoleEnv::GetTickCount(); }
-    FileSystem& Files() override { return m_files; }
+    FileSystem& Files() override {
+        return m_backwards ? static_cast<FileSystem&>(m_backwards.value()) : m_files;
+    }
+    // The real files, whichever direction is studied.
+    FileSystem& RealFiles() { return m_files; }
     void SlowRenames(int ms) { m_files.renameDelayMs = ms; }
+    void StudyBackwards() {
+        m_backwards.emplace(m_files, SessionFiles::kDirectory,
+                            ListFolder::SessionName(ListFolder::Direction::kBackwards));
+    }
+    bool IsBackwards() const { return m_backwards.has_value(); }
 
 private:
     // The real files; renames may be slowed so that tests can stop the driver between them.
@@ -80,6 +96,7 @@ private:
     };
 
     DriveFileSystem m_files;
+    std::optional<RedirectedFileSystem> m_backwards;
     bool m_fixed = false;
     uint32_t m_tick = 0;
 };
@@ -233,6 +250,8 @@ void ParseOptions(int argc, char** argv, DriveEnv& env) {
             long long ms = 0;
             if (!ParseNumber(argv[++i], 0, 10000, ms)) Fail("bad delay: " + std::string(argv[i]));
             env.SlowRenames(static_cast<int>(ms));
+        } else if (option == "--reverse") {
+            env.StudyBackwards();
         } else if (option == "--help") {
             std::printf("%s", kUsage);
             std::exit(0);
@@ -251,17 +270,24 @@ int main(int argc, char** argv) {
     DriveEnv env;
     ParseOptions(argc, argv, env);
     InstallFileSystem(env.Files());
+    const ListFolder::Direction direction =
+        env.IsBackwards() ? ListFolder::Direction::kBackwards : ListFolder::Direction::kForwards;
+    const std::string session = ListFolder::SessionName(direction);
+    // The backwards session is made on first use, beside the list; the usual one is the
+    // folder's own, as it always was.
+    if (env.IsBackwards() && PosixFiles::StampOf(ListFolder::kListDir).isDirectory)
+        env.RealFiles().MakeDirectory(session);
     // A second program on the same folder would overwrite this one's progress, or it this.
     FolderLock lock;
     int error = 0;
-    if (lock.Acquire(SessionFiles::kDirectory, error) == FolderLock::Result::kHeldElsewhere) {
+    if (lock.Acquire(session, error) == FolderLock::Result::kHeldElsewhere) {
         env.ShowMessage(FolderLock::kHeldMessage, FolderLock::kHeldCaption, EngineEnv::Icon::Error);
         return 1;
     }
-    std::string notice;
-    const bool ok = ListGuard::Check(env.Files(), ".", notice);
-    if (!notice.empty())
-        env.ShowMessage(notice.c_str(), ok ? "Word List Changed" : "Cannot Study This List",
+    ListGuard::Notice notice;
+    const bool ok = ListGuard::Check(env.RealFiles(), ".", direction, notice);
+    if (!notice.detail.empty())
+        env.ShowMessage(notice.detail, ok ? "Word List Changed" : "Cannot Study This List",
                         ok ? EngineEnv::Icon::None : EngineEnv::Icon::Error);
     if (!ok) return 1;
     Driver driver(env);
