@@ -162,6 +162,10 @@ void DrawText(QPainter& painter, const TextLayout& layout, const Rect& rect, uin
             top = rect.top + (rect.Height() - layout.lineHeight) / 2;
         else if (format & DT_BOTTOM)
             top = rect.bottom - layout.lineHeight;
+    } else if (format & DT_VCENTER) {
+        // Wrapped lines centred as one block; one too tall keeps its beginning in view.
+        const int height = layout.lineHeight * static_cast<int>(layout.lines.size());
+        top = rect.top + std::max(0, (rect.Height() - height) / 2);
     }
 
     painter.save();

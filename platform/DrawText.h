@@ -30,7 +30,9 @@ constexpr uint32_t DT_RTLREADING = 0x20000;
 // A word wider than a wrapped line is not split: it runs over the edge and is clipped. A run
 // without spaces (Chinese, Japanese, Thai) breaks where Unicode's line-breaking rules allow.
 // DT_RTLREADING reads every line from right to left, as in a paragraph of a right-to-left
-// script, whatever script the line begins with.
+// script, whatever script the line begins with. Unlike Windows, DT_VCENTER also centres
+// wrapped lines (DT_WORDBREAK) as one block, for a box that shows a definition in the word's
+// place.
 void DrawText(QPainter& painter, const QString& text, const Rect& rect, uint32_t format);
 
 // Text laid out by the rules of DrawText for one font and rectangle, to be measured before it

@@ -52,10 +52,31 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
 CQuibbixDlg::~CQuibbixDlg() = default;
 
 void CQuibbixDlg::SetListName(const std::string& name) {
+    m_listName = name;
+    UpdateTitle();
+}
+
+void CQuibbixDlg::SetBackwards(bool backwards) {
+    m_isBackwards = backwards;
+    UpdateTitle();
+}
+
+void CQuibbixDlg::UpdateTitle() {
     // The name comes from a file the user may have edited by hand.
-    setWindowTitle(name.empty()
-                       ? QStringLiteral("Quibbix")
-                       : QStringLiteral("Quibbix — %1").arg(QString::fromStdString(Escaped(name))));
+    QString title = QStringLiteral("Quibbix");
+    if (!m_listName.empty() || m_isBackwards) title += QStringLiteral(" — ");
+    title += QString::fromStdString(Escaped(m_listName));
+    if (m_isBackwards)
+        title += m_listName.empty() ? QStringLiteral("backwards") : QStringLiteral(", backwards");
+    setWindowTitle(title);
+}
+
+const char* CQuibbixDlg::ShownFirst() const {
+    return m_isBackwards ? m_wordSelect.GetDefinition() : m_wordSelect.GetWord();
+}
+
+const char* CQuibbixDlg::Revealed() const {
+    return m_isBackwards ? m_wordSelect.GetWord() : m_wordSelect.GetDefinition();
 }
 
 bool CQuibbixDlg::Initialize() {
@@ -68,10 +89,14 @@ bool CQuibbixDlg::Initialize() {
     StartRound();
     m_timeRecord.Load();
     OfferToQuitOverUnreadableFiles();
-    CreateBoxOver(m_wordBox, kWordPlaceholderId, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // A definition does not fit one line: backwards, the word box wraps it, centred.
+    CreateBoxOver(m_wordBox, kWordPlaceholderId,
+                  DT_CENTER | DT_VCENTER | (m_isBackwards ? DT_WORDBREAK : DT_SINGLELINE));
     CreateBoxOver(m_defBox, kDefinitionPlaceholderId, DT_WORDBREAK);
-    m_wordBox.setAccessibleName(QStringLiteral("Word"));
-    m_defBox.setAccessibleName(QStringLiteral("Definition"));
+    m_wordBox.setAccessibleName(m_isBackwards ? QStringLiteral("Definition")
+                                              : QStringLiteral("Word"));
+    m_defBox.setAccessibleName(m_isBackwards ? QStringLiteral("Word")
+                                             : QStringLiteral("Definition"));
     m_studyLine.setParent(this);
     ApplyDisplaySettings();
     AttachPictures();
@@ -170,7 +195,9 @@ void CQuibbixDlg::AddAnswerKeys() {
     } keys[] = {{m_btnYes, Qt::Key_K, "I Know (K)"},
                 {m_btnUnsure, Qt::Key_S, "Not Sure (S)"},
                 {m_btnNo, Qt::Key_D, "Don't Know (D)"}};
-    const QString undoTip = QStringLiteral("\nCtrl+Z or Backspace takes the last verdict back");
+    QString undoTip = QStringLiteral("\nCtrl+Z or Backspace takes the last verdict back");
+    if (m_isBackwards)
+        undoTip += QStringLiteral("\nBackwards: answer with the word for the definition shown");
     // The buttons are built anew by every modal run; so are their keys.
     for (QShortcut* old : findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly))
         delete old;
@@ -467,7 +494,7 @@ void CQuibbixDlg::ShowDefinition() {
     RedrawWindowNow(this);
     EnableWindow(m_pExitButton, false);
     EnableWindow(m_pBreakButton, false);
-    m_defBox.SetText(m_wordSelect.GetDefinition());
+    m_defBox.SetText(Revealed());
 }
 
 void CQuibbixDlg::StartOrRecord(const StudySession::PressResult& press) {
@@ -498,7 +525,7 @@ void CQuibbixDlg::AdvanceWord() {
 void CQuibbixDlg::ShowWordUnrevealed() {
     EnableWindow(m_pExitButton, true);
     EnableWindow(m_pBreakButton, true);
-    m_wordBox.SetText(m_wordSelect.GetWord());
+    m_wordBox.SetText(ShownFirst());
     m_defBox.SetText("");
     HideWindowNow(&m_defBox);
     RedrawWindowNow(this);

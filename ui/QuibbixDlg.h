@@ -26,6 +26,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 class EngineEnv;
@@ -71,6 +72,11 @@ public:
 
     // Titles the window "Quibbix — NAME" after the list studied; "" leaves "Quibbix".
     void SetListName(const std::string& name);
+    // Studies backwards: the definition in the word box, which then wraps its lines and
+    // shrinks them to fit, and the word revealed below; the title says so. Everything else
+    // runs as it does the usual way. requires: before the dialog runs.
+    void SetBackwards(bool backwards);
+    bool IsBackwards() const { return m_isBackwards; }
 
     void OnButtonYes() { OnAnswer(ANSWER_YES); }
     void OnButtonUnsure() { OnAnswer(ANSWER_UNSURE); }
@@ -148,6 +154,10 @@ private:
     void AttachPictures();
     void AddAnswerKeys();
     void AddSideButtonTips();
+    void UpdateTitle();
+    // What the word box shows, and what the press reveals below it.
+    const char* ShownFirst() const;
+    const char* Revealed() const;
 
     PlatformServices& m_services;
     EngineEnv& m_env;
@@ -173,6 +183,8 @@ private:
     HistoryFile m_history;
     StudySession m_session;
     bool m_initialized = false;
+    bool m_isBackwards = false;
+    std::string m_listName;
     CWinText m_wordBox;
     CWinText m_defBox;
     CStudyLine m_studyLine;

@@ -98,6 +98,40 @@ TEST(MainWindowTest, Title_NamesTheListStudied) {
     }
 }
 
+TEST(MainWindowTest, Backwards_ShowsTheDefinitionWrappedInTheWordBox_AndRevealsTheWord) {
+    MainWindowHarness h;
+    const std::string definition =
+        "to go from one place to another on foot, by car or by any other means, and to arrive "
+        "there in the end, whatever the weather on the way";
+    std::string list;
+    for (int i = 0; i < 5; ++i) list += MakeRecord("aller", definition);
+    WriteFile("list/kelvo.lst", list);
+    h.dialog->SetListName("French verbs");
+    h.dialog->SetBackwards(true);
+    EXPECT_EQ(h.dialog->windowTitle(), QString::fromUtf8("Quibbix — French verbs, backwards"));
+    h.Run([&](Dlg& dlg) {
+        EXPECT_EQ(dlg.GetWordBox().accessibleName(), "Definition");
+        EXPECT_EQ(dlg.GetDefinitionBox().accessibleName(), "Word");
+        Click(dlg, Dlg::kYesId);
+        ASSERT_EQ(dlg.GetWordBox().GetText(), definition);
+        EXPECT_FALSE(dlg.GetDefinitionBox().isVisible());
+        // Wrapped on several lines, all of it in view: no tooltip holds a part cut off.
+        const QImage image = Rendered(dlg.GetWordBox());
+        const QRect ink =
+            InkBounds(image, image.pixelColor(4, 4), dlg.GetWordBox().ClientRect().ToQRect());
+        EXPECT_GT(ink.height(), 2 * QFontMetrics(dlg.GetWordBox().FontDrawn()).height());
+        EXPECT_TRUE(dlg.GetWordBox().toolTip().isEmpty());
+
+        Click(dlg, Dlg::kYesId);
+        EXPECT_TRUE(dlg.GetDefinitionBox().isVisible());
+        EXPECT_EQ(dlg.GetDefinitionBox().GetText(), "aller");
+        EXPECT_EQ(dlg.GetWordBox().GetText(), definition);
+        Click(dlg, Dlg::kYesId);
+        EXPECT_EQ(dlg.GetWordsSinceBreak(), 1);
+        EXPECT_EQ(dlg.GetWordBox().GetText(), definition);
+    });
+}
+
 // An '&' in a word or a definition is a letter there, not an access key that hides itself.
 TEST(MainWindowTest, Ampersands_ShowInTheWordAndTheDefinition) {
     MainWindowHarness h;
