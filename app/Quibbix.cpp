@@ -6,9 +6,11 @@
 // work without a display.
 
 #include "engine/Escaped.h"
+#include "engine/RedirectedFileSystem.h"
 #include "engine/SessionFiles.h"
 #include "engine/Version.h"
 #include "engine/WordSelect.h"
+#include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "lists/ListStore.h"
 #include "platform/DialogIds.h"
@@ -30,10 +32,12 @@
 namespace {
 
 constexpr const char kUsage[] =
-    "Usage: quibbix [QT-OPTIONS]\n"
+    "Usage: quibbix [--reverse] [QT-OPTIONS]\n"
     "Studies the word list in the current folder: list/ holds the list, session/ the\n"
     "progress. quibbix-launch prepares such a folder and starts Quibbix there.\n"
     "\n"
+    "  --reverse   study backwards, from the definition to the word, with the progress\n"
+    "              of that direction in session-reverse/\n"
     "  --help      show this text\n"
     "  --version   show the version\n"
     "\n"
@@ -53,6 +57,20 @@ bool AnswersTheCommandLine(int argc, char** argv) {
         }
     }
     return false;
+}
+
+// Takes --reverse out of the command line, which is otherwise Qt's: true when it was there.
+bool TakesReverse(int& argc, char** argv) {
+    bool found = false;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const bool isOurs = std::strcmp(argv[i], "--reverse") == 0;
+        found = found || isOurs;
+        if (!isOurs) argv[kept++] = argv[i];
+    }
+    argv[kept] = nullptr;
+    argc = kept;
+    return found;
 }
 
 bool g_starting = true;
@@ -79,11 +97,16 @@ void SaveAtExit() {
     g_dialog = nullptr;
 }
 
-// A second copy on the same folder would overwrite the first one's progress.
-bool LockTheFolder(QtPlatform& platform, FolderLock& lock) {
+// A second copy on the same folder and direction would overwrite the first one's progress.
+// Backwards, the session is made on first use, beside a list; the usual one never is.
+bool LockTheFolder(QtPlatform& platform, FolderLock& lock, ListFolder::Direction direction) {
+    const char* session = ListFolder::SessionName(direction);
+    std::error_code ignored;
+    if (direction == ListFolder::Direction::kBackwards &&
+        std::filesystem::is_directory(ListFolder::kListDir, ignored))
+        PosixFileSystem::Instance().MakeDirectory(session);
     int error = 0;
-    if (lock.Acquire(SessionFiles::kDirectory, error) != FolderLock::Result::kHeldElsewhere)
-        return true;
+    if (lock.Acquire(session, error) != FolderLock::Result::kHeldElsewhere) return true;
     std::fprintf(stderr, "quibbix: %s\n", FolderLock::kHeldMessage);
     platform.Services().messageBoxes.Show(nullptr, FolderLock::kHeldMessage,
                                           FolderLock::kHeldCaption, MessageBoxes::Buttons::Ok,
@@ -94,9 +117,9 @@ bool LockTheFolder(QtPlatform& platform, FolderLock& lock) {
 // A list replaced since it was last studied has its progress moved onto the new words before
 // anything reads them; a list whose progress cannot be moved is not studied, or every answer
 // would be recorded against another word.
-bool GuardTheList(QtPlatform& platform) {
+bool GuardTheList(QtPlatform& platform, ListFolder::Direction direction) {
     ListGuard::Notice notice;
-    const bool ok = ListGuard::Check(DefaultFileSystem(), ".", notice);
+    const bool ok = ListGuard::Check(PosixFileSystem::Instance(), ".", direction, notice);
     if (notice.detail.empty()) return ok;
     // The terminal gets the files and backups; the window what it means for the learner.
     std::fprintf(stderr, "quibbix: %s\n", Escaped(notice.detail).c_str());
@@ -123,6 +146,9 @@ void ExplainAMissingWordList() {
 
 int main(int argc, char** argv) {
     if (AnswersTheCommandLine(argc, argv)) return 0;
+    const ListFolder::Direction direction = TakesReverse(argc, argv)
+                                                ? ListFolder::Direction::kBackwards
+                                                : ListFolder::Direction::kForwards;
     qInstallMessageHandler(StartupMessageHandler);
     QApplication app(argc, argv);
     g_starting = false;
@@ -133,11 +159,20 @@ int main(int argc, char** argv) {
 
     QtPlatform platform(app);
     FolderLock lock;
-    if (!LockTheFolder(platform, lock) || !GuardTheList(platform)) return 1;
+    if (!LockTheFolder(platform, lock, direction) || !GuardTheList(platform, direction)) return 1;
     ExplainAMissingWordList();
+    // Backwards, the engine's "session/..." lands in the direction's own folder, and nothing
+    // it does reaches session/.
+    static RedirectedFileSystem backwardsFiles(
+        PosixFileSystem::Instance(), SessionFiles::kDirectory, ListFolder::SessionName(direction));
+    if (direction == ListFolder::Direction::kBackwards) {
+        InstallFileSystem(backwardsFiles);
+        platform.UseFiles(backwardsFiles);
+    }
     {
         CQuibbixDlg dialog(platform.Services(), platform.Engine());
         dialog.SetListName(ListStore::NameIn("."));
+        dialog.SetBackwards(direction == ListFolder::Direction::kBackwards);
         g_dialog = &dialog;
         std::atexit(SaveAtExit);
         QObject::connect(&app, &QGuiApplication::commitDataRequest,

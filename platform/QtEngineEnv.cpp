@@ -29,7 +29,7 @@ void QtEngineEnv::ShowMessage(const std::string& text, const std::string& captio
 
 uint32_t QtEngineEnv::GetTickCount() { return GetTickCountMs(); }
 
-FileSystem& QtEngineEnv::Files() { return PosixFileSystem::Instance(); }
+FileSystem& QtEngineEnv::Files() { return m_files ? *m_files : PosixFileSystem::Instance(); }
 
 int64_t QtEngineEnv::MonotonicSeconds() {
     timespec now{};

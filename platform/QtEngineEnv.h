@@ -16,12 +16,16 @@ public:
     uint32_t GetTickCount() override;
     int64_t MonotonicSeconds() override;
     FileSystem& Files() override;
+    // Where the session files go from now on (the platform's files until then); `files`
+    // must outlive this object.
+    void SetFiles(FileSystem& files) { m_files = &files; }
 
     // From now on messages go to standard error: for when no window can be shown.
     static void SendMessagesToStandardError();
 
 private:
     MessageBoxes& m_boxes;
+    FileSystem* m_files = nullptr;
 };
 
 // Milliseconds since the system started, wrapping at 2^32 (GetTickCount).

@@ -24,6 +24,8 @@ public:
 
     PlatformServices& Services() { return m_services; }
     EngineEnv& Engine() { return m_engineEnv; }
+    // The files the engine reads and writes its session through; `files` must outlive this.
+    void UseFiles(FileSystem& files) { m_engineEnv.SetFiles(files); }
 
 private:
     QtMessageBoxes m_messageBoxes;
