@@ -146,9 +146,9 @@ private:
     bool m_had = false;
 };
 
-void TouchSession(const fs::path& folder, time_t seconds) {
+void TouchSession(const fs::path& folder, time_t seconds, const char* session = "session") {
     const timeval times[2] = {{seconds, 0}, {seconds, 0}};
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder / "session"))
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder / session))
         ASSERT_EQ(::utimes(entry.path().c_str(), times), 0) << entry.path();
 }
 
@@ -158,16 +158,19 @@ TEST_F(ListCommands, Lists_PrintsALinePerListAndFollowsRenameAndRemove) {
     ASSERT_EQ(Tool({"add", File("verbs.tsv", "aller\tto go\n"), "--name", "Verbs"}).code, 0);
     WriteSession(Folder("gre"), {{2, 0}}, {{1, 5}});
     TouchSession(Folder("gre"), 1773500940);  // 2026-03-14 15:09 UTC
+    // Backwards both words are known: the count that way comes last.
+    WriteSession(Folder("gre"), {}, {{1, 0}, {2, 0}}, "session-reverse");
+    TouchSession(Folder("gre"), 1773500000, "session-reverse");
 
     ToolRun run = Tool({"lists"});
     ASSERT_EQ(run.code, 0) << run.err;
-    const std::string verbs = "Verbs\t" + Folder("verbs").string() + "\t1\t0\t\n";
-    EXPECT_EQ(run.out, "gre\t" + Folder("gre").string() + "\t2\t1\t2026-03-14 15:09\n" + verbs);
+    const std::string verbs = "Verbs\t" + Folder("verbs").string() + "\t1\t0\t\t0\n";
+    EXPECT_EQ(run.out, "gre\t" + Folder("gre").string() + "\t2\t1\t2026-03-14 15:09\t2\n" + verbs);
 
     ASSERT_EQ(Tool({"rename", "--", "GRE", "-Exam words"}).code, 0);
     run = Tool({"lists"});
     EXPECT_EQ(run.out,
-              "-Exam words\t" + Folder("gre").string() + "\t2\t1\t2026-03-14 15:09\n" + verbs);
+              "-Exam words\t" + Folder("gre").string() + "\t2\t1\t2026-03-14 15:09\t2\n" + verbs);
 
     run = Tool({"remove", "--", "-exam words"});
     ASSERT_EQ(run.code, 0) << run.err;
@@ -181,8 +184,8 @@ TEST_F(ListCommands, Lists_ShowsAFoldersControlCharactersEscaped) {
     ASSERT_EQ(ToolIn(home, {"add", File("gre.csv", "abate,to lessen\n")}).code, 0);
     const ToolRun run = ToolIn(home, {"lists"});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "gre\t" + m_home.Root().string() + "/odd\\x09name\\x0a/quibbix/lists/gre\t1\t0\t\n");
+    EXPECT_EQ(run.out, "gre\t" + m_home.Root().string() +
+                           "/odd\\x09name\\x0a/quibbix/lists/gre\t1\t0\t\t0\n");
 }
 
 struct Refusal {
@@ -258,7 +261,7 @@ TEST_F(ListCommands, TheProgramUsesXdgDataHomeAndTheListDir) {
     std::string out;
     while (std::fgets(line, sizeof line, pipe)) out += line;
     EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0);
-    EXPECT_NE(out.find("gre\t" + Folder("gre").string() + "\t1\t0\t\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("gre\t" + Folder("gre").string() + "\t1\t0\t\t0\n"), std::string::npos) << out;
 }
 
 }  // namespace

@@ -67,9 +67,9 @@ constexpr const char* kHelpCommands =
     "      --new adds the file as \"NAME (2)\"; with neither, nothing changes and the exit\n"
     "      status is 2.\n"
     "  lists\n"
-    "      Prints a line per list: name, folder, words, known words and when last studied\n"
-    "      (local YYYY-MM-DD HH:MM, empty for never), separated by tabs; control\n"
-    "      characters are shown escaped.\n"
+    "      Prints a line per list: name, folder, words, known words, when last studied\n"
+    "      (local YYYY-MM-DD HH:MM, empty for never) and known words backwards,\n"
+    "      separated by tabs; control characters are shown escaped.\n"
     "  rename OLD NEW\n"
     "      Renames a list; its folder stays where it is.\n"
     "  remove NAME\n"
@@ -710,7 +710,8 @@ int WordListTool::Add(const Arguments& args) {
 int WordListTool::Lists(const Arguments&) {
     for (const ListSummary& list : ListStore(m_dataHome, m_defaults).Lists())
         m_out << Escaped(list.name) << '\t' << Escaped(list.folder.string()) << '\t' << list.words
-              << '\t' << list.known << '\t' << LocalMinute(list.lastStudied) << '\n';
+              << '\t' << list.known << '\t' << LocalMinute(list.lastStudied) << '\t'
+              << list.knownBackwards << '\n';
     return kOk;
 }
 
