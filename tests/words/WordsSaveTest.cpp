@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Saving the Words window's changes through the list's update: an edited word keeps its
+// progress, a new word comes first to be viewed, a deleted word's progress goes (to the
+// backups), and the study goes on at the word it showed, or the next one.
+#include "engine/SessionFiles.h"
+#include "tests/lists/ListTestFiles.h"
+#include "ui/words/WordsWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string CurrWordBytes(int32_t listId, int32_t counter, uint32_t wordIndex) {
+    CurrWordRecord record;
+    record.listId = listId;
+    record.counter = counter;
+    record.wordIndex = wordIndex;
+    std::string bytes(CurrWordRecord::kSize, '\0');
+    record.Encode(bytes.data());
+    return bytes;
+}
+
+TEST(WordsSave, KeepsEditedProgressPutsNewWordsFirstAndDropsDeletedOnes) {
+    DataHome home;
+    ListStore store(home.Home(), home.Defaults());
+    const fs::path folder = home.Home();
+    // Index i names record i, index n record 0: aller is 3, venir 1, partir 2.
+    WriteWords(folder / "list" / "kelvo.lst",
+               {{"aller", "to go"}, {"venir", "to come"}, {"partir", "to leave"}});
+    WriteSession(folder, {}, {{2, 0}});
+    WriteFile((folder / SessionFiles::kUnsure.path).string(), ListText({{1, 2}}));
+    WriteFile((folder / SessionFiles::kCurrWord).string(), CurrWordBytes(LIST_MISTAKEN, 1, 3));
+    fs::create_directories(folder / "session-reverse");
+    WriteFile((folder / "session-reverse" / "tobeviewed.txt").string(), ListText({{1, 0}, {2, 0}}));
+    WriteFile((folder / "session-reverse" / "known.txt").string(), ListText({{3, 0}}));
+
+    WordsWindow::Options options;
+    options.focusRecord = 2;  // partir, on screen
+    options.settingsFile = QString::fromStdString((home.Root() / "words.ini").string());
+    WordsWindow window(store, *store.Find("First list"), options);
+    std::string error;
+    ASSERT_TRUE(window.Load(error)) << error;
+    WordsModel& model = window.Model();
+    using State = WordProgress::State;
+    EXPECT_EQ(model.ProgressOf(0, ListFolder::Direction::kForwards).state,
+              State::kMistaken);  // on screen
+    EXPECT_EQ(model.ProgressOf(0, ListFolder::Direction::kBackwards).state, State::kKnown);
+    EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kForwards).state, State::kUnsure);
+    EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kForwards).counter, 2);
+    EXPECT_EQ(model.ProgressOf(2, ListFolder::Direction::kForwards).state, State::kKnown);
+    EXPECT_EQ(model.CountWithProgress({0, 2}), 2);
+    EXPECT_EQ(model.data(model.index(1, WordsModel::kState)).toString(), QString("unsure"));
+
+    QString refused;
+    // A new spelling loses the progress, as the update follows a word by its spelling: the
+    // window asks before it saves one.
+    ASSERT_TRUE(model.SetText(0, WordsModel::kWord, "allez", refused));
+    EXPECT_EQ(model.CountRespelledWithProgress(), 1);
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(model.CountRespelledWithProgress(), 0);
+    ASSERT_TRUE(model.SetText(1, WordsModel::kDefinition, "to arrive", refused));
+    ASSERT_TRUE(model.RemoveWords({2}, refused));
+    ASSERT_EQ(model.AddWord("sortir", "to go out", refused), 2);
+    ASSERT_TRUE(window.Save());
+
+    // aller 3, venir 1, sortir 2.
+    EXPECT_EQ(ReadWords(folder / "list" / "kelvo.lst"),
+              (Words{{"aller", "to go"}, {"venir", "to arrive"}, {"sortir", "to go out"}}));
+    EXPECT_EQ(LoadEntries(folder / SessionFiles::kUnsure.path), (Entries{{1, 2}}));
+    EXPECT_EQ(LoadEntries(folder / SessionFiles::kKnown.path), (Entries{}));
+    EXPECT_EQ(LoadEntries(folder / SessionFiles::kToBeViewed.path), (Entries{{2, 0}}));
+    EXPECT_EQ(LoadEntries(folder / "session" / "known.txt.bak"), (Entries{{2, 0}}));
+    // Backwards too: aller stays known, partir's entry goes, sortir comes first.
+    EXPECT_EQ(LoadEntries(folder / "session-reverse" / "known.txt"), (Entries{{3, 0}}));
+    EXPECT_EQ(LoadEntries(folder / "session-reverse" / "tobeviewed.txt"),
+              (Entries{{2, 0}, {1, 0}}));
+    EXPECT_FALSE(model.IsModified());
+    EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kForwards).state, State::kUnsure);
+
+    const WordsWindow::Outcome& outcome = window.Result();
+    EXPECT_TRUE(outcome.isChanged);
+    EXPECT_NE(outcome.report.find("2 words keep their progress"), std::string::npos)
+        << outcome.report;
+    // partir was the last word: the study goes on at the first.
+    EXPECT_EQ(outcome.focusRecord, 0);
+    EXPECT_EQ(outcome.focusWord, "aller");
+}
+
+}  // namespace

@@ -1,0 +1,343 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/words/WordsModel.h"
+
+#include "engine/AtomicFile.h"
+#include "engine/Escaped.h"
+#include "engine/FieldText.h"
+#include "engine/ListRec.h"
+#include "engine/WordListFile.h"
+#include "lists/ListFolder.h"
+#include "ui/words/SearchKey.h"
+
+#include <algorithm>
+
+namespace fs = std::filesystem;
+using Direction = ListFolder::Direction;
+
+namespace {
+
+// Above this many separate runs of rows, the views are told to start afresh rather than run
+// by run: each run costs the filter a pass over every row.
+constexpr size_t kMaxRunsTold = 32;
+
+QString ShownText(const std::string& bytes) {
+    return QString::fromStdString(Escaped(FieldText::ToUtf8(bytes)));
+}
+
+// Runs of consecutive rows in `rows` (ascending), each as first and last row.
+std::vector<std::pair<int, int>> Runs(const std::vector<int>& rows) {
+    std::vector<std::pair<int, int>> runs;
+    for (int row : rows) {
+        if (!runs.empty() && runs.back().second + 1 == row)
+            runs.back().second = row;
+        else
+            runs.emplace_back(row, row);
+    }
+    return runs;
+}
+
+int Slot(ListFolder::Direction direction) {
+    return direction == ListFolder::Direction::kForwards ? 0 : 1;
+}
+
+// The direction of a state or counter column.
+int SlotOf(int column) {
+    return Slot(column == WordsModel::kState || column == WordsModel::kCounter
+                    ? ListFolder::Direction::kForwards
+                    : ListFolder::Direction::kBackwards);
+}
+
+}  // namespace
+
+WordsModel::WordsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+WordsModel::Entry WordsModel::MakeEntry(WordRecord record, int origin) {
+    Entry entry;
+    entry.word = ShownText(record.word);
+    entry.definition = ShownText(record.definition);
+    entry.foldedWord = SearchKey::Fold(entry.word);
+    entry.foldedDefinition = SearchKey::Fold(entry.definition);
+    entry.record = std::move(record);
+    entry.origin = origin;
+    return entry;
+}
+
+bool WordsModel::Load(FileSystem& files, const fs::path& folder, std::string& error) {
+    const std::string path = ListFolder::WordList(folder).string();
+    std::string bytes;
+    if (const int failure = files.ReadFile(path, bytes); failure != 0) {
+        error = "cannot read " + path + " (" + DescribeError(failure) + ")";
+        return false;
+    }
+    size_t trailing = 0;
+    std::vector<WordRecord> records = WordListFile::ParseAll(bytes, trailing);
+    std::vector<WordProgress> progress[kDirections];
+    for (const Direction direction : ListFolder::kDirections) {
+        progress[Slot(direction)] =
+            SessionProgress::Read(files, ListFolder::Session(folder, direction), records.size());
+    }
+    beginResetModel();
+    m_entries.clear();
+    m_entries.reserve(records.size());
+    m_loadedWords.clear();
+    m_loadedWords.reserve(records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        m_loadedWords.push_back(records[i].word);
+        Entry entry = MakeEntry(std::move(records[i]), static_cast<int>(i));
+        for (int slot = 0; slot < kDirections; ++slot) entry.progress[slot] = progress[slot][i];
+        m_entries.push_back(std::move(entry));
+    }
+    m_changes.clear();
+    endResetModel();
+    return true;
+}
+
+bool WordsModel::SetText(int row, int column, const QString& text, QString& error) {
+    Entry& entry = m_entries.at(row);
+    if (text == (column == kWord ? entry.word : entry.definition)) return true;
+    WordRecord record = entry.record;
+    std::string problem;
+    const bool isSound =
+        column == kWord ? m_checker.Word(text.toStdString(), record, problem)
+                        : m_checker.Definition(WordOf(row), text.toStdString(), record, problem);
+    if (!isSound) {
+        error = QString::fromStdString(problem);
+        return false;
+    }
+    if (record == entry.record) return true;
+    m_changes.push_back({Change::Kind::kEdit, {{row, entry}}});
+    Entry edited = MakeEntry(std::move(record), entry.origin);
+    std::copy(std::begin(entry.progress), std::end(entry.progress), edited.progress);
+    entry = std::move(edited);
+    emit dataChanged(index(row, 0), index(row, kColumns - 1));
+    return true;
+}
+
+int WordsModel::AddWord(const QString& word, const QString& definition, QString& error) {
+    if (m_entries.size() >= kMaxStudyWords) {
+        error = QStringLiteral("The list holds %1 words, the most a list can hold.")
+                    .arg(kMaxStudyWords);
+        return -1;
+    }
+    WordRecord record;
+    std::string problem;
+    if (!m_checker.Entry(word.toStdString(), definition.toStdString(), record, problem)) {
+        error = QString::fromStdString(problem);
+        return -1;
+    }
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    m_entries.push_back(MakeEntry(std::move(record), -1));
+    endInsertRows();
+    m_changes.push_back({Change::Kind::kAdd, {{row, m_entries.back()}}});
+    return row;
+}
+
+bool WordsModel::RemoveWords(std::vector<int> rows, QString& error) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty()) return true;
+    if (rows.size() >= m_entries.size()) {
+        error = QStringLiteral("A list keeps at least one word.");
+        return false;
+    }
+    Change change{Change::Kind::kRemove, {}};
+    for (int row : rows) change.rows.emplace_back(row, m_entries.at(row));
+    Take(rows);
+    m_changes.push_back(std::move(change));
+    return true;
+}
+
+void WordsModel::Take(const std::vector<int>& rows) {
+    const std::vector<std::pair<int, int>> runs = Runs(rows);
+    if (runs.size() > kMaxRunsTold) {
+        beginResetModel();
+        std::vector<bool> isTaken(m_entries.size(), false);
+        for (int row : rows) isTaken[row] = true;
+        size_t kept = 0;
+        for (size_t i = 0; i < m_entries.size(); ++i)
+            if (!isTaken[i]) m_entries[kept++] = std::move(m_entries[i]);
+        m_entries.resize(kept);
+        endResetModel();
+        return;
+    }
+    // From the last run back, so the rows of the others stay where they are.
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        beginRemoveRows(QModelIndex(), run->first, run->second);
+        m_entries.erase(m_entries.begin() + run->first, m_entries.begin() + run->second + 1);
+        endRemoveRows();
+    }
+}
+
+void WordsModel::PutBack(const std::vector<std::pair<int, Entry>>& rows) {
+    std::vector<int> numbers;
+    for (const auto& [row, entry] : rows) numbers.push_back(row);
+    const std::vector<std::pair<int, int>> runs = Runs(numbers);
+    if (runs.size() > kMaxRunsTold) beginResetModel();
+    // Ascending, so each row returns to the place it had among the rows before it.
+    size_t next = 0;
+    for (const auto& [first, last] : runs) {
+        if (runs.size() <= kMaxRunsTold) beginInsertRows(QModelIndex(), first, last);
+        for (int row = first; row <= last; ++row)
+            m_entries.insert(m_entries.begin() + row, rows[next++].second);
+        if (runs.size() <= kMaxRunsTold) endInsertRows();
+    }
+    if (runs.size() > kMaxRunsTold) endResetModel();
+}
+
+bool WordsModel::Undo() {
+    if (m_changes.empty()) return false;
+    const Change change = std::move(m_changes.back());
+    m_changes.pop_back();
+    switch (change.kind) {
+        case Change::Kind::kEdit: {
+            const auto& [row, entry] = change.rows.front();
+            m_entries.at(row) = entry;
+            emit dataChanged(index(row, 0), index(row, kColumns - 1));
+            break;
+        }
+        case Change::Kind::kAdd:
+            Take({change.rows.front().first});
+            break;
+        case Change::Kind::kRemove:
+            PutBack(change.rows);
+            break;
+    }
+    return true;
+}
+
+int WordsModel::CountWithProgress(const std::vector<int>& rows) const {
+    int count = 0;
+    for (int row : rows) {
+        const Entry& entry = m_entries.at(row);
+        if (std::any_of(std::begin(entry.progress), std::end(entry.progress),
+                        [](const WordProgress& progress) { return progress.HasProgress(); }))
+            ++count;
+    }
+    return count;
+}
+
+int WordsModel::CountRespelledWithProgress() const {
+    int count = 0;
+    for (size_t row = 0; row < m_entries.size(); ++row) {
+        const Entry& entry = m_entries[row];
+        if (entry.origin >= 0 && entry.record.word != m_loadedWords[entry.origin] &&
+            CountWithProgress({static_cast<int>(row)}) > 0)
+            ++count;
+    }
+    return count;
+}
+
+bool WordsModel::Matches(int row, const QString& foldedNeedle) const {
+    const Entry& entry = m_entries[row];
+    return entry.foldedWord.contains(foldedNeedle) || entry.foldedDefinition.contains(foldedNeedle);
+}
+
+std::vector<WordRecord> WordsModel::Records() const {
+    std::vector<WordRecord> records;
+    records.reserve(m_entries.size());
+    for (const Entry& entry : m_entries) records.push_back(entry.record);
+    return records;
+}
+
+int WordsModel::RowToGoOnAt(int record) const {
+    if (m_entries.empty() || record < 0) return -1;
+    // Loaded words keep their file order, and added ones follow them all.
+    for (size_t row = 0; row < m_entries.size(); ++row)
+        if (m_entries[row].origin >= record) return static_cast<int>(row);
+    return 0;
+}
+
+std::string WordsModel::WordOf(int row) const {
+    return FieldText::ToUtf8(m_entries.at(row).record.word);
+}
+
+int WordsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_entries.size());
+}
+
+int WordsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant WordsModel::Shown(const Entry& entry, int column) const {
+    switch (column) {
+        case kWord:
+            return entry.word;
+        case kDefinition:
+            return entry.definition;
+        case kState:
+        case kReverseState:
+            return QString::fromLatin1(WordProgress::Plain(entry.progress[SlotOf(column)].state));
+        default: {
+            // The counter means something only while a word is being learned.
+            const WordProgress& progress = entry.progress[SlotOf(column)];
+            return progress.HasCounter() ? QVariant(progress.counter) : QVariant(QString());
+        }
+    }
+}
+
+QVariant WordsModel::SortKey(const Entry& entry, int column) const {
+    switch (column) {
+        case kWord:
+            return entry.foldedWord;
+        case kDefinition:
+            return entry.foldedDefinition;
+        case kState:
+        case kReverseState:
+            return static_cast<int>(entry.progress[SlotOf(column)].state);
+        default:
+            return entry.progress[SlotOf(column)].counter;
+    }
+}
+
+QVariant WordsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return QVariant();
+    const Entry& entry = m_entries[index.row()];
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return Shown(entry, index.column());
+        case Qt::ToolTipRole:
+            return index.column() == kDefinition ? QVariant(entry.definition) : QVariant();
+        case Qt::TextAlignmentRole:
+            return index.column() == kCounter || index.column() == kReverseCounter
+                       ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                       : QVariant();
+        case kSortRole:
+            return SortKey(entry, index.column());
+        default:
+            return QVariant();
+    }
+}
+
+QVariant WordsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    static const char* const kTitles[kColumns] = {"Word",    "Definition", "State",
+                                                  "Counter", "State Back", "Counter Back"};
+    static const char* const kTips[kColumns] = {
+        "The word",
+        "Its definition",
+        "Where the word stands, studied from the word to the definition",
+        "Right answers in a row while it is learned, from the word to the definition",
+        "Where the word stands, studied backwards, from the definition to the word",
+        "Right answers in a row while it is learned, studied backwards"};
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return QVariant();
+    if (role == Qt::DisplayRole) return QString::fromLatin1(kTitles[section]);
+    if (role == Qt::ToolTipRole) return QString::fromLatin1(kTips[section]);
+    return QVariant();
+}
+
+Qt::ItemFlags WordsModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == kWord || index.column() == kDefinition) flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool WordsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    QString error;
+    if (SetText(index.row(), index.column(), value.toString(), error)) return true;
+    if (m_onRefused) m_onRefused(error);
+    return false;
+}

@@ -1,0 +1,111 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// A list's words as a table for the Words window: each word and definition with its progress
+// in both directions of study, edited in memory with every change open to undo, until the
+// window saves the records through the list's update. Rows stay in file order; sorting and
+// searching are the filter's (WordsFilter).
+
+#include "engine/FileSystem.h"
+#include "engine/WordRecord.h"
+#include "imports/FieldEncoder.h"
+#include "lists/ListFolder.h"
+#include "ui/words/EntryChecker.h"
+#include "ui/words/SessionProgress.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+class WordsModel : public QAbstractTableModel {
+public:
+    enum Column { kWord, kDefinition, kState, kCounter, kReverseState, kReverseCounter, kColumns };
+    // Folded text for the text columns, the state's place in the usual course, the counter.
+    static constexpr int kSortRole = Qt::UserRole;
+
+    explicit WordsModel(QObject* parent = nullptr);
+
+    // Reads list/kelvo.lst and the progress of both directions from `folder`, replacing
+    // whatever the model held and forgetting its changes. False with `error` set when the
+    // words cannot be read.
+    bool Load(FileSystem& files, const std::filesystem::path& folder, std::string& error);
+    // How the texts a learner types are stored; the import's default chooses per text.
+    void SetEncoding(FieldEncoder::Encoding encoding) { m_checker = EntryChecker(encoding); }
+
+    // Each change is checked as import checks an entry; refused, it sets `error` to import's
+    // message and changes nothing. A text equal to the one shown is no change.
+    bool SetText(int row, int column, const QString& text, QString& error);
+    // The new word's row (at the end, as a new record goes), or -1.
+    int AddWord(const QString& word, const QString& definition, QString& error);
+    // Refused when it would leave the list without words.
+    bool RemoveWords(std::vector<int> rows, QString& error);
+    // Takes back the last change not yet taken back; false when there is none.
+    bool Undo();
+    bool CanUndo() const { return !m_changes.empty(); }
+    bool IsModified() const { return !m_changes.empty(); }
+
+    // How many of `rows` have progress in either direction, which deleting them would lose.
+    int CountWithProgress(const std::vector<int>& rows) const;
+    // How many loaded words with progress are now spelled otherwise. The update follows a word
+    // by its spelling, so their progress goes when the changes are saved.
+    int CountRespelledWithProgress() const;
+    // `foldedNeedle` is folded by SearchKey.
+    bool Matches(int row, const QString& foldedNeedle) const;
+    // What the list is to hold, in row order: untouched words keep their stored bytes.
+    std::vector<WordRecord> Records() const;
+    // The row to go on at for record `record` of the list as loaded: its own, or when it was
+    // deleted the row of the record after it (the first one after the last); -1 for none.
+    int RowToGoOnAt(int record) const;
+    // The word of `row` in UTF-8, as stored.
+    std::string WordOf(int row) const;
+    const WordProgress& ProgressOf(int row, ListFolder::Direction direction) const {
+        return m_entries.at(row).progress[direction == ListFolder::Direction::kForwards ? 0 : 1];
+    }
+
+    // Told of a change the table's editor asked for and the checks refused.
+    void SetRefusalHandler(std::function<void(const QString&)> handler) {
+        m_onRefused = std::move(handler);
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+private:
+    static constexpr int kDirections = 2;  // forwards first
+    struct Entry {
+        WordRecord record;  // the stored bytes, as the file holds them
+        QString word;       // shown, control characters escaped
+        QString definition;
+        QString foldedWord;
+        QString foldedDefinition;
+        int origin = -1;  // the record it was loaded from; -1 for a word added here
+        WordProgress progress[kDirections];
+    };
+    struct Change {
+        enum class Kind { kEdit, kAdd, kRemove };
+        Kind kind;
+        // The rows as they were before the change, ascending; an added row holds the new one.
+        std::vector<std::pair<int, Entry>> rows;
+    };
+
+    static Entry MakeEntry(WordRecord record, int origin);
+    QVariant Shown(const Entry& entry, int column) const;
+    QVariant SortKey(const Entry& entry, int column) const;
+    // Removes (or puts back) `rows`, ascending, telling the views in as few steps as it can.
+    void Take(const std::vector<int>& rows);
+    void PutBack(const std::vector<std::pair<int, Entry>>& rows);
+
+    std::vector<Entry> m_entries;
+    std::vector<Change> m_changes;
+    std::vector<std::string> m_loadedWords;  // by record, as stored
+    EntryChecker m_checker;
+    std::function<void(const QString&)> m_onRefused;
+};

@@ -1,0 +1,382 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/words/WordsWindow.h"
+
+#include "engine/Counted.h"
+#include "engine/Escaped.h"
+#include "platform/WindowFit.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString Shown(const std::string& text) { return QString::fromStdString(Escaped(text)); }
+
+// "Delete 3 words? 2 of them have progress, which goes with them (a copy is kept)."
+QString DeleteQuestion(int count, int withProgress) {
+    QString question =
+        QStringLiteral("Delete %1?").arg(QString::fromStdString(Counted(count, "word")));
+    if (withProgress == 0) return question;
+    if (count == 1)
+        return question + QStringLiteral(" It has progress, which goes with it (a copy is kept).");
+    const QString which = withProgress == count ? QStringLiteral("All of them have")
+                          : withProgress == 1   ? QStringLiteral("1 of them has")
+                                              : QStringLiteral("%1 of them have").arg(withProgress);
+    return question + QLatin1Char(' ') + which +
+           QStringLiteral(" progress, which goes with them (a copy is kept).");
+}
+
+// Asks for a new word and its definition; false when the learner cancels.
+bool AskForWord(QWidget* parent, QString& word, QString& definition) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Add a Word"));
+    dialog.setObjectName(QStringLiteral("addWordDialog"));
+    auto* form = new QFormLayout(&dialog);
+    auto* wordEdit = new QLineEdit(word);
+    wordEdit->setObjectName(QStringLiteral("newWordEdit"));
+    wordEdit->setAccessibleName(QStringLiteral("New word"));
+    auto* definitionEdit = new QLineEdit(definition);
+    definitionEdit->setObjectName(QStringLiteral("newDefinitionEdit"));
+    definitionEdit->setAccessibleName(QStringLiteral("Its definition"));
+    definitionEdit->setMinimumWidth(360);
+    form->addRow(QStringLiteral("&Word:"), wordEdit);
+    form->addRow(QStringLiteral("&Definition:"), definitionEdit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Add"));
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    word = wordEdit->text();
+    definition = definitionEdit->text();
+    return true;
+}
+
+}  // namespace
+
+bool WordsWindow::Edit(QWidget* parent, ListStore& store, const std::string& listName,
+                       std::string& error, const Options& options, Outcome* outcome) {
+    const std::optional<ListSummary> list = store.Find(listName);
+    if (!list) {
+        error = "no list named \"" + listName + "\"";
+        return false;
+    }
+    WordsWindow window(store, *list, options, parent);
+    if (!window.Load(error)) return false;
+    window.exec();
+    if (outcome) *outcome = window.Result();
+    return window.Result().isChanged;
+}
+
+WordsWindow::WordsWindow(ListStore& store, const ListSummary& list, const Options& options,
+                         QWidget* parent)
+    : QDialog(parent), m_store(store), m_list(list), m_options(options) {
+    if (m_options.settingsFile.isEmpty()) m_options.settingsFile = DefaultSettingsFile();
+    m_model.SetEncoding(m_options.encoding);
+    m_model.SetRefusalHandler([this](const QString& message) { ShowRefusal(message); });
+    setObjectName(QStringLiteral("wordsWindow"));
+    setWindowTitle(QStringLiteral("Words — %1[*]").arg(Shown(m_list.name)));
+    BuildControls();
+    InstallShortcuts();
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&m_filter, signal, this, [this] { UpdateState(); });
+    connect(&m_filter, &QAbstractItemModel::modelReset, this, [this] { UpdateState(); });
+    connect(&m_model, &QAbstractItemModel::dataChanged, this, [this] { UpdateState(); });
+    const QSettings settings(m_options.settingsFile, QSettings::IniFormat);
+    if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray()))
+        resize(1000, 600);
+    // A size kept from a larger screen, or a larger scale, must not put it off this one.
+    FitToScreen(*this);
+}
+
+// The table goes with the base class, after the models it shows.
+WordsWindow::~WordsWindow() { m_table->setModel(nullptr); }
+
+QString WordsWindow::DefaultSettingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/quibbix/words.ini");
+}
+
+QPushButton* WordsWindow::AddButton(const QString& text, const char* name,
+                                    const QString& accessibleName) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(accessibleName);
+    // Enter in the search field or an editor must not press a button.
+    button->setAutoDefault(false);
+    return button;
+}
+
+void WordsWindow::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    auto* searchRow = new QHBoxLayout;
+    auto* searchLabel = new QLabel(QStringLiteral("&Search:"));
+    m_search = new QLineEdit;
+    m_search->setObjectName(QStringLiteral("searchEdit"));
+    m_search->setAccessibleName(QStringLiteral("Search words and definitions"));
+    m_search->setPlaceholderText(QStringLiteral("Words and definitions, any case and accents"));
+    m_search->setClearButtonEnabled(true);
+    searchLabel->setBuddy(m_search);
+    searchRow->addWidget(searchLabel);
+    searchRow->addWidget(m_search, 1);
+    layout->addLayout(searchRow);
+
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("wordsTable"));
+    m_table->setAccessibleName(QStringLiteral("Words"));
+    m_table->setAccessibleDescription(
+        QStringLiteral("Each word with its definition and its progress in both directions"));
+    m_table->setModel(&m_filter);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::SelectedClicked);
+    m_table->setWordWrap(false);
+    m_table->setAlternatingRowColors(true);
+    // Rows of one height, and columns not measured against every row, keep a list of tens of
+    // thousands of words quick to open and to search.
+    QHeaderView* rows = m_table->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 8);
+    QHeaderView* columns = m_table->horizontalHeader();
+    // Room for the longest state and for the titles, with the sort arrow.
+    const int em = fontMetrics().horizontalAdvance(QLatin1Char('m'));
+    const int stateWidth = fontMetrics().horizontalAdvance(QStringLiteral("to be viewed"));
+    columns->resizeSection(WordsModel::kWord, em * 14);
+    for (int column : {WordsModel::kState, WordsModel::kCounter, WordsModel::kReverseState,
+                       WordsModel::kReverseCounter}) {
+        const bool isState = column == WordsModel::kState || column == WordsModel::kReverseState;
+        const QString title = m_model.headerData(column, Qt::Horizontal).toString();
+        columns->resizeSection(
+            column,
+            std::max(isState ? stateWidth : 0, fontMetrics().horizontalAdvance(title)) + 2 * em);
+    }
+    columns->setSectionResizeMode(WordsModel::kDefinition, QHeaderView::Stretch);
+    m_table->setSortingEnabled(true);
+    // File order until the learner sorts: sorting tens of thousands of words is not free.
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
+    m_filter.sort(-1);
+    layout->addWidget(m_table, 1);
+
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("statusLabel"));
+    m_status->setAccessibleName(QStringLiteral("Words shown"));
+    layout->addWidget(m_status);
+
+    auto* buttons = new QHBoxLayout;
+    auto* add = AddButton(QStringLiteral("&Add Word…"), "addButton", QStringLiteral("Add a word"));
+    m_delete = AddButton(QStringLiteral("&Delete"), "deleteButton",
+                         QStringLiteral("Delete the selected words"));
+    m_undo =
+        AddButton(QStringLiteral("&Undo"), "undoButton", QStringLiteral("Undo the last change"));
+    m_save = AddButton(QStringLiteral("Sa&ve"), "saveButton", QStringLiteral("Save the changes"));
+    auto* close = AddButton(QStringLiteral("&Close"), "closeButton", QStringLiteral("Close"));
+    for (QPushButton* button : {add, m_delete, m_undo}) buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(m_save);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    connect(add, &QPushButton::clicked, this, [this] { AddWord(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { DeleteSelected(); });
+    connect(m_undo, &QPushButton::clicked, this, [this] { Undo(); });
+    connect(m_save, &QPushButton::clicked, this, [this] { Save(); });
+    connect(close, &QPushButton::clicked, this, &WordsWindow::reject);
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_filter.SetSearch(text);
+        UpdateState();
+    });
+}
+
+void WordsWindow::InstallShortcuts() {
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
+    // On the table alone: in the search field Delete deletes a letter.
+    auto* remove = new QShortcut(QKeySequence::Delete, m_table);
+    remove->setContext(Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, [this] { DeleteSelected(); });
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, [this] { Undo(); });
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [this] { Save(); });
+    auto* add = new QShortcut(QKeySequence::New, this);
+    connect(add, &QShortcut::activated, this, [this] { AddWord(); });
+}
+
+bool WordsWindow::Load(std::string& error) {
+    if (!m_model.Load(m_store.Files(), m_list.folder, error)) return false;
+    UpdateState();
+    const int row = m_model.RowToGoOnAt(m_options.focusRecord);
+    if (m_options.focusRecord >= 0 && row >= 0) SelectRow(row);
+    return true;
+}
+
+void WordsWindow::UpdateState() {
+    const int total = m_model.rowCount();
+    const int shown = m_filter.rowCount();
+    const QString words = QString::fromStdString(Counted(total, "word"));
+    m_status->setText(shown == total ? words
+                                     : QStringLiteral("%1 of %2 shown").arg(shown).arg(words));
+    m_undo->setEnabled(m_model.CanUndo());
+    m_save->setEnabled(m_model.IsModified());
+    m_delete->setEnabled(shown > 0);
+    setWindowModified(m_model.IsModified());
+}
+
+std::vector<int> WordsWindow::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
+        rows.push_back(m_filter.mapToSource(index).row());
+    const QModelIndex current = m_table->currentIndex();
+    if (rows.empty() && current.isValid()) rows.push_back(m_filter.mapToSource(current).row());
+    return rows;
+}
+
+void WordsWindow::SelectRow(int modelRow) {
+    const QModelIndex index = m_filter.mapFromSource(m_model.index(modelRow, WordsModel::kWord));
+    if (!index.isValid()) return;
+    m_table->setCurrentIndex(index);
+    m_table->selectionModel()->select(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_table->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void WordsWindow::AddWord() {
+    QString word, definition;
+    while (AskForWord(this, word, definition)) {
+        QString error;
+        const int row = m_model.AddWord(word, definition, error);
+        if (row >= 0) {
+            // The new word must be seen, whatever the search hid.
+            if (!m_filter.mapFromSource(m_model.index(row, 0)).isValid()) m_search->clear();
+            SelectRow(row);
+            m_table->setFocus();
+            return;
+        }
+        QMessageBox::warning(
+            this, QStringLiteral("Add a Word"),
+            QStringLiteral("The word is not added: %1.").arg(Shown(error.toStdString())));
+    }
+}
+
+void WordsWindow::DeleteSelected() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty()) return;
+    const QString question =
+        DeleteQuestion(static_cast<int>(rows.size()), m_model.CountWithProgress(rows));
+    if (QMessageBox::question(this, QStringLiteral("Delete Words"), question,
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QString error;
+    if (!m_model.RemoveWords(rows, error))
+        QMessageBox::warning(this, QStringLiteral("Delete Words"), error);
+}
+
+void WordsWindow::Undo() { m_model.Undo(); }
+
+// Deferred: the editor that asked is still closing, and a message box opened from inside its
+// commit would take its focus and make it commit once more.
+void WordsWindow::ShowRefusal(const QString& message) {
+    if (m_isRefusalShown) return;
+    m_isRefusalShown = true;
+    QTimer::singleShot(0, this, [this, message] {
+        QMessageBox::warning(this, QStringLiteral("Words"),
+                             QStringLiteral("Not changed: %1.").arg(Shown(message.toStdString())));
+        m_isRefusalShown = false;
+    });
+}
+
+// Ctrl+S or Escape pressed while a text is being edited: the text typed counts (Escape
+// itself never gets here from an editor, which takes it to cancel).
+void WordsWindow::FinishEditing() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus != m_table && m_table->isAncestorOf(focus)) m_table->setFocus();
+}
+
+bool WordsWindow::Save() {
+    FinishEditing();
+    if (!m_model.IsModified()) return true;
+    if (const int respelled = m_model.CountRespelledWithProgress(); respelled > 0) {
+        const QString question =
+            respelled == 1 ? QStringLiteral(
+                                 "1 word with progress is spelled otherwise now. Its progress "
+                                 "cannot follow the new spelling and goes (a copy is kept). "
+                                 "Save anyway?")
+                           : QStringLiteral(
+                                 "%1 words with progress are spelled otherwise now. Their "
+                                 "progress cannot follow the new spellings and goes (a copy is "
+                                 "kept). Save anyway?")
+                                 .arg(respelled);
+        if (QMessageBox::question(this, QStringLiteral("Words"), question,
+                                  QMessageBox::Save | QMessageBox::Cancel,
+                                  QMessageBox::Cancel) != QMessageBox::Save)
+            return false;
+    }
+    ImportPlan plan;
+    plan.records = m_model.Records();
+    // The word to go on at is found before the rows are replaced by those of the saved list.
+    const int focusRow =
+        m_options.focusRecord >= 0 ? m_model.RowToGoOnAt(m_options.focusRecord) : -1;
+    std::string report, error;
+    if (!ListImporter::Update(m_store, plan, m_list.name, report, error, m_options.callerHolds)) {
+        QMessageBox::warning(this, QStringLiteral("Words"),
+                             QStringLiteral("The words are not saved: %1.").arg(Shown(error)));
+        return false;
+    }
+    m_outcome.isChanged = true;
+    m_outcome.report = report;
+    if (focusRow >= 0) {
+        m_options.focusRecord = focusRow;
+        m_outcome.focusRecord = focusRow;
+        m_outcome.focusWord = m_model.WordOf(focusRow);
+    }
+    // The saved list's own progress: added words now stand first to be viewed.
+    std::string reloadError;
+    if (!Load(reloadError))
+        QMessageBox::warning(this, QStringLiteral("Words"),
+                             QStringLiteral("The words were saved, but cannot be shown again: %1.")
+                                 .arg(Shown(reloadError)));
+    m_status->setText(m_status->text() + QStringLiteral(" — saved: ") + Shown(report));
+    return true;
+}
+
+void WordsWindow::reject() {
+    FinishEditing();
+    if (m_model.IsModified()) {
+        const auto answer = QMessageBox::question(
+            this, QStringLiteral("Words"),
+            QStringLiteral("Save the changes to the words of %1?").arg(Shown(m_list.name)),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Cancel) return;
+        if (answer == QMessageBox::Save && !Save()) return;
+    }
+    QDialog::reject();
+}
+
+void WordsWindow::done(int result) {
+    QSettings settings(m_options.settingsFile, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("geometry"), saveGeometry());
+    settings.sync();
+    QDialog::done(result);
+}
