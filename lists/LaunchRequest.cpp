@@ -27,6 +27,8 @@ LaunchRequest LaunchRequest::Parse(int argc, const char* const* argv) {
             request.help = true;
         } else if (!optionsEnded && arg == "--version") {
             request.version = true;
+        } else if (!optionsEnded && arg == "--reverse") {
+            request.reverse = true;
         } else if (std::string* value = optionsEnded ? nullptr : ValueOf(request, arg)) {
             if (i + 1 >= argc) {
                 request.error = arg + " needs a value";
@@ -53,11 +55,19 @@ std::vector<std::string> LaunchRequest::Arguments() const {
         args.push_back("--list");
         args.push_back(listName);
     }
+    if (reverse) args.push_back("--reverse");
     args.insert(args.end(), passThrough.begin(), passThrough.end());
     if (!file.empty()) {
         args.push_back("--");
         args.push_back(file);
     }
+    return args;
+}
+
+std::vector<std::string> LaunchRequest::ProgramArguments(bool backwards) const {
+    std::vector<std::string> args;
+    if (backwards) args.push_back("--reverse");
+    args.insert(args.end(), passThrough.begin(), passThrough.end());
     return args;
 }
 

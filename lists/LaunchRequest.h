@@ -9,12 +9,13 @@
 
 struct LaunchRequest {
     static constexpr const char* kUsage =
-        "Usage: quibbix-launch [--list NAME | FILE]\n"
+        "Usage: quibbix-launch [--list NAME | FILE] [--reverse]\n"
         "Starts Quibbix on one of your word lists, kept in $XDG_DATA_HOME/quibbix.\n"
         "\n"
         "  (nothing)     the only list, or a window to choose among several\n"
         "  --list NAME   the list NAME (names match ignoring case)\n"
         "  FILE          add FILE (any format quibbix-wordlist imports) as a list and study it\n"
+        "  --reverse     study backwards, from the definition to the word\n"
         "  --help        show this text\n"
         "  --version     show the version\n"
         "\n"
@@ -23,6 +24,7 @@ struct LaunchRequest {
 
     std::string listName;                  // --list NAME: study that list
     std::string file;                      // FILE: add it as a list, then study it
+    bool reverse = false;                  // --reverse: study backwards
     bool help = false;                     // --help
     bool version = false;                  // --version
     std::vector<std::string> passThrough;  // other options, for the program itself
@@ -39,4 +41,6 @@ struct LaunchRequest {
 
     // The arguments that say the same again, for handing the request on.
     std::vector<std::string> Arguments() const;
+    // The arguments for the program itself, studying `backwards` or not.
+    std::vector<std::string> ProgramArguments(bool backwards) const;
 };

@@ -14,6 +14,7 @@
 #include "ui/chooser/RefusedDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,16 +43,16 @@ std::vector<WordRecord> Words(int count, const std::string& stem) {
     return records;
 }
 
-// A session with `known` words known, as the driver leaves it.
-void Study(const fs::path& folder, int known) {
+// A session with `known` words known, as the driver leaves it; `options` such as --reverse.
+void Study(const fs::path& folder, int known, const std::string& options = "") {
     // "I Know" starts; then for each word, once to see the definition and once to say so.
     std::string script = "init\npress yes\n";
     for (int i = 0; i < known; ++i) script += "press yes\npress yes\n";
     script += "save\n";
     WriteFile((folder / "script.txt").string(), script);
     const std::string command = "cd '" + folder.string() +
-                                "' && '" QUIBBIX_BUILT_BIN_DIR
-                                "/quibbix-drive' < script.txt > /dev/null";
+                                "' && '" QUIBBIX_BUILT_BIN_DIR "/quibbix-drive' " + options +
+                                " < script.txt > /dev/null";
     ASSERT_EQ(0, std::system(command.c_str()));
     fs::remove(folder / "script.txt");
 }
@@ -118,6 +119,13 @@ TEST(LaunchRequestTest, Parse_TakesItsOwnOptions_AndHandsTheRestOn) {
     EXPECT_EQ("French", request.listName);
     EXPECT_TRUE(request.help);
     EXPECT_EQ(std::vector<std::string>{"-style"}, request.passThrough);
+    EXPECT_FALSE(request.reverse);
+    const char* reverse[] = {"quibbix-launch", "--reverse", "-style"};
+    request = LaunchRequest::Parse(3, reverse);
+    EXPECT_TRUE(request.reverse);
+    EXPECT_EQ((std::vector<std::string>{"--reverse", "-style"}), request.Arguments());
+    EXPECT_EQ((std::vector<std::string>{"--reverse", "-style"}), request.ProgramArguments(true));
+    EXPECT_EQ(std::vector<std::string>{"-style"}, request.ProgramArguments(false));
 
     // A file whose name starts with a dash survives being handed to the window program.
     const char* file[] = {"quibbix-launch", "--", "-verbs.kvtml"};
@@ -149,8 +157,8 @@ TEST_F(LaunchWindowsTest, Chooser_ShowsEachListsFigures_AndEnterStudiesTheOneSel
     ASSERT_EQ(2u, rows.size());
     EXPECT_EQ("30|2 of 30", rows[0].substr(rows[0].find('|') + 1));
     EXPECT_EQ("French verbs|12|0 of 12", rows[1]);
-    EXPECT_EQ(QStringLiteral("never"), view->topLevelItem(1)->text(3));
-    EXPECT_NE(QStringLiteral("never"), view->topLevelItem(0)->text(3));
+    EXPECT_EQ(QStringLiteral("never"), view->topLevelItem(1)->text(4));
+    EXPECT_NE(QStringLiteral("never"), view->topLevelItem(0)->text(4));
     // The list studied last is selected, the keyboard is on the lists, and every control
     // has a name a screen reader can say.
     EXPECT_EQ(view->topLevelItem(0), view->currentItem());
@@ -165,6 +173,34 @@ TEST_F(LaunchWindowsTest, Chooser_ShowsEachListsFigures_AndEnterStudiesTheOneSel
     EXPECT_FALSE(chooser.isVisible());
     EXPECT_EQ(fs::weakly_canonical(second), fs::weakly_canonical(chooser.ChosenFolder()));
     EXPECT_TRUE(fs::exists(second / "list/Yes.bmp")) << "the defaults, copied in to study it";
+}
+
+TEST_F(LaunchWindowsTest, Chooser_Backwards_ShowsEachWaysKnown_AndIsRememberedPerList) {
+    Study(store.DataHome(), 2);
+    Study(store.DataHome(), 1, "--reverse");
+    AddList("French verbs", 12);
+    {
+        ChooserWindow chooser(store, QString::fromStdString(Settings()));
+        chooser.show();
+        auto* view = chooser.findChild<QTreeWidget*>(QStringLiteral("listsView"));
+        auto* backwards = chooser.findChild<QCheckBox*>(QStringLiteral("backwardsCheckBox"));
+        ASSERT_TRUE(view && backwards);
+        EXPECT_EQ(QStringLiteral("2 of 30"), view->topLevelItem(0)->text(2));
+        EXPECT_EQ(QStringLiteral("1 of 30"), view->topLevelItem(0)->text(3));
+        EXPECT_FALSE(backwards->accessibleName().isEmpty());
+        EXPECT_FALSE(backwards->isChecked());
+        QTest::mouseClick(backwards, Qt::LeftButton);
+        QTest::keyClick(view, Qt::Key_Down);
+        EXPECT_FALSE(backwards->isChecked()) << "another list, studied the usual way";
+        QTest::keyClick(view, Qt::Key_Up);
+        EXPECT_TRUE(backwards->isChecked());
+        QTest::keyClick(view, Qt::Key_Return);
+        EXPECT_TRUE(chooser.ChosenBackwards());
+    }
+    ChooserWindow again(store, QString::fromStdString(Settings()));
+    auto* backwards = again.findChild<QCheckBox*>(QStringLiteral("backwardsCheckBox"));
+    ASSERT_TRUE(backwards);
+    EXPECT_TRUE(backwards->isChecked());
 }
 
 TEST_F(LaunchWindowsTest, Chooser_RenamesWithF2_RemovesToTheTrashOnlyAfterAsking) {

@@ -23,8 +23,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The list to study, or an empty path when there is none to study (the user was told why).
-fs::path ChooseFolder(const LaunchRequest& request, ListStore& store) {
+// The list to study, or an empty path when there is none to study (the user was told why);
+// `backwards` says which way, as asked on the command line or in the chooser.
+fs::path ChooseFolder(const LaunchRequest& request, ListStore& store, bool& backwards) {
+    backwards = request.reverse;
     if (!request.file.empty()) {
         const std::optional<ImportFlow::Result> added =
             ImportFlow::Run(nullptr, store, request.file);
@@ -42,7 +44,9 @@ fs::path ChooseFolder(const LaunchRequest& request, ListStore& store) {
         return StudyCheck::Confirm(nullptr, store, list->folder) ? list->folder : fs::path();
     }
     ChooserWindow chooser(store, ChooserWindow::DefaultSettingsFile());
+    if (request.reverse) chooser.SetBackwards(true);
     if (chooser.exec() != QDialog::Accepted) return {};
+    backwards = chooser.ChosenBackwards();
     return chooser.ChosenFolder();
 }
 
@@ -55,14 +59,15 @@ int main(int argc, char** argv) {
     InstallFileSystem(PosixFileSystem::Instance());
     const fs::path binDir = PosixProcess::ExecutableDir();
     fs::path folder;
+    bool backwards = false;
     {
         // The windows and the connection to the display end before the program takes over.
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("quibbix"));
         ListStore store(ListStore::DefaultDataHome(), ListStore::FindDefaults(binDir));
-        folder = ChooseFolder(request, store);
+        folder = ChooseFolder(request, store, backwards);
     }
     if (folder.empty()) return 1;
-    Launcher::Study(binDir, folder, request.passThrough);
+    Launcher::Study(binDir, folder, request.ProgramArguments(backwards));
     return 1;
 }

@@ -4,6 +4,7 @@
 //   quibbix-launch                 the only list, or a window to choose among several
 //   quibbix-launch --list NAME     the list NAME
 //   quibbix-launch FILE            FILE added as a list (what "Open with Quibbix" runs)
+//   ... --reverse                  studied backwards, from the definition to the word
 //
 // The first list is $XDG_DATA_HOME/quibbix (default ~/.local/share/quibbix), with list/
 // holding the default word list, pictures, sound and display settings, copied in where
@@ -64,12 +65,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::string error;
-    if (!store.Prepare(folder, error)) {
+    if (!store.Prepare(folder, error, request.reverse)) {
         std::fprintf(stderr, "quibbix-launch: %s\n", Escaped(error).c_str());
         return 1;
     }
     // The program guards the list itself once it holds the list's lock, and tells the user
     // what changed in a window of its own.
-    Launcher::Study(binDir, folder, request.passThrough);
+    Launcher::Study(binDir, folder, request.ProgramArguments(request.reverse));
     return 1;
 }

@@ -7,6 +7,7 @@
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -25,7 +26,15 @@
 
 namespace {
 
-enum Column { kName, kWords, kKnown, kLastStudied };
+enum Column { kName, kWords, kKnown, kKnownBackwards, kLastStudied };
+
+// The chooser's ini file keeps, per list folder, whether it is studied backwards.
+const QString kBackwardsGroup = QStringLiteral("backwards");
+
+QString DirectionKey(const std::filesystem::path& folder) {
+    // A folder's path holds slashes, which would make groups of the key.
+    return QString::fromLatin1(QByteArray::fromStdString(folder.string()).toPercentEncoding());
+}
 
 QString LastStudied(int64_t seconds) {
     if (seconds <= 0) return QStringLiteral("never");
@@ -40,8 +49,11 @@ QTreeWidgetItem* ItemFor(const ListSummary& list) {
     item->setText(kWords, locale.toString(list.words));
     item->setText(kKnown,
                   QStringLiteral("%1 of %2").arg(locale.toString(list.known), item->text(kWords)));
+    item->setText(
+        kKnownBackwards,
+        QStringLiteral("%1 of %2").arg(locale.toString(list.knownBackwards), item->text(kWords)));
     item->setText(kLastStudied, LastStudied(list.lastStudied));
-    for (int column : {kWords, kKnown})
+    for (int column : {kWords, kKnown, kKnownBackwards})
         item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     return item;
 }
@@ -76,15 +88,17 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_view->setObjectName(QStringLiteral("listsView"));
     m_view->setAccessibleName(QStringLiteral("Word lists"));
     m_view->setAccessibleDescription(
-        QStringLiteral("Each list with its words, the words known and when it was last studied"));
+        QStringLiteral("Each list with its words, the words known each way and when it was last "
+                       "studied"));
     m_view->setHeaderLabels({QStringLiteral("List"), QStringLiteral("Words"),
-                             QStringLiteral("Known"), QStringLiteral("Last Studied")});
+                             QStringLiteral("Known"), QStringLiteral("Known Backwards"),
+                             QStringLiteral("Last Studied")});
     m_view->setRootIsDecorated(false);
     m_view->setUniformRowHeights(true);
     m_view->setAllColumnsShowFocus(true);
     m_view->header()->setStretchLastSection(false);
     m_view->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
-    for (int column : {kWords, kKnown, kLastStudied})
+    for (int column : {kWords, kKnown, kKnownBackwards, kLastStudied})
         m_view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     label->setBuddy(m_view);
     layout->addWidget(m_view, 1);
@@ -99,8 +113,15 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_study =
         Button(QStringLiteral("&Study"), "studyButton", QStringLiteral("Study the selected list"));
     m_study->setDefault(true);
+    m_backwards = new QCheckBox(QStringLiteral("&Backwards"));
+    m_backwards->setObjectName(QStringLiteral("backwardsCheckBox"));
+    m_backwards->setAccessibleName(QStringLiteral("Study backwards"));
+    m_backwards->setToolTip(
+        QStringLiteral("Study the selected list from the definition to the word; each way "
+                       "keeps its own progress"));
     for (QPushButton* button : {add, m_rename, m_remove}) buttons->addWidget(button);
     buttons->addStretch(1);
+    buttons->addWidget(m_backwards);
     buttons->addWidget(m_study);
     layout->addLayout(buttons);
 
@@ -109,7 +130,11 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     connect(m_rename, &QPushButton::clicked, this, [this] { RenameList(); });
     connect(m_remove, &QPushButton::clicked, this, [this] { RemoveList(); });
     connect(m_view, &QTreeWidget::itemDoubleClicked, this, [this] { Study(); });
-    connect(m_view, &QTreeWidget::currentItemChanged, this, [this] { UpdateButtons(); });
+    connect(m_view, &QTreeWidget::currentItemChanged, this, [this] {
+        UpdateButtons();
+        ShowDirection();
+    });
+    connect(m_backwards, &QCheckBox::clicked, this, [this] { RememberDirection(); });
     m_view->installEventFilter(this);
 
     Reload();
@@ -176,6 +201,30 @@ std::optional<ListSummary> ChooserWindow::Current() const {
 void ChooserWindow::UpdateButtons() {
     const bool hasCurrent = m_view->currentItem() != nullptr;
     for (QPushButton* button : {m_study, m_rename, m_remove}) button->setEnabled(hasCurrent);
+    m_backwards->setEnabled(hasCurrent);
+}
+
+void ChooserWindow::ShowDirection() {
+    const std::optional<ListSummary> list = Current();
+    QSettings settings(m_settingsFile, QSettings::IniFormat);
+    settings.beginGroup(kBackwardsGroup);
+    m_backwards->setChecked(list && settings.value(DirectionKey(list->folder), false).toBool());
+}
+
+void ChooserWindow::RememberDirection() {
+    const std::optional<ListSummary> list = Current();
+    if (!list) return;
+    QSettings settings(m_settingsFile, QSettings::IniFormat);
+    settings.beginGroup(kBackwardsGroup);
+    if (m_backwards->isChecked())
+        settings.setValue(DirectionKey(list->folder), true);
+    else
+        settings.remove(DirectionKey(list->folder));
+}
+
+void ChooserWindow::SetBackwards(bool backwards) {
+    m_backwards->setChecked(backwards);
+    RememberDirection();
 }
 
 void ChooserWindow::Study() {
@@ -186,6 +235,7 @@ void ChooserWindow::Study() {
         return;
     }
     m_chosen = list->folder;
+    m_chosenBackwards = m_backwards->isChecked();
     accept();
 }
 

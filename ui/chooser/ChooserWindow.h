@@ -1,8 +1,9 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The small window that opens when there is more than one list to study: each list with its
-// size, the words known and when it was last studied, and the buttons to study, add, rename
-// and remove one. Its place and size on the screen are kept between starts.
+// size, the words known each way and when it was last studied, and the buttons to study
+// (forwards or backwards), add, rename and remove one. Its place and size on the screen, and
+// the way each list was last studied, are kept between starts.
 
 #include "lists/ListStore.h"
 
@@ -13,6 +14,7 @@
 #include <optional>
 #include <string>
 
+class QCheckBox;
 class QPushButton;
 class QTreeWidget;
 
@@ -21,8 +23,11 @@ public:
     // `store` must outlive the window. `settingsFile` is the ini file for the window's place.
     ChooserWindow(ListStore& store, const QString& settingsFile, QWidget* parent = nullptr);
 
-    // The list to study once the window was accepted.
+    // The list to study once the window was accepted, and whether backwards.
     const std::filesystem::path& ChosenFolder() const { return m_chosen; }
+    bool ChosenBackwards() const { return m_chosenBackwards; }
+    // Ticks "Backwards" for the list selected now, as asked on the command line.
+    void SetBackwards(bool backwards);
 
     // Reads the lists again and selects `name`, else the one studied last.
     void Reload(const std::string& name = {});
@@ -38,6 +43,9 @@ protected:
 private:
     std::optional<ListSummary> Current() const;
     void UpdateButtons();
+    // The way the selected list was last chosen to be studied, and remembering a new one.
+    void ShowDirection();
+    void RememberDirection();
     void Study();
     void AddList();
     void RenameList();
@@ -46,8 +54,10 @@ private:
     ListStore& m_store;
     QString m_settingsFile;
     std::filesystem::path m_chosen;
+    bool m_chosenBackwards = false;
     QTreeWidget* m_view = nullptr;
     QPushButton* m_study = nullptr;
+    QCheckBox* m_backwards = nullptr;
     QPushButton* m_rename = nullptr;
     QPushButton* m_remove = nullptr;
 };
