@@ -345,6 +345,44 @@ TEST(EndToEndTest, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFirstAlone) {
     EXPECT_TRUE(before == Snapshot(home)) << "the first list's files changed";
 }
 
+// Backwards the definition stands in the word box, wrapped, and the word is revealed below;
+// the progress goes to session-reverse/ and the usual session is not touched.
+TEST(EndToEndTest, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSessionAlone) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    Desktop desktop(768);
+    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
+    TempDir dir(false);
+    const fs::path home = dir.path() / "data/quibbix";
+    fs::create_directories(home / "list");
+    fs::create_directories(home / "session");
+    fs::current_path(home);
+    std::vector<WordRecord> verbs;
+    for (int i = 0; i < kWords; ++i)
+        verbs.push_back({"aller" + std::to_string(i),
+                         "to go from one place to another, on foot or by any other means, and "
+                         "to arrive there in the end (meaning " +
+                             std::to_string(i) + ")"});
+    WriteList(verbs);
+    WriteFile("name.txt", "French verbs\n");
+    ASSERT_TRUE(Shell("printf 'init\\nnext\\njudge 1\\nsave\\n' | " QUIBBIX_BUILT_BIN_DIR
+                      "/quibbix-drive >/dev/null"));
+    fs::current_path(dir.path());
+    const auto before = Snapshot(home / "session");
+
+    Launch launch({"--reverse"});
+    ASSERT_TRUE(FocusWindow("Quibbix — French verbs, backwards"));
+    ASSERT_TRUE(Keys("Return"));
+    Keep(Screenshot(), "backwards.png");
+    ASSERT_TRUE(Keys("k"));
+    Keep(Screenshot(), "backwards-revealed.png");
+    ASSERT_TRUE(Keys("k"));
+    Exit();
+    ASSERT_EQ(0, launch.WaitForExit(10));
+    EXPECT_EQ("1\n", ReadFile((home / "session-reverse/known.txt").string()).substr(0, 2));
+    EXPECT_TRUE(before == Snapshot(home / "session")) << "the usual session changed";
+}
+
 TEST(EndToEndTest, LaunchWithAKvtmlFile_MakesANewListAndStudiesIt) {
     XServer server;
     if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
