@@ -58,6 +58,12 @@ TEST_F(WordsModelTest, EveryChangeIsTakenBackLastFirst) {
     EXPECT_EQ(m_model.data(m_model.index(2, WordsModel::kWord)).toString(), QString("être"));
 }
 
+TEST_F(WordsModelTest, TellsAListChangedElsewhere) {
+    EXPECT_FALSE(m_model.IsChangedElsewhere(DefaultFileSystem(), m_dir.path()));
+    WriteWords(m_dir.path() / "list" / "kelvo.lst", {{"aller", "to go"}});
+    EXPECT_TRUE(m_model.IsChangedElsewhere(DefaultFileSystem(), m_dir.path()));
+}
+
 TEST_F(WordsModelTest, ALastWordCannotBeDeleted) {
     QString error;
     EXPECT_FALSE(m_model.RemoveWords({0, 1, 2}, error));

@@ -10,6 +10,7 @@
 #include "ui/words/SearchKey.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace fs = std::filesystem;
 using Direction = ListFolder::Direction;
@@ -69,6 +70,7 @@ bool WordsModel::Load(FileSystem& files, const fs::path& folder, std::string& er
         error = "cannot read " + path + " (" + DescribeError(failure) + ")";
         return false;
     }
+    m_loadedHash = std::hash<std::string>()(bytes);
     size_t trailing = 0;
     std::vector<WordRecord> records = WordListFile::ParseAll(bytes, trailing);
     std::vector<WordProgress> progress[kDirections];
@@ -90,6 +92,12 @@ bool WordsModel::Load(FileSystem& files, const fs::path& folder, std::string& er
     m_changes.clear();
     endResetModel();
     return true;
+}
+
+bool WordsModel::IsChangedElsewhere(FileSystem& files, const fs::path& folder) const {
+    std::string bytes;
+    if (files.ReadFile(ListFolder::WordList(folder).string(), bytes) != 0) return true;
+    return std::hash<std::string>()(bytes) != m_loadedHash;
 }
 
 bool WordsModel::SetText(int row, int column, const QString& text, QString& error) {
@@ -338,6 +346,6 @@ bool WordsModel::setData(const QModelIndex& index, const QVariant& value, int ro
         return false;
     QString error;
     if (SetText(index.row(), index.column(), value.toString(), error)) return true;
-    if (m_onRefused) m_onRefused(error);
+    if (m_onRefused) m_onRefused(index, value.toString(), error);
     return false;
 }

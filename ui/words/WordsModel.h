@@ -65,10 +65,14 @@ public:
         return m_entries.at(row).progress[direction == ListFolder::Direction::kForwards ? 0 : 1];
     }
 
-    // Told of a change the table's editor asked for and the checks refused.
-    void SetRefusalHandler(std::function<void(const QString&)> handler) {
-        m_onRefused = std::move(handler);
-    }
+    // Told of a change the table's editor asked for and the checks refused: where, the text
+    // refused and why.
+    using RefusalHandler =
+        std::function<void(const QModelIndex& index, const QString& text, const QString& why)>;
+    void SetRefusalHandler(RefusalHandler handler) { m_onRefused = std::move(handler); }
+    // Whether list/kelvo.lst in `folder` holds other bytes than when the model was loaded: a
+    // save would undo what changed it.
+    bool IsChangedElsewhere(FileSystem& files, const std::filesystem::path& folder) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -107,5 +111,6 @@ private:
     std::vector<Change> m_changes;
     std::vector<std::string> m_loadedWords;  // by record, as stored
     EntryChecker m_checker;
-    std::function<void(const QString&)> m_onRefused;
+    RefusalHandler m_onRefused;
+    size_t m_loadedHash = 0;  // of list/kelvo.lst's bytes
 };

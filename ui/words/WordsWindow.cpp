@@ -89,7 +89,8 @@ WordsWindow::WordsWindow(ListStore& store, const ListSummary& list, const Option
     : QDialog(parent), m_store(store), m_list(list), m_options(options) {
     if (m_options.settingsFile.isEmpty()) m_options.settingsFile = DefaultSettingsFile();
     m_model.SetEncoding(m_options.encoding);
-    m_model.SetRefusalHandler([this](const QString& message) { ShowRefusal(message); });
+    m_model.SetRefusalHandler([this](const QModelIndex& index, const QString& text,
+                                     const QString& why) { ShowRefusal(index, text, why); });
     setObjectName(QStringLiteral("wordsWindow"));
     setWindowTitle(QStringLiteral("Words — %1[*]").arg(Shown(m_list.name)));
     BuildControls();
@@ -296,14 +297,23 @@ void WordsWindow::DeleteSelected() {
 void WordsWindow::Undo() { m_model.Undo(); }
 
 // Deferred: the editor that asked is still closing, and a message box opened from inside its
-// commit would take its focus and make it commit once more.
-void WordsWindow::ShowRefusal(const QString& message) {
+// commit would take its focus and make it commit once more. Then the text refused is given
+// back to mend, not lost.
+void WordsWindow::ShowRefusal(const QModelIndex& index, const QString& text, const QString& why) {
     if (m_isRefusalShown) return;
     m_isRefusalShown = true;
-    QTimer::singleShot(0, this, [this, message] {
+    const QPersistentModelIndex where(index);
+    QTimer::singleShot(0, this, [this, where, text, why] {
         QMessageBox::warning(this, QStringLiteral("Words"),
-                             QStringLiteral("Not changed: %1.").arg(Shown(message.toStdString())));
+                             QStringLiteral("Not changed: %1.").arg(Shown(why.toStdString())));
         m_isRefusalShown = false;
+        const QModelIndex shown = m_filter.mapFromSource(where);
+        if (!shown.isValid()) return;
+        m_table->setCurrentIndex(shown);
+        m_table->edit(shown);
+        for (auto* editor : m_table->viewport()->findChildren<QLineEdit*>()) {
+            if (editor->isVisible()) editor->setText(text);
+        }
     });
 }
 
@@ -317,6 +327,14 @@ void WordsWindow::FinishEditing() {
 bool WordsWindow::Save() {
     FinishEditing();
     if (!m_model.IsModified()) return true;
+    if (m_model.IsChangedElsewhere(m_store.Files(), m_list.folder)) {
+        QMessageBox::warning(
+            this, QStringLiteral("Words"),
+            QStringLiteral("The words are not saved: the list was changed elsewhere since this "
+                           "window opened it, and saving would undo that. Close the window "
+                           "without saving and open it again."));
+        return false;
+    }
     if (const int respelled = m_model.CountRespelledWithProgress(); respelled > 0) {
         const QString question =
             respelled == 1 ? QStringLiteral(

@@ -74,7 +74,7 @@ private:
     void AddWord();
     void DeleteSelected();
     void Undo();
-    void ShowRefusal(const QString& message);
+    void ShowRefusal(const QModelIndex& index, const QString& text, const QString& why);
     void FinishEditing();
     void UpdateState();
     // The rows of the model behind the table's selection, else behind its current row.
