@@ -23,14 +23,20 @@ namespace {
 // Each word's list and counter: what a learner would call the word's progress.
 using Progress = std::map<std::string, std::pair<int, int32_t>>;
 
+// Both directions': a word's progress backwards is kept under "backwards " and the word.
 Progress ProgressOf(const fs::path& folder) {
     const Words words = ReadWords(ListFolder::WordList(folder));
     Progress progress;
-    for (int list = 0; list < static_cast<int>(SessionFiles::kListCount); ++list) {
-        for (const auto& [index, counter] : LoadEntries(folder / SessionFiles::kLists[list].path)) {
-            const size_t record = index == words.size() ? 0 : index;
-            EXPECT_LT(record, words.size()) << "index " << index << " names no word";
-            if (record < words.size()) progress[words[record].first] = {list, counter};
+    for (ListFolder::Direction direction : ListFolder::kDirections) {
+        const std::string mark = direction == ListFolder::Direction::kBackwards ? "backwards " : "";
+        for (int list = 0; list < static_cast<int>(SessionFiles::kListCount); ++list) {
+            const fs::path file =
+                ListFolder::Session(folder, direction) / SessionFiles::kLists[list].FileName();
+            for (const auto& [index, counter] : LoadEntries(file)) {
+                const size_t record = index == words.size() ? 0 : index;
+                EXPECT_LT(record, words.size()) << "index " << index << " names no word";
+                if (record < words.size()) progress[mark + words[record].first] = {list, counter};
+            }
         }
     }
     return progress;
@@ -80,6 +86,7 @@ protected:
         fs::path folder;
         ASSERT_TRUE(ListImporter::AddAsNew(store, PlanOf(kOld), "GRE", folder, error)) << error;
         WriteSession(folder, {{1, 0}, {2, 0}}, {{3, 5}, {4, 7}, {5, 2}});
+        WriteSession(folder, {{3, 0}, {4, 0}}, {{1, 0}, {2, 3}, {5, 1}}, "session-reverse");
         m_gre = folder;
     }
 
@@ -137,6 +144,7 @@ TEST_F(ListCrash, UpdateKilledAnywhere_LeavesOldWordsAndProgressOrNewOnes_Finish
         });
     EXPECT_NE(before, m_after);
     EXPECT_EQ(m_after.at("deft"), before.at("deft"));
+    EXPECT_EQ(m_after.at("backwards bane"), before.at("backwards bane"));
     EXPECT_EQ(m_after.count("cower"), 0u);
     EXPECT_EQ(m_after.at("fickle").first, 0);  // new: to be viewed
 }
