@@ -312,7 +312,9 @@ void WordsWindow::ShowRefusal(const QModelIndex& index, const QString& text, con
         m_table->setCurrentIndex(shown);
         m_table->edit(shown);
         for (auto* editor : m_table->viewport()->findChildren<QLineEdit*>()) {
-            if (editor->isVisible()) editor->setText(text);
+            if (!editor->isVisible()) continue;
+            editor->setText(text);
+            editor->setFocus();
         }
     });
 }
