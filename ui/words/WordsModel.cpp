@@ -101,6 +101,10 @@ bool WordsModel::IsChangedElsewhere(FileSystem& files, const fs::path& folder) c
 }
 
 bool WordsModel::SetText(int row, int column, const QString& text, QString& error) {
+    if (column != kWord && column != kDefinition) {
+        error = QStringLiteral("Only a word or a definition can be changed.");
+        return false;
+    }
     Entry& entry = m_entries.at(row);
     if (text == (column == kWord ? entry.word : entry.definition)) return true;
     WordRecord record = entry.record;
