@@ -6,6 +6,8 @@
 #include "lists/ListTransaction.h"
 #include "platform/PosixFiles.h"
 
+#include <optional>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -79,8 +81,10 @@ bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, Directio
 
 // The check for the directions whose locks are held: every one whose copy differs from the
 // list moves in one change, so that a kill leaves both on the old words or both on the new.
+// Of a direction not `opened`, only a move writes anything: studying one way leaves the other
+// way's folder as it was unless its words changed.
 bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Direction>& held,
-               ListGuard::Notice& notice) {
+               std::optional<Direction> opened, ListGuard::Notice& notice) {
     notice = {};
     for (Direction direction : held) {
         if (!FinishInterruptedUpdate(files, folder, direction, notice)) return false;
@@ -96,21 +100,22 @@ bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Dire
         if (IsSame(list, copy)) continue;
         if (!isRead && files.ReadFile(listPath.string(), listBytes) != 0) return true;
         isRead = true;
+        const bool isOpened = !opened || direction == *opened;
         // Nothing to move yet: a first start, or a session from before the copy was kept.
         if (!ListFolder::HasSession(folder, direction) || !copy.exists) {
-            RecordCopy(files, folder, direction, listBytes);
+            if (isOpened) RecordCopy(files, folder, direction, listBytes);
             continue;
         }
         std::string copyBytes;
         if (files.ReadFile(ListFolder::StudiedCopy(folder, direction).string(), copyBytes) != 0 ||
             !IsWhole(copyBytes)) {
-            Add(notice, SetDamagedCopyAside(files, folder, direction, listBytes));
+            if (isOpened) Add(notice, SetDamagedCopyAside(files, folder, direction, listBytes));
             continue;
         }
         std::vector<WordRecord> oldRecords = ListRebase::Records(copyBytes);
         // Touched, or stored another way, but the same words in the same places.
         if (oldRecords == ListRebase::Records(listBytes)) {
-            RecordCopy(files, folder, direction, listBytes);
+            if (isOpened) RecordCopy(files, folder, direction, listBytes);
             continue;
         }
         moves.push_back({direction, std::move(oldRecords)});
@@ -174,11 +179,12 @@ bool Check(FileSystem& files, const fs::path& folder, Direction direction, Notic
     const FolderLock::Result result =
         other.Acquire(ListFolder::Session(folder, ListFolder::Other(direction)).string(), code);
     if (result == FolderLock::Result::kLocked) held.push_back(ListFolder::Other(direction));
-    return CheckHeld(files, folder, held, notice);
+    return CheckHeld(files, folder, held, direction, notice);
 }
 
 bool CheckBoth(FileSystem& files, const fs::path& folder, Notice& notice) {
-    return CheckHeld(files, folder, {Direction::kForwards, Direction::kBackwards}, notice);
+    return CheckHeld(files, folder, {Direction::kForwards, Direction::kBackwards}, std::nullopt,
+                     notice);
 }
 
 }  // namespace ListGuard

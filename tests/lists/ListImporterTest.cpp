@@ -140,13 +140,16 @@ TEST(ListImporter, UpdateCarriesBothDirectionsProgress_InOneChange) {
 TEST(ListImporter, GuardOfOneDirection_BringsTheOtherAlong_WhenNobodyStudiesIt) {
     DataHome home;
     const fs::path folder = home.Home();
-    const Words before = {{"c", "3"}, {"a", "1"}, {"b", "2"}};
-    WriteWords(folder / "list" / "kelvo.lst", before);
+    WriteWords(folder / "list" / "kelvo.lst", {{"c", "3"}, {"a", "1"}, {"b", "2"}});
     WriteSession(folder, {{1, 0}, {3, 0}}, {{2, 5}});
     WriteSession(folder, {{2, 0}, {3, 0}}, {{1, 0}}, "session-reverse");
     ListGuard::Notice notice;
+    // Opened one way, the guard writes nothing the other way while the words stay.
     ASSERT_TRUE(
         ListGuard::Check(DefaultFileSystem(), folder, ListFolder::Direction::kForwards, notice));
+    EXPECT_FALSE(fs::exists(folder / "session-reverse" / "studied.lst"));
+    ASSERT_TRUE(
+        ListGuard::Check(DefaultFileSystem(), folder, ListFolder::Direction::kBackwards, notice));
     ASSERT_TRUE(fs::exists(folder / "session-reverse" / "studied.lst"));
 
     // The list copied over by hand: a, b swapped places.
