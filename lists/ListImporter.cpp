@@ -39,6 +39,20 @@ std::string CheckCount(const ImportPlan& plan) {
     return std::string();
 }
 
+// A pairing counts the records of the list its editor read: over any other list it would hand
+// progress to other words. Leaves the list's bytes in `bytes`.
+bool IsPairedListInPlace(FileSystem& files, const fs::path& folder, const ImportPlan& plan,
+                         std::string& bytes, std::string& error) {
+    const std::string path = ListFolder::WordList(folder).string();
+    if (const int failure = files.ReadFile(path, bytes); failure != 0) {
+        error = "cannot read " + path + " (" + DescribeError(failure) + "); nothing changed";
+        return false;
+    }
+    if (bytes == plan.pairedList) return true;
+    error = path + " was changed elsewhere since its words were read; nothing changed";
+    return false;
+}
+
 }  // namespace
 
 namespace ListImporter {
@@ -94,7 +108,11 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
             std::string& error, std::optional<ListFolder::Direction> callerHolds) {
     using ListFolder::Direction;
     error = CheckCount(plan);
+    if (error.empty())
+        error = RecordMatcher::CheckPairing(
+            plan.pairing, ListRebase::Records(plan.pairedList).size(), plan.records.size());
     if (!error.empty()) return false;
+    const bool isPaired = !plan.pairing.empty();
     const std::optional<ListSummary> list = store.Find(name);
     if (!list) {
         error = "no list named \"" + name + "\"";
@@ -109,6 +127,9 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
                                        error))
             return false;
     }
+    std::string oldBytes;
+    if (isPaired && !IsPairedListInPlace(store.Files(), folder, plan, oldBytes, error))
+        return false;
     std::string ignored;
     store.Prepare(folder, ignored);
     // The sessions are first brought onto the list as it stands, whatever was copied over it.
@@ -117,7 +138,10 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
         error = notice.detail;
         return false;
     }
-    std::string oldBytes;
+    // Once more: an update a kill interrupted, which the guard has just finished, may have
+    // changed the words.
+    if (isPaired && !IsPairedListInPlace(store.Files(), folder, plan, oldBytes, error))
+        return false;
     const std::string newBytes = WordListFile::Serialize(plan.records);
     std::vector<FileImage> images = {{ListFolder::kWordListFile, newBytes}};
     std::vector<ListRebase::Move> moves;
@@ -133,7 +157,7 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
                     ", which the progress stands on";
             return false;
         }
-        moves.push_back({direction, ListRebase::Records(oldBytes)});
+        moves.push_back({direction, ListRebase::Records(oldBytes), plan.pairing});
     }
     report = Counted(plan.records.size(), "word");
     if (!moves.empty()) {

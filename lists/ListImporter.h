@@ -8,6 +8,7 @@
 #include "imports/RecordEncoder.h"
 #include "lists/ListFolder.h"
 #include "lists/ListStore.h"
+#include "lists/RecordMatcher.h"
 
 #include <filesystem>
 #include <optional>
@@ -32,6 +33,12 @@ struct ImportPlan {
     int encodingConfidence = -1;        // 0 to 100 when the encoding was guessed, else -1
     bool headerLikely = false;          // the first word and definition read like column titles
     bool isUndecodable = false;         // the text reads in neither the encoding given nor a guess
+    // For an editor of the list, which knows which word became which: for each of `records`,
+    // the record of the list it continues, or -1 for a new word (RecordMatcher). Empty pairs
+    // the records by text.
+    RecordMatcher::Pairing pairing;
+    // The bytes of list/kelvo.lst that `pairing` counts records in, as the editor read them.
+    std::string pairedList;
 };
 
 namespace ListImporter {
@@ -51,6 +58,9 @@ bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
 // gets a one-line summary. Refused while either direction is studied, except the one named by
 // `callerHolds`, whose session lock the caller holds: the study window, saving words edited
 // while it studies, passes its own direction; the other direction's lock is still taken.
+// A `plan.pairing` moves each word's progress to the record it names, whatever its new
+// spelling; it is refused, with nothing changed, when the list no longer holds
+// `plan.pairedList`.
 bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, std::string& report,
             std::string& error, std::optional<ListFolder::Direction> callerHolds = std::nullopt);
 

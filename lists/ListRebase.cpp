@@ -55,7 +55,7 @@ bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vect
     for (const Move& move : moves) {
         rebasers.push_back(std::make_unique<SessionRebaser>(
             ListFolder::Session(folder, move.direction), report, diagnostics, files));
-        if (rebasers.back()->Plan(move.oldRecords, newRecords, true, images) != 0) {
+        if (rebasers.back()->Plan(move.oldRecords, newRecords, true, images, move.pairing) != 0) {
             error = FirstError(diagnostics);
             return false;
         }
@@ -83,7 +83,7 @@ bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vect
 bool Run(FileSystem& files, const std::filesystem::path& folder,
          const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
          const std::vector<FileImage>& alongside, std::string& summary, std::string& error) {
-    return Run(files, folder, {{ListFolder::Direction::kForwards, oldRecords}}, newRecords,
+    return Run(files, folder, {{ListFolder::Direction::kForwards, oldRecords, {}}}, newRecords,
                alongside, summary, error);
 }
 

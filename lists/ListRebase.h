@@ -6,6 +6,7 @@
 #include "engine/AtomicFile.h"
 #include "engine/WordRecord.h"
 #include "lists/ListFolder.h"
+#include "lists/RecordMatcher.h"
 
 #include <filesystem>
 #include <string>
@@ -22,6 +23,9 @@ std::vector<WordRecord> Records(std::string_view bytes);
 struct Move {
     ListFolder::Direction direction;
     std::vector<WordRecord> oldRecords;
+    // Which of `oldRecords` each new record continues, when the caller knows; empty pairs
+    // them by text.
+    RecordMatcher::Pairing pairing = {};
 };
 
 // Rebases the sessions of `folder` named by `moves` onto `newRecords`, keeping the old files

@@ -7,10 +7,35 @@
 #include <unordered_map>
 
 RecordMatcher::RecordMatcher(const std::vector<WordRecord>& oldRecords,
-                             const std::vector<WordRecord>& newRecords)
+                             const std::vector<WordRecord>& newRecords, const Pairing& pairing)
     : m_newOfOld(oldRecords.size(), kGone), m_oldOfNew(newRecords.size(), kGone) {
+    if (!pairing.empty()) {
+        for (uint32_t i = 0; i < pairing.size(); ++i)
+            if (pairing[i] >= 0) Pair(static_cast<uint32_t>(pairing[i]), i);
+        return;
+    }
     MatchExact(oldRecords, newRecords);
     MatchByWord(oldRecords, newRecords);
+}
+
+std::string RecordMatcher::CheckPairing(const Pairing& pairing, size_t oldCount, size_t newCount) {
+    if (pairing.empty()) return std::string();
+    if (pairing.size() != newCount)
+        return "the pairing names " + Counted(pairing.size(), "record") + " for " +
+               Counted(newCount, "new record");
+    std::vector<bool> isTaken(oldCount, false);
+    for (size_t i = 0; i < pairing.size(); ++i) {
+        const int old = pairing[i];
+        if (old == -1) continue;
+        if (old < 0 || static_cast<size_t>(old) >= oldCount)
+            return "the pairing gives new record " + std::to_string(i) + " old record " +
+                   std::to_string(old) + ", which is not among the " +
+                   Counted(oldCount, "old record");
+        if (isTaken[old])
+            return "the pairing gives old record " + std::to_string(old) + " to two new records";
+        isTaken[old] = true;
+    }
+    return std::string();
 }
 
 void RecordMatcher::Pair(uint32_t oldRecord, uint32_t newRecord) {

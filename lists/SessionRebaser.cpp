@@ -63,9 +63,10 @@ std::string SessionRebaser::PathOf(const std::string& name) const {
 
 int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
                         const std::vector<WordRecord>& newRecords, bool force,
-                        const std::vector<FileImage>& alongside) {
+                        const std::vector<FileImage>& alongside,
+                        const RecordMatcher::Pairing& pairing) {
     std::vector<FileImage> images;
-    if (Plan(oldRecords, newRecords, force, images) != 0) return 1;
+    if (Plan(oldRecords, newRecords, force, images, pairing) != 0) return 1;
     images.insert(images.end(), alongside.begin(), alongside.end());
     ListTransaction transaction(m_files, m_sessionDir);
     FileError failure;
@@ -91,7 +92,7 @@ void SessionRebaser::ReportDone() {
 
 int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
                          const std::vector<WordRecord>& newRecords, bool force,
-                         std::vector<FileImage>& images) {
+                         std::vector<FileImage>& images, const RecordMatcher::Pairing& pairing) {
     const std::string where = m_sessionDir.string();
     ListTransaction transaction(m_files, m_sessionDir);
     FileError failure;
@@ -105,6 +106,12 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
         m_diagnostics.Error(where, 0,
                             "the new list has " + Counted(newRecords.size(), "record") +
                                 "; a session needs 1 to " + std::to_string(kMaxStudyWords));
+        return 1;
+    }
+    if (const std::string wrong =
+            RecordMatcher::CheckPairing(pairing, oldRecords.size(), newRecords.size());
+        !wrong.empty()) {
+        m_diagnostics.Error(where, 0, wrong + "; nothing changed");
         return 1;
     }
     const auto& names = SessionFileNames();
@@ -149,7 +156,7 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
         return 1;
     }
 
-    const RecordMatcher matcher(oldRecords, newRecords);
+    const RecordMatcher matcher(oldRecords, newRecords, pairing);
     for (const std::string& ambiguity : matcher.Ambiguities())
         m_diagnostics.Warning(where, 0, "ambiguous match: " + ambiguity);
     if (!matcher.Ambiguities().empty() && !force) {

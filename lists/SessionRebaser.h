@@ -8,6 +8,7 @@
 #include "engine/WordList.h"
 #include "engine/WordRecord.h"
 #include "imports/Diagnostics.h"
+#include "lists/RecordMatcher.h"
 
 #include <filesystem>
 #include <ostream>
@@ -25,15 +26,19 @@ public:
     // with `alongside` (files relative to the list folder, such as the new word list and the
     // studied copy): a kill at any moment leaves all of it old or all of it new. Returns 0 on
     // success, 1 when nothing was changed because of a problem (reported), such as an
-    // ambiguous match without `force`. requires: the session's lock.
+    // ambiguous match without `force`. A `pairing` says which old record each new one
+    // continues (RecordMatcher), and nothing is then paired by text. requires: the session's
+    // lock.
     int Run(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
-            bool force, const std::vector<FileImage>& alongside = {});
+            bool force, const std::vector<FileImage>& alongside = {},
+            const RecordMatcher::Pairing& pairing = {});
 
     // Run without the change: appends to `images` the session's new files and backups
     // (relative to the list folder), for a change of several sessions at once. After it has
     // been committed, ReportDone writes what Run would have.
     int Plan(const std::vector<WordRecord>& oldRecords, const std::vector<WordRecord>& newRecords,
-             bool force, std::vector<FileImage>& images);
+             bool force, std::vector<FileImage>& images,
+             const RecordMatcher::Pairing& pairing = {});
     void ReportDone();
     // The suffix of the backups the last Plan chose: ".bak", ".bak2", ...
     const std::string& BackupSuffix() const { return m_suffix; }

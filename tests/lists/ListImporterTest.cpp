@@ -6,6 +6,7 @@
 #include "tests/lists/ListTestFiles.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -159,6 +160,55 @@ TEST(ListImporter, GuardOfOneDirection_BringsTheOtherAlong_WhenNobodyStudiesIt) 
     EXPECT_EQ(LoadEntries(folder / "session" / "known.txt"), (Entries{{1, 5}}));
     EXPECT_EQ(LoadEntries(folder / "session-reverse" / "known.txt"), (Entries{{2, 0}}));
     EXPECT_NE(notice.detail.find("session-reverse/*.bak"), std::string::npos) << notice.detail;
+}
+
+}  // namespace
+
+namespace {
+
+// Every file under `dir` with its bytes, to tell that nothing changed.
+std::map<std::string, std::string> FilesUnder(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir))
+        if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
+    return files;
+}
+
+TEST(ListImporter, UpdateByPairing_RefusesAWrongPairingOrAListChangedSince) {
+    DataHome home;
+    ListStore store(home.Home(), home.Defaults());
+    const fs::path folder = home.Home();
+    const fs::path list = folder / "list" / "kelvo.lst";
+    // c is 3, a 1, b 2; b is known, a and c to be viewed.
+    WriteWords(list, {{"c", "3"}, {"a", "1"}, {"b", "2"}});
+    WriteSession(folder, {{1, 0}, {3, 0}}, {{2, 5}});
+    WriteSession(folder, {{1, 0}, {2, 0}}, {{3, 0}}, "session-reverse");
+    ImportPlan plan;
+    plan.pairedList = ReadFile(list.string());
+    plan.records = {{"a", "1"}, {"bee", "2"}};  // a is 2, bee 1
+    std::string report, error;
+
+    const std::map<std::string, std::string> before = FilesUnder(folder);
+    for (const RecordMatcher::Pairing& wrong :
+         std::vector<RecordMatcher::Pairing>{{1}, {1, 3}, {1, -2}, {2, 2}}) {
+        plan.pairing = wrong;
+        EXPECT_FALSE(ListImporter::Update(store, plan, "First list", report, error));
+        EXPECT_NE(error.find("pairing"), std::string::npos) << error;
+    }
+    plan.pairing = {1, 2};
+    WriteWords(list, {{"c", "3"}, {"b", "2"}, {"a", "1"}});
+    EXPECT_FALSE(ListImporter::Update(store, plan, "First list", report, error));
+    EXPECT_NE(error.find("changed elsewhere"), std::string::npos) << error;
+    WriteFile(list.string(), plan.pairedList);
+    EXPECT_EQ(FilesUnder(folder), before);
+
+    // b respelled keeps its progress both ways; c is gone.
+    ASSERT_TRUE(ListImporter::Update(store, plan, "First list", report, error)) << error;
+    EXPECT_EQ(LoadEntries(folder / "session" / "known.txt"), (Entries{{1, 5}}));
+    EXPECT_EQ(LoadEntries(folder / "session" / "tobeviewed.txt"), (Entries{{2, 0}}));
+    EXPECT_EQ(LoadEntries(folder / "session-reverse" / "tobeviewed.txt"),
+              (Entries{{2, 0}, {1, 0}}));
+    EXPECT_EQ(LoadEntries(folder / "session-reverse" / "known.txt"), (Entries{}));
 }
 
 }  // namespace
