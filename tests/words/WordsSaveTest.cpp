@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Saving the Words window's changes through the list's update: an edited word keeps its
-// progress, a new word comes first to be viewed, a deleted word's progress goes (to the
-// backups), and the study goes on at the word it showed, or the next one.
+// progress, however it is now spelled, a new word comes first to be viewed, a deleted word's
+// progress goes (to the backups), and the study goes on at the word it showed, or the next one.
 #include "engine/SessionFiles.h"
 #include "tests/lists/ListTestFiles.h"
 #include "ui/words/WordsWindow.h"
@@ -34,7 +34,7 @@ TEST(WordsSave, KeepsEditedProgressPutsNewWordsFirstAndDropsDeletedOnes) {
     WriteFile((folder / SessionFiles::kCurrWord).string(), CurrWordBytes(LIST_MISTAKEN, 1, 3));
     fs::create_directories(folder / "session-reverse");
     WriteFile((folder / "session-reverse" / "tobeviewed.txt").string(), ListText({{1, 0}, {2, 0}}));
-    WriteFile((folder / "session-reverse" / "known.txt").string(), ListText({{3, 0}}));
+    WriteFile((folder / "session-reverse" / "unsure.txt").string(), ListText({{3, 1}}));
 
     WordsWindow::Options options;
     options.focusRecord = 2;  // partir, on screen
@@ -46,7 +46,7 @@ TEST(WordsSave, KeepsEditedProgressPutsNewWordsFirstAndDropsDeletedOnes) {
     using State = WordProgress::State;
     EXPECT_EQ(model.ProgressOf(0, ListFolder::Direction::kForwards).state,
               State::kMistaken);  // on screen
-    EXPECT_EQ(model.ProgressOf(0, ListFolder::Direction::kBackwards).state, State::kKnown);
+    EXPECT_EQ(model.ProgressOf(0, ListFolder::Direction::kBackwards).state, State::kUnsure);
     EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kForwards).state, State::kUnsure);
     EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kForwards).counter, 2);
     EXPECT_EQ(model.ProgressOf(2, ListFolder::Direction::kForwards).state, State::kKnown);
@@ -54,30 +54,30 @@ TEST(WordsSave, KeepsEditedProgressPutsNewWordsFirstAndDropsDeletedOnes) {
     EXPECT_EQ(model.data(model.index(1, WordsModel::kState)).toString(), QString("unsure"));
 
     QString refused;
-    // A new spelling loses the progress, as the update follows a word by its spelling: the
-    // window asks before it saves one.
+    // A typo fixed: the word on screen keeps its progress both ways under its new spelling.
     ASSERT_TRUE(model.SetText(0, WordsModel::kWord, "allez", refused));
-    EXPECT_EQ(model.CountRespelledWithProgress(), 1);
-    ASSERT_TRUE(model.Undo());
-    EXPECT_EQ(model.CountRespelledWithProgress(), 0);
     ASSERT_TRUE(model.SetText(1, WordsModel::kDefinition, "to arrive", refused));
+    // Deleted and typed in again, the same text is a new word: the old one's progress goes.
     ASSERT_TRUE(model.RemoveWords({2}, refused));
-    ASSERT_EQ(model.AddWord("sortir", "to go out", refused), 2);
+    ASSERT_EQ(model.AddWord("partir", "to leave", refused), 2);
     ASSERT_TRUE(window.Save());
 
-    // aller 3, venir 1, sortir 2.
+    // allez 3, venir 1, partir 2.
     EXPECT_EQ(ReadWords(folder / "list" / "kelvo.lst"),
-              (Words{{"aller", "to go"}, {"venir", "to arrive"}, {"sortir", "to go out"}}));
+              (Words{{"allez", "to go"}, {"venir", "to arrive"}, {"partir", "to leave"}}));
+    EXPECT_EQ(ReadFile((folder / SessionFiles::kCurrWord).string()),
+              CurrWordBytes(LIST_MISTAKEN, 1, 3));
     EXPECT_EQ(LoadEntries(folder / SessionFiles::kUnsure.path), (Entries{{1, 2}}));
     EXPECT_EQ(LoadEntries(folder / SessionFiles::kKnown.path), (Entries{}));
     EXPECT_EQ(LoadEntries(folder / SessionFiles::kToBeViewed.path), (Entries{{2, 0}}));
     EXPECT_EQ(LoadEntries(folder / "session" / "known.txt.bak"), (Entries{{2, 0}}));
-    // Backwards too: aller stays known, partir's entry goes, sortir comes first.
-    EXPECT_EQ(LoadEntries(folder / "session-reverse" / "known.txt"), (Entries{{3, 0}}));
+    // Backwards too: allez stays unsure, partir's entry goes, the new partir comes first.
+    EXPECT_EQ(LoadEntries(folder / "session-reverse" / "unsure.txt"), (Entries{{3, 1}}));
     EXPECT_EQ(LoadEntries(folder / "session-reverse" / "tobeviewed.txt"),
               (Entries{{2, 0}, {1, 0}}));
     EXPECT_FALSE(model.IsModified());
     EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kForwards).state, State::kUnsure);
+    EXPECT_EQ(model.ProgressOf(2, ListFolder::Direction::kForwards).state, State::kToBeViewed);
 
     const WordsWindow::Outcome& outcome = window.Result();
     EXPECT_TRUE(outcome.isChanged);
@@ -85,7 +85,7 @@ TEST(WordsSave, KeepsEditedProgressPutsNewWordsFirstAndDropsDeletedOnes) {
         << outcome.report;
     // partir was the last word: the study goes on at the first.
     EXPECT_EQ(outcome.focusRecord, 0);
-    EXPECT_EQ(outcome.focusWord, "aller");
+    EXPECT_EQ(outcome.focusWord, "allez");
 }
 
 }  // namespace

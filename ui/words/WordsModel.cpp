@@ -10,7 +10,6 @@
 #include "ui/words/SearchKey.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace fs = std::filesystem;
 using Direction = ListFolder::Direction;
@@ -70,7 +69,6 @@ bool WordsModel::Load(FileSystem& files, const fs::path& folder, std::string& er
         error = "cannot read " + path + " (" + DescribeError(failure) + ")";
         return false;
     }
-    m_loadedHash = std::hash<std::string>()(bytes);
     size_t trailing = 0;
     std::vector<WordRecord> records = WordListFile::ParseAll(bytes, trailing);
     std::vector<WordProgress> progress[kDirections];
@@ -81,15 +79,13 @@ bool WordsModel::Load(FileSystem& files, const fs::path& folder, std::string& er
     beginResetModel();
     m_entries.clear();
     m_entries.reserve(records.size());
-    m_loadedWords.clear();
-    m_loadedWords.reserve(records.size());
     for (size_t i = 0; i < records.size(); ++i) {
-        m_loadedWords.push_back(records[i].word);
         Entry entry = MakeEntry(std::move(records[i]), static_cast<int>(i));
         for (int slot = 0; slot < kDirections; ++slot) entry.progress[slot] = progress[slot][i];
         m_entries.push_back(std::move(entry));
     }
     m_changes.clear();
+    m_loadedList = std::move(bytes);
     endResetModel();
     return true;
 }
@@ -97,7 +93,7 @@ bool WordsModel::Load(FileSystem& files, const fs::path& folder, std::string& er
 bool WordsModel::IsChangedElsewhere(FileSystem& files, const fs::path& folder) const {
     std::string bytes;
     if (files.ReadFile(ListFolder::WordList(folder).string(), bytes) != 0) return true;
-    return std::hash<std::string>()(bytes) != m_loadedHash;
+    return bytes != m_loadedList;
 }
 
 bool WordsModel::SetText(int row, int column, const QString& text, QString& error) {
@@ -229,17 +225,6 @@ int WordsModel::CountWithProgress(const std::vector<int>& rows) const {
     return count;
 }
 
-int WordsModel::CountRespelledWithProgress() const {
-    int count = 0;
-    for (size_t row = 0; row < m_entries.size(); ++row) {
-        const Entry& entry = m_entries[row];
-        if (entry.origin >= 0 && entry.record.word != m_loadedWords[entry.origin] &&
-            CountWithProgress({static_cast<int>(row)}) > 0)
-            ++count;
-    }
-    return count;
-}
-
 bool WordsModel::Matches(int row, const QString& foldedNeedle) const {
     const Entry& entry = m_entries[row];
     return entry.foldedWord.contains(foldedNeedle) || entry.foldedDefinition.contains(foldedNeedle);
@@ -250,6 +235,13 @@ std::vector<WordRecord> WordsModel::Records() const {
     records.reserve(m_entries.size());
     for (const Entry& entry : m_entries) records.push_back(entry.record);
     return records;
+}
+
+RecordMatcher::Pairing WordsModel::Pairing() const {
+    RecordMatcher::Pairing pairing;
+    pairing.reserve(m_entries.size());
+    for (const Entry& entry : m_entries) pairing.push_back(entry.origin);
+    return pairing;
 }
 
 int WordsModel::RowToGoOnAt(int record) const {

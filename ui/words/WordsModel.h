@@ -9,6 +9,7 @@
 #include "engine/WordRecord.h"
 #include "imports/FieldEncoder.h"
 #include "lists/ListFolder.h"
+#include "lists/RecordMatcher.h"
 #include "ui/words/EntryChecker.h"
 #include "ui/words/SessionProgress.h"
 
@@ -49,13 +50,15 @@ public:
 
     // How many of `rows` have progress in either direction, which deleting them would lose.
     int CountWithProgress(const std::vector<int>& rows) const;
-    // How many loaded words with progress are now spelled otherwise. The update follows a word
-    // by its spelling, so their progress goes when the changes are saved.
-    int CountRespelledWithProgress() const;
     // `foldedNeedle` is folded by SearchKey.
     bool Matches(int row, const QString& foldedNeedle) const;
     // What the list is to hold, in row order: untouched words keep their stored bytes.
     std::vector<WordRecord> Records() const;
+    // For each row, the record of the list as loaded that it continues, or -1 for an added
+    // word, so that a word's progress follows it whatever it is now spelled.
+    RecordMatcher::Pairing Pairing() const;
+    // The bytes of list/kelvo.lst as loaded, which Pairing counts records in.
+    const std::string& LoadedList() const { return m_loadedList; }
     // The row to go on at for record `record` of the list as loaded: its own, or when it was
     // deleted the row of the record after it (the first one after the last); -1 for none.
     int RowToGoOnAt(int record) const;
@@ -109,8 +112,7 @@ private:
 
     std::vector<Entry> m_entries;
     std::vector<Change> m_changes;
-    std::vector<std::string> m_loadedWords;  // by record, as stored
     EntryChecker m_checker;
     RefusalHandler m_onRefused;
-    size_t m_loadedHash = 0;  // of list/kelvo.lst's bytes
+    std::string m_loadedList;  // list/kelvo.lst's bytes
 };

@@ -337,24 +337,10 @@ bool WordsWindow::Save() {
                            "without saving and open it again."));
         return false;
     }
-    if (const int respelled = m_model.CountRespelledWithProgress(); respelled > 0) {
-        const QString question =
-            respelled == 1 ? QStringLiteral(
-                                 "1 word with progress is spelled otherwise now. Its progress "
-                                 "cannot follow the new spelling and goes (a copy is kept). "
-                                 "Save anyway?")
-                           : QStringLiteral(
-                                 "%1 words with progress are spelled otherwise now. Their "
-                                 "progress cannot follow the new spellings and goes (a copy is "
-                                 "kept). Save anyway?")
-                                 .arg(respelled);
-        if (QMessageBox::question(this, QStringLiteral("Words"), question,
-                                  QMessageBox::Save | QMessageBox::Cancel,
-                                  QMessageBox::Cancel) != QMessageBox::Save)
-            return false;
-    }
     ImportPlan plan;
     plan.records = m_model.Records();
+    plan.pairing = m_model.Pairing();
+    plan.pairedList = m_model.LoadedList();
     // The word to go on at is found before the rows are replaced by those of the saved list.
     const int focusRow =
         m_options.focusRecord >= 0 ? m_model.RowToGoOnAt(m_options.focusRecord) : -1;
