@@ -4,9 +4,9 @@
 // module links the chart library, which start-up must not load. A missing or mismatched
 // module gives no window and a reason a user can act on.
 
+#include "ui/ModuleLoader.h"
 #include "ui/progress/ProgressModule.h"
 
-#include <QLibrary>
 #include <QString>
 
 class ProgressLoader {
@@ -23,8 +23,6 @@ public:
     QDialog* Create(QWidget* parent, const ProgressWindowInput& input, QString& error);
 
 private:
-    bool Open(QString& error);
-
-    QLibrary m_library;
+    ModuleLoader m_module;
     ProgressModule::CreateFunction m_create = nullptr;
 };
