@@ -14,9 +14,11 @@
 #include "platform/WindowOps.h"
 #include "ui/APPUTIL.h"
 #include "ui/HelpWindow.h"
+#include "ui/words/WordsModule.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QShortcut>
 #include <QTimer>
 
@@ -39,6 +41,7 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
       m_statDlg(nullptr),
       m_configDlg(services.dialogs, nullptr),
       m_breakDlg(services.sound, nullptr),
+      m_wordsModule(ModuleLoader::PathOf(WordsModule::kFileName)),
       m_wordSelect(env),
       m_history(env),
       m_session(m_wordSelect, &m_timeRecord) {
@@ -97,6 +100,16 @@ bool CQuibbixDlg::Initialize() {
                                               : QStringLiteral("Word"));
     m_defBox.setAccessibleName(m_isBackwards ? QStringLiteral("Word")
                                              : QStringLiteral("Definition"));
+    // The words behind the box are a right click away too.
+    m_wordBox.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&m_wordBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        QAction* edit =
+            menu.addAction(QStringLiteral("&Edit Words…"), this, [this] { OnEditWords(); });
+        edit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+        edit->setEnabled(!m_breakDlg.isVisible());
+        menu.exec(m_wordBox.mapToGlobal(at));
+    });
     m_studyLine.setParent(this);
     ApplyDisplaySettings();
     AttachPictures();
@@ -195,7 +208,8 @@ void CQuibbixDlg::AddAnswerKeys() {
     } keys[] = {{m_btnYes, Qt::Key_K, "I Know (K)"},
                 {m_btnUnsure, Qt::Key_S, "Not Sure (S)"},
                 {m_btnNo, Qt::Key_D, "Don't Know (D)"}};
-    QString undoTip = QStringLiteral("\nCtrl+Z or Backspace takes the last verdict back");
+    QString undoTip = QStringLiteral(
+        "\nCtrl+Z or Backspace takes the last verdict back\nCtrl+E edits the list's words");
     if (m_isBackwards)
         undoTip += QStringLiteral("\nBackwards: answer with the word for the definition shown");
     // The buttons are built anew by every modal run; so are their keys.
@@ -215,6 +229,61 @@ void CQuibbixDlg::AddAnswerKeys() {
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, this, [this] { OnUndo(); });
     }
+    auto* editWords = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(editWords, &QShortcut::activated, this, [this] { OnEditWords(); });
+}
+
+int CQuibbixDlg::CurrentRecord() const {
+    const int32_t index = m_wordSelect.GetCurrent().m_wordIndex;
+    const int32_t count = m_wordSelect.GetRecordReader().GetCount();
+    if (index < 1 || index > count) return -1;
+    return index == count ? 0 : index;
+}
+
+void CQuibbixDlg::OnEditWords() {
+    // A break is a break: the words wait until it is over.
+    if (!m_initialized || m_breakDlg.isVisible()) return;
+    QString error;
+    const auto edit = reinterpret_cast<WordsModule::EditFunction>(m_wordsModule.Entry(
+        WordsModule::kVersionSymbol, WordsModule::kVersion, WordsModule::kEditSymbol, error));
+    if (!edit) {
+        m_services.messageBoxes.Show(this, error.toStdString(), "Cannot Edit the Words",
+                                     MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
+        return;
+    }
+    m_session.SuspendClock();
+    m_timeRecord.Save();
+    // The update moves the progress on disk: this run's answers must be there first.
+    if (SaveUntilSavedOrGivenUp()) {
+        WordsEditRequest request;
+        request.isBackwards = m_isBackwards;
+        request.focusRecord = CurrentRecord();
+        WordsEditResult result;
+        edit(this, request, result);
+        if (!result.error.empty())
+            m_services.messageBoxes.Show(
+                this, Escaped("Quibbix cannot show the words: " + result.error),
+                "Cannot Edit the Words", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
+        else if (result.isChanged)
+            StudyOnAfterEdit();
+    }
+    m_session.ResumeClock();
+}
+
+void CQuibbixDlg::StudyOnAfterEdit() {
+    const bool wasPaused = m_session.IsPaused();
+    // The update left the current word where its record went, or none when it was deleted.
+    m_session.Init();
+    StartRound();
+    if (wasPaused) {
+        m_session.WaitForStart();
+    } else {
+        m_session.NextWord();
+        NoteWordShown();
+        ShowWordUnrevealed();
+    }
+    UpdateStudyLine();
+    FocusFirstAnswer();
 }
 
 void CQuibbixDlg::ApplyDisplaySettings() {

@@ -17,6 +17,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/TemplateDialog.h"
 #include "ui/BreakDlg.h"
+#include "ui/ModuleLoader.h"
 #include "ui/ProgressLoader.h"
 #include "ui/QuibConfigData.h"
 #include "ui/QuibConfigDlg.h"
@@ -88,6 +89,10 @@ public:
     void OnExitRequest();
     // Takes the last verdict back, when there is one, and shows its word again.
     void OnUndo();
+    // Opens the Words window on the list (Ctrl+E), in any state but a break; the session is
+    // saved first, and after a change the study goes on at the same word, or the next one
+    // when that word was deleted.
+    void OnEditWords();
     // What leaving does to the files, without the question: for a logout, a signal or the
     // window system going away. The study may go on afterwards. Does nothing before the
     // window has read the session.
@@ -153,6 +158,10 @@ private:
     void CreateBoxOver(CWinText& box, int placeholderId, uint32_t format);
     void AttachPictures();
     void AddAnswerKeys();
+    // The word on screen as a record of list/kelvo.lst (word index n is record 0); -1 for none.
+    int CurrentRecord() const;
+    // Reads the words and the session anew after the Words window changed them.
+    void StudyOnAfterEdit();
     void AddSideButtonTips();
     void UpdateTitle();
     // What the word box shows, and what the press reveals below it.
@@ -170,6 +179,8 @@ private:
     ProgressLoader m_progressLoader;
     CQuibConfigDlg m_configDlg;
     CBreakDlg m_breakDlg;
+    // Opens the Words module on the first Ctrl+E.
+    ModuleLoader m_wordsModule;
     QWidget* m_pExitButton = nullptr;
     QWidget* m_pBreakButton = nullptr;
     PushButton* m_btnNo = nullptr;

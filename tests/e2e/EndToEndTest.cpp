@@ -383,6 +383,57 @@ TEST(EndToEndTest, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSessionAlone)
     EXPECT_TRUE(before == Snapshot(home / "session")) << "the usual session changed";
 }
 
+// The six lists and the words learned: what a word's progress is.
+std::string Progress(const fs::path& session) {
+    std::string progress;
+    for (const SessionList& list : SessionFiles::kLists)
+        progress += ReadFile((session / list.FileName()).string()) + "|";
+    return progress + ReadFile((session / "WordsLearned.txt").string());
+}
+
+// Ctrl+E from the study window, a search, one definition mended, saved and closed: the list
+// holds the new definition, every word keeps its progress, and the study goes on.
+TEST(EndToEndTest, CtrlE_EditsADefinition_AndTheStudyGoesOnWithTheProgressKept) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    Desktop desktop(768);
+    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
+    TempDir dir(false);
+    const fs::path home = dir.path() / "data/quibbix";
+    fs::create_directories(home / "list");
+    fs::create_directories(home / "session");
+    fs::current_path(home);
+    std::vector<WordRecord> verbs;
+    for (int i = 0; i < kWords; ++i)
+        verbs.push_back({"verbe" + std::to_string(i), "sens " + std::to_string(i)});
+    WriteList(verbs);
+    WriteFile("name.txt", "French verbs\n");
+    fs::current_path(dir.path());
+
+    Launch launch;
+    ASSERT_TRUE(FocusWindow("Quibbix — French verbs"));
+    ASSERT_TRUE(Keys("Return k k d d s k ctrl+e"));
+    ASSERT_TRUE(FocusWindow("Words — French verbs"));
+    // The session was saved before the window opened.
+    const std::string before = Progress(home / "session");
+    ASSERT_TRUE(Keys("ctrl+f v e r b e 1 7 Tab Down Right F2 ctrl+a a l t e r e d Return"));
+    Keep(Screenshot(), "words.png");
+    ASSERT_TRUE(Keys("ctrl+s Escape"));
+    ASSERT_TRUE(FocusWindow("Quibbix — French verbs"));
+    EXPECT_EQ(before, Progress(home / "session"));
+    size_t trailing = 0;
+    const std::vector<WordRecord> saved =
+        WordListFile::ParseAll(ReadFile((home / "list/kelvo.lst").string()), trailing);
+    ASSERT_EQ(saved.size(), verbs.size());
+    EXPECT_EQ(saved[17].definition, "altered");
+    EXPECT_EQ(saved[16].definition, "sens 16");
+    // Studies on: a word, its reveal, a verdict.
+    ASSERT_TRUE(Keys("k k"));
+    Exit();
+    ASSERT_EQ(0, launch.WaitForExit(10));
+    EXPECT_EQ("2\n", ReadFile((home / "session/known.txt").string()).substr(0, 2));
+}
+
 TEST(EndToEndTest, LaunchWithAKvtmlFile_MakesANewListAndStudiesIt) {
     XServer server;
     if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
