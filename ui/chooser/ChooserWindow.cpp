@@ -6,6 +6,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
+#include "ui/words/WordsWindow.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -110,6 +111,8 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
                       QStringLiteral("Rename the selected list"));
     m_remove = Button(QStringLiteral("&Remove"), "removeButton",
                       QStringLiteral("Move the selected list to the trash"));
+    m_editWords = Button(QStringLiteral("&Edit Words…"), "editWordsButton",
+                         QStringLiteral("Edit the words of the selected list"));
     m_study =
         Button(QStringLiteral("&Study"), "studyButton", QStringLiteral("Study the selected list"));
     m_study->setDefault(true);
@@ -119,7 +122,7 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_backwards->setToolTip(
         QStringLiteral("Study the selected list from the definition to the word; each way "
                        "keeps its own progress"));
-    for (QPushButton* button : {add, m_rename, m_remove}) buttons->addWidget(button);
+    for (QPushButton* button : {add, m_editWords, m_rename, m_remove}) buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_backwards);
     buttons->addWidget(m_study);
@@ -127,6 +130,7 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
 
     connect(m_study, &QPushButton::clicked, this, [this] { Study(); });
     connect(add, &QPushButton::clicked, this, [this] { AddList(); });
+    connect(m_editWords, &QPushButton::clicked, this, [this] { EditWords(); });
     connect(m_rename, &QPushButton::clicked, this, [this] { RenameList(); });
     connect(m_remove, &QPushButton::clicked, this, [this] { RemoveList(); });
     connect(m_view, &QTreeWidget::itemDoubleClicked, this, [this] { Study(); });
@@ -200,7 +204,8 @@ std::optional<ListSummary> ChooserWindow::Current() const {
 
 void ChooserWindow::UpdateButtons() {
     const bool hasCurrent = m_view->currentItem() != nullptr;
-    for (QPushButton* button : {m_study, m_rename, m_remove}) button->setEnabled(hasCurrent);
+    for (QPushButton* button : {m_study, m_editWords, m_rename, m_remove})
+        button->setEnabled(hasCurrent);
     m_backwards->setEnabled(hasCurrent);
 }
 
@@ -245,6 +250,21 @@ void ChooserWindow::AddList() {
     const std::optional<ImportFlow::Result> added =
         ImportFlow::Run(this, m_store, file.toStdString());
     Reload(added ? added->name : std::string());
+    m_view->setFocus();
+}
+
+void ChooserWindow::EditWords() {
+    const std::optional<ListSummary> list = Current();
+    if (!list) return;
+    std::string error;
+    const bool isChanged = WordsWindow::Edit(this, m_store, list->name, error);
+    if (!error.empty())
+        QMessageBox::warning(
+            this, QStringLiteral("Cannot Edit the Words"),
+            QStringLiteral("The words of “%1” cannot be shown.\n\n%2")
+                .arg(QString::fromStdString(Escaped(list->name)), ImportFlow::ForWindow(error)));
+    // The counts of words and of words known follow the change.
+    if (isChanged) Reload(list->name);
     m_view->setFocus();
 }
 

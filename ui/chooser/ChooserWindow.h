@@ -48,6 +48,7 @@ private:
     void RememberDirection();
     void Study();
     void AddList();
+    void EditWords();
     void RenameList();
     void RemoveList();
 
@@ -58,6 +59,7 @@ private:
     QTreeWidget* m_view = nullptr;
     QPushButton* m_study = nullptr;
     QCheckBox* m_backwards = nullptr;
+    QPushButton* m_editWords = nullptr;
     QPushButton* m_rename = nullptr;
     QPushButton* m_remove = nullptr;
 };
