@@ -76,6 +76,8 @@ struct Search {
     int shown;
 };
 
+void PrintTo(const Search& search, std::ostream* os) { *os << '"' << search.typed << '"'; }
+
 class WordsSearchTest : public testing::TestWithParam<Search> {};
 
 TEST_P(WordsSearchTest, IgnoresCaseAndAccentsInAnyScript) {
@@ -122,6 +124,9 @@ struct Refusal {
     std::string text;
     FieldEncoder::Encoding encoding;
 };
+
+// The test's name says which text: gtest would print the bytes of the whole struct.
+void PrintTo(const Refusal& refusal, std::ostream* os) { *os << '"' << refusal.text << '"'; }
 
 class WordsRefusalTest : public testing::TestWithParam<Refusal> {};
 
