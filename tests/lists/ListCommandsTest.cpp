@@ -261,7 +261,8 @@ TEST_F(ListCommands, TheProgramUsesXdgDataHomeAndTheListDir) {
     std::string out;
     while (std::fgets(line, sizeof line, pipe)) out += line;
     EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0);
-    EXPECT_NE(out.find("gre\t" + Folder("gre").string() + "\t1\t0\t\t0\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("gre\t" + Folder("gre").string() + "\t1\t0\t\t0\n"), std::string::npos)
+        << out;
 }
 
 }  // namespace
