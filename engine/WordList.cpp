@@ -34,6 +34,12 @@ void CWordList::StartJournal() {
     m_isJournalWhole = true;
 }
 
+void CWordList::Clear() {
+    m_list.clear();
+    StopJournal();
+    m_isJournalWhole = false;
+}
+
 void CWordList::StopJournal() {
     m_journal.clear();
     m_isJournaling = false;

@@ -58,6 +58,8 @@ public:
     }
 
     // From now on the queue remembers its changes (what it remembered before is forgotten).
+    // Empties the list and stops its journal, for a session read anew.
+    void Clear();
     void StartJournal();
     void StopJournal();
     // True while the journal runs and holds every change since StartJournal: loading a file

@@ -29,6 +29,10 @@ CWordState::CWordState(EngineEnv& env)
 bool CWordState::Load(int32_t total, int32_t reviewSize) {
     if (total > 0) m_totalWords = total;
     if (reviewSize > 0) m_reviewSize = reviewSize;
+    // A session read again, after its words were edited, replaces the one in memory: the
+    // lists append what they read.
+    for (const SessionList& file : SessionFiles::kLists) ListOf(file).Clear();
+    m_guard = ReadGuard();
     RemoveStaleTemporaries(m_env.Files(), SessionFiles::kDirectory);
     LoadWordsLearned();
 

@@ -432,6 +432,12 @@ TEST(EndToEndTest, CtrlE_EditsADefinition_AndTheStudyGoesOnWithTheProgressKept) 
     Exit();
     ASSERT_EQ(0, launch.WaitForExit(10));
     EXPECT_EQ("2\n", ReadFile((home / "session/known.txt").string()).substr(0, 2));
+    // Every word stands once in the six lists, but the one on screen.
+    int listed = 0;
+    for (const SessionList& list : SessionFiles::kLists)
+        listed += std::stoi(ReadFile((home / "session" / list.FileName()).string()));
+    EXPECT_GE(listed, kWords - 1);
+    EXPECT_LE(listed, kWords);
 }
 
 TEST(EndToEndTest, LaunchWithAKvtmlFile_MakesANewListAndStudiesIt) {

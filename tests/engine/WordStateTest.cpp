@@ -89,6 +89,17 @@ TEST_F(WordStateTest, ResumedRun_ReadsAllListsAndDropsForeignIndices) {
     EXPECT_EQ("7", ReadFile(SessionFiles::kWordsLearned));
 }
 
+TEST_F(WordStateTest, LoadedAgain_ReadsTheFilesAfreshInsteadOfAddingToThem) {
+    WriteSessionLists({{3}, {4}, {5}, {6}, {}, {7}});
+    state.Load(10, 0);
+    WriteSessionLists({{1}, {2}, {}, {}, {}, {8}});
+    state.Load(10, 0);
+    EXPECT_EQ(std::vector<uint32_t>{1}, Indices(state.GetUnsure()));
+    EXPECT_EQ(std::vector<uint32_t>{2}, Indices(state.GetMistaken()));
+    EXPECT_EQ(0, state.GetNew().GetCount());
+    EXPECT_EQ(std::vector<uint32_t>{8}, Indices(state.GetKnown()));
+}
+
 TEST_F(WordStateTest, RandomPermutation_MatchesTheScanningDraw) {
     for (int32_t k : {0, 1, 2, 3, 7, 20, 100, 1000, 5000, 32766, 32767}) {
         const std::vector<uint32_t> seeds =
