@@ -259,7 +259,9 @@ void CQuibbixDlg::OnEditWords() {
         request.isBackwards = m_isBackwards;
         request.focusRecord = CurrentRecord();
         WordsEditResult result;
+        m_isEditingWords = true;
         edit(this, request, result);
+        m_isEditingWords = false;
         if (!result.error.empty())
             m_services.messageBoxes.Show(
                 this, Escaped("Quibbix cannot show the words: " + result.error),
@@ -514,6 +516,9 @@ void CQuibbixDlg::SaveNow() {
     // Until the session has been read whole there is nothing of this run to keep, and a save
     // would write a half-read session over the files.
     if (!m_initialized) return;
+    // Nothing is lost: the session was saved as the Words window opened, and no answer can
+    // be given while it is open.
+    if (m_isEditingWords) return;
     m_session.SuspendClock();
     m_timeRecord.Save();
     m_session.Save();

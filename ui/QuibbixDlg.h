@@ -194,6 +194,9 @@ private:
     HistoryFile m_history;
     StudySession m_session;
     bool m_initialized = false;
+    // While the Words window is open its save may have moved the progress on disk, which this
+    // window then holds stale until it reads it anew: a save from a signal must not write it.
+    bool m_isEditingWords = false;
     bool m_isBackwards = false;
     std::string m_listName;
     CWinText m_wordBox;
