@@ -58,6 +58,22 @@ TEST_F(WordsModelTest, EveryChangeIsTakenBackLastFirst) {
     EXPECT_EQ(m_model.data(m_model.index(2, WordsModel::kWord)).toString(), QString("être"));
 }
 
+TEST_F(WordsModelTest, AnEditorGetsTheTextItselfNotItsEscapes) {
+    WriteWords(m_dir.path() / "list" / "kelvo.lst", {{"aller", "to\tgo"}, {"venir", "to come"}});
+    std::string loadError;
+    ASSERT_TRUE(m_model.Load(DefaultFileSystem(), m_dir.path(), loadError)) << loadError;
+    const QModelIndex cell = m_model.index(0, WordsModel::kDefinition);
+    EXPECT_EQ(m_model.data(cell, Qt::DisplayRole).toString(), QString("to\\x09go"));
+    EXPECT_EQ(m_model.data(cell, Qt::EditRole).toString(), QString("to\tgo"));
+    // Left as it was, it is no change; mended, the escape is never stored as letters.
+    QString error;
+    EXPECT_TRUE(m_model.SetText(0, WordsModel::kDefinition, "to\tgo", error));
+    EXPECT_FALSE(m_model.IsModified());
+    EXPECT_FALSE(m_model.SetText(0, WordsModel::kDefinition, "to\tgo!", error));
+    ASSERT_TRUE(m_model.SetText(0, WordsModel::kDefinition, "to go", error));
+    EXPECT_EQ(RecordsOf(m_model).front().second, "to go");
+}
+
 TEST_F(WordsModelTest, TellsAListChangedElsewhere) {
     EXPECT_FALSE(m_model.IsChangedElsewhere(DefaultFileSystem(), m_dir.path()));
     WriteWords(m_dir.path() / "list" / "kelvo.lst", {{"aller", "to go"}});

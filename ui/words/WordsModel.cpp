@@ -102,7 +102,11 @@ bool WordsModel::SetText(int row, int column, const QString& text, QString& erro
         return false;
     }
     Entry& entry = m_entries.at(row);
-    if (text == (column == kWord ? entry.word : entry.definition)) return true;
+    const std::string& stored = column == kWord ? entry.record.word : entry.record.definition;
+    // Unchanged, as the editor had it or as the table shows it.
+    if (text == QString::fromStdString(FieldText::ToUtf8(stored)) ||
+        text == (column == kWord ? entry.word : entry.definition))
+        return true;
     WordRecord record = entry.record;
     std::string problem;
     const bool isSound =
@@ -299,8 +303,14 @@ QVariant WordsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return QVariant();
     const Entry& entry = m_entries[index.row()];
     switch (role) {
-        case Qt::DisplayRole:
         case Qt::EditRole:
+            // The editor starts from the text itself: an escape left in it would be stored as
+            // a backslash and letters, and a control character is refused with import's words.
+            if (index.column() == kWord || index.column() == kDefinition)
+                return QString::fromStdString(FieldText::ToUtf8(
+                    index.column() == kWord ? entry.record.word : entry.record.definition));
+            return Shown(entry, index.column());
+        case Qt::DisplayRole:
             return Shown(entry, index.column());
         case Qt::ToolTipRole:
             return index.column() == kDefinition ? QVariant(entry.definition) : QVariant();
