@@ -58,6 +58,19 @@ bool CWordSelect::GetNextWord(int32_t& listId, CListRec& entry) {
     return result;
 }
 
+bool CWordSelect::MakeCurrent(int32_t wordIndex) {
+    if (m_current.m_wordIndex != NO_WORD || !m_studyPossible) return false;
+    int32_t listId = 0;
+    CListRec entry;
+    if (!m_state.TakeWordAt(wordIndex, listId, entry)) return false;
+    m_currentList = listId;
+    m_current = entry;
+    if (m_viewedCount < INT32_MAX) ++m_viewedCount;
+    m_reader.GetRecord(static_cast<int32_t>(entry.m_wordIndex));
+    WriteCurrWord();
+    return true;
+}
+
 int32_t CWordSelect::NextListId() {
     if (m_schedule.empty()) BuildSchedule();
     if (m_schedule.empty()) return LIST_TOBEVIEWED;

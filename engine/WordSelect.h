@@ -34,6 +34,10 @@ public:
     // The word to show: the current one again, or the next one drawn by the schedule.
     // False when no word could be found; `entry` then stays as the caller passed it.
     bool GetNextWord(int32_t& listId, CListRec& entry);
+    // With no word on screen, makes word `wordIndex` the current one, taken from the list it
+    // waits in, as a draw would; false when there is a current word or it waits in no list
+    // a word is drawn from.
+    bool MakeCurrent(int32_t wordIndex);
     // Places the current word by the judgement code and clears it; nothing when no word is
     // current.
     bool RecordJudgement(int32_t judgement);

@@ -200,6 +200,26 @@ bool CWordState::TakeWord(int32_t listId, CListRec& entry) {
     return list->RemoveHead(entry) >= 0;
 }
 
+bool CWordState::TakeWordAt(int32_t wordIndex, int32_t& listId, CListRec& entry) {
+    for (int32_t id : {LIST_TOBEVIEWED, LIST_UNSURE, LIST_MISTAKEN, LIST_NEW, LIST_LEARNING}) {
+        CWordList* list = ListById(id);
+        bool found = false;
+        for (const CListRec& waiting : list->Entries()) {
+            if (waiting.m_wordIndex != static_cast<uint32_t>(wordIndex)) continue;
+            entry = waiting;
+            found = true;
+            break;
+        }
+        if (!found) continue;
+        list->RemoveIf([wordIndex](const CListRec& waiting) {
+            return waiting.m_wordIndex == static_cast<uint32_t>(wordIndex);
+        });
+        listId = id;
+        return true;
+    }
+    return false;
+}
+
 void CWordState::RefillToBeViewed() {
     if (m_toBeViewed.GetCount() > m_reviewSize) return;
     CListRec taken[kRecycleCount];

@@ -66,6 +66,9 @@ public:
 
     // Removes the head of list `listId` into `entry`; false (entry untouched) when empty.
     bool TakeWord(int32_t listId, CListRec& entry);
+    // Removes word `wordIndex` from the list it waits in, with that list's id; false when it
+    // waits in none a word is drawn from (the known list among them).
+    bool TakeWordAt(int32_t wordIndex, int32_t& listId, CListRec& entry);
     // Recycles up to 20 known words when the to-be-viewed list has run low.
     void RefillToBeViewed();
     // Places a judged word at the back of its next list.

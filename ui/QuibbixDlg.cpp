@@ -267,16 +267,20 @@ void CQuibbixDlg::OnEditWords() {
                 this, Escaped("Quibbix cannot show the words: " + result.error),
                 "Cannot Edit the Words", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
         else if (result.isChanged)
-            StudyOnAfterEdit();
+            StudyOnAfterEdit(result.focusRecord);
     }
     m_session.ResumeClock();
 }
 
-void CQuibbixDlg::StudyOnAfterEdit() {
+void CQuibbixDlg::StudyOnAfterEdit(int focusRecord) {
     const bool wasPaused = m_session.IsPaused();
-    // The update left the current word where its record went, or none when it was deleted.
+    // The update left the current word where its record went, or none when it was deleted:
+    // then the word after it in the list comes, unless it is known already.
     m_session.Init();
     StartRound();
+    const int32_t count = m_wordSelect.GetRecordReader().GetCount();
+    if (focusRecord >= 0 && focusRecord < count)
+        m_wordSelect.MakeCurrent(focusRecord == 0 ? count : focusRecord);
     if (wasPaused) {
         m_session.WaitForStart();
     } else {

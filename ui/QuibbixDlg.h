@@ -160,8 +160,10 @@ private:
     void AddAnswerKeys();
     // The word on screen as a record of list/kelvo.lst (word index n is record 0); -1 for none.
     int CurrentRecord() const;
-    // Reads the words and the session anew after the Words window changed them.
-    void StudyOnAfterEdit();
+    // Reads the words and the session anew after the Words window changed them, and goes on
+    // at `focusRecord` (a record of the saved list, -1 for none) when the word shown was
+    // deleted.
+    void StudyOnAfterEdit(int focusRecord);
     void AddSideButtonTips();
     void UpdateTitle();
     // What the word box shows, and what the press reveals below it.

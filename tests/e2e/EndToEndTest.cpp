@@ -11,6 +11,7 @@
 
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -438,6 +439,45 @@ TEST(EndToEndTest, CtrlE_EditsADefinition_AndTheStudyGoesOnWithTheProgressKept) 
         listed += std::stoi(ReadFile((home / "session" / list.FileName()).string()));
     EXPECT_GE(listed, kWords - 1);
     EXPECT_LE(listed, kWords);
+}
+
+// The word on screen deleted in the Words window: the study goes on at the word after it in
+// the list, which now has the deleted word's index.
+TEST(EndToEndTest, CtrlE_DeletingTheWordShown_GoesOnAtTheWordAfterIt) {
+    XServer server;
+    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+    Desktop desktop(768);
+    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
+    TempDir dir(false);
+    const fs::path home = dir.path() / "data/quibbix";
+    fs::create_directories(home / "list");
+    fs::create_directories(home / "session");
+    fs::current_path(home);
+    WriteList();
+    fs::current_path(dir.path());
+
+    Launch launch;
+    ASSERT_TRUE(FocusWindow("Quibbix"));
+    ASSERT_TRUE(Keys("Return ctrl+e"));
+    ASSERT_TRUE(FocusWindow("Words — .*"));
+    const uint32_t shown = CurrWord(ReadFile((home / "session/currWord.cfg").string())).wordIndex;
+    ASSERT_NE(shown, 0u);
+    // The word shown is selected as the window opens; the search field has the keyboard.
+    ASSERT_TRUE(Keys("Tab Delete"));
+    ASSERT_TRUE(FocusWindow("Delete Words"));
+    ASSERT_TRUE(Keys("alt+y ctrl+s Escape"));
+    ASSERT_TRUE(FocusWindow("Quibbix"));
+    Exit();
+    ASSERT_EQ(0, launch.WaitForExit(10));
+    size_t trailing = 0;
+    const auto words =
+        WordListFile::ParseAll(ReadFile((home / "list/kelvo.lst").string()), trailing);
+    ASSERT_EQ(words.size(), static_cast<size_t>(kWords - 1));
+    const uint32_t after = CurrWord(ReadFile((home / "session/currWord.cfg").string())).wordIndex;
+    // Record i holds word index i and record 0 the last index, n: the word after the one
+    // deleted takes its index, but for the last two records, whose follower is record 0.
+    const uint32_t expected = std::min(shown, static_cast<uint32_t>(kWords - 1));
+    EXPECT_EQ(after, expected) << "shown " << shown;
 }
 
 TEST(EndToEndTest, LaunchWithAKvtmlFile_MakesANewListAndStudiesIt) {

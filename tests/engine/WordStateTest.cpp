@@ -100,6 +100,23 @@ TEST_F(WordStateTest, LoadedAgain_ReadsTheFilesAfreshInsteadOfAddingToThem) {
     EXPECT_EQ(std::vector<uint32_t>{8}, Indices(state.GetKnown()));
 }
 
+TEST_F(WordStateTest, TakeWordAt_TakesAWordFromTheListItWaitsIn) {
+    WriteSessionLists({{3}, {4, 5}, {}, {}, {}, {7}});
+    WriteFile(SessionFiles::kToBeViewed.path, ListFile({1, 2}));
+    state.Load(10, 0);
+    int32_t listId = -1;
+    CListRec entry;
+    ASSERT_TRUE(state.TakeWordAt(5, listId, entry));
+    EXPECT_EQ(LIST_MISTAKEN, listId);
+    EXPECT_EQ(5u, entry.m_wordIndex);
+    EXPECT_EQ(std::vector<uint32_t>{4}, Indices(state.GetMistaken()));
+    ASSERT_TRUE(state.TakeWordAt(2, listId, entry));
+    EXPECT_EQ(LIST_TOBEVIEWED, listId);
+    // A known word is drawn only once it is recycled; a word in no list is nowhere.
+    EXPECT_FALSE(state.TakeWordAt(7, listId, entry));
+    EXPECT_FALSE(state.TakeWordAt(9, listId, entry));
+}
+
 TEST_F(WordStateTest, RandomPermutation_MatchesTheScanningDraw) {
     for (int32_t k : {0, 1, 2, 3, 7, 20, 100, 1000, 5000, 32766, 32767}) {
         const std::vector<uint32_t> seeds =

@@ -16,12 +16,15 @@ struct WordsEditRequest {
 
 struct WordsEditResult {
     bool isChanged = false;  // the list's words were saved changed
-    std::string error;       // why the window could not open; empty when it did
+    // Where the study goes on in the saved list: the focus word's record, or the record of the
+    // word after it when it was deleted; -1 without a focus or a save.
+    int focusRecord = -1;
+    std::string error;  // why the window could not open; empty when it did
 };
 
 namespace WordsModule {
 
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 constexpr const char* kFileName = "quibbix-words.so";
 constexpr const char* kVersionSymbol = "QuibbixWordsModuleVersion";
 constexpr const char* kEditSymbol = "QuibbixEditWords";

@@ -54,7 +54,10 @@ extern "C" Q_DECL_EXPORT void QuibbixEditWords(QWidget* parent, const WordsEditR
     options.focusRecord = request.focusRecord;
     options.callerHolds =
         request.isBackwards ? ListFolder::Direction::kBackwards : ListFolder::Direction::kForwards;
-    result.isChanged = WordsWindow::Edit(parent, store, list->second, result.error, options);
+    WordsWindow::Outcome outcome;
+    result.isChanged =
+        WordsWindow::Edit(parent, store, list->second, result.error, options, &outcome);
+    result.focusRecord = outcome.focusRecord;
 }
 
 // The program resolves the entry points by these types; a mismatch must not compile.
