@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "sync/Journal.h"
+
+#include "engine/AtomicFile.h"
+#include "engine/Escaped.h"
+#include "sync/JournalLine.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+uint64_t NextSequenceAfter(const std::vector<JournalEvent>& events) {
+    uint64_t highest = 0;
+    for (const JournalEvent& event : events) highest = std::max(highest, event.sequence);
+    return highest + 1;
+}
+
+std::string Where(const std::string& name, size_t line) {
+    return name + ":" + std::to_string(line) + ": ";
+}
+
+bool ReadHeader(std::string_view header, const std::string& name, std::string& device,
+                std::string& error) {
+    if (!header.empty() && header.back() == '\r') header.remove_suffix(1);
+    int version = 0;
+    switch (JournalLine::DecodeHeader(header, version, device)) {
+        case JournalLine::HeaderStatus::kOk:
+            return true;
+        case JournalLine::HeaderStatus::kNewerFormat:
+            error = name + ": written in journal format " + std::to_string(version) +
+                    " by a newer Quibbix; this one reads format " +
+                    std::to_string(JournalLine::kFormatVersion) +
+                    " and leaves the journal unread until it is updated";
+            return false;
+        case JournalLine::HeaderStatus::kNotJournal:
+            break;
+    }
+    error = name + ": not a Quibbix journal (its first line is \"" + Escaped(header.substr(0, 60)) +
+            "\")";
+    return false;
+}
+
+}  // namespace
+
+std::string Journal::CopyName(const std::string& device) { return "journal-" + device + ".txt"; }
+
+bool Journal::Parse(std::string_view bytes, const std::string& name, Contents& contents,
+                    std::string& error) {
+    const size_t lastEnd = bytes.rfind('\n');
+    if (lastEnd == std::string_view::npos || lastEnd < contents.wholeBytes) return true;
+    const std::string_view whole = bytes.substr(0, lastEnd + 1);
+    size_t start = contents.wholeBytes;
+    if (contents.lines == 0) {
+        const size_t end = whole.find('\n');
+        if (!ReadHeader(whole.substr(0, end), name, contents.device, error)) return false;
+        contents.lines = 1;
+        start = end + 1;
+    }
+    contents.events.reserve(contents.events.size() + (whole.size() - start) / 48);
+    for (size_t end = 0; start < whole.size(); start = end + 1) {
+        ++contents.lines;
+        end = whole.find('\n', start);
+        JournalEvent event;
+        std::string reason;
+        if (!JournalLine::Decode(whole.substr(start, end - start), event, reason)) {
+            contents.problems.push_back(Where(name, contents.lines) + reason);
+        } else if (event.device != contents.device) {
+            contents.problems.push_back(Where(name, contents.lines) + "an event of device " +
+                                        event.device + " in the journal of " + contents.device);
+        } else {
+            contents.events.push_back(std::move(event));
+        }
+    }
+    contents.wholeBytes = whole.size();
+    return true;
+}
+
+Journal::Journal(FileSystem& files, std::string path, std::string device)
+    : m_files(files), m_path(std::move(path)), m_device(std::move(device)) {}
+
+bool Journal::Open(std::string& error) {
+    std::string bytes;
+    const int readError = m_files.ReadFile(m_path, bytes);
+    if (readError == ENOENT)
+        bytes.clear();
+    else if (readError != 0) {
+        error = FileError{m_path, readError}.Describe();
+        return false;
+    }
+    m_contents = Contents();
+    if (!Parse(bytes, m_path, m_contents, error)) return false;
+    if (!m_contents.device.empty() && m_contents.device != m_device) {
+        error = m_path + ": the journal of device " + m_contents.device + ", not of this " +
+                "computer's " + m_device;
+        return false;
+    }
+    // A cut-off last line cannot come from an atomic replace; it is dropped rather than
+    // continued by the next event's line.
+    m_bytes = m_contents.device.empty() ? JournalLine::EncodeHeader(m_device)
+                                        : bytes.substr(0, m_contents.wholeBytes);
+    m_contents.device = m_device;
+    m_contents.wholeBytes = m_bytes.size();
+    m_nextSequence = NextSequenceAfter(m_contents.events);
+    return true;
+}
+
+bool Journal::Append(std::vector<JournalEvent> events, std::string& error) {
+    std::string bytes = m_bytes;
+    uint64_t sequence = m_nextSequence;
+    for (JournalEvent& event : events) {
+        event.device = m_device;
+        event.sequence = sequence++;
+        bytes += JournalLine::Encode(event);
+    }
+    FileError writeError;
+    if (!ReplaceFiles(m_files, {{m_path, bytes}}, writeError)) {
+        error = writeError.Describe();
+        return false;
+    }
+    m_bytes = std::move(bytes);
+    m_contents.wholeBytes = m_bytes.size();
+    m_nextSequence = sequence;
+    for (JournalEvent& event : events) m_contents.events.push_back(std::move(event));
+    return true;
+}
+
+bool Journal::Adopt(const std::string& copyName, const std::string& copy) {
+    Contents contents;
+    std::string ignored;
+    if (!Parse(copy, copyName, contents, ignored) || contents.device != m_device ||
+        !contents.problems.empty() || contents.wholeBytes <= m_bytes.size()) {
+        return false;
+    }
+    const std::string whole = copy.substr(0, contents.wholeBytes);
+    if (!WriteFileAtomically(m_files, m_path, whole)) return false;
+    m_bytes = whole;
+    m_contents = std::move(contents);
+    m_nextSequence = NextSequenceAfter(m_contents.events);
+    return true;
+}
+
+bool Journal::Publish(const std::string& syncFolder, CopyResult& result, std::string& error) {
+    const std::string copyName = syncFolder + "/" + CopyName(m_device);
+    std::string copy;
+    const int readError = m_files.ReadFile(copyName, copy);
+    if (readError != 0 && readError != ENOENT) {
+        error = FileError{copyName, readError}.Describe();
+        return false;
+    }
+    if (readError == 0 && copy == m_bytes) {
+        result = CopyResult::kCurrent;
+        return true;
+    }
+    // A copy that continues this journal holds events the data folder lost; dropping them
+    // would take judgements back from every computer that has already read them.
+    if (readError == 0 && copy.size() > m_bytes.size() &&
+        copy.compare(0, m_bytes.size(), m_bytes) == 0 && Adopt(copyName, copy)) {
+        result = CopyResult::kRecovered;
+        if (copy == m_bytes) return true;
+    } else {
+        result = CopyResult::kRewritten;
+    }
+    FileError writeError;
+    if (!ReplaceFiles(m_files, {{copyName, m_bytes}}, writeError)) {
+        error = writeError.Describe();
+        return false;
+    }
+    return true;
+}

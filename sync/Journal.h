@@ -1,0 +1,70 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// One computer's journal: the file of its own events in its data folder, which is the truth,
+// and the copy of it that the computer keeps in the sync folder for the others. Only this
+// computer ever writes that copy (it is named after the device), so a sync engine never sees
+// two computers change one file. Any journal file may be read while it is being copied or
+// after a crash cut it short: it counts up to its last whole line, the rest when it arrives.
+
+#include "engine/FileSystem.h"
+#include "sync/JournalEvent.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Journal {
+public:
+    // What a journal file holds up to its last whole line.
+    struct Contents {
+        std::string device;  // empty while not even the header line is whole
+        std::vector<JournalEvent> events;
+        size_t wholeBytes = 0;  // the length of the whole lines read
+        size_t lines = 0;       // and their number, the header's among them
+        // "NAME:LINE: reason" for each whole line that is no event of this device; the
+        // others are read all the same.
+        std::vector<std::string> problems;
+    };
+    enum class CopyResult {
+        kCurrent,    // the copy held the journal already
+        kRewritten,  // the copy was missing, short, stale or damaged and was rewritten
+        kRecovered,  // the copy held this journal and more (the data folder was restored from
+                     // an older backup): the journal took the events back from it
+    };
+
+    // The name of a device's journal in a sync folder.
+    static std::string CopyName(const std::string& device);
+    // Reads the whole lines of `bytes` past those `contents` holds already (all of them for a
+    // fresh Contents), adding their events; `name` names the file in messages. False, with
+    // `error` saying why, for a file in a newer format or none at all: such a file is not read
+    // at all. requires: `bytes` begin with the whole lines read before.
+    static bool Parse(std::string_view bytes, const std::string& name, Contents& contents,
+                      std::string& error);
+
+    // requires: `files` outlives the journal; `device` is valid.
+    Journal(FileSystem& files, std::string path, std::string device);
+
+    // Reads the journal file; a missing one is an empty journal. False when it cannot be read,
+    // is in a newer format, or belongs to another device: it is then not to be appended to.
+    bool Open(std::string& error);
+    const std::vector<JournalEvent>& Events() const { return m_contents.events; }
+    const std::vector<std::string>& Problems() const { return m_contents.problems; }
+    uint64_t NextSequence() const { return m_nextSequence; }
+
+    // Gives each event this device and the next sequence number and adds them, replacing the
+    // file atomically: one call per save, not per judgement, as each rewrites the file.
+    // requires: Open succeeded; the events' times come from this computer's HybridClock.
+    bool Append(std::vector<JournalEvent> events, std::string& error);
+    // Makes the copy in `syncFolder` hold the journal (see CopyResult).
+    bool Publish(const std::string& syncFolder, CopyResult& result, std::string& error);
+
+private:
+    bool Adopt(const std::string& copyName, const std::string& copy);
+
+    FileSystem& m_files;
+    std::string m_path;
+    std::string m_device;
+    std::string m_bytes;  // the file's whole lines, the header first
+    Contents m_contents;
+    uint64_t m_nextSequence = 1;
+};

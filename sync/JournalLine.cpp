@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "sync/JournalLine.h"
+
+#include "sync/DeviceId.h"
+
+#include <charconv>
+#include <vector>
+
+namespace {
+
+std::vector<std::string_view> Fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    size_t start = 0;
+    while (true) {
+        const size_t space = line.find(' ', start);
+        fields.push_back(line.substr(start, space - start));
+        if (space == std::string_view::npos) return fields;
+        start = space + 1;
+    }
+}
+
+// A whole field as a number; no sign unless T is signed, no spaces, nothing after it.
+template <typename T>
+bool ParseNumber(std::string_view field, T& value) {
+    if (field.empty() || field[0] == '+') return false;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    return error == std::errc() && end == field.data() + field.size();
+}
+
+bool NeedsEscape(unsigned char c) { return c == '%' || c == ' ' || c < 0x20 || c == 0x7f; }
+
+std::string EscapeField(std::string_view text) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if (NeedsEscape(c)) {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 0xf];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+bool UnescapeField(std::string_view field, std::string& text) {
+    text.clear();
+    for (size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '%') {
+            text += field[i];
+            continue;
+        }
+        if (i + 2 >= field.size()) return false;
+        const int high = HexValue(field[i + 1]);
+        const int low = HexValue(field[i + 2]);
+        if (high < 0 || low < 0) return false;
+        text += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return true;
+}
+
+bool IsDecimalId(std::string_view text) {
+    uint64_t value = 0;
+    return !text.empty() && text[0] != '0' && ParseNumber(text, value);
+}
+
+size_t FieldCount(JournalEvent::Kind kind) {
+    switch (kind) {
+        case JournalEvent::Kind::kJudgement:
+            return 9;
+        case JournalEvent::Kind::kEdit:
+            return 8;
+        case JournalEvent::Kind::kUndo:
+        case JournalEvent::Kind::kRemove:
+            return 6;
+    }
+    return 0;
+}
+
+bool DecodeKind(std::string_view field, JournalEvent::Kind& kind) {
+    if (field.size() != 1) return false;
+    switch (field[0]) {
+        case 'J':
+        case 'U':
+        case 'E':
+        case 'R':
+            kind = static_cast<JournalEvent::Kind>(field[0]);
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The fields after the common five, by kind; `reason` set on false.
+bool DecodeBody(const std::vector<std::string_view>& f, JournalEvent& e, std::string& reason) {
+    using Kind = JournalEvent::Kind;
+    if (e.kind == Kind::kUndo) {
+        if (!ParseNumber(f[5], e.undone) || e.undone == 0 || e.undone >= e.sequence) {
+            reason = "the event it undoes is no earlier event of its device";
+            return false;
+        }
+        return true;
+    }
+    e.word = std::string(f[5]);
+    if (!JournalLine::IsWordId(e.word)) {
+        reason = "no word id";
+        return false;
+    }
+    if (e.kind == Kind::kJudgement) {
+        if (f[6] != "f" && f[6] != "b") {
+            reason = "no direction (f or b)";
+            return false;
+        }
+        e.direction = static_cast<JournalEvent::Direction>(f[6][0]);
+        if (!ParseNumber(f[7], e.code) || e.code < 0 || e.code > 3) {
+            reason = "no judgement code (0 to 3)";
+            return false;
+        }
+        if (!ParseNumber(f[8], e.wallOffsetS)) {
+            reason = "no wall-clock offset";
+            return false;
+        }
+    } else if (e.kind == Kind::kEdit) {
+        if (!UnescapeField(f[6], e.text) || !UnescapeField(f[7], e.definition)) {
+            reason = "a broken %XX escape in the word's text";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string JournalLine::EncodeHeader(const std::string& device) {
+    return std::string(kMagic) + " " + std::to_string(kFormatVersion) + " " + device + "\n";
+}
+
+JournalLine::HeaderStatus JournalLine::DecodeHeader(std::string_view line, int& version,
+                                                    std::string& device) {
+    const std::vector<std::string_view> f = Fields(line);
+    if (f.size() < 2 || f[0] != kMagic || !ParseNumber(f[1], version) || version < 1) {
+        return HeaderStatus::kNotJournal;
+    }
+    // Checked before the rest: a newer header may carry more fields.
+    if (version > kFormatVersion) return HeaderStatus::kNewerFormat;
+    if (f.size() != 3 || !DeviceId::IsValid(std::string(f[2]))) return HeaderStatus::kNotJournal;
+    device = std::string(f[2]);
+    return HeaderStatus::kOk;
+}
+
+std::string JournalLine::Encode(const JournalEvent& e) {
+    std::string line;
+    line.reserve(64);
+    line += static_cast<char>(e.kind);
+    line += ' ' + std::to_string(e.time.physicalMs) + ' ' + std::to_string(e.time.logical) + ' ' +
+            e.device + ' ' + std::to_string(e.sequence);
+    switch (e.kind) {
+        case JournalEvent::Kind::kJudgement:
+            line += ' ' + e.word + ' ' + static_cast<char>(e.direction) + ' ' +
+                    std::to_string(e.code) + ' ' + std::to_string(e.wallOffsetS);
+            break;
+        case JournalEvent::Kind::kUndo:
+            line += ' ' + std::to_string(e.undone);
+            break;
+        case JournalEvent::Kind::kEdit:
+            line += ' ' + e.word + ' ' + EscapeField(e.text) + ' ' + EscapeField(e.definition);
+            break;
+        case JournalEvent::Kind::kRemove:
+            line += ' ' + e.word;
+            break;
+    }
+    line += '\n';
+    return line;
+}
+
+bool JournalLine::Decode(std::string_view line, JournalEvent& event, std::string& reason) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::vector<std::string_view> f = Fields(line);
+    JournalEvent e;
+    if (!DecodeKind(f[0], e.kind)) {
+        reason = "no event of this format (J, U, E or R)";
+        return false;
+    }
+    if (f.size() != FieldCount(e.kind)) {
+        reason = "it has " + std::to_string(f.size()) + " fields, not " +
+                 std::to_string(FieldCount(e.kind));
+        return false;
+    }
+    if (!ParseNumber(f[1], e.time.physicalMs) || !ParseNumber(f[2], e.time.logical)) {
+        reason = "no clock time";
+        return false;
+    }
+    e.device = std::string(f[3]);
+    if (!DeviceId::IsValid(e.device)) {
+        reason = "no device id";
+        return false;
+    }
+    if (!ParseNumber(f[4], e.sequence) || e.sequence == 0) {
+        reason = "no sequence number";
+        return false;
+    }
+    if (!DecodeBody(f, e, reason)) return false;
+    event = std::move(e);
+    return true;
+}
+
+bool JournalLine::IsWordId(std::string_view word) {
+    const size_t dot = word.find('.');
+    if (dot == std::string_view::npos) return IsDecimalId(word);
+    return DeviceId::IsValid(std::string(word.substr(0, dot))) && IsDecimalId(word.substr(dot + 1));
+}

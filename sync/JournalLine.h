@@ -1,0 +1,46 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The text form of a journal: a header line naming the format version and the device, then one
+// line per event, its fields separated by single spaces:
+//
+//   quibbix-journal 1 3f09a1c2b7e4
+//   J 1765276381123 0 3f09a1c2b7e4 48213 1523 f 2 0
+//     judgement: clock (ms, counter), device, sequence, word, direction (f/b), code, wall offset
+//   U 1765276382004 0 3f09a1c2b7e4 48214 48213
+//     undo: clock, device, sequence, the sequence of the event taken back
+//   E 1765276390000 0 3f09a1c2b7e4 48215 3f09a1c2b7e4.48215 chat cat%20(French)
+//     edit: clock, device, sequence, word, its text and its definition
+//   R 1765276390000 1 3f09a1c2b7e4 48216 77
+//     removal: clock, device, sequence, word
+//
+// Text fields escape '%', the space and the control characters as %XX, so that a line is one
+// line and its fields split at every space. A judgement of a base word takes about 50 bytes.
+// A new format only ever adds: a reader refuses a version above its own rather than guess at
+// what it cannot read.
+
+#include "sync/JournalEvent.h"
+
+#include <string>
+#include <string_view>
+
+class JournalLine {
+public:
+    static constexpr int kFormatVersion = 1;
+    static constexpr const char* kMagic = "quibbix-journal";
+
+    enum class HeaderStatus { kOk, kNewerFormat, kNotJournal };
+
+    // The header line, with its line end.
+    static std::string EncodeHeader(const std::string& device);
+    // Reads a header line (without its line end). kNewerFormat sets `version`, so that a
+    // message can name it; kOk sets `device` too.
+    static HeaderStatus DecodeHeader(std::string_view line, int& version, std::string& device);
+
+    // The event's line, with its line end.
+    static std::string Encode(const JournalEvent& event);
+    // Reads one line (without its line end); on false `reason` says what is wrong with it.
+    static bool Decode(std::string_view line, JournalEvent& event, std::string& reason);
+
+    // Whether `word` names a word: a base record number or a device and sequence.
+    static bool IsWordId(std::string_view word);
+};

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "sync/JournalMerge.h"
+
+#include "engine/AtomicFile.h"
+#include "sync/DeviceId.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool EndsWith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Orders by clock, device and sequence number alone: the place an event of that device and
+// sequence number takes, whatever its content.
+bool KeyLess(const JournalEvent& a, const JournalEvent& b) {
+    return std::tie(a.time.physicalMs, a.time.logical, a.device, a.sequence) <
+           std::tie(b.time.physicalMs, b.time.logical, b.device, b.sequence);
+}
+
+}  // namespace
+
+bool JournalMerge::IsSyncEngineFile(const std::string& name) {
+    // Syncthing: the folder marker, its ignore list and versions, downloads in progress
+    // (".syncthing.NAME.tmp", "~syncthing~NAME.tmp" on Windows) and conflict copies.
+    if (name == ".stfolder" || name == ".stignore" || name == ".stversions") return true;
+    if (StartsWith(name, ".syncthing.") || StartsWith(name, "~syncthing~")) return true;
+    if (Contains(name, ".sync-conflict-")) return true;
+    // Nextcloud and ownCloud: their journal databases, logs, downloads in progress
+    // (".~NAME" style part files) and "NAME (conflicted copy DATE)".
+    if (StartsWith(name, "._sync_") || StartsWith(name, ".sync_") ||
+        StartsWith(name, ".nextcloudsync") || StartsWith(name, ".owncloudsync") ||
+        StartsWith(name, ".~") || Contains(name, "(conflicted copy") || Contains(name, "(conflict"))
+        return true;
+    // Dropbox: its cache and attribute files, and its own conflict and case-conflict copies.
+    if (StartsWith(name, ".dropbox") || Contains(name, "(Case Conflict")) return true;
+    // rclone and others write a download beside its target first.
+    return EndsWith(name, ".partial") || EndsWith(name, ".tmp");
+}
+
+bool JournalMerge::IsJournalName(const std::string& name, std::string& device) {
+    static const std::string kPrefix = "journal-";
+    static const std::string kSuffix = ".txt";
+    if (IsSyncEngineFile(name) || !StartsWith(name, kPrefix) || !EndsWith(name, kSuffix) ||
+        name.size() != kPrefix.size() + DeviceId::kLength + kSuffix.size()) {
+        return false;
+    }
+    device = name.substr(kPrefix.size(), DeviceId::kLength);
+    return DeviceId::IsValid(device);
+}
+
+bool JournalMerge::IsKnown(const JournalEvent& event, bool& replaced) {
+    replaced = false;
+    auto& seen = m_seen[event.device];
+    const auto found = seen.find(event.sequence);
+    if (found == seen.end()) return false;
+    JournalEvent key;
+    key.time = found->second;
+    key.device = event.device;
+    key.sequence = event.sequence;
+    const auto place = std::lower_bound(m_events.begin(), m_events.end(), key, KeyLess);
+    // Not merged yet: it came earlier in the same call, which adds in EventOrderLess.
+    if (place == m_events.end() || KeyLess(key, *place)) return true;
+    if (!EventOrderLess(event, *place)) return true;
+    m_events.erase(place);
+    replaced = true;
+    return false;
+}
+
+void JournalMerge::Add(std::vector<JournalEvent> events) {
+    std::sort(events.begin(), events.end(), EventOrderLess);
+    std::vector<JournalEvent> fresh;
+    for (JournalEvent& event : events) {
+        bool replaced = false;
+        if (IsKnown(event, replaced)) continue;
+        m_seen[event.device][event.sequence] = event.time;
+        fresh.push_back(std::move(event));
+    }
+    if (fresh.empty()) return;
+    const size_t middle = m_events.size();
+    m_events.insert(m_events.end(), std::make_move_iterator(fresh.begin()),
+                    std::make_move_iterator(fresh.end()));
+    std::inplace_merge(m_events.begin(), m_events.begin() + middle, m_events.end(), EventOrderLess);
+}
+
+bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
+                             std::vector<std::string>& problems, std::string& error) {
+    std::vector<std::string> names;
+    const int listError = files.ListDirectory(folder, names);
+    if (listError != 0) {
+        error = FileError{folder, listError}.Describe();
+        return false;
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        std::string device;
+        if (!IsJournalName(name, device)) continue;
+        const std::string path = folder + "/" + name;
+        CopyState& copy = m_copies[name];
+        std::string bytes;
+        if (files.ReadFile(path, bytes) != 0) continue;  // gone meanwhile: read next time
+        // A copy that does not continue what was read (a stale one delivered back) is read
+        // whole again; what it repeats is skipped as known.
+        if (bytes.compare(0, copy.contents.wholeBytes, copy.bytes, 0, copy.contents.wholeBytes) !=
+            0) {
+            copy.contents = Journal::Contents();
+        }
+        const size_t problemsBefore = copy.contents.problems.size();
+        std::string refusal;
+        if (!Journal::Parse(bytes, path, copy.contents, refusal)) {
+            problems.push_back(refusal);
+            copy = CopyState();
+            continue;
+        }
+        if (!copy.contents.device.empty() && copy.contents.device != device) {
+            problems.push_back(path + ": holds the journal of device " + copy.contents.device);
+            copy = CopyState();
+            continue;
+        }
+        problems.insert(problems.end(), copy.contents.problems.begin() + problemsBefore,
+                        copy.contents.problems.end());
+        Add(std::move(copy.contents.events));
+        copy.contents.events.clear();
+        copy.bytes = std::move(bytes);
+    }
+    return true;
+}
+
+JournalMerge::Checkpoint JournalMerge::CheckpointAt(size_t count) const {
+    Checkpoint checkpoint;
+    checkpoint.count = count;
+    for (size_t i = 0; i < count; ++i) {
+        uint64_t& highest = checkpoint.highest[m_events[i].device];
+        highest = std::max(highest, m_events[i].sequence);
+    }
+    return checkpoint;
+}
+
+JournalMerge::Delta JournalMerge::Since(const Checkpoint& checkpoint) const {
+    auto isCovered = [&](const JournalEvent& event) {
+        const auto found = checkpoint.highest.find(event.device);
+        return found != checkpoint.highest.end() && event.sequence <= found->second;
+    };
+    size_t covered = 0;
+    size_t resumeAt = m_events.size();
+    for (size_t i = 0; i < m_events.size(); ++i) {
+        if (isCovered(m_events[i]))
+            ++covered;
+        else if (resumeAt == m_events.size())
+            resumeAt = i;
+    }
+    // The checkpoint's state holds exactly the events before resumeAt only when nothing it
+    // covers comes later and none it covers is missing or new (a damaged line healed since).
+    if (covered == checkpoint.count && resumeAt == covered) {
+        return {resumeAt, true};
+    }
+    return {0, false};
+}

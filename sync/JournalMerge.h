@@ -1,0 +1,76 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The union of every computer's journal in the one order all of them replay it in. Journals
+// may arrive in any order, twice, stale or cut short: each event counts once, by its device
+// and sequence number, and once added it stays, so the merge only ever grows and the same
+// events give the same order everywhere.
+//
+// A replay keeps a Checkpoint of how far it got; Since tells it whether what arrived since
+// merely follows that point, so that only the new events need replaying, or whether some
+// arrived before it (a computer that studied offline with a slower clock), when the replay
+// must start again from the base.
+
+#include "engine/FileSystem.h"
+#include "sync/Journal.h"
+#include "sync/JournalEvent.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class JournalMerge {
+public:
+    // Where a replay stood: after the first `count` events of the order, which held, of each
+    // device, the events up to `highest[device]`. One device's events come in order of their
+    // sequence numbers, as its clock only rises, so this names the events exactly.
+    struct Checkpoint {
+        std::map<std::string, uint64_t> highest;
+        size_t count = 0;
+    };
+    struct Delta {
+        // The events from Events()[resumeAt] on are to be replayed onto the checkpoint's state;
+        // when !continuesCheckpoint, resumeAt is 0 and the replay starts from the base.
+        size_t resumeAt = 0;
+        bool continuesCheckpoint = false;
+    };
+
+    // Whether a sync engine made the file (its marker folder, a download in progress, a
+    // conflict copy): it is never read, whatever its name resembles.
+    static bool IsSyncEngineFile(const std::string& name);
+    // Whether `name` is a journal copy, "journal-<device>.txt"; sets `device`.
+    static bool IsJournalName(const std::string& name, std::string& device);
+
+    // Adds events; a device and sequence number seen before is skipped (when two different
+    // events carry it, the first in EventOrderLess stays, wherever it was seen first).
+    void Add(std::vector<JournalEvent> events);
+    // Reads every journal copy in `folder` up to its last whole line, reading again only what
+    // grew since the last call. `problems` gets one message per damaged line or refused file
+    // (a newer format); the rest is read all the same. False only when the folder cannot be
+    // listed.
+    bool AddFolder(FileSystem& files, const std::string& folder, std::vector<std::string>& problems,
+                   std::string& error);
+
+    // Every event, in the order to replay them.
+    const std::vector<JournalEvent>& Events() const { return m_events; }
+    // The checkpoint after the first `count` events. requires: count <= Events().size().
+    Checkpoint CheckpointAt(size_t count) const;
+    Delta Since(const Checkpoint& checkpoint) const;
+
+private:
+    // What a journal copy held when last read, so that only what grew is read again.
+    struct CopyState {
+        std::string bytes;
+        Journal::Contents contents;
+    };
+
+    // Whether `event` replaces or duplicates one already merged; `replaces` when it comes
+    // first in EventOrderLess and the one it replaces was taken out.
+    bool IsKnown(const JournalEvent& event, bool& replaced);
+
+    std::vector<JournalEvent> m_events;
+    // The time of every merged event by device and sequence number.
+    std::unordered_map<std::string, std::unordered_map<uint64_t, HybridTime>> m_seen;
+    std::map<std::string, CopyState> m_copies;
+};
