@@ -312,28 +312,38 @@ void StudyThreeWords(const std::string& listName) {
     Exit();
 }
 
-TEST(EndToEndTest, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFirstAlone) {
-    XServer server;
-    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
-    Desktop desktop(768);
-    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
-    TempDir dir(false);
-    const fs::path home = dir.path() / "data/quibbix";
-    fs::create_directories(home / "list");
-    fs::create_directories(home / "session");
-    fs::current_path(home);
+// Xvfb at 1024x768 under openbox, and a data folder whose first list, with its session
+// folder, the test fills.
+class FirstListUnderOpenbox : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!m_server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
+        m_desktop = std::make_unique<Desktop>(768);
+        if (!m_desktop->IsRunning()) GTEST_SKIP() << "openbox is not available";
+        fs::create_directories(m_home / "list");
+        fs::create_directories(m_home / "session");
+    }
+
+    XServer m_server;
+    std::unique_ptr<Desktop> m_desktop;
+    TempDir m_dir{false};
+    const fs::path m_home = m_dir.path() / "data/quibbix";
+};
+
+TEST_F(FirstListUnderOpenbox, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFirstAlone) {
+    fs::current_path(m_home);
     WriteList();
     ASSERT_TRUE(Shell("printf 'init\\nnext\\njudge 1\\nsave\\n' | " QUIBBIX_BUILT_BIN_DIR
                       "/quibbix-drive >/dev/null"));
-    fs::current_path(dir.path());
-    ListStore store(home, QUIBBIX_BUILT_LIST_DIR);
+    fs::current_path(m_dir.path());
+    ListStore store(m_home, QUIBBIX_BUILT_LIST_DIR);
     std::string error;
     const auto second = store.Create("French verbs", error);
     ASSERT_TRUE(second) << error;
     std::vector<WordRecord> verbs;
     for (int i = 0; i < kWords; ++i) verbs.push_back({"verbe" + std::to_string(i), "verb"});
     WriteFile((*second / "list/kelvo.lst").string(), WordListFile::Serialize(verbs));
-    const auto before = Snapshot(home);
+    const auto before = Snapshot(m_home);
 
     Launch launch;
     ASSERT_TRUE(FocusWindow("Quibbix: Choose a List"));
@@ -343,21 +353,13 @@ TEST(EndToEndTest, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFirstAlone) {
     StudyThreeWords("French verbs");
     ASSERT_EQ(0, launch.WaitForExit(10));
     EXPECT_EQ("1\n", ReadFile((*second / "session/known.txt").string()).substr(0, 2));
-    EXPECT_TRUE(before == Snapshot(home)) << "the first list's files changed";
+    EXPECT_TRUE(before == Snapshot(m_home)) << "the first list's files changed";
 }
 
 // Backwards the definition stands in the word box, wrapped, and the word is revealed below;
 // the progress goes to session-reverse/ and the usual session is not touched.
-TEST(EndToEndTest, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSessionAlone) {
-    XServer server;
-    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
-    Desktop desktop(768);
-    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
-    TempDir dir(false);
-    const fs::path home = dir.path() / "data/quibbix";
-    fs::create_directories(home / "list");
-    fs::create_directories(home / "session");
-    fs::current_path(home);
+TEST_F(FirstListUnderOpenbox, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSessionAlone) {
+    fs::current_path(m_home);
     std::vector<WordRecord> verbs;
     for (int i = 0; i < kWords; ++i)
         verbs.push_back({"aller" + std::to_string(i),
@@ -368,8 +370,8 @@ TEST(EndToEndTest, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSessionAlone)
     WriteFile("name.txt", "French verbs\n");
     ASSERT_TRUE(Shell("printf 'init\\nnext\\njudge 1\\nsave\\n' | " QUIBBIX_BUILT_BIN_DIR
                       "/quibbix-drive >/dev/null"));
-    fs::current_path(dir.path());
-    const auto before = Snapshot(home / "session");
+    fs::current_path(m_dir.path());
+    const auto before = Snapshot(m_home / "session");
 
     Launch launch({"--reverse"});
     ASSERT_TRUE(FocusWindow("Quibbix — French verbs, backwards"));
@@ -380,8 +382,8 @@ TEST(EndToEndTest, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSessionAlone)
     ASSERT_TRUE(Keys("k"));
     Exit();
     ASSERT_EQ(0, launch.WaitForExit(10));
-    EXPECT_EQ("1\n", ReadFile((home / "session-reverse/known.txt").string()).substr(0, 2));
-    EXPECT_TRUE(before == Snapshot(home / "session")) << "the usual session changed";
+    EXPECT_EQ("1\n", ReadFile((m_home / "session-reverse/known.txt").string()).substr(0, 2));
+    EXPECT_TRUE(before == Snapshot(m_home / "session")) << "the usual session changed";
 }
 
 // The six lists and the words learned: what a word's progress is.
@@ -394,37 +396,29 @@ std::string Progress(const fs::path& session) {
 
 // Ctrl+E from the study window, a search, one definition mended, saved and closed: the list
 // holds the new definition, every word keeps its progress, and the study goes on.
-TEST(EndToEndTest, CtrlE_EditsADefinition_AndTheStudyGoesOnWithTheProgressKept) {
-    XServer server;
-    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
-    Desktop desktop(768);
-    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
-    TempDir dir(false);
-    const fs::path home = dir.path() / "data/quibbix";
-    fs::create_directories(home / "list");
-    fs::create_directories(home / "session");
-    fs::current_path(home);
+TEST_F(FirstListUnderOpenbox, CtrlE_EditsADefinition_AndTheStudyGoesOnWithTheProgressKept) {
+    fs::current_path(m_home);
     std::vector<WordRecord> verbs;
     for (int i = 0; i < kWords; ++i)
         verbs.push_back({"verbe" + std::to_string(i), "sens " + std::to_string(i)});
     WriteList(verbs);
     WriteFile("name.txt", "French verbs\n");
-    fs::current_path(dir.path());
+    fs::current_path(m_dir.path());
 
     Launch launch;
     ASSERT_TRUE(FocusWindow("Quibbix — French verbs"));
     ASSERT_TRUE(Keys("Return k k d d s k ctrl+e"));
     ASSERT_TRUE(FocusWindow("Words — French verbs"));
     // The session was saved before the window opened.
-    const std::string before = Progress(home / "session");
+    const std::string before = Progress(m_home / "session");
     ASSERT_TRUE(Keys("ctrl+f v e r b e 1 7 Tab Down Right F2 ctrl+a a l t e r e d Return"));
     Keep(Screenshot(), "words.png");
     ASSERT_TRUE(Keys("ctrl+s Escape"));
     ASSERT_TRUE(FocusWindow("Quibbix — French verbs"));
-    EXPECT_EQ(before, Progress(home / "session"));
+    EXPECT_EQ(before, Progress(m_home / "session"));
     size_t trailing = 0;
     const std::vector<WordRecord> saved =
-        WordListFile::ParseAll(ReadFile((home / "list/kelvo.lst").string()), trailing);
+        WordListFile::ParseAll(ReadFile((m_home / "list/kelvo.lst").string()), trailing);
     ASSERT_EQ(saved.size(), verbs.size());
     EXPECT_EQ(saved[17].definition, "altered");
     EXPECT_EQ(saved[16].definition, "sens 16");
@@ -432,35 +426,27 @@ TEST(EndToEndTest, CtrlE_EditsADefinition_AndTheStudyGoesOnWithTheProgressKept) 
     ASSERT_TRUE(Keys("k k"));
     Exit();
     ASSERT_EQ(0, launch.WaitForExit(10));
-    EXPECT_EQ("2\n", ReadFile((home / "session/known.txt").string()).substr(0, 2));
+    EXPECT_EQ("2\n", ReadFile((m_home / "session/known.txt").string()).substr(0, 2));
     // Every word stands once in the six lists, but the one on screen.
     int listed = 0;
     for (const SessionList& list : SessionFiles::kLists)
-        listed += std::stoi(ReadFile((home / "session" / list.FileName()).string()));
+        listed += std::stoi(ReadFile((m_home / "session" / list.FileName()).string()));
     EXPECT_GE(listed, kWords - 1);
     EXPECT_LE(listed, kWords);
 }
 
 // The word on screen deleted in the Words window: the study goes on at the word after it in
 // the list, which now has the deleted word's index.
-TEST(EndToEndTest, CtrlE_DeletingTheWordShown_GoesOnAtTheWordAfterIt) {
-    XServer server;
-    if (!server.IsRunning()) GTEST_SKIP() << "Xvfb is not available";
-    Desktop desktop(768);
-    if (!desktop.IsRunning()) GTEST_SKIP() << "openbox is not available";
-    TempDir dir(false);
-    const fs::path home = dir.path() / "data/quibbix";
-    fs::create_directories(home / "list");
-    fs::create_directories(home / "session");
-    fs::current_path(home);
+TEST_F(FirstListUnderOpenbox, CtrlE_DeletingTheWordShown_GoesOnAtTheWordAfterIt) {
+    fs::current_path(m_home);
     WriteList();
-    fs::current_path(dir.path());
+    fs::current_path(m_dir.path());
 
     Launch launch;
     ASSERT_TRUE(FocusWindow("Quibbix"));
     ASSERT_TRUE(Keys("Return ctrl+e"));
     ASSERT_TRUE(FocusWindow("Words — .*"));
-    const uint32_t shown = CurrWord(ReadFile((home / "session/currWord.cfg").string())).wordIndex;
+    const uint32_t shown = CurrWord(ReadFile((m_home / "session/currWord.cfg").string())).wordIndex;
     ASSERT_NE(shown, 0u);
     // The word shown is selected as the window opens; the search field has the keyboard.
     ASSERT_TRUE(Keys("Tab Delete"));
@@ -471,9 +457,9 @@ TEST(EndToEndTest, CtrlE_DeletingTheWordShown_GoesOnAtTheWordAfterIt) {
     ASSERT_EQ(0, launch.WaitForExit(10));
     size_t trailing = 0;
     const auto words =
-        WordListFile::ParseAll(ReadFile((home / "list/kelvo.lst").string()), trailing);
+        WordListFile::ParseAll(ReadFile((m_home / "list/kelvo.lst").string()), trailing);
     ASSERT_EQ(words.size(), static_cast<size_t>(kWords - 1));
-    const uint32_t after = CurrWord(ReadFile((home / "session/currWord.cfg").string())).wordIndex;
+    const uint32_t after = CurrWord(ReadFile((m_home / "session/currWord.cfg").string())).wordIndex;
     // Record i holds word index i and record 0 the last index, n: the word after the one
     // deleted takes its index, but for the last two records, whose follower is record 0.
     const uint32_t expected = std::min(shown, static_cast<uint32_t>(kWords - 1));
