@@ -79,12 +79,17 @@ bool JournalMerge::IsKnown(const JournalEvent& event, bool& replaced) {
 }
 
 void JournalMerge::Add(std::vector<JournalEvent> events) {
-    std::sort(events.begin(), events.end(), EventOrderLess);
+    // One journal's events come in order already, as its clock only rises.
+    if (!std::is_sorted(events.begin(), events.end(), EventOrderLess))
+        std::sort(events.begin(), events.end(), EventOrderLess);
     std::vector<JournalEvent> fresh;
+    fresh.reserve(events.size());
     for (JournalEvent& event : events) {
         bool replaced = false;
         if (IsKnown(event, replaced)) continue;
-        m_seen[event.device][event.sequence] = event.time;
+        auto& seen = m_seen[event.device];
+        if (seen.empty()) seen.reserve(events.size());
+        seen[event.sequence] = event.time;
         fresh.push_back(std::move(event));
     }
     if (fresh.empty()) return;
