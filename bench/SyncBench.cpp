@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Figures for merging a year of study from three computers: 100,000 judgements of a
+// 30000-word list, in three journal copies in a scratch sync folder. What a sync at start
+// costs when nothing was kept in memory, what a sync costs in a running program when a few
+// answers arrived, and how many journal bytes a judgement takes.
+
+#include "engine/FileSystem.h"
+#include "sync/HybridClock.h"
+#include "sync/Journal.h"
+#include "sync/JournalLine.h"
+#include "sync/JournalMerge.h"
+
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kJudgements = 100000;
+constexpr int kDevices = 3;
+// What arrives between two syncs: the last few answers of the computer that studied last.
+constexpr int kArrived = 30;
+constexpr int kDay = 300;
+constexpr int kLastDevice = (kJudgements - 1) / kDay % kDevices;
+
+const char* const kDeviceIds[kDevices] = {"3f09a1c2b7e4", "a07c55d2e913", "e1b2c3d4f5a6"};
+
+// The journals of a year: each computer studies on its own days, a judgement every few
+// seconds, and reads the others' journals at the start of each day.
+struct Year {
+    std::string folder;
+    std::vector<std::string> journals;
+    size_t bytes = 0;
+
+    Year() {
+        folder = (fs::temp_directory_path() / ("quibbix-sync-bench-" + std::to_string(getpid())))
+                     .string();
+        fs::create_directories(folder);
+        std::mt19937 random(2026);
+        int64_t wall = 1765000000000;
+        std::vector<HybridClock> clocks;
+        for (int d = 0; d < kDevices; ++d) {
+            clocks.emplace_back([&wall, d] { return wall + (d - 1) * 3600 * 1000; });
+            journals.push_back(JournalLine::EncodeHeader(kDeviceIds[d]));
+        }
+        std::vector<uint64_t> sequences(kDevices, 0);
+        for (int j = 0; j < kJudgements; ++j) {
+            const int d = (j / kDay) % kDevices;  // a day's study on one computer
+            if (j % kDay == 0) {
+                wall += 8 * 3600 * 1000;
+                for (int other = 0; other < kDevices; ++other)
+                    clocks[d].Observe(clocks[other].Last());
+            }
+            wall += 2000 + random() % 8000;
+            JournalEvent event;
+            event.time = clocks[d].Now();
+            event.device = kDeviceIds[d];
+            event.sequence = ++sequences[d];
+            event.word = std::to_string(1 + random() % 30000);
+            event.code = int(random() % 4);
+            journals[d] += JournalLine::Encode(event);
+        }
+        for (const std::string& journal : journals) bytes += journal.size();
+    }
+    ~Year() { fs::remove_all(folder); }
+
+    void Write(int device, const std::string& text) const {
+        std::ofstream(folder + "/" + Journal::CopyName(kDeviceIds[device]), std::ios::binary)
+            << text;
+    }
+    void WriteAll() const {
+        for (int d = 0; d < kDevices; ++d) Write(d, journals[d]);
+    }
+    // The journal of the computer that studied last without its last `lines` lines.
+    std::string Short(int lines) const {
+        const std::string& journal = journals[kLastDevice];
+        size_t end = journal.size() - 1;
+        for (int i = 0; i < lines; ++i) end = journal.rfind('\n', end - 1);
+        return journal.substr(0, end + 1);
+    }
+};
+
+const Year& TheYear() {
+    static const Year year;
+    return year;
+}
+
+void Merge(JournalMerge& merge, const Year& year) {
+    std::vector<std::string> problems;
+    std::string error;
+    merge.AddFolder(DefaultFileSystem(), year.folder, problems, error);
+}
+
+// Sync at start, nothing kept: every journal read and merged from scratch.
+void BM_MergeFromScratch(benchmark::State& state) {
+    const Year& year = TheYear();
+    year.WriteAll();
+    for (auto _ : state) {
+        JournalMerge merge;
+        Merge(merge, year);
+        benchmark::DoNotOptimize(merge.Events().data());
+    }
+    state.counters["events"] = kJudgements;
+}
+BENCHMARK(BM_MergeFromScratch)->Unit(benchmark::kMillisecond);
+
+// Sync at start when little arrived: the same reading and merging, then the replay's
+// question whether the few new answers merely follow its checkpoint.
+void BM_StartWithLittleArrived(benchmark::State& state) {
+    const Year& year = TheYear();
+    year.WriteAll();
+    JournalMerge before;
+    year.Write(kLastDevice, year.Short(kArrived));
+    Merge(before, year);
+    const JournalMerge::Checkpoint checkpoint = before.CheckpointAt(before.Events().size());
+    year.WriteAll();
+    size_t replayed = 0;
+    for (auto _ : state) {
+        JournalMerge merge;
+        Merge(merge, year);
+        const JournalMerge::Delta delta = merge.Since(checkpoint);
+        replayed = merge.Events().size() - delta.resumeAt;
+    }
+    state.counters["to_replay"] = double(replayed);
+}
+BENCHMARK(BM_StartWithLittleArrived)->Unit(benchmark::kMillisecond);
+
+// A running program's sync when a few answers arrived: only what grew is read.
+void BM_IncrementalLittleArrived(benchmark::State& state) {
+    const Year& year = TheYear();
+    const std::string shortJournal = year.Short(kArrived);
+    for (auto _ : state) {
+        state.PauseTiming();
+        year.WriteAll();
+        year.Write(kLastDevice, shortJournal);
+        JournalMerge merge;
+        Merge(merge, year);
+        const JournalMerge::Checkpoint checkpoint = merge.CheckpointAt(merge.Events().size());
+        year.Write(kLastDevice, year.journals[kLastDevice]);
+        state.ResumeTiming();
+        Merge(merge, year);
+        benchmark::DoNotOptimize(merge.Since(checkpoint));
+    }
+}
+BENCHMARK(BM_IncrementalLittleArrived)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Journal bytes per judgement, headers included.
+void BM_BytesPerJudgement(benchmark::State& state) {
+    const Year& year = TheYear();
+    for (auto _ : state) benchmark::DoNotOptimize(year.bytes);
+    state.counters["bytes_per_judgement"] = double(year.bytes) / kJudgements;
+}
+BENCHMARK(BM_BytesPerJudgement)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();
