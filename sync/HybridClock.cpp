@@ -28,5 +28,6 @@ HybridTime HybridClock::Now() {
 }
 
 void HybridClock::Observe(const HybridTime& remote) {
+    if (remote.physicalMs > Wall() + kMaxAheadMs) return;
     if (m_last < remote) m_last = remote;
 }

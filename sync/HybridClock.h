@@ -13,6 +13,12 @@
 
 class HybridClock {
 public:
+    // How far ahead of this computer's wall clock an observed time may be and still be taken
+    // in. Clocks a day or more apart are broken, not skewed; and one damaged journal line
+    // stamped in the year 9999 would otherwise carry every later event of every computer
+    // there with it.
+    static constexpr int64_t kMaxAheadMs = 24 * 3600 * 1000;
+
     // Milliseconds since 1970 from the system's wall clock.
     static int64_t SystemWallMs();
 
@@ -22,7 +28,8 @@ public:
     // A time after every time this clock has given or observed.
     HybridTime Now();
     // Takes in a time read from another computer's journal (or this computer's own, on start,
-    // so that a restart does not reuse times), so that the next Now comes after it.
+    // so that a restart does not reuse times), so that the next Now comes after it; a time
+    // more than kMaxAheadMs ahead of the wall clock is passed over.
     void Observe(const HybridTime& remote);
     // The last time given or observed.
     HybridTime Last() const { return m_last; }

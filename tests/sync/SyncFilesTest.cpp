@@ -90,6 +90,13 @@ TEST(HybridClockTest, RemoteAnHourAhead_NextTimeAfterIt) {
     EXPECT_EQ(ahead.Now(), (HybridTime{11 * hour, 1}));
 }
 
+TEST(HybridClockTest, RemoteYearsAhead_PassedOver) {
+    int64_t wall = 1765000000000;
+    HybridClock clock([&] { return wall; });
+    clock.Observe({wall + HybridClock::kMaxAheadMs + 1, 0});
+    EXPECT_EQ(clock.Now(), (HybridTime{wall, 0}));
+}
+
 struct LineCase {
     const char* name;
     JournalEvent event;
