@@ -5,6 +5,7 @@
 #include "sync/DeviceId.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <tuple>
 
 namespace {
@@ -114,7 +115,12 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
         const std::string path = folder + "/" + name;
         CopyState& copy = m_copies[name];
         std::string bytes;
-        if (files.ReadFile(path, bytes) != 0) continue;  // gone meanwhile: read next time
+        const int readError = files.ReadFile(path, bytes);
+        if (readError != 0) {
+            // Gone meanwhile (a sync engine renaming a download into place): read next time.
+            if (readError != ENOENT) problems.push_back(FileError{path, readError}.Describe());
+            continue;
+        }
         // A copy that does not continue what was read (a stale one delivered back) is read
         // whole again; what it repeats is skipped as known.
         if (bytes.compare(0, copy.contents.wholeBytes, copy.bytes, 0, copy.contents.wholeBytes) !=
