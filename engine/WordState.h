@@ -69,6 +69,10 @@ public:
     // Removes word `wordIndex` from the list it waits in, with that list's id; false when it
     // waits in none a word is drawn from (the known list among them).
     bool TakeWordAt(int32_t wordIndex, int32_t& listId, CListRec& entry);
+    // Removes word `wordIndex` from the known list; false when it is not there. A judgement
+    // replayed from another computer may name a word that waits there in this order of
+    // events, as that computer's own recycling had brought it back for review.
+    bool TakeKnownWordAt(int32_t wordIndex, CListRec& entry);
     // Recycles up to 20 known words when the to-be-viewed list has run low.
     void RefillToBeViewed();
     // Places a judged word at the back of its next list.
@@ -104,6 +108,7 @@ private:
             fn(*list);
     }
     CWordList& ListOf(const SessionList& file);
+    static bool TakeFrom(CWordList& list, uint32_t wordIndex, CListRec& entry);
     void LoadWordsLearned();
     void DropOutOfRange();
     static std::unique_ptr<int32_t[]> DrawPermutation(ClassicRandom& random, int32_t k);

@@ -115,6 +115,10 @@ TEST_F(WordStateTest, TakeWordAt_TakesAWordFromTheListItWaitsIn) {
     // A known word is drawn only once it is recycled; a word in no list is nowhere.
     EXPECT_FALSE(state.TakeWordAt(7, listId, entry));
     EXPECT_FALSE(state.TakeWordAt(9, listId, entry));
+    ASSERT_TRUE(state.TakeKnownWordAt(7, entry));
+    EXPECT_EQ(7u, entry.m_wordIndex);
+    EXPECT_EQ(0, state.GetKnown().GetCount());
+    EXPECT_FALSE(state.TakeKnownWordAt(3, entry));
 }
 
 TEST_F(WordStateTest, RandomPermutation_MatchesTheScanningDraw) {
