@@ -9,12 +9,6 @@
 
 namespace {
 
-bool Holds(const CWordList& list, uint32_t wordIndex) {
-    for (const CListRec& entry : list.Entries())
-        if (entry.m_wordIndex == wordIndex) return true;
-    return false;
-}
-
 bool IsSessionFile(const std::string& path) {
     if (path == SessionFiles::kWordsLearned) return true;
     for (const SessionList& file : SessionFiles::kLists)
@@ -53,6 +47,9 @@ SessionReplay::SessionReplay(const std::vector<FileImage>& session, int32_t tota
     // The same review size the selector loads a session with.
     m_state.Load(totalWords, static_cast<int32_t>(totalWords * 0.05));
     m_state.MaintainList(NO_WORD);
+    m_inReview.assign(static_cast<size_t>(totalWords) + 1, false);
+    for (const CWordList* list : {&m_state.GetToBeViewed(), &m_state.GetKnown()})
+        for (const CListRec& entry : list->Entries()) m_inReview[entry.m_wordIndex] = true;
 }
 
 bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from) {
@@ -103,14 +100,17 @@ void SessionReplay::Judge(const JournalEvent& event) {
     m_env.SetTick(SeedOf(event));
     // The judging computer drew the word; a draw from the to-be-viewed list refills it first.
     // A known word was drawn from there too, once that computer's refill had brought it back.
-    if (Holds(m_state.GetToBeViewed(), wordIndex) || Holds(m_state.GetKnown(), wordIndex))
-        m_state.RefillToBeViewed();
+    if (m_inReview[wordIndex]) m_state.RefillToBeViewed();
     const auto index = static_cast<int32_t>(wordIndex);
     int32_t listId = LIST_TOBEVIEWED;
     CListRec entry(wordIndex);
     // A known word counts as one drawn from the to-be-viewed list, where recycling puts it.
     if (!m_state.TakeWordAt(index, listId, entry)) m_state.TakeKnownWordAt(index, entry);
     m_state.ApplyJudgement(listId, entry, event.code);
+    // The word stands in one list, at the back of the one it went to; no judgement places a
+    // word in the to-be-viewed list, and the refill only moves words within the two.
+    const CWordList& known = m_state.GetKnown();
+    m_inReview[wordIndex] = known.GetCount() > 0 && known.Entries().back().m_wordIndex == wordIndex;
     ++m_counts.judged;
 }
 

@@ -70,4 +70,7 @@ private:
     CWordState m_state;
     JournalEvent::Direction m_direction;
     Counts m_counts;
+    // By word index: whether the word waits in the to-be-viewed or the known list, which
+    // would take a scan of both, some 30000 entries, for every judgement.
+    std::vector<bool> m_inReview;
 };
