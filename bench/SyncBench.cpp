@@ -5,10 +5,12 @@
 // answers arrived, and how many journal bytes a judgement takes.
 
 #include "engine/FileSystem.h"
+#include "engine/SessionFiles.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
 #include "sync/JournalLine.h"
 #include "sync/JournalMerge.h"
+#include "sync/SessionReplay.h"
 
 #include <unistd.h>
 
@@ -24,6 +26,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kJudgements = 100000;
+constexpr int kWords = 30000;
 constexpr int kDevices = 3;
 // What arrives between two syncs: the last few answers of the computer that studied last.
 constexpr int kArrived = 30;
@@ -63,7 +66,7 @@ struct Year {
             event.time = clocks[d].Now();
             event.device = kDeviceIds[d];
             event.sequence = ++sequences[d];
-            event.word = std::to_string(1 + random() % 30000);
+            event.word = std::to_string(1 + random() % kWords);
             event.code = int(random() % 4);
             journals[d] += JournalLine::Encode(event);
         }
@@ -150,6 +153,62 @@ void BM_IncrementalLittleArrived(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IncrementalLittleArrived)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The session a 30000-word list joined with: every word still to be viewed.
+std::vector<FileImage> JoinedSession() {
+    std::vector<FileImage> images;
+    for (const SessionList& file : SessionFiles::kLists) {
+        std::string text = "0\n";
+        if (file.listId == LIST_TOBEVIEWED) {
+            text = std::to_string(kWords) + "\n";
+            for (int w = 1; w <= kWords; ++w) text += std::to_string(w) + "\t0\n";
+        }
+        images.push_back({file.path, text});
+    }
+    images.push_back({SessionFiles::kWordsLearned, "0"});
+    return images;
+}
+
+// Sync at start with nothing kept: the year's judgements replayed onto the joined session
+// and its files made, after the merge above.
+void BM_ReplayFromScratch(benchmark::State& state) {
+    const Year& year = TheYear();
+    year.WriteAll();
+    JournalMerge merge;
+    Merge(merge, year);
+    const std::vector<FileImage> base = JoinedSession();
+    for (auto _ : state) {
+        SessionReplay replay(base, kWords, JournalEvent::Direction::kForwards);
+        replay.Replay(merge.Events());
+        benchmark::DoNotOptimize(replay.Images());
+    }
+    state.counters["events"] = double(merge.Events().size());
+}
+BENCHMARK(BM_ReplayFromScratch)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Sync at start when 30 answers arrived: the session files written at the last sync are the
+// checkpoint, and only what follows it is replayed.
+void BM_ReplayFromCheckpoint(benchmark::State& state) {
+    const Year& year = TheYear();
+    year.Write(kLastDevice, year.Short(kArrived));
+    JournalMerge before;
+    Merge(before, year);
+    SessionReplay upTo(JoinedSession(), kWords, JournalEvent::Direction::kForwards);
+    upTo.Replay(before.Events());
+    const std::vector<FileImage> checkpointFiles = upTo.Images();
+    const JournalMerge::Checkpoint checkpoint = before.CheckpointAt(before.Events().size());
+    year.WriteAll();
+    JournalMerge merge;
+    Merge(merge, year);
+    const JournalMerge::Delta delta = merge.Since(checkpoint);
+    for (auto _ : state) {
+        SessionReplay replay(checkpointFiles, kWords, JournalEvent::Direction::kForwards);
+        replay.Replay(merge.Events(), delta.resumeAt);
+        benchmark::DoNotOptimize(replay.Images());
+    }
+    state.counters["replayed"] = double(merge.Events().size() - delta.resumeAt);
+}
+BENCHMARK(BM_ReplayFromCheckpoint)->Unit(benchmark::kMillisecond);
 
 // Journal bytes per judgement, headers included.
 void BM_BytesPerJudgement(benchmark::State& state) {
