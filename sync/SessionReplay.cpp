@@ -47,12 +47,14 @@ SessionReplay::SessionReplay(const std::vector<FileImage>& session, int32_t tota
     // The same review size the selector loads a session with.
     m_state.Load(totalWords, static_cast<int32_t>(totalWords * 0.05));
     m_state.MaintainList(NO_WORD);
-    m_inReview.assign(static_cast<size_t>(totalWords) + 1, false);
+    // Sized by the count the engine took, which keeps its own for a count out of range.
+    m_inReview.assign(static_cast<size_t>(m_state.GetTotalWords()) + 1, false);
     for (const CWordList* list : {&m_state.GetToBeViewed(), &m_state.GetKnown()})
         for (const CListRec& entry : list->Entries()) m_inReview[entry.m_wordIndex] = true;
 }
 
 bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from) {
+    if (from > events.size()) return false;
     std::set<EventKey> undone;
     for (size_t i = from; i < events.size(); ++i) {
         const JournalEvent& event = events[i];

@@ -52,8 +52,9 @@ public:
     SessionReplay& operator=(const SessionReplay&) = delete;
 
     // Applies events[from], events[from + 1], ... (a JournalMerge's Events()) onto the state.
-    // False, with nothing applied, when an undo among them takes back an event before `from`:
-    // the state then holds that judgement, and the replay must start again from the base.
+    // False, with nothing applied, when an undo among them takes back an event before `from`
+    // (the state holds that judgement: the replay must start again from the base), or when
+    // there are fewer than `from` events.
     bool Replay(const std::vector<JournalEvent>& events, size_t from = 0);
 
     // The six list files and the words-learned file, in the engine's order and bytes.

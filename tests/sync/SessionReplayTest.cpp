@@ -212,6 +212,14 @@ TEST(SessionReplayTest, JournalsInAnyOrder_GiveIdenticalFiles) {
     } while (std::next_permutation(order.begin(), order.end()));
 }
 
+TEST(SessionReplayTest, WordCountOutOfRange_ReplaysWithTheEnginesOwnCount) {
+    // The engine keeps its default count for none; the replay must not index past its own.
+    SessionReplay replay(Base(), 0, kForwards);
+    EXPECT_TRUE(replay.Replay({Judgement("aaaaaaaaaaaa", 1, 1000, "41", 0)}));
+    EXPECT_EQ(1u, replay.GetCounts().judged);
+    EXPECT_FALSE(replay.Replay({}, 1));
+}
+
 TEST(SessionReplayTest, WordIndexOf_MapsBaseRecordsOnly) {
     EXPECT_EQ(40u, SessionReplay::WordIndexOf("1", 40));
     EXPECT_EQ(1u, SessionReplay::WordIndexOf("2", 40));
