@@ -48,13 +48,9 @@ bool CWordSelect::GetNextWord(int32_t& listId, CListRec& entry) {
             result = m_state.TakeWord(listId, entry);
         }
         if (!m_studyPossible) listId = LIST_TOBEVIEWED;
-        m_currentList = listId;
-        m_current = entry;
-        // The count comes from a file and may already stand at the top of its range.
-        if (m_viewedCount < INT32_MAX) ++m_viewedCount;
+        BeginWord(listId, entry);
     }
-    m_reader.GetRecord(static_cast<int32_t>(entry.m_wordIndex));
-    WriteCurrWord();
+    ShowCurrent();
     return result;
 }
 
@@ -63,12 +59,21 @@ bool CWordSelect::MakeCurrent(int32_t wordIndex) {
     int32_t listId = 0;
     CListRec entry;
     if (!m_state.TakeWordAt(wordIndex, listId, entry)) return false;
+    BeginWord(listId, entry);
+    ShowCurrent();
+    return true;
+}
+
+void CWordSelect::BeginWord(int32_t listId, const CListRec& entry) {
     m_currentList = listId;
     m_current = entry;
+    // The count comes from a file and may already stand at the top of its range.
     if (m_viewedCount < INT32_MAX) ++m_viewedCount;
-    m_reader.GetRecord(static_cast<int32_t>(entry.m_wordIndex));
+}
+
+void CWordSelect::ShowCurrent() {
+    m_reader.GetRecord(static_cast<int32_t>(m_current.m_wordIndex));
     WriteCurrWord();
-    return true;
 }
 
 int32_t CWordSelect::NextListId() {

@@ -71,6 +71,10 @@ public:
 
 private:
     int32_t NextListId();
+    // `entry`, taken from list `listId`, becomes the word on screen, counted as viewed.
+    void BeginWord(int32_t listId, const CListRec& entry);
+    // Reads the current word's record and writes the current-word file.
+    void ShowCurrent();
     CurrWordRecord CurrWord() const;
     void WriteCurrWord();
     void ReadCurrWord();
