@@ -4,6 +4,7 @@
 #include "engine/Escaped.h"
 #include "engine/FieldText.h"
 #include "imports/EncodingDetector.h"
+#include "imports/InputDecoder.h"
 #include "lists/ListImporter.h"
 #include "ui/chooser/EncodingDialog.h"
 #include "ui/chooser/RefusedDialog.h"
@@ -137,8 +138,7 @@ std::string Head(const std::filesystem::path& file) {
     std::string head(kHeadBytes, '\0');
     in.read(head.data(), static_cast<std::streamsize>(head.size()));
     head.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    if (head.compare(0, 3, "\xEF\xBB\xBF") == 0) head.erase(0, 3);
-    return head;
+    return std::string(InputDecoder::WithoutBom(head));
 }
 
 bool IsEncodingUnsettled(const ImportPlan& plan) {
