@@ -16,20 +16,6 @@ namespace {
 using Records = std::vector<std::pair<std::string, std::string>>;
 using Schema = AnkiPackageContents::Schema;
 
-struct Read {
-    WordFile file;
-    std::string messages;
-};
-
-Read ReadPackage(const std::string& path) {
-    std::ostringstream out;
-    Diagnostics diagnostics(out);
-    Read read;
-    read.file = WordFileReader::Read(path, ImportOptions(), RecordEncoder::Options(), diagnostics);
-    read.messages = out.str();
-    return read;
-}
-
 Records RecordsOf(const WordFile& file) {
     Records records;
     for (const WordRecord& record : file.records)
@@ -60,7 +46,7 @@ class AnkiSchema : public testing::TestWithParam<Schema> {};
 TEST_P(AnkiSchema, NotesGiveFlattenedRecordsAndTheDeckTitle) {
     TempDir dir;
     AnkiPackageBuilder::WritePackage("gre.apkg", GreDeck(GetParam()));
-    const Read read = ReadPackage("gre.apkg");
+    const Read read = ReadWords("gre.apkg");
     ASSERT_TRUE(read.file.isReadable) << read.messages;
     EXPECT_EQ(RecordsOf(read.file), kGreRecords) << read.messages;
     EXPECT_EQ(read.file.title, "English::GRE");
@@ -74,7 +60,7 @@ TEST_P(AnkiSchema, ZipByAnyNameIsReadAndSeveralDecksGiveNoTitle) {
     contents.notes[1].deckId = 1;
     contents.isWal = true;
     AnkiPackageBuilder::WritePackage("download.zip", contents);
-    const Read read = ReadPackage("download.zip");
+    const Read read = ReadWords("download.zip");
     ASSERT_TRUE(read.file.isReadable) << read.messages;
     EXPECT_EQ(RecordsOf(read.file), kGreRecords);
     EXPECT_EQ(read.file.title, "");
@@ -94,7 +80,7 @@ TEST(AnkiPackage, NewestCollectionWinsOverTheUpdateAnkiNote) {
     AnkiPackageBuilder::WriteZip(
         "old.apkg", {{"collection.anki2", AnkiPackageBuilder::CollectionImage(dummy)},
                      {"collection.anki21", AnkiPackageBuilder::CollectionImage(real)}});
-    EXPECT_EQ(RecordsOf(ReadPackage("old.apkg").file), kGreRecords);
+    EXPECT_EQ(RecordsOf(ReadWords("old.apkg").file), kGreRecords);
 }
 
 TEST(AnkiPackage, ToolImportsAPackageAndRefusesItsBadNotesByNumber) {
@@ -249,7 +235,7 @@ class AnkiRefusal : public testing::TestWithParam<RefusalCase> {};
 TEST_P(AnkiRefusal, SaysWhyAndReadsNothing) {
     TempDir dir;
     AnkiPackageBuilder::WriteZip("bad.apkg", GetParam().entries());
-    const Read read = ReadPackage("bad.apkg");
+    const Read read = ReadWords("bad.apkg");
     EXPECT_FALSE(read.file.isReadable);
     EXPECT_TRUE(read.file.records.empty());
     EXPECT_NE(read.messages.find(GetParam().message), std::string::npos) << read.messages;
@@ -264,7 +250,7 @@ TEST(AnkiPackage, AsManyNotesAsAListHoldsAreRead) {
         "most.apkg",
         Legacy("CREATE TABLE notes (id INTEGER PRIMARY KEY, flds);" + Rows(kMaxStudyWords) +
                "UPDATE notes SET flds = 'w' || id || char(31) || 'd';"));
-    const Read read = ReadPackage("most.apkg");
+    const Read read = ReadWords("most.apkg");
     ASSERT_TRUE(read.file.isReadable) << read.messages;
     EXPECT_EQ(read.file.records.size(), kMaxStudyWords);
 }
@@ -273,13 +259,13 @@ TEST(AnkiPackage, EncryptedCutShortAndCorruptedArchivesAreRefused) {
     TempDir dir;
     const ZipEntries entries = AnkiPackageBuilder::PackageEntries(GreDeck(Schema::kLegacy));
     AnkiPackageBuilder::WriteZip("locked.apkg", entries, "secret");
-    EXPECT_NE(ReadPackage("locked.apkg").messages.find("the Anki package is encrypted"),
+    EXPECT_NE(ReadWords("locked.apkg").messages.find("the Anki package is encrypted"),
               std::string::npos);
 
     AnkiPackageBuilder::WriteZip("whole.apkg", entries, nullptr, true);
     const std::string bytes = ReadFile("whole.apkg");
     WriteFile("cut.apkg", bytes.substr(0, bytes.size() / 2));
-    EXPECT_NE(ReadPackage("cut.apkg")
+    EXPECT_NE(ReadWords("cut.apkg")
                   .messages.find("not a readable Anki package: the zip "
                                  "archive is damaged or cut short"),
               std::string::npos);
@@ -289,7 +275,7 @@ TEST(AnkiPackage, EncryptedCutShortAndCorruptedArchivesAreRefused) {
     ASSERT_NE(database, std::string::npos);
     corrupted[database + 200] ^= 0x55;
     WriteFile("crc.apkg", corrupted);
-    const Read read = ReadPackage("crc.apkg");
+    const Read read = ReadWords("crc.apkg");
     EXPECT_FALSE(read.file.isReadable);
     EXPECT_NE(read.messages.find("the Anki package is damaged: collection.anki2 cannot be "
                                  "read (CRC error)"),
@@ -297,7 +283,7 @@ TEST(AnkiPackage, EncryptedCutShortAndCorruptedArchivesAreRefused) {
         << read.messages;
 
     WriteFile("text.apkg", "laconic\tbrief\n");
-    EXPECT_NE(ReadPackage("text.apkg").messages.find("not a readable Anki package"),
+    EXPECT_NE(ReadWords("text.apkg").messages.find("not a readable Anki package"),
               std::string::npos);
 }
 

@@ -8,6 +8,7 @@
 #include "imports/HtmlText.h"
 #include "imports/WordFileReader.h"
 #include "tests/support/TempDir.h"
+#include "tests/wordlist/ToolRunner.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -20,20 +21,6 @@ std::string Repeated(const std::string& piece, size_t count) {
     text.reserve(piece.size() * count);
     for (size_t i = 0; i < count; ++i) text += piece;
     return text;
-}
-
-struct Read {
-    WordFile file;
-    std::string messages;
-};
-
-Read ReadWords(const std::string& path) {
-    std::ostringstream out;
-    Diagnostics diagnostics(out);
-    Read read;
-    read.file = WordFileReader::Read(path, ImportOptions(), RecordEncoder::Options(), diagnostics);
-    read.messages = out.str();
-    return read;
 }
 
 // 400,000 pieces each: a pass that went back over the rest of the field for every piece

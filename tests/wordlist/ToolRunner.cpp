@@ -27,3 +27,12 @@ std::vector<std::pair<std::string, std::string>> ReadRecords(const std::string& 
         pairs.emplace_back(record.word, record.definition);
     return pairs;
 }
+
+Read ReadWords(const std::string& path) {
+    std::ostringstream out;
+    Diagnostics diagnostics(out);
+    Read read;
+    read.file = WordFileReader::Read(path, ImportOptions(), RecordEncoder::Options(), diagnostics);
+    read.messages = out.str();
+    return read;
+}
