@@ -1,0 +1,44 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// What the study flow did since a synced list last wrote its journal: the verdicts recorded
+// (which word, which judgement, when), the ones taken back, and the seconds of use by day, as
+// the other computers need them. A list that syncs with no other computer keeps none (the
+// study flow is given no log).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class AnswerLog {
+public:
+    struct Entry {
+        enum class Kind { kJudged, kUndone, kUsed };
+        Kind kind = Kind::kJudged;
+        // The engine's word index (the record number in the word list) and its judgement
+        // code, 0 to 3; an undo takes back the latest judgement not yet taken back.
+        int32_t wordIndex = 0;
+        int32_t judgement = 0;
+        // The wall clock in milliseconds since 1970 when it happened.
+        int64_t wallMs = 0;
+        // kUsed: `seconds` more of use on `date` ("YYYY-MM-DD", the learner's calendar).
+        std::string date;
+        int64_t seconds = 0;
+    };
+
+    void Add(const Entry& entry) { m_entries.push_back(entry); }
+    bool IsEmpty() const { return m_entries.empty(); }
+    // Hands over what was logged and starts afresh.
+    std::vector<Entry> TakeAll() {
+        std::vector<Entry> taken;
+        taken.swap(m_entries);
+        return taken;
+    }
+    // Puts entries back in front, for a journal that could not be written this time.
+    void PutBack(std::vector<Entry> entries) {
+        entries.insert(entries.end(), m_entries.begin(), m_entries.end());
+        m_entries.swap(entries);
+    }
+
+private:
+    std::vector<Entry> m_entries;
+};

@@ -1,0 +1,67 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// A synced list as every computer's journal makes it: the words and the progress of both study
+// directions, replayed from the list as it first joined (the base) through the merged events
+// in their one order. Edits and removals change the words; a word an edit adds gets the next
+// record of the list, in the order of the events that added them; judgements move words
+// through the engine's rules, each random draw seeded from its event; the history's
+// judgements and list sizes are counted as the replay goes, its seconds are the sums of
+// every computer's usage events. The same events give the same bytes on every computer.
+//
+// A checkpoint in a folder of this computer's own keeps the replay cheap: when only events
+// after it arrived, the replay goes on from it; otherwise it starts again from the base.
+
+#include "engine/AtomicFile.h"
+#include "engine/FileSystem.h"
+#include "engine/WordRecord.h"
+#include "sync/JournalEvent.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+class ListReplay {
+public:
+    // The list as it joined. Session images carry the session paths of SessionFiles
+    // ("session/tobeviewed.txt", ..., "session/History.txt"), whichever direction they are
+    // of; a missing file counts as the engine counts it.
+    struct Base {
+        std::vector<WordRecord> words;
+        std::vector<FileImage> forwards;
+        std::vector<FileImage> backwards;
+    };
+
+    struct Result {
+        std::vector<WordRecord> words;
+        // The id of each word of `words` (JournalEvent's word identity), record by record.
+        std::vector<std::string> wordIds;
+        // The six list files, words learned and the history of each direction, in the
+        // engine's bytes, under the same session paths as the base's.
+        std::vector<FileImage> forwards;
+        std::vector<FileImage> backwards;
+        // Seconds of use by device, over every day.
+        std::map<std::string, int64_t> secondsByDevice;
+        // Events replayed in this call (not those the checkpoint held already), by kind,
+        // and judgements of words no event made (damaged or foreign journals).
+        size_t judgementsReplayed = 0;
+        size_t editsReplayed = 0;
+        size_t unknownWords = 0;
+        // Whether the replay started again from the base.
+        bool fromBase = false;
+    };
+
+    // `checkpointDir`, a folder of this computer's own, keeps the checkpoint between runs;
+    // it is made when missing. requires: `files` outlives the replay.
+    ListReplay(FileSystem& files, std::string checkpointDir);
+
+    // Replays `events` (a JournalMerge's Events(), in its order) over `base`, from the
+    // checkpoint where it still holds, and saves a new checkpoint. False with `error` only
+    // when the base cannot be read (damaged beyond what the engine repairs).
+    bool Run(const Base& base, const std::vector<JournalEvent>& events, Result& result,
+             std::string& error);
+
+private:
+    FileSystem& m_files;
+    std::string m_checkpointDir;
+};
