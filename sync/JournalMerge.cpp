@@ -148,27 +148,29 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
     return true;
 }
 
-JournalMerge::Checkpoint JournalMerge::CheckpointAt(size_t count) const {
+JournalMerge::Checkpoint JournalMerge::CheckpointAt(const std::vector<JournalEvent>& events,
+                                                    size_t count) {
     Checkpoint checkpoint;
     checkpoint.count = count;
     for (size_t i = 0; i < count; ++i) {
-        uint64_t& highest = checkpoint.highest[m_events[i].device];
-        highest = std::max(highest, m_events[i].sequence);
+        uint64_t& highest = checkpoint.highest[events[i].device];
+        highest = std::max(highest, events[i].sequence);
     }
     return checkpoint;
 }
 
-JournalMerge::Delta JournalMerge::Since(const Checkpoint& checkpoint) const {
+JournalMerge::Delta JournalMerge::Since(const std::vector<JournalEvent>& events,
+                                        const Checkpoint& checkpoint) {
     auto isCovered = [&](const JournalEvent& event) {
         const auto found = checkpoint.highest.find(event.device);
         return found != checkpoint.highest.end() && event.sequence <= found->second;
     };
     size_t covered = 0;
-    size_t resumeAt = m_events.size();
-    for (size_t i = 0; i < m_events.size(); ++i) {
-        if (isCovered(m_events[i]))
+    size_t resumeAt = events.size();
+    for (size_t i = 0; i < events.size(); ++i) {
+        if (isCovered(events[i]))
             ++covered;
-        else if (resumeAt == m_events.size())
+        else if (resumeAt == events.size())
             resumeAt = i;
     }
     // The checkpoint's state holds exactly the events before resumeAt only when nothing it

@@ -55,8 +55,11 @@ public:
     // Every event, in the order to replay them.
     const std::vector<JournalEvent>& Events() const { return m_events; }
     // The checkpoint after the first `count` events. requires: count <= Events().size().
-    Checkpoint CheckpointAt(size_t count) const;
-    Delta Since(const Checkpoint& checkpoint) const;
+    Checkpoint CheckpointAt(size_t count) const { return CheckpointAt(m_events, count); }
+    Delta Since(const Checkpoint& checkpoint) const { return Since(m_events, checkpoint); }
+    // The same over events in the merge's order, for a replay handed only the events.
+    static Checkpoint CheckpointAt(const std::vector<JournalEvent>& events, size_t count);
+    static Delta Since(const std::vector<JournalEvent>& events, const Checkpoint& checkpoint);
 
 private:
     // What a journal copy held when last read, so that only what grew is read again.

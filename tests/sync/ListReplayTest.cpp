@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// A whole synced list replayed from its base: the same events give the same bytes whatever
+// order the journals arrived in, and a replay continued from its checkpoint gives exactly
+// what a replay from the base gives, or starts from the base when the checkpoint no longer
+// holds.
+
+#include "engine/SessionFiles.h"
+#include "sync/JournalMerge.h"
+#include "sync/ListReplay.h"
+#include "sync/MemoryFileSystem.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+using Direction = JournalEvent::Direction;
+const std::string kDevices[] = {"aaaaaaaaaaaa", "bbbbbbbbbbbb", "cccccccccccc"};
+constexpr int kWords = 40;
+constexpr const char* kCheckpoint = "sync/replay";
+
+JournalEvent Judgement(size_t device, uint64_t sequence, int64_t ms, int record, int code,
+                       Direction direction) {
+    JournalEvent event;
+    event.time.physicalMs = ms;
+    event.device = kDevices[device];
+    event.sequence = sequence;
+    event.word = std::to_string(record);
+    event.code = code;
+    event.direction = direction;
+    return event;
+}
+
+JournalEvent Undo(size_t device, uint64_t sequence, int64_t ms, uint64_t undone) {
+    JournalEvent event;
+    event.kind = JournalEvent::Kind::kUndo;
+    event.time.physicalMs = ms;
+    event.device = kDevices[device];
+    event.sequence = sequence;
+    event.undone = undone;
+    return event;
+}
+
+std::vector<FileImage> Session(int toBeViewed) {
+    std::vector<FileImage> images;
+    for (const SessionList& file : SessionFiles::kLists) {
+        const bool fresh = file.listId == LIST_TOBEVIEWED;
+        const int first = fresh ? 1 : toBeViewed + 1;
+        const int last = fresh ? toBeViewed : kWords;
+        std::string text = file.path == SessionFiles::kKnown.path || fresh
+                               ? std::to_string(last - first + 1) + "\n"
+                               : "0\n";
+        if (text != "0\n")
+            for (int w = first; w <= last; ++w) text += std::to_string(w) + "\t0\n";
+        images.push_back({file.path, text});
+    }
+    images.push_back({SessionFiles::kWordsLearned, "0"});
+    images.push_back({SessionFiles::kHistory, "Date\tSeconds\n"});
+    return images;
+}
+
+// Forwards with a short to-be-viewed list, so that recycling draws orders; backwards fresh.
+ListReplay::Base Base() {
+    ListReplay::Base base;
+    for (int w = 1; w <= kWords; ++w) base.words.push_back({"w" + std::to_string(w), "d"});
+    base.forwards = Session(3);
+    base.backwards = Session(kWords);
+    return base;
+}
+
+// Three computers judging both directions, with undos, in a time order of their own.
+std::vector<std::vector<JournalEvent>> Journals() {
+    std::vector<std::vector<JournalEvent>> journals(3);
+    std::mt19937 random(29);
+    for (int i = 0; i < 300; ++i) {
+        const size_t d = random() % 3;
+        auto& journal = journals[d];
+        const int64_t ms = 1000 * i + static_cast<int64_t>(d);
+        if (!journal.empty() && random() % 10 == 0) {
+            journal.push_back(Undo(d, journal.size() + 1, ms, journal.back().sequence));
+            continue;
+        }
+        journal.push_back(Judgement(d, journal.size() + 1, ms, 1 + int(random() % kWords),
+                                    int(random() % 4),
+                                    random() % 3 ? Direction::kForwards : Direction::kBackwards));
+    }
+    return journals;
+}
+
+std::vector<JournalEvent> Merged(const std::vector<std::vector<JournalEvent>>& journals) {
+    JournalMerge merge;
+    for (const auto& journal : journals) merge.Add(journal);
+    return merge.Events();
+}
+
+std::string Text(const ListReplay::Result& result) {
+    std::string text;
+    for (size_t i = 0; i < result.words.size(); ++i)
+        text += result.wordIds[i] + "=" + result.words[i].word + "\n";
+    for (const auto* images : {&result.forwards, &result.backwards})
+        for (const FileImage& image : *images) text += image.path + ":\n" + image.bytes + "\n";
+    return text;
+}
+
+ListReplay::Result Replayed(MemoryFileSystem& files, const ListReplay::Base& base,
+                            const std::vector<JournalEvent>& events) {
+    ListReplay replay(files, kCheckpoint);
+    ListReplay::Result result;
+    std::string error;
+    EXPECT_TRUE(replay.Run(base, events, result, error)) << error;
+    return result;
+}
+
+TEST(ListReplayTest, JournalsInAnyOrder_GiveIdenticalBytes) {
+    const auto journals = Journals();
+    MemoryFileSystem files;
+    const ListReplay::Result first = Replayed(files, Base(), Merged(journals));
+    EXPECT_TRUE(first.fromBase);
+    EXPECT_EQ("1", first.wordIds.front());
+    EXPECT_EQ(size_t(kWords), first.wordIds.size());
+
+    std::vector<size_t> order = {0, 1, 2};
+    while (std::next_permutation(order.begin(), order.end())) {
+        JournalMerge merge;
+        for (size_t d : order) merge.Add({journals[d].begin(), journals[d].begin() + 20});
+        for (size_t d : order) merge.Add(journals[d]);
+        MemoryFileSystem fresh;
+        EXPECT_EQ(Text(first), Text(Replayed(fresh, Base(), merge.Events())));
+    }
+}
+
+// What happened between a replay of the first events and one of all of them.
+struct CheckpointCase {
+    const char* name;
+    std::function<void(MemoryFileSystem&, ListReplay::Base&, std::vector<JournalEvent>&)> change;
+    bool fromBase;
+};
+
+class ListReplayCheckpointTest : public testing::TestWithParam<CheckpointCase> {};
+
+TEST_P(ListReplayCheckpointTest, ContinuedEqualsFromScratch) {
+    auto journals = Journals();
+    auto early = journals;
+    for (auto& journal : early) journal.resize(journal.size() / 2);
+    MemoryFileSystem files;
+    ListReplay::Base base = Base();
+    Replayed(files, base, Merged(early));
+    std::vector<JournalEvent> events = Merged(journals);
+    GetParam().change(files, base, events);
+
+    const ListReplay::Result continued = Replayed(files, base, events);
+    MemoryFileSystem fresh;
+    const ListReplay::Result scratch = Replayed(fresh, base, events);
+    EXPECT_EQ(GetParam().fromBase, continued.fromBase);
+    EXPECT_EQ(Text(scratch), Text(continued));
+    if (!continued.fromBase) {
+        EXPECT_LT(continued.judgementsReplayed, scratch.judgementsReplayed);
+    }
+    // The checkpoint just written holds: nothing new, nothing replayed.
+    const ListReplay::Result again = Replayed(files, base, events);
+    EXPECT_FALSE(again.fromBase);
+    EXPECT_EQ(0u, again.judgementsReplayed);
+    EXPECT_EQ(Text(scratch), Text(again));
+}
+
+void Damage(MemoryFileSystem& files, size_t at) {
+    std::string bytes;
+    ASSERT_EQ(0, files.ReadFile(std::string(kCheckpoint) + "/replay.txt", bytes));
+    bytes[std::min(at, bytes.size() - 1)] ^= 1;
+    files.Put(std::string(kCheckpoint) + "/replay.txt", bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ListReplayCheckpointTest,
+    testing::Values(
+        CheckpointCase{"OnlyLaterEvents", [](auto&, auto&, auto&) {}, false},
+        CheckpointCase{"EventBeforeIt",
+                       [](auto&, auto&, auto& events) {
+                           JournalMerge merge;
+                           merge.Add(events);
+                           merge.Add({Judgement(2, 999, 5, 7, 1, Direction::kForwards)});
+                           events = merge.Events();
+                       },
+                       true},
+        CheckpointCase{"UndoOfAnEventInIt",
+                       [](auto&, auto&, auto& events) {
+                           JournalMerge merge;
+                           merge.Add(events);
+                           const auto judged = std::find_if(
+                               events.begin(), events.end(), [](const JournalEvent& e) {
+                                   return e.kind == JournalEvent::Kind::kJudgement &&
+                                          e.device == kDevices[0];
+                               });
+                           merge.Add({Undo(0, 999, 10000000, judged->sequence)});
+                           events = merge.Events();
+                       },
+                       true},
+        CheckpointCase{"Damaged", [](auto& files, auto&, auto&) { Damage(files, 200); }, true},
+        CheckpointCase{"CutShort",
+                       [](auto& files, auto&, auto&) {
+                           std::string bytes;
+                           files.ReadFile(std::string(kCheckpoint) + "/replay.txt", bytes);
+                           files.Put(std::string(kCheckpoint) + "/replay.txt",
+                                     bytes.substr(0, bytes.size() / 2));
+                       },
+                       true},
+        CheckpointCase{"OtherBase",
+                       [](auto&, auto& base, auto&) { base.words[3].definition = "other"; }, true}),
+    [](const testing::TestParamInfo<CheckpointCase>& param) { return param.param.name; });
+
+TEST(ListReplayTest, EmptyList_IsRefused) {
+    MemoryFileSystem files;
+    ListReplay replay(files, kCheckpoint);
+    ListReplay::Result result;
+    std::string error;
+    EXPECT_FALSE(replay.Run(ListReplay::Base(), {}, result, error));
+    EXPECT_NE(std::string::npos, error.find("0 words")) << error;
+}
+
+}  // namespace
