@@ -26,6 +26,21 @@ public:
     };
 
     void Add(const Entry& entry) { m_entries.push_back(entry); }
+    // Seconds of use join those of the same day still waiting here, so that the journal
+    // gets one line per day and sync, not one per verdict.
+    void AddSeconds(const std::string& date, int64_t seconds, int64_t wallMs) {
+        for (Entry& entry : m_entries) {
+            if (entry.kind != Entry::Kind::kUsed || entry.date != date) continue;
+            entry.seconds += seconds;
+            return;
+        }
+        Entry entry;
+        entry.kind = Entry::Kind::kUsed;
+        entry.date = date;
+        entry.seconds = seconds;
+        entry.wallMs = wallMs;
+        m_entries.push_back(entry);
+    }
     bool IsEmpty() const { return m_entries.empty(); }
     // Hands over what was logged and starts afresh.
     std::vector<Entry> TakeAll() {

@@ -122,19 +122,20 @@ void HistoryFile::Load() {
                           CWordState::kCaption, EngineEnv::Icon::Error);
 }
 
-void HistoryFile::Note(int64_t seconds, int64_t judgements, const HistoryCounts& counts) {
+std::string HistoryFile::Note(int64_t seconds, int64_t judgements, const HistoryCounts& counts) {
     const std::string today = m_env.LocalDate();
-    if (DayNumber(today) < 0) return;
+    if (DayNumber(today) < 0) return {};
     auto day = std::lower_bound(
         m_days.begin(), m_days.end(), today,
         [](const HistoryDay& d, const std::string& date) { return d.date < date; });
     if (day == m_days.end() || day->date != today) {
-        if (seconds <= 0 && judgements <= 0) return;
+        if (seconds <= 0 && judgements <= 0) return today;
         day = m_days.insert(day, HistoryDay{today, 0, 0, counts});
     }
     if (seconds > 0) day->seconds = SaturatingAdd(day->seconds, seconds);
     if (judgements > 0) day->judgements = SaturatingAdd(day->judgements, judgements);
     day->counts = counts;
+    return today;
 }
 
 void HistoryFile::TakeBackJudgement(const HistoryCounts& counts) {

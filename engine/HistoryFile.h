@@ -48,8 +48,9 @@ public:
     void Load();
     // Adds study to today's line: a day gets a line once it has seconds or judgements, and
     // every note brings the counts of today's line up to date. A run across midnight thus
-    // goes on in a new line, and the old day keeps the counts of its last note.
-    void Note(int64_t seconds, int64_t judgements, const HistoryCounts& counts);
+    // goes on in a new line, and the old day keeps the counts of its last note. Returns the
+    // date noted on, "" when the calendar gave no date.
+    std::string Note(int64_t seconds, int64_t judgements, const HistoryCounts& counts);
     // Takes one judgement back from today's line, when it has one, and sets its counts to
     // the state the judgement was taken back to.
     void TakeBackJudgement(const HistoryCounts& counts);

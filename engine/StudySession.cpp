@@ -7,6 +7,18 @@
 #include "engine/WordSelect.h"
 #include "engine/WordState.h"
 
+#include <chrono>
+
+namespace {
+
+int64_t WallMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
 StudySession::StudySession(CWordSelect& wordSelect, CTimeWordRecord* timeRecord)
     : m_wordSelect(wordSelect), m_timeRecord(timeRecord) {}
 
@@ -68,8 +80,13 @@ bool StudySession::NextWord() {
 }
 
 bool StudySession::RecordJudgement(int32_t judgement) {
-    const bool wasShown = m_wordSelect.GetCurrent().m_wordIndex != NO_WORD;
-    m_snapshot = {m_wordsSinceBreak, m_knewCount, m_otherCount, wasShown};
+    const uint32_t word = m_wordSelect.GetCurrent().m_wordIndex;
+    const bool wasShown = word != NO_WORD;
+    // The journal knows the four verdicts only; any other code is a driver probing the
+    // engine, which the other computers could not replay alike.
+    const bool isLogged =
+        m_log && wasShown && judgement >= JUDGE_KNEW && judgement <= JUDGE_NOTSURE;
+    m_snapshot = {m_wordsSinceBreak, m_knewCount, m_otherCount, wasShown, isLogged};
     m_wordSelect.TakeSnapshot();
     m_canUndo = true;
     if (m_knewCount < INT32_MAX && judgement == JUDGE_KNEW) ++m_knewCount;
@@ -77,16 +94,31 @@ bool StudySession::RecordJudgement(int32_t judgement) {
     const bool placed = m_wordSelect.RecordJudgement(judgement);
     ++m_wordsSinceBreak;
     ++m_judgementsSinceSave;
+    // The day's seconds come before the verdict in the log: a run past midnight puts the
+    // verdict after the first seconds of its own day.
     if (wasShown) NoteHistory(1);
+    if (isLogged) Log(AnswerLog::Entry::Kind::kJudged, static_cast<int32_t>(word), judgement);
     return placed;
 }
 
 void StudySession::NoteHistory(int64_t judgements) {
     if (!m_history) return;
     const int32_t runSeconds = m_timeRecord ? m_timeRecord->GetRunTime() : 0;
-    m_history->Note(runSeconds - m_historyRunSeconds, judgements,
-                    HistoryCounts::Of(m_wordSelect.GetWordState()));
+    const int64_t seconds = runSeconds - m_historyRunSeconds;
+    const std::string date =
+        m_history->Note(seconds, judgements, HistoryCounts::Of(m_wordSelect.GetWordState()));
     m_historyRunSeconds = runSeconds;
+    // The other computers add these seconds to the same day of their history.
+    if (m_log && seconds > 0 && !date.empty()) m_log->AddSeconds(date, seconds, WallMs());
+}
+
+void StudySession::Log(AnswerLog::Entry::Kind kind, int32_t wordIndex, int32_t judgement) {
+    AnswerLog::Entry entry;
+    entry.kind = kind;
+    entry.wordIndex = wordIndex;
+    entry.judgement = judgement;
+    entry.wallMs = WallMs();
+    m_log->Add(entry);
 }
 
 bool StudySession::IsBreakDue() const {
@@ -102,6 +134,8 @@ bool StudySession::Undo() {
     m_otherCount = m_snapshot.otherCount;
     if (m_history && m_snapshot.notedHistory)
         m_history->TakeBackJudgement(HistoryCounts::Of(m_wordSelect.GetWordState()));
+    // Only a judgement the log holds can be taken back on the other computers.
+    if (m_log && m_snapshot.logged) Log(AnswerLog::Entry::Kind::kUndone, 0, 0);
     m_bBeforeReveal = 1;
     // The files may hold the verdict by now (a save in between); the next save must replace
     // them.
@@ -165,14 +199,16 @@ bool StudySession::Save() {
     return listsSaved;
 }
 
-void StudySession::SaveInBackgroundIfDue(FileSystem& files) {
+bool StudySession::SaveInBackgroundIfDue(FileSystem& files) {
     bool saved = false;
     FileError error;
-    if (m_backgroundSave.Finished(saved, error)) m_wordSelect.SaveDone(saved, error);
+    const bool ended = m_backgroundSave.Finished(saved, error);
+    if (ended) m_wordSelect.SaveDone(saved, error);
     if (m_backgroundSave.IsRunning() || m_judgementsSinceSave == 0 ||
         m_ticksSinceSave < kBackgroundSaveTicks)
-        return;
+        return ended;
     m_judgementsSinceSave = 0;
     m_ticksSinceSave = 0;
     m_backgroundSave.Start(files, m_wordSelect.PrepareSave());
+    return ended;
 }

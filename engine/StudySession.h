@@ -12,6 +12,7 @@
 // The last verdict can be taken back until the next answer press, a break or a restart: each
 // judgement first takes a snapshot of the session in memory.
 
+#include "engine/AnswerLog.h"
 #include "engine/BackgroundSave.h"
 
 #include <cstdint>
@@ -55,6 +56,9 @@ public:
     // written by Save (not by the background save, which, like the usage clock's file, it
     // follows at the next save). Not owned; null (the default) keeps none.
     void SetHistory(HistoryFile* history) { m_history = history; }
+    // Logs what a synced list's other computers need from now on: every judgement, undo and
+    // note of the seconds used. Not owned; null (the default) logs nothing.
+    void SetAnswerLog(AnswerLog* log) { m_log = log; }
 
     // Opens the word list and resumes the saved session in the selector.
     void Init();
@@ -89,7 +93,10 @@ public:
     // The save in the background of the study, at most once a minute and only after
     // answers: begins one when it is due, and finishes one that has ended.
     static constexpr int32_t kBackgroundSaveTicks = 60;
-    void SaveInBackgroundIfDue(FileSystem& files);
+    // True when a save in the background ended in this call, whatever its outcome: files
+    // that others rewrite may be touched again only then.
+    bool SaveInBackgroundIfDue(FileSystem& files);
+    bool IsSavingInBackground() const { return m_backgroundSave.IsRunning(); }
 
     bool IsPaused() const { return m_bPaused != 0; }
     bool IsBeforeReveal() const { return m_bBeforeReveal != 0; }
@@ -107,6 +114,7 @@ private:
     void DropUndo();
     // Adds the usage time since the last note, and `judgements`, to the history.
     void NoteHistory(int64_t judgements);
+    void Log(AnswerLog::Entry::Kind kind, int32_t wordIndex, int32_t judgement);
 
     CWordSelect& m_wordSelect;
     CTimeWordRecord* m_timeRecord;
@@ -126,11 +134,13 @@ private:
         int32_t knewCount = 0;
         int32_t otherCount = 0;
         bool notedHistory = false;
+        bool logged = false;
     };
     bool m_canUndo = false;
     Snapshot m_snapshot;
     BackgroundSave m_backgroundSave;
     HistoryFile* m_history = nullptr;
+    AnswerLog* m_log = nullptr;
     // The usage clock's run time at the last note to the history.
     int32_t m_historyRunSeconds = 0;
 };

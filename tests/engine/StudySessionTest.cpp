@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "engine/HistoryFile.h"
 #include "engine/StudySession.h"
 #include "engine/TimeWordRecord.h"
 #include "engine/WordSelect.h"
@@ -107,6 +108,55 @@ TEST_F(StudySessionTest, Paused_HoldsTheTickAtZero_AndKeepsTheClockStopped) {
     session.Tick();
     EXPECT_EQ(0, session.GetMsSinceBreak());
     EXPECT_FALSE(clock.IsRunning());
+}
+
+// What a synced list's journal gets: each verdict on a word shown, in order, an undo as one
+// entry of its own, and the seconds of use once per day however many verdicts noted them.
+TEST_F(StudySessionTest, AnswerLog_HoldsVerdictsUndosAndSecondsByDay) {
+    using LogKind = AnswerLog::Entry::Kind;
+    HistoryFile history(env);
+    AnswerLog log;
+    session.SetHistory(&history);
+    session.SetAnswerLog(&log);
+    Open(30);
+    Start();
+    std::vector<uint32_t> judged;
+    for (auto [claim, verdict] : {std::pair{kYes, kYes}, {kNo, kNo}, {kUnsure, kYes}}) {
+        env.now += 7;
+        judged.push_back(select.GetCurrent().m_wordIndex);
+        Judge(claim, verdict);
+    }
+    ASSERT_TRUE(session.Press(kYes).kind == Kind::kRevealed);
+    judged.push_back(select.GetCurrent().m_wordIndex);
+    session.Press(kNo);
+    ASSERT_TRUE(session.Undo());
+    env.date = "2026-03-15";  // past midnight
+    env.now += 5;
+    session.Save();
+    // A code no verdict makes and its undo, and a verdict on no word: nothing the others
+    // could replay.
+    session.RecordJudgement(7);
+    ASSERT_TRUE(session.Undo());
+    session.RecordJudgement(7);
+    session.RecordJudgement(JUDGE_KNEW);
+
+    const std::vector<AnswerLog::Entry> entries = log.TakeAll();
+    ASSERT_EQ(7u, entries.size());
+    EXPECT_EQ(LogKind::kUsed, entries[0].kind);
+    EXPECT_EQ("2026-03-14", entries[0].date);
+    EXPECT_EQ(21, entries[0].seconds);
+    const int32_t codes[] = {JUDGE_KNEW, JUDGE_DONTKNOW, JUDGE_NOTSURE, JUDGE_MISTAKEN};
+    for (size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(LogKind::kJudged, entries[i + 1].kind);
+        EXPECT_EQ(static_cast<int32_t>(judged[i]), entries[i + 1].wordIndex);
+        EXPECT_EQ(codes[i], entries[i + 1].judgement);
+        EXPECT_GT(entries[i + 1].wallMs, 1600000000000);
+    }
+    EXPECT_EQ(LogKind::kUndone, entries[5].kind);
+    EXPECT_EQ(LogKind::kUsed, entries[6].kind);
+    EXPECT_EQ("2026-03-15", entries[6].date);
+    EXPECT_EQ(5, entries[6].seconds);
 }
 
 TEST(StudySessionNoClockTest, WithoutWordsOrClock_DrawsNoWordAndWritesNothing) {
