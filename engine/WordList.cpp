@@ -5,13 +5,16 @@
 #include "engine/TextScanner.h"
 
 #include <charconv>
+#include <iterator>
 
 int CWordList::Add(CListRec entry, bool atTail) {
     Note(atTail ? Change::Kind::kAddedAtTail : Change::Kind::kAddedAtHead, entry);
     if (atTail) {
         m_list.push_back(entry);
+        Indexed(std::prev(m_list.end()));
     } else {
         m_list.push_front(entry);
+        Indexed(m_list.begin());
     }
     return GetCount();
 }
@@ -20,8 +23,46 @@ int CWordList::RemoveHead(CListRec& entry) {
     if (m_list.empty()) return -1;
     entry = m_list.front();
     Note(Change::Kind::kRemovedHead, entry);
+    if (m_index.built) m_index.positions.erase(entry.m_wordIndex);
     m_list.pop_front();
     return GetCount();
+}
+
+void CWordList::Indexed(Position position) {
+    if (m_index.built && !m_index.positions.emplace(position->m_wordIndex, position).second)
+        m_index.Drop();
+}
+
+bool CWordList::BuildIndex() {
+    m_index.Drop();
+    m_index.positions.reserve(m_list.size());
+    for (Position it = m_list.begin(); it != m_list.end(); ++it) {
+        if (!m_index.positions.emplace(it->m_wordIndex, it).second) {
+            m_index.Drop();
+            return false;
+        }
+    }
+    m_index.built = true;
+    return true;
+}
+
+bool CWordList::TakeAll(uint32_t wordIndex, CListRec& entry) {
+    if (m_index.built || BuildIndex()) {
+        const auto found = m_index.positions.find(wordIndex);
+        if (found == m_index.positions.end()) return false;
+        entry = *found->second;
+        m_isJournalWhole = false;
+        m_list.erase(found->second);
+        m_index.positions.erase(found);
+        return true;
+    }
+    for (const CListRec& waiting : m_list) {
+        if (waiting.m_wordIndex != wordIndex) continue;
+        entry = waiting;
+        RemoveIf([wordIndex](const CListRec& e) { return e.m_wordIndex == wordIndex; });
+        return true;
+    }
+    return false;
 }
 
 void CWordList::Note(Change::Kind kind, const CListRec& entry) {
@@ -36,6 +77,7 @@ void CWordList::StartJournal() {
 
 void CWordList::Clear() {
     m_list.clear();
+    m_index.Drop();
     StopJournal();
     m_isJournalWhole = false;
 }
@@ -47,6 +89,7 @@ void CWordList::StopJournal() {
 
 bool CWordList::TakeBack() {
     if (!CanTakeBack()) return false;
+    m_index.Drop();
     // Each change undone in reverse order finds the queue as that change left it.
     for (auto it = m_journal.rbegin(); it != m_journal.rend(); ++it) {
         switch (it->kind) {
@@ -73,6 +116,7 @@ int CWordList::LoadFile(const char* name) {
 int CWordList::LoadFile(const char* name, LoadReport& report) {
     report = LoadReport();
     m_isJournalWhole = false;
+    m_index.Drop();
     m_fileName = name ? name : "";
     if (m_fileName.empty()) return -1;
     std::string text;

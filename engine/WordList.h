@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <list>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CWordList {
@@ -54,8 +55,13 @@ public:
     template <typename Pred>
     void RemoveIf(Pred drop) {
         m_isJournalWhole = false;
+        m_index.Drop();
         m_list.remove_if(drop);
     }
+    // Removes every entry of word `wordIndex`, the first copied into `entry`; false (nothing
+    // changed) when the word waits in no entry. Like RemoveIf, a change the journal cannot
+    // take back.
+    bool TakeAll(uint32_t wordIndex, CListRec& entry);
 
     // From now on the queue remembers its changes (what it remembered before is forgotten).
     // Empties the list and stops its journal, for a session read anew.
@@ -75,7 +81,31 @@ private:
         Kind kind;
         CListRec entry;
     };
+    using Position = std::list<CListRec>::iterator;
+    // Where each word's entry stands, so that a word is taken from the middle of a queue of
+    // 30000 without a scan: built at the first TakeAll and kept up by every change after it
+    // that is cheap to follow; dropped by the others, and while a word stands twice (a
+    // damaged file), when TakeAll scans for the first entry as the queue always did. A copy
+    // starts without one, as its positions would name the original's entries.
+    struct Index {
+        std::unordered_map<uint32_t, Position> positions;
+        bool built = false;
+
+        Index() = default;
+        Index(const Index&) {}
+        Index& operator=(const Index&) {
+            Drop();
+            return *this;
+        }
+        void Drop() {
+            positions.clear();
+            built = false;
+        }
+    };
+
     void Note(Change::Kind kind, const CListRec& entry);
+    void Indexed(Position position);
+    bool BuildIndex();
 
     FileSystem* m_files;
     std::list<CListRec> m_list;
@@ -84,4 +114,5 @@ private:
     bool m_isJournalWhole = false;
     // Kept allocated between journals: one runs after every verdict.
     std::vector<Change> m_journal;
+    Index m_index;
 };

@@ -202,7 +202,7 @@ bool CWordState::TakeWord(int32_t listId, CListRec& entry) {
 
 bool CWordState::TakeWordAt(int32_t wordIndex, int32_t& listId, CListRec& entry) {
     for (int32_t id : {LIST_TOBEVIEWED, LIST_UNSURE, LIST_MISTAKEN, LIST_NEW, LIST_LEARNING}) {
-        if (!TakeFrom(*ListById(id), static_cast<uint32_t>(wordIndex), entry)) continue;
+        if (!ListById(id)->TakeAll(static_cast<uint32_t>(wordIndex), entry)) continue;
         listId = id;
         return true;
     }
@@ -210,19 +210,7 @@ bool CWordState::TakeWordAt(int32_t wordIndex, int32_t& listId, CListRec& entry)
 }
 
 bool CWordState::TakeKnownWordAt(int32_t wordIndex, CListRec& entry) {
-    return TakeFrom(m_known, static_cast<uint32_t>(wordIndex), entry);
-}
-
-bool CWordState::TakeFrom(CWordList& list, uint32_t wordIndex, CListRec& entry) {
-    bool found = false;
-    for (const CListRec& waiting : list.Entries()) {
-        if (waiting.m_wordIndex != wordIndex) continue;
-        entry = waiting;
-        found = true;
-        break;
-    }
-    if (found) list.RemoveIf([wordIndex](const CListRec& e) { return e.m_wordIndex == wordIndex; });
-    return found;
+    return m_known.TakeAll(static_cast<uint32_t>(wordIndex), entry);
 }
 
 void CWordState::RefillToBeViewed() {

@@ -108,7 +108,6 @@ private:
             fn(*list);
     }
     CWordList& ListOf(const SessionList& file);
-    static bool TakeFrom(CWordList& list, uint32_t wordIndex, CListRec& entry);
     void LoadWordsLearned();
     void DropOutOfRange();
     static std::unique_ptr<int32_t[]> DrawPermutation(ClassicRandom& random, int32_t k);

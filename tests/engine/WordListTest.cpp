@@ -3,9 +3,11 @@
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TempDir.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 namespace {
@@ -58,6 +60,76 @@ TEST_F(WordListTest, Journal_TakesBackEveryChangeInOrder_ButNotALoad) {
     EXPECT_FALSE(list.CanTakeBack());
     EXPECT_FALSE(list.TakeBack());
     EXPECT_EQ(4, list.GetCount());
+}
+
+// Taking a word out by its index must do what a scan did, whatever came before it: the
+// queue's own changes, loads, duplicates from a damaged file, a journal taken back, a copy.
+TEST_F(WordListTest, TakeAll_MatchesAScanThroughEveryChange) {
+    WriteFile("dups.txt", "3\n4\t1\n4\t2\n6\t0\n");
+    std::vector<CListRec> model;
+    std::mt19937 random(7);
+    CListRec out;
+    for (int step = 0; step < 4000; ++step) {
+        const auto word = static_cast<uint32_t>(1 + random() % 12);
+        const auto counter = static_cast<int32_t>(random() % 3);
+        switch (random() % 10) {
+            case 0:
+            case 1:
+                if (std::none_of(model.begin(), model.end(),
+                                 [&](const CListRec& e) { return e.m_wordIndex == word; })) {
+                    list.Add(Entry(word, counter), true);
+                    model.push_back(Entry(word, counter));
+                }
+                break;
+            case 2:
+                list.Add(Entry(word, counter), false);
+                model.insert(model.begin(), Entry(word, counter));
+                break;
+            case 3:
+                if (list.RemoveHead(out) >= 0) model.erase(model.begin());
+                break;
+            case 4:
+                if (random() % 20 == 0) {
+                    list.LoadFile("dups.txt");
+                    for (const CListRec& e : {Entry(4, 1), Entry(4, 2), Entry(6, 0)})
+                        model.push_back(e);
+                } else if (random() % 10 == 0) {
+                    CWordList copy = list;
+                    list = copy;
+                }
+                break;
+            case 5:
+                list.StartJournal();
+                list.Add(Entry(word, counter), true);
+                list.RemoveHead(out);
+                list.TakeBack();
+                break;
+            default: {
+                const auto first = std::find_if(model.begin(), model.end(), [&](const CListRec& e) {
+                    return e.m_wordIndex == word;
+                });
+                CListRec taken;
+                ASSERT_EQ(first != model.end(), list.TakeAll(word, taken)) << step;
+                if (first == model.end()) break;
+                EXPECT_EQ(*first, taken) << step;
+                model.erase(
+                    std::remove_if(model.begin(), model.end(),
+                                   [&](const CListRec& e) { return e.m_wordIndex == word; }),
+                    model.end());
+            }
+        }
+        ASSERT_EQ(model, EntriesOf(list)) << step;
+    }
+}
+
+TEST_F(WordListTest, TakeAll_IsAChangeTheJournalCannotTakeBack) {
+    list.Add(Entry(1, 0), true);
+    list.StartJournal();
+    CListRec out;
+    EXPECT_FALSE(list.TakeAll(2, out));
+    EXPECT_TRUE(list.CanTakeBack());
+    EXPECT_TRUE(list.TakeAll(1, out));
+    EXPECT_FALSE(list.CanTakeBack());
 }
 
 TEST_F(WordListTest, SaveFile_WritesCountThenEntryLines) {
