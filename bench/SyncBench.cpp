@@ -4,12 +4,14 @@
 // costs when nothing was kept in memory, what a sync costs in a running program when a few
 // answers arrived, and how many journal bytes a judgement takes.
 
+#include "engine/AtomicFile.h"
 #include "engine/FileSystem.h"
 #include "engine/SessionFiles.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
 #include "sync/JournalLine.h"
 #include "sync/JournalMerge.h"
+#include "sync/ListReplay.h"
 #include "sync/SessionReplay.h"
 
 #include <unistd.h>
@@ -209,6 +211,71 @@ void BM_ReplayFromCheckpoint(benchmark::State& state) {
     state.counters["replayed"] = double(merge.Events().size() - delta.resumeAt);
 }
 BENCHMARK(BM_ReplayFromCheckpoint)->Unit(benchmark::kMillisecond);
+
+// The list as it joined: 30000 words, both directions still to be viewed.
+ListReplay::Base JoinedList() {
+    ListReplay::Base base;
+    for (int w = 1; w <= kWords; ++w) base.words.push_back({"word" + std::to_string(w), "meaning"});
+    base.forwards = JoinedSession();
+    base.backwards = JoinedSession();
+    return base;
+}
+
+// Sync at start with no checkpoint: the merge, then both directions replayed from the base.
+void BM_ListFromScratch(benchmark::State& state) {
+    const Year& year = TheYear();
+    year.WriteAll();
+    const ListReplay::Base base = JoinedList();
+    const std::string checkpoints = year.folder + "-checkpoint";
+    ListReplay::Result result;
+    for (auto _ : state) {
+        fs::remove_all(checkpoints);
+        JournalMerge merge;
+        Merge(merge, year);
+        ListReplay replay(DefaultFileSystem(), checkpoints);
+        std::string error;
+        replay.Run(base, merge.Events(), result, error);
+    }
+    fs::remove_all(checkpoints);
+    state.counters["replayed"] = double(result.judgementsReplayed);
+    state.counters["from_base"] = result.fromBase;
+}
+BENCHMARK(BM_ListFromScratch)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Sync at start when 30 answers arrived: the merge, then the replay from the checkpoint the
+// last sync left on disk, and the new checkpoint written.
+void BM_ListFromCheckpoint(benchmark::State& state) {
+    const Year& year = TheYear();
+    const ListReplay::Base base = JoinedList();
+    const std::string checkpoints = year.folder + "-checkpoint";
+    fs::remove_all(checkpoints);
+    year.Write(kLastDevice, year.Short(kArrived));
+    {
+        JournalMerge before;
+        Merge(before, year);
+        ListReplay::Result result;
+        std::string error;
+        ListReplay(DefaultFileSystem(), checkpoints).Run(base, before.Events(), result, error);
+    }
+    std::string saved;
+    ReadWholeFile(checkpoints + "/replay.txt", saved);
+    year.WriteAll();
+    ListReplay::Result result;
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteFileAtomically(checkpoints + "/replay.txt", saved);
+        state.ResumeTiming();
+        JournalMerge merge;
+        Merge(merge, year);
+        ListReplay replay(DefaultFileSystem(), checkpoints);
+        std::string error;
+        replay.Run(base, merge.Events(), result, error);
+    }
+    fs::remove_all(checkpoints);
+    state.counters["replayed"] = double(result.judgementsReplayed);
+    state.counters["from_base"] = result.fromBase;
+}
+BENCHMARK(BM_ListFromCheckpoint)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // Journal bytes per judgement, headers included.
 void BM_BytesPerJudgement(benchmark::State& state) {
