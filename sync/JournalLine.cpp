@@ -8,12 +8,27 @@
 
 namespace {
 
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
+// The most fields a line of this format has (a judgement's); the fields past them are
+// counted, not kept, for the message about a damaged line.
+constexpr size_t kMaxFields = 9;
+
+struct FieldList {
+    std::string_view field[kMaxFields];
+    size_t count = 0;
+
+    size_t size() const { return count; }
+    std::string_view operator[](size_t i) const { return field[i]; }
+};
+
+// Split at every space without allocating: a year of journals is 100,000 lines.
+FieldList Fields(std::string_view line) {
+    FieldList fields;
     size_t start = 0;
     while (true) {
         const size_t space = line.find(' ', start);
-        fields.push_back(line.substr(start, space - start));
+        if (fields.count < kMaxFields)
+            fields.field[fields.count] = line.substr(start, space - start);
+        ++fields.count;
         if (space == std::string_view::npos) return fields;
         start = space + 1;
     }
@@ -102,7 +117,7 @@ bool DecodeKind(std::string_view field, JournalEvent::Kind& kind) {
 }
 
 // The fields after the common five, by kind; `reason` set on false.
-bool DecodeBody(const std::vector<std::string_view>& f, JournalEvent& e, std::string& reason) {
+bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
     using Kind = JournalEvent::Kind;
     if (e.kind == Kind::kUndo) {
         if (!ParseNumber(f[5], e.undone) || e.undone == 0 || e.undone >= e.sequence) {
@@ -147,7 +162,7 @@ std::string JournalLine::EncodeHeader(const std::string& device) {
 
 JournalLine::HeaderStatus JournalLine::DecodeHeader(std::string_view line, int& version,
                                                     std::string& device) {
-    const std::vector<std::string_view> f = Fields(line);
+    const FieldList f = Fields(line);
     if (f.size() < 2 || f[0] != kMagic || !ParseNumber(f[1], version) || version < 1) {
         return HeaderStatus::kNotJournal;
     }
@@ -185,7 +200,7 @@ std::string JournalLine::Encode(const JournalEvent& e) {
 
 bool JournalLine::Decode(std::string_view line, JournalEvent& event, std::string& reason) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const std::vector<std::string_view> f = Fields(line);
+    const FieldList f = Fields(line);
     JournalEvent e;
     if (!DecodeKind(f[0], e.kind)) {
         reason = "no event of this format (J, U, E or R)";

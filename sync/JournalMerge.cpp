@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <tuple>
 
 namespace {
@@ -61,13 +62,32 @@ bool JournalMerge::IsJournalName(const std::string& name, std::string& device) {
     return DeviceId::IsValid(device);
 }
 
-bool JournalMerge::IsKnown(const JournalEvent& event, bool& replaced) {
+const HybridTime* JournalMerge::SeenTimes::Find(uint64_t sequence) const {
+    if (sequence >= 1 && sequence <= m_dense.size())
+        return m_isSeen[sequence - 1] ? &m_dense[sequence - 1] : nullptr;
+    const auto found = m_sparse.find(sequence);
+    return found == m_sparse.end() ? nullptr : &found->second;
+}
+
+void JournalMerge::SeenTimes::Set(uint64_t sequence, const HybridTime& time) {
+    if (sequence >= 1 && sequence <= m_dense.size() + kMaxGap) {
+        if (sequence > m_dense.size()) {
+            m_dense.resize(sequence);
+            m_isSeen.resize(sequence);
+        }
+        m_dense[sequence - 1] = time;
+        m_isSeen[sequence - 1] = true;
+        return;
+    }
+    m_sparse[sequence] = time;
+}
+
+bool JournalMerge::IsKnown(const JournalEvent& event, const SeenTimes& seen, bool& replaced) {
     replaced = false;
-    auto& seen = m_seen[event.device];
-    const auto found = seen.find(event.sequence);
-    if (found == seen.end()) return false;
+    const HybridTime* time = seen.Find(event.sequence);
+    if (!time) return false;
     JournalEvent key;
-    key.time = found->second;
+    key.time = *time;
     key.device = event.device;
     key.sequence = event.sequence;
     const auto place = std::lower_bound(m_events.begin(), m_events.end(), key, KeyLess);
@@ -83,21 +103,36 @@ void JournalMerge::Add(std::vector<JournalEvent> events) {
     // One journal's events come in order already, as its clock only rises.
     if (!std::is_sorted(events.begin(), events.end(), EventOrderLess))
         std::sort(events.begin(), events.end(), EventOrderLess);
-    std::vector<JournalEvent> fresh;
-    fresh.reserve(events.size());
+    // The fresh events are gathered at the front of `events` itself: a year of them is some
+    // 20 MB, which a second vector would allocate and fill again.
+    size_t fresh = 0;
+    // One journal names one device: looked up once per run of it, not once per event.
+    SeenTimes* seen = nullptr;
+    const std::string* seenDevice = nullptr;
     for (JournalEvent& event : events) {
+        if (!seenDevice || *seenDevice != event.device) {
+            const auto place = m_seen.try_emplace(event.device).first;
+            seen = &place->second;
+            seenDevice = &place->first;
+        }
         bool replaced = false;
-        if (IsKnown(event, replaced)) continue;
-        auto& seen = m_seen[event.device];
-        if (seen.empty()) seen.reserve(events.size());
-        seen[event.sequence] = event.time;
-        fresh.push_back(std::move(event));
+        if (IsKnown(event, *seen, replaced)) continue;
+        seen->Set(event.sequence, event.time);
+        if (&events[fresh] != &event) events[fresh] = std::move(event);
+        ++fresh;
     }
-    if (fresh.empty()) return;
-    const size_t middle = m_events.size();
-    m_events.insert(m_events.end(), std::make_move_iterator(fresh.begin()),
-                    std::make_move_iterator(fresh.end()));
-    std::inplace_merge(m_events.begin(), m_events.begin() + middle, m_events.end(), EventOrderLess);
+    events.resize(fresh);
+    if (events.empty()) return;
+    if (m_events.empty()) {
+        m_events = std::move(events);
+        return;
+    }
+    std::vector<JournalEvent> merged;
+    merged.reserve(m_events.size() + events.size());
+    std::merge(std::make_move_iterator(m_events.begin()), std::make_move_iterator(m_events.end()),
+               std::make_move_iterator(events.begin()), std::make_move_iterator(events.end()),
+               std::back_inserter(merged), EventOrderLess);
+    m_events = std::move(merged);
 }
 
 bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
@@ -161,9 +196,16 @@ JournalMerge::Checkpoint JournalMerge::CheckpointAt(const std::vector<JournalEve
 
 JournalMerge::Delta JournalMerge::Since(const std::vector<JournalEvent>& events,
                                         const Checkpoint& checkpoint) {
+    // Looked up once per run of one device's events, which come in runs of a day's study.
+    const std::string* lastDevice = nullptr;
+    uint64_t lastHighest = 0;
     auto isCovered = [&](const JournalEvent& event) {
-        const auto found = checkpoint.highest.find(event.device);
-        return found != checkpoint.highest.end() && event.sequence <= found->second;
+        if (!lastDevice || *lastDevice != event.device) {
+            const auto found = checkpoint.highest.find(event.device);
+            lastDevice = &event.device;
+            lastHighest = found == checkpoint.highest.end() ? 0 : found->second;
+        }
+        return event.sequence <= lastHighest;
     };
     size_t covered = 0;
     size_t resumeAt = events.size();

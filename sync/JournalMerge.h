@@ -68,12 +68,27 @@ private:
         Journal::Contents contents;
     };
 
+    // The time of every merged event of one device by its sequence number. A device numbers
+    // its events 1, 2, 3, ..., so a vector holds them without a node each; a number far
+    // beyond them (a line damaged into another number that still reads) goes to a map.
+    class SeenTimes {
+    public:
+        const HybridTime* Find(uint64_t sequence) const;
+        void Set(uint64_t sequence, const HybridTime& time);
+
+    private:
+        static constexpr uint64_t kMaxGap = 1 << 16;
+        std::vector<HybridTime> m_dense;  // [sequence - 1], valid where m_isSeen
+        std::vector<bool> m_isSeen;
+        std::unordered_map<uint64_t, HybridTime> m_sparse;
+    };
+
     // Whether `event` replaces or duplicates one already merged; `replaces` when it comes
     // first in EventOrderLess and the one it replaces was taken out.
-    bool IsKnown(const JournalEvent& event, bool& replaced);
+    bool IsKnown(const JournalEvent& event, const SeenTimes& seen, bool& replaced);
 
     std::vector<JournalEvent> m_events;
     // The time of every merged event by device and sequence number.
-    std::unordered_map<std::string, std::unordered_map<uint64_t, HybridTime>> m_seen;
+    std::unordered_map<std::string, SeenTimes> m_seen;
     std::map<std::string, CopyState> m_copies;
 };
