@@ -50,6 +50,11 @@ CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
     // A window's own texts stay out of the way of the keyboard and the mouse.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_noticeTimer.setSingleShot(true);
+    connect(&m_noticeTimer, &QTimer::timeout, this, [this] {
+        m_notice.clear();
+        if (!m_isHint) SetTextIfChanged(m_progress);
+    });
 }
 
 std::string CStudyLine::ProgressText(const Progress& p) {
@@ -68,10 +73,34 @@ std::string CStudyLine::HintText(int32_t firstAnswer) {
 }
 
 void CStudyLine::ShowProgress(const Progress& progress) {
-    SetTextIfChanged(ProgressText(progress));
+    m_progress = ProgressText(progress);
+    m_isHint = false;
+    SetTextIfChanged(m_notice.empty() ? m_progress : m_notice);
 }
 
-void CStudyLine::ShowHint(int32_t firstAnswer) { SetTextIfChanged(HintText(firstAnswer)); }
+void CStudyLine::ShowHint(int32_t firstAnswer) {
+    m_isHint = true;
+    SetTextIfChanged(HintText(firstAnswer));
+}
+
+void CStudyLine::ShowNotice(const std::string& notice, int ms) {
+    if (notice.empty()) return;
+    m_notice = NoticeText(notice);
+    m_noticeTimer.start(ms);
+    if (!m_isHint) SetTextIfChanged(m_notice);
+}
+
+std::string CStudyLine::NoticeText(const std::string& notice) {
+    size_t best = std::string::npos;
+    const size_t middle = notice.size() / 2;
+    for (size_t at = notice.find(' '); at != std::string::npos; at = notice.find(' ', at + 1)) {
+        const auto distance = [middle](size_t i) { return i > middle ? i - middle : middle - i; };
+        if (best == std::string::npos || distance(at) < distance(best)) best = at;
+    }
+    std::string text = notice;
+    if (best != std::string::npos) text[best] = '\n';
+    return text;
+}
 
 void CStudyLine::SetTextIfChanged(const std::string& text) {
     const QString shown = QString::fromStdString(text);

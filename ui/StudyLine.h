@@ -3,7 +3,8 @@
 // The two short lines over the answer buttons that tell the learner where the study stands:
 // this run's verdicts ("I Know" and the others), the words still to be viewed (or, once every
 // word has been seen, that it has, and then that every word is known) and what is left until
-// the next break; after a first press, what the second press means instead. An
+// the next break; after a first press, what the second press means instead; for a few
+// seconds now and then, news such as answers that arrived from another computer. An
 // answer changes only the text; the place is worked out when the window is laid out, for
 // the longest text the line can show, so that no answer moves anything.
 
@@ -11,6 +12,7 @@
 #include "platform/Rect.h"
 
 #include <QLabel>
+#include <QTimer>
 
 #include <cstdint>
 #include <string>
@@ -38,6 +40,12 @@ public:
 
     void ShowProgress(const Progress& progress);
     void ShowHint(int32_t firstAnswer);
+    // Shows `notice` in the progress's place for `ms`, as news from outside the study; a
+    // hint still takes the line, since it tells what the next press does.
+    static constexpr int kNoticeMs = 5000;
+    void ShowNotice(const std::string& notice, int ms = kNoticeMs);
+    // The notice folded onto the line's two lines, at the space nearest its middle.
+    static std::string NoticeText(const std::string& notice);
     // Sits at the bottom of `area`, the space it may take, or hides when its two lines do
     // not fit there whole.
     void PlaceIn(const Rect& area);
@@ -48,4 +56,9 @@ public:
 private:
     void SetTextIfChanged(const std::string& text);
     int WidestTextWidth() const;
+
+    std::string m_progress;
+    std::string m_notice;
+    bool m_isHint = false;
+    QTimer m_noticeTimer;
 };
