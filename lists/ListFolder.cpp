@@ -57,6 +57,14 @@ fs::path StudiedCopy(const fs::path& folder) { return folder / kStudiedCopyFile;
 
 fs::path ListsDir(const fs::path& dataHome) { return dataHome / kListsDir; }
 
+fs::path DataHomeOf(const fs::path& folder) {
+    std::error_code ignored;
+    fs::path absolute = fs::absolute(folder, ignored).lexically_normal();
+    if (!absolute.has_filename()) absolute = absolute.parent_path();
+    const fs::path parent = absolute.parent_path();
+    return parent.filename() == kListsDir ? parent.parent_path() : absolute;
+}
+
 namespace {
 
 fs::path Normalized(const fs::path& dir) {

@@ -62,6 +62,9 @@ std::filesystem::path Session(const std::filesystem::path& folder);   // session
 std::filesystem::path NameFile(const std::filesystem::path& folder);  // name.txt
 std::filesystem::path StudiedCopy(const std::filesystem::path& folder);
 std::filesystem::path ListsDir(const std::filesystem::path& dataHome);  // lists/
+// The data folder a list folder belongs to: the one above its lists/, else the folder itself
+// (the first list). By the path alone, so that it costs a program's start nothing.
+std::filesystem::path DataHomeOf(const std::filesystem::path& folder);
 
 // The folder a session directory belongs to ("." for a relative "session"), and the session
 // directory's own name in it.
