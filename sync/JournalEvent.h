@@ -27,6 +27,7 @@ struct JournalEvent {
         kUndo = 'U',
         kEdit = 'E',    // a word's text set, the word made when its id is new
         kRemove = 'R',  // a word taken out of the list
+        kUsage = 'T',   // seconds of use on a day in one direction, added to that day's
     };
     enum class Direction : char { kForwards = 'f', kBackwards = 'b' };
 
@@ -37,7 +38,7 @@ struct JournalEvent {
 
     // Judgement, edit and removal.
     std::string word;
-    // Judgement.
+    // Judgement and usage.
     Direction direction = Direction::kForwards;
     int code = 0;  // the engine's judgement code, 0 to 3
     // The judging computer's own wall clock minus the clock's time, in seconds: the day a
@@ -49,6 +50,12 @@ struct JournalEvent {
     // Edit.
     std::string text;
     std::string definition;
+    // Usage: `seconds` more of use on `date` ("YYYY-MM-DD", the learner's calendar there).
+    // The day a judgement counts for in the history is the date of its device's latest
+    // usage event before it: the study flow notes a day's first seconds before that day's
+    // first verdict, and every computer reads the same date there, whatever its time zone.
+    std::string date;
+    int64_t seconds = 0;
 
     // The judging computer's wall-clock time in seconds since 1970.
     int64_t WallSeconds() const;

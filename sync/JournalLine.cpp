@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sync/JournalLine.h"
 
+#include "engine/HistoryFile.h"
 #include "sync/DeviceId.h"
 
 #include <charconv>
@@ -94,6 +95,7 @@ size_t FieldCount(JournalEvent::Kind kind) {
         case JournalEvent::Kind::kJudgement:
             return 9;
         case JournalEvent::Kind::kEdit:
+        case JournalEvent::Kind::kUsage:
             return 8;
         case JournalEvent::Kind::kUndo:
         case JournalEvent::Kind::kRemove:
@@ -109,11 +111,35 @@ bool DecodeKind(std::string_view field, JournalEvent::Kind& kind) {
         case 'U':
         case 'E':
         case 'R':
+        case 'T':
             kind = static_cast<JournalEvent::Kind>(field[0]);
             return true;
         default:
             return false;
     }
+}
+
+bool DecodeDirection(std::string_view field, JournalEvent& e, std::string& reason) {
+    if (field != "f" && field != "b") {
+        reason = "no direction (f or b)";
+        return false;
+    }
+    e.direction = static_cast<JournalEvent::Direction>(field[0]);
+    return true;
+}
+
+bool DecodeUsage(const FieldList& f, JournalEvent& e, std::string& reason) {
+    if (!DecodeDirection(f[5], e, reason)) return false;
+    if (f[6].size() != 10 || HistoryFile::DayNumber(f[6]) < 0) {
+        reason = "no date (YYYY-MM-DD)";
+        return false;
+    }
+    e.date = std::string(f[6]);
+    if (!ParseNumber(f[7], e.seconds) || e.seconds < 0) {
+        reason = "no seconds of use";
+        return false;
+    }
+    return true;
 }
 
 // The fields after the common five, by kind; `reason` set on false.
@@ -126,17 +152,14 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
         }
         return true;
     }
+    if (e.kind == Kind::kUsage) return DecodeUsage(f, e, reason);
     e.word = std::string(f[5]);
     if (!JournalLine::IsWordId(e.word)) {
         reason = "no word id";
         return false;
     }
     if (e.kind == Kind::kJudgement) {
-        if (f[6] != "f" && f[6] != "b") {
-            reason = "no direction (f or b)";
-            return false;
-        }
-        e.direction = static_cast<JournalEvent::Direction>(f[6][0]);
+        if (!DecodeDirection(f[6], e, reason)) return false;
         if (!ParseNumber(f[7], e.code) || e.code < 0 || e.code > 3) {
             reason = "no judgement code (0 to 3)";
             return false;
@@ -193,6 +216,10 @@ std::string JournalLine::Encode(const JournalEvent& e) {
         case JournalEvent::Kind::kRemove:
             line += ' ' + e.word;
             break;
+        case JournalEvent::Kind::kUsage:
+            line += std::string(" ") + static_cast<char>(e.direction) + ' ' + e.date + ' ' +
+                    std::to_string(e.seconds);
+            break;
     }
     line += '\n';
     return line;
@@ -203,7 +230,7 @@ bool JournalLine::Decode(std::string_view line, JournalEvent& event, std::string
     const FieldList f = Fields(line);
     JournalEvent e;
     if (!DecodeKind(f[0], e.kind)) {
-        reason = "no event of this format (J, U, E or R)";
+        reason = "no event of this format (J, U, E, R or T)";
         return false;
     }
     if (f.size() != FieldCount(e.kind)) {

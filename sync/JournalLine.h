@@ -12,6 +12,8 @@
 //     edit: clock, device, sequence, word, its text and its definition
 //   R 1765276390000 1 3f09a1c2b7e4 48216 77
 //     removal: clock, device, sequence, word
+//   T 1765276391000 0 3f09a1c2b7e4 48217 f 2026-12-09 340
+//     usage: clock, device, sequence, direction, date, seconds more of use on that date
 //
 // Text fields escape '%', the space and the control characters as %XX, so that a line is one
 // line and its fields split at every space. A judgement of a base word takes about 50 bytes.

@@ -1,48 +1,38 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sync/ListReplay.h"
 
+#include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
-#include "sync/JournalLine.h"
 #include "sync/JournalMerge.h"
+#include "sync/ReplayCheckpoint.h"
 #include "sync/SessionReplay.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <charconv>
+#include <cstdio>
+#include <limits>
 #include <memory>
 #include <string_view>
 
 namespace {
 
-// One file, so that the state of both directions and the point it stands at can never be
-// read from two different saves.
+using Direction = JournalEvent::Direction;
+using Kind = JournalEvent::Kind;
+
 constexpr const char* kCheckpointName = "replay.txt";
-constexpr const char* kCheckpointMagic = "quibbix-replay 1";
 
-constexpr uint64_t kFnvOffset = 14695981039346656037ull;
-
-uint64_t Fnv(uint64_t hash, std::string_view bytes) {
-    for (unsigned char c : bytes) {
+uint64_t FnvPart(uint64_t hash, std::string_view bytes) {
+    // Each part with its length, so that moving bytes from one part to the next tells.
+    for (unsigned char c : std::to_string(bytes.size()) + ":" + std::string(bytes)) {
         hash ^= c;
         hash *= 1099511628211ull;
     }
     return hash;
 }
 
-// Each part with its length, so that moving bytes from one part to the next changes the hash.
-uint64_t FnvPart(uint64_t hash, std::string_view bytes) {
-    return Fnv(Fnv(hash, std::to_string(bytes.size()) + ":"), bytes);
-}
-
-std::string Hex(uint64_t value) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string text(16, '0');
-    for (int i = 15; i >= 0; --i, value >>= 4) text[static_cast<size_t>(i)] = kHex[value & 0xf];
-    return text;
-}
-
 // A checkpoint belongs to one base: a list joined again from another base starts afresh.
 std::string Fingerprint(const ListReplay::Base& base) {
-    uint64_t hash = kFnvOffset;
+    uint64_t hash = 14695981039346656037ull;
     hash = FnvPart(hash, std::to_string(base.words.size()));
     for (const WordRecord& word : base.words)
         hash = FnvPart(FnvPart(hash, word.word), word.definition);
@@ -51,139 +41,106 @@ std::string Fingerprint(const ListReplay::Base& base) {
         for (const FileImage& image : *images)
             hash = FnvPart(FnvPart(hash, image.path), image.bytes);
     }
-    return Hex(hash);
+    return std::to_string(hash);
 }
 
-bool IsReplayedFile(const std::string& path) {
-    if (path == SessionFiles::kWordsLearned || path == SessionFiles::kHistory) return true;
-    for (const SessionList& file : SessionFiles::kLists)
-        if (path == file.path) return true;
-    return false;
+int64_t SaturatingAdd(int64_t total, int64_t more) {
+    return total > std::numeric_limits<int64_t>::max() - more ? std::numeric_limits<int64_t>::max()
+                                                              : total + more;
 }
 
-// What a checkpoint file holds.
-struct Saved {
-    std::string fingerprint;
-    JournalMerge::Checkpoint checkpoint;
-    // The line of the last event it covers: a device's event replaced by another under the
-    // same sequence number (a data folder restored from a backup) is not the one replayed.
-    std::string lastEvent;
-    std::vector<FileImage> forwards;
-    std::vector<FileImage> backwards;
-};
-
-std::string Serialize(const Saved& saved) {
-    std::string text = std::string(kCheckpointMagic) + "\n";
-    text += "base " + saved.fingerprint + "\n";
-    text += "events " + std::to_string(saved.checkpoint.count) + "\n";
-    text += "last " + saved.lastEvent + "\n";
-    for (const auto& [device, highest] : saved.checkpoint.highest)
-        text += "device " + device + " " + std::to_string(highest) + "\n";
-    for (const auto& [tag, images] : {std::pair{'f', &saved.forwards}, {'b', &saved.backwards}}) {
-        for (const FileImage& image : *images) {
-            text += std::string("file ") + tag + " " + image.path + " " +
-                    std::to_string(image.bytes.size()) + "\n";
-            text += image.bytes;
-        }
-    }
-    text += "sum " + Hex(Fnv(kFnvOffset, text)) + "\n";
+// "YYYY-MM-DD" of a time in seconds since 1970, in UTC: the day of a judgement whose device
+// noted no usage before it, which every computer reads alike.
+std::string UtcDate(int64_t seconds) {
+    const int64_t days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    // Days to a civil date, counting years from March so that the leap day comes last.
+    const int64_t z = days + 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t dayOfEra = z - era * 146097;
+    const int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t mp = (5 * dayOfYear + 2) / 153;
+    const int64_t day = dayOfYear - (153 * mp + 2) / 5 + 1;
+    const int64_t month = mp < 10 ? mp + 3 : mp - 9;
+    const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    if (year < 0 || year > 9999) return "1970-01-01";
+    char text[11];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(year),
+                  static_cast<int>(month), static_cast<int>(day));
     return text;
 }
 
-// Reads lines and counted blocks off the front of a checkpoint's text.
-class Reader {
-public:
-    explicit Reader(std::string_view text) : m_text(text) {}
-
-    bool Line(std::string_view& line) {
-        const size_t end = m_text.find('\n');
-        if (end == std::string_view::npos) return false;
-        line = m_text.substr(0, end);
-        m_text.remove_prefix(end + 1);
-        return true;
-    }
-    bool Block(size_t size, std::string& bytes) {
-        if (size > m_text.size()) return false;
-        bytes.assign(m_text.substr(0, size));
-        m_text.remove_prefix(size);
-        return true;
-    }
-    bool AtEnd() const { return m_text.empty(); }
-
-private:
-    std::string_view m_text;
-};
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-template <typename T>
-bool ParseNumber(std::string_view field, T& value) {
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    return !field.empty() && error == std::errc() && end == field.data() + field.size();
-}
-
-// The fields of "word word ... word", at single spaces.
-std::vector<std::string_view> Split(std::string_view line) {
-    std::vector<std::string_view> fields;
-    while (true) {
-        const size_t space = line.find(' ');
-        fields.push_back(line.substr(0, space));
-        if (space == std::string_view::npos) return fields;
-        line.remove_prefix(space + 1);
-    }
-}
-
-// False for anything not written whole by Serialize: a checkpoint cut short by a crash, or
-// damaged on disk, is only a lost shortcut.
-bool Parse(std::string_view text, Saved& saved) {
-    const size_t sumAt = text.rfind("sum ");
-    if (sumAt == std::string_view::npos ||
-        text.substr(sumAt) != "sum " + Hex(Fnv(kFnvOffset, text.substr(0, sumAt))) + "\n")
-        return false;
-    Reader reader(text.substr(0, sumAt));
-    std::string_view line;
-    if (!reader.Line(line) || line != kCheckpointMagic) return false;
-    if (!reader.Line(line) || !StartsWith(line, "base ")) return false;
-    saved.fingerprint = std::string(line.substr(5));
-    if (!reader.Line(line) || !StartsWith(line, "events ") ||
-        !ParseNumber(line.substr(7), saved.checkpoint.count))
-        return false;
-    if (!reader.Line(line) || !StartsWith(line, "last ")) return false;
-    saved.lastEvent = std::string(line.substr(5));
-    while (reader.Line(line)) {
-        const std::vector<std::string_view> f = Split(line);
-        if (f.size() == 3 && f[0] == "device") {
-            if (!ParseNumber(f[2], saved.checkpoint.highest[std::string(f[1])])) return false;
-            continue;
+// The day every event from `from` counts for in the history: a usage event's own date, and
+// for any other the date of its device's latest usage event before it. `dates` holds those
+// of the events before `from` and is brought up to the end.
+std::vector<std::string> DaysOf(const std::vector<JournalEvent>& events, size_t from,
+                                std::map<std::string, std::string>& dates) {
+    std::vector<std::string> days(events.size() - from);
+    for (size_t i = from; i < events.size(); ++i) {
+        const JournalEvent& event = events[i];
+        if (event.kind == Kind::kUsage) {
+            dates[event.device] = event.date;
+            days[i - from] = event.date;
+        } else if (event.kind == Kind::kJudgement) {
+            const auto found = dates.find(event.device);
+            days[i - from] = found != dates.end() ? found->second : UtcDate(event.WallSeconds());
         }
-        size_t size = 0;
-        if (f.size() != 4 || f[0] != "file" || (f[1] != "f" && f[1] != "b") ||
-            !ParseNumber(f[3], size))
-            return false;
-        FileImage image{std::string(f[2]), {}};
-        if (!reader.Block(size, image.bytes)) return false;
-        (f[1] == "f" ? saved.forwards : saved.backwards).push_back(std::move(image));
     }
-    return reader.AtEnd();
+    return days;
 }
 
-std::string LastEventLine(const std::vector<JournalEvent>& events, size_t count) {
-    if (count == 0) return "-";
-    std::string line = JournalLine::Encode(events[count - 1]);
-    line.pop_back();
-    return line;
+std::vector<HistoryDay> HistoryIn(const std::vector<FileImage>& images) {
+    std::vector<HistoryDay> days;
+    for (const FileImage& image : images)
+        if (image.path == SessionFiles::kHistory) HistoryFile::Parse(image.bytes, days);
+    return days;
 }
 
-// The base's history, unchanged, beside the replayed lists: the judgements and seconds of
-// other computers are not counted into it yet.
-std::vector<FileImage> WithHistory(std::vector<FileImage> images,
-                                   const std::vector<FileImage>& base) {
-    for (const FileImage& image : base)
-        if (image.path == SessionFiles::kHistory) images.push_back(image);
-    return images;
+// As the study flow notes a day: a day gets a line once it has seconds or judgements, and
+// every note brings its counts up to date.
+void NoteDay(std::vector<HistoryDay>& days, const std::string& date, int64_t seconds,
+             int64_t judgements, const HistoryCounts& counts) {
+    auto day = std::lower_bound(
+        days.begin(), days.end(), date,
+        [](const HistoryDay& d, const std::string& value) { return d.date < value; });
+    if (day == days.end() || day->date != date) {
+        if (seconds <= 0 && judgements <= 0) return;
+        day = days.insert(day, HistoryDay{date, 0, 0, counts});
+    }
+    day->seconds = SaturatingAdd(day->seconds, seconds);
+    day->judgements = SaturatingAdd(day->judgements, judgements);
+    day->counts = counts;
 }
+
+// One direction's replay and its history.
+struct Way {
+    Direction direction;
+    std::unique_ptr<SessionReplay> replay;
+    std::vector<HistoryDay> days;
+
+    // Judgements and usage of this direction write its history as they are replayed.
+    bool Replay(const std::vector<JournalEvent>& events, size_t from,
+                const std::vector<std::string>& dayOf) {
+        return replay->Replay(events, from, [&](size_t i, bool judged) {
+            const JournalEvent& event = events[i];
+            if (event.kind == Kind::kUsage && event.direction == direction) {
+                NoteDay(days, dayOf[i - from], event.seconds, 0,
+                        HistoryCounts::Of(replay->State()));
+            } else if (judged) {
+                NoteDay(days, dayOf[i - from], 0, 1, HistoryCounts::Of(replay->State()));
+            }
+        });
+    }
+
+    // The session files and the history, under the session paths.
+    std::vector<FileImage> Images() const {
+        std::vector<FileImage> images = replay->Images();
+        // A history with no day in it is no history yet, as the engine keeps it.
+        if (!days.empty()) images.push_back({SessionFiles::kHistory, HistoryFile::Serialize(days)});
+        return images;
+    }
+};
 
 }  // namespace
 
@@ -203,68 +160,82 @@ bool ListReplay::Run(const Base& base, const std::vector<JournalEvent>& events, 
     const std::string fingerprint = Fingerprint(base);
     const std::string checkpointPath = m_checkpointDir + "/" + kCheckpointName;
 
-    std::unique_ptr<SessionReplay> forwards;
-    std::unique_ptr<SessionReplay> backwards;
+    Way forwards{Direction::kForwards, nullptr, {}};
+    Way backwards{Direction::kBackwards, nullptr, {}};
     size_t from = 0;
-    Saved saved;
+    ReplayCheckpoint saved;
     std::string bytes;
-    if (m_files.ReadFile(checkpointPath, bytes) == 0 && Parse(bytes, saved) &&
-        saved.fingerprint == fingerprint && saved.checkpoint.count <= events.size() &&
-        saved.lastEvent == LastEventLine(events, saved.checkpoint.count)) {
-        const JournalMerge::Delta delta = JournalMerge::Since(events, saved.checkpoint);
+    if (m_files.ReadFile(checkpointPath, bytes) == 0 && ReplayCheckpoint::Parse(bytes, saved) &&
+        saved.fingerprint == fingerprint && saved.merged.count <= events.size() &&
+        saved.lastEvent ==
+            (saved.merged.count ? ReplayCheckpoint::LineOf(events[saved.merged.count - 1]) : "-")) {
+        const JournalMerge::Delta delta = JournalMerge::Since(events, saved.merged);
         if (delta.continuesCheckpoint) {
-            forwards = std::make_unique<SessionReplay>(saved.forwards, totalWords,
-                                                       JournalEvent::Direction::kForwards);
-            backwards = std::make_unique<SessionReplay>(saved.backwards, totalWords,
-                                                        JournalEvent::Direction::kBackwards);
             from = delta.resumeAt;
+            std::map<std::string, std::string> dates = saved.dates;
+            const std::vector<std::string> dayOf = DaysOf(events, from, dates);
+            forwards.replay =
+                std::make_unique<SessionReplay>(saved.forwards, totalWords, Direction::kForwards);
+            backwards.replay =
+                std::make_unique<SessionReplay>(saved.backwards, totalWords, Direction::kBackwards);
+            forwards.days = HistoryIn(saved.forwards);
+            backwards.days = HistoryIn(saved.backwards);
             // An undo of a judgement the checkpoint holds: only the base can leave it out.
-            if (!forwards->Replay(events, from) || !backwards->Replay(events, from)) {
-                forwards.reset();
-                backwards.reset();
+            if (forwards.Replay(events, from, dayOf) && backwards.Replay(events, from, dayOf)) {
+                saved.dates = std::move(dates);
+                result.secondsByDevice = saved.secondsByDevice;
+            } else {
+                forwards.replay.reset();
             }
         }
     }
-    if (!forwards) {
+    if (!forwards.replay) {
         result.fromBase = true;
         from = 0;
-        forwards = std::make_unique<SessionReplay>(base.forwards, totalWords,
-                                                   JournalEvent::Direction::kForwards);
-        backwards = std::make_unique<SessionReplay>(base.backwards, totalWords,
-                                                    JournalEvent::Direction::kBackwards);
-        forwards->Replay(events);
-        backwards->Replay(events);
+        saved.dates.clear();
+        const std::vector<std::string> dayOf = DaysOf(events, 0, saved.dates);
+        forwards = {
+            Direction::kForwards,
+            std::make_unique<SessionReplay>(base.forwards, totalWords, Direction::kForwards),
+            HistoryIn(base.forwards)};
+        backwards = {
+            Direction::kBackwards,
+            std::make_unique<SessionReplay>(base.backwards, totalWords, Direction::kBackwards),
+            HistoryIn(base.backwards)};
+        forwards.Replay(events, 0, dayOf);
+        backwards.Replay(events, 0, dayOf);
     }
 
     for (size_t record = 1; record <= total; ++record)
         result.wordIds.push_back(std::to_string(record));
     result.words = base.words;
-    result.forwards =
-        WithHistory(forwards->Images(), result.fromBase ? base.forwards : saved.forwards);
-    result.backwards =
-        WithHistory(backwards->Images(), result.fromBase ? base.backwards : saved.backwards);
-    const SessionReplay::Counts& f = forwards->GetCounts();
-    const SessionReplay::Counts& b = backwards->GetCounts();
+    result.forwards = forwards.Images();
+    result.backwards = backwards.Images();
+    const SessionReplay::Counts& f = forwards.replay->GetCounts();
+    const SessionReplay::Counts& b = backwards.replay->GetCounts();
     result.judgementsReplayed = f.judged + b.judged;
     result.unknownWords = f.unknownWords + b.unknownWords;
     for (size_t i = from; i < events.size(); ++i) {
-        const JournalEvent::Kind kind = events[i].kind;
-        if (kind == JournalEvent::Kind::kEdit || kind == JournalEvent::Kind::kRemove)
-            ++result.editsReplayed;
+        const JournalEvent& event = events[i];
+        if (event.kind == Kind::kEdit || event.kind == Kind::kRemove) ++result.editsReplayed;
+        if (event.kind == Kind::kUsage) {
+            int64_t& seconds = result.secondsByDevice[event.device];
+            seconds = SaturatingAdd(seconds, event.seconds);
+        }
     }
 
     // Nothing new: the checkpoint on disk is this one already.
     if (!result.fromBase && from == events.size()) return true;
-    Saved next;
+    ReplayCheckpoint next;
     next.fingerprint = fingerprint;
-    next.checkpoint = JournalMerge::CheckpointAt(events, events.size());
-    next.lastEvent = LastEventLine(events, events.size());
-    for (const FileImage& image : result.forwards)
-        if (IsReplayedFile(image.path)) next.forwards.push_back(image);
-    for (const FileImage& image : result.backwards)
-        if (IsReplayedFile(image.path)) next.backwards.push_back(image);
+    next.merged = JournalMerge::CheckpointAt(events, events.size());
+    next.lastEvent = events.empty() ? "-" : ReplayCheckpoint::LineOf(events.back());
+    next.dates = std::move(saved.dates);
+    next.secondsByDevice = result.secondsByDevice;
+    next.forwards = result.forwards;
+    next.backwards = result.backwards;
     // A checkpoint that cannot be written costs the next run its shortcut, never a result.
     const int made = m_files.MakeDirectory(m_checkpointDir);
-    if (made == 0 || made == EEXIST) WriteFileAtomically(m_files, checkpointPath, Serialize(next));
+    if (made == 0 || made == EEXIST) WriteFileAtomically(m_files, checkpointPath, next.Serialize());
     return true;
 }

@@ -4,9 +4,14 @@
 // directions, replayed from the list as it first joined (the base) through the merged events
 // in their one order. Edits and removals change the words; a word an edit adds gets the next
 // record of the list, in the order of the events that added them; judgements move words
-// through the engine's rules, each random draw seeded from its event; the history's
-// judgements and list sizes are counted as the replay goes, its seconds are the sums of
-// every computer's usage events. The same events give the same bytes on every computer.
+// through the engine's rules, each random draw seeded from its event. Each direction's
+// history is the base's days and, for every day of the events, the seconds of every
+// computer's usage events for it, the judgements replayed (an undone one not at all) and the
+// lists as they stood after the day's last judgement or usage event. A judgement's day is
+// the date of its device's latest usage event before it (the study flow notes a day's first
+// seconds before its first verdict), or the UTC date of its clock when there is none, so
+// that every computer, in any time zone, counts it on the same day. The same events give
+// the same bytes on every computer.
 //
 // A checkpoint in a folder of this computer's own keeps the replay cheap: when only events
 // after it arrived, the replay goes on from it; otherwise it starts again from the base.

@@ -53,7 +53,8 @@ SessionReplay::SessionReplay(const std::vector<FileImage>& session, int32_t tota
         for (const CListRec& entry : list->Entries()) m_inReview[entry.m_wordIndex] = true;
 }
 
-bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from) {
+bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from,
+                           const Observer& after) {
     if (from > events.size()) return false;
     std::set<EventKey> undone;
     for (size_t i = from; i < events.size(); ++i) {
@@ -72,6 +73,7 @@ bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from)
     }
     for (size_t i = from; i < events.size(); ++i) {
         const JournalEvent& event = events[i];
+        bool judged = false;
         switch (event.kind) {
             case JournalEvent::Kind::kJudgement:
                 if (event.direction != m_direction) {
@@ -79,25 +81,27 @@ bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from)
                 } else if (!undone.empty() && undone.count({event.device, event.sequence})) {
                     ++m_counts.undone;
                 } else {
-                    Judge(event);
+                    judged = Judge(event);
                 }
                 break;
             case JournalEvent::Kind::kUndo:
+            case JournalEvent::Kind::kUsage:
                 break;
             case JournalEvent::Kind::kEdit:
             case JournalEvent::Kind::kRemove:
                 ++m_counts.edits;
                 break;
         }
+        if (after) after(i, judged);
     }
     return true;
 }
 
-void SessionReplay::Judge(const JournalEvent& event) {
+bool SessionReplay::Judge(const JournalEvent& event) {
     const uint32_t wordIndex = WordIndexOf(event.word, m_state.GetTotalWords());
     if (wordIndex == NO_WORD) {
         ++m_counts.unknownWords;
-        return;
+        return false;
     }
     m_env.SetTick(SeedOf(event));
     // The judging computer drew the word; a draw from the to-be-viewed list refills it first.
@@ -114,6 +118,7 @@ void SessionReplay::Judge(const JournalEvent& event) {
     const CWordList& known = m_state.GetKnown();
     m_inReview[wordIndex] = known.GetCount() > 0 && known.Entries().back().m_wordIndex == wordIndex;
     ++m_counts.judged;
+    return true;
 }
 
 std::vector<FileImage> SessionReplay::Images() const {

@@ -20,6 +20,7 @@
 #include "sync/ReplayEnv.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,11 +52,16 @@ public:
     SessionReplay(const SessionReplay&) = delete;
     SessionReplay& operator=(const SessionReplay&) = delete;
 
+    // Told after each event, with its index in the events and whether it was a judgement
+    // applied here, while State() stands just after it: what the history of a day needs.
+    using Observer = std::function<void(size_t index, bool judged)>;
+
     // Applies events[from], events[from + 1], ... (a JournalMerge's Events()) onto the state.
     // False, with nothing applied, when an undo among them takes back an event before `from`
     // (the state holds that judgement: the replay must start again from the base), or when
     // there are fewer than `from` events.
-    bool Replay(const std::vector<JournalEvent>& events, size_t from = 0);
+    bool Replay(const std::vector<JournalEvent>& events, size_t from = 0,
+                const Observer& after = {});
 
     // The six list files and the words-learned file, in the engine's order and bytes.
     std::vector<FileImage> Images() const;
@@ -65,7 +71,7 @@ public:
     const std::vector<std::string>& Problems() const { return m_env.Messages(); }
 
 private:
-    void Judge(const JournalEvent& event);
+    bool Judge(const JournalEvent& event);
 
     ReplayEnv m_env;
     CWordState m_state;

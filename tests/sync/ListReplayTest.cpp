@@ -4,10 +4,12 @@
 // what a replay from the base gives, or starts from the base when the checkpoint no longer
 // holds.
 
+#include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "sync/JournalMerge.h"
 #include "sync/ListReplay.h"
 #include "sync/MemoryFileSystem.h"
+#include "sync/SessionReplay.h"
 
 #include <algorithm>
 #include <functional>
@@ -30,6 +32,19 @@ JournalEvent Judgement(size_t device, uint64_t sequence, int64_t ms, int record,
     event.word = std::to_string(record);
     event.code = code;
     event.direction = direction;
+    return event;
+}
+
+JournalEvent Usage(size_t device, uint64_t sequence, int64_t ms, Direction direction,
+                   const std::string& date, int64_t seconds) {
+    JournalEvent event;
+    event.kind = JournalEvent::Kind::kUsage;
+    event.time.physicalMs = ms;
+    event.device = kDevices[device];
+    event.sequence = sequence;
+    event.direction = direction;
+    event.date = date;
+    event.seconds = seconds;
     return event;
 }
 
@@ -57,7 +72,8 @@ std::vector<FileImage> Session(int toBeViewed) {
         images.push_back({file.path, text});
     }
     images.push_back({SessionFiles::kWordsLearned, "0"});
-    images.push_back({SessionFiles::kHistory, "Date\tSeconds\n"});
+    HistoryDay joined{"2026-11-30", 600, 40, {}};
+    images.push_back({SessionFiles::kHistory, HistoryFile::Serialize({joined})});
     return images;
 }
 
@@ -70,7 +86,8 @@ ListReplay::Base Base() {
     return base;
 }
 
-// Three computers judging both directions, with undos, in a time order of their own.
+// Three computers judging both directions over three days, noting their seconds of use,
+// with undos, in a time order of their own.
 std::vector<std::vector<JournalEvent>> Journals() {
     std::vector<std::vector<JournalEvent>> journals(3);
     std::mt19937 random(29);
@@ -80,6 +97,12 @@ std::vector<std::vector<JournalEvent>> Journals() {
         const int64_t ms = 1000 * i + static_cast<int64_t>(d);
         if (!journal.empty() && random() % 10 == 0) {
             journal.push_back(Undo(d, journal.size() + 1, ms, journal.back().sequence));
+            continue;
+        }
+        if (random() % 8 == 0) {
+            journal.push_back(Usage(d, journal.size() + 1, ms,
+                                    random() % 2 ? Direction::kForwards : Direction::kBackwards,
+                                    "2026-12-0" + std::to_string(1 + i / 100), int(random() % 90)));
             continue;
         }
         journal.push_back(Judgement(d, journal.size() + 1, ms, 1 + int(random() % kWords),
@@ -101,6 +124,8 @@ std::string Text(const ListReplay::Result& result) {
         text += result.wordIds[i] + "=" + result.words[i].word + "\n";
     for (const auto* images : {&result.forwards, &result.backwards})
         for (const FileImage& image : *images) text += image.path + ":\n" + image.bytes + "\n";
+    for (const auto& [device, seconds] : result.secondsByDevice)
+        text += device + " used " + std::to_string(seconds) + "\n";
     return text;
 }
 
@@ -131,6 +156,58 @@ TEST(ListReplayTest, JournalsInAnyOrder_GiveIdenticalBytes) {
     }
 }
 
+std::string FileOf(const std::vector<FileImage>& images, const std::string& path) {
+    for (const FileImage& image : images)
+        if (image.path == path) return image.bytes;
+    return "(none)";
+}
+
+// The lists as a replay of one direction stands after `count` of `events`.
+HistoryCounts CountsAfter(const std::vector<FileImage>& base, Direction direction,
+                          const std::vector<JournalEvent>& events, size_t count) {
+    SessionReplay replay(base, kWords, direction);
+    replay.Replay({events.begin(), events.begin() + static_cast<std::ptrdiff_t>(count)});
+    return HistoryCounts::Of(replay.State());
+}
+
+TEST(ListReplayTest, History_SumsEveryComputersSecondsAndCountsEachJudgementOnce) {
+    // 2026-12-07 12:00 UTC, in ms.
+    constexpr int64_t kNoon = 1796644800000;
+    constexpr auto f = Direction::kForwards;
+    constexpr auto b = Direction::kBackwards;
+    const std::vector<JournalEvent> events = Merged({
+        {Usage(0, 1, kNoon + 1000, f, "2026-12-08", 60),  // a's day is its calendar's
+         Judgement(0, 2, kNoon + 2000, 2, 2, f), Judgement(0, 3, kNoon + 3000, 3, 1, f),
+         Undo(0, 4, kNoon + 4000, 3), Usage(0, 5, kNoon + 9000, b, "2026-12-08", 99)},
+        // b noted no usage before its first judgement: the day its clock gives, in UTC.
+        {Judgement(1, 1, kNoon + 1500, 4, 2, f), Usage(1, 2, kNoon + 5000, f, "2026-12-08", 30),
+         Judgement(1, 3, kNoon + 6000, 5, 0, b)},
+    });
+    MemoryFileSystem files;
+    const ListReplay::Result result = Replayed(files, Base(), events);
+    const std::vector<FileImage> base = Base().forwards;
+    std::vector<HistoryDay> days;
+    ASSERT_TRUE(HistoryFile::Parse(FileOf(result.forwards, SessionFiles::kHistory), days));
+    ASSERT_EQ(3u, days.size());
+    EXPECT_EQ("2026-11-30", days[0].date);
+    EXPECT_EQ(600, days[0].seconds);
+    EXPECT_EQ("2026-12-07", days[1].date);
+    EXPECT_EQ(0, days[1].seconds);
+    EXPECT_EQ(1, days[1].judgements);
+    EXPECT_EQ(CountsAfter(base, f, events, 2).lists, days[1].counts.lists);
+    EXPECT_EQ("2026-12-08", days[2].date);
+    EXPECT_EQ(90, days[2].seconds);
+    EXPECT_EQ(1, days[2].judgements);
+    EXPECT_EQ(CountsAfter(base, f, events, events.size()).lists, days[2].counts.lists);
+
+    ASSERT_TRUE(HistoryFile::Parse(FileOf(result.backwards, SessionFiles::kHistory), days));
+    ASSERT_EQ(2u, days.size());
+    EXPECT_EQ(99, days[1].seconds);
+    EXPECT_EQ(1, days[1].judgements);
+    EXPECT_EQ((std::map<std::string, int64_t>{{kDevices[0], 159}, {kDevices[1], 30}}),
+              result.secondsByDevice);
+}
+
 // What happened between a replay of the first events and one of all of them.
 struct CheckpointCase {
     const char* name;
@@ -142,8 +219,22 @@ class ListReplayCheckpointTest : public testing::TestWithParam<CheckpointCase> {
 
 TEST_P(ListReplayCheckpointTest, ContinuedEqualsFromScratch) {
     auto journals = Journals();
-    auto early = journals;
-    for (auto& journal : early) journal.resize(journal.size() / 2);
+    // The events before a time, as a sync in the middle of the study saw them; not between
+    // a judgement and its undo, which only a replay from the base can take.
+    std::vector<std::vector<JournalEvent>> early;
+    for (int64_t cut = 150000; early.empty(); cut += 1000) {
+        early = journals;
+        for (auto& journal : early) {
+            const auto after =
+                std::find_if(journal.begin(), journal.end(),
+                             [&](const JournalEvent& e) { return e.time.physicalMs >= cut; });
+            if (after != journal.end() && after->kind == JournalEvent::Kind::kUndo) {
+                early.clear();
+                break;
+            }
+            journal.erase(after, journal.end());
+        }
+    }
     MemoryFileSystem files;
     ListReplay::Base base = Base();
     Replayed(files, base, Merged(early));

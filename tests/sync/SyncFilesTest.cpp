@@ -142,11 +142,20 @@ JournalEvent Removal() {
     return event;
 }
 
+JournalEvent Usage() {
+    JournalEvent event = Judgement(1765276391000, 48217, "", 0);
+    event.kind = JournalEvent::Kind::kUsage;
+    event.direction = JournalEvent::Direction::kBackwards;
+    event.date = "2026-12-09";
+    event.seconds = 340;
+    return event;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Events, JournalLineRoundTripTest,
     testing::Values(LineCase{"Judgement", Judgement(1765276381123, 48213, "1523", 2)},
                     LineCase{"BackwardsWithOffset", Backwards()}, LineCase{"Undo", Undo()},
-                    LineCase{"Removal", Removal()},
+                    LineCase{"Removal", Removal()}, LineCase{"Usage", Usage()},
                     LineCase{"EditWithSpacesAndEscapes", Edit("chat noir", "100% cat\n\tline")},
                     LineCase{"EditEmpty", Edit("", "")},
                     LineCase{"EditUtf8", Edit("Stra\xc3\x9f"
@@ -173,8 +182,8 @@ TEST_P(BadLineTest, Refused_WithItsReason) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, BadLineTest,
     testing::Values(
-        std::make_pair("", "no event of this format (J, U, E or R)"),
-        std::make_pair("X 1 0 3f09a1c2b7e4 1 5", "no event of this format (J, U, E or R)"),
+        std::make_pair("", "no event of this format (J, U, E, R or T)"),
+        std::make_pair("X 1 0 3f09a1c2b7e4 1 5", "no event of this format (J, U, E, R or T)"),
         std::make_pair("J 1 0 3f09a1c2b7e4 1 5 f 2", "it has 8 fields, not 9"),
         std::make_pair("J 1 0 3f09a1c2b7e4 1 5 f 2  0", "it has 10 fields, not 9"),
         std::make_pair("J x 0 3f09a1c2b7e4 1 5 f 2 0", "no clock time"),
@@ -188,7 +197,11 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_pair("J 1 0 3f09a1c2b7e4 1 5 f 2 +1", "no wall-clock offset"),
         std::make_pair("U 1 0 3f09a1c2b7e4 4 4",
                        "the event it undoes is no earlier event of its device"),
-        std::make_pair("E 1 0 3f09a1c2b7e4 4 5 a%2 b", "a broken %XX escape in the word's text")));
+        std::make_pair("E 1 0 3f09a1c2b7e4 4 5 a%2 b", "a broken %XX escape in the word's text"),
+        std::make_pair("T 1 0 3f09a1c2b7e4 4 x 2026-12-09 5", "no direction (f or b)"),
+        std::make_pair("T 1 0 3f09a1c2b7e4 4 f 2026-02-30 5", "no date (YYYY-MM-DD)"),
+        std::make_pair("T 1 0 3f09a1c2b7e4 4 f 2026-12-9 5", "no date (YYYY-MM-DD)"),
+        std::make_pair("T 1 0 3f09a1c2b7e4 4 f 2026-12-09 -5", "no seconds of use")));
 
 TEST(JournalTest, CutMidLine_ReadUpToLastWholeLine_RestWhenWhole) {
     const std::string header = JournalLine::EncodeHeader("3f09a1c2b7e4");
