@@ -5,6 +5,7 @@
 #include "engine/Escaped.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <random>
 
 namespace {
@@ -31,7 +32,20 @@ std::string Trimmed(const std::string& bytes) {
     return text;
 }
 
+std::string FirstLine(const std::string& bytes) {
+    return Trimmed(bytes.substr(0, bytes.find('\n') + 1));
+}
+
 }  // namespace
+
+std::string DeviceId::PlaceOf(FileSystem& files, const std::string& dataDir) {
+    std::string machine;
+    if (files.ReadFile("/etc/machine-id", machine) != 0 || FirstLine(machine).empty())
+        files.ReadFile("/proc/sys/kernel/hostname", machine);
+    std::error_code ignored;
+    const std::filesystem::path path = std::filesystem::absolute(dataDir, ignored);
+    return FirstLine(machine) + "\t" + path.lexically_normal().string();
+}
 
 bool DeviceId::IsValid(const std::string& text) {
     if (text.size() != kLength) return false;
@@ -43,29 +57,47 @@ bool DeviceId::IsValid(const std::string& text) {
 
 bool DeviceId::LoadOrCreate(FileSystem& files, const std::string& dataDir, std::string& id,
                             std::string& notice, std::string& error,
-                            const std::function<uint64_t()>& random) {
+                            const std::function<uint64_t()>& random, const std::string& place) {
     notice.clear();
     error.clear();
     const std::string path = dataDir + "/" + kFileName;
-    std::string bytes;
+    const std::string placePath = dataDir + "/" + kPlaceFileName;
+    const std::string here = place.empty() ? PlaceOf(files, dataDir) : place;
+    std::string bytes, placeBytes;
     const int readError = files.ReadFile(path, bytes);
-    if (readError == 0 && IsValid(Trimmed(bytes))) {
-        id = Trimmed(bytes);
-        return true;
-    }
     if (readError != 0 && readError != ENOENT) {
         error = FileError{path, readError}.Describe();
         return false;
     }
-    const std::string made = MakeId(random);
+    const bool hasId = readError == 0 && IsValid(Trimmed(bytes));
+    const int placeError = files.ReadFile(placePath, placeBytes);
+    const std::string madeAt = Trimmed(placeBytes);
+    if (hasId && placeError == 0 && madeAt == here) {
+        id = Trimmed(bytes);
+        return true;
+    }
+    // A place that cannot be read says nothing either way; the id stands.
+    if (hasId && placeError != 0 && placeError != ENOENT) {
+        id = Trimmed(bytes);
+        return true;
+    }
+    const bool isCopy = hasId && placeError == 0;
+    const std::string made = hasId && !isCopy ? Trimmed(bytes) : MakeId(random);
+    std::vector<FileImage> images = {{placePath, here + "\n"}};
+    if (made != Trimmed(bytes) || !hasId) images.insert(images.begin(), {path, made + "\n"});
     FileError writeError;
-    if (!ReplaceFiles(files, {{path, made + "\n"}}, writeError)) {
+    if (!ReplaceFiles(files, images, writeError)) {
         error = writeError.Describe();
         return false;
     }
-    if (readError == 0) {
+    if (readError == 0 && !hasId) {
         notice = path + ": held no device id (\"" + Escaped(bytes.substr(0, 40)) +
                  "\"); this computer now syncs as the new device " + made;
+    } else if (isCopy) {
+        notice = path + ": the data folder was made at " + Escaped(madeAt) +
+                 " (copied or moved from there, where it may still sync); this computer now " +
+                 "syncs as the new device " + made + ", so that no journal is written from two " +
+                 "places";
     }
     id = made;
     return true;
