@@ -15,12 +15,19 @@
 //   LIST/sync/                      this computer's side, in the list folder
 //       folder.txt                  the sync folder's path
 //       journal.txt                 this computer's own journal, the truth of its events
-//       ...                         ids of the words, checkpoints of the replay
+//       base/                       a copy of the folder's base, checked once when joining
+//       ids.txt, list.lst           each word's id, and the words, as the last sync left them:
+//                                   what a change of the words is told from
+//       seen.txt                    each computer's last event this one has reported
+//       others-seconds.txt          the seconds of use on the other computers
+//       checkpoint/                 where the replay stood
 
 #include "engine/AnswerLog.h"
 #include "lists/ListFolder.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +45,16 @@ struct Report {
     std::string Line() const;
 };
 
+// How a program calls in, beyond what every call gives.
+struct Options {
+    // The caller holds the session lock of the direction it syncs (the study window, which
+    // syncs while it studies): that lock is not taken again, only the other direction's.
+    bool callerHoldsLock = false;
+    // Milliseconds since 1970 that the journal's clock reads; the system's wall clock when
+    // empty. A test gives each computer a clock of its own.
+    std::function<int64_t()> wallMs;
+};
+
 // Whether the list folder is joined to a sync folder, and which.
 bool IsJoined(const std::filesystem::path& listFolder);
 std::filesystem::path FolderOf(const std::filesystem::path& listFolder);
@@ -47,8 +64,16 @@ std::filesystem::path FolderOf(const std::filesystem::path& listFolder);
 // this list is made from it (words and progress) and what the list held before is replaced,
 // after a backup to the trash; otherwise the list's words and progress become the folder's
 // base. False with `error` (naming the folder and the reason), nothing changed.
+// Joining a list that is joined already to `syncFolder` syncs it; to another folder, is refused.
+// requires: no program studies the list.
 bool Join(const std::filesystem::path& dataHome, const std::filesystem::path& listFolder,
-          const std::filesystem::path& syncFolder, Report& report, std::string& error);
+          const std::filesystem::path& syncFolder, Report& report, std::string& error,
+          const Options& options = {});
+
+// The name of the list a sync folder holds, when its manifest says so; empty otherwise. A
+// program joining a list it does not have yet makes one by this name, with `words` (the
+// base's word list, empty when it has not arrived whole) as its words.
+std::string ListNameIn(const std::filesystem::path& syncFolder, std::string& words);
 
 // Syncs a joined list: appends `answers` (judgements of `direction` made here since the last
 // sync) and any change of the word list since then to this computer's journal, publishes the
@@ -58,9 +83,16 @@ bool Join(const std::filesystem::path& dataHome, const std::filesystem::path& li
 // word on screen (`wordOnScreen`, a word index, or -1) stays out of its list, as the study window
 // keeps it. Never waits for a file still arriving. False with `error` when the list could not
 // be synced; `answers` are then to be offered again next time.
+// The other direction's word on screen, which its currWord.cfg names, stays out of its list as
+// well; when the words move to other records, the word on screen of each direction follows its
+// word in currWord.cfg (the caller then reloads the list: Report::listChanged).
 bool Sync(const std::filesystem::path& dataHome, const std::filesystem::path& listFolder,
           ListFolder::Direction direction, const std::vector<AnswerLog::Entry>& answers,
-          int32_t wordOnScreen, Report& report, std::string& error);
+          int32_t wordOnScreen, Report& report, std::string& error, const Options& options = {});
+
+// The word index on screen in `direction`'s currWord.cfg, or -1: what a program that studies
+// nothing passes to Sync.
+int32_t WordOnScreen(const std::filesystem::path& listFolder, ListFolder::Direction direction);
 
 // Stops syncing the list; the folder and the list's progress stay as they are.
 bool Leave(const std::filesystem::path& listFolder, std::string& error);
