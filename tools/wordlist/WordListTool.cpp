@@ -21,7 +21,9 @@
 #include "imports/TextImporter.h"
 #include "imports/WordFileReader.h"
 #include "imports/WordNetList.h"
+#include "lists/ListGuard.h"
 #include "lists/ListImporter.h"
+#include "lists/ListSync.h"
 #include "lists/SessionRebaser.h"
 #include "platform/FolderLock.h"
 
@@ -68,10 +70,22 @@ constexpr const char* kHelpCommands =
     "      status is 2.\n"
     "  lists\n"
     "      Prints a line per list: name, folder, words, known words, when last studied\n"
-    "      (local YYYY-MM-DD HH:MM, empty for never) and known words backwards,\n"
-    "      separated by tabs; control characters are shown escaped.\n"
+    "      (local YYYY-MM-DD HH:MM, empty for never), known words backwards and, for a\n"
+    "      list that syncs, its sync folder, separated by tabs; control characters are\n"
+    "      shown escaped.\n"
     "  rename OLD NEW\n"
     "      Renames a list; its folder stays where it is.\n"
+    "  sync --list NAME FOLDER\n"
+    "      Studies the list on several computers: joins it to FOLDER, a folder that a\n"
+    "      file-sync engine (Syncthing, Nextcloud, Dropbox, rclone) or a USB stick carries\n"
+    "      between them. The first computer's list goes to an empty FOLDER; on the others\n"
+    "      the list is made from FOLDER, words and progress (what it held before goes to\n"
+    "      the trash). Each computer writes only its own files there.\n"
+    "  sync --list NAME\n"
+    "      Syncs the list now and says in one line what arrived from the other computers,\n"
+    "      or \"up to date\".\n"
+    "  sync --list NAME --leave\n"
+    "      Stops syncing the list; FOLDER and the list's progress stay as they are.\n"
     "  remove NAME\n"
     "      Moves a list to the desktop's trash ($XDG_DATA_HOME/Trash), from where a file\n"
     "      manager restores it.\n"
@@ -113,7 +127,8 @@ constexpr const char* kValueOptions[] = {"-o",
                                          "--licence-out",
                                          "--encoding",
                                          "--from",
-                                         "--name"};
+                                         "--name",
+                                         "--list"};
 
 // The commands on the lists in the data folder, what they take and what they refuse.
 struct ListCommand {
@@ -280,6 +295,7 @@ int WordListTool::RunCommand(const std::vector<std::string>& args) {
         return BuildDefault(parsed);
     }
     if (FindListCommand(command)) return RunListCommand(command, parsed);
+    if (command == "sync") return Sync(parsed);
     return Usage("unknown command '" + command + "'");
 }
 
@@ -371,6 +387,10 @@ bool WordListTool::ParseOption(const std::vector<std::string>& args, size_t& i, 
         parsed.update = true;
     else if (option == "--new")
         parsed.asNew = true;
+    else if (option == "--list")
+        parsed.syncList = value;
+    else if (option == "--leave")
+        parsed.leave = true;
     else {
         problem = "unknown option '" + option + "'";
         return false;
@@ -708,11 +728,85 @@ int WordListTool::Add(const Arguments& args) {
 }
 
 int WordListTool::Lists(const Arguments&) {
-    for (const ListSummary& list : ListStore(m_dataHome, m_defaults).Lists())
+    for (const ListSummary& list : ListStore(m_dataHome, m_defaults).Lists()) {
         m_out << Escaped(list.name) << '\t' << Escaped(list.folder.string()) << '\t' << list.words
               << '\t' << list.known << '\t' << LocalMinute(list.lastStudied) << '\t'
-              << list.knownBackwards << '\n';
+              << list.knownBackwards;
+        // A column only for a list that syncs, so that the lines of the others read as before.
+        const std::filesystem::path syncFolder = ListSync::FolderOf(list.folder);
+        if (!syncFolder.empty()) m_out << '\t' << Escaped(syncFolder.string());
+        m_out << '\n';
+    }
     return kOk;
+}
+
+int WordListTool::Sync(const Arguments& args) {
+    for (const std::string& option : args.options)
+        if (option != "--list" && option != "--leave")
+            return Usage("sync takes no option " + option);
+    if (args.syncList.empty()) return Usage("sync needs --list NAME");
+    if (args.positional.size() > 1) return Usage("sync takes one FOLDER at most");
+    if (args.leave && !args.positional.empty()) return Usage("sync --leave takes no FOLDER");
+    ListStore store(m_dataHome, m_defaults);
+    std::optional<ListSummary> list = store.Find(args.syncList);
+    std::string error;
+    if (!list && args.positional.size() == 1 && !MakeListToJoin(store, args, error))
+        return Failed(error);
+    list = store.Find(args.syncList);
+    if (!list) return Failed("no list named \"" + args.syncList + "\"");
+    const std::filesystem::path joined = ListSync::FolderOf(list->folder);
+    ListSync::Report report;
+    if (args.leave) {
+        if (joined.empty()) return Failed("\"" + list->name + "\" syncs with no folder");
+        if (!ListSync::Leave(list->folder, error)) return Failed(error);
+        m_out << "left: \"" << Escaped(list->name) << "\" no longer syncs with "
+              << Escaped(joined.string()) << '\n';
+        return kOk;
+    }
+    if (args.positional.size() == 1) {
+        const bool done =
+            ListSync::Join(m_dataHome, list->folder, args.positional[0], report, error);
+        PrintNotes(report);
+        if (!done) return Failed("cannot join \"" + list->name + "\": " + error);
+        m_out << "joined: \"" << Escaped(list->name) << "\" syncs with "
+              << Escaped(ListSync::FolderOf(list->folder).string()) << '\n';
+    } else {
+        if (joined.empty())
+            return Failed("\"" + list->name + "\" syncs with no folder; sync --list NAME FOLDER " +
+                          "joins it to one");
+        const bool done = ListSync::Sync(
+            m_dataHome, list->folder, ListFolder::Direction::kForwards, {},
+            ListSync::WordOnScreen(list->folder, ListFolder::Direction::kForwards), report, error);
+        PrintNotes(report);
+        if (!done) return Failed("cannot sync \"" + list->name + "\": " + error);
+    }
+    const std::string line = report.Line();
+    m_out << (line.empty() ? "up to date" : line) << '\n';
+    return kOk;
+}
+
+bool WordListTool::MakeListToJoin(ListStore& store, const Arguments& args, std::string& error) {
+    std::string words;
+    const std::string name = ListSync::ListNameIn(args.positional[0], words);
+    if (name.empty() || !ListStore::SameName(name, args.syncList)) {
+        error = "no list named \"" + args.syncList + "\"" +
+                (name.empty() ? std::string()
+                              : "; " + args.positional[0] + " holds the list \"" + name + "\"");
+        return false;
+    }
+    if (words.empty()) {
+        error = args.positional[0] + ": the list \"" + name +
+                "\" is still arriving; join again once it is whole";
+        return false;
+    }
+    return store
+        .Create(name, {{ListFolder::kWordListFile, words}, ListGuard::CopyImage(words)}, error)
+        .has_value();
+}
+
+void WordListTool::PrintNotes(const ListSync::Report& report) {
+    for (const std::string& note : report.notes)
+        m_err << "quibbix-wordlist: note: " << Escaped(note) << '\n';
 }
 
 int WordListTool::Rename(const Arguments& args) {

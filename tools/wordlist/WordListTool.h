@@ -1,13 +1,14 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The quibbix-wordlist command line: import, export, check, rebase, recode, the default list,
-// and the lists in the data folder (add, lists, rename, remove).
+// and the lists in the data folder (add, lists, rename, remove, sync).
 // Exit codes follow Unix tools: 0 success, 1 bad input, 2 bad usage or a choice to make.
 
 #include "engine/WordRecord.h"
 #include "imports/ImportOptions.h"
 #include "imports/RecordEncoder.h"
 #include "lists/ListStore.h"
+#include "lists/ListSync.h"
 #include "platform/PosixProcess.h"
 
 #include <filesystem>
@@ -46,6 +47,8 @@ private:
         bool force = false;
         bool help = false;
         bool update = false, asNew = false;
+        std::string syncList;  // sync --list NAME
+        bool leave = false;
     };
 
     int RunCommand(const std::vector<std::string>& args);
@@ -65,6 +68,11 @@ private:
     int Lists(const Arguments& args);
     int Rename(const Arguments& args);
     int Remove(const Arguments& args);
+    int Sync(const Arguments& args);
+    // A list of the name the sync folder holds, with its words, for a computer that joins a
+    // list it does not have yet.
+    bool MakeListToJoin(ListStore& store, const Arguments& args, std::string& error);
+    void PrintNotes(const ListSync::Report& report);
     int RunListCommand(const std::string& command, const Arguments& args);
     bool ReadForAdd(const Arguments& args, ImportPlan& plan);
     bool ReadList(const std::string& path, Diagnostics& diagnostics,

@@ -1,0 +1,311 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// A list studied on several computers, each a data folder of its own with its own copy of the
+// sync folder; the test carries files between the copies as a sync engine would: in any
+// order, late, cut short, twice. Whatever the order, every computer ends with the same bytes.
+
+#include "engine/SessionFiles.h"
+#include "lists/ListSync.h"
+#include "sync/HybridClock.h"
+#include "tests/lists/ListTestFiles.h"
+#include "tools/wordlist/WordListTool.h"
+
+#include <algorithm>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWords = 40;
+
+// One computer: its data folder and its copy of the sync folder.
+struct Computer {
+    fs::path home, sync;
+    int64_t skewMs = 0;  // how far its wall clock is off
+    size_t judged = 0, arrived = 0;
+
+    fs::path List() const { return home / "lists" / "gre"; }
+    std::string Device() const { return ReadFile((home / "device-id.txt").string()).substr(0, 12); }
+    ListSync::Options Clock() const {
+        ListSync::Options options;
+        options.wallMs = [skew = skewMs] { return HybridClock::SystemWallMs() + skew; };
+        return options;
+    }
+};
+
+class ListSyncTest : public testing::Test {
+protected:
+    Computer Make(const std::string& name, int64_t skewMs = 0) {
+        Computer computer{m_home.Root() / name / "quibbix", m_home.Root() / (name + "-sync"),
+                          skewMs};
+        fs::create_directories(computer.sync);
+        return computer;
+    }
+    std::string Tool(const Computer& on, const std::vector<std::string>& args, int code = 0) {
+        std::ostringstream out, err;
+        EXPECT_EQ(WordListTool(out, err, on.home, m_home.Defaults()).Run(args), code) << err.str();
+        return out.str() + err.str();
+    }
+    // The first computer: a list of kWords words with a session, joined to its empty folder.
+    void Start(Computer& on) {
+        std::ofstream(m_home.Root() / "gre.tsv") << [] {
+            std::string text;
+            for (int i = 1; i <= kWords; ++i)
+                text += "w" + std::to_string(i) + "\tmeaning " + std::to_string(i) + "\n";
+            return text;
+        }();
+        Tool(on, {"add", (m_home.Root() / "gre.tsv").string()});
+        Entries all;
+        for (uint32_t i = 1; i <= kWords; ++i) all.push_back({i, 0});
+        WriteSession(on.List(), all, {});
+        Tool(on, {"sync", "--list", "gre", on.sync.string()});
+    }
+    void Join(Computer& on) { Tool(on, {"sync", "--list", "gre", on.sync.string()}); }
+
+    // Judges `count` words picked by `random` and syncs.
+    void Study(Computer& on, int count, std::mt19937& random) {
+        std::vector<AnswerLog::Entry> answers;
+        for (int i = 0; i < count; ++i) {
+            AnswerLog::Entry entry;
+            entry.wordIndex = static_cast<int32_t>(random() % kWords) + 1;
+            entry.judgement = static_cast<int32_t>(random() % 4);
+            entry.wallMs = HybridClock::SystemWallMs() + on.skewMs;
+            answers.push_back(entry);
+        }
+        on.judged += answers.size();
+        Sync(on, answers);
+    }
+    ListSync::Report Sync(Computer& on, const std::vector<AnswerLog::Entry>& answers = {}) {
+        ListSync::Report report;
+        std::string error;
+        EXPECT_TRUE(ListSync::Sync(on.home, on.List(), ListFolder::Direction::kForwards, answers,
+                                   -1, report, error, on.Clock()))
+            << error;
+        on.arrived += report.answersArrived;
+        return report;
+    }
+
+    // Copies `name` from one computer's folder to another's, the first `bytes` of it only.
+    static void Deliver(const Computer& from, const Computer& to, const std::string& name,
+                        size_t bytes = std::string::npos) {
+        fs::create_directories((to.sync / name).parent_path());
+        WriteFile((to.sync / name).string(),
+                  ReadFile((from.sync / name).string()).substr(0, bytes));
+    }
+    static void DeliverAll(const Computer& from, const Computer& to) {
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(from.sync))
+            if (entry.is_regular_file())
+                Deliver(from, to, fs::relative(entry.path(), from.sync).string());
+    }
+    // `from`'s own journal: cut inside its last line, then whole, then whole once more.
+    void DeliverJournal(const Computer& from, Computer& to) {
+        const std::string name = "journal-" + from.Device() + ".txt";
+        const std::string bytes = ReadFile((from.sync / name).string());
+        Deliver(from, to, name, bytes.rfind('\n', bytes.size() - 2) + 4);
+        Sync(to);
+        Deliver(from, to, name);
+        Sync(to);
+        Deliver(from, to, name);
+        Sync(to);
+    }
+
+    // The replayed files of both directions: all but the word on screen and the time of use.
+    static std::map<std::string, std::string> Progress(const Computer& on,
+                                                       bool withHistory = true) {
+        std::map<std::string, std::string> files;
+        for (const char* session : {"session", "session-reverse"}) {
+            for (const SessionList& list : SessionFiles::kLists)
+                files[std::string(session) + "/" + std::string(list.FileName())] =
+                    ReadFile((on.List() / session / list.FileName()).string());
+            for (const char* name : {"WordsLearned.txt", "History.txt"})
+                if (withHistory || std::string(name) != "History.txt")
+                    files[std::string(session) + "/" + name] =
+                        ReadFile((on.List() / session / name).string());
+        }
+        return files;
+    }
+
+    DataHome m_home;
+};
+
+// The order in which the three computers take in the others' journals.
+class DeliveryOrderTest : public ListSyncTest, public testing::WithParamInterface<int> {};
+
+TEST_P(DeliveryOrderTest, EveryOrder_SameProgress_EachJudgementCountedOnce) {
+    std::vector<Computer> computers = {Make("a"), Make("b"), Make("c")};
+    Start(computers[0]);
+    for (size_t i = 1; i < computers.size(); ++i) {
+        DeliverAll(computers[0], computers[i]);
+        Join(computers[i]);
+    }
+    std::mt19937 random(static_cast<unsigned>(GetParam()));
+    for (Computer& computer : computers) Study(computer, 12, random);
+
+    std::vector<int> order = {0, 1, 2};
+    for (int i = 0; i < GetParam(); ++i) std::next_permutation(order.begin(), order.end());
+    for (int to : order)
+        for (int from : order)
+            if (from != to) DeliverJournal(computers[from], computers[to]);
+    for (Computer& computer : computers) Sync(computer);
+
+    const auto progress = Progress(computers[0]);
+    EXPECT_NE(progress.at("session/tobeviewed.txt"),
+              ReadFile((computers[0].List() / "sync/base/session/tobeviewed.txt").string()));
+    for (const Computer& computer : computers) {
+        EXPECT_EQ(Progress(computer), progress) << computer.home;
+        EXPECT_EQ(computer.arrived, 24u) << computer.home;
+    }
+    // A computer joining late makes the same list from the folder.
+    Computer late = Make("d");
+    DeliverAll(computers[order.back()], late);
+    Join(late);
+    EXPECT_EQ(Progress(late), progress);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, DeliveryOrderTest, testing::Range(0, 6));
+
+TEST_F(ListSyncTest, ClockAnHourBehind_StudiedApartThenAfter_SameProgress) {
+    Computer a = Make("a"), b = Make("b", -3600 * 1000);
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    std::mt19937 random(7);
+    Study(a, 10, random);
+    // Offline: b's judgements come after a's in time, but its clock puts them first.
+    Study(b, 10, random);
+    DeliverJournal(a, b);
+    DeliverJournal(b, a);
+    // Having read a's journal, b stamps its next judgements after a's, however slow its clock.
+    Study(b, 5, random);
+    DeliverJournal(b, a);
+    EXPECT_EQ(Progress(a), Progress(b));
+    EXPECT_EQ(a.arrived, 15u);
+    EXPECT_EQ(b.arrived, 10u);
+}
+
+TEST_F(ListSyncTest, SameWordJudgedOnBoth_BothJudgementsCountOnceEach) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    AnswerLog::Entry knew, forgot;
+    knew.wordIndex = forgot.wordIndex = 7;
+    knew.wallMs = forgot.wallMs = HybridClock::SystemWallMs();
+    knew.judgement = 0;
+    forgot.judgement = 2;
+    Sync(a, {knew});
+    Sync(b, {forgot});
+    DeliverJournal(a, b);
+    DeliverJournal(b, a);
+    EXPECT_EQ(Progress(a), Progress(b));
+    EXPECT_EQ(a.arrived, 1u);
+    EXPECT_EQ(b.arrived, 1u);
+}
+
+TEST_F(ListSyncTest, JudgementUndoneInALaterSync_TakenBackEverywhere) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    // The history keeps the day studied; the lists and words learned are as before.
+    const auto before = Progress(a, false);
+    AnswerLog::Entry judged, undone;
+    judged.wordIndex = 3;
+    judged.wallMs = undone.wallMs = HybridClock::SystemWallMs();
+    undone.kind = AnswerLog::Entry::Kind::kUndone;
+    Sync(a, {judged});
+    EXPECT_NE(Progress(a, false), before);
+    Sync(a, {undone});
+    DeliverJournal(a, b);
+    EXPECT_EQ(Progress(a, false), before);
+    EXPECT_EQ(Progress(b), Progress(a));
+}
+
+TEST_F(ListSyncTest, HalfCopiedBase_JoinWaitsForIt) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    Deliver(a, b, "quibbix-list.txt");
+    Deliver(a, b, "base/list/kelvo.lst", 1000);
+    const std::string refused = Tool(b, {"sync", "--list", "gre", b.sync.string()}, 1);
+    EXPECT_NE(refused.find("is still arriving"), std::string::npos) << refused;
+    EXPECT_FALSE(fs::exists(b.List()));
+    DeliverAll(a, b);
+    Join(b);
+    EXPECT_EQ(Progress(b), Progress(a));
+}
+
+TEST_F(ListSyncTest, DataFolderCopied_SyncsAsAnotherDevice) {
+    Computer a = Make("a"), copy = Make("copy");
+    Start(a);
+    // The copy's folder.txt names a's folder: both write into the one folder.
+    fs::create_directories(copy.home);
+    fs::copy(a.home, copy.home, fs::copy_options::recursive);
+    copy.sync = a.sync;
+    std::mt19937 random(3);
+    Study(copy, 4, random);
+    const ListSync::Report again = Sync(copy);
+    EXPECT_NE(copy.Device(), a.Device());
+    EXPECT_TRUE(again.notes.empty());
+    EXPECT_TRUE(fs::exists(a.sync / ("journal-" + copy.Device() + ".txt")));
+    Sync(a);
+    EXPECT_EQ(a.arrived, 4u);
+    EXPECT_EQ(Progress(a), Progress(copy));
+}
+
+TEST_F(ListSyncTest, CommandLine_JoinSyncLeaveAndLists) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    EXPECT_EQ(Tool(a, {"sync", "--list", "GRE"}), "up to date\n");
+    DeliverAll(a, b);
+    EXPECT_EQ(Tool(b, {"sync", "--list", "gre", b.sync.string()}),
+              "joined: \"gre\" syncs with " + b.sync.string() + "\nup to date\n");
+    EXPECT_NE(Tool(b, {"lists"}).find("\t" + b.sync.string() + "\n"), std::string::npos);
+    std::mt19937 random(1);
+    Study(a, 3, random);
+    Deliver(a, b, "journal-" + a.Device() + ".txt");
+    EXPECT_EQ(Tool(b, {"sync", "--list", "gre"}), "3 answers arrived from another computer\n");
+    EXPECT_EQ(Tool(b, {"sync", "--list", "gre", "--leave"}),
+              "left: \"gre\" no longer syncs with " + b.sync.string() + "\n");
+    EXPECT_EQ(Tool(b, {"lists"}).find(b.sync.string()), std::string::npos);
+}
+
+struct Refusal {
+    std::vector<std::string> args;
+    int code;
+    const char* message;
+};
+
+class SyncRefusalTest : public ListSyncTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(SyncRefusalTest, SaysWhyAndChangesNothing) {
+    Computer a = Make("a");
+    Start(a);
+    fs::create_directories(m_home.Root() / "other");
+    WriteFile((m_home.Root() / "other/notes.txt").string(), "mine");
+    Tool(a, {"add", (m_home.Root() / "gre.tsv").string(), "--name", "verbs"});
+    std::vector<std::string> args = GetParam().args;
+    for (std::string& arg : args) {
+        if (arg == "SYNC") arg = a.sync.string();
+        if (arg == "OTHER") arg = (m_home.Root() / "other").string();
+    }
+    const std::string said = Tool(a, args, GetParam().code);
+    EXPECT_NE(said.find(GetParam().message), std::string::npos) << said;
+    EXPECT_EQ(ReadFile((m_home.Root() / "other/notes.txt").string()), "mine");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SyncRefusalTest,
+    testing::Values(Refusal{{"sync", "SYNC"}, 2, "sync needs --list NAME"},
+                    Refusal{{"sync", "--list", "gre", "SYNC", "--leave"}, 2, "takes no FOLDER"},
+                    Refusal{{"sync", "--list", "gre", "--name", "x"}, 2, "no option --name"},
+                    Refusal{{"sync", "--list", "verbs", "OTHER"}, 1, "no Quibbix list's"},
+                    Refusal{{"sync", "--list", "verbs", "SYNC"}, 1, "holds the list \"gre\""},
+                    Refusal{{"sync", "--list", "gre", "OTHER"}, 1, "syncs with"},
+                    Refusal{{"sync", "--list", "verbs"}, 1, "syncs with no folder"},
+                    Refusal{{"sync", "--list", "nouns", "OTHER"}, 1, "no list named"}));
+
+}  // namespace
