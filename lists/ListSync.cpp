@@ -353,7 +353,16 @@ std::vector<JournalEvent> AnswerEvents(const std::vector<AnswerLog::Entry>& answ
     }
     std::vector<JournalEvent> events;
     for (const AnswerLog::Entry& entry : answers) {
-        if (entry.kind == AnswerLog::Entry::Kind::kUsed) continue;  // no journal line for it yet
+        if (entry.kind == AnswerLog::Entry::Kind::kUsed) {
+            if (entry.seconds <= 0) continue;
+            JournalEvent usage;
+            usage.kind = JournalEvent::Kind::kUsage;
+            usage.direction = way;
+            usage.date = entry.date;
+            usage.seconds = entry.seconds;
+            events.push_back(usage);
+            continue;
+        }
         if (entry.kind == AnswerLog::Entry::Kind::kUndone) {
             auto judged = std::find_if(events.rbegin(), events.rend(), [](const JournalEvent& e) {
                 return e.kind == JournalEvent::Kind::kJudgement;

@@ -206,6 +206,26 @@ TEST_F(ListSyncTest, SameWordJudgedOnBoth_BothJudgementsCountOnceEach) {
     EXPECT_EQ(b.arrived, 1u);
 }
 
+TEST_F(ListSyncTest, SecondsOfUse_EachComputersOwnSummed) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    AnswerLog::Entry used;
+    used.kind = AnswerLog::Entry::Kind::kUsed;
+    used.date = "2026-12-09";
+    used.seconds = 120;
+    used.wallMs = HybridClock::SystemWallMs();
+    Sync(a, {used});
+    used.seconds = 30;
+    Sync(b, {used});
+    DeliverJournal(a, b);
+    DeliverJournal(b, a);
+    EXPECT_EQ(ListSync::OthersSeconds(a.List()), 30);
+    EXPECT_EQ(ListSync::OthersSeconds(b.List()), 120);
+    EXPECT_EQ(Progress(a), Progress(b));
+}
+
 TEST_F(ListSyncTest, JudgementUndoneInALaterSync_TakenBackEverywhere) {
     Computer a = Make("a"), b = Make("b");
     Start(a);
