@@ -7,6 +7,7 @@
 #include "engine/WordListFile.h"
 #include "imports/TextEncoding.h"
 #include "lists/LaunchRequest.h"
+#include "lists/ListSync.h"
 #include "tests/support/TempDir.h"
 #include "ui/HelpWindow.h"
 #include "ui/chooser/ChooserWindow.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -499,6 +501,56 @@ TEST_F(LaunchWindowsTest, Chooser_F1_OpensTheHelp_AndEscapeClosesIt) {
     QTest::keyClick(help->focusWidget() ? help->focusWidget() : help, Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
     EXPECT_TRUE(chooser.isVisible());
+}
+
+// Answers the message box that opens next with its default button, keeping its text.
+void WhenMessageOpens(QString& text) {
+    WhenModalOpens([&text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_TRUE(box);
+        text = box->text();
+        box->accept();
+    });
+}
+
+TEST_F(LaunchWindowsTest, Chooser_Sync_JoinsThePickedFolder_ShowsIt_AndStopsWhenAsked) {
+    const fs::path list = AddList("French verbs", 12);
+    const fs::path folder = dir.path() / "Sync/quibbix-French";
+    fs::create_directories(folder);
+    ChooserWindow chooser(store, QString::fromStdString(Settings()));
+    chooser.show();
+    auto* view = chooser.findChild<QTreeWidget*>(QStringLiteral("listsView"));
+    QTest::keyClick(view, Qt::Key_End);
+    auto* sync = chooser.findChild<QPushButton*>(QStringLiteral("syncButton"));
+    ASSERT_TRUE(sync);
+
+    QString said;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* picker = qobject_cast<QFileDialog*>(modal);
+        ASSERT_TRUE(picker);
+        WhenMessageOpens(said);
+        picker->setDirectory(QString::fromStdString(folder.string()));
+        static_cast<QDialog*>(picker)->accept();
+    });
+    sync->click();
+    ASSERT_TRUE(ListSync::IsJoined(list)) << said.toStdString();
+    EXPECT_TRUE(fs::equivalent(folder, ListSync::FolderOf(list)));
+    EXPECT_TRUE(said.contains(QString::fromStdString(folder.string()))) << said.toStdString();
+    EXPECT_EQ(QString::fromStdString(folder.string()), view->currentItem()->text(5));
+    EXPECT_TRUE(fs::exists(folder / "quibbix-list.txt")) << "the list's base, for the others";
+
+    WhenModalOpens([&](QWidget* box) {
+        WhenMessageOpens(said);
+        Click(box, QStringLiteral("syncNowButton"));
+    });
+    sync->click();
+    EXPECT_EQ(QStringLiteral("Nothing new arrived from other computers."), said);
+
+    WhenModalOpens([](QWidget* box) { Click(box, QStringLiteral("stopSyncingButton")); });
+    sync->click();
+    EXPECT_FALSE(ListSync::IsJoined(list));
+    EXPECT_EQ(QString(), view->currentItem()->text(5));
+    EXPECT_TRUE(fs::exists(folder / "quibbix-list.txt")) << "the folder stays as it is";
 }
 
 }  // namespace

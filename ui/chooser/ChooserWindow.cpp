@@ -6,6 +6,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
+#include "ui/chooser/SyncFlow.h"
 #include "ui/words/WordsWindow.h"
 
 #include <QCheckBox>
@@ -27,7 +28,7 @@
 
 namespace {
 
-enum Column { kName, kWords, kKnown, kKnownBackwards, kLastStudied };
+enum Column { kName, kWords, kKnown, kKnownBackwards, kLastStudied, kSynced };
 
 // The chooser's ini file keeps, per list folder, whether it is studied backwards.
 const QString kBackwardsGroup = QStringLiteral("backwards");
@@ -54,6 +55,8 @@ QTreeWidgetItem* ItemFor(const ListSummary& list) {
         kKnownBackwards,
         QStringLiteral("%1 of %2").arg(locale.toString(list.knownBackwards), item->text(kWords)));
     item->setText(kLastStudied, LastStudied(list.lastStudied));
+    item->setText(kSynced, SyncFlow::FolderShown(list.folder));
+    item->setToolTip(kSynced, item->text(kSynced));
     for (int column : {kWords, kKnown, kKnownBackwards})
         item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     return item;
@@ -89,17 +92,17 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_view->setObjectName(QStringLiteral("listsView"));
     m_view->setAccessibleName(QStringLiteral("Word lists"));
     m_view->setAccessibleDescription(
-        QStringLiteral("Each list with its words, the words known each way and when it was last "
-                       "studied"));
+        QStringLiteral("Each list with its words, the words known each way, when it was last "
+                       "studied and the folder it syncs through"));
     m_view->setHeaderLabels({QStringLiteral("List"), QStringLiteral("Words"),
                              QStringLiteral("Known"), QStringLiteral("Known Backwards"),
-                             QStringLiteral("Last Studied")});
+                             QStringLiteral("Last Studied"), QStringLiteral("Synced Through")});
     m_view->setRootIsDecorated(false);
     m_view->setUniformRowHeights(true);
     m_view->setAllColumnsShowFocus(true);
     m_view->header()->setStretchLastSection(false);
     m_view->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
-    for (int column : {kWords, kKnown, kKnownBackwards, kLastStudied})
+    for (int column : {kWords, kKnown, kKnownBackwards, kLastStudied, kSynced})
         m_view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     label->setBuddy(m_view);
     layout->addWidget(m_view, 1);
@@ -113,6 +116,8 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
                       QStringLiteral("Move the selected list to the trash"));
     m_editWords = Button(QStringLiteral("&Edit Words…"), "editWordsButton",
                          QStringLiteral("Edit the words of the selected list"));
+    m_sync = Button(QStringLiteral("S&ync…"), "syncButton",
+                    QStringLiteral("Sync the selected list through a folder with other computers"));
     m_study =
         Button(QStringLiteral("&Study"), "studyButton", QStringLiteral("Study the selected list"));
     m_study->setDefault(true);
@@ -122,7 +127,8 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_backwards->setToolTip(
         QStringLiteral("Study the selected list from the definition to the word; each way "
                        "keeps its own progress"));
-    for (QPushButton* button : {add, m_editWords, m_rename, m_remove}) buttons->addWidget(button);
+    for (QPushButton* button : {add, m_editWords, m_sync, m_rename, m_remove})
+        buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_backwards);
     buttons->addWidget(m_study);
@@ -131,6 +137,7 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     connect(m_study, &QPushButton::clicked, this, [this] { Study(); });
     connect(add, &QPushButton::clicked, this, [this] { AddList(); });
     connect(m_editWords, &QPushButton::clicked, this, [this] { EditWords(); });
+    connect(m_sync, &QPushButton::clicked, this, [this] { SyncList(); });
     connect(m_rename, &QPushButton::clicked, this, [this] { RenameList(); });
     connect(m_remove, &QPushButton::clicked, this, [this] { RemoveList(); });
     connect(m_view, &QTreeWidget::itemDoubleClicked, this, [this] { Study(); });
@@ -204,7 +211,7 @@ std::optional<ListSummary> ChooserWindow::Current() const {
 
 void ChooserWindow::UpdateButtons() {
     const bool hasCurrent = m_view->currentItem() != nullptr;
-    for (QPushButton* button : {m_study, m_editWords, m_rename, m_remove})
+    for (QPushButton* button : {m_study, m_editWords, m_sync, m_rename, m_remove})
         button->setEnabled(hasCurrent);
     m_backwards->setEnabled(hasCurrent);
 }
@@ -265,6 +272,14 @@ void ChooserWindow::EditWords() {
                 .arg(QString::fromStdString(Escaped(list->name)), ImportFlow::ForWindow(error)));
     // The counts of words and of words known follow the change.
     if (isChanged) Reload(list->name);
+    m_view->setFocus();
+}
+
+void ChooserWindow::SyncList() {
+    const std::optional<ListSummary> list = Current();
+    if (!list) return;
+    // The folder shown, and the counts when progress arrived, follow what was done.
+    if (SyncFlow::Run(this, m_store, *list)) Reload(list->name);
     m_view->setFocus();
 }
 

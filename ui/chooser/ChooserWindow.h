@@ -1,9 +1,9 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The small window that opens when there is more than one list to study: each list with its
-// size, the words known each way and when it was last studied, and the buttons to study
-// (forwards or backwards), add, rename and remove one. Its place and size on the screen, and
-// the way each list was last studied, are kept between starts.
+// size, the words known each way, when it was last studied and the folder it syncs through,
+// and the buttons to study (forwards or backwards), add, sync, rename and remove one. Its place and
+// size on the screen, and the way each list was last studied, are kept between starts.
 
 #include "lists/ListStore.h"
 
@@ -49,6 +49,7 @@ private:
     void Study();
     void AddList();
     void EditWords();
+    void SyncList();
     void RenameList();
     void RemoveList();
 
@@ -60,6 +61,7 @@ private:
     QPushButton* m_study = nullptr;
     QCheckBox* m_backwards = nullptr;
     QPushButton* m_editWords = nullptr;
+    QPushButton* m_sync = nullptr;
     QPushButton* m_rename = nullptr;
     QPushButton* m_remove = nullptr;
 };
