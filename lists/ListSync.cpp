@@ -13,6 +13,7 @@
 #include "lists/ListTransaction.h"
 #include "lists/RecordMatcher.h"
 #include "lists/Trash.h"
+#include "platform/PosixFiles.h"
 #include "sync/DeviceId.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
@@ -52,6 +53,7 @@ constexpr const char* kSeenFile = "sync/seen.txt";
 constexpr const char* kOthersSecondsFile = "sync/others-seconds.txt";
 constexpr const char* kLocalBaseDir = "sync/base";
 constexpr const char* kCheckpointDir = "sync/checkpoint";
+constexpr const char* kStampFile = "sync/stamp.txt";
 
 struct ManifestFile {
     std::string path;  // relative to base/, "list/kelvo.lst", "session/known.txt", ...
@@ -532,6 +534,29 @@ void CountArrived(const std::vector<JournalEvent>& events, const std::string& de
     seen = highest;
 }
 
+// The length and modification time of every journal in the folder, this computer's own and
+// the word list, a line each. The same again after a sync, with nothing studied since, means
+// that nothing arrived: the sync ends without reading a journal, as a program does at every
+// start. A file that changed within the same length and time stamp (a file system that keeps
+// times to 2 seconds) is read at the next change.
+std::string StampOf(FileSystem& files, const fs::path& listFolder, const fs::path& syncFolder) {
+    std::vector<std::string> names;
+    if (files.ListDirectory(syncFolder.string(), names) != 0) return std::string();
+    std::sort(names.begin(), names.end());
+    std::string text;
+    const auto add = [&text](const fs::path& path, const std::string& name) {
+        const PosixFiles::Stamp stamp = PosixFiles::StampOf(path);
+        text += name + "\t" + std::to_string(stamp.size) + "\t" + std::to_string(stamp.seconds) +
+                "." + std::to_string(stamp.nanoseconds) + "\n";
+    };
+    add(listFolder / kJournalFile, kJournalFile);
+    add(listFolder / ListFolder::kWordListFile, ListFolder::kWordListFile);
+    std::string device;
+    for (const std::string& name : names)
+        if (JournalMerge::IsJournalName(name, device)) add(syncFolder / name, name);
+    return text;
+}
+
 // The locks of both directions but the one the caller holds.
 bool LockBoth(const fs::path& listFolder, std::optional<Direction> held, FolderLock (&locks)[2],
               std::string& error) {
@@ -575,12 +600,19 @@ bool OpenJournal(const Local& local, Journal& journal, Report& report, std::stri
     return journal.Open(error);
 }
 
+bool Commit(const Local& local, const std::vector<FileImage>& images, const Report& report,
+            std::string& error);
+
 // The heart of a sync, with the locks held: journal, publish, merge, replay, write.
 bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direction,
                 const std::vector<AnswerLog::Entry>& answers, int32_t wordOnScreen, Report& report,
                 std::string& error) {
     FileSystem& files = local.files;
     const fs::path& folder = local.listFolder;
+    std::string lastStamp;
+    if (answers.empty() && files.ReadFile(Join(folder, kStampFile), lastStamp) == 0 &&
+        lastStamp == StampOf(files, folder, syncFolder))
+        return true;
     Journal journal(files, Join(folder, kJournalFile), local.device);
     if (!OpenJournal(local, journal, report, error)) return false;
     for (const std::string& problem : journal.Problems()) report.notes.push_back(problem);
@@ -649,7 +681,8 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     }
     Journal::CopyResult published;
     std::string publishError;
-    if (!journal.Publish(syncFolder.string(), published, publishError))
+    const bool isPublished = journal.Publish(syncFolder.string(), published, publishError);
+    if (!isPublished)
         report.notes.push_back(publishError + "; the journal is published at the next sync");
 
     ListReplay::Base base;
@@ -665,7 +698,18 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     images.insert(images.end(), side.begin(), side.end());
     CountArrived(merge.Events(), local.device, replayed.seen, report);
     AddIfChanged(files, folder, kSeenFile, SeenText(replayed.seen), images);
-    if (images.empty()) return true;
+    if (!images.empty() && !Commit(local, images, report, error)) return false;
+    // Only a sync that wrote all it had to may let the next one pass: one that failed, or ended
+    // early, leaves the stamp as it was.
+    if (isPublished)
+        WriteFileAtomically(files, Join(folder, kStampFile), StampOf(files, folder, syncFolder));
+    return true;
+}
+
+bool Commit(const Local& local, const std::vector<FileImage>& images, const Report& report,
+            std::string& error) {
+    FileSystem& files = local.files;
+    const fs::path& folder = local.listFolder;
     // The replay holds both directions; a list never studied backwards gets the folder now.
     // A transaction makes no folders, and one decided for a folder that is missing could
     // never be finished.
