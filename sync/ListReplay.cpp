@@ -3,8 +3,11 @@
 
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
+#include "engine/WordList.h"
 #include "sync/JournalMerge.h"
+#include "sync/MemoryFileSystem.h"
 #include "sync/ReplayCheckpoint.h"
+#include "sync/ReplayWords.h"
 #include "sync/SessionReplay.h"
 
 #include <algorithm>
@@ -113,25 +116,73 @@ void NoteDay(std::vector<HistoryDay>& days, const std::string& date, int64_t sec
     day->counts = counts;
 }
 
+bool IsListFile(const std::string& path) {
+    for (const SessionList& file : SessionFiles::kLists)
+        if (path == file.path) return true;
+    return false;
+}
+
 // One direction's replay and its history.
 struct Way {
     Direction direction;
     std::unique_ptr<SessionReplay> replay;
     std::vector<HistoryDay> days;
+    // What the replays this one replaced (at each reshape of the words) passed over.
+    SessionReplay::Counts earlier;
 
-    // Judgements and usage of this direction write its history as they are replayed.
-    bool Replay(const std::vector<JournalEvent>& events, size_t from,
-                const std::vector<std::string>& dayOf) {
-        return replay->Replay(events, from, [&](size_t i, bool judged) {
+    void Start(const std::vector<FileImage>& session, ReplayWords& words) {
+        replay = std::make_unique<SessionReplay>(session, words.Count(), direction);
+        if (words.IsChanged())
+            replay->SetWordIndex([&words](const std::string& id) { return words.IndexOf(id); });
+    }
+
+    // Judgements and usage of this direction write its history as they are replayed;
+    // `dayOf` holds the day of each event from `dayFrom`.
+    void Apply(const std::vector<JournalEvent>& events, size_t from, size_t to,
+               const SessionReplay::Undone& undone, const std::vector<std::string>& dayOf,
+               size_t dayFrom) {
+        replay->Apply(events, from, to, undone, [&](size_t i, bool judged) {
             const JournalEvent& event = events[i];
             if (event.kind == Kind::kUsage && event.direction == direction) {
-                NoteDay(days, dayOf[i - from], event.seconds, 0,
+                NoteDay(days, dayOf[i - dayFrom], event.seconds, 0,
                         HistoryCounts::Of(replay->State()));
             } else if (judged) {
-                NoteDay(days, dayOf[i - from], 0, 1, HistoryCounts::Of(replay->State()));
+                NoteDay(days, dayOf[i - dayFrom], 0, 1, HistoryCounts::Of(replay->State()));
             }
         });
     }
+
+    // Moves the session onto the words as a reshape left them: entries follow their words to
+    // their new indices, those of words taken out are dropped, and the maintenance of a new
+    // replay puts the words added at the head of the to-be-viewed list, the last first, as
+    // the update of a list places its new words.
+    void Follow(const std::vector<uint32_t>& newIndexOf, ReplayWords& words) {
+        std::vector<FileImage> images = replay->Images();
+        MemoryFileSystem memory;
+        for (FileImage& image : images) {
+            if (!IsListFile(image.path)) continue;
+            memory.Put(image.path, image.bytes);
+            CWordList old(memory);
+            old.LoadFile(image.path.c_str());
+            CWordList moved(memory);
+            for (CListRec entry : old.Entries()) {
+                if (entry.m_wordIndex >= newIndexOf.size()) continue;
+                entry.m_wordIndex = newIndexOf[entry.m_wordIndex];
+                if (entry.m_wordIndex != NO_WORD) moved.Add(entry, true);
+            }
+            image.bytes = moved.Serialize();
+        }
+        const SessionReplay::Counts& counts = replay->GetCounts();
+        earlier.judged += counts.judged;
+        earlier.undone += counts.undone;
+        earlier.otherDirection += counts.otherDirection;
+        earlier.unknownWords += counts.unknownWords;
+        earlier.edits += counts.edits;
+        Start(images, words);
+    }
+
+    size_t Judged() const { return earlier.judged + replay->GetCounts().judged; }
+    size_t UnknownWords() const { return earlier.unknownWords + replay->GetCounts().unknownWords; }
 
     // The session files and the history, under the session paths.
     std::vector<FileImage> Images() const {
@@ -141,6 +192,40 @@ struct Way {
         return images;
     }
 };
+
+bool IsWordChange(const JournalEvent& event) {
+    return event.kind == Kind::kEdit || event.kind == Kind::kRemove;
+}
+
+// Replays events[from...] onto both directions, the words changing as their edits and
+// removals come; false, with nothing replayed, when an undo among them takes back a
+// judgement either state already holds.
+bool ReplayFrom(const std::vector<JournalEvent>& events, size_t from, Way& forwards, Way& backwards,
+                ReplayWords& words, std::map<std::string, std::string>& dates) {
+    const SessionReplay::Undone undone = SessionReplay::UndoneIn(events, from);
+    if (!forwards.replay->CanContinue(events, from, undone) ||
+        !backwards.replay->CanContinue(events, from, undone))
+        return false;
+    const std::vector<std::string> dayOf = DaysOf(events, from, dates);
+    for (size_t i = from; i < events.size();) {
+        // The words keep their indices up to the next edit that adds or takes out one.
+        size_t end = i;
+        for (; end < events.size(); ++end) {
+            if (!IsWordChange(events[end])) continue;
+            if (words.Reshapes(events[end])) break;
+            words.Retext(events[end]);
+        }
+        forwards.Apply(events, i, end, undone, dayOf, from);
+        backwards.Apply(events, i, end, undone, dayOf, from);
+        if (end == events.size()) break;
+        i = end;
+        while (i < events.size() && IsWordChange(events[i])) ++i;
+        const std::vector<uint32_t> newIndexOf = words.Reshape(events, end, i);
+        forwards.Follow(newIndexOf, words);
+        backwards.Follow(newIndexOf, words);
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -156,36 +241,37 @@ bool ListReplay::Run(const Base& base, const std::vector<JournalEvent>& events, 
                 " words: a list studies from 1 to " + std::to_string(kMaxStudyWords) + ".";
         return false;
     }
-    const auto totalWords = static_cast<int32_t>(total);
     const std::string fingerprint = Fingerprint(base);
     const std::string checkpointPath = m_checkpointDir + "/" + kCheckpointName;
 
-    Way forwards{Direction::kForwards, nullptr, {}};
-    Way backwards{Direction::kBackwards, nullptr, {}};
+    Way forwards{Direction::kForwards, nullptr, {}, {}};
+    Way backwards{Direction::kBackwards, nullptr, {}, {}};
+    ReplayWords words(base.words);
     size_t from = 0;
     ReplayCheckpoint saved;
     std::string bytes;
     if (m_files.ReadFile(checkpointPath, bytes) == 0 && ReplayCheckpoint::Parse(bytes, saved) &&
         saved.fingerprint == fingerprint && saved.merged.count <= events.size() &&
+        saved.wordIds.size() == saved.words.size() && saved.words.size() <= kMaxStudyWords &&
         saved.lastEvent ==
             (saved.merged.count ? ReplayCheckpoint::LineOf(events[saved.merged.count - 1]) : "-")) {
         const JournalMerge::Delta delta = JournalMerge::Since(events, saved.merged);
         if (delta.continuesCheckpoint) {
             from = delta.resumeAt;
-            std::map<std::string, std::string> dates = saved.dates;
-            const std::vector<std::string> dayOf = DaysOf(events, from, dates);
-            forwards.replay =
-                std::make_unique<SessionReplay>(saved.forwards, totalWords, Direction::kForwards);
-            backwards.replay =
-                std::make_unique<SessionReplay>(saved.backwards, totalWords, Direction::kBackwards);
+            if (!saved.words.empty())
+                words.Restore(std::move(saved.wordIds), std::move(saved.words), saved.removedIds);
+            forwards.Start(saved.forwards, words);
+            backwards.Start(saved.backwards, words);
             forwards.days = HistoryIn(saved.forwards);
             backwards.days = HistoryIn(saved.backwards);
+            std::map<std::string, std::string> dates = saved.dates;
             // An undo of a judgement the checkpoint holds: only the base can leave it out.
-            if (forwards.Replay(events, from, dayOf) && backwards.Replay(events, from, dayOf)) {
+            if (ReplayFrom(events, from, forwards, backwards, words, dates)) {
                 saved.dates = std::move(dates);
                 result.secondsByDevice = saved.secondsByDevice;
             } else {
                 forwards.replay.reset();
+                words = ReplayWords(base.words);
             }
         }
     }
@@ -193,31 +279,22 @@ bool ListReplay::Run(const Base& base, const std::vector<JournalEvent>& events, 
         result.fromBase = true;
         from = 0;
         saved.dates.clear();
-        const std::vector<std::string> dayOf = DaysOf(events, 0, saved.dates);
-        forwards = {
-            Direction::kForwards,
-            std::make_unique<SessionReplay>(base.forwards, totalWords, Direction::kForwards),
-            HistoryIn(base.forwards)};
-        backwards = {
-            Direction::kBackwards,
-            std::make_unique<SessionReplay>(base.backwards, totalWords, Direction::kBackwards),
-            HistoryIn(base.backwards)};
-        forwards.Replay(events, 0, dayOf);
-        backwards.Replay(events, 0, dayOf);
+        forwards = {Direction::kForwards, nullptr, HistoryIn(base.forwards), {}};
+        backwards = {Direction::kBackwards, nullptr, HistoryIn(base.backwards), {}};
+        forwards.Start(base.forwards, words);
+        backwards.Start(base.backwards, words);
+        ReplayFrom(events, 0, forwards, backwards, words, saved.dates);
     }
 
-    for (size_t record = 1; record <= total; ++record)
-        result.wordIds.push_back(std::to_string(record));
-    result.words = base.words;
+    result.wordIds = words.Ids();
+    result.words = words.Words();
     result.forwards = forwards.Images();
     result.backwards = backwards.Images();
-    const SessionReplay::Counts& f = forwards.replay->GetCounts();
-    const SessionReplay::Counts& b = backwards.replay->GetCounts();
-    result.judgementsReplayed = f.judged + b.judged;
-    result.unknownWords = f.unknownWords + b.unknownWords;
+    result.judgementsReplayed = forwards.Judged() + backwards.Judged();
+    result.unknownWords = forwards.UnknownWords() + backwards.UnknownWords();
     for (size_t i = from; i < events.size(); ++i) {
         const JournalEvent& event = events[i];
-        if (event.kind == Kind::kEdit || event.kind == Kind::kRemove) ++result.editsReplayed;
+        if (IsWordChange(event)) ++result.editsReplayed;
         if (event.kind == Kind::kUsage) {
             int64_t& seconds = result.secondsByDevice[event.device];
             seconds = SaturatingAdd(seconds, event.seconds);
@@ -232,6 +309,11 @@ bool ListReplay::Run(const Base& base, const std::vector<JournalEvent>& events, 
     next.lastEvent = events.empty() ? "-" : ReplayCheckpoint::LineOf(events.back());
     next.dates = std::move(saved.dates);
     next.secondsByDevice = result.secondsByDevice;
+    if (words.IsChanged()) {
+        next.wordIds = result.wordIds;
+        next.words = result.words;
+        next.removedIds = {words.RemovedIds().begin(), words.RemovedIds().end()};
+    }
     next.forwards = result.forwards;
     next.backwards = result.backwards;
     // A checkpoint that cannot be written costs the next run its shortcut, never a result.

@@ -70,6 +70,10 @@ bool ReadEntry(const std::vector<std::string_view>& f, Reader& reader, ReplayChe
     }
     if (f.size() == 3 && f[0] == "seconds")
         return ParseNumber(f[2], c.secondsByDevice[std::string(f[1])]);
+    if (f.size() == 2 && f[0] == "gone") {
+        c.removedIds.emplace_back(f[1]);
+        return true;
+    }
     size_t size = 0;
     size_t more = 0;
     if (f.size() == 4 && f[0] == "word" && ParseNumber(f[2], size) && ParseNumber(f[3], more)) {
@@ -105,6 +109,7 @@ std::string ReplayCheckpoint::Serialize() const {
     for (const auto& [device, date] : dates) text += "date " + device + " " + date + "\n";
     for (const auto& [device, seconds] : secondsByDevice)
         text += "seconds " + device + " " + std::to_string(seconds) + "\n";
+    for (const std::string& id : removedIds) text += "gone " + id + "\n";
     for (size_t i = 0; i < words.size(); ++i) {
         text += "word " + wordIds[i] + " " + std::to_string(words[i].word.size()) + " " +
                 std::to_string(words[i].definition.size()) + "\n";

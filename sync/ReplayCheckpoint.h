@@ -27,8 +27,11 @@ struct ReplayCheckpoint {
     // By device: the date of its latest usage event, the day its next judgement counts for.
     std::map<std::string, std::string> dates;
     std::map<std::string, int64_t> secondsByDevice;
+    // The words and their ids once an edit changed them from the base's (empty until then),
+    // and the ids of the words taken out, which no later edit brings back.
     std::vector<std::string> wordIds;
     std::vector<WordRecord> words;
+    std::vector<std::string> removedIds;
     // Under the session paths, as the result gives them.
     std::vector<FileImage> forwards;
     std::vector<FileImage> backwards;

@@ -3,6 +3,7 @@
 
 #include "engine/SessionFiles.h"
 
+#include <algorithm>
 #include <charconv>
 #include <set>
 #include <utility>
@@ -15,8 +16,6 @@ bool IsSessionFile(const std::string& path) {
         if (path == file.path) return true;
     return false;
 }
-
-using EventKey = std::pair<std::string, uint64_t>;
 
 }  // namespace
 
@@ -53,25 +52,42 @@ SessionReplay::SessionReplay(const std::vector<FileImage>& session, int32_t tota
         for (const CListRec& entry : list->Entries()) m_inReview[entry.m_wordIndex] = true;
 }
 
-bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from,
-                           const Observer& after) {
-    if (from > events.size()) return false;
-    std::set<EventKey> undone;
+SessionReplay::Undone SessionReplay::UndoneIn(const std::vector<JournalEvent>& events,
+                                              size_t from) {
+    Undone undone;
     for (size_t i = from; i < events.size(); ++i) {
         const JournalEvent& event = events[i];
         if (event.kind == JournalEvent::Kind::kUndo) undone.insert({event.device, event.undone});
     }
-    if (from > 0 && !undone.empty()) {
-        // An undo follows what it takes back in the order, as one computer's clock only
-        // rises; one whose judgement lies before `from` asks for what this state already holds.
-        for (size_t i = 0; i < from; ++i) {
-            const JournalEvent& event = events[i];
-            if (event.kind == JournalEvent::Kind::kJudgement && event.direction == m_direction &&
-                undone.count({event.device, event.sequence}))
-                return false;
-        }
+    return undone;
+}
+
+bool SessionReplay::CanContinue(const std::vector<JournalEvent>& events, size_t from,
+                                const Undone& undone) const {
+    if (from > events.size()) return false;
+    if (from == 0 || undone.empty()) return true;
+    // An undo follows what it takes back in the order, as one computer's clock only rises;
+    // one whose judgement lies before `from` asks for what this state already holds.
+    for (size_t i = 0; i < from; ++i) {
+        const JournalEvent& event = events[i];
+        if (event.kind == JournalEvent::Kind::kJudgement && event.direction == m_direction &&
+            undone.count({event.device, event.sequence}))
+            return false;
     }
-    for (size_t i = from; i < events.size(); ++i) {
+    return true;
+}
+
+bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from,
+                           const Observer& after) {
+    const Undone undone = UndoneIn(events, std::min(from, events.size()));
+    if (!CanContinue(events, from, undone)) return false;
+    Apply(events, from, events.size(), undone, after);
+    return true;
+}
+
+void SessionReplay::Apply(const std::vector<JournalEvent>& events, size_t from, size_t to,
+                          const Undone& undone, const Observer& after) {
+    for (size_t i = from; i < to; ++i) {
         const JournalEvent& event = events[i];
         bool judged = false;
         switch (event.kind) {
@@ -94,11 +110,11 @@ bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from,
         }
         if (after) after(i, judged);
     }
-    return true;
 }
 
 bool SessionReplay::Judge(const JournalEvent& event) {
-    const uint32_t wordIndex = WordIndexOf(event.word, m_state.GetTotalWords());
+    const uint32_t wordIndex =
+        m_indexOf ? m_indexOf(event.word) : WordIndexOf(event.word, m_state.GetTotalWords());
     if (wordIndex == NO_WORD) {
         ++m_counts.unknownWords;
         return false;

@@ -21,7 +21,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class SessionReplay {
@@ -55,6 +57,8 @@ public:
     // Told after each event, with its index in the events and whether it was a judgement
     // applied here, while State() stands just after it: what the history of a day needs.
     using Observer = std::function<void(size_t index, bool judged)>;
+    // The judgements undos take back, by device and sequence number.
+    using Undone = std::set<std::pair<std::string, uint64_t>>;
 
     // Applies events[from], events[from + 1], ... (a JournalMerge's Events()) onto the state.
     // False, with nothing applied, when an undo among them takes back an event before `from`
@@ -62,6 +66,18 @@ public:
     // there are fewer than `from` events.
     bool Replay(const std::vector<JournalEvent>& events, size_t from = 0,
                 const Observer& after = {});
+    // Replay in parts, for a caller that changes the words between them: the undos among
+    // events[from...], whether the state can take them, and the events of [from, to).
+    static Undone UndoneIn(const std::vector<JournalEvent>& events, size_t from);
+    bool CanContinue(const std::vector<JournalEvent>& events, size_t from,
+                     const Undone& undone) const;
+    void Apply(const std::vector<JournalEvent>& events, size_t from, size_t to,
+               const Undone& undone, const Observer& after = {});
+    // The word index a judged word id names, NO_WORD for none, when the words are no longer
+    // the base's; WordIndexOf until then.
+    void SetWordIndex(std::function<uint32_t(const std::string&)> indexOf) {
+        m_indexOf = std::move(indexOf);
+    }
 
     // The six list files and the words-learned file, in the engine's order and bytes.
     std::vector<FileImage> Images() const;
@@ -77,6 +93,7 @@ private:
     CWordState m_state;
     JournalEvent::Direction m_direction;
     Counts m_counts;
+    std::function<uint32_t(const std::string&)> m_indexOf;
     // By word index: whether the word waits in the to-be-viewed or the known list, which
     // would take a scan of both, some 30000 entries, for every judgement.
     std::vector<bool> m_inReview;

@@ -6,6 +6,7 @@
 
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
+#include "engine/WordList.h"
 #include "sync/JournalMerge.h"
 #include "sync/ListReplay.h"
 #include "sync/MemoryFileSystem.h"
@@ -48,6 +49,27 @@ JournalEvent Usage(size_t device, uint64_t sequence, int64_t ms, Direction direc
     return event;
 }
 
+JournalEvent Edit(size_t device, uint64_t sequence, int64_t ms, const std::string& word,
+                  const std::string& text) {
+    JournalEvent event;
+    event.kind = JournalEvent::Kind::kEdit;
+    event.time.physicalMs = ms;
+    event.device = kDevices[device];
+    event.sequence = sequence;
+    event.word = word.empty() ? event.NewWordId() : word;
+    event.text = text;
+    event.definition = "d";
+    return event;
+}
+
+JournalEvent Removal(size_t device, uint64_t sequence, int64_t ms, const std::string& word) {
+    JournalEvent event = Edit(device, sequence, ms, word, "");
+    event.kind = JournalEvent::Kind::kRemove;
+    event.text.clear();
+    event.definition.clear();
+    return event;
+}
+
 JournalEvent Undo(size_t device, uint64_t sequence, int64_t ms, uint64_t undone) {
     JournalEvent event;
     event.kind = JournalEvent::Kind::kUndo;
@@ -87,9 +109,10 @@ ListReplay::Base Base() {
 }
 
 // Three computers judging both directions over three days, noting their seconds of use,
-// with undos, in a time order of their own.
+// with undos and two updates of the words, in a time order of their own.
 std::vector<std::vector<JournalEvent>> Journals() {
     std::vector<std::vector<JournalEvent>> journals(3);
+    std::vector<std::string> added;
     std::mt19937 random(29);
     for (int i = 0; i < 300; ++i) {
         const size_t d = random() % 3;
@@ -105,9 +128,20 @@ std::vector<std::vector<JournalEvent>> Journals() {
                                     "2026-12-0" + std::to_string(1 + i / 100), int(random() % 90)));
             continue;
         }
-        journal.push_back(Judgement(d, journal.size() + 1, ms, 1 + int(random() % kWords),
-                                    int(random() % 4),
-                                    random() % 3 ? Direction::kForwards : Direction::kBackwards));
+        if (i == 120 || i == 200) {
+            // An update: a word added, one taken out, one edited.
+            journal.push_back(Edit(d, journal.size() + 1, ms, "", "new" + std::to_string(i)));
+            added.push_back(journal.back().word);
+            journal.push_back(Removal(d, journal.size() + 1, ms, std::to_string(i / 20)));
+            journal.push_back(Edit(d, journal.size() + 1, ms, "12", "twelve"));
+            continue;
+        }
+        const size_t word = random() % (kWords + added.size());
+        JournalEvent judged =
+            Judgement(d, journal.size() + 1, ms, 1 + int(word), int(random() % 4),
+                      random() % 3 ? Direction::kForwards : Direction::kBackwards);
+        if (word >= size_t(kWords)) judged.word = added[word - kWords];
+        journal.push_back(judged);
     }
     return journals;
 }
@@ -138,13 +172,17 @@ ListReplay::Result Replayed(MemoryFileSystem& files, const ListReplay::Base& bas
     return result;
 }
 
+void ExpectEveryWordOnce(const std::vector<FileImage>& session, size_t count);
+
 TEST(ListReplayTest, JournalsInAnyOrder_GiveIdenticalBytes) {
     const auto journals = Journals();
     MemoryFileSystem files;
     const ListReplay::Result first = Replayed(files, Base(), Merged(journals));
     EXPECT_TRUE(first.fromBase);
     EXPECT_EQ("1", first.wordIds.front());
-    EXPECT_EQ(size_t(kWords), first.wordIds.size());
+    EXPECT_EQ(size_t(kWords), first.wordIds.size());  // two added, two taken out
+    EXPECT_EQ("twelve", first.words[10].word);
+    ExpectEveryWordOnce(first.forwards, kWords);
 
     std::vector<size_t> order = {0, 1, 2};
     while (std::next_permutation(order.begin(), order.end())) {
@@ -206,6 +244,63 @@ TEST(ListReplayTest, History_SumsEveryComputersSecondsAndCountsEachJudgementOnce
     EXPECT_EQ(1, days[1].judgements);
     EXPECT_EQ((std::map<std::string, int64_t>{{kDevices[0], 159}, {kDevices[1], 30}}),
               result.secondsByDevice);
+}
+
+// Every word index of a list of `count` words in exactly one list of the session.
+void ExpectEveryWordOnce(const std::vector<FileImage>& session, size_t count) {
+    std::vector<int> seen(count + 1, 0);
+    for (const SessionList& list : SessionFiles::kLists) {
+        MemoryFileSystem files;
+        files.Put(list.path, FileOf(session, list.path));
+        CWordList entries(files);
+        entries.LoadFile(list.path);
+        for (const CListRec& entry : entries.Entries()) {
+            ASSERT_LE(entry.m_wordIndex, count);
+            ++seen[entry.m_wordIndex];
+        }
+    }
+    for (size_t index = 1; index <= count; ++index) EXPECT_EQ(1, seen[index]) << index;
+}
+
+TEST(ListReplayTest, EditsAndRemovals_ChangeTheWordsAndFollowThemInBothDirections) {
+    ListReplay::Base base;
+    for (int w = 1; w <= 5; ++w) base.words.push_back({"w" + std::to_string(w), "d"});
+    const std::string fresh = "5\n1\t0\n2\t0\n3\t0\n4\t0\n5\t0\n";
+    for (const SessionList& list : SessionFiles::kLists) {
+        base.forwards.push_back({list.path, list.listId == LIST_TOBEVIEWED ? fresh : "0\n"});
+        base.backwards.push_back(base.forwards.back());
+    }
+    const std::string six = std::string(kDevices[0]) + ".4";
+    const std::vector<JournalEvent> events = {
+        Edit(0, 1, 1000, "2", "two"),
+        Edit(1, 1, 1001, "2", "TWO"),  // the later wins
+        Removal(0, 3, 2000, "3"),      // record 2, index 2: the indices after it move down
+        Edit(0, 4, 2000, "", "six"),
+        Edit(0, 5, 2000, "", "seven"),
+        Judgement(0, 6, 3000, 0, 2, Direction::kForwards),  // the word added, by its id
+        Judgement(0, 7, 4000, 3, 2, Direction::kForwards),  // the word taken out
+        Removal(0, 8, 5000, "9"),                           // no such word
+    };
+    std::vector<JournalEvent> ordered = events;
+    ordered[5].word = six;
+    MemoryFileSystem files;
+    const ListReplay::Result result = Replayed(files, base, ordered);
+    EXPECT_EQ((std::vector<std::string>{"1", "2", "4", "5", six, std::string(kDevices[0]) + ".5"}),
+              result.wordIds);
+    ASSERT_EQ(6u, result.words.size());
+    EXPECT_EQ("TWO", result.words[1].word);
+    EXPECT_EQ("seven", result.words[5].word);
+    // Old indices 1, 3, 4, 5 (the first record) are now 1, 2, 3, 6; the words added stand at
+    // the head of the to-be-viewed list, the last first, and "six" was judged from there.
+    EXPECT_EQ("5\n5\t0\n1\t0\n2\t0\n3\t0\n6\t0\n",
+              FileOf(result.forwards, SessionFiles::kToBeViewed.path));
+    EXPECT_EQ("1\n4\t0\n", FileOf(result.forwards, SessionFiles::kNew.path));
+    EXPECT_EQ("6\n5\t0\n4\t0\n1\t0\n2\t0\n3\t0\n6\t0\n",
+              FileOf(result.backwards, SessionFiles::kToBeViewed.path));
+    ExpectEveryWordOnce(result.backwards, 6);
+    EXPECT_EQ(1u, result.judgementsReplayed);
+    EXPECT_EQ(1u, result.unknownWords);
+    EXPECT_EQ(6u, result.editsReplayed);
 }
 
 // What happened between a replay of the first events and one of all of them.

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "sync/ReplayWords.h"
+
+#include "engine/ListRec.h"
+
+#include <cstdint>
+
+ReplayWords::ReplayWords(std::vector<WordRecord> base) : m_words(std::move(base)) {
+    m_ids.reserve(m_words.size());
+    for (size_t record = 1; record <= m_words.size(); ++record)
+        m_ids.push_back(std::to_string(record));
+}
+
+void ReplayWords::Restore(std::vector<std::string> ids, std::vector<WordRecord> words,
+                          const std::vector<std::string>& removedIds) {
+    m_ids = std::move(ids);
+    m_words = std::move(words);
+    m_removed = {removedIds.begin(), removedIds.end()};
+    m_isIndexed = false;
+    m_isChanged = true;
+}
+
+void ReplayWords::Index() {
+    if (m_isIndexed) return;
+    m_recordOf.clear();
+    m_recordOf.reserve(m_ids.size());
+    for (size_t record = 0; record < m_ids.size(); ++record) m_recordOf[m_ids[record]] = record;
+    m_isIndexed = true;
+}
+
+uint32_t ReplayWords::IndexOfRecord(size_t record) const {
+    return record == 0 ? static_cast<uint32_t>(m_words.size()) : static_cast<uint32_t>(record);
+}
+
+uint32_t ReplayWords::IndexOf(const std::string& id) {
+    Index();
+    const auto found = m_recordOf.find(id);
+    return found == m_recordOf.end() ? NO_WORD : IndexOfRecord(found->second);
+}
+
+bool ReplayWords::Reshapes(const JournalEvent& event) {
+    Index();
+    const bool known = m_recordOf.count(event.word) != 0;
+    if (event.kind == JournalEvent::Kind::kEdit)
+        return !known && !m_removed.count(event.word) && m_words.size() < kMaxStudyWords;
+    return event.kind == JournalEvent::Kind::kRemove && known && m_words.size() > 1;
+}
+
+void ReplayWords::Retext(const JournalEvent& event) {
+    Index();
+    const auto found = m_recordOf.find(event.word);
+    if (event.kind != JournalEvent::Kind::kEdit || found == m_recordOf.end()) return;
+    m_words[found->second] = {event.text, event.definition};
+    m_isChanged = true;
+}
+
+std::vector<uint32_t> ReplayWords::Reshape(const std::vector<JournalEvent>& events, size_t from,
+                                           size_t to) {
+    Index();
+    const size_t oldCount = m_words.size();
+    std::vector<bool> kept(oldCount, true);
+    size_t count = oldCount;
+    for (size_t i = from; i < to; ++i) {
+        const JournalEvent& event = events[i];
+        const auto found = m_recordOf.find(event.word);
+        if (event.kind == JournalEvent::Kind::kEdit && found != m_recordOf.end()) {
+            m_words[found->second] = {event.text, event.definition};
+        } else if (event.kind == JournalEvent::Kind::kEdit && !m_removed.count(event.word) &&
+                   count < kMaxStudyWords) {
+            m_recordOf[event.word] = m_words.size();
+            m_ids.push_back(event.word);
+            m_words.push_back({event.text, event.definition});
+            kept.push_back(true);
+            ++count;
+        } else if (event.kind == JournalEvent::Kind::kRemove && found != m_recordOf.end() &&
+                   count > 1) {
+            kept[found->second] = false;
+            m_removed.insert(event.word);
+            m_recordOf.erase(found);
+            --count;
+        }
+    }
+    // The words that stay, in their order, and where each old record went.
+    std::vector<size_t> newRecord(kept.size(), SIZE_MAX);
+    size_t next = 0;
+    for (size_t record = 0; record < kept.size(); ++record) {
+        if (!kept[record]) continue;
+        newRecord[record] = next;
+        if (next != record) {
+            m_ids[next] = std::move(m_ids[record]);
+            m_words[next] = std::move(m_words[record]);
+        }
+        ++next;
+    }
+    m_ids.resize(next);
+    m_words.resize(next);
+    m_isIndexed = false;
+    m_isChanged = true;
+
+    std::vector<uint32_t> newIndexOf(oldCount + 1, NO_WORD);
+    for (size_t index = 1; index <= oldCount; ++index) {
+        const size_t moved = newRecord[index == oldCount ? 0 : index];
+        if (moved != SIZE_MAX) newIndexOf[index] = IndexOfRecord(moved);
+    }
+    return newIndexOf;
+}
