@@ -8,7 +8,7 @@
 # Nothing reaches the network beyond 127.0.0.1: discovery, relays, NAT traversal, usage and
 # crash reports and upgrade checks are off. Exits 77 (skipped) without syncthing.
 set -euo pipefail
-bin=${1:?usage: syncthing_test.sh BIN_DIR files|lists}
+bin=$(cd "${1:?usage: syncthing_test.sh BIN_DIR files|lists}" && pwd)
 mode=${2:?usage: syncthing_test.sh BIN_DIR files|lists}
 if ! command -v syncthing >/dev/null || ! command -v curl >/dev/null; then
     echo "syncthing or curl is not installed: skipped"
@@ -106,9 +106,12 @@ write_config() {
 EOF
 }
 
+# rest SIDE PATH [CURL OPTIONS]
 rest() {
     local side=$1 path=$2
-    curl -fsS --max-time 5 -H "X-API-Key: ${key[$side]}" "http://127.0.0.1:${gui[$side]}$path"
+    shift 2
+    curl -fsS --max-time 5 -H "X-API-Key: ${key[$side]}" "$@" \
+        "http://127.0.0.1:${gui[$side]}$path"
 }
 
 start_instance() {
@@ -160,10 +163,11 @@ start_pair() {
     make_instance b
     write_config a b
     write_config b a
-    start_instance a
-    start_instance b
+    # One after the other: b dials a at once, where two dialing each other at the same
+    # moment may both back off for 20 s.
     local side
     for side in a b; do
+        start_instance "$side"
         wait_for 30 rest "$side" /rest/system/ping >/dev/null 2>&1 ||
             fail "syncthing $side does not answer on 127.0.0.1:${gui[$side]}"
     done
@@ -222,39 +226,78 @@ judgements_in_history() {
     awk -F'\t' 'NR > 1 { sum += $3 } END { print sum + 0 }' "$1/session/History.txt"
 }
 
+readonly kListFiles="tobeviewed.txt unsure.txt mistaken.txt new.txt learning.txt known.txt"
+
+# The word index in a session's current-word record (a little-endian 32-bit field at 12).
+word_on_screen() {
+    od -An -t u4 -j 12 -N 4 "$1/session/currWord.cfg" | tr -d ' '
+}
+
+# A list file's entries but that of the word given.
+entries_without() {
+    awk -F'\t' -v word="$2" 'NR > 1 && $1 != word' "$1"
+}
+
+# Each computer's progress is the replay of every journal, less the word it shows, which
+# stays out of its list while on screen: `replayed`, a list folder made from the sync folder
+# with no word on screen, holds the replay itself.
+progress_is_the_replay() {
+    local folder=$1 replayed=$2 word file
+    word=$(word_on_screen "$folder")
+    for file in $kListFiles; do
+        cmp -s <(entries_without "$folder/session/$file" "$word") \
+            <(entries_without "$replayed/session/$file" "$word") ||
+            fail "$folder/session/$file is not the replay, word $word on screen aside"
+    done
+    for file in WordsLearned.txt History.txt; do
+        cmp "$folder/session/$file" "$replayed/session/$file" ||
+            fail "$folder/session/$file is not the replay"
+    done
+}
+
+pause_both() {
+    rest a "/rest/system/$1?device=${id[b]}" -X POST >/dev/null || fail "syncthing a: $1"
+    rest b "/rest/system/$1?device=${id[a]}" -X POST >/dev/null || fail "syncthing b: $1"
+}
+
 test_lists() {
     local tsv="$work/greek.tsv" i
     for i in $(seq 30); do printf 'word%02d\tdefinition %d\n' "$i" "$i"; done >"$tsv"
     on a "$bin/quibbix-wordlist" add "$tsv" --name Greek >"$work/a/add.txt" 2>&1 ||
         fail "quibbix-wordlist add on a: $(cat "$work/a/add.txt")"
+    mkdir "$work/a/shared/quibbix-Greek"
     sync_list a "$work/a/shared/quibbix-Greek"
     wait_delivered "the joined list"
     # b has never seen the list: it is made there from the folder.
     sync_list b "$work/b/shared/quibbix-Greek"
 
-    # Studied apart, then both journals travel.
+    # Studied apart, each computer out of the other's reach, then both journals travel.
     local judgedA judgedB
+    pause_both pause
     judgedA=$(study a 14)
     judgedB=$(study b 9)
+    pause_both resume
     wait_delivered "both computers' journals"
     sync_list a
     sync_list b
     wait_delivered "the journals after syncing"
     no_conflict_copies
 
-    local folderA folderB file
+    local folderA folderB folder expected counted
     folderA=$(list_folder a)
     folderB=$(list_folder b)
-    for file in tobeviewed.txt unsure.txt mistaken.txt new.txt learning.txt known.txt \
-        WordsLearned.txt History.txt; do
-        cmp "$folderA/session/$file" "$folderB/session/$file" ||
-            fail "session/$file differs between the two computers"
-    done
-    local expected=$((judgedA + judgedB)) counted
-    counted=$(judgements_in_history "$folderA")
-    [ "$counted" = "$expected" ] ||
-        fail "the history counts $counted judgements, the computers made $judgedA + $judgedB"
+    expected=$((judgedA + judgedB))
     [ "$expected" -gt 0 ] || fail "the driver recorded no judgement"
+    # A third computer joins a copy of the folder, as from a USB stick, with no word on screen.
+    cp -r "$work/a/shared/quibbix-Greek" "$work/stick"
+    on c "$bin/quibbix-wordlist" sync --list Greek "$work/stick" >"$work/c.txt" 2>&1 ||
+        fail "quibbix-wordlist sync --list Greek on a third computer: $(cat "$work/c.txt")"
+    for folder in "$folderA" "$folderB"; do
+        progress_is_the_replay "$folder" "$(list_folder c)"
+        counted=$(judgements_in_history "$folder")
+        [ "$counted" = "$expected" ] ||
+            fail "$folder/session/History.txt counts $counted judgements, the computers made $judgedA + $judgedB"
+    done
 }
 
 start_pair
