@@ -16,6 +16,11 @@
 // End of input ends the driver without a save, as a program ended without one.
 // With --reverse the list is studied backwards, with the progress kept in session-reverse/;
 // the commands and their answers are the same, and session/ is not touched.
+// A list joined to a sync folder is synced as the driver starts (before "init"), after each
+// "save" and at the end of input, with the verdicts given since. When answers arrived from
+// another computer a line "sync<TAB>3 answers arrived from another computer" comes before
+// the next answer (or at the start); a sync that failed, and files late or damaged, are
+// told on standard error, and the verdicts wait for the next sync.
 
 #include "engine/ConsoleEnv.h"
 #include "engine/Escaped.h"
@@ -29,6 +34,7 @@
 #include "engine/WordSelect.h"
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
+#include "lists/ListSync.h"
 #include "platform/FolderLock.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/PosixFiles.h"
@@ -38,6 +44,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -137,13 +144,63 @@ void PrintList(const char* name, const CWordList& list) {
     std::printf("\n");
 }
 
+// A list joined to a sync folder: this run's verdicts, and the sync that hands them over.
+class DriveSync {
+public:
+    explicit DriveSync(ListFolder::Direction direction)
+        : m_folder(std::filesystem::current_path(m_ignored)),
+          m_direction(direction),
+          m_isJoined(ListSync::IsJoined(m_folder)) {}
+
+    bool IsJoined() const { return m_isJoined; }
+    AnswerLog& Log() { return m_log; }
+
+    // `wordOnScreen` is a word index, or -1; before the session is read, what currWord.cfg
+    // names. True when the session files were rewritten, to be read again.
+    bool Run(int32_t wordOnScreen) {
+        if (!m_isJoined) return false;
+        std::vector<AnswerLog::Entry> answers = m_log.TakeAll();
+        ListSync::Options options;
+        options.callerHoldsLock = true;  // the driver locked its direction as it started
+        ListSync::Report report;
+        std::string error;
+        const bool synced = ListSync::Sync(ListFolder::DataHomeOf(m_folder), m_folder, m_direction,
+                                           answers, wordOnScreen, report, error, options);
+        for (const std::string& note : report.notes)
+            std::fprintf(stderr, "quibbix-drive: %s\n", Escaped(note).c_str());
+        if (!synced) {
+            m_log.PutBack(std::move(answers));
+            std::fprintf(stderr, "quibbix-drive: the list was not synced: %s\n",
+                         Escaped(error).c_str());
+            return false;
+        }
+        if (!report.Line().empty()) std::printf("sync\t%s\n", Escaped(report.Line()).c_str());
+        std::fflush(stdout);
+        return report.sessionChanged || report.listChanged;
+    }
+    void RunAtStart() { Run(ListSync::WordOnScreen(m_folder, m_direction)); }
+
+private:
+    std::error_code m_ignored;
+    std::filesystem::path m_folder;
+    ListFolder::Direction m_direction;
+    bool m_isJoined;
+    AnswerLog m_log;
+};
+
 class Driver {
 public:
     // No usage clock: the driver writes no time file, and adds no seconds to the history.
-    explicit Driver(DriveEnv& env) : m_select(env), m_history(env), m_session(m_select, nullptr) {
+    Driver(DriveEnv& env, DriveSync& sync)
+        : m_select(env), m_history(env), m_session(m_select, nullptr), m_sync(sync) {
         m_session.SetHistory(&m_history);
+        if (m_sync.IsJoined()) m_session.SetAnswerLog(&m_sync.Log());
         m_session.WaitForStart();
     }
+
+    // The end of input: a synced list hands over this run's verdicts even unsaved, as they
+    // are what the other computers replay.
+    void Finish() { Sync(); }
 
     void Execute(const std::string& line) {
         const size_t space = line.find(' ');
@@ -163,6 +220,7 @@ public:
             Fail("unknown command: " + line);
         } else if (command == "init") {
             m_session.Init();
+            m_isInitialized = true;
             const CListRec& current = m_select.GetCurrent();
             std::printf("init\t%d\t%d\t%u\n", m_select.GetCurrentList(), current.m_counter,
                         current.m_wordIndex);
@@ -173,6 +231,7 @@ public:
                         current.m_counter, current.m_wordIndex);
         } else if (command == "save") {
             m_session.Save();
+            Sync();
             std::printf("save\n");
         } else if (command == "word") {
             // In UTF-8 as the window shows them, and escaped: a control character in the list
@@ -201,6 +260,15 @@ public:
     }
 
 private:
+    void Sync() {
+        // Before "init" the session in memory is none: the files say what is on screen.
+        if (!m_isInitialized) return m_sync.RunAtStart();
+        const uint32_t word = m_select.GetCurrent().m_wordIndex;
+        // What arrived is read in as the window does: the word on screen stays, named by
+        // currWord.cfg, and the lists become the synced ones.
+        if (m_sync.Run(word == NO_WORD ? -1 : static_cast<int32_t>(word))) m_session.Init();
+    }
+
     void Press(int32_t answer) {
         using Kind = StudySession::PressResult::Kind;
         // Until the start press the window shows "I Know" alone. Breaks end at once here, so
@@ -236,6 +304,8 @@ private:
     CWordSelect m_select;
     HistoryFile m_history;
     StudySession m_session;
+    DriveSync& m_sync;
+    bool m_isInitialized = false;
 };
 
 void ParseOptions(int argc, char** argv, DriveEnv& env) {
@@ -290,12 +360,16 @@ int main(int argc, char** argv) {
         env.ShowMessage(notice.detail, ok ? "Word List Changed" : "Cannot Study This List",
                         ok ? EngineEnv::Icon::None : EngineEnv::Icon::Error);
     if (!ok) return 1;
-    Driver driver(env);
+    // Before anything reads the session, so that "init" sees what arrived meanwhile.
+    DriveSync sync(direction);
+    sync.RunAtStart();
+    Driver driver(env, sync);
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
         driver.Execute(line);
     }
+    driver.Finish();
     return 0;
 }

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The driver on a list synced with a second computer: the verdicts given on each reach the
+// other at its next sync, and what arrives during a run is studied on at once.
+
+#include "lists/ListSync.h"
+#include "tests/engine/FakeEnv.h"
+#include "tests/support/TempDir.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DriveSyncTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A join may put a list's old files in the trash: the test's own, not the user's.
+        setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
+        for (const fs::path& folder : {a / "list", a / "session", b / "list", b / "session", s})
+            fs::create_directories(folder);
+        WriteFile((a / "list/kelvo.lst").string(), MakeWordList(40));
+        ListSync::Report report;
+        std::string error;
+        ASSERT_TRUE(ListSync::Join(a, a, s, report, error)) << error;
+        ASSERT_TRUE(ListSync::Join(b, b, s, report, error)) << error;
+    }
+    void TearDown() override { unsetenv("XDG_DATA_HOME"); }
+
+    // The driver's command in `folder`, its output in `output` in the test's folder; its
+    // input from `input` there, or else from the caller.
+    std::string Command(const fs::path& folder, const std::string& output,
+                        const std::string& input = "") const {
+        std::string command = "cd '" + folder.string() + "' && '" + QUIBBIX_BUILT_BIN_DIR +
+                              "/quibbix-drive' > '" + (dir.path() / output).string() + "' 2>&1";
+        if (!input.empty()) command += " < '" + (dir.path() / input).string() + "'";
+        return command;
+    }
+    std::string Output(const std::string& name) const {
+        return ReadFile((dir.path() / name).string());
+    }
+    // The fields of a "counts" line that every computer shares: the six lists and the words
+    // learned, not the words viewed here.
+    static std::string SharedCounts(const std::string& output) {
+        const size_t at = output.rfind("counts\t");
+        if (at == std::string::npos) return "no counts in: " + output;
+        std::string line = output.substr(at, output.find('\n', at) - at);
+        for (int field = 0; field < 8; ++field) line = line.substr(0, line.rfind('\t'));
+        return line;
+    }
+
+    TempDir dir{false};
+    const fs::path a = dir.path() / "a";
+    const fs::path b = dir.path() / "b";
+    const fs::path s = dir.path() / "sync";
+};
+
+TEST_F(DriveSyncTest, AnswersArrivingMidRun_AreStudiedOnAtTheNextSave) {
+    // B starts first and waits, a word on screen, while A answers and saves.
+    std::FILE* bInput = popen(Command(b, "b-out").c_str(), "w");
+    ASSERT_NE(nullptr, bInput);
+    std::fputs("init\npress yes\n", bInput);
+    std::fflush(bInput);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (Output("b-out").find("press") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    WriteFile((dir.path() / "a-in").string(), "init\npress yes\npress no\npress no\nsave\n");
+    ASSERT_EQ(0, std::system(Command(a, "a-out", "a-in").c_str()));
+
+    // B's verdict, then its save, which brings A's: B studies on with both.
+    std::fputs("press unsure\npress no\nsave\ncounts\n", bInput);
+    ASSERT_EQ(0, pclose(bInput));
+    EXPECT_NE(std::string::npos,
+              Output("b-out").find("sync\t1 answer arrived from another computer\nsave\n"))
+        << Output("b-out");
+
+    // A's next start brings B's verdict; with every verdict on both, they agree.
+    WriteFile((dir.path() / "a-in").string(), "init\ncounts\n");
+    ASSERT_EQ(0, std::system(Command(a, "a-out", "a-in").c_str()));
+    EXPECT_EQ(0u, Output("a-out").find("sync\t1 answer arrived from another computer\n"))
+        << Output("a-out");
+    EXPECT_EQ(SharedCounts(Output("a-out")), SharedCounts(Output("b-out")));
+}
+
+}  // namespace
