@@ -6,6 +6,7 @@
 #include "engine/SessionFiles.h"
 #include "lists/ListSync.h"
 #include "sync/HybridClock.h"
+#include "sync/Journal.h"
 #include "tests/lists/ListTestFiles.h"
 #include "tools/wordlist/WordListTool.h"
 
@@ -224,6 +225,39 @@ TEST_F(ListSyncTest, SecondsOfUse_EachComputersOwnSummed) {
     EXPECT_EQ(ListSync::OthersSeconds(a.List()), 30);
     EXPECT_EQ(ListSync::OthersSeconds(b.List()), 120);
     EXPECT_EQ(Progress(a), Progress(b));
+}
+
+TEST_F(ListSyncTest, WordsUpdated_JournalHoldsEachChangeByTheWordsId) {
+    Computer a = Make("a");
+    Start(a);
+    std::string text = "w1\tmeaning one, reworded\n";
+    for (int i = 3; i <= kWords; ++i)
+        text += "w" + std::to_string(i) + "\tmeaning " + std::to_string(i) + "\n";
+    std::ofstream(m_home.Root() / "gre2.tsv") << text + "fresh\ta new word\n";
+    Tool(a, {"add", (m_home.Root() / "gre2.tsv").string(), "--name", "gre", "--update"});
+    // Word index 1 is the second record; index 40, the number of words, the first.
+    AnswerLog::Entry second, first;
+    second.wordIndex = 1;
+    first.wordIndex = 40;
+    Sync(a, {second, first});
+
+    Journal::Contents journal;
+    std::string error;
+    ASSERT_TRUE(Journal::Parse(ReadFile((a.List() / "sync/journal.txt").string()), "journal",
+                               journal, error));
+    ASSERT_EQ(journal.events.size(), 5u);
+    const JournalEvent &removed = journal.events[0], &reworded = journal.events[1],
+                       &added = journal.events[2];
+    EXPECT_EQ(removed.kind, JournalEvent::Kind::kRemove);
+    EXPECT_EQ(removed.word, "2");
+    EXPECT_EQ(reworded.kind, JournalEvent::Kind::kEdit);
+    EXPECT_EQ(reworded.word + " " + reworded.text + " " + reworded.definition,
+              "1 w1 meaning one, reworded");
+    EXPECT_EQ(added.kind, JournalEvent::Kind::kEdit);
+    EXPECT_EQ(added.word, added.NewWordId());
+    EXPECT_EQ(added.text, "fresh");
+    EXPECT_EQ(journal.events[3].word, "3");
+    EXPECT_EQ(journal.events[4].word, "1");
 }
 
 TEST_F(ListSyncTest, JudgementUndoneInALaterSync_TakenBackEverywhere) {
