@@ -16,6 +16,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/words/WordsModule.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -23,10 +24,14 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
 
 namespace {
 
 const char kStartText[] = "Press \"I Know\" to Start";
+const char kNotSyncedText[] = "Not synced this time: your answers wait for the next sync";
 const char kHelpText[] =
     "Use \"Fonts and Colors\" button to select fonts and colors for vocabulary display box "
     "(above) and definition display box (here).\n\n(V1.0)";
@@ -88,6 +93,18 @@ bool CQuibbixDlg::Initialize() {
         m_settings.m_lfVocabulary = dialogFont;
         m_settings.m_lfDefinition = dialogFont;
     }
+    // A synced list is brought up to date before it is read, so that a restart shows what
+    // arrived meanwhile. The folder goes by its whole path: backwards, the engine's file
+    // layer turns "session/..." into session-reverse/, and the sync names both directions'.
+    std::error_code ignored;
+    const std::filesystem::path folder = std::filesystem::current_path(ignored);
+    m_sync = std::make_unique<StudySync>(folder, Direction());
+    m_session.SetAnswerLog(m_sync->IsJoined() ? &m_sync->Log() : nullptr);
+    std::string arrived;
+    if (m_sync->IsJoined()) {
+        ListSync::Report report;
+        arrived = RunSync(ListSync::WordOnScreen(folder, Direction()), report);
+    }
     m_session.Init();
     StartRound();
     m_timeRecord.Load();
@@ -131,9 +148,83 @@ bool CQuibbixDlg::Initialize() {
     m_timerId = SetTimer(TICK_TIMER_ID, TICK_MS);
     AddAnswerKeys();
     UpdateStudyLine();
+    m_studyLine.ShowNotice(arrived);
+    m_sync->Watch([this] { OnSyncFolderChanged(); });
     FocusFirstAnswer();
     m_initialized = true;
     return true;
+}
+
+ListFolder::Direction CQuibbixDlg::Direction() const {
+    return m_isBackwards ? ListFolder::Direction::kBackwards : ListFolder::Direction::kForwards;
+}
+
+std::string CQuibbixDlg::RunSync(int32_t wordOnScreen, ListSync::Report& report) {
+    std::string error;
+    const bool synced = m_sync->Run(wordOnScreen, report, error);
+    // The learner hears only what arrived; the files that are late or damaged are for
+    // whoever looks into the folder.
+    for (const std::string& note : report.notes)
+        std::fprintf(stderr, "quibbix: %s\n", Escaped(note).c_str());
+    if (synced) return report.Line();
+    std::fprintf(stderr, "quibbix: the list was not synced: %s\n", Escaped(error).c_str());
+    return kNotSyncedText;
+}
+
+void CQuibbixDlg::SyncList() {
+    // The Words window changes the list itself; the next sync carries its changes.
+    if (!m_sync || !m_sync->IsJoined() || m_isEditingWords) return;
+    m_isSyncDue = false;
+    const uint32_t word = m_wordSelect.GetCurrent().m_wordIndex;
+    ListSync::Report report;
+    m_studyLine.ShowNotice(RunSync(word == NO_WORD ? -1 : static_cast<int32_t>(word), report));
+    m_isReloadDue = m_isReloadDue || report.sessionChanged || report.listChanged;
+    m_isListReloadDue = m_isListReloadDue || report.listChanged;
+}
+
+bool CQuibbixDlg::IsBusyForSync() const {
+    // A save still writing would put its older lists over what the sync writes; a dialog or
+    // a definition in view has the learner's attention.
+    const QWidget* modal = QApplication::activeModalWidget();
+    return m_isEditingWords || (modal && modal != this) || m_breakDlg.isVisible() ||
+           m_session.IsSavingInBackground() ||
+           (!m_session.IsPaused() && !m_session.IsBeforeReveal());
+}
+
+void CQuibbixDlg::SyncWhenDueAndFree() {
+    if (!m_isSyncDue || IsBusyForSync()) return;
+    SyncList();
+    ReloadIfDue();
+}
+
+void CQuibbixDlg::OnSyncFolderChanged() {
+    m_isSyncDue = true;
+    SyncWhenDueAndFree();
+}
+
+void CQuibbixDlg::ReloadIfDue() {
+    if (!m_isReloadDue || m_isEditingWords) return;
+    m_isReloadDue = false;
+    const bool isListChanged = m_isListReloadDue;
+    m_isListReloadDue = false;
+    // The session files leave the word on screen out of its list, and currWord.cfg still
+    // names it: it stays on screen, and the counts become the synced ones.
+    const bool currentSeenBefore = m_currentSeenBefore;
+    m_session.Init();
+    StartRound();
+    const uint32_t current = m_wordSelect.GetCurrent().m_wordIndex;
+    if (current != 0 && current < m_seen.size() && !m_seen[current]) {
+        m_seen[current] = true;
+        ++m_seenCount;
+    }
+    m_currentSeenBefore = currentSeenBefore;
+    // Another computer may have edited the word on screen.
+    const bool isWordShown = m_btnNo && m_btnNo->isVisibleTo(this) && current != NO_WORD;
+    if (isListChanged && isWordShown) {
+        m_wordBox.SetText(ShownFirst());
+        if (!m_session.IsBeforeReveal()) m_defBox.SetText(Revealed());
+    }
+    UpdateStudyLine();
 }
 
 void CQuibbixDlg::RememberTemplateLayout() {
@@ -255,6 +346,8 @@ void CQuibbixDlg::OnEditWords() {
     m_timeRecord.Save();
     // The update moves the progress on disk: this run's answers must be there first.
     if (SaveUntilSavedOrGivenUp()) {
+        SyncList();
+        ReloadIfDue();
         WordsEditRequest request;
         request.isBackwards = m_isBackwards;
         request.focusRecord = CurrentRecord();
@@ -268,6 +361,8 @@ void CQuibbixDlg::OnEditWords() {
                 "Cannot Edit the Words", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
         else if (result.isChanged)
             StudyOnAfterEdit(result.focusRecord);
+        // The change reaches the other computers at the next tick.
+        if (result.isChanged && m_sync && m_sync->IsJoined()) m_isSyncDue = true;
     }
     m_session.ResumeClock();
 }
@@ -502,7 +597,11 @@ void CQuibbixDlg::CommandButton(int id) {
 void CQuibbixDlg::OnTick(uint32_t timerId) {
     if (timerId != TICK_TIMER_ID) return;
     m_session.Tick();
-    m_session.SaveInBackgroundIfDue(m_env.Files());
+    // What a save in the background has just written goes to the other computers.
+    if (m_session.SaveInBackgroundIfDue(m_env.Files()) && m_sync && m_sync->IsJoined())
+        m_isSyncDue = true;
+    SyncWhenDueAndFree();
+    ReloadIfDue();
     UpdateStudyLine();
 }
 
@@ -526,6 +625,8 @@ void CQuibbixDlg::SaveNow() {
     m_session.SuspendClock();
     m_timeRecord.Save();
     m_session.Save();
+    // The program may be ending: what arrived is read at the next tick or press, if any.
+    SyncList();
     m_session.ResumeClock();
 }
 
@@ -537,6 +638,8 @@ void CQuibbixDlg::OnExitRequest() {
     // A failed save must not end the program unnoticed: the user may free some space and
     // try again, or go on to leave knowing that this session's answers are lost.
     SaveUntilSavedOrGivenUp();
+    // Even when the save failed: the answers may still reach the other computers.
+    SyncList();
     const int answer =
         m_services.messageBoxes.Show(this, "Do you want to leave?", "Confirmation",
                                      MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
@@ -545,10 +648,12 @@ void CQuibbixDlg::OnExitRequest() {
         EndDialog(IDCANCEL);
         return;
     }
+    ReloadIfDue();
     m_session.ResumeClock();
 }
 
 void CQuibbixDlg::OnAnswer(int32_t answer) {
+    ReloadIfDue();
     const StudySession::PressResult press = m_session.Press(answer);
     if (press.kind == StudySession::PressResult::Kind::kRevealed) {
         ShowDefinition();
@@ -559,6 +664,7 @@ void CQuibbixDlg::OnAnswer(int32_t answer) {
 }
 
 void CQuibbixDlg::OnUndo() {
+    ReloadIfDue();
     if (!m_session.Undo()) return;
     m_currentSeenBefore = m_previousSeenBefore;
     ShowWordUnrevealed();
@@ -669,11 +775,15 @@ void CQuibbixDlg::OnFontsAndColors() {
 
 void CQuibbixDlg::OnShowStatistics() {
     m_session.Save();
+    SyncList();
+    ReloadIfDue();
     m_statDlg.SetWordSelect(&m_wordSelect);
     m_session.SuspendClock();
     const int32_t runTime = m_timeRecord.GetRunTime();
-    const int32_t totalTime = m_timeRecord.GetTotalTime();
-    m_statDlg.SetTimes(runTime, totalTime);
+    // The time of use is every computer's own added up.
+    const int64_t totalTime = std::min<int64_t>(
+        INT32_MAX, int64_t{m_timeRecord.GetTotalTime()} + (m_sync ? m_sync->OthersSeconds() : 0));
+    m_statDlg.SetTimes(runTime, static_cast<int32_t>(totalTime));
     m_statDlg.SetHistory(&m_history.Days(), m_env.LocalDate());
     m_statDlg.DoModal();
     m_session.ResumeClock();

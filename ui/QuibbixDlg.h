@@ -9,6 +9,10 @@
 // reveals -> DEFINITION_SHOWN -> second press records the judgement, maybe a break, then the
 // next word (WORD_SHOWN). Ctrl+Z or Backspace after a verdict, before the next press, takes
 // it back and shows its word again (WORD_SHOWN).
+//
+// A list joined to a sync folder is synced as the window opens, before the session is read,
+// after every save, and when the folder changes while nothing waits for the learner; what
+// arrived is read in with the word on screen kept, and the study line says so.
 
 #include "engine/HistoryFile.h"
 #include "engine/StudySession.h"
@@ -23,10 +27,12 @@
 #include "ui/QuibConfigDlg.h"
 #include "ui/QuibStatisticDlg.h"
 #include "ui/StudyLine.h"
+#include "ui/StudySync.h"
 #include "ui/WinText.h"
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -97,6 +103,9 @@ public:
     // window system going away. The study may go on afterwards. Does nothing before the
     // window has read the session.
     void SaveNow();
+    // A synced list's folder changed: syncs now, or as soon as nothing on screen waits for
+    // the learner (a side dialog, a break, a definition in view).
+    void OnSyncFolderChanged();
 
     // What tests look at.
     int32_t GetMsSinceBreak() const { return m_session.GetMsSinceBreak(); }
@@ -166,6 +175,15 @@ private:
     void StudyOnAfterEdit(int focusRecord);
     void AddSideButtonTips();
     void UpdateTitle();
+    // Syncs a joined list with this run's answers; what arrived is read in by ReloadIfDue.
+    void SyncList();
+    // Runs the sync: the notice for the study line, "" when nothing arrived.
+    std::string RunSync(int32_t wordOnScreen, ListSync::Report& report);
+    bool IsBusyForSync() const;
+    void SyncWhenDueAndFree();
+    // Reads the session the sync rewrote, keeping the word on screen where it is.
+    void ReloadIfDue();
+    ListFolder::Direction Direction() const;
     // What the word box shows, and what the press reveals below it.
     const char* ShownFirst() const;
     const char* Revealed() const;
@@ -201,6 +219,11 @@ private:
     bool m_isEditingWords = false;
     bool m_isBackwards = false;
     std::string m_listName;
+    // Made as the window opens, when the direction is known.
+    std::unique_ptr<StudySync> m_sync;
+    bool m_isSyncDue = false;
+    bool m_isReloadDue = false;
+    bool m_isListReloadDue = false;
     CWinText m_wordBox;
     CWinText m_defBox;
     CStudyLine m_studyLine;

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The study window of a list synced with a second computer: answers given there with
+// quibbix-drive arrive while the window is open, and the window takes them in without a
+// press: a note in the study line, the counts moved. With QUIBBIX_UI_SCREENSHOTS naming a
+// folder, the window with its note is saved there.
+
+#include "lists/ListSync.h"
+#include "tests/ui/WindowFixture.h"
+
+#include <QDir>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class StudySyncWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A join may put a list's old files in the trash: the test's own, not the user's.
+        setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
+        for (const fs::path& folder : {a / "list", a / "session", b / "list", b / "session", s})
+            fs::create_directories(folder);
+        WriteFile((a / "list/kelvo.lst").string(), MakeWordList(40));
+        ListSync::Report report;
+        std::string error;
+        ASSERT_TRUE(ListSync::Join(a, a, s, report, error)) << error;
+        ASSERT_TRUE(ListSync::Join(b, b, s, report, error)) << error;
+        fs::current_path(b);
+    }
+    void TearDown() override { unsetenv("XDG_DATA_HOME"); }
+
+    // Runs quibbix-drive on the other computer's list; its standard output.
+    std::string DriveOnA(const std::string& commands) {
+        WriteFile((dir.path() / "in.txt").string(), commands);
+        const std::string run = "cd '" + a.string() + "' && '" + QUIBBIX_BUILT_BIN_DIR +
+                                "/quibbix-drive' < ../in.txt > ../out.txt 2> ../err.txt";
+        const int status = std::system(run.c_str());
+        EXPECT_EQ(0, WEXITSTATUS(status)) << ReadFile((dir.path() / "err.txt").string());
+        return ReadFile((dir.path() / "out.txt").string());
+    }
+
+    // The start press on A, then "Don't Know" twice and "Not Sure" once, and a save.
+    void ThreeAnswersOnA() {
+        const std::string out = DriveOnA(
+            "init\npress yes\npress no\npress no\npress no\npress no\npress unsure\npress no\n"
+            "save\n");
+        EXPECT_EQ(std::string::npos, out.find("sync\t")) << out;  // nothing came to A
+    }
+    static bool WaitForNote(const CQuibbixDlg& dialog) {
+        const QString note = QString::fromStdString(
+            CStudyLine::NoticeText("3 answers arrived from another computer"));
+        return QTest::qWaitFor([&] { return dialog.GetStudyLine().text() == note; }, 20000);
+    }
+
+    TempDir dir{false};
+    const fs::path a = dir.path() / "a";
+    const fs::path b = dir.path() / "b";
+    const fs::path s = dir.path() / "sync";
+    FakeEnv env;
+    FakePlatform platform{800, 600};
+};
+
+TEST_F(StudySyncWindowTest, AnswersFromTheOtherComputer_ArriveWhileTheWindowIsOpen) {
+    CQuibbixDlg dialog(platform.services, env);
+    RunModal(dialog, [&] {
+        dialog.KillTimer(CQuibbixDlg::TICK_TIMER_ID);
+        const CWordState& state = dialog.GetWordSelect().GetWordState();
+        ASSERT_EQ(0, state.GetNew().GetCount() + state.GetUnsure().GetCount());
+        ThreeAnswersOnA();
+        EXPECT_TRUE(WaitForNote(dialog)) << dialog.GetStudyLine().text().toStdString();
+        EXPECT_EQ(2, state.GetNew().GetCount());
+        EXPECT_EQ(1, state.GetUnsure().GetCount());
+
+        const QString shots = qEnvironmentVariable("QUIBBIX_UI_SCREENSHOTS");
+        if (!shots.isEmpty())
+            dialog.grab().save(QDir(shots).filePath(QStringLiteral("sync-notice.png")));
+        // The note gives way to the progress again.
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return dialog.GetStudyLine().text().startsWith("This session"); },
+                            CStudyLine::kNoticeMs + 2000));
+        EXPECT_TRUE(dialog.IsPaused());
+    });
+}
+
+TEST_F(StudySyncWindowTest, WordOnScreen_StaysWhileTheCountsMove) {
+    CQuibbixDlg dialog(platform.services, env);
+    RunModal(dialog, [&] {
+        dialog.KillTimer(CQuibbixDlg::TICK_TIMER_ID);
+        Click(dialog, CQuibbixDlg::kYesId);  // the start press: a word is on screen
+        const CWordSelect& select = dialog.GetWordSelect();
+        const uint32_t word = select.GetCurrent().m_wordIndex;
+        const std::string shown = dialog.GetWordBox().GetText();
+        ASSERT_NE(NO_WORD, word);
+        ThreeAnswersOnA();
+        EXPECT_TRUE(WaitForNote(dialog)) << dialog.GetStudyLine().text().toStdString();
+        EXPECT_EQ(word, select.GetCurrent().m_wordIndex);
+        EXPECT_EQ(shown, dialog.GetWordBox().GetText());
+        // A may have judged the same word; here it is on screen, out of every list.
+        const CWordState& state = select.GetWordState();
+        int32_t placed = 0;
+        for (const CWordList* list :
+             {&state.GetToBeViewed(), &state.GetUnsure(), &state.GetMistaken(), &state.GetNew(),
+              &state.GetLearning(), &state.GetKnown()}) {
+            placed += list->GetCount();
+            for (const CListRec& entry : list->Entries()) EXPECT_NE(word, entry.m_wordIndex);
+        }
+        EXPECT_EQ(39, placed);
+        EXPECT_GE(state.GetNew().GetCount() + state.GetUnsure().GetCount(), 2);
+        // The learner goes on where they were: the claim reveals this word's definition.
+        Click(dialog, CQuibbixDlg::kNoId);
+        EXPECT_FALSE(dialog.IsBeforeReveal());
+        EXPECT_EQ(word, select.GetCurrent().m_wordIndex);
+    });
+}
+
+}  // namespace
+
+TEST_F(StudySyncWindowTest, FolderAway_TheAnswersReachTheOtherComputerOnceItIsBack) {
+    const fs::path away = dir.path() / "unplugged";
+    fs::rename(s, away);  // the stick is not in
+    CQuibbixDlg dialog(platform.services, env);
+    RunModal(dialog, [&] {
+        dialog.KillTimer(CQuibbixDlg::TICK_TIMER_ID);
+        Click(dialog, CQuibbixDlg::kYesId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        dialog.SaveNow();
+        fs::rename(away, s);
+        dialog.SaveNow();
+    });
+    EXPECT_NE(std::string::npos,
+              DriveOnA("init\n").find("sync\t1 answer arrived from another computer"));
+}

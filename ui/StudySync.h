@@ -1,0 +1,60 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The study window's side of a list synced through a folder: the log of this run's answers
+// that the other computers need, the sync itself with those answers put back when it fails,
+// and a watch on the folder that says, once its files have settled, that something may have
+// arrived. A list that does not sync costs one stat and nothing else.
+
+#include "engine/AnswerLog.h"
+#include "lists/ListFolder.h"
+#include "lists/ListSync.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QFileSystemWatcher;
+
+class StudySync : public QObject {
+public:
+    // A sync engine writes a file in several steps and often several files in a row: the
+    // folder is read once it has been quiet this long.
+    static constexpr int kSettleMs = 2000;
+
+    // The list in `listFolder`, studied in `direction`.
+    StudySync(std::filesystem::path listFolder, ListFolder::Direction direction);
+    ~StudySync() override;
+
+    bool IsJoined() const { return m_isJoined; }
+    AnswerLog& Log() { return m_log; }
+
+    // Syncs the list with the answers logged so far; `wordOnScreen` is the word index on
+    // screen, or -1. On failure the answers wait in the log for the next try.
+    bool Run(int32_t wordOnScreen, ListSync::Report& report, std::string& error);
+
+    // From now on `changed` runs once the sync folder has settled after a change.
+    void Watch(std::function<void()> changed);
+    // Runs `changed` again after another quiet spell: for a change that came at a bad moment.
+    void TryAgainLater() { m_settle.start(kSettleMs); }
+
+    // Seconds of use on the other computers.
+    int64_t OthersSeconds() const;
+
+private:
+    void WatchFolder();
+    void OnFolderChanged();
+
+    std::filesystem::path m_listFolder;
+    std::filesystem::path m_dataHome;
+    ListFolder::Direction m_direction;
+    bool m_isJoined = false;
+    AnswerLog m_log;
+    std::unique_ptr<QFileSystemWatcher> m_watcher;
+    QTimer m_settle;
+    std::function<void()> m_changed;
+};
