@@ -535,11 +535,12 @@ void CountArrived(const std::vector<JournalEvent>& events, const std::string& de
 }
 
 // The length and modification time of every journal in the folder, this computer's own and
-// the word list, a line each. The same again after a sync, with nothing studied since, means
-// that nothing arrived: the sync ends without reading a journal, as a program does at every
-// start. A file that changed within the same length and time stamp (a file system that keeps
-// times to 2 seconds) is read at the next change.
-std::string StampOf(FileSystem& files, const fs::path& listFolder, const fs::path& syncFolder) {
+// the word list, a line each, and the word on screen. The same again after a sync, with
+// nothing studied since, means that nothing arrived: the sync ends without reading a journal,
+// as a program does at every start. A file that changed within the same length and time stamp
+// (a file system that keeps times to 2 seconds) is read at the next change.
+std::string StampOf(FileSystem& files, const fs::path& listFolder, const fs::path& syncFolder,
+                    Direction direction, int32_t wordOnScreen) {
     std::vector<std::string> names;
     if (files.ListDirectory(syncFolder.string(), names) != 0) return std::string();
     std::sort(names.begin(), names.end());
@@ -549,6 +550,8 @@ std::string StampOf(FileSystem& files, const fs::path& listFolder, const fs::pat
         text += name + "\t" + std::to_string(stamp.size) + "\t" + std::to_string(stamp.seconds) +
                 "." + std::to_string(stamp.nanoseconds) + "\n";
     };
+    text += std::string("on screen\t") + ListFolder::SessionName(direction) + "\t" +
+            std::to_string(wordOnScreen) + "\n";
     add(listFolder / kJournalFile, kJournalFile);
     add(listFolder / ListFolder::kWordListFile, ListFolder::kWordListFile);
     std::string device;
@@ -611,7 +614,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     const fs::path& folder = local.listFolder;
     std::string lastStamp;
     if (answers.empty() && files.ReadFile(Join(folder, kStampFile), lastStamp) == 0 &&
-        lastStamp == StampOf(files, folder, syncFolder))
+        lastStamp == StampOf(files, folder, syncFolder, direction, wordOnScreen))
         return true;
     Journal journal(files, Join(folder, kJournalFile), local.device);
     if (!OpenJournal(local, journal, report, error)) return false;
@@ -702,7 +705,8 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     // Only a sync that wrote all it had to may let the next one pass: one that failed, or ended
     // early, leaves the stamp as it was.
     if (isPublished)
-        WriteFileAtomically(files, Join(folder, kStampFile), StampOf(files, folder, syncFolder));
+        WriteFileAtomically(files, Join(folder, kStampFile),
+                            StampOf(files, folder, syncFolder, direction, wordOnScreen));
     return true;
 }
 

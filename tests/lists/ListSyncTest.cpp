@@ -260,6 +260,24 @@ TEST_F(ListSyncTest, WordsUpdated_JournalHoldsEachChangeByTheWordsId) {
     EXPECT_EQ(journal.events[4].word, "1");
 }
 
+TEST_F(ListSyncTest, WordOnScreen_OutOfItsListThere_TheOnlyDifference) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    ListSync::Report report;
+    std::string error;
+    ASSERT_TRUE(
+        ListSync::Sync(b.home, b.List(), ListFolder::Direction::kForwards, {}, 5, report, error));
+    auto expected = Progress(a);
+    std::string& toBeViewed = expected["session/tobeviewed.txt"];
+    toBeViewed.erase(toBeViewed.find("\n5\t0\n"), 4);
+    toBeViewed.replace(0, 2, "39");
+    EXPECT_EQ(Progress(b), expected);
+    Sync(b);
+    EXPECT_EQ(Progress(b), Progress(a));
+}
+
 TEST_F(ListSyncTest, JudgementUndoneInALaterSync_TakenBackEverywhere) {
     Computer a = Make("a"), b = Make("b");
     Start(a);
