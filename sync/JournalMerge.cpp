@@ -100,6 +100,12 @@ bool JournalMerge::IsKnown(const JournalEvent& event, const SeenTimes& seen, boo
 }
 
 void JournalMerge::Add(std::vector<JournalEvent> events) {
+    std::vector<std::vector<JournalEvent>> journals(1);
+    journals[0] = std::move(events);
+    AddJournals(journals);
+}
+
+void JournalMerge::KeepFresh(std::vector<JournalEvent>& events) {
     // One journal's events come in order already, as its clock only rises.
     if (!std::is_sorted(events.begin(), events.end(), EventOrderLess))
         std::sort(events.begin(), events.end(), EventOrderLess);
@@ -122,17 +128,49 @@ void JournalMerge::Add(std::vector<JournalEvent> events) {
         ++fresh;
     }
     events.resize(fresh);
-    if (events.empty()) return;
-    if (m_events.empty()) {
-        m_events = std::move(events);
+}
+
+void JournalMerge::AddJournals(std::vector<std::vector<JournalEvent>>& journals) {
+    size_t total = m_events.size();
+    for (std::vector<JournalEvent>& events : journals) {
+        KeepFresh(events);
+        total += events.size();
+    }
+    if (total == m_events.size()) return;
+    const auto filled = [](const std::vector<JournalEvent>& events) { return !events.empty(); };
+    if (m_events.empty() && std::count_if(journals.begin(), journals.end(), filled) == 1) {
+        m_events = std::move(*std::find_if(journals.begin(), journals.end(), filled));
         return;
     }
-    std::vector<JournalEvent> merged;
-    merged.reserve(m_events.size() + events.size());
-    std::merge(std::make_move_iterator(m_events.begin()), std::make_move_iterator(m_events.end()),
-               std::make_move_iterator(events.begin()), std::make_move_iterator(events.end()),
-               std::back_inserter(merged), EventOrderLess);
-    m_events = std::move(merged);
+    // The events merged before the first fresh one stay where they are (nearly all of them,
+    // when what arrived is the newest); the rest and every journal are merged behind them in
+    // one pass, each event moved once.
+    const JournalEvent* first = nullptr;
+    for (const std::vector<JournalEvent>& events : journals)
+        if (!events.empty() && (!first || EventOrderLess(events.front(), *first)))
+            first = &events.front();
+    const auto split = std::upper_bound(m_events.begin(), m_events.end(), *first, EventOrderLess);
+    std::vector<JournalEvent> tail(std::make_move_iterator(split),
+                                   std::make_move_iterator(m_events.end()));
+    m_events.erase(split, m_events.end());
+    using Range =
+        std::pair<std::vector<JournalEvent>::iterator, std::vector<JournalEvent>::iterator>;
+    std::vector<Range> sources = {{tail.begin(), tail.end()}};
+    for (std::vector<JournalEvent>& events : journals)
+        sources.push_back({events.begin(), events.end()});
+    // Room for the journals to grow: a running program merges what arrives at every sync, and
+    // moving a year of events to a larger vector costs more than merging a few answers.
+    if (m_events.capacity() < total) m_events.reserve(total + total / 8 + 1024);
+    while (true) {
+        Range* next = nullptr;
+        for (Range& source : sources) {
+            if (source.first != source.second &&
+                (!next || EventOrderLess(*source.first, *next->first)))
+                next = &source;
+        }
+        if (!next) break;
+        m_events.push_back(std::move(*next->first++));
+    }
 }
 
 bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
@@ -144,6 +182,7 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
         return false;
     }
     std::sort(names.begin(), names.end());
+    std::vector<std::vector<JournalEvent>> arrived;
     for (const std::string& name : names) {
         std::string device;
         if (!IsJournalName(name, device)) continue;
@@ -176,10 +215,11 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
         }
         problems.insert(problems.end(), copy.contents.problems.begin() + problemsBefore,
                         copy.contents.problems.end());
-        Add(std::move(copy.contents.events));
+        arrived.push_back(std::move(copy.contents.events));
         copy.contents.events.clear();
         copy.bytes = std::move(bytes);
     }
+    AddJournals(arrived);
     return true;
 }
 
@@ -187,9 +227,15 @@ JournalMerge::Checkpoint JournalMerge::CheckpointAt(const std::vector<JournalEve
                                                     size_t count) {
     Checkpoint checkpoint;
     checkpoint.count = count;
+    // Looked up once per run of one device's events.
+    uint64_t* highest = nullptr;
+    const std::string* device = nullptr;
     for (size_t i = 0; i < count; ++i) {
-        uint64_t& highest = checkpoint.highest[events[i].device];
-        highest = std::max(highest, events[i].sequence);
+        if (!device || *device != events[i].device) {
+            device = &events[i].device;
+            highest = &checkpoint.highest[*device];
+        }
+        *highest = std::max(*highest, events[i].sequence);
     }
     return checkpoint;
 }

@@ -83,6 +83,10 @@ private:
         std::unordered_map<uint64_t, HybridTime> m_sparse;
     };
 
+    // Drops from one journal's events those merged already, noting the others as merged.
+    void KeepFresh(std::vector<JournalEvent>& events);
+    // Adds the fresh events of journals of different devices in one pass.
+    void AddJournals(std::vector<std::vector<JournalEvent>>& journals);
     // Whether `event` replaces or duplicates one already merged; `replaces` when it comes
     // first in EventOrderLess and the one it replaces was taken out.
     bool IsKnown(const JournalEvent& event, const SeenTimes& seen, bool& replaced);

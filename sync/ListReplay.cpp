@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -24,13 +25,26 @@ using Kind = JournalEvent::Kind;
 
 constexpr const char* kCheckpointName = "replay.txt";
 
-uint64_t FnvPart(uint64_t hash, std::string_view bytes) {
-    // Each part with its length, so that moving bytes from one part to the next tells.
-    for (unsigned char c : std::to_string(bytes.size()) + ":" + std::string(bytes)) {
-        hash ^= c;
+uint64_t Fnv(uint64_t hash, std::string_view bytes) {
+    // FNV-1a over eight bytes at a time, then the rest: a megabyte of session files is
+    // hashed at every sync, and the sum is there to tell damage, not to resist an attacker.
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        hash ^= word;
+        hash *= 1099511628211ull;
+    }
+    for (; i < bytes.size(); ++i) {
+        hash ^= static_cast<unsigned char>(bytes[i]);
         hash *= 1099511628211ull;
     }
     return hash;
+}
+
+// Each part with its length, so that moving bytes from one part to the next tells.
+uint64_t FnvPart(uint64_t hash, std::string_view bytes) {
+    return Fnv(Fnv(hash, std::to_string(bytes.size()) + ":"), bytes);
 }
 
 // A checkpoint belongs to one base: a list joined again from another base starts afresh.

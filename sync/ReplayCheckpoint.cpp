@@ -4,6 +4,7 @@
 #include "sync/JournalLine.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -11,8 +12,17 @@ constexpr const char* kMagic = "quibbix-replay 1";
 
 uint64_t Fnv(std::string_view bytes) {
     uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : bytes) {
-        hash ^= c;
+    // FNV-1a over eight bytes at a time, then the rest: a megabyte of session files is
+    // hashed at every sync, and the sum is there to tell damage, not to resist an attacker.
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        hash ^= word;
+        hash *= 1099511628211ull;
+    }
+    for (; i < bytes.size(); ++i) {
+        hash ^= static_cast<unsigned char>(bytes[i]);
         hash *= 1099511628211ull;
     }
     return hash;
