@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // A synced list as every computer's journal makes it: the words and the progress of both study
 // directions, replayed from the list as it first joined (the base) through the merged events
-// in their one order. Edits and removals change the words; a word an edit adds gets the next
-// record of the list, in the order of the events that added them; judgements move words
-// through the engine's rules, each random draw seeded from its event. Each direction's
+// in their one order. Edits and removals change the words (see ReplayWords): a word an edit
+// adds gets the next record of the list, in the order of the events that added them, and
+// waits at the head of both directions' to-be-viewed lists, the last added first, as a list
+// update places new words; a word taken out leaves the list and every session list, and the
+// result is the list without it. Judgements move words through the engine's rules, each
+// random draw seeded from its event; one of a word no longer (or never) in the list counts
+// in unknownWords. Each direction's
 // history is the base's days and, for every day of the events, the seconds of every
 // computer's usage events for it, the judgements replayed (an undone one not at all) and the
 // lists as they stood after the day's last judgement or usage event. A judgement's day is

@@ -28,6 +28,12 @@ void ReplayWords::Index() {
     m_isIndexed = true;
 }
 
+bool ReplayWords::IsAddition(const JournalEvent& event) const {
+    // A word added is named after the edit that added it; any other unknown id comes from a
+    // damaged or foreign journal and names nothing.
+    return event.word == event.NewWordId() && !m_removed.count(event.word);
+}
+
 uint32_t ReplayWords::IndexOfRecord(size_t record) const {
     return record == 0 ? static_cast<uint32_t>(m_words.size()) : static_cast<uint32_t>(record);
 }
@@ -42,7 +48,7 @@ bool ReplayWords::Reshapes(const JournalEvent& event) {
     Index();
     const bool known = m_recordOf.count(event.word) != 0;
     if (event.kind == JournalEvent::Kind::kEdit)
-        return !known && !m_removed.count(event.word) && m_words.size() < kMaxStudyWords;
+        return !known && IsAddition(event) && m_words.size() < kMaxStudyWords;
     return event.kind == JournalEvent::Kind::kRemove && known && m_words.size() > 1;
 }
 
@@ -65,7 +71,7 @@ std::vector<uint32_t> ReplayWords::Reshape(const std::vector<JournalEvent>& even
         const auto found = m_recordOf.find(event.word);
         if (event.kind == JournalEvent::Kind::kEdit && found != m_recordOf.end()) {
             m_words[found->second] = {event.text, event.definition};
-        } else if (event.kind == JournalEvent::Kind::kEdit && !m_removed.count(event.word) &&
+        } else if (event.kind == JournalEvent::Kind::kEdit && IsAddition(event) &&
                    count < kMaxStudyWords) {
             m_recordOf[event.word] = m_words.size();
             m_ids.push_back(event.word);

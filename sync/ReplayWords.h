@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The words of a synced list as the edit and removal events so far make them, and the word
 // index each id has among them. An edit of a known id sets its text (the later in the order
-// wins); an edit of a new id adds a word as the next record; a removal takes a word out for
-// good, so that no later edit of its id brings it back. The list never loses its last word
-// nor grows past what a session can study: such an event changes nothing.
+// wins); an edit of a new id, the one named after that edit, adds a word as the next record;
+// a removal takes a word out for good, so that no later edit of its id brings it back. The list
+// never loses its last word nor grows past what a session can study: such an event changes nothing.
 //
 // The engine knows a word by its index, record r at index r, the first record at the last
 // index; a change that adds or takes out words (Reshape) moves indices, and says where each
@@ -49,6 +49,7 @@ private:
     // Record by id, built at the first edit: a list that is never edited needs none.
     void Index();
     uint32_t IndexOfRecord(size_t record) const;
+    bool IsAddition(const JournalEvent& event) const;
 
     std::vector<std::string> m_ids;
     std::vector<WordRecord> m_words;

@@ -280,6 +280,7 @@ TEST(ListReplayTest, EditsAndRemovals_ChangeTheWordsAndFollowThemInBothDirection
         Judgement(0, 6, 3000, 0, 2, Direction::kForwards),  // the word added, by its id
         Judgement(0, 7, 4000, 3, 2, Direction::kForwards),  // the word taken out
         Removal(0, 8, 5000, "9"),                           // no such word
+        Edit(0, 9, 6000, "77", "foreign"),                  // a new word not named after its edit
     };
     std::vector<JournalEvent> ordered = events;
     ordered[5].word = six;
@@ -300,7 +301,7 @@ TEST(ListReplayTest, EditsAndRemovals_ChangeTheWordsAndFollowThemInBothDirection
     ExpectEveryWordOnce(result.backwards, 6);
     EXPECT_EQ(1u, result.judgementsReplayed);
     EXPECT_EQ(1u, result.unknownWords);
-    EXPECT_EQ(6u, result.editsReplayed);
+    EXPECT_EQ(7u, result.editsReplayed);
 }
 
 // What happened between a replay of the first events and one of all of them.
