@@ -553,4 +553,43 @@ TEST_F(LaunchWindowsTest, Chooser_Sync_JoinsThePickedFolder_ShowsIt_AndStopsWhen
     EXPECT_TRUE(fs::exists(folder / "quibbix-list.txt")) << "the folder stays as it is";
 }
 
+TEST_F(LaunchWindowsTest, Chooser_Sync_FolderFromAnotherComputer_AddsItsList_KeepsTheSelected) {
+    // Another computer's data folder, whose list "Greek" went into the folder first.
+    ListStore other(dir.path() / "other/quibbix", QUIBBIX_BUILT_LIST_DIR);
+    std::string error;
+    const std::optional<fs::path> greek = other.Create("Greek", error);
+    ASSERT_TRUE(greek) << error;
+    WriteFile((*greek / "list/kelvo.lst").string(), WordListFile::Serialize(Words(8, "greek")));
+    const fs::path folder = dir.path() / "Sync/quibbix-Greek";
+    fs::create_directories(folder);
+    ListSync::Report report;
+    ASSERT_TRUE(ListSync::Join(other.DataHome(), *greek, folder, report, error)) << error;
+
+    const std::string firstWords = ReadFile((store.DataHome() / "list/kelvo.lst").string());
+    ChooserWindow chooser(store, QString::fromStdString(Settings()));
+    chooser.show();
+    auto* view = chooser.findChild<QTreeWidget*>(QStringLiteral("listsView"));
+    QString said;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* picker = qobject_cast<QFileDialog*>(modal);
+        ASSERT_TRUE(picker);
+        WhenModalOpens([&](QWidget* box) {
+            WhenMessageOpens(said);
+            Click(box, QStringLiteral("addSyncedListButton"));
+        });
+        picker->setDirectory(QString::fromStdString(folder.string()));
+        static_cast<QDialog*>(picker)->accept();
+    });
+    chooser.findChild<QPushButton*>(QStringLiteral("syncButton"))->click();
+
+    const std::optional<ListSummary> added = store.Find("Greek");
+    ASSERT_TRUE(added) << said.toStdString();
+    EXPECT_TRUE(ListSync::IsJoined(added->folder));
+    EXPECT_EQ(8, added->words);
+    EXPECT_EQ(QStringLiteral("Greek"), view->currentItem()->text(0));
+    EXPECT_TRUE(said.contains(QStringLiteral("came from the folder"))) << said.toStdString();
+    EXPECT_FALSE(ListSync::IsJoined(store.DataHome())) << "the list selected is not replaced";
+    EXPECT_EQ(firstWords, ReadFile((store.DataHome() / "list/kelvo.lst").string()));
+}
+
 }  // namespace

@@ -279,7 +279,8 @@ void ChooserWindow::SyncList() {
     const std::optional<ListSummary> list = Current();
     if (!list) return;
     // The folder shown, and the counts when progress arrived, follow what was done.
-    if (SyncFlow::Run(this, m_store, *list)) Reload(list->name);
+    if (const std::optional<std::string> select = SyncFlow::Run(this, m_store, *list))
+        Reload(*select);
     m_view->setFocus();
 }
 

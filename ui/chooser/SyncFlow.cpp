@@ -2,6 +2,7 @@
 #include "ui/chooser/SyncFlow.h"
 
 #include "engine/Escaped.h"
+#include "lists/ListGuard.h"
 #include "lists/ListSync.h"
 #include "ui/chooser/ImportFlow.h"
 
@@ -24,31 +25,94 @@ QString Arrived(const ListSync::Report& report, const QString& nothing) {
     return lines.join(QLatin1Char('\n'));
 }
 
-bool Join(QWidget* parent, ListStore& store, const ListSummary& list) {
-    const QString folder = QFileDialog::getExistingDirectory(
-        parent, QStringLiteral("Sync “%1” Through a Folder").arg(Shown(list.name)),
+// Asks `question` with one button `yes` besides Cancel; true when the user chose it.
+bool Confirm(QWidget* parent, const QString& question, const QString& detail, const QString& yes,
+             const char* yesName) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Sync"), question, QMessageBox::NoButton,
+                    parent);
+    box.setInformativeText(detail);
+    QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
+    accept->setObjectName(QLatin1String(yesName));
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+// The list to join to `folder`. A folder that holds a list from another computer makes a list
+// here by that list's name, never the one selected under another name: joining replaces
+// what a list holds. nullopt when the user declined or the list could not be made (told).
+std::optional<ListSummary> ListToJoin(QWidget* parent, ListStore& store, const ListSummary& list,
+                                      const std::filesystem::path& folder) {
+    std::string words;
+    const std::string name = ListSync::ListNameIn(folder, words);
+    // An empty folder takes the selected list; one still arriving is refused by the join.
+    if (name.empty()) return list;
+    const QString shown = Shown(name);
+    std::optional<ListSummary> here = store.Find(name);
+    if (here && ListSync::IsJoined(here->folder)) return here;  // the join tells where it syncs
+    if (here) {
+        if (!Confirm(parent,
+                     QStringLiteral("The folder holds “%1” from another computer.").arg(shown),
+                     QStringLiteral("“%1” here is made from it, words and progress; what it "
+                                    "holds now goes to the trash first.")
+                         .arg(Shown(here->name)),
+                     QStringLiteral("&Replace"), "replaceListButton"))
+            return std::nullopt;
+        return here;
+    }
+    if (!Confirm(parent, QStringLiteral("The folder holds “%1” from another computer.").arg(shown),
+                 QStringLiteral("It is added here as a new list, with its words and progress, "
+                                "and “%1” stays as it is.")
+                     .arg(Shown(list.name)),
+                 QStringLiteral("&Add “%1”").arg(shown), "addSyncedListButton"))
+        return std::nullopt;
+    std::string error;
+    if (words.empty()) error = "the list is still arriving; try again once it is whole";
+    if (error.empty())
+        store.Create(name, {{ListFolder::kWordListFile, words}, ListGuard::CopyImage(words)},
+                     error);
+    if (!error.empty()) {
+        QMessageBox::warning(
+            parent, QStringLiteral("Cannot Sync"),
+            QStringLiteral("“%1” was not added.\n\n%2").arg(shown, ImportFlow::ForWindow(error)));
+        return std::nullopt;
+    }
+    return store.Find(name);
+}
+
+std::optional<std::string> Join(QWidget* parent, ListStore& store, const ListSummary& selected) {
+    const QString picked = QFileDialog::getExistingDirectory(
+        parent, QStringLiteral("Sync “%1” Through a Folder").arg(Shown(selected.name)),
         QDir::homePath());
-    if (folder.isEmpty()) return false;
+    if (picked.isEmpty()) return std::nullopt;
+    const std::filesystem::path folder = picked.toStdString();
+    std::string words;
+    const bool isFirst = ListSync::ListNameIn(folder, words).empty();
+    const std::optional<ListSummary> list = ListToJoin(parent, store, selected, folder);
+    if (!list) return std::nullopt;
     ListSync::Report report;
     std::string error;
-    if (!ListSync::Join(store.DataHome(), list.folder, folder.toStdString(), report, error)) {
+    if (!ListSync::Join(store.DataHome(), list->folder, folder, report, error)) {
         QMessageBox::warning(
             parent, QStringLiteral("Cannot Sync"),
             QStringLiteral("“%1” cannot sync through %2.\n\n%3")
-                .arg(Shown(list.name), Shown(folder.toStdString()), ImportFlow::ForWindow(error)));
-        return false;
+                .arg(Shown(list->name), Shown(folder.string()), ImportFlow::ForWindow(error)));
+        // A list made for the join stays, to be joined again once the folder is whole.
+        return list->name == selected.name ? std::nullopt : std::optional(list->name);
     }
+    const QString done = QStringLiteral("“%1” now syncs through %2.")
+                             .arg(Shown(list->name), FolderShown(list->folder));
     QMessageBox::information(
         parent, QStringLiteral("Sync"),
-        QStringLiteral("“%1” now syncs through %2.\n\n%3\n\nOn your other computers, once the "
-                       "folder has arrived there, choose Sync… with the same folder.")
-            .arg(Shown(list.name), FolderShown(list.folder),
-                 Arrived(report, QStringLiteral("Its words and progress are in the folder."))));
-    return true;
+        isFirst ? done + QStringLiteral("\n\nOn your other computers, once the folder has "
+                                        "arrived there, choose Sync… with the same folder.")
+                : done + QStringLiteral("\n\nIts words and progress came from the folder. ") +
+                      Arrived(report, QString()));
+    return list->name;
 }
 
 // For a joined list: sync now, stop syncing, or leave it as it is.
-bool SyncOrLeave(QWidget* parent, ListStore& store, const ListSummary& list) {
+std::optional<std::string> SyncOrLeave(QWidget* parent, ListStore& store, const ListSummary& list) {
     QMessageBox box(
         QMessageBox::Question, QStringLiteral("Sync"),
         QStringLiteral("“%1” syncs through %2.").arg(Shown(list.name), FolderShown(list.folder)),
@@ -66,13 +130,13 @@ bool SyncOrLeave(QWidget* parent, ListStore& store, const ListSummary& list) {
     box.exec();
     std::string error;
     if (box.clickedButton() == leave) {
-        if (ListSync::Leave(list.folder, error)) return true;
+        if (ListSync::Leave(list.folder, error)) return list.name;
         QMessageBox::warning(parent, QStringLiteral("Cannot Stop Syncing"),
                              QStringLiteral("“%1” still syncs.\n\n%2")
                                  .arg(Shown(list.name), ImportFlow::ForWindow(error)));
-        return false;
+        return std::nullopt;
     }
-    if (box.clickedButton() != now) return false;
+    if (box.clickedButton() != now) return std::nullopt;
     ListSync::Report report;
     // Nothing is studied here: no answers to add, and the word on screen is the one a study
     // window left in the session.
@@ -82,17 +146,18 @@ bool SyncOrLeave(QWidget* parent, ListStore& store, const ListSummary& list) {
         QMessageBox::warning(parent, QStringLiteral("Cannot Sync"),
                              QStringLiteral("“%1” was not synced.\n\n%2")
                                  .arg(Shown(list.name), ImportFlow::ForWindow(error)));
-        return false;
+        return std::nullopt;
     }
     QMessageBox::information(
         parent, QStringLiteral("Sync"),
         Arrived(report, QStringLiteral("Nothing new arrived from other computers.")));
-    return report.sessionChanged || report.listChanged;
+    if (report.sessionChanged || report.listChanged) return list.name;
+    return std::nullopt;
 }
 
 }  // namespace
 
-bool Run(QWidget* parent, ListStore& store, const ListSummary& list) {
+std::optional<std::string> Run(QWidget* parent, ListStore& store, const ListSummary& list) {
     return ListSync::IsJoined(list.folder) ? SyncOrLeave(parent, store, list)
                                            : Join(parent, store, list);
 }

@@ -7,13 +7,17 @@
 
 #include <QString>
 
+#include <optional>
+#include <string>
+
 class QWidget;
 
 namespace SyncFlow {
 
-// Asks and does what the user chose for `list`, telling the outcome in a message. True when
-// the list's sync state or its words or progress changed, so that the chooser reads it again.
-bool Run(QWidget* parent, ListStore& store, const ListSummary& list);
+// Asks and does what the user chose for `list`, telling the outcome in a message. The name of
+// the list to select once the chooser has read the lists again, when anything changed: `list`,
+// or a list made here from the folder; nullopt when nothing changed.
+std::optional<std::string> Run(QWidget* parent, ListStore& store, const ListSummary& list);
 
 // The folder a list syncs through as the list table shows it (home as "~", escaped), or ""
 // for a list that does not sync.
