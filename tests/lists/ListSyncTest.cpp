@@ -66,6 +66,7 @@ protected:
         Tool(on, {"sync", "--list", "gre", on.sync.string()});
     }
     void Join(Computer& on) { Tool(on, {"sync", "--list", "gre", on.sync.string()}); }
+    void Update(const Computer& on, const std::string& first, const std::string& added);
 
     // Judges `count` words picked by `random` and syncs.
     void Study(Computer& on, int count, std::mt19937& random) {
@@ -227,14 +228,22 @@ TEST_F(ListSyncTest, SecondsOfUse_EachComputersOwnSummed) {
     EXPECT_EQ(Progress(a), Progress(b));
 }
 
-TEST_F(ListSyncTest, WordsUpdated_JournalHoldsEachChangeByTheWordsId) {
-    Computer a = Make("a");
-    Start(a);
-    std::string text = "w1\tmeaning one, reworded\n";
+// Gives `on`'s list the words w1 (defined as `first`), w3..w40 and `added`.
+void ListSyncTest::Update(const Computer& on, const std::string& first, const std::string& added) {
+    std::string text = "w1\t" + first + "\n";
     for (int i = 3; i <= kWords; ++i)
         text += "w" + std::to_string(i) + "\tmeaning " + std::to_string(i) + "\n";
-    std::ofstream(m_home.Root() / "gre2.tsv") << text + "fresh\ta new word\n";
-    Tool(a, {"add", (m_home.Root() / "gre2.tsv").string(), "--name", "gre", "--update"});
+    const fs::path file = m_home.Root() / "update.tsv";
+    std::ofstream(file) << text + added + "\ta new word\n";
+    Tool(on, {"add", file.string(), "--name", "gre", "--update"});
+}
+
+TEST_F(ListSyncTest, WordsUpdated_JournalHoldsEachChangeByTheWordsId) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    Update(a, "meaning one, reworded", "fresh");
     // Word index 1 is the second record; index 40, the number of words, the first.
     AnswerLog::Entry second, first;
     second.wordIndex = 1;
@@ -258,6 +267,28 @@ TEST_F(ListSyncTest, WordsUpdated_JournalHoldsEachChangeByTheWordsId) {
     EXPECT_EQ(added.text, "fresh");
     EXPECT_EQ(journal.events[3].word, "3");
     EXPECT_EQ(journal.events[4].word, "1");
+    EXPECT_EQ(ReadWords(a.List() / "list/kelvo.lst").back().first, "fresh");
+    DeliverJournal(a, b);
+    EXPECT_EQ(ReadWords(b.List() / "list/kelvo.lst"), ReadWords(a.List() / "list/kelvo.lst"));
+    EXPECT_EQ(Progress(b), Progress(a));
+}
+
+TEST_F(ListSyncTest, OneWordEditedOnBoth_TheLaterEditWinsEverywhere) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    Update(a, "from a", "only on a");
+    Sync(a);
+    Update(b, "from b, later", "only on b");
+    Sync(b);
+    DeliverJournal(a, b);
+    DeliverJournal(b, a);
+    const Words words = ReadWords(a.List() / "list/kelvo.lst");
+    EXPECT_EQ(words, ReadWords(b.List() / "list/kelvo.lst"));
+    EXPECT_EQ(words.front(), std::make_pair(std::string("w1"), std::string("from b, later")));
+    EXPECT_EQ(words.size(), 41u);  // w2 gone, each computer's new word in
+    EXPECT_EQ(Progress(b), Progress(a));
 }
 
 TEST_F(ListSyncTest, WordOnScreen_OutOfItsListThere_TheOnlyDifference) {
