@@ -79,12 +79,15 @@ write_config() {
     local side=$1 peer=$2
     cat >"$work/$side/st/config.xml" <<EOF
 <configuration version="36">
-    <folder id="quibbix-test" label="quibbix-test" path="$work/$side/shared" type="sendreceive" rescanIntervalS="5" fsWatcherEnabled="true" fsWatcherDelayS="1">
+    <folder id="quibbix-test" label="quibbix-test" path="$work/$side/shared" type="sendreceive"
+            rescanIntervalS="5" fsWatcherEnabled="true" fsWatcherDelayS="1">
         <device id="${id[$side]}"></device>
         <device id="${id[$peer]}"></device>
     </folder>
     <device id="${id[$side]}" name="$side"><address>dynamic</address></device>
-    <device id="${id[$peer]}" name="$peer"><address>tcp://127.0.0.1:${listen[$peer]}</address></device>
+    <device id="${id[$peer]}" name="$peer">
+        <address>tcp://127.0.0.1:${listen[$peer]}</address>
+    </device>
     <gui enabled="true" tls="false">
         <address>127.0.0.1:${gui[$side]}</address>
         <apikey>${key[$side]}</apikey>
@@ -222,6 +225,12 @@ sync_list() {
         fail "quibbix-wordlist sync --list Greek $* on $side: $(cat "$work/$side/sync.txt")"
 }
 
+# The last sync on `side` told that `count` answers arrived from the other computer.
+arrived() {
+    grep -q -E "^$2 answers? arrived from another computer\$" "$work/$1/sync.txt" ||
+        fail "a sync on $1 told \"$(cat "$work/$1/sync.txt")\", not that $2 answers arrived"
+}
+
 judgements_in_history() {
     awk -F'\t' 'NR > 1 { sum += $3 } END { print sum + 0 }' "$1/session/History.txt"
 }
@@ -277,9 +286,13 @@ test_lists() {
     judgedA=$(study a 14)
     judgedB=$(study b 9)
     pause_both resume
+    ! grep -q '^sync' "$work/b/drive.txt" ||
+        fail "b studied with a's answers, not apart: $(cat "$work/b/drive.txt")"
     wait_delivered "both computers' journals"
     sync_list a
+    arrived a "$judgedB"
     sync_list b
+    arrived b "$judgedA"
     wait_delivered "the journals after syncing"
     no_conflict_copies
 
@@ -296,7 +309,7 @@ test_lists() {
         progress_is_the_replay "$folder" "$(list_folder c)"
         counted=$(judgements_in_history "$folder")
         [ "$counted" = "$expected" ] ||
-            fail "$folder/session/History.txt counts $counted judgements, the computers made $judgedA + $judgedB"
+            fail "$folder/session/History.txt counts $counted judgements, not $judgedA + $judgedB"
     done
 }
 
