@@ -382,6 +382,10 @@ struct Refusal {
     const char* message;
 };
 
+void PrintTo(const Refusal& refusal, std::ostream* os) {
+    for (const std::string& arg : refusal.args) *os << '"' << arg << "\" ";
+}
+
 class SyncRefusalTest : public ListSyncTest, public testing::WithParamInterface<Refusal> {};
 
 TEST_P(SyncRefusalTest, SaysWhyAndChangesNothing) {
