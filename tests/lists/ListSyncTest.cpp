@@ -43,7 +43,8 @@ protected:
     Computer Make(const std::string& name, int64_t skewMs = 0) {
         Computer computer{m_home.Root() / name / "quibbix", m_home.Root() / (name + "-sync"),
                           skewMs};
-        fs::create_directories(computer.sync);
+        // Syncthing's marker: a sync engine's file never keeps a folder from being joined.
+        fs::create_directories(computer.sync / ".stfolder");
         return computer;
     }
     std::string Tool(const Computer& on, const std::vector<std::string>& args, int code = 0) {
@@ -339,6 +340,20 @@ TEST_F(ListSyncTest, HalfCopiedBase_JoinWaitsForIt) {
     DeliverAll(a, b);
     Join(b);
     EXPECT_EQ(Progress(b), Progress(a));
+}
+
+TEST_F(ListSyncTest, JoinedListHeldOtherProgress_ItGoesToTheTrash) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    std::ofstream(m_home.Root() / "mine.tsv") << "mine\tmy own word\n";
+    Tool(b, {"add", (m_home.Root() / "mine.tsv").string(), "--name", "gre"});
+    WriteSession(b.List(), {}, {{1, 0}});
+    DeliverAll(a, b);
+    Join(b);
+    EXPECT_EQ(Progress(b), Progress(a));
+    const fs::path trashed = m_home.Root() / "b/Trash/files/gre before joining a sync folder";
+    EXPECT_EQ(ReadWords(trashed / "list/kelvo.lst"), Words({{"mine", "my own word"}}));
+    EXPECT_EQ(ReadFile((trashed / "session/known.txt").string()), "1\n1\t0\n");
 }
 
 TEST_F(ListSyncTest, DataFolderCopied_SyncsAsAnotherDevice) {
