@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Figures for merging a year of study from three computers: 100,000 judgements of a
-// 30000-word list, in three journal copies in a scratch sync folder. What a sync at start
+// 30000-word list, a day's seconds of use noted each day and an update of the words in
+// mid-year, in three journal copies in a scratch sync folder. What a sync at start
 // costs when nothing was kept in memory, what a sync costs in a running program when a few
 // answers arrived, and how many journal bytes a judgement takes.
 
@@ -62,7 +63,18 @@ struct Year {
                 wall += 8 * 3600 * 1000;
                 for (int other = 0; other < kDevices; ++other)
                     clocks[d].Observe(clocks[other].Last());
+                // The day's seconds of use, noted before its first verdict.
+                JournalEvent usage;
+                usage.kind = JournalEvent::Kind::kUsage;
+                usage.time = clocks[d].Now();
+                usage.device = kDeviceIds[d];
+                usage.sequence = ++sequences[d];
+                usage.date = "2026-01-01";
+                usage.date[9] = char('0' + j / kDay % 10);
+                usage.seconds = 1500;
+                journals[d] += JournalLine::Encode(usage);
             }
+            if (j == kJudgements / 2) AddUpdate(clocks[d], d, sequences[d], journals[d]);
             wall += 2000 + random() % 8000;
             JournalEvent event;
             event.time = clocks[d].Now();
@@ -75,6 +87,22 @@ struct Year {
         for (const std::string& journal : journals) bytes += journal.size();
     }
     ~Year() { fs::remove_all(folder); }
+
+    // An update of the list in mid-year: 100 words taken out, 100 added.
+    static void AddUpdate(HybridClock& clock, int d, uint64_t& sequence, std::string& journal) {
+        for (int k = 0; k < 200; ++k) {
+            JournalEvent edit;
+            edit.kind = k < 100 ? JournalEvent::Kind::kRemove : JournalEvent::Kind::kEdit;
+            edit.time = clock.Now();
+            edit.device = kDeviceIds[d];
+            edit.sequence = ++sequence;
+            edit.word = k < 100 ? std::to_string(1 + k * 300) : edit.NewWordId();
+            edit.text = "added";
+            edit.definition = "meaning";
+            if (k < 100) edit.text = edit.definition = "";
+            journal += JournalLine::Encode(edit);
+        }
+    }
 
     void Write(int device, const std::string& text) const {
         std::ofstream(folder + "/" + Journal::CopyName(kDeviceIds[device]), std::ios::binary)

@@ -60,18 +60,32 @@ bool ParseNumber(std::string_view field, T& value) {
     return !field.empty() && error == std::errc() && end == field.data() + field.size();
 }
 
-std::vector<std::string_view> Split(std::string_view line) {
-    std::vector<std::string_view> fields;
+// The fields of a line, at single spaces; no line of a checkpoint has more than four, and
+// a year of words makes 30000 lines, so nothing is allocated.
+struct Fields {
+    std::string_view field[4];
+    size_t count = 0;
+
+    size_t size() const { return count; }
+    std::string_view operator[](size_t i) const { return field[i]; }
+};
+
+Fields Split(std::string_view line) {
+    Fields fields;
     while (true) {
         const size_t space = line.find(' ');
-        fields.push_back(line.substr(0, space));
+        if (fields.count == 4) {
+            ++fields.count;  // more than any line has: refused by its size
+            return fields;
+        }
+        fields.field[fields.count++] = line.substr(0, space);
         if (space == std::string_view::npos) return fields;
         line.remove_prefix(space + 1);
     }
 }
 
 // One line of a checkpoint after its header lines; false when it is none of them.
-bool ReadEntry(const std::vector<std::string_view>& f, Reader& reader, ReplayCheckpoint& c) {
+bool ReadEntry(const Fields& f, Reader& reader, ReplayCheckpoint& c) {
     if (f.size() == 3 && f[0] == "device")
         return ParseNumber(f[2], c.merged.highest[std::string(f[1])]);
     if (f.size() == 3 && f[0] == "date") {
@@ -110,7 +124,16 @@ std::string ReplayCheckpoint::LineOf(const JournalEvent& event) {
 }
 
 std::string ReplayCheckpoint::Serialize() const {
-    std::string text = std::string(kMagic) + "\n";
+    // Room for every part, so that a megabyte is not copied again at every doubling.
+    size_t size = 4096 + 64 * (merged.highest.size() + dates.size() + secondsByDevice.size() +
+                               removedIds.size());
+    for (size_t i = 0; i < words.size(); ++i)
+        size += 64 + wordIds[i].size() + words[i].word.size() + words[i].definition.size();
+    for (const auto* images : {&forwards, &backwards})
+        for (const FileImage& image : *images) size += 64 + image.path.size() + image.bytes.size();
+    std::string text;
+    text.reserve(size);
+    text += std::string(kMagic) + "\n";
     text += "base " + fingerprint + "\n";
     text += "events " + std::to_string(merged.count) + "\n";
     text += "last " + lastEvent + "\n";
@@ -120,10 +143,20 @@ std::string ReplayCheckpoint::Serialize() const {
     for (const auto& [device, seconds] : secondsByDevice)
         text += "seconds " + device + " " + std::to_string(seconds) + "\n";
     for (const std::string& id : removedIds) text += "gone " + id + "\n";
+    char number[24];
+    const auto append = [&](size_t value, char end) {
+        const auto written = std::to_chars(number, number + sizeof number, value);
+        text.append(number, written.ptr);
+        text += end;
+    };
     for (size_t i = 0; i < words.size(); ++i) {
-        text += "word " + wordIds[i] + " " + std::to_string(words[i].word.size()) + " " +
-                std::to_string(words[i].definition.size()) + "\n";
-        text += words[i].word + words[i].definition;
+        text += "word ";
+        text += wordIds[i];
+        text += ' ';
+        append(words[i].word.size(), ' ');
+        append(words[i].definition.size(), '\n');
+        text += words[i].word;
+        text += words[i].definition;
     }
     for (const auto& [tag, images] : {std::pair{'f', &forwards}, {'b', &backwards}}) {
         for (const FileImage& image : *images) {
@@ -132,7 +165,8 @@ std::string ReplayCheckpoint::Serialize() const {
             text += image.bytes;
         }
     }
-    return text + SumLine(text);
+    text += SumLine(text);
+    return text;
 }
 
 bool ReplayCheckpoint::Parse(std::string_view text, ReplayCheckpoint& checkpoint) {
