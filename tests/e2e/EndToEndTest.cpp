@@ -6,6 +6,7 @@
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "lists/ListStore.h"
+#include "lists/ListSync.h"
 #include "tests/e2e/E2eHarness.h"
 #include "tests/support/TempDir.h"
 
@@ -530,6 +531,57 @@ TEST(EndToEndTest, UnderOpenbox_F1ShowsTheHelp_AndAltKeysPressTheCommandButtons)
     ASSERT_TRUE(FocusWindow("Confirmation"));
     ASSERT_TRUE(Keys("Return"));
     EXPECT_EQ(0, program.WaitForExit(10));
+}
+
+// Two data folders joined to one sync folder: while the study window is open on one, with a
+// word on screen, the other answers with quibbix-drive. The window takes the answers in as
+// the folder changes (its session files are rewritten while it runs), keeps its word, and
+// every judgement of both is counted once.
+TEST_F(FirstListUnderOpenbox, SyncedList_AnswersFromTheOtherComputerArriveWhileStudying) {
+    const fs::path other = m_dir.path() / "other";
+    const fs::path folder = m_dir.path() / "sync";
+    fs::create_directories(other / "list");
+    fs::create_directories(other / "session");
+    fs::create_directories(folder);
+    fs::current_path(other);
+    WriteList();
+    fs::current_path(m_home);
+    WriteList();
+    fs::remove("list/kelvo.lst");  // the words come from the folder
+    // A join may put a list's old files in the trash: the test's own.
+    setenv("XDG_DATA_HOME", (m_dir.path() / "data").c_str(), 1);
+    ListSync::Report report;
+    std::string error;
+    ASSERT_TRUE(ListSync::Join(other, other, folder, report, error)) << error;
+    ASSERT_TRUE(ListSync::Join(m_home, m_home, folder, report, error)) << error;
+    unsetenv("XDG_DATA_HOME");
+
+    Program program("err.txt");
+    ASSERT_TRUE(FocusWindow("Quibbix.*"));
+    ASSERT_TRUE(Keys("Return"));
+    ASSERT_TRUE(
+        WaitFor([] { return CurrWord(ReadFile("session/currWord.cfg")).wordIndex < 65535; }, 10));
+    const uint32_t onScreen = CurrWord(ReadFile("session/currWord.cfg")).wordIndex;
+    // Two words not known and one not sure on the other computer.
+    ASSERT_TRUE(Shell("cd '" + other.string() +
+                      "' && printf 'init\\npress yes\\npress no\\npress no\\npress no\\npress no\\n"
+                      "press unsure\\npress no\\nsave\\n' | " QUIBBIX_BUILT_BIN_DIR
+                      "/quibbix-drive >/dev/null"));
+    // Three words placed: the window's files hold them before it saved anything itself.
+    EXPECT_TRUE(
+        WaitFor([] { return ReadFile("session/tobeviewed.txt").substr(0, 3) == "37\n"; }, 15))
+        << ReadFile("err.txt");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    KeepScreen("sync-notice.png");
+    EXPECT_EQ(onScreen, CurrWord(ReadFile("session/currWord.cfg")).wordIndex);
+    ASSERT_TRUE(Keys("k k"));
+    Exit();
+    ASSERT_EQ(0, program.WaitForExit(10));
+    // The header, then today: three judgements from there and one from here.
+    const std::string history = ReadFile("session/History.txt");
+    const size_t today = history.find('\n') + 1;
+    EXPECT_EQ("4", history.substr(history.find('\t', history.find('\t', today) + 1) + 1, 1))
+        << history;
 }
 
 TEST(EndToEndTest, NoDisplay_SaysSoAndExitsWithOne) {
