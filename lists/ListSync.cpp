@@ -678,8 +678,8 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
                    journal.Events().end()});
     }
     if (!folderRead) {
-        report.notes.push_back(syncFolder.string() + ": cannot be read (" + folderError +
-                               "); what was done here syncs once it is back");
+        report.isFolderAway = true;
+        report.notes.push_back(folderError + "; what was done here syncs once the folder is back");
         return true;
     }
     Journal::CopyResult published;

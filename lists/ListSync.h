@@ -39,6 +39,9 @@ struct Report {
     size_t editsArrived = 0;      // changes of words from other computers
     bool sessionChanged = false;  // the session files of either direction were rewritten
     bool listChanged = false;     // the word list was rewritten
+    // The folder could not be read (a stick unplugged, a share not mounted): what was done
+    // here waits in this computer's journal for the next sync, and nothing arrived.
+    bool isFolderAway = false;
     // Damaged journal lines, files refused or still arriving: one line each.
     std::vector<std::string> notes;
     // "3 answers arrived from another computer", or empty when nothing arrived.

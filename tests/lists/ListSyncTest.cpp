@@ -391,6 +391,25 @@ TEST_F(ListSyncTest, CommandLine_JoinSyncLeaveAndLists) {
     EXPECT_EQ(Tool(b, {"lists"}).find(b.sync.string()), std::string::npos);
 }
 
+TEST_F(ListSyncTest, CommandLine_FolderAway_FailsAndSyncsOnceItIsBack) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    std::mt19937 random(2);
+    fs::rename(a.sync, m_home.Root() / "unplugged");
+    Study(a, 2, random);
+    const std::string said = Tool(a, {"sync", "--list", "gre"}, 1);
+    EXPECT_NE(said.find(a.sync.string() + ": No such file or directory; what was done here"),
+              std::string::npos)
+        << said;
+    fs::rename(m_home.Root() / "unplugged", a.sync);
+    EXPECT_EQ(Tool(a, {"sync", "--list", "gre"}), "up to date\n");
+    DeliverJournal(a, b);
+    EXPECT_EQ(b.arrived, 2u);
+    EXPECT_EQ(Progress(b), Progress(a));
+}
+
 struct Refusal {
     std::vector<std::string> args;
     int code;

@@ -777,8 +777,14 @@ int WordListTool::Sync(const Arguments& args) {
         const bool done = ListSync::Sync(
             m_dataHome, list->folder, ListFolder::Direction::kForwards, {},
             ListSync::WordOnScreen(list->folder, ListFolder::Direction::kForwards), report, error);
+        // A folder away is no failure of the list, but a script must know nothing was synced.
+        if (done && report.isFolderAway) {
+            error = report.notes.back();
+            report.notes.pop_back();
+        }
         PrintNotes(report);
-        if (!done) return Failed("cannot sync \"" + list->name + "\": " + error);
+        if (!done || report.isFolderAway)
+            return Failed("cannot sync \"" + list->name + "\": " + error);
     }
     const std::string line = report.Line();
     m_out << (line.empty() ? "up to date" : line) << '\n';
