@@ -61,6 +61,7 @@ std::string Fingerprint(const ListReplay::Base& base) {
     return std::to_string(hash);
 }
 
+// requires: more >= 0.
 int64_t SaturatingAdd(int64_t total, int64_t more) {
     return total > std::numeric_limits<int64_t>::max() - more ? std::numeric_limits<int64_t>::max()
                                                               : total + more;
@@ -69,7 +70,8 @@ int64_t SaturatingAdd(int64_t total, int64_t more) {
 // "YYYY-MM-DD" of a time in seconds since 1970, in UTC: the day of a judgement whose device
 // noted no usage before it, which every computer reads alike.
 std::string UtcDate(int64_t seconds) {
-    const int64_t days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    // Floor division without a negation that the extreme times of a damaged line overflow.
+    const int64_t days = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
     // Days to a civil date, counting years from March so that the leap day comes last.
     const int64_t z = days + 719468;
     const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
@@ -125,8 +127,8 @@ void NoteDay(std::vector<HistoryDay>& days, const std::string& date, int64_t sec
         if (seconds <= 0 && judgements <= 0) return;
         day = days.insert(day, HistoryDay{date, 0, 0, counts});
     }
-    day->seconds = SaturatingAdd(day->seconds, seconds);
-    day->judgements = SaturatingAdd(day->judgements, judgements);
+    if (seconds > 0) day->seconds = SaturatingAdd(day->seconds, seconds);
+    if (judgements > 0) day->judgements = SaturatingAdd(day->judgements, judgements);
     day->counts = counts;
 }
 
@@ -309,7 +311,7 @@ bool ListReplay::Run(const Base& base, const std::vector<JournalEvent>& events, 
     for (size_t i = from; i < events.size(); ++i) {
         const JournalEvent& event = events[i];
         if (IsWordChange(event)) ++result.editsReplayed;
-        if (event.kind == Kind::kUsage) {
+        if (event.kind == Kind::kUsage && event.seconds > 0) {
             int64_t& seconds = result.secondsByDevice[event.device];
             seconds = SaturatingAdd(seconds, event.seconds);
         }
