@@ -46,13 +46,16 @@ public:
         // The id of each word of `words` (JournalEvent's word identity), record by record.
         std::vector<std::string> wordIds;
         // The six list files, words learned and the history of each direction, in the
-        // engine's bytes, under the same session paths as the base's.
+        // engine's bytes, under the same session paths as the base's; no history while it
+        // has no day, as the engine keeps none.
         std::vector<FileImage> forwards;
         std::vector<FileImage> backwards;
         // Seconds of use by device, over every day.
         std::map<std::string, int64_t> secondsByDevice;
-        // Events replayed in this call (not those the checkpoint held already), by kind,
-        // and judgements of words no event made (damaged or foreign journals).
+        // Events replayed in this call (not those the checkpoint held already): judgements
+        // applied (not an undone one), edits and removals, and judgements of a word the list
+        // did not hold at their place in the order (taken out before, or never made: a
+        // damaged or foreign journal).
         size_t judgementsReplayed = 0;
         size_t editsReplayed = 0;
         size_t unknownWords = 0;
@@ -65,8 +68,9 @@ public:
     ListReplay(FileSystem& files, std::string checkpointDir);
 
     // Replays `events` (a JournalMerge's Events(), in its order) over `base`, from the
-    // checkpoint where it still holds, and saves a new checkpoint. False with `error` only
-    // when the base cannot be read (damaged beyond what the engine repairs).
+    // checkpoint where it still holds, and saves a new checkpoint (a checkpoint that cannot
+    // be written costs the next run its shortcut only). False with `error` only when the base
+    // holds no word, or more than a session can study.
     bool Run(const Base& base, const std::vector<JournalEvent>& events, Result& result,
              std::string& error);
 
