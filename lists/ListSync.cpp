@@ -844,14 +844,19 @@ bool TrashListAsItWas(const Local& local, const std::string& name, const std::st
         }
     }
     if (images.empty()) return true;
+    // Restored from the trash, it lands among the lists as a list of its own, by this name.
+    const std::string kept = name + " before joining a sync folder";
+    images.push_back({ListFolder::kNameFile, kept + "\n"});
     const fs::path box = local.listFolder / kSyncDir / ".before-join";
     std::error_code ignoredCode;
     fs::remove_all(box, ignoredCode);
     if (!WriteUnder(local.files, box, images, error)) return false;
     fs::path trashed;
     const ListStore store(local.dataHome);
-    return Trash::Put(local.files, store.TrashDir(), box, local.listFolder,
-                      name + " before joining a sync folder", trashed, error);
+    // A list's name may hold any character, a slash among them; its folder's name is safe.
+    const std::string trashName = local.listFolder.filename().string() + " before syncing";
+    return Trash::Put(local.files, store.TrashDir(), box,
+                      ListFolder::ListsDir(local.dataHome) / trashName, trashName, trashed, error);
 }
 
 // A later computer: the list is made from the folder's base and every journal there.

@@ -351,7 +351,8 @@ TEST_F(ListSyncTest, JoinedListHeldOtherProgress_ItGoesToTheTrash) {
     DeliverAll(a, b);
     Join(b);
     EXPECT_EQ(Progress(b), Progress(a));
-    const fs::path trashed = m_home.Root() / "b/Trash/files/gre before joining a sync folder";
+    const fs::path trashed = m_home.Root() / "b/Trash/files/gre before syncing";
+    EXPECT_EQ(ReadFile((trashed / "name.txt").string()), "gre before joining a sync folder\n");
     EXPECT_EQ(ReadWords(trashed / "list/kelvo.lst"), Words({{"mine", "my own word"}}));
     EXPECT_EQ(ReadFile((trashed / "session/known.txt").string()), "1\n1\t0\n");
 }
