@@ -33,12 +33,14 @@ protected:
     }
     void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 
-    // The driver's command in `folder`, its output in `output` in the test's folder; its
-    // input from `input` there, or else from the caller.
+    // The driver's command in `folder`, its output in `output` in the test's folder (standard
+    // error beside it, in `output`.err); its input from `input` there, or else from the
+    // caller.
     std::string Command(const fs::path& folder, const std::string& output,
                         const std::string& input = "") const {
         std::string command = "cd '" + folder.string() + "' && '" + QUIBBIX_BUILT_BIN_DIR +
-                              "/quibbix-drive' > '" + (dir.path() / output).string() + "' 2>&1";
+                              "/quibbix-drive' > '" + (dir.path() / output).string() + "' 2> '" +
+                              (dir.path() / output).string() + ".err'";
         if (!input.empty()) command += " < '" + (dir.path() / input).string() + "'";
         return command;
     }
@@ -87,6 +89,23 @@ TEST_F(DriveSyncTest, AnswersArrivingMidRun_AreStudiedOnAtTheNextSave) {
     EXPECT_EQ(0u, Output("a-out").find("sync\t1 answer arrived from another computer\n"))
         << Output("a-out");
     EXPECT_EQ(SharedCounts(Output("a-out")), SharedCounts(Output("b-out")));
+}
+
+// A sync that fails after the journal took the verdicts (here: the backwards session cannot
+// be written) must not offer them again: each verdict counts once.
+TEST_F(DriveSyncTest, FailingAfterTheJournalTookTheVerdicts_CountsThemOnce) {
+    fs::remove_all(a / "session-reverse");
+    WriteFile((a / "session-reverse").string(), "");
+    WriteFile((dir.path() / "a-in").string(), "init\npress yes\npress no\npress no\nsave\nsave\n");
+    ASSERT_EQ(0, std::system(Command(a, "a-out", "a-in").c_str()));
+    EXPECT_NE(std::string::npos, Output("a-out.err").find("not synced")) << Output("a-out.err");
+    fs::remove(a / "session-reverse");
+    WriteFile((dir.path() / "a-in").string(), "init\nsave\n");
+    ASSERT_EQ(0, std::system(Command(a, "a-out", "a-in").c_str()));
+    const std::string history = ReadFile((a / "session/History.txt").string());
+    const size_t today = history.find('\n') + 1;
+    EXPECT_EQ("1\t", history.substr(history.find('\t', history.find('\t', today) + 1) + 1, 2))
+        << history;
 }
 
 }  // namespace
