@@ -24,12 +24,18 @@ const std::string kDevices[] = {"aaaaaaaaaaaa", "bbbbbbbbbbbb", "cccccccccccc"};
 constexpr int kWords = 40;
 constexpr const char* kCheckpoint = "sync/replay";
 
-JournalEvent Judgement(size_t device, uint64_t sequence, int64_t ms, int record, int code,
-                       Direction direction) {
+JournalEvent Event(JournalEvent::Kind kind, size_t device, uint64_t sequence, int64_t ms) {
     JournalEvent event;
+    event.kind = kind;
     event.time.physicalMs = ms;
     event.device = kDevices[device];
     event.sequence = sequence;
+    return event;
+}
+
+JournalEvent Judgement(size_t device, uint64_t sequence, int64_t ms, int record, int code,
+                       Direction direction) {
+    JournalEvent event = Event(JournalEvent::Kind::kJudgement, device, sequence, ms);
     event.word = std::to_string(record);
     event.code = code;
     event.direction = direction;
@@ -38,24 +44,17 @@ JournalEvent Judgement(size_t device, uint64_t sequence, int64_t ms, int record,
 
 JournalEvent Usage(size_t device, uint64_t sequence, int64_t ms, Direction direction,
                    const std::string& date, int64_t seconds) {
-    JournalEvent event;
-    event.kind = JournalEvent::Kind::kUsage;
-    event.time.physicalMs = ms;
-    event.device = kDevices[device];
-    event.sequence = sequence;
+    JournalEvent event = Event(JournalEvent::Kind::kUsage, device, sequence, ms);
     event.direction = direction;
     event.date = date;
     event.seconds = seconds;
     return event;
 }
 
+// An edit of `word`, or with none the word it adds.
 JournalEvent Edit(size_t device, uint64_t sequence, int64_t ms, const std::string& word,
                   const std::string& text) {
-    JournalEvent event;
-    event.kind = JournalEvent::Kind::kEdit;
-    event.time.physicalMs = ms;
-    event.device = kDevices[device];
-    event.sequence = sequence;
+    JournalEvent event = Event(JournalEvent::Kind::kEdit, device, sequence, ms);
     event.word = word.empty() ? event.NewWordId() : word;
     event.text = text;
     event.definition = "d";
@@ -63,19 +62,13 @@ JournalEvent Edit(size_t device, uint64_t sequence, int64_t ms, const std::strin
 }
 
 JournalEvent Removal(size_t device, uint64_t sequence, int64_t ms, const std::string& word) {
-    JournalEvent event = Edit(device, sequence, ms, word, "");
-    event.kind = JournalEvent::Kind::kRemove;
-    event.text.clear();
-    event.definition.clear();
+    JournalEvent event = Event(JournalEvent::Kind::kRemove, device, sequence, ms);
+    event.word = word;
     return event;
 }
 
 JournalEvent Undo(size_t device, uint64_t sequence, int64_t ms, uint64_t undone) {
-    JournalEvent event;
-    event.kind = JournalEvent::Kind::kUndo;
-    event.time.physicalMs = ms;
-    event.device = kDevices[device];
-    event.sequence = sequence;
+    JournalEvent event = Event(JournalEvent::Kind::kUndo, device, sequence, ms);
     event.undone = undone;
     return event;
 }
@@ -172,7 +165,27 @@ ListReplay::Result Replayed(MemoryFileSystem& files, const ListReplay::Base& bas
     return result;
 }
 
-void ExpectEveryWordOnce(const std::vector<FileImage>& session, size_t count);
+std::string FileOf(const std::vector<FileImage>& images, const std::string& path) {
+    for (const FileImage& image : images)
+        if (image.path == path) return image.bytes;
+    return "(none)";
+}
+
+// Every word index of a list of `count` words in exactly one list of the session.
+void ExpectEveryWordOnce(const std::vector<FileImage>& session, size_t count) {
+    std::vector<int> seen(count + 1, 0);
+    for (const SessionList& list : SessionFiles::kLists) {
+        MemoryFileSystem files;
+        files.Put(list.path, FileOf(session, list.path));
+        CWordList entries(files);
+        entries.LoadFile(list.path);
+        for (const CListRec& entry : entries.Entries()) {
+            ASSERT_LE(entry.m_wordIndex, count);
+            ++seen[entry.m_wordIndex];
+        }
+    }
+    for (size_t index = 1; index <= count; ++index) EXPECT_EQ(1, seen[index]) << index;
+}
 
 TEST(ListReplayTest, JournalsInAnyOrder_GiveIdenticalBytes) {
     const auto journals = Journals();
@@ -192,12 +205,6 @@ TEST(ListReplayTest, JournalsInAnyOrder_GiveIdenticalBytes) {
         MemoryFileSystem fresh;
         EXPECT_EQ(Text(first), Text(Replayed(fresh, Base(), merge.Events())));
     }
-}
-
-std::string FileOf(const std::vector<FileImage>& images, const std::string& path) {
-    for (const FileImage& image : images)
-        if (image.path == path) return image.bytes;
-    return "(none)";
 }
 
 // The lists as a replay of one direction stands after `count` of `events`.
@@ -244,22 +251,6 @@ TEST(ListReplayTest, History_SumsEveryComputersSecondsAndCountsEachJudgementOnce
     EXPECT_EQ(1, days[1].judgements);
     EXPECT_EQ((std::map<std::string, int64_t>{{kDevices[0], 159}, {kDevices[1], 30}}),
               result.secondsByDevice);
-}
-
-// Every word index of a list of `count` words in exactly one list of the session.
-void ExpectEveryWordOnce(const std::vector<FileImage>& session, size_t count) {
-    std::vector<int> seen(count + 1, 0);
-    for (const SessionList& list : SessionFiles::kLists) {
-        MemoryFileSystem files;
-        files.Put(list.path, FileOf(session, list.path));
-        CWordList entries(files);
-        entries.LoadFile(list.path);
-        for (const CListRec& entry : entries.Entries()) {
-            ASSERT_LE(entry.m_wordIndex, count);
-            ++seen[entry.m_wordIndex];
-        }
-    }
-    for (size_t index = 1; index <= count; ++index) EXPECT_EQ(1, seen[index]) << index;
 }
 
 TEST(ListReplayTest, EditsAndRemovals_ChangeTheWordsAndFollowThemInBothDirections) {
@@ -352,11 +343,19 @@ TEST_P(ListReplayCheckpointTest, ContinuedEqualsFromScratch) {
     EXPECT_EQ(Text(scratch), Text(again));
 }
 
-void Damage(MemoryFileSystem& files, size_t at) {
+void Tamper(MemoryFileSystem& files, const std::function<void(std::string&)>& change) {
+    const std::string path = std::string(kCheckpoint) + "/replay.txt";
     std::string bytes;
-    ASSERT_EQ(0, files.ReadFile(std::string(kCheckpoint) + "/replay.txt", bytes));
-    bytes[std::min(at, bytes.size() - 1)] ^= 1;
-    files.Put(std::string(kCheckpoint) + "/replay.txt", bytes);
+    ASSERT_EQ(0, files.ReadFile(path, bytes));
+    change(bytes);
+    files.Put(path, bytes);
+}
+
+void Merge(std::vector<JournalEvent>& events, const JournalEvent& more) {
+    JournalMerge merge;
+    merge.Add(events);
+    merge.Add({more});
+    events = merge.Events();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -365,32 +364,28 @@ INSTANTIATE_TEST_SUITE_P(
         CheckpointCase{"OnlyLaterEvents", [](auto&, auto&, auto&) {}, false},
         CheckpointCase{"EventBeforeIt",
                        [](auto&, auto&, auto& events) {
-                           JournalMerge merge;
-                           merge.Add(events);
-                           merge.Add({Judgement(2, 999, 5, 7, 1, Direction::kForwards)});
-                           events = merge.Events();
+                           Merge(events, Judgement(2, 999, 5, 7, 1, Direction::kForwards));
                        },
                        true},
         CheckpointCase{"UndoOfAnEventInIt",
                        [](auto&, auto&, auto& events) {
-                           JournalMerge merge;
-                           merge.Add(events);
                            const auto judged = std::find_if(
                                events.begin(), events.end(), [](const JournalEvent& e) {
                                    return e.kind == JournalEvent::Kind::kJudgement &&
                                           e.device == kDevices[0];
                                });
-                           merge.Add({Undo(0, 999, 10000000, judged->sequence)});
-                           events = merge.Events();
+                           Merge(events, Undo(0, 999, 10000000, judged->sequence));
                        },
                        true},
-        CheckpointCase{"Damaged", [](auto& files, auto&, auto&) { Damage(files, 200); }, true},
+        CheckpointCase{"Damaged",
+                       [](auto& files, auto&, auto&) {
+                           Tamper(files, [](std::string& bytes) { bytes[200] ^= 1; });
+                       },
+                       true},
         CheckpointCase{"CutShort",
                        [](auto& files, auto&, auto&) {
-                           std::string bytes;
-                           files.ReadFile(std::string(kCheckpoint) + "/replay.txt", bytes);
-                           files.Put(std::string(kCheckpoint) + "/replay.txt",
-                                     bytes.substr(0, bytes.size() / 2));
+                           Tamper(files,
+                                  [](std::string& bytes) { bytes.resize(bytes.size() / 2); });
                        },
                        true},
         CheckpointCase{"OtherBase",
