@@ -117,6 +117,31 @@ TEST_F(StudySyncWindowTest, WordOnScreen_StaysWhileTheCountsMove) {
     });
 }
 
+// The time of use shown is every computer's own added up.
+TEST_F(StudySyncWindowTest, Statistics_ShowTheTimeOfUseOfBothComputers) {
+    AnswerLog::Entry hour;
+    hour.kind = AnswerLog::Entry::Kind::kUsed;
+    hour.date = "2026-03-14";
+    hour.seconds = 3600;
+    ListSync::Report report;
+    std::string error;
+    ASSERT_TRUE(ListSync::Sync(a, a, ListFolder::Direction::kForwards, {hour}, -1, report, error))
+        << error;
+    CQuibbixDlg dialog(platform.services, env);
+    RunModal(dialog, [&] {
+        dialog.KillTimer(CQuibbixDlg::TICK_TIMER_ID);
+        std::string shown;
+        WithModal([&] { Click(dialog, CQuibbixDlg::kStatisticsId); },
+                  [&](QWidget* opened) {
+                      auto* stats = dynamic_cast<CQuibStatisticDlg*>(opened);
+                      ASSERT_NE(nullptr, stats);
+                      shown = stats->FieldText(CQuibStatisticDlg::kTotalTimeId);
+                  });
+        EXPECT_EQ(CQuibStatisticDlg::FormatDuration(3600 + dialog.GetTimeRecord().GetTotalTime()),
+                  shown);
+    });
+}
+
 }  // namespace
 
 TEST_F(StudySyncWindowTest, FolderAway_TheAnswersReachTheOtherComputerOnceItIsBack) {
