@@ -357,6 +357,39 @@ TEST_F(ListSyncTest, JoinedListHeldOtherProgress_ItGoesToTheTrash) {
     EXPECT_EQ(ReadFile((trashed / "session/known.txt").string()), "1\n1\t0\n");
 }
 
+TEST_F(ListSyncTest, LeftAndJoinedAgain_JournalGoesOnWhereItStood) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    std::mt19937 random(4);
+    Study(a, 3, random);
+    Tool(a, {"sync", "--list", "gre", "--leave"});
+    Join(a);
+    Study(a, 2, random);
+    DeliverJournal(a, b);
+    EXPECT_EQ(b.arrived, 5u);
+    EXPECT_EQ(Progress(b), Progress(a));
+}
+
+TEST_F(ListSyncTest, DataFolderRestoredFromABackup_NoJudgementLostOrRenumbered) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    const fs::path backup = m_home.Root() / "backup";
+    fs::copy(a.home, backup, fs::copy_options::recursive);
+    std::mt19937 random(6);
+    Study(a, 3, random);
+    fs::remove_all(a.home);
+    fs::copy(backup, a.home, fs::copy_options::recursive);
+    // The first sync after the restore brings answers: they must follow the three.
+    Study(a, 2, random);
+    DeliverJournal(a, b);
+    EXPECT_EQ(b.arrived, 5u);
+    EXPECT_EQ(Progress(b), Progress(a));
+}
+
 TEST_F(ListSyncTest, DataFolderCopied_SyncsAsAnotherDevice) {
     Computer a = Make("a"), copy = Make("copy");
     Start(a);
