@@ -787,6 +787,12 @@ std::string NameOf(const fs::path& dataHome, const fs::path& listFolder) {
     return ListStore::NameIn(listFolder);
 }
 
+// One spelling of a folder, so that "FOLDER/" and "./FOLDER" name the one it joined.
+fs::path Absolute(const fs::path& folder) {
+    const fs::path normal = fs::absolute(folder).lexically_normal();
+    return normal.has_filename() ? normal : normal.parent_path();
+}
+
 // This computer's side starts afresh: a journal of another folder must not reach this one.
 void ClearSide(const fs::path& listFolder) {
     std::error_code ignored;
@@ -798,8 +804,7 @@ bool WriteSide(const Local& local, const fs::path& syncFolder, const std::vector
     if (!WriteUnder(local.files, local.listFolder / kLocalBaseDir, base, error)) return false;
     // The folder's path last: until it is written the list is not joined.
     return WriteUnder(local.files, local.listFolder,
-                      {{kFolderFile, fs::absolute(syncFolder).lexically_normal().string() + "\n"}},
-                      error);
+                      {{kFolderFile, Absolute(syncFolder).string() + "\n"}}, error);
 }
 
 // The first computer: the list becomes the folder's base, the manifest last, so that no
@@ -970,7 +975,7 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
     const std::string shown = Escaped(syncFolder.string());
     const fs::path joined = FolderOf(listFolder);
     if (!joined.empty()) {
-        if (joined == fs::absolute(syncFolder).lexically_normal())
+        if (joined == Absolute(syncFolder))
             return Sync(dataHome, listFolder, Direction::kForwards, {},
                         WordOnScreen(listFolder, Direction::kForwards), report, error, options);
         error = "the list syncs with " + Escaped(joined.string()) + " already; leave it first";

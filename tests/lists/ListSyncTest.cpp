@@ -412,6 +412,8 @@ TEST_F(ListSyncTest, CommandLine_JoinSyncLeaveAndLists) {
     Computer a = Make("a"), b = Make("b");
     Start(a);
     EXPECT_EQ(Tool(a, {"sync", "--list", "GRE"}), "up to date\n");
+    EXPECT_EQ(Tool(a, {"sync", "--list", "gre", a.sync.string() + "/"}),
+              "joined: \"gre\" syncs with " + a.sync.string() + "\nup to date\n");
     DeliverAll(a, b);
     EXPECT_EQ(Tool(b, {"sync", "--list", "gre", b.sync.string()}),
               "joined: \"gre\" syncs with " + b.sync.string() + "\nup to date\n");
