@@ -18,6 +18,7 @@
 #include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
 #include "platform/ShutdownSignals.h"
+#include "platform/Translations.h"
 #include "ui/QuibbixDlg.h"
 
 #include <QApplication>
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
     // Qt adopts the user's locale; the program's files and texts use the C conventions.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Quibbix"));
+    Translations::Install();
     InstallFileSystem(PosixFileSystem::Instance());
 
     QtPlatform platform(app);

@@ -2,6 +2,7 @@
 #include "platform/DialogTemplate.h"
 
 #include "platform/Resources.h"
+#include "platform/Translations.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -58,8 +59,8 @@ std::optional<ControlTemplate> ParseControl(const QJsonObject& o) {
     if (!kind || !styles || rect.size() != 4) return std::nullopt;
     c.kind = *kind;
     c.styles = *styles;
-    c.text = o.value("text").toString();
-    c.accessibleName = o.value("accessibleName").toString();
+    c.text = Translations::DialogText(o.value("text").toString());
+    c.accessibleName = Translations::DialogText(o.value("accessibleName").toString());
     c.x = rect[0].toInt();
     c.y = rect[1].toInt();
     c.width = rect[2].toInt();
@@ -76,8 +77,8 @@ std::optional<DialogTemplate> DialogTemplate::Parse(const QByteArray& json) {
     const QJsonObject o = doc.object();
     DialogTemplate t;
     t.id = o.value("id").toInt();
-    t.caption = o.value("caption").toString();
-    t.accessibleName = o.value("accessibleName").toString();
+    t.caption = Translations::DialogText(o.value("caption").toString());
+    t.accessibleName = Translations::DialogText(o.value("accessibleName").toString());
     const QJsonObject font = o.value("font").toObject();
     t.fontFace = font.value("face").toString();
     t.fontPoints = font.value("points").toInt(8);
