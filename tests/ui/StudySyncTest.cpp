@@ -142,6 +142,23 @@ TEST_F(StudySyncWindowTest, Statistics_ShowTheTimeOfUseOfBothComputers) {
     });
 }
 
+// The save in the background, a minute after a verdict, hands the verdict over too.
+TEST_F(StudySyncWindowTest, SaveInTheBackground_SyncsOnceItHasWritten) {
+    CQuibbixDlg dialog(platform.services, env);
+    RunModal(dialog, [&] {
+        dialog.KillTimer(CQuibbixDlg::TICK_TIMER_ID);
+        Click(dialog, CQuibbixDlg::kYesId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        for (int tick = 0; tick < StudySession::kBackgroundSaveTicks + 20; ++tick) {
+            dialog.OnTick(CQuibbixDlg::TICK_TIMER_ID);
+            QTest::qWait(5);
+        }
+    });
+    EXPECT_NE(std::string::npos,
+              DriveOnA("init\n").find("sync\t1 answer arrived from another computer"));
+}
+
 }  // namespace
 
 TEST_F(StudySyncWindowTest, FolderAway_TheAnswersReachTheOtherComputerOnceItIsBack) {
