@@ -534,30 +534,39 @@ void CountArrived(const std::vector<JournalEvent>& events, const std::string& de
     seen = highest;
 }
 
-// The length and modification time of every journal in the folder, this computer's own and
-// the word list, a line each, and the word on screen. The same again after a sync, with
-// nothing studied since, means that nothing arrived: the sync ends without reading a journal,
-// as a program does at every start. A file that changed within the same length and time stamp
-// (a file system that keeps times to 2 seconds) is read at the next change.
-std::string StampOf(FileSystem& files, const fs::path& listFolder, const fs::path& syncFolder,
-                    Direction direction, int32_t wordOnScreen) {
+// The length and modification time of a file, a line.
+std::string StampLine(const fs::path& path, const std::string& name) {
+    const PosixFiles::Stamp stamp = PosixFiles::StampOf(path);
+    return name + "\t" + std::to_string(stamp.size) + "\t" + std::to_string(stamp.seconds) + "." +
+           std::to_string(stamp.nanoseconds) + "\n";
+}
+
+// What a sync notes to tell, next time, that nothing arrived, with nothing studied since: then
+// the sync ends without reading a journal, as a program does at every start. The other
+// computers' journals are noted before they are read, so that one arriving during a sync is
+// read by the next; this computer's own files (its journal, its copy, the word list) and the
+// word on screen after the sync wrote them. A file changed within the same length and time
+// stamp (a file system that keeps times to 2 seconds) is read at the next change.
+std::string OthersStamp(FileSystem& files, const fs::path& syncFolder, const std::string& device) {
     std::vector<std::string> names;
-    if (files.ListDirectory(syncFolder.string(), names) != 0) return std::string();
+    if (files.ListDirectory(syncFolder.string(), names) != 0) return "away\n";
     std::sort(names.begin(), names.end());
-    std::string text;
-    const auto add = [&text](const fs::path& path, const std::string& name) {
-        const PosixFiles::Stamp stamp = PosixFiles::StampOf(path);
-        text += name + "\t" + std::to_string(stamp.size) + "\t" + std::to_string(stamp.seconds) +
-                "." + std::to_string(stamp.nanoseconds) + "\n";
-    };
-    text += std::string("on screen\t") + ListFolder::SessionName(direction) + "\t" +
-            std::to_string(wordOnScreen) + "\n";
-    add(listFolder / kJournalFile, kJournalFile);
-    add(listFolder / ListFolder::kWordListFile, ListFolder::kWordListFile);
-    std::string device;
+    std::string text = "folder\n";
+    std::string other;
     for (const std::string& name : names)
-        if (JournalMerge::IsJournalName(name, device)) add(syncFolder / name, name);
+        if (JournalMerge::IsJournalName(name, other) && other != device)
+            text += StampLine(syncFolder / name, name);
     return text;
+}
+
+std::string OwnStamp(const Local& local, const fs::path& syncFolder, Direction direction,
+                     int32_t wordOnScreen) {
+    const std::string copy = Journal::CopyName(local.device);
+    return std::string("on screen\t") + ListFolder::SessionName(direction) + "\t" +
+           std::to_string(wordOnScreen) + "\n" +
+           StampLine(local.listFolder / kJournalFile, kJournalFile) +
+           StampLine(local.listFolder / ListFolder::kWordListFile, ListFolder::kWordListFile) +
+           StampLine(syncFolder / copy, copy);
 }
 
 // The locks of both directions but the one the caller holds.
@@ -612,9 +621,10 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
                 std::string& error) {
     FileSystem& files = local.files;
     const fs::path& folder = local.listFolder;
+    const std::string othersStamp = OthersStamp(files, syncFolder, local.device);
     std::string lastStamp;
     if (answers.empty() && files.ReadFile(Join(folder, kStampFile), lastStamp) == 0 &&
-        lastStamp == StampOf(files, folder, syncFolder, direction, wordOnScreen))
+        lastStamp == othersStamp + OwnStamp(local, syncFolder, direction, wordOnScreen))
         return true;
     Journal journal(files, Join(folder, kJournalFile), local.device);
     if (!OpenJournal(local, journal, report, error)) return false;
@@ -706,7 +716,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     // early, leaves the stamp as it was.
     if (isPublished)
         WriteFileAtomically(files, Join(folder, kStampFile),
-                            StampOf(files, folder, syncFolder, direction, wordOnScreen));
+                            othersStamp + OwnStamp(local, syncFolder, direction, wordOnScreen));
     return true;
 }
 
