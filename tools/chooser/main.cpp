@@ -10,6 +10,7 @@
 #include "lists/Launcher.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/PosixProcess.h"
+#include "platform/Translations.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
@@ -36,9 +37,10 @@ fs::path ChooseFolder(const LaunchRequest& request, ListStore& store, bool& back
     if (!request.listName.empty()) {
         const std::optional<ListSummary> list = store.Find(request.listName);
         if (!list) {
-            QMessageBox::critical(nullptr, QStringLiteral("No Such List"),
-                                  QStringLiteral("There is no list named “%1”.")
-                                      .arg(QString::fromStdString(Escaped(request.listName))));
+            QMessageBox::critical(
+                nullptr, QCoreApplication::translate("ChooserWindow", "No Such List"),
+                QCoreApplication::translate("ChooserWindow", "There is no list named “%1”.")
+                    .arg(QString::fromStdString(Escaped(request.listName))));
             return {};
         }
         return StudyCheck::Confirm(nullptr, store, list->folder) ? list->folder : fs::path();
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
         // The windows and the connection to the display end before the program takes over.
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("quibbix"));
+        Translations::Install();
         ListStore store(ListStore::DefaultDataHome(), ListStore::FindDefaults(binDir));
         folder = ChooseFolder(request, store, backwards);
     }

@@ -39,7 +39,7 @@ QString DirectionKey(const std::filesystem::path& folder) {
 }
 
 QString LastStudied(int64_t seconds) {
-    if (seconds <= 0) return QStringLiteral("never");
+    if (seconds <= 0) return QCoreApplication::translate("ChooserWindow", "never");
     return QLocale().toString(QDateTime::fromSecsSinceEpoch(seconds).date(), QLocale::ShortFormat);
 }
 
@@ -49,11 +49,11 @@ QTreeWidgetItem* ItemFor(const ListSummary& list) {
     item->setText(kName, QString::fromStdString(list.name));
     item->setData(kName, Qt::UserRole, QString::fromStdString(list.name));
     item->setText(kWords, locale.toString(list.words));
-    item->setText(kKnown,
-                  QStringLiteral("%1 of %2").arg(locale.toString(list.known), item->text(kWords)));
-    item->setText(
-        kKnownBackwards,
-        QStringLiteral("%1 of %2").arg(locale.toString(list.knownBackwards), item->text(kWords)));
+    item->setText(kKnown, QCoreApplication::translate("ChooserWindow", "%1 of %2")
+                              .arg(locale.toString(list.known), item->text(kWords)));
+    item->setText(kKnownBackwards,
+                  QCoreApplication::translate("ChooserWindow", "%1 of %2")
+                      .arg(locale.toString(list.knownBackwards), item->text(kWords)));
     item->setText(kLastStudied, LastStudied(list.lastStudied));
     item->setText(kSynced, SyncFlow::FolderShown(list.folder));
     item->setToolTip(kSynced, item->text(kSynced));
@@ -73,30 +73,30 @@ QPushButton* Button(const QString& text, const char* name, const QString& access
 
 QString PickFile(QWidget* parent) {
     return QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Add a List"), QDir::homePath(),
-        QStringLiteral("Word lists (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;"
-                       "All files (*)"));
+        parent, QCoreApplication::translate("ChooserWindow", "Add a List"), QDir::homePath(),
+        QCoreApplication::translate("ChooserWindow",
+                                    "Word lists (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;"
+                                    "All files (*)"));
 }
 
 }  // namespace
 
 ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWidget* parent)
     : QDialog(parent), m_store(store), m_settingsFile(settingsFile) {
-    setWindowTitle(QStringLiteral("Quibbix: Choose a List"));
+    setWindowTitle(tr("Quibbix: Choose a List"));
     setObjectName(QStringLiteral("chooserWindow"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("&Lists:"));
+    auto* label = new QLabel(tr("&Lists:"));
     layout->addWidget(label);
 
     m_view = new QTreeWidget;
     m_view->setObjectName(QStringLiteral("listsView"));
-    m_view->setAccessibleName(QStringLiteral("Word lists"));
+    m_view->setAccessibleName(tr("Word lists"));
     m_view->setAccessibleDescription(
-        QStringLiteral("Each list with its words, the words known each way, when it was last "
-                       "studied and the folder it syncs through"));
-    m_view->setHeaderLabels({QStringLiteral("List"), QStringLiteral("Words"),
-                             QStringLiteral("Known"), QStringLiteral("Known Backwards"),
-                             QStringLiteral("Last Studied"), QStringLiteral("Synced Through")});
+        tr("Each list with its words, the words known each way, when it was last "
+           "studied and the folder it syncs through"));
+    m_view->setHeaderLabels({tr("List"), tr("Words"), tr("Known"), tr("Known Backwards"),
+                             tr("Last Studied"), tr("Synced Through")});
     m_view->setRootIsDecorated(false);
     m_view->setUniformRowHeights(true);
     m_view->setAllColumnsShowFocus(true);
@@ -108,25 +108,21 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     layout->addWidget(m_view, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* add = Button(QStringLiteral("&Add a List…"), "addButton",
-                       QStringLiteral("Add a list from a file"));
-    m_rename = Button(QStringLiteral("Re&name"), "renameButton",
-                      QStringLiteral("Rename the selected list"));
-    m_remove = Button(QStringLiteral("&Remove"), "removeButton",
-                      QStringLiteral("Move the selected list to the trash"));
-    m_editWords = Button(QStringLiteral("&Edit Words…"), "editWordsButton",
-                         QStringLiteral("Edit the words of the selected list"));
-    m_sync = Button(QStringLiteral("S&ync…"), "syncButton",
-                    QStringLiteral("Sync the selected list through a folder with other computers"));
-    m_study =
-        Button(QStringLiteral("&Study"), "studyButton", QStringLiteral("Study the selected list"));
+    auto* add = Button(tr("&Add a List…"), "addButton", tr("Add a list from a file"));
+    m_rename = Button(tr("Re&name"), "renameButton", tr("Rename the selected list"));
+    m_remove = Button(tr("&Remove"), "removeButton", tr("Move the selected list to the trash"));
+    m_editWords =
+        Button(tr("&Edit Words…"), "editWordsButton", tr("Edit the words of the selected list"));
+    m_sync = Button(tr("S&ync…"), "syncButton",
+                    tr("Sync the selected list through a folder with other computers"));
+    m_study = Button(tr("&Study"), "studyButton", tr("Study the selected list"));
     m_study->setDefault(true);
-    m_backwards = new QCheckBox(QStringLiteral("&Backwards"));
-    m_backwards->setObjectName(QStringLiteral("backwardsCheckBox"));
-    m_backwards->setAccessibleName(QStringLiteral("Study backwards"));
+    m_backwards = new QCheckBox(tr("&Backwards"));
+    m_backwards->setObjectName(tr("backwardsCheckBox"));
+    m_backwards->setAccessibleName(tr("Study backwards"));
     m_backwards->setToolTip(
-        QStringLiteral("Study the selected list from the definition to the word; each way "
-                       "keeps its own progress"));
+        tr("Study the selected list from the definition to the word; each way "
+           "keeps its own progress"));
     for (QPushButton* button : {add, m_editWords, m_sync, m_rename, m_remove})
         buttons->addWidget(button);
     buttons->addStretch(1);
@@ -267,8 +263,8 @@ void ChooserWindow::EditWords() {
     const bool isChanged = WordsWindow::Edit(this, m_store, list->name, error);
     if (!error.empty())
         QMessageBox::warning(
-            this, QStringLiteral("Cannot Edit the Words"),
-            QStringLiteral("The words of “%1” cannot be shown.\n\n%2")
+            this, tr("Cannot Edit the Words"),
+            tr("The words of “%1” cannot be shown.\n\n%2")
                 .arg(QString::fromStdString(Escaped(list->name)), ImportFlow::ForWindow(error)));
     // The counts of words and of words known follow the change.
     if (isChanged) Reload(list->name);
@@ -289,14 +285,14 @@ void ChooserWindow::RenameList() {
     if (!list) return;
     bool ok = false;
     const QString newName =
-        QInputDialog::getText(this, QStringLiteral("Rename List"), QStringLiteral("New name:"),
-                              QLineEdit::Normal, QString::fromStdString(list->name), &ok);
+        QInputDialog::getText(this, tr("Rename List"), tr("New name:"), QLineEdit::Normal,
+                              QString::fromStdString(list->name), &ok);
     if (!ok || newName.trimmed().isEmpty() || newName.toStdString() == list->name) return;
     std::string error;
     if (!m_store.Rename(list->name, newName.trimmed().toStdString(), error)) {
         QMessageBox::warning(
-            this, QStringLiteral("Cannot Rename"),
-            QStringLiteral("“%1” was not renamed.\n\n%2")
+            this, tr("Cannot Rename"),
+            tr("“%1” was not renamed.\n\n%2")
                 .arg(QString::fromStdString(Escaped(list->name)), ImportFlow::ForWindow(error)));
         return;
     }
@@ -307,13 +303,12 @@ void ChooserWindow::RemoveList() {
     const std::optional<ListSummary> list = Current();
     if (!list) return;
     const QString name = QString::fromStdString(list->name);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Remove List"),
-                    QStringLiteral("Move the list “%1” to the trash?").arg(name),
-                    QMessageBox::NoButton, this);
+    QMessageBox box(QMessageBox::Question, tr("Remove List"),
+                    tr("Move the list “%1” to the trash?").arg(name), QMessageBox::NoButton, this);
     box.setInformativeText(
-        QStringLiteral("Its words and its progress go to the desktop's "
-                       "trash, from where you can restore them."));
-    QPushButton* remove = box.addButton(QStringLiteral("Move to &Trash"), QMessageBox::AcceptRole);
+        tr("Its words and its progress go to the desktop's "
+           "trash, from where you can restore them."));
+    QPushButton* remove = box.addButton(tr("Move to &Trash"), QMessageBox::AcceptRole);
     remove->setObjectName(QStringLiteral("confirmRemoveButton"));
     QPushButton* keep = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(keep);
@@ -321,9 +316,9 @@ void ChooserWindow::RemoveList() {
     if (box.clickedButton() != remove) return;
     std::string error;
     if (!m_store.Remove(list->name, error)) {
-        QMessageBox::warning(this, QStringLiteral("Cannot Remove"),
-                             QStringLiteral("“%1” was not moved to the trash.\n\n%2")
-                                 .arg(name, ImportFlow::ForWindow(error)));
+        QMessageBox::warning(
+            this, tr("Cannot Remove"),
+            tr("“%1” was not moved to the trash.\n\n%2").arg(name, ImportFlow::ForWindow(error)));
         return;
     }
     Reload();

@@ -7,6 +7,7 @@
 
 #include "lists/ListStore.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -19,6 +20,8 @@ class QPushButton;
 class QTreeWidget;
 
 class ChooserWindow : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ChooserWindow)
+
 public:
     // `store` must outlive the window. `settingsFile` is the ini file for the window's place.
     ChooserWindow(ListStore& store, const QString& settingsFile, QWidget* parent = nullptr);

@@ -31,7 +31,9 @@ const QChar kReplacement(0xFFFD);
 
 QString Shown(const std::string& text) { return QString::fromStdString(Escaped(text)); }
 
-QString Quoted(const std::string& text) { return QStringLiteral("“%1”").arg(Shown(text)); }
+QString Quoted(const std::string& text) {
+    return QCoreApplication::translate("EncodingDialog", "“%1”").arg(Shown(text));
+}
 
 QString Label(const std::string& name) {
     const std::optional<TextEncoding> encoding = TextEncoding::Find(name);
@@ -41,17 +43,20 @@ QString Label(const std::string& name) {
 QString Intro(const ImportPlan& plan) {
     const QString file = Quoted(plan.file.filename().string());
     if (plan.isUndecodable && !plan.options.inputEncoding.empty())
-        return QStringLiteral("%1 does not read as %2.\n\n%3")
+        return QCoreApplication::translate("EncodingDialog", "%1 does not read as %2.\n\n%3")
             .arg(file, Label(plan.options.inputEncoding), ImportFlow::ForWindow(plan.error));
     if (plan.isUndecodable)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "EncodingDialog",
                    "%1 is not in UTF-8, and Quibbix cannot tell which encoding it was saved in. "
                    "Choose the one in which its first lines read right.")
             .arg(file);
-    const QString sure = plan.encodingConfidence < kRoughConfidence
-                             ? QStringLiteral("but that is hardly more than a guess")
-                             : QStringLiteral("but it is not sure of it");
-    return QStringLiteral(
+    const QString sure =
+        plan.encodingConfidence < kRoughConfidence
+            ? QCoreApplication::translate("EncodingDialog", "but that is hardly more than a guess")
+            : QCoreApplication::translate("EncodingDialog", "but it is not sure of it");
+    return QCoreApplication::translate(
+               "EncodingDialog",
                "%1 is not in UTF-8. Quibbix guesses it was saved in %2, %3. If its first lines "
                "do not read right below, choose the encoding it was saved in.")
         .arg(file, Label(plan.encoding), sure);
@@ -93,7 +98,7 @@ QStringList FirstLines(std::string_view text) {
 
 EncodingDialog::EncodingDialog(const ImportPlan& plan, std::string head, QWidget* parent)
     : QDialog(parent), m_head(std::move(head)) {
-    setWindowTitle(QStringLiteral("Choose the File's Encoding"));
+    setWindowTitle(tr("Choose the File's Encoding"));
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(Intro(plan));
     intro->setObjectName(QStringLiteral("introLabel"));
@@ -102,37 +107,36 @@ EncodingDialog::EncodingDialog(const ImportPlan& plan, std::string head, QWidget
 
     auto* form = new QFormLayout;
     m_encodingBox = EncodingBox(plan);
-    auto* encodingLabel = new QLabel(QStringLiteral("&Encoding:"));
+    auto* encodingLabel = new QLabel(tr("&Encoding:"));
     encodingLabel->setBuddy(m_encodingBox);
     form->addRow(encodingLabel, m_encodingBox);
     layout->addLayout(form);
 
-    auto* previewLabel = new QLabel(QStringLiteral("First &lines as they would read:"));
+    auto* previewLabel = new QLabel(tr("First &lines as they would read:"));
     layout->addWidget(previewLabel);
     m_preview = new QPlainTextEdit;
     m_preview->setObjectName(QStringLiteral("previewTextBox"));
-    m_preview->setAccessibleName(QStringLiteral("First lines of the file"));
+    m_preview->setAccessibleName(tr("First lines of the file"));
     m_preview->setReadOnly(true);
     m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_preview->setTabChangesFocus(true);
     m_preview->setTabStopDistance(QFontMetricsF(m_preview->font()).averageCharWidth() * 16);
     previewLabel->setBuddy(m_preview);
     layout->addWidget(m_preview, 1);
-    m_badBytesLabel =
-        new QLabel(QStringLiteral("Some bytes have no character in this encoding; they show as %1.")
-                       .arg(kReplacement));
+    m_badBytesLabel = new QLabel(
+        tr("Some bytes have no character in this encoding; they show as %1.").arg(kReplacement));
     m_badBytesLabel->setObjectName(QStringLiteral("badBytesLabel"));
     m_badBytesLabel->setWordWrap(true);
     layout->addWidget(m_badBytesLabel);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* add = buttons->addButton(QStringLiteral("&Add"), QDialogButtonBox::AcceptRole);
+    QPushButton* add = buttons->addButton(tr("&Add"), QDialogButtonBox::AcceptRole);
     add->setObjectName(QStringLiteral("addButton"));
-    add->setAccessibleName(QStringLiteral("Add the file in this encoding"));
+    add->setAccessibleName(tr("Add the file in this encoding"));
     add->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAccessibleName(QStringLiteral("Cancel, add nothing"));
+    cancel->setAccessibleName(tr("Cancel, add nothing"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -170,7 +174,7 @@ QComboBox* EncodingDialog::EncodingBox(const ImportPlan& plan) {
 
     auto* box = new QComboBox;
     box->setObjectName(QStringLiteral("encodingComboBox"));
-    box->setAccessibleName(QStringLiteral("Encoding"));
+    box->setAccessibleName(tr("Encoding"));
     for (size_t i = 0; i < m_encodings.size(); ++i) {
         if (i == guessCount && guessCount > 0) box->insertSeparator(box->count());
         box->addItem(QString::fromStdString(m_encodings[i].Label()), static_cast<uint>(i));

@@ -7,6 +7,7 @@
 #include "imports/TextEncoding.h"
 #include "lists/ListImporter.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <string>
@@ -17,6 +18,8 @@ class QLabel;
 class QPlainTextEdit;
 
 class EncodingDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(EncodingDialog)
+
 public:
     // `head` is the start of the file, its bytes as they are. `plan` was read with the
     // encoding guessed, or with the one the user chose, and tells which and how it went.

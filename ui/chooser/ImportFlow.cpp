@@ -6,6 +6,7 @@
 #include "imports/EncodingDetector.h"
 #include "imports/InputDecoder.h"
 #include "lists/ListImporter.h"
+#include "platform/Translations.h"
 #include "ui/chooser/EncodingDialog.h"
 #include "ui/chooser/RefusedDialog.h"
 
@@ -95,7 +96,9 @@ std::string Sentence(std::string text) {
 // The file's name, its words and what is said of them reach the user only through these.
 QString Shown(const std::string& text) { return QString::fromStdString(Escaped(text)); }
 
-QString Quoted(const std::string& text) { return QStringLiteral("“%1”").arg(Shown(text)); }
+QString Quoted(const std::string& text) {
+    return QCoreApplication::translate("ImportFlow", "“%1”").arg(Shown(text));
+}
 
 void Print(const std::string& text) {
     std::fprintf(stderr, "quibbix-launch: %s\n", Escaped(text).c_str());
@@ -104,18 +107,23 @@ void Print(const std::string& text) {
 void Fail(QWidget* parent, const ImportPlan& plan, const std::string& reason) {
     Print(plan.file.string() + ": " + reason);
     QMessageBox::critical(
-        parent, QStringLiteral("Cannot Add This File"),
-        QStringLiteral("Quibbix cannot make a list from %1.\n\n%2")
+        parent, QCoreApplication::translate("ImportFlow", "Cannot Add This File"),
+        QCoreApplication::translate("ImportFlow", "Quibbix cannot make a list from %1.\n\n%2")
             .arg(Quoted(plan.file.filename().string()), ImportFlow::ForWindow(reason)));
 }
 
 // The report on the terminal names the backups; the window says what they mean.
 QString UpdatedText(const std::string& name, size_t words, bool hadProgress) {
-    QString text = words == 1
-                       ? QStringLiteral("%1 now holds 1 word.").arg(Quoted(name))
-                       : QStringLiteral("%1 now holds %2 words.").arg(Quoted(name)).arg(words);
+    // English keeps its own two sentences; Qt's "(s)" form is for the translators.
+    QString text =
+        Translations::Active() ? QCoreApplication::translate(
+                                     "ImportFlow", "%1 now holds %n word(s).", nullptr, int(words))
+                                     .arg(Quoted(name))
+        : words == 1 ? QStringLiteral("%1 now holds 1 word.").arg(Quoted(name))
+                     : QStringLiteral("%1 now holds %2 words.").arg(Quoted(name)).arg(words);
     if (hadProgress)
-        text += QStringLiteral(
+        text += QCoreApplication::translate(
+            "ImportFlow",
             " The words still in it keep their progress, and a copy of your earlier progress "
             "was kept.");
     return text;
@@ -165,12 +173,14 @@ bool SettleEncoding(QWidget* parent, ImportPlan& plan) {
 // user cancels.
 bool SettleHeader(QWidget* parent, ImportPlan& plan) {
     if (!plan.headerLikely) return true;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Column Titles?"),
-                    QStringLiteral("The first row looks like column titles: skip it?"),
+    QMessageBox box(QMessageBox::Question,
+                    QCoreApplication::translate("ImportFlow", "Column Titles?"),
+                    QCoreApplication::translate("ImportFlow",
+                                                "The first row looks like column titles: skip it?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     if (!plan.records.empty()) {
         const WordRecord& first = plan.records.front();
-        box.setInformativeText(QStringLiteral("It reads %1 and %2.")
+        box.setInformativeText(QCoreApplication::translate("ImportFlow", "It reads %1 and %2.")
                                    .arg(Quoted(FieldText::ToUtf8(first.word)),
                                         Quoted(FieldText::ToUtf8(first.definition))));
     }
@@ -188,22 +198,28 @@ enum class Choice { kUpdate, kAddNew, kCancel };
 
 Choice AskUpdateOrNew(QWidget* parent, const ImportPlan& plan, const ListSummary& existing) {
     QMessageBox box(
-        QMessageBox::Question, QStringLiteral("A List of This Name Exists"),
+        QMessageBox::Question,
+        QCoreApplication::translate("ImportFlow", "A List of This Name Exists"),
         existing.hasProgress
-            ? QStringLiteral("You already have a list named %1, with progress.")
+            ? QCoreApplication::translate("ImportFlow",
+                                          "You already have a list named %1, with progress.")
                   .arg(Quoted(existing.name))
-            : QStringLiteral("You already have a list named %1.").arg(Quoted(existing.name)),
+            : QCoreApplication::translate("ImportFlow", "You already have a list named %1.")
+                  .arg(Quoted(existing.name)),
         QMessageBox::NoButton, parent);
     box.setInformativeText(
-        QStringLiteral("Update it with the words of %1 and keep the progress of every word "
-                       "that stays (its session is backed up first), or add the file as a new "
-                       "list beside it?")
+        QCoreApplication::translate(
+            "ImportFlow",
+            "Update it with the words of %1 and keep the progress of every word "
+            "that stays (its session is backed up first), or add the file as a new "
+            "list beside it?")
             .arg(Quoted(plan.file.filename().string())));
     QPushButton* update =
-        box.addButton(QStringLiteral("&Update and Keep Progress"), QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("ImportFlow", "&Update and Keep Progress"),
+                      QMessageBox::AcceptRole);
     update->setObjectName(QStringLiteral("updateButton"));
-    QPushButton* addNew =
-        box.addButton(QStringLiteral("Add as a &New List"), QMessageBox::ActionRole);
+    QPushButton* addNew = box.addButton(
+        QCoreApplication::translate("ImportFlow", "Add as a &New List"), QMessageBox::ActionRole);
     addNew->setObjectName(QStringLiteral("addNewButton"));
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(update);
@@ -257,7 +273,7 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
                 }
                 Print(report);
                 QMessageBox::information(
-                    parent, QStringLiteral("List Updated"),
+                    parent, QCoreApplication::translate("ImportFlow", "List Updated"),
                     UpdatedText(existing->name, plan.records.size(), existing->hasProgress));
                 return Result{existing->folder, existing->name};
             }

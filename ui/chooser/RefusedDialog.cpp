@@ -2,6 +2,7 @@
 #include "ui/chooser/RefusedDialog.h"
 
 #include "engine/Escaped.h"
+#include "platform/Translations.h"
 #include "platform/WindowFit.h"
 #include "ui/chooser/ImportFlow.h"
 
@@ -21,10 +22,14 @@ QString Intro(const ImportPlan& plan) {
     const QString file = Shown(plan.file.filename().string());
     const qsizetype refused = static_cast<qsizetype>(plan.refused.size());
     const QString count =
-        refused == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(refused);
+        Translations::Counted("RefusedDialog", QT_TRANSLATE_N_NOOP("RefusedDialog", "%n entry(s)"),
+                              refused, "entry", "entries");
     if (plan.records.empty())
-        return QStringLiteral("None of the entries in “%1” can be added to a list:").arg(file);
-    return QStringLiteral("%1 in “%2” cannot be added to the list; the other %3 can:")
+        return QCoreApplication::translate("RefusedDialog",
+                                           "None of the entries in “%1” can be added to a list:")
+            .arg(file);
+    return QCoreApplication::translate("RefusedDialog",
+                                       "%1 in “%2” cannot be added to the list; the other %3 can:")
         .arg(count, file)
         .arg(plan.records.size());
 }
@@ -32,8 +37,10 @@ QString Intro(const ImportPlan& plan) {
 QTreeWidget* EntriesView(const ImportPlan& plan) {
     auto* view = new QTreeWidget;
     view->setObjectName(QStringLiteral("refusedEntriesView"));
-    view->setAccessibleName(QStringLiteral("Entries that cannot be added"));
-    view->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Reason")});
+    view->setAccessibleName(
+        QCoreApplication::translate("RefusedDialog", "Entries that cannot be added"));
+    view->setHeaderLabels({QCoreApplication::translate("RefusedDialog", "Line"),
+                           QCoreApplication::translate("RefusedDialog", "Reason")});
     view->setRootIsDecorated(false);
     view->setUniformRowHeights(true);
     view->setWordWrap(true);
@@ -56,7 +63,7 @@ QTreeWidget* EntriesView(const ImportPlan& plan) {
 }  // namespace
 
 RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Entries That Cannot Be Added"));
+    setWindowTitle(tr("Entries That Cannot Be Added"));
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(Intro(plan));
     intro->setWordWrap(true);
@@ -73,12 +80,12 @@ RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(
     auto* buttons = new QDialogButtonBox;
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAccessibleName(QStringLiteral("Cancel, add nothing"));
+    cancel->setAccessibleName(tr("Cancel, add nothing"));
     if (!plan.records.empty()) {
-        QPushButton* skip = buttons->addButton(QStringLiteral("&Skip Them and Add the Rest"),
-                                               QDialogButtonBox::AcceptRole);
+        QPushButton* skip =
+            buttons->addButton(tr("&Skip Them and Add the Rest"), QDialogButtonBox::AcceptRole);
         skip->setObjectName(QStringLiteral("skipButton"));
-        skip->setAccessibleName(QStringLiteral("Skip these entries and add the rest"));
+        skip->setAccessibleName(tr("Skip these entries and add the rest"));
         skip->setDefault(true);
     } else {
         cancel->setDefault(true);

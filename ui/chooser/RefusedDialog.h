@@ -5,9 +5,12 @@
 
 #include "lists/ListImporter.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class RefusedDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(RefusedDialog)
+
 public:
     // With nothing left to add once the refused entries are skipped, only Cancel is offered.
     RefusedDialog(const ImportPlan& plan, QWidget* parent = nullptr);

@@ -4,6 +4,7 @@
 #include "engine/Escaped.h"
 #include "ui/chooser/ImportFlow.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -14,7 +15,8 @@ bool Confirm(QWidget* parent, const ListStore& store, const std::filesystem::pat
     std::string message;
     if (store.Prepare(folder, message)) return true;
     std::fprintf(stderr, "quibbix-launch: %s\n", Escaped(message).c_str());
-    QMessageBox::critical(parent, QStringLiteral("Cannot Study This List"),
+    QMessageBox::critical(parent,
+                          QCoreApplication::translate("StudyCheck", "Cannot Study This List"),
                           ImportFlow::ForWindow(message));
     return false;
 }

@@ -6,6 +6,7 @@
 #include "lists/ListSync.h"
 #include "ui/chooser/ImportFlow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -28,8 +29,8 @@ QString Arrived(const ListSync::Report& report, const QString& nothing) {
 // Asks `question` with one button `yes` besides Cancel; true when the user chose it.
 bool Confirm(QWidget* parent, const QString& question, const QString& detail, const QString& yes,
              const char* yesName) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Sync"), question, QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("SyncFlow", "Sync"),
+                    question, QMessageBox::NoButton, parent);
     box.setInformativeText(detail);
     QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
     accept->setObjectName(QLatin1String(yesName));
@@ -52,19 +53,28 @@ std::optional<ListSummary> ListToJoin(QWidget* parent, ListStore& store, const L
     if (here && ListSync::IsJoined(here->folder)) return here;  // the join tells where it syncs
     if (here) {
         if (!Confirm(parent,
-                     QStringLiteral("The folder holds “%1” from another computer.").arg(shown),
-                     QStringLiteral("“%1” here is made from it, words and progress; what it "
-                                    "holds now goes to the trash first.")
+                     QCoreApplication::translate("SyncFlow",
+                                                 "The folder holds “%1” from another computer.")
+                         .arg(shown),
+                     QCoreApplication::translate(
+                         "SyncFlow",
+                         "“%1” here is made from it, words and progress; what it "
+                         "holds now goes to the trash first.")
                          .arg(Shown(here->name)),
-                     QStringLiteral("&Replace"), "replaceListButton"))
+                     QCoreApplication::translate("SyncFlow", "&Replace"), "replaceListButton"))
             return std::nullopt;
         return here;
     }
-    if (!Confirm(parent, QStringLiteral("The folder holds “%1” from another computer.").arg(shown),
-                 QStringLiteral("It is added here as a new list, with its words and progress, "
-                                "and “%1” stays as it is.")
-                     .arg(Shown(list.name)),
-                 QStringLiteral("&Add “%1”").arg(shown), "addSyncedListButton"))
+    if (!Confirm(
+            parent,
+            QCoreApplication::translate("SyncFlow", "The folder holds “%1” from another computer.")
+                .arg(shown),
+            QCoreApplication::translate(
+                "SyncFlow",
+                "It is added here as a new list, with its words and progress, "
+                "and “%1” stays as it is.")
+                .arg(Shown(list.name)),
+            QCoreApplication::translate("SyncFlow", "&Add “%1”").arg(shown), "addSyncedListButton"))
         return std::nullopt;
     std::string error;
     if (words.empty()) error = "the list is still arriving; try again once it is whole";
@@ -72,9 +82,9 @@ std::optional<ListSummary> ListToJoin(QWidget* parent, ListStore& store, const L
         store.Create(name, {{ListFolder::kWordListFile, words}, ListGuard::CopyImage(words)},
                      error);
     if (!error.empty()) {
-        QMessageBox::warning(
-            parent, QStringLiteral("Cannot Sync"),
-            QStringLiteral("“%1” was not added.\n\n%2").arg(shown, ImportFlow::ForWindow(error)));
+        QMessageBox::warning(parent, QCoreApplication::translate("SyncFlow", "Cannot Sync"),
+                             QCoreApplication::translate("SyncFlow", "“%1” was not added.\n\n%2")
+                                 .arg(shown, ImportFlow::ForWindow(error)));
         return std::nullopt;
     }
     return store.Find(name);
@@ -82,7 +92,9 @@ std::optional<ListSummary> ListToJoin(QWidget* parent, ListStore& store, const L
 
 std::optional<std::string> Join(QWidget* parent, ListStore& store, const ListSummary& selected) {
     const QString picked = QFileDialog::getExistingDirectory(
-        parent, QStringLiteral("Sync “%1” Through a Folder").arg(Shown(selected.name)),
+        parent,
+        QCoreApplication::translate("SyncFlow", "Sync “%1” Through a Folder")
+            .arg(Shown(selected.name)),
         QDir::homePath());
     if (picked.isEmpty()) return std::nullopt;
     const std::filesystem::path folder = picked.toStdString();
@@ -94,36 +106,42 @@ std::optional<std::string> Join(QWidget* parent, ListStore& store, const ListSum
     std::string error;
     if (!ListSync::Join(store.DataHome(), list->folder, folder, report, error)) {
         QMessageBox::warning(
-            parent, QStringLiteral("Cannot Sync"),
-            QStringLiteral("“%1” cannot sync through %2.\n\n%3")
+            parent, QCoreApplication::translate("SyncFlow", "Cannot Sync"),
+            QCoreApplication::translate("SyncFlow", "“%1” cannot sync through %2.\n\n%3")
                 .arg(Shown(list->name), Shown(folder.string()), ImportFlow::ForWindow(error)));
         // A list made for the join stays, to be joined again once the folder is whole.
         return list->name == selected.name ? std::nullopt : std::optional(list->name);
     }
-    const QString done = QStringLiteral("“%1” now syncs through %2.")
+    const QString done = QCoreApplication::translate("SyncFlow", "“%1” now syncs through %2.")
                              .arg(Shown(list->name), FolderShown(list->folder));
     QMessageBox::information(
-        parent, QStringLiteral("Sync"),
-        isFirst ? done + QStringLiteral("\n\nOn your other computers, once the folder has "
-                                        "arrived there, choose Sync… with the same folder.")
-                : done + QStringLiteral("\n\nIts words and progress came from the folder. ") +
+        parent, QCoreApplication::translate("SyncFlow", "Sync"),
+        isFirst ? done + QCoreApplication::translate(
+                             "SyncFlow",
+                             "\n\nOn your other computers, once the folder has "
+                             "arrived there, choose Sync… with the same folder.")
+                : done +
+                      QCoreApplication::translate(
+                          "SyncFlow", "\n\nIts words and progress came from the folder. ") +
                       Arrived(report, QString()));
     return list->name;
 }
 
 // For a joined list: sync now, stop syncing, or leave it as it is.
 std::optional<std::string> SyncOrLeave(QWidget* parent, ListStore& store, const ListSummary& list) {
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Sync"),
-        QStringLiteral("“%1” syncs through %2.").arg(Shown(list.name), FolderShown(list.folder)),
-        QMessageBox::NoButton, parent);
-    box.setInformativeText(
-        QStringLiteral("It syncs whenever it is opened or saved. Stopping keeps the folder and "
-                       "the list's progress as they are."));
-    QPushButton* now = box.addButton(QStringLiteral("Sync &Now"), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("SyncFlow", "Sync"),
+                    QCoreApplication::translate("SyncFlow", "“%1” syncs through %2.")
+                        .arg(Shown(list.name), FolderShown(list.folder)),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(QCoreApplication::translate(
+        "SyncFlow",
+        "It syncs whenever it is opened or saved. Stopping keeps the folder and "
+        "the list's progress as they are."));
+    QPushButton* now = box.addButton(QCoreApplication::translate("SyncFlow", "Sync &Now"),
+                                     QMessageBox::AcceptRole);
     now->setObjectName(QStringLiteral("syncNowButton"));
-    QPushButton* leave =
-        box.addButton(QStringLiteral("&Stop Syncing"), QMessageBox::DestructiveRole);
+    QPushButton* leave = box.addButton(QCoreApplication::translate("SyncFlow", "&Stop Syncing"),
+                                       QMessageBox::DestructiveRole);
     leave->setObjectName(QStringLiteral("stopSyncingButton"));
     box.setDefaultButton(now);
     box.addButton(QMessageBox::Cancel);
@@ -131,8 +149,8 @@ std::optional<std::string> SyncOrLeave(QWidget* parent, ListStore& store, const 
     std::string error;
     if (box.clickedButton() == leave) {
         if (ListSync::Leave(list.folder, error)) return list.name;
-        QMessageBox::warning(parent, QStringLiteral("Cannot Stop Syncing"),
-                             QStringLiteral("“%1” still syncs.\n\n%2")
+        QMessageBox::warning(parent, QCoreApplication::translate("SyncFlow", "Cannot Stop Syncing"),
+                             QCoreApplication::translate("SyncFlow", "“%1” still syncs.\n\n%2")
                                  .arg(Shown(list.name), ImportFlow::ForWindow(error)));
         return std::nullopt;
     }
@@ -143,14 +161,15 @@ std::optional<std::string> SyncOrLeave(QWidget* parent, ListStore& store, const 
     const ListFolder::Direction forwards = ListFolder::Direction::kForwards;
     if (!ListSync::Sync(store.DataHome(), list.folder, forwards, {},
                         ListSync::WordOnScreen(list.folder, forwards), report, error)) {
-        QMessageBox::warning(parent, QStringLiteral("Cannot Sync"),
-                             QStringLiteral("“%1” was not synced.\n\n%2")
+        QMessageBox::warning(parent, QCoreApplication::translate("SyncFlow", "Cannot Sync"),
+                             QCoreApplication::translate("SyncFlow", "“%1” was not synced.\n\n%2")
                                  .arg(Shown(list.name), ImportFlow::ForWindow(error)));
         return std::nullopt;
     }
     QMessageBox::information(
-        parent, QStringLiteral("Sync"),
-        Arrived(report, QStringLiteral("Nothing new arrived from other computers.")));
+        parent, QCoreApplication::translate("SyncFlow", "Sync"),
+        Arrived(report, QCoreApplication::translate("SyncFlow",
+                                                    "Nothing new arrived from other computers.")));
     if (report.sessionChanged || report.listChanged) return list.name;
     return std::nullopt;
 }
