@@ -687,6 +687,9 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         merge.Add({journal.Events().end() - static_cast<ptrdiff_t>(events.size()),
                    journal.Events().end()});
     }
+    // From here on the answers are in the journal, whatever fails next: offered again, they
+    // would count twice on every computer.
+    report.answersTaken = true;
     if (!folderRead) {
         report.isFolderAway = true;
         report.notes.push_back(folderError + "; what was done here syncs once the folder is back");

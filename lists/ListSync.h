@@ -42,6 +42,8 @@ struct Report {
     // The folder could not be read (a stick unplugged, a share not mounted): what was done
     // here waits in this computer's journal for the next sync, and nothing arrived.
     bool isFolderAway = false;
+    // The answers given to Sync are in this computer's journal: never to be offered again.
+    bool answersTaken = false;
     // Damaged journal lines, files refused or still arriving: one line each.
     std::vector<std::string> notes;
     // "3 answers arrived from another computer", or empty when nothing arrived.
@@ -85,7 +87,8 @@ std::string ListNameIn(const std::filesystem::path& syncFolder, std::string& wor
 // of use in `answers` go to the journal for the others. The
 // word on screen (`wordOnScreen`, a word index, or -1) stays out of its list, as the study window
 // keeps it. Never waits for a file still arriving. False with `error` when the list could not
-// be synced; `answers` are then to be offered again next time.
+// be synced; `answers` are then to be offered again next time unless Report::answersTaken,
+// when they are in the journal already (the sync failed after taking them).
 // The other direction's word on screen, which its currWord.cfg names, stays out of its list as
 // well; when the words move to other records, the word on screen of each direction follows its
 // word in currWord.cfg (the caller then reloads the list: Report::listChanged).

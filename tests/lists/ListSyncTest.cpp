@@ -390,6 +390,23 @@ TEST_F(ListSyncTest, DataFolderRestoredFromABackup_NoJudgementLostOrRenumbered) 
     EXPECT_EQ(Progress(b), Progress(a));
 }
 
+TEST_F(ListSyncTest, SyncFailsAfterTheJournalTookTheAnswers_SaysSo) {
+    Computer a = Make("a");
+    Start(a);
+    fs::remove(a.List() / "sync/base/list/kelvo.lst");  // the replay cannot start
+    AnswerLog::Entry judged;
+    judged.wordIndex = 3;
+    ListSync::Report report;
+    std::string error;
+    EXPECT_FALSE(ListSync::Sync(a.home, a.List(), ListFolder::Direction::kForwards, {judged}, -1,
+                                report, error));
+    EXPECT_NE(error.find("sync/base/list/kelvo.lst"), std::string::npos) << error;
+    EXPECT_TRUE(report.answersTaken);
+    EXPECT_FALSE(
+        ListSync::Sync(a.home, a.List(), ListFolder::Direction::kForwards, {}, -1, report, error));
+    EXPECT_TRUE(report.answersTaken);
+}
+
 TEST_F(ListSyncTest, DataFolderCopied_SyncsAsAnotherDevice) {
     Computer a = Make("a"), copy = Make("copy");
     Start(a);
