@@ -21,6 +21,8 @@
 //       seen.txt                    each computer's last event this one has reported
 //       others-seconds.txt          the seconds of use on the other computers
 //       checkpoint/                 where the replay stood
+//       stamp.txt                   the journals' lengths and times at the last sync, so that
+//                                   a sync that finds them unchanged ends at once
 
 #include "engine/AnswerLog.h"
 #include "lists/ListFolder.h"
@@ -68,9 +70,10 @@ std::filesystem::path FolderOf(const std::filesystem::path& listFolder);
 // computer) to `syncFolder`. When the folder holds a list already, from another computer,
 // this list is made from it (words and progress) and what the list held before is replaced,
 // after a backup to the trash; otherwise the list's words and progress become the folder's
-// base. False with `error` (naming the folder and the reason), nothing changed.
-// Joining a list that is joined already to `syncFolder` syncs it; to another folder, is refused.
-// requires: no program studies the list.
+// base. False with `error` (naming the folder and the reason), nothing changed: for a folder
+// holding another list or files of no list, or a base still arriving (Report::notes names
+// its files). Joining a list joined already to `syncFolder` syncs it; to another folder, is
+// refused. requires: no program studies the list.
 bool Join(const std::filesystem::path& dataHome, const std::filesystem::path& listFolder,
           const std::filesystem::path& syncFolder, Report& report, std::string& error,
           const Options& options = {});
@@ -84,9 +87,9 @@ std::string ListNameIn(const std::filesystem::path& syncFolder, std::string& wor
 // sync) and any change of the word list since then to this computer's journal, publishes the
 // journal to the folder, reads every other computer's journal, and rewrites the list and the
 // session files of both directions when the replay of all of them changed them. The seconds
-// of use in `answers` go to the journal for the others. The
-// word on screen (`wordOnScreen`, a word index, or -1) stays out of its list, as the study window
-// keeps it. Never waits for a file still arriving. False with `error` when the list could not
+// of use in `answers` go to the journal for the others. The word on screen (`wordOnScreen`, a
+// word index, or -1) stays out of its list, as the study window keeps it. Never waits for a
+// file still arriving. False with `error` when the list could not
 // be synced; `answers` are then to be offered again next time unless Report::answersTaken,
 // when they are in the journal already (the sync failed after taking them).
 // The other direction's word on screen, which its currWord.cfg names, stays out of its list as
