@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/progress/ProgressWindow.h"
 
-#include "engine/Counted.h"
+#include "platform/Translations.h"
 #include "platform/WindowFit.h"
 
 #include <QAreaSeries>
@@ -17,8 +17,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -37,9 +39,14 @@ struct State {
     const char* label;
     QRgb color;
 };
-constexpr State kStates[] = {{5, "Known", 0x2e7d32},      {4, "Learning", 0x9ccc65},
-                             {3, "Don't Know", 0xef6c00}, {2, "Mistaken", 0xc62828},
-                             {1, "Not Sure", 0xfdd835},   {0, "To Be Viewed", 0x90a4ae}};
+constexpr State kStates[] = {{5, QT_TRANSLATE_NOOP("ProgressWindow", "Known"), 0x2e7d32},
+                             {4, QT_TRANSLATE_NOOP("ProgressWindow", "Learning"), 0x9ccc65},
+                             {3, QT_TRANSLATE_NOOP("ProgressWindow", "Don't Know"), 0xef6c00},
+                             {2, QT_TRANSLATE_NOOP("ProgressWindow", "Mistaken"), 0xc62828},
+                             {1, QT_TRANSLATE_NOOP("ProgressWindow", "Not Sure"), 0xfdd835},
+                             {0, QT_TRANSLATE_NOOP("ProgressWindow", "To Be Viewed"), 0x90a4ae}};
+
+QString Label(const State& state) { return ProgressWindow::tr(state.label); }
 
 QDate DateOf(const std::string& text) {
     return QDate::fromString(QString::fromStdString(text), Qt::ISODate);
@@ -51,9 +58,38 @@ constexpr int kMostDateLabels = 7;
 constexpr int kMostStateCountLabels = 6;
 constexpr int kMostMinuteCountLabels = 4;
 
-QString CountedText(int64_t count, const char* noun) {
-    return QString::fromStdString(
-        Counted(static_cast<uint64_t>(std::max<int64_t>(count, 0)), noun));
+QString Days(int64_t count) {
+    return Translations::Counted("ProgressWindow",
+                                 QT_TRANSLATE_N_NOOP("ProgressWindow", "%n day(s)"),
+                                 std::max<int64_t>(count, 0), "day");
+}
+
+QString Minutes(int64_t count) {
+    return Translations::Counted("ProgressWindow",
+                                 QT_TRANSLATE_N_NOOP("ProgressWindow", "%n minute(s)"),
+                                 std::max<int64_t>(count, 0), "minute");
+}
+
+// A date as the learner's language writes it; English keeps the ISO dates it always showed.
+QString DateText(const QDate& date) {
+    return Translations::Active() ? QLocale().toString(date, QLocale::ShortFormat)
+                                  : date.toString(Qt::ISODate);
+}
+
+QString DateText(const std::string& isoDate) { return DateText(DateOf(isoDate)); }
+
+// The axes' formats: the whole date, and the day and month alone for the close-set labels.
+QString LongAxisFormat() {
+    return Translations::Active() ? QLocale().dateFormat(QLocale::ShortFormat)
+                                  : QStringLiteral("yyyy-MM-dd");
+}
+
+QString ShortAxisFormat() {
+    if (!Translations::Active()) return QStringLiteral("MM-dd");
+    // The locale's short date without its year and the separator that joins it.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("^y+[^dMy]*|[^dMy]*y+")));
+    return format;
 }
 
 // The minutes of each of the `count` days up to `today`, oldest first.
@@ -126,22 +162,21 @@ void LeaveRoomForTheLastLabel(QChart& chart, QCategoryAxis& axis) {
 
 ProgressWindow::ProgressWindow(QWidget* parent, const ProgressWindowInput& input)
     : QDialog(parent), m_input(input) {
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     auto* layout = new QVBoxLayout(this);
 
     auto* streak = new QLabel(this);
     streak->setObjectName(QStringLiteral("streakLabel"));
     const int32_t current = HistoryFile::CurrentStreak(m_input.days, m_input.today);
     const int32_t longest = HistoryFile::LongestStreak(m_input.days);
-    streak->setText(QStringLiteral("Studied %1 in a row (longest: %2)")
-                        .arg(CountedText(current, "day"), CountedText(longest, "day")));
+    streak->setText(tr("Studied %1 in a row (longest: %2)").arg(Days(current), Days(longest)));
     layout->addWidget(streak);
     layout->addWidget(MakeStatesChart(), 3);
     layout->addWidget(MakeMinutesChart(), 2);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* exportButton =
-        buttons->addButton(QStringLiteral("Export as CSV..."), QDialogButtonBox::ActionRole);
+        buttons->addButton(tr("Export as CSV..."), QDialogButtonBox::ActionRole);
     exportButton->setObjectName(QStringLiteral("exportButton"));
     exportButton->setAutoDefault(false);
     connect(exportButton, &QPushButton::clicked, this, [this] { Export(); });
@@ -153,15 +188,14 @@ ProgressWindow::ProgressWindow(QWidget* parent, const ProgressWindowInput& input
 
 QChartView* ProgressWindow::MakeStatesChart() {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Words in each state"));
+    chart->setTitle(tr("Words in each state"));
     // Days count from the first one recorded, each a unit wide.
     const QDate first =
         m_input.days.empty() ? DateOf(m_input.today) : DateOf(m_input.days.front().date);
     const int span = m_input.days.empty()
                          ? 1
                          : static_cast<int>(first.daysTo(DateOf(m_input.days.back().date))) + 1;
-    QCategoryAxis* xAxis =
-        DayAxis(first, span, kMostDateLabels - 1, QStringLiteral("yyyy-MM-dd"), 0);
+    QCategoryAxis* xAxis = DayAxis(first, span, kMostDateLabels - 1, LongAxisFormat(), 0);
     auto* yAxis = new QValueAxis;
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
@@ -184,7 +218,7 @@ QChartView* ProgressWindow::MakeStatesChart() {
             top = std::max(top, static_cast<int32_t>(value));
         }
         auto* area = new QAreaSeries(upper, below);
-        area->setName(QString::fromLatin1(state.label));
+        area->setName(Label(state));
         area->setColor(QColor(state.color));
         area->setBorderColor(QColor(state.color));
         chart->addSeries(area);
@@ -207,9 +241,9 @@ QChartView* ProgressWindow::MakeStatesChart() {
 
 QChartView* ProgressWindow::MakeMinutesChart() {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Minutes studied per day, last %1 days").arg(kMinuteDays));
+    chart->setTitle(tr("Minutes studied per day, last %1 days").arg(kMinuteDays));
     chart->legend()->hide();
-    auto* set = new QBarSet(QStringLiteral("Minutes"));
+    auto* set = new QBarSet(tr("Minutes"));
     double most = 1;
     const std::vector<double> minutes = MinutesPerDay(m_input.days, m_input.today, kMinuteDays);
     for (double dayMinutes : minutes) {
@@ -222,7 +256,7 @@ QChartView* ProgressWindow::MakeMinutesChart() {
     chart->addSeries(series);
     // Bar i stands on i, in the middle of its day's span.
     QCategoryAxis* xAxis = DayAxis(DateOf(m_input.today).addDays(1 - kMinuteDays), kMinuteDays,
-                                   kMostDateLabels, QStringLiteral("MM-dd"), -0.5);
+                                   kMostDateLabels, ShortAxisFormat(), -0.5);
     auto* yAxis = new QValueAxis;
     SetWholeTicks(*yAxis, most, kMostMinuteCountLabels);
     chart->addAxis(xAxis, Qt::AlignBottom);
@@ -242,16 +276,16 @@ QChartView* ProgressWindow::MakeMinutesChart() {
 }
 
 QString ProgressWindow::StatesSummary(const std::vector<HistoryDay>& days) {
-    if (days.empty()) return QStringLiteral("No study recorded yet.");
+    if (days.empty()) return tr("No study recorded yet.");
     const HistoryDay& last = days.back();
     QStringList parts;
     for (const State& state : kStates)
-        parts << QStringLiteral("%1 %2").arg(last.counts.lists[state.index]).arg(state.label);
+        parts << tr("%1 %2").arg(last.counts.lists[state.index]).arg(Label(state));
     const int32_t knownFirst = days.front().counts.lists[kStates[0].index];
-    return QStringLiteral("On %1: %2. Known words went from %3 on %4 to %5.")
-        .arg(QString::fromStdString(last.date), parts.join(QStringLiteral(", ")))
+    return tr("On %1: %2. Known words went from %3 on %4 to %5.")
+        .arg(DateText(last.date), parts.join(tr(", ")))
         .arg(knownFirst)
-        .arg(QString::fromStdString(days.front().date))
+        .arg(DateText(days.front().date))
         .arg(last.counts.lists[kStates[0].index]);
 }
 
@@ -266,15 +300,15 @@ QString ProgressWindow::MinutesSummary(const std::vector<HistoryDay>& days,
         total += minutes[i];
         if (minutes[i] > minutes[most]) most = i;
     }
-    QString text = QStringLiteral("In the last %1 days: %2 studied, %3 in all.")
+    QString text = tr("In the last %1 days: %2 studied, %3 in all.")
                        .arg(kMinuteDays)
-                       .arg(CountedText(studied, "day"))
-                       .arg(CountedText(static_cast<int64_t>(total + 0.5), "minute"));
+                       .arg(Days(studied))
+                       .arg(Minutes(static_cast<int64_t>(total + 0.5)));
     if (studied > 0) {
         const QDate day = DateOf(today).addDays(static_cast<int>(most) - kMinuteDays + 1);
-        text += QStringLiteral(" The most was %1, on %2.")
-                    .arg(CountedText(static_cast<int64_t>(minutes[most] + 0.5), "minute"))
-                    .arg(day.toString(Qt::ISODate));
+        text += tr(" The most was %1, on %2.")
+                    .arg(Minutes(static_cast<int64_t>(minutes[most] + 0.5)))
+                    .arg(DateText(day));
     }
     return text;
 }
@@ -296,13 +330,13 @@ void ProgressWindow::Export() {
     const QString path =
         m_input.chooseExportPath
             ? m_input.chooseExportPath(this)
-            : QFileDialog::getSaveFileName(this, QStringLiteral("Export the History"),
+            : QFileDialog::getSaveFileName(this, tr("Export the History"),
                                            QDir::home().filePath(QStringLiteral("history.csv")),
-                                           QStringLiteral("CSV files (*.csv);;All files (*)"));
+                                           tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty()) return;
     QString error;
     if (ExportTo(path, error)) return;
-    const QString text = QStringLiteral("The history could not be exported.\n\n") + error;
+    const QString text = tr("The history could not be exported.\n\n") + error;
     if (m_input.showError) {
         m_input.showError(this, text);
     } else {

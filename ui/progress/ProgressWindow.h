@@ -7,11 +7,14 @@
 
 #include "ui/progress/ProgressModule.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QChartView;
 
 class ProgressWindow : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ProgressWindow)
+
 public:
     static constexpr int kMinuteDays = 90;
 

@@ -4,6 +4,8 @@
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
 
+#include <QtGlobal>
+
 #include <optional>
 #include <string>
 
@@ -43,17 +45,17 @@ std::optional<size_t> RecordOfIndex(uint32_t index, size_t count) {
 const char* WordProgress::Plain(State state) {
     switch (state) {
         case State::kToBeViewed:
-            return "to be viewed";
+            return QT_TRANSLATE_NOOP("WordProgress", "to be viewed");
         case State::kNew:
-            return "new";
+            return QT_TRANSLATE_NOOP("WordProgress", "new");
         case State::kMistaken:
-            return "mistaken";
+            return QT_TRANSLATE_NOOP("WordProgress", "mistaken");
         case State::kUnsure:
-            return "unsure";
+            return QT_TRANSLATE_NOOP("WordProgress", "unsure");
         case State::kLearning:
-            return "learning";
+            return QT_TRANSLATE_NOOP("WordProgress", "learning");
         case State::kKnown:
-            return "known";
+            return QT_TRANSLATE_NOOP("WordProgress", "known");
     }
     return "";
 }

@@ -98,7 +98,7 @@ bool WordsModel::IsChangedElsewhere(FileSystem& files, const fs::path& folder) c
 
 bool WordsModel::SetText(int row, int column, const QString& text, QString& error) {
     if (column != kWord && column != kDefinition) {
-        error = QStringLiteral("Only a word or a definition can be changed.");
+        error = tr("Only a word or a definition can be changed.");
         return false;
     }
     Entry& entry = m_entries.at(row);
@@ -127,8 +127,7 @@ bool WordsModel::SetText(int row, int column, const QString& text, QString& erro
 
 int WordsModel::AddWord(const QString& word, const QString& definition, QString& error) {
     if (m_entries.size() >= kMaxStudyWords) {
-        error = QStringLiteral("The list holds %1 words, the most a list can hold.")
-                    .arg(kMaxStudyWords);
+        error = tr("The list holds %1 words, the most a list can hold.").arg(kMaxStudyWords);
         return -1;
     }
     WordRecord record;
@@ -150,7 +149,7 @@ bool WordsModel::RemoveWords(std::vector<int> rows, QString& error) {
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.empty()) return true;
     if (rows.size() >= m_entries.size()) {
-        error = QStringLiteral("A list keeps at least one word.");
+        error = tr("A list keeps at least one word.");
         return false;
     }
     Change change{Change::Kind::kRemove, {}};
@@ -276,7 +275,8 @@ QVariant WordsModel::Shown(const Entry& entry, int column) const {
             return entry.definition;
         case kState:
         case kReverseState:
-            return QString::fromLatin1(WordProgress::Plain(entry.progress[SlotOf(column)].state));
+            return QCoreApplication::translate(
+                "WordProgress", WordProgress::Plain(entry.progress[SlotOf(column)].state));
         default: {
             // The counter means something only while a word is being learned.
             const WordProgress& progress = entry.progress[SlotOf(column)];
@@ -326,18 +326,19 @@ QVariant WordsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant WordsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const kTitles[kColumns] = {"Word",    "Definition", "State",
-                                                  "Counter", "State Back", "Counter Back"};
+    static const char* const kTitles[kColumns] = {
+        QT_TR_NOOP("Word"),    QT_TR_NOOP("Definition"), QT_TR_NOOP("State"),
+        QT_TR_NOOP("Counter"), QT_TR_NOOP("State Back"), QT_TR_NOOP("Counter Back")};
     static const char* const kTips[kColumns] = {
-        "The word",
-        "Its definition",
-        "Where the word stands, studied from the word to the definition",
-        "Right answers in a row while it is learned, from the word to the definition",
-        "Where the word stands, studied backwards, from the definition to the word",
-        "Right answers in a row while it is learned, studied backwards"};
+        QT_TR_NOOP("The word"),
+        QT_TR_NOOP("Its definition"),
+        QT_TR_NOOP("Where the word stands, studied from the word to the definition"),
+        QT_TR_NOOP("Right answers in a row while it is learned, from the word to the definition"),
+        QT_TR_NOOP("Where the word stands, studied backwards, from the definition to the word"),
+        QT_TR_NOOP("Right answers in a row while it is learned, studied backwards")};
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return QVariant();
-    if (role == Qt::DisplayRole) return QString::fromLatin1(kTitles[section]);
-    if (role == Qt::ToolTipRole) return QString::fromLatin1(kTips[section]);
+    if (role == Qt::DisplayRole) return tr(kTitles[section]);
+    if (role == Qt::ToolTipRole) return tr(kTips[section]);
     return QVariant();
 }
 

@@ -14,6 +14,7 @@
 #include "ui/words/SessionProgress.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QString>
 
 #include <filesystem>
@@ -22,6 +23,8 @@
 #include <vector>
 
 class WordsModel : public QAbstractTableModel {
+    Q_DECLARE_TR_FUNCTIONS(WordsModel)
+
 public:
     enum Column { kWord, kDefinition, kState, kCounter, kReverseState, kReverseCounter, kColumns };
     // Folded text for the text columns, the state's place in the usual course, the counter.

@@ -3,6 +3,7 @@
 
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
+#include "platform/Translations.h"
 #include "platform/WindowFit.h"
 
 #include <QApplication>
@@ -30,11 +31,26 @@ QString Shown(const std::string& text) { return QString::fromStdString(Escaped(t
 
 // "Delete 3 words? 2 of them have progress, which goes with them (a copy is kept)."
 QString DeleteQuestion(int count, int withProgress) {
+    const bool isEnglish = !Translations::Active();
     QString question =
-        QStringLiteral("Delete %1?").arg(QString::fromStdString(Counted(count, "word")));
+        isEnglish
+            ? QStringLiteral("Delete %1?").arg(QString::fromStdString(Counted(count, "word")))
+            : QCoreApplication::translate("WordsWindow", "Delete %n word(s)?", nullptr, count);
     if (withProgress == 0) return question;
     if (count == 1)
-        return question + QStringLiteral(" It has progress, which goes with it (a copy is kept).");
+        return question +
+               QCoreApplication::translate(
+                   "WordsWindow", " It has progress, which goes with it (a copy is kept).");
+    if (!isEnglish)
+        return question + QLatin1Char(' ') +
+               (withProgress == count
+                    ? QCoreApplication::translate(
+                          "WordsWindow",
+                          "All of them have progress, which goes with them (a copy is kept).")
+                    : QCoreApplication::translate(
+                          "WordsWindow",
+                          "%n of them have progress, which goes with them (a copy is kept).",
+                          nullptr, withProgress));
     const QString which = withProgress == count ? QStringLiteral("All of them have")
                           : withProgress == 1   ? QStringLiteral("1 of them has")
                                               : QStringLiteral("%1 of them have").arg(withProgress);
@@ -45,20 +61,21 @@ QString DeleteQuestion(int count, int withProgress) {
 // Asks for a new word and its definition; false when the learner cancels.
 bool AskForWord(QWidget* parent, QString& word, QString& definition) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Add a Word"));
+    dialog.setWindowTitle(QCoreApplication::translate("WordsWindow", "Add a Word"));
     dialog.setObjectName(QStringLiteral("addWordDialog"));
     auto* form = new QFormLayout(&dialog);
     auto* wordEdit = new QLineEdit(word);
     wordEdit->setObjectName(QStringLiteral("newWordEdit"));
-    wordEdit->setAccessibleName(QStringLiteral("New word"));
+    wordEdit->setAccessibleName(QCoreApplication::translate("WordsWindow", "New word"));
     auto* definitionEdit = new QLineEdit(definition);
     definitionEdit->setObjectName(QStringLiteral("newDefinitionEdit"));
-    definitionEdit->setAccessibleName(QStringLiteral("Its definition"));
+    definitionEdit->setAccessibleName(QCoreApplication::translate("WordsWindow", "Its definition"));
     definitionEdit->setMinimumWidth(360);
-    form->addRow(QStringLiteral("&Word:"), wordEdit);
-    form->addRow(QStringLiteral("&Definition:"), definitionEdit);
+    form->addRow(QCoreApplication::translate("WordsWindow", "&Word:"), wordEdit);
+    form->addRow(QCoreApplication::translate("WordsWindow", "&Definition:"), definitionEdit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Add"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("WordsWindow", "Add"));
     form->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -92,7 +109,7 @@ WordsWindow::WordsWindow(ListStore& store, const ListSummary& list, const Option
     m_model.SetRefusalHandler([this](const QModelIndex& index, const QString& text,
                                      const QString& why) { ShowRefusal(index, text, why); });
     setObjectName(QStringLiteral("wordsWindow"));
-    setWindowTitle(QStringLiteral("Words — %1[*]").arg(Shown(m_list.name)));
+    setWindowTitle(tr("Words — %1[*]").arg(Shown(m_list.name)));
     BuildControls();
     InstallShortcuts();
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
@@ -127,11 +144,11 @@ QPushButton* WordsWindow::AddButton(const QString& text, const char* name,
 void WordsWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* searchRow = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("&Search:"));
+    auto* searchLabel = new QLabel(tr("&Search:"));
     m_search = new QLineEdit;
     m_search->setObjectName(QStringLiteral("searchEdit"));
-    m_search->setAccessibleName(QStringLiteral("Search words and definitions"));
-    m_search->setPlaceholderText(QStringLiteral("Words and definitions, any case and accents"));
+    m_search->setAccessibleName(tr("Search words and definitions"));
+    m_search->setPlaceholderText(tr("Words and definitions, any case and accents"));
     m_search->setClearButtonEnabled(true);
     searchLabel->setBuddy(m_search);
     searchRow->addWidget(searchLabel);
@@ -140,9 +157,9 @@ void WordsWindow::BuildControls() {
 
     m_table = new QTableView;
     m_table->setObjectName(QStringLiteral("wordsTable"));
-    m_table->setAccessibleName(QStringLiteral("Words"));
+    m_table->setAccessibleName(tr("Words"));
     m_table->setAccessibleDescription(
-        QStringLiteral("Each word with its definition and its progress in both directions"));
+        tr("Each word with its definition and its progress in both directions"));
     m_table->setModel(&m_filter);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -159,7 +176,8 @@ void WordsWindow::BuildControls() {
     QHeaderView* columns = m_table->horizontalHeader();
     // Room for the longest state and for the titles, with the sort arrow.
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('m'));
-    const int stateWidth = fontMetrics().horizontalAdvance(QStringLiteral("to be viewed"));
+    const int stateWidth = fontMetrics().horizontalAdvance(QCoreApplication::translate(
+        "WordProgress", WordProgress::Plain(WordProgress::State::kToBeViewed)));
     columns->resizeSection(WordsModel::kWord, em * 14);
     for (int column : {WordsModel::kState, WordsModel::kCounter, WordsModel::kReverseState,
                        WordsModel::kReverseCounter}) {
@@ -178,17 +196,15 @@ void WordsWindow::BuildControls() {
 
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("statusLabel"));
-    m_status->setAccessibleName(QStringLiteral("Words shown"));
+    m_status->setAccessibleName(tr("Words shown"));
     layout->addWidget(m_status);
 
     auto* buttons = new QHBoxLayout;
-    auto* add = AddButton(QStringLiteral("&Add Word…"), "addButton", QStringLiteral("Add a word"));
-    m_delete = AddButton(QStringLiteral("&Delete"), "deleteButton",
-                         QStringLiteral("Delete the selected words"));
-    m_undo =
-        AddButton(QStringLiteral("&Undo"), "undoButton", QStringLiteral("Undo the last change"));
-    m_save = AddButton(QStringLiteral("Sa&ve"), "saveButton", QStringLiteral("Save the changes"));
-    auto* close = AddButton(QStringLiteral("&Close"), "closeButton", QStringLiteral("Close"));
+    auto* add = AddButton(tr("&Add Word…"), "addButton", tr("Add a word"));
+    m_delete = AddButton(tr("&Delete"), "deleteButton", tr("Delete the selected words"));
+    m_undo = AddButton(tr("&Undo"), "undoButton", tr("Undo the last change"));
+    m_save = AddButton(tr("Sa&ve"), "saveButton", tr("Save the changes"));
+    auto* close = AddButton(tr("&Close"), "closeButton", tr("Close"));
     for (QPushButton* button : {add, m_delete, m_undo}) buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_save);
@@ -235,9 +251,9 @@ bool WordsWindow::Load(std::string& error) {
 void WordsWindow::UpdateState() {
     const int total = m_model.rowCount();
     const int shown = m_filter.rowCount();
-    const QString words = QString::fromStdString(Counted(total, "word"));
-    m_status->setText(shown == total ? words
-                                     : QStringLiteral("%1 of %2 shown").arg(shown).arg(words));
+    const QString words = Translations::Counted(
+        "WordsWindow", QT_TRANSLATE_N_NOOP("WordsWindow", "%n word(s)"), total, "word");
+    m_status->setText(shown == total ? words : tr("%1 of %2 shown").arg(shown).arg(words));
     m_undo->setEnabled(m_model.CanUndo());
     m_save->setEnabled(m_model.IsModified());
     m_delete->setEnabled(shown > 0);
@@ -274,9 +290,8 @@ void WordsWindow::AddWord() {
             m_table->setFocus();
             return;
         }
-        QMessageBox::warning(
-            this, QStringLiteral("Add a Word"),
-            QStringLiteral("The word is not added: %1.").arg(Shown(error.toStdString())));
+        QMessageBox::warning(this, tr("Add a Word"),
+                             tr("The word is not added: %1.").arg(Shown(error.toStdString())));
     }
 }
 
@@ -285,13 +300,12 @@ void WordsWindow::DeleteSelected() {
     if (rows.empty()) return;
     const QString question =
         DeleteQuestion(static_cast<int>(rows.size()), m_model.CountWithProgress(rows));
-    if (QMessageBox::question(this, QStringLiteral("Delete Words"), question,
+    if (QMessageBox::question(this, tr("Delete Words"), question,
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes)
         return;
     QString error;
-    if (!m_model.RemoveWords(rows, error))
-        QMessageBox::warning(this, QStringLiteral("Delete Words"), error);
+    if (!m_model.RemoveWords(rows, error)) QMessageBox::warning(this, tr("Delete Words"), error);
 }
 
 void WordsWindow::Undo() { m_model.Undo(); }
@@ -304,8 +318,8 @@ void WordsWindow::ShowRefusal(const QModelIndex& index, const QString& text, con
     m_isRefusalShown = true;
     const QPersistentModelIndex where(index);
     QTimer::singleShot(0, this, [this, where, text, why] {
-        QMessageBox::warning(this, QStringLiteral("Words"),
-                             QStringLiteral("Not changed: %1.").arg(Shown(why.toStdString())));
+        QMessageBox::warning(this, tr("Words"),
+                             tr("Not changed: %1.").arg(Shown(why.toStdString())));
         m_isRefusalShown = false;
         const QModelIndex shown = m_filter.mapFromSource(where);
         if (!shown.isValid()) return;
@@ -331,10 +345,10 @@ bool WordsWindow::Save() {
     if (!m_model.IsModified()) return true;
     if (m_model.IsChangedElsewhere(m_store.Files(), m_list.folder)) {
         QMessageBox::warning(
-            this, QStringLiteral("Words"),
-            QStringLiteral("The words are not saved: the list was changed elsewhere since this "
-                           "window opened it, and saving would undo that. Close the window "
-                           "without saving and open it again."));
+            this, tr("Words"),
+            tr("The words are not saved: the list was changed elsewhere since this "
+               "window opened it, and saving would undo that. Close the window "
+               "without saving and open it again."));
         return false;
     }
     ImportPlan plan;
@@ -346,8 +360,8 @@ bool WordsWindow::Save() {
         m_options.focusRecord >= 0 ? m_model.RowToGoOnAt(m_options.focusRecord) : -1;
     std::string report, error;
     if (!ListImporter::Update(m_store, plan, m_list.name, report, error, m_options.callerHolds)) {
-        QMessageBox::warning(this, QStringLiteral("Words"),
-                             QStringLiteral("The words are not saved: %1.").arg(Shown(error)));
+        QMessageBox::warning(this, tr("Words"),
+                             tr("The words are not saved: %1.").arg(Shown(error)));
         return false;
     }
     m_outcome.isChanged = true;
@@ -360,10 +374,10 @@ bool WordsWindow::Save() {
     // The saved list's own progress: added words now stand first to be viewed.
     std::string reloadError;
     if (!Load(reloadError))
-        QMessageBox::warning(this, QStringLiteral("Words"),
-                             QStringLiteral("The words were saved, but cannot be shown again: %1.")
-                                 .arg(Shown(reloadError)));
-    m_status->setText(m_status->text() + QStringLiteral(" — saved: ") + Shown(report));
+        QMessageBox::warning(
+            this, tr("Words"),
+            tr("The words were saved, but cannot be shown again: %1.").arg(Shown(reloadError)));
+    m_status->setText(m_status->text() + tr(" — saved: ") + Shown(report));
     return true;
 }
 
@@ -371,8 +385,7 @@ void WordsWindow::reject() {
     FinishEditing();
     if (m_model.IsModified()) {
         const auto answer = QMessageBox::question(
-            this, QStringLiteral("Words"),
-            QStringLiteral("Save the changes to the words of %1?").arg(Shown(m_list.name)),
+            this, tr("Words"), tr("Save the changes to the words of %1?").arg(Shown(m_list.name)),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         if (answer == QMessageBox::Cancel) return;
         if (answer == QMessageBox::Save && !Save()) return;

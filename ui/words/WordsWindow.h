@@ -10,6 +10,7 @@
 #include "ui/words/WordsFilter.h"
 #include "ui/words/WordsModel.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <optional>
@@ -21,6 +22,8 @@ class QPushButton;
 class QTableView;
 
 class WordsWindow : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(WordsWindow)
+
 public:
     struct Options {
         int focusRecord = -1;  // the word on screen: its record in list/kelvo.lst; -1 for none
