@@ -1003,6 +1003,13 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
     FolderLock locks[2];
     if (!LockBoth(listFolder, std::nullopt, locks, error) || !LoadDevice(local, report, error))
         return false;
+    // The base must hold progress on the words it holds, and no change a kill left half done
+    // may meet the join's own.
+    ListGuard::Notice notice;
+    if (!ListGuard::CheckBoth(local.files, listFolder, notice)) {
+        error = notice.detail;
+        return false;
+    }
     bool present = false;
     Manifest manifest;
     if (!ReadManifest(local.files, syncFolder, present, manifest, error)) {

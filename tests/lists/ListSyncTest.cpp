@@ -52,8 +52,8 @@ protected:
         EXPECT_EQ(WordListTool(out, err, on.home, m_home.Defaults()).Run(args), code) << err.str();
         return out.str() + err.str();
     }
-    // The first computer: a list of kWords words with a session, joined to its empty folder.
-    void Start(Computer& on) {
+    // The list "gre" of kWords words.
+    void AddList(const Computer& on) {
         std::ofstream(m_home.Root() / "gre.tsv") << [] {
             std::string text;
             for (int i = 1; i <= kWords; ++i)
@@ -61,6 +61,10 @@ protected:
             return text;
         }();
         Tool(on, {"add", (m_home.Root() / "gre.tsv").string()});
+    }
+    // The first computer: the list with a session, joined to its empty folder.
+    void Start(Computer& on) {
+        AddList(on);
         Entries all;
         for (uint32_t i = 1; i <= kWords; ++i) all.push_back({i, 0});
         WriteSession(on.List(), all, {});
@@ -405,6 +409,18 @@ TEST_F(ListSyncTest, SyncFailsAfterTheJournalTookTheAnswers_SaysSo) {
     EXPECT_FALSE(
         ListSync::Sync(a.home, a.List(), ListFolder::Direction::kForwards, {}, -1, report, error));
     EXPECT_TRUE(report.answersTaken);
+}
+
+TEST_F(ListSyncTest, WordsCopiedOverBeforeJoining_BaseHoldsProgressOnThem) {
+    Computer a = Make("a");
+    AddList(a);
+    WriteSession(a.List(), {}, {{1, 0}});
+    // The known word w1 moves to the end of a list copied over the old one.
+    Words words = ReadWords(a.List() / "list/kelvo.lst");
+    std::rotate(words.begin(), words.begin() + 1, words.end());
+    WriteWords(a.List() / "list/kelvo.lst", words);
+    Tool(a, {"sync", "--list", "gre", a.sync.string()});
+    EXPECT_EQ(ReadFile((a.sync / "base/session/known.txt").string()), "1\n40\t0\n");
 }
 
 TEST_F(ListSyncTest, DataFolderCopied_SyncsAsAnotherDevice) {
