@@ -6,11 +6,21 @@
 
 #include <QMessageBox>
 
+int MessageBoxes::ShowUnicode(QWidget* owner, const QString& text, const QString& caption,
+                              Buttons buttons, Icon icon) {
+    return Show(owner, UnicodeToWin1252(text), UnicodeToWin1252(caption), buttons, icon);
+}
+
 int QtMessageBoxes::Show(QWidget* owner, const std::string& text, const std::string& caption,
                          Buttons buttons, Icon icon) {
+    return ShowUnicode(owner, Win1252ToUnicode(text), Win1252ToUnicode(caption), buttons, icon);
+}
+
+int QtMessageBoxes::ShowUnicode(QWidget* owner, const QString& text, const QString& caption,
+                                Buttons buttons, Icon icon) {
     QMessageBox box(owner);
-    box.setWindowTitle(Win1252ToUnicode(caption));
-    box.setText(Win1252ToUnicode(text));
+    box.setWindowTitle(caption);
+    box.setText(text);
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);

@@ -3,6 +3,8 @@
 // Modal message boxes (MessageBoxA with MB_OK or MB_YESNO and an icon). The program shows
 // them through this interface so that tests can answer them.
 
+#include <QString>
+
 #include <string>
 
 class QWidget;
@@ -17,10 +19,16 @@ public:
     // (platform/DialogIds.h) for the button pressed; closing a Yes/No box counts as No.
     virtual int Show(QWidget* owner, const std::string& text, const std::string& caption,
                      Buttons buttons, Icon icon) = 0;
+    // The same for Unicode text, such as a translated message. Boxes that only record what
+    // they were asked get it as Windows-1252 through Show.
+    virtual int ShowUnicode(QWidget* owner, const QString& text, const QString& caption,
+                            Buttons buttons, Icon icon);
 };
 
 class QtMessageBoxes : public MessageBoxes {
 public:
     int Show(QWidget* owner, const std::string& text, const std::string& caption, Buttons buttons,
              Icon icon) override;
+    int ShowUnicode(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
+                    Icon icon) override;
 };

@@ -16,15 +16,18 @@ const char kEmbedded[] = ":/i18n/quibbix_";
 
 // A property of the application object, not a global: each module has its own copy of
 // this file's globals.
-const char kActiveProperty[] = "quibbixTranslated";
+const char kLanguageProperty[] = "quibbixLanguage";
 
-// The embedded file for a language the system asks for ("pt-BR", "zh-Hans-CN", "de"), or
-// an empty string when the program has no translation for it.
-QString EmbeddedFileFor(const QLocale& locale) {
+QString EmbeddedFile(const QString& name) {
+    return QLatin1String(kEmbedded) + name + QLatin1String(".qm");
+}
+
+// The name of the program's translation ("de", "pt_BR") for a language the system asks for
+// ("de-AT", "pt-BR", "zh-Hans-CN"), or an empty string when the program has none for it.
+QString TranslationFor(const QLocale& locale) {
     const QString full = locale.name();  // "pt_BR", "zh_CN"
     for (const QString& name : {full, full.section(QLatin1Char('_'), 0, 0)}) {
-        const QString file = QLatin1String(kEmbedded) + name + QLatin1String(".qm");
-        if (QFile::exists(file)) return file;
+        if (QFile::exists(EmbeddedFile(name))) return name;
     }
     return QString();
 }
@@ -37,14 +40,14 @@ QString Translations::Install() {
     for (const QString& wanted : QLocale::system().uiLanguages()) {
         const QLocale locale(wanted);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C) break;
-        const QString file = EmbeddedFileFor(locale);
-        if (file.isEmpty()) continue;
+        const QString name = TranslationFor(locale);
+        if (name.isEmpty()) continue;
         auto* ours = new QTranslator(QCoreApplication::instance());
-        if (!ours->load(file)) {
+        if (!ours->load(EmbeddedFile(name))) {
             delete ours;
             continue;
         }
-        Use(ours);
+        Use(ours, name);
         // Qt's own standard buttons and dialogs; without them they stay English, which is
         // no reason to refuse ours.
         auto* qt = new QTranslator(QCoreApplication::instance());
@@ -53,20 +56,22 @@ QString Translations::Install() {
             QCoreApplication::installTranslator(qt);
         else
             delete qt;
-        return locale.name();
+        return name;
     }
     return QString();
 }
 
-void Translations::Use(QTranslator* translator) {
+void Translations::Use(QTranslator* translator, const QString& language) {
     QCoreApplication::installTranslator(translator);
-    QCoreApplication::instance()->setProperty(kActiveProperty, true);
+    QCoreApplication::instance()->setProperty(kLanguageProperty, language);
 }
 
-bool Translations::Active() {
+QString Translations::Language() {
     const QCoreApplication* app = QCoreApplication::instance();
-    return app && app->property(kActiveProperty).toBool();
+    return app ? app->property(kLanguageProperty).toString() : QString();
 }
+
+bool Translations::Active() { return !Language().isEmpty(); }
 
 QString Translations::Counted(const char* context, const char* source, qint64 count,
                               const char* one, const char* many) {

@@ -14,7 +14,9 @@ public:
     // or an empty string for English.
     static QString Install();
     // Installs `translator` as the program's (a test's stand-in does the same).
-    static void Use(QTranslator* translator);
+    static void Use(QTranslator* translator, const QString& language);
+    // The language installed ("de", "pt_BR"), or an empty string for English.
+    static QString Language();
     // True once a translation of the program's texts is installed. The state lives on the
     // application object, so the windows in loaded modules see it too.
     static bool Active();

@@ -31,13 +31,13 @@ bool IsEndingKey(const QEvent* event) {
 
 CBreakDlg::CBreakDlg(Sound& sound, QWidget* parent)
     : TemplateDialog(kTemplateId, parent), m_sound(sound) {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     // The caption names the window to the window manager and to screen readers; it shows
     // no close box, as the template has none.
     setWindowFlag(Qt::WindowTitleHint);
     m_timeLeftLabel.setParent(this);
     m_timeLeftLabel.setObjectName(QStringLiteral("timeLeftLabel"));
-    m_timeLeftLabel.setAccessibleName(QStringLiteral("Time left"));
+    m_timeLeftLabel.setAccessibleName(tr("Time left"));
     m_timeLeftLabel.setAlignment(Qt::AlignCenter);
     m_timeLeftLabel.setTextFormat(Qt::PlainText);
 }
@@ -50,13 +50,13 @@ void CBreakDlg::CreateBoxOver(CWinText& box, int placeholderId, const std::strin
 }
 
 bool CBreakDlg::OnInitDialog() {
-    CreateBoxOver(m_titleBox, kTitleId, "On Break", DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    char message[256];
-    std::snprintf(message, sizeof message,
-                  "This is a %d minutes break.\nIt is good time to stretch a little and relax your "
-                  "eyes\n\nPress OK to end break",
-                  kBreakMinutes);
-    CreateBoxOver(m_messageBox, kMessageId, message, DT_WORDBREAK);
+    CreateBoxOver(m_titleBox, kTitleId, tr("On Break").toStdString(),
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const QString message =
+        tr("This is a %1 minutes break.\nIt is good time to stretch a little and "
+           "relax your eyes\n\nPress OK to end break")
+            .arg(kBreakMinutes);
+    CreateBoxOver(m_messageBox, kMessageId, message.toStdString(), DT_WORDBREAK);
     m_titleBox.SetFontAndColors(m_configData.m_lfVocabulary, m_configData.m_crVocabularyText,
                                 m_configData.m_crVocabularyBack);
     m_messageBox.SetFontAndColors(m_configData.m_lfDefinition, m_configData.m_crDefinitionText,
@@ -71,9 +71,10 @@ bool CBreakDlg::OnInitDialog() {
 
 std::string CBreakDlg::TimeLeftText(int32_t elapsedMs) {
     const int32_t seconds = (std::max(0, kBreakMs - elapsedMs) + 999) / 1000;
-    char text[32];
-    std::snprintf(text, sizeof text, "Time left: %02d:%02d", seconds / 60, seconds % 60);
-    return text;
+    return tr("Time left: %1:%2")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+        .toStdString();
 }
 
 void CBreakDlg::PlaceTimeLeft() {
@@ -92,9 +93,9 @@ void CBreakDlg::ShowTimeLeft() {
 }
 
 void CBreakDlg::NameControls() {
-    m_titleBox.setAccessibleName(QStringLiteral("Break"));
-    m_messageBox.setAccessibleName(QStringLiteral("About the break"));
-    if (QWidget* ok = GetDlgItem(IDOK)) ok->setAccessibleName(QStringLiteral("End the break"));
+    m_titleBox.setAccessibleName(tr("Break"));
+    m_messageBox.setAccessibleName(tr("About the break"));
+    if (QWidget* ok = GetDlgItem(IDOK)) ok->setAccessibleName(tr("End the break"));
     // The controls are built anew for every break; each gets the key guard.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
@@ -117,7 +118,7 @@ void CBreakDlg::OnTimer(uint32_t id) {
 }
 
 void CBreakDlg::BreakOver() {
-    m_titleBox.SetText("Break Over");
+    m_titleBox.SetText(tr("Break Over").toStdString());
     // Played in the background: the dialog must answer OK at once. A tick while the last
     // alarm still sounds lets it play on.
     m_sound.StartAlarm(kBeepHz, kBeepMs, kSoundFile);

@@ -10,6 +10,7 @@
 #include "ui/QuibConfigData.h"
 #include "ui/WinText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <cstdint>
@@ -18,6 +19,8 @@
 class Sound;
 
 class CBreakDlg : public TemplateDialog {
+    Q_DECLARE_TR_FUNCTIONS(CBreakDlg)
+
 public:
     static constexpr int kTemplateId = 113;
     static constexpr uint32_t kTimerId = 113;
@@ -34,7 +37,7 @@ public:
     // Keys typed while the break opens were meant for the study: an answer given with Enter
     // would otherwise end the break the moment it began. Counted in ticks, so two of them.
     static constexpr int32_t kKeyGuardMs = 2 * kStepMs;
-    static constexpr const char* kCaption = "Quibbix — On Break";
+    static constexpr const char* kCaption = QT_TR_NOOP("Quibbix — On Break");
 
     // `sound` must outlive the dialog.
     explicit CBreakDlg(Sound& sound, QWidget* parent = nullptr);

@@ -2,8 +2,10 @@
 #include "ui/HelpWindow.h"
 
 #include "platform/Resources.h"
+#include "platform/Translations.h"
 
 #include <QAction>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QScreen>
@@ -13,7 +15,14 @@
 
 namespace {
 
-const char kHelpPage[] = "qrc:/help/help.html";
+// The learner's language has its own page beside the English one.
+QUrl HelpPage() {
+    const QString language = Translations::Language();
+    const QString translated = QStringLiteral(":/help/%1/help.html").arg(language);
+    if (!language.isEmpty() && QFile::exists(translated))
+        return QUrl(QLatin1String("qrc") + translated);
+    return QUrl(QStringLiteral("qrc:/help/help.html"));
+}
 // Room for the key table and a paragraph in view at once, at the application font.
 const QSize kPreferredSize(640, 560);
 
@@ -21,19 +30,19 @@ const QSize kPreferredSize(640, 560);
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     EnsureBuiltInResources();
-    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowTitle(tr(kTitle));
     setObjectName(QStringLiteral("helpWindow"));
-    setAccessibleName(QString::fromUtf8(kTitle));
+    setAccessibleName(tr(kTitle));
     // Not modal: the learner may read on while answering in the window it came from.
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     auto* page = new QTextBrowser;
     page->setObjectName(QStringLiteral("helpPage"));
-    page->setAccessibleName(QString::fromUtf8(kTitle));
+    page->setAccessibleName(tr(kTitle));
     // The page is ours and has no links out; a stray one must not start a browser.
     page->setOpenExternalLinks(false);
     page->setOpenLinks(false);
-    page->setSource(QUrl(QString::fromUtf8(kHelpPage)));
+    page->setSource(HelpPage());
     layout->addWidget(page);
     QSize size = kPreferredSize;
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())

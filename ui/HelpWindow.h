@@ -4,11 +4,14 @@
 // list. It is read from the program's own resources, so it needs neither a network nor a
 // browser, and it stays open beside the window it came from while the learner reads on.
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class HelpWindow : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(HelpWindow)
+
 public:
-    static constexpr char kTitle[] = "Quibbix Help";
+    static constexpr char kTitle[] = QT_TR_NOOP("Quibbix Help");
 
     explicit HelpWindow(QWidget* parent = nullptr);
 

@@ -15,7 +15,7 @@ QFunctionPointer ModuleLoader::Entry(const char* versionSymbol, int version, con
                                      QString& error) {
     const QString path = m_library.fileName();
     if (!m_library.isLoaded() && !m_library.load()) {
-        error = QStringLiteral("%1 could not be loaded (%2). Reinstalling Quibbix brings it back.")
+        error = tr("%1 could not be loaded (%2). Reinstalling Quibbix brings it back.")
                     .arg(path, m_library.errorString());
         return nullptr;
     }
@@ -24,9 +24,8 @@ QFunctionPointer ModuleLoader::Entry(const char* versionSymbol, int version, con
     if (!versionOf || !entry || versionOf() != version) {
         // Its windows would not fit this program; it is left loaded, unused, since unloading
         // code of unknown make is no safer.
-        error = QStringLiteral(
-                    "%1 belongs to another version of Quibbix. Reinstalling Quibbix "
-                    "puts the right one in its place.")
+        error = tr("%1 belongs to another version of Quibbix. Reinstalling Quibbix "
+                   "puts the right one in its place.")
                     .arg(path);
         return nullptr;
     }

@@ -4,10 +4,13 @@
 // request for it, and never before: each links libraries that start-up must not load. A
 // missing or mismatched module gives no entry point and a reason a user can act on.
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QString>
 
 class ModuleLoader {
+    Q_DECLARE_TR_FUNCTIONS(ModuleLoader)
+
 public:
     // Where the program looks for a module: ../lib/quibbix/ from its own folder.
     static QString PathOf(const char* fileName);

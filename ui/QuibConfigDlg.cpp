@@ -11,7 +11,8 @@ CQuibConfigDlg::CQuibConfigDlg(CommonDialogs& dialogs, QWidget* parent)
 CQuibConfigDlg::~CQuibConfigDlg() = default;
 
 void CQuibConfigDlg::CreateSample(CWinText& box, int placeholderId, uint32_t format) {
-    box.CreateBox("Sample", PlaceholderRect(placeholderId, kBoxInset), this, format);
+    box.CreateBox(tr("Sample").toStdString(), PlaceholderRect(placeholderId, kBoxInset), this,
+                  format);
 }
 
 bool CQuibConfigDlg::OnInitDialog() {
@@ -24,10 +25,10 @@ bool CQuibConfigDlg::OnInitDialog() {
 
     m_sampleVocabulary.SetBackColor(m_configData.m_crVocabularyBack);
     m_sampleVocabulary.SetTextFont(m_configData.m_lfVocabulary, m_configData.m_crVocabularyText);
-    m_sampleVocabulary.SetText("Sample");
+    m_sampleVocabulary.SetText(tr("Sample").toStdString());
     m_sampleDefinition.SetBackColor(m_configData.m_crDefinitionBack);
     m_sampleDefinition.SetTextFont(m_configData.m_lfDefinition, m_configData.m_crDefinitionText);
-    m_sampleDefinition.SetText("Sample");
+    m_sampleDefinition.SetText(tr("Sample").toStdString());
     // The program sample is a plain area of the background colour.
     m_sampleProgram.SetBackColor(m_configData.m_crProgramBack);
     m_sampleProgram.SetTextFont(m_configData.m_lfDefinition, m_configData.m_crProgramBack);

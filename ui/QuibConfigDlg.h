@@ -9,11 +9,15 @@
 #include "ui/QuibConfigData.h"
 #include "ui/WinText.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 
 class CommonDialogs;
 
 class CQuibConfigDlg : public TemplateDialog {
+    Q_DECLARE_TR_FUNCTIONS(CQuibConfigDlg)
+
 public:
     static constexpr int kTemplateId = 111;
     enum ControlId {

@@ -4,8 +4,10 @@
 #include "engine/WordSelect.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StaticControl.h"
+#include "platform/Translations.h"
 #include "ui/ProgressLoader.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <memory>
@@ -17,8 +19,18 @@ CQuibStatisticDlg::~CQuibStatisticDlg() = default;
 std::string CQuibStatisticDlg::FormatCount(int32_t n, int32_t total) {
     const double share =
         total == 0 ? 0.0 : static_cast<double>(n) * 100.0 / static_cast<double>(total);
-    // QString formats numbers in the C locale, whatever the user's locale says.
+    // Translated, the counts are written as the learner's locale writes numbers; English
+    // keeps the C locale's, whatever the user's locale says.
+    if (Translations::Active()) {
+        const QLocale locale;
+        return tr("%1 (%2%)").arg(locale.toString(n), locale.toString(share, 'f', 1)).toStdString();
+    }
     return QString::asprintf("%d (%3.1f%%)", n, share).toStdString();
+}
+
+std::string CQuibStatisticDlg::Number(int64_t n) {
+    return Translations::Active() ? QLocale().toString(qlonglong(n)).toStdString()
+                                  : std::to_string(n);
 }
 
 std::string CQuibStatisticDlg::FormatDuration(int32_t seconds) {
@@ -52,8 +64,8 @@ bool CQuibStatisticDlg::OnInitDialog() {
     ShowCount(kKnownId, state.GetKnown().GetCount(), total);
     ShowCount(kToBeViewedId, state.GetToBeViewed().GetCount(), total);
     ShowCount(kLearnedId, state.GetWordsLearned(), total);
-    SetField(kTotalWordsId, std::to_string(total));
-    SetField(kViewedId, std::to_string(m_pWordSelect->GetViewedCount()));
+    SetField(kTotalWordsId, Number(total));
+    SetField(kViewedId, Number(m_pWordSelect->GetViewedCount()));
     ExplainViewed();
     SetField(kSessionTimeId, FormatDuration(m_nSessionTime));
     SetField(kTotalTimeId, FormatDuration(m_nTotalTime));
@@ -63,12 +75,14 @@ bool CQuibStatisticDlg::OnInitDialog() {
 void CQuibStatisticDlg::ExplainViewed() {
     // A word is shown again and again until it is known, so with a small list this count
     // soon passes the number of words; it says nothing about how many are left.
-    const QString what = QStringLiteral(
-        "How many times a word was shown, each repeat counted again: not the number of "
-        "different words");
+    const QString what =
+        tr("How many times a word was shown, each repeat counted again: not the number of "
+           "different words");
     QWidget* field = GetDlgItem(kViewedId);
     for (StaticControl* label : findChildren<StaticControl*>()) {
-        if (label != field && label->text() != QLatin1String("Words Viewed :")) continue;
+        if (label != field &&
+            label->text() != Translations::DialogText(QStringLiteral("Words Viewed :")))
+            continue;
         label->setToolTip(what);
         label->setAccessibleDescription(what);
     }
@@ -92,8 +106,8 @@ void CQuibStatisticDlg::ShowProgress() {
     if (window) {
         window->exec();
     } else if (m_messageBoxes) {
-        m_messageBoxes->Show(this,
-                             "The Progress window cannot be opened.\n\n" + error.toStdString(),
-                             "Quibbix", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
+        m_messageBoxes->ShowUnicode(this, tr("The Progress window cannot be opened.\n\n") + error,
+                                    QStringLiteral("Quibbix"), MessageBoxes::Buttons::Ok,
+                                    MessageBoxes::Icon::Error);
     }
 }

@@ -8,6 +8,8 @@
 #include "engine/HistoryFile.h"
 #include "platform/TemplateDialog.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,6 +19,8 @@ class MessageBoxes;
 class ProgressLoader;
 
 class CQuibStatisticDlg : public TemplateDialog {
+    Q_DECLARE_TR_FUNCTIONS(CQuibStatisticDlg)
+
 public:
     static constexpr int kTemplateId = 112;
     enum ControlId {
@@ -64,6 +68,8 @@ public:
     static std::string FormatCount(int32_t n, int32_t total);
     // "h:mm:ss", the hours without bound.
     static std::string FormatDuration(int32_t seconds);
+    // A whole number, grouped as the learner's locale does once translated.
+    static std::string Number(int64_t n);
     // The text a value field shows.
     std::string FieldText(int id) const;
 
