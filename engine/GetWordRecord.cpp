@@ -2,6 +2,7 @@
 #include "engine/GetWordRecord.h"
 
 #include "engine/EngineEnv.h"
+#include "engine/EngineTexts.h"
 
 #include <climits>
 #include <cstring>
@@ -36,7 +37,8 @@ bool CGetWordRecord::Open(const char* name) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec)) m_file = std::fopen(path, "rb");
     if (!m_file) {
-        m_env.ShowMessage(std::string("Error: Opening ") + name, "Error", EngineEnv::Icon::Error);
+        m_env.ShowMessage(std::string(EngineTexts::kOpening) + name, EngineTexts::kErrorCaption,
+                          EngineEnv::Icon::Error);
         return false;
     }
     // Unbuffered: each record read is exactly one read of 238 bytes.
@@ -51,7 +53,8 @@ bool CGetWordRecord::Open(const char* name) {
 
 int32_t CGetWordRecord::GetRecord(int32_t index) {
     if (!m_file) {
-        m_env.ShowMessage("Error: No Valid Record File", "Error", EngineEnv::Icon::Error);
+        m_env.ShowMessage(EngineTexts::kNoRecordFile, EngineTexts::kErrorCaption,
+                          EngineEnv::Icon::Error);
         return index;
     }
     int64_t at = index;

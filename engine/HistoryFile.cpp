@@ -2,6 +2,7 @@
 #include "engine/HistoryFile.h"
 
 #include "engine/EngineEnv.h"
+#include "engine/EngineTexts.h"
 #include "engine/WordState.h"
 
 #include <algorithm>
@@ -118,7 +119,7 @@ void HistoryFile::Load() {
     m_guard.Note(SessionFiles::kHistory, error, damaged, text);
     const std::string problems = m_guard.Describe();
     if (!problems.empty())
-        m_env.ShowMessage("Your study history could not be read whole:\n\n" + problems,
+        m_env.ShowMessage(std::string(EngineTexts::kHistoryUnread) + "\n\n" + problems,
                           CWordState::kCaption, EngineEnv::Icon::Error);
 }
 

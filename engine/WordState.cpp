@@ -3,6 +3,7 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/EngineEnv.h"
+#include "engine/EngineTexts.h"
 #include "engine/TextScanner.h"
 
 #include <cerrno>
@@ -53,7 +54,7 @@ bool CWordState::Load(int32_t total, int32_t reviewSize) {
     }
     const std::string problems = m_guard.Describe();
     if (!problems.empty())
-        m_env.ShowMessage("Some of your progress could not be read:\n\n" + problems, kCaption,
+        m_env.ShowMessage(std::string(EngineTexts::kProgressUnread) + "\n\n" + problems, kCaption,
                           EngineEnv::Icon::Error);
     return true;
 }
@@ -113,9 +114,8 @@ void CWordState::SaveDone(bool saved, const FileError& error) {
         m_guard.Saved();
         return;
     }
-    m_env.ShowMessage("Your progress could not be saved.\n\n" + error.Describe() +
-                          "\n\nWhat was saved before is kept as it was. Free some space or fix "
-                          "the file, then save again.",
+    m_env.ShowMessage(std::string(EngineTexts::kProgressUnsaved) + "\n\n" + error.Describe() +
+                          "\n\n" + EngineTexts::kSavedBeforeKept,
                       kCaption, EngineEnv::Icon::Error);
 }
 
@@ -164,7 +164,8 @@ bool CWordState::GenerateToBeViewed() {
                 m_toBeViewed.Add(CListRec(static_cast<uint32_t>(order[i])), true);
         }
     } else {
-        m_env.ShowMessage("Failed to generate random list", "Word State", EngineEnv::Icon::None);
+        m_env.ShowMessage(EngineTexts::kNoRandomList, EngineTexts::kWordStateCaption,
+                          EngineEnv::Icon::None);
         for (int32_t i = 1; i <= m_totalWords; ++i) {
             if (static_cast<uint32_t>(i) != NO_WORD)
                 m_toBeViewed.Add(CListRec(static_cast<uint32_t>(i)), true);
@@ -287,7 +288,8 @@ void CWordState::MaintainList(uint32_t currentIndex) {
             list->Add(entry, true);
         }
     }
-    if (table[0] != 0) m_env.ShowMessage("[0] != 0", "Maintain List", EngineEnv::Icon::None);
+    if (table[0] != 0)
+        m_env.ShowMessage("[0] != 0", EngineTexts::kMaintainListCaption, EngineEnv::Icon::None);
     for (uint32_t pos = 1; pos <= n; ++pos) {
         if (table[pos] == 0 && pos != NO_WORD) m_toBeViewed.Add(CListRec(pos), false);
     }

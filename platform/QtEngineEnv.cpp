@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/QtEngineEnv.h"
 
+#include "engine/EngineTexts.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PosixFileSystem.h"
+#include "platform/Translations.h"
+#include "platform/Win1252.h"
+
+#include <QCoreApplication>
 
 #include <time.h>
 
@@ -14,6 +19,21 @@ namespace {
 
 bool g_toStandardError = false;
 
+// The engine's message with each of its marked pieces in the learner's language; the file
+// names and details between them stay as the engine wrote them.
+QString TranslatedText(const std::string& message) {
+    QString text = Win1252ToUnicode(message);
+    for (const char* piece : EngineTexts::kPieces)
+        text.replace(QLatin1String(piece), QCoreApplication::translate("Engine", piece));
+    return text;
+}
+
+QString TranslatedCaption(const std::string& caption) {
+    for (const char* known : EngineTexts::kCaptions)
+        if (caption == known) return QCoreApplication::translate("Engine", known);
+    return Win1252ToUnicode(caption);
+}
+
 }  // namespace
 
 void QtEngineEnv::SendMessagesToStandardError() { g_toStandardError = true; }
@@ -23,8 +43,14 @@ void QtEngineEnv::ShowMessage(const std::string& text, const std::string& captio
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
         return;
     }
-    m_boxes.Show(nullptr, text, caption, MessageBoxes::Buttons::Ok,
-                 icon == Icon::Error ? MessageBoxes::Icon::Error : MessageBoxes::Icon::None);
+    const MessageBoxes::Icon shown =
+        icon == Icon::Error ? MessageBoxes::Icon::Error : MessageBoxes::Icon::None;
+    if (!Translations::Active()) {
+        m_boxes.Show(nullptr, text, caption, MessageBoxes::Buttons::Ok, shown);
+        return;
+    }
+    m_boxes.ShowUnicode(nullptr, TranslatedText(text), TranslatedCaption(caption),
+                        MessageBoxes::Buttons::Ok, shown);
 }
 
 uint32_t QtEngineEnv::GetTickCount() { return GetTickCountMs(); }
