@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The study window's speech keys, a list's speech settings and the notes that stand in for
+// missing speech, with a fake voice; and the note when no speech service answers, with the
+// real module.
+#include "engine/WordListFile.h"
+#include "tests/support/TempDir.h"
+#include "ui/StudyLine.h"
+#include "ui/speech/SpeechSettings.h"
+#include "ui/speech/StudySpeech.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct Said {
+    std::string text, language;
+    bool operator==(const Said& other) const {
+        return text == other.text && language == other.language;
+    }
+};
+
+// Remembers what it was asked to say, and reports `problem` for it when given one.
+class FakeVoice : public SpeechVoice {
+public:
+    FakeVoice(Events events, std::vector<Said>& said, std::optional<Problem> problem)
+        : m_events(std::move(events)), m_said(said), m_problem(problem) {}
+    void Say(const std::string& text, const std::string& language) override {
+        m_said.push_back({text, language});
+        if (m_problem) m_events.onProblem(*m_problem, language);
+    }
+
+private:
+    Events m_events;
+    std::vector<Said>& m_said;
+    std::optional<Problem> m_problem;
+};
+
+class StudySpeechTest : public testing::Test {
+protected:
+    std::unique_ptr<StudySpeech> MakeSpeech(bool isBackwards = false,
+                                            std::optional<SpeechVoice::Problem> problem = {}) {
+        auto factory = [this, problem](const SpeechVoice::Events& events, QString&) {
+            ++voicesMade;
+            return std::make_unique<FakeVoice>(events, said, problem);
+        };
+        StudySpeech::Texts texts{[this] { return shown.c_str(); },
+                                 [this] { return revealed.c_str(); }};
+        return std::make_unique<StudySpeech>(window, line, texts, isBackwards, factory);
+    }
+    void Press(QKeySequence keys) {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
+    }
+    std::string Line() const { return line.text().toStdString(); }
+
+    TempDir dir;
+    QWidget window;
+    CStudyLine line{&window};
+    std::vector<Said> said;
+    int voicesMade = 0;
+    std::string shown = "dog";
+    std::string revealed;
+};
+
+TEST_F(StudySpeechTest, Keys_SayTheWordAndTheRevealedDefinitionInTheirLanguages) {
+    WriteFile("list/speech.cfg", "words ru\ndefinitions de\n");
+    auto speech = MakeSpeech();
+    speech->OnWordShown();
+    EXPECT_EQ(voicesMade, 1);
+    EXPECT_TRUE(said.empty()) << "nothing is said unless asked";
+    Press(QKeySequence(Qt::Key_P));
+    Press(QKeySequence(Qt::SHIFT | Qt::Key_P));  // before the reveal: nothing to say
+    revealed = "Hund";
+    Press(QKeySequence(Qt::SHIFT | Qt::Key_P));
+    EXPECT_EQ(said, (std::vector<Said>{{"dog", "ru"}, {"Hund", "de"}}));
+    EXPECT_EQ(voicesMade, 1);
+}
+
+TEST_F(StudySpeechTest, Backwards_TheWordBoxSpeaksTheDefinitionsLanguage) {
+    WriteFile("list/speech.cfg", "words ru\ndefinitions de\n");
+    auto speech = MakeSpeech(true);
+    shown = "Hund";
+    speech->SayShown();
+    EXPECT_EQ(said, (std::vector<Said>{{"Hund", "de"}}));
+}
+
+TEST_F(StudySpeechTest, CtrlP_SpeaksEachWordAndKeepsTheListsOtherSettings) {
+    WriteFile("list/speech.cfg", "words el\nfuture-key x\n");
+    auto speech = MakeSpeech();
+    Press(QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(Line(), "Speak each word\nas it appears: on");
+    EXPECT_EQ(ReadFile("list/speech.cfg"), "words el\nspeak-each 1\n")
+        << "a guessed language is not stored";
+    shown = u8"σκύλος";
+    speech->OnWordShown();
+    EXPECT_EQ(said, (std::vector<Said>{{u8"σκύλος", "el"}}));
+    // The next run of the list speaks each word too.
+    auto later = MakeSpeech();
+    EXPECT_TRUE(later->IsSpeakingEach());
+}
+
+TEST_F(StudySpeechTest, NoStoredLanguage_GuessedFromTheListsScript) {
+    ASSERT_TRUE(WordListFile::Write("list/kelvo.lst", {{u8"собака", "dog"}, {u8"кошка", "cat"}}));
+    auto speech = MakeSpeech();
+    shown = u8"собака";
+    speech->OnWordShown();
+    speech->SayShown();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].language, "ru");
+    EXPECT_FALSE(FileExists("list/speech.cfg")) << "guessing writes nothing";
+}
+
+TEST_F(StudySpeechTest, NoService_SaysWhatToInstallOnce) {
+    auto speech = MakeSpeech(false, SpeechVoice::Problem::kNoService);
+    speech->SayShown();
+    const std::string note = Line();
+    EXPECT_EQ(note, "No speech: install speech-dispatcher\nand speech-dispatcher-espeak-ng");
+    line.setText("");
+    speech->SayShown();
+    EXPECT_EQ(Line(), "") << "the note comes once";
+}
+
+TEST_F(StudySpeechTest, NoVoice_NamesEachLanguageOnce) {
+    WriteFile("list/speech.cfg", "words ka\ndefinitions hy\n");
+    auto speech = MakeSpeech(false, SpeechVoice::Problem::kNoVoice);
+    revealed = "x";
+    std::vector<std::string> notes;
+    for (int press = 0; press < 2; ++press) {
+        for (bool isWord : {true, false}) {
+            line.setText("");
+            isWord ? speech->SayShown() : speech->SayRevealed();
+            notes.push_back(Line());
+        }
+    }
+    EXPECT_NE(notes[0].find("Georgian"), std::string::npos) << notes[0];
+    EXPECT_NE(notes[1].find("Armenian"), std::string::npos) << notes[1];
+    EXPECT_EQ(notes[2], "");
+    EXPECT_EQ(notes[3], "");
+}
+
+// The real module, with speech-dispatcher's address pointing nowhere: the voice's engine
+// fails on its own thread and the line says so, while the window never waits.
+TEST_F(StudySpeechTest, RealModule_NoServiceAnswers_NoteInTheStudyLine) {
+    const QString module = ModuleLoader::PathOf(SpeechModule::kFileName);
+    if (!QFile::exists(module)) GTEST_SKIP() << "built without Qt's speech library";
+    qputenv("SPEECHD_ADDRESS", ("unix_socket:" + dir.path().string() + "/none.sock").c_str());
+    StudySpeech::Texts texts{[this] { return shown.c_str(); }, [] { return ""; }};
+    StudySpeech speech(window, line, texts, false);
+    QElapsedTimer pressed;
+    pressed.start();
+    speech.OnWordShown();
+    speech.SayShown();
+    EXPECT_LT(pressed.elapsed(), 1000) << "the window waited for the engine";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Line().rfind("No speech", 0) == 0; }, 20000))
+        << Line();
+    qunsetenv("SPEECHD_ADDRESS");
+}
+
+TEST(SpeechSettingsTest, Load_BadValuesPassedOver) {
+    TempDir dir;
+    WriteFile("list/speech.cfg",
+              "words ru;rm -rf\ndefinitions pt-BR\nspeak-each yes\nwords\n\xff\xfe\n");
+    SpeechSettings settings;
+    ASSERT_TRUE(settings.Load(SpeechSettings::FileIn({})));
+    EXPECT_EQ(settings.wordLanguage, "");
+    EXPECT_EQ(settings.definitionLanguage, "pt-BR");
+    EXPECT_FALSE(settings.isSpeakingEach);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/speech/StudySpeech.h"
+
+#include "engine/FieldText.h"
+#include "ui/StudyLine.h"
+
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+
+StudySpeech::StudySpeech(QWidget& window, CStudyLine& line, Texts texts, bool isBackwards,
+                         Pronouncer::VoiceFactory factory)
+    : QObject(&window),
+      m_line(line),
+      m_texts(std::move(texts)),
+      m_isBackwards(isBackwards),
+      m_settingsFile(SpeechSettings::FileIn({})),
+      m_pronouncer([this](const QString& note) { ShowNote(note); }, std::move(factory)) {
+    m_settings.Load(m_settingsFile);
+    const struct {
+        QKeySequence keys;
+        void (StudySpeech::*action)();
+    } keys[] = {{QKeySequence(Qt::Key_P), &StudySpeech::SayShown},
+                {QKeySequence(Qt::SHIFT | Qt::Key_P), &StudySpeech::SayRevealed},
+                {QKeySequence(Qt::CTRL | Qt::Key_P), &StudySpeech::ToggleSpeakingEach}};
+    for (const auto& key : keys) {
+        auto* shortcut = new QShortcut(key.keys, &window);
+        connect(shortcut, &QShortcut::activated, this, key.action);
+    }
+}
+
+void StudySpeech::OnWordShown() {
+    // The languages wait for the first word too: guessing reads the list.
+    if (m_settings.wordLanguage.isEmpty() || m_settings.definitionLanguage.isEmpty())
+        m_settings.FillLanguages({});
+    m_pronouncer.Prepare();
+    if (m_settings.isSpeakingEach) SayShown();
+}
+
+void StudySpeech::SayShown() { Say(m_texts.shown ? m_texts.shown() : nullptr, m_isBackwards); }
+
+void StudySpeech::SayRevealed() {
+    Say(m_texts.revealed ? m_texts.revealed() : nullptr, !m_isBackwards);
+}
+
+void StudySpeech::ToggleSpeakingEach() {
+    // Stored as it was read: the languages guessed for this run are not the list's word.
+    SpeechSettings stored;
+    stored.Load(m_settingsFile);
+    stored.isSpeakingEach = !m_settings.isSpeakingEach;
+    QString error;
+    if (!stored.Save(m_settingsFile, error)) {
+        ShowNote(tr("Not saved: %1").arg(error));
+        return;
+    }
+    m_settings.isSpeakingEach = stored.isSpeakingEach;
+    ShowNote(m_settings.isSpeakingEach ? tr("Speak each word as it appears: on")
+                                       : tr("Speak each word as it appears: off"));
+}
+
+void StudySpeech::Say(const char* field, bool isDefinition) {
+    if (!field) return;
+    const QString text = QString::fromStdString(FieldText::ToUtf8(field)).simplified();
+    if (text.isEmpty()) return;
+    if (m_settings.wordLanguage.isEmpty() || m_settings.definitionLanguage.isEmpty())
+        m_settings.FillLanguages({});
+    const QString& language =
+        isDefinition ? m_settings.definitionLanguage : m_settings.wordLanguage;
+    m_pronouncer.Say(text.toStdString(), language.toStdString());
+}
+
+void StudySpeech::ShowNote(const QString& note) { m_line.ShowNotice(note.toStdString()); }

@@ -1,0 +1,56 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The study window's speech: P says what the word box shows, Shift+P what the press revealed
+// below it, Ctrl+P turns "Speak each word as it appears" on or off for the list. The voice
+// starts as the first word appears, on a thread of its own, so that P speaks at once later
+// and nothing waits for it; notes about missing speech go to the study line.
+
+#include "ui/speech/Pronouncer.h"
+#include "ui/speech/SpeechSettings.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+#include <functional>
+
+class CStudyLine;
+class QWidget;
+
+class StudySpeech : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(StudySpeech)
+
+public:
+    // The raw fields on screen (Windows-1252 or UTF-8): the word box's text, and what was
+    // revealed below it; null or "" when there is nothing to say (before the start press,
+    // during a break, before the reveal).
+    struct Texts {
+        std::function<const char*()> shown;
+        std::function<const char*()> revealed;
+    };
+
+    // `window` and `line` must outlive this object; the settings are those of the list in
+    // the working directory. Backwards, the word box shows definitions and speaks their
+    // language.
+    StudySpeech(QWidget& window, CStudyLine& line, Texts texts, bool isBackwards,
+                Pronouncer::VoiceFactory factory = {});
+
+    // A new word is on screen: the voice starts with the first, and each is said when the
+    // list asks for it.
+    void OnWordShown();
+    void SayShown();
+    void SayRevealed();
+    void ToggleSpeakingEach();
+    bool IsSpeakingEach() const { return m_settings.isSpeakingEach; }
+
+private:
+    // Says `field` in the language of the definitions or of the words.
+    void Say(const char* field, bool isDefinition);
+    void ShowNote(const QString& note);
+
+    CStudyLine& m_line;
+    Texts m_texts;
+    bool m_isBackwards;
+    QString m_settingsFile;
+    SpeechSettings m_settings;
+    Pronouncer m_pronouncer;
+};
