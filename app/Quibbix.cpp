@@ -109,9 +109,10 @@ bool LockTheFolder(QtPlatform& platform, FolderLock& lock, ListFolder::Direction
     int error = 0;
     if (lock.Acquire(session, error) != FolderLock::Result::kHeldElsewhere) return true;
     std::fprintf(stderr, "quibbix: %s\n", FolderLock::kHeldMessage);
-    platform.Services().messageBoxes.Show(nullptr, FolderLock::kHeldMessage,
-                                          FolderLock::kHeldCaption, MessageBoxes::Buttons::Ok,
-                                          MessageBoxes::Icon::Error);
+    platform.Services().messageBoxes.ShowUnicode(
+        nullptr, QCoreApplication::translate("FolderLock", FolderLock::kHeldMessage),
+        QCoreApplication::translate("FolderLock", FolderLock::kHeldCaption),
+        MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
     return false;
 }
 
@@ -124,9 +125,13 @@ bool GuardTheList(QtPlatform& platform, ListFolder::Direction direction) {
     if (notice.detail.empty()) return ok;
     // The terminal gets the files and backups; the window what it means for the learner.
     std::fprintf(stderr, "quibbix: %s\n", Escaped(notice.detail).c_str());
-    platform.Services().messageBoxes.Show(
-        nullptr, Escaped(notice.plain), ok ? "Word List Changed" : "Cannot Study This List",
-        MessageBoxes::Buttons::Ok, ok ? MessageBoxes::Icon::None : MessageBoxes::Icon::Error);
+    // The notice names the list as its folder does, in UTF-8.
+    const char* caption = ok ? QT_TRANSLATE_NOOP("Quibbix", "Word List Changed")
+                             : QT_TRANSLATE_NOOP("Quibbix", "Cannot Study This List");
+    platform.Services().messageBoxes.ShowUnicode(
+        nullptr, QString::fromStdString(Escaped(notice.plain)),
+        QCoreApplication::translate("Quibbix", caption), MessageBoxes::Buttons::Ok,
+        ok ? MessageBoxes::Icon::None : MessageBoxes::Icon::Error);
     return ok;
 }
 

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,12 +23,22 @@ const struct {
     const char* name;
     COLORREF color;
 } kFontColors[] = {
-    {"Black", RGB(0, 0, 0)},       {"Maroon", RGB(128, 0, 0)},    {"Green", RGB(0, 128, 0)},
-    {"Olive", RGB(128, 128, 0)},   {"Navy", RGB(0, 0, 128)},      {"Purple", RGB(128, 0, 128)},
-    {"Teal", RGB(0, 128, 128)},    {"Gray", RGB(128, 128, 128)},  {"Silver", RGB(192, 192, 192)},
-    {"Red", RGB(255, 0, 0)},       {"Lime", RGB(0, 255, 0)},      {"Yellow", RGB(255, 255, 0)},
-    {"Blue", RGB(0, 0, 255)},      {"Fuchsia", RGB(255, 0, 255)}, {"Aqua", RGB(0, 255, 255)},
-    {"White", RGB(255, 255, 255)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Black"), RGB(0, 0, 0)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Maroon"), RGB(128, 0, 0)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Green"), RGB(0, 128, 0)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Olive"), RGB(128, 128, 0)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Navy"), RGB(0, 0, 128)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Purple"), RGB(128, 0, 128)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Teal"), RGB(0, 128, 128)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Gray"), RGB(128, 128, 128)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Silver"), RGB(192, 192, 192)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Red"), RGB(255, 0, 0)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Lime"), RGB(0, 255, 0)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Yellow"), RGB(255, 255, 0)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Blue"), RGB(0, 0, 255)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Fuchsia"), RGB(255, 0, 255)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "Aqua"), RGB(0, 255, 255)},
+    {QT_TRANSLATE_NOOP("CommonDialogs", "White"), RGB(255, 255, 255)},
 };
 
 QPixmap Swatch(COLORREF color) {
@@ -44,12 +55,13 @@ QComboBox* AddColorChoice(QFontDialog& dialog, COLORREF current) {
     combo->setObjectName(QStringLiteral("fontColorCombo"));
     int currentIndex = -1;
     for (const auto& c : kFontColors) {
-        combo->addItem(QIcon(Swatch(c.color)), QString::fromLatin1(c.name),
+        combo->addItem(QIcon(Swatch(c.color)), QCoreApplication::translate("CommonDialogs", c.name),
                        QVariant::fromValue(c.color));
         if ((current & 0xFFFFFF) == c.color) currentIndex = combo->count() - 1;
     }
     if (currentIndex < 0) {
-        combo->addItem(QIcon(Swatch(current & 0xFFFFFF)), QStringLiteral("Custom"),
+        combo->addItem(QIcon(Swatch(current & 0xFFFFFF)),
+                       QCoreApplication::translate("CommonDialogs", "Custom"),
                        QVariant::fromValue(current & 0xFFFFFFu));
         currentIndex = combo->count() - 1;
     }
@@ -58,7 +70,7 @@ QComboBox* AddColorChoice(QFontDialog& dialog, COLORREF current) {
     QWidget* host = &dialog;
     if (auto* strikeOut = dialog.findChild<QCheckBox*>()) host = strikeOut->parentWidget();
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("&Color:"));
+    auto* label = new QLabel(QCoreApplication::translate("CommonDialogs", "&Color:"));
     label->setBuddy(combo);
     row->addWidget(label);
     row->addWidget(combo, 1);
@@ -95,7 +107,7 @@ int ScreenDpiY() {
 bool QtCommonDialogs::ChooseFont(LogFont& font, COLORREF& color) {
     QFontDialog dialog;
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setWindowTitle(QCoreApplication::translate("CommonDialogs", "Font"));
     const int dpiY = ScreenDpiY();
     if (auto start = DialogFontFor(font, QApplication::font(), dpiY)) dialog.setCurrentFont(*start);
     // The dialog's own reading of the start, to tell afterwards whether the user changed it.

@@ -5,12 +5,16 @@
 // word-list tool's rebase all take, so no lock file is left anywhere. The kernel drops the
 // lock when its holder ends, however it ends, so a crashed program never leaves a stale lock.
 
+#include "engine/EngineTexts.h"
+
 #include <string>
 
 class FolderLock {
 public:
-    static constexpr const char* kHeldMessage = "Quibbix is already running on this folder.";
-    static constexpr const char* kHeldCaption = "Already Running";
+    // Marked for the program's translation; the lock itself needs no Qt.
+    static constexpr const char* kHeldMessage =
+        QT_TRANSLATE_NOOP("FolderLock", "Quibbix is already running on this folder.");
+    static constexpr const char* kHeldCaption = QT_TRANSLATE_NOOP("FolderLock", "Already Running");
 
     FolderLock() = default;
     ~FolderLock();
