@@ -7,6 +7,7 @@
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
 #include "ui/chooser/SyncFlow.h"
+#include "ui/speech/SpeechDialog.h"
 #include "ui/words/WordsWindow.h"
 
 #include <QCheckBox>
@@ -115,6 +116,9 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
         Button(tr("&Edit Words…"), "editWordsButton", tr("Edit the words of the selected list"));
     m_sync = Button(tr("S&ync…"), "syncButton",
                     tr("Sync the selected list through a folder with other computers"));
+    m_speech = Button(tr("Spee&ch…"), "speechButton",
+                      tr("The languages the selected list is spoken in, and whether each word "
+                         "is spoken as it appears"));
     m_study = Button(tr("&Study"), "studyButton", tr("Study the selected list"));
     m_study->setDefault(true);
     m_backwards = new QCheckBox(tr("&Backwards"));
@@ -123,7 +127,7 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_backwards->setToolTip(
         tr("Study the selected list from the definition to the word; each way "
            "keeps its own progress"));
-    for (QPushButton* button : {add, m_editWords, m_sync, m_rename, m_remove})
+    for (QPushButton* button : {add, m_editWords, m_speech, m_sync, m_rename, m_remove})
         buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_backwards);
@@ -134,6 +138,7 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     connect(add, &QPushButton::clicked, this, [this] { AddList(); });
     connect(m_editWords, &QPushButton::clicked, this, [this] { EditWords(); });
     connect(m_sync, &QPushButton::clicked, this, [this] { SyncList(); });
+    connect(m_speech, &QPushButton::clicked, this, [this] { EditSpeech(); });
     connect(m_rename, &QPushButton::clicked, this, [this] { RenameList(); });
     connect(m_remove, &QPushButton::clicked, this, [this] { RemoveList(); });
     connect(m_view, &QTreeWidget::itemDoubleClicked, this, [this] { Study(); });
@@ -207,7 +212,7 @@ std::optional<ListSummary> ChooserWindow::Current() const {
 
 void ChooserWindow::UpdateButtons() {
     const bool hasCurrent = m_view->currentItem() != nullptr;
-    for (QPushButton* button : {m_study, m_editWords, m_sync, m_rename, m_remove})
+    for (QPushButton* button : {m_study, m_editWords, m_speech, m_sync, m_rename, m_remove})
         button->setEnabled(hasCurrent);
     m_backwards->setEnabled(hasCurrent);
 }
@@ -268,6 +273,20 @@ void ChooserWindow::EditWords() {
                 .arg(QString::fromStdString(Escaped(list->name)), ImportFlow::ForWindow(error)));
     // The counts of words and of words known follow the change.
     if (isChanged) Reload(list->name);
+    m_view->setFocus();
+}
+
+void ChooserWindow::EditSpeech() {
+    const std::optional<ListSummary> list = Current();
+    if (!list) return;
+    QString error;
+    if (!SpeechDialog::Edit(this, QString::fromStdString(list->folder.string()), error) &&
+        !error.isEmpty()) {
+        QMessageBox::warning(this, tr("Cannot Save"),
+                             tr("The speech settings of “%1” were not saved.\n\n%2")
+                                 .arg(QString::fromStdString(Escaped(list->name)),
+                                      QString::fromStdString(Escaped(error.toStdString()))));
+    }
     m_view->setFocus();
 }
 

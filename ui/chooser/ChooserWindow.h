@@ -52,6 +52,8 @@ private:
     void Study();
     void AddList();
     void EditWords();
+    // The languages the list is spoken in, and whether each word is said as it appears.
+    void EditSpeech();
     void SyncList();
     void RenameList();
     void RemoveList();
@@ -65,6 +67,7 @@ private:
     QCheckBox* m_backwards = nullptr;
     QPushButton* m_editWords = nullptr;
     QPushButton* m_sync = nullptr;
+    QPushButton* m_speech = nullptr;
     QPushButton* m_rename = nullptr;
     QPushButton* m_remove = nullptr;
 };
