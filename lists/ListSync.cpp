@@ -54,6 +54,9 @@ constexpr const char* kOthersSecondsFile = "sync/others-seconds.txt";
 constexpr const char* kLocalBaseDir = "sync/base";
 constexpr const char* kCheckpointDir = "sync/checkpoint";
 constexpr const char* kStampFile = "sync/stamp.txt";
+// A sync holds this computer's side for a moment, while another program studying the other
+// direction may sync too: a sync waits this long for the one before to end.
+constexpr int kSideLockWaitMs = 10000;
 
 struct ManifestFile {
     std::string path;  // relative to base/, "list/kelvo.lst", "session/known.txt", ...
@@ -427,12 +430,19 @@ struct Local {
     fs::path dataHome, listFolder;
     std::string device;
     std::function<int64_t()> wallMs;
+    // The directions this sync may rewrite, by ListFolder::Direction: not one that another
+    // program studies right now, as it would save its own lists over the sync's.
+    bool writable[2];
+
+    bool MayWrite(Direction direction) const { return writable[static_cast<int>(direction)]; }
+    bool MayWriteBoth() const { return writable[0] && writable[1]; }
 };
 
 struct Replayed {
     ListReplay::Result result;
     std::vector<std::string> ids;          // as the diff left them, before the replay
     std::vector<WordRecord> wordsBefore;   // the list on disk before the replay
+    std::string listBytes;                 // and its bytes
     std::map<std::string, uint64_t> seen;  // what was reported before
 };
 
@@ -453,6 +463,12 @@ void AddIfChanged(FileSystem& files, const fs::path& listFolder, const std::stri
     images.push_back({path, bytes});
 }
 
+// New words move the progress of both directions: while another program studies either, the
+// words and both sessions stay as they are, and the journal holds what arrived until then.
+bool WordsWait(const Local& local, const Replayed& replayed) {
+    return !(replayed.result.words == replayed.wordsBefore) && !local.MayWriteBoth();
+}
+
 // Every file the replay changed, the word on screen of each direction out of its list, and
 // this computer's side of the sync.
 std::vector<FileImage> ImagesOf(const Local& local, const Replayed& replayed, Direction studied,
@@ -460,6 +476,7 @@ std::vector<FileImage> ImagesOf(const Local& local, const Replayed& replayed, Di
     std::vector<FileImage> images;
     const ListReplay::Result& result = replayed.result;
     const bool listChanged = !(result.words == replayed.wordsBefore);
+    if (WordsWait(local, replayed)) return images;
     if (listChanged) {
         const std::string bytes = WordListFile::Serialize(result.words);
         images.push_back({ListFolder::kWordListFile, bytes});
@@ -468,6 +485,7 @@ std::vector<FileImage> ImagesOf(const Local& local, const Replayed& replayed, Di
         report.listChanged = true;
     }
     for (Direction direction : ListFolder::kDirections) {
+        if (!local.MayWrite(direction)) continue;
         const std::vector<FileImage>& session =
             direction == Direction::kBackwards ? result.backwards : result.forwards;
         int64_t onScreen =
@@ -506,9 +524,12 @@ std::vector<FileImage> ImagesOf(const Local& local, const Replayed& replayed, Di
 std::vector<FileImage> SideImages(const Local& local, const Replayed& replayed) {
     std::vector<FileImage> images;
     const ListReplay::Result& result = replayed.result;
-    AddIfChanged(local.files, local.listFolder, kIdsFile, IdsText(result.wordIds), images);
+    // The ids and the copy name the words on disk, from which the next sync tells a change.
+    const bool wait = WordsWait(local, replayed);
+    AddIfChanged(local.files, local.listFolder, kIdsFile,
+                 IdsText(wait ? replayed.ids : result.wordIds), images);
     AddIfChanged(local.files, local.listFolder, kListCopyFile,
-                 WordListFile::Serialize(result.words), images);
+                 wait ? replayed.listBytes : WordListFile::Serialize(result.words), images);
     int64_t others = 0;
     for (const auto& [device, seconds] : result.secondsByDevice)
         if (device != local.device) others += seconds;
@@ -581,6 +602,60 @@ bool LockBoth(const fs::path& listFolder, std::optional<Direction> held, FolderL
     return true;
 }
 
+// The locks of the directions no other program studies, but the one the caller holds; a
+// direction held elsewhere is marked not to be written.
+void LockFree(Local& local, std::optional<Direction> held, FolderLock (&locks)[2]) {
+    for (Direction direction : ListFolder::kDirections) {
+        if (direction == held) continue;
+        std::string ignored;
+        local.writable[static_cast<int>(direction)] = ListFolder::LockForChange(
+            local.listFolder, direction, locks[static_cast<int>(direction)], ignored);
+    }
+}
+
+// This computer's side of the list (its journal, the ids, the replay's checkpoint) is one
+// sync's at a time, whichever direction each program studies.
+bool LockSide(const fs::path& listFolder, FolderLock& lock, std::string& error) {
+    int code = 0;
+    if (lock.AcquireWaiting((listFolder / kSyncDir).string(), kSideLockWaitMs, code) !=
+        FolderLock::Result::kHeldElsewhere)
+        return true;
+    error = Escaped((listFolder / kSyncDir).string()) +
+            ": another program is syncing the list; try again in a moment";
+    return false;
+}
+
+// The words checked against the progress of the directions this sync may write.
+bool CheckWritable(const Local& local, std::string& error) {
+    ListGuard::Notice notice;
+    bool ok = true;
+    if (local.MayWriteBoth()) {
+        ok = ListGuard::CheckBoth(local.files, local.listFolder, notice);
+    } else {
+        for (Direction direction : ListFolder::kDirections)
+            if (local.MayWrite(direction))
+                ok = ListGuard::Check(local.files, local.listFolder, direction, notice);
+    }
+    if (!ok) error = notice.detail;
+    return ok;
+}
+
+void NoteSkipped(const Local& local, bool wordsWait, Report& report) {
+    for (Direction direction : ListFolder::kDirections)
+        if (wordsWait || !local.MayWrite(direction)) report.skipped.push_back(direction);
+    if (wordsWait) {
+        report.notes.push_back(
+            Escaped(local.listFolder.string()) +
+            ": the words changed on another computer; they come in, with the progress of both "
+            "directions, once no other program studies the list");
+        return;
+    }
+    for (Direction direction : report.skipped)
+        report.notes.push_back(Escaped(ListFolder::Session(local.listFolder, direction).string()) +
+                               ": studied by another program right now, which takes what "
+                               "arrived at its own next sync");
+}
+
 bool LoadDevice(Local& local, Report& report, std::string& error) {
     std::string notice;
     if (!DeviceId::LoadOrCreate(local.files, local.dataHome.string(), local.device, notice, error))
@@ -644,7 +719,8 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     for (const JournalEvent& event : merge.Events()) clock.Observe(event.time);
 
     Replayed replayed;
-    std::string idsText, copyBytes, listBytes, seenText;
+    std::string idsText, copyBytes, seenText;
+    std::string& listBytes = replayed.listBytes;
     if (const int failure = files.ReadFile(Join(folder, ListFolder::kWordListFile), listBytes)) {
         error = FileError{Join(folder, ListFolder::kWordListFile), failure}.Describe();
         return false;
@@ -712,12 +788,17 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     std::vector<FileImage> images = ImagesOf(local, replayed, direction, wordOnScreen, report);
     const std::vector<FileImage> side = SideImages(local, replayed);
     images.insert(images.end(), side.begin(), side.end());
-    CountArrived(merge.Events(), local.device, replayed.seen, report);
-    AddIfChanged(files, folder, kSeenFile, SeenText(replayed.seen), images);
+    const bool wordsWait = WordsWait(local, replayed);
+    NoteSkipped(local, wordsWait, report);
+    // What arrived is told once it is in this computer's lists.
+    if (!wordsWait) {
+        CountArrived(merge.Events(), local.device, replayed.seen, report);
+        AddIfChanged(files, folder, kSeenFile, SeenText(replayed.seen), images);
+    }
     if (!images.empty() && !Commit(local, images, report, error)) return false;
-    // Only a sync that wrote all it had to may let the next one pass: one that failed, or ended
-    // early, leaves the stamp as it was.
-    if (isPublished)
+    // Only a sync that wrote all it had to may let the next one pass: one that failed, ended
+    // early or left a direction to another program leaves the stamp as it was.
+    if (isPublished && report.skipped.empty())
         WriteFileAtomically(files, Join(folder, kStampFile),
                             othersStamp + OwnStamp(local, syncFolder, direction, wordOnScreen));
     return true;
@@ -984,7 +1065,8 @@ std::string ListNameIn(const fs::path& syncFolder, std::string& words) {
 bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& syncFolder,
           Report& report, std::string& error, const Options& options) {
     report = Report();
-    Local local{DefaultFileSystem(), dataHome, listFolder, std::string(), options.wallMs};
+    Local local{DefaultFileSystem(), dataHome,       listFolder,
+                std::string(),       options.wallMs, {true, true}};
     const std::string shown = Escaped(syncFolder.string());
     const fs::path joined = FolderOf(listFolder);
     if (!joined.empty()) {
@@ -1036,6 +1118,8 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
         if (!StartFolder(local, syncFolder, name, error)) return false;
     }
     for (Direction direction : ListFolder::kDirections) ListGuard::StampCopy(listFolder, direction);
+    FolderLock side;
+    if (!LockSide(listFolder, side, error)) return false;
     return SyncLocked(local, syncFolder, Direction::kForwards, {},
                       WordOnScreen(listFolder, Direction::kForwards), report, error);
 }
@@ -1044,24 +1128,22 @@ bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direct
           const std::vector<AnswerLog::Entry>& answers, int32_t wordOnScreen, Report& report,
           std::string& error, const Options& options) {
     report = Report();
+    // The answers go to the journal whatever program studies the other direction: a sync
+    // that waited for that direction's lock kept them in memory, where they died with the
+    // program, and the next replay wrote the progress without them.
+    FolderLock side;
+    if (!LockSide(listFolder, side, error)) return false;
     const fs::path syncFolder = FolderOf(listFolder);
     if (syncFolder.empty()) {
         error = Escaped(listFolder.string()) + ": the list is joined to no sync folder";
         return false;
     }
-    Local local{DefaultFileSystem(), dataHome, listFolder, std::string(), options.wallMs};
+    Local local{DefaultFileSystem(), dataHome,       listFolder,
+                std::string(),       options.wallMs, {true, true}};
     FolderLock locks[2];
-    if (!LockBoth(listFolder, options.callerHoldsLock ? std::optional(direction) : std::nullopt,
-                  locks, error) ||
-        !LoadDevice(local, report, error))
-        return false;
-    if (!options.callerHoldsLock) {
-        ListGuard::Notice notice;
-        if (!ListGuard::CheckBoth(local.files, listFolder, notice)) {
-            error = notice.detail;
-            return false;
-        }
-    }
+    LockFree(local, options.callerHoldsLock ? std::optional(direction) : std::nullopt, locks);
+    if (!LoadDevice(local, report, error)) return false;
+    if (!options.callerHoldsLock && !CheckWritable(local, error)) return false;
     if (!SyncLocked(local, syncFolder, direction, answers, wordOnScreen, report, error)) {
         error = Escaped(syncFolder.string()) + ": " + error;
         return false;

@@ -46,6 +46,10 @@ struct Report {
     bool isFolderAway = false;
     // The answers given to Sync are in this computer's journal: never to be offered again.
     bool answersTaken = false;
+    // The directions whose session files were left as they were, as another program studies
+    // them right now (that program brings them up to date at its own next sync); both, with
+    // the words, when the words changed and either direction is studied elsewhere.
+    std::vector<ListFolder::Direction> skipped;
     // Damaged journal lines, files refused or still arriving: one line each.
     std::vector<std::string> notes;
     // "3 answers arrived from another computer", or empty when nothing arrived.
@@ -86,7 +90,9 @@ std::string ListNameIn(const std::filesystem::path& syncFolder, std::string& wor
 // Syncs a joined list: appends `answers` (judgements of `direction` made here since the last
 // sync) and any change of the word list since then to this computer's journal, publishes the
 // journal to the folder, reads every other computer's journal, and rewrites the list and the
-// session files of both directions when the replay of all of them changed them. The seconds
+// session files of both directions when the replay of all of them changed them; a direction
+// another program studies is left alone (Report::skipped). Syncs of one list take turns, each
+// waiting a few seconds at most for the one before. The seconds
 // of use in `answers` go to the journal for the others. The word on screen (`wordOnScreen`, a
 // word index, or -1) stays out of its list, as the study window keeps it. Never waits for a
 // file still arriving. False with `error` when the list could not

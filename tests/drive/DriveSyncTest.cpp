@@ -3,6 +3,7 @@
 // other at its next sync, and what arrives during a run is studied on at once.
 
 #include "lists/ListSync.h"
+#include "platform/FolderLock.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -37,10 +39,10 @@ protected:
     // error beside it, in `output`.err); its input from `input` there, or else from the
     // caller.
     std::string Command(const fs::path& folder, const std::string& output,
-                        const std::string& input = "") const {
+                        const std::string& input = "", const std::string& flags = "") const {
         std::string command = "cd '" + folder.string() + "' && '" + QUIBBIX_BUILT_BIN_DIR +
-                              "/quibbix-drive' > '" + (dir.path() / output).string() + "' 2> '" +
-                              (dir.path() / output).string() + ".err'";
+                              "/quibbix-drive' " + flags + " > '" + (dir.path() / output).string() +
+                              "' 2> '" + (dir.path() / output).string() + ".err'";
         if (!input.empty()) command += " < '" + (dir.path() / input).string() + "'";
         return command;
     }
@@ -106,6 +108,36 @@ TEST_F(DriveSyncTest, FailingAfterTheJournalTookTheVerdicts_CountsThemOnce) {
     const size_t today = history.find('\n') + 1;
     EXPECT_EQ("1\t", history.substr(history.find('\t', history.find('\t', today) + 1) + 1, 2))
         << history;
+}
+
+// The count of new words in the last "counts" line.
+std::string NewCount(const std::string& output) {
+    size_t at = output.rfind("counts\t");
+    for (int field = 0; field < 4 && at != std::string::npos; ++field)
+        at = output.find('\t', at + 1);
+    return at == std::string::npos ? "no counts in: " + output
+                                   : output.substr(at + 1, output.find('\t', at + 1) - at - 1);
+}
+
+// Studied forwards by a program kept open, the list is studied backwards as well: the
+// backwards verdicts must reach the journal, not wait in memory for the forwards lock and die
+// with the run, and the forwards session stays the other program's.
+TEST_F(DriveSyncTest, StudiedBothWaysAtOnce_BackwardsVerdictsKept) {
+    auto forwards = std::make_unique<FolderLock>();
+    int code = 0;
+    ASSERT_EQ(FolderLock::Result::kLocked, forwards->Acquire((a / "session").string(), code));
+    const std::string forwardsBefore = ReadFile((a / "session/tobeviewed.txt").string());
+    WriteFile((dir.path() / "a-in").string(),
+              "init\npress yes\npress no\npress no\npress no\npress no\nsave\ncounts\n");
+    ASSERT_EQ(0, std::system(Command(a, "a-out", "a-in", "--reverse").c_str()));
+    EXPECT_EQ("2", NewCount(Output("a-out"))) << Output("a-out") << Output("a-out.err");
+    EXPECT_NE(std::string::npos, Output("a-out.err").find("studied by another program"));
+    EXPECT_EQ(forwardsBefore, ReadFile((a / "session/tobeviewed.txt").string()));
+    // Once the forwards program has ended, the next sync replays both directions.
+    forwards.reset();
+    WriteFile((dir.path() / "a-in").string(), "init\ncounts\n");
+    ASSERT_EQ(0, std::system(Command(a, "a-out", "a-in", "--reverse").c_str()));
+    EXPECT_EQ("2", NewCount(Output("a-out"))) << Output("a-out") << Output("a-out.err");
 }
 
 }  // namespace
