@@ -25,12 +25,11 @@ bool StudySync::Run(int32_t wordOnScreen, ListSync::Report& report, std::string&
     ListSync::Options options;
     // The study window holds its direction's lock for as long as it studies.
     options.callerHoldsLock = true;
-    const uintmax_t journalBefore = JournalSize();
     const bool synced = ListSync::Sync(m_dataHome, m_listFolder, m_direction, answers, wordOnScreen,
                                        report, error, options);
     // A sync may fail after its journal took the answers (in the replay or the writing of the
     // session): offered again they would count twice.
-    if (!synced && JournalSize() == journalBefore) m_log.PutBack(std::move(answers));
+    if (!synced && !report.answersTaken) m_log.PutBack(std::move(answers));
     // A folder that was away (a stick not in) is watched once it is back.
     if (m_watcher && m_watcher->directories().isEmpty()) WatchFolder();
     return synced;
@@ -64,12 +63,6 @@ void StudySync::OnFolderChanged() {
         if (!watched.contains(path)) m_watcher->addPath(path);
     }
     m_settle.start(kSettleMs);
-}
-
-uintmax_t StudySync::JournalSize() const {
-    std::error_code missing;
-    const uintmax_t size = fs::file_size(m_listFolder / "sync/journal.txt", missing);
-    return missing ? 0 : size;
 }
 
 int64_t StudySync::OthersSeconds() const {

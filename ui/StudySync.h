@@ -46,8 +46,6 @@ public:
     int64_t OthersSeconds() const;
 
 private:
-    // This computer's journal (ListSync's LIST/sync/journal.txt), 0 when there is none.
-    uintmax_t JournalSize() const;
     void WatchFolder();
     void OnFolderChanged();
 

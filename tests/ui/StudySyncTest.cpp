@@ -6,6 +6,7 @@
 
 #include "lists/ListSync.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/StudySync.h"
 
 #include <QDir>
 
@@ -157,6 +158,28 @@ TEST_F(StudySyncWindowTest, SaveInTheBackground_SyncsOnceItHasWritten) {
     });
     EXPECT_NE(std::string::npos,
               DriveOnA("init\n").find("sync\t1 answer arrived from another computer"));
+}
+
+// A journal that grew without the answers (it took back events its copy held, a data folder
+// restored from a backup) before the sync failed has not taken them: they wait for the next.
+TEST_F(StudySyncWindowTest, SyncFailsAfterTheJournalGrewWithoutTheAnswers_AnswersWait) {
+    AnswerLog::Entry judged;
+    judged.wordIndex = 3;
+    StudySync sync(b, ListFolder::Direction::kForwards);
+    sync.Log().Add(judged);
+    ListSync::Report report;
+    std::string error;
+    ASSERT_TRUE(sync.Run(-1, report, error)) << error;
+    const std::string journal = ReadFile((b / "sync/journal.txt").string());
+    WriteFile((b / "sync/journal.txt").string(), journal.substr(0, journal.find('\n') + 1));
+    const std::string ids = ReadFile((b / "sync/ids.txt").string());
+    WriteFile((b / "sync/ids.txt").string(), ids + "damaged\n");
+    sync.Log().Add(judged);
+    EXPECT_FALSE(sync.Run(-1, report, error));
+    EXPECT_FALSE(sync.Log().IsEmpty());
+    WriteFile((b / "sync/ids.txt").string(), ids);
+    EXPECT_TRUE(sync.Run(-1, report, error)) << error;
+    EXPECT_TRUE(sync.Log().IsEmpty());
 }
 
 }  // namespace

@@ -164,7 +164,6 @@ public:
         options.callerHoldsLock = true;  // the driver locked its direction as it started
         ListSync::Report report;
         std::string error;
-        const uintmax_t journalBefore = JournalSize();
         const bool synced = ListSync::Sync(ListFolder::DataHomeOf(m_folder), m_folder, m_direction,
                                            answers, wordOnScreen, report, error, options);
         for (const std::string& note : report.notes)
@@ -172,7 +171,7 @@ public:
         if (!synced) {
             // Unless the journal took them before the sync failed: offered again they would
             // count twice.
-            if (JournalSize() == journalBefore) m_log.PutBack(std::move(answers));
+            if (!report.answersTaken) m_log.PutBack(std::move(answers));
             std::fprintf(stderr, "quibbix-drive: the list was not synced: %s\n",
                          Escaped(error).c_str());
             return false;
@@ -184,13 +183,6 @@ public:
     void RunAtStart() { Run(ListSync::WordOnScreen(m_folder, m_direction)); }
 
 private:
-    // This computer's journal (ListSync's LIST/sync/journal.txt), 0 when there is none.
-    uintmax_t JournalSize() const {
-        std::error_code missing;
-        const uintmax_t size = std::filesystem::file_size(m_folder / "sync/journal.txt", missing);
-        return missing ? 0 : size;
-    }
-
     std::error_code m_ignored;
     std::filesystem::path m_folder;
     ListFolder::Direction m_direction;
