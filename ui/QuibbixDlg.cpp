@@ -30,11 +30,13 @@
 
 namespace {
 
-const char kStartText[] = "Press \"I Know\" to Start";
-const char kNotSyncedText[] = "Not synced this time: your answers wait for the next sync";
-const char kHelpText[] =
+const char kStartText[] = QT_TRANSLATE_NOOP("CQuibbixDlg", "Press \"I Know\" to Start");
+const char kNotSyncedText[] =
+    QT_TRANSLATE_NOOP("CQuibbixDlg", "Not synced this time: your answers wait for the next sync");
+const char kHelpText[] = QT_TRANSLATE_NOOP(
+    "CQuibbixDlg",
     "Use \"Fonts and Colors\" button to select fonts and colors for vocabulary display box "
-    "(above) and definition display box (here).\n\n(V1.0)";
+    "(above) and definition display box (here).\n\n(V1.0)");
 
 }  // namespace
 
@@ -74,8 +76,7 @@ void CQuibbixDlg::UpdateTitle() {
     QString title = QStringLiteral("Quibbix");
     if (!m_listName.empty() || m_isBackwards) title += QStringLiteral(" — ");
     title += QString::fromStdString(Escaped(m_listName));
-    if (m_isBackwards)
-        title += m_listName.empty() ? QStringLiteral("backwards") : QStringLiteral(", backwards");
+    if (m_isBackwards) title += m_listName.empty() ? tr("backwards") : tr(", backwards");
     setWindowTitle(title);
 }
 
@@ -113,16 +114,13 @@ bool CQuibbixDlg::Initialize() {
     CreateBoxOver(m_wordBox, kWordPlaceholderId,
                   DT_CENTER | DT_VCENTER | (m_isBackwards ? DT_WORDBREAK : DT_SINGLELINE));
     CreateBoxOver(m_defBox, kDefinitionPlaceholderId, DT_WORDBREAK);
-    m_wordBox.setAccessibleName(m_isBackwards ? QStringLiteral("Definition")
-                                              : QStringLiteral("Word"));
-    m_defBox.setAccessibleName(m_isBackwards ? QStringLiteral("Word")
-                                             : QStringLiteral("Definition"));
+    m_wordBox.setAccessibleName(m_isBackwards ? tr("Definition") : tr("Word"));
+    m_defBox.setAccessibleName(m_isBackwards ? tr("Word") : tr("Definition"));
     // The words behind the box are a right click away too.
     m_wordBox.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_wordBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
-        QAction* edit =
-            menu.addAction(QStringLiteral("&Edit Words…"), this, [this] { OnEditWords(); });
+        QAction* edit = menu.addAction(tr("&Edit Words…"), this, [this] { OnEditWords(); });
         edit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
         edit->setEnabled(!m_breakDlg.isVisible());
         menu.exec(m_wordBox.mapToGlobal(at));
@@ -130,8 +128,8 @@ bool CQuibbixDlg::Initialize() {
     m_studyLine.setParent(this);
     ApplyDisplaySettings();
     AttachPictures();
-    m_wordBox.SetText(kStartText);
-    m_defBox.SetText(kHelpText);
+    m_wordBox.SetText(tr(kStartText).toStdString());
+    m_defBox.SetText(tr(kHelpText).toStdString());
     HideWindow(m_btnNo);
     HideWindow(m_btnUnsure);
     m_session.WaitForStart();
@@ -168,7 +166,7 @@ std::string CQuibbixDlg::RunSync(int32_t wordOnScreen, ListSync::Report& report)
         std::fprintf(stderr, "quibbix: %s\n", Escaped(note).c_str());
     if (synced) return report.Line();
     std::fprintf(stderr, "quibbix: the list was not synced: %s\n", Escaped(error).c_str());
-    return kNotSyncedText;
+    return tr(kNotSyncedText).toStdString();
 }
 
 void CQuibbixDlg::SyncList() {
@@ -250,11 +248,11 @@ void CQuibbixDlg::OfferToQuitOverUnreadableFiles() {
     // The engine has said which files and why; studying on is safe, since they are not
     // overwritten, but the user may rather mend them first.
     if (!m_wordSelect.GetWordState().HasUnreadableFiles()) return;
-    const int answer = m_services.messageBoxes.Show(
+    const int answer = m_services.messageBoxes.ShowUnicode(
         this,
-        "Some of your progress could not be read. Quit now to look into it? (No studies on; "
-        "the files that could not be read are left as they are.)",
-        "Quibbix", MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
+        tr("Some of your progress could not be read. Quit now to look into it? (No studies on; "
+           "the files that could not be read are left as they are.)"),
+        QStringLiteral("Quibbix"), MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
     // The dialog is not running yet: end it as soon as it is.
     if (answer == IDYES) QTimer::singleShot(0, this, [this] { EndDialog(IDCANCEL); });
 }
@@ -296,19 +294,18 @@ void CQuibbixDlg::AddAnswerKeys() {
         PushButton* button;
         Qt::Key key;
         const char* tip;
-    } keys[] = {{m_btnYes, Qt::Key_K, "I Know (K)"},
-                {m_btnUnsure, Qt::Key_S, "Not Sure (S)"},
-                {m_btnNo, Qt::Key_D, "Don't Know (D)"}};
-    QString undoTip = QStringLiteral(
-        "\nCtrl+Z or Backspace takes the last verdict back\nCtrl+E edits the list's words");
-    if (m_isBackwards)
-        undoTip += QStringLiteral("\nBackwards: answer with the word for the definition shown");
+    } keys[] = {{m_btnYes, Qt::Key_K, QT_TR_NOOP("I Know (K)")},
+                {m_btnUnsure, Qt::Key_S, QT_TR_NOOP("Not Sure (S)")},
+                {m_btnNo, Qt::Key_D, QT_TR_NOOP("Don't Know (D)")}};
+    QString undoTip =
+        tr("\nCtrl+Z or Backspace takes the last verdict back\nCtrl+E edits the list's words");
+    if (m_isBackwards) undoTip += tr("\nBackwards: answer with the word for the definition shown");
     // The buttons are built anew by every modal run; so are their keys.
     for (QShortcut* old : findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly))
         delete old;
     for (const auto& k : keys) {
         if (!k.button) continue;
-        k.button->setToolTip(QString::fromUtf8(k.tip) + undoTip);
+        k.button->setToolTip(tr(k.tip) + undoTip);
         auto* shortcut = new QShortcut(QKeySequence(k.key), this);
         PushButton* button = k.button;
         connect(shortcut, &QShortcut::activated, this, [button] {
@@ -338,8 +335,8 @@ void CQuibbixDlg::OnEditWords() {
     const auto edit = reinterpret_cast<WordsModule::EditFunction>(m_wordsModule.Entry(
         WordsModule::kVersionSymbol, WordsModule::kVersion, WordsModule::kEditSymbol, error));
     if (!edit) {
-        m_services.messageBoxes.Show(this, error.toStdString(), "Cannot Edit the Words",
-                                     MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
+        m_services.messageBoxes.ShowUnicode(this, error, tr("Cannot Edit the Words"),
+                                            MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
         return;
     }
     m_session.SuspendClock();
@@ -356,9 +353,11 @@ void CQuibbixDlg::OnEditWords() {
         edit(this, request, result);
         m_isEditingWords = false;
         if (!result.error.empty())
-            m_services.messageBoxes.Show(
-                this, Escaped("Quibbix cannot show the words: " + result.error),
-                "Cannot Edit the Words", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
+            m_services.messageBoxes.ShowUnicode(
+                this,
+                tr("Quibbix cannot show the words: %1")
+                    .arg(QString::fromStdString(Escaped(result.error))),
+                tr("Cannot Edit the Words"), MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
         else if (result.isChanged)
             StudyOnAfterEdit(result.focusRecord);
         // The change reaches the other computers at the next tick.
@@ -538,14 +537,14 @@ void CQuibbixDlg::AddSideButtonTips() {
     const struct {
         int id;
         const char* tip;
-    } tips[] = {{kStatisticsId, "The words in each list and the time studied"},
-                {kFontsId, "The fonts and colors of the word and the definition"},
-                {kBreakId, "A two-minute rest, now"},
-                {kExitId, "Save and leave"}};
+    } tips[] = {{kStatisticsId, QT_TR_NOOP("The words in each list and the time studied")},
+                {kFontsId, QT_TR_NOOP("The fonts and colors of the word and the definition")},
+                {kBreakId, QT_TR_NOOP("A two-minute rest, now")},
+                {kExitId, QT_TR_NOOP("Save and leave")}};
     for (const auto& t : tips) {
         PushButton* button = GetButton(t.id);
         if (!button) continue;
-        QString tip = QString::fromUtf8(t.tip);
+        QString tip = tr(t.tip);
         // An access key in the caption ("&Exit") is worth knowing, as the answer keys are.
         const QKeySequence key = QKeySequence::mnemonic(button->text());
         if (!key.isEmpty()) tip += " (" + key.toString(QKeySequence::NativeText) + ")";
@@ -607,8 +606,8 @@ void CQuibbixDlg::OnTick(uint32_t timerId) {
 
 bool CQuibbixDlg::SaveUntilSavedOrGivenUp() {
     while (!m_session.Save()) {
-        const int answer = m_services.messageBoxes.Show(
-            this, "Your progress could not be saved. Try again?", "Quibbix",
+        const int answer = m_services.messageBoxes.ShowUnicode(
+            this, tr("Your progress could not be saved. Try again?"), QStringLiteral("Quibbix"),
             MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
         if (answer != IDYES) return false;
     }
@@ -640,9 +639,9 @@ void CQuibbixDlg::OnExitRequest() {
     SaveUntilSavedOrGivenUp();
     // Even when the save failed: the answers may still reach the other computers.
     SyncList();
-    const int answer =
-        m_services.messageBoxes.Show(this, "Do you want to leave?", "Confirmation",
-                                     MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
+    const int answer = m_services.messageBoxes.ShowUnicode(
+        this, tr("Do you want to leave?"), tr("Confirmation"), MessageBoxes::Buttons::YesNo,
+        MessageBoxes::Icon::Question);
     if (answer == IDYES) {
         if (m_timerId != 0) KillTimer(TICK_TIMER_ID);
         EndDialog(IDCANCEL);
@@ -761,13 +760,13 @@ void CQuibbixDlg::OnFontsAndColors() {
         // still holds what was saved before, and OK here again retries.
         FileError error;
         if (!m_settings.Save(m_env.Files(), error)) {
-            m_services.messageBoxes.Show(
+            m_services.messageBoxes.ShowUnicode(
                 this,
-                "Your fonts and colors could not be saved.\n\n" + error.Describe() +
-                    "\n\nThey are used until Quibbix closes; the ones saved before are kept as "
-                    "they were. Free some space or fix the file, then press OK in \"Fonts and "
-                    "Colors\" again.",
-                "Quibbix", MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
+                tr("Your fonts and colors could not be saved.\n\n%1\n\nThey are used until "
+                   "Quibbix closes; the ones saved before are kept as they were. Free some space "
+                   "or fix the file, then press OK in \"Fonts and Colors\" again.")
+                    .arg(QString::fromStdString(error.Describe())),
+                QStringLiteral("Quibbix"), MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
         }
     }
     m_session.ResumeClock();

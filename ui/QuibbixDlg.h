@@ -30,6 +30,8 @@
 #include "ui/StudySync.h"
 #include "ui/WinText.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -41,6 +43,8 @@ class PushButton;
 class StaticControl;
 
 class CQuibbixDlg : public TemplateDialog {
+    Q_DECLARE_TR_FUNCTIONS(CQuibbixDlg)
+
 public:
     static constexpr int kTemplateId = 101;
     static constexpr uint32_t TICK_TIMER_ID = 1;

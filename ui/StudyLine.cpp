@@ -3,6 +3,7 @@
 
 #include "engine/Counted.h"
 #include "engine/StudySession.h"
+#include "platform/Translations.h"
 
 #include <QFontMetrics>
 
@@ -21,29 +22,36 @@ bool WordsComeFirst(const CStudyLine::Progress& p, int32_t msLeft, int32_t words
 std::string BreakText(const CStudyLine::Progress& p) {
     const int32_t msLeft = std::max(0, StudySession::BREAK_AFTER_MS - p.msSinceBreak);
     const int32_t wordsLeft = std::max(0, StudySession::BREAK_AFTER_WORDS - p.wordsSinceBreak);
-    if (WordsComeFirst(p, msLeft, wordsLeft)) return "break in " + Counted(wordsLeft, "word");
-    if (msLeft >= 60000) return "break in " + std::to_string((msLeft + 59999) / 60000) + " min";
-    return "break in " + std::to_string((msLeft + 999) / 1000) + " s";
+    if (WordsComeFirst(p, msLeft, wordsLeft)) {
+        if (!Translations::Active()) return "break in " + Counted(wordsLeft, "word");
+        return CStudyLine::tr("break in %n word(s)", nullptr, wordsLeft).toStdString();
+    }
+    if (msLeft >= 60000)
+        return CStudyLine::tr("break in %1 min").arg((msLeft + 59999) / 60000).toStdString();
+    return CStudyLine::tr("break in %1 s").arg((msLeft + 999) / 1000).toStdString();
 }
 
 std::string RoundText(const CStudyLine::Progress& p) {
     using Round = CStudyLine::Progress::Round;
+    const bool isEnglish = !Translations::Active();
     const std::string all = "All " + Counted(p.words, "word");
     switch (p.round) {
         case Round::kEverySeen:
-            return all + " seen once";
+            if (isEnglish) return all + " seen once";
+            return CStudyLine::tr("All %n word(s) seen once", nullptr, p.words).toStdString();
         case Round::kEveryKnown:
-            return all + " known";
+            if (isEnglish) return all + " known";
+            return CStudyLine::tr("All %n word(s) known", nullptr, p.words).toStdString();
         case Round::kUnderway:
             break;
     }
-    return std::to_string(p.toBeViewed) + " to view";
+    return CStudyLine::tr("%1 to view").arg(p.toBeViewed).toStdString();
 }
 
 }  // namespace
 
 CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
-    setAccessibleName(QStringLiteral("Study progress"));
+    setAccessibleName(tr("Study progress"));
     setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
@@ -58,18 +66,22 @@ CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
 }
 
 std::string CStudyLine::ProgressText(const Progress& p) {
-    return "This session: " + std::to_string(p.knew) + " \"I Know\", " +
-           Counted(p.others, "other") + "\n" + RoundText(p) + ", " + BreakText(p);
+    const QString others = Translations::Counted(
+        "CStudyLine", QT_TRANSLATE_N_NOOP("CStudyLine", "%n other(s)"), p.others, "other");
+    return tr("This session: %1 \"I Know\", %2\n%3, %4")
+        .arg(QString::number(p.knew), others, QString::fromStdString(RoundText(p)),
+             QString::fromStdString(BreakText(p)))
+        .toStdString();
 }
 
 std::string CStudyLine::HintText(int32_t firstAnswer) {
     // After a first "I Know" the second press is the real verdict; after the other two any
     // button records the same and only moves on.
     if (firstAnswer == StudySession::ANSWER_YES)
-        return "Now your verdict:\ndid you really know it?";
+        return tr("Now your verdict:\ndid you really know it?").toStdString();
     if (firstAnswer == StudySession::ANSWER_UNSURE)
-        return "Noted as not sure:\nany answer goes on.";
-    return "Noted as not known:\nany answer goes on.";
+        return tr("Noted as not sure:\nany answer goes on.").toStdString();
+    return tr("Noted as not known:\nany answer goes on.").toStdString();
 }
 
 void CStudyLine::ShowProgress(const Progress& progress) {

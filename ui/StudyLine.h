@@ -11,6 +11,7 @@
 #include "platform/Colorref.h"
 #include "platform/Rect.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -18,6 +19,8 @@
 #include <string>
 
 class CStudyLine : public QLabel {
+    Q_DECLARE_TR_FUNCTIONS(CStudyLine)
+
 public:
     // Where the study stands, as the session counts it.
     struct Progress {
