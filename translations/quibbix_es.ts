@@ -68,6 +68,181 @@ Press OK to end break</source>
     </message>
 </context>
 <context>
+    <name>CQuibbixDlg</name>
+    <message>
+        <source>Press &quot;I Know&quot; to Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not synced this time: your answers wait for the next sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
+
+(V1.0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, backwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Words…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some of your progress could not be read. Quit now to look into it? (No studies on; the files that could not be read are left as they are.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I Know (K)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Sure (S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Know (D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Ctrl+Z or Backspace takes the last verdict back
+Ctrl+E edits the list&apos;s words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Backwards: answer with the word for the definition shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quibbix cannot show the words: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words in each list and the time studied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fonts and colors of the word and the definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A two-minute rest, now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save and leave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your progress could not be saved. Try again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to leave?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your fonts and colors could not be saved.
+
+%1
+
+They are used until Quibbix closes; the ones saved before are kept as they were. Free some space or fix the file, then press OK in &quot;Fonts and Colors&quot; again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CStudyLine</name>
+    <message numerus="yes">
+        <source>break in %n word(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>break in %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>break in %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n word(s) seen once</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n word(s) known</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 to view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This session: %1 &quot;I Know&quot;, %2
+%3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now your verdict:
+did you really know it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noted as not sure:
+any answer goes on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noted as not known:
+any answer goes on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChooserWindow</name>
     <message>
         <source>never</source>
