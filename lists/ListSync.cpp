@@ -1076,11 +1076,6 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
         error = "the list syncs with " + Escaped(joined.string()) + " already; leave it first";
         return false;
     }
-    std::vector<std::string> names;
-    if (const int failure = local.files.ListDirectory(syncFolder.string(), names)) {
-        error = shown + ": " + DescribeError(failure) + "; nothing changed";
-        return false;
-    }
     const std::string name = NameOf(dataHome, listFolder);
     FolderLock locks[2];
     if (!LockBoth(listFolder, std::nullopt, locks, error) || !LoadDevice(local, report, error))
@@ -1090,6 +1085,15 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
     ListGuard::Notice notice;
     if (!ListGuard::CheckBoth(local.files, listFolder, notice)) {
         error = notice.detail;
+        return false;
+    }
+    // A folder named for the list is made, as "mkdir -p" would, rather than asked for first.
+    std::error_code made;
+    fs::create_directories(syncFolder, made);
+    std::vector<std::string> names;
+    const int failure = made ? made.value() : local.files.ListDirectory(syncFolder.string(), names);
+    if (failure != 0) {
+        error = shown + ": " + DescribeError(failure) + "; nothing changed";
         return false;
     }
     bool present = false;

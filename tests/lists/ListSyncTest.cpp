@@ -460,6 +460,15 @@ TEST_F(ListSyncTest, CommandLine_JoinSyncLeaveAndLists) {
     EXPECT_EQ(Tool(b, {"lists"}).find(b.sync.string()), std::string::npos);
 }
 
+TEST_F(ListSyncTest, CommandLine_FolderNotThereYet_MadeWithItsParents) {
+    Computer a = Make("a");
+    AddList(a);
+    const fs::path folder = m_home.Root() / "new/Sync/gre";
+    EXPECT_EQ(Tool(a, {"sync", "--list", "gre", folder.string()}),
+              "joined: \"gre\" syncs with " + folder.string() + "\nup to date\n");
+    EXPECT_TRUE(fs::exists(folder / "quibbix-list.txt"));
+}
+
 TEST_F(ListSyncTest, CommandLine_FolderAway_FailsAndSyncsOnceItIsBack) {
     Computer a = Make("a"), b = Make("b");
     Start(a);
