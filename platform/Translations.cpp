@@ -4,6 +4,7 @@
 #include "engine/Counted.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -23,42 +24,57 @@ QString EmbeddedFile(const QString& name) {
 }
 
 // The name of the program's translation ("de", "pt_BR") for a language the system asks for
-// ("de-AT", "pt-BR", "zh-Hans-CN"), or an empty string when the program has none for it.
+// ("de-AT", "pt-PT", "zh-Hans-SG"), or an empty string when the program has none for it: the
+// one of its country, else the one of its language written in the same script (Brazilian
+// Portuguese serves Portugal, Simplified Chinese never stands in for Traditional).
 QString TranslationFor(const QLocale& locale) {
     const QString full = locale.name();  // "pt_BR", "zh_CN"
-    for (const QString& name : {full, full.section(QLatin1Char('_'), 0, 0)}) {
+    const QString language = full.section(QLatin1Char('_'), 0, 0);
+    for (const QString& name : {full, language}) {
         if (QFile::exists(EmbeddedFile(name))) return name;
+    }
+    const QStringList ours =
+        QDir(QStringLiteral(":/i18n"))
+            .entryList({QLatin1String("quibbix_") + language + QLatin1String("_*.qm")});
+    for (const QString& file : ours) {
+        const QString name = file.mid(8).chopped(3);  // "quibbix_pt_BR.qm"
+        if (QLocale(name).script() == locale.script()) return name;
     }
     return QString();
 }
 
 }  // namespace
 
-QString Translations::Install() {
-    // The first language the system names that we can speak wins; English, or the C locale,
-    // before any other means English, with nothing to load.
-    for (const QString& wanted : QLocale::system().uiLanguages()) {
+QString Translations::Choose(const QStringList& uiLanguages) {
+    // The first language named that we can speak wins; English, or the C locale, before any
+    // other means English.
+    for (const QString& wanted : uiLanguages) {
         const QLocale locale(wanted);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C) break;
         const QString name = TranslationFor(locale);
-        if (name.isEmpty()) continue;
-        auto* ours = new QTranslator(QCoreApplication::instance());
-        if (!ours->load(EmbeddedFile(name))) {
-            delete ours;
-            continue;
-        }
-        Use(ours, name);
-        // Qt's own standard buttons and dialogs; without them they stay English, which is
-        // no reason to refuse ours.
-        auto* qt = new QTranslator(QCoreApplication::instance());
-        if (qt->load(QLatin1String("qtbase_") + locale.name(),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
-        else
-            delete qt;
-        return name;
+        if (!name.isEmpty()) return name;
     }
     return QString();
+}
+
+QString Translations::Install() {
+    const QString name = Choose(QLocale::system().uiLanguages());
+    if (name.isEmpty()) return name;
+    auto* ours = new QTranslator(QCoreApplication::instance());
+    if (!ours->load(EmbeddedFile(name))) {
+        delete ours;
+        return QString();
+    }
+    Use(ours, name);
+    // Qt's own standard buttons and dialogs; without them they stay English, which is no
+    // reason to refuse ours.
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(QLatin1String("qtbase_") + name,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return name;
 }
 
 void Translations::Use(QTranslator* translator, const QString& language) {

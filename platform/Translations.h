@@ -5,11 +5,15 @@
 // the C locale, need no translator at all, so an English start-up loads nothing.
 
 #include <QString>
+#include <QStringList>
 
 class QTranslator;
 
 class Translations {
 public:
+    // The translation for the first of `uiLanguages` (as QLocale::uiLanguages() names them)
+    // that the program has, or an empty string when English comes first or none is had.
+    static QString Choose(const QStringList& uiLanguages);
     // Call once the application object exists; returns the language installed ("de", "pt_BR")
     // or an empty string for English.
     static QString Install();
