@@ -34,6 +34,9 @@ test -x "$root/bin/quibbix-emf2svg"
 test -s "$root/lib/quibbix/quibbix-progress.so"
 dpkg-deb -f "$deb" Depends | grep -q libqt6charts6
 ! ldd "$root/bin/quibbix" | grep -q Charts
+# So does the voice's, and only it needs the speech library.
+test -s "$root/lib/quibbix/quibbix-speech.so"
+! ldd "$root/bin/quibbix" | grep -q TextToSpeech
 
 : >"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
