@@ -873,12 +873,34 @@ bool BaseImagesOfList(FileSystem& files, const fs::path& listFolder, std::vector
     return true;
 }
 
-// The list's name as the store shows it (the first list may have no name file).
-std::string NameOf(const fs::path& dataHome, const fs::path& listFolder) {
+// The list as the store shows it: its name (the first list may have no name file) and when
+// it was last studied.
+ListSummary SummaryOf(const fs::path& dataHome, const fs::path& listFolder) {
     std::error_code ignored;
     for (const ListSummary& list : ListStore(dataHome).Lists())
-        if (fs::equivalent(list.folder, listFolder, ignored)) return list.name;
-    return ListStore::NameIn(listFolder);
+        if (fs::equivalent(list.folder, listFolder, ignored)) return list;
+    ListSummary none;
+    none.name = ListStore::NameIn(listFolder);
+    return none;
+}
+
+// A join writes the session files of both directions, among them those the store dates the
+// last study by; a join is no study, so they are dated back to the last study (to the epoch,
+// "never", for a list never studied).
+void KeepLastStudied(const fs::path& listFolder, int64_t lastStudied) {
+    PosixFiles::Stamp kept;
+    kept.seconds = lastStudied;
+    for (Direction direction : ListFolder::kDirections) {
+        for (const fs::path& name : {fs::path(SessionFiles::kCurrWord).filename(),
+                                     fs::path(SessionFiles::kTime).filename(),
+                                     fs::path(SessionFiles::kToBeViewed.FileName())}) {
+            const fs::path path = ListFolder::Session(listFolder, direction) / name;
+            const PosixFiles::Stamp stamp = PosixFiles::StampOf(path);
+            int ignored = 0;
+            if (stamp.exists && stamp.seconds > lastStudied)
+                PosixFiles::SetModified(path, kept, ignored);
+        }
+    }
 }
 
 // One spelling of a folder, so that "FOLDER/" and "./FOLDER" name the one it joined.
@@ -1076,7 +1098,8 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
         error = "the list syncs with " + Escaped(joined.string()) + " already; leave it first";
         return false;
     }
-    const std::string name = NameOf(dataHome, listFolder);
+    const ListSummary before = SummaryOf(dataHome, listFolder);
+    const std::string& name = before.name;
     FolderLock locks[2];
     if (!LockBoth(listFolder, std::nullopt, locks, error) || !LoadDevice(local, report, error))
         return false;
@@ -1123,9 +1146,11 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
     }
     for (Direction direction : ListFolder::kDirections) ListGuard::StampCopy(listFolder, direction);
     FolderLock side;
-    if (!LockSide(listFolder, side, error)) return false;
-    return SyncLocked(local, syncFolder, Direction::kForwards, {},
-                      WordOnScreen(listFolder, Direction::kForwards), report, error);
+    const bool synced = LockSide(listFolder, side, error) &&
+                        SyncLocked(local, syncFolder, Direction::kForwards, {},
+                                   WordOnScreen(listFolder, Direction::kForwards), report, error);
+    KeepLastStudied(listFolder, before.lastStudied);
+    return synced;
 }
 
 bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direction,

@@ -4,6 +4,7 @@
 // order, late, cut short, twice. Whatever the order, every computer ends with the same bytes.
 
 #include "engine/SessionFiles.h"
+#include "lists/ListStore.h"
 #include "lists/ListSync.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
@@ -467,6 +468,20 @@ TEST_F(ListSyncTest, CommandLine_FolderNotThereYet_MadeWithItsParents) {
     EXPECT_EQ(Tool(a, {"sync", "--list", "gre", folder.string()}),
               "joined: \"gre\" syncs with " + folder.string() + "\nup to date\n");
     EXPECT_TRUE(fs::exists(folder / "quibbix-list.txt"));
+}
+
+TEST_F(ListSyncTest, ListNeverStudied_JoinedAndJoinedThere_StillNeverStudied) {
+    Computer a = Make("a"), b = Make("b");
+    AddList(a);
+    Join(a);
+    DeliverAll(a, b);
+    Join(b);
+    for (const Computer& on : {a, b}) {
+        const std::vector<ListSummary> lists = ListStore(on.home).Lists();
+        ASSERT_EQ(lists.size(), 1u);
+        EXPECT_TRUE(ListSync::IsJoined(lists[0].folder));
+        EXPECT_EQ(lists[0].lastStudied, 0) << on.home;
+    }
 }
 
 TEST_F(ListSyncTest, CommandLine_FolderAway_FailsAndSyncsOnceItIsBack) {
