@@ -48,6 +48,8 @@ public:
     // is in a newer format, or belongs to another device: it is then not to be appended to.
     bool Open(std::string& error);
     const std::vector<JournalEvent>& Events() const { return m_contents.events; }
+    // The whole lines of the file, as its copy in a sync folder holds them once published.
+    const std::string& Bytes() const { return m_bytes; }
     const std::vector<std::string>& Problems() const { return m_contents.problems; }
     uint64_t NextSequence() const { return m_nextSequence; }
 

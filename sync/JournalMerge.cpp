@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <iterator>
+#include <string_view>
 #include <tuple>
 
 namespace {
@@ -31,7 +33,33 @@ bool KeyLess(const JournalEvent& a, const JournalEvent& b) {
            std::tie(b.time.physicalMs, b.time.logical, b.device, b.sequence);
 }
 
+// A sum of a copy's bytes, to tell that they are those a checkpoint read. Eight bytes at a
+// time, each step folding the high bits back down so that any byte changes every bit; it is
+// there to tell a copy rewritten or damaged, not to resist an attacker.
+uint64_t Sum(std::string_view bytes) {
+    uint64_t hash = 14695981039346656037ull ^ bytes.size();
+    const auto mix = [&hash](uint64_t word) {
+        hash = (hash ^ word) * 0x9e3779b97f4a7c15ull;
+        hash ^= hash >> 29;
+    };
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        mix(word);
+    }
+    uint64_t rest = 0;
+    std::memcpy(&rest, bytes.data() + i, bytes.size() - i);
+    mix(rest);
+    return hash;
+}
+
 }  // namespace
+
+bool JournalMerge::CopyMark::operator==(const CopyMark& other) const {
+    return std::tie(name, bytes, lines, sum, events, last) ==
+           std::tie(other.name, other.bytes, other.lines, other.sum, other.events, other.last);
+}
 
 bool JournalMerge::IsSyncEngineFile(const std::string& name) {
     // Syncthing: the folder marker, its ignore list and versions, downloads in progress
@@ -93,6 +121,7 @@ bool JournalMerge::IsKnown(const JournalEvent& event, const SeenTimes& seen, boo
     const auto place = std::lower_bound(m_events.begin(), m_events.end(), key, KeyLess);
     // Not merged yet: it came earlier in the same call, which adds in EventOrderLess.
     if (place == m_events.end() || KeyLess(key, *place)) return true;
+    if (event != *place) m_isConflicted = true;
     if (!EventOrderLess(event, *place)) return true;
     m_events.erase(place);
     replaced = true;
@@ -100,6 +129,8 @@ bool JournalMerge::IsKnown(const JournalEvent& event, const SeenTimes& seen, boo
 }
 
 void JournalMerge::Add(std::vector<JournalEvent> events) {
+    // Events from no copy: a seed cannot tell which of them it holds.
+    if (m_seed) Materialise();
     std::vector<std::vector<JournalEvent>> journals(1);
     journals[0] = std::move(events);
     AddJournals(journals);
@@ -114,15 +145,18 @@ void JournalMerge::KeepFresh(std::vector<JournalEvent>& events) {
     size_t fresh = 0;
     // One journal names one device: looked up once per run of it, not once per event.
     SeenTimes* seen = nullptr;
+    size_t* count = nullptr;
     const std::string* seenDevice = nullptr;
     for (JournalEvent& event : events) {
         if (!seenDevice || *seenDevice != event.device) {
             const auto place = m_seen.try_emplace(event.device).first;
             seen = &place->second;
             seenDevice = &place->first;
+            count = &m_counts[event.device];
         }
         bool replaced = false;
         if (IsKnown(event, *seen, replaced)) continue;
+        if (!replaced) ++*count;
         seen->Set(event.sequence, event.time);
         if (&events[fresh] != &event) events[fresh] = std::move(event);
         ++fresh;
@@ -182,12 +216,11 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
         return false;
     }
     std::sort(names.begin(), names.end());
-    std::vector<std::vector<JournalEvent>> arrived;
+    std::vector<Read> reads;
     for (const std::string& name : names) {
         std::string device;
         if (!IsJournalName(name, device)) continue;
         const std::string path = folder + "/" + name;
-        CopyState& copy = m_copies[name];
         std::string bytes;
         const int readError = files.ReadFile(path, bytes);
         if (readError != 0) {
@@ -195,32 +228,180 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
             if (readError != ENOENT) problems.push_back(FileError{path, readError}.Describe());
             continue;
         }
-        // A copy that does not continue what was read (a stale one delivered back) is read
-        // whole again; what it repeats is skipped as known.
-        if (bytes.compare(0, copy.contents.wholeBytes, copy.bytes, 0, copy.contents.wholeBytes) !=
-            0) {
-            copy.contents = Journal::Contents();
+        reads.push_back({name, path, std::move(bytes)});
+    }
+    if (m_seed) {
+        // A copy the checkpoint read and the folder no longer holds takes its events away
+        // from a merge from scratch.
+        for (const auto& [name, copy] : m_copies) {
+            const auto read = std::lower_bound(
+                reads.begin(), reads.end(), name,
+                [](const Read& r, const std::string& value) { return r.name < value; });
+            if (copy.contents.wholeBytes > 0 && (read == reads.end() || read->name != name)) {
+                Materialise();
+                break;
+            }
         }
-        const size_t problemsBefore = copy.contents.problems.size();
-        std::string refusal;
-        if (!Journal::Parse(bytes, path, copy.contents, refusal)) {
-            problems.push_back(refusal);
-            copy = CopyState();
-            continue;
-        }
-        if (!copy.contents.device.empty() && copy.contents.device != device) {
-            problems.push_back(path + ": holds the journal of device " + copy.contents.device);
-            copy = CopyState();
-            continue;
-        }
-        problems.insert(problems.end(), copy.contents.problems.begin() + problemsBefore,
-                        copy.contents.problems.end());
+    }
+    TakeSeeded(std::move(reads), problems);
+    return true;
+}
+
+void JournalMerge::AddCopy(const std::string& name, const std::string& bytes) {
+    std::vector<std::string> ignored;
+    TakeSeeded({{name, name, bytes}}, ignored);
+}
+
+void JournalMerge::TakeSeeded(std::vector<Read> reads, std::vector<std::string>& problems) {
+    if (!m_seed) {
+        Take(reads, problems);
+        return;
+    }
+    std::vector<std::string> told;
+    const bool held = Take(reads, told);
+    m_seed->reads.push_back(std::move(reads));
+    if (held) {
+        problems.insert(problems.end(), told.begin(), told.end());
+        return;
+    }
+    // What was read before was told of already; the last reads are told of now.
+    std::vector<std::vector<Read>> history = std::move(m_seed->reads);
+    *this = JournalMerge();
+    std::vector<std::string> ignored;
+    for (size_t i = 0; i < history.size(); ++i)
+        Take(history[i], i + 1 == history.size() ? problems : ignored);
+}
+
+void JournalMerge::Materialise() {
+    if (!m_seed) return;
+    std::vector<std::vector<Read>> history = std::move(m_seed->reads);
+    *this = JournalMerge();
+    std::vector<std::string> ignored;
+    for (const std::vector<Read>& reads : history) Take(reads, ignored);
+}
+
+bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::string>& problems,
+                            bool& isRestarted) {
+    std::string device;
+    IsJournalName(read.name, device);
+    const std::string& path = read.path;
+    const size_t whole = copy.contents.wholeBytes;
+    // A copy that does not continue what was read (a stale one delivered back) is read
+    // whole again; what it repeats is skipped as known.
+    isRestarted = whole > 0 && (read.bytes.size() < whole ||
+                                Sum(std::string_view(read.bytes).substr(0, whole)) != copy.sum);
+    if (isRestarted) copy = CopyState();
+    const size_t problemsBefore = copy.contents.problems.size();
+    std::string refusal;
+    if (!Journal::Parse(read.bytes, path, copy.contents, refusal)) {
+        problems.push_back(refusal);
+        copy = CopyState();
+        return false;
+    }
+    if (!copy.contents.device.empty() && copy.contents.device != device) {
+        problems.push_back(path + ": holds the journal of device " + copy.contents.device);
+        copy = CopyState();
+        return false;
+    }
+    if (copy.contents.problems.size() != problemsBefore) copy.isPlain = false;
+    problems.insert(problems.end(), copy.contents.problems.begin() + problemsBefore,
+                    copy.contents.problems.end());
+    for (const JournalEvent& event : copy.contents.events) {
+        if (event.sequence <= copy.last) copy.isPlain = false;
+        copy.last = std::max(copy.last, event.sequence);
+    }
+    copy.events += copy.contents.events.size();
+    if (copy.contents.wholeBytes != whole)
+        copy.sum = Sum(std::string_view(read.bytes).substr(0, copy.contents.wholeBytes));
+    return true;
+}
+
+bool JournalMerge::FollowsSeed(const std::vector<JournalEvent>& events) const {
+    const std::map<std::string, uint64_t>& highest = m_seed->held.highest;
+    for (const JournalEvent& event : events) {
+        const auto found = highest.find(event.device);
+        const uint64_t held = found == highest.end() ? 0 : found->second;
+        // An undo names an event of its own device.
+        if (event.sequence <= held || !EventOrderLess(m_seed->last, event) ||
+            (event.kind == JournalEvent::Kind::kUndo && event.undone <= held))
+            return false;
+    }
+    return true;
+}
+
+bool JournalMerge::Take(const std::vector<Read>& reads, std::vector<std::string>& problems) {
+    std::vector<std::vector<JournalEvent>> arrived;
+    for (const Read& read : reads) {
+        CopyState& copy = m_copies[read.name];
+        const bool wasRead = copy.contents.wholeBytes > 0;
+        bool isRestarted = false;
+        const bool isRead = ReadCopy(read, copy, problems, isRestarted);
+        if (m_seed && ((wasRead && (!isRead || isRestarted)) ||
+                       (isRead && !FollowsSeed(copy.contents.events))))
+            return false;
+        if (!isRead) continue;
         arrived.push_back(std::move(copy.contents.events));
         copy.contents.events.clear();
-        copy.bytes = std::move(bytes);
     }
     AddJournals(arrived);
     return true;
+}
+
+void JournalMerge::Seed(const std::vector<CopyMark>& marks, const Checkpoint& held,
+                        const JournalEvent& last) {
+    *this = JournalMerge();
+    m_seed = std::make_unique<SeedState>();
+    m_seed->held = held;
+    m_seed->last = last;
+    for (const CopyMark& mark : marks) {
+        std::string device;
+        IsJournalName(mark.name, device);
+        CopyState& copy = m_copies[mark.name];
+        copy.contents.device = device;
+        copy.contents.wholeBytes = mark.bytes;
+        copy.contents.lines = mark.lines;
+        copy.sum = mark.sum;
+        copy.events = mark.events;
+        copy.last = mark.last;
+        m_counts[device] += mark.events;
+    }
+}
+
+std::vector<JournalMerge::CopyMark> JournalMerge::Marks() const {
+    if (m_isConflicted) return {};
+    std::vector<CopyMark> marks;
+    std::map<std::string, size_t> covered;
+    for (const auto& [name, copy] : m_copies) {
+        if (copy.contents.device.empty() || copy.contents.wholeBytes == 0) continue;
+        if (!copy.isPlain) return {};
+        covered[copy.contents.device] += copy.events;
+        marks.push_back({name, copy.contents.wholeBytes, copy.contents.lines, copy.sum, copy.events,
+                         copy.last});
+    }
+    // Each device's events, all of them from its copy's bytes and none from elsewhere.
+    for (const auto& [device, count] : m_counts) {
+        const auto found = covered.find(device);
+        if (count != (found == covered.end() ? 0 : found->second)) return {};
+    }
+    for (const auto& [device, count] : covered)
+        if (!m_counts.count(device) && count > 0) return {};
+    return marks;
+}
+
+JournalMerge::Checkpoint JournalMerge::Reached() const {
+    Checkpoint reached = CheckpointAt(m_events.size());
+    if (!m_seed) return reached;
+    reached.count += m_seed->held.count;
+    for (const auto& [device, highest] : m_seed->held.highest) {
+        uint64_t& top = reached.highest[device];
+        top = std::max(top, highest);
+    }
+    return reached;
+}
+
+const JournalEvent* JournalMerge::Last() const {
+    if (!m_events.empty()) return &m_events.back();
+    return m_seed && m_seed->held.count > 0 ? &m_seed->last : nullptr;
 }
 
 JournalMerge::Checkpoint JournalMerge::CheckpointAt(const std::vector<JournalEvent>& events,

@@ -9,6 +9,14 @@
 // merely follows that point, so that only the new events need replaying, or whether some
 // arrived before it (a computer that studied offline with a slower clock), when the replay
 // must start again from the base.
+//
+// A year of journals takes longer to read than a sync at start may: a merge can be seeded
+// with where the replay's checkpoint stood (Marks of the copies it had read, and its last
+// event), and then reads of each copy only what follows those bytes, checked by their sum,
+// holding only the events after the checkpoint. Whatever that cannot vouch for (a copy that
+// changed or went, an event that sorts before the checkpoint or repeats a number it holds,
+// an undo of an event it holds) makes the merge read everything again (Materialise), so that
+// it always holds exactly what a merge from scratch would, or exactly what follows it.
 
 #include "engine/FileSystem.h"
 #include "sync/Journal.h"
@@ -16,6 +24,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -28,6 +37,18 @@ public:
     struct Checkpoint {
         std::map<std::string, uint64_t> highest;
         size_t count = 0;
+    };
+    // What a checkpoint keeps of a journal copy: its first `bytes` bytes (`lines` whole lines)
+    // with their sum, the number of events they hold and the sequence number of the last.
+    struct CopyMark {
+        std::string name;
+        size_t bytes = 0;
+        size_t lines = 0;
+        uint64_t sum = 0;
+        size_t events = 0;
+        uint64_t last = 0;
+
+        bool operator==(const CopyMark& other) const;
     };
     struct Delta {
         // The events from Events()[resumeAt] on are to be replayed onto the checkpoint's state;
@@ -51,6 +72,25 @@ public:
     // listed.
     bool AddFolder(FileSystem& files, const std::string& folder, std::vector<std::string>& problems,
                    std::string& error);
+    // Reads `bytes` as what the copy `name` holds now: this computer's own journal, just
+    // written, whose damaged lines the journal tells of itself.
+    void AddCopy(const std::string& name, const std::string& bytes);
+
+    // Starts an empty merge from a checkpoint: `held` and its last event `last`, reached by
+    // merging exactly the copies' bytes `marks` name. Nothing is read here.
+    void Seed(const std::vector<CopyMark>& marks, const Checkpoint& held, const JournalEvent& last);
+    // Whether Events() holds only the events after the seed's checkpoint.
+    bool IsSeeded() const { return m_seed != nullptr; }
+    // Reads everything read so far again from scratch, so that Events() holds every event.
+    void Materialise();
+    // The copies read, for a checkpoint of every event merged so far; empty when some event
+    // did not come from them alone (two versions of one event, a damaged line, events of a
+    // copy that changed since), when the next merge must read everything.
+    std::vector<CopyMark> Marks() const;
+    // The checkpoint after every event merged, those a seed holds included.
+    Checkpoint Reached() const;
+    // The last event in the order, a seed's included; null for none.
+    const JournalEvent* Last() const;
 
     // Every event, in the order to replay them.
     const std::vector<JournalEvent>& Events() const { return m_events; }
@@ -64,8 +104,23 @@ public:
 private:
     // What a journal copy held when last read, so that only what grew is read again.
     struct CopyState {
-        std::string bytes;
         Journal::Contents contents;
+        uint64_t sum = 0;  // of its first contents.wholeBytes bytes
+        size_t events = 0;
+        uint64_t last = 0;
+        // Every line an event, with rising sequence numbers: no event repeated in it.
+        bool isPlain = true;
+    };
+    struct Read {
+        std::string name;
+        std::string path;  // for messages
+        std::string bytes;
+    };
+    struct SeedState {
+        Checkpoint held;
+        JournalEvent last;
+        // Every read since seeding, by call, to read all again when the seed no longer holds.
+        std::vector<std::vector<Read>> reads;
     };
 
     // The time of every merged event of one device by its sequence number. A device numbers
@@ -83,6 +138,16 @@ private:
         std::unordered_map<uint64_t, HybridTime> m_sparse;
     };
 
+    // Takes what grew in each copy read; false when a seed cannot vouch for it.
+    bool Take(const std::vector<Read>& reads, std::vector<std::string>& problems);
+    // Reads the lines of `bytes` past those `copy` holds (all of them when its first bytes
+    // changed, `isRestarted`) into copy.contents.events; false for a copy refused.
+    bool ReadCopy(const Read& read, CopyState& copy, std::vector<std::string>& problems,
+                  bool& isRestarted);
+    // Whether every event merely follows the seed's checkpoint.
+    bool FollowsSeed(const std::vector<JournalEvent>& events) const;
+    // Take, and when the seed fails, Materialise with `reads` last.
+    void TakeSeeded(std::vector<Read> reads, std::vector<std::string>& problems);
     // Drops from one journal's events those merged already, noting the others as merged.
     void KeepFresh(std::vector<JournalEvent>& events);
     // Adds the fresh events of journals of different devices in one pass.
@@ -95,4 +160,9 @@ private:
     // The time of every merged event by device and sequence number.
     std::unordered_map<std::string, SeenTimes> m_seen;
     std::map<std::string, CopyState> m_copies;
+    // Events merged by device, for Marks.
+    std::unordered_map<std::string, size_t> m_counts;
+    // Whether two different events came under one device and sequence number.
+    bool m_isConflicted = false;
+    std::unique_ptr<SeedState> m_seed;
 };

@@ -4,6 +4,7 @@
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
+#include "sync/JournalLine.h"
 #include "sync/JournalMerge.h"
 #include "sync/MemoryFileSystem.h"
 #include "sync/ReplayCheckpoint.h"
@@ -248,8 +249,52 @@ bool ReplayFrom(const std::vector<JournalEvent>& events, size_t from, Way& forwa
 ListReplay::ListReplay(FileSystem& files, std::string checkpointDir)
     : m_files(files), m_checkpointDir(std::move(checkpointDir)) {}
 
+ListReplay::~ListReplay() = default;
+
+const ReplayCheckpoint* ListReplay::Saved() {
+    if (!m_isRead) {
+        m_isRead = true;
+        std::string bytes;
+        m_saved = std::make_unique<ReplayCheckpoint>();
+        if (m_files.ReadFile(m_checkpointDir + "/" + kCheckpointName, bytes) != 0 ||
+            !ReplayCheckpoint::Parse(bytes, *m_saved))
+            m_saved.reset();
+    }
+    return m_saved.get();
+}
+
+bool ListReplay::Fits(const std::string& fingerprint) {
+    const ReplayCheckpoint* saved = Saved();
+    return saved && saved->fingerprint == fingerprint &&
+           saved->wordIds.size() == saved->words.size() && saved->words.size() <= kMaxStudyWords;
+}
+
+void ListReplay::Seed(JournalMerge& merge) {
+    const ReplayCheckpoint* saved = Saved();
+    JournalEvent last;
+    std::string reason;
+    if (!saved || saved->copies.empty() || saved->merged.count == 0 ||
+        !JournalLine::Decode(saved->lastEvent, last, reason))
+        return;
+    size_t events = 0;
+    for (const JournalMerge::CopyMark& mark : saved->copies) events += mark.events;
+    if (events == saved->merged.count) merge.Seed(saved->copies, saved->merged, last);
+}
+
 bool ListReplay::Run(const Base& base, const std::vector<JournalEvent>& events, Result& result,
                      std::string& error) {
+    return Replay(base, Fingerprint(base), events, nullptr, result, error);
+}
+
+bool ListReplay::Run(const Base& base, JournalMerge& merge, Result& result, std::string& error) {
+    const std::string fingerprint = Fingerprint(base);
+    if (merge.IsSeeded() && !Fits(fingerprint)) merge.Materialise();
+    return Replay(base, fingerprint, merge.Events(), &merge, result, error);
+}
+
+bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
+                        const std::vector<JournalEvent>& events, const JournalMerge* merge,
+                        Result& result, std::string& error) {
     result = Result();
     const size_t total = base.words.size();
     if (total < 1 || total > kMaxStudyWords) {
@@ -257,38 +302,42 @@ bool ListReplay::Run(const Base& base, const std::vector<JournalEvent>& events, 
                 " words: a list studies from 1 to " + std::to_string(kMaxStudyWords) + ".";
         return false;
     }
-    const std::string fingerprint = Fingerprint(base);
     const std::string checkpointPath = m_checkpointDir + "/" + kCheckpointName;
 
     Way forwards{Direction::kForwards, nullptr, {}, {}};
     Way backwards{Direction::kBackwards, nullptr, {}, {}};
     ReplayWords words(base.words);
     size_t from = 0;
+    const bool isSeeded = merge && merge->IsSeeded();
     ReplayCheckpoint saved;
-    std::string bytes;
-    if (m_files.ReadFile(checkpointPath, bytes) == 0 && ReplayCheckpoint::Parse(bytes, saved) &&
-        saved.fingerprint == fingerprint && saved.merged.count <= events.size() &&
-        saved.wordIds.size() == saved.words.size() && saved.words.size() <= kMaxStudyWords &&
-        saved.lastEvent ==
-            (saved.merged.count ? ReplayCheckpoint::LineOf(events[saved.merged.count - 1]) : "-")) {
-        const JournalMerge::Delta delta = JournalMerge::Since(events, saved.merged);
-        if (delta.continuesCheckpoint) {
-            from = delta.resumeAt;
-            if (!saved.words.empty())
-                words.Restore(std::move(saved.wordIds), std::move(saved.words), saved.removedIds);
-            forwards.Start(saved.forwards, words);
-            backwards.Start(saved.backwards, words);
-            forwards.days = HistoryIn(saved.forwards);
-            backwards.days = HistoryIn(saved.backwards);
-            std::map<std::string, std::string> dates = saved.dates;
-            // An undo of a judgement the checkpoint holds: only the base can leave it out.
-            if (ReplayFrom(events, from, forwards, backwards, words, dates)) {
-                saved.dates = std::move(dates);
-                result.secondsByDevice = saved.secondsByDevice;
-            } else {
-                forwards.replay.reset();
-                words = ReplayWords(base.words);
-            }
+    if (Fits(fingerprint)) saved = std::move(*m_saved);
+    m_isRead = false;
+    m_saved.reset();
+    // A seeded merge holds just the events after the checkpoint, which it vouched for.
+    const JournalMerge::Delta delta =
+        isSeeded ? JournalMerge::Delta{0, true}
+        : !saved.fingerprint.empty() && saved.merged.count <= events.size() &&
+                saved.lastEvent == (saved.merged.count
+                                        ? ReplayCheckpoint::LineOf(events[saved.merged.count - 1])
+                                        : "-")
+            ? JournalMerge::Since(events, saved.merged)
+            : JournalMerge::Delta{};
+    if (delta.continuesCheckpoint) {
+        from = delta.resumeAt;
+        if (!saved.words.empty())
+            words.Restore(std::move(saved.wordIds), std::move(saved.words), saved.removedIds);
+        forwards.Start(saved.forwards, words);
+        backwards.Start(saved.backwards, words);
+        forwards.days = HistoryIn(saved.forwards);
+        backwards.days = HistoryIn(saved.backwards);
+        std::map<std::string, std::string> dates = saved.dates;
+        // An undo of a judgement the checkpoint holds: only the base can leave it out.
+        if (ReplayFrom(events, from, forwards, backwards, words, dates)) {
+            saved.dates = std::move(dates);
+            result.secondsByDevice = saved.secondsByDevice;
+        } else {
+            forwards.replay.reset();
+            words = ReplayWords(base.words);
         }
     }
     if (!forwards.replay) {
@@ -317,12 +366,14 @@ bool ListReplay::Run(const Base& base, const std::vector<JournalEvent>& events, 
         }
     }
 
-    // Nothing new: the checkpoint on disk is this one already.
-    if (!result.fromBase && from == events.size()) return true;
     ReplayCheckpoint next;
+    if (merge) next.copies = merge->Marks();
+    // Nothing new: the checkpoint on disk is this one already.
+    if (!result.fromBase && from == events.size() && next.copies == saved.copies) return true;
     next.fingerprint = fingerprint;
-    next.merged = JournalMerge::CheckpointAt(events, events.size());
-    next.lastEvent = events.empty() ? "-" : ReplayCheckpoint::LineOf(events.back());
+    next.merged = merge ? merge->Reached() : JournalMerge::CheckpointAt(events, events.size());
+    const JournalEvent* last = merge ? merge->Last() : events.empty() ? nullptr : &events.back();
+    next.lastEvent = last ? ReplayCheckpoint::LineOf(*last) : "-";
     next.dates = std::move(saved.dates);
     next.secondsByDevice = result.secondsByDevice;
     // Lent to the checkpoint for its text, not copied: a megabyte at every sync.

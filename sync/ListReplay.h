@@ -18,7 +18,9 @@
 // the same bytes on every computer.
 //
 // A checkpoint in a folder of this computer's own keeps the replay cheap: when only events
-// after it arrived, the replay goes on from it; otherwise it starts again from the base.
+// after it arrived, the replay goes on from it; otherwise it starts again from the base. It
+// also seeds the next merge (JournalMerge::Seed), which then reads only what the journals
+// hold past it.
 
 #include "engine/AtomicFile.h"
 #include "engine/FileSystem.h"
@@ -27,8 +29,12 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+class JournalMerge;
+struct ReplayCheckpoint;
 
 class ListReplay {
 public:
@@ -66,6 +72,7 @@ public:
     // `checkpointDir`, a folder of this computer's own, keeps the checkpoint between runs;
     // it is made when missing. requires: `files` outlives the replay.
     ListReplay(FileSystem& files, std::string checkpointDir);
+    ~ListReplay();
 
     // Replays `events` (a JournalMerge's Events(), in its order) over `base`, from the
     // checkpoint where it still holds, and saves a new checkpoint (a checkpoint that cannot
@@ -73,8 +80,26 @@ public:
     // holds no word, or more than a session can study.
     bool Run(const Base& base, const std::vector<JournalEvent>& events, Result& result,
              std::string& error);
+    // Seeds `merge`, before it reads anything, with the checkpoint when that names the copies
+    // it read.
+    void Seed(JournalMerge& merge);
+    // Run over the events of `merge`: those after the checkpoint it was seeded with, else all
+    // (read again when the checkpoint does not hold for `base`). The checkpoint saved names
+    // the copies the merge read.
+    bool Run(const Base& base, JournalMerge& merge, Result& result, std::string& error);
 
 private:
+    // The checkpoint on disk, read once; null when there is none that reads.
+    const ReplayCheckpoint* Saved();
+    // Whether the saved checkpoint belongs to a base of `fingerprint` and reads whole.
+    bool Fits(const std::string& fingerprint);
+    // Run's work; with a seeded merge `events` are those after the checkpoint.
+    bool Replay(const Base& base, const std::string& fingerprint,
+                const std::vector<JournalEvent>& events, const JournalMerge* merge, Result& result,
+                std::string& error);
+
     FileSystem& m_files;
     std::string m_checkpointDir;
+    std::unique_ptr<ReplayCheckpoint> m_saved;
+    bool m_isRead = false;
 };

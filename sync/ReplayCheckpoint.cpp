@@ -60,10 +60,12 @@ bool ParseNumber(std::string_view field, T& value) {
     return !field.empty() && error == std::errc() && end == field.data() + field.size();
 }
 
-// The fields of a line, at single spaces; no line of a checkpoint has more than four, and
+// The fields of a line, at single spaces; no line of a checkpoint has more than seven, and
 // a year of words makes 30000 lines, so nothing is allocated.
+constexpr size_t kMaxFields = 7;
+
 struct Fields {
-    std::string_view field[4];
+    std::string_view field[kMaxFields];
     size_t count = 0;
 
     size_t size() const { return count; }
@@ -74,7 +76,7 @@ Fields Split(std::string_view line) {
     Fields fields;
     while (true) {
         const size_t space = line.find(' ');
-        if (fields.count == 4) {
+        if (fields.count == kMaxFields) {
             ++fields.count;  // more than any line has: refused by its size
             return fields;
         }
@@ -94,6 +96,12 @@ bool ReadEntry(const Fields& f, Reader& reader, ReplayCheckpoint& c) {
     }
     if (f.size() == 3 && f[0] == "seconds")
         return ParseNumber(f[2], c.secondsByDevice[std::string(f[1])]);
+    if (f.size() == 7 && f[0] == "copy") {
+        JournalMerge::CopyMark& m = c.copies.emplace_back();
+        m.name = std::string(f[1]);
+        return ParseNumber(f[2], m.bytes) && ParseNumber(f[3], m.lines) &&
+               ParseNumber(f[4], m.sum) && ParseNumber(f[5], m.events) && ParseNumber(f[6], m.last);
+    }
     if (f.size() == 2 && f[0] == "gone") {
         c.removedIds.emplace_back(f[1]);
         return true;
@@ -126,7 +134,7 @@ std::string ReplayCheckpoint::LineOf(const JournalEvent& event) {
 std::string ReplayCheckpoint::Serialize() const {
     // Room for every part, so that a megabyte is not copied again at every doubling.
     size_t size = 4096 + 64 * (merged.highest.size() + dates.size() + secondsByDevice.size() +
-                               removedIds.size());
+                               removedIds.size() + copies.size());
     for (size_t i = 0; i < words.size(); ++i)
         size += 64 + wordIds[i].size() + words[i].word.size() + words[i].definition.size();
     for (const auto* images : {&forwards, &backwards})
@@ -142,6 +150,11 @@ std::string ReplayCheckpoint::Serialize() const {
     for (const auto& [device, date] : dates) text += "date " + device + " " + date + "\n";
     for (const auto& [device, seconds] : secondsByDevice)
         text += "seconds " + device + " " + std::to_string(seconds) + "\n";
+    for (const JournalMerge::CopyMark& m : copies) {
+        text += "copy " + m.name + " " + std::to_string(m.bytes) + " " + std::to_string(m.lines) +
+                " " + std::to_string(m.sum) + " " + std::to_string(m.events) + " " +
+                std::to_string(m.last) + "\n";
+    }
     for (const std::string& id : removedIds) text += "gone " + id + "\n";
     char number[24];
     const auto append = [&](size_t value, char end) {

@@ -24,6 +24,9 @@ struct ReplayCheckpoint {
     // The line of the last event replayed: a device's event replaced under the same sequence
     // number (a data folder restored from a backup) is not the one replayed.
     std::string lastEvent;
+    // The journal copies' bytes that hold exactly the events replayed, so that the next merge
+    // reads only what follows them; none when they do not.
+    std::vector<JournalMerge::CopyMark> copies;
     // By device: the date of its latest usage event, the day its next judgement counts for.
     std::map<std::string, std::string> dates;
     std::map<std::string, int64_t> secondsByDevice;

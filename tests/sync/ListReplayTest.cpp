@@ -7,6 +7,8 @@
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
+#include "sync/Journal.h"
+#include "sync/JournalLine.h"
 #include "sync/JournalMerge.h"
 #include "sync/ListReplay.h"
 #include "sync/MemoryFileSystem.h"
@@ -20,7 +22,7 @@
 namespace {
 
 using Direction = JournalEvent::Direction;
-const std::string kDevices[] = {"aaaaaaaaaaaa", "bbbbbbbbbbbb", "cccccccccccc"};
+const std::string kDevices[] = {"aaaaaaaaaaaa", "bbbbbbbbbbbb", "cccccccccccc", "dddddddddddd"};
 constexpr int kWords = 40;
 constexpr const char* kCheckpoint = "sync/replay";
 
@@ -304,10 +306,10 @@ struct CheckpointCase {
 
 class ListReplayCheckpointTest : public testing::TestWithParam<CheckpointCase> {};
 
-TEST_P(ListReplayCheckpointTest, ContinuedEqualsFromScratch) {
-    auto journals = Journals();
-    // The events before a time, as a sync in the middle of the study saw them; not between
-    // a judgement and its undo, which only a replay from the base can take.
+// The events before a time, as a sync in the middle of the study saw them; not between a
+// judgement and its undo, which only a replay from the base can take.
+std::vector<std::vector<JournalEvent>> Early(
+    const std::vector<std::vector<JournalEvent>>& journals) {
     std::vector<std::vector<JournalEvent>> early;
     for (int64_t cut = 150000; early.empty(); cut += 1000) {
         early = journals;
@@ -322,6 +324,12 @@ TEST_P(ListReplayCheckpointTest, ContinuedEqualsFromScratch) {
             journal.erase(after, journal.end());
         }
     }
+    return early;
+}
+
+TEST_P(ListReplayCheckpointTest, ContinuedEqualsFromScratch) {
+    auto journals = Journals();
+    const auto early = Early(journals);
     MemoryFileSystem files;
     ListReplay::Base base = Base();
     Replayed(files, base, Merged(early));
@@ -391,6 +399,136 @@ INSTANTIATE_TEST_SUITE_P(
         CheckpointCase{"OtherBase",
                        [](auto&, auto& base, auto&) { base.words[3].definition = "other"; }, true}),
     [](const testing::TestParamInfo<CheckpointCase>& param) { return param.param.name; });
+
+// Journal copies by file name.
+using Copies = std::map<std::string, std::string>;
+
+Copies CopiesOf(const std::vector<std::vector<JournalEvent>>& journals) {
+    Copies copies;
+    for (size_t d = 0; d < journals.size(); ++d) {
+        std::string& text = copies[Journal::CopyName(kDevices[d])];
+        text = JournalLine::EncodeHeader(kDevices[d]);
+        for (const JournalEvent& event : journals[d]) text += JournalLine::Encode(event);
+    }
+    return copies;
+}
+
+// A sync's merge and replay over the copies in "sync", this computer's journal added as
+// `own` when there is one; `seeded` tells whether the merge read only what followed the
+// checkpoint.
+ListReplay::Result Synced(MemoryFileSystem& files, const Copies& copies, const std::string& own,
+                          bool& seeded) {
+    std::vector<std::string> names;
+    files.ListDirectory("sync", names);
+    for (const std::string& name : names) files.Remove("sync/" + name);
+    for (const auto& [name, bytes] : copies) files.Put("sync/" + name, bytes);
+    ListReplay replay(files, kCheckpoint);
+    JournalMerge merge;
+    replay.Seed(merge);
+    std::vector<std::string> problems;
+    std::string error;
+    EXPECT_TRUE(merge.AddFolder(files, "sync", problems, error)) << error;
+    if (!own.empty()) merge.AddCopy(Journal::CopyName(kDevices[0]), own);
+    ListReplay::Result result;
+    EXPECT_TRUE(replay.Run(Base(), merge, result, error)) << error;
+    seeded = merge.IsSeeded();
+    return result;
+}
+
+// What the folder holds at the second sync, and whether a seeded merge can take it.
+struct SeedCase {
+    const char* name;
+    std::function<void(Copies&, std::string& own)> change;
+    bool seeded;
+};
+
+class SeededMergeTest : public testing::TestWithParam<SeedCase> {};
+
+TEST_P(SeededMergeTest, GivesTheBytesOfAMergeFromScratch) {
+    const auto journals = Journals();
+    MemoryFileSystem files;
+    bool seeded = false;
+    Synced(files, CopiesOf(Early(journals)), "", seeded);
+    EXPECT_FALSE(seeded);
+
+    Copies copies = CopiesOf(journals);
+    std::string own;
+    GetParam().change(copies, own);
+    const ListReplay::Result result = Synced(files, copies, own, seeded);
+    EXPECT_EQ(GetParam().seeded, seeded);
+    MemoryFileSystem fresh;
+    bool unused = false;
+    const std::string scratch = Text(Synced(fresh, copies, own, unused));
+    EXPECT_EQ(scratch, Text(result));
+    // The checkpoint just written seeds the next merge, which finds nothing new.
+    if (!own.empty()) copies[Journal::CopyName(kDevices[0])] = own;
+    const ListReplay::Result again = Synced(files, copies, own, seeded);
+    EXPECT_TRUE(seeded);
+    EXPECT_EQ(0u, again.judgementsReplayed);
+    EXPECT_EQ(scratch, Text(again));
+}
+
+JournalEvent Later(size_t device, const Copies& copies, JournalEvent event) {
+    const std::string& text = copies.at(Journal::CopyName(kDevices[device]));
+    event.device = kDevices[device];
+    event.sequence = static_cast<uint64_t>(std::count(text.begin(), text.end(), '\n'));
+    return event;
+}
+
+void Append(Copies& copies, size_t device, const JournalEvent& event) {
+    copies[Journal::CopyName(kDevices[device])] +=
+        JournalLine::Encode(Later(device, copies, event));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SeededMergeTest,
+    testing::Values(
+        SeedCase{"OnlyLaterEvents", [](Copies&, std::string&) {}, true},
+        SeedCase{"ThisComputersJournalAheadOfItsCopy",
+                 [](Copies& copies, std::string& own) {
+                     std::string& copy = copies[Journal::CopyName(kDevices[0])];
+                     own = copy;
+                     copy.resize(copy.rfind('\n', copy.size() - 2) + 1);
+                 },
+                 true},
+        SeedCase{"ANewComputer",
+                 [](Copies& copies, std::string&) {
+                     copies[Journal::CopyName(kDevices[3])] =
+                         JournalLine::EncodeHeader(kDevices[3]) +
+                         JournalLine::Encode(Judgement(3, 1, 900000, 5, 2, Direction::kForwards));
+                 },
+                 true},
+        SeedCase{"ACopyCutShortInALine",
+                 [](Copies& copies, std::string&) {
+                     Append(copies, 1, Judgement(1, 0, 900000, 6, 3, Direction::kBackwards));
+                     copies[Journal::CopyName(kDevices[1])].resize(
+                         copies[Journal::CopyName(kDevices[1])].size() - 5);
+                 },
+                 true},
+        SeedCase{"AnEventBeforeIt",
+                 [](Copies& copies, std::string&) {
+                     Append(copies, 2, Judgement(2, 0, 5, 7, 1, Direction::kForwards));
+                 },
+                 false},
+        SeedCase{"AnUndoOfAJudgementItHolds",
+                 [](Copies& copies, std::string&) { Append(copies, 0, Undo(0, 0, 900000, 2)); },
+                 false},
+        SeedCase{"ACopyChangedBeforeIt",
+                 [](Copies& copies, std::string&) {
+                     std::string& copy = copies[Journal::CopyName(kDevices[1])];
+                     copy[copy.find('\n') + 3] ^= 1;
+                 },
+                 false},
+        SeedCase{"ACopyGone",
+                 [](Copies& copies, std::string&) { copies.erase(Journal::CopyName(kDevices[2])); },
+                 false},
+        SeedCase{"AStaleCopyBack",
+                 [](Copies& copies, std::string&) {
+                     std::string& copy = copies[Journal::CopyName(kDevices[2])];
+                     copy.resize(copy.find('\n', copy.find('\n') + 1) + 1);
+                 },
+                 false}),
+    [](const testing::TestParamInfo<SeedCase>& param) { return param.param.name; });
 
 TEST(ListReplayTest, EmptyList_IsRefused) {
     MemoryFileSystem files;
