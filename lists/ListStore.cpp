@@ -6,6 +6,7 @@
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
 #include "lists/ListFolder.h"
+#include "lists/ListSync.h"
 #include "lists/Trash.h"
 #include "platform/PosixFiles.h"
 #include "platform/PosixText.h"
@@ -26,9 +27,11 @@ constexpr size_t kMaxNameBytes = 120;
 constexpr size_t kMaxFolderChars = 40;
 // A change of the lists waits this long for another program's change to end.
 constexpr int kLockWaitMs = 5000;
-// What makes the data folder the first list, and goes to the trash when it is removed.
+// What makes the data folder the first list, and goes to the trash when it is removed; its
+// side of a sync among them, or a first list made later would sync as this one did.
 constexpr const char* kFirstListParts[] = {ListFolder::kListDir, SessionFiles::kDirectory,
-                                           ListFolder::kReverseSessionDir, ListFolder::kNameFile};
+                                           ListFolder::kReverseSessionDir, ListFolder::kNameFile,
+                                           ListSync::kSideDir};
 
 bool IsDirectory(const fs::path& path) { return PosixFiles::StampOf(path).isDirectory; }
 

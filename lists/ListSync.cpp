@@ -44,7 +44,7 @@ constexpr int kManifestVersion = 1;
 constexpr const char* kBaseDir = "base";
 
 // This computer's side, relative to the list folder, so that a transaction can carry it.
-constexpr const char* kSyncDir = "sync";
+constexpr const char* kSyncDir = kSideDir;
 constexpr const char* kFolderFile = "sync/folder.txt";
 constexpr const char* kJournalFile = "sync/journal.txt";
 constexpr const char* kIdsFile = "sync/ids.txt";

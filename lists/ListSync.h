@@ -35,6 +35,9 @@
 
 namespace ListSync {
 
+// This computer's side of a list, in the list folder: it goes wherever the list goes.
+constexpr const char* kSideDir = "sync";
+
 // What one sync did, for a line in the study window or the command line.
 struct Report {
     size_t answersArrived = 0;    // judgements from other computers not replayed here before

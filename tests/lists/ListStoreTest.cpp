@@ -136,13 +136,16 @@ TEST(ListStore, RemovingTheFirstListKeepsTheDataFolderAndTheOtherLists) {
     MakeFirstList(home);
     std::string error;
     ASSERT_TRUE(store.Create("Other", error)) << error;
+    fs::create_directories(home.Home() / "sync");
+    WriteFile((home.Home() / "sync" / "folder.txt").string(), "/media/stick/first\n");
     ASSERT_TRUE(store.Remove("First list", error)) << error;
 
     EXPECT_EQ(Names(store), (std::vector<std::string>{"Other"}));
-    EXPECT_FALSE(fs::exists(home.Home() / "list"));
-    EXPECT_FALSE(fs::exists(home.Home() / "session"));
+    for (const char* part : {"list", "session", "sync"})
+        EXPECT_FALSE(fs::exists(home.Home() / part)) << part;
     const fs::path trashed = home.Xdg() / "Trash" / "files" / "first-list";
     EXPECT_EQ(ReadWords(trashed / "list" / "kelvo.lst").size(), 3u);
+    EXPECT_TRUE(fs::exists(trashed / "sync" / "folder.txt"));
     EXPECT_EQ(ReadFile((trashed / "name.txt").string()), "First list\n");
     // Restored from the trash, it comes back as a list of its own.
     const std::string info =
