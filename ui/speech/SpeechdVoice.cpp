@@ -3,26 +3,32 @@
 
 #include "ui/speech/SpeechdEngine.h"
 
-SpeechdVoice::SpeechdVoice(Events events) {
-    m_thread.setObjectName(QStringLiteral("speech"));
-    m_engine = new SpeechdEngine(std::move(events), m_home, m_latest);
-    m_engine->moveToThread(&m_thread);
+SpeechdVoice::SpeechdVoice(Events events) : m_shared(new Shared) {
+    QThread& thread = m_shared->thread;
+    thread.setObjectName(QStringLiteral("speech"));
+    m_engine = new SpeechdEngine(std::move(events), m_shared->home, m_shared->latest);
+    m_engine->moveToThread(&thread);
     // `started` is emitted on the new thread, so Start runs there, before its event loop
     // takes the first text.
     QObject::connect(
-        &m_thread, &QThread::started, m_engine, [engine = m_engine] { engine->Start(); },
+        &thread, &QThread::started, m_engine, [engine = m_engine] { engine->Start(); },
         Qt::DirectConnection);
-    QObject::connect(&m_thread, &QThread::finished, m_engine, &QObject::deleteLater);
-    m_thread.start();
+    QObject::connect(&thread, &QThread::finished, m_engine, &QObject::deleteLater);
+    thread.start();
 }
 
 SpeechdVoice::~SpeechdVoice() {
-    m_thread.quit();
-    m_thread.wait();
+    m_shared->thread.quit();
+    if (!m_shared->thread.wait(kEndWaitMs)) {
+        // Deleting a running thread aborts the program, so it is left with what it uses;
+        // what it still reports finds the window gone (Pronouncer's callbacks check).
+        return;
+    }
+    delete m_shared;
 }
 
 void SpeechdVoice::Say(const std::string& text, const std::string& language) {
-    const int number = ++m_latest;
+    const int number = ++m_shared->latest;
     QMetaObject::invokeMethod(
         m_engine,
         [engine = m_engine, number, text = QString::fromStdString(text),

@@ -16,7 +16,8 @@ class SpeechdEngine;
 class SpeechdVoice : public SpeechVoice {
 public:
     explicit SpeechdVoice(Events events);
-    // Waits for the engine's thread, which may still be starting the engine.
+    // Waits a moment for the engine's thread; one still starting the engine, or stuck in a
+    // service that does not answer, is left to end with the process instead of holding it.
     ~SpeechdVoice() override;
     SpeechdVoice(const SpeechdVoice&) = delete;
     SpeechdVoice& operator=(const SpeechdVoice&) = delete;
@@ -24,11 +25,17 @@ public:
     void Say(const std::string& text, const std::string& language) override;
 
 private:
-    // On the window's thread: what the engine reports is delivered in its context.
-    QObject m_home;
-    QThread m_thread;
-    SpeechdEngine* m_engine = nullptr;  // lives on m_thread, deleted as it finishes
-    // The number of the latest text to say: texts asked for while the engine started are
-    // skipped but the last.
-    std::atomic<int> m_latest{0};
+    // What the engine's thread uses, which outlives the voice when the thread does.
+    struct Shared {
+        // On the window's thread: what the engine reports is delivered in its context.
+        QObject home;
+        QThread thread;
+        // The number of the latest text to say: texts asked for while the engine started
+        // are skipped but the last.
+        std::atomic<int> latest{0};
+    };
+    static constexpr unsigned long kEndWaitMs = 1000;
+
+    Shared* m_shared;
+    SpeechdEngine* m_engine = nullptr;  // lives on the thread, deleted as it finishes
 };
