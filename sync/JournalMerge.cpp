@@ -303,7 +303,6 @@ bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::
         copy = CopyState();
         return false;
     }
-    if (copy.contents.problems.size() != problemsBefore) copy.isPlain = false;
     problems.insert(problems.end(), copy.contents.problems.begin() + problemsBefore,
                     copy.contents.problems.end());
     for (const JournalEvent& event : copy.contents.events) {

@@ -84,8 +84,8 @@ public:
     // Reads everything read so far again from scratch, so that Events() holds every event.
     void Materialise();
     // The copies read, for a checkpoint of every event merged so far; empty when some event
-    // did not come from them alone (two versions of one event, a damaged line, events of a
-    // copy that changed since), when the next merge must read everything.
+    // did not come from them alone (two versions of one event, a number repeated in a copy,
+    // events of a copy that changed since), when the next merge must read everything.
     std::vector<CopyMark> Marks() const;
     // The checkpoint after every event merged, those a seed holds included.
     Checkpoint Reached() const;
@@ -108,7 +108,8 @@ private:
         uint64_t sum = 0;  // of its first contents.wholeBytes bytes
         size_t events = 0;
         uint64_t last = 0;
-        // Every line an event, with rising sequence numbers: no event repeated in it.
+        // Its events with rising sequence numbers: none repeated, so that `events` counts
+        // distinct ones. (A damaged line is no event, here or in a merge from scratch.)
         bool isPlain = true;
     };
     struct Read {
