@@ -2,7 +2,8 @@
 // Figures for merging a year of study from three computers: 100,000 judgements of a
 // 30000-word list, a day's seconds of use noted each day and an update of the words in
 // mid-year, in three journal copies in a scratch sync folder. What a sync at start
-// costs when nothing was kept in memory, what a sync costs in a running program when a few
+// costs when nothing was kept in memory (from scratch, from the replay's checkpoint, and with
+// the merge seeded from it as a sync runs), what a sync costs in a running program when a few
 // answers arrived, and how many journal bytes a judgement takes.
 
 #include "engine/AtomicFile.h"
@@ -70,7 +71,7 @@ struct Year {
                 usage.device = kDeviceIds[d];
                 usage.sequence = ++sequences[d];
                 usage.date = "2026-01-01";
-                usage.date[9] = char('0' + j / kDay % 10);
+                usage.date[9] = char('1' + j / kDay % 9);
                 usage.seconds = 1500;
                 journals[d] += JournalLine::Encode(usage);
             }
@@ -304,6 +305,48 @@ void BM_ListFromCheckpoint(benchmark::State& state) {
     state.counters["from_base"] = result.fromBase;
 }
 BENCHMARK(BM_ListFromCheckpoint)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Sync at start when 30 answers arrived, as a sync runs it: the merge seeded from the
+// checkpoint the last sync left, reading each copy's first bytes only for their sum and
+// parsing what follows, then the replay of those answers alone and the new checkpoint.
+void BM_SeededStartWithLittleArrived(benchmark::State& state) {
+    const Year& year = TheYear();
+    year.WriteAll();
+    const ListReplay::Base base = JoinedList();
+    const std::string checkpoints = year.folder + "-checkpoint";
+    fs::remove_all(checkpoints);
+    year.Write(kLastDevice, year.Short(kArrived));
+    {
+        JournalMerge before;
+        ListReplay replay(DefaultFileSystem(), checkpoints);
+        replay.Seed(before);
+        Merge(before, year);
+        ListReplay::Result result;
+        std::string error;
+        replay.Run(base, before, result, error);
+    }
+    std::string saved;
+    ReadWholeFile(checkpoints + "/replay.txt", saved);
+    year.WriteAll();
+    ListReplay::Result result;
+    bool seeded = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteFileAtomically(checkpoints + "/replay.txt", saved);
+        state.ResumeTiming();
+        JournalMerge merge;
+        ListReplay replay(DefaultFileSystem(), checkpoints);
+        replay.Seed(merge);
+        Merge(merge, year);
+        std::string error;
+        replay.Run(base, merge, result, error);
+        seeded = merge.IsSeeded();
+    }
+    fs::remove_all(checkpoints);
+    state.counters["replayed"] = double(result.judgementsReplayed);
+    state.counters["seeded"] = seeded;
+}
+BENCHMARK(BM_SeededStartWithLittleArrived)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // Journal bytes per judgement, headers included.
 void BM_BytesPerJudgement(benchmark::State& state) {
