@@ -249,7 +249,8 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
     for (const std::string& note : plan.notes) Print(file.string() + ": " + note);
     if (!plan.refused.empty() || plan.records.empty()) {
         if (plan.refused.empty()) {
-            Fail(parent, plan, "It holds no words.");
+            Fail(parent, plan,
+                 QCoreApplication::translate("ImportFlow", "It holds no words.").toStdString());
             return std::nullopt;
         }
         RefusedDialog refused(plan, parent);
