@@ -470,9 +470,11 @@ bool WordsWait(const Local& local, const Replayed& replayed) {
 }
 
 // Every file the replay changed, the word on screen of each direction out of its list, and
-// this computer's side of the sync.
+// this computer's side of the sync; in `gone`, a history the replay holds no day of. Such a
+// history, left by an earlier sync, would go on counting a judgement taken back since.
 std::vector<FileImage> ImagesOf(const Local& local, const Replayed& replayed, Direction studied,
-                                int32_t wordOnScreen, Report& report) {
+                                int32_t wordOnScreen, Report& report,
+                                std::vector<std::string>& gone) {
     std::vector<FileImage> images;
     const ListReplay::Result& result = replayed.result;
     const bool listChanged = !(result.words == replayed.wordsBefore);
@@ -515,6 +517,15 @@ std::vector<FileImage> ImagesOf(const Local& local, const Replayed& replayed, Di
             const size_t before = images.size();
             AddIfChanged(local.files, local.listFolder, path, bytes, images);
             changed = changed || images.size() != before;
+        }
+        const std::string history =
+            (sessionName / fs::path(SessionFiles::kHistory).filename()).string();
+        if (std::none_of(
+                session.begin(), session.end(),
+                [](const FileImage& image) { return image.path == SessionFiles::kHistory; }) &&
+            PosixFiles::StampOf(local.listFolder / history).exists) {
+            gone.push_back(history);
+            changed = true;
         }
         report.sessionChanged = report.sessionChanged || changed;
     }
@@ -785,7 +796,9 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         report.notes.push_back(Counted(replayed.result.unknownWords, "judgement") +
                                " of words no journal made passed over");
 
-    std::vector<FileImage> images = ImagesOf(local, replayed, direction, wordOnScreen, report);
+    std::vector<std::string> gone;
+    std::vector<FileImage> images =
+        ImagesOf(local, replayed, direction, wordOnScreen, report, gone);
     const std::vector<FileImage> side = SideImages(local, replayed);
     images.insert(images.end(), side.begin(), side.end());
     const bool wordsWait = WordsWait(local, replayed);
@@ -796,6 +809,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         AddIfChanged(files, folder, kSeenFile, SeenText(replayed.seen), images);
     }
     if (!images.empty() && !Commit(local, images, report, error)) return false;
+    for (const std::string& path : gone) files.Remove(Join(folder, path));
     // Only a sync that wrote all it had to may let the next one pass: one that failed, ended
     // early or left a direction to another program leaves the stamp as it was.
     if (isPublished && report.skipped.empty())

@@ -3,6 +3,7 @@
 // sync folder; the test carries files between the copies as a sync engine would: in any
 // order, late, cut short, twice. Whatever the order, every computer ends with the same bytes.
 
+#include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "lists/ListStore.h"
 #include "lists/ListSync.h"
@@ -332,6 +333,10 @@ TEST_F(ListSyncTest, JudgementUndoneInALaterSync_TakenBackEverywhere) {
     DeliverJournal(a, b);
     EXPECT_EQ(Progress(a, false), before);
     EXPECT_EQ(Progress(b), Progress(a));
+    // Nor does the history count it, though an earlier sync wrote it there.
+    std::vector<HistoryDay> days;
+    HistoryFile::Parse(Progress(a).at("session/History.txt"), days);
+    for (const HistoryDay& day : days) EXPECT_EQ(day.judgements, 0) << day.date;
 }
 
 TEST_F(ListSyncTest, HalfCopiedBase_JoinWaitsForIt) {
