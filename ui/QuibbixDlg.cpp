@@ -14,6 +14,7 @@
 #include "platform/WindowOps.h"
 #include "ui/APPUTIL.h"
 #include "ui/HelpWindow.h"
+#include "ui/speech/StudySpeech.h"
 #include "ui/words/WordsModule.h"
 
 #include <QApplication>
@@ -145,6 +146,11 @@ bool CQuibbixDlg::Initialize() {
     LayoutForClientSize();
     m_timerId = SetTimer(TICK_TIMER_ID, TICK_MS);
     AddAnswerKeys();
+    m_speech = std::make_unique<StudySpeech>(
+        *this, m_studyLine,
+        StudySpeech::Texts{[this] { return IsPaused() ? "" : ShownFirst(); },
+                           [this] { return IsPaused() || IsBeforeReveal() ? "" : Revealed(); }},
+        m_isBackwards, m_voiceFactory);
     UpdateStudyLine();
     m_studyLine.ShowNotice(arrived);
     m_sync->Watch([this] { OnSyncFolderChanged(); });
@@ -713,6 +719,7 @@ void CQuibbixDlg::ShowWordUnrevealed() {
     HideWindowNow(&m_defBox);
     RedrawWindowNow(this);
     m_session.ResumeClock();
+    if (m_speech) m_speech->OnWordShown();
 }
 
 void CQuibbixDlg::TakeABreak() {

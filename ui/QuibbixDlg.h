@@ -29,6 +29,7 @@
 #include "ui/StudyLine.h"
 #include "ui/StudySync.h"
 #include "ui/WinText.h"
+#include "ui/speech/Pronouncer.h"
 
 #include <QCoreApplication>
 
@@ -39,6 +40,7 @@
 #include <vector>
 
 class EngineEnv;
+class StudySpeech;
 class PushButton;
 class StaticControl;
 
@@ -88,6 +90,9 @@ public:
     // runs as it does the usual way. requires: before the dialog runs.
     void SetBackwards(bool backwards);
     bool IsBackwards() const { return m_isBackwards; }
+    // Where P's voice comes from instead of the speech module, for tests.
+    // requires: before the dialog runs.
+    void SetVoiceFactory(Pronouncer::VoiceFactory factory) { m_voiceFactory = std::move(factory); }
 
     void OnButtonYes() { OnAnswer(ANSWER_YES); }
     void OnButtonUnsure() { OnAnswer(ANSWER_UNSURE); }
@@ -231,6 +236,9 @@ private:
     CWinText m_wordBox;
     CWinText m_defBox;
     CStudyLine m_studyLine;
+    // P and its keys; made with the answer keys, which every modal run builds anew.
+    std::unique_ptr<StudySpeech> m_speech;
+    Pronouncer::VoiceFactory m_voiceFactory;
     std::vector<bool> m_seen;  // by word index, 1..n
     int32_t m_seenCount = 0;
     // Whether the word on screen had been seen before this showing, and the one before it,

@@ -3,6 +3,7 @@
 // missing speech, with a fake voice; and the note when no speech service answers, with the
 // real module.
 #include "engine/WordListFile.h"
+#include "tests/speech/FakeVoice.h"
 #include "tests/support/TempDir.h"
 #include "ui/StudyLine.h"
 #include "ui/speech/SpeechSettings.h"
@@ -21,29 +22,6 @@
 #include <vector>
 
 namespace {
-
-struct Said {
-    std::string text, language;
-    bool operator==(const Said& other) const {
-        return text == other.text && language == other.language;
-    }
-};
-
-// Remembers what it was asked to say, and reports `problem` for it when given one.
-class FakeVoice : public SpeechVoice {
-public:
-    FakeVoice(Events events, std::vector<Said>& said, std::optional<Problem> problem)
-        : m_events(std::move(events)), m_said(said), m_problem(problem) {}
-    void Say(const std::string& text, const std::string& language) override {
-        m_said.push_back({text, language});
-        if (m_problem) m_events.onProblem(*m_problem, language);
-    }
-
-private:
-    Events m_events;
-    std::vector<Said>& m_said;
-    std::optional<Problem> m_problem;
-};
 
 class StudySpeechTest : public testing::Test {
 protected:

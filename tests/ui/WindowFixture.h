@@ -134,6 +134,11 @@ public:
         : platform(screenWidth, screenHeight) {
         WriteFile("list/kelvo.lst", MakeWordList(words));
         dialog = std::make_unique<CQuibbixDlg>(platform.services, env);
+        // No test here speaks: none waits for the desktop's speech service.
+        dialog->SetVoiceFactory([](const SpeechVoice::Events&, QString& error) {
+            error = QStringLiteral("no speech in the window's tests");
+            return std::unique_ptr<SpeechVoice>();
+        });
     }
 
     // Runs the main window with `body` inside its loop. The one-second timer is stopped
