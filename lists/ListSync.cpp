@@ -716,7 +716,10 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     if (!OpenJournal(local, journal, report, error)) return false;
     for (const std::string& problem : journal.Problems()) report.notes.push_back(problem);
 
+    // The merge reads only what follows the replay's checkpoint, when that still holds.
+    ListReplay replay(files, Join(folder, kCheckpointDir));
     JournalMerge merge;
+    replay.Seed(merge);
     std::string folderError;
     const bool folderRead = merge.AddFolder(files, syncFolder.string(), report.notes, folderError);
     // A copy holding more than the journal (a data folder restored from a backup, or a list
@@ -725,9 +728,11 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     Journal::CopyResult recovered;
     if (folderRead && !journal.Publish(syncFolder.string(), recovered, folderError))
         report.notes.push_back(folderError);
-    merge.Add(journal.Events());
+    merge.AddCopy(Journal::CopyName(local.device), journal.Bytes());
     HybridClock clock(local.wallMs);
     for (const JournalEvent& event : merge.Events()) clock.Observe(event.time);
+    // A seeded merge's events follow its checkpoint, whose last event is the latest before.
+    if (const JournalEvent* last = merge.Last()) clock.Observe(last->time);
 
     Replayed replayed;
     std::string idsText, copyBytes, seenText;
@@ -771,8 +776,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     }
     if (!events.empty()) {
         if (!journal.Append(events, error)) return false;
-        merge.Add({journal.Events().end() - static_cast<ptrdiff_t>(events.size()),
-                   journal.Events().end()});
+        merge.AddCopy(Journal::CopyName(local.device), journal.Bytes());
     }
     // From here on the answers are in the journal, whatever fails next: offered again, they
     // would count twice on every computer.
@@ -790,8 +794,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
 
     ListReplay::Base base;
     if (!ReadLocalBase(files, folder, base, error)) return false;
-    ListReplay replay(files, Join(folder, kCheckpointDir));
-    if (!replay.Run(base, merge.Events(), replayed.result, error)) return false;
+    if (!replay.Run(base, merge, replayed.result, error)) return false;
     if (replayed.result.unknownWords > 0)
         report.notes.push_back(Counted(replayed.result.unknownWords, "judgement") +
                                " of words no journal made passed over");
