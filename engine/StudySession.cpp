@@ -209,6 +209,9 @@ bool StudySession::SaveInBackgroundIfDue(FileSystem& files) {
         return ended;
     m_judgementsSinceSave = 0;
     m_ticksSinceSave = 0;
+    // The seconds since the last verdict go to the log as well, for the sync that follows
+    // this save to hand over; the history file takes them at the next save in the foreground.
+    if (m_history && m_wordSelect.IsStudyPossible()) NoteHistory(0);
     m_backgroundSave.Start(files, m_wordSelect.PrepareSave());
     return ended;
 }

@@ -160,6 +160,27 @@ TEST_F(StudySyncWindowTest, SaveInTheBackground_SyncsOnceItHasWritten) {
               DriveOnA("init\n").find("sync\t1 answer arrived from another computer"));
 }
 
+// The seconds of use since the last verdict go with the save in the background too.
+TEST_F(StudySyncWindowTest, SaveInTheBackground_CarriesTheSecondsSinceTheVerdict) {
+    CQuibbixDlg dialog(platform.services, env);
+    RunModal(dialog, [&] {
+        dialog.KillTimer(CQuibbixDlg::TICK_TIMER_ID);
+        Click(dialog, CQuibbixDlg::kYesId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        env.now += 100;
+        for (int tick = 0; tick < StudySession::kBackgroundSaveTicks + 20; ++tick) {
+            dialog.OnTick(CQuibbixDlg::TICK_TIMER_ID);
+            QTest::qWait(5);
+        }
+        ListSync::Report report;
+        std::string error;
+        ASSERT_TRUE(ListSync::Sync(a, a, ListFolder::Direction::kForwards, {}, -1, report, error))
+            << error;
+        EXPECT_EQ(ListSync::OthersSeconds(a), 100);
+    });
+}
+
 // A journal that grew without the answers (it took back events its copy held, a data folder
 // restored from a backup) before the sync failed has not taken them: they wait for the next.
 TEST_F(StudySyncWindowTest, SyncFailsAfterTheJournalGrewWithoutTheAnswers_AnswersWait) {
