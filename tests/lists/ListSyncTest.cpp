@@ -7,6 +7,7 @@
 #include "engine/SessionFiles.h"
 #include "lists/ListStore.h"
 #include "lists/ListSync.h"
+#include "platform/FolderLock.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
 #include "tests/lists/ListTestFiles.h"
@@ -337,6 +338,47 @@ TEST_F(ListSyncTest, JudgementUndoneInALaterSync_TakenBackEverywhere) {
     std::vector<HistoryDay> days;
     HistoryFile::Parse(Progress(a).at("session/History.txt"), days);
     for (const HistoryDay& day : days) EXPECT_EQ(day.judgements, 0) << day.date;
+}
+
+// New words move both directions: while a program studies one of them they wait, and come in
+// once it has ended, with nothing journalled twice on the way.
+TEST_F(ListSyncTest, WordsChangedWhileStudiedForwards_WaitUntilItEnds) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    Update(b, "from b", "new on b");
+    Sync(b);
+    Update(a, "from a", "new on a");
+    const Words before = ReadWords(a.List() / "list/kelvo.lst");
+    Deliver(b, a, "journal-" + b.Device() + ".txt");
+    {
+        FolderLock studying;
+        int code = 0;
+        ASSERT_EQ(studying.Acquire((a.List() / "session").string(), code),
+                  FolderLock::Result::kLocked);
+        ListSync::Report report;
+        std::string error;
+        ListSync::Options options = a.Clock();
+        options.callerHoldsLock = true;
+        ASSERT_TRUE(ListSync::Sync(a.home, a.List(), ListFolder::Direction::kBackwards, {}, -1,
+                                   report, error, options))
+            << error;
+        EXPECT_EQ(report.skipped.size(), 2u);
+        EXPECT_FALSE(report.listChanged);
+        EXPECT_EQ(ReadWords(a.List() / "list/kelvo.lst"), before);
+        ListSync::Sync(a.home, a.List(), ListFolder::Direction::kBackwards, {}, -1, report, error,
+                       options);
+    }
+    EXPECT_TRUE(Sync(a).listChanged);
+    DeliverJournal(a, b);
+    EXPECT_EQ(ReadWords(a.List() / "list/kelvo.lst"), ReadWords(b.List() / "list/kelvo.lst"));
+    EXPECT_EQ(Progress(a), Progress(b));
+    Journal::Contents journal;
+    std::string error;
+    ASSERT_TRUE(Journal::Parse(ReadFile((a.List() / "sync/journal.txt").string()), "journal",
+                               journal, error));
+    EXPECT_EQ(journal.events.size(), 3u);  // a's own update, once: w2 out, w1 edited, one added
 }
 
 TEST_F(ListSyncTest, HalfCopiedBase_JoinWaitsForIt) {
