@@ -432,7 +432,7 @@ struct Local {
     std::function<int64_t()> wallMs;
     // The directions this sync may rewrite, by ListFolder::Direction: not one that another
     // program studies right now, as it would save its own lists over the sync's.
-    bool writable[2];
+    bool writable[2] = {true, true};
 
     bool MayWrite(Direction direction) const { return writable[static_cast<int>(direction)]; }
     bool MayWriteBoth() const { return writable[0] && writable[1]; }
@@ -1104,8 +1104,7 @@ std::string ListNameIn(const fs::path& syncFolder, std::string& words) {
 bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& syncFolder,
           Report& report, std::string& error, const Options& options) {
     report = Report();
-    Local local{DefaultFileSystem(), dataHome,       listFolder,
-                std::string(),       options.wallMs, {true, true}};
+    Local local{DefaultFileSystem(), dataHome, listFolder, std::string(), options.wallMs};
     const std::string shown = Escaped(syncFolder.string());
     const fs::path joined = FolderOf(listFolder);
     if (!joined.empty()) {
@@ -1184,8 +1183,7 @@ bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direct
         error = Escaped(listFolder.string()) + ": the list is joined to no sync folder";
         return false;
     }
-    Local local{DefaultFileSystem(), dataHome,       listFolder,
-                std::string(),       options.wallMs, {true, true}};
+    Local local{DefaultFileSystem(), dataHome, listFolder, std::string(), options.wallMs};
     FolderLock locks[2];
     LockFree(local, options.callerHoldsLock ? std::optional(direction) : std::nullopt, locks);
     if (!LoadDevice(local, report, error)) return false;
