@@ -348,6 +348,23 @@ void BM_SeededStartWithLittleArrived(benchmark::State& state) {
 }
 BENCHMARK(BM_SeededStartWithLittleArrived)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// What every sync reads first: this computer's own journal, a third of the year.
+void BM_OpenOwnJournal(benchmark::State& state) {
+    const Year& year = TheYear();
+    const std::string path = year.folder + "-own.txt";
+    std::ofstream(path, std::ios::binary) << year.journals[0];
+    size_t events = 0;
+    for (auto _ : state) {
+        Journal journal(DefaultFileSystem(), path, kDeviceIds[0]);
+        std::string error;
+        journal.Open(error);
+        events = journal.Events().size();
+    }
+    fs::remove(path);
+    state.counters["events"] = double(events);
+}
+BENCHMARK(BM_OpenOwnJournal)->Unit(benchmark::kMillisecond);
+
 // Journal bytes per judgement, headers included.
 void BM_BytesPerJudgement(benchmark::State& state) {
     const Year& year = TheYear();

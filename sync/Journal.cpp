@@ -57,7 +57,11 @@ bool Journal::Parse(std::string_view bytes, const std::string& name, Contents& c
         contents.lines = 1;
         start = end + 1;
     }
-    contents.events.reserve(contents.events.size() + (whole.size() - start) / 48);
+    // Room for a line's event each: a year's journal grown by doubling would move every event
+    // it holds and take twice their memory, fresh pages the system must clear first.
+    contents.events.reserve(
+        contents.events.size() +
+        static_cast<size_t>(std::count(whole.begin() + start, whole.end(), '\n')));
     for (size_t end = 0; start < whole.size(); start = end + 1) {
         ++contents.lines;
         end = whole.find('\n', start);
@@ -97,8 +101,8 @@ bool Journal::Open(std::string& error) {
     }
     // A cut-off last line cannot come from an atomic replace; it is dropped rather than
     // continued by the next event's line.
-    m_bytes = m_contents.device.empty() ? JournalLine::EncodeHeader(m_device)
-                                        : bytes.substr(0, m_contents.wholeBytes);
+    bytes.resize(m_contents.wholeBytes);
+    m_bytes = m_contents.device.empty() ? JournalLine::EncodeHeader(m_device) : std::move(bytes);
     m_contents.device = m_device;
     m_contents.wholeBytes = m_bytes.size();
     m_nextSequence = NextSequenceAfter(m_contents.events);
