@@ -62,7 +62,8 @@ struct Report {
 // How a program calls in, beyond what every call gives.
 struct Options {
     // The caller holds the session lock of the direction it syncs (the study window, which
-    // syncs while it studies): that lock is not taken again, only the other direction's.
+    // syncs while it studies): that lock is not taken again, only the other direction's,
+    // when no other program holds it.
     bool callerHoldsLock = false;
     // Milliseconds since 1970 that the journal's clock reads; the system's wall clock when
     // empty. A test gives each computer a clock of its own.
