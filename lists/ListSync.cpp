@@ -794,6 +794,13 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
 
     ListReplay::Base base;
     if (!ReadLocalBase(files, folder, base, error)) return false;
+    // Arrivals are told from the merged events: a seed may hold none that was not told yet.
+    const JournalMerge::Checkpoint* held = merge.Held();
+    if (held && std::any_of(held->highest.begin(), held->highest.end(), [&](const auto& device) {
+            const auto told = replayed.seen.find(device.first);
+            return told == replayed.seen.end() || told->second < device.second;
+        }))
+        merge.Materialise();
     if (!replay.Run(base, merge, replayed.result, error)) return false;
     if (replayed.result.unknownWords > 0)
         report.notes.push_back(Counted(replayed.result.unknownWords, "judgement") +

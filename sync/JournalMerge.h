@@ -87,6 +87,8 @@ public:
     // did not come from them alone (two versions of one event, a number repeated in a copy,
     // events of a copy that changed since), when the next merge must read everything.
     std::vector<CopyMark> Marks() const;
+    // The checkpoint whose events a seed holds without them in Events(); null when not seeded.
+    const Checkpoint* Held() const { return m_seed ? &m_seed->held : nullptr; }
     // The checkpoint after every event merged, those a seed holds included.
     Checkpoint Reached() const;
     // The last event in the order, a seed's included; null for none.
