@@ -5,166 +5,176 @@
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo restante</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Em pausa</translation>
     </message>
     <message>
         <source>This is a %1 minutes break.
 It is good time to stretch a little and relax your eyes
 
 Press OK to end break</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta é uma pausa de %1 minutos.
+É uma boa hora para se alongar um pouco e descansar os olhos
+
+Pressione OK para encerrar a pausa</translation>
     </message>
     <message>
         <source>Time left: %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo restante: %1:%2</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>About the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre a pausa</translation>
     </message>
     <message>
         <source>End the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrar a pausa</translation>
     </message>
     <message>
         <source>Break Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim da pausa</translation>
     </message>
     <message>
         <source>Quibbix — On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix — Em pausa</translation>
     </message>
 </context>
 <context>
     <name>CQuibConfigDlg</name>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo</translation>
     </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
     <message>
         <source>%1 (%2%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2%)</translation>
     </message>
     <message>
         <source>How many times a word was shown, each repeat counted again: not the number of different words</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas vezes uma palavra foi mostrada, contando cada repetição: não é o número de palavras diferentes</translation>
     </message>
     <message>
         <source>The Progress window cannot be opened.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir a janela Progresso.
+
+</translation>
     </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
     <message>
         <source>Press &quot;I Know&quot; to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione “Eu sei” para começar</translation>
     </message>
     <message>
         <source>Not synced this time: your answers wait for the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Não sincronizado desta vez: suas respostas aguardam a próxima sincronização</translation>
     </message>
     <message>
         <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
 
 (V1.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Use o botão “Fontes e cores” para escolher as fontes e as cores da caixa da palavra (acima) e da caixa da definição (aqui).
+
+(V1.0)</translation>
     </message>
     <message>
         <source>backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>ao contrário</translation>
     </message>
     <message>
         <source>, backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>, ao contrário</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Definição</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar palavras…</translation>
     </message>
     <message>
         <source>Some of your progress could not be read. Quit now to look into it? (No studies on; the files that could not be read are left as they are.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler parte do seu progresso. Sair agora para verificar? (Não = continuar estudando; os arquivos que não puderam ser lidos ficam como estão.)</translation>
     </message>
     <message>
         <source>I Know (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eu sei (K)</translation>
     </message>
     <message>
         <source>Not Sure (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não tenho certeza (S)</translation>
     </message>
     <message>
         <source>Don&apos;t Know (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não sei (D)</translation>
     </message>
     <message>
         <source>
 Ctrl+Z or Backspace takes the last verdict back
 Ctrl+E edits the list&apos;s words</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ctrl+Z ou Backspace desfaz a última avaliação
+Ctrl+E edita as palavras da lista</translation>
     </message>
     <message>
         <source>
 Backwards: answer with the word for the definition shown</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ao contrário: responda com a palavra da definição mostrada</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível editar as palavras</translation>
     </message>
     <message>
         <source>Quibbix cannot show the words: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quibbix não consegue mostrar as palavras: %1</translation>
     </message>
     <message>
         <source>The words in each list and the time studied</source>
-        <translation type="unfinished"></translation>
+        <translation>As palavras de cada lista e o tempo de estudo</translation>
     </message>
     <message>
         <source>The fonts and colors of the word and the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>As fontes e as cores da palavra e da definição</translation>
     </message>
     <message>
         <source>A two-minute rest, now</source>
-        <translation type="unfinished"></translation>
+        <translation>Um descanso de dois minutos, agora</translation>
     </message>
     <message>
         <source>Save and leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar e sair</translation>
     </message>
     <message>
         <source>Your progress could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar seu progresso. Tentar de novo?</translation>
     </message>
     <message>
         <source>Do you want to leave?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja sair?</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmação</translation>
     </message>
     <message>
         <source>Your fonts and colors could not be saved.
@@ -172,1273 +182,1311 @@ Backwards: answer with the word for the definition shown</source>
 %1
 
 They are used until Quibbix closes; the ones saved before are kept as they were. Free some space or fix the file, then press OK in &quot;Fonts and Colors&quot; again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar suas fontes e cores.
+
+%1
+
+Elas serão usadas até o Quibbix ser fechado; as salvas antes ficam como estavam. Libere espaço ou corrija o arquivo e pressione OK em “Fontes e cores” de novo.</translation>
     </message>
 </context>
 <context>
     <name>CStudyLine</name>
     <message numerus="yes">
         <source>break in %n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>pausa em %n palavra</numerusform>
+            <numerusform>pausa em %n palavras</numerusform>
         </translation>
     </message>
     <message>
         <source>break in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>pausa em %1 min</translation>
     </message>
     <message>
         <source>break in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>pausa em %1 s</translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) seen once</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palavra vista uma vez</numerusform>
+            <numerusform>Todas as %n palavras vistas uma vez</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) known</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palavra conhecida</numerusform>
+            <numerusform>Todas as %n palavras conhecidas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to view</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a ver</translation>
     </message>
     <message>
         <source>Study progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso do estudo</translation>
     </message>
     <message numerus="yes">
         <source>%n other(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n outra</numerusform>
+            <numerusform>%n outras</numerusform>
         </translation>
     </message>
     <message>
         <source>This session: %1 &quot;I Know&quot;, %2
 %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesta sessão: %1 “Eu sei”, %2
+%3, %4</translation>
     </message>
     <message>
         <source>Now your verdict:
 did you really know it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora sua avaliação:
+você sabia mesmo?</translation>
     </message>
     <message>
         <source>Noted as not sure:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotada como incerta:
+qualquer resposta continua.</translation>
     </message>
     <message>
         <source>Noted as not known:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotada como desconhecida:
+qualquer resposta continua.</translation>
     </message>
 </context>
 <context>
     <name>ChooserWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Add a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma lista</translation>
     </message>
     <message>
         <source>Word lists (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de palavras (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Quibbix: Choose a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix: escolha uma lista</translation>
     </message>
     <message>
         <source>&amp;Lists:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listas:</translation>
     </message>
     <message>
         <source>Word lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de palavras</translation>
     </message>
     <message>
         <source>Each list with its words, the words known each way, when it was last studied and the folder it syncs through</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada lista com suas palavras, as palavras conhecidas em cada sentido, quando foi estudada pela última vez e a pasta pela qual é sincronizada</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras</translation>
     </message>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Conhecidas</translation>
     </message>
     <message>
         <source>Known Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Conhecidas ao contrário</translation>
     </message>
     <message>
         <source>Last Studied</source>
-        <translation type="unfinished"></translation>
+        <translation>Último estudo</translation>
     </message>
     <message>
         <source>Synced Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizada via</translation>
     </message>
     <message>
         <source>&amp;Add a List…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar lista…</translation>
     </message>
     <message>
         <source>Add a list from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma lista a partir de um arquivo</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nomear</translation>
     </message>
     <message>
         <source>Rename the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear a lista selecionada</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover</translation>
     </message>
     <message>
         <source>Move the selected list to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a lista selecionada para a lixeira</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar palavras…</translation>
     </message>
     <message>
         <source>Edit the words of the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar as palavras da lista selecionada</translation>
     </message>
     <message>
         <source>S&amp;ync…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sincronizar…</translation>
     </message>
     <message>
         <source>Sync the selected list through a folder with other computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar a lista selecionada com outros computadores por meio de uma pasta</translation>
     </message>
     <message>
         <source>&amp;Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;tudar</translation>
     </message>
     <message>
         <source>Study the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudar a lista selecionada</translation>
     </message>
     <message>
         <source>&amp;Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao &amp;contrário</translation>
     </message>
     <message>
         <source>backwardsCheckBox</source>
-        <translation type="unfinished"></translation>
+        <translation>backwardsCheckBox</translation>
     </message>
     <message>
         <source>Study backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudar ao contrário</translation>
     </message>
     <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudar a lista selecionada da definição para a palavra; cada sentido guarda seu próprio progresso</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível editar as palavras</translation>
     </message>
     <message>
         <source>The words of “%1” cannot be shown.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível mostrar as palavras de “%1”.
+
+%2</translation>
     </message>
     <message>
         <source>Rename List</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear lista</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo nome:</translation>
     </message>
     <message>
         <source>Cannot Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível renomear</translation>
     </message>
     <message>
         <source>“%1” was not renamed.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não foi renomeada.
+
+%2</translation>
     </message>
     <message>
         <source>Remove List</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover lista</translation>
     </message>
     <message>
         <source>Move the list “%1” to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a lista “%1” para a lixeira?</translation>
     </message>
     <message>
         <source>Its words and its progress go to the desktop&apos;s trash, from where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas palavras e seu progresso vão para a lixeira da área de trabalho, de onde você pode restaurá-los.</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para a &amp;lixeira</translation>
     </message>
     <message>
         <source>Cannot Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível remover</translation>
     </message>
     <message>
         <source>“%1” was not moved to the trash.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não foi movida para a lixeira.
+
+%2</translation>
     </message>
     <message>
         <source>Spee&amp;ch…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronúncia…</translation>
     </message>
     <message>
         <source>The languages the selected list is spoken in, and whether each word is spoken as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Os idiomas em que a lista selecionada é falada e se cada palavra é falada ao aparecer</translation>
     </message>
     <message>
         <source>Cannot Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível salvar</translation>
     </message>
     <message>
         <source>The speech settings of “%1” were not saved.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>As configurações de pronúncia de “%1” não foram salvas.
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>CommonDialogs</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Castanho</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul-marinho</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Roxo</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul-petróleo</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinza</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Prata</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde-limão</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarelo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fúcsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Água</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Branco</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizada</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cor:</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>Quibbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Não sei</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>Não tenho certeza</translation>
     </message>
     <message>
         <source>I Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Eu sei</translation>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fontes e cores</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;statísticas</translation>
     </message>
     <message>
         <source>Take A &amp;Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer uma &amp;pausa</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulário</translation>
     </message>
     <message>
         <source>Word box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte e cores da caixa da palavra</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor de fundo</translation>
     </message>
     <message>
         <source> Sample</source>
-        <translation type="unfinished"></translation>
+        <translation> Exemplo</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Definição</translation>
     </message>
     <message>
         <source>Definition box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte e cores da caixa da definição</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>Program background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor de fundo do programa</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas</translation>
     </message>
     <message>
         <source>Total Words in This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de palavras:</translation>
     </message>
     <message>
         <source>Words Viewed :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras vistas:</translation>
     </message>
     <message>
         <source>Words Learned :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras aprendidas:</translation>
     </message>
     <message>
         <source>Time for This Session :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo nesta sessão:</translation>
     </message>
     <message>
         <source>Time Use This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo total de uso:</translation>
     </message>
     <message>
         <source>Mistaken Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras erradas:</translation>
     </message>
     <message>
         <source>Not Sure Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras em dúvida:</translation>
     </message>
     <message>
         <source>Don&apos;t Know Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras desconhecidas:</translation>
     </message>
     <message>
         <source>Learning Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras em aprendizado:</translation>
     </message>
     <message>
         <source>Known Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras conhecidas:</translation>
     </message>
     <message>
         <source>Words in To Be Viewed List :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras a ver:</translation>
     </message>
     <message>
         <source>Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso...</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Em pausa</translation>
     </message>
     <message>
         <source>BREAK</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA</translation>
     </message>
 </context>
 <context>
     <name>EncodingDialog</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>%1 does not read as %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser lido como %2.
+
+%3</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8, and Quibbix cannot tell which encoding it was saved in. Choose the one in which its first lines read right.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está em UTF-8, e o Quibbix não consegue saber em que codificação foi salvo. Escolha aquela em que as primeiras linhas aparecem corretamente.</translation>
     </message>
     <message>
         <source>but that is hardly more than a guess</source>
-        <translation type="unfinished"></translation>
+        <translation>mas isso é pouco mais que um palpite</translation>
     </message>
     <message>
         <source>but it is not sure of it</source>
-        <translation type="unfinished"></translation>
+        <translation>mas não tem certeza</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8. Quibbix guesses it was saved in %2, %3. If its first lines do not read right below, choose the encoding it was saved in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está em UTF-8. O Quibbix supõe que foi salvo em %2, %3. Se as primeiras linhas abaixo não aparecerem corretamente, escolha a codificação em que foi salvo.</translation>
     </message>
     <message>
         <source>Choose the File&apos;s Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a codificação do arquivo</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Codificação:</translation>
     </message>
     <message>
         <source>First &amp;lines as they would read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiras &amp;linhas como seriam lidas:</translation>
     </message>
     <message>
         <source>First lines of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiras linhas do arquivo</translation>
     </message>
     <message>
         <source>Some bytes have no character in this encoding; they show as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns bytes não têm caractere nesta codificação; eles aparecem como %1.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar</translation>
     </message>
     <message>
         <source>Add the file in this encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar o arquivo nesta codificação</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar, sem adicionar nada</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificação</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Word State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado das palavras</translation>
     </message>
     <message>
         <source>Maintain List</source>
-        <translation type="unfinished"></translation>
+        <translation>Manutenção da lista</translation>
     </message>
     <message>
         <source>Error: Opening </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao abrir </translation>
     </message>
     <message>
         <source>Error: No Valid Record File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: nenhum arquivo de registros válido</translation>
     </message>
     <message>
         <source>Failed to generate random list</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao gerar a lista aleatória</translation>
     </message>
     <message>
         <source>Your study history could not be read whole:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler todo o seu histórico de estudo:</translation>
     </message>
     <message>
         <source>Some of your progress could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler parte do seu progresso:</translation>
     </message>
     <message>
         <source>Your progress could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar seu progresso.</translation>
     </message>
     <message>
         <source>What was saved before is kept as it was. Free some space or fix the file, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que foi salvo antes fica como estava. Libere espaço ou corrija o arquivo e salve de novo.</translation>
     </message>
 </context>
 <context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quibbix já está em execução nesta pasta.</translation>
     </message>
     <message>
         <source>Already Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Já em execução</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quibbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Quibbix</translation>
     </message>
 </context>
 <context>
     <name>ImportFlow</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>Cannot Add This File</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível adicionar este arquivo</translation>
     </message>
     <message>
         <source>Quibbix cannot make a list from %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quibbix não consegue criar uma lista a partir de %1.
+
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%1 now holds %n word(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 agora tem %n palavra.</numerusform>
+            <numerusform>%1 agora tem %n palavras.</numerusform>
         </translation>
     </message>
     <message>
         <source> The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation> As palavras que continuam nela mantêm o progresso, e uma cópia do progresso anterior foi guardada.</translation>
     </message>
     <message>
         <source>Column Titles?</source>
-        <translation type="unfinished"></translation>
+        <translation>Títulos de colunas?</translation>
     </message>
     <message>
         <source>The first row looks like column titles: skip it?</source>
-        <translation type="unfinished"></translation>
+        <translation>A primeira linha parece conter títulos de colunas: ignorá-la?</translation>
     </message>
     <message>
         <source>It reads %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ela diz %1 e %2.</translation>
     </message>
     <message>
         <source>A List of This Name Exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe uma lista com este nome</translation>
     </message>
     <message>
         <source>You already have a list named %1, with progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você já tem uma lista chamada %1, com progresso.</translation>
     </message>
     <message>
         <source>You already have a list named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você já tem uma lista chamada %1.</translation>
     </message>
     <message>
         <source>Update it with the words of %1 and keep the progress of every word that stays (its session is backed up first), or add the file as a new list beside it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizá-la com as palavras de %1 e manter o progresso de cada palavra que continua (antes é feita uma cópia de segurança da sessão), ou adicionar o arquivo como uma nova lista ao lado dela?</translation>
     </message>
     <message>
         <source>&amp;Update and Keep Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atualizar e manter o progresso</translation>
     </message>
     <message>
         <source>Add as a &amp;New List</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar como &amp;nova lista</translation>
     </message>
     <message>
         <source>List Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista atualizada</translation>
+    </message>
+    <message>
+        <source>It holds no words.</source>
+        <translation>Ele não contém nenhuma palavra.</translation>
     </message>
 </context>
 <context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar %1 (%2). Reinstalar o Quibbix o restaura.</translation>
     </message>
     <message>
         <source>%1 belongs to another version of Quibbix. Reinstalling Quibbix puts the right one in its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertence a outra versão do Quibbix. Reinstalar o Quibbix coloca a versão certa no lugar.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Conhecidas</translation>
     </message>
     <message>
         <source>Learning</source>
-        <translation type="unfinished"></translation>
+        <translation>Em aprendizado</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconhecidas</translation>
     </message>
     <message>
         <source>Mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>Erradas</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>Em dúvida</translation>
     </message>
     <message>
         <source>To Be Viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>A ver</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso</translation>
     </message>
     <message>
         <source>Studied %1 in a row (longest: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudou %1 seguidos (recorde: %2)</translation>
     </message>
     <message>
         <source>Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como CSV...</translation>
     </message>
     <message>
         <source>Words in each state</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras em cada estado</translation>
     </message>
     <message>
         <source>Minutes studied per day, last %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de estudo por dia, últimos %1 dias</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <source>No study recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum estudo registrado ainda.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2: %1</translation>
     </message>
     <message>
         <source>On %1: %2. Known words went from %3 on %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em %1: %2. As palavras conhecidas passaram de %3 em %4 para %5.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>In the last %1 days: %2 studied, %3 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nos últimos %1 dias: %2 de estudo, %3 no total.</translation>
     </message>
     <message>
         <source> The most was %1, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> O máximo foi %1, em %2.</translation>
     </message>
     <message>
         <source>Export the History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar o histórico</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>The history could not be exported.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exportar o histórico.
+
+</translation>
     </message>
 </context>
 <context>
     <name>Pronouncer</name>
     <message>
         <source>No speech: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem fala: %1</translation>
     </message>
     <message>
         <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem fala: instale qt6-speech-speechd-plugin, speech-dispatcher e speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem fala: instale speech-dispatcher e speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem voz para %1: instale speech-dispatcher-espeak-ng ou outra voz que fale esse idioma</translation>
     </message>
 </context>
 <context>
     <name>Quibbix</name>
     <message>
         <source>Word List Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista de palavras mudou</translation>
     </message>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível estudar esta lista</translation>
     </message>
 </context>
 <context>
     <name>RefusedDialog</name>
     <message numerus="yes">
         <source>%n entry(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada</numerusform>
+            <numerusform>%n entradas</numerusform>
         </translation>
     </message>
     <message>
         <source>None of the entries in “%1” can be added to a list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma das entradas de “%1” pode ser adicionada a uma lista:</translation>
     </message>
     <message>
         <source>%1 in “%2” cannot be added to the list; the other %3 can:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível adicionar à lista %1 de “%2”; as outras %3 podem ser adicionadas:</translation>
     </message>
     <message>
         <source>Entries that cannot be added</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas que não podem ser adicionadas</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Entries That Cannot Be Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas que não podem ser adicionadas</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar, sem adicionar nada</translation>
     </message>
     <message>
         <source>&amp;Skip Them and Add the Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorá-las e adicionar o resto</translation>
     </message>
     <message>
         <source>Skip these entries and add the rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar estas entradas e adicionar o resto</translation>
     </message>
 </context>
 <context>
     <name>SpeechDialog</name>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronúncia</translation>
     </message>
     <message>
         <source>Language of the words</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma das palavras</translation>
     </message>
     <message>
         <source>Language of the definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma das definições</translation>
     </message>
     <message>
         <source>&amp;Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palavras:</translation>
     </message>
     <message>
         <source>&amp;Definitions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Definições:</translation>
     </message>
     <message>
         <source>Speak each word as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar cada palavra quando aparecer</translation>
     </message>
 </context>
 <context>
     <name>StudyCheck</name>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível estudar esta lista</translation>
     </message>
 </context>
 <context>
     <name>StudySpeech</name>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não salvo: %1</translation>
     </message>
     <message>
         <source>Speak each word as it appears: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar cada palavra quando aparecer: ligado</translation>
     </message>
     <message>
         <source>Speak each word as it appears: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar cada palavra quando aparecer: desligado</translation>
     </message>
 </context>
 <context>
     <name>SyncFlow</name>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar</translation>
     </message>
     <message>
         <source>The folder holds “%1” from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta contém “%1” de outro computador.</translation>
     </message>
     <message>
         <source>“%1” here is made from it, words and progress; what it holds now goes to the trash first.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” aqui é refeita a partir dela, com palavras e progresso; o que ela contém agora vai antes para a lixeira.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Substituir</translation>
     </message>
     <message>
         <source>It is added here as a new list, with its words and progress, and “%1” stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ela é adicionada aqui como uma nova lista, com suas palavras e progresso, e “%1” fica como está.</translation>
     </message>
     <message>
         <source>&amp;Add “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar “%1”</translation>
     </message>
     <message>
         <source>Cannot Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível sincronizar</translation>
     </message>
     <message>
         <source>“%1” was not added.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não foi adicionada.
+
+%2</translation>
     </message>
     <message>
         <source>Sync “%1” Through a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar “%1” por uma pasta</translation>
     </message>
     <message>
         <source>“%1” cannot sync through %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não pode ser sincronizada por %2.
+
+%3</translation>
     </message>
     <message>
         <source>“%1” now syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” agora é sincronizada por %2.</translation>
     </message>
     <message>
         <source>
 
 On your other computers, once the folder has arrived there, choose Sync… with the same folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Nos seus outros computadores, quando a pasta tiver chegado lá, escolha Sincronizar… com a mesma pasta.</translation>
     </message>
     <message>
         <source>
 
 Its words and progress came from the folder. </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Suas palavras e seu progresso vieram da pasta. </translation>
     </message>
     <message>
         <source>“%1” syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” é sincronizada por %2.</translation>
     </message>
     <message>
         <source>It syncs whenever it is opened or saved. Stopping keeps the folder and the list&apos;s progress as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ela é sincronizada sempre que é aberta ou salva. Parar mantém a pasta e o progresso da lista como estão.</translation>
     </message>
     <message>
         <source>Sync &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar &amp;agora</translation>
     </message>
     <message>
         <source>&amp;Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar de sincronizar</translation>
     </message>
     <message>
         <source>Cannot Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível parar de sincronizar</translation>
     </message>
     <message>
         <source>“%1” still syncs.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” continua sendo sincronizada.
+
+%2</translation>
     </message>
     <message>
         <source>“%1” was not synced.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não foi sincronizada.
+
+%2</translation>
     </message>
     <message>
         <source>Nothing new arrived from other computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada novo chegou de outros computadores.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>to be viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>a ver</translation>
     </message>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nova</translation>
     </message>
     <message>
         <source>mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>errada</translation>
     </message>
     <message>
         <source>unsure</source>
-        <translation type="unfinished"></translation>
+        <translation>em dúvida</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation type="unfinished"></translation>
+        <translation>em aprendizado</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>conhecida</translation>
     </message>
 </context>
 <context>
     <name>WordsModel</name>
     <message>
         <source>Only a word or a definition can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só uma palavra ou uma definição pode ser alterada.</translation>
     </message>
     <message>
         <source>The list holds %1 words, the most a list can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista tem %1 palavras, o máximo que uma lista pode ter.</translation>
     </message>
     <message>
         <source>A list keeps at least one word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma lista mantém pelo menos uma palavra.</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Definição</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos</translation>
     </message>
     <message>
         <source>State Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado inverso</translation>
     </message>
     <message>
         <source>Counter Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos inversos</translation>
     </message>
     <message>
         <source>The word</source>
-        <translation type="unfinished"></translation>
+        <translation>A palavra</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua definição</translation>
     </message>
     <message>
         <source>Where the word stands, studied from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Em que ponto está a palavra, estudada da palavra para a definição</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos seguidos durante o aprendizado, da palavra para a definição</translation>
     </message>
     <message>
         <source>Where the word stands, studied backwards, from the definition to the word</source>
-        <translation type="unfinished"></translation>
+        <translation>Em que ponto está a palavra, estudada ao contrário, da definição para a palavra</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, studied backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos seguidos durante o aprendizado, estudada ao contrário</translation>
     </message>
 </context>
 <context>
     <name>WordsWindow</name>
     <message numerus="yes">
         <source>Delete %n word(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Excluir %n palavra?</numerusform>
+            <numerusform>Excluir %n palavras?</numerusform>
         </translation>
     </message>
     <message>
         <source> It has progress, which goes with it (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation> Ela tem progresso, que vai junto (uma cópia é guardada).</translation>
     </message>
     <message>
         <source>All of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas têm progresso, que vai junto (uma cópia é guardada).</translation>
     </message>
     <message numerus="yes">
         <source>%n of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n delas tem progresso, que vai junto (uma cópia é guardada).</numerusform>
+            <numerusform>%n delas têm progresso, que vai junto (uma cópia é guardada).</numerusform>
         </translation>
     </message>
     <message>
         <source>Add a Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma palavra</translation>
     </message>
     <message>
         <source>New word</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova palavra</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua definição</translation>
     </message>
     <message>
         <source>&amp;Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palavra:</translation>
     </message>
     <message>
         <source>&amp;Definition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Definição:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Words — %1[*]</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras — %1[*]</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pesquisar:</translation>
     </message>
     <message>
         <source>Search words and definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar palavras e definições</translation>
     </message>
     <message>
         <source>Words and definitions, any case and accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras e definições, sem diferenciar maiúsculas nem acentos</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras</translation>
     </message>
     <message>
         <source>Each word with its definition and its progress in both directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada palavra com sua definição e seu progresso nos dois sentidos</translation>
     </message>
     <message>
         <source>Words shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras mostradas</translation>
     </message>
     <message>
         <source>&amp;Add Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar palavra…</translation>
     </message>
     <message>
         <source>Add a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma palavra</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xcluir</translation>
     </message>
     <message>
         <source>Delete the selected words</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir as palavras selecionadas</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última alteração</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Save the changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palavra</numerusform>
+            <numerusform>%n palavras</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 mostradas</translation>
     </message>
     <message>
         <source>The word is not added: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A palavra não foi adicionada: %1.</translation>
     </message>
     <message>
         <source>Delete Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir palavras</translation>
     </message>
     <message>
         <source>Not changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não alterado: %1.</translation>
     </message>
     <message>
         <source>The words are not saved: the list was changed elsewhere since this window opened it, and saving would undo that. Close the window without saving and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>As palavras não foram salvas: a lista foi alterada em outro lugar depois que esta janela a abriu, e salvar desfaria essa alteração. Feche a janela sem salvar e abra-a de novo.</translation>
     </message>
     <message>
         <source>The words are not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>As palavras não foram salvas: %1.</translation>
     </message>
     <message>
         <source>The words were saved, but cannot be shown again: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>As palavras foram salvas, mas não podem ser mostradas de novo: %1.</translation>
     </message>
     <message>
         <source> — saved: </source>
-        <translation type="unfinished"></translation>
+        <translation> — salvo: </translation>
     </message>
     <message>
         <source>Save the changes to the words of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações nas palavras de %1?</translation>
     </message>
 </context>
 </TS>
