@@ -5,166 +5,176 @@
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>剩余时间</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>休息中</translation>
     </message>
     <message>
         <source>This is a %1 minutes break.
 It is good time to stretch a little and relax your eyes
 
 Press OK to end break</source>
-        <translation type="unfinished"></translation>
+        <translation>这是 %1 分钟的休息。
+正好可以伸展一下身体，让眼睛放松
+
+按“确定”结束休息</translation>
     </message>
     <message>
         <source>Time left: %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>剩余时间：%1:%2</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>休息</translation>
     </message>
     <message>
         <source>About the break</source>
-        <translation type="unfinished"></translation>
+        <translation>关于休息</translation>
     </message>
     <message>
         <source>End the break</source>
-        <translation type="unfinished"></translation>
+        <translation>结束休息</translation>
     </message>
     <message>
         <source>Break Over</source>
-        <translation type="unfinished"></translation>
+        <translation>休息结束</translation>
     </message>
     <message>
         <source>Quibbix — On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix — 休息中</translation>
     </message>
 </context>
 <context>
     <name>CQuibConfigDlg</name>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>示例</translation>
     </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
     <message>
         <source>%1 (%2%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2%）</translation>
     </message>
     <message>
         <source>How many times a word was shown, each repeat counted again: not the number of different words</source>
-        <translation type="unfinished"></translation>
+        <translation>单词显示的次数，每次重复都计入：不是不同单词的个数</translation>
     </message>
     <message>
         <source>The Progress window cannot be opened.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开“进度”窗口。
+
+</translation>
     </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
     <message>
         <source>Press &quot;I Know&quot; to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>按“我认识”开始</translation>
     </message>
     <message>
         <source>Not synced this time: your answers wait for the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>本次未同步：你的回答将在下次同步时上传</translation>
     </message>
     <message>
         <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
 
 (V1.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>使用“字体和颜色”按钮为单词显示框（上方）和释义显示框（此处）选择字体和颜色。
+
+(V1.0)</translation>
     </message>
     <message>
         <source>backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>反向</translation>
     </message>
     <message>
         <source>, backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>，反向</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>释义</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>单词</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑单词(&amp;E)…</translation>
     </message>
     <message>
         <source>Some of your progress could not be read. Quit now to look into it? (No studies on; the files that could not be read are left as they are.)</source>
-        <translation type="unfinished"></translation>
+        <translation>部分学习进度无法读取。现在退出以便检查吗？（选“否”则继续学习；无法读取的文件保持原样。）</translation>
     </message>
     <message>
         <source>I Know (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>我认识 (K)</translation>
     </message>
     <message>
         <source>Not Sure (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>不确定 (S)</translation>
     </message>
     <message>
         <source>Don&apos;t Know (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>不认识 (D)</translation>
     </message>
     <message>
         <source>
 Ctrl+Z or Backspace takes the last verdict back
 Ctrl+E edits the list&apos;s words</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ctrl+Z 或 Backspace 撤销上一次判断
+Ctrl+E 编辑列表中的单词</translation>
     </message>
     <message>
         <source>
 Backwards: answer with the word for the definition shown</source>
-        <translation type="unfinished"></translation>
+        <translation>
+反向：根据显示的释义回答对应的单词</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>无法编辑单词</translation>
     </message>
     <message>
         <source>Quibbix cannot show the words: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix 无法显示单词：%1</translation>
     </message>
     <message>
         <source>The words in each list and the time studied</source>
-        <translation type="unfinished"></translation>
+        <translation>各列表中的单词和学习时间</translation>
     </message>
     <message>
         <source>The fonts and colors of the word and the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>单词和释义的字体与颜色</translation>
     </message>
     <message>
         <source>A two-minute rest, now</source>
-        <translation type="unfinished"></translation>
+        <translation>立即休息两分钟</translation>
     </message>
     <message>
         <source>Save and leave</source>
-        <translation type="unfinished"></translation>
+        <translation>保存并退出</translation>
     </message>
     <message>
         <source>Your progress could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存你的学习进度。要重试吗？</translation>
     </message>
     <message>
         <source>Do you want to leave?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要退出吗？</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>确认</translation>
     </message>
     <message>
         <source>Your fonts and colors could not be saved.
@@ -172,1262 +182,1300 @@ Backwards: answer with the word for the definition shown</source>
 %1
 
 They are used until Quibbix closes; the ones saved before are kept as they were. Free some space or fix the file, then press OK in &quot;Fonts and Colors&quot; again.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存你的字体和颜色。
+
+%1
+
+在 Quibbix 关闭前仍会使用它们；之前保存的设置保持不变。请释放一些空间或修复该文件，然后在“字体和颜色”中再次按“确定”。</translation>
     </message>
 </context>
 <context>
     <name>CStudyLine</name>
     <message numerus="yes">
         <source>break in %n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个单词后休息</numerusform>
         </translation>
     </message>
     <message>
         <source>break in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 分钟后休息</translation>
     </message>
     <message>
         <source>break in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒后休息</translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) seen once</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>全部 %n 个单词都已看过一遍</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) known</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>全部 %n 个单词都已掌握</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to view</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 个待查看</translation>
     </message>
     <message>
         <source>Study progress</source>
-        <translation type="unfinished"></translation>
+        <translation>学习进度</translation>
     </message>
     <message numerus="yes">
         <source>%n other(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>其他 %n 个</numerusform>
         </translation>
     </message>
     <message>
         <source>This session: %1 &quot;I Know&quot;, %2
 %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>本次学习：%1 个“我认识”，%2
+%3，%4</translation>
     </message>
     <message>
         <source>Now your verdict:
 did you really know it?</source>
-        <translation type="unfinished"></translation>
+        <translation>现在请判断：
+你真的认识吗？</translation>
     </message>
     <message>
         <source>Noted as not sure:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>已记为不确定：
+按任意回答继续。</translation>
     </message>
     <message>
         <source>Noted as not known:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>已记为不认识：
+按任意回答继续。</translation>
     </message>
 </context>
 <context>
     <name>ChooserWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>从未</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Add a List</source>
-        <translation type="unfinished"></translation>
+        <translation>添加列表</translation>
     </message>
     <message>
         <source>Word lists (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>单词列表 (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;所有文件 (*)</translation>
     </message>
     <message>
         <source>Quibbix: Choose a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix：选择列表</translation>
     </message>
     <message>
         <source>&amp;Lists:</source>
-        <translation type="unfinished"></translation>
+        <translation>列表(&amp;L)：</translation>
     </message>
     <message>
         <source>Word lists</source>
-        <translation type="unfinished"></translation>
+        <translation>单词列表</translation>
     </message>
     <message>
         <source>Each list with its words, the words known each way, when it was last studied and the folder it syncs through</source>
-        <translation type="unfinished"></translation>
+        <translation>每个列表及其单词数、各方向已掌握的单词、上次学习时间以及用于同步的文件夹</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>列表</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>单词</translation>
     </message>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>已掌握</translation>
     </message>
     <message>
         <source>Known Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>反向已掌握</translation>
     </message>
     <message>
         <source>Last Studied</source>
-        <translation type="unfinished"></translation>
+        <translation>上次学习</translation>
     </message>
     <message>
         <source>Synced Through</source>
-        <translation type="unfinished"></translation>
+        <translation>同步文件夹</translation>
     </message>
     <message>
         <source>&amp;Add a List…</source>
-        <translation type="unfinished"></translation>
+        <translation>添加列表(&amp;A)…</translation>
     </message>
     <message>
         <source>Add a list from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>从文件添加列表</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名(&amp;N)</translation>
     </message>
     <message>
         <source>Rename the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名所选列表</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除(&amp;R)</translation>
     </message>
     <message>
         <source>Move the selected list to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>将所选列表移到回收站</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑单词(&amp;E)…</translation>
     </message>
     <message>
         <source>Edit the words of the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑所选列表中的单词</translation>
     </message>
     <message>
         <source>S&amp;ync…</source>
-        <translation type="unfinished"></translation>
+        <translation>同步(&amp;Y)…</translation>
     </message>
     <message>
         <source>Sync the selected list through a folder with other computers</source>
-        <translation type="unfinished"></translation>
+        <translation>通过文件夹与其他计算机同步所选列表</translation>
     </message>
     <message>
         <source>&amp;Study</source>
-        <translation type="unfinished"></translation>
+        <translation>学习(&amp;S)</translation>
     </message>
     <message>
         <source>Study the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>学习所选列表</translation>
     </message>
     <message>
         <source>&amp;Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>反向(&amp;B)</translation>
     </message>
     <message>
         <source>backwardsCheckBox</source>
-        <translation type="unfinished"></translation>
+        <translation>backwardsCheckBox</translation>
     </message>
     <message>
         <source>Study backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>反向学习</translation>
     </message>
     <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
-        <translation type="unfinished"></translation>
+        <translation>从释义到单词学习所选列表；每个方向分别记录进度</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>无法编辑单词</translation>
     </message>
     <message>
         <source>The words of “%1” cannot be shown.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法显示“%1”中的单词。
+
+%2</translation>
     </message>
     <message>
         <source>Rename List</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名列表</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>新名称：</translation>
     </message>
     <message>
         <source>Cannot Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>无法重命名</translation>
     </message>
     <message>
         <source>“%1” was not renamed.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”未重命名。
+
+%2</translation>
     </message>
     <message>
         <source>Remove List</source>
-        <translation type="unfinished"></translation>
+        <translation>移除列表</translation>
     </message>
     <message>
         <source>Move the list “%1” to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>将列表“%1”移到回收站吗？</translation>
     </message>
     <message>
         <source>Its words and its progress go to the desktop&apos;s trash, from where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>它的单词和学习进度会移到桌面的回收站，你可以从那里恢复。</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>移到回收站(&amp;T)</translation>
     </message>
     <message>
         <source>Cannot Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>无法移除</translation>
     </message>
     <message>
         <source>“%1” was not moved to the trash.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”未移到回收站。
+
+%2</translation>
     </message>
     <message>
         <source>Spee&amp;ch…</source>
-        <translation type="unfinished"></translation>
+        <translation>朗读(&amp;C)…</translation>
     </message>
     <message>
         <source>The languages the selected list is spoken in, and whether each word is spoken as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>所选列表朗读时使用的语言，以及是否在每个单词出现时朗读</translation>
     </message>
     <message>
         <source>Cannot Save</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存</translation>
     </message>
     <message>
         <source>The speech settings of “%1” were not saved.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”的朗读设置未保存。
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>CommonDialogs</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>黑色</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>栗色</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>绿色</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>橄榄色</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>藏青色</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>紫色</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>青色</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>灰色</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>银色</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>红色</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>酸橙色</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>蓝色</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>紫红色</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>浅绿色</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白色</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色(&amp;C)：</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>字体</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>Quibbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>不认识</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>不确定</translation>
     </message>
     <message>
         <source>I Know</source>
-        <translation type="unfinished"></translation>
+        <translation>我认识</translation>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>字体和颜色(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>显示统计(&amp;S)</translation>
     </message>
     <message>
         <source>Take A &amp;Break</source>
-        <translation type="unfinished"></translation>
+        <translation>休息一下(&amp;B)</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>单词</translation>
     </message>
     <message>
         <source>Word box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>单词框的字体和颜色</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>字体</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>背景颜色</translation>
     </message>
     <message>
         <source> Sample</source>
-        <translation type="unfinished"></translation>
+        <translation> 示例</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>释义</translation>
     </message>
     <message>
         <source>Definition box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>释义框的字体和颜色</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>程序</translation>
     </message>
     <message>
         <source>Program background color</source>
-        <translation type="unfinished"></translation>
+        <translation>程序背景颜色</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>统计</translation>
     </message>
     <message>
         <source>Total Words in This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>单词总数：</translation>
     </message>
     <message>
         <source>Words Viewed :</source>
-        <translation type="unfinished"></translation>
+        <translation>已查看单词：</translation>
     </message>
     <message>
         <source>Words Learned :</source>
-        <translation type="unfinished"></translation>
+        <translation>已学会单词：</translation>
     </message>
     <message>
         <source>Time for This Session :</source>
-        <translation type="unfinished"></translation>
+        <translation>本次学习时间：</translation>
     </message>
     <message>
         <source>Time Use This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>总使用时间：</translation>
     </message>
     <message>
         <source>Mistaken Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>答错的单词：</translation>
     </message>
     <message>
         <source>Not Sure Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>不确定的单词：</translation>
     </message>
     <message>
         <source>Don&apos;t Know Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>不认识的单词：</translation>
     </message>
     <message>
         <source>Learning Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>学习中的单词：</translation>
     </message>
     <message>
         <source>Known Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>已掌握的单词：</translation>
     </message>
     <message>
         <source>Words in To Be Viewed List :</source>
-        <translation type="unfinished"></translation>
+        <translation>待查看的单词：</translation>
     </message>
     <message>
         <source>Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>进度...</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>休息中</translation>
     </message>
     <message>
         <source>BREAK</source>
-        <translation type="unfinished"></translation>
+        <translation>休息</translation>
     </message>
 </context>
 <context>
     <name>EncodingDialog</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>%1 does not read as %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>无法按 %2 读取 %1。
+
+%3</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8, and Quibbix cannot tell which encoding it was saved in. Choose the one in which its first lines read right.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是 UTF-8 编码，Quibbix 无法判断它以哪种编码保存。请选择能让前几行正确显示的编码。</translation>
     </message>
     <message>
         <source>but that is hardly more than a guess</source>
-        <translation type="unfinished"></translation>
+        <translation>但这几乎只是猜测</translation>
     </message>
     <message>
         <source>but it is not sure of it</source>
-        <translation type="unfinished"></translation>
+        <translation>但不能确定</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8. Quibbix guesses it was saved in %2, %3. If its first lines do not read right below, choose the encoding it was saved in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是 UTF-8 编码。Quibbix 猜测它以 %2 保存，%3。如果下面的前几行显示不正确，请选择它保存时使用的编码。</translation>
     </message>
     <message>
         <source>Choose the File&apos;s Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>选择文件的编码</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>编码(&amp;E)：</translation>
     </message>
     <message>
         <source>First &amp;lines as they would read:</source>
-        <translation type="unfinished"></translation>
+        <translation>按此编码显示的前几行(&amp;L)：</translation>
     </message>
     <message>
         <source>First lines of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>文件的前几行</translation>
     </message>
     <message>
         <source>Some bytes have no character in this encoding; they show as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>有些字节在此编码中没有对应字符，显示为 %1。</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加(&amp;A)</translation>
     </message>
     <message>
         <source>Add the file in this encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>按此编码添加文件</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>取消，不添加任何内容</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>编码</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>Word State</source>
-        <translation type="unfinished"></translation>
+        <translation>单词状态</translation>
     </message>
     <message>
         <source>Maintain List</source>
-        <translation type="unfinished"></translation>
+        <translation>维护列表</translation>
     </message>
     <message>
         <source>Error: Opening </source>
-        <translation type="unfinished"></translation>
+        <translation>打开时出错：</translation>
     </message>
     <message>
         <source>Error: No Valid Record File</source>
-        <translation type="unfinished"></translation>
+        <translation>错误：没有有效的记录文件</translation>
     </message>
     <message>
         <source>Failed to generate random list</source>
-        <translation type="unfinished"></translation>
+        <translation>无法生成随机列表</translation>
     </message>
     <message>
         <source>Your study history could not be read whole:</source>
-        <translation type="unfinished"></translation>
+        <translation>无法完整读取你的学习记录：</translation>
     </message>
     <message>
         <source>Some of your progress could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>部分学习进度无法读取：</translation>
     </message>
     <message>
         <source>Your progress could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存你的学习进度。</translation>
     </message>
     <message>
         <source>What was saved before is kept as it was. Free some space or fix the file, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>之前保存的内容保持不变。请释放一些空间或修复该文件，然后再次保存。</translation>
     </message>
 </context>
 <context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix 已在此文件夹上运行。</translation>
     </message>
     <message>
         <source>Already Running</source>
-        <translation type="unfinished"></translation>
+        <translation>已在运行</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quibbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix 帮助</translation>
     </message>
 </context>
 <context>
     <name>ImportFlow</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>Cannot Add This File</source>
-        <translation type="unfinished"></translation>
+        <translation>无法添加此文件</translation>
     </message>
     <message>
         <source>Quibbix cannot make a list from %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix 无法用 %1 创建列表。
+
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%1 now holds %n word(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 现在有 %n 个单词。</numerusform>
         </translation>
     </message>
     <message>
         <source> The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>仍在其中的单词保留学习进度，之前的进度也已备份。</translation>
     </message>
     <message>
         <source>Column Titles?</source>
-        <translation type="unfinished"></translation>
+        <translation>列标题？</translation>
     </message>
     <message>
         <source>The first row looks like column titles: skip it?</source>
-        <translation type="unfinished"></translation>
+        <translation>第一行看起来是列标题：要跳过吗？</translation>
     </message>
     <message>
         <source>It reads %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>其内容为 %1 和 %2。</translation>
     </message>
     <message>
         <source>A List of This Name Exists</source>
-        <translation type="unfinished"></translation>
+        <translation>已有同名列表</translation>
     </message>
     <message>
         <source>You already have a list named %1, with progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>你已有名为 %1 的列表，并且有学习进度。</translation>
     </message>
     <message>
         <source>You already have a list named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>你已有名为 %1 的列表。</translation>
     </message>
     <message>
         <source>Update it with the words of %1 and keep the progress of every word that stays (its session is backed up first), or add the file as a new list beside it?</source>
-        <translation type="unfinished"></translation>
+        <translation>用 %1 中的单词更新它，并保留仍在其中的每个单词的进度（会先备份其学习记录），还是将该文件作为新列表添加在它旁边？</translation>
     </message>
     <message>
         <source>&amp;Update and Keep Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>更新并保留进度(&amp;U)</translation>
     </message>
     <message>
         <source>Add as a &amp;New List</source>
-        <translation type="unfinished"></translation>
+        <translation>添加为新列表(&amp;N)</translation>
     </message>
     <message>
         <source>List Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>列表已更新</translation>
+    </message>
+    <message>
+        <source>It holds no words.</source>
+        <translation>其中没有任何单词。</translation>
     </message>
 </context>
 <context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法加载 %1（%2）。重新安装 Quibbix 即可恢复。</translation>
     </message>
     <message>
         <source>%1 belongs to another version of Quibbix. Reinstalling Quibbix puts the right one in its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 属于另一个版本的 Quibbix。重新安装 Quibbix 即可换上正确的版本。</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>已掌握</translation>
     </message>
     <message>
         <source>Learning</source>
-        <translation type="unfinished"></translation>
+        <translation>学习中</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>不认识</translation>
     </message>
     <message>
         <source>Mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>答错</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>不确定</translation>
     </message>
     <message>
         <source>To Be Viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>待查看</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 天</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>进度</translation>
     </message>
     <message>
         <source>Studied %1 in a row (longest: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>已连续学习 %1（最长：%2）</translation>
     </message>
     <message>
         <source>Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>导出为 CSV...</translation>
     </message>
     <message>
         <source>Words in each state</source>
-        <translation type="unfinished"></translation>
+        <translation>各状态的单词数</translation>
     </message>
     <message>
         <source>Minutes studied per day, last %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>每天学习的分钟数（最近 %1 天）</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟</translation>
     </message>
     <message>
         <source>No study recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>尚无学习记录。</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1</translation>
     </message>
     <message>
         <source>On %1: %2. Known words went from %3 on %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2。已掌握的单词从 %4 的 %3 个增加到 %5 个。</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>，</translation>
     </message>
     <message>
         <source>In the last %1 days: %2 studied, %3 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>最近 %1 天：学习了 %2，共 %3。</translation>
     </message>
     <message>
         <source> The most was %1, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>最多的一天是 %2，学习了 %1。</translation>
     </message>
     <message>
         <source>Export the History</source>
-        <translation type="unfinished"></translation>
+        <translation>导出学习记录</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
     </message>
     <message>
         <source>The history could not be exported.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>无法导出学习记录。
+
+</translation>
     </message>
 </context>
 <context>
     <name>Pronouncer</name>
     <message>
         <source>No speech: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法朗读：%1</translation>
     </message>
     <message>
         <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>无法朗读：请安装 qt6-speech-speechd-plugin、speech-dispatcher 和 speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>无法朗读：请安装 speech-dispatcher 和 speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation type="unfinished"></translation>
+        <translation>没有适用于 %1 的语音：请安装 speech-dispatcher-espeak-ng 或其他支持该语言的语音</translation>
     </message>
 </context>
 <context>
     <name>Quibbix</name>
     <message>
         <source>Word List Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>单词列表已更改</translation>
     </message>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>无法学习此列表</translation>
     </message>
 </context>
 <context>
     <name>RefusedDialog</name>
     <message numerus="yes">
         <source>%n entry(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个条目</numerusform>
         </translation>
     </message>
     <message>
         <source>None of the entries in “%1” can be added to a list:</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”中没有任何条目可以添加到列表：</translation>
     </message>
     <message>
         <source>%1 in “%2” cannot be added to the list; the other %3 can:</source>
-        <translation type="unfinished"></translation>
+        <translation>“%2”中有 %1无法添加到列表；其余 %3 个可以：</translation>
     </message>
     <message>
         <source>Entries that cannot be added</source>
-        <translation type="unfinished"></translation>
+        <translation>无法添加的条目</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>原因</translation>
     </message>
     <message>
         <source>Entries That Cannot Be Added</source>
-        <translation type="unfinished"></translation>
+        <translation>无法添加的条目</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>取消，不添加任何内容</translation>
     </message>
     <message>
         <source>&amp;Skip Them and Add the Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过它们并添加其余条目(&amp;S)</translation>
     </message>
     <message>
         <source>Skip these entries and add the rest</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过这些条目并添加其余条目</translation>
     </message>
 </context>
 <context>
     <name>SpeechDialog</name>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>朗读</translation>
     </message>
     <message>
         <source>Language of the words</source>
-        <translation type="unfinished"></translation>
+        <translation>单词的语言</translation>
     </message>
     <message>
         <source>Language of the definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>释义的语言</translation>
     </message>
     <message>
         <source>&amp;Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>单词(&amp;W)：</translation>
     </message>
     <message>
         <source>&amp;Definitions:</source>
-        <translation type="unfinished"></translation>
+        <translation>释义(&amp;D)：</translation>
     </message>
     <message>
         <source>Speak each word as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>每个单词出现时朗读</translation>
     </message>
 </context>
 <context>
     <name>StudyCheck</name>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>无法学习此列表</translation>
     </message>
 </context>
 <context>
     <name>StudySpeech</name>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未保存：%1</translation>
     </message>
     <message>
         <source>Speak each word as it appears: on</source>
-        <translation type="unfinished"></translation>
+        <translation>每个单词出现时朗读：开</translation>
     </message>
     <message>
         <source>Speak each word as it appears: off</source>
-        <translation type="unfinished"></translation>
+        <translation>每个单词出现时朗读：关</translation>
     </message>
 </context>
 <context>
     <name>SyncFlow</name>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>同步</translation>
     </message>
     <message>
         <source>The folder holds “%1” from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件夹包含来自另一台计算机的“%1”。</translation>
     </message>
     <message>
         <source>“%1” here is made from it, words and progress; what it holds now goes to the trash first.</source>
-        <translation type="unfinished"></translation>
+        <translation>此处的“%1”将由它生成，包括单词和进度；其现有内容会先移到回收站。</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>替换(&amp;R)</translation>
     </message>
     <message>
         <source>It is added here as a new list, with its words and progress, and “%1” stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>它将作为新列表添加到此处，包括其单词和进度，“%1”保持不变。</translation>
     </message>
     <message>
         <source>&amp;Add “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>添加“%1”(&amp;A)</translation>
     </message>
     <message>
         <source>Cannot Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>无法同步</translation>
     </message>
     <message>
         <source>“%1” was not added.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”未添加。
+
+%2</translation>
     </message>
     <message>
         <source>Sync “%1” Through a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>通过文件夹同步“%1”</translation>
     </message>
     <message>
         <source>“%1” cannot sync through %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”无法通过 %2 同步。
+
+%3</translation>
     </message>
     <message>
         <source>“%1” now syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”现在通过 %2 同步。</translation>
     </message>
     <message>
         <source>
 
 On your other computers, once the folder has arrived there, choose Sync… with the same folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+在你的其他计算机上，等该文件夹同步过去后，选择“同步…”并使用同一个文件夹。</translation>
     </message>
     <message>
         <source>
 
 Its words and progress came from the folder. </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+它的单词和进度来自该文件夹。</translation>
     </message>
     <message>
         <source>“%1” syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”通过 %2 同步。</translation>
     </message>
     <message>
         <source>It syncs whenever it is opened or saved. Stopping keeps the folder and the list&apos;s progress as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>每次打开或保存时都会同步。停止同步后，文件夹和列表的进度保持原样。</translation>
     </message>
     <message>
         <source>Sync &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>立即同步(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>停止同步(&amp;S)</translation>
     </message>
     <message>
         <source>Cannot Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>无法停止同步</translation>
     </message>
     <message>
         <source>“%1” still syncs.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”仍在同步。
+
+%2</translation>
     </message>
     <message>
         <source>“%1” was not synced.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”未同步。
+
+%2</translation>
     </message>
     <message>
         <source>Nothing new arrived from other computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>其他计算机没有新内容。</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>to be viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>待查看</translation>
     </message>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>新词</translation>
     </message>
     <message>
         <source>mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>答错</translation>
     </message>
     <message>
         <source>unsure</source>
-        <translation type="unfinished"></translation>
+        <translation>不确定</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation type="unfinished"></translation>
+        <translation>学习中</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>已掌握</translation>
     </message>
 </context>
 <context>
     <name>WordsModel</name>
     <message>
         <source>Only a word or a definition can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>只能修改单词或释义。</translation>
     </message>
     <message>
         <source>The list holds %1 words, the most a list can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>此列表已有 %1 个单词，达到列表的上限。</translation>
     </message>
     <message>
         <source>A list keeps at least one word.</source>
-        <translation type="unfinished"></translation>
+        <translation>列表至少要保留一个单词。</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>单词</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>释义</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>计数</translation>
     </message>
     <message>
         <source>State Back</source>
-        <translation type="unfinished"></translation>
+        <translation>反向状态</translation>
     </message>
     <message>
         <source>Counter Back</source>
-        <translation type="unfinished"></translation>
+        <translation>反向计数</translation>
     </message>
     <message>
         <source>The word</source>
-        <translation type="unfinished"></translation>
+        <translation>单词</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>它的释义</translation>
     </message>
     <message>
         <source>Where the word stands, studied from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>从单词到释义学习时，该单词所处的状态</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>学习中连续答对的次数（从单词到释义）</translation>
     </message>
     <message>
         <source>Where the word stands, studied backwards, from the definition to the word</source>
-        <translation type="unfinished"></translation>
+        <translation>反向学习（从释义到单词）时，该单词所处的状态</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, studied backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>学习中连续答对的次数（反向学习）</translation>
     </message>
 </context>
 <context>
     <name>WordsWindow</name>
     <message numerus="yes">
         <source>Delete %n word(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>删除 %n 个单词吗？</numerusform>
         </translation>
     </message>
     <message>
         <source> It has progress, which goes with it (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>它有学习进度，会一并删除（保留一份副本）。</translation>
     </message>
     <message>
         <source>All of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>它们都有学习进度，会一并删除（保留一份副本）。</translation>
     </message>
     <message numerus="yes">
         <source>%n of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>其中 %n 个有学习进度，会一并删除（保留一份副本）。</numerusform>
         </translation>
     </message>
     <message>
         <source>Add a Word</source>
-        <translation type="unfinished"></translation>
+        <translation>添加单词</translation>
     </message>
     <message>
         <source>New word</source>
-        <translation type="unfinished"></translation>
+        <translation>新单词</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>它的释义</translation>
     </message>
     <message>
         <source>&amp;Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>单词(&amp;W)：</translation>
     </message>
     <message>
         <source>&amp;Definition:</source>
-        <translation type="unfinished"></translation>
+        <translation>释义(&amp;D)：</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加</translation>
     </message>
     <message>
         <source>Words — %1[*]</source>
-        <translation type="unfinished"></translation>
+        <translation>单词 — %1[*]</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索(&amp;S)：</translation>
     </message>
     <message>
         <source>Search words and definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索单词和释义</translation>
     </message>
     <message>
         <source>Words and definitions, any case and accents</source>
-        <translation type="unfinished"></translation>
+        <translation>单词和释义，不区分大小写和重音</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>单词</translation>
     </message>
     <message>
         <source>Each word with its definition and its progress in both directions</source>
-        <translation type="unfinished"></translation>
+        <translation>每个单词及其释义和两个方向的学习进度</translation>
     </message>
     <message>
         <source>Words shown</source>
-        <translation type="unfinished"></translation>
+        <translation>显示的单词</translation>
     </message>
     <message>
         <source>&amp;Add Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>添加单词(&amp;A)…</translation>
     </message>
     <message>
         <source>Add a word</source>
-        <translation type="unfinished"></translation>
+        <translation>添加一个单词</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>Delete the selected words</source>
-        <translation type="unfinished"></translation>
+        <translation>删除所选单词</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销上一次修改</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;V)</translation>
     </message>
     <message>
         <source>Save the changes</source>
-        <translation type="unfinished"></translation>
+        <translation>保存修改</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭(&amp;C)</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个单词</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>显示 %1 / %2 个</translation>
     </message>
     <message>
         <source>The word is not added: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>单词未添加：%1。</translation>
     </message>
     <message>
         <source>Delete Words</source>
-        <translation type="unfinished"></translation>
+        <translation>删除单词</translation>
     </message>
     <message>
         <source>Not changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>未修改：%1。</translation>
     </message>
     <message>
         <source>The words are not saved: the list was changed elsewhere since this window opened it, and saving would undo that. Close the window without saving and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>单词未保存：此窗口打开列表后，列表已在别处被修改，保存会撤销那些修改。请不保存而关闭窗口，然后重新打开。</translation>
     </message>
     <message>
         <source>The words are not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>单词未保存：%1。</translation>
     </message>
     <message>
         <source>The words were saved, but cannot be shown again: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>单词已保存，但无法重新显示：%1。</translation>
     </message>
     <message>
         <source> — saved: </source>
-        <translation type="unfinished"></translation>
+        <translation> — 已保存：</translation>
     </message>
     <message>
         <source>Save the changes to the words of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>保存对 %1 中单词的修改吗？</translation>
     </message>
 </context>
 </TS>
