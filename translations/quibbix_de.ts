@@ -5,166 +5,176 @@
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>This is a %1 minutes break.
 It is good time to stretch a little and relax your eyes
 
 Press OK to end break</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine Pause von %1 Minuten.
+Zeit, sich ein wenig zu strecken und die Augen zu entspannen
+
+OK beendet die Pause</translation>
     </message>
     <message>
         <source>Time left: %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend: %1:%2</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>About the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die Pause</translation>
     </message>
     <message>
         <source>End the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause beenden</translation>
     </message>
     <message>
         <source>Break Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause vorbei</translation>
     </message>
     <message>
         <source>Quibbix — On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix — Pause</translation>
     </message>
 </context>
 <context>
     <name>CQuibConfigDlg</name>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
     <message>
         <source>%1 (%2%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>How many times a word was shown, each repeat counted again: not the number of different words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie oft ein Wort gezeigt wurde, jede Wiederholung erneut gezählt: nicht die Zahl verschiedener Wörter</translation>
     </message>
     <message>
         <source>The Progress window cannot be opened.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster „Fortschritt“ lässt sich nicht öffnen.
+
+</translation>
     </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
     <message>
         <source>Press &quot;I Know&quot; to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Starten „Weiß ich“ drücken</translation>
     </message>
     <message>
         <source>Not synced this time: your answers wait for the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesmal nicht synchronisiert: Ihre Antworten warten auf die nächste Synchronisierung</translation>
     </message>
     <message>
         <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
 
 (V1.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit „Schrift und Farben“ wählen Sie Schrift und Farben für das Wortfeld (oben) und das Bedeutungsfeld (hier).
+
+(V1.0)</translation>
     </message>
     <message>
         <source>backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>rückwärts</translation>
     </message>
     <message>
         <source>, backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>, rückwärts</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter &amp;bearbeiten…</translation>
     </message>
     <message>
         <source>Some of your progress could not be read. Quit now to look into it? (No studies on; the files that could not be read are left as they are.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Teil Ihres Lernfortschritts ließ sich nicht lesen. Jetzt beenden, um der Sache nachzugehen? (Mit „Nein“ lernen Sie weiter; die unlesbaren Dateien bleiben, wie sie sind.)</translation>
     </message>
     <message>
         <source>I Know (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß ich (K)</translation>
     </message>
     <message>
         <source>Not Sure (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht sicher (S)</translation>
     </message>
     <message>
         <source>Don&apos;t Know (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß nicht (D)</translation>
     </message>
     <message>
         <source>
 Ctrl+Z or Backspace takes the last verdict back
 Ctrl+E edits the list&apos;s words</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Strg+Z oder Rücktaste nimmt die letzte Bewertung zurück
+Strg+E bearbeitet die Wörter der Liste</translation>
     </message>
     <message>
         <source>
 Backwards: answer with the word for the definition shown</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Rückwärts: Antworten Sie mit dem Wort zur gezeigten Bedeutung</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter lassen sich nicht bearbeiten</translation>
     </message>
     <message>
         <source>Quibbix cannot show the words: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix kann die Wörter nicht anzeigen: %1</translation>
     </message>
     <message>
         <source>The words in each list and the time studied</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter jeder Liste und die Lernzeit</translation>
     </message>
     <message>
         <source>The fonts and colors of the word and the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift und Farben von Wort und Bedeutung</translation>
     </message>
     <message>
         <source>A two-minute rest, now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt zwei Minuten Pause</translation>
     </message>
     <message>
         <source>Save and leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und beenden</translation>
     </message>
     <message>
         <source>Your progress could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Lernfortschritt konnte nicht gespeichert werden. Erneut versuchen?</translation>
     </message>
     <message>
         <source>Do you want to leave?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Quibbix beenden?</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung</translation>
     </message>
     <message>
         <source>Your fonts and colors could not be saved.
@@ -172,1273 +182,1311 @@ Backwards: answer with the word for the definition shown</source>
 %1
 
 They are used until Quibbix closes; the ones saved before are kept as they were. Free some space or fix the file, then press OK in &quot;Fonts and Colors&quot; again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schrift und Farben konnten nicht gespeichert werden.
+
+%1
+
+Sie gelten, bis Quibbix geschlossen wird; die zuvor gespeicherten bleiben unverändert. Schaffen Sie Platz oder reparieren Sie die Datei und drücken Sie dann erneut OK in „Schrift und Farben“.</translation>
     </message>
 </context>
 <context>
     <name>CStudyLine</name>
     <message numerus="yes">
         <source>break in %n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pause in %n Wort</numerusform>
+            <numerusform>Pause in %n Wörtern</numerusform>
         </translation>
     </message>
     <message>
         <source>break in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause in %1 Min.</translation>
     </message>
     <message>
         <source>break in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause in %1 s</translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) seen once</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort, einmal gesehen</numerusform>
+            <numerusform>Alle %n Wörter einmal gesehen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) known</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort, gekonnt</numerusform>
+            <numerusform>Alle %n Wörter gekonnt</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to view</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch %1 zu sehen</translation>
     </message>
     <message>
         <source>Study progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernfortschritt</translation>
     </message>
     <message numerus="yes">
         <source>%n other(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n andere</numerusform>
+            <numerusform>%n andere</numerusform>
         </translation>
     </message>
     <message>
         <source>This session: %1 &quot;I Know&quot;, %2
 %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung: %1 „Weiß ich“, %2
+%3, %4</translation>
     </message>
     <message>
         <source>Now your verdict:
 did you really know it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt Ihr Urteil:
+wussten Sie es wirklich?</translation>
     </message>
     <message>
         <source>Noted as not sure:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als unsicher vermerkt:
+jede Antwort geht weiter.</translation>
     </message>
     <message>
         <source>Noted as not known:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als unbekannt vermerkt:
+jede Antwort geht weiter.</translation>
     </message>
 </context>
 <context>
     <name>ChooserWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Add a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste hinzufügen</translation>
     </message>
     <message>
         <source>Word lists (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortlisten (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Quibbix: Choose a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix: Liste wählen</translation>
     </message>
     <message>
         <source>&amp;Lists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;sten:</translation>
     </message>
     <message>
         <source>Word lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortlisten</translation>
     </message>
     <message>
         <source>Each list with its words, the words known each way, when it was last studied and the folder it syncs through</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Liste mit ihren Wörtern, den in jeder Richtung gekonnten Wörtern, dem letzten Lerntag und dem Ordner, über den sie synchronisiert wird</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekonnt</translation>
     </message>
     <message>
         <source>Known Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekonnt rückwärts</translation>
     </message>
     <message>
         <source>Last Studied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gelernt</translation>
     </message>
     <message>
         <source>Synced Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisiert über</translation>
     </message>
     <message>
         <source>&amp;Add a List…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>Add a list from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liste aus einer Datei hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <source>Rename the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Liste umbenennen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Move the selected list to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Liste in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wörter bearbeiten…</translation>
     </message>
     <message>
         <source>Edit the words of the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter der gewählten Liste bearbeiten</translation>
     </message>
     <message>
         <source>S&amp;ync…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynchronisieren…</translation>
     </message>
     <message>
         <source>Sync the selected list through a folder with other computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Liste über einen Ordner mit anderen Computern synchronisieren</translation>
     </message>
     <message>
         <source>&amp;Study</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lernen</translation>
     </message>
     <message>
         <source>Study the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Liste lernen</translation>
     </message>
     <message>
         <source>&amp;Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückwärts</translation>
     </message>
     <message>
         <source>backwardsCheckBox</source>
-        <translation type="unfinished"></translation>
+        <translation>backwardsCheckBox</translation>
     </message>
     <message>
         <source>Study backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts lernen</translation>
     </message>
     <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Liste von der Bedeutung zum Wort lernen; jede Richtung hat ihren eigenen Fortschritt</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter lassen sich nicht bearbeiten</translation>
     </message>
     <message>
         <source>The words of “%1” cannot be shown.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter von „%1“ lassen sich nicht anzeigen.
+
+%2</translation>
     </message>
     <message>
         <source>Rename List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste umbenennen</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name:</translation>
     </message>
     <message>
         <source>Cannot Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen nicht möglich</translation>
     </message>
     <message>
         <source>“%1” was not renamed.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht umbenannt.
+
+%2</translation>
     </message>
     <message>
         <source>Remove List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste entfernen</translation>
     </message>
     <message>
         <source>Move the list “%1” to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Its words and its progress go to the desktop&apos;s trash, from where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter und Lernfortschritt der Liste kommen in den Papierkorb, aus dem Sie sie wiederherstellen können.</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>In den &amp;Papierkorb</translation>
     </message>
     <message>
         <source>Cannot Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen nicht möglich</translation>
     </message>
     <message>
         <source>“%1” was not moved to the trash.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht in den Papierkorb verschoben.
+
+%2</translation>
     </message>
     <message>
         <source>Spee&amp;ch…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausspra&amp;che…</translation>
     </message>
     <message>
         <source>The languages the selected list is spoken in, and whether each word is spoken as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachen, in denen die gewählte Liste gesprochen wird, und ob jedes Wort beim Erscheinen gesprochen wird</translation>
     </message>
     <message>
         <source>Cannot Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich</translation>
     </message>
     <message>
         <source>The speech settings of “%1” were not saved.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachausgabe-Einstellungen von „%1“ wurden nicht gespeichert.
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>CommonDialogs</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastanienbraun</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliv</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Marineblau</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaugrün</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbe:</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>Quibbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß nicht</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht sicher</translation>
     </message>
     <message>
         <source>I Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß ich</translation>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift und &amp;Farben</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik</translation>
     </message>
     <message>
         <source>Take A &amp;Break</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause machen</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Word box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift und Farben des Wortfelds</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source> Sample</source>
-        <translation type="unfinished"></translation>
+        <translation> Beispiel</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>Definition box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift und Farben des Bedeutungsfelds</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Program background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe des Programms</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Total Words in This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter im Programm:</translation>
     </message>
     <message>
         <source>Words Viewed :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezeigte Wörter:</translation>
     </message>
     <message>
         <source>Words Learned :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelernte Wörter:</translation>
     </message>
     <message>
         <source>Time for This Session :</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit dieser Sitzung:</translation>
     </message>
     <message>
         <source>Time Use This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Lernzeit:</translation>
     </message>
     <message>
         <source>Mistaken Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Irrtümer:</translation>
     </message>
     <message>
         <source>Not Sure Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsichere Wörter:</translation>
     </message>
     <message>
         <source>Don&apos;t Know Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Wörter:</translation>
     </message>
     <message>
         <source>Learning Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter im Lernen:</translation>
     </message>
     <message>
         <source>Known Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekonnte Wörter:</translation>
     </message>
     <message>
         <source>Words in To Be Viewed List :</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht gesehen:</translation>
     </message>
     <message>
         <source>Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt…</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>BREAK</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE</translation>
     </message>
 </context>
 <context>
     <name>EncodingDialog</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>%1 does not read as %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht als %2 lesen.
+
+%3</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8, and Quibbix cannot tell which encoding it was saved in. Choose the one in which its first lines read right.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht in UTF-8, und Quibbix kann nicht erkennen, in welcher Kodierung die Datei gespeichert wurde. Wählen Sie die, in der ihre ersten Zeilen richtig zu lesen sind.</translation>
     </message>
     <message>
         <source>but that is hardly more than a guess</source>
-        <translation type="unfinished"></translation>
+        <translation>aber das ist kaum mehr als eine Vermutung</translation>
     </message>
     <message>
         <source>but it is not sure of it</source>
-        <translation type="unfinished"></translation>
+        <translation>ist sich aber nicht sicher</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8. Quibbix guesses it was saved in %2, %3. If its first lines do not read right below, choose the encoding it was saved in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht in UTF-8. Quibbix vermutet, dass die Datei in %2 gespeichert wurde, %3. Wenn ihre ersten Zeilen unten nicht richtig zu lesen sind, wählen Sie die Kodierung, in der sie gespeichert wurde.</translation>
     </message>
     <message>
         <source>Choose the File&apos;s Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodierung der Datei wählen</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kodierung:</translation>
     </message>
     <message>
         <source>First &amp;lines as they would read:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erste Zeilen in dieser Kodierung:</translation>
     </message>
     <message>
         <source>First lines of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeilen der Datei</translation>
     </message>
     <message>
         <source>Some bytes have no character in this encoding; they show as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manche Bytes haben in dieser Kodierung kein Zeichen; sie erscheinen als %1.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Add the file in this encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei in dieser Kodierung hinzufügen</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen, nichts hinzufügen</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodierung</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Word State</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortstatus</translation>
     </message>
     <message>
         <source>Maintain List</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenpflege</translation>
     </message>
     <message>
         <source>Error: Opening </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen von </translation>
     </message>
     <message>
         <source>Error: No Valid Record File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Keine gültige Fortschrittsdatei</translation>
     </message>
     <message>
         <source>Failed to generate random list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zufallsliste konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Your study history could not be read whole:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Lernverlauf ließ sich nicht vollständig lesen:</translation>
     </message>
     <message>
         <source>Some of your progress could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Teil Ihres Lernfortschritts ließ sich nicht lesen:</translation>
     </message>
     <message>
         <source>Your progress could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Lernfortschritt konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>What was saved before is kept as it was. Free some space or fix the file, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was zuvor gespeichert war, bleibt unverändert. Schaffen Sie Platz oder reparieren Sie die Datei und speichern Sie dann erneut.</translation>
     </message>
 </context>
 <context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix läuft bereits mit diesem Ordner.</translation>
     </message>
     <message>
         <source>Already Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft bereits</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quibbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>ImportFlow</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>Cannot Add This File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht hinzugefügt werden</translation>
     </message>
     <message>
         <source>Quibbix cannot make a list from %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix kann aus %1 keine Liste erstellen.
+
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%1 now holds %n word(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 enthält jetzt %n Wort.</numerusform>
+            <numerusform>%1 enthält jetzt %n Wörter.</numerusform>
         </translation>
     </message>
     <message>
         <source> The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die Wörter, die darin bleiben, behalten ihren Lernfortschritt, und eine Kopie Ihres bisherigen Fortschritts wurde aufbewahrt.</translation>
     </message>
     <message>
         <source>Column Titles?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaltentitel?</translation>
     </message>
     <message>
         <source>The first row looks like column titles: skip it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile sieht nach Spaltentiteln aus: überspringen?</translation>
     </message>
     <message>
         <source>It reads %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Darin steht %1 und %2.</translation>
     </message>
     <message>
         <source>A List of This Name Exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liste dieses Namens gibt es schon</translation>
     </message>
     <message>
         <source>You already have a list named %1, with progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben schon eine Liste namens %1, mit Lernfortschritt.</translation>
     </message>
     <message>
         <source>You already have a list named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben schon eine Liste namens %1.</translation>
     </message>
     <message>
         <source>Update it with the words of %1 and keep the progress of every word that stays (its session is backed up first), or add the file as a new list beside it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste mit den Wörtern aus %1 aktualisieren und den Fortschritt jedes bleibenden Worts behalten (ihre Sitzung wird vorher gesichert) oder die Datei als neue Liste daneben hinzufügen?</translation>
     </message>
     <message>
         <source>&amp;Update and Keep Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren, Fortschritt behalten</translation>
     </message>
     <message>
         <source>Add as a &amp;New List</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;neue Liste hinzufügen</translation>
     </message>
     <message>
         <source>List Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste aktualisiert</translation>
+    </message>
+    <message>
+        <source>It holds no words.</source>
+        <translation>Die Datei enthält keine Wörter.</translation>
     </message>
 </context>
 <context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geladen werden (%2). Eine Neuinstallation von Quibbix stellt die Datei wieder her.</translation>
     </message>
     <message>
         <source>%1 belongs to another version of Quibbix. Reinstalling Quibbix puts the right one in its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört zu einer anderen Version von Quibbix. Eine Neuinstallation von Quibbix setzt die richtige an ihre Stelle.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekonnt</translation>
     </message>
     <message>
         <source>Learning</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Lernen</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß nicht</translation>
     </message>
     <message>
         <source>Mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>Irrtum</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht sicher</translation>
     </message>
     <message>
         <source>To Be Viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesehen</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Studied %1 in a row (longest: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in Folge gelernt (Rekord: %2)</translation>
     </message>
     <message>
         <source>Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren…</translation>
     </message>
     <message>
         <source>Words in each state</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter je Stand</translation>
     </message>
     <message>
         <source>Minutes studied per day, last %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernminuten pro Tag, letzte %1 Tage</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>No study recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nichts gelernt.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2: %1</translation>
     </message>
     <message>
         <source>On %1: %2. Known words went from %3 on %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am %1: %2. Gekonnte Wörter: von %3 am %4 auf %5.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>In the last %1 days: %2 studied, %3 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den letzten %1 Tagen: %2 gelernt, insgesamt %3.</translation>
     </message>
     <message>
         <source> The most was %1, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> Am meisten: %1, am %2.</translation>
     </message>
     <message>
         <source>Export the History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The history could not be exported.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf konnte nicht exportiert werden.
+
+</translation>
     </message>
 </context>
 <context>
     <name>Pronouncer</name>
     <message>
         <source>No speech: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sprachausgabe: %1</translation>
     </message>
     <message>
         <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sprachausgabe: Installieren Sie qt6-speech-speechd-plugin, speech-dispatcher und speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sprachausgabe: Installieren Sie speech-dispatcher und speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Stimme für %1: Installieren Sie speech-dispatcher-espeak-ng oder eine andere Stimme für diese Sprache</translation>
     </message>
 </context>
 <context>
     <name>Quibbix</name>
     <message>
         <source>Word List Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortliste geändert</translation>
     </message>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Liste kann nicht gelernt werden</translation>
     </message>
 </context>
 <context>
     <name>RefusedDialog</name>
     <message numerus="yes">
         <source>%n entry(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
         </translation>
     </message>
     <message>
         <source>None of the entries in “%1” can be added to a list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner der Einträge in „%1“ kann in eine Liste aufgenommen werden:</translation>
     </message>
     <message>
         <source>%1 in “%2” cannot be added to the list; the other %3 can:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus „%2“ lässt sich Folgendes nicht in die Liste aufnehmen (%1); die übrigen %3 schon:</translation>
     </message>
     <message>
         <source>Entries that cannot be added</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge, die nicht aufgenommen werden können</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Entries That Cannot Be Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht aufnehmbare Einträge</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen, nichts hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Skip Them and Add the Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese ü&amp;berspringen, Rest hinzufügen</translation>
     </message>
     <message>
         <source>Skip these entries and add the rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einträge überspringen und den Rest hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>SpeechDialog</name>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussprache</translation>
     </message>
     <message>
         <source>Language of the words</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Wörter</translation>
     </message>
     <message>
         <source>Language of the definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Bedeutungen</translation>
     </message>
     <message>
         <source>&amp;Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wörter:</translation>
     </message>
     <message>
         <source>&amp;Definitions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedeutungen:</translation>
     </message>
     <message>
         <source>Speak each word as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Wort beim Erscheinen sprechen</translation>
     </message>
 </context>
 <context>
     <name>StudyCheck</name>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Liste kann nicht gelernt werden</translation>
     </message>
 </context>
 <context>
     <name>StudySpeech</name>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>Speak each word as it appears: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Wort beim Erscheinen sprechen: an</translation>
     </message>
     <message>
         <source>Speak each word as it appears: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Wort beim Erscheinen sprechen: aus</translation>
     </message>
 </context>
 <context>
     <name>SyncFlow</name>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisieren</translation>
     </message>
     <message>
         <source>The folder holds “%1” from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner enthält „%1“ von einem anderen Computer.</translation>
     </message>
     <message>
         <source>“%1” here is made from it, words and progress; what it holds now goes to the trash first.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird hier daraus erstellt, Wörter und Fortschritt; was die Liste jetzt enthält, kommt zuerst in den Papierkorb.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>It is added here as a new list, with its words and progress, and “%1” stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste aus dem Ordner wird hier als neue hinzugefügt, mit ihren Wörtern und ihrem Fortschritt, und „%1“ bleibt, wie sie ist.</translation>
     </message>
     <message>
         <source>&amp;Add “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ &amp;hinzufügen</translation>
     </message>
     <message>
         <source>Cannot Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisieren nicht möglich</translation>
     </message>
     <message>
         <source>“%1” was not added.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht hinzugefügt.
+
+%2</translation>
     </message>
     <message>
         <source>Sync “%1” Through a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ über einen Ordner synchronisieren</translation>
     </message>
     <message>
         <source>“%1” cannot sync through %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht über %2 synchronisiert werden.
+
+%3</translation>
     </message>
     <message>
         <source>“%1” now syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird jetzt über %2 synchronisiert.</translation>
     </message>
     <message>
         <source>
 
 On your other computers, once the folder has arrived there, choose Sync… with the same folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Wählen Sie auf Ihren anderen Computern, sobald der Ordner dort angekommen ist, „Synchronisieren…“ mit demselben Ordner.</translation>
     </message>
     <message>
         <source>
 
 Its words and progress came from the folder. </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Wörter und Fortschritt der Liste kamen aus dem Ordner. </translation>
     </message>
     <message>
         <source>“%1” syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird über %2 synchronisiert.</translation>
     </message>
     <message>
         <source>It syncs whenever it is opened or saved. Stopping keeps the folder and the list&apos;s progress as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wird bei jedem Öffnen und Speichern synchronisiert. Beenden lässt den Ordner und den Fortschritt der Liste, wie sie sind.</translation>
     </message>
     <message>
         <source>Sync &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt synchronisieren</translation>
     </message>
     <message>
         <source>&amp;Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung &amp;beenden</translation>
     </message>
     <message>
         <source>Cannot Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung lässt sich nicht beenden</translation>
     </message>
     <message>
         <source>“%1” still syncs.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird weiter synchronisiert.
+
+%2</translation>
     </message>
     <message>
         <source>“%1” was not synced.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht synchronisiert.
+
+%2</translation>
     </message>
     <message>
         <source>Nothing new arrived from other computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von anderen Computern ist nichts Neues angekommen.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>to be viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gesehen</translation>
     </message>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>neu</translation>
     </message>
     <message>
         <source>mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>Irrtum</translation>
     </message>
     <message>
         <source>unsure</source>
-        <translation type="unfinished"></translation>
+        <translation>unsicher</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation type="unfinished"></translation>
+        <translation>im Lernen</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>gekonnt</translation>
     </message>
 </context>
 <context>
     <name>WordsModel</name>
     <message>
         <source>Only a word or a definition can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Wort oder eine Bedeutung lässt sich ändern.</translation>
     </message>
     <message>
         <source>The list holds %1 words, the most a list can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste enthält %1 Wörter, mehr kann eine Liste nicht enthalten.</translation>
     </message>
     <message>
         <source>A list keeps at least one word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liste behält mindestens ein Wort.</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedeutung</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>State Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand rückwärts</translation>
     </message>
     <message>
         <source>Counter Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler rückwärts</translation>
     </message>
     <message>
         <source>The word</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wort</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Bedeutung</translation>
     </message>
     <message>
         <source>Where the word stands, studied from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo das Wort steht, gelernt vom Wort zur Bedeutung</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antworten in Folge, solange es gelernt wird, vom Wort zur Bedeutung</translation>
     </message>
     <message>
         <source>Where the word stands, studied backwards, from the definition to the word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo das Wort steht, rückwärts gelernt, von der Bedeutung zum Wort</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, studied backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antworten in Folge, solange es gelernt wird, rückwärts</translation>
     </message>
 </context>
 <context>
     <name>WordsWindow</name>
     <message numerus="yes">
         <source>Delete %n word(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort löschen?</numerusform>
+            <numerusform>%n Wörter löschen?</numerusform>
         </translation>
     </message>
     <message>
         <source> It has progress, which goes with it (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation> Sein Lernfortschritt wird mit gelöscht (eine Kopie bleibt erhalten).</translation>
     </message>
     <message>
         <source>All of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle haben Lernfortschritt, der mit gelöscht wird (eine Kopie bleibt erhalten).</translation>
     </message>
     <message numerus="yes">
         <source>%n of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n davon hat Lernfortschritt, der mit gelöscht wird (eine Kopie bleibt erhalten).</numerusform>
+            <numerusform>%n davon haben Lernfortschritt, der mit gelöscht wird (eine Kopie bleibt erhalten).</numerusform>
         </translation>
     </message>
     <message>
         <source>Add a Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort hinzufügen</translation>
     </message>
     <message>
         <source>New word</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Wort</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Bedeutung</translation>
     </message>
     <message>
         <source>&amp;Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wort:</translation>
     </message>
     <message>
         <source>&amp;Definition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedeutung:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Words — %1[*]</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter — %1[*]</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uchen:</translation>
     </message>
     <message>
         <source>Search words and definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter und Bedeutungen durchsuchen</translation>
     </message>
     <message>
         <source>Words and definitions, any case and accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter und Bedeutungen, ohne Rücksicht auf Groß- und Kleinschreibung und Akzente</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Each word with its definition and its progress in both directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Wort mit seiner Bedeutung und seinem Fortschritt in beiden Richtungen</translation>
     </message>
     <message>
         <source>Words shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezeigte Wörter</translation>
     </message>
     <message>
         <source>&amp;Add Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>Add a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wort hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Delete the selected words</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Wörter löschen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung rückgängig machen</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save the changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen speichern</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gezeigt</translation>
     </message>
     <message>
         <source>The word is not added: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wort wird nicht hinzugefügt: %1.</translation>
     </message>
     <message>
         <source>Delete Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter löschen</translation>
     </message>
     <message>
         <source>Not changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geändert: %1.</translation>
     </message>
     <message>
         <source>The words are not saved: the list was changed elsewhere since this window opened it, and saving would undo that. Close the window without saving and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter werden nicht gespeichert: Die Liste wurde anderswo geändert, seit dieses Fenster sie geöffnet hat, und Speichern würde das rückgängig machen. Schließen Sie das Fenster ohne zu speichern und öffnen Sie es erneut.</translation>
     </message>
     <message>
         <source>The words are not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter werden nicht gespeichert: %1.</translation>
     </message>
     <message>
         <source>The words were saved, but cannot be shown again: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter wurden gespeichert, lassen sich aber nicht erneut anzeigen: %1.</translation>
     </message>
     <message>
         <source> — saved: </source>
-        <translation type="unfinished"></translation>
+        <translation> — gespeichert: </translation>
     </message>
     <message>
         <source>Save the changes to the words of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an den Wörtern von %1 speichern?</translation>
     </message>
 </context>
 </TS>
