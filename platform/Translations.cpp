@@ -57,7 +57,17 @@ QString Translations::Choose(const QStringList& uiLanguages) {
     return QString();
 }
 
+bool Translations::MessagesInC() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty()) return value == "C" || value == "POSIX" || value.startsWith("C.");
+    }
+    return true;
+}
+
 QString Translations::Install() {
+    // As gettext does, LANGUAGE counts only when the locale is not C: Qt would follow it.
+    if (MessagesInC()) return QString();
     const QString name = Choose(QLocale::system().uiLanguages());
     if (name.isEmpty()) return name;
     auto* ours = new QTranslator(QCoreApplication::instance());

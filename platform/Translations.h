@@ -14,6 +14,8 @@ public:
     // The translation for the first of `uiLanguages` (as QLocale::uiLanguages() names them)
     // that the program has, or an empty string when English comes first or none is had.
     static QString Choose(const QStringList& uiLanguages);
+    // True when the locale of messages (LC_ALL, LC_MESSAGES, LANG) is C or POSIX, or unset.
+    static bool MessagesInC();
     // Call once the application object exists; returns the language installed ("de", "pt_BR")
     // or an empty string for English.
     static QString Install();

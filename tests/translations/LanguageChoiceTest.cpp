@@ -4,6 +4,7 @@
 
 #include "platform/Translations.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,5 +30,30 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{{"zh-Hans-CN"}, "zh_CN"}, ChoiceCase{{"zh-SG"}, "zh_CN"},
                       ChoiceCase{{"zh-TW"}, ""}, ChoiceCase{{"it-IT", "fr-FR"}, "fr"},
                       ChoiceCase{{"it-IT"}, ""}));
+
+// LANGUAGE=de with LC_ALL=C is English, as gettext has it; unset, the locale is C too.
+TEST(MessagesInC, FollowsTheFirstOfLcAllLcMessagesAndLang) {
+    const struct {
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        bool isC;
+    } cases[] = {{"C", "", "de_DE.UTF-8", true},
+                 {"", "", "C.UTF-8", true},
+                 {"", "", "", true},
+                 {"", "POSIX", "de_DE.UTF-8", true},
+                 {"", "", "de_DE.UTF-8", false},
+                 {"fr_FR.UTF-8", "", "C", false}};
+    for (const auto& c : cases) {
+        ::setenv("LC_ALL", c.lcAll, 1);
+        ::setenv("LC_MESSAGES", c.lcMessages, 1);
+        ::setenv("LANG", c.lang, 1);
+        EXPECT_EQ(Translations::MessagesInC(), c.isC)
+            << c.lcAll << "|" << c.lcMessages << "|" << c.lang;
+    }
+    ::unsetenv("LC_ALL");
+    ::unsetenv("LC_MESSAGES");
+    ::unsetenv("LANG");
+}
 
 }  // namespace
