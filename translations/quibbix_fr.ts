@@ -5,166 +5,176 @@
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>This is a %1 minutes break.
 It is good time to stretch a little and relax your eyes
 
 Press OK to end break</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici une pause de %1 minutes.
+C&apos;est le moment de vous étirer un peu et de reposer vos yeux
+
+Appuyez sur OK pour terminer la pause</translation>
     </message>
     <message>
         <source>Time left: %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant&#xa0;: %1:%2</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>About the break</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de la pause</translation>
     </message>
     <message>
         <source>End the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la pause</translation>
     </message>
     <message>
         <source>Break Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause terminée</translation>
     </message>
     <message>
         <source>Quibbix — On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix — En pause</translation>
     </message>
 </context>
 <context>
     <name>CQuibConfigDlg</name>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple</translation>
     </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
     <message>
         <source>%1 (%2%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>How many times a word was shown, each repeat counted again: not the number of different words</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;affichages de mots, chaque répétition comptant à nouveau&#xa0;: pas le nombre de mots différents</translation>
     </message>
     <message>
         <source>The Progress window cannot be opened.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre Progression ne peut pas s&apos;ouvrir.
+
+</translation>
     </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
     <message>
         <source>Press &quot;I Know&quot; to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur «&#xa0;Je sais&#xa0;» pour commencer</translation>
     </message>
     <message>
         <source>Not synced this time: your answers wait for the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas synchronisé cette fois&#xa0;: vos réponses attendent la prochaine synchronisation</translation>
     </message>
     <message>
         <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
 
 (V1.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez le bouton «&#xa0;Polices et couleurs&#xa0;» pour choisir les polices et les couleurs de la zone du mot (au-dessus) et de celle de la définition (ici).
+
+(V1.0)</translation>
     </message>
     <message>
         <source>backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>à l&apos;envers</translation>
     </message>
     <message>
         <source>, backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>, à l&apos;envers</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Définition</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier les mots…</translation>
     </message>
     <message>
         <source>Some of your progress could not be read. Quit now to look into it? (No studies on; the files that could not be read are left as they are.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie de votre progression n&apos;a pas pu être lue. Quitter maintenant pour vérifier&#xa0;? (Non&#xa0;: l&apos;étude continue&#xa0;; les fichiers illisibles restent tels quels.)</translation>
     </message>
     <message>
         <source>I Know (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Je sais (K)</translation>
     </message>
     <message>
         <source>Not Sure (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas sûr (S)</translation>
     </message>
     <message>
         <source>Don&apos;t Know (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Je ne sais pas (D)</translation>
     </message>
     <message>
         <source>
 Ctrl+Z or Backspace takes the last verdict back
 Ctrl+E edits the list&apos;s words</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ctrl+Z ou Retour arrière annule le dernier verdict
+Ctrl+E modifie les mots de la liste</translation>
     </message>
     <message>
         <source>
 Backwards: answer with the word for the definition shown</source>
-        <translation type="unfinished"></translation>
+        <translation>
+À l&apos;envers&#xa0;: répondez par le mot de la définition affichée</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier les mots</translation>
     </message>
     <message>
         <source>Quibbix cannot show the words: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix ne peut pas afficher les mots&#xa0;: %1</translation>
     </message>
     <message>
         <source>The words in each list and the time studied</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de chaque liste et le temps d&apos;étude</translation>
     </message>
     <message>
         <source>The fonts and colors of the word and the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Les polices et les couleurs du mot et de la définition</translation>
     </message>
     <message>
         <source>A two-minute rest, now</source>
-        <translation type="unfinished"></translation>
+        <translation>Une pause de deux minutes, tout de suite</translation>
     </message>
     <message>
         <source>Save and leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et quitter</translation>
     </message>
     <message>
         <source>Your progress could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre progression n&apos;a pas pu être enregistrée. Réessayer&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to leave?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Your fonts and colors could not be saved.
@@ -172,1273 +182,1311 @@ Backwards: answer with the word for the definition shown</source>
 %1
 
 They are used until Quibbix closes; the ones saved before are kept as they were. Free some space or fix the file, then press OK in &quot;Fonts and Colors&quot; again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos polices et couleurs n&apos;ont pas pu être enregistrées.
+
+%1
+
+Elles restent utilisées jusqu&apos;à la fermeture de Quibbix&#xa0;; celles enregistrées auparavant sont conservées telles quelles. Libérez de l&apos;espace ou réparez le fichier, puis appuyez à nouveau sur OK dans «&#xa0;Polices et couleurs&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>CStudyLine</name>
     <message numerus="yes">
         <source>break in %n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>pause dans %n mot</numerusform>
+            <numerusform>pause dans %n mots</numerusform>
         </translation>
     </message>
     <message>
         <source>break in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>pause dans %1 min</translation>
     </message>
     <message>
         <source>break in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>pause dans %1 s</translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) seen once</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tout vu une fois&#xa0;: %n mot</numerusform>
+            <numerusform>Tout vu une fois&#xa0;: %n mots</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) known</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tout est connu&#xa0;: %n mot</numerusform>
+            <numerusform>Tout est connu&#xa0;: %n mots</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to view</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à voir</translation>
     </message>
     <message>
         <source>Study progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancement de l&apos;étude</translation>
     </message>
     <message numerus="yes">
         <source>%n other(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre</numerusform>
+            <numerusform>%n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>This session: %1 &quot;I Know&quot;, %2
 %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette session&#xa0;: %1 «&#xa0;Je sais&#xa0;», %2
+%3, %4</translation>
     </message>
     <message>
         <source>Now your verdict:
 did you really know it?</source>
-        <translation type="unfinished"></translation>
+        <translation>À vous de juger&#xa0;:
+le saviez-vous vraiment&#xa0;?</translation>
     </message>
     <message>
         <source>Noted as not sure:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noté comme incertain&#xa0;:
+toute réponse fait continuer.</translation>
     </message>
     <message>
         <source>Noted as not known:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noté comme inconnu&#xa0;:
+toute réponse fait continuer.</translation>
     </message>
 </context>
 <context>
     <name>ChooserWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Add a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une liste</translation>
     </message>
     <message>
         <source>Word lists (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de mots (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Quibbix: Choose a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix&#xa0;: choisir une liste</translation>
     </message>
     <message>
         <source>&amp;Lists:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listes&#xa0;:</translation>
     </message>
     <message>
         <source>Word lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de mots</translation>
     </message>
     <message>
         <source>Each list with its words, the words known each way, when it was last studied and the folder it syncs through</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque liste avec ses mots, les mots connus dans chaque sens, sa dernière étude et le dossier par lequel elle se synchronise</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots</translation>
     </message>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Connus</translation>
     </message>
     <message>
         <source>Known Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Connus à l&apos;envers</translation>
     </message>
     <message>
         <source>Last Studied</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière étude</translation>
     </message>
     <message>
         <source>Synced Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisée par</translation>
     </message>
     <message>
         <source>&amp;Add a List…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une liste…</translation>
     </message>
     <message>
         <source>Add a list from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une liste à partir d&apos;un fichier</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nommer</translation>
     </message>
     <message>
         <source>Rename the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la liste sélectionnée</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Move the selected list to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre la liste sélectionnée à la corbeille</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier les mots…</translation>
     </message>
     <message>
         <source>Edit the words of the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les mots de la liste sélectionnée</translation>
     </message>
     <message>
         <source>S&amp;ync…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynchroniser…</translation>
     </message>
     <message>
         <source>Sync the selected list through a folder with other computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser la liste sélectionnée avec d&apos;autres ordinateurs par un dossier</translation>
     </message>
     <message>
         <source>&amp;Study</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tudier</translation>
     </message>
     <message>
         <source>Study the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Étudier la liste sélectionnée</translation>
     </message>
     <message>
         <source>&amp;Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;&amp;envers</translation>
     </message>
     <message>
         <source>backwardsCheckBox</source>
-        <translation type="unfinished"></translation>
+        <translation>backwardsCheckBox</translation>
     </message>
     <message>
         <source>Study backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Étudier à l&apos;envers</translation>
     </message>
     <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Étudier la liste sélectionnée de la définition vers le mot&#xa0;; chaque sens garde sa propre progression</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier les mots</translation>
     </message>
     <message>
         <source>The words of “%1” cannot be shown.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de «&#xa0;%1&#xa0;» ne peuvent pas être affichés.
+
+%2</translation>
     </message>
     <message>
         <source>Rename List</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la liste</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom&#xa0;:</translation>
     </message>
     <message>
         <source>Cannot Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer</translation>
     </message>
     <message>
         <source>“%1” was not renamed.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été renommée.
+
+%2</translation>
     </message>
     <message>
         <source>Remove List</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la liste</translation>
     </message>
     <message>
         <source>Move the list “%1” to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre la liste «&#xa0;%1&#xa0;» à la corbeille&#xa0;?</translation>
     </message>
     <message>
         <source>Its words and its progress go to the desktop&apos;s trash, from where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses mots et sa progression vont dans la corbeille du bureau, d&apos;où vous pourrez les restaurer.</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à la &amp;corbeille</translation>
     </message>
     <message>
         <source>Cannot Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer</translation>
     </message>
     <message>
         <source>“%1” was not moved to the trash.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été mise à la corbeille.
+
+%2</translation>
     </message>
     <message>
         <source>Spee&amp;ch…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voix…</translation>
     </message>
     <message>
         <source>The languages the selected list is spoken in, and whether each word is spoken as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Les langues dans lesquelles la liste sélectionnée est prononcée, et si chaque mot est prononcé dès qu&apos;il apparaît</translation>
     </message>
     <message>
         <source>Cannot Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer</translation>
     </message>
     <message>
         <source>The speech settings of “%1” were not saved.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages de voix de «&#xa0;%1&#xa0;» n&apos;ont pas été enregistrés.
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>CommonDialogs</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordeaux</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olive</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu marine</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarcelle</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert citron</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>Quibbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Je ne sais pas</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas sûr</translation>
     </message>
     <message>
         <source>I Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Je sais</translation>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Polices et &amp;couleurs</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <source>Take A &amp;Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire une &amp;pause</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulaire</translation>
     </message>
     <message>
         <source>Word box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Police et couleurs de la zone du mot</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de fond</translation>
     </message>
     <message>
         <source> Sample</source>
-        <translation type="unfinished"></translation>
+        <translation> Exemple</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Définition</translation>
     </message>
     <message>
         <source>Definition box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Police et couleurs de la zone de la définition</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Program background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de fond du programme</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Total Words in This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots au total&#xa0;:</translation>
     </message>
     <message>
         <source>Words Viewed :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots vus&#xa0;:</translation>
     </message>
     <message>
         <source>Words Learned :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots appris&#xa0;:</translation>
     </message>
     <message>
         <source>Time for This Session :</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la session&#xa0;:</translation>
     </message>
     <message>
         <source>Time Use This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée totale d&apos;étude&#xa0;:</translation>
     </message>
     <message>
         <source>Mistaken Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots manqués&#xa0;:</translation>
     </message>
     <message>
         <source>Not Sure Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots incertains&#xa0;:</translation>
     </message>
     <message>
         <source>Don&apos;t Know Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots inconnus&#xa0;:</translation>
     </message>
     <message>
         <source>Learning Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots en cours&#xa0;:</translation>
     </message>
     <message>
         <source>Known Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots connus&#xa0;:</translation>
     </message>
     <message>
         <source>Words in To Be Viewed List :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots à voir&#xa0;:</translation>
     </message>
     <message>
         <source>Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression...</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>BREAK</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE</translation>
     </message>
 </context>
 <context>
     <name>EncodingDialog</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 does not read as %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne se lit pas en %2.
+
+%3</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8, and Quibbix cannot tell which encoding it was saved in. Choose the one in which its first lines read right.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas en UTF-8, et Quibbix ne sait pas dans quel encodage il a été enregistré. Choisissez celui dans lequel ses premières lignes se lisent correctement.</translation>
     </message>
     <message>
         <source>but that is hardly more than a guess</source>
-        <translation type="unfinished"></translation>
+        <translation>mais ce n&apos;est guère plus qu&apos;une supposition</translation>
     </message>
     <message>
         <source>but it is not sure of it</source>
-        <translation type="unfinished"></translation>
+        <translation>mais sans certitude</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8. Quibbix guesses it was saved in %2, %3. If its first lines do not read right below, choose the encoding it was saved in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas en UTF-8. Quibbix suppose qu&apos;il a été enregistré en %2, %3. Si ses premières lignes ne se lisent pas correctement ci-dessous, choisissez l&apos;encodage dans lequel il a été enregistré.</translation>
     </message>
     <message>
         <source>Choose the File&apos;s Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;encodage du fichier</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encodage&#xa0;:</translation>
     </message>
     <message>
         <source>First &amp;lines as they would read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premières &amp;lignes telles qu&apos;elles se liraient&#xa0;:</translation>
     </message>
     <message>
         <source>First lines of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Premières lignes du fichier</translation>
     </message>
     <message>
         <source>Some bytes have no character in this encoding; they show as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains octets n&apos;ont pas de caractère dans cet encodage&#xa0;; ils s&apos;affichent comme %1.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>Add the file in this encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le fichier dans cet encodage</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler, ne rien ajouter</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodage</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Word State</source>
-        <translation type="unfinished"></translation>
+        <translation>État du mot</translation>
     </message>
     <message>
         <source>Maintain List</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion de la liste</translation>
     </message>
     <message>
         <source>Error: Opening </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: ouverture de </translation>
     </message>
     <message>
         <source>Error: No Valid Record File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: aucun fichier d&apos;enregistrement valide</translation>
     </message>
     <message>
         <source>Failed to generate random list</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de générer la liste aléatoire</translation>
     </message>
     <message>
         <source>Your study history could not be read whole:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre historique d&apos;étude n&apos;a pas pu être lu en entier&#xa0;:</translation>
     </message>
     <message>
         <source>Some of your progress could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie de votre progression n&apos;a pas pu être lue&#xa0;:</translation>
     </message>
     <message>
         <source>Your progress could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre progression n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>What was saved before is kept as it was. Free some space or fix the file, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui avait été enregistré auparavant est conservé tel quel. Libérez de l&apos;espace ou réparez le fichier, puis enregistrez à nouveau.</translation>
     </message>
 </context>
 <context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix est déjà lancé sur ce dossier.</translation>
     </message>
     <message>
         <source>Already Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà lancé</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quibbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quibbix</translation>
     </message>
 </context>
 <context>
     <name>ImportFlow</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Cannot Add This File</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter ce fichier</translation>
     </message>
     <message>
         <source>Quibbix cannot make a list from %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix ne peut pas créer de liste à partir de %1.
+
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%1 now holds %n word(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contient maintenant %n mot.</numerusform>
+            <numerusform>%1 contient maintenant %n mots.</numerusform>
         </translation>
     </message>
     <message>
         <source> The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation> Les mots qui y restent gardent leur progression, et une copie de votre progression précédente a été conservée.</translation>
     </message>
     <message>
         <source>Column Titles?</source>
-        <translation type="unfinished"></translation>
+        <translation>Titres de colonnes&#xa0;?</translation>
     </message>
     <message>
         <source>The first row looks like column titles: skip it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne ressemble à des titres de colonnes&#xa0;: l&apos;ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>It reads %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>On y lit %1 et %2.</translation>
     </message>
     <message>
         <source>A List of This Name Exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste de ce nom existe déjà</translation>
     </message>
     <message>
         <source>You already have a list named %1, with progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà une liste nommée %1, avec une progression.</translation>
     </message>
     <message>
         <source>You already have a list named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà une liste nommée %1.</translation>
     </message>
     <message>
         <source>Update it with the words of %1 and keep the progress of every word that stays (its session is backed up first), or add the file as a new list beside it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La mettre à jour avec les mots de %1 en gardant la progression de chaque mot qui reste (sa session est d&apos;abord sauvegardée), ou ajouter le fichier comme nouvelle liste à côté&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Update and Keep Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre à jour et garder la progression</translation>
     </message>
     <message>
         <source>Add as a &amp;New List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter comme &amp;nouvelle liste</translation>
     </message>
     <message>
         <source>List Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste mise à jour</translation>
+    </message>
+    <message>
+        <source>It holds no words.</source>
+        <translation>Il ne contient aucun mot.</translation>
     </message>
 </context>
 <context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être chargé (%2). Réinstaller Quibbix le rétablit.</translation>
     </message>
     <message>
         <source>%1 belongs to another version of Quibbix. Reinstalling Quibbix puts the right one in its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartient à une autre version de Quibbix. Réinstaller Quibbix le remplace par le bon.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Connus</translation>
     </message>
     <message>
         <source>Learning</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnus</translation>
     </message>
     <message>
         <source>Mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>Manqués</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>Incertains</translation>
     </message>
     <message>
         <source>To Be Viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>À voir</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Studied %1 in a row (longest: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours d&apos;étude d&apos;affilée&#xa0;: %1 (record&#xa0;: %2)</translation>
     </message>
     <message>
         <source>Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV...</translation>
     </message>
     <message>
         <source>Words in each state</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots dans chaque état</translation>
     </message>
     <message>
         <source>Minutes studied per day, last %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes d&apos;étude par jour, %1 derniers jours</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>No study recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune étude enregistrée pour l&apos;instant.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2&#xa0;: %1</translation>
     </message>
     <message>
         <source>On %1: %2. Known words went from %3 on %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1&#xa0;: %2. Les mots connus sont passés de %3 le %4 à %5.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>In the last %1 days: %2 studied, %3 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur les %1 derniers jours&#xa0;: %2 d&apos;étude, %3 au total.</translation>
     </message>
     <message>
         <source> The most was %1, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> Maximum&#xa0;: %1, le %2.</translation>
     </message>
     <message>
         <source>Export the History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;historique</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The history could not be exported.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique n&apos;a pas pu être exporté.
+
+</translation>
     </message>
 </context>
 <context>
     <name>Pronouncer</name>
     <message>
         <source>No speech: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de synthèse vocale&#xa0;: %1</translation>
     </message>
     <message>
         <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de synthèse vocale&#xa0;: installez qt6-speech-speechd-plugin, speech-dispatcher et speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de synthèse vocale&#xa0;: installez speech-dispatcher et speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune voix pour %1&#xa0;: installez speech-dispatcher-espeak-ng ou une autre voix qui parle cette langue</translation>
     </message>
 </context>
 <context>
     <name>Quibbix</name>
     <message>
         <source>Word List Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de mots modifiée</translation>
     </message>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;étudier cette liste</translation>
     </message>
 </context>
 <context>
     <name>RefusedDialog</name>
     <message numerus="yes">
         <source>%n entry(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
         </translation>
     </message>
     <message>
         <source>None of the entries in “%1” can be added to a list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune des entrées de «&#xa0;%1&#xa0;» ne peut être ajoutée à une liste&#xa0;:</translation>
     </message>
     <message>
         <source>%1 in “%2” cannot be added to the list; the other %3 can:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter à la liste %1 de «&#xa0;%2&#xa0;»&#xa0;; les %3 autres peuvent l&apos;être&#xa0;:</translation>
     </message>
     <message>
         <source>Entries that cannot be added</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées impossibles à ajouter</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Raison</translation>
     </message>
     <message>
         <source>Entries That Cannot Be Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées impossibles à ajouter</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler, ne rien ajouter</translation>
     </message>
     <message>
         <source>&amp;Skip Them and Add the Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer et ajouter le reste</translation>
     </message>
     <message>
         <source>Skip these entries and add the rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer ces entrées et ajouter le reste</translation>
     </message>
 </context>
 <context>
     <name>SpeechDialog</name>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix</translation>
     </message>
     <message>
         <source>Language of the words</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des mots</translation>
     </message>
     <message>
         <source>Language of the definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des définitions</translation>
     </message>
     <message>
         <source>&amp;Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mots&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Definitions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Définitions&#xa0;:</translation>
     </message>
     <message>
         <source>Speak each word as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Prononcer chaque mot dès qu&apos;il apparaît</translation>
     </message>
 </context>
 <context>
     <name>StudyCheck</name>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;étudier cette liste</translation>
     </message>
 </context>
 <context>
     <name>StudySpeech</name>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Speak each word as it appears: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Prononcer chaque mot dès qu&apos;il apparaît&#xa0;: activé</translation>
     </message>
     <message>
         <source>Speak each word as it appears: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Prononcer chaque mot dès qu&apos;il apparaît&#xa0;: désactivé</translation>
     </message>
 </context>
 <context>
     <name>SyncFlow</name>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>The folder holds “%1” from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier contient «&#xa0;%1&#xa0;», venue d&apos;un autre ordinateur.</translation>
     </message>
     <message>
         <source>“%1” here is made from it, words and progress; what it holds now goes to the trash first.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est refaite ici à partir de celle-ci, mots et progression&#xa0;; son contenu actuel va d&apos;abord à la corbeille.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>It is added here as a new list, with its words and progress, and “%1” stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est ajoutée ici comme nouvelle liste, avec ses mots et sa progression, et «&#xa0;%1&#xa0;» reste telle quelle.</translation>
     </message>
     <message>
         <source>&amp;Add “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Cannot Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de synchroniser</translation>
     </message>
     <message>
         <source>“%1” was not added.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été ajoutée.
+
+%2</translation>
     </message>
     <message>
         <source>Sync “%1” Through a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser «&#xa0;%1&#xa0;» par un dossier</translation>
     </message>
     <message>
         <source>“%1” cannot sync through %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas se synchroniser par %2.
+
+%3</translation>
     </message>
     <message>
         <source>“%1” now syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» se synchronise désormais par %2.</translation>
     </message>
     <message>
         <source>
 
 On your other computers, once the folder has arrived there, choose Sync… with the same folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Sur vos autres ordinateurs, une fois le dossier arrivé, choisissez Synchroniser… avec le même dossier.</translation>
     </message>
     <message>
         <source>
 
 Its words and progress came from the folder. </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ses mots et sa progression viennent du dossier. </translation>
     </message>
     <message>
         <source>“%1” syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» se synchronise par %2.</translation>
     </message>
     <message>
         <source>It syncs whenever it is opened or saved. Stopping keeps the folder and the list&apos;s progress as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle se synchronise à chaque ouverture ou enregistrement. Arrêter laisse le dossier et la progression de la liste tels quels.</translation>
     </message>
     <message>
         <source>Sync &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser &amp;maintenant</translation>
     </message>
     <message>
         <source>&amp;Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter la synchronisation</translation>
     </message>
     <message>
         <source>Cannot Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;arrêter la synchronisation</translation>
     </message>
     <message>
         <source>“%1” still syncs.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» se synchronise toujours.
+
+%2</translation>
     </message>
     <message>
         <source>“%1” was not synced.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été synchronisée.
+
+%2</translation>
     </message>
     <message>
         <source>Nothing new arrived from other computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien de nouveau n&apos;est arrivé des autres ordinateurs.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>to be viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>à voir</translation>
     </message>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nouveau</translation>
     </message>
     <message>
         <source>mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>manqué</translation>
     </message>
     <message>
         <source>unsure</source>
-        <translation type="unfinished"></translation>
+        <translation>incertain</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>connu</translation>
     </message>
 </context>
 <context>
     <name>WordsModel</name>
     <message>
         <source>Only a word or a definition can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls un mot ou une définition peuvent être modifiés.</translation>
     </message>
     <message>
         <source>The list holds %1 words, the most a list can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste contient %1 mots, le maximum pour une liste.</translation>
     </message>
     <message>
         <source>A list keeps at least one word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste garde au moins un mot.</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Définition</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>State Back</source>
-        <translation type="unfinished"></translation>
+        <translation>État inverse</translation>
     </message>
     <message>
         <source>Counter Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur inverse</translation>
     </message>
     <message>
         <source>The word</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa définition</translation>
     </message>
     <message>
         <source>Where the word stands, studied from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Où en est le mot, étudié du mot vers la définition</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonnes réponses d&apos;affilée pendant son apprentissage, du mot vers la définition</translation>
     </message>
     <message>
         <source>Where the word stands, studied backwards, from the definition to the word</source>
-        <translation type="unfinished"></translation>
+        <translation>Où en est le mot, étudié à l&apos;envers, de la définition vers le mot</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, studied backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonnes réponses d&apos;affilée pendant son apprentissage, à l&apos;envers</translation>
     </message>
 </context>
 <context>
     <name>WordsWindow</name>
     <message numerus="yes">
         <source>Delete %n word(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %n mot&#xa0;?</numerusform>
+            <numerusform>Supprimer %n mots&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source> It has progress, which goes with it (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation> Sa progression part avec lui (une copie est conservée).</translation>
     </message>
     <message>
         <source>All of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous ont une progression, qui part avec eux (une copie est conservée).</translation>
     </message>
     <message numerus="yes">
         <source>%n of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n d&apos;entre eux a une progression, qui part avec lui (une copie est conservée).</numerusform>
+            <numerusform>%n d&apos;entre eux ont une progression, qui part avec eux (une copie est conservée).</numerusform>
         </translation>
     </message>
     <message>
         <source>Add a Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un mot</translation>
     </message>
     <message>
         <source>New word</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa définition</translation>
     </message>
     <message>
         <source>&amp;Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Definition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Définition&#xa0;:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Words — %1[*]</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots — %1[*]</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Search words and definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les mots et les définitions</translation>
     </message>
     <message>
         <source>Words and definitions, any case and accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots et définitions, sans tenir compte de la casse ni des accents</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots</translation>
     </message>
     <message>
         <source>Each word with its definition and its progress in both directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque mot avec sa définition et sa progression dans les deux sens</translation>
     </message>
     <message>
         <source>Words shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots affichés</translation>
     </message>
     <message>
         <source>&amp;Add Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un mot…</translation>
     </message>
     <message>
         <source>Add a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un mot</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Delete the selected words</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les mots sélectionnés</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 affichés</translation>
     </message>
     <message>
         <source>The word is not added: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot n&apos;est pas ajouté&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Delete Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer des mots</translation>
     </message>
     <message>
         <source>Not changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non modifié&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The words are not saved: the list was changed elsewhere since this window opened it, and saving would undo that. Close the window without saving and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots ne sont pas enregistrés&#xa0;: la liste a été modifiée ailleurs depuis que cette fenêtre l&apos;a ouverte, et l&apos;enregistrement annulerait ces modifications. Fermez la fenêtre sans enregistrer et rouvrez-la.</translation>
     </message>
     <message>
         <source>The words are not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots ne sont pas enregistrés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The words were saved, but cannot be shown again: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots ont été enregistrés, mais ne peuvent pas être réaffichés&#xa0;: %1.</translation>
     </message>
     <message>
         <source> — saved: </source>
-        <translation type="unfinished"></translation>
+        <translation> — enregistrés&#xa0;: </translation>
     </message>
     <message>
         <source>Save the changes to the words of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications des mots de %1&#xa0;?</translation>
     </message>
 </context>
 </TS>
