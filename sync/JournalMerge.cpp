@@ -248,8 +248,13 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
 }
 
 void JournalMerge::AddCopy(const std::string& name, const std::string& bytes) {
+    // Read in place: a year of this computer's journal, copied only when a seed keeps it.
+    std::vector<Read> reads(1);
+    reads[0].name = name;
+    reads[0].path = name;
+    reads[0].lent = &bytes;
     std::vector<std::string> ignored;
-    TakeSeeded({{name, name, bytes}}, ignored);
+    TakeSeeded(std::move(reads), ignored);
 }
 
 void JournalMerge::TakeSeeded(std::vector<Read> reads, std::vector<std::string>& problems) {
@@ -259,6 +264,10 @@ void JournalMerge::TakeSeeded(std::vector<Read> reads, std::vector<std::string>&
     }
     std::vector<std::string> told;
     const bool held = Take(reads, told);
+    for (Read& read : reads) {
+        if (read.lent) read.bytes = *read.lent;
+        read.lent = nullptr;
+    }
     m_seed->reads.push_back(std::move(reads));
     if (held) {
         problems.insert(problems.end(), told.begin(), told.end());
@@ -288,12 +297,13 @@ bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::
     const size_t whole = copy.contents.wholeBytes;
     // A copy that does not continue what was read (a stale one delivered back) is read
     // whole again; what it repeats is skipped as known.
-    isRestarted = whole > 0 && (read.bytes.size() < whole ||
-                                Sum(std::string_view(read.bytes).substr(0, whole)) != copy.sum);
+    const std::string& bytes = read.Bytes();
+    isRestarted = whole > 0 && (bytes.size() < whole ||
+                                Sum(std::string_view(bytes).substr(0, whole)) != copy.sum);
     if (isRestarted) copy = CopyState();
     const size_t problemsBefore = copy.contents.problems.size();
     std::string refusal;
-    if (!Journal::Parse(read.bytes, path, copy.contents, refusal)) {
+    if (!Journal::Parse(bytes, path, copy.contents, refusal)) {
         problems.push_back(refusal);
         copy = CopyState();
         return false;
@@ -311,7 +321,7 @@ bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::
     }
     copy.events += copy.contents.events.size();
     if (copy.contents.wholeBytes != whole)
-        copy.sum = Sum(std::string_view(read.bytes).substr(0, copy.contents.wholeBytes));
+        copy.sum = Sum(std::string_view(bytes).substr(0, copy.contents.wholeBytes));
     return true;
 }
 

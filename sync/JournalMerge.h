@@ -118,6 +118,10 @@ private:
         std::string name;
         std::string path;  // for messages
         std::string bytes;
+        // The caller's bytes, read in place; a seed keeps a copy of them in `bytes`.
+        const std::string* lent = nullptr;
+
+        const std::string& Bytes() const { return lent ? *lent : bytes; }
     };
     struct SeedState {
         Checkpoint held;
