@@ -5,166 +5,176 @@
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>En descanso</translation>
     </message>
     <message>
         <source>This is a %1 minutes break.
 It is good time to stretch a little and relax your eyes
 
 Press OK to end break</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es un descanso de %1 minutos.
+Es un buen momento para estirarse un poco y descansar la vista
+
+Pulse Aceptar para terminar el descanso</translation>
     </message>
     <message>
         <source>Time left: %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: %1:%2</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso</translation>
     </message>
     <message>
         <source>About the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre el descanso</translation>
     </message>
     <message>
         <source>End the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar el descanso</translation>
     </message>
     <message>
         <source>Break Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del descanso</translation>
     </message>
     <message>
         <source>Quibbix — On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix — En descanso</translation>
     </message>
 </context>
 <context>
     <name>CQuibConfigDlg</name>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo</translation>
     </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
     <message>
         <source>%1 (%2%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>How many times a word was shown, each repeat counted again: not the number of different words</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas veces se mostró una palabra, contando cada repetición: no el número de palabras distintas</translation>
     </message>
     <message>
         <source>The Progress window cannot be opened.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la ventana Progreso.
+
+</translation>
     </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
     <message>
         <source>Press &quot;I Know&quot; to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse «Lo sé» para empezar</translation>
     </message>
     <message>
         <source>Not synced this time: your answers wait for the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sincronizar esta vez: sus respuestas esperan a la próxima sincronización</translation>
     </message>
     <message>
         <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
 
 (V1.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Use el botón «Fuentes y colores» para elegir las fuentes y los colores del cuadro de la palabra (arriba) y del cuadro de la definición (aquí).
+
+(V1.0)</translation>
     </message>
     <message>
         <source>backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>al revés</translation>
     </message>
     <message>
         <source>, backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>, al revés</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Definición</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar palabras…</translation>
     </message>
     <message>
         <source>Some of your progress could not be read. Quit now to look into it? (No studies on; the files that could not be read are left as they are.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte de su progreso no se pudo leer. ¿Salir ahora para revisarlo? (No: se sigue estudiando; los archivos que no se pudieron leer quedan como están).</translation>
     </message>
     <message>
         <source>I Know (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sé (K)</translation>
     </message>
     <message>
         <source>Not Sure (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>No estoy seguro (S)</translation>
     </message>
     <message>
         <source>Don&apos;t Know (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>No lo sé (D)</translation>
     </message>
     <message>
         <source>
 Ctrl+Z or Backspace takes the last verdict back
 Ctrl+E edits the list&apos;s words</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ctrl+Z o Retroceso deshace el último veredicto
+Ctrl+E edita las palabras de la lista</translation>
     </message>
     <message>
         <source>
 Backwards: answer with the word for the definition shown</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Al revés: responda con la palabra de la definición mostrada</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden editar las palabras</translation>
     </message>
     <message>
         <source>Quibbix cannot show the words: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix no puede mostrar las palabras: %1</translation>
     </message>
     <message>
         <source>The words in each list and the time studied</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras de cada lista y el tiempo de estudio</translation>
     </message>
     <message>
         <source>The fonts and colors of the word and the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fuentes y los colores de la palabra y de la definición</translation>
     </message>
     <message>
         <source>A two-minute rest, now</source>
-        <translation type="unfinished"></translation>
+        <translation>Un descanso de dos minutos, ahora</translation>
     </message>
     <message>
         <source>Save and leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y salir</translation>
     </message>
     <message>
         <source>Your progress could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar su progreso. ¿Reintentar?</translation>
     </message>
     <message>
         <source>Do you want to leave?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea salir?</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <source>Your fonts and colors could not be saved.
@@ -172,1273 +182,1311 @@ Backwards: answer with the word for the definition shown</source>
 %1
 
 They are used until Quibbix closes; the ones saved before are kept as they were. Free some space or fix the file, then press OK in &quot;Fonts and Colors&quot; again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar sus fuentes y colores.
+
+%1
+
+Se usan hasta que se cierre Quibbix; los guardados antes se conservan tal como estaban. Libere espacio o repare el archivo y vuelva a pulsar Aceptar en «Fuentes y colores».</translation>
     </message>
 </context>
 <context>
     <name>CStudyLine</name>
     <message numerus="yes">
         <source>break in %n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>descanso en %n palabra</numerusform>
+            <numerusform>descanso en %n palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>break in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>descanso en %1 min</translation>
     </message>
     <message>
         <source>break in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>descanso en %1 s</translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) seen once</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Todo visto una vez: %n palabra</numerusform>
+            <numerusform>Todo visto una vez: %n palabras</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) known</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Todo conocido: %n palabra</numerusform>
+            <numerusform>Todo conocido: %n palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 to view</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por ver</translation>
     </message>
     <message>
         <source>Study progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del estudio</translation>
     </message>
     <message numerus="yes">
         <source>%n other(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n otra</numerusform>
+            <numerusform>%n otras</numerusform>
         </translation>
     </message>
     <message>
         <source>This session: %1 &quot;I Know&quot;, %2
 %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión: %1 «Lo sé», %2
+%3, %4</translation>
     </message>
     <message>
         <source>Now your verdict:
 did you really know it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora su veredicto:
+¿de verdad la sabía?</translation>
     </message>
     <message>
         <source>Noted as not sure:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotada como dudosa:
+cualquier respuesta continúa.</translation>
     </message>
     <message>
         <source>Noted as not known:
 any answer goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotada como desconocida:
+cualquier respuesta continúa.</translation>
     </message>
 </context>
 <context>
     <name>ChooserWindow</name>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Add a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una lista</translation>
     </message>
     <message>
         <source>Word lists (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de palabras (*.kvtml *.csv *.tsv *.txt *.xml *.apkg *.colpkg);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Quibbix: Choose a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix: elegir una lista</translation>
     </message>
     <message>
         <source>&amp;Lists:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listas:</translation>
     </message>
     <message>
         <source>Word lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de palabras</translation>
     </message>
     <message>
         <source>Each list with its words, the words known each way, when it was last studied and the folder it syncs through</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada lista con sus palabras, las palabras conocidas en cada sentido, cuándo se estudió por última vez y la carpeta mediante la que se sincroniza</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Conocidas</translation>
     </message>
     <message>
         <source>Known Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Conocidas al revés</translation>
     </message>
     <message>
         <source>Last Studied</source>
-        <translation type="unfinished"></translation>
+        <translation>Último estudio</translation>
     </message>
     <message>
         <source>Synced Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizada con</translation>
     </message>
     <message>
         <source>&amp;Add a List…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir una lista…</translation>
     </message>
     <message>
         <source>Add a list from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una lista desde un archivo</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nombrar</translation>
     </message>
     <message>
         <source>Rename the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar la lista seleccionada</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Move the selected list to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la lista seleccionada a la papelera</translation>
     </message>
     <message>
         <source>&amp;Edit Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar palabras…</translation>
     </message>
     <message>
         <source>Edit the words of the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar las palabras de la lista seleccionada</translation>
     </message>
     <message>
         <source>S&amp;ync…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sincronizar…</translation>
     </message>
     <message>
         <source>Sync the selected list through a folder with other computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar la lista seleccionada con otros equipos mediante una carpeta</translation>
     </message>
     <message>
         <source>&amp;Study</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estudiar</translation>
     </message>
     <message>
         <source>Study the selected list</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiar la lista seleccionada</translation>
     </message>
     <message>
         <source>&amp;Backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Al &amp;revés</translation>
     </message>
     <message>
         <source>backwardsCheckBox</source>
-        <translation type="unfinished"></translation>
+        <translation>backwardsCheckBox</translation>
     </message>
     <message>
         <source>Study backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiar al revés</translation>
     </message>
     <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiar la lista seleccionada de la definición a la palabra; cada sentido conserva su propio progreso</translation>
     </message>
     <message>
         <source>Cannot Edit the Words</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden editar las palabras</translation>
     </message>
     <message>
         <source>The words of “%1” cannot be shown.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden mostrar las palabras de «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Rename List</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar la lista</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre:</translation>
     </message>
     <message>
         <source>Cannot Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede renombrar</translation>
     </message>
     <message>
         <source>“%1” was not renamed.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha renombrado «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Remove List</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar la lista</translation>
     </message>
     <message>
         <source>Move the list “%1” to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Mover la lista «%1» a la papelera?</translation>
     </message>
     <message>
         <source>Its words and its progress go to the desktop&apos;s trash, from where you can restore them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus palabras y su progreso van a la papelera del escritorio, desde donde puede restaurarlos.</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la &amp;papelera</translation>
     </message>
     <message>
         <source>Cannot Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede quitar</translation>
     </message>
     <message>
         <source>“%1” was not moved to the trash.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha movido «%1» a la papelera.
+
+%2</translation>
     </message>
     <message>
         <source>Spee&amp;ch…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz…</translation>
     </message>
     <message>
         <source>The languages the selected list is spoken in, and whether each word is spoken as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Los idiomas en que se pronuncia la lista seleccionada y si cada palabra se pronuncia al aparecer</translation>
     </message>
     <message>
         <source>Cannot Save</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar</translation>
     </message>
     <message>
         <source>The speech settings of “%1” were not saved.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han guardado los ajustes de voz de «%1».
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>CommonDialogs</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Granate</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul marino</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Púrpura</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde azulado</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Plata</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Lima</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguamarina</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color:</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>Quibbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>No lo sé</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>No estoy seguro</translation>
     </message>
     <message>
         <source>I Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sé</translation>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuentes y colores</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <source>Take A &amp;Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar un &amp;descanso</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulario</translation>
     </message>
     <message>
         <source>Word box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente y colores del cuadro de la palabra</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
     <message>
         <source> Sample</source>
-        <translation type="unfinished"></translation>
+        <translation> Ejemplo</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Definición</translation>
     </message>
     <message>
         <source>Definition box font and colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente y colores del cuadro de la definición</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>Program background color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo del programa</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Total Words in This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de palabras:</translation>
     </message>
     <message>
         <source>Words Viewed :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras vistas:</translation>
     </message>
     <message>
         <source>Words Learned :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras aprendidas:</translation>
     </message>
     <message>
         <source>Time for This Session :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de la sesión:</translation>
     </message>
     <message>
         <source>Time Use This Program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total de uso:</translation>
     </message>
     <message>
         <source>Mistaken Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras falladas:</translation>
     </message>
     <message>
         <source>Not Sure Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras dudosas:</translation>
     </message>
     <message>
         <source>Don&apos;t Know Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras desconocidas:</translation>
     </message>
     <message>
         <source>Learning Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras en curso:</translation>
     </message>
     <message>
         <source>Known Words :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras conocidas:</translation>
     </message>
     <message>
         <source>Words in To Be Viewed List :</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras por ver:</translation>
     </message>
     <message>
         <source>Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso...</translation>
     </message>
     <message>
         <source>On Break</source>
-        <translation type="unfinished"></translation>
+        <translation>En descanso</translation>
     </message>
     <message>
         <source>BREAK</source>
-        <translation type="unfinished"></translation>
+        <translation>DESCANSO</translation>
     </message>
 </context>
 <context>
     <name>EncodingDialog</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>%1 does not read as %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se lee como %2.
+
+%3</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8, and Quibbix cannot tell which encoding it was saved in. Choose the one in which its first lines read right.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está en UTF-8, y Quibbix no sabe con qué codificación se guardó. Elija aquella con la que sus primeras líneas se leen bien.</translation>
     </message>
     <message>
         <source>but that is hardly more than a guess</source>
-        <translation type="unfinished"></translation>
+        <translation>pero es poco más que una suposición</translation>
     </message>
     <message>
         <source>but it is not sure of it</source>
-        <translation type="unfinished"></translation>
+        <translation>pero sin estar seguro</translation>
     </message>
     <message>
         <source>%1 is not in UTF-8. Quibbix guesses it was saved in %2, %3. If its first lines do not read right below, choose the encoding it was saved in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está en UTF-8. Quibbix supone que se guardó en %2, %3. Si sus primeras líneas no se leen bien abajo, elija la codificación con la que se guardó.</translation>
     </message>
     <message>
         <source>Choose the File&apos;s Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la codificación del archivo</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Codificación:</translation>
     </message>
     <message>
         <source>First &amp;lines as they would read:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primeras líneas tal como se leerían:</translation>
     </message>
     <message>
         <source>First lines of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeras líneas del archivo</translation>
     </message>
     <message>
         <source>Some bytes have no character in this encoding; they show as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos bytes no tienen carácter en esta codificación; se muestran como %1.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>Add the file in this encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el archivo con esta codificación</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar, no añadir nada</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificación</translation>
     </message>
 </context>
 <context>
     <name>Engine</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Word State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la palabra</translation>
     </message>
     <message>
         <source>Maintain List</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento de la lista</translation>
     </message>
     <message>
         <source>Error: Opening </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir </translation>
     </message>
     <message>
         <source>Error: No Valid Record File</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no hay ningún archivo de registro válido</translation>
     </message>
     <message>
         <source>Failed to generate random list</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo generar la lista aleatoria</translation>
     </message>
     <message>
         <source>Your study history could not be read whole:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer completo su historial de estudio:</translation>
     </message>
     <message>
         <source>Some of your progress could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte de su progreso no se pudo leer:</translation>
     </message>
     <message>
         <source>Your progress could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar su progreso.</translation>
     </message>
     <message>
         <source>What was saved before is kept as it was. Free some space or fix the file, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo guardado antes se conserva tal como estaba. Libere espacio o repare el archivo y vuelva a guardar.</translation>
     </message>
 </context>
 <context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix ya se está ejecutando en esta carpeta.</translation>
     </message>
     <message>
         <source>Already Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya en ejecución</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quibbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quibbix</translation>
     </message>
 </context>
 <context>
     <name>ImportFlow</name>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>Cannot Add This File</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir este archivo</translation>
     </message>
     <message>
         <source>Quibbix cannot make a list from %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix no puede crear una lista a partir de %1.
+
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%1 now holds %n word(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contiene ahora %n palabra.</numerusform>
+            <numerusform>%1 contiene ahora %n palabras.</numerusform>
         </translation>
     </message>
     <message>
         <source> The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation> Las palabras que siguen en ella conservan su progreso, y se guardó una copia de su progreso anterior.</translation>
     </message>
     <message>
         <source>Column Titles?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Títulos de columna?</translation>
     </message>
     <message>
         <source>The first row looks like column titles: skip it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila parece de títulos de columna: ¿omitirla?</translation>
     </message>
     <message>
         <source>It reads %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dice %1 y %2.</translation>
     </message>
     <message>
         <source>A List of This Name Exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una lista con este nombre</translation>
     </message>
     <message>
         <source>You already have a list named %1, with progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya tiene una lista llamada %1, con progreso.</translation>
     </message>
     <message>
         <source>You already have a list named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya tiene una lista llamada %1.</translation>
     </message>
     <message>
         <source>Update it with the words of %1 and keep the progress of every word that stays (its session is backed up first), or add the file as a new list beside it?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Actualizarla con las palabras de %1 y conservar el progreso de cada palabra que se mantenga (antes se hace una copia de su sesión), o añadir el archivo como una lista nueva junto a ella?</translation>
     </message>
     <message>
         <source>&amp;Update and Keep Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar y conservar el progreso</translation>
     </message>
     <message>
         <source>Add as a &amp;New List</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir como lista &amp;nueva</translation>
     </message>
     <message>
         <source>List Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista actualizada</translation>
+    </message>
+    <message>
+        <source>It holds no words.</source>
+        <translation>No contiene ninguna palabra.</translation>
     </message>
 </context>
 <context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar %1 (%2). Al reinstalar Quibbix se restablece.</translation>
     </message>
     <message>
         <source>%1 belongs to another version of Quibbix. Reinstalling Quibbix puts the right one in its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece a otra versión de Quibbix. Al reinstalar Quibbix se sustituye por el correcto.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Known</source>
-        <translation type="unfinished"></translation>
+        <translation>Conocidas</translation>
     </message>
     <message>
         <source>Learning</source>
-        <translation type="unfinished"></translation>
+        <translation>En curso</translation>
     </message>
     <message>
         <source>Don&apos;t Know</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocidas</translation>
     </message>
     <message>
         <source>Mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>Falladas</translation>
     </message>
     <message>
         <source>Not Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>Dudosas</translation>
     </message>
     <message>
         <source>To Be Viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Por ver</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Studied %1 in a row (longest: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha de estudio: %1 (la más larga: %2)</translation>
     </message>
     <message>
         <source>Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como CSV...</translation>
     </message>
     <message>
         <source>Words in each state</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras en cada estado</translation>
     </message>
     <message>
         <source>Minutes studied per day, last %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de estudio por día, últimos %1 días</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <source>No study recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ningún estudio registrado.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2: %1</translation>
     </message>
     <message>
         <source>On %1: %2. Known words went from %3 on %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>El %1: %2. Las palabras conocidas pasaron de %3 el %4 a %5.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>In the last %1 days: %2 studied, %3 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>En los últimos %1 días: %2 de estudio, %3 en total.</translation>
     </message>
     <message>
         <source> The most was %1, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> El máximo fue %1, el %2.</translation>
     </message>
     <message>
         <source>Export the History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar el historial</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The history could not be exported.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar el historial.
+
+</translation>
     </message>
 </context>
 <context>
     <name>Pronouncer</name>
     <message>
         <source>No speech: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin síntesis de voz: %1</translation>
     </message>
     <message>
         <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin síntesis de voz: instale qt6-speech-speechd-plugin, speech-dispatcher y speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin síntesis de voz: instale speech-dispatcher y speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
         <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay voz para %1: instale speech-dispatcher-espeak-ng u otra voz que hable ese idioma</translation>
     </message>
 </context>
 <context>
     <name>Quibbix</name>
     <message>
         <source>Word List Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de palabras modificada</translation>
     </message>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede estudiar esta lista</translation>
     </message>
 </context>
 <context>
     <name>RefusedDialog</name>
     <message numerus="yes">
         <source>%n entry(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada</numerusform>
+            <numerusform>%n entradas</numerusform>
         </translation>
     </message>
     <message>
         <source>None of the entries in “%1” can be added to a list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna de las entradas de «%1» se puede añadir a una lista:</translation>
     </message>
     <message>
         <source>%1 in “%2” cannot be added to the list; the other %3 can:</source>
-        <translation type="unfinished"></translation>
+        <translation>No es posible añadir a la lista %1 de «%2»; las otras %3 sí:</translation>
     </message>
     <message>
         <source>Entries that cannot be added</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas que no se pueden añadir</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Entries That Cannot Be Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas que no se pueden añadir</translation>
     </message>
     <message>
         <source>Cancel, add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar, no añadir nada</translation>
     </message>
     <message>
         <source>&amp;Skip Them and Add the Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitirlas y añadir el resto</translation>
     </message>
     <message>
         <source>Skip these entries and add the rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir estas entradas y añadir el resto</translation>
     </message>
 </context>
 <context>
     <name>SpeechDialog</name>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Language of the words</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de las palabras</translation>
     </message>
     <message>
         <source>Language of the definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de las definiciones</translation>
     </message>
     <message>
         <source>&amp;Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabras:</translation>
     </message>
     <message>
         <source>&amp;Definitions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Definiciones:</translation>
     </message>
     <message>
         <source>Speak each word as it appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronunciar cada palabra al aparecer</translation>
     </message>
 </context>
 <context>
     <name>StudyCheck</name>
     <message>
         <source>Cannot Study This List</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede estudiar esta lista</translation>
     </message>
 </context>
 <context>
     <name>StudySpeech</name>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardado: %1</translation>
     </message>
     <message>
         <source>Speak each word as it appears: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronunciar cada palabra al aparecer: activado</translation>
     </message>
     <message>
         <source>Speak each word as it appears: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronunciar cada palabra al aparecer: desactivado</translation>
     </message>
 </context>
 <context>
     <name>SyncFlow</name>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>The folder holds “%1” from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta contiene «%1», de otro equipo.</translation>
     </message>
     <message>
         <source>“%1” here is made from it, words and progress; what it holds now goes to the trash first.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se rehace aquí a partir de ella, palabras y progreso; lo que contiene ahora va antes a la papelera.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <source>It is added here as a new list, with its words and progress, and “%1” stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añade aquí como lista nueva, con sus palabras y su progreso, y «%1» queda como está.</translation>
     </message>
     <message>
         <source>&amp;Add “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir «%1»</translation>
     </message>
     <message>
         <source>Cannot Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede sincronizar</translation>
     </message>
     <message>
         <source>“%1” was not added.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha añadido «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Sync “%1” Through a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar «%1» mediante una carpeta</translation>
     </message>
     <message>
         <source>“%1” cannot sync through %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede sincronizar mediante %2.
+
+%3</translation>
     </message>
     <message>
         <source>“%1” now syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se sincroniza ahora mediante %2.</translation>
     </message>
     <message>
         <source>
 
 On your other computers, once the folder has arrived there, choose Sync… with the same folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+En sus otros equipos, cuando la carpeta haya llegado, elija Sincronizar… con la misma carpeta.</translation>
     </message>
     <message>
         <source>
 
 Its words and progress came from the folder. </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Sus palabras y su progreso vinieron de la carpeta. </translation>
     </message>
     <message>
         <source>“%1” syncs through %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se sincroniza mediante %2.</translation>
     </message>
     <message>
         <source>It syncs whenever it is opened or saved. Stopping keeps the folder and the list&apos;s progress as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se sincroniza cada vez que se abre o se guarda. Si deja de sincronizarla, la carpeta y el progreso de la lista quedan como están.</translation>
     </message>
     <message>
         <source>Sync &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar &amp;ahora</translation>
     </message>
     <message>
         <source>&amp;Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dejar de sincronizar</translation>
     </message>
     <message>
         <source>Cannot Stop Syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede dejar de sincronizar</translation>
     </message>
     <message>
         <source>“%1” still syncs.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» sigue sincronizándose.
+
+%2</translation>
     </message>
     <message>
         <source>“%1” was not synced.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha sincronizado «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Nothing new arrived from other computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha llegado nada nuevo de otros equipos.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>to be viewed</source>
-        <translation type="unfinished"></translation>
+        <translation>por ver</translation>
     </message>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva</translation>
     </message>
     <message>
         <source>mistaken</source>
-        <translation type="unfinished"></translation>
+        <translation>fallada</translation>
     </message>
     <message>
         <source>unsure</source>
-        <translation type="unfinished"></translation>
+        <translation>dudosa</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation type="unfinished"></translation>
+        <translation>en curso</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>conocida</translation>
     </message>
 </context>
 <context>
     <name>WordsModel</name>
     <message>
         <source>Only a word or a definition can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede cambiar una palabra o una definición.</translation>
     </message>
     <message>
         <source>The list holds %1 words, the most a list can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista contiene %1 palabras, el máximo que admite una lista.</translation>
     </message>
     <message>
         <source>A list keeps at least one word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lista conserva al menos una palabra.</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Definición</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador</translation>
     </message>
     <message>
         <source>State Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado inverso</translation>
     </message>
     <message>
         <source>Counter Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador inverso</translation>
     </message>
     <message>
         <source>The word</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Su definición</translation>
     </message>
     <message>
         <source>Where the word stands, studied from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué punto está la palabra, estudiada de la palabra a la definición</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, from the word to the definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos seguidos mientras se aprende, de la palabra a la definición</translation>
     </message>
     <message>
         <source>Where the word stands, studied backwards, from the definition to the word</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué punto está la palabra, estudiada al revés, de la definición a la palabra</translation>
     </message>
     <message>
         <source>Right answers in a row while it is learned, studied backwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos seguidos mientras se aprende, estudiada al revés</translation>
     </message>
 </context>
 <context>
     <name>WordsWindow</name>
     <message numerus="yes">
         <source>Delete %n word(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Eliminar %n palabra?</numerusform>
+            <numerusform>¿Eliminar %n palabras?</numerusform>
         </translation>
     </message>
     <message>
         <source> It has progress, which goes with it (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation> Tiene progreso, que se elimina con ella (se guarda una copia).</translation>
     </message>
     <message>
         <source>All of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas tienen progreso, que se elimina con ellas (se guarda una copia).</translation>
     </message>
     <message numerus="yes">
         <source>%n of them have progress, which goes with them (a copy is kept).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n de ellas tiene progreso, que se elimina con ella (se guarda una copia).</numerusform>
+            <numerusform>%n de ellas tienen progreso, que se elimina con ellas (se guarda una copia).</numerusform>
         </translation>
     </message>
     <message>
         <source>Add a Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una palabra</translation>
     </message>
     <message>
         <source>New word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra nueva</translation>
     </message>
     <message>
         <source>Its definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Su definición</translation>
     </message>
     <message>
         <source>&amp;Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabra:</translation>
     </message>
     <message>
         <source>&amp;Definition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Definición:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Words — %1[*]</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras — %1[*]</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Search words and definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en palabras y definiciones</translation>
     </message>
     <message>
         <source>Words and definitions, any case and accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras y definiciones, sin distinguir mayúsculas ni acentos</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Each word with its definition and its progress in both directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada palabra con su definición y su progreso en ambos sentidos</translation>
     </message>
     <message>
         <source>Words shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras mostradas</translation>
     </message>
     <message>
         <source>&amp;Add Word…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir palabra…</translation>
     </message>
     <message>
         <source>Add a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una palabra</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Delete the selected words</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar las palabras seleccionadas</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save the changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los cambios</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 mostradas</translation>
     </message>
     <message>
         <source>The word is not added: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha añadido la palabra: %1.</translation>
     </message>
     <message>
         <source>Delete Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar palabras</translation>
     </message>
     <message>
         <source>Not changed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios: %1.</translation>
     </message>
     <message>
         <source>The words are not saved: the list was changed elsewhere since this window opened it, and saving would undo that. Close the window without saving and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han guardado las palabras: la lista se cambió en otro lugar después de que esta ventana la abriera, y guardar desharía ese cambio. Cierre la ventana sin guardar y vuelva a abrirla.</translation>
     </message>
     <message>
         <source>The words are not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han guardado las palabras: %1.</translation>
     </message>
     <message>
         <source>The words were saved, but cannot be shown again: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras se guardaron, pero no se pueden volver a mostrar: %1.</translation>
     </message>
     <message>
         <source> — saved: </source>
-        <translation type="unfinished"></translation>
+        <translation> — guardado: </translation>
     </message>
     <message>
         <source>Save the changes to the words of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en las palabras de %1?</translation>
     </message>
 </context>
 </TS>
