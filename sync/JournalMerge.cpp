@@ -264,11 +264,14 @@ void JournalMerge::TakeSeeded(std::vector<Read> reads, std::vector<std::string>&
     }
     std::vector<std::string> told;
     const bool held = Take(reads, told);
+    std::vector<Read> kept;
     for (Read& read : reads) {
+        if (read.lent && IsKept(read)) continue;
         if (read.lent) read.bytes = *read.lent;
         read.lent = nullptr;
+        kept.push_back(std::move(read));
     }
-    m_seed->reads.push_back(std::move(reads));
+    m_seed->reads.push_back(std::move(kept));
     if (held) {
         problems.insert(problems.end(), told.begin(), told.end());
         return;
@@ -279,6 +282,14 @@ void JournalMerge::TakeSeeded(std::vector<Read> reads, std::vector<std::string>&
     std::vector<std::string> ignored;
     for (size_t i = 0; i < history.size(); ++i)
         Take(history[i], i + 1 == history.size() ? problems : ignored);
+}
+
+bool JournalMerge::IsKept(const Read& read) const {
+    // The same bytes read again add nothing: the journal just published as its copy.
+    for (auto reads = m_seed->reads.rbegin(); reads != m_seed->reads.rend(); ++reads)
+        for (const Read& earlier : *reads)
+            if (earlier.name == read.name) return earlier.Bytes() == read.Bytes();
+    return false;
 }
 
 void JournalMerge::Materialise() {

@@ -153,6 +153,8 @@ private:
                   bool& isRestarted);
     // Whether every event merely follows the seed's checkpoint.
     bool FollowsSeed(const std::vector<JournalEvent>& events) const;
+    // Whether the seed's reads already hold `read`'s bytes as that copy's latest.
+    bool IsKept(const Read& read) const;
     // Take, and when the seed fails, Materialise with `reads` last.
     void TakeSeeded(std::vector<Read> reads, std::vector<std::string>& problems);
     // Drops from one journal's events those merged already, noting the others as merged.

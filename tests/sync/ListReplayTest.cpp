@@ -414,7 +414,7 @@ Copies CopiesOf(const std::vector<std::vector<JournalEvent>>& journals) {
 }
 
 // A sync's merge and replay over the copies in "sync", this computer's journal added as
-// `own` when there is one; `seeded` tells whether the merge read only what followed the
+// `own`, else as its copy holds it; `seeded` tells whether the merge read only what followed the
 // checkpoint.
 ListReplay::Result Synced(MemoryFileSystem& files, const Copies& copies, const std::string& own,
                           bool& seeded) {
@@ -428,7 +428,8 @@ ListReplay::Result Synced(MemoryFileSystem& files, const Copies& copies, const s
     std::vector<std::string> problems;
     std::string error;
     EXPECT_TRUE(merge.AddFolder(files, "sync", problems, error)) << error;
-    if (!own.empty()) merge.AddCopy(Journal::CopyName(kDevices[0]), own);
+    const std::string ownName = Journal::CopyName(kDevices[0]);
+    merge.AddCopy(ownName, own.empty() ? copies.at(ownName) : own);
     ListReplay::Result result;
     EXPECT_TRUE(replay.Run(Base(), merge, result, error)) << error;
     seeded = merge.IsSeeded();
