@@ -76,7 +76,7 @@ OK beendet die Pause</translation>
     <name>CQuibbixDlg</name>
     <message>
         <source>Press &quot;I Know&quot; to Start</source>
-        <translation>Zum Starten „Weiß ich“ drücken</translation>
+        <translation>Mit „Weiß ich“ beginnen</translation>
     </message>
     <message>
         <source>Not synced this time: your answers wait for the next sync</source>
@@ -86,7 +86,7 @@ OK beendet die Pause</translation>
         <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
 
 (V1.0)</source>
-        <translation>Mit „Schrift und Farben“ wählen Sie Schrift und Farben für das Wortfeld (oben) und das Bedeutungsfeld (hier).
+        <translation>Mit „Darstellung“ wählen Sie Schrift und Farben für das Wortfeld (oben) und das Bedeutungsfeld (hier).
 
 (V1.0)</translation>
     </message>
@@ -186,7 +186,7 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
 
 %1
 
-Sie gelten, bis Quibbix geschlossen wird; die zuvor gespeicherten bleiben unverändert. Schaffen Sie Platz oder reparieren Sie die Datei und drücken Sie dann erneut OK in „Schrift und Farben“.</translation>
+Sie gelten, bis Quibbix geschlossen wird; die zuvor gespeicherten bleiben unverändert. Schaffen Sie Platz oder reparieren Sie die Datei und drücken Sie dann erneut OK in „Darstellung“.</translation>
     </message>
 </context>
 <context>
@@ -570,7 +570,7 @@ jede Antwort geht weiter.</translation>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation>Schrift und &amp;Farben</translation>
+        <translation>&amp;Darstellung</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>

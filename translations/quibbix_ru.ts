@@ -76,7 +76,7 @@ Press OK to end break</source>
     <name>CQuibbixDlg</name>
     <message>
         <source>Press &quot;I Know&quot; to Start</source>
-        <translation>Нажмите «Знаю», чтобы начать</translation>
+        <translation>Нажмите «Знаю» для начала</translation>
     </message>
     <message>
         <source>Not synced this time: your answers wait for the next sync</source>
@@ -86,7 +86,7 @@ Press OK to end break</source>
         <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
 
 (V1.0)</source>
-        <translation>Кнопка «Шрифты и цвета» задаёт шрифты и цвета поля слова (вверху) и поля значения (здесь).
+        <translation>Кнопка «Оформление» задаёт шрифты и цвета поля слова (вверху) и поля значения (здесь).
 
 (V1.0)</translation>
     </message>
@@ -186,7 +186,7 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
 
 %1
 
-Они действуют, пока Quibbix не закрыт; сохранённые ранее остаются без изменений. Освободите место или исправьте файл, затем снова нажмите OK в окне «Шрифты и цвета».</translation>
+Они действуют, пока Quibbix не закрыт; сохранённые ранее остаются без изменений. Освободите место или исправьте файл, затем снова нажмите OK в окне «Оформление».</translation>
     </message>
 </context>
 <context>
@@ -574,7 +574,7 @@ any answer goes on.</source>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation>Шрифты и &amp;цвета</translation>
+        <translation>&amp;Оформление</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>
