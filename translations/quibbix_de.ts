@@ -16,8 +16,8 @@
 It is good time to stretch a little and relax your eyes
 
 Press OK to end break</source>
-        <translation>Dies ist eine Pause von %1 Minuten.
-Zeit, sich ein wenig zu strecken und die Augen zu entspannen
+        <translation>Eine Pause von %1 Minuten.
+Strecken Sie sich ein wenig und entspannen Sie die Augen
 
 OK beendet die Pause</translation>
     </message>
