@@ -37,7 +37,7 @@ TEST(StudyWindowSpeechTest, P_SaysTheWordShown_ShiftP_TheDefinitionOnceRevealed)
         said.clear();
         QTest::keyClick(&dlg, Qt::Key_P, Qt::ControlModifier);
         Click(dlg, Dlg::kYesId);
-        EXPECT_EQ(said, (std::vector<Said>{{dlg.GetWordSelect().GetWord(), "de"}}));
+        EXPECT_EQ(said, (std::vector<Said>{{word, "de"}, {dlg.GetWordSelect().GetWord(), "de"}}));
     });
 }
 

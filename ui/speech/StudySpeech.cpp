@@ -55,6 +55,8 @@ void StudySpeech::ToggleSpeakingEach() {
         return;
     }
     m_settings.isSpeakingEach = stored.isSpeakingEach;
+    // The word on screen is the first that appears from now on.
+    if (m_settings.isSpeakingEach) SayShown();
     ShowNote(m_settings.isSpeakingEach ? tr("Speak each word as it appears: on")
                                        : tr("Speak each word as it appears: off"));
 }
