@@ -209,15 +209,15 @@ Elas serão usadas até o Quibbix ser fechado; as salvas antes ficam como estava
     <message numerus="yes">
         <source>All %n word(s) seen once</source>
         <translation>
-            <numerusform>%n palavra vista uma vez</numerusform>
-            <numerusform>Todas as %n palavras vistas uma vez</numerusform>
+            <numerusform>%n palavra vista</numerusform>
+            <numerusform>Todas as %n vistas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All %n word(s) known</source>
         <translation>
             <numerusform>%n palavra conhecida</numerusform>
-            <numerusform>Todas as %n palavras conhecidas</numerusform>
+            <numerusform>Todas as %n conhecidas</numerusform>
         </translation>
     </message>
     <message>
@@ -238,7 +238,7 @@ Elas serão usadas até o Quibbix ser fechado; as salvas antes ficam como estava
     <message>
         <source>This session: %1 &quot;I Know&quot;, %2
 %3, %4</source>
-        <translation>Nesta sessão: %1 “Eu sei”, %2
+        <translation>Sessão: %1 “Eu sei”, %2
 %3, %4</translation>
     </message>
     <message>
@@ -944,7 +944,7 @@ qualquer resposta continua.</translation>
     </message>
     <message>
         <source>Studied %1 in a row (longest: %2)</source>
-        <translation>Estudou %1 seguidos (recorde: %2)</translation>
+        <translation>Sequência de estudo: %1 (recorde: %2)</translation>
     </message>
     <message>
         <source>Export as CSV...</source>

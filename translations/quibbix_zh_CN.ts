@@ -17,7 +17,7 @@ It is good time to stretch a little and relax your eyes
 
 Press OK to end break</source>
         <translation>这是 %1 分钟的休息。
-正好可以伸展一下身体，让眼睛放松
+正好伸展一下身体，放松眼睛
 
 按“确定”结束休息</translation>
     </message>
