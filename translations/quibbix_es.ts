@@ -570,7 +570,8 @@ cualquier respuesta continúa.</translation>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation>&amp;Fuentes y colores</translation>
+        <translation>&amp;Fuentes y
+colores</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>
@@ -578,7 +579,7 @@ cualquier respuesta continúa.</translation>
     </message>
     <message>
         <source>Take A &amp;Break</source>
-        <translation>Tomar un &amp;descanso</translation>
+        <translation>&amp;Descansar</translation>
     </message>
     <message>
         <source>Configuration</source>

@@ -570,7 +570,8 @@ toute réponse fait continuer.</translation>
     </message>
     <message>
         <source>&amp;Fonts and Colors</source>
-        <translation>Polices et &amp;couleurs</translation>
+        <translation>Polices et
+&amp;couleurs</translation>
     </message>
     <message>
         <source>&amp;Show Statistics</source>
