@@ -1048,7 +1048,7 @@ jede Antwort geht weiter.</translation>
     </message>
     <message>
         <source>%1 in “%2” cannot be added to the list; the other %3 can:</source>
-        <translation>Aus „%2“ lässt sich Folgendes nicht in die Liste aufnehmen (%1); die übrigen %3 schon:</translation>
+        <translation>Nicht in die Liste aufzunehmen: %1 aus „%2“. Die übrigen %3 lassen sich aufnehmen:</translation>
     </message>
     <message>
         <source>Entries that cannot be added</source>
