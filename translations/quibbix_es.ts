@@ -251,13 +251,13 @@ did you really know it?</source>
         <source>Noted as not sure:
 any answer goes on.</source>
         <translation>Anotada como dudosa:
-cualquier respuesta continúa.</translation>
+cualquier respuesta pasa a la siguiente.</translation>
     </message>
     <message>
         <source>Noted as not known:
 any answer goes on.</source>
         <translation>Anotada como desconocida:
-cualquier respuesta continúa.</translation>
+cualquier respuesta pasa a la siguiente.</translation>
     </message>
 </context>
 <context>

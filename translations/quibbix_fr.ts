@@ -251,13 +251,13 @@ le saviez-vous vraiment&#xa0;?</translation>
         <source>Noted as not sure:
 any answer goes on.</source>
         <translation>Noté comme incertain&#xa0;:
-toute réponse fait continuer.</translation>
+toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>Noted as not known:
 any answer goes on.</source>
         <translation>Noté comme inconnu&#xa0;:
-toute réponse fait continuer.</translation>
+toute réponse passe à la suite.</translation>
     </message>
 </context>
 <context>
@@ -410,7 +410,7 @@ toute réponse fait continuer.</translation>
         <source>“%1” was not renamed.
 
 %2</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été renommée.
+        <translation>La liste «&#xa0;%1&#xa0;» n&apos;a pas été renommée.
 
 %2</translation>
     </message>
@@ -438,7 +438,7 @@ toute réponse fait continuer.</translation>
         <source>“%1” was not moved to the trash.
 
 %2</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été mise à la corbeille.
+        <translation>La liste «&#xa0;%1&#xa0;» n&apos;a pas été mise à la corbeille.
 
 %2</translation>
     </message>
@@ -1137,11 +1137,11 @@ toute réponse fait continuer.</translation>
     </message>
     <message>
         <source>The folder holds “%1” from another computer.</source>
-        <translation>Le dossier contient «&#xa0;%1&#xa0;», venue d&apos;un autre ordinateur.</translation>
+        <translation>Le dossier contient «&#xa0;%1&#xa0;», provenant d&apos;un autre ordinateur.</translation>
     </message>
     <message>
         <source>“%1” here is made from it, words and progress; what it holds now goes to the trash first.</source>
-        <translation>«&#xa0;%1&#xa0;» est refaite ici à partir de celle-ci, mots et progression&#xa0;; son contenu actuel va d&apos;abord à la corbeille.</translation>
+        <translation>La liste «&#xa0;%1&#xa0;» est refaite ici à partir de celle-ci, mots et progression&#xa0;; son contenu actuel va d&apos;abord à la corbeille.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
@@ -1149,7 +1149,7 @@ toute réponse fait continuer.</translation>
     </message>
     <message>
         <source>It is added here as a new list, with its words and progress, and “%1” stays as it is.</source>
-        <translation>Elle est ajoutée ici comme nouvelle liste, avec ses mots et sa progression, et «&#xa0;%1&#xa0;» reste telle quelle.</translation>
+        <translation>Elle est ajoutée ici comme nouvelle liste, avec ses mots et sa progression, et la liste «&#xa0;%1&#xa0;» reste telle quelle.</translation>
     </message>
     <message>
         <source>&amp;Add “%1”</source>
@@ -1163,7 +1163,7 @@ toute réponse fait continuer.</translation>
         <source>“%1” was not added.
 
 %2</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été ajoutée.
+        <translation>La liste «&#xa0;%1&#xa0;» n&apos;a pas été ajoutée.
 
 %2</translation>
     </message>
@@ -1231,7 +1231,7 @@ Ses mots et sa progression viennent du dossier. </translation>
         <source>“%1” was not synced.
 
 %2</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été synchronisée.
+        <translation>La liste «&#xa0;%1&#xa0;» n&apos;a pas été synchronisée.
 
 %2</translation>
     </message>
