@@ -781,7 +781,7 @@ colores</translation>
     </message>
     <message>
         <source>Your study history could not be read whole:</source>
-        <translation>No se pudo leer completo su historial de estudio:</translation>
+        <translation>Su historial de estudio no se pudo leer por completo:</translation>
     </message>
     <message>
         <source>Some of your progress could not be read:</source>
@@ -1141,7 +1141,7 @@ colores</translation>
     </message>
     <message>
         <source>“%1” here is made from it, words and progress; what it holds now goes to the trash first.</source>
-        <translation>«%1» se rehace aquí a partir de ella, palabras y progreso; lo que contiene ahora va antes a la papelera.</translation>
+        <translation>«%1» de aquí se rehace a partir de la de la carpeta, palabras y progreso; lo que contiene ahora va antes a la papelera.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>

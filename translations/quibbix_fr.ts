@@ -1141,7 +1141,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>“%1” here is made from it, words and progress; what it holds now goes to the trash first.</source>
-        <translation>La liste «&#xa0;%1&#xa0;» est refaite ici à partir de celle-ci, mots et progression&#xa0;; son contenu actuel va d&apos;abord à la corbeille.</translation>
+        <translation>La liste «&#xa0;%1&#xa0;» d&apos;ici est refaite à partir de celle du dossier, mots et progression&#xa0;; son contenu actuel va d&apos;abord à la corbeille.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
@@ -1271,7 +1271,7 @@ Ses mots et sa progression viennent du dossier. </translation>
     <name>WordsModel</name>
     <message>
         <source>Only a word or a definition can be changed.</source>
-        <translation>Seuls un mot ou une définition peuvent être modifiés.</translation>
+        <translation>Seul un mot ou une définition peut être modifié.</translation>
     </message>
     <message>
         <source>The list holds %1 words, the most a list can hold.</source>
