@@ -24,6 +24,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <sstream>
 #include <system_error>
 
@@ -294,12 +295,33 @@ std::vector<WordRecord> InUtf8(std::vector<WordRecord> records) {
     return records;
 }
 
+// Words this computer's journal made that the ids as the last sync left them lack, by id, as
+// its latest event left each: a sync that ended between its journal and its ids (a kill, a
+// full disk) made them, and the next diff finds them again as new words.
+std::map<std::string, WordRecord> UncommittedWords(const std::vector<JournalEvent>& own,
+                                                   const std::string& device,
+                                                   const std::vector<std::string>& oldIds) {
+    const std::set<std::string> known(oldIds.begin(), oldIds.end());
+    std::map<std::string, WordRecord> words;
+    for (const JournalEvent& event : own) {
+        if (event.device != device && !event.device.empty()) continue;
+        if (known.count(event.word) > 0) continue;
+        if (event.kind == JournalEvent::Kind::kRemove) words.erase(event.word);
+        if (event.kind != JournalEvent::Kind::kEdit) continue;
+        WordRecord& record = words[event.word];
+        record.word = event.text;
+        record.definition = event.definition;
+    }
+    return words;
+}
+
 // The events that turn the words as the last sync left them into the words now, and the id of
-// each word now. `nextSequence` is the journal's: a word an edit adds is named after it.
+// each word now. `nextSequence` is the journal's: a word an edit adds is named after it, unless
+// `uncommitted` holds it already with that text, when it keeps that id and no event repeats it.
 void DiffWords(const std::vector<WordRecord>& oldWords, const std::vector<std::string>& oldIds,
                const std::vector<WordRecord>& newWords, const std::string& device,
-               uint64_t nextSequence, std::vector<JournalEvent>& events,
-               std::vector<std::string>& newIds) {
+               uint64_t nextSequence, std::map<std::string, WordRecord> uncommitted,
+               std::vector<JournalEvent>& events, std::vector<std::string>& newIds) {
     const RecordMatcher matcher(InUtf8(oldWords), InUtf8(newWords));
     std::vector<int> oldOfNew(newWords.size(), -1);
     for (uint32_t i = 0; i < oldWords.size(); ++i) {
@@ -318,6 +340,18 @@ void DiffWords(const std::vector<WordRecord>& oldWords, const std::vector<std::s
         const int i = oldOfNew[j];
         if (i >= 0) newIds[j] = oldIds[i];
         if (i >= 0 && oldWords[i] == newWords[j]) continue;
+        if (i < 0) {
+            const auto made =
+                std::find_if(uncommitted.begin(), uncommitted.end(), [&](const auto& word) {
+                    return word.second.word == newWords[j].word &&
+                           word.second.definition == newWords[j].definition;
+                });
+            if (made != uncommitted.end()) {
+                newIds[j] = made->first;
+                uncommitted.erase(made);
+                continue;
+            }
+        }
         JournalEvent edit;
         edit.kind = JournalEvent::Kind::kEdit;
         edit.device = device;
@@ -701,6 +735,55 @@ bool OpenJournal(const Local& local, Journal& journal, Report& report, std::stri
 bool Commit(const Local& local, const std::vector<FileImage>& images, const Report& report,
             std::string& error);
 
+// Appends to this computer's journal what was done here since the last sync: any change of the
+// words since then, and `answers`. Needs neither the sync folder nor the replay, so that the
+// study flow can put its answers here before it saves the session files that already count
+// them. Leaves in `replayed` the words on disk and the id of each.
+bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direction direction,
+                 const std::vector<AnswerLog::Entry>& answers, Replayed& replayed, Report& report,
+                 std::string& error) {
+    FileSystem& files = local.files;
+    const fs::path& folder = local.listFolder;
+    std::string idsText, copyBytes;
+    std::string& listBytes = replayed.listBytes;
+    if (const int failure = files.ReadFile(Join(folder, ListFolder::kWordListFile), listBytes)) {
+        error = FileError{Join(folder, ListFolder::kWordListFile), failure}.Describe();
+        return false;
+    }
+    for (const auto& [path, bytes] :
+         {std::pair{kIdsFile, &idsText}, std::pair{kListCopyFile, &copyBytes}}) {
+        if (const int failure = ReadIfThere(files, Join(folder, path), *bytes)) {
+            error = FileError{Join(folder, path), failure}.Describe();
+            return false;
+        }
+    }
+    size_t trailing = 0;
+    const std::vector<WordRecord> oldWords = WordListFile::ParseAll(copyBytes, trailing);
+    const std::vector<std::string> oldIds = ReadIds(idsText);
+    if (oldIds.size() != oldWords.size()) {
+        error = Join(folder, kIdsFile) + ": names " + Counted(oldIds.size(), "word") + " of " +
+                std::to_string(oldWords.size()) + "; leave the sync folder and join it again";
+        return false;
+    }
+    replayed.wordsBefore = WordListFile::ParseAll(listBytes, trailing);
+
+    std::vector<JournalEvent> events;
+    if (listBytes == copyBytes)
+        replayed.ids = oldIds;
+    else
+        DiffWords(oldWords, oldIds, replayed.wordsBefore, local.device, journal.NextSequence(),
+                  UncommittedWords(journal.Events(), local.device, oldIds), events, replayed.ids);
+    const std::vector<JournalEvent> judged =
+        AnswerEvents(answers, direction, replayed.ids, journal.Events(), report.notes);
+    events.insert(events.end(), judged.begin(), judged.end());
+    for (JournalEvent& event : events) {
+        event.time = clock.Now();
+        if (event.kind == JournalEvent::Kind::kJudgement)
+            event.wallOffsetS -= event.time.physicalMs / 1000;
+    }
+    return events.empty() || journal.Append(events, error);
+}
+
 // The heart of a sync, with the locks held: journal, publish, merge, replay, write.
 bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direction,
                 const std::vector<AnswerLog::Entry>& answers, int32_t wordOnScreen, Report& report,
@@ -735,49 +818,17 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     if (const JournalEvent* last = merge.Last()) clock.Observe(last->time);
 
     Replayed replayed;
-    std::string idsText, copyBytes, seenText;
-    std::string& listBytes = replayed.listBytes;
-    if (const int failure = files.ReadFile(Join(folder, ListFolder::kWordListFile), listBytes)) {
-        error = FileError{Join(folder, ListFolder::kWordListFile), failure}.Describe();
+    std::string seenText;
+    if (const int failure = ReadIfThere(files, Join(folder, kSeenFile), seenText)) {
+        error = FileError{Join(folder, kSeenFile), failure}.Describe();
         return false;
     }
-    for (const auto& [path, bytes] :
-         {std::pair{kIdsFile, &idsText}, std::pair{kListCopyFile, &copyBytes},
-          std::pair{kSeenFile, &seenText}}) {
-        if (const int failure = ReadIfThere(files, Join(folder, path), *bytes)) {
-            error = FileError{Join(folder, path), failure}.Describe();
-            return false;
-        }
-    }
-    size_t trailing = 0;
-    const std::vector<WordRecord> oldWords = WordListFile::ParseAll(copyBytes, trailing);
-    const std::vector<std::string> oldIds = ReadIds(idsText);
-    if (oldIds.size() != oldWords.size()) {
-        error = Join(folder, kIdsFile) + ": names " + Counted(oldIds.size(), "word") + " of " +
-                std::to_string(oldWords.size()) + "; leave the sync folder and join it again";
-        return false;
-    }
-    replayed.wordsBefore = WordListFile::ParseAll(listBytes, trailing);
     replayed.seen = ReadSeen(seenText);
-
-    std::vector<JournalEvent> events;
-    if (listBytes == copyBytes)
-        replayed.ids = oldIds;
-    else
-        DiffWords(oldWords, oldIds, replayed.wordsBefore, local.device, journal.NextSequence(),
-                  events, replayed.ids);
-    const std::vector<JournalEvent> judged =
-        AnswerEvents(answers, direction, replayed.ids, journal.Events(), report.notes);
-    events.insert(events.end(), judged.begin(), judged.end());
-    for (JournalEvent& event : events) {
-        event.time = clock.Now();
-        if (event.kind == JournalEvent::Kind::kJudgement)
-            event.wallOffsetS -= event.time.physicalMs / 1000;
-    }
-    if (!events.empty()) {
-        if (!journal.Append(events, error)) return false;
+    const uint64_t sequenceBefore = journal.NextSequence();
+    if (!AppendLocal(local, journal, clock, direction, answers, replayed, report, error))
+        return false;
+    if (journal.NextSequence() != sequenceBefore)
         merge.AddCopy(Journal::CopyName(local.device), journal.Bytes());
-    }
     // From here on the answers are in the journal, whatever fails next: offered again, they
     // would count twice on every computer.
     report.answersTaken = true;
@@ -1199,6 +1250,32 @@ bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direct
         error = Escaped(syncFolder.string()) + ": " + error;
         return false;
     }
+    return true;
+}
+
+bool Record(const fs::path& dataHome, const fs::path& listFolder, Direction direction,
+            const std::vector<AnswerLog::Entry>& answers, Report& report, std::string& error,
+            const Options& options) {
+    report = Report();
+    if (answers.empty()) return true;
+    FolderLock side;
+    if (!LockSide(listFolder, side, error)) return false;
+    if (!IsJoined(listFolder)) {
+        error = Escaped(listFolder.string()) + ": the list is joined to no sync folder";
+        return false;
+    }
+    Local local{DefaultFileSystem(), dataHome, listFolder, std::string(), options.wallMs};
+    if (!LoadDevice(local, report, error)) return false;
+    Journal journal(local.files, Join(listFolder, kJournalFile), local.device);
+    if (!OpenJournal(local, journal, report, error)) return false;
+    // The clock goes on from this computer's own latest event; the next sync orders what
+    // arrives meanwhile among them.
+    HybridClock clock(local.wallMs);
+    if (!journal.Events().empty()) clock.Observe(journal.Events().back().time);
+    Replayed replayed;
+    if (!AppendLocal(local, journal, clock, direction, answers, replayed, report, error))
+        return false;
+    report.answersTaken = true;
     return true;
 }
 

@@ -109,6 +109,16 @@ bool Sync(const std::filesystem::path& dataHome, const std::filesystem::path& li
           ListFolder::Direction direction, const std::vector<AnswerLog::Entry>& answers,
           int32_t wordOnScreen, Report& report, std::string& error, const Options& options = {});
 
+// Appends `answers` (judgements of `direction` made here since the last sync or record), and
+// any change of the word list, to this computer's journal, without the sync folder: what a
+// program studying the list calls before it saves the session files that count them, so that
+// a kill after the save loses none of them. Waits a few seconds at most for a sync under way.
+// False with `error` when they could not be taken: they are then to be offered again (to
+// Record or Sync). The next Sync publishes and replays them.
+bool Record(const std::filesystem::path& dataHome, const std::filesystem::path& listFolder,
+            ListFolder::Direction direction, const std::vector<AnswerLog::Entry>& answers,
+            Report& report, std::string& error, const Options& options = {});
+
 // The word index on screen in `direction`'s currWord.cfg, or -1: what a program that studies
 // nothing passes to Sync.
 int32_t WordOnScreen(const std::filesystem::path& listFolder, ListFolder::Direction direction);

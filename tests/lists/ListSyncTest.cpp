@@ -281,6 +281,36 @@ TEST_F(ListSyncTest, WordsUpdated_JournalHoldsEachChangeByTheWordsId) {
     EXPECT_EQ(Progress(b), Progress(a));
 }
 
+// A program records its answers before it saves the session that counts them; a kill before
+// the sync, or a sync that fails, must neither lose them nor, with words added, add a word twice.
+TEST_F(ListSyncTest, RecordedBeforeASyncThatNeverCame_ArriveOnceAtTheNextSync) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    Sync(a);  // its stamp says nothing changed since
+    Update(a, "meaning one, reworded", "fresh");
+    AnswerLog::Entry judged;
+    judged.wordIndex = 5;
+    judged.wallMs = HybridClock::SystemWallMs();
+    ListSync::Report report;
+    std::string error;
+    ASSERT_TRUE(ListSync::Record(a.home, a.List(), ListFolder::Direction::kForwards, {judged},
+                                 report, error))
+        << error;
+    EXPECT_TRUE(report.answersTaken);
+    Sync(a);
+    Sync(a);
+    DeliverJournal(a, b);
+    EXPECT_EQ(b.arrived, 1u);
+    const Words words = ReadWords(b.List() / "list/kelvo.lst");
+    EXPECT_EQ(words, ReadWords(a.List() / "list/kelvo.lst"));
+    EXPECT_EQ(std::count_if(words.begin(), words.end(),
+                            [](const auto& word) { return word.first == "fresh"; }),
+              1);
+    EXPECT_EQ(Progress(b), Progress(a));
+}
+
 TEST_F(ListSyncTest, OneWordEditedOnBoth_TheLaterEditWinsEverywhere) {
     Computer a = Make("a"), b = Make("b");
     Start(a);
