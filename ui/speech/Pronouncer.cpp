@@ -51,18 +51,18 @@ void Pronouncer::Say(const std::string& text, const std::string& language) {
 }
 
 QString Pronouncer::NoteFor(SpeechVoice::Problem problem, const std::string& language) {
+    // Short enough for the study line's two lines on an 800-pixel screen; espeak-ng's
+    // package brings speech-dispatcher along.
     switch (problem) {
         case SpeechVoice::Problem::kNoEngine:
             return tr(
-                "No speech: install qt6-speech-speechd-plugin, speech-dispatcher and "
-                "speech-dispatcher-espeak-ng");
+                "No speech: install qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng");
         case SpeechVoice::Problem::kNoService:
             return tr("No speech: install speech-dispatcher and speech-dispatcher-espeak-ng");
         case SpeechVoice::Problem::kNoVoice:
             break;
     }
-    return tr("No voice for %1: install speech-dispatcher-espeak-ng "
-              "or another voice that speaks it")
+    return tr("No voice for %1: install a speech-dispatcher voice for it")
         .arg(LanguageName(language));
 }
 
