@@ -161,4 +161,16 @@ TEST(TemplateDialogTest, WindowOps_MoveAndConvertBetweenScreenAndClient) {
     dlg.DoModal();
 }
 
+// A translated caption may be longer than the template's button: it goes on two lines, parted
+// where the longer line is shortest, and the button's text stays the caption itself.
+TEST(PushButtonTest, ACaptionWiderThanTheButton_IsDrawnOnTwoLines) {
+    PushButton button(QStringLiteral("Schrift und &Farben"), false);
+    button.resize(400, 40);
+    EXPECT_EQ(button.ShownText().toStdString(), "Schrift und &Farben");
+    button.resize(90, 40);
+    const std::string shown = button.ShownText().toStdString();
+    EXPECT_TRUE(shown == "Schrift\nund &Farben" || shown == "Schrift und\n&Farben") << shown;
+    EXPECT_EQ(button.text().toStdString(), "Schrift und &Farben");
+}
+
 }  // namespace
