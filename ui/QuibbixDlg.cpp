@@ -602,6 +602,9 @@ void CQuibbixDlg::CommandButton(int id) {
 void CQuibbixDlg::OnTick(uint32_t timerId) {
     if (timerId != TICK_TIMER_ID) return;
     m_session.Tick();
+    // The answers reach this computer's journal before any save counts them: a kill after
+    // the save would otherwise lose them for good.
+    if (m_sync) m_sync->Record();
     // What a save in the background has just written goes to the other computers.
     if (m_session.SaveInBackgroundIfDue(m_env.Files()) && m_sync && m_sync->IsJoined())
         m_isSyncDue = true;
@@ -629,6 +632,7 @@ void CQuibbixDlg::SaveNow() {
     if (m_isEditingWords) return;
     m_session.SuspendClock();
     m_timeRecord.Save();
+    if (m_sync) m_sync->Record();
     m_session.Save();
     // The program may be ending: what arrived is read at the next tick or press, if any.
     SyncList();
@@ -642,6 +646,7 @@ void CQuibbixDlg::OnExitRequest() {
     m_timeRecord.Save();
     // A failed save must not end the program unnoticed: the user may free some space and
     // try again, or go on to leave knowing that this session's answers are lost.
+    if (m_sync) m_sync->Record();
     SaveUntilSavedOrGivenUp();
     // Even when the save failed: the answers may still reach the other computers.
     SyncList();

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/StudySync.h"
 
+#include "engine/Escaped.h"
+
 #include <QDir>
 #include <QFileSystemWatcher>
+
+#include <cstdio>
 
 namespace fs = std::filesystem;
 
@@ -33,6 +37,17 @@ bool StudySync::Run(int32_t wordOnScreen, ListSync::Report& report, std::string&
     // A folder that was away (a stick not in) is watched once it is back.
     if (m_watcher && m_watcher->directories().isEmpty()) WatchFolder();
     return synced;
+}
+
+void StudySync::Record() {
+    if (!m_isJoined || m_log.IsEmpty()) return;
+    std::vector<AnswerLog::Entry> answers = m_log.TakeAll();
+    ListSync::Report report;
+    std::string error;
+    if (ListSync::Record(m_dataHome, m_listFolder, m_direction, answers, report, error)) return;
+    m_log.PutBack(std::move(answers));
+    std::fprintf(stderr, "quibbix: the answers wait for the next sync: %s\n",
+                 Escaped(error).c_str());
 }
 
 void StudySync::Watch(std::function<void()> changed) {

@@ -33,6 +33,11 @@ public:
     bool IsJoined() const { return m_isJoined; }
     AnswerLog& Log() { return m_log; }
 
+    // Puts the answers logged so far in this computer's journal, where no kill or failed sync
+    // can lose them: before every save of the session files that count them. On failure they
+    // wait in the log for the next try, and the reason goes to standard error.
+    void Record();
+
     // Syncs the list with the answers logged so far; `wordOnScreen` is the word index on
     // screen, or -1. On failure the answers wait in the log for the next try.
     bool Run(int32_t wordOnScreen, ListSync::Report& report, std::string& error);

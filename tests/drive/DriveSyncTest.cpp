@@ -7,13 +7,19 @@
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 
 namespace {
@@ -108,6 +114,64 @@ TEST_F(DriveSyncTest, FailingAfterTheJournalTookTheVerdicts_CountsThemOnce) {
     const size_t today = history.find('\n') + 1;
     EXPECT_EQ("1\t", history.substr(history.find('\t', history.find('\t', today) + 1) + 1, 2))
         << history;
+}
+
+// The session files of `folder`, by name.
+std::map<std::string, std::string> SessionFilesOf(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder / "session"))
+        if (entry.is_regular_file())
+            files[entry.path().filename().string()] = ReadFile(entry.path().string());
+    return files;
+}
+
+// Killed once its save has begun to rename the session files, before the sync that follows:
+// the saved session counts the verdicts, so the other computers must get them too.
+TEST_F(DriveSyncTest, KilledBetweenTheSaveAndTheSync_VerdictsStillArrive) {
+    int input[2];
+    ASSERT_EQ(0, pipe(input));
+    const std::string out = (dir.path() / "a-out").string();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(input[0], 0);
+        close(input[1]);
+        std::freopen(out.c_str(), "w", stdout);
+        if (chdir(a.c_str()) != 0) _exit(126);
+        execl((std::string(QUIBBIX_BUILT_BIN_DIR) + "/quibbix-drive").c_str(), "quibbix-drive",
+              "--slow-renames", "400", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(input[0]);
+    const auto Send = [&](const std::string& text) {
+        ASSERT_EQ(static_cast<ssize_t>(text.size()), write(input[1], text.data(), text.size()));
+    };
+    const auto WaitFor = [](const std::function<bool()>& done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!done() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    };
+    Send("init\npress yes\npress no\npress no\n");
+    WaitFor([&] {
+        const std::string output = Output("a-out");
+        size_t presses = 0;
+        for (size_t at = 0; (at = output.find("press\t", at)) != std::string::npos; ++at) ++presses;
+        return presses == 3;
+    });
+    const std::map<std::string, std::string> before = SessionFilesOf(a);
+    Send("save\n");
+    WaitFor([&] { return SessionFilesOf(a) != before; });
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(input[1]);
+    ASSERT_NE(before, SessionFilesOf(a)) << Output("a-out");
+
+    WriteFile((dir.path() / "a-in").string(), "init\n");
+    ASSERT_EQ(0, std::system(Command(a, "a-out", "a-in").c_str()));
+    WriteFile((dir.path() / "b-in").string(), "init\n");
+    ASSERT_EQ(0, std::system(Command(b, "b-out", "b-in").c_str()));
+    EXPECT_EQ(0u, Output("b-out").find("sync\t1 answer arrived from another computer\n"))
+        << Output("b-out") << Output("b-out.err");
 }
 
 // The count of new words in the last "counts" line.

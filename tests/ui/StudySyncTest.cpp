@@ -5,11 +5,13 @@
 // folder, the window with its note is saved there.
 
 #include "lists/ListSync.h"
+#include "sync/Journal.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/StudySync.h"
 
 #include <QDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
@@ -158,6 +160,29 @@ TEST_F(StudySyncWindowTest, SaveInTheBackground_SyncsOnceItHasWritten) {
     });
     EXPECT_NE(std::string::npos,
               DriveOnA("init\n").find("sync\t1 answer arrived from another computer"));
+}
+
+// A verdict is in the journal at the tick after it, before any save counts it: a kill between
+// the save and the sync loses nothing.
+TEST_F(StudySyncWindowTest, Verdict_InTheJournalBeforeTheSaveCountsIt) {
+    CQuibbixDlg dialog(platform.services, env);
+    size_t judged = 0;
+    RunModal(dialog, [&] {
+        dialog.KillTimer(CQuibbixDlg::TICK_TIMER_ID);
+        Click(dialog, CQuibbixDlg::kYesId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        dialog.OnTick(CQuibbixDlg::TICK_TIMER_ID);
+        Journal::Contents journal;
+        std::string error;
+        ASSERT_TRUE(
+            Journal::Parse(ReadFile((b / "sync/journal.txt").string()), "journal", journal, error))
+            << error;
+        judged = std::count_if(journal.events.begin(), journal.events.end(), [](const auto& e) {
+            return e.kind == JournalEvent::Kind::kJudgement;
+        });
+    });
+    EXPECT_EQ(judged, 1u);
 }
 
 // The seconds of use since the last verdict go with the save in the background too.

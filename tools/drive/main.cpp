@@ -182,6 +182,21 @@ public:
     }
     void RunAtStart() { Run(ListSync::WordOnScreen(m_folder, m_direction)); }
 
+    // The verdicts go to this computer's journal before the save that counts them; kept for
+    // the next try when they cannot.
+    void Record() {
+        if (!m_isJoined || m_log.IsEmpty()) return;
+        std::vector<AnswerLog::Entry> answers = m_log.TakeAll();
+        ListSync::Report report;
+        std::string error;
+        if (ListSync::Record(ListFolder::DataHomeOf(m_folder), m_folder, m_direction, answers,
+                             report, error))
+            return;
+        m_log.PutBack(std::move(answers));
+        std::fprintf(stderr, "quibbix-drive: the verdicts wait for the next sync: %s\n",
+                     Escaped(error).c_str());
+    }
+
 private:
     std::error_code m_ignored;
     std::filesystem::path m_folder;
@@ -232,6 +247,7 @@ public:
             std::printf("next\t%d\t%d\t%d\t%u\n", found ? 1 : 0, m_select.GetCurrentList(),
                         current.m_counter, current.m_wordIndex);
         } else if (command == "save") {
+            m_sync.Record();
             m_session.Save();
             Sync();
             std::printf("save\n");
