@@ -1010,16 +1010,16 @@ qualquer resposta continua.</translation>
         <translation>Sem fala: %1</translation>
     </message>
     <message>
-        <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Sem fala: instale qt6-speech-speechd-plugin, speech-dispatcher e speech-dispatcher-espeak-ng</translation>
-    </message>
-    <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
         <translation>Sem fala: instale speech-dispatcher e speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
-        <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation>Sem voz para %1: instale speech-dispatcher-espeak-ng ou outra voz que fale esse idioma</translation>
+        <source>No speech: install qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng</source>
+        <translation>Sem fala: instale qt6-speech-speechd-plugin e speech-dispatcher-espeak-ng</translation>
+    </message>
+    <message>
+        <source>No voice for %1: install a speech-dispatcher voice for it</source>
+        <translation>Sem voz em %1: instale uma voz do speech-dispatcher</translation>
     </message>
 </context>
 <context>

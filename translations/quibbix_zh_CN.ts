@@ -1003,16 +1003,16 @@ any answer goes on.</source>
         <translation>无法朗读：%1</translation>
     </message>
     <message>
-        <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>无法朗读：请安装 qt6-speech-speechd-plugin、speech-dispatcher 和 speech-dispatcher-espeak-ng</translation>
-    </message>
-    <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
         <translation>无法朗读：请安装 speech-dispatcher 和 speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
-        <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation>没有适用于 %1 的语音：请安装 speech-dispatcher-espeak-ng 或其他支持该语言的语音</translation>
+        <source>No speech: install qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng</source>
+        <translation>无法朗读：请安装 qt6-speech-speechd-plugin 和 speech-dispatcher-espeak-ng</translation>
+    </message>
+    <message>
+        <source>No voice for %1: install a speech-dispatcher voice for it</source>
+        <translation>没有 %1 语音：请为其安装 speech-dispatcher 语音</translation>
     </message>
 </context>
 <context>
