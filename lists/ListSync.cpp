@@ -58,6 +58,9 @@ constexpr const char* kStampFile = "sync/stamp.txt";
 // A sync holds this computer's side for a moment, while another program studying the other
 // direction may sync too: a sync waits this long for the one before to end.
 constexpr int kSideLockWaitMs = 10000;
+// No list comes near these: a file of the folder that is larger is refused unread.
+constexpr uint64_t kMaxBaseBytes = 256ull << 20;
+constexpr uint64_t kMaxManifestBytes = 1ull << 20;
 
 struct ManifestFile {
     std::string path;  // relative to base/, "list/kelvo.lst", "session/known.txt", ...
@@ -119,12 +122,15 @@ std::string SerializeManifest(const Manifest& manifest) {
     return text;
 }
 
-// A base path stays inside base/ whatever a damaged or hostile manifest says.
-bool IsSafeBasePath(const std::string& path) {
-    if (path.empty() || path.front() == '/' || path.find('\\') != std::string::npos) return false;
-    for (const fs::path& part : fs::path(path))
-        if (part == ".." || part == ".") return false;
-    return true;
+// A base holds the words and the session files the replay starts from, nothing else: a path
+// a manifest names beyond those (a damaged or hostile folder) would have a join write over any
+// file of the list, its settings, its name or this computer's side of the sync.
+bool IsBaseFile(const std::string& path) {
+    if (path == ListFolder::kWordListFile) return true;
+    for (Direction direction : ListFolder::kDirections)
+        for (const std::string& name : SessionBaseFiles())
+            if (path == std::string(ListFolder::SessionName(direction)) + "/" + name) return true;
+    return false;
 }
 
 bool ParseManifest(const std::string& text, const std::string& name, Manifest& manifest,
@@ -145,7 +151,9 @@ bool ParseManifest(const std::string& text, const std::string& name, Manifest& m
         const std::vector<std::string> fields = SplitTabs(lines[i]);
         if (fields.size() == 2 && fields[0] == "name") {
             manifest.name = fields[1];
-        } else if (fields.size() == 4 && fields[0] == "file" && IsSafeBasePath(fields[3])) {
+        } else if (fields.size() == 4 && fields[0] == "file" && IsBaseFile(fields[3]) &&
+                   std::none_of(manifest.files.begin(), manifest.files.end(),
+                                [&](const ManifestFile& file) { return file.path == fields[3]; })) {
             manifest.files.push_back(
                 {fields[3], std::strtoull(fields[1].c_str(), nullptr, 10), fields[2]});
         } else {
@@ -197,6 +205,17 @@ bool WriteUnder(FileSystem& files, const fs::path& root, const std::vector<FileI
     return false;
 }
 
+// Whether `relative`, or a folder on the way to it from `root`, is a symbolic link.
+bool IsLinkBelow(const fs::path& root, const fs::path& relative) {
+    fs::path path = root;
+    for (const fs::path& part : relative) {
+        path /= part;
+        std::error_code ignored;
+        if (fs::is_symlink(fs::symlink_status(path, ignored))) return true;
+    }
+    return false;
+}
+
 // What a manifest names, read back; `notes` gets a line per file that has not arrived whole.
 bool ReadBase(FileSystem& files, const fs::path& syncFolder, const Manifest& manifest,
               std::vector<FileImage>& images, std::vector<std::string>& notes) {
@@ -204,12 +223,21 @@ bool ReadBase(FileSystem& files, const fs::path& syncFolder, const Manifest& man
     for (const ManifestFile& file : manifest.files) {
         const std::string path = Join(syncFolder / kBaseDir, file.path);
         std::string bytes;
-        const int failure = files.ReadFile(path, bytes);
-        if (failure != 0 || bytes.size() != file.length || Fnv1a64(bytes) != file.checksum) {
+        // A file of another length is not read at all, as it may be of any size; a link may
+        // lead out of the folder.
+        const PosixFiles::Stamp stamp = PosixFiles::StampOf(path);
+        const uint64_t size = static_cast<uint64_t>(stamp.size);
+        int failure = IsLinkBelow(syncFolder, fs::path(kBaseDir) / file.path) ? ELOOP
+                      : file.length > kMaxBaseBytes                           ? EFBIG
+                      : !stamp.exists                                         ? ENOENT
+                                                                              : 0;
+        if (failure == 0 && size == file.length) failure = files.ReadFile(path, bytes);
+        if (failure != 0 || size != file.length || bytes.size() != file.length ||
+            Fnv1a64(bytes) != file.checksum) {
             notes.push_back(path + ": still arriving (" +
-                            (failure != 0 ? DescribeError(failure)
-                                          : Counted(bytes.size(), "byte") + " of " +
-                                                std::to_string(file.length)) +
+                            (failure != 0
+                                 ? DescribeError(failure)
+                                 : Counted(size, "byte") + " of " + std::to_string(file.length)) +
                             "); the list is joined once it is whole");
             whole = false;
             continue;
@@ -903,7 +931,11 @@ bool ReadManifest(FileSystem& files, const fs::path& syncFolder, bool& present, 
                   std::string& error) {
     const std::string path = (syncFolder / kManifestName).string();
     std::string bytes;
-    const int failure = files.ReadFile(path, bytes);
+    const PosixFiles::Stamp stamp = PosixFiles::StampOf(path);
+    const int failure = IsLinkBelow(syncFolder, kManifestName) ? ELOOP
+                        : static_cast<uint64_t>(stamp.size) > kMaxManifestBytes
+                            ? EFBIG
+                            : files.ReadFile(path, bytes);
     present = failure == 0;
     if (failure == ENOENT) return true;
     if (failure != 0) {

@@ -14,6 +14,7 @@
 #include "tools/wordlist/WordListTool.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -579,6 +580,58 @@ TEST_F(ListSyncTest, CommandLine_FolderAway_FailsAndSyncsOnceItIsBack) {
     EXPECT_EQ(b.arrived, 2u);
     EXPECT_EQ(Progress(b), Progress(a));
 }
+
+// A folder whose manifest names files beyond the base, or whose base leads out of the folder,
+// is not joined, and no file of the list is written from it.
+struct Hostile {
+    const char* path;  // a file line added to the manifest, or "" for none
+    const char* link;  // a base file made a link to a copy of itself outside the folder
+    const char* message;
+};
+
+void PrintTo(const Hostile& hostile, std::ostream* os) { *os << hostile.path << hostile.link; }
+
+class HostileFolderTest : public ListSyncTest, public testing::WithParamInterface<Hostile> {};
+
+TEST_P(HostileFolderTest, NotJoined_NothingWritten) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    AddList(b);
+    const std::string path = GetParam().path, link = GetParam().link;
+    if (!path.empty()) {
+        const std::string bytes = "hostile\n";
+        uint64_t hash = 14695981039346656037ull;
+        for (unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
+        char checksum[17];
+        std::snprintf(checksum, sizeof checksum, "%016llx", static_cast<unsigned long long>(hash));
+        fs::create_directories((b.sync / "base" / path).parent_path());
+        WriteFile((b.sync / "base" / path).string(), bytes);
+        std::ofstream(b.sync / "quibbix-list.txt", std::ios::app)
+            << "file\t" << bytes.size() << "\t" << checksum << "\t" << path << "\n";
+    }
+    if (!link.empty()) {
+        const fs::path outside = m_home.Root() / "outside";
+        fs::rename(b.sync / "base" / link, outside);
+        fs::create_symlink(outside, b.sync / "base" / link);
+    }
+    const std::string said = Tool(b, {"sync", "--list", "gre", b.sync.string()}, 1);
+    EXPECT_NE(said.find(GetParam().message), std::string::npos) << said;
+    EXPECT_FALSE(ListSync::IsJoined(b.List()));
+    if (!path.empty() && fs::exists(b.List() / path)) {
+        EXPECT_NE(ReadFile((b.List() / path).string()), "hostile\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HostileFolderTest,
+                         testing::Values(Hostile{"list/GUISetting.cfg", "", "a damaged line"},
+                                         Hostile{"name.txt", "", "a damaged line"},
+                                         Hostile{"sync/seen.txt", "", "a damaged line"},
+                                         Hostile{"session/checkpoint/x", "", "a damaged line"},
+                                         Hostile{"list/kelvo.lst", "",
+                                                 "a damaged line"},  // named twice
+                                         Hostile{"", "list/kelvo.lst", "still arriving"},
+                                         Hostile{"", "session/known.txt", "still arriving"}));
 
 struct Refusal {
     std::vector<std::string> args;
