@@ -1008,19 +1008,19 @@ colores</translation>
     <name>Pronouncer</name>
     <message>
         <source>No speech: %1</source>
-        <translation>Sin síntesis de voz: %1</translation>
-    </message>
-    <message>
-        <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Sin síntesis de voz: instale qt6-speech-speechd-plugin, speech-dispatcher y speech-dispatcher-espeak-ng</translation>
+        <translation>Sin voz: %1</translation>
     </message>
     <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Sin síntesis de voz: instale speech-dispatcher y speech-dispatcher-espeak-ng</translation>
+        <translation>Sin voz: instale speech-dispatcher y speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
-        <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation>No hay voz para %1: instale speech-dispatcher-espeak-ng u otra voz que hable ese idioma</translation>
+        <source>No speech: install qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng</source>
+        <translation>Sin voz: instale qt6-speech-speechd-plugin y speech-dispatcher-espeak-ng</translation>
+    </message>
+    <message>
+        <source>No voice for %1: install a speech-dispatcher voice for it</source>
+        <translation>No hay voz para %1: instale una voz de speech-dispatcher</translation>
     </message>
 </context>
 <context>

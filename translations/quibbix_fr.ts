@@ -1008,19 +1008,19 @@ toute réponse passe à la suite.</translation>
     <name>Pronouncer</name>
     <message>
         <source>No speech: %1</source>
-        <translation>Pas de synthèse vocale&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Pas de synthèse vocale&#xa0;: installez qt6-speech-speechd-plugin, speech-dispatcher et speech-dispatcher-espeak-ng</translation>
+        <translation>Pas de voix&#xa0;: %1</translation>
     </message>
     <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Pas de synthèse vocale&#xa0;: installez speech-dispatcher et speech-dispatcher-espeak-ng</translation>
+        <translation>Pas de voix&#xa0;: installez speech-dispatcher et speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
-        <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation>Aucune voix pour %1&#xa0;: installez speech-dispatcher-espeak-ng ou une autre voix qui parle cette langue</translation>
+        <source>No speech: install qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng</source>
+        <translation>Pas de voix&#xa0;: installez qt6-speech-speechd-plugin et speech-dispatcher-espeak-ng</translation>
+    </message>
+    <message>
+        <source>No voice for %1: install a speech-dispatcher voice for it</source>
+        <translation>Pas de voix pour %1&#xa0;: installez une voix de speech-dispatcher</translation>
     </message>
 </context>
 <context>
