@@ -1016,6 +1016,43 @@ fs::path Absolute(const fs::path& folder) {
     return normal.has_filename() ? normal : normal.parent_path();
 }
 
+// Whether this computer's side holds the base `manifest` names: then its journal is of that
+// folder, left with the list (a leave, a folder moved away and back).
+bool SideHoldsBase(const Local& local, const Manifest& manifest) {
+    for (const ManifestFile& file : manifest.files) {
+        std::string bytes;
+        if (local.files.ReadFile(Join(local.listFolder / kLocalBaseDir, file.path), bytes) != 0 ||
+            bytes.size() != file.length || Fnv1a64(bytes) != file.checksum)
+            return false;
+    }
+    return !manifest.files.empty();
+}
+
+// This computer's journal, before a join clears the side: events no folder has yet must not go
+// with it. Published to `syncFolder` when it is that folder's (`manifest`, null for a folder
+// this join starts), else kept in the trash, and said so.
+bool KeepJournal(const Local& local, const fs::path& syncFolder, const Manifest* manifest,
+                 Report& report, std::string& error) {
+    const fs::path path = local.listFolder / kJournalFile;
+    if (!PosixFiles::StampOf(path).exists) return true;
+    if (manifest && SideHoldsBase(local, *manifest)) {
+        Journal journal(local.files, path.string(), local.device);
+        Journal::CopyResult published;
+        std::string ignored;
+        if (journal.Open(ignored) && journal.Publish(syncFolder.string(), published, ignored))
+            return true;
+    }
+    fs::path trashed;
+    const std::string trashName = local.listFolder.filename().string() + " journal before syncing";
+    if (!Trash::Put(local.files, ListStore(local.dataHome).TrashDir(), path, path, trashName,
+                    trashed, error))
+        return false;
+    report.notes.push_back(path.string() +
+                           ": events of another sync folder, kept in the trash as " +
+                           trashed.string());
+    return true;
+}
+
 // This computer's side starts afresh: a journal of another folder must not reach this one.
 void ClearSide(const fs::path& listFolder) {
     std::error_code ignored;
@@ -1033,9 +1070,11 @@ bool WriteSide(const Local& local, const fs::path& syncFolder, const std::vector
 // The first computer: the list becomes the folder's base, the manifest last, so that no
 // other computer takes a base still being written.
 bool StartFolder(const Local& local, const fs::path& syncFolder, const std::string& name,
-                 std::string& error) {
+                 Report& report, std::string& error) {
     std::vector<FileImage> base;
-    if (!BaseImagesOfList(local.files, local.listFolder, base, error)) return false;
+    if (!BaseImagesOfList(local.files, local.listFolder, base, error) ||
+        !KeepJournal(local, syncFolder, nullptr, report, error))
+        return false;
     Manifest manifest;
     manifest.name = name;
     for (const FileImage& image : base)
@@ -1104,7 +1143,9 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
     std::string listBytes;
     for (const FileImage& image : base)
         if (image.path == ListFolder::kWordListFile) listBytes = image.bytes;
-    if (!TrashListAsItWas(local, manifest.name, listBytes, error)) return false;
+    if (!KeepJournal(local, syncFolder, &manifest, report, error) ||
+        !TrashListAsItWas(local, manifest.name, listBytes, error))
+        return false;
     ClearSide(local.listFolder);
     // The words are the base's, with no ids of their own yet: the replay gives every word its
     // id, and the sync that follows starts from it.
@@ -1248,7 +1289,7 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
                     ", or a list still arriving); pick an empty folder";
             return false;
         }
-        if (!StartFolder(local, syncFolder, name, error)) return false;
+        if (!StartFolder(local, syncFolder, name, report, error)) return false;
     }
     for (Direction direction : ListFolder::kDirections) ListGuard::StampCopy(listFolder, direction);
     FolderLock side;

@@ -455,6 +455,32 @@ TEST_F(ListSyncTest, LeftAndJoinedAgain_JournalGoesOnWhereItStood) {
     EXPECT_EQ(Progress(b), Progress(a));
 }
 
+// Events the folder never got, as it was away when the list left it, are neither dropped by
+// joining it again nor by joining another folder.
+TEST_F(ListSyncTest, LeftWhileTheFolderWasAway_JoiningAgainKeepsItsEvents) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    std::mt19937 random(5);
+    const fs::path away = m_home.Root() / "away";
+    fs::rename(a.sync, away);
+    Study(a, 3, random);
+    Tool(a, {"sync", "--list", "gre", "--leave"});
+    fs::rename(away, a.sync);
+    Join(a);
+    DeliverJournal(a, b);
+    EXPECT_EQ(b.arrived, 3u);
+    EXPECT_EQ(Progress(b), Progress(a));
+
+    fs::rename(a.sync, away);
+    Study(a, 2, random);
+    Tool(a, {"sync", "--list", "gre", "--leave"});
+    Computer other = Make("other");
+    EXPECT_NE(Tool(a, {"sync", "--list", "gre", other.sync.string()}).find("kept in the trash"),
+              std::string::npos);
+}
+
 TEST_F(ListSyncTest, DataFolderRestoredFromABackup_NoJudgementLostOrRenumbered) {
     Computer a = Make("a"), b = Make("b");
     Start(a);
