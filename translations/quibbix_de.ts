@@ -80,7 +80,7 @@ OK beendet die Pause</translation>
     </message>
     <message>
         <source>Not synced this time: your answers wait for the next sync</source>
-        <translation>Diesmal nicht synchronisiert: Ihre Antworten warten auf die nächste Synchronisierung</translation>
+        <translation>Nicht synchronisiert: Ihre Antworten kommen beim nächsten Mal mit</translation>
     </message>
     <message>
         <source>Use &quot;Fonts and Colors&quot; button to select fonts and colors for vocabulary display box (above) and definition display box (here).
@@ -1010,16 +1010,16 @@ jede Antwort geht weiter.</translation>
         <translation>Keine Sprachausgabe: %1</translation>
     </message>
     <message>
-        <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Keine Sprachausgabe: Installieren Sie qt6-speech-speechd-plugin, speech-dispatcher und speech-dispatcher-espeak-ng</translation>
-    </message>
-    <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Keine Sprachausgabe: Installieren Sie speech-dispatcher und speech-dispatcher-espeak-ng</translation>
+        <translation>Für Sprachausgabe speech-dispatcher und speech-dispatcher-espeak-ng installieren</translation>
     </message>
     <message>
-        <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation>Keine Stimme für %1: Installieren Sie speech-dispatcher-espeak-ng oder eine andere Stimme für diese Sprache</translation>
+        <source>No speech: install qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng</source>
+        <translation>Für Sprachausgabe qt6-speech-speechd-plugin und speech-dispatcher-espeak-ng installieren</translation>
+    </message>
+    <message>
+        <source>No voice for %1: install a speech-dispatcher voice for it</source>
+        <translation>Keine Stimme für %1: speech-dispatcher-Stimme installieren</translation>
     </message>
 </context>
 <context>

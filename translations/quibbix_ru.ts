@@ -1017,16 +1017,16 @@ any answer goes on.</source>
         <translation>Нет озвучки: %1</translation>
     </message>
     <message>
-        <source>No speech: install qt6-speech-speechd-plugin, speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Нет озвучки: установите qt6-speech-speechd-plugin, speech-dispatcher и speech-dispatcher-espeak-ng</translation>
-    </message>
-    <message>
         <source>No speech: install speech-dispatcher and speech-dispatcher-espeak-ng</source>
-        <translation>Нет озвучки: установите speech-dispatcher и speech-dispatcher-espeak-ng</translation>
+        <translation>Нет озвучки: нужны speech-dispatcher и speech-dispatcher-espeak-ng</translation>
     </message>
     <message>
-        <source>No voice for %1: install speech-dispatcher-espeak-ng or another voice that speaks it</source>
-        <translation>Нет голоса для языка %1: установите speech-dispatcher-espeak-ng или другой голос для него</translation>
+        <source>No speech: install qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng</source>
+        <translation>Нет озвучки: нужны qt6-speech-speechd-plugin и speech-dispatcher-espeak-ng</translation>
+    </message>
+    <message>
+        <source>No voice for %1: install a speech-dispatcher voice for it</source>
+        <translation>Нет голоса для языка %1: установите голос speech-dispatcher</translation>
     </message>
 </context>
 <context>
