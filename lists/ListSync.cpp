@@ -22,7 +22,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <set>
 #include <sstream>
@@ -605,7 +607,10 @@ std::vector<FileImage> SideImages(const Local& local, const Replayed& replayed) 
                  wait ? replayed.listBytes : WordListFile::Serialize(result.words), images);
     int64_t others = 0;
     for (const auto& [device, seconds] : result.secondsByDevice)
-        if (device != local.device) others += seconds;
+        if (device != local.device)
+            others = seconds > std::numeric_limits<int64_t>::max() - others
+                         ? std::numeric_limits<int64_t>::max()
+                         : others + seconds;
     AddIfChanged(local.files, local.listFolder, kOthersSecondsFile, std::to_string(others) + "\n",
                  images);
     return images;
@@ -1364,7 +1369,8 @@ bool Leave(const fs::path& listFolder, std::string& error) {
 int64_t OthersSeconds(const fs::path& listFolder) {
     std::string text;
     if (DefaultFileSystem().ReadFile(Join(listFolder, kOthersSecondsFile), text) != 0) return 0;
-    return std::strtoll(text.c_str(), nullptr, 10);
+    // A damaged journal may claim any count: the sum a caller makes must not overflow.
+    return std::clamp<int64_t>(std::strtoll(text.c_str(), nullptr, 10), 0, INT32_MAX);
 }
 
 }  // namespace ListSync

@@ -127,7 +127,7 @@ int32_t WordOnScreen(const std::filesystem::path& listFolder, ListFolder::Direct
 bool Leave(const std::filesystem::path& listFolder, std::string& error);
 
 // Seconds of use on other computers, by their journals, for the time of use shown, which is
-// the sum of every computer's own.
+// the sum of every computer's own; at most INT32_MAX, the most a time of use shows.
 int64_t OthersSeconds(const std::filesystem::path& listFolder);
 
 }  // namespace ListSync

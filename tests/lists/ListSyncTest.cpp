@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 #include <random>
 #include <sstream>
@@ -235,6 +236,17 @@ TEST_F(ListSyncTest, SecondsOfUse_EachComputersOwnSummed) {
     EXPECT_EQ(ListSync::OthersSeconds(a.List()), 30);
     EXPECT_EQ(ListSync::OthersSeconds(b.List()), 120);
     EXPECT_EQ(Progress(a), Progress(b));
+
+    // A damaged journal's count near the largest there is saturates, on its own and summed.
+    Computer c = Make("c");
+    DeliverAll(a, c);
+    Join(c);
+    used.seconds = std::numeric_limits<int64_t>::max() - 10;
+    Sync(b, {used});
+    Sync(c, {used});
+    DeliverJournal(b, a);
+    DeliverJournal(c, a);
+    EXPECT_EQ(ListSync::OthersSeconds(a.List()), INT32_MAX);
 }
 
 // Gives `on`'s list the words w1 (defined as `first`), w3..w40 and `added`.
