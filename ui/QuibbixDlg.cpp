@@ -634,8 +634,11 @@ void CQuibbixDlg::SaveNow() {
     m_timeRecord.Save();
     if (m_sync) m_sync->Record();
     m_session.Save();
-    // The program may be ending: what arrived is read at the next tick or press, if any.
-    SyncList();
+    // The answers are in the journal already. A sync now could move the words under an
+    // answer under way, which would then name the wrong word: it waits until none is, and
+    // what arrived is read in at once, as at a tick.
+    if (m_sync && m_sync->IsJoined()) m_isSyncDue = true;
+    SyncWhenDueAndFree();
     m_session.ResumeClock();
 }
 

@@ -185,6 +185,29 @@ TEST_F(StudySyncWindowTest, Verdict_InTheJournalBeforeTheSaveCountsIt) {
     EXPECT_EQ(judged, 1u);
 }
 
+// A save while an answer is under way (the session manager asks at any time) must not move the
+// words under it: the verdict would name the wrong word. They move once it is given.
+TEST_F(StudySyncWindowTest, SavedWithAnAnswerUnderWay_WordsMoveOnceItIsGiven) {
+    CQuibbixDlg dialog(platform.services, env);
+    RunModal(dialog, [&] {
+        dialog.KillTimer(CQuibbixDlg::TICK_TIMER_ID);
+        WriteFile((a / "list/kelvo.lst").string(), MakeWordList(41));
+        ListSync::Report report;
+        std::string error;
+        ASSERT_TRUE(ListSync::Sync(a, a, ListFolder::Direction::kForwards, {}, -1, report, error))
+            << error;
+        const std::string words = ReadFile((b / "list/kelvo.lst").string());
+        Click(dialog, CQuibbixDlg::kYesId);
+        Click(dialog, CQuibbixDlg::kNoId);
+        ASSERT_FALSE(dialog.IsPaused() || dialog.IsBeforeReveal());
+        dialog.SaveNow();
+        EXPECT_TRUE(words == ReadFile((b / "list/kelvo.lst").string()));
+        Click(dialog, CQuibbixDlg::kNoId);
+        dialog.OnTick(CQuibbixDlg::TICK_TIMER_ID);
+        EXPECT_FALSE(words == ReadFile((b / "list/kelvo.lst").string()));
+    });
+}
+
 // The seconds of use since the last verdict go with the save in the background too.
 TEST_F(StudySyncWindowTest, SaveInTheBackground_CarriesTheSecondsSinceTheVerdict) {
     CQuibbixDlg dialog(platform.services, env);
