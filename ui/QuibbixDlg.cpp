@@ -614,6 +614,7 @@ void CQuibbixDlg::OnTick(uint32_t timerId) {
 }
 
 bool CQuibbixDlg::SaveUntilSavedOrGivenUp() {
+    if (m_sync) m_sync->Record();
     while (!m_session.Save()) {
         const int answer = m_services.messageBoxes.ShowUnicode(
             this, tr("Your progress could not be saved. Try again?"), QStringLiteral("Quibbix"),
@@ -649,7 +650,6 @@ void CQuibbixDlg::OnExitRequest() {
     m_timeRecord.Save();
     // A failed save must not end the program unnoticed: the user may free some space and
     // try again, or go on to leave knowing that this session's answers are lost.
-    if (m_sync) m_sync->Record();
     SaveUntilSavedOrGivenUp();
     // Even when the save failed: the answers may still reach the other computers.
     SyncList();
@@ -788,6 +788,7 @@ void CQuibbixDlg::OnFontsAndColors() {
 }
 
 void CQuibbixDlg::OnShowStatistics() {
+    if (m_sync) m_sync->Record();
     m_session.Save();
     SyncList();
     ReloadIfDue();
