@@ -209,8 +209,8 @@ Se usan hasta que se cierre Quibbix; los guardados antes se conservan tal como e
     <message numerus="yes">
         <source>All %n word(s) seen once</source>
         <translation>
-            <numerusform>Todo visto una vez: %n palabra</numerusform>
-            <numerusform>Todo visto una vez: %n palabras</numerusform>
+            <numerusform>Vista la única palabra (%n)</numerusform>
+            <numerusform>Vistas las %n palabras</numerusform>
         </translation>
     </message>
     <message numerus="yes">
