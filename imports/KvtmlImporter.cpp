@@ -7,6 +7,9 @@
 #include <QByteArray>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 // Far deeper than any vocabulary document goes: a text holds a little markup at most.
@@ -69,6 +72,9 @@ bool KvtmlImporter::IsEmpty(const std::vector<Translation>& translations) {
 
 namespace {
 
+constexpr int kMaxColumn = 1000;
+constexpr size_t kMaxLocaleSize = 35;
+
 bool IsNamed(const QXmlStreamReader& xml, const char* name) {
     return xml.name() == QLatin1String(name);
 }
@@ -102,6 +108,8 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
                     ReadEntries(xml, entries);
                 else if (IsNamed(xml, "information"))
                     ReadInformation(xml);
+                else if (IsNamed(xml, "identifiers"))
+                    ReadIdentifiers(xml);
                 else
                     Skip(xml);
             }
@@ -130,6 +138,46 @@ void KvtmlImporter::ReadInformation(QXmlStreamReader& xml) {
         else
             Skip(xml);
     }
+}
+
+void KvtmlImporter::ReadIdentifiers(QXmlStreamReader& xml) {
+    while (xml.readNextStartElement()) {
+        if (!IsNamed(xml, "identifier")) {
+            Skip(xml);
+            continue;
+        }
+        bool idOk = false;
+        const int id = xml.attributes().value(QLatin1String("id")).toInt(&idOk);
+        std::string locale;
+        while (xml.readNextStartElement()) {
+            if (IsNamed(xml, "locale"))
+                locale = ElementText(xml);
+            else
+                Skip(xml);
+        }
+        if (idOk && id >= 0 && id <= kMaxColumn) m_locales[size_t(id)] = locale;
+    }
+}
+
+size_t KvtmlImporter::WordColumn() const {
+    return m_options.wordColumn > 0 ? m_options.wordColumn - 1 : 0;
+}
+
+size_t KvtmlImporter::DefinitionColumn() const {
+    return m_options.definitionColumn > 0 ? m_options.definitionColumn - 1 : 1;
+}
+
+std::string KvtmlImporter::LocaleOf(size_t column) const {
+    const auto found = m_locales.find(column);
+    if (found == m_locales.end()) return {};
+    // Stored in the list's settings and handed to the speech service: a name of letters,
+    // digits, '-' and '_' only, as locales are, or none.
+    const std::string& locale = found->second;
+    const bool isName = !locale.empty() && locale.size() <= kMaxLocaleSize &&
+                        std::all_of(locale.begin(), locale.end(), [](unsigned char ch) {
+                            return std::isalnum(ch) || ch == '-' || ch == '_';
+                        });
+    return isName ? locale : std::string();
 }
 
 void KvtmlImporter::ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {
@@ -182,7 +230,7 @@ void KvtmlImporter::ReadTranslation(QXmlStreamReader& xml, int position,
                                     std::vector<Translation>& translations) {
     bool idOk = false;
     int column = xml.attributes().value(QLatin1String("id")).toInt(&idOk);
-    if (!idOk || column < 0 || column > 1000) column = position;
+    if (!idOk || column < 0 || column > kMaxColumn) column = position;
     if (translations.size() <= static_cast<size_t>(column)) translations.resize(column + 1);
     Translation& translation = translations[column];
     while (xml.readNextStartElement()) {
@@ -199,9 +247,8 @@ void KvtmlImporter::ReadTranslation(QXmlStreamReader& xml, int position,
 
 ImportedEntry KvtmlImporter::MakeEntry(int line, const std::vector<Translation>& translations) {
     ImportedEntry entry;
-    const size_t wordColumn = m_options.wordColumn > 0 ? m_options.wordColumn - 1 : 0;
-    const size_t definitionColumn =
-        m_options.definitionColumn > 0 ? m_options.definitionColumn - 1 : 1;
+    const size_t wordColumn = WordColumn();
+    const size_t definitionColumn = DefinitionColumn();
     const Translation none;
     const Translation& word = wordColumn < translations.size() ? translations[wordColumn] : none;
     const Translation& meaning =

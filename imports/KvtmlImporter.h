@@ -8,6 +8,7 @@
 #include "imports/ImportOptions.h"
 #include "imports/ImportedEntry.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ public:
     bool Read(const std::string& bytes, std::vector<ImportedEntry>& entries);
     // The document's title, once read; empty when it has none.
     const std::string& Title() const { return m_title; }
+    // The locales the document's identifiers give the word's column and the definition's
+    // ("de", "pt_BR"), once read; empty where it names none or one that is no locale name.
+    std::string WordLocale() const { return LocaleOf(WordColumn()); }
+    std::string DefinitionLocale() const { return LocaleOf(DefinitionColumn()); }
 
 private:
     struct Translation {
@@ -30,6 +35,10 @@ private:
     };
 
     void ReadInformation(QXmlStreamReader& xml);
+    void ReadIdentifiers(QXmlStreamReader& xml);
+    size_t WordColumn() const;
+    size_t DefinitionColumn() const;
+    std::string LocaleOf(size_t column) const;
     void ReadEntries(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
     void ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
     void ReadTranslation(QXmlStreamReader& xml, int position,
@@ -44,6 +53,7 @@ private:
     Diagnostics& m_diagnostics;
     std::string m_fileName;
     std::string m_title;
+    std::map<size_t, std::string> m_locales;  // by identifier id, the translation's column
     bool m_isFull = false;
     int m_fullLine = 0;
 };

@@ -56,6 +56,8 @@ bool ReadText(const std::string& path, std::string bytes, ImportOptions options,
         KvtmlImporter importer(options, diagnostics, path);
         const bool isRead = importer.Read(bytes, entries);
         file.title = importer.Title();
+        file.wordLocale = importer.WordLocale();
+        file.definitionLocale = importer.DefinitionLocale();
         return isRead;
     }
     DecodedText decoded;

@@ -16,6 +16,8 @@ struct WordFile {
     std::vector<WordRecord> records;  // the entries that were not refused, in file order
     int refusedCount = 0;             // entries refused by the record limits
     std::string title;                // the file's own title, when its format has one
+    std::string wordLocale;           // the words' locale, when the file names it
+    std::string definitionLocale;     // the definitions' locale, when the file names it
     bool isReadable = false;          // false: nothing could be taken from the file
     std::string encoding = "utf-8";   // what the text was read in
     int encodingConfidence = -1;      // 0 to 100 when the encoding was guessed, else -1

@@ -26,6 +26,8 @@ namespace ListFolder {
 // Paths relative to a list folder, as a transaction names them.
 constexpr const char* kListDir = "list";
 constexpr const char* kWordListFile = "list/kelvo.lst";
+// The languages the list is spoken in, and whether each word is (ui/speech/SpeechSettings).
+constexpr const char* kSpeechFile = "list/speech.cfg";
 constexpr const char* kNameFile = "name.txt";
 constexpr const char* kStudiedCopyFile = "session/studied.lst";
 // Its name has no ".tmp-" in it, so the program's cleanup of interrupted saves leaves it,

@@ -85,6 +85,8 @@ ImportPlan Read(const fs::path& file, const ImportOptions& options,
     plan.records = words.records;
     if (plan.refused.empty()) plan.error = CheckCount(plan);
     plan.suggestedName = ListStore::CleanName(words.title);
+    plan.wordLocale = words.wordLocale;
+    plan.definitionLocale = words.definitionLocale;
     if (plan.suggestedName.empty()) plan.suggestedName = ListStore::CleanName(file.stem().string());
     if (plan.suggestedName.empty()) plan.suggestedName = "List";
     return plan;
@@ -96,8 +98,15 @@ bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
     if (!error.empty()) return false;
     const std::string bytes = WordListFile::Serialize(plan.records);
     // The copy goes in from the start, so that the first study of the list reads no file twice.
-    const std::optional<fs::path> made = store.Create(
-        name, {{ListFolder::kWordListFile, bytes}, ListGuard::CopyImage(bytes)}, error);
+    std::vector<FileImage> contents = {{ListFolder::kWordListFile, bytes},
+                                       ListGuard::CopyImage(bytes)};
+    // The languages the file names are the list's from the start; the study window and the
+    // chooser read them (SpeechSettings) before guessing any.
+    std::string languages;
+    if (!plan.wordLocale.empty()) languages += "words " + plan.wordLocale + "\n";
+    if (!plan.definitionLocale.empty()) languages += "definitions " + plan.definitionLocale + "\n";
+    if (!languages.empty()) contents.push_back({ListFolder::kSpeechFile, languages});
+    const std::optional<fs::path> made = store.Create(name, contents, error);
     if (!made) return false;
     folder = *made;
     ListGuard::StampCopy(folder);

@@ -25,6 +25,8 @@ struct ImportPlan {
     ImportOptions options;  // what the file was read with
     RecordEncoder::Options encode;
     std::string suggestedName;          // the file's title, else its name without extension
+    std::string wordLocale;             // the words' locale, when the file names it
+    std::string definitionLocale;       // the definitions' locale, when the file names it
     std::vector<WordRecord> records;    // what the list would hold, refused entries skipped
     std::vector<RefusedEntry> refused;  // entries that cannot be taken, and why
     std::vector<std::string> notes;     // worth telling, but nothing is lost

@@ -211,4 +211,46 @@ TEST(ListImporter, UpdateByPairing_RefusesAWrongPairingOrAListChangedSince) {
     EXPECT_EQ(LoadEntries(folder / "session-reverse" / "known.txt"), (Entries{}));
 }
 
+// KDE's trainers name each column's locale; the list keeps them as its speech languages,
+// whichever column the words come from, and a locale that is no name is left out.
+TEST(ListImporter, KvtmlLocales_BecomeTheListsSpeechLanguages) {
+    DataHome home;
+    const fs::path file = home.Root() / "animals.kvtml";
+    WriteFile(file.string(), R"(<?xml version="1.0" encoding="UTF-8"?>
+<kvtml version="2.0">
+  <identifiers>
+    <identifier id="0"><name>Russian</name><locale>ru</locale></identifier>
+    <identifier id="1"><name>German</name><locale>de
+words el</locale></identifier>
+    <identifier id="2"><name>Portuguese</name><locale>pt_BR</locale></identifier>
+  </identifiers>
+  <entries>
+    <entry id="0"><translation id="0"><text>собака</text></translation>
+      <translation id="1"><text>Hund</text></translation>
+      <translation id="2"><text>cão</text></translation></entry>
+  </entries>
+</kvtml>
+)");
+    const ImportPlan plan = ListImporter::Read(file);
+    EXPECT_EQ(plan.wordLocale, "ru");
+    EXPECT_EQ(plan.definitionLocale, "");
+    ListStore store(home.Home(), home.Defaults());
+    fs::path folder;
+    std::string error;
+    ASSERT_TRUE(ListImporter::AddAsNew(store, plan, "Animals", folder, error)) << error;
+    EXPECT_EQ(ReadFile((folder / "list" / "speech.cfg").string()), "words ru\n");
+
+    ImportOptions columns;
+    columns.wordColumn = 3;
+    columns.definitionColumn = 1;
+    const ImportPlan swapped = ListImporter::Read(file, columns);
+    EXPECT_EQ(swapped.wordLocale, "pt_BR");
+    EXPECT_EQ(swapped.definitionLocale, "ru");
+    // A file that names no locale leaves the list to the guess, as before.
+    ImportPlan none = plan;
+    none.wordLocale.clear();
+    ASSERT_TRUE(ListImporter::AddAsNew(store, none, "Animals 2", folder, error)) << error;
+    EXPECT_FALSE(fs::exists(folder / "list" / "speech.cfg"));
+}
+
 }  // namespace
