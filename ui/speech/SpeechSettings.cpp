@@ -3,6 +3,7 @@
 
 #include "engine/FieldText.h"
 #include "engine/WordListFile.h"
+#include "lists/ListFolder.h"
 #include "ui/speech/ScriptLanguage.h"
 
 #include <QDir>
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr const char* kFileName = "list/speech.cfg";
-constexpr const char* kWordListName = "list/kelvo.lst";
 // Enough words to tell a script, read in a moment even from a slow disk.
 constexpr int kGuessRecords = 200;
 constexpr qint64 kMaxFileBytes = 4096;
@@ -29,7 +28,7 @@ QString Under(const QString& listFolder, const QString& name) {
 }  // namespace
 
 QString SpeechSettings::FileIn(const QString& listFolder) {
-    return Under(listFolder, QLatin1String(kFileName));
+    return Under(listFolder, QLatin1String(ListFolder::kSpeechFile));
 }
 
 QString SpeechSettings::SystemLanguage() {
@@ -76,7 +75,7 @@ bool SpeechSettings::Save(const QString& file, QString& error) const {
 void SpeechSettings::FillLanguages(const QString& listFolder) {
     if (!wordLanguage.isEmpty() && !definitionLanguage.isEmpty()) return;
     QStringList words, definitions;
-    QFile list(Under(listFolder, QLatin1String(kWordListName)));
+    QFile list(Under(listFolder, QLatin1String(ListFolder::kWordListFile)));
     if (list.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = list.read(qint64(kGuessRecords) * WordListFile::kRecordSize);
         size_t trailingBytes = 0;
