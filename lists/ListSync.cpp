@@ -52,6 +52,9 @@ constexpr const char* kFolderFile = "sync/folder.txt";
 constexpr const char* kJournalFile = "sync/journal.txt";
 constexpr const char* kIdsFile = "sync/ids.txt";
 constexpr const char* kListCopyFile = "sync/list.lst";
+// The journal's next sequence number as the ids were written: its events from there on are
+// not in the ids yet.
+constexpr const char* kCommittedFile = "sync/committed.txt";
 constexpr const char* kSeenFile = "sync/seen.txt";
 constexpr const char* kOthersSecondsFile = "sync/others-seconds.txt";
 constexpr const char* kLocalBaseDir = "sync/base";
@@ -325,17 +328,18 @@ std::vector<WordRecord> InUtf8(std::vector<WordRecord> records) {
     return records;
 }
 
-// Words this computer's journal made that the ids as the last sync left them lack, by id, as
-// its latest event left each: a sync that ended between its journal and its ids (a kill, a
-// full disk) made them, and the next diff finds them again as new words.
+// Words this computer's journal made after the ids as the last sync left them (its events from
+// sequence `committed` on), by id, as its latest event left each: a sync that ended between its
+// journal and its ids (a kill, a full disk) made them, and the next diff finds them again as
+// new words. An older word missing from the ids was removed since, perhaps elsewhere.
 std::map<std::string, WordRecord> UncommittedWords(const std::vector<JournalEvent>& own,
-                                                   const std::string& device,
+                                                   const std::string& device, uint64_t committed,
                                                    const std::vector<std::string>& oldIds) {
     const std::set<std::string> known(oldIds.begin(), oldIds.end());
     std::map<std::string, WordRecord> words;
     for (const JournalEvent& event : own) {
         if (event.device != device && !event.device.empty()) continue;
-        if (known.count(event.word) > 0) continue;
+        if (event.sequence < committed || known.count(event.word) > 0) continue;
         if (event.kind == JournalEvent::Kind::kRemove) words.erase(event.word);
         if (event.kind != JournalEvent::Kind::kEdit) continue;
         WordRecord& record = words[event.word];
@@ -508,6 +512,7 @@ struct Replayed {
     std::vector<WordRecord> wordsBefore;   // the list on disk before the replay
     std::string listBytes;                 // and its bytes
     std::map<std::string, uint64_t> seen;  // what was reported before
+    uint64_t nextSequence = 0;             // the journal's, once this sync appended to it
 };
 
 // The word on screen of `direction` after the replay: -1 when none, or when its word is gone.
@@ -605,6 +610,9 @@ std::vector<FileImage> SideImages(const Local& local, const Replayed& replayed) 
                  IdsText(wait ? replayed.ids : result.wordIds), images);
     AddIfChanged(local.files, local.listFolder, kListCopyFile,
                  wait ? replayed.listBytes : WordListFile::Serialize(result.words), images);
+    if (!wait)
+        AddIfChanged(local.files, local.listFolder, kCommittedFile,
+                     std::to_string(replayed.nextSequence) + "\n", images);
     int64_t others = 0;
     for (const auto& [device, seconds] : result.secondsByDevice)
         if (device != local.device)
@@ -777,19 +785,23 @@ bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direc
                  std::string& error) {
     FileSystem& files = local.files;
     const fs::path& folder = local.listFolder;
-    std::string idsText, copyBytes;
+    std::string idsText, copyBytes, committedText;
     std::string& listBytes = replayed.listBytes;
     if (const int failure = files.ReadFile(Join(folder, ListFolder::kWordListFile), listBytes)) {
         error = FileError{Join(folder, ListFolder::kWordListFile), failure}.Describe();
         return false;
     }
     for (const auto& [path, bytes] :
-         {std::pair{kIdsFile, &idsText}, std::pair{kListCopyFile, &copyBytes}}) {
+         {std::pair{kIdsFile, &idsText}, std::pair{kListCopyFile, &copyBytes},
+          std::pair{kCommittedFile, &committedText}}) {
         if (const int failure = ReadIfThere(files, Join(folder, path), *bytes)) {
             error = FileError{Join(folder, path), failure}.Describe();
             return false;
         }
     }
+    // A side written before the ids named where the journal stood takes no word back.
+    const uint64_t committed =
+        committedText.empty() ? UINT64_MAX : std::strtoull(committedText.c_str(), nullptr, 10);
     size_t trailing = 0;
     const std::vector<WordRecord> oldWords = WordListFile::ParseAll(copyBytes, trailing);
     const std::vector<std::string> oldIds = ReadIds(idsText);
@@ -805,7 +817,8 @@ bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direc
         replayed.ids = oldIds;
     else
         DiffWords(oldWords, oldIds, replayed.wordsBefore, local.device, journal.NextSequence(),
-                  UncommittedWords(journal.Events(), local.device, oldIds), events, replayed.ids);
+                  UncommittedWords(journal.Events(), local.device, committed, oldIds), events,
+                  replayed.ids);
     const std::vector<JournalEvent> judged =
         AnswerEvents(answers, direction, replayed.ids, journal.Events(), report.notes);
     events.insert(events.end(), judged.begin(), judged.end());
@@ -814,7 +827,9 @@ bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direc
         if (event.kind == JournalEvent::Kind::kJudgement)
             event.wallOffsetS -= event.time.physicalMs / 1000;
     }
-    return events.empty() || journal.Append(events, error);
+    if (!events.empty() && !journal.Append(events, error)) return false;
+    replayed.nextSequence = journal.NextSequence();
+    return true;
 }
 
 // The heart of a sync, with the locks held: journal, publish, merge, replay, write.
@@ -1093,7 +1108,10 @@ bool StartFolder(const Local& local, const fs::path& syncFolder, const std::stri
     std::vector<std::string> ids;
     for (size_t record = 1; record <= count; ++record) ids.push_back(std::to_string(record));
     return WriteUnder(local.files, local.listFolder,
-                      {{kIdsFile, IdsText(ids)}, {kListCopyFile, base.front().bytes}}, error) &&
+                      {{kIdsFile, IdsText(ids)},
+                       {kListCopyFile, base.front().bytes},
+                       {kCommittedFile, "0\n"}},
+                      error) &&
            WriteSide(local, syncFolder, base, error);
 }
 
@@ -1162,6 +1180,7 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
     // with its words, and a session file the base lacks goes.
     std::vector<FileImage> images = base;
     images.push_back({kIdsFile, IdsText(ids)});
+    images.push_back({kCommittedFile, "0\n"});
     images.push_back({kListCopyFile, listBytes});
     for (Direction direction : ListFolder::kDirections) {
         images.push_back(ListGuard::CopyImage(listBytes, direction));

@@ -322,6 +322,17 @@ TEST_F(ListSyncTest, RecordedBeforeASyncThatNeverCame_ArriveOnceAtTheNextSync) {
                             [](const auto& word) { return word.first == "fresh"; }),
               1);
     EXPECT_EQ(Progress(b), Progress(a));
+
+    // A word removed on the other computer and then added here again is a new word.
+    Update(b, "meaning one, reworded", "other");
+    Sync(b);
+    DeliverJournal(b, a);
+    Update(a, "meaning one, reworded", "fresh");
+    Sync(a);
+    const Words again = ReadWords(a.List() / "list/kelvo.lst");
+    EXPECT_EQ(std::count_if(again.begin(), again.end(),
+                            [](const auto& word) { return word.first == "fresh"; }),
+              1);
 }
 
 TEST_F(ListSyncTest, OneWordEditedOnBoth_TheLaterEditWinsEverywhere) {
