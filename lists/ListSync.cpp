@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -55,6 +56,9 @@ constexpr const char* kListCopyFile = "sync/list.lst";
 // The journal's next sequence number as the ids were written: its events from there on are
 // not in the ids yet.
 constexpr const char* kCommittedFile = "sync/committed.txt";
+// The latest clock time the last sync saw in any journal: a record between syncs orders its
+// events after what this computer had replayed, whatever its own clock says.
+constexpr const char* kClockFile = "sync/clock.txt";
 constexpr const char* kSeenFile = "sync/seen.txt";
 constexpr const char* kOthersSecondsFile = "sync/others-seconds.txt";
 constexpr const char* kLocalBaseDir = "sync/base";
@@ -513,6 +517,7 @@ struct Replayed {
     std::string listBytes;                 // and its bytes
     std::map<std::string, uint64_t> seen;  // what was reported before
     uint64_t nextSequence = 0;             // the journal's, once this sync appended to it
+    HybridTime latest;                     // the clock's, once this sync appended
 };
 
 // The word on screen of `direction` after the replay: -1 when none, or when its word is gone.
@@ -613,6 +618,10 @@ std::vector<FileImage> SideImages(const Local& local, const Replayed& replayed) 
     if (!wait)
         AddIfChanged(local.files, local.listFolder, kCommittedFile,
                      std::to_string(replayed.nextSequence) + "\n", images);
+    AddIfChanged(local.files, local.listFolder, kClockFile,
+                 std::to_string(replayed.latest.physicalMs) + " " +
+                     std::to_string(replayed.latest.logical) + "\n",
+                 images);
     int64_t others = 0;
     for (const auto& [device, seconds] : result.secondsByDevice)
         if (device != local.device)
@@ -875,6 +884,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     const uint64_t sequenceBefore = journal.NextSequence();
     if (!AppendLocal(local, journal, clock, direction, answers, replayed, report, error))
         return false;
+    replayed.latest = clock.Last();
     if (journal.NextSequence() != sequenceBefore)
         merge.AddCopy(Journal::CopyName(local.device), journal.Bytes());
     // From here on the answers are in the journal, whatever fails next: offered again, they
@@ -1365,10 +1375,15 @@ bool Record(const fs::path& dataHome, const fs::path& listFolder, Direction dire
     if (!LoadDevice(local, report, error)) return false;
     Journal journal(local.files, Join(listFolder, kJournalFile), local.device);
     if (!OpenJournal(local, journal, report, error)) return false;
-    // The clock goes on from this computer's own latest event; the next sync orders what
-    // arrives meanwhile among them.
+    // The clock goes on from the latest time this computer has seen, its own or another's; the
+    // next sync orders what arrives meanwhile among them.
     HybridClock clock(local.wallMs);
     if (!journal.Events().empty()) clock.Observe(journal.Events().back().time);
+    std::string seen;
+    HybridTime latest;
+    if (local.files.ReadFile(Join(listFolder, kClockFile), seen) == 0 &&
+        std::sscanf(seen.c_str(), "%" SCNd64 " %" SCNu32, &latest.physicalMs, &latest.logical) == 2)
+        clock.Observe(latest);
     Replayed replayed;
     if (!AppendLocal(local, journal, clock, direction, answers, replayed, report, error))
         return false;

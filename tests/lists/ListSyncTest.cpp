@@ -190,12 +190,27 @@ TEST_F(ListSyncTest, ClockAnHourBehind_StudiedApartThenAfter_SameProgress) {
     // Offline: b's judgements come after a's in time, but its clock puts them first.
     Study(b, 10, random);
     DeliverJournal(a, b);
+    // Having read a's journal, b stamps its next judgements after a's, however slow its clock,
+    // those it records between syncs as well.
+    AnswerLog::Entry judged;
+    judged.wordIndex = 7;
+    judged.wallMs = HybridClock::SystemWallMs() + b.skewMs;
+    ListSync::Report report;
+    std::string error;
+    ASSERT_TRUE(ListSync::Record(b.home, b.List(), ListFolder::Direction::kForwards, {judged},
+                                 report, error, b.Clock()))
+        << error;
+    Journal::Contents own, theirs;
+    ASSERT_TRUE(
+        Journal::Parse(ReadFile((b.List() / "sync/journal.txt").string()), "b", own, error));
+    ASSERT_TRUE(
+        Journal::Parse(ReadFile((a.List() / "sync/journal.txt").string()), "a", theirs, error));
+    EXPECT_LT(theirs.events.back().time, own.events.back().time);
     DeliverJournal(b, a);
-    // Having read a's journal, b stamps its next judgements after a's, however slow its clock.
     Study(b, 5, random);
     DeliverJournal(b, a);
     EXPECT_EQ(Progress(a), Progress(b));
-    EXPECT_EQ(a.arrived, 15u);
+    EXPECT_EQ(a.arrived, 16u);
     EXPECT_EQ(b.arrived, 10u);
 }
 
