@@ -18,6 +18,8 @@
 //       base/                       a copy of the folder's base, checked once when joining
 //       ids.txt, list.lst           each word's id, and the words, as the last sync left them:
 //                                   what a change of the words is told from
+//       committed.txt               the journal's next sequence number as the ids were written
+//       clock.txt                   the latest clock time the last sync saw, for a record
 //       seen.txt                    each computer's last event this one has reported
 //       others-seconds.txt          the seconds of use on the other computers
 //       checkpoint/                 where the replay stood
