@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -13,6 +14,10 @@ struct ChoiceCase {
     QStringList wanted;
     const char* chosen;
 };
+
+void PrintTo(const ChoiceCase& choice, std::ostream* out) {
+    *out << choice.wanted.join(QLatin1Char(',')).toStdString() << " -> \"" << choice.chosen << '"';
+}
 
 class LanguageChoiceTest : public ::testing::TestWithParam<ChoiceCase> {};
 
