@@ -4,6 +4,7 @@
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
+#include "sync/Checksum.h"
 #include "sync/JournalLine.h"
 #include "sync/JournalMerge.h"
 #include "sync/MemoryFileSystem.h"
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -26,31 +26,13 @@ using Kind = JournalEvent::Kind;
 
 constexpr const char* kCheckpointName = "replay.txt";
 
-uint64_t Fnv(uint64_t hash, std::string_view bytes) {
-    // FNV-1a over eight bytes at a time, then the rest: a megabyte of session files is
-    // hashed at every sync, and the sum is there to tell damage, not to resist an attacker.
-    size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + i, 8);
-        hash ^= word;
-        hash *= 1099511628211ull;
-    }
-    for (; i < bytes.size(); ++i) {
-        hash ^= static_cast<unsigned char>(bytes[i]);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-// Each part with its length, so that moving bytes from one part to the next tells.
 uint64_t FnvPart(uint64_t hash, std::string_view bytes) {
-    return Fnv(Fnv(hash, std::to_string(bytes.size()) + ":"), bytes);
+    return Checksum(Checksum(hash, std::to_string(bytes.size()) + ":"), bytes);
 }
 
 // A checkpoint belongs to one base: a list joined again from another base starts afresh.
 std::string Fingerprint(const ListReplay::Base& base) {
-    uint64_t hash = 14695981039346656037ull;
+    uint64_t hash = kChecksumSeed;
     hash = FnvPart(hash, std::to_string(base.words.size()));
     for (const WordRecord& word : base.words)
         hash = FnvPart(FnvPart(hash, word.word), word.definition);

@@ -1,34 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sync/ReplayCheckpoint.h"
 
+#include "sync/Checksum.h"
 #include "sync/JournalLine.h"
 
 #include <charconv>
-#include <cstring>
 
 namespace {
 
 constexpr const char* kMagic = "quibbix-replay 1";
 
-uint64_t Fnv(std::string_view bytes) {
-    uint64_t hash = 14695981039346656037ull;
-    // FNV-1a over eight bytes at a time, then the rest: a megabyte of session files is
-    // hashed at every sync, and the sum is there to tell damage, not to resist an attacker.
-    size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + i, 8);
-        hash ^= word;
-        hash *= 1099511628211ull;
-    }
-    for (; i < bytes.size(); ++i) {
-        hash ^= static_cast<unsigned char>(bytes[i]);
-        hash *= 1099511628211ull;
-    }
-    return hash;
+std::string SumLine(std::string_view text) {
+    return "sum " + std::to_string(Checksum(kChecksumSeed, text)) + "\n";
 }
-
-std::string SumLine(std::string_view text) { return "sum " + std::to_string(Fnv(text)) + "\n"; }
 
 // Reads lines and counted blocks off the front of a checkpoint's text.
 class Reader {
