@@ -371,10 +371,6 @@ jede Antwort geht weiter.</translation>
         <translation>&amp;Rückwärts</translation>
     </message>
     <message>
-        <source>backwardsCheckBox</source>
-        <translation>backwardsCheckBox</translation>
-    </message>
-    <message>
         <source>Study backwards</source>
         <translation>Rückwärts lernen</translation>
     </message>

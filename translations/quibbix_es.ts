@@ -371,10 +371,6 @@ cualquier respuesta pasa a la siguiente.</translation>
         <translation>Al &amp;revés</translation>
     </message>
     <message>
-        <source>backwardsCheckBox</source>
-        <translation>backwardsCheckBox</translation>
-    </message>
-    <message>
         <source>Study backwards</source>
         <translation>Estudiar al revés</translation>
     </message>

@@ -371,10 +371,6 @@ toute réponse passe à la suite.</translation>
         <translation>À l&apos;&amp;envers</translation>
     </message>
     <message>
-        <source>backwardsCheckBox</source>
-        <translation>backwardsCheckBox</translation>
-    </message>
-    <message>
         <source>Study backwards</source>
         <translation>Étudier à l&apos;envers</translation>
     </message>

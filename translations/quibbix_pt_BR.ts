@@ -371,10 +371,6 @@ qualquer resposta continua.</translation>
         <translation>Ao &amp;contrário</translation>
     </message>
     <message>
-        <source>backwardsCheckBox</source>
-        <translation>backwardsCheckBox</translation>
-    </message>
-    <message>
         <source>Study backwards</source>
         <translation>Estudar ao contrário</translation>
     </message>

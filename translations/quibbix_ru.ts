@@ -375,10 +375,6 @@ any answer goes on.</source>
         <translation>&amp;Наоборот</translation>
     </message>
     <message>
-        <source>backwardsCheckBox</source>
-        <translation>backwardsCheckBox</translation>
-    </message>
-    <message>
         <source>Study backwards</source>
         <translation>Учить наоборот</translation>
     </message>

@@ -367,10 +367,6 @@ any answer goes on.</source>
         <translation>反向(&amp;B)</translation>
     </message>
     <message>
-        <source>backwardsCheckBox</source>
-        <translation>backwardsCheckBox</translation>
-    </message>
-    <message>
         <source>Study backwards</source>
         <translation>反向学习</translation>
     </message>

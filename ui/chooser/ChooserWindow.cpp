@@ -122,7 +122,7 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_study = Button(tr("&Study"), "studyButton", tr("Study the selected list"));
     m_study->setDefault(true);
     m_backwards = new QCheckBox(tr("&Backwards"));
-    m_backwards->setObjectName(tr("backwardsCheckBox"));
+    m_backwards->setObjectName(QStringLiteral("backwardsCheckBox"));
     m_backwards->setAccessibleName(tr("Study backwards"));
     m_backwards->setToolTip(
         tr("Study the selected list from the definition to the word; each way "
