@@ -2,6 +2,7 @@
 // The progress window as the program gets it: from the module the build put beside the
 // programs, opened from the statistics dialog; its charts drawn, its summaries, its export.
 
+#include "platform/Translations.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/ProgressLoader.h"
 #include "ui/QuibStatisticDlg.h"
@@ -13,10 +14,12 @@
 #include <QChart>
 #include <QChartView>
 #include <QDate>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSet>
+#include <QTranslator>
 #include <QValueAxis>
 
 #include <cmath>
@@ -144,6 +147,51 @@ TEST_F(ProgressWindowTest, Axes_TickOnWholeNumbers_AndNameEachDateOnce) {
         }
     }
 }
+
+// The texts `chart` draws, its axes' labels among them; a plain text reads no-break spaces
+// as spaces.
+QStringList DrawnTexts(QChart& chart) {
+    QStringList texts;
+    for (QGraphicsItem* item : chart.scene()->items())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+            if (text->isVisible()) texts << text->toPlainText();
+    return texts;
+}
+
+struct AxisLocaleCase {
+    const char* language;  // as the program's translation is named; empty for English
+    const char* locale;
+    const char* topLabel;  // the count axis's top label for counts up to 32767
+};
+
+class ProgressAxisLocaleTest : public ProgressWindowTest,
+                               public ::testing::WithParamInterface<AxisLocaleCase> {
+protected:
+    void TearDown() override {
+        QCoreApplication::removeTranslator(&translator);
+        Translations::Use(&translator, QString());
+        QCoreApplication::removeTranslator(&translator);
+        QLocale::setDefault(QLocale::c());
+    }
+    QTranslator translator;
+};
+
+TEST_P(ProgressAxisLocaleTest, CountAxis_GroupsDigitsAsTheLearnersLocale) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(GetParam().locale)));
+    Translations::Use(&translator, QString::fromLatin1(GetParam().language));
+    ProgressWindowInput input = TenDays();
+    input.days.back().counts.lists[5] = 32767;
+    std::unique_ptr<QDialog> window = Open(input);
+    ASSERT_TRUE(window);
+    const QStringList texts = DrawnTexts(*window->findChild<QChartView*>("statesChart")->chart());
+    EXPECT_TRUE(texts.contains(QString::fromUtf8(GetParam().topLabel)))
+        << texts.join('|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ProgressAxisLocaleTest,
+                         ::testing::Values(AxisLocaleCase{"", "de_DE", "40000"},
+                                           AxisLocaleCase{"de", "de_DE", "40.000"},
+                                           AxisLocaleCase{"fr", "fr_FR", "40 000"}));
 
 TEST_F(ProgressWindowTest, NoHistoryYet_StillOpens_AndSaysSo) {
     ProgressWindowInput input;

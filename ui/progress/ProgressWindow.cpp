@@ -129,6 +129,16 @@ void SetWholeTicks(QValueAxis& axis, double most, int mostLabels) {
     axis.setLabelFormat(QStringLiteral("%d"));
 }
 
+// Translated, the count axis writes its numbers as the learner's locale does (1.234, 1 234),
+// as the statistics do; the chart localizes only the real formats, so whole numbers go as
+// "%.0f". English keeps the ungrouped numbers it always showed.
+void FollowTheLocale(QChart& chart, QValueAxis& counts) {
+    if (!Translations::Active()) return;
+    chart.setLocale(QLocale());
+    chart.setLocalizeNumbers(true);
+    counts.setLabelFormat(QStringLiteral("%.0f"));
+}
+
 // An axis over `days` days from `first`, whose span starts at `origin`, a unit a day. It
 // names a day under the middle of its span, every so many days, so that each date shows
 // once and no more than `most` of them: a label for every day would be cut to dots.
@@ -227,6 +237,7 @@ QChartView* ProgressWindow::MakeStatesChart() {
         below = upper;
     }
     SetWholeTicks(*yAxis, top, kMostStateCountLabels);
+    FollowTheLocale(*chart, *yAxis);
 
     LeaveRoomForTheLastLabel(*chart, *xAxis);
 
@@ -259,6 +270,7 @@ QChartView* ProgressWindow::MakeMinutesChart() {
                                    kMostDateLabels, ShortAxisFormat(), -0.5);
     auto* yAxis = new QValueAxis;
     SetWholeTicks(*yAxis, most, kMostMinuteCountLabels);
+    FollowTheLocale(*chart, *yAxis);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
     series->attachAxis(xAxis);
