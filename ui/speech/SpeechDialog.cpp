@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/speech/SpeechDialog.h"
 
+#include "engine/Escaped.h"
+
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLocale>
+#include <QMap>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -20,13 +25,69 @@ constexpr const char* kOffered[] = {"ar", "bg", "bn", "cs", "cy", "da",    "de",
                                     "ms", "nb", "nl", "pl", "pt", "pt-BR", "ro", "ru", "sk", "sl",
                                     "sr", "sv", "sw", "ta", "th", "tr",    "uk", "vi", "zh"};
 
-QString Label(const QString& language) {
+// The language as its own speakers name it, as a whole: the name most of its locales in
+// its usual script give it. Its first locale alone may name a variety: the American one
+// says "American English", Spain's "español de España".
+QString NativeName(QLocale::Language language) {
+    const QLocale first(language);
+    QMap<QString, int> votes;
+    for (const QLocale& each :
+         QLocale::matchingLocales(language, first.script(), QLocale::AnyTerritory))
+        ++votes[each.nativeLanguageName()];
+    QString name = first.nativeLanguageName();
+    for (auto it = votes.cbegin(); it != votes.cend(); ++it)
+        if (!it.key().isEmpty() && it.value() > votes.value(name)) name = it.key();
+    // Qt's locale data has no native name for a few languages, Latin among them.
+    return name.isEmpty() ? QLocale::languageToString(language) : name;
+}
+
+// What a language's name sorts by: without accents and capitals, so that "čeština" stands
+// among the c's even where the collation knows no better.
+QString SortKey(const QString& name) {
+    QString key;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing) key += c;
+    return key.toCaseFolded();
+}
+
+// Each language in its own name, the territory only where another of `all` shares the
+// language. The code the file keeps is shown beside it; it comes from the list's files, so
+// it is shown escaped, and alone where the locale data does not know it.
+QString Name(const QString& language, const QMap<QLocale::Language, int>& sharing) {
     const QLocale locale(language);
-    if (locale.language() == QLocale::C) return language;
-    QString name = QLocale::languageToString(locale.language());
-    if (language.contains('-') || language.contains('_'))
-        name += QStringLiteral(" (%1)").arg(QLocale::territoryToString(locale.territory()));
-    return QStringLiteral("%1 — %2").arg(name, language);
+    if (locale.language() == QLocale::C) return {};
+    const bool hasTerritory = language.contains('-') || language.contains('_');
+    const bool isShared = sharing.value(locale.language()) > 1;
+    if (hasTerritory && !isShared) return locale.nativeLanguageName();
+    QString name = NativeName(locale.language());
+    if (hasTerritory) name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+    return name;
+}
+
+struct Choice {
+    QString language;
+    QString name;
+    QString label;
+};
+
+// The choices sorted as the learner's language sorts their names; names in other scripts
+// follow the Latin ones.
+std::vector<Choice> Choices(const QStringList& languages) {
+    QMap<QLocale::Language, int> sharing;
+    for (const QString& language : languages) ++sharing[QLocale(language).language()];
+    std::vector<Choice> choices;
+    for (const QString& language : languages) {
+        const QString code = QString::fromStdString(Escaped(language.toStdString()));
+        const QString name = Name(language, sharing);
+        choices.push_back({language, name.isEmpty() ? code : name,
+                           name.isEmpty() ? code : QStringLiteral("%1 — %2").arg(name, code)});
+    }
+    const QCollator collator;
+    std::sort(choices.begin(), choices.end(), [&](const Choice& a, const Choice& b) {
+        const int order = collator.compare(SortKey(a.name), SortKey(b.name));
+        return order != 0 ? order < 0 : a.language < b.language;
+    });
+    return choices;
 }
 
 }  // namespace
@@ -70,10 +131,7 @@ QComboBox* SpeechDialog::NewLanguageBox(const QString& language, const QString& 
     QStringList languages;
     for (const char* offered : kOffered) languages << QLatin1String(offered);
     if (!language.isEmpty() && !languages.contains(language)) languages << language;
-    std::sort(languages.begin(), languages.end(), [](const QString& a, const QString& b) {
-        return Label(a).localeAwareCompare(Label(b)) < 0;
-    });
-    for (const QString& each : languages) box->addItem(Label(each), each);
+    for (const Choice& choice : Choices(languages)) box->addItem(choice.label, choice.language);
     box->setCurrentIndex(std::max(0, box->findData(language)));
     return box;
 }
