@@ -86,20 +86,25 @@ std::string CStudyLine::HintText(int32_t firstAnswer) {
 
 void CStudyLine::ShowProgress(const Progress& progress) {
     m_progress = ProgressText(progress);
+    // A notice that a hint held back, or cut short, has its whole time from now.
+    if (!m_notice.empty() && !m_noticeTimer.isActive()) m_noticeTimer.start(m_noticeMs);
     m_isHint = false;
     SetTextIfChanged(m_notice.empty() ? m_progress : m_notice);
 }
 
 void CStudyLine::ShowHint(int32_t firstAnswer) {
     m_isHint = true;
+    m_noticeTimer.stop();
     SetTextIfChanged(HintText(firstAnswer));
 }
 
 void CStudyLine::ShowNotice(const std::string& notice, int ms) {
     if (notice.empty()) return;
     m_notice = NoticeText(notice);
+    m_noticeMs = ms;
+    if (m_isHint) return;
     m_noticeTimer.start(ms);
-    if (!m_isHint) SetTextIfChanged(m_notice);
+    SetTextIfChanged(m_notice);
 }
 
 std::string CStudyLine::NoticeText(const std::string& notice) {

@@ -111,6 +111,28 @@ TEST_F(StudySpeechTest, NoService_SaysWhatToInstallOnce) {
     EXPECT_EQ(Line(), "") << "the note comes once";
 }
 
+// A note that comes while the second-press hint holds the line, or that the hint cuts
+// short, still shows for its whole time once the hint gives way.
+TEST_F(StudySpeechTest, NoteAndHint_TheNoteShowsWholeOnceTheHintGivesWay) {
+    constexpr int kMs = 100;
+    const std::string raw = "No speech: install speech-dispatcher";
+    const std::string note = CStudyLine::NoticeText(raw);
+    const std::string hint = CStudyLine::HintText(1);
+    for (bool isNoteFirst : {false, true}) {
+        SCOPED_TRACE(isNoteFirst ? "note, then hint" : "hint, then note");
+        line.ShowProgress({});
+        if (isNoteFirst) line.ShowNotice(raw, kMs);
+        line.ShowHint(1);
+        if (!isNoteFirst) line.ShowNotice(raw, kMs);
+        EXPECT_EQ(hint, Line());
+        QTest::qWait(3 * kMs);
+        line.ShowProgress({});
+        EXPECT_EQ(note, Line());
+        EXPECT_TRUE(QTest::qWaitFor([this] { return Line().rfind("This session", 0) == 0; }))
+            << Line();
+    }
+}
+
 TEST_F(StudySpeechTest, NoVoice_NamesEachLanguageOnce) {
     WriteFile("list/speech.cfg", "words ka\ndefinitions hy\n");
     auto speech = MakeSpeech(false, SpeechVoice::Problem::kNoVoice);
