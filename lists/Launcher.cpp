@@ -34,7 +34,7 @@ void Study(const fs::path& binDir, const fs::path& folder,
 }
 
 void ShowWindows(const fs::path& binDir, const std::vector<std::string>& args) {
-    Exec(binDir / "quibbix-chooser", args);
+    Exec(PosixProcess::HelperProgram(binDir, "quibbix-chooser"), args);
 }
 
 }  // namespace Launcher

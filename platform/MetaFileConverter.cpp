@@ -73,7 +73,7 @@ const MetaFileConverter& MetaFileConverter::Default() {
         const QString cache =
             QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
         return MetaFileConverter(
-            (PosixProcess::ExecutableDir() / "quibbix-emf2svg").string(),
+            PosixProcess::HelperProgram(PosixProcess::BinDir(), "quibbix-emf2svg").string(),
             cache.isEmpty() ? std::string()
                             : (cache + QStringLiteral("/quibbix/metafiles")).toStdString());
     }();

@@ -19,7 +19,7 @@ public:
     // again. An empty `cacheDir` keeps nothing.
     MetaFileConverter(std::string helper, std::string cacheDir, int timeoutMs = kDefaultTimeoutMs);
 
-    // The program's own: quibbix-emf2svg beside the running program, the cache in
+    // The program's own: quibbix-emf2svg where PosixProcess::HelperProgram finds it, the cache in
     // $XDG_CACHE_HOME/quibbix/metafiles. Requires a QCoreApplication.
     static const MetaFileConverter& Default();
 

@@ -14,6 +14,24 @@ std::filesystem::path ExecutableDir() {
     return error ? std::filesystem::path(".") : self.parent_path();
 }
 
+std::filesystem::path BinDirOf(const std::filesystem::path& exeDir) {
+    const std::filesystem::path dir = exeDir.lexically_normal();
+    // A trailing separator leaves an empty last part, which would hide "quibbix".
+    const std::filesystem::path folder = dir.has_filename() ? dir : dir.parent_path();
+    if (folder.filename() == "quibbix" && folder.parent_path().filename() == "libexec")
+        return folder.parent_path().parent_path() / "bin";
+    return exeDir;
+}
+
+std::filesystem::path BinDir() { return BinDirOf(ExecutableDir()); }
+
+std::filesystem::path HelperProgram(const std::filesystem::path& binDir, const std::string& name) {
+    const std::filesystem::path installed = binDir / ".." / "libexec" / "quibbix" / name;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(installed, error)) return installed.lexically_normal();
+    return binDir / name;
+}
+
 bool ChangeDirectory(const std::filesystem::path& dir, int& error) {
     if (::chdir(dir.c_str()) == 0) return true;
     error = errno;

@@ -7,7 +7,7 @@
 #include <QFile>
 
 QString ModuleLoader::PathOf(const char* fileName) {
-    return QDir::cleanPath(QFile::decodeName(PosixProcess::ExecutableDir().c_str()) +
+    return QDir::cleanPath(QFile::decodeName(PosixProcess::BinDir().c_str()) +
                            "/../" QUIBBIX_MODULE_DIR "/" + fileName);
 }
 

@@ -12,7 +12,7 @@ class ModuleLoader {
     Q_DECLARE_TR_FUNCTIONS(ModuleLoader)
 
 public:
-    // Where the program looks for a module: ../lib/quibbix/ from its own folder.
+    // Where the program looks for a module: ../lib/quibbix/ from its bin folder.
     static QString PathOf(const char* fileName);
 
     explicit ModuleLoader(QString modulePath) : m_library(modulePath) {}

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     if (request.EndsHere("quibbix-chooser", exitCode)) return exitCode;
     InstallFileSystem(PosixFileSystem::Instance());
-    const fs::path binDir = PosixProcess::ExecutableDir();
+    const fs::path binDir = PosixProcess::BinDir();
     fs::path folder;
     bool backwards = false;
     {
