@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the Debian package, unpacks it into a scratch root, validates its menu entry and
-# metainfo, and starts the unpacked program under Xvfb on its default word list with a
-# scratch data home; the launcher must lay out the user's directory there.
+# metainfo, checks it with lintian when that is installed, and starts the unpacked program
+# under Xvfb on its default word list with a scratch data home; the launcher must lay out the
+# user's directory there.
 set -euo pipefail
 build=$(cd "${1:?usage: package_test.sh BUILD_DIR}" && pwd)
 work=$(mktemp -d)
@@ -29,7 +30,24 @@ test -s "$root/share/quibbix/list/kelvo.lst"
 test "$(stat -c %s "$root/share/quibbix/list/GUISetting.cfg")" = 140
 grep -q '^License: GPL-2+$' "$root/share/doc/quibbix/copyright"
 grep -q '^License: WordNet$' "$root/share/doc/quibbix/copyright"
-test -x "$root/bin/quibbix-emf2svg"
+# A user's programs have manual pages; the helpers only Quibbix starts lie out of the path.
+for program in "$root"/bin/*; do
+    test -s "$root/share/man/man1/$(basename "$program").1.gz" ||
+        { echo "no manual page for $program"; exit 1; }
+done
+for helper in quibbix-emf2svg quibbix-chooser; do
+    test -x "$root/libexec/quibbix/$helper"
+    test ! -e "$root/bin/$helper"
+done
+version=$(dpkg-deb -f "$deb" Version)
+zcat "$root/share/doc/quibbix/changelog.gz" | head -n 1 | grep -qF "quibbix ($version)"
+# Debian's own checks, when they are installed: no error and no warning.
+if command -v lintian >/dev/null; then
+    if ! lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1; then
+        cat "$work/lintian"
+        exit 1
+    fi
+fi
 # The progress window's module lies where the program looks for it, and only it needs charts.
 test -s "$root/lib/quibbix/quibbix-progress.so"
 dpkg-deb -f "$deb" Depends | grep -q libqt6charts6
@@ -59,4 +77,10 @@ test -s "$home/list/BreakOver.WAV"
 # The first run draws its order of all words at once.
 for _ in $(seq 50); do [ -s "$home/session/tobeviewed.txt" ] && break; sleep 0.1; done
 test -s "$home/session/tobeviewed.txt"
+
+# A file to study goes through the chooser in libexec/, which hands over to the program in bin/.
+printf 'hello\tgreeting\nworld\tthe earth\n' >"$work/words.tsv"
+"$root/bin/quibbix-launch" "$work/words.tsv" &
+pids+=($!)
+timeout 20 xdotool search --sync --onlyvisible --name '^Quibbix — words$' >/dev/null
 echo "package $(basename "$deb") installs and starts"
