@@ -2,7 +2,9 @@
 #include "imports/AnkiCollection.h"
 
 #include "engine/ListRec.h"
+#include "imports/LearnerText.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -146,22 +148,29 @@ public:
     // collection asked for.
     bool Fail(std::string& error) {
         if (!m_db) {
-            error = "out of memory";
+            error = QCoreApplication::translate("Import", "out of memory").toStdString();
             return false;
         }
         switch (sqlite3_errcode(m_db)) {
             case SQLITE_TOOBIG:
-                error = "it holds or computes a value larger than " + MiB(kMaxValueSize) +
-                        "; refused as damaged";
+                error = LearnerText::Filled(
+                    QCoreApplication::translate(
+                        "Import",
+                        "it holds or computes a value larger than %1; refused as damaged"),
+                    {MiB(kMaxValueSize)});
                 break;
             case SQLITE_NOMEM:
-                error = "reading it takes more than " + MiB(kMaxHeapSize) +
-                        " of memory; refused as damaged";
+                error = LearnerText::Filled(
+                    QCoreApplication::translate(
+                        "Import", "reading it takes more than %1 of memory; refused as damaged"),
+                    {MiB(kMaxHeapSize)});
                 break;
             case SQLITE_INTERRUPT:
                 error =
-                    "reading it takes more work than any collection needs; refused as "
-                    "damaged";
+                    QCoreApplication::translate(
+                        "Import",
+                        "reading it takes more work than any collection needs; refused as damaged")
+                        .toStdString();
                 break;
             default:
                 error = sqlite3_errmsg(m_db);
@@ -217,8 +226,10 @@ bool ReadNotes(Database& db, std::vector<AnkiCollection::Note>& notes, std::stri
     size_t fieldsSize = 0;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
         if (notes.size() == kMaxStudyWords) {
-            error = "it holds more than " + std::to_string(kMaxStudyWords) +
-                    " notes, the most a list can hold";
+            error = LearnerText::Filled(
+                QCoreApplication::translate(
+                    "Import", "it holds more than %1 notes, the most a list can hold"),
+                {std::to_string(kMaxStudyWords)});
             break;
         }
         const std::string_view fields = ColumnView(statement, 0);
@@ -288,7 +299,7 @@ bool AnkiCollection::Read(std::string& image, std::string& error) {
     Database db;
     if (!db.Open(image, error) || !db.ReadsSchema(error)) return false;
     if (!db.HasTable("notes")) {
-        error = "it holds no notes table";
+        error = QCoreApplication::translate("Import", "it holds no notes table").toStdString();
         return false;
     }
     if (!ReadNotes(db, m_notes, error)) return false;

@@ -3,8 +3,11 @@
 
 #include "imports/DelimitedParser.h"
 #include "imports/HtmlText.h"
+#include "imports/ImportAdvice.h"
 #include "imports/TextImporter.h"
 #include "imports/TextTidy.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -113,8 +116,10 @@ std::vector<ImportedEntry> AnkiImporter::Read(std::string_view text) {
                 TextImporter::LooksLikeHeader(entry.word, entry.definition)) {
                 m_diagnostics.Warning(
                     m_fileName, entry.line,
-                    "this row looks like column titles and was imported as an entry; "
-                    "use --header to skip it, --no-header to keep it");
+                    QCoreApplication::translate(
+                        "Import", "this row looks like column titles and was imported as an entry")
+                            .toStdString() +
+                        ImportAdvice::Text(ImportAdvice::kHeader));
             }
         }
         if (entries.size() == kMaxImportedEntries) {

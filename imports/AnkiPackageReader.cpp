@@ -3,7 +3,10 @@
 
 #include "imports/AnkiCollection.h"
 #include "imports/HtmlText.h"
+#include "imports/LearnerText.h"
 #include "imports/ZipArchive.h"
+
+#include <QCoreApplication>
 
 #include <zstd.h>
 
@@ -30,9 +33,10 @@ constexpr unsigned kNewestPackageVersion = 3;
 constexpr unsigned char kVersionFieldTag = 0x08;  // field 1, varint
 constexpr size_t kMaxMetaSize = 4096;
 
-constexpr const char* kUpdateAnki =
+constexpr const char* kUpdateAnki = QT_TRANSLATE_NOOP(
+    "Import",
     "; it may come from a newer Anki: export it again with \"Support older Anki versions\" "
-    "ticked";
+    "ticked");
 
 struct DecompressContextFree {
     void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
@@ -47,8 +51,11 @@ bool AnkiPackageReader::ReadFile(const std::string& path, std::vector<ImportedEn
     ZipArchive zip;
     std::string error;
     if (!zip.Open(path, error))
-        return Refuse("not a readable Anki package: the zip archive is damaged or cut short (" +
-                      error + ")");
+        return Refuse(LearnerText::Filled(
+            QCoreApplication::translate(
+                "Import",
+                "not a readable Anki package: the zip archive is damaged or cut short (%1)"),
+            {error}));
     return ReadArchive(zip, entries);
 }
 
@@ -56,8 +63,11 @@ bool AnkiPackageReader::ReadBytes(const std::string& bytes, std::vector<Imported
     ZipArchive zip;
     std::string error;
     if (!zip.OpenBytes(bytes, error))
-        return Refuse("not a readable Anki package: the zip archive is damaged or cut short (" +
-                      error + ")");
+        return Refuse(LearnerText::Filled(
+            QCoreApplication::translate(
+                "Import",
+                "not a readable Anki package: the zip archive is damaged or cut short (%1)"),
+            {error}));
     return ReadArchive(zip, entries);
 }
 
@@ -71,16 +81,19 @@ bool AnkiPackageReader::ReadArchive(const ZipArchive& zip, std::vector<ImportedE
         }
     }
     if (!chosen)
-        return Refuse(
-            "not an Anki package: the zip archive holds no collection (collection.anki21b, "
-            "collection.anki21 or collection.anki2)");
+        return Refuse(QCoreApplication::translate(
+                          "Import",
+                          "not an Anki package: the zip archive holds no collection "
+                          "(collection.anki21b, collection.anki21 or collection.anki2)")
+                          .toStdString());
     std::string image;
     if (!Unpack(zip, chosen->name, chosen->isCompressed, image)) return false;
     AnkiCollection collection;
     std::string error;
     if (!collection.Read(image, error))
-        return Refuse(std::string("not a readable Anki collection in ") + chosen->name + ": " +
-                      error);
+        return Refuse(LearnerText::Filled(
+            QCoreApplication::translate("Import", "not a readable Anki collection in %1: %2"),
+            {chosen->name, error}));
     // The image and each note go once read, so that the notes, their entries and the
     // database are not all held at once.
     std::string().swap(image);
@@ -107,7 +120,10 @@ bool AnkiPackageReader::HasKnownVersion(const ZipArchive& zip) {
         if ((byte & 0x80) == 0) break;
     }
     if (version <= kNewestPackageVersion) return true;
-    return Refuse("unknown Anki package version " + std::to_string(version) + kUpdateAnki);
+    return Refuse(LearnerText::Filled(
+                      QCoreApplication::translate("Import", "unknown Anki package version %1"),
+                      {std::to_string(version)}) +
+                  QCoreApplication::translate("Import", kUpdateAnki).toStdString());
 }
 
 bool AnkiPackageReader::Unpack(const ZipArchive& zip, const std::string& name, bool isCompressed,
@@ -118,15 +134,21 @@ bool AnkiPackageReader::Unpack(const ZipArchive& zip, const std::string& name, b
             break;
         case ZipArchive::ReadResult::kEncrypted:
             return Refuse(
-                "the Anki package is encrypted (a zip with a password), which Anki "
-                "never writes; nothing read");
+                QCoreApplication::translate("Import",
+                                            "the Anki package is encrypted (a zip with a "
+                                            "password), which Anki never writes; nothing read")
+                    .toStdString());
         case ZipArchive::ReadResult::kTooLarge:
-            return Refuse(name + " is larger than " + std::to_string(kMaxCollectionSize >> 20) +
-                          " MiB; refused as damaged");
+            return Refuse(
+                LearnerText::Filled(QCoreApplication::translate(
+                                        "Import", "%1 is larger than %2 MiB; refused as damaged"),
+                                    {name, std::to_string(kMaxCollectionSize >> 20)}));
         case ZipArchive::ReadResult::kMissing:
         case ZipArchive::ReadResult::kDamaged:
-            return Refuse("the Anki package is damaged: " + name + " cannot be read (" + error +
-                          ")");
+            return Refuse(LearnerText::Filled(
+                QCoreApplication::translate("Import",
+                                            "the Anki package is damaged: %1 cannot be read (%2)"),
+                {name, error}));
     }
     if (!isCompressed) {
         image = std::move(bytes);
@@ -139,7 +161,10 @@ bool AnkiPackageReader::Unpack(const ZipArchive& zip, const std::string& name, b
 // gigabytes stops at the limit.
 bool AnkiPackageReader::Decompress(const std::string& compressed, std::string& image) {
     const std::unique_ptr<ZSTD_DCtx, DecompressContextFree> context(ZSTD_createDCtx());
-    if (!context) return Refuse("out of memory unpacking the collection");
+    if (!context)
+        return Refuse(
+            QCoreApplication::translate("Import", "out of memory unpacking the collection")
+                .toStdString());
     ZSTD_inBuffer in = {compressed.data(), compressed.size(), 0};
     std::string chunk(ZSTD_DStreamOutSize(), '\0');
     size_t pending = 0;  // nonzero while a frame is unfinished
@@ -147,18 +172,24 @@ bool AnkiPackageReader::Decompress(const std::string& compressed, std::string& i
         ZSTD_outBuffer out = {chunk.data(), chunk.size(), 0};
         pending = ZSTD_decompressStream(context.get(), &out, &in);
         if (ZSTD_isError(pending))
-            return Refuse(std::string("the Anki package is damaged: its collection does not "
-                                      "unpack (") +
-                          ZSTD_getErrorName(pending) + ")");
+            return Refuse(LearnerText::Filled(
+                QCoreApplication::translate(
+                    "Import", "the Anki package is damaged: its collection does not unpack (%1)"),
+                {ZSTD_getErrorName(pending)}));
         if (image.size() + out.pos > kMaxCollectionSize)
-            return Refuse("the collection unpacks to more than " +
-                          std::to_string(kMaxCollectionSize >> 20) + " MiB; refused as damaged");
+            return Refuse(LearnerText::Filled(
+                QCoreApplication::translate(
+                    "Import", "the collection unpacks to more than %1 MiB; refused as damaged"),
+                {std::to_string(kMaxCollectionSize >> 20)}));
         image.append(chunk.data(), out.pos);
         // The input may be used up with output still to flush; the end is where a call with
         // no input left gives nothing more.
         if (in.pos == in.size && (pending == 0 || out.pos == 0)) break;
     }
-    if (pending != 0) return Refuse("the Anki package is damaged: its collection is cut short");
+    if (pending != 0)
+        return Refuse(QCoreApplication::translate(
+                          "Import", "the Anki package is damaged: its collection is cut short")
+                          .toStdString());
     return true;
 }
 

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/DelimitedParser.h"
 
+#include "imports/LearnerText.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 
 DelimitedParser::DelimitedParser(const Options& options, Diagnostics& diagnostics,
@@ -23,9 +27,13 @@ bool DelimitedParser::Next(ParsedRow& row) {
         row.fields.clear();
         for (;;) {
             if (row.fields.size() == kMaxFields) {
-                m_diagnostics.Error(m_fileName, m_line,
-                                    "more than " + std::to_string(kMaxFields) +
-                                        " fields on one line; the file is read no further");
+                m_diagnostics.Error(
+                    m_fileName, m_line,
+                    LearnerText::Filled(
+                        QCoreApplication::translate(
+                            "Import",
+                            "more than %1 fields on one line; the file is read no further"),
+                        {std::to_string(kMaxFields)}));
                 m_pos = m_text.size();
                 return false;
             }
@@ -65,8 +73,11 @@ ParsedField DelimitedParser::ReadField() {
     if (m_options.quotes && m_pos < m_text.size() && m_text[m_pos] == '"') {
         ParsedField field;
         if (ReadQuoted(field)) return field;
-        m_diagnostics.Warning(m_fileName, m_line,
-                              "quote that does not close the field; the field is read as written");
+        m_diagnostics.Warning(
+            m_fileName, m_line,
+            QCoreApplication::translate(
+                "Import", "quote that does not close the field; the field is read as written")
+                .toStdString());
         return ReadUnquoted(false);
     }
     return ReadUnquoted(m_options.reportStrayQuotes);
@@ -109,8 +120,10 @@ ParsedField DelimitedParser::ReadUnquoted(bool reportQuotes) {
     while (!AtRowEnd() && m_text[m_pos] != m_options.separator) ++m_pos;
     field.text = std::string(m_text.substr(start, m_pos - start));
     if (reportQuotes && field.text.find('"') != std::string::npos) {
-        m_diagnostics.Warning(m_fileName, m_line,
-                              "quote inside an unquoted field, taken literally");
+        m_diagnostics.Warning(
+            m_fileName, m_line,
+            QCoreApplication::translate("Import", "quote inside an unquoted field, taken literally")
+                .toStdString());
     }
     return field;
 }

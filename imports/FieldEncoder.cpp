@@ -5,7 +5,11 @@
 #include "engine/FieldText.h"
 #include "engine/Utf8.h"
 #include "imports/FieldCutter.h"
+#include "imports/ImportAdvice.h"
 #include "imports/InputDecoder.h"
+#include "imports/LearnerText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,8 +30,12 @@ std::string CharacterProblem(const std::string& text) {
         const char32_t ch = Utf8::Next(text, pos);
         if (!IsControl(ch)) continue;
         if (ch == 0 || ch == 0x1A || ch == '\r' || ch == '\n')
-            return "holds " + CodePoint(ch) + ", which would break the record";
-        return "holds the control character " + CodePoint(ch);
+            return LearnerText::Filled(
+                QCoreApplication::translate("Import", "holds %1, which would break the record"),
+                {CodePoint(ch)});
+        return LearnerText::Filled(
+            QCoreApplication::translate("Import", "holds the control character %1"),
+            {CodePoint(ch)});
     }
     return std::string();
 }
@@ -80,8 +88,9 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
     if (encoding == Encoding::Cp1252 && !fits) {
         std::string shown;
         Utf8::Append(shown, missing);
-        outcome.problem =
-            "holds " + CodePoint(missing) + " (" + shown + "), which Windows-1252 cannot hold";
+        outcome.problem = LearnerText::Filled(
+            QCoreApplication::translate("Import", "holds %1 (%2), which Windows-1252 cannot hold"),
+            {CodePoint(missing), shown});
         return outcome;
     }
     // Windows-1252 bytes that happen to form UTF-8 would be read as UTF-8, as other letters.
@@ -95,8 +104,11 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
     } else {
         const std::string size = std::to_string(encodedSize);
         if (!truncate) {
-            outcome.problem = "is " + size + " bytes in " + Name(utf8) + ", over the limit of " +
-                              std::to_string(limit) + " (--truncate cuts it)";
+            outcome.problem =
+                LearnerText::Filled(QCoreApplication::translate(
+                                        "Import", "is %1 bytes in %2, over the limit of %3"),
+                                    {size, Name(utf8), std::to_string(limit)}) +
+                ImportAdvice::Text(ImportAdvice::kTruncate);
             return outcome;
         }
         outcome.uncutSize = encodedSize;
@@ -106,14 +118,17 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
         else
             outcome.bytes = outcome.text;
         if (outcome.text.empty()) {
-            outcome.problem = "is " + size + " bytes in " + Name(utf8) +
-                              " and has no place to cut it to " + std::to_string(limit);
+            outcome.problem = LearnerText::Filled(
+                QCoreApplication::translate("Import",
+                                            "is %1 bytes in %2 and has no place to cut it to %3"),
+                {size, Name(utf8), std::to_string(limit)});
             return outcome;
         }
     }
     if (FieldText::ToUtf8(outcome.bytes) != outcome.text) {
-        outcome.problem = std::string("would read back as \"") + FieldText::ToUtf8(outcome.bytes) +
-                          "\" when stored in " + Name(utf8);
+        outcome.problem = LearnerText::Filled(
+            QCoreApplication::translate("Import", "would read back as \"%1\" when stored in %2"),
+            {FieldText::ToUtf8(outcome.bytes), Name(utf8)});
     }
     return outcome;
 }

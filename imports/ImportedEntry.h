@@ -4,6 +4,9 @@
 // and the input line it came from, for messages.
 
 #include "engine/ListRec.h"
+#include "imports/LearnerText.h"
+
+#include <QCoreApplication>
 
 #include <cstddef>
 #include <string>
@@ -20,6 +23,9 @@ constexpr size_t kMaxImportedEntries = kMaxStudyWords;
 
 // The refusal an importer reports, at the line of the entry past kMaxImportedEntries.
 inline std::string TooManyEntries() {
-    return "more than " + std::to_string(kMaxImportedEntries) +
-           " entries, the most a list can hold; the file is read no further";
+    return LearnerText::Filled(
+        QCoreApplication::translate(
+            "Import",
+            "more than %1 entries, the most a list can hold; the file is read no further"),
+        {std::to_string(kMaxImportedEntries)});
 }

@@ -3,7 +3,11 @@
 
 #include "engine/Utf8.h"
 #include "imports/EncodingDetector.h"
+#include "imports/ImportAdvice.h"
+#include "imports/LearnerText.h"
 #include "imports/TextEncoding.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <optional>
@@ -76,7 +80,10 @@ bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
     if (!encoding.empty()) {
         chosen = TextEncoding::Find(encoding);
         if (!chosen) {
-            diagnostics.Error(fileName, 0, "unknown encoding \"" + encoding + "\"");
+            diagnostics.Error(
+                fileName, 0,
+                LearnerText::Filled(
+                    QCoreApplication::translate("Import", "unknown encoding \"%1\""), {encoding}));
             return false;
         }
     } else if (const auto mark = ByteOrderMark(text)) {
@@ -95,9 +102,11 @@ bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
             decoded.m_view = text;
             return true;
         }
-        diagnostics.Error(fileName, Utf8::LineOf(text, bad),
-                          "not valid UTF-8 (byte " + HexByte(text[bad]) +
-                              "); give the encoding it was saved in with --input-encoding");
+        diagnostics.Error(
+            fileName, Utf8::LineOf(text, bad),
+            LearnerText::Filled(QCoreApplication::translate("Import", "not valid UTF-8 (byte %1)"),
+                                {HexByte(text[bad])}) +
+                ImportAdvice::Text(ImportAdvice::kEncodingSavedIn));
         return false;
     }
     if (chosen) {
@@ -109,13 +118,16 @@ bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
             decoded.m_encoding = chosen->Name();
             return true;
         }
-        diagnostics.Error(fileName, bad == std::string_view::npos ? 0 : Utf8::LineOf(text, bad),
-                          bad == std::string_view::npos
-                              ? "this system has no converter for " + chosen->Name()
-                              : "byte " + HexByte(text[bad]) + " has no character in " +
-                                    chosen->Name() +
-                                    "; give the right encoding with "
-                                    "--input-encoding");
+        diagnostics.Error(
+            fileName, bad == std::string_view::npos ? 0 : Utf8::LineOf(text, bad),
+            bad == std::string_view::npos
+                ? LearnerText::Filled(
+                      QCoreApplication::translate("Import", "this system has no converter for %1"),
+                      {chosen->Name()})
+                : LearnerText::Filled(
+                      QCoreApplication::translate("Import", "byte %1 has no character in %2"),
+                      {HexByte(text[bad]), chosen->Name()}) +
+                      ImportAdvice::Text(ImportAdvice::kRightEncoding));
         return false;
     }
     return DecodeGuessed(text, fileName, diagnostics, decoded);
@@ -129,17 +141,22 @@ bool InputDecoder::DecodeGuessed(std::string_view text, const std::string& fileN
         decoded.m_isConverted = true;
         decoded.m_encoding = guess.encoding.Name();
         decoded.m_confidence = guess.confidence;
-        diagnostics.Note(fileName, 0,
-                         "not UTF-8; read as " + guess.encoding.Name() + " (guessed, " +
-                             std::to_string(guess.confidence) +
-                             "% sure; --input-encoding chooses)");
+        diagnostics.Note(
+            fileName, 0,
+            LearnerText::Filled(
+                QCoreApplication::translate("Import", "not UTF-8; read as %1 (guessed, %2% sure"),
+                {guess.encoding.Name(), std::to_string(guess.confidence)}) +
+                ImportAdvice::Text(ImportAdvice::kEncodingChooses));
         return true;
     }
     decoded.m_converted.clear();
     const size_t bad = FirstBadByte(text);
-    diagnostics.Error(fileName, Utf8::LineOf(text, bad),
-                      "not valid UTF-8 (byte " + HexByte(text[bad]) +
-                          ") and in no encoding Quibbix can guess; give the encoding it was "
-                          "saved in with --input-encoding");
+    diagnostics.Error(
+        fileName, Utf8::LineOf(text, bad),
+        LearnerText::Filled(
+            QCoreApplication::translate(
+                "Import", "not valid UTF-8 (byte %1) and in no encoding Quibbix can guess"),
+            {HexByte(text[bad])}) +
+            ImportAdvice::Text(ImportAdvice::kEncodingSavedIn));
     return false;
 }

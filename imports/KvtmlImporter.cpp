@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/KvtmlImporter.h"
 
+#include "imports/ImportAdvice.h"
+#include "imports/LearnerText.h"
 #include "imports/TextTidy.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -95,7 +98,9 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
     if (!xml.readNextStartElement() || !IsNamed(xml, "kvtml")) {
         if (!xml.hasError()) {
             m_diagnostics.Error(m_fileName, static_cast<int>(xml.lineNumber()),
-                                "not a KVTML document (no <kvtml> root element)");
+                                QCoreApplication::translate(
+                                    "Import", "not a KVTML document (no <kvtml> root element)")
+                                    .toStdString());
             return false;
         }
     } else {
@@ -124,8 +129,10 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
         return false;
     }
     if (xml.hasError()) {
-        m_diagnostics.Error(m_fileName, static_cast<int>(xml.lineNumber()),
-                            "XML error: " + xml.errorString().toStdString());
+        m_diagnostics.Error(
+            m_fileName, static_cast<int>(xml.lineNumber()),
+            LearnerText::Filled(QCoreApplication::translate("Import", "XML error: %1"),
+                                {xml.errorString().toStdString()}));
         return false;
     }
     return true;
@@ -204,12 +211,16 @@ void KvtmlImporter::ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>&
         }
     }
     if (deactivated && !m_options.includeDeactivated) {
-        m_diagnostics.Note(m_fileName, line,
-                           "deactivated entry skipped (--include-deactivated keeps it)");
+        m_diagnostics.Note(
+            m_fileName, line,
+            QCoreApplication::translate("Import", "deactivated entry skipped").toStdString() +
+                ImportAdvice::Text(ImportAdvice::kIncludeDeactivated));
         return;
     }
     if (IsEmpty(translations)) {
-        m_diagnostics.Note(m_fileName, line, "empty entry skipped");
+        m_diagnostics.Note(
+            m_fileName, line,
+            QCoreApplication::translate("Import", "empty entry skipped").toStdString());
         return;
     }
     Add(MakeEntry(line, translations), entries);
@@ -279,7 +290,9 @@ void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntr
                 Skip(xml);
         }
         if (entry.word.empty() && entry.definition.empty()) {
-            m_diagnostics.Note(m_fileName, entry.line, "empty entry skipped");
+            m_diagnostics.Note(
+                m_fileName, entry.line,
+                QCoreApplication::translate("Import", "empty entry skipped").toStdString());
             continue;
         }
         Add(std::move(entry), entries);

@@ -3,7 +3,10 @@
 
 #include "engine/Counted.h"
 #include "engine/WordListFile.h"
+#include "imports/LearnerText.h"
 #include "imports/TextTidy.h"
+
+#include <QCoreApplication>
 
 #include <unordered_map>
 
@@ -53,14 +56,23 @@ std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& 
         if (!EncodeText(entry, definition, false, record.definition)) continue;
         const auto [first, isNew] = firstLineOf.emplace(record.word, entry.line);
         if (!isNew) {
-            const std::string where = " (first on line " + std::to_string(first->second) + ")";
+            const std::string where =
+                LearnerText::Filled(QCoreApplication::translate("Import", " (first on line %1)"),
+                                    {std::to_string(first->second)});
             if (m_options.dedupe) {
-                m_diagnostics.Note(m_fileName, entry.line,
-                                   "duplicate word \"" + Shown(word) + "\" dropped" + where);
+                m_diagnostics.Note(
+                    m_fileName, entry.line,
+                    LearnerText::Filled(
+                        QCoreApplication::translate("Import", "duplicate word \"%1\" dropped"),
+                        {Shown(word)}) +
+                        where);
                 continue;
             }
-            m_diagnostics.Warning(m_fileName, entry.line,
-                                  "duplicate word \"" + Shown(word) + "\"" + where);
+            m_diagnostics.Warning(
+                m_fileName, entry.line,
+                LearnerText::Filled(QCoreApplication::translate("Import", "duplicate word \"%1\""),
+                                    {Shown(word)}) +
+                    where);
         }
         records.push_back(std::move(record));
     }
@@ -73,16 +85,23 @@ bool RecordEncoder::EncodeText(const ImportedEntry& entry, const std::string& te
     const FieldEncoder::Outcome outcome =
         FieldEncoder::Encode(text, limit, m_options.encoding, m_options.truncate);
     std::string storage;
-    const std::string name = std::string(isWord ? "word" : "definition of") + " \"" +
-                             Shown(Trimmed(entry.word, storage)) + "\"";
+    const std::string name =
+        LearnerText::Filled(isWord ? QCoreApplication::translate("Import", "word \"%1\"")
+                                   : QCoreApplication::translate("Import", "definition of \"%1\""),
+                            {Shown(Trimmed(entry.word, storage))});
     if (!outcome.problem.empty()) {
-        Refuse(entry, name + " " + outcome.problem);
+        Refuse(entry, LearnerText::Filled(QCoreApplication::translate("Import", "%1 %2"),
+                                          {name, outcome.problem}));
         return false;
     }
     if (outcome.uncutSize > 0) {
         m_diagnostics.Note(m_fileName, entry.line,
-                           name + " cut from " + std::to_string(outcome.uncutSize) + " to " +
-                               Counted(outcome.bytes.size(), "byte"));
+                           LearnerText::Filled(
+                               QCoreApplication::translate("Import", "%1 cut from %2 to %3"),
+                               {name, std::to_string(outcome.uncutSize),
+                                LearnerText::Counted(
+                                    "Import", QT_TRANSLATE_N_NOOP("Import", "%n byte(s)"),
+                                    outcome.bytes.size(), Counted(outcome.bytes.size(), "byte"))}));
     }
     bytes = outcome.bytes;
     return true;
@@ -91,7 +110,9 @@ bool RecordEncoder::EncodeText(const ImportedEntry& entry, const std::string& te
 void RecordEncoder::Refuse(const ImportedEntry& entry, const std::string& text) {
     ++m_refused;
     if (m_options.skipBad)
-        m_diagnostics.Warning(m_fileName, entry.line, "skipped: " + text);
+        m_diagnostics.Warning(
+            m_fileName, entry.line,
+            LearnerText::Filled(QCoreApplication::translate("Import", "skipped: %1"), {text}));
     else
         m_diagnostics.Error(m_fileName, entry.line, text);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/TextEncoding.h"
 
+#include <QCoreApplication>
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -27,22 +29,27 @@ struct Entry {
 
 std::vector<Entry> Entries() {
     std::vector<Entry> entries = {
-        {"utf-8", "UTF-8", "Unicode", {}},
+        {"utf-8", "UTF-8", QT_TRANSLATE_NOOP("Import", "Unicode"), {}},
         // Without a byte order mark, UTF-16 and UTF-32 are taken as big-endian, as the
         // Unicode standard says.
-        {"utf-16", "UTF-16", "Unicode", {}},
-        {"utf-16le", "UTF-16LE", "Unicode", {}},
-        {"utf-16be", "UTF-16BE", "Unicode", {}},
-        {"utf-32", "UTF-32", "Unicode", {}},
-        {"utf-32le", "UTF-32LE", "Unicode", {}},
-        {"utf-32be", "UTF-32BE", "Unicode", {}},
+        {"utf-16", "UTF-16", QT_TRANSLATE_NOOP("Import", "Unicode"), {}},
+        {"utf-16le", "UTF-16LE", QT_TRANSLATE_NOOP("Import", "Unicode"), {}},
+        {"utf-16be", "UTF-16BE", QT_TRANSLATE_NOOP("Import", "Unicode"), {}},
+        {"utf-32", "UTF-32", QT_TRANSLATE_NOOP("Import", "Unicode"), {}},
+        {"utf-32le", "UTF-32LE", QT_TRANSLATE_NOOP("Import", "Unicode"), {}},
+        {"utf-32be", "UTF-32BE", QT_TRANSLATE_NOOP("Import", "Unicode"), {}},
     };
     const std::pair<int, const char*> windows[] = {
-        {1252, "Western European"}, {1250, "Central European"},
-        {1251, "Cyrillic"},         {1253, "Greek"},
-        {1254, "Turkish"},          {1255, "Hebrew"},
-        {1256, "Arabic"},           {1257, "Baltic"},
-        {1258, "Vietnamese"},       {874, "Thai"}};
+        {1252, QT_TRANSLATE_NOOP("Import", "Western European")},
+        {1250, QT_TRANSLATE_NOOP("Import", "Central European")},
+        {1251, QT_TRANSLATE_NOOP("Import", "Cyrillic")},
+        {1253, QT_TRANSLATE_NOOP("Import", "Greek")},
+        {1254, QT_TRANSLATE_NOOP("Import", "Turkish")},
+        {1255, QT_TRANSLATE_NOOP("Import", "Hebrew")},
+        {1256, QT_TRANSLATE_NOOP("Import", "Arabic")},
+        {1257, QT_TRANSLATE_NOOP("Import", "Baltic")},
+        {1258, QT_TRANSLATE_NOOP("Import", "Vietnamese")},
+        {874, QT_TRANSLATE_NOOP("Import", "Thai")}};
     for (const auto& [page, region] : windows) {
         const std::string number = std::to_string(page);
         entries.push_back({nullptr,
@@ -50,42 +57,55 @@ std::vector<Entry> Entries() {
                            region,
                            {"windows-" + number, "CP" + number, "cp" + number, number}});
     }
-    const std::pair<int, const char*> iso[] = {{1, "Western European"},
-                                               {2, "Central European"},
-                                               {3, "South European"},
-                                               {4, "Baltic"},
-                                               {5, "Cyrillic"},
-                                               {6, "Arabic"},
-                                               {7, "Greek"},
-                                               {8, "Hebrew"},
-                                               {9, "Turkish"},
-                                               {10, "Nordic"},
-                                               {11, "Thai"},
-                                               {13, "Baltic"},
-                                               {14, "Celtic"},
-                                               {15, "Western European"},
-                                               {16, "South-Eastern European"}};
+    const std::pair<int, const char*> iso[] = {
+        {1, QT_TRANSLATE_NOOP("Import", "Western European")},
+        {2, QT_TRANSLATE_NOOP("Import", "Central European")},
+        {3, QT_TRANSLATE_NOOP("Import", "South European")},
+        {4, QT_TRANSLATE_NOOP("Import", "Baltic")},
+        {5, QT_TRANSLATE_NOOP("Import", "Cyrillic")},
+        {6, QT_TRANSLATE_NOOP("Import", "Arabic")},
+        {7, QT_TRANSLATE_NOOP("Import", "Greek")},
+        {8, QT_TRANSLATE_NOOP("Import", "Hebrew")},
+        {9, QT_TRANSLATE_NOOP("Import", "Turkish")},
+        {10, QT_TRANSLATE_NOOP("Import", "Nordic")},
+        {11, QT_TRANSLATE_NOOP("Import", "Thai")},
+        {13, QT_TRANSLATE_NOOP("Import", "Baltic")},
+        {14, QT_TRANSLATE_NOOP("Import", "Celtic")},
+        {15, QT_TRANSLATE_NOOP("Import", "Western European")},
+        {16, QT_TRANSLATE_NOOP("Import", "South-Eastern European")}};
     for (const auto& [part, region] : iso) {
         const std::string name = "iso-8859-" + std::to_string(part);
         entries.push_back({nullptr, nullptr, region, {name, "ISO-8859-" + std::to_string(part)}});
     }
     std::vector<Entry> others = {
-        {"koi8-r", "KOI8-R", "Cyrillic", {}},
-        {"koi8-u", "KOI8-U", "Ukrainian", {}},
-        {"macintosh", "MACINTOSH", "Western European, Mac", {"mac-roman", "x-mac-roman"}},
+        {"koi8-r", "KOI8-R", QT_TRANSLATE_NOOP("Import", "Cyrillic"), {}},
+        {"koi8-u", "KOI8-U", QT_TRANSLATE_NOOP("Import", "Ukrainian"), {}},
+        {"macintosh",
+         "MACINTOSH",
+         QT_TRANSLATE_NOOP("Import", "Western European, Mac"),
+         {"mac-roman", "x-mac-roman"}},
         {"mac-centraleurope",
          "MAC-CENTRALEUROPE",
-         "Central European, Mac",
+         QT_TRANSLATE_NOOP("Import", "Central European, Mac"),
          {"x-mac-ce", "mac-ce", "x-mac-centraleurroman"}},
-        {"mac-cyrillic", "MAC-CYRILLIC", "Cyrillic, Mac", {"x-mac-cyrillic"}},
+        {"mac-cyrillic",
+         "MAC-CYRILLIC",
+         QT_TRANSLATE_NOOP("Import", "Cyrillic, Mac"),
+         {"x-mac-cyrillic"}},
         // Japanese Windows saves its own superset of Shift_JIS, which also keeps 0x5C a
         // backslash rather than a yen sign.
-        {"shift_jis", "CP932", "Japanese", {"sjis", "cp932", "windows-31j"}},
-        {"euc-jp", "EUC-JP", "Japanese", {}},
-        {"gb18030", "GB18030", "Chinese, Simplified", {"gbk", "gb2312", "cp936"}},
-        {"big5", "BIG5", "Chinese, Traditional", {}},
+        {"shift_jis",
+         "CP932",
+         QT_TRANSLATE_NOOP("Import", "Japanese"),
+         {"sjis", "cp932", "windows-31j"}},
+        {"euc-jp", "EUC-JP", QT_TRANSLATE_NOOP("Import", "Japanese"), {}},
+        {"gb18030",
+         "GB18030",
+         QT_TRANSLATE_NOOP("Import", "Chinese, Simplified"),
+         {"gbk", "gb2312", "cp936"}},
+        {"big5", "BIG5", QT_TRANSLATE_NOOP("Import", "Chinese, Traditional"), {}},
         // Korean Windows saves code page 949, a superset of EUC-KR.
-        {"euc-kr", "CP949", "Korean", {"cp949", "uhc"}},
+        {"euc-kr", "CP949", QT_TRANSLATE_NOOP("Import", "Korean"), {"cp949", "uhc"}},
     };
     entries.insert(entries.end(), others.begin(), others.end());
     return entries;
@@ -93,11 +113,11 @@ std::vector<Entry> Entries() {
 
 }  // namespace
 
-TextEncoding::TextEncoding(std::string name, std::string converter, std::string label,
+TextEncoding::TextEncoding(std::string name, std::string converter, std::string region,
                            std::vector<std::string> aliases)
     : m_name(std::move(name)),
       m_converter(std::move(converter)),
-      m_label(std::move(label)),
+      m_region(std::move(region)),
       m_aliases(std::move(aliases)) {}
 
 const std::vector<TextEncoding>& TextEncoding::All() {
@@ -110,13 +130,16 @@ const std::vector<TextEncoding>& TextEncoding::All() {
             std::vector<std::string> aliases = {name};
             aliases.insert(aliases.end(), entry.aliases.begin(), entry.aliases.end());
             for (std::string& alias : aliases) alias = Folded(alias);
-            encodings.push_back(TextEncoding(name, converter,
-                                             std::string(entry.region) + " (" + name + ")",
-                                             std::move(aliases)));
+            encodings.push_back(TextEncoding(name, converter, entry.region, std::move(aliases)));
         }
         return encodings;
     }();
     return all;
+}
+
+std::string TextEncoding::Label() const {
+    return QCoreApplication::translate("Import", m_region.c_str()).toStdString() + " (" + m_name +
+           ")";
 }
 
 bool TextEncoding::Matches(std::string_view name) const {

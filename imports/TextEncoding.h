@@ -21,8 +21,8 @@ public:
 
     // The name the messages use ("windows-1251", "utf-8").
     const std::string& Name() const { return m_name; }
-    // What the window calls it ("Cyrillic (windows-1251)").
-    const std::string& Label() const { return m_label; }
+    // What the window calls it ("Cyrillic (windows-1251)"), in the learner's language.
+    std::string Label() const;
     bool IsUtf8() const { return m_name == "utf-8"; }
 
     // The UTF-8 form of `bytes`; false, with the offset of the first byte that has no
@@ -33,12 +33,12 @@ public:
     std::string ToUtf8Shown(std::string_view bytes) const;
 
 private:
-    TextEncoding(std::string name, std::string converter, std::string label,
+    TextEncoding(std::string name, std::string converter, std::string region,
                  std::vector<std::string> aliases);
     bool Matches(std::string_view name) const;
 
     std::string m_name;
     std::string m_converter;  // the C library's name
-    std::string m_label;
+    std::string m_region;     // in English, marked for the translation
     std::vector<std::string> m_aliases;
 };

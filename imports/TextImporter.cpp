@@ -2,7 +2,11 @@
 #include "imports/TextImporter.h"
 
 #include "imports/HtmlText.h"
+#include "imports/ImportAdvice.h"
+#include "imports/LearnerText.h"
 #include "imports/TextTidy.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -58,9 +62,13 @@ std::vector<ImportedEntry> TextImporter::Read(std::string_view text) {
         if (firstLine == 0) firstLine = row.line;
         mayBeTitle = mayBeTitle && row.line <= firstLine + 1 && IsTitleLine(row);
         if (mayBeTitle) {
-            m_diagnostics.Note(m_fileName, row.line,
-                               "skipped \"" + row.fields[0].text +
-                                   "\" as a title line; if it is an entry, quote its word");
+            m_diagnostics.Note(
+                m_fileName, row.line,
+                LearnerText::Filled(
+                    QCoreApplication::translate(
+                        "Import",
+                        "skipped \"%1\" as a title line; if it is an entry, quote its word"),
+                    {row.fields[0].text}));
             continue;
         }
         if (isFirstEntryRow) {
@@ -109,9 +117,12 @@ bool TextImporter::IsHeaderRow(const ParsedRow& first) {
     if (wordColumn > first.fields.size()) return false;
     if (LooksLikeHeader(first.fields[wordColumn - 1].text,
                         first.fields[definitionColumn - 1].text)) {
-        m_diagnostics.Warning(m_fileName, first.line,
-                              "this row looks like column titles and was imported as an entry; "
-                              "use --header to skip it, --no-header to keep it");
+        m_diagnostics.Warning(
+            m_fileName, first.line,
+            QCoreApplication::translate(
+                "Import", "this row looks like column titles and was imported as an entry")
+                    .toStdString() +
+                ImportAdvice::Text(ImportAdvice::kHeader));
     }
     return false;
 }

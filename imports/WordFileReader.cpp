@@ -5,10 +5,14 @@
 #include "imports/AnkiImporter.h"
 #include "imports/AnkiPackageReader.h"
 #include "imports/FormatGuesser.h"
+#include "imports/ImportAdvice.h"
 #include "imports/ImportedEntry.h"
 #include "imports/InputDecoder.h"
 #include "imports/KvtmlImporter.h"
+#include "imports/LearnerText.h"
 #include "imports/TextImporter.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <filesystem>
@@ -32,9 +36,10 @@ bool ReadHead(const std::string& path, std::string& head) {
 }
 
 void NoteGuess(const std::string& path, ImportFormat format, Diagnostics& diagnostics) {
-    diagnostics.Note(
-        path, 0,
-        std::string("read as ") + FormatGuesser::Name(format) + " (guessed; --format chooses)");
+    diagnostics.Note(path, 0,
+                     LearnerText::Filled(QCoreApplication::translate("Import", "read as %1"),
+                                         {FormatGuesser::Name(format)}) +
+                         ImportAdvice::Text(ImportAdvice::kFormatChooses));
 }
 
 // The first entry reads like column titles ("word", "definition") and was kept.
@@ -86,9 +91,12 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
     std::string head;
     const bool isFile = ReadHead(path, head);
     if (isFile && FormatGuesser::IsSpreadsheet(path, head)) {
-        diagnostics.Error(path, 0,
-                          "this is a spreadsheet; save it as CSV (comma-separated values) and "
-                          "import that");
+        diagnostics.Error(
+            path, 0,
+            QCoreApplication::translate(
+                "Import",
+                "this is a spreadsheet; save it as CSV (comma-separated values) and import that")
+                .toStdString());
         return false;
     }
     ImportFormat format = options.format;
@@ -100,13 +108,18 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
         std::string bytes;
         const int error = DefaultFileSystem().ReadFile(path, bytes);
         if (error == EFBIG) {
-            diagnostics.Error(path, 0,
-                              "larger than " + std::to_string(FileSystem::kMaxReadSize >> 20) +
-                                  " MiB, the most a word file may be; nothing read");
+            diagnostics.Error(
+                path, 0,
+                LearnerText::Filled(
+                    QCoreApplication::translate(
+                        "Import", "larger than %1 MiB, the most a word file may be; nothing read"),
+                    {std::to_string(FileSystem::kMaxReadSize >> 20)}));
             return false;
         }
         if (error != 0) {
-            diagnostics.Error(path, 0, "cannot read the file");
+            diagnostics.Error(
+                path, 0,
+                QCoreApplication::translate("Import", "cannot read the file").toStdString());
             return false;
         }
         return ReadText(path, std::move(bytes), options, diagnostics, entries, file);

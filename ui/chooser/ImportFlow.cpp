@@ -4,7 +4,9 @@
 #include "engine/Escaped.h"
 #include "engine/FieldText.h"
 #include "imports/EncodingDetector.h"
+#include "imports/ImportAdvice.h"
 #include "imports/InputDecoder.h"
+#include "imports/LearnerText.h"
 #include "lists/ListImporter.h"
 #include "platform/Translations.h"
 #include "ui/chooser/EncodingDialog.h"
@@ -26,26 +28,25 @@ constexpr struct {
     const char* option;
     const char* instead;
 } kAdvice[] = {
-    {"; use --header to skip it, --no-header to keep it",
-     "; delete that row from the file if it holds no word"},
-    {"; use --header to skip it", "; delete that row from the file if it holds no word"},
-    {"; give the encoding it was saved in with --input-encoding",
-     "; choose the encoding it was saved in"},
-    {"; give the right encoding with --input-encoding", "; choose another encoding"},
-    {"; --input-encoding chooses)", ")"},
-    {" (--truncate cuts it)", "; shorten it in the file"},
+    {ImportAdvice::kHeader,
+     QT_TRANSLATE_NOOP("ImportFlow", "; delete that row from the file if it holds no word")},
+    {ImportAdvice::kEncodingSavedIn,
+     QT_TRANSLATE_NOOP("ImportFlow", "; choose the encoding it was saved in")},
+    {ImportAdvice::kRightEncoding, QT_TRANSLATE_NOOP("ImportFlow", "; choose another encoding")},
+    {ImportAdvice::kEncodingChooses, ")"},
+    {ImportAdvice::kTruncate, QT_TRANSLATE_NOOP("ImportFlow", "; shorten it in the file")},
 };
 
 constexpr struct {
     const char* name;
     const char* what;
 } kFormats[] = {
-    {"tsv", "text with a tab between each word and its meaning"},
-    {"csv", "comma-separated text"},
-    {"anki", "text exported from Anki"},
-    {"mnemosyne", "a Mnemosyne export"},
-    {"kvtml", "a KVTML vocabulary file"},
-    {"apkg", "an Anki package"},
+    {"tsv", QT_TRANSLATE_NOOP("ImportFlow", "text with a tab between each word and its meaning")},
+    {"csv", QT_TRANSLATE_NOOP("ImportFlow", "comma-separated text")},
+    {"anki", QT_TRANSLATE_NOOP("ImportFlow", "text exported from Anki")},
+    {"mnemosyne", QT_TRANSLATE_NOOP("ImportFlow", "a Mnemosyne export")},
+    {"kvtml", QT_TRANSLATE_NOOP("ImportFlow", "a KVTML vocabulary file")},
+    {"apkg", QT_TRANSLATE_NOOP("ImportFlow", "an Anki package")},
 };
 
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
@@ -59,7 +60,10 @@ size_t OptionAt(const std::string& text) { return std::min(text.find(" --"), tex
 // Advice that names any other option goes: a parenthesis around it, or the clause after a
 // semicolon that holds it.
 std::string WithoutOptions(std::string text) {
-    for (const auto& advice : kAdvice) ReplaceAll(text, advice.option, advice.instead);
+    // The advice comes in the learner's language, and so does what takes its place.
+    for (const auto& advice : kAdvice)
+        ReplaceAll(text, ImportAdvice::Text(advice.option),
+                   QCoreApplication::translate("ImportFlow", advice.instead).toStdString());
     for (size_t dash = OptionAt(text); dash != std::string::npos; dash = OptionAt(text)) {
         const size_t open = text.rfind('(', dash + 1);
         const size_t close = text.find(')', dash);
@@ -77,11 +81,12 @@ std::string WithoutOptions(std::string text) {
 }
 
 std::string PlainFormat(const std::string& text) {
-    const std::string mark = "read as ";
-    if (text.compare(0, mark.size(), mark) != 0) return text;
     for (const auto& format : kFormats) {
-        if (text.substr(mark.size()) == format.name)
-            return std::string("Quibbix read this file as ") + format.what;
+        if (text ==
+            LearnerText::Filled(QCoreApplication::translate("Import", "read as %1"), {format.name}))
+            return QCoreApplication::translate("ImportFlow", "Quibbix read this file as %1")
+                .arg(QCoreApplication::translate("ImportFlow", format.what))
+                .toStdString();
     }
     return text;
 }
