@@ -3,6 +3,7 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/Escaped.h"
+#include "sync/SyncTexts.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -91,13 +92,11 @@ bool DeviceId::LoadOrCreate(FileSystem& files, const std::string& dataDir, std::
         return false;
     }
     if (readError == 0 && !hasId) {
-        notice = path + ": held no device id (\"" + Escaped(bytes.substr(0, 40)) +
-                 "\"); this computer now syncs as the new device " + made;
+        notice = path + SyncTexts::kNoDeviceId + Escaped(bytes.substr(0, 40)) +
+                 SyncTexts::kNowNewDevice + made;
     } else if (isCopy) {
-        notice = path + ": the data folder was made at " + Escaped(madeAt) +
-                 " (copied or moved from there, where it may still sync); this computer now " +
-                 "syncs as the new device " + made + ", so that no journal is written from two " +
-                 "places";
+        notice = path + SyncTexts::kMadeAt + Escaped(madeAt) + SyncTexts::kCopiedFrom + made +
+                 SyncTexts::kNotFromTwoPlaces;
     }
     id = made;
     return true;

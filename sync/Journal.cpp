@@ -4,6 +4,7 @@
 #include "engine/AtomicFile.h"
 #include "engine/Escaped.h"
 #include "sync/JournalLine.h"
+#include "sync/SyncTexts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,16 +29,14 @@ bool ReadHeader(std::string_view header, const std::string& name, std::string& d
         case JournalLine::HeaderStatus::kOk:
             return true;
         case JournalLine::HeaderStatus::kNewerFormat:
-            error = name + ": written in journal format " + std::to_string(version) +
-                    " by a newer Quibbix; this one reads format " +
-                    std::to_string(JournalLine::kFormatVersion) +
-                    " and leaves the journal unread until it is updated";
+            error = name + SyncTexts::kNewerFormat + std::to_string(version) +
+                    SyncTexts::kReadsFormat + std::to_string(JournalLine::kFormatVersion) +
+                    SyncTexts::kLeftUnread;
             return false;
         case JournalLine::HeaderStatus::kNotJournal:
             break;
     }
-    error = name + ": not a Quibbix journal (its first line is \"" + Escaped(header.substr(0, 60)) +
-            "\")";
+    error = name + SyncTexts::kNotJournal + Escaped(header.substr(0, 60)) + "\")";
     return false;
 }
 
@@ -70,8 +69,8 @@ bool Journal::Parse(std::string_view bytes, const std::string& name, Contents& c
         if (!JournalLine::Decode(whole.substr(start, end - start), event, reason)) {
             contents.problems.push_back(Where(name, contents.lines) + reason);
         } else if (event.device != contents.device) {
-            contents.problems.push_back(Where(name, contents.lines) + "an event of device " +
-                                        event.device + " in the journal of " + contents.device);
+            contents.problems.push_back(Where(name, contents.lines) + SyncTexts::kEventOfDevice +
+                                        event.device + SyncTexts::kInJournalOf + contents.device);
         } else {
             contents.events.push_back(std::move(event));
         }
@@ -95,8 +94,8 @@ bool Journal::Open(std::string& error) {
     m_contents = Contents();
     if (!Parse(bytes, m_path, m_contents, error)) return false;
     if (!m_contents.device.empty() && m_contents.device != m_device) {
-        error = m_path + ": the journal of device " + m_contents.device + ", not of this " +
-                "computer's " + m_device;
+        error = m_path + SyncTexts::kJournalOfDevice + m_contents.device +
+                SyncTexts::kNotThisComputers + m_device;
         return false;
     }
     // A cut-off last line cannot come from an atomic replace; it is dropped rather than

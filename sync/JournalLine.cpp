@@ -3,6 +3,7 @@
 
 #include "engine/HistoryFile.h"
 #include "sync/DeviceId.h"
+#include "sync/SyncTexts.h"
 
 #include <charconv>
 #include <vector>
@@ -121,7 +122,7 @@ bool DecodeKind(std::string_view field, JournalEvent::Kind& kind) {
 
 bool DecodeDirection(std::string_view field, JournalEvent& e, std::string& reason) {
     if (field != "f" && field != "b") {
-        reason = "no direction (f or b)";
+        reason = SyncTexts::kNoDirection;
         return false;
     }
     e.direction = static_cast<JournalEvent::Direction>(field[0]);
@@ -131,12 +132,12 @@ bool DecodeDirection(std::string_view field, JournalEvent& e, std::string& reaso
 bool DecodeUsage(const FieldList& f, JournalEvent& e, std::string& reason) {
     if (!DecodeDirection(f[5], e, reason)) return false;
     if (f[6].size() != 10 || HistoryFile::DayNumber(f[6]) < 0) {
-        reason = "no date (YYYY-MM-DD)";
+        reason = SyncTexts::kNoDate;
         return false;
     }
     e.date = std::string(f[6]);
     if (!ParseNumber(f[7], e.seconds) || e.seconds < 0) {
-        reason = "no seconds of use";
+        reason = SyncTexts::kNoSeconds;
         return false;
     }
     return true;
@@ -147,7 +148,7 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
     using Kind = JournalEvent::Kind;
     if (e.kind == Kind::kUndo) {
         if (!ParseNumber(f[5], e.undone) || e.undone == 0 || e.undone >= e.sequence) {
-            reason = "the event it undoes is no earlier event of its device";
+            reason = SyncTexts::kNoEarlierEvent;
             return false;
         }
         return true;
@@ -155,22 +156,22 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
     if (e.kind == Kind::kUsage) return DecodeUsage(f, e, reason);
     e.word = std::string(f[5]);
     if (!JournalLine::IsWordId(e.word)) {
-        reason = "no word id";
+        reason = SyncTexts::kNoWordId;
         return false;
     }
     if (e.kind == Kind::kJudgement) {
         if (!DecodeDirection(f[6], e, reason)) return false;
         if (!ParseNumber(f[7], e.code) || e.code < 0 || e.code > 3) {
-            reason = "no judgement code (0 to 3)";
+            reason = SyncTexts::kNoJudgement;
             return false;
         }
         if (!ParseNumber(f[8], e.wallOffsetS)) {
-            reason = "no wall-clock offset";
+            reason = SyncTexts::kNoOffset;
             return false;
         }
     } else if (e.kind == Kind::kEdit) {
         if (!UnescapeField(f[6], e.text) || !UnescapeField(f[7], e.definition)) {
-            reason = "a broken %XX escape in the word's text";
+            reason = SyncTexts::kBrokenEscape;
             return false;
         }
     }
@@ -230,25 +231,25 @@ bool JournalLine::Decode(std::string_view line, JournalEvent& event, std::string
     const FieldList f = Fields(line);
     JournalEvent e;
     if (!DecodeKind(f[0], e.kind)) {
-        reason = "no event of this format (J, U, E, R or T)";
+        reason = SyncTexts::kNoKind;
         return false;
     }
     if (f.size() != FieldCount(e.kind)) {
-        reason = "it has " + std::to_string(f.size()) + " fields, not " +
+        reason = SyncTexts::kItHas + std::to_string(f.size()) + SyncTexts::kFieldsNot +
                  std::to_string(FieldCount(e.kind));
         return false;
     }
     if (!ParseNumber(f[1], e.time.physicalMs) || !ParseNumber(f[2], e.time.logical)) {
-        reason = "no clock time";
+        reason = SyncTexts::kNoClock;
         return false;
     }
     e.device = std::string(f[3]);
     if (!DeviceId::IsValid(e.device)) {
-        reason = "no device id";
+        reason = SyncTexts::kNoDevice;
         return false;
     }
     if (!ParseNumber(f[4], e.sequence) || e.sequence == 0) {
-        reason = "no sequence number";
+        reason = SyncTexts::kNoSequence;
         return false;
     }
     if (!DecodeBody(f, e, reason)) return false;

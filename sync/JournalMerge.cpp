@@ -3,6 +3,7 @@
 
 #include "engine/AtomicFile.h"
 #include "sync/DeviceId.h"
+#include "sync/SyncTexts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -320,7 +321,7 @@ bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::
         return false;
     }
     if (!copy.contents.device.empty() && copy.contents.device != device) {
-        problems.push_back(path + ": holds the journal of device " + copy.contents.device);
+        problems.push_back(path + SyncTexts::kHoldsJournalOf + copy.contents.device);
         copy = CopyState();
         return false;
     }

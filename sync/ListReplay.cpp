@@ -11,6 +11,7 @@
 #include "sync/ReplayCheckpoint.h"
 #include "sync/ReplayWords.h"
 #include "sync/SessionReplay.h"
+#include "sync/SyncTexts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -280,8 +281,8 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
     result = Result();
     const size_t total = base.words.size();
     if (total < 1 || total > kMaxStudyWords) {
-        error = "The list to replay holds " + std::to_string(total) +
-                " words: a list studies from 1 to " + std::to_string(kMaxStudyWords) + ".";
+        error = SyncTexts::kReplayHolds + std::to_string(total) + SyncTexts::kStudiesFrom +
+                std::to_string(kMaxStudyWords) + ".";
         return false;
     }
     const std::string checkpointPath = m_checkpointDir + "/" + kCheckpointName;

@@ -1,0 +1,73 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// What the sync library says to the learner, marked for the program's translation. The library
+// needs no Qt, so it writes its messages in English from these pieces; the list store, where
+// Qt is, puts each piece into the learner's language (lists/ListSync), the file names, device
+// ids and numbers between them staying as they are.
+
+#include "engine/EngineTexts.h"  // QT_TRANSLATE_NOOP without Qt
+
+namespace SyncTexts {
+
+// DeviceId
+inline constexpr const char* kNoDeviceId = QT_TRANSLATE_NOOP("Sync", ": held no device id (\"");
+inline constexpr const char* kNowNewDevice =
+    QT_TRANSLATE_NOOP("Sync", "\"); this computer now syncs as the new device ");
+inline constexpr const char* kMadeAt = QT_TRANSLATE_NOOP("Sync", ": the data folder was made at ");
+inline constexpr const char* kCopiedFrom = QT_TRANSLATE_NOOP(
+    "Sync",
+    " (copied or moved from there, where it may still sync); this computer now syncs as the new "
+    "device ");
+inline constexpr const char* kNotFromTwoPlaces =
+    QT_TRANSLATE_NOOP("Sync", ", so that no journal is written from two places");
+// Journal
+inline constexpr const char* kNewerFormat =
+    QT_TRANSLATE_NOOP("Sync", ": written in journal format ");
+inline constexpr const char* kReadsFormat =
+    QT_TRANSLATE_NOOP("Sync", " by a newer Quibbix; this one reads format ");
+inline constexpr const char* kLeftUnread =
+    QT_TRANSLATE_NOOP("Sync", " and leaves the journal unread until it is updated");
+inline constexpr const char* kNotJournal =
+    QT_TRANSLATE_NOOP("Sync", ": not a Quibbix journal (its first line is \"");
+inline constexpr const char* kEventOfDevice = QT_TRANSLATE_NOOP("Sync", "an event of device ");
+inline constexpr const char* kInJournalOf = QT_TRANSLATE_NOOP("Sync", " in the journal of ");
+inline constexpr const char* kJournalOfDevice =
+    QT_TRANSLATE_NOOP("Sync", ": the journal of device ");
+inline constexpr const char* kNotThisComputers =
+    QT_TRANSLATE_NOOP("Sync", ", not of this computer's ");
+inline constexpr const char* kHoldsJournalOf =
+    QT_TRANSLATE_NOOP("Sync", ": holds the journal of device ");
+// JournalLine: why a line is no event
+inline constexpr const char* kNoDirection = QT_TRANSLATE_NOOP("Sync", "no direction (f or b)");
+inline constexpr const char* kNoDate = QT_TRANSLATE_NOOP("Sync", "no date (YYYY-MM-DD)");
+inline constexpr const char* kNoSeconds = QT_TRANSLATE_NOOP("Sync", "no seconds of use");
+inline constexpr const char* kNoEarlierEvent =
+    QT_TRANSLATE_NOOP("Sync", "the event it undoes is no earlier event of its device");
+inline constexpr const char* kNoWordId = QT_TRANSLATE_NOOP("Sync", "no word id");
+inline constexpr const char* kNoJudgement = QT_TRANSLATE_NOOP("Sync", "no judgement code (0 to 3)");
+inline constexpr const char* kNoOffset = QT_TRANSLATE_NOOP("Sync", "no wall-clock offset");
+inline constexpr const char* kBrokenEscape =
+    QT_TRANSLATE_NOOP("Sync", "a broken %XX escape in the word's text");
+inline constexpr const char* kNoKind =
+    QT_TRANSLATE_NOOP("Sync", "no event of this format (J, U, E, R or T)");
+inline constexpr const char* kItHas = QT_TRANSLATE_NOOP("Sync", "it has ");
+inline constexpr const char* kFieldsNot = QT_TRANSLATE_NOOP("Sync", " fields, not ");
+inline constexpr const char* kNoClock = QT_TRANSLATE_NOOP("Sync", "no clock time");
+inline constexpr const char* kNoDevice = QT_TRANSLATE_NOOP("Sync", "no device id");
+inline constexpr const char* kNoSequence = QT_TRANSLATE_NOOP("Sync", "no sequence number");
+// ListReplay
+inline constexpr const char* kReplayHolds = QT_TRANSLATE_NOOP("Sync", "The list to replay holds ");
+inline constexpr const char* kStudiesFrom =
+    QT_TRANSLATE_NOOP("Sync", " words: a list studies from 1 to ");
+
+// For the translation: the longer pieces first, so that none is taken for a part of another
+// ("no device id" lies inside ": held no device id (\"").
+inline constexpr const char* kPieces[] = {
+    kCopiedFrom,     kNotFromTwoPlaces, kNowNewDevice,  kNoDeviceId,  kMadeAt,
+    kNewerFormat,    kReadsFormat,      kLeftUnread,    kNotJournal,  kNotThisComputers,
+    kHoldsJournalOf, kJournalOfDevice,  kEventOfDevice, kInJournalOf, kNoEarlierEvent,
+    kBrokenEscape,   kNoKind,           kNoJudgement,   kNoDirection, kNoDate,
+    kNoSeconds,      kNoOffset,         kNoSequence,    kNoClock,     kNoWordId,
+    kNoDevice,       kReplayHolds,      kStudiesFrom,   kFieldsNot,   kItHas};
+
+}  // namespace SyncTexts
