@@ -4,6 +4,8 @@
 #include "engine/SessionFiles.h"
 #include "platform/PosixFiles.h"
 
+#include <QCoreApplication>
+
 namespace fs = std::filesystem;
 
 namespace ListFolder {
@@ -39,9 +41,14 @@ bool LockForChange(const fs::path& folder, Direction direction, FolderLock& lock
     if (lock.Acquire(Session(folder, direction).string(), code) !=
         FolderLock::Result::kHeldElsewhere)
         return true;
-    error = direction == Direction::kBackwards
-                ? "the list is being studied backwards; close Quibbix on it first"
-                : "the list is being studied; close Quibbix on it first";
+    error =
+        direction == Direction::kBackwards
+            ? QCoreApplication::translate(
+                  "ListFolder", "the list is being studied backwards; close Quibbix on it first")
+                  .toStdString()
+            : QCoreApplication::translate("ListFolder",
+                                          "the list is being studied; close Quibbix on it first")
+                  .toStdString();
     return false;
 }
 

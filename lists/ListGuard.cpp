@@ -2,9 +2,12 @@
 #include "lists/ListGuard.h"
 
 #include "engine/WordListFile.h"
+#include "imports/LearnerText.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
 #include "platform/PosixFiles.h"
+
+#include <QCoreApplication>
 
 #include <optional>
 
@@ -57,13 +60,18 @@ ListGuard::Notice SetDamagedCopyAside(FileSystem& files, const fs::path& folder,
     const std::string name = ListFolder::StudiedCopyFile(direction);
     files.Rename(copy, copy + ".bad");
     RecordCopy(files, folder, direction, listBytes);
-    return {"The copy of the word list as last studied (" + name +
-                ") is damaged, so the progress stays with the words by their position; the copy "
-                "is kept as " +
-                name + ".bad.",
-            "Quibbix cannot tell whether the words of this list changed since you last studied "
-            "it, because its record of them is damaged. Your progress stays with the words as "
-            "they are now."};
+    return {
+        LearnerText::Filled(
+            QCoreApplication::translate(
+                "ListGuard",
+                "The copy of the word list as last studied (%1) is damaged, so the progress stays "
+                "with the words by their position; the copy is kept as %1.bad."),
+            {name}),
+        QCoreApplication::translate("ListGuard",
+                                    "Quibbix cannot tell whether the words of this list changed "
+                                    "since you last studied it, because its record of them is "
+                                    "damaged. Your progress stays with the words as they are now.")
+            .toStdString()};
 }
 
 bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, Direction direction,
@@ -72,10 +80,16 @@ bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, Directio
     FileError failure;
     if (!transaction.IsPending() || transaction.Recover(failure)) return true;
     notice = {
-        "An update of the list was interrupted and cannot be finished: " + failure.Describe() + ".",
-        "A change to the words of this list was interrupted and cannot be finished now, so the "
-        "list cannot be studied. Your progress is as it was. Free some disk space, or make sure "
-        "the list's folder can be written to, then start Quibbix again."};
+        LearnerText::Filled(
+            QCoreApplication::translate(
+                "ListGuard", "An update of the list was interrupted and cannot be finished: %1."),
+            {failure.Describe()}),
+        QCoreApplication::translate(
+            "ListGuard",
+            "A change to the words of this list was interrupted and cannot be finished now, so the "
+            "list cannot be studied. Your progress is as it was. Free some disk space, or make "
+            "sure the list's folder can be written to, then start Quibbix again.")
+            .toStdString()};
     return false;
 }
 
@@ -128,19 +142,29 @@ bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Dire
     if (!ListRebase::Run(files, folder, moves, ListRebase::Records(listBytes), copies, summary,
                          error)) {
         notice = {
-            "The word list changed since it was last studied, and the progress could not "
-            "be moved onto it: " +
-                error,
-            "The words of this list changed since you last studied it, and your progress "
-            "could not be moved onto the new words. Nothing was changed. To study this "
-            "list, put its earlier word list back, or add the new words as a list of "
-            "their own."};
+            LearnerText::Filled(
+                QCoreApplication::translate("ListGuard",
+                                            "The word list changed since it was last studied, and "
+                                            "the progress could not be moved onto it: %1"),
+                {error}),
+            QCoreApplication::translate(
+                "ListGuard",
+                "The words of this list changed since you last studied it, and your progress could "
+                "not be moved onto the new words. Nothing was changed. To study this list, put its "
+                "earlier word list back, or add the new words as a list of their own.")
+                .toStdString()};
         return false;
     }
     for (const ListRebase::Move& move : moves) ListGuard::StampCopy(folder, move.direction);
-    Add(notice, {"The word list changed since it was last studied: " + summary + ".",
-                 "The words of this list changed since you last studied it. The words still in it "
-                 "keep their progress, and a copy of your earlier progress was kept."});
+    Add(notice, {LearnerText::Filled(
+                     QCoreApplication::translate(
+                         "ListGuard", "The word list changed since it was last studied: %1."),
+                     {summary}),
+                 QCoreApplication::translate(
+                     "ListGuard",
+                     "The words of this list changed since you last studied it. The words still in "
+                     "it keep their progress, and a copy of your earlier progress was kept.")
+                     .toStdString()});
     return true;
 }
 

@@ -7,12 +7,16 @@
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
+#include "imports/ImportAdvice.h"
+#include "imports/LearnerText.h"
 #include "imports/WordFileReader.h"
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
 #include "platform/PosixFiles.h"
+
+#include <QCoreApplication>
 
 #include <sstream>
 
@@ -22,20 +26,27 @@ namespace {
 
 // The tool's hint on choosing a format means nothing where no option can be given.
 std::string WithoutOptionHint(std::string text) {
-    const size_t hint = text.find(" (guessed; --format chooses)");
+    const size_t hint = text.find(ImportAdvice::Text(ImportAdvice::kFormatChooses));
     if (hint != std::string::npos) text.erase(hint);
     return text;
 }
 
 std::string WithLine(int line, const std::string& text) {
-    return line > 0 ? "line " + std::to_string(line) + ": " + text : text;
+    return line > 0
+               ? LearnerText::Filled(QCoreApplication::translate("ListImporter", "line %1: %2"),
+                                     {std::to_string(line), text})
+               : text;
 }
 
 std::string CheckCount(const ImportPlan& plan) {
-    if (plan.records.empty()) return "the file holds no words to study";
+    if (plan.records.empty())
+        return QCoreApplication::translate("ListImporter", "the file holds no words to study")
+            .toStdString();
     if (plan.records.size() > kMaxStudyWords)
-        return "the file holds " + std::to_string(plan.records.size()) +
-               " words; Quibbix can study at most " + std::to_string(kMaxStudyWords);
+        return LearnerText::Filled(
+            QCoreApplication::translate("ListImporter",
+                                        "the file holds %1 words; Quibbix can study at most %2"),
+            {std::to_string(plan.records.size()), std::to_string(kMaxStudyWords)});
     return std::string();
 }
 
@@ -45,11 +56,16 @@ bool IsPairedListInPlace(FileSystem& files, const fs::path& folder, const Import
                          std::string& bytes, std::string& error) {
     const std::string path = ListFolder::WordList(folder).string();
     if (const int failure = files.ReadFile(path, bytes); failure != 0) {
-        error = "cannot read " + path + " (" + DescribeError(failure) + "); nothing changed";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListImporter", "cannot read %1 (%2); nothing changed"),
+            {path, DescribeError(failure)});
         return false;
     }
     if (bytes == plan.pairedList) return true;
-    error = path + " was changed elsewhere since its words were read; nothing changed";
+    error = LearnerText::Filled(
+        QCoreApplication::translate(
+            "ListImporter", "%1 was changed elsewhere since its words were read; nothing changed"),
+        {path});
     return false;
 }
 
@@ -79,7 +95,9 @@ ImportPlan Read(const fs::path& file, const ImportOptions& options,
             plan.error = WithLine(message.line, message.text);
     }
     if (!words.isReadable) {
-        if (plan.error.empty()) plan.error = "the file cannot be read";
+        if (plan.error.empty())
+            plan.error = QCoreApplication::translate("ListImporter", "the file cannot be read")
+                             .toStdString();
         return plan;
     }
     plan.records = words.records;
@@ -124,7 +142,8 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     const bool isPaired = !plan.pairing.empty();
     const std::optional<ListSummary> list = store.Find(name);
     if (!list) {
-        error = "no list named \"" + name + "\"";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListImporter", "no list named \"%1\""), {name});
         return false;
     }
     const fs::path& folder = list->folder;
@@ -162,8 +181,10 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
         if (!ListFolder::HasSession(folder, direction)) continue;
         if (oldBytes.empty() &&
             store.Files().ReadFile(ListFolder::WordList(folder).string(), oldBytes) != 0) {
-            error = "cannot read " + ListFolder::WordList(folder).string() +
-                    ", which the progress stands on";
+            error = LearnerText::Filled(
+                QCoreApplication::translate("ListImporter",
+                                            "cannot read %1, which the progress stands on"),
+                {ListFolder::WordList(folder).string()});
             return false;
         }
         moves.push_back({direction, ListRebase::Records(oldBytes), plan.pairing});
@@ -178,7 +199,9 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     } else {
         FileError failure;
         if (!ListTransaction(store.Files(), ListFolder::Session(folder)).Commit(images, failure)) {
-            error = "cannot write " + failure.Describe();
+            error =
+                LearnerText::Filled(QCoreApplication::translate("ListImporter", "cannot write %1"),
+                                    {failure.Describe()});
             return false;
         }
     }

@@ -5,9 +5,12 @@
 #include "engine/FieldText.h"
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
+#include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListTransaction.h"
 #include "lists/SessionRebaser.h"
+
+#include <QCoreApplication>
 
 #include <memory>
 #include <sstream>
@@ -19,16 +22,26 @@ std::string FirstError(const Diagnostics& diagnostics) {
         if (message.kind == Diagnostics::Message::Kind::kError)
             return message.file + ": " + message.text;
     }
-    return "the session could not be rebased";
+    return QCoreApplication::translate("ListRebase", "the session could not be rebased")
+        .toStdString();
 }
 
 std::string Summary(const SessionRebaser& rebaser, ListFolder::Direction direction, size_t oldCount,
                     size_t newCount) {
     const size_t kept = rebaser.KeptWords();
-    return Counted(kept, "word keeps its", "words keep their") + " progress, " +
-           Counted(oldCount - kept, "is", "are") + " gone and " +
-           Counted(newCount - kept, "is", "are") + " new; the old session files are kept as " +
-           ListFolder::SessionName(direction) + "/*" + rebaser.BackupSuffix();
+    const size_t gone = oldCount - kept, added = newCount - kept;
+    return LearnerText::Filled(
+        QCoreApplication::translate("ListRebase",
+                                    "%1, %2 and %3; the old session files are kept as %4"),
+        {LearnerText::Counted(
+             "ListRebase",
+             QT_TRANSLATE_N_NOOP("ListRebase", "%n word(s) keep(s) its/their progress"), kept,
+             Counted(kept, "word keeps its", "words keep their") + " progress"),
+         LearnerText::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n is/are gone"),
+                              gone, Counted(gone, "is", "are") + " gone"),
+         LearnerText::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n is/are new"),
+                              added, Counted(added, "is", "are") + " new"),
+         std::string(ListFolder::SessionName(direction)) + "/*" + rebaser.BackupSuffix()});
 }
 
 }  // namespace
@@ -64,16 +77,21 @@ bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vect
     ListTransaction transaction(files, ListFolder::Session(folder, moves.front().direction));
     FileError failure;
     if (!transaction.Commit(images, failure)) {
-        error = failure.path + ": cannot write (" + DescribeError(failure.error) + "); " +
-                (transaction.IsPending() ? "the change is finished when the list is next opened"
-                                         : "nothing changed");
+        error = LearnerText::Filled(
+            transaction.IsPending()
+                ? QCoreApplication::translate(
+                      "ListRebase",
+                      "%1: cannot write (%2); the change is finished when the list is next opened")
+                : QCoreApplication::translate("ListRebase",
+                                              "%1: cannot write (%2); nothing changed"),
+            {failure.path, DescribeError(failure.error)});
         return false;
     }
     summary.clear();
     for (size_t i = 0; i < moves.size(); ++i) {
         if (i > 0) summary += "; ";
         if (moves.size() > 1 && moves[i].direction == ListFolder::Direction::kBackwards)
-            summary += "backwards, ";
+            summary += QCoreApplication::translate("ListRebase", "backwards, ").toStdString();
         summary += Summary(*rebasers[i], moves[i].direction, moves[i].oldRecords.size(),
                            newRecords.size());
     }

@@ -5,11 +5,14 @@
 #include "engine/SessionFiles.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
+#include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListSync.h"
 #include "lists/Trash.h"
 #include "platform/PosixFiles.h"
 #include "platform/PosixText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <atomic>
@@ -45,7 +48,8 @@ bool WriteName(FileSystem& files, const fs::path& folder, const std::string& nam
     FileError failure;
     if (ReplaceFiles(files, {{ListFolder::NameFile(folder).string(), name + "\n"}}, failure))
         return true;
-    error = "cannot write " + failure.Describe();
+    error = LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot write %1"),
+                                {failure.Describe()});
     return false;
 }
 
@@ -243,14 +247,22 @@ std::string ListStore::FreeName(const std::string& wanted) const {
 }
 
 std::string ListStore::NameProblem(const std::string& name) {
-    if (name.empty()) return "a list needs a name";
+    if (name.empty())
+        return QCoreApplication::translate("ListStore", "a list needs a name").toStdString();
     if (name.size() > kMaxNameBytes)
-        return "the name is too long (at most " + std::to_string(kMaxNameBytes) + " bytes)";
-    if (CleanName(name) != name) return "the name holds control characters or outer spaces";
+        return LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "the name is too long (at most %1 bytes)"),
+            {std::to_string(kMaxNameBytes)});
+    if (CleanName(name) != name)
+        return QCoreApplication::translate("ListStore",
+                                           "the name holds control characters or outer spaces")
+            .toStdString();
     // Invalid sequences come back as U+FFFD.
     std::u32string decoded;
     size_t badOffset = 0;
-    if (!Utf8::Decode(name, decoded, badOffset)) return "the name is not valid UTF-8";
+    if (!Utf8::Decode(name, decoded, badOffset))
+        return QCoreApplication::translate("ListStore", "the name is not valid UTF-8")
+            .toStdString();
     return std::string();
 }
 
@@ -277,7 +289,8 @@ bool ListStore::SameName(const std::string& a, const std::string& b) {
 
 std::unique_ptr<FolderLock> ListStore::LockLists(std::string& error) const {
     if (const int code = MakeDirectories(m_files, m_dataHome)) {
-        error = "cannot make " + m_dataHome.string() + ": " + DescribeError(code);
+        error = LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot make %1: %2"),
+                                    {m_dataHome.string(), DescribeError(code)});
         return nullptr;
     }
     auto lock = std::make_unique<FolderLock>();
@@ -287,10 +300,14 @@ std::unique_ptr<FolderLock> ListStore::LockLists(std::string& error) const {
             TidyLocked();
             return lock;
         case FolderLock::Result::kHeldElsewhere:
-            error = "another program is changing the lists; try again in a moment";
+            error = QCoreApplication::translate(
+                        "ListStore", "another program is changing the lists; try again in a moment")
+                        .toStdString();
             return nullptr;
         default:
-            error = "cannot lock " + m_dataHome.string() + ": " + DescribeError(code);
+            error =
+                LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot lock %1: %2"),
+                                    {m_dataHome.string(), DescribeError(code)});
             return nullptr;
     }
 }
@@ -342,7 +359,9 @@ void ListStore::PutFirstBack(const fs::path& box) const {
 bool ListStore::CopyMissing(const fs::path& from, const fs::path& to, std::string& error) const {
     std::vector<std::string> names;
     if (const int code = m_files.ListDirectory(from.string(), names)) {
-        error = "cannot read the defaults in " + from.string() + ": " + DescribeError(code);
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "cannot read the defaults in %1: %2"),
+            {from.string(), DescribeError(code)});
         return false;
     }
     for (const std::string& name : names) {
@@ -352,8 +371,9 @@ bool ListStore::CopyMissing(const fs::path& from, const fs::path& to, std::strin
         const int code = m_files.WriteNewFile((to / name).string(), bytes);
         if (code != 0 && code != EEXIST) {
             m_files.Remove((to / name).string());
-            error = "cannot copy " + (from / name).string() + " to " + to.string() + ": " +
-                    DescribeError(code);
+            error = LearnerText::Filled(
+                QCoreApplication::translate("ListStore", "cannot copy %1 to %2: %3"),
+                {(from / name).string(), to.string(), DescribeError(code)});
             return false;
         }
     }
@@ -366,7 +386,8 @@ std::optional<fs::path> ListStore::Stage(const std::vector<FileImage>& contents,
                                          const std::string& name, std::string& error) {
     const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
     if (const int code = MakeDirectories(m_files, listsDir)) {
-        error = "cannot make " + listsDir.string() + ": " + DescribeError(code);
+        error = LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot make %1: %2"),
+                                    {listsDir.string(), DescribeError(code)});
         return std::nullopt;
     }
     fs::path staged;
@@ -380,7 +401,9 @@ std::optional<fs::path> ListStore::Stage(const std::vector<FileImage>& contents,
     for (size_t i = 0; i < contents.size() && code == 0; ++i)
         code = m_files.WriteNewFile((staged / contents[i].path).string(), contents[i].bytes);
     if (code != 0) {
-        error = "cannot make a new list in " + listsDir.string() + ": " + DescribeError(code);
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "cannot make a new list in %1: %2"),
+            {listsDir.string(), DescribeError(code)});
     } else if (WriteName(m_files, staged, name, error) &&
                (m_defaults.empty() ||
                 CopyMissing(m_defaults, ListFolder::ListDir(staged), error))) {
@@ -405,11 +428,14 @@ bool ListStore::MoveIntoPlace(const fs::path& staged, const std::string& name, f
             folder = target;
             return true;
         }
-        error = "cannot move " + staged.string() + " to " + target.string() + ": " +
-                DescribeError(code);
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "cannot move %1 to %2: %3"),
+            {staged.string(), target.string(), DescribeError(code)});
         return false;
     }
-    error = "no free folder name for \"" + name + "\" in " + listsDir.string();
+    error = LearnerText::Filled(
+        QCoreApplication::translate("ListStore", "no free folder name for \"%1\" in %2"),
+        {name, listsDir.string()});
     return false;
 }
 
@@ -422,7 +448,8 @@ std::optional<fs::path> ListStore::Create(const std::string& name,
     if (!lock) return std::nullopt;
     // Under the lock, so that of two programs adding one name, one makes it.
     if (IsTaken(name, fs::path())) {
-        error = "a list named \"" + name + "\" exists already";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "a list named \"%1\" exists already"), {name});
         return std::nullopt;
     }
     const std::optional<fs::path> staged = Stage(contents, name, error);
@@ -435,7 +462,9 @@ std::optional<fs::path> ListStore::Create(const std::string& name,
 
 std::optional<ListSummary> ListStore::Known(const std::string& name, std::string& error) const {
     std::optional<ListSummary> list = Find(name);
-    if (!list) error = "no list named \"" + name + "\"";
+    if (!list)
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "no list named \"%1\""), {name});
     return list;
 }
 
@@ -449,7 +478,9 @@ bool ListStore::Rename(const std::string& name, const std::string& newName, std:
         return false;
     }
     if (IsTaken(newName, list->folder)) {
-        error = "a list named \"" + newName + "\" exists already";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "a list named \"%1\" exists already"),
+            {newName});
         return false;
     }
     FolderLock locks[2];
@@ -487,12 +518,15 @@ bool ListStore::Remove(const std::string& name, std::string& error) {
 bool ListStore::RemoveFirst(const ListSummary& list, std::string& error) {
     const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
     if (const int code = MakeDirectories(m_files, listsDir)) {
-        error = "cannot make " + listsDir.string() + ": " + DescribeError(code);
+        error = LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot make %1: %2"),
+                                    {listsDir.string(), DescribeError(code)});
         return false;
     }
     const fs::path box = FreshPath(listsDir, ListFolder::kRemovingPrefix);
     if (const int code = m_files.MakeDirectory(box.string())) {
-        error = "cannot make a folder in " + listsDir.string() + ": " + DescribeError(code);
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "cannot make a folder in %1: %2"),
+            {listsDir.string(), DescribeError(code)});
         return false;
     }
     // The name first, so that a box left by a kill always says what it holds.
@@ -503,7 +537,9 @@ bool ListStore::RemoveFirst(const ListSummary& list, std::string& error) {
         const int code =
             m_files.RenameNoReplace((m_dataHome / part).string(), (box / part).string());
         if (code != 0 && code != ENOENT) {
-            error = "cannot move " + (m_dataHome / part).string() + ": " + DescribeError(code);
+            error =
+                LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot move %1: %2"),
+                                    {(m_dataHome / part).string(), DescribeError(code)});
             ok = false;
         }
     }
@@ -522,13 +558,16 @@ bool ListStore::Prepare(const fs::path& folder, std::string& error, bool backwar
     if (backwards) dirs.push_back(ListFolder::Session(folder, ListFolder::Direction::kBackwards));
     for (const fs::path& dir : dirs) {
         if (const int code = MakeDirectories(m_files, dir)) {
-            error = "cannot create " + dir.string() + ": " + DescribeError(code);
+            error = LearnerText::Filled(
+                QCoreApplication::translate("ListStore", "cannot create %1: %2"),
+                {dir.string(), DescribeError(code)});
             return false;
         }
     }
     if (m_defaults.empty()) {
         if (PosixFiles::StampOf(ListFolder::WordList(folder)).exists) return true;
-        error = "the default word list was not found";
+        error = QCoreApplication::translate("ListStore", "the default word list was not found")
+                    .toStdString();
         return false;
     }
     return CopyMissing(m_defaults, ListFolder::ListDir(folder), error);

@@ -7,6 +7,7 @@
 #include "engine/FieldText.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
+#include "imports/LearnerText.h"
 #include "lists/ListGuard.h"
 #include "lists/ListRebase.h"
 #include "lists/ListStore.h"
@@ -14,17 +15,22 @@
 #include "lists/RecordMatcher.h"
 #include "lists/Trash.h"
 #include "platform/PosixFiles.h"
+#include "platform/Translations.h"
 #include "sync/DeviceId.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
 #include "sync/JournalMerge.h"
 #include "sync/ListReplay.h"
+#include "sync/SyncTexts.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <map>
 #include <set>
@@ -147,13 +153,17 @@ bool ParseManifest(const std::string& text, const std::string& name, Manifest& m
     const std::vector<std::string> lines = SplitLines(text);
     const std::string magic = std::string(kManifestMagic) + " ";
     if (lines.empty() || lines[0].rfind(magic, 0) != 0) {
-        error = name + ": not a Quibbix list manifest";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListSync", "%1: not a Quibbix list manifest"), {name});
         return false;
     }
     const int version = std::atoi(lines[0].c_str() + magic.size());
     if (version > kManifestVersion) {
-        error = name + ": written by a newer Quibbix (format " + std::to_string(version) +
-                "); update Quibbix to sync this list";
+        error = LearnerText::Filled(
+            QCoreApplication::translate(
+                "ListSync",
+                "%1: written by a newer Quibbix (format %2); update Quibbix to sync this list"),
+            {name, std::to_string(version)});
         return false;
     }
     for (size_t i = 1; i < lines.size(); ++i) {
@@ -166,12 +176,15 @@ bool ParseManifest(const std::string& text, const std::string& name, Manifest& m
             manifest.files.push_back(
                 {fields[3], std::strtoull(fields[1].c_str(), nullptr, 10), fields[2]});
         } else {
-            error = name + ":" + std::to_string(i + 1) + ": a damaged line (\"" +
-                    Escaped(lines[i].substr(0, 60)) + "\")";
+            error = LearnerText::Filled(
+                QCoreApplication::translate("ListSync", "%1:%2: a damaged line (\"%3\")"),
+                {name, std::to_string(i + 1), Escaped(lines[i].substr(0, 60))});
             return false;
         }
     }
-    if (manifest.name.empty()) error = name + ": names no list";
+    if (manifest.name.empty())
+        error = LearnerText::Filled(QCoreApplication::translate("ListSync", "%1: names no list"),
+                                    {name});
     return error.empty();
 }
 
@@ -243,11 +256,18 @@ bool ReadBase(FileSystem& files, const fs::path& syncFolder, const Manifest& man
         if (failure == 0 && size == file.length) failure = files.ReadFile(path, bytes);
         if (failure != 0 || size != file.length || bytes.size() != file.length ||
             Fnv1a64(bytes) != file.checksum) {
-            notes.push_back(path + ": still arriving (" +
-                            (failure != 0
-                                 ? DescribeError(failure)
-                                 : Counted(size, "byte") + " of " + std::to_string(file.length)) +
-                            "); the list is joined once it is whole");
+            const std::string got =
+                failure != 0 ? DescribeError(failure)
+                             : LearnerText::Filled(
+                                   QCoreApplication::translate("ListSync", "%1 of %2"),
+                                   {LearnerText::Counted(
+                                        "ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n byte(s)"),
+                                        size, Counted(size, "byte")),
+                                    std::to_string(file.length)});
+            notes.push_back(LearnerText::Filled(
+                QCoreApplication::translate(
+                    "ListSync", "%1: still arriving (%2); the list is joined once it is whole"),
+                {path, got}));
             whole = false;
             continue;
         }
@@ -457,8 +477,11 @@ std::vector<JournalEvent> AnswerEvents(const std::vector<AnswerLog::Entry>& answ
         }
         const int record = RecordOf(entry.wordIndex, ids.size());
         if (record < 0) {
-            notes.push_back("a judgement of word " + std::to_string(entry.wordIndex) +
-                            ", which the list does not hold, was left out");
+            notes.push_back(LearnerText::Filled(
+                QCoreApplication::translate(
+                    "ListSync",
+                    "a judgement of word %1, which the list does not hold, was left out"),
+                {std::to_string(entry.wordIndex)}));
             continue;
         }
         JournalEvent judgement;
@@ -715,8 +738,10 @@ bool LockSide(const fs::path& listFolder, FolderLock& lock, std::string& error) 
     if (lock.AcquireWaiting((listFolder / kSyncDir).string(), kSideLockWaitMs, code) !=
         FolderLock::Result::kHeldElsewhere)
         return true;
-    error = Escaped((listFolder / kSyncDir).string()) +
-            ": another program is syncing the list; try again in a moment";
+    error = LearnerText::Filled(
+        QCoreApplication::translate(
+            "ListSync", "%1: another program is syncing the list; try again in a moment"),
+        {Escaped((listFolder / kSyncDir).string())});
     return false;
 }
 
@@ -739,16 +764,20 @@ void NoteSkipped(const Local& local, bool wordsWait, Report& report) {
     for (Direction direction : ListFolder::kDirections)
         if (wordsWait || !local.MayWrite(direction)) report.skipped.push_back(direction);
     if (wordsWait) {
-        report.notes.push_back(
-            Escaped(local.listFolder.string()) +
-            ": the words changed on another computer; they come in, with the progress of both "
-            "directions, once no other program studies the list");
+        report.notes.push_back(LearnerText::Filled(
+            QCoreApplication::translate(
+                "ListSync",
+                "%1: the words changed on another computer; they come in, with the progress of "
+                "both directions, once no other program studies the list"),
+            {Escaped(local.listFolder.string())}));
         return;
     }
     for (Direction direction : report.skipped)
-        report.notes.push_back(Escaped(ListFolder::Session(local.listFolder, direction).string()) +
-                               ": studied by another program right now, which takes what "
-                               "arrived at its own next sync");
+        report.notes.push_back(LearnerText::Filled(
+            QCoreApplication::translate("ListSync",
+                                        "%1: studied by another program right now, which takes "
+                                        "what arrived at its own next sync"),
+            {Escaped(ListFolder::Session(local.listFolder, direction).string())}));
 }
 
 bool LoadDevice(Local& local, Report& report, std::string& error) {
@@ -776,8 +805,11 @@ bool OpenJournal(const Local& local, Journal& journal, Report& report, std::stri
         error = FileError{path, failure}.Describe();
         return false;
     }
-    report.notes.push_back(path + ": the journal of device " + contents.device + ", kept as " +
-                           aside + "; this computer starts a journal of its own");
+    report.notes.push_back(LearnerText::Filled(
+        QCoreApplication::translate(
+            "ListSync",
+            "%1: the journal of device %2, kept as %3; this computer starts a journal of its own"),
+        {path, contents.device, aside}));
     error.clear();
     return journal.Open(error);
 }
@@ -815,8 +847,13 @@ bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direc
     const std::vector<WordRecord> oldWords = WordListFile::ParseAll(copyBytes, trailing);
     const std::vector<std::string> oldIds = ReadIds(idsText);
     if (oldIds.size() != oldWords.size()) {
-        error = Join(folder, kIdsFile) + ": names " + Counted(oldIds.size(), "word") + " of " +
-                std::to_string(oldWords.size()) + "; leave the sync folder and join it again";
+        error = LearnerText::Filled(
+            QCoreApplication::translate(
+                "ListSync", "%1: names %2 of %3; leave the sync folder and join it again"),
+            {Join(folder, kIdsFile),
+             LearnerText::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n word(s)"),
+                                  oldIds.size(), Counted(oldIds.size(), "word")),
+             std::to_string(oldWords.size())});
         return false;
     }
     replayed.wordsBefore = WordListFile::ParseAll(listBytes, trailing);
@@ -892,14 +929,20 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     report.answersTaken = true;
     if (!folderRead) {
         report.isFolderAway = true;
-        report.notes.push_back(folderError + "; what was done here syncs once the folder is back");
+        report.notes.push_back(LearnerText::Filled(
+            QCoreApplication::translate("ListSync",
+                                        "%1; what was done here syncs once the folder is back"),
+            {folderError}));
         return true;
     }
     Journal::CopyResult published;
     std::string publishError;
     const bool isPublished = journal.Publish(syncFolder.string(), published, publishError);
     if (!isPublished)
-        report.notes.push_back(publishError + "; the journal is published at the next sync");
+        report.notes.push_back(
+            LearnerText::Filled(QCoreApplication::translate(
+                                    "ListSync", "%1; the journal is published at the next sync"),
+                                {publishError}));
 
     ListReplay::Base base;
     if (!ReadLocalBase(files, folder, base, error)) return false;
@@ -912,8 +955,12 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         merge.Materialise();
     if (!replay.Run(base, merge, replayed.result, error)) return false;
     if (replayed.result.unknownWords > 0)
-        report.notes.push_back(Counted(replayed.result.unknownWords, "judgement") +
-                               " of words no journal made passed over");
+        report.notes.push_back(LearnerText::Counted(
+            "ListSync",
+            QT_TRANSLATE_N_NOOP("ListSync", "%n judgement(s) of words no journal made passed over"),
+            replayed.result.unknownWords,
+            Counted(replayed.result.unknownWords, "judgement") +
+                " of words no journal made passed over"));
 
     std::vector<std::string> gone;
     std::vector<FileImage> images =
@@ -949,7 +996,8 @@ bool Commit(const Local& local, const std::vector<FileImage>& images, const Repo
         return false;
     FileError failure;
     if (!ListTransaction(files, ListFolder::Session(folder)).Commit(images, failure)) {
-        error = "cannot write " + failure.Describe();
+        error = LearnerText::Filled(QCoreApplication::translate("ListSync", "cannot write %1"),
+                                    {failure.Describe()});
         return false;
     }
     if (report.listChanged)
@@ -988,8 +1036,9 @@ bool BaseImagesOfList(FileSystem& files, const fs::path& listFolder, std::vector
                       std::string& error) {
     std::string bytes;
     if (const int failure = files.ReadFile(ListFolder::WordList(listFolder).string(), bytes)) {
-        error = FileError{ListFolder::WordList(listFolder).string(), failure}.Describe() +
-                "; the list has no words to share";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListSync", "%1; the list has no words to share"),
+            {FileError{ListFolder::WordList(listFolder).string(), failure}.Describe()});
         return false;
     }
     images.push_back({ListFolder::kWordListFile, bytes});
@@ -1077,9 +1126,10 @@ bool KeepJournal(const Local& local, const fs::path& syncFolder, const Manifest*
     if (!Trash::Put(local.files, ListStore(local.dataHome).TrashDir(), path, path, trashName,
                     trashed, error))
         return false;
-    report.notes.push_back(path.string() +
-                           ": events of another sync folder, kept in the trash as " +
-                           trashed.string());
+    report.notes.push_back(LearnerText::Filled(
+        QCoreApplication::translate("ListSync",
+                                    "%1: events of another sync folder, kept in the trash as %2"),
+        {path.string(), trashed.string()}));
     return true;
 }
 
@@ -1169,8 +1219,11 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
             return image.path == ListFolder::kWordListFile;
         })) {
         report.notes.insert(report.notes.end(), arriving.begin(), arriving.end());
-        error = syncFolder.string() + ": the list \"" + Escaped(manifest.name) +
-                "\" is still arriving; nothing changed, join again once it is whole";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListSync",
+                                        "%1: the list \"%2\" is still arriving; nothing changed, "
+                                        "join again once it is whole"),
+            {syncFolder.string(), Escaped(manifest.name)});
         return false;
     }
     std::string listBytes;
@@ -1207,7 +1260,8 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
     FileError failure;
     if (!ListTransaction(local.files, ListFolder::Session(local.listFolder))
              .Commit(images, failure)) {
-        error = "cannot write " + failure.Describe();
+        error = LearnerText::Filled(QCoreApplication::translate("ListSync", "cannot write %1"),
+                                    {failure.Describe()});
         return false;
     }
     for (Direction direction : ListFolder::kDirections) {
@@ -1222,15 +1276,63 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
     return WriteSide(local, syncFolder, base, error);
 }
 
+// The sync library needs no Qt and writes its messages in English; here, on their way to the
+// window, its pieces go into the learner's language in one pass, so that a piece put in
+// is never read again as part of another.
+std::string InLearnersWords(const std::string& text) {
+    if (!Translations::Active()) return text;
+    std::string shown;
+    for (size_t at = 0; at < text.size();) {
+        const char* found = nullptr;
+        for (const char* piece : SyncTexts::kPieces) {
+            if (text.compare(at, std::strlen(piece), piece) == 0) {
+                found = piece;
+                break;
+            }
+        }
+        if (found) {
+            shown += QCoreApplication::translate("Sync", found).toStdString();
+            at += std::strlen(found);
+        } else {
+            shown += text[at++];
+        }
+    }
+    return shown;
+}
+
+// Puts the report's notes and the error into the learner's words when the sync returns.
+class LearnersWords {
+public:
+    LearnersWords(Report& report, std::string& error) : m_report(report), m_error(error) {}
+    ~LearnersWords() {
+        for (std::string& note : m_report.notes) note = InLearnersWords(note);
+        m_error = InLearnersWords(m_error);
+    }
+    LearnersWords(const LearnersWords&) = delete;
+    LearnersWords& operator=(const LearnersWords&) = delete;
+
+private:
+    Report& m_report;
+    std::string& m_error;
+};
+
 }  // namespace
 
 std::string Report::Line() const {
-    std::string what;
-    if (answersArrived > 0) what = Counted(answersArrived, "answer");
-    if (editsArrived > 0)
-        what += (what.empty() ? "" : " and ") + Counted(editsArrived, "word change");
-    if (what.empty()) return what;
-    return what + " arrived from another computer";
+    const std::string answers =
+        LearnerText::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n answer(s)"),
+                             answersArrived, Counted(answersArrived, "answer"));
+    const std::string edits =
+        LearnerText::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n word change(s)"),
+                             editsArrived, Counted(editsArrived, "word change"));
+    if (answersArrived > 0 && editsArrived > 0)
+        return LearnerText::Filled(
+            QCoreApplication::translate("ListSync", "%1 and %2 arrived from another computer"),
+            {answers, edits});
+    if (answersArrived == 0 && editsArrived == 0) return std::string();
+    return LearnerText::Filled(
+        QCoreApplication::translate("ListSync", "%1 arrived from another computer"),
+        {answersArrived > 0 ? answers : edits});
 }
 
 bool IsJoined(const fs::path& listFolder) { return !FolderOf(listFolder).empty(); }
@@ -1276,9 +1378,13 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
         if (joined == Absolute(syncFolder))
             return Sync(dataHome, listFolder, Direction::kForwards, {},
                         WordOnScreen(listFolder, Direction::kForwards), report, error, options);
-        error = "the list syncs with " + Escaped(joined.string()) + " already; leave it first";
+        error =
+            LearnerText::Filled(QCoreApplication::translate(
+                                    "ListSync", "the list syncs with %1 already; leave it first"),
+                                {Escaped(joined.string())});
         return false;
     }
+    const LearnersWords inLearnersWords(report, error);
     const ListSummary before = SummaryOf(dataHome, listFolder);
     const std::string& name = before.name;
     FolderLock locks[2];
@@ -1297,19 +1403,24 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
     std::vector<std::string> names;
     const int failure = made ? made.value() : local.files.ListDirectory(syncFolder.string(), names);
     if (failure != 0) {
-        error = shown + ": " + DescribeError(failure) + "; nothing changed";
+        error =
+            LearnerText::Filled(QCoreApplication::translate("ListSync", "%1: %2; nothing changed"),
+                                {shown, DescribeError(failure)});
         return false;
     }
     bool present = false;
     Manifest manifest;
     if (!ReadManifest(local.files, syncFolder, present, manifest, error)) {
-        error = Escaped(error) + "; nothing changed";
+        error = LearnerText::Filled(QCoreApplication::translate("ListSync", "%1; nothing changed"),
+                                    {Escaped(error)});
         return false;
     }
     if (present && !ListStore::SameName(manifest.name, name)) {
-        error = shown + " holds the list \"" + Escaped(manifest.name) + "\", not \"" +
-                Escaped(name) + "\"; a sync folder holds one list, so give this one a folder " +
-                "of its own";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListSync",
+                                        "%1 holds the list \"%2\", not \"%3\"; a sync folder holds "
+                                        "one list, so give this one a folder of its own"),
+            {shown, Escaped(manifest.name), Escaped(name)});
         return false;
     }
     if (present) {
@@ -1317,10 +1428,20 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
     } else {
         const std::vector<std::string> foreign = ForeignFiles(names);
         if (!foreign.empty()) {
-            error = shown + " holds files that are no Quibbix list's (\"" +
-                    Escaped(foreign.front()) + "\"" +
-                    (foreign.size() > 1 ? " and " + Counted(foreign.size() - 1, "more") : "") +
-                    ", or a list still arriving); pick an empty folder";
+            const std::string first = "\"" + Escaped(foreign.front()) + "\"";
+            const size_t more = foreign.size() - 1;
+            const std::string named =
+                more == 0 ? first
+                          : LearnerText::Filled(
+                                QCoreApplication::translate("ListSync", "%1 and %2"),
+                                {first, LearnerText::Counted(
+                                            "ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n more"),
+                                            more, Counted(more, "more", "more"))});
+            error = LearnerText::Filled(
+                QCoreApplication::translate("ListSync",
+                                            "%1 holds files that are no Quibbix list's (%2, or a "
+                                            "list still arriving); pick an empty folder"),
+                {shown, named});
             return false;
         }
         if (!StartFolder(local, syncFolder, name, report, error)) return false;
@@ -1338,6 +1459,7 @@ bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direct
           const std::vector<AnswerLog::Entry>& answers, int32_t wordOnScreen, Report& report,
           std::string& error, const Options& options) {
     report = Report();
+    const LearnersWords inLearnersWords(report, error);
     // The answers go to the journal whatever program studies the other direction: a sync
     // that waited for that direction's lock kept them in memory, where they died with the
     // program, and the next replay wrote the progress without them.
@@ -1345,7 +1467,9 @@ bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direct
     if (!LockSide(listFolder, side, error)) return false;
     const fs::path syncFolder = FolderOf(listFolder);
     if (syncFolder.empty()) {
-        error = Escaped(listFolder.string()) + ": the list is joined to no sync folder";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListSync", "%1: the list is joined to no sync folder"),
+            {Escaped(listFolder.string())});
         return false;
     }
     Local local{DefaultFileSystem(), dataHome, listFolder, std::string(), options.wallMs};
@@ -1364,11 +1488,14 @@ bool Record(const fs::path& dataHome, const fs::path& listFolder, Direction dire
             const std::vector<AnswerLog::Entry>& answers, Report& report, std::string& error,
             const Options& options) {
     report = Report();
+    const LearnersWords inLearnersWords(report, error);
     if (answers.empty()) return true;
     FolderLock side;
     if (!LockSide(listFolder, side, error)) return false;
     if (!IsJoined(listFolder)) {
-        error = Escaped(listFolder.string()) + ": the list is joined to no sync folder";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListSync", "%1: the list is joined to no sync folder"),
+            {Escaped(listFolder.string())});
         return false;
     }
     Local local{DefaultFileSystem(), dataHome, listFolder, std::string(), options.wallMs};

@@ -2,7 +2,10 @@
 #include "lists/Trash.h"
 
 #include "engine/AtomicFile.h"
+#include "imports/LearnerText.h"
 #include "platform/PosixFiles.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <string_view>
@@ -42,7 +45,9 @@ bool Put(FileSystem& files, const std::filesystem::path& trashDir,
     if (!PosixFiles::MakePrivateDirectory(trashDir, code) ||
         !PosixFiles::MakePrivateDirectory(items, code) ||
         !PosixFiles::MakePrivateDirectory(info, code)) {
-        error = "cannot make the trash folder " + trashDir.string() + ": " + DescribeError(code);
+        error = LearnerText::Filled(
+            QCoreApplication::translate("Trash", "cannot make the trash folder %1: %2"),
+            {trashDir.string(), DescribeError(code)});
         return false;
     }
     const std::string content = "[Trash Info]\nPath=" + EncodePath(originalPath.string()) +
@@ -56,7 +61,8 @@ bool Put(FileSystem& files, const std::filesystem::path& trashDir,
         if (code == EEXIST) continue;
         if (code != 0) {
             files.Remove(infoFile.string());
-            error = "cannot write " + infoFile.string() + ": " + DescribeError(code);
+            error = LearnerText::Filled(QCoreApplication::translate("Trash", "cannot write %1: %2"),
+                                        {infoFile.string(), DescribeError(code)});
             return false;
         }
         // Never over an item a trash left without its info file.
@@ -66,20 +72,27 @@ bool Put(FileSystem& files, const std::filesystem::path& trashDir,
             trashed = target;
             code = files.SyncDirectory(items.string());
             if (code == 0) return true;
-            error = item.string() +
-                    " is in the trash, but the disk did not confirm it: " + DescribeError(code);
+            error = LearnerText::Filled(
+                QCoreApplication::translate(
+                    "Trash", "%1 is in the trash, but the disk did not confirm it: %2"),
+                {item.string(), DescribeError(code)});
             return false;
         }
         files.Remove(infoFile.string());
         if (code == EEXIST) continue;
         error = code == EXDEV
-                    ? "the trash (" + trashDir.string() +
-                          ") is on another file system, and nothing is deleted here; " +
-                          item.string() + " was left as it was"
-                    : "cannot move " + item.string() + " to the trash: " + DescribeError(code);
+                    ? LearnerText::Filled(QCoreApplication::translate(
+                                              "Trash",
+                                              "the trash (%1) is on another file system, and "
+                                              "nothing is deleted here; %2 was left as it was"),
+                                          {trashDir.string(), item.string()})
+                    : LearnerText::Filled(
+                          QCoreApplication::translate("Trash", "cannot move %1 to the trash: %2"),
+                          {item.string(), DescribeError(code)});
         return false;
     }
-    error = "no free name in the trash for " + wantedName;
+    error = LearnerText::Filled(
+        QCoreApplication::translate("Trash", "no free name in the trash for %1"), {wantedName});
     return false;
 }
 
