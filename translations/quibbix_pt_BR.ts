@@ -810,6 +810,347 @@ qualquer resposta continua.</translation>
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>this row looks like column titles and was imported as an entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 fields on one line; the file is read no further</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quote that does not close the field; the field is read as written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quote inside an unquoted field, taken literally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, which would break the record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds the control character %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1 (%2), which Windows-1252 cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is %1 bytes in %2, over the limit of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is %1 bytes in %2 and has no place to cut it to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>would read back as &quot;%1&quot; when stored in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 entries, the most a list can hold; the file is read no further</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown encoding &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid UTF-8 (byte %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this system has no converter for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>byte %1 has no character in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not UTF-8; read as %1 (guessed, %2% sure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid UTF-8 (byte %1) and in no encoding Quibbix can guess</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a KVTML document (no &lt;kvtml&gt; root element)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deactivated entry skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty entry skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duplicate word &quot;%1&quot; dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duplicate word &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>word &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>definition of &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished">%2: %1</translation>
+    </message>
+    <message>
+        <source>%1 cut from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nordic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celtic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South-Eastern European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western European, Mac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European, Mac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic, Mac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese, Simplified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese, Traditional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot; as a title line; if it is an entry, quote its word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is a spreadsheet; save it as CSV (comma-separated values) and import that</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB, the most a word file may be; nothing read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds or computes a value larger than %1; refused as damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reading it takes more than %1 of memory; refused as damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reading it takes more work than any collection needs; refused as damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 notes, the most a list can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no notes table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; it may come from a newer Anki: export it again with &quot;Support older Anki versions&quot; ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a readable Anki package: the zip archive is damaged or cut short (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an Anki package: the zip archive holds no collection (collection.anki21b, collection.anki21 or collection.anki2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a readable Anki collection in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown Anki package version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Anki package is encrypted (a zip with a password), which Anki never writes; nothing read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB; refused as damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Anki package is damaged: %1 cannot be read (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>out of memory unpacking the collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Anki package is damaged: its collection does not unpack (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the collection unpacks to more than %1 MiB; refused as damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Anki package is damaged: its collection is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (first on line %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportAdvice</name>
+    <message>
+        <source>; use --header to skip it, --no-header to keep it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; give the encoding it was saved in with --input-encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; give the right encoding with --input-encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; --input-encoding chooses)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (--truncate cuts it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (guessed; --format chooses)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (--include-deactivated keeps it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportFlow</name>
     <message>
         <source>“%1”</source>
@@ -881,6 +1222,411 @@ qualquer resposta continua.</translation>
     <message>
         <source>It holds no words.</source>
         <translation>Ele não contém nenhuma palavra.</translation>
+    </message>
+    <message>
+        <source>; delete that row from the file if it holds no word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; choose the encoding it was saved in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; choose another encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; shorten it in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text with a tab between each word and its meaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comma-separated text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text exported from Anki</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Mnemosyne export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a KVTML vocabulary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an Anki package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quibbix read this file as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListFolder</name>
+    <message>
+        <source>the list is being studied backwards; close Quibbix on it first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list is being studied; close Quibbix on it first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListGuard</name>
+    <message>
+        <source>The copy of the word list as last studied (%1) is damaged, so the progress stays with the words by their position; the copy is kept as %1.bad.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quibbix cannot tell whether the words of this list changed since you last studied it, because its record of them is damaged. Your progress stays with the words as they are now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An update of the list was interrupted and cannot be finished: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A change to the words of this list was interrupted and cannot be finished now, so the list cannot be studied. Your progress is as it was. Free some disk space, or make sure the list&apos;s folder can be written to, then start Quibbix again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word list changed since it was last studied, and the progress could not be moved onto it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words of this list changed since you last studied it, and your progress could not be moved onto the new words. Nothing was changed. To study this list, put its earlier word list back, or add the new words as a list of their own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word list changed since it was last studied: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words of this list changed since you last studied it. The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListImporter</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no words to study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds %1 words; Quibbix can study at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1 (%2); nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere since its words were read; nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no list named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1, which the progress stands on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListRebase</name>
+    <message>
+        <source>the session could not be rebased</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3; the old session files are kept as %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s) keep(s) its/their progress</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n is/are gone</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n is/are new</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: cannot write (%2); the change is finished when the list is next opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot write (%2); nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backwards, </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListStore</name>
+    <message>
+        <source>cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is too long (at most %1 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name holds control characters or outer spaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program is changing the lists; try again in a moment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the defaults in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make a new list in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot move %1 to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no free folder name for &quot;%1&quot; in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list named &quot;%1&quot; exists already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no list named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot move %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the default word list was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListSync</name>
+    <message>
+        <source>%1: not a Quibbix list manifest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: written by a newer Quibbix (format %2); update Quibbix to sync this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2: a damaged line (&quot;%3&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: names no list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished">%1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: still arriving (%2); the list is joined once it is whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a judgement of word %1, which the list does not hold, was left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: another program is syncing the list; try again in a moment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the words changed on another computer; they come in, with the progress of both directions, once no other program studies the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: studied by another program right now, which takes what arrived at its own next sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the journal of device %2, kept as %3; this computer starts a journal of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: names %2 of %3; leave the sync folder and join it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s)</source>
+        <translation type="unfinished">
+            <numerusform>%n palavra</numerusform>
+            <numerusform>%n palavras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; what was done here syncs once the folder is back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the journal is published at the next sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n judgement(s) of words no journal made passed over</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the list has no words to share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: events of another sync folder, kept in the trash as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the list &quot;%2&quot; is still arriving; nothing changed, join again once it is whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word change(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2 arrived from another computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 arrived from another computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list syncs with %1 already; leave it first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds the list &quot;%2&quot;, not &quot;%3&quot;; a sync folder holds one list, so give this one a folder of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds files that are no Quibbix list&apos;s (%2, or a list still arriving); pick an empty folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the list is joined to no sync folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1871,129 @@ qualquer resposta continua.</translation>
     </message>
 </context>
 <context>
+    <name>Sync</name>
+    <message>
+        <source>: held no device id (&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;); this computer now syncs as the new device </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: the data folder was made at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (copied or moved from there, where it may still sync); this computer now syncs as the new device </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, so that no journal is written from two places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: written in journal format </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> by a newer Quibbix; this one reads format </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and leaves the journal unread until it is updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: not a Quibbix journal (its first line is &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an event of device </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> in the journal of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: the journal of device </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, not of this computer&apos;s </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: holds the journal of device </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no direction (f or b)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no date (YYYY-MM-DD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no seconds of use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the event it undoes is no earlier event of its device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no word id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no judgement code (0 to 3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no wall-clock offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a broken %XX escape in the word&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no event of this format (J, U, E, R or T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> fields, not </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no clock time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no device id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no sequence number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list to replay holds </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> words: a list studies from 1 to </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SyncFlow</name>
     <message>
         <source>Sync</source>
@@ -1233,6 +2102,33 @@ Suas palavras e seu progresso vieram da pasta. </translation>
     <message>
         <source>Nothing new arrived from other computers.</source>
         <translation>Nada novo chegou de outros computadores.</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>cannot make the trash folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in the trash, but the disk did not confirm it: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trash (%1) is on another file system, and nothing is deleted here; %2 was left as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot move %1 to the trash: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no free name in the trash for %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
