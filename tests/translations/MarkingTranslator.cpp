@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/translations/MarkingTranslator.h"
 
+#include "platform/Translations.h"
+
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -9,6 +11,14 @@ namespace {
 QString Key(const QString& context, const QString& source) { return context + QChar(0) + source; }
 
 }  // namespace
+
+bool MarkingTranslator::InstallForTheProgram() {
+    static MarkingTranslator marking;
+    static const bool isRead =
+        marking.Read(QStringLiteral(QUIBBIX_SOURCE_ROOT "/translations/quibbix_de.ts"));
+    if (isRead) Translations::Use(&marking, QStringLiteral("marked"));
+    return isRead;
+}
 
 bool MarkingTranslator::Read(const QString& tsFile) {
     QFile file(tsFile);

@@ -14,6 +14,9 @@ public:
     static constexpr char16_t kOpen = u'⟦';
     static constexpr char16_t kClose = u'⟧';
 
+    // Installs one stand-in for the program, knowing the texts translations/quibbix_de.ts
+    // holds, however many suites ask; false when that file cannot be read.
+    static bool InstallForTheProgram();
     // Reads the texts of `tsFile`; false when it cannot be read.
     bool Read(const QString& tsFile);
     qsizetype Count() const { return m_known.size(); }
