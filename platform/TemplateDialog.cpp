@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/TemplateDialog.h"
 
+#include "platform/DialogAccessible.h"
 #include "platform/DialogIds.h"
 #include "platform/FontConversion.h"
 #include "platform/MulDiv.h"
@@ -46,6 +47,7 @@ Qt::Alignment AlignmentFor(const ControlTemplate& c) {
 }  // namespace
 
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent) {
+    DialogAccessible::Install();
     if (auto t = DialogTemplate::Load(templateId)) m_template = std::move(*t);
     setWindowFlags(WindowFlagsFor(m_template));
     setWindowTitle(m_template.caption);
