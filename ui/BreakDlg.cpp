@@ -37,7 +37,8 @@ CBreakDlg::CBreakDlg(Sound& sound, QWidget* parent)
     setWindowFlag(Qt::WindowTitleHint);
     m_timeLeftLabel.setParent(this);
     m_timeLeftLabel.setObjectName(QStringLiteral("timeLeftLabel"));
-    m_timeLeftLabel.setAccessibleName(tr("Time left"));
+    // Its name is the text, so a reader reads the time itself.
+    m_timeLeftLabel.setAccessibleDescription(tr("Time left"));
     m_timeLeftLabel.setAlignment(Qt::AlignCenter);
     m_timeLeftLabel.setTextFormat(Qt::PlainText);
 }
@@ -93,9 +94,14 @@ void CBreakDlg::ShowTimeLeft() {
 }
 
 void CBreakDlg::NameControls() {
-    m_titleBox.setAccessibleName(tr("Break"));
-    m_messageBox.setAccessibleName(tr("About the break"));
-    if (QWidget* ok = GetDlgItem(IDOK)) ok->setAccessibleName(tr("End the break"));
+    m_titleBox.SetCaption(tr("Break"));
+    m_messageBox.SetCaption(tr("About the break"));
+    if (QWidget* ok = GetDlgItem(IDOK)) {
+        ok->setAccessibleName(tr("End the break"));
+        // The button holds the focus all through the break: what it says is what a screen
+        // reader speaks, first what the break is, at its end that it is over.
+        ok->setAccessibleDescription(m_messageBox.ShownText());
+    }
     // The controls are built anew for every break; each gets the key guard.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
@@ -119,6 +125,9 @@ void CBreakDlg::OnTimer(uint32_t id) {
 
 void CBreakDlg::BreakOver() {
     m_titleBox.SetText(tr("Break Over").toStdString());
+    QWidget* ok = GetDlgItem(IDOK);
+    if (ok && ok->accessibleDescription() != m_titleBox.ShownText())
+        ok->setAccessibleDescription(m_titleBox.ShownText());
     // Played in the background: the dialog must answer OK at once. A tick while the last
     // alarm still sounds lets it play on.
     m_sound.StartAlarm(kBeepHz, kBeepMs, kSoundFile);

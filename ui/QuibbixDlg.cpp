@@ -17,6 +17,7 @@
 #include "ui/speech/StudySpeech.h"
 #include "ui/words/WordsModule.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -115,8 +116,8 @@ bool CQuibbixDlg::Initialize() {
     CreateBoxOver(m_wordBox, kWordPlaceholderId,
                   DT_CENTER | DT_VCENTER | (m_isBackwards ? DT_WORDBREAK : DT_SINGLELINE));
     CreateBoxOver(m_defBox, kDefinitionPlaceholderId, DT_WORDBREAK);
-    m_wordBox.setAccessibleName(m_isBackwards ? tr("Definition") : tr("Word"));
-    m_defBox.setAccessibleName(m_isBackwards ? tr("Word") : tr("Definition"));
+    m_wordBox.SetCaption(m_isBackwards ? tr("Definition") : tr("Word"));
+    m_defBox.SetCaption(m_isBackwards ? tr("Word") : tr("Definition"));
     // The words behind the box are a right click away too.
     m_wordBox.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_wordBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -287,9 +288,11 @@ void CQuibbixDlg::AttachPictures() {
                   {kMiddleStripId, "list/2Collar_V.emf"}};
     int i = 0;
     for (const auto& strip : strips) {
-        m_frameStrips[i] = GetStatic(strip.id);
-        SetStaticMetaFile(m_frameStrips[i], strip.file);
-        ++i;
+        StaticControl* frame = m_frameStrips[i++] = GetStatic(strip.id);
+        if (!frame) continue;
+        // The frame only decorates, its picture loaded or not: a screen reader passes it by.
+        frame->SetDecorative(true);
+        SetStaticMetaFile(frame, strip.file);
     }
 }
 
@@ -533,10 +536,34 @@ void CQuibbixDlg::FocusFirstAnswer() {
     // reveals, or judges a word not known, rather than claiming it known.
     for (PushButton* button : {m_btnNo, m_btnUnsure, m_btnYes}) {
         if (button && button->isVisibleTo(this) && button->isEnabled()) {
+            TellAnswerButtons(button);
             SetKeyboardFocus(button);
             return;
         }
     }
+}
+
+QString CQuibbixDlg::TextOnScreen() const {
+    const bool isRevealed = !m_session.IsPaused() && !m_session.IsBeforeReveal();
+    return isRevealed ? m_defBox.ShownText() : m_wordBox.ShownText();
+}
+
+void CQuibbixDlg::TellAnswerButtons(PushButton* focused) {
+    // Screen readers speak what changes on the focused object only, and the learner stays on
+    // an answer button: its description carries what the press brought up, while its name
+    // stays the answer. Set before the focus moves, it is read with the button.
+    const QString text = TextOnScreen();
+    for (PushButton* button : {m_btnNo, m_btnUnsure, m_btnYes}) {
+        if (!button) continue;
+        if (button->accessibleDescription() != text) {
+            button->setAccessibleDescription(text);
+        } else if (button == focused && m_isPressUntold) {
+            // The same text again (a word drawn twice in a row) is news all the same.
+            QAccessibleEvent again(button, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&again);
+        }
+    }
+    m_isPressUntold = false;
 }
 
 void CQuibbixDlg::AddSideButtonTips() {
@@ -666,6 +693,7 @@ void CQuibbixDlg::OnExitRequest() {
 }
 
 void CQuibbixDlg::OnAnswer(int32_t answer) {
+    m_isPressUntold = true;
     ReloadIfDue();
     const StudySession::PressResult press = m_session.Press(answer);
     if (press.kind == StudySession::PressResult::Kind::kRevealed) {
@@ -679,6 +707,7 @@ void CQuibbixDlg::OnAnswer(int32_t answer) {
 void CQuibbixDlg::OnUndo() {
     ReloadIfDue();
     if (!m_session.Undo()) return;
+    m_isPressUntold = true;
     m_currentSeenBefore = m_previousSeenBefore;
     ShowWordUnrevealed();
     UpdateStudyLine();

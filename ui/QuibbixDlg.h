@@ -170,7 +170,12 @@ private:
     // Where control `id` goes for the current client size: its template rectangle with its
     // edges moved.
     void PlaceFromTemplate(QWidget* control, int id, int dLeft, int dTop, int dRight, int dBottom);
+    // Focuses the first answer shown, whose description then tells what is on screen.
     void FocusFirstAnswer();
+    // What a screen reader hears after a press: the definition once revealed, else the word
+    // box's text.
+    QString TextOnScreen() const;
+    void TellAnswerButtons(PushButton* focused);
     void PlaceBreakDialog();
     void PaintBackground(QPainter& painter);
     void CreateBoxOver(CWinText& box, int placeholderId, uint32_t format);
@@ -227,6 +232,8 @@ private:
     // window then holds stale until it reads it anew: a save from a signal must not write it.
     bool m_isEditingWords = false;
     bool m_isBackwards = false;
+    // A press or an undo whose outcome the focused button has not told yet.
+    bool m_isPressUntold = false;
     std::string m_listName;
     // Made as the window opens, when the direction is known.
     std::unique_ptr<StudySync> m_sync;

@@ -51,7 +51,8 @@ std::string RoundText(const CStudyLine::Progress& p) {
 }  // namespace
 
 CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
-    setAccessibleName(tr("Study progress"));
+    // A screen reader reads the line's text as its name; what the line is comes after.
+    setAccessibleDescription(tr("Study progress"));
     setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
@@ -123,7 +124,6 @@ void CStudyLine::SetTextIfChanged(const std::string& text) {
     const QString shown = QString::fromStdString(text);
     if (shown == this->text()) return;
     setText(shown);
-    setAccessibleDescription(shown);
 }
 
 int CStudyLine::WidestTextWidth() const {

@@ -7,7 +7,9 @@
 #include "platform/MulDiv.h"
 #include "platform/Win1252.h"
 #include "platform/WindowOps.h"
+#include "ui/WinTextAccessible.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -116,7 +118,7 @@ Fit LargestFittingText(const QFont& font, const QString& text, const Rect& area,
 }
 
 // The text with the control characters a word list may hold written out, line by line, for
-// the tooltip and the accessible description, which must not pass them on raw.
+// the tooltip and screen readers, which must not pass them on raw.
 QString WithControlsWritten(QString text) {
     // Most texts hold none, and every new word passes here.
     const auto isControl = [](QChar c) {
@@ -138,6 +140,7 @@ QString ToolTipText(const QString& text) {
 }  // namespace
 
 CWinText::CWinText() {
+    WinTextAccessible::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::ArrowCursor);
 }
@@ -145,8 +148,7 @@ CWinText::CWinText() {
 CWinText::~CWinText() = default;
 
 bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, uint32_t format) {
-    m_strText = std::move(text);
-    m_displayText = FieldToUnicode(m_strText);
+    TakeText(std::move(text));
     m_nFormat = format;
     m_fitted.reset();
     m_surfaceFont.reset();
@@ -156,18 +158,26 @@ bool CWinText::CreateBox(std::string text, const Rect& rect, QWidget* parent, ui
     // controls were rebuilt must too, or the placeholder it covers shows through.
     raise();
     setWindowTitle(m_displayText);
-    setAccessibleDescription(WithControlsWritten(m_displayText));
     setGeometry(rect.ToQRect());
     show();
     return true;
 }
 
 void CWinText::SetText(const std::string& text) {
-    m_strText = text;
-    m_displayText = FieldToUnicode(m_strText);
-    // A screen reader reads the box's text as its description and follows its changes.
-    setAccessibleDescription(WithControlsWritten(m_displayText));
+    TakeText(text);
     RepaintNow();
+}
+
+void CWinText::TakeText(std::string text) {
+    m_strText = std::move(text);
+    m_displayText = FieldToUnicode(m_strText);
+    const QString read = WithControlsWritten(m_displayText);
+    if (read == m_readText) return;
+    m_readText = read;
+    // A reader that shows the box keeps up with it; speaking a change is the focused
+    // button's part (see the study window).
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void CWinText::SetTextFont(const LogFont& font, COLORREF textColor) {

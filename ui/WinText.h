@@ -10,9 +10,9 @@
 // A text too large for the box is drawn in the largest smaller size of the font in which it
 // fits whole, for that text only, but never below a readable floor: cutting a word on both
 // sides would hide it, and a definition cut at the bottom loses its end. A text that does not
-// fit even at the floor is cut there and shown whole in the box's tooltip; the accessible
-// description always holds it whole. Right-to-left text (Arabic, Hebrew) in a left-aligned
-// box is aligned to the right, where it begins.
+// fit even at the floor is cut there and shown whole in the box's tooltip; a screen reader
+// always reads it whole, as the box's name (see WinTextAccessible). Right-to-left text
+// (Arabic, Hebrew) in a left-aligned box is aligned to the right, where it begins.
 
 #include "engine/LogFont.h"
 #include "platform/Colorref.h"
@@ -51,6 +51,11 @@ public:
     void SetBackColor(COLORREF backColor);
     // The text as last set (Windows-1252).
     const std::string& GetText() const { return m_strText; }
+    // The text as a screen reader gets it: whole, its control characters written out.
+    const QString& ShownText() const { return m_readText; }
+    // What the box is for ("Word"), which a screen reader tells after the text.
+    void SetCaption(const QString& caption) { m_caption = caption; }
+    const QString& Caption() const { return m_caption; }
 
     // The font the box draws with now (its default until the first font change).
     QFont FontInForce() const { return m_surfaceFont.value_or(font()); }
@@ -75,6 +80,7 @@ private:
     };
 
     void RepaintNow();
+    void TakeText(std::string text);
     void ApplyFontChange();
     // How the text fits the inset rectangle `area`; keeps the tooltip to match.
     const Fitted& FitTo(const Rect& area);
@@ -92,6 +98,8 @@ private:
     std::optional<QFont> m_surfaceFont;
     COLORREF m_surfaceText = RGB(0, 0, 0);
     QString m_displayText;
+    QString m_readText;
+    QString m_caption;
 
     std::optional<Fitted> m_fitted;
 };

@@ -7,6 +7,7 @@
 #include "tests/ui/WindowFixture.h"
 #include "ui/BreakDlg.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 
 #include <chrono>
@@ -79,10 +80,22 @@ TEST_F(BreakDlgTest, Opening_ShowsOnBreakAndTheMessage_InTheSettingsGiven) {
         EXPECT_GE(timeLeft.geometry().top(), m_dialog.GetTitleBox().geometry().bottom());
         EXPECT_LE(timeLeft.geometry().bottom(), m_dialog.GetMessageBox().geometry().top());
         EXPECT_EQ(timeLeft.palette().color(QPalette::WindowText), QColor(Qt::white));
+        // A screen reader reads the time itself, and the focused OK button tells what the
+        // break is, then that it is over.
+        QWidget* ok = m_dialog.GetDlgItem(IDOK);
+        EXPECT_EQ(ok->accessibleDescription(), m_dialog.GetMessageBox().ShownText());
+        const auto read = [&timeLeft] {
+            QAccessibleInterface* iface =
+                QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&timeLeft));
+            return iface->text(QAccessible::Name);
+        };
         Ticks(1);
         EXPECT_EQ(timeLeft.text(), "Time left: 01:59");
+        EXPECT_EQ(read(), "Time left: 01:59");
         Ticks(119);
         EXPECT_EQ(timeLeft.text(), "Time left: 00:00");
+        Ticks(1);
+        EXPECT_EQ(ok->accessibleDescription(), "Break Over");
     });
 }
 

@@ -9,11 +9,13 @@
 #include "tests/ui/WindowFixture.h"
 #include "ui/HelpWindow.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -36,6 +38,16 @@ int ListHolding(const CWordState& state, uint32_t index) {
 
 uint32_t CurrentIndex(Dlg& dlg) { return dlg.GetWordSelect().GetCurrent().m_wordIndex; }
 
+// What a screen reader reads as the name of `w`.
+QString ReadName(const QWidget& w) {
+    return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w))->text(QAccessible::Name);
+}
+
+// What the answer buttons tell a screen reader besides their names.
+std::string Told(const Dlg& dlg) {
+    return dlg.GetDlgItem(Dlg::kYesId)->accessibleDescription().toStdString();
+}
+
 bool Enabled(const Dlg& dlg, int id) { return dlg.GetDlgItem(id)->isEnabled(); }
 bool Visible(const Dlg& dlg, int id) { return dlg.GetDlgItem(id)->isVisible(); }
 
@@ -44,7 +56,8 @@ void ExpectWordShown(Dlg& dlg) {
     EXPECT_FALSE(dlg.IsPaused());
     EXPECT_TRUE(dlg.IsBeforeReveal());
     EXPECT_EQ(dlg.GetWordBox().GetText(), "word" + std::to_string(CurrentIndex(dlg)));
-    EXPECT_EQ(dlg.GetWordBox().accessibleDescription().toStdString(), dlg.GetWordBox().GetText());
+    EXPECT_EQ(ReadName(dlg.GetWordBox()).toStdString(), dlg.GetWordBox().GetText());
+    EXPECT_EQ(Told(dlg), dlg.GetWordBox().GetText());
     EXPECT_TRUE(dlg.GetWordBox().isVisible());
     EXPECT_FALSE(dlg.GetDefinitionBox().isVisible());
     EXPECT_EQ(dlg.GetDefinitionBox().GetText(), "");
@@ -110,8 +123,8 @@ TEST(MainWindowTest, Backwards_ShowsTheDefinitionWrappedInTheWordBox_AndRevealsT
     h.dialog->SetBackwards(true);
     EXPECT_EQ(h.dialog->windowTitle(), QString::fromUtf8("Quibbix — French verbs, backwards"));
     h.Run([&](Dlg& dlg) {
-        EXPECT_EQ(dlg.GetWordBox().accessibleName(), "Definition");
-        EXPECT_EQ(dlg.GetDefinitionBox().accessibleName(), "Word");
+        EXPECT_EQ(dlg.GetWordBox().Caption(), "Definition");
+        EXPECT_EQ(dlg.GetDefinitionBox().Caption(), "Word");
         Click(dlg, Dlg::kYesId);
         ASSERT_EQ(dlg.GetWordBox().GetText(), definition);
         EXPECT_FALSE(dlg.GetDefinitionBox().isVisible());
@@ -183,8 +196,9 @@ TEST(MainWindowTest, EveryPairOfPresses_PlacesTheWordByItsJudgement) {
             EXPECT_FALSE(dlg.IsBeforeReveal());
             EXPECT_TRUE(dlg.GetDefinitionBox().isVisible());
             EXPECT_EQ(dlg.GetDefinitionBox().GetText(), "definition " + std::to_string(word));
-            EXPECT_EQ(dlg.GetDefinitionBox().accessibleDescription().toStdString(),
+            EXPECT_EQ(ReadName(dlg.GetDefinitionBox()).toStdString(),
                       "definition " + std::to_string(word));
+            EXPECT_EQ(Told(dlg), "definition " + std::to_string(word));
             EXPECT_EQ(dlg.GetWordBox().GetText(), "word" + std::to_string(word));
             EXPECT_FALSE(Enabled(dlg, Dlg::kExitId));
             EXPECT_FALSE(Enabled(dlg, Dlg::kBreakId));
@@ -676,14 +690,14 @@ TEST(MainWindowTest, StudyLine_ShowsTheCountsAndTheVerdictHint_AndHidesWhenCrowd
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
         const CStudyLine& line = dlg.GetStudyLine();
         const auto text = [&] { return line.text().toStdString(); };
-        EXPECT_EQ(line.accessibleName(), "Study progress");
+        EXPECT_EQ(line.accessibleDescription(), "Study progress");
         EXPECT_EQ(text(), "This session: 0 \"I Know\", 0 others\n60 to view, break in 13 min");
         Click(dlg, Dlg::kYesId);
         const QRect placed = line.geometry();
         h.Judge(Dlg::kYesId, Dlg::kYesId);
         h.Judge(Dlg::kNoId, Dlg::kYesId);
         EXPECT_EQ(text(), "This session: 1 \"I Know\", 1 other\n57 to view, break in 13 min");
-        EXPECT_EQ(line.accessibleDescription(), line.text());
+        EXPECT_EQ(ReadName(line), line.text());
         for (int first : {Dlg::kYesId, Dlg::kUnsureId, Dlg::kNoId}) {
             Click(dlg, first);
             EXPECT_NE(text().find(first == Dlg::kYesId ? "Now your verdict" : "any answer goes on"),
@@ -740,6 +754,49 @@ TEST(MainWindowTest, StudyLine_SaysWhenEveryWordIsSeen_AndWhenEveryWordIsKnown) 
         EXPECT_EQ(round(), "All 5 words seen once");
         dlg.OnUndo();
         EXPECT_EQ(round(), "All 5 words known") << "the verdict taken back";
+    });
+}
+
+// Names a screen reader would read in `iface` and below it, one line each.
+void CollectNames(QAccessibleInterface* iface, std::vector<std::string>& names) {
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (!child) continue;
+        names.push_back(child->text(QAccessible::Name).toStdString());
+        CollectNames(child, names);
+    }
+}
+
+// A learner who cannot see hears each press's outcome on the answer button keeping the
+// focus, reads the word and the study line by their texts, and meets no placeholder.
+TEST(MainWindowTest, ScreenReader_HearsEachOutcomeOnTheAnswers_AndNoPlaceholders) {
+    MainWindowHarness h(60, 1024, 768);
+    h.Run([&](Dlg& dlg) {
+        EXPECT_EQ(Told(dlg), "Press \"I Know\" to Start");
+        Click(dlg, Dlg::kYesId);
+        const std::string word = dlg.GetWordBox().GetText();
+        EXPECT_EQ(Told(dlg), word);
+        EXPECT_EQ(dlg.GetDlgItem(Dlg::kNoId)->accessibleDescription().toStdString(), word);
+        EXPECT_EQ(dlg.GetDlgItem(Dlg::kYesId)->accessibleName(), "I Know");
+        Click(dlg, Dlg::kNoId);
+        EXPECT_EQ(Told(dlg), dlg.GetDefinitionBox().GetText());
+        Click(dlg, Dlg::kNoId);
+        EXPECT_NE(dlg.GetWordBox().GetText(), word);
+        EXPECT_EQ(Told(dlg), dlg.GetWordBox().GetText());
+        dlg.OnUndo();
+        EXPECT_EQ(Told(dlg), word);
+
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&dlg);
+        ASSERT_NE(window, nullptr);
+        std::vector<std::string> names;
+        CollectNames(window, names);
+        EXPECT_NE(std::find(names.begin(), names.end(), word), names.end());
+        EXPECT_NE(std::find(names.begin(), names.end(), dlg.GetStudyLine().text().toStdString()),
+                  names.end());
+        for (const std::string& name : names) {
+            EXPECT_EQ(name.find("Static"), std::string::npos) << name;
+            EXPECT_FALSE(name.empty()) << "an object without a name";
+        }
     });
 }
 

@@ -4,6 +4,7 @@
 #include "tests/ui/PixelTools.h"
 #include "ui/WinText.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QTest>
@@ -134,7 +135,7 @@ TEST_F(WinTextTest, LineTooWide_ShrinksToFit_ForThatTextOnly) {
 
 // A text too large for its box draws smaller, down to 8 points (11 pixels at 96 dpi); one
 // that does not fit even there is cut, keeping its beginning, and shows whole in the tooltip.
-// The accessible description always holds the whole text.
+// A screen reader always reads the whole text.
 TEST_F(WinTextTest, TextTooLarge_ShrinksToTheFloor_ThenShowsWholeInTheTooltip) {
     const std::string german =
         "Die Fähigkeit, sich nach einem Rückschlag schnell wieder zu erholen und mit neuer Kraft "
@@ -158,7 +159,7 @@ TEST_F(WinTextTest, TextTooLarge_ShrinksToTheFloor_ThenShowsWholeInTheTooltip) {
         EXPECT_GE(box->FontDrawn().pixelSize(), c.minPixels);
         EXPECT_LE(box->FontDrawn().pixelSize(), c.maxPixels);
         EXPECT_EQ(box->FontInForce().pixelSize(), 21);
-        EXPECT_EQ(box->accessibleDescription(), whole);
+        EXPECT_EQ(box->ShownText(), whole);
         EXPECT_EQ(box->toolTip().contains(whole), c.cut) << box->toolTip().toStdString();
         const QRect ink = InkBounds(Render(*box), QColor(0xFF, 0xFF, 0), Client(*box));
         EXPECT_LE(ink.left() - TextArea(*box).left(), 3);
@@ -176,7 +177,7 @@ TEST_F(WinTextTest, ToolTipAndDescription_ShowMarkupAndControlCharactersAsText) 
     const QString tip = box->toolTip();
     EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;fett&lt;/b&gt;\\x01"))) << tip.toStdString();
     EXPECT_FALSE(tip.contains(QChar(1)));
-    EXPECT_TRUE(box->accessibleDescription().startsWith(QStringLiteral("<b>fett</b>\\x01 und")));
+    EXPECT_TRUE(box->ShownText().startsWith(QStringLiteral("<b>fett</b>\\x01 und")));
 }
 
 TEST_F(WinTextTest, WordBreak_WrapsAtSpaces_FromTheTopLeft) {
@@ -296,12 +297,18 @@ TEST_F(WinTextTest, PaletteRelativeAndPlainColours_DrawAlike) {
     EXPECT_EQ(a.pixelColor(Client(*box).center()), QColor(0x12, 0x34, 0x56));
 }
 
-// A screen reader reads the box's description; a UTF-8 field must reach it as its letters.
-TEST_F(WinTextTest, FieldInEitherEncoding_IsDescribedAsItsLetters) {
+// A screen reader reads the box as a label named by its text, with its caption as the
+// description; a UTF-8 field must reach it as its letters.
+TEST_F(WinTextTest, FieldInEitherEncoding_IsReadAsItsLetters) {
     auto box = MakeBox("\xD0\x9A\xD0\xBE\xD1\x82", kCentredLine);
-    EXPECT_EQ(box->accessibleDescription(), QStringLiteral("Кот"));
+    box->SetCaption(QStringLiteral("Word"));
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box.get());
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->role(), QAccessible::StaticText);
+    EXPECT_EQ(read->text(QAccessible::Name), QStringLiteral("Кот"));
+    EXPECT_EQ(read->text(QAccessible::Description), QStringLiteral("Word"));
     box->SetText("caf\xE9");
-    EXPECT_EQ(box->accessibleDescription(), QStringLiteral("café"));
+    EXPECT_EQ(read->text(QAccessible::Name), QStringLiteral("café"));
 }
 
 // Ink rows of `area` come in bands separated by empty rows, one per line of text.
