@@ -2,6 +2,9 @@
 #include "lists/RecordMatcher.h"
 
 #include "engine/Counted.h"
+#include "imports/LearnerText.h"
+
+#include <QCoreApplication>
 
 #include <map>
 #include <unordered_map>
@@ -21,18 +24,31 @@ RecordMatcher::RecordMatcher(const std::vector<WordRecord>& oldRecords,
 std::string RecordMatcher::CheckPairing(const Pairing& pairing, size_t oldCount, size_t newCount) {
     if (pairing.empty()) return std::string();
     if (pairing.size() != newCount)
-        return "the pairing names " + Counted(pairing.size(), "record") + " for " +
-               Counted(newCount, "new record");
+        return LearnerText::Filled(
+            QCoreApplication::translate("ListRebase", "the pairing names %1 for %2"),
+            {LearnerText::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
+                                  pairing.size(), Counted(pairing.size(), "record")),
+             LearnerText::Counted("ListRebase",
+                                  QT_TRANSLATE_N_NOOP("ListRebase", "%n new record(s)"), newCount,
+                                  Counted(newCount, "new record"))});
     std::vector<bool> isTaken(oldCount, false);
     for (size_t i = 0; i < pairing.size(); ++i) {
         const int old = pairing[i];
         if (old == -1) continue;
         if (old < 0 || static_cast<size_t>(old) >= oldCount)
-            return "the pairing gives new record " + std::to_string(i) + " old record " +
-                   std::to_string(old) + ", which is not among the " +
-                   Counted(oldCount, "old record");
+            return LearnerText::Filled(
+                QCoreApplication::translate(
+                    "ListRebase",
+                    "the pairing gives new record %1 old record %2, which is not among the %3"),
+                {std::to_string(i), std::to_string(old),
+                 LearnerText::Counted("ListRebase",
+                                      QT_TRANSLATE_N_NOOP("ListRebase", "%n old record(s)"),
+                                      oldCount, Counted(oldCount, "old record"))});
         if (isTaken[old])
-            return "the pairing gives old record " + std::to_string(old) + " to two new records";
+            return LearnerText::Filled(
+                QCoreApplication::translate("ListRebase",
+                                            "the pairing gives old record %1 to two new records"),
+                {std::to_string(old)});
         isTaken[old] = true;
     }
     return std::string();

@@ -7,9 +7,12 @@
 #include "engine/LittleEndian.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
+#include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListTransaction.h"
 #include "lists/RecordMatcher.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -73,9 +76,14 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     if (!transaction.Commit(images, failure)) {
         m_diagnostics.Error(
             failure.path, 0,
-            "cannot write (" + DescribeError(failure.error) + "); " +
-                (transaction.IsPending() ? "the change is finished when the list is next opened"
-                                         : "nothing changed"));
+            LearnerText::Filled(
+                transaction.IsPending()
+                    ? QCoreApplication::translate(
+                          "ListRebase",
+                          "cannot write (%1); the change is finished when the list is next opened")
+                    : QCoreApplication::translate("ListRebase",
+                                                  "cannot write (%1); nothing changed"),
+                {DescribeError(failure.error)}));
         return 1;
     }
     ReportDone();
@@ -97,21 +105,33 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
     ListTransaction transaction(m_files, m_sessionDir);
     FileError failure;
     if (!transaction.Recover(failure)) {
-        m_diagnostics.Error(failure.path, 0,
-                            "an interrupted update cannot be finished (" +
-                                DescribeError(failure.error) + "); nothing changed");
+        m_diagnostics.Error(
+            failure.path, 0,
+            LearnerText::Filled(
+                QCoreApplication::translate(
+                    "ListRebase", "an interrupted update cannot be finished (%1); nothing changed"),
+                {DescribeError(failure.error)}));
         return 1;
     }
     if (newRecords.empty() || newRecords.size() > kMaxStudyWords) {
-        m_diagnostics.Error(where, 0,
-                            "the new list has " + Counted(newRecords.size(), "record") +
-                                "; a session needs 1 to " + std::to_string(kMaxStudyWords));
+        m_diagnostics.Error(
+            where, 0,
+            LearnerText::Filled(
+                QCoreApplication::translate("ListRebase",
+                                            "the new list has %1; a session needs 1 to %2"),
+                {LearnerText::Counted("ListRebase",
+                                      QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
+                                      newRecords.size(), Counted(newRecords.size(), "record")),
+                 std::to_string(kMaxStudyWords)}));
         return 1;
     }
     if (const std::string wrong =
             RecordMatcher::CheckPairing(pairing, oldRecords.size(), newRecords.size());
         !wrong.empty()) {
-        m_diagnostics.Error(where, 0, wrong + "; nothing changed");
+        m_diagnostics.Error(
+            where, 0,
+            LearnerText::Filled(QCoreApplication::translate("ListRebase", "%1; nothing changed"),
+                                {wrong}));
         return 1;
     }
     const auto& names = SessionFileNames();
@@ -121,15 +141,21 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
         // A file that is there but cannot be read would be replaced as if it were empty.
         const int error = m_files.ReadFile(PathOf(names[i]), originals[i]);
         if (error != 0 && error != ENOENT) {
-            m_diagnostics.Error(PathOf(names[i]), 0,
-                                "cannot be read (" + DescribeError(error) + "); nothing changed");
+            m_diagnostics.Error(
+                PathOf(names[i]), 0,
+                LearnerText::Filled(QCoreApplication::translate(
+                                        "ListRebase", "cannot be read (%1); nothing changed"),
+                                    {DescribeError(error)}));
             return 1;
         }
         exists[i] = error == 0;
     }
     if (!exists[kToBeViewed]) {
-        m_diagnostics.Error(where, 0,
-                            "no session here (no " + names[kToBeViewed] + "); nothing to rebase");
+        m_diagnostics.Error(
+            where, 0,
+            LearnerText::Filled(QCoreApplication::translate(
+                                    "ListRebase", "no session here (no %1); nothing to rebase"),
+                                {names[kToBeViewed]}));
         return 1;
     }
 
@@ -139,20 +165,29 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
         CWordList::LoadReport report;
         lists[i].LoadFile(PathOf(names[i]).c_str(), report);
         if (exists[i] && report.damaged) {
-            m_diagnostics.Error(PathOf(names[i]), 0,
-                                "is damaged; nothing changed (Quibbix keeps a copy of it as .bad "
-                                "and repairs it when it next saves)");
+            m_diagnostics.Error(
+                PathOf(names[i]), 0,
+                QCoreApplication::translate("ListRebase",
+                                            "is damaged; nothing changed (Quibbix keeps a copy of "
+                                            "it as .bad and repairs it when it next saves)")
+                    .toStdString());
             return 1;
         }
         for (const CListRec& entry : lists[i].Entries())
             highest = std::max(highest, entry.m_wordIndex);
     }
     if (highest > oldRecords.size() && !force) {
-        m_diagnostics.Error(where, 0,
-                            "the lists name word " + std::to_string(highest) + ", beyond the " +
-                                Counted(oldRecords.size(), "record") +
-                                " of the old list; is it the list this session "
-                                "was made with? Nothing changed (--force drops those entries)");
+        m_diagnostics.Error(
+            where, 0,
+            LearnerText::Filled(
+                QCoreApplication::translate(
+                    "ListRebase",
+                    "the lists name word %1, beyond the %2 of the old list; is it the list this "
+                    "session was made with? Nothing changed (--force drops those entries)"),
+                {std::to_string(highest),
+                 LearnerText::Counted("ListRebase",
+                                      QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
+                                      oldRecords.size(), Counted(oldRecords.size(), "record"))}));
         return 1;
     }
 
@@ -161,7 +196,11 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
         m_diagnostics.Warning(where, 0, "ambiguous match: " + ambiguity);
     if (!matcher.Ambiguities().empty() && !force) {
         m_diagnostics.Error(
-            where, 0, "ambiguous matches; nothing changed (--force pairs them in file order)");
+            where, 0,
+            QCoreApplication::translate(
+                "ListRebase",
+                "ambiguous matches; nothing changed (--force pairs them in file order)")
+                .toStdString());
         return 1;
     }
 
