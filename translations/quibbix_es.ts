@@ -1397,6 +1397,79 @@ colores</translation>
         <source>backwards, </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the pairing names %1 for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new record(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the pairing gives new record %1 old record %2, which is not among the %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n old record(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the pairing gives old record %1 to two new records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write (%1); the change is finished when the list is next opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write (%1); nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an interrupted update cannot be finished (%1); nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new list has %1; a session needs 1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read (%1); nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no session here (no %1); nothing to rebase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is damaged; nothing changed (Quibbix keeps a copy of it as .bad and repairs it when it next saves)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lists name word %1, beyond the %2 of the old list; is it the list this session was made with? Nothing changed (--force drops those entries)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ambiguous matches; nothing changed (--force pairs them in file order)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListStore</name>
