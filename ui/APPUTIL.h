@@ -12,7 +12,9 @@ class PushButton;
 class StaticControl;
 
 // The bitmap `file` (may be null) stretched to width x height, else the built-in bitmap
-// `name` at that size; a null pixmap when neither loads.
+// `name` at that size; a null pixmap when neither loads. In another language than English an
+// answer picture of the program's own, the built-in one or the file as shipped, is drawn
+// anew with the caption in the learner's language.
 QPixmap LoadBitmapImage(const char* name, int width, int height, const char* file);
 // Shows on `button` its picture, marginX and marginY pixels smaller than its client area.
 // Returns the picture shown, or a null pixmap when nothing loaded.

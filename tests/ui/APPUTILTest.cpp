@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "platform/AnswerPicture.h"
 #include "platform/BitmapLoader.h"
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
+#include "platform/Translations.h"
 #include "tests/support/TempDir.h"
 #include "tests/ui/PixelTools.h"
 #include "ui/APPUTIL.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <filesystem>
@@ -100,6 +104,71 @@ TEST_F(APPUTILTest, BuiltInBitmaps_HaveTheirSizesAndFaces) {
         EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white)) << t.name;
         EXPECT_GT(CountColour(image, t.face, image.rect()), 200) << t.name;
     }
+}
+
+// The answer buttons' names as a German learner reads them.
+class GermanAnswers : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (std::string(context) != "Dialog") return QString();
+        for (const auto& [english, german] :
+             {std::pair{"I Know", "Weiß ich"}, std::pair{"Not Sure", "Nicht sicher"},
+              std::pair{"Don't Know", "Weiß nicht"}})
+            if (std::string(source) == english) return QString::fromUtf8(german);
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+std::string BmpBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes.toStdString();
+}
+
+// The pictures the program draws are the ones it ships, so that a caption drawn anew in
+// another language keeps their look.
+TEST_F(APPUTILTest, DrawnPictures_AreTheShippedOnes) {
+    for (const AnswerPicture::Default& picture : AnswerPicture::kDefaults) {
+        SCOPED_TRACE(picture.listFile);
+        EXPECT_EQ(ReadFile(std::string(QUIBBIX_BUILT_LIST_DIR) + "/" + picture.listFile),
+                  BmpBytes(AnswerPicture::DrawListFile(picture)));
+        EXPECT_EQ(LoadBitmapResource(picture.resourceName, 0, 0).toImage(),
+                  AnswerPicture::Draw(picture.answer, picture.width, picture.height, false));
+    }
+}
+
+// In German the shipped picture and the built-in one carry German captions; a user's own
+// picture stays as it is, and in English every picture is what it always was.
+TEST_F(APPUTILTest, LearnersLanguage_OnlyTheProgramsOwnPicturesChangeTheirCaptions) {
+    const AnswerPicture::Default& yes = AnswerPicture::kDefaults[0];
+    std::filesystem::copy_file(std::string(QUIBBIX_BUILT_LIST_DIR) + "/Yes.bmp", "list/Yes.bmp");
+    WriteFile("list/Unsure.bmp", Encoded(Qt::blue, "BMP"));
+    const QImage englishYes = LoadBitmapImage("BMP_YES", 55, 45, "list/Yes.bmp").toImage();
+    const QImage englishNo = LoadBitmapImage("BMP_DONOT_KNOW", 55, 45, "list/No.bmp").toImage();
+    EXPECT_EQ(englishYes, LoadBitmapFile("list/Yes.bmp", 55, 45).toImage());
+    EXPECT_EQ(englishNo, LoadBitmapResource("BMP_DONOT_KNOW", 55, 45).toImage());
+
+    GermanAnswers german;
+    Translations::Use(&german, QStringLiteral("de"));
+    const QImage germanYes = LoadBitmapImage("BMP_YES", 55, 45, "list/Yes.bmp").toImage();
+    const QImage germanNo = LoadBitmapImage("BMP_DONOT_KNOW", 55, 45, "list/No.bmp").toImage();
+    const QImage ownUnsure = LoadBitmapImage("BMP_UNSURE", 55, 45, "list/Unsure.bmp").toImage();
+    QCoreApplication::removeTranslator(&german);
+    Translations::Use(&german, QString());
+    QCoreApplication::removeTranslator(&german);
+
+    EXPECT_EQ(germanYes, AnswerPicture::DrawListFile(yes, QStringLiteral("Weiß ich"))
+                             .convertToFormat(QImage::Format_RGB32)
+                             .scaled(55, 45, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    EXPECT_NE(germanYes, englishYes);
+    // The faces stay: the German picture differs from the English one in the caption only.
+    const QRect face(0, 0, 55, 28);
+    EXPECT_EQ(germanYes.copy(face), englishYes.copy(face));
+    EXPECT_NE(germanNo, englishNo);
+    EXPECT_EQ(ownUnsure.pixelColor(27, 22), QColor(Qt::blue));
 }
 
 TEST_F(APPUTILTest, NothingLoads_LeavesTheButtonAsItWas) {

@@ -7,36 +7,20 @@
 //   quibbix-resgen builtin <dir>  the 16-colour bitmaps and the icon built into the program
 //   quibbix-resgen icons <dir>    the program icon for the desktop, <dir>/<n>x<n>/apps/quibbix.png
 
+#include "platform/AnswerPicture.h"
+
 #include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <string>
 
-#include "AnswerPictures.h"
 #include "Chime.h"
 #include "DefaultSettings.h"
 #include "FrameMetaFile.h"
 #include "IndexedBitmap.h"
 
 namespace {
-
-struct Picture {
-    Answer answer;
-    const char* listFile;
-    const char* resourceName;
-    int width;
-    int height;
-};
-
-constexpr Picture kPictures[] = {
-    {Answer::Know, "Yes.bmp", "BMP_YES", 53, 54},
-    {Answer::Unsure, "Unsure.bmp", "BMP_UNSURE", 59, 52},
-    {Answer::DontKnow, "DonotKnow.bmp", "BMP_DONOT_KNOW", 76, 50},
-};
-// The files under list/ are drawn larger than the built-in pictures, so they stay sharp when
-// stretched onto the buttons.
-constexpr int kListScale = 2;
 
 bool Report(bool ok, const std::string& path) {
     if (!ok) std::fprintf(stderr, "quibbix-resgen: cannot write %s\n", path.c_str());
@@ -50,12 +34,9 @@ bool WriteSettings(const std::string& dir) {
 
 bool WriteListFiles(const std::string& dir) {
     bool ok = true;
-    for (const Picture& p : kPictures) {
+    for (const AnswerPicture::Default& p : AnswerPicture::kDefaults) {
         const std::string path = dir + "/" + p.listFile;
-        const QImage image =
-            DrawAnswerPicture(p.answer, p.width * kListScale, p.height * kListScale, true);
-        ok = Report(image.convertToFormat(QImage::Format_RGB888)
-                        .save(QString::fromStdString(path), "BMP"),
+        ok = Report(AnswerPicture::DrawListFile(p).save(QString::fromStdString(path), "BMP"),
                     path) &&
              ok;
     }
@@ -71,14 +52,14 @@ bool WriteListFiles(const std::string& dir) {
 
 bool WriteBuiltIns(const std::string& dir) {
     bool ok = true;
-    for (const Picture& p : kPictures) {
+    for (const AnswerPicture::Default& p : AnswerPicture::kDefaults) {
         const std::string path = dir + "/bitmaps/" + p.resourceName + ".bmp";
-        ok = Report(WriteBitmap16(DrawAnswerPicture(p.answer, p.width, p.height, false), path),
+        ok = Report(WriteBitmap16(AnswerPicture::Draw(p.answer, p.width, p.height, false), path),
                     path) &&
              ok;
     }
     const std::string icon = dir + "/icons/ICON_YES.ico";
-    return Report(WriteIcon16(DrawIconFace(32), icon), icon) && ok;
+    return Report(WriteIcon16(AnswerPicture::DrawIconFace(32), icon), icon) && ok;
 }
 
 // The desktop's icon theme wants the icon at several sizes; drawing each one keeps the small
@@ -90,7 +71,7 @@ bool WriteThemeIcons(const std::string& dir) {
             dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
         const std::string path = folder + "/quibbix.png";
         ok = Report(QDir().mkpath(QString::fromStdString(folder)) &&
-                        DrawIconFace(size).save(QString::fromStdString(path), "PNG"),
+                        AnswerPicture::DrawIconFace(size).save(QString::fromStdString(path), "PNG"),
                     path) &&
              ok;
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "AnswerPictures.h"
+#include "platform/AnswerPicture.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -7,30 +7,36 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
+
+using Answer = AnswerPicture::Answer;
+
+// The English captions are looked up by answer.
+static_assert(AnswerPicture::kDefaults[static_cast<int>(Answer::Know)].answer == Answer::Know &&
+              AnswerPicture::kDefaults[static_cast<int>(Answer::Unsure)].answer == Answer::Unsure &&
+              AnswerPicture::kDefaults[static_cast<int>(Answer::DontKnow)].answer ==
+                  Answer::DontKnow);
 
 struct Look {
     QColor fill;
     QColor outline;
     QColor caption;
-    const char* text;
 };
 
 Look LookOf(Answer answer) {
     switch (answer) {
         case Answer::Know:
-            return {QColor(0x00, 0xFF, 0x00), QColor(0x00, 0x80, 0x00), QColor(0x00, 0x80, 0x00),
-                    "I Know"};
+            return {QColor(0x00, 0xFF, 0x00), QColor(0x00, 0x80, 0x00), QColor(0x00, 0x80, 0x00)};
         case Answer::Unsure:
-            return {QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x80, 0x00), QColor(0x80, 0x80, 0x00),
-                    "Not Sure"};
+            return {QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x80, 0x00), QColor(0x80, 0x80, 0x00)};
         case Answer::DontKnow:
             break;
     }
-    return {QColor(0xFF, 0x00, 0x00), QColor(0x80, 0x00, 0x00), QColor(0xFF, 0x00, 0x00),
-            "Don't Know"};
+    return {QColor(0xFF, 0x00, 0x00), QColor(0x80, 0x00, 0x00), QColor(0xFF, 0x00, 0x00)};
 }
 
 QPainterPath MouthPath(Answer answer, const QRectF& face) {
@@ -101,7 +107,14 @@ QFont CaptionFont(const QString& text, int width, int maxPixels, bool rich) {
 
 }  // namespace
 
-QImage DrawAnswerPicture(Answer answer, int width, int height, bool rich) {
+const AnswerPicture::Default* AnswerPicture::Find(const char* resourceName) {
+    for (const Default& picture : kDefaults)
+        if (resourceName && std::strcmp(picture.resourceName, resourceName) == 0) return &picture;
+    return nullptr;
+}
+
+QImage AnswerPicture::Draw(Answer answer, int width, int height, bool rich,
+                           const QString& caption) {
     const Look look = LookOf(answer);
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -109,21 +122,32 @@ QImage DrawAnswerPicture(Answer answer, int width, int height, bool rich) {
     p.setRenderHint(QPainter::Antialiasing, rich);
     p.setRenderHint(QPainter::TextAntialiasing, rich);
 
-    const QString caption = QString::fromLatin1(look.text);
-    const QFont font = CaptionFont(caption, width - 2, std::max(6, height / 5), rich);
-    const int captionHeight = QFontMetrics(font).height();
+    // The English caption lays the picture out, so that a caption in another language
+    // changes the words alone: it takes the same place, at the English size or smaller, and
+    // keeps clear of the edges, where the button's focus frame runs over the picture.
+    const QString english = QString::fromLatin1(kDefaults[static_cast<int>(answer)].caption);
+    const QFont englishFont = CaptionFont(english, width - 2, std::max(6, height / 5), rich);
+    const int captionHeight = QFontMetrics(englishFont).height();
     const double diameter = std::min(width - 4.0, height - captionHeight - 4.0);
     const QRectF face((width - diameter) / 2, 2, diameter, diameter);
     DrawFace(p, answer, face, rich);
 
-    p.setFont(font);
+    const bool isEnglish = caption.isEmpty();
+    p.setFont(isEnglish ? englishFont
+                        : CaptionFont(caption, width - width / 8, englishFont.pixelSize(), rich));
     p.setPen(look.caption);
     p.drawText(QRect(0, height - captionHeight - 1, width, captionHeight), Qt::AlignCenter,
-               caption);
+               isEnglish ? english : caption);
     return image;
 }
 
-QImage DrawIconFace(int size) {
+QImage AnswerPicture::DrawListFile(const Default& picture, const QString& caption) {
+    return Draw(picture.answer, picture.width * kListScale, picture.height * kListScale, true,
+                caption)
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+QImage AnswerPicture::DrawIconFace(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
