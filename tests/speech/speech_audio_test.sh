@@ -8,7 +8,12 @@
 #   speech_audio_test.sh BIN_DIR [SANITIZED]
 set -uo pipefail
 bin=$1
-if [ "${2:-0}" = 1 ]; then echo "skipped: a sanitized build"; exit 77; fi
+# The speech-dispatcher client library finds each line of the voice list with strstr over
+# the rest of the list; the address sanitizer's strstr measures the whole rest on every call,
+# which turns the thousands of espeak-ng voices into half a minute of start-up.
+if [ "${2:-0}" = 1 ]; then
+    export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strstr=0"
+fi
 probe=$bin/quibbix-test-speech
 module=$bin/../lib/quibbix/quibbix-speech.so
 word=${QUIBBIX_SPEECH_WORD:-elephant}
