@@ -3,7 +3,10 @@
 
 #include "platform/CommonDialogs.h"
 #include "platform/DrawText.h"
+#include "platform/StaticControl.h"
 #include "platform/WindowOps.h"
+
+#include <QGroupBox>
 
 CQuibConfigDlg::CQuibConfigDlg(CommonDialogs& dialogs, QWidget* parent)
     : TemplateDialog(kTemplateId, parent), m_dialogs(dialogs) {}
@@ -13,6 +16,15 @@ CQuibConfigDlg::~CQuibConfigDlg() = default;
 void CQuibConfigDlg::CreateSample(CWinText& box, int placeholderId, uint32_t format) {
     box.CreateBox(tr("Sample").toStdString(), PlaceholderRect(placeholderId, kBoxInset), this,
                   format);
+    // A screen reader finds the sample, not the placeholder it covers, and tells the three
+    // apart by the group each sits in; the program's sample shows no text and is read by that.
+    StaticControl* placeholder = GetStatic(placeholderId);
+    if (!placeholder) return;
+    placeholder->SetDecorative(true);
+    for (const QGroupBox* group : findChildren<QGroupBox*>()) {
+        if (group->geometry().contains(placeholder->geometry()))
+            box.SetCaption(group->accessibleName());
+    }
 }
 
 bool CQuibConfigDlg::OnInitDialog() {

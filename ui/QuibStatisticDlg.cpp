@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <set>
 
 CQuibStatisticDlg::CQuibStatisticDlg(QWidget* parent) : TemplateDialog(kTemplateId, parent) {}
 
@@ -69,7 +70,31 @@ bool CQuibStatisticDlg::OnInitDialog() {
     ExplainViewed();
     SetField(kSessionTimeId, FormatDuration(m_nSessionTime));
     SetField(kTotalTimeId, FormatDuration(m_nTotalTime));
+    DescribeFields();
     return true;
+}
+
+void CQuibStatisticDlg::DescribeFields() {
+    // A screen reader that comes to a number alone must hear what it counts: each field
+    // follows its caption in the template, and takes the caption as its description.
+    const std::set<const QWidget*> fields = {
+        GetDlgItem(kMistakenId),  GetDlgItem(kUnsureId),     GetDlgItem(kNewId),
+        GetDlgItem(kLearningId),  GetDlgItem(kKnownId),      GetDlgItem(kToBeViewedId),
+        GetDlgItem(kViewedId),    GetDlgItem(kTotalWordsId), GetDlgItem(kSessionTimeId),
+        GetDlgItem(kTotalTimeId), GetDlgItem(kLearnedId)};
+    const StaticControl* caption = nullptr;
+    for (QObject* child : children()) {
+        auto* label = dynamic_cast<StaticControl*>(child);
+        if (!label) continue;
+        if (!fields.count(label)) {
+            caption = label;
+            continue;
+        }
+        if (!caption || !label->accessibleDescription().isEmpty()) continue;
+        QString what = caption->text().trimmed();
+        if (what.endsWith(QLatin1Char(':'))) what.chop(1);
+        label->setAccessibleDescription(what.trimmed());
+    }
 }
 
 void CQuibStatisticDlg::ExplainViewed() {

@@ -82,6 +82,7 @@ private:
     // "Words Viewed" counts draws, not words: its label and its value say so to the mouse
     // and to screen readers.
     void ExplainViewed();
+    void DescribeFields();
 
     const CWordSelect* m_pWordSelect = nullptr;
     int32_t m_nTotalTime = 0;

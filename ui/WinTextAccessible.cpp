@@ -25,7 +25,8 @@ const CWinText* WinTextAccessible::Box() const { return static_cast<const CWinTe
 QString WinTextAccessible::text(QAccessible::Text t) const {
     switch (t) {
         case QAccessible::Name:
-            return Box()->ShownText();
+            // A box that shows no text (a colour sample) still needs a name to be read by.
+            return Box()->ShownText().isEmpty() ? Box()->Caption() : Box()->ShownText();
         case QAccessible::Description:
             return Box()->Caption();
         default:

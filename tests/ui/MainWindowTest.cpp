@@ -48,6 +48,16 @@ std::string Told(const Dlg& dlg) {
     return dlg.GetDlgItem(Dlg::kYesId)->accessibleDescription().toStdString();
 }
 
+// Names a screen reader would read in `iface` and below it, one line each.
+void CollectNames(QAccessibleInterface* iface, std::vector<std::string>& names) {
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (!child) continue;
+        names.push_back(child->text(QAccessible::Name).toStdString());
+        CollectNames(child, names);
+    }
+}
+
 bool Enabled(const Dlg& dlg, int id) { return dlg.GetDlgItem(id)->isEnabled(); }
 bool Visible(const Dlg& dlg, int id) { return dlg.GetDlgItem(id)->isVisible(); }
 
@@ -757,16 +767,6 @@ TEST(MainWindowTest, StudyLine_SaysWhenEveryWordIsSeen_AndWhenEveryWordIsKnown) 
     });
 }
 
-// Names a screen reader would read in `iface` and below it, one line each.
-void CollectNames(QAccessibleInterface* iface, std::vector<std::string>& names) {
-    for (int i = 0; i < iface->childCount(); ++i) {
-        QAccessibleInterface* child = iface->child(i);
-        if (!child) continue;
-        names.push_back(child->text(QAccessible::Name).toStdString());
-        CollectNames(child, names);
-    }
-}
-
 // A learner who cannot see hears each press's outcome on the answer button keeping the
 // focus, reads the word and the study line by their texts, and meets no placeholder.
 TEST(MainWindowTest, ScreenReader_HearsEachOutcomeOnTheAnswers_AndNoPlaceholders) {
@@ -855,6 +855,13 @@ TEST(MainWindowTest, AltKeys_PressTheCommandButtons_WhoseDialogsHaveAccessibleNa
                     for (const QGroupBox* group : w->findChildren<QGroupBox*>())
                         EXPECT_FALSE(group->accessibleName().isEmpty())
                             << group->title().toStdString();
+                    // Every object a screen reader finds there is read by a name of its own.
+                    std::vector<std::string> names;
+                    CollectNames(QAccessible::queryAccessibleInterface(w), names);
+                    for (const std::string& read : names) {
+                        EXPECT_FALSE(read.empty()) << "an object without a name";
+                        EXPECT_EQ(read.find("Static"), std::string::npos) << read;
+                    }
                     Click(w, IDOK);
                 });
             if (k.opens) {

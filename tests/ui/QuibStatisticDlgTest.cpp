@@ -83,6 +83,11 @@ TEST(QuibStatisticDlgTest, Opening_SavesFirst_AndShowsTheCountsAfterMaintenance)
                 EXPECT_TRUE(label->toolTip().contains("each repeat counted")) << "tooltip";
                 EXPECT_EQ(label->accessibleDescription(), label->toolTip());
             }
+            // A screen reader on a number alone hears what it counts.
+            EXPECT_EQ(stat.GetDlgItem(Stat::kTotalWordsId)->accessibleDescription(),
+                      "Total Words in This Program");
+            EXPECT_EQ(stat.GetDlgItem(Stat::kToBeViewedId)->accessibleDescription(),
+                      "Words in To Be Viewed List");
             Click(stat, IDOK);
         });
     });
