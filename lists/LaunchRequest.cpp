@@ -27,6 +27,8 @@ LaunchRequest LaunchRequest::Parse(int argc, const char* const* argv) {
             request.help = true;
         } else if (!optionsEnded && arg == "--version") {
             request.version = true;
+        } else if (!optionsEnded && arg == "--choose") {
+            request.choose = true;
         } else if (!optionsEnded && arg == "--reverse") {
             request.reverse = true;
         } else if (std::string* value = optionsEnded ? nullptr : ValueOf(request, arg)) {
@@ -44,8 +46,8 @@ LaunchRequest LaunchRequest::Parse(int argc, const char* const* argv) {
             return request;
         }
     }
-    if (!request.file.empty() && !request.listName.empty())
-        request.error = "either --list NAME or a file, not both";
+    if (int(!request.file.empty()) + int(!request.listName.empty()) + int(request.choose) > 1)
+        request.error = "one of --list NAME, a file and --choose at a time";
     return request;
 }
 
@@ -55,6 +57,7 @@ std::vector<std::string> LaunchRequest::Arguments() const {
         args.push_back("--list");
         args.push_back(listName);
     }
+    if (choose) args.push_back("--choose");
     if (reverse) args.push_back("--reverse");
     args.insert(args.end(), passThrough.begin(), passThrough.end());
     if (!file.empty()) {

@@ -9,12 +9,13 @@
 
 struct LaunchRequest {
     static constexpr const char* kUsage =
-        "Usage: quibbix-launch [--list NAME | FILE] [--reverse]\n"
+        "Usage: quibbix-launch [--list NAME | FILE | --choose] [--reverse]\n"
         "Starts Quibbix on one of your word lists, kept in $XDG_DATA_HOME/quibbix.\n"
         "\n"
         "  (nothing)     the only list, or a window to choose among several\n"
         "  --list NAME   the list NAME (names match ignoring case)\n"
         "  FILE          add FILE (any format quibbix-wordlist imports) as a list and study it\n"
+        "  --choose      the window to choose a list, even when there is only one\n"
         "  --reverse     study backwards, from the definition to the word\n"
         "  --help        show this text\n"
         "  --version     show the version\n"
@@ -24,6 +25,7 @@ struct LaunchRequest {
 
     std::string listName;                  // --list NAME: study that list
     std::string file;                      // FILE: add it as a list, then study it
+    bool choose = false;                   // --choose: the chooser, whatever the lists
     bool reverse = false;                  // --reverse: study backwards
     bool help = false;                     // --help
     bool version = false;                  // --version

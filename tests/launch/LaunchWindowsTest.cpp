@@ -140,9 +140,15 @@ TEST(LaunchRequestTest, Parse_TakesItsOwnOptions_AndHandsTheRestOn) {
     EXPECT_EQ("-verbs.kvtml",
               LaunchRequest::Parse(static_cast<int>(pointers.size()), pointers.data()).file);
 
+    const char* choose[] = {"quibbix-launch", "--choose", "--reverse"};
+    request = LaunchRequest::Parse(3, choose);
+    EXPECT_TRUE(request.choose);
+    EXPECT_EQ((std::vector<std::string>{"--choose", "--reverse"}), request.Arguments());
+
     for (const std::vector<const char*>& bad : {std::vector<const char*>{"x", "--list"},
                                                 {"x", "a.csv", "b.csv"},
-                                                {"x", "--list", "A", "a.csv"}}) {
+                                                {"x", "--list", "A", "a.csv"},
+                                                {"x", "--choose", "a.csv"}}) {
         EXPECT_NE("", LaunchRequest::Parse(static_cast<int>(bad.size()), bad.data()).error)
             << bad.back();
     }

@@ -4,6 +4,7 @@
 //   quibbix-launch                 the only list, or a window to choose among several
 //   quibbix-launch --list NAME     the list NAME
 //   quibbix-launch FILE            FILE added as a list (what "Open with Quibbix" runs)
+//   quibbix-launch --choose        the chooser, even with a single list
 //   ... --reverse                  studied backwards, from the definition to the word
 //
 // The first list is $XDG_DATA_HOME/quibbix (default ~/.local/share/quibbix), with list/
@@ -28,6 +29,7 @@ namespace {
 
 // The list to study without asking anything, or an empty path when a window is needed.
 fs::path FolderWithoutWindow(const LaunchRequest& request, const ListStore& store, bool& unknown) {
+    if (request.choose) return {};
     if (!request.listName.empty()) {
         const std::optional<ListSummary> list = store.Find(request.listName);
         if (list) return list->folder;
