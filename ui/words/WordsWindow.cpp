@@ -196,7 +196,10 @@ void WordsWindow::BuildControls() {
 
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("statusLabel"));
-    m_status->setAccessibleName(tr("Words shown"));
+    // It shows a list's name and what a save reported, which are never markup.
+    m_status->setTextFormat(Qt::PlainText);
+    // Read by its text, the count or the last message; what it is comes after.
+    m_status->setAccessibleDescription(tr("Words shown"));
     layout->addWidget(m_status);
 
     auto* buttons = new QHBoxLayout;
