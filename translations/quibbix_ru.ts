@@ -817,342 +817,342 @@ any answer goes on.</source>
     <name>Import</name>
     <message>
         <source>this row looks like column titles and was imported as an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>эта строка похожа на заголовки столбцов и была импортирована как запись</translation>
     </message>
     <message>
         <source>more than %1 fields on one line; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>больше %1 полей в одной строке; дальше файл не читается</translation>
     </message>
     <message>
         <source>quote that does not close the field; the field is read as written</source>
-        <translation type="unfinished"></translation>
+        <translation>кавычка не закрывает поле; поле прочитано как есть</translation>
     </message>
     <message>
         <source>quote inside an unquoted field, taken literally</source>
-        <translation type="unfinished"></translation>
+        <translation>кавычка внутри поля без кавычек, взята как обычный символ</translation>
     </message>
     <message>
         <source>holds %1, which would break the record</source>
-        <translation type="unfinished"></translation>
+        <translation>содержит %1, что нарушило бы запись</translation>
     </message>
     <message>
         <source>holds the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>содержит управляющий символ %1</translation>
     </message>
     <message>
         <source>holds %1 (%2), which Windows-1252 cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>содержит %1 (%2), которого нет в Windows-1252</translation>
     </message>
     <message>
         <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>занимает в %2 %1 Б, больше предела в %3 Б</translation>
     </message>
     <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>занимает в %2 %1 Б, и его нельзя обрезать до %3 Б</translation>
     </message>
     <message>
         <source>would read back as &quot;%1&quot; when stored in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>при сохранении в %2 читалось бы как «%1»</translation>
     </message>
     <message>
         <source>more than %1 entries, the most a list can hold; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>больше %1 записей — это предел для списка; дальше файл не читается</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная кодировка «%1»</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>некорректный UTF-8 (байт %1)</translation>
     </message>
     <message>
         <source>this system has no converter for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>в этой системе нет преобразователя для %1</translation>
     </message>
     <message>
         <source>byte %1 has no character in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>байту %1 нет символа в %2</translation>
     </message>
     <message>
         <source>not UTF-8; read as %1 (guessed, %2% sure</source>
-        <translation type="unfinished"></translation>
+        <translation>не в UTF-8; прочитан как %1 (предположение, уверенность %2%</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1) and in no encoding Quibbix can guess</source>
-        <translation type="unfinished"></translation>
+        <translation>некорректный UTF-8 (байт %1), и Quibbix не может угадать кодировку</translation>
     </message>
     <message>
         <source>not a KVTML document (no &lt;kvtml&gt; root element)</source>
-        <translation type="unfinished"></translation>
+        <translation>не документ KVTML (нет корневого элемента &lt;kvtml&gt;)</translation>
     </message>
     <message>
         <source>XML error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка XML: %1</translation>
     </message>
     <message>
         <source>deactivated entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>отключённая запись пропущена</translation>
     </message>
     <message>
         <source>empty entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>пустая запись пропущена</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot; dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>повтор слова «%1» отброшен</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>повтор слова «%1»</translation>
     </message>
     <message>
         <source>word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>слово «%1»</translation>
     </message>
     <message>
         <source>definition of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>значение слова «%1»</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%2: %1</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 cut from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 обрезано с %2 до %3</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n байт</numerusform>
+            <numerusform>%n байта</numerusform>
+            <numerusform>%n байт</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>пропущено: %1</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Юникод</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>Западноевропейская</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Центральноевропейская</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Кириллица</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Греческая</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Турецкая</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Иврит</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Арабская</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Балтийская</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Вьетнамская</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Тайская</translation>
     </message>
     <message>
         <source>South European</source>
-        <translation type="unfinished"></translation>
+        <translation>Южноевропейская</translation>
     </message>
     <message>
         <source>Nordic</source>
-        <translation type="unfinished"></translation>
+        <translation>Скандинавская</translation>
     </message>
     <message>
         <source>Celtic</source>
-        <translation type="unfinished"></translation>
+        <translation>Кельтская</translation>
     </message>
     <message>
         <source>South-Eastern European</source>
-        <translation type="unfinished"></translation>
+        <translation>Юго-восточноевропейская</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Украинская</translation>
     </message>
     <message>
         <source>Western European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Западноевропейская, Mac</translation>
     </message>
     <message>
         <source>Central European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Центральноевропейская, Mac</translation>
     </message>
     <message>
         <source>Cyrillic, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Кириллица, Mac</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Японская</translation>
     </message>
     <message>
         <source>Chinese, Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Китайская упрощённая</translation>
     </message>
     <message>
         <source>Chinese, Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Китайская традиционная</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Корейская</translation>
     </message>
     <message>
         <source>skipped &quot;%1&quot; as a title line; if it is an entry, quote its word</source>
-        <translation type="unfinished"></translation>
+        <translation>строка «%1» пропущена как заголовок; если это запись, заключите её слово в кавычки</translation>
     </message>
     <message>
         <source>read as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>прочитан как %1</translation>
     </message>
     <message>
         <source>this is a spreadsheet; save it as CSV (comma-separated values) and import that</source>
-        <translation type="unfinished"></translation>
+        <translation>это электронная таблица; сохраните её в формате CSV (значения через запятую) и добавьте получившийся файл</translation>
     </message>
     <message>
         <source>larger than %1 MiB, the most a word file may be; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>больше %1 МиБ — это предел для файла слов; ничего не прочитано</translation>
     </message>
     <message>
         <source>cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать файл</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>недостаточно памяти</translation>
     </message>
     <message>
         <source>it holds or computes a value larger than %1; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>в ней хранится или вычисляется значение больше %1; отклонена как повреждённая</translation>
     </message>
     <message>
         <source>reading it takes more than %1 of memory; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>для её чтения нужно больше %1 памяти; отклонена как повреждённая</translation>
     </message>
     <message>
         <source>reading it takes more work than any collection needs; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>её чтение требует больше работы, чем нужно любой коллекции; отклонена как повреждённая</translation>
     </message>
     <message>
         <source>it holds more than %1 notes, the most a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>в ней больше %1 записей — это предел для списка</translation>
     </message>
     <message>
         <source>it holds no notes table</source>
-        <translation type="unfinished"></translation>
+        <translation>в ней нет таблицы записей</translation>
     </message>
     <message>
         <source>; it may come from a newer Anki: export it again with &quot;Support older Anki versions&quot; ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>; возможно, он из более новой версии Anki: экспортируйте его заново, отметив «Support older Anki versions» (поддержка старых версий Anki)</translation>
     </message>
     <message>
         <source>not a readable Anki package: the zip archive is damaged or cut short (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать пакет Anki: zip-архив повреждён или обрезан (%1)</translation>
     </message>
     <message>
         <source>not an Anki package: the zip archive holds no collection (collection.anki21b, collection.anki21 or collection.anki2)</source>
-        <translation type="unfinished"></translation>
+        <translation>не пакет Anki: в zip-архиве нет коллекции (collection.anki21b, collection.anki21 или collection.anki2)</translation>
     </message>
     <message>
         <source>not a readable Anki collection in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать коллекцию Anki в %1: %2</translation>
     </message>
     <message>
         <source>unknown Anki package version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная версия пакета Anki: %1</translation>
     </message>
     <message>
         <source>the Anki package is encrypted (a zip with a password), which Anki never writes; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>пакет Anki зашифрован (zip с паролем), а Anki таких не создаёт; ничего не прочитано</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 больше %2 МиБ; отклонён как повреждённый</translation>
     </message>
     <message>
         <source>the Anki package is damaged: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>пакет Anki повреждён: не удаётся прочитать %1 (%2)</translation>
     </message>
     <message>
         <source>out of memory unpacking the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>недостаточно памяти для распаковки коллекции</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection does not unpack (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>пакет Anki повреждён: его коллекция не распаковывается (%1)</translation>
     </message>
     <message>
         <source>the collection unpacks to more than %1 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>коллекция распаковывается в более чем %1 МиБ; отклонена как повреждённая</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>пакет Anki повреждён: его коллекция обрезана</translation>
     </message>
     <message>
         <source> (first on line %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (впервые в строке %1)</translation>
     </message>
 </context>
 <context>
     <name>ImportAdvice</name>
     <message>
         <source>; use --header to skip it, --no-header to keep it</source>
-        <translation type="unfinished"></translation>
+        <translation>; --header пропустит её, --no-header оставит</translation>
     </message>
     <message>
         <source>; give the encoding it was saved in with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; укажите кодировку, в которой он сохранён, через --input-encoding</translation>
     </message>
     <message>
         <source>; give the right encoding with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; укажите правильную кодировку через --input-encoding</translation>
     </message>
     <message>
         <source>; --input-encoding chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation>; выбрать: --input-encoding)</translation>
     </message>
     <message>
         <source> (--truncate cuts it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--truncate обрежет его)</translation>
     </message>
     <message>
         <source> (guessed; --format chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation> (предположение; выбрать: --format)</translation>
     </message>
     <message>
         <source> (--include-deactivated keeps it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--include-deactivated сохранит её)</translation>
     </message>
 </context>
 <context>
@@ -1231,397 +1231,397 @@ any answer goes on.</source>
     </message>
     <message>
         <source>; delete that row from the file if it holds no word</source>
-        <translation type="unfinished"></translation>
+        <translation>; удалите эту строку из файла, если в ней нет слова</translation>
     </message>
     <message>
         <source>; choose the encoding it was saved in</source>
-        <translation type="unfinished"></translation>
+        <translation>; выберите кодировку, в которой он сохранён</translation>
     </message>
     <message>
         <source>; choose another encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; выберите другую кодировку</translation>
     </message>
     <message>
         <source>; shorten it in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>; сократите его в файле</translation>
     </message>
     <message>
         <source>text with a tab between each word and its meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>текст с табуляцией между словом и его значением</translation>
     </message>
     <message>
         <source>comma-separated text</source>
-        <translation type="unfinished"></translation>
+        <translation>текст с разделителями-запятыми</translation>
     </message>
     <message>
         <source>text exported from Anki</source>
-        <translation type="unfinished"></translation>
+        <translation>текст, экспортированный из Anki</translation>
     </message>
     <message>
         <source>a Mnemosyne export</source>
-        <translation type="unfinished"></translation>
+        <translation>экспорт из Mnemosyne</translation>
     </message>
     <message>
         <source>a KVTML vocabulary file</source>
-        <translation type="unfinished"></translation>
+        <translation>словарный файл KVTML</translation>
     </message>
     <message>
         <source>an Anki package</source>
-        <translation type="unfinished"></translation>
+        <translation>пакет Anki</translation>
     </message>
     <message>
         <source>Quibbix read this file as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix прочитал этот файл как %1</translation>
     </message>
 </context>
 <context>
     <name>ListFolder</name>
     <message>
         <source>the list is being studied backwards; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>список сейчас изучается наоборот; сначала закройте в нём Quibbix</translation>
     </message>
     <message>
         <source>the list is being studied; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>список сейчас изучается; сначала закройте в нём Quibbix</translation>
     </message>
 </context>
 <context>
     <name>ListGuard</name>
     <message>
         <source>The copy of the word list as last studied (%1) is damaged, so the progress stays with the words by their position; the copy is kept as %1.bad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Копия списка слов на момент последнего занятия (%1) повреждена, поэтому прогресс остаётся за словами по их позициям; копия сохранена как %1.bad.</translation>
     </message>
     <message>
         <source>Quibbix cannot tell whether the words of this list changed since you last studied it, because its record of them is damaged. Your progress stays with the words as they are now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix не может определить, изменились ли слова этого списка с последнего занятия, потому что их запись повреждена. Ваш прогресс остаётся за словами в нынешнем виде.</translation>
     </message>
     <message>
         <source>An update of the list was interrupted and cannot be finished: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление списка было прервано и не может быть завершено: %1.</translation>
     </message>
     <message>
         <source>A change to the words of this list was interrupted and cannot be finished now, so the list cannot be studied. Your progress is as it was. Free some disk space, or make sure the list&apos;s folder can be written to, then start Quibbix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение слов этого списка было прервано и сейчас не может быть завершено, поэтому список нельзя учить. Ваш прогресс не изменился. Освободите место на диске или убедитесь, что в папку списка можно записывать, затем снова запустите Quibbix.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied, and the progress could not be moved onto it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Список слов изменился с последнего занятия, и перенести на него прогресс не удалось: %1</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it, and your progress could not be moved onto the new words. Nothing was changed. To study this list, put its earlier word list back, or add the new words as a list of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова этого списка изменились с последнего занятия, и перенести ваш прогресс на новые слова не удалось. Ничего не изменено. Чтобы учить этот список, верните прежний список слов или добавьте новые слова отдельным списком.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список слов изменился с последнего занятия: %1.</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it. The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова этого списка изменились с последнего занятия. Оставшиеся в нём слова сохраняют свой прогресс, а копия прежнего прогресса сохранена.</translation>
     </message>
 </context>
 <context>
     <name>ListImporter</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: %2</translation>
     </message>
     <message>
         <source>the file holds no words to study</source>
-        <translation type="unfinished"></translation>
+        <translation>в файле нет слов для занятий</translation>
     </message>
     <message>
         <source>the file holds %1 words; Quibbix can study at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>слов в файле: %1; Quibbix может учить не больше %2</translation>
     </message>
     <message>
         <source>cannot read %1 (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать %1 (%2); ничего не изменено</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere since its words were read; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 был изменён в другом месте после чтения его слов; ничего не изменено</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать файл</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>нет списка с именем «%1»</translation>
     </message>
     <message>
         <source>cannot read %1, which the progress stands on</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать %1, на котором основан прогресс</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать %1</translation>
     </message>
 </context>
 <context>
     <name>ListRebase</name>
     <message>
         <source>the session could not be rebased</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось перенести занятия на новый список</translation>
     </message>
     <message>
         <source>%1, %2 and %3; the old session files are kept as %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 и %3; старые файлы занятий сохранены как %4</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s) keep(s) its/their progress</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n слово сохраняет прогресс</numerusform>
+            <numerusform>%n слова сохраняют прогресс</numerusform>
+            <numerusform>%n слов сохраняют прогресс</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are gone</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n слово удалено</numerusform>
+            <numerusform>%n слова удалены</numerusform>
+            <numerusform>%n слов удалено</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n слово добавлено</numerusform>
+            <numerusform>%n слова добавлены</numerusform>
+            <numerusform>%n слов добавлено</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: cannot write (%2); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся записать (%2); изменение будет завершено при следующем открытии списка</translation>
     </message>
     <message>
         <source>%1: cannot write (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся записать (%2); ничего не изменено</translation>
     </message>
     <message>
         <source>backwards, </source>
-        <translation type="unfinished"></translation>
+        <translation>наоборот: </translation>
     </message>
     <message>
         <source>the pairing names %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>в сопоставлении %1 для %2</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n запись</numerusform>
+            <numerusform>%n записи</numerusform>
+            <numerusform>%n записей</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n новой записи</numerusform>
+            <numerusform>%n новых записей</numerusform>
+            <numerusform>%n новых записей</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives new record %1 old record %2, which is not among the %3</source>
-        <translation type="unfinished"></translation>
+        <translation>сопоставление даёт новой записи %1 старую запись %2, которой нет среди %3</translation>
     </message>
     <message numerus="yes">
         <source>%n old record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n старой записи</numerusform>
+            <numerusform>%n старых записей</numerusform>
+            <numerusform>%n старых записей</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives old record %1 to two new records</source>
-        <translation type="unfinished"></translation>
+        <translation>сопоставление даёт старую запись %1 двум новым записям</translation>
     </message>
     <message>
         <source>cannot write (%1); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать (%1); изменение будет завершено при следующем открытии списка</translation>
     </message>
     <message>
         <source>cannot write (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать (%1); ничего не изменено</translation>
     </message>
     <message>
         <source>an interrupted update cannot be finished (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>прерванное обновление не может быть завершено (%1); ничего не изменено</translation>
     </message>
     <message>
         <source>the new list has %1; a session needs 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>в новом списке %1; для занятий нужно от 1 до %2</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; ничего не изменено</translation>
     </message>
     <message>
         <source>cannot be read (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать (%1); ничего не изменено</translation>
     </message>
     <message>
         <source>no session here (no %1); nothing to rebase</source>
-        <translation type="unfinished"></translation>
+        <translation>здесь нет занятий (нет %1); переносить нечего</translation>
     </message>
     <message>
         <source>is damaged; nothing changed (Quibbix keeps a copy of it as .bad and repairs it when it next saves)</source>
-        <translation type="unfinished"></translation>
+        <translation>повреждён; ничего не изменено (Quibbix сохраняет его копию как .bad и исправляет его при следующем сохранении)</translation>
     </message>
     <message>
         <source>the lists name word %1, beyond the %2 of the old list; is it the list this session was made with? Nothing changed (--force drops those entries)</source>
-        <translation type="unfinished"></translation>
+        <translation>списки ссылаются на слово %1, а в старом списке всего %2; с этим ли списком создавались занятия? Ничего не изменено (--force отбросит эти элементы)</translation>
     </message>
     <message>
         <source>ambiguous matches; nothing changed (--force pairs them in file order)</source>
-        <translation type="unfinished"></translation>
+        <translation>неоднозначные совпадения; ничего не изменено (--force сопоставит их по порядку в файле)</translation>
     </message>
 </context>
 <context>
     <name>ListStore</name>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать %1</translation>
     </message>
     <message>
         <source>a list needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>у списка должно быть имя</translation>
     </message>
     <message>
         <source>the name is too long (at most %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>имя слишком длинное (не больше %1 байт)</translation>
     </message>
     <message>
         <source>the name holds control characters or outer spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>имя содержит управляющие символы или пробелы по краям</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>имя не в корректном UTF-8</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать %1: %2</translation>
     </message>
     <message>
         <source>another program is changing the lists; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>другая программа изменяет списки; повторите через минуту</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся заблокировать %1: %2</translation>
     </message>
     <message>
         <source>cannot read the defaults in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать настройки по умолчанию в %1: %2</translation>
     </message>
     <message>
         <source>cannot copy %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся скопировать %1 в %2: %3</translation>
     </message>
     <message>
         <source>cannot make a new list in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать новый список в %1: %2</translation>
     </message>
     <message>
         <source>cannot move %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся переместить %1 в %2: %3</translation>
     </message>
     <message>
         <source>no free folder name for &quot;%1&quot; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>нет свободного имени папки для «%1» в %2</translation>
     </message>
     <message>
         <source>a list named &quot;%1&quot; exists already</source>
-        <translation type="unfinished"></translation>
+        <translation>список с именем «%1» уже есть</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>нет списка с именем «%1»</translation>
     </message>
     <message>
         <source>cannot make a folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать папку в %1: %2</translation>
     </message>
     <message>
         <source>cannot move %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся переместить %1: %2</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать %1: %2</translation>
     </message>
     <message>
         <source>the default word list was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>список слов по умолчанию не найден</translation>
     </message>
 </context>
 <context>
     <name>ListSync</name>
     <message>
         <source>%1: not a Quibbix list manifest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не описание списка Quibbix</translation>
     </message>
     <message>
         <source>%1: written by a newer Quibbix (format %2); update Quibbix to sync this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: записан более новой версией Quibbix (формат %2); обновите Quibbix, чтобы синхронизировать этот список</translation>
     </message>
     <message>
         <source>%1:%2: a damaged line (&quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2: повреждённая строка («%3»)</translation>
     </message>
     <message>
         <source>%1: names no list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не указывает ни на какой список</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 из %2</translation>
+        <translation>%1 из %2</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n байт</numerusform>
+            <numerusform>%n байта</numerusform>
+            <numerusform>%n байт</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: still arriving (%2); the list is joined once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ещё не дошёл полностью (%2); список будет подключён, когда всё дойдёт</translation>
     </message>
     <message>
         <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>оценка слова %1, которого нет в списке, пропущена</translation>
     </message>
     <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: другая программа синхронизирует список; повторите через минуту</translation>
     </message>
     <message>
         <source>%1: the words changed on another computer; they come in, with the progress of both directions, once no other program studies the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: слова изменились на другом компьютере; они будут приняты вместе с прогрессом обоих направлений, когда список перестанет учить другая программа</translation>
     </message>
     <message>
         <source>%1: studied by another program right now, which takes what arrived at its own next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: сейчас занятие идёт в другой программе; она примет пришедшее при своей следующей синхронизации</translation>
     </message>
     <message>
         <source>%1: the journal of device %2, kept as %3; this computer starts a journal of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: журнал устройства %2, сохранён как %3; этот компьютер начинает свой журнал</translation>
     </message>
     <message>
         <source>%1: names %2 of %3; leave the sync folder and join it again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: указано %2 из %3; отключите список от папки синхронизации и подключите снова</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n слово</numerusform>
             <numerusform>%n слова</numerusform>
             <numerusform>%n слов</numerusform>
@@ -1629,95 +1629,95 @@ any answer goes on.</source>
     </message>
     <message>
         <source>%1; what was done here syncs once the folder is back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; сделанное здесь синхронизируется, когда папка снова будет доступна</translation>
     </message>
     <message>
         <source>%1; the journal is published at the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; журнал будет опубликован при следующей синхронизации</translation>
     </message>
     <message numerus="yes">
         <source>%n judgement(s) of words no journal made passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n оценка слов, не созданных ни одним журналом, пропущена</numerusform>
+            <numerusform>%n оценки слов, не созданных ни одним журналом, пропущены</numerusform>
+            <numerusform>%n оценок слов, не созданных ни одним журналом, пропущено</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать %1</translation>
     </message>
     <message>
         <source>%1; the list has no words to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; в списке нет слов, которыми можно поделиться</translation>
     </message>
     <message>
         <source>%1: events of another sync folder, kept in the trash as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: события другой папки синхронизации, сохранены в корзине как %2</translation>
     </message>
     <message>
         <source>%1: the list &quot;%2&quot; is still arriving; nothing changed, join again once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: список «%2» ещё не дошёл полностью; ничего не изменено, подключитесь снова, когда он дойдёт целиком</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ответ</numerusform>
+            <numerusform>%n ответа</numerusform>
+            <numerusform>%n ответов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n word change(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n изменение слов</numerusform>
+            <numerusform>%n изменения слов</numerusform>
+            <numerusform>%n изменений слов</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>С другого компьютера пришли: %1 и %2</translation>
     </message>
     <message>
         <source>%1 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>С другого компьютера пришли: %1</translation>
     </message>
     <message>
         <source>the list syncs with %1 already; leave it first</source>
-        <translation type="unfinished"></translation>
+        <translation>список уже синхронизируется через %1; сначала отключите его</translation>
     </message>
     <message>
         <source>%1: %2; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; ничего не изменено</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; ничего не изменено</translation>
     </message>
     <message>
         <source>%1 holds the list &quot;%2&quot;, not &quot;%3&quot;; a sync folder holds one list, so give this one a folder of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>в %1 хранится список «%2», а не «%3»; в папке синхронизации хранится один список, поэтому дайте этому списку свою папку</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 и %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ещё %n</numerusform>
+            <numerusform>ещё %n</numerusform>
+            <numerusform>ещё %n</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds files that are no Quibbix list&apos;s (%2, or a list still arriving); pick an empty folder</source>
-        <translation type="unfinished"></translation>
+        <translation>в %1 есть файлы, не относящиеся к спискам Quibbix (%2 или список, который ещё не дошёл); выберите пустую папку</translation>
     </message>
     <message>
         <source>%1: the list is joined to no sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: список не подключён ни к одной папке синхронизации</translation>
     </message>
 </context>
 <context>
@@ -1968,123 +1968,123 @@ any answer goes on.</source>
     <name>Sync</name>
     <message>
         <source>: held no device id (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: нет идентификатора устройства («</translation>
     </message>
     <message>
         <source>&quot;); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation>»); этот компьютер теперь синхронизируется как новое устройство </translation>
     </message>
     <message>
         <source>: the data folder was made at </source>
-        <translation type="unfinished"></translation>
+        <translation>: папка данных была создана в месте </translation>
     </message>
     <message>
         <source> (copied or moved from there, where it may still sync); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation> (она скопирована или перемещена оттуда и, возможно, ещё синхронизируется там); этот компьютер теперь синхронизируется как новое устройство </translation>
     </message>
     <message>
         <source>, so that no journal is written from two places</source>
-        <translation type="unfinished"></translation>
+        <translation>, чтобы ни один журнал не записывался из двух мест</translation>
     </message>
     <message>
         <source>: written in journal format </source>
-        <translation type="unfinished"></translation>
+        <translation>: записан в формате журнала </translation>
     </message>
     <message>
         <source> by a newer Quibbix; this one reads format </source>
-        <translation type="unfinished"></translation>
+        <translation> более новой версией Quibbix; эта версия читает формат </translation>
     </message>
     <message>
         <source> and leaves the journal unread until it is updated</source>
-        <translation type="unfinished"></translation>
+        <translation> и не читает журнал, пока её не обновят</translation>
     </message>
     <message>
         <source>: not a Quibbix journal (its first line is &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: не журнал Quibbix (его первая строка: &quot;</translation>
     </message>
     <message>
         <source>an event of device </source>
-        <translation type="unfinished"></translation>
+        <translation>событие устройства </translation>
     </message>
     <message>
         <source> in the journal of </source>
-        <translation type="unfinished"></translation>
+        <translation> в журнале устройства </translation>
     </message>
     <message>
         <source>: the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation>: журнал устройства </translation>
     </message>
     <message>
         <source>, not of this computer&apos;s </source>
-        <translation type="unfinished"></translation>
+        <translation>, а не этого компьютера — </translation>
     </message>
     <message>
         <source>: holds the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation>: содержит журнал устройства </translation>
     </message>
     <message>
         <source>no direction (f or b)</source>
-        <translation type="unfinished"></translation>
+        <translation>нет направления (f или b)</translation>
     </message>
     <message>
         <source>no date (YYYY-MM-DD)</source>
-        <translation type="unfinished"></translation>
+        <translation>нет даты (ГГГГ-ММ-ДД)</translation>
     </message>
     <message>
         <source>no seconds of use</source>
-        <translation type="unfinished"></translation>
+        <translation>нет секунд занятий</translation>
     </message>
     <message>
         <source>the event it undoes is no earlier event of its device</source>
-        <translation type="unfinished"></translation>
+        <translation>отменяемое событие не является более ранним событием того же устройства</translation>
     </message>
     <message>
         <source>no word id</source>
-        <translation type="unfinished"></translation>
+        <translation>нет идентификатора слова</translation>
     </message>
     <message>
         <source>no judgement code (0 to 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>нет кода оценки (от 0 до 3)</translation>
     </message>
     <message>
         <source>no wall-clock offset</source>
-        <translation type="unfinished"></translation>
+        <translation>нет смещения часов</translation>
     </message>
     <message>
         <source>a broken %XX escape in the word&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>повреждённая последовательность %XX в тексте слова</translation>
     </message>
     <message>
         <source>no event of this format (J, U, E, R or T)</source>
-        <translation type="unfinished"></translation>
+        <translation>нет события этого формата (J, U, E, R или T)</translation>
     </message>
     <message>
         <source>it has </source>
-        <translation type="unfinished"></translation>
+        <translation>полей: </translation>
     </message>
     <message>
         <source> fields, not </source>
-        <translation type="unfinished"></translation>
+        <translation>, а должно быть </translation>
     </message>
     <message>
         <source>no clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>нет отметки времени</translation>
     </message>
     <message>
         <source>no device id</source>
-        <translation type="unfinished"></translation>
+        <translation>нет идентификатора устройства</translation>
     </message>
     <message>
         <source>no sequence number</source>
-        <translation type="unfinished"></translation>
+        <translation>нет порядкового номера</translation>
     </message>
     <message>
         <source>The list to replay holds </source>
-        <translation type="unfinished"></translation>
+        <translation>В воспроизводимом списке слов: </translation>
     </message>
     <message>
         <source> words: a list studies from 1 to </source>
-        <translation type="unfinished"></translation>
+        <translation>; список для занятий может содержать от 1 до </translation>
     </message>
 </context>
 <context>
@@ -2202,27 +2202,27 @@ Its words and progress came from the folder. </source>
     <name>Trash</name>
     <message>
         <source>cannot make the trash folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать папку корзины %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать %1: %2</translation>
     </message>
     <message>
         <source>%1 is in the trash, but the disk did not confirm it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 в корзине, но диск не подтвердил запись: %2</translation>
     </message>
     <message>
         <source>the trash (%1) is on another file system, and nothing is deleted here; %2 was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>корзина (%1) находится в другой файловой системе, и здесь ничего не удаляется; %2 оставлен как есть</translation>
     </message>
     <message>
         <source>cannot move %1 to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся переместить %1 в корзину: %2</translation>
     </message>
     <message>
         <source>no free name in the trash for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>нет свободного имени в корзине для %1</translation>
     </message>
 </context>
 <context>
