@@ -9,7 +9,13 @@
 namespace {
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
-    if (auto* dialog = dynamic_cast<TemplateDialog*>(object)) return new DialogAccessible(dialog);
+    if (auto* dialog = dynamic_cast<TemplateDialog*>(object))
+        return new DialogAccessible(dialog, QAccessible::Dialog);
+    // A dialog too large for its screen holds its controls in a scroll area (see WindowFit).
+    auto* content = qobject_cast<QWidget*>(object);
+    if (content && content->objectName() == QLatin1String("fitContent") &&
+        dynamic_cast<TemplateDialog*>(content->window()))
+        return new DialogAccessible(content, QAccessible::Client);
     return nullptr;
 }
 
@@ -23,8 +29,8 @@ bool IsReadable(const QWidget* w) {
 
 }  // namespace
 
-DialogAccessible::DialogAccessible(TemplateDialog* dialog)
-    : QAccessibleWidget(dialog, QAccessible::Dialog) {}
+DialogAccessible::DialogAccessible(QWidget* controls, QAccessible::Role role)
+    : QAccessibleWidget(controls, role) {}
 
 void DialogAccessible::Install() {
     static const bool installed = (QAccessible::installFactory(&Factory), true);

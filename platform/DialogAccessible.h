@@ -6,11 +6,10 @@
 
 #include <QAccessibleWidget>
 
-class TemplateDialog;
-
 class DialogAccessible : public QAccessibleWidget {
 public:
-    explicit DialogAccessible(TemplateDialog* dialog);
+    // `controls` is a template dialog, or what scrolls inside one too large for its screen.
+    DialogAccessible(QWidget* controls, QAccessible::Role role);
 
     // Makes every template dialog answer with this; once is enough, later calls do nothing.
     static void Install();

@@ -15,6 +15,7 @@
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/RefusedDialog.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLayout>
 #include <QScreen>
@@ -272,6 +273,17 @@ TEST(WindowFitScrollTest, StudyWindow_ScrollsOn1366x768AtTwice_EveryControlInIts
                 << control->objectName().toStdString() << " " << Describe(control->geometry())
                 << " in " << Describe(contents->rect());
         }
+        // Scrolled, the controls still show a screen reader no placeholder or frame picture.
+        QAccessibleInterface* scrolled = QAccessible::queryAccessibleInterface(contents);
+        ASSERT_NE(nullptr, scrolled);
+        int read = 0;
+        for (int i = 0; i < scrolled->childCount(); ++i) {
+            const QString name = scrolled->child(i)->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty() || name.startsWith(QStringLiteral("Static")))
+                << name.toStdString();
+            ++read;
+        }
+        EXPECT_GE(read, 7) << "the seven buttons' worth of controls";
     });
 }
 
