@@ -813,341 +813,341 @@ qualquer resposta continua.</translation>
     <name>Import</name>
     <message>
         <source>this row looks like column titles and was imported as an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>esta linha parece conter títulos de colunas e foi importada como uma entrada</translation>
     </message>
     <message>
         <source>more than %1 fields on one line; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>mais de %1 campos em uma linha; o restante do arquivo não é lido</translation>
     </message>
     <message>
         <source>quote that does not close the field; the field is read as written</source>
-        <translation type="unfinished"></translation>
+        <translation>aspas que não fecham o campo; o campo é lido como está escrito</translation>
     </message>
     <message>
         <source>quote inside an unquoted field, taken literally</source>
-        <translation type="unfinished"></translation>
+        <translation>aspas dentro de um campo sem aspas, tomadas literalmente</translation>
     </message>
     <message>
         <source>holds %1, which would break the record</source>
-        <translation type="unfinished"></translation>
+        <translation>contém %1, que quebraria o registro</translation>
     </message>
     <message>
         <source>holds the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contém o caractere de controle %1</translation>
     </message>
     <message>
         <source>holds %1 (%2), which Windows-1252 cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>contém %1 (%2), que não existe em Windows-1252</translation>
     </message>
     <message>
         <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa %1 bytes em %2, acima do limite de %3</translation>
     </message>
     <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa %1 bytes em %2 e não tem onde ser cortada para %3</translation>
     </message>
     <message>
         <source>would read back as &quot;%1&quot; when stored in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>seria lida como “%1” ao ser salva em %2</translation>
     </message>
     <message>
         <source>more than %1 entries, the most a list can hold; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>mais de %1 entradas, o máximo que uma lista pode ter; o restante do arquivo não é lido</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>codificação desconhecida “%1”</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é UTF-8 válido (byte %1)</translation>
     </message>
     <message>
         <source>this system has no converter for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>este sistema não tem conversor para %1</translation>
     </message>
     <message>
         <source>byte %1 has no character in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o byte %1 não tem caractere em %2</translation>
     </message>
     <message>
         <source>not UTF-8; read as %1 (guessed, %2% sure</source>
-        <translation type="unfinished"></translation>
+        <translation>não está em UTF-8; lido como %1 (suposição, %2% de certeza</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1) and in no encoding Quibbix can guess</source>
-        <translation type="unfinished"></translation>
+        <translation>não é UTF-8 válido (byte %1) nem está em uma codificação que o Quibbix consiga adivinhar</translation>
     </message>
     <message>
         <source>not a KVTML document (no &lt;kvtml&gt; root element)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um documento KVTML (sem elemento raiz &lt;kvtml&gt;)</translation>
     </message>
     <message>
         <source>XML error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erro de XML: %1</translation>
     </message>
     <message>
         <source>deactivated entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada desativada ignorada</translation>
     </message>
     <message>
         <source>empty entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada vazia ignorada</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot; dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>palavra repetida “%1” descartada</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>palavra repetida “%1”</translation>
     </message>
     <message>
         <source>word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>a palavra “%1”</translation>
     </message>
     <message>
         <source>definition of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>a definição de “%1”</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%2: %1</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 cut from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cortada de %2 para %3</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorada: %1</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu ocidental</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu central</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grego</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebraico</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandês</translation>
     </message>
     <message>
         <source>South European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu do sul</translation>
     </message>
     <message>
         <source>Nordic</source>
-        <translation type="unfinished"></translation>
+        <translation>Nórdico</translation>
     </message>
     <message>
         <source>Celtic</source>
-        <translation type="unfinished"></translation>
+        <translation>Celta</translation>
     </message>
     <message>
         <source>South-Eastern European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu do sudeste</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucraniano</translation>
     </message>
     <message>
         <source>Western European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu ocidental, Mac</translation>
     </message>
     <message>
         <source>Central European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeu central, Mac</translation>
     </message>
     <message>
         <source>Cyrillic, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico, Mac</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês</translation>
     </message>
     <message>
         <source>Chinese, Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês simplificado</translation>
     </message>
     <message>
         <source>Chinese, Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês tradicional</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>skipped &quot;%1&quot; as a title line; if it is an entry, quote its word</source>
-        <translation type="unfinished"></translation>
+        <translation>linha de título “%1” ignorada; se for uma entrada, coloque a palavra entre aspas</translation>
     </message>
     <message>
         <source>read as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lido como %1</translation>
     </message>
     <message>
         <source>this is a spreadsheet; save it as CSV (comma-separated values) and import that</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma planilha; salve-a como CSV (valores separados por vírgulas) e importe esse arquivo</translation>
     </message>
     <message>
         <source>larger than %1 MiB, the most a word file may be; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>tem mais de %1 MiB, o máximo para um arquivo de palavras; nada foi lido</translation>
     </message>
     <message>
         <source>cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler o arquivo</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memória insuficiente</translation>
     </message>
     <message>
         <source>it holds or computes a value larger than %1; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>contém ou calcula um valor maior que %1; recusada como danificada</translation>
     </message>
     <message>
         <source>reading it takes more than %1 of memory; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>lê-la exige mais de %1 de memória; recusada como danificada</translation>
     </message>
     <message>
         <source>reading it takes more work than any collection needs; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>lê-la exige mais trabalho do que qualquer coleção precisa; recusada como danificada</translation>
     </message>
     <message>
         <source>it holds more than %1 notes, the most a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>contém mais de %1 notas, o máximo que uma lista pode ter</translation>
     </message>
     <message>
         <source>it holds no notes table</source>
-        <translation type="unfinished"></translation>
+        <translation>não contém nenhuma tabela de notas</translation>
     </message>
     <message>
         <source>; it may come from a newer Anki: export it again with &quot;Support older Anki versions&quot; ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>; pode vir de uma versão mais recente do Anki: exporte-o de novo com a compatibilidade com versões anteriores do Anki marcada (“Support older Anki versions”)</translation>
     </message>
     <message>
         <source>not a readable Anki package: the zip archive is damaged or cut short (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um pacote do Anki legível: o arquivo zip está danificado ou incompleto (%1)</translation>
     </message>
     <message>
         <source>not an Anki package: the zip archive holds no collection (collection.anki21b, collection.anki21 or collection.anki2)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um pacote do Anki: o arquivo zip não contém nenhuma coleção (collection.anki21b, collection.anki21 ou collection.anki2)</translation>
     </message>
     <message>
         <source>not a readable Anki collection in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não há uma coleção do Anki legível em %1: %2</translation>
     </message>
     <message>
         <source>unknown Anki package version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>versão %1 de pacote do Anki desconhecida</translation>
     </message>
     <message>
         <source>the Anki package is encrypted (a zip with a password), which Anki never writes; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>o pacote do Anki está criptografado (um zip com senha), algo que o Anki nunca gera; nada foi lido</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem mais de %2 MiB; recusado como danificado</translation>
     </message>
     <message>
         <source>the Anki package is damaged: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>o pacote do Anki está danificado: não é possível ler %1 (%2)</translation>
     </message>
     <message>
         <source>out of memory unpacking the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>memória insuficiente ao descompactar a coleção</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection does not unpack (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o pacote do Anki está danificado: não é possível descompactar a coleção (%1)</translation>
     </message>
     <message>
         <source>the collection unpacks to more than %1 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção descompactada tem mais de %1 MiB; recusada como danificada</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>o pacote do Anki está danificado: a coleção está incompleta</translation>
     </message>
     <message>
         <source> (first on line %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (primeira ocorrência na linha %1)</translation>
     </message>
 </context>
 <context>
     <name>ImportAdvice</name>
     <message>
         <source>; use --header to skip it, --no-header to keep it</source>
-        <translation type="unfinished"></translation>
+        <translation>; use --header para ignorá-la, --no-header para mantê-la</translation>
     </message>
     <message>
         <source>; give the encoding it was saved in with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; informe com --input-encoding a codificação em que foi salvo</translation>
     </message>
     <message>
         <source>; give the right encoding with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; informe a codificação correta com --input-encoding</translation>
     </message>
     <message>
         <source>; --input-encoding chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation>; escolha com --input-encoding)</translation>
     </message>
     <message>
         <source> (--truncate cuts it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--truncate a corta)</translation>
     </message>
     <message>
         <source> (guessed; --format chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation> (suposição; escolha com --format)</translation>
     </message>
     <message>
         <source> (--include-deactivated keeps it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--include-deactivated a mantém)</translation>
     </message>
 </context>
 <context>
@@ -1225,481 +1225,481 @@ qualquer resposta continua.</translation>
     </message>
     <message>
         <source>; delete that row from the file if it holds no word</source>
-        <translation type="unfinished"></translation>
+        <translation>; exclua essa linha do arquivo se ela não contiver nenhuma palavra</translation>
     </message>
     <message>
         <source>; choose the encoding it was saved in</source>
-        <translation type="unfinished"></translation>
+        <translation>; escolha a codificação em que foi salvo</translation>
     </message>
     <message>
         <source>; choose another encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; escolha outra codificação</translation>
     </message>
     <message>
         <source>; shorten it in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>; encurte-a no arquivo</translation>
     </message>
     <message>
         <source>text with a tab between each word and its meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>texto com uma tabulação entre cada palavra e seu significado</translation>
     </message>
     <message>
         <source>comma-separated text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto separado por vírgulas</translation>
     </message>
     <message>
         <source>text exported from Anki</source>
-        <translation type="unfinished"></translation>
+        <translation>texto exportado do Anki</translation>
     </message>
     <message>
         <source>a Mnemosyne export</source>
-        <translation type="unfinished"></translation>
+        <translation>uma exportação do Mnemosyne</translation>
     </message>
     <message>
         <source>a KVTML vocabulary file</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo de vocabulário KVTML</translation>
     </message>
     <message>
         <source>an Anki package</source>
-        <translation type="unfinished"></translation>
+        <translation>um pacote do Anki</translation>
     </message>
     <message>
         <source>Quibbix read this file as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quibbix leu este arquivo como %1</translation>
     </message>
 </context>
 <context>
     <name>ListFolder</name>
     <message>
         <source>the list is being studied backwards; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>a lista está sendo estudada ao contrário; feche primeiro o Quibbix nessa lista</translation>
     </message>
     <message>
         <source>the list is being studied; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>a lista está sendo estudada; feche primeiro o Quibbix nessa lista</translation>
     </message>
 </context>
 <context>
     <name>ListGuard</name>
     <message>
         <source>The copy of the word list as last studied (%1) is damaged, so the progress stays with the words by their position; the copy is kept as %1.bad.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cópia da lista de palavras como foi estudada pela última vez (%1) está danificada, então o progresso fica com as palavras pela posição delas; a cópia é guardada como %1.bad.</translation>
     </message>
     <message>
         <source>Quibbix cannot tell whether the words of this list changed since you last studied it, because its record of them is damaged. Your progress stays with the words as they are now.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quibbix não consegue saber se as palavras desta lista mudaram desde a última vez que você a estudou, porque o registro delas está danificado. Seu progresso fica com as palavras como estão agora.</translation>
     </message>
     <message>
         <source>An update of the list was interrupted and cannot be finished: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma atualização da lista foi interrompida e não pode ser concluída: %1.</translation>
     </message>
     <message>
         <source>A change to the words of this list was interrupted and cannot be finished now, so the list cannot be studied. Your progress is as it was. Free some disk space, or make sure the list&apos;s folder can be written to, then start Quibbix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma alteração nas palavras desta lista foi interrompida e não pode ser concluída agora, então a lista não pode ser estudada. Seu progresso está como estava. Libere espaço em disco ou verifique se é possível gravar na pasta da lista e inicie o Quibbix de novo.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied, and the progress could not be moved onto it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista de palavras mudou desde que foi estudada pela última vez, e não foi possível transferir o progresso para ela: %1</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it, and your progress could not be moved onto the new words. Nothing was changed. To study this list, put its earlier word list back, or add the new words as a list of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>As palavras desta lista mudaram desde a última vez que você a estudou, e não foi possível transferir seu progresso para as novas palavras. Nada foi alterado. Para estudar esta lista, coloque de volta a lista de palavras anterior ou adicione as novas palavras como uma lista própria.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista de palavras mudou desde que foi estudada pela última vez: %1.</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it. The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>As palavras desta lista mudaram desde a última vez que você a estudou. As palavras que continuam nela mantêm o progresso, e uma cópia do progresso anterior foi guardada.</translation>
     </message>
 </context>
 <context>
     <name>ListImporter</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: %2</translation>
     </message>
     <message>
         <source>the file holds no words to study</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não contém palavras para estudar</translation>
     </message>
     <message>
         <source>the file holds %1 words; Quibbix can study at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo contém %1 palavras; o Quibbix pode estudar no máximo %2</translation>
     </message>
     <message>
         <source>cannot read %1 (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler %1 (%2); nada foi alterado</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere since its words were read; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi alterado em outro lugar depois que suas palavras foram lidas; nada foi alterado</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler o arquivo</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não há nenhuma lista chamada “%1”</translation>
     </message>
     <message>
         <source>cannot read %1, which the progress stands on</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler %1, no qual o progresso se baseia</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar %1</translation>
     </message>
 </context>
 <context>
     <name>ListRebase</name>
     <message>
         <source>the session could not be rebased</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível adaptar a sessão à nova lista</translation>
     </message>
     <message>
         <source>%1, %2 and %3; the old session files are kept as %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 e %3; os arquivos anteriores da sessão são guardados como %4</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s) keep(s) its/their progress</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palavra mantém o progresso</numerusform>
+            <numerusform>%n palavras mantêm o progresso</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are gone</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n saiu</numerusform>
+            <numerusform>%n saíram</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n é nova</numerusform>
+            <numerusform>%n são novas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: cannot write (%2); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é possível gravar (%2); a alteração será concluída na próxima vez que a lista for aberta</translation>
     </message>
     <message>
         <source>%1: cannot write (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é possível gravar (%2); nada foi alterado</translation>
     </message>
     <message>
         <source>backwards, </source>
-        <translation type="unfinished"></translation>
+        <translation>ao contrário, </translation>
     </message>
     <message>
         <source>the pairing names %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o pareamento indica %1 para %2</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro novo</numerusform>
+            <numerusform>%n registros novos</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives new record %1 old record %2, which is not among the %3</source>
-        <translation type="unfinished"></translation>
+        <translation>o pareamento atribui ao registro novo %1 o registro antigo %2, que não está entre os %3</translation>
     </message>
     <message numerus="yes">
         <source>%n old record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro antigo</numerusform>
+            <numerusform>%n registros antigos</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives old record %1 to two new records</source>
-        <translation type="unfinished"></translation>
+        <translation>o pareamento atribui o registro antigo %1 a dois registros novos</translation>
     </message>
     <message>
         <source>cannot write (%1); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar (%1); a alteração será concluída na próxima vez que a lista for aberta</translation>
     </message>
     <message>
         <source>cannot write (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar (%1); nada foi alterado</translation>
     </message>
     <message>
         <source>an interrupted update cannot be finished (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível concluir uma atualização interrompida (%1); nada foi alterado</translation>
     </message>
     <message>
         <source>the new list has %1; a session needs 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a nova lista tem %1; uma sessão precisa de 1 a %2</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nada foi alterado</translation>
     </message>
     <message>
         <source>cannot be read (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido (%1); nada foi alterado</translation>
     </message>
     <message>
         <source>no session here (no %1); nothing to rebase</source>
-        <translation type="unfinished"></translation>
+        <translation>não há sessão aqui (falta %1); nada a adaptar</translation>
     </message>
     <message>
         <source>is damaged; nothing changed (Quibbix keeps a copy of it as .bad and repairs it when it next saves)</source>
-        <translation type="unfinished"></translation>
+        <translation>está danificado; nada foi alterado (o Quibbix guarda uma cópia como .bad e o repara na próxima vez que salvar)</translation>
     </message>
     <message>
         <source>the lists name word %1, beyond the %2 of the old list; is it the list this session was made with? Nothing changed (--force drops those entries)</source>
-        <translation type="unfinished"></translation>
+        <translation>as listas citam a palavra %1, além dos %2 da lista antiga; é a lista com que esta sessão foi criada? Nada foi alterado (--force descarta essas entradas)</translation>
     </message>
     <message>
         <source>ambiguous matches; nothing changed (--force pairs them in file order)</source>
-        <translation type="unfinished"></translation>
+        <translation>correspondências ambíguas; nada foi alterado (--force as pareia na ordem do arquivo)</translation>
     </message>
 </context>
 <context>
     <name>ListStore</name>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar %1</translation>
     </message>
     <message>
         <source>a list needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>uma lista precisa de um nome</translation>
     </message>
     <message>
         <source>the name is too long (at most %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome é longo demais (no máximo %1 bytes)</translation>
     </message>
     <message>
         <source>the name holds control characters or outer spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome contém caracteres de controle ou espaços no início ou no fim</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome não é UTF-8 válido</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar %1: %2</translation>
     </message>
     <message>
         <source>another program is changing the lists; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>outro programa está alterando as listas; tente de novo daqui a pouco</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível bloquear %1: %2</translation>
     </message>
     <message>
         <source>cannot read the defaults in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler os arquivos padrão em %1: %2</translation>
     </message>
     <message>
         <source>cannot copy %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível copiar %1 para %2: %3</translation>
     </message>
     <message>
         <source>cannot make a new list in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar uma nova lista em %1: %2</translation>
     </message>
     <message>
         <source>cannot move %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível mover %1 para %2: %3</translation>
     </message>
     <message>
         <source>no free folder name for &quot;%1&quot; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não há nome de pasta livre para “%1” em %2</translation>
     </message>
     <message>
         <source>a list named &quot;%1&quot; exists already</source>
-        <translation type="unfinished"></translation>
+        <translation>já existe uma lista chamada “%1”</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não há nenhuma lista chamada “%1”</translation>
     </message>
     <message>
         <source>cannot make a folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar uma pasta em %1: %2</translation>
     </message>
     <message>
         <source>cannot move %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível mover %1: %2</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar %1: %2</translation>
     </message>
     <message>
         <source>the default word list was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>a lista de palavras padrão não foi encontrada</translation>
     </message>
 </context>
 <context>
     <name>ListSync</name>
     <message>
         <source>%1: not a Quibbix list manifest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é um manifesto de lista do Quibbix</translation>
     </message>
     <message>
         <source>%1: written by a newer Quibbix (format %2); update Quibbix to sync this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gravado por uma versão mais recente do Quibbix (formato %2); atualize o Quibbix para sincronizar esta lista</translation>
     </message>
     <message>
         <source>%1:%2: a damaged line (&quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2: uma linha danificada (“%3”)</translation>
     </message>
     <message>
         <source>%1: names no list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não indica nenhuma lista</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 de %2</translation>
+        <translation>%1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: still arriving (%2); the list is joined once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ainda está chegando (%2); a lista entrará na pasta quando ele estiver completo</translation>
     </message>
     <message>
         <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>uma avaliação da palavra %1, que não está na lista, foi deixada de fora</translation>
     </message>
     <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: outro programa está sincronizando a lista; tente de novo daqui a pouco</translation>
     </message>
     <message>
         <source>%1: the words changed on another computer; they come in, with the progress of both directions, once no other program studies the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: as palavras mudaram em outro computador; elas serão incorporadas, com o progresso dos dois sentidos, quando nenhum outro programa estiver estudando a lista</translation>
     </message>
     <message>
         <source>%1: studied by another program right now, which takes what arrived at its own next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: outro programa o está estudando agora mesmo e receberá o que chegou na próxima sincronização dele</translation>
     </message>
     <message>
         <source>%1: the journal of device %2, kept as %3; this computer starts a journal of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o diário do dispositivo %2, guardado como %3; este computador começa um diário próprio</translation>
     </message>
     <message>
         <source>%1: names %2 of %3; leave the sync folder and join it again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: indica %2 de %3; saia da pasta de sincronização e entre nela de novo</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n palavra</numerusform>
             <numerusform>%n palavras</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; what was done here syncs once the folder is back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; o que foi feito aqui será sincronizado quando a pasta voltar</translation>
     </message>
     <message>
         <source>%1; the journal is published at the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; o diário será publicado na próxima sincronização</translation>
     </message>
     <message numerus="yes">
         <source>%n judgement(s) of words no journal made passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n avaliação de palavras que nenhum diário criou foi ignorada</numerusform>
+            <numerusform>%n avaliações de palavras que nenhum diário criou foram ignoradas</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar %1</translation>
     </message>
     <message>
         <source>%1; the list has no words to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; a lista não tem palavras para compartilhar</translation>
     </message>
     <message>
         <source>%1: events of another sync folder, kept in the trash as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eventos de outra pasta de sincronização, guardados na lixeira como %2</translation>
     </message>
     <message>
         <source>%1: the list &quot;%2&quot; is still arriving; nothing changed, join again once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a lista “%2” ainda está chegando; nada foi alterado, entre de novo quando ela estiver completa</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n resposta</numerusform>
+            <numerusform>%n respostas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n word change(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n alteração de palavras</numerusform>
+            <numerusform>%n alterações de palavras</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido de outro computador: %1 e %2</translation>
     </message>
     <message>
         <source>%1 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido de outro computador: %1</translation>
     </message>
     <message>
         <source>the list syncs with %1 already; leave it first</source>
-        <translation type="unfinished"></translation>
+        <translation>a lista já é sincronizada por %1; saia dessa pasta antes</translation>
     </message>
     <message>
         <source>%1: %2; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; nada foi alterado</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nada foi alterado</translation>
     </message>
     <message>
         <source>%1 holds the list &quot;%2&quot;, not &quot;%3&quot;; a sync folder holds one list, so give this one a folder of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contém a lista “%2”, não “%3”; uma pasta de sincronização contém uma só lista, então dê a esta uma pasta própria</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mais %n</numerusform>
+            <numerusform>mais %n</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds files that are no Quibbix list&apos;s (%2, or a list still arriving); pick an empty folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contém arquivos que não são de uma lista do Quibbix (%2, ou uma lista que ainda está chegando); escolha uma pasta vazia</translation>
     </message>
     <message>
         <source>%1: the list is joined to no sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a lista não está em nenhuma pasta de sincronização</translation>
     </message>
 </context>
 <context>
@@ -1947,123 +1947,123 @@ qualquer resposta continua.</translation>
     <name>Sync</name>
     <message>
         <source>: held no device id (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: não continha identificador de dispositivo (“</translation>
     </message>
     <message>
         <source>&quot;); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation>”); este computador agora é sincronizado como o novo dispositivo </translation>
     </message>
     <message>
         <source>: the data folder was made at </source>
-        <translation type="unfinished"></translation>
+        <translation>: a pasta de dados foi criada em </translation>
     </message>
     <message>
         <source> (copied or moved from there, where it may still sync); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation> (copiada ou movida de lá, onde ainda pode ser sincronizada); este computador agora é sincronizado como o novo dispositivo </translation>
     </message>
     <message>
         <source>, so that no journal is written from two places</source>
-        <translation type="unfinished"></translation>
+        <translation>, para que nenhum diário seja gravado de dois lugares</translation>
     </message>
     <message>
         <source>: written in journal format </source>
-        <translation type="unfinished"></translation>
+        <translation>: gravado no formato de diário </translation>
     </message>
     <message>
         <source> by a newer Quibbix; this one reads format </source>
-        <translation type="unfinished"></translation>
+        <translation> por uma versão mais recente do Quibbix; esta lê o formato </translation>
     </message>
     <message>
         <source> and leaves the journal unread until it is updated</source>
-        <translation type="unfinished"></translation>
+        <translation> e deixa o diário sem ler até ser atualizada</translation>
     </message>
     <message>
         <source>: not a Quibbix journal (its first line is &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: não é um diário do Quibbix (a primeira linha é &quot;</translation>
     </message>
     <message>
         <source>an event of device </source>
-        <translation type="unfinished"></translation>
+        <translation>um evento do dispositivo </translation>
     </message>
     <message>
         <source> in the journal of </source>
-        <translation type="unfinished"></translation>
+        <translation> no diário de </translation>
     </message>
     <message>
         <source>: the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation>: o diário do dispositivo </translation>
     </message>
     <message>
         <source>, not of this computer&apos;s </source>
-        <translation type="unfinished"></translation>
+        <translation>, não o deste computador, que é </translation>
     </message>
     <message>
         <source>: holds the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation>: contém o diário do dispositivo </translation>
     </message>
     <message>
         <source>no direction (f or b)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o sentido (f ou b)</translation>
     </message>
     <message>
         <source>no date (YYYY-MM-DD)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta a data (AAAA-MM-DD)</translation>
     </message>
     <message>
         <source>no seconds of use</source>
-        <translation type="unfinished"></translation>
+        <translation>faltam os segundos de uso</translation>
     </message>
     <message>
         <source>the event it undoes is no earlier event of its device</source>
-        <translation type="unfinished"></translation>
+        <translation>o evento que ele desfaz não é um evento anterior do seu dispositivo</translation>
     </message>
     <message>
         <source>no word id</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o identificador da palavra</translation>
     </message>
     <message>
         <source>no judgement code (0 to 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o código de avaliação (0 a 3)</translation>
     </message>
     <message>
         <source>no wall-clock offset</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o deslocamento do relógio</translation>
     </message>
     <message>
         <source>a broken %XX escape in the word&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>uma sequência de escape %XX inválida no texto da palavra</translation>
     </message>
     <message>
         <source>no event of this format (J, U, E, R or T)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um evento deste formato (J, U, E, R ou T)</translation>
     </message>
     <message>
         <source>it has </source>
-        <translation type="unfinished"></translation>
+        <translation>tem </translation>
     </message>
     <message>
         <source> fields, not </source>
-        <translation type="unfinished"></translation>
+        <translation> campos, não </translation>
     </message>
     <message>
         <source>no clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>falta a hora do relógio</translation>
     </message>
     <message>
         <source>no device id</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o identificador do dispositivo</translation>
     </message>
     <message>
         <source>no sequence number</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o número de sequência</translation>
     </message>
     <message>
         <source>The list to replay holds </source>
-        <translation type="unfinished"></translation>
+        <translation>A lista a ser reconstruída contém </translation>
     </message>
     <message>
         <source> words: a list studies from 1 to </source>
-        <translation type="unfinished"></translation>
+        <translation> palavras: uma lista pode ter de 1 a </translation>
     </message>
 </context>
 <context>
@@ -2181,27 +2181,27 @@ Suas palavras e seu progresso vieram da pasta. </translation>
     <name>Trash</name>
     <message>
         <source>cannot make the trash folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar a pasta da lixeira %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar %1: %2</translation>
     </message>
     <message>
         <source>%1 is in the trash, but the disk did not confirm it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está na lixeira, mas o disco não confirmou: %2</translation>
     </message>
     <message>
         <source>the trash (%1) is on another file system, and nothing is deleted here; %2 was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>a lixeira (%1) está em outro sistema de arquivos, e nada é excluído aqui; %2 ficou como estava</translation>
     </message>
     <message>
         <source>cannot move %1 to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível mover %1 para a lixeira: %2</translation>
     </message>
     <message>
         <source>no free name in the trash for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não há nome livre na lixeira para %1</translation>
     </message>
 </context>
 <context>
