@@ -814,341 +814,341 @@ colores</translation>
     <name>Import</name>
     <message>
         <source>this row looks like column titles and was imported as an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>esta fila parece de títulos de columna y se importó como una entrada</translation>
     </message>
     <message>
         <source>more than %1 fields on one line; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 campos en una línea; no se lee el resto del archivo</translation>
     </message>
     <message>
         <source>quote that does not close the field; the field is read as written</source>
-        <translation type="unfinished"></translation>
+        <translation>comilla que no cierra el campo; el campo se lee tal como está escrito</translation>
     </message>
     <message>
         <source>quote inside an unquoted field, taken literally</source>
-        <translation type="unfinished"></translation>
+        <translation>comilla dentro de un campo sin comillas, tomada literalmente</translation>
     </message>
     <message>
         <source>holds %1, which would break the record</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1, que rompería el registro</translation>
     </message>
     <message>
         <source>holds the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene el carácter de control %1</translation>
     </message>
     <message>
         <source>holds %1 (%2), which Windows-1252 cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 (%2), que no existe en Windows-1252</translation>
     </message>
     <message>
         <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa %1 bytes en %2, por encima del límite de %3</translation>
     </message>
     <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa %1 bytes en %2 y no tiene dónde recortarse a %3</translation>
     </message>
     <message>
         <source>would read back as &quot;%1&quot; when stored in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se leería como «%1» al guardarse en %2</translation>
     </message>
     <message>
         <source>more than %1 entries, the most a list can hold; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 entradas, el máximo que admite una lista; no se lee el resto del archivo</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>codificación desconocida «%1»</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es UTF-8 válido (byte %1)</translation>
     </message>
     <message>
         <source>this system has no converter for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>este sistema no tiene ningún conversor para %1</translation>
     </message>
     <message>
         <source>byte %1 has no character in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el byte %1 no tiene carácter en %2</translation>
     </message>
     <message>
         <source>not UTF-8; read as %1 (guessed, %2% sure</source>
-        <translation type="unfinished"></translation>
+        <translation>no está en UTF-8; se lee como %1 (por suposición, con un %2 por ciento de seguridad</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1) and in no encoding Quibbix can guess</source>
-        <translation type="unfinished"></translation>
+        <translation>no es UTF-8 válido (byte %1) ni está en ninguna codificación que Quibbix pueda adivinar</translation>
     </message>
     <message>
         <source>not a KVTML document (no &lt;kvtml&gt; root element)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un documento KVTML (no hay elemento raíz &lt;kvtml&gt;)</translation>
     </message>
     <message>
         <source>XML error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error de XML: %1</translation>
     </message>
     <message>
         <source>deactivated entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada desactivada omitida</translation>
     </message>
     <message>
         <source>empty entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada vacía omitida</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot; dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>palabra repetida «%1» descartada</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>palabra repetida «%1»</translation>
     </message>
     <message>
         <source>word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la palabra «%1»</translation>
     </message>
     <message>
         <source>definition of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la definición de «%1»</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%2: %1</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 cut from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recortada de %2 a %3</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>omitida: %1</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeo occidental</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeo central</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreo</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandés</translation>
     </message>
     <message>
         <source>South European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeo del sur</translation>
     </message>
     <message>
         <source>Nordic</source>
-        <translation type="unfinished"></translation>
+        <translation>Nórdico</translation>
     </message>
     <message>
         <source>Celtic</source>
-        <translation type="unfinished"></translation>
+        <translation>Celta</translation>
     </message>
     <message>
         <source>South-Eastern European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeo del sudeste</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucraniano</translation>
     </message>
     <message>
         <source>Western European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeo occidental, Mac</translation>
     </message>
     <message>
         <source>Central European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeo central, Mac</translation>
     </message>
     <message>
         <source>Cyrillic, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico, Mac</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>Chinese, Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino simplificado</translation>
     </message>
     <message>
         <source>Chinese, Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino tradicional</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>skipped &quot;%1&quot; as a title line; if it is an entry, quote its word</source>
-        <translation type="unfinished"></translation>
+        <translation>se omitió «%1» como línea de título; si es una entrada, ponga su palabra entre comillas</translation>
     </message>
     <message>
         <source>read as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>leído como %1</translation>
     </message>
     <message>
         <source>this is a spreadsheet; save it as CSV (comma-separated values) and import that</source>
-        <translation type="unfinished"></translation>
+        <translation>es una hoja de cálculo; guárdela como CSV (valores separados por comas) e importe ese archivo</translation>
     </message>
     <message>
         <source>larger than %1 MiB, the most a word file may be; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MiB, el máximo para un archivo de palabras; no se ha leído nada</translation>
     </message>
     <message>
         <source>cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
     <message>
         <source>it holds or computes a value larger than %1; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene o calcula un valor mayor que %1; se rechaza como dañada</translation>
     </message>
     <message>
         <source>reading it takes more than %1 of memory; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>leerla requiere más de %1 de memoria; se rechaza como dañada</translation>
     </message>
     <message>
         <source>reading it takes more work than any collection needs; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>leerla requiere más trabajo del que necesita cualquier colección; se rechaza como dañada</translation>
     </message>
     <message>
         <source>it holds more than %1 notes, the most a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de %1 notas, el máximo que admite una lista</translation>
     </message>
     <message>
         <source>it holds no notes table</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna tabla de notas</translation>
     </message>
     <message>
         <source>; it may come from a newer Anki: export it again with &quot;Support older Anki versions&quot; ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>; puede proceder de una versión más reciente de Anki: expórtelo de nuevo con la compatibilidad con versiones anteriores de Anki marcada («Support older Anki versions»)</translation>
     </message>
     <message>
         <source>not a readable Anki package: the zip archive is damaged or cut short (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un paquete de Anki legible: el archivo zip está dañado o incompleto (%1)</translation>
     </message>
     <message>
         <source>not an Anki package: the zip archive holds no collection (collection.anki21b, collection.anki21 or collection.anki2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un paquete de Anki: el archivo zip no contiene ninguna colección (collection.anki21b, collection.anki21 o collection.anki2)</translation>
     </message>
     <message>
         <source>not a readable Anki collection in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay una colección de Anki legible en %1: %2</translation>
     </message>
     <message>
         <source>unknown Anki package version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>versión %1 de paquete de Anki desconocida</translation>
     </message>
     <message>
         <source>the Anki package is encrypted (a zip with a password), which Anki never writes; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>el paquete de Anki está cifrado (un zip con contraseña), algo que Anki nunca genera; no se ha leído nada</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 MiB; se rechaza como dañado</translation>
     </message>
     <message>
         <source>the Anki package is damaged: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>el paquete de Anki está dañado: no se puede leer %1 (%2)</translation>
     </message>
     <message>
         <source>out of memory unpacking the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente al descomprimir la colección</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection does not unpack (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el paquete de Anki está dañado: su colección no se puede descomprimir (%1)</translation>
     </message>
     <message>
         <source>the collection unpacks to more than %1 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>la colección descomprimida ocupa más de %1 MiB; se rechaza como dañada</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>el paquete de Anki está dañado: su colección está incompleta</translation>
     </message>
     <message>
         <source> (first on line %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (primera aparición en la línea %1)</translation>
     </message>
 </context>
 <context>
     <name>ImportAdvice</name>
     <message>
         <source>; use --header to skip it, --no-header to keep it</source>
-        <translation type="unfinished"></translation>
+        <translation>; use --header para omitirla, --no-header para conservarla</translation>
     </message>
     <message>
         <source>; give the encoding it was saved in with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; indique con --input-encoding la codificación con la que se guardó</translation>
     </message>
     <message>
         <source>; give the right encoding with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; indique la codificación correcta con --input-encoding</translation>
     </message>
     <message>
         <source>; --input-encoding chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation>; se elige con --input-encoding)</translation>
     </message>
     <message>
         <source> (--truncate cuts it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--truncate la recorta)</translation>
     </message>
     <message>
         <source> (guessed; --format chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation> (por suposición; se elige con --format)</translation>
     </message>
     <message>
         <source> (--include-deactivated keeps it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--include-deactivated la conserva)</translation>
     </message>
 </context>
 <context>
@@ -1226,481 +1226,481 @@ colores</translation>
     </message>
     <message>
         <source>; delete that row from the file if it holds no word</source>
-        <translation type="unfinished"></translation>
+        <translation>; elimine esa fila del archivo si no contiene ninguna palabra</translation>
     </message>
     <message>
         <source>; choose the encoding it was saved in</source>
-        <translation type="unfinished"></translation>
+        <translation>; elija la codificación con la que se guardó</translation>
     </message>
     <message>
         <source>; choose another encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; elija otra codificación</translation>
     </message>
     <message>
         <source>; shorten it in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>; acórtela en el archivo</translation>
     </message>
     <message>
         <source>text with a tab between each word and its meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>texto con un tabulador entre cada palabra y su significado</translation>
     </message>
     <message>
         <source>comma-separated text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto separado por comas</translation>
     </message>
     <message>
         <source>text exported from Anki</source>
-        <translation type="unfinished"></translation>
+        <translation>texto exportado de Anki</translation>
     </message>
     <message>
         <source>a Mnemosyne export</source>
-        <translation type="unfinished"></translation>
+        <translation>una exportación de Mnemosyne</translation>
     </message>
     <message>
         <source>a KVTML vocabulary file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de vocabulario KVTML</translation>
     </message>
     <message>
         <source>an Anki package</source>
-        <translation type="unfinished"></translation>
+        <translation>un paquete de Anki</translation>
     </message>
     <message>
         <source>Quibbix read this file as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix leyó este archivo como %1</translation>
     </message>
 </context>
 <context>
     <name>ListFolder</name>
     <message>
         <source>the list is being studied backwards; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista se está estudiando al revés; cierre primero Quibbix en esa lista</translation>
     </message>
     <message>
         <source>the list is being studied; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista se está estudiando; cierre primero Quibbix en esa lista</translation>
     </message>
 </context>
 <context>
     <name>ListGuard</name>
     <message>
         <source>The copy of the word list as last studied (%1) is damaged, so the progress stays with the words by their position; the copy is kept as %1.bad.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de la lista de palabras tal como se estudió por última vez (%1) está dañada, así que el progreso se mantiene con las palabras según su posición; la copia se guarda como %1.bad.</translation>
     </message>
     <message>
         <source>Quibbix cannot tell whether the words of this list changed since you last studied it, because its record of them is damaged. Your progress stays with the words as they are now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix no puede saber si las palabras de esta lista cambiaron desde la última vez que la estudió, porque su registro de ellas está dañado. Su progreso se mantiene con las palabras tal como están ahora.</translation>
     </message>
     <message>
         <source>An update of the list was interrupted and cannot be finished: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se interrumpió una actualización de la lista y no se puede terminar: %1.</translation>
     </message>
     <message>
         <source>A change to the words of this list was interrupted and cannot be finished now, so the list cannot be studied. Your progress is as it was. Free some disk space, or make sure the list&apos;s folder can be written to, then start Quibbix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se interrumpió un cambio en las palabras de esta lista y ahora no se puede terminar, así que la lista no se puede estudiar. Su progreso está como estaba. Libere espacio en el disco o asegúrese de que se puede escribir en la carpeta de la lista, y vuelva a iniciar Quibbix.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied, and the progress could not be moved onto it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de palabras cambió desde la última vez que se estudió, y no se pudo trasladar el progreso a ella: %1</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it, and your progress could not be moved onto the new words. Nothing was changed. To study this list, put its earlier word list back, or add the new words as a list of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras de esta lista cambiaron desde la última vez que la estudió, y no se pudo trasladar su progreso a las nuevas palabras. No se ha cambiado nada. Para estudiar esta lista, vuelva a poner su lista de palabras anterior o añada las nuevas palabras como una lista aparte.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de palabras cambió desde la última vez que se estudió: %1.</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it. The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras de esta lista cambiaron desde la última vez que la estudió. Las palabras que siguen en ella conservan su progreso, y se guardó una copia de su progreso anterior.</translation>
     </message>
 </context>
 <context>
     <name>ListImporter</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>the file holds no words to study</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no contiene palabras que estudiar</translation>
     </message>
     <message>
         <source>the file holds %1 words; Quibbix can study at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo contiene %1 palabras; Quibbix puede estudiar como máximo %2</translation>
     </message>
     <message>
         <source>cannot read %1 (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1 (%2); no se ha cambiado nada</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere since its words were read; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se cambió en otro lugar después de leer sus palabras; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna lista llamada «%1»</translation>
     </message>
     <message>
         <source>cannot read %1, which the progress stands on</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1, en el que se basa el progreso</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1</translation>
     </message>
 </context>
 <context>
     <name>ListRebase</name>
     <message>
         <source>the session could not be rebased</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo adaptar la sesión a la nueva lista</translation>
     </message>
     <message>
         <source>%1, %2 and %3; the old session files are kept as %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 y %3; los archivos anteriores de la sesión se guardan como %4</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s) keep(s) its/their progress</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra conserva su progreso</numerusform>
+            <numerusform>%n palabras conservan su progreso</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are gone</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ya no está</numerusform>
+            <numerusform>%n ya no están</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n es nueva</numerusform>
+            <numerusform>%n son nuevas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: cannot write (%2); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede escribir (%2); el cambio se completará la próxima vez que se abra la lista</translation>
     </message>
     <message>
         <source>%1: cannot write (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede escribir (%2); no se ha cambiado nada</translation>
     </message>
     <message>
         <source>backwards, </source>
-        <translation type="unfinished"></translation>
+        <translation>al revés, </translation>
     </message>
     <message>
         <source>the pairing names %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el emparejamiento indica %1 para %2</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro nuevo</numerusform>
+            <numerusform>%n registros nuevos</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives new record %1 old record %2, which is not among the %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el emparejamiento asigna al registro nuevo %1 el registro antiguo %2, que no está entre los %3</translation>
     </message>
     <message numerus="yes">
         <source>%n old record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro antiguo</numerusform>
+            <numerusform>%n registros antiguos</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives old record %1 to two new records</source>
-        <translation type="unfinished"></translation>
+        <translation>el emparejamiento asigna el registro antiguo %1 a dos registros nuevos</translation>
     </message>
     <message>
         <source>cannot write (%1); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir (%1); el cambio se completará la próxima vez que se abra la lista</translation>
     </message>
     <message>
         <source>cannot write (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir (%1); no se ha cambiado nada</translation>
     </message>
     <message>
         <source>an interrupted update cannot be finished (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede terminar una actualización interrumpida (%1); no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the new list has %1; a session needs 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la nueva lista tiene %1; una sesión necesita de 1 a %2</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>cannot be read (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1); no se ha cambiado nada</translation>
     </message>
     <message>
         <source>no session here (no %1); nothing to rebase</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí no hay ninguna sesión (falta %1); no hay nada que adaptar</translation>
     </message>
     <message>
         <source>is damaged; nothing changed (Quibbix keeps a copy of it as .bad and repairs it when it next saves)</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado; no se ha cambiado nada (Quibbix guarda una copia como .bad y lo repara la próxima vez que guarde)</translation>
     </message>
     <message>
         <source>the lists name word %1, beyond the %2 of the old list; is it the list this session was made with? Nothing changed (--force drops those entries)</source>
-        <translation type="unfinished"></translation>
+        <translation>las listas nombran la palabra %1, más allá de los %2 de la lista antigua; ¿es la lista con la que se creó esta sesión? No se ha cambiado nada (--force descarta esas entradas)</translation>
     </message>
     <message>
         <source>ambiguous matches; nothing changed (--force pairs them in file order)</source>
-        <translation type="unfinished"></translation>
+        <translation>coincidencias ambiguas; no se ha cambiado nada (--force las empareja en el orden del archivo)</translation>
     </message>
 </context>
 <context>
     <name>ListStore</name>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1</translation>
     </message>
     <message>
         <source>a list needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista necesita un nombre</translation>
     </message>
     <message>
         <source>the name is too long (at most %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre es demasiado largo (como máximo %1 bytes)</translation>
     </message>
     <message>
         <source>the name holds control characters or outer spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre contiene caracteres de control o espacios al principio o al final</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre no es UTF-8 válido</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
         <source>another program is changing the lists; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa está modificando las listas; vuelva a intentarlo en un momento</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede bloquear %1: %2</translation>
     </message>
     <message>
         <source>cannot read the defaults in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer los archivos predeterminados de %1: %2</translation>
     </message>
     <message>
         <source>cannot copy %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede copiar %1 en %2: %3</translation>
     </message>
     <message>
         <source>cannot make a new list in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear una lista nueva en %1: %2</translation>
     </message>
     <message>
         <source>cannot move %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede mover %1 a %2: %3</translation>
     </message>
     <message>
         <source>no free folder name for &quot;%1&quot; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún nombre de carpeta libre para «%1» en %2</translation>
     </message>
     <message>
         <source>a list named &quot;%1&quot; exists already</source>
-        <translation type="unfinished"></translation>
+        <translation>ya existe una lista llamada «%1»</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna lista llamada «%1»</translation>
     </message>
     <message>
         <source>cannot make a folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear una carpeta en %1: %2</translation>
     </message>
     <message>
         <source>cannot move %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede mover %1: %2</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
         <source>the default word list was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró la lista de palabras predeterminada</translation>
     </message>
 </context>
 <context>
     <name>ListSync</name>
     <message>
         <source>%1: not a Quibbix list manifest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es un manifiesto de lista de Quibbix</translation>
     </message>
     <message>
         <source>%1: written by a newer Quibbix (format %2); update Quibbix to sync this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: escrito por una versión más reciente de Quibbix (formato %2); actualice Quibbix para sincronizar esta lista</translation>
     </message>
     <message>
         <source>%1:%2: a damaged line (&quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2: una línea dañada («%3»)</translation>
     </message>
     <message>
         <source>%1: names no list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no indica ninguna lista</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 de %2</translation>
+        <translation>%1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: still arriving (%2); the list is joined once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aún está llegando (%2); la lista se unirá a la carpeta cuando esté completo</translation>
     </message>
     <message>
         <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>se omitió un veredicto sobre la palabra %1, que no está en la lista</translation>
     </message>
     <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: otro programa está sincronizando la lista; vuelva a intentarlo en un momento</translation>
     </message>
     <message>
         <source>%1: the words changed on another computer; they come in, with the progress of both directions, once no other program studies the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: las palabras cambiaron en otro equipo; se incorporarán, con el progreso de ambos sentidos, cuando ningún otro programa esté estudiando la lista</translation>
     </message>
     <message>
         <source>%1: studied by another program right now, which takes what arrived at its own next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: otro programa lo está estudiando ahora mismo y recogerá lo que ha llegado en su próxima sincronización</translation>
     </message>
     <message>
         <source>%1: the journal of device %2, kept as %3; this computer starts a journal of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el diario del dispositivo %2, guardado como %3; este equipo empieza un diario propio</translation>
     </message>
     <message>
         <source>%1: names %2 of %3; leave the sync folder and join it again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: indica %2 de %3; salga de la carpeta de sincronización y vuelva a unirse a ella</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n palabra</numerusform>
             <numerusform>%n palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; what was done here syncs once the folder is back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; lo hecho aquí se sincronizará cuando vuelva la carpeta</translation>
     </message>
     <message>
         <source>%1; the journal is published at the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; el diario se publicará en la próxima sincronización</translation>
     </message>
     <message numerus="yes">
         <source>%n judgement(s) of words no journal made passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>se pasó por alto %n veredicto sobre palabras que ningún diario creó</numerusform>
+            <numerusform>se pasaron por alto %n veredictos sobre palabras que ningún diario creó</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1</translation>
     </message>
     <message>
         <source>%1; the list has no words to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; la lista no tiene palabras que compartir</translation>
     </message>
     <message>
         <source>%1: events of another sync folder, kept in the trash as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eventos de otra carpeta de sincronización, guardados en la papelera como %2</translation>
     </message>
     <message>
         <source>%1: the list &quot;%2&quot; is still arriving; nothing changed, join again once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la lista «%2» todavía está llegando; no se ha cambiado nada, vuelva a unirse cuando esté completa</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n respuesta</numerusform>
+            <numerusform>%n respuestas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n word change(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambio de palabras</numerusform>
+            <numerusform>%n cambios de palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibido de otro equipo: %1 y %2</translation>
     </message>
     <message>
         <source>%1 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibido de otro equipo: %1</translation>
     </message>
     <message>
         <source>the list syncs with %1 already; leave it first</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista ya se sincroniza mediante %1; salga antes de esa carpeta</translation>
     </message>
     <message>
         <source>%1: %2; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>%1 holds the list &quot;%2&quot;, not &quot;%3&quot;; a sync folder holds one list, so give this one a folder of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene la lista «%2», no «%3»; una carpeta de sincronización contiene una sola lista, así que dé a esta una carpeta propia</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds files that are no Quibbix list&apos;s (%2, or a list still arriving); pick an empty folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene archivos que no son de una lista de Quibbix (%2, o una lista que aún está llegando); elija una carpeta vacía</translation>
     </message>
     <message>
         <source>%1: the list is joined to no sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la lista no está unida a ninguna carpeta de sincronización</translation>
     </message>
 </context>
 <context>
@@ -1948,123 +1948,123 @@ colores</translation>
     <name>Sync</name>
     <message>
         <source>: held no device id (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: no contenía ningún identificador de dispositivo («</translation>
     </message>
     <message>
         <source>&quot;); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation>»); este equipo se sincroniza ahora como el nuevo dispositivo </translation>
     </message>
     <message>
         <source>: the data folder was made at </source>
-        <translation type="unfinished"></translation>
+        <translation>: la carpeta de datos se creó en </translation>
     </message>
     <message>
         <source> (copied or moved from there, where it may still sync); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation> (se copió o movió desde allí, donde puede que aún se sincronice); este equipo se sincroniza ahora como el nuevo dispositivo </translation>
     </message>
     <message>
         <source>, so that no journal is written from two places</source>
-        <translation type="unfinished"></translation>
+        <translation>, para que ningún diario se escriba desde dos lugares</translation>
     </message>
     <message>
         <source>: written in journal format </source>
-        <translation type="unfinished"></translation>
+        <translation>: escrito en el formato de diario </translation>
     </message>
     <message>
         <source> by a newer Quibbix; this one reads format </source>
-        <translation type="unfinished"></translation>
+        <translation> por una versión más reciente de Quibbix; esta lee el formato </translation>
     </message>
     <message>
         <source> and leaves the journal unread until it is updated</source>
-        <translation type="unfinished"></translation>
+        <translation> y deja el diario sin leer hasta que se actualice</translation>
     </message>
     <message>
         <source>: not a Quibbix journal (its first line is &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: no es un diario de Quibbix (su primera línea es &quot;</translation>
     </message>
     <message>
         <source>an event of device </source>
-        <translation type="unfinished"></translation>
+        <translation>un evento del dispositivo </translation>
     </message>
     <message>
         <source> in the journal of </source>
-        <translation type="unfinished"></translation>
+        <translation> en el diario de </translation>
     </message>
     <message>
         <source>: the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation>: el diario del dispositivo </translation>
     </message>
     <message>
         <source>, not of this computer&apos;s </source>
-        <translation type="unfinished"></translation>
+        <translation>, no el de este equipo, que es </translation>
     </message>
     <message>
         <source>: holds the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation>: contiene el diario del dispositivo </translation>
     </message>
     <message>
         <source>no direction (f or b)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el sentido (f o b)</translation>
     </message>
     <message>
         <source>no date (YYYY-MM-DD)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la fecha (AAAA-MM-DD)</translation>
     </message>
     <message>
         <source>no seconds of use</source>
-        <translation type="unfinished"></translation>
+        <translation>faltan los segundos de uso</translation>
     </message>
     <message>
         <source>the event it undoes is no earlier event of its device</source>
-        <translation type="unfinished"></translation>
+        <translation>el evento que deshace no es un evento anterior de su dispositivo</translation>
     </message>
     <message>
         <source>no word id</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el identificador de la palabra</translation>
     </message>
     <message>
         <source>no judgement code (0 to 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el código de veredicto (0 a 3)</translation>
     </message>
     <message>
         <source>no wall-clock offset</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el desfase del reloj</translation>
     </message>
     <message>
         <source>a broken %XX escape in the word&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>una secuencia de escape %XX inválida en el texto de la palabra</translation>
     </message>
     <message>
         <source>no event of this format (J, U, E, R or T)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un evento de este formato (J, U, E, R o T)</translation>
     </message>
     <message>
         <source>it has </source>
-        <translation type="unfinished"></translation>
+        <translation>tiene </translation>
     </message>
     <message>
         <source> fields, not </source>
-        <translation type="unfinished"></translation>
+        <translation> campos, no </translation>
     </message>
     <message>
         <source>no clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la hora del reloj</translation>
     </message>
     <message>
         <source>no device id</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el identificador del dispositivo</translation>
     </message>
     <message>
         <source>no sequence number</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el número de secuencia</translation>
     </message>
     <message>
         <source>The list to replay holds </source>
-        <translation type="unfinished"></translation>
+        <translation>La lista que se reconstruye contiene </translation>
     </message>
     <message>
         <source> words: a list studies from 1 to </source>
-        <translation type="unfinished"></translation>
+        <translation> palabras: una lista puede tener de 1 a </translation>
     </message>
 </context>
 <context>
@@ -2182,27 +2182,27 @@ Sus palabras y su progreso vinieron de la carpeta. </translation>
     <name>Trash</name>
     <message>
         <source>cannot make the trash folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta de la papelera %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>%1 is in the trash, but the disk did not confirm it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en la papelera, pero el disco no lo confirmó: %2</translation>
     </message>
     <message>
         <source>the trash (%1) is on another file system, and nothing is deleted here; %2 was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>la papelera (%1) está en otro sistema de archivos, y aquí no se elimina nada; %2 se ha dejado como estaba</translation>
     </message>
     <message>
         <source>cannot move %1 to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede mover %1 a la papelera: %2</translation>
     </message>
     <message>
         <source>no free name in the trash for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún nombre libre en la papelera para %1</translation>
     </message>
 </context>
 <context>
