@@ -70,8 +70,14 @@ fi
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
 
+# The screen reader listens before the program starts, as it would on a desktop.
+"$python" "$here/screen_reader_test.py" "$work/ready" &
+reader=$!
+for _ in $(seq 200); do [ -s "$work/ready" ] && break; sleep 0.05; done
+[ -s "$work/ready" ] || fail "the AT-SPI client did not start listening"
+
 (cd "$work/study" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=en LC_ALL=C.UTF-8 \
     exec "$bin/quibbix" >"$work/quibbix.txt" 2>&1) &
 pids+=($!)
 
-"$python" "$here/screen_reader_test.py" || fail "the study window as a screen reader meets it"
+wait "$reader" || fail "the study window as a screen reader meets it"
