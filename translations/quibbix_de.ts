@@ -813,341 +813,341 @@ jede Antwort geht weiter.</translation>
     <name>Import</name>
     <message>
         <source>this row looks like column titles and was imported as an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Zeile sieht nach Spaltentiteln aus und wurde als Eintrag übernommen</translation>
     </message>
     <message>
         <source>more than %1 fields on one line; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Felder in einer Zeile; die Datei wird nicht weiter gelesen</translation>
     </message>
     <message>
         <source>quote that does not close the field; the field is read as written</source>
-        <translation type="unfinished"></translation>
+        <translation>Anführungszeichen, das das Feld nicht abschließt; das Feld wird so gelesen, wie es dasteht</translation>
     </message>
     <message>
         <source>quote inside an unquoted field, taken literally</source>
-        <translation type="unfinished"></translation>
+        <translation>Anführungszeichen in einem Feld ohne Anführungszeichen, wörtlich übernommen</translation>
     </message>
     <message>
         <source>holds %1, which would break the record</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält %1, was den Datensatz zerstören würde</translation>
     </message>
     <message>
         <source>holds the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält das Steuerzeichen %1</translation>
     </message>
     <message>
         <source>holds %1 (%2), which Windows-1252 cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält %1 (%2), das Windows-1252 nicht darstellen kann</translation>
     </message>
     <message>
         <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ist in %2 %1 Bytes lang, über der Grenze von %3</translation>
     </message>
     <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ist in %2 %1 Bytes lang und lässt sich an keiner Stelle auf %3 kürzen</translation>
     </message>
     <message>
         <source>would read back as &quot;%1&quot; when stored in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>würde nach dem Speichern in %2 als „%1“ zurückgelesen</translation>
     </message>
     <message>
         <source>more than %1 entries, the most a list can hold; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Einträge, mehr kann eine Liste nicht enthalten; die Datei wird nicht weiter gelesen</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Kodierung „%1“</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein gültiges UTF-8 (Byte %1)</translation>
     </message>
     <message>
         <source>this system has no converter for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses System hat keinen Konverter für %1</translation>
     </message>
     <message>
         <source>byte %1 has no character in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte %1 hat in %2 kein Zeichen</translation>
     </message>
     <message>
         <source>not UTF-8; read as %1 (guessed, %2% sure</source>
-        <translation type="unfinished"></translation>
+        <translation>kein UTF-8; gelesen als %1 (vermutet, zu %2 % sicher</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1) and in no encoding Quibbix can guess</source>
-        <translation type="unfinished"></translation>
+        <translation>kein gültiges UTF-8 (Byte %1) und in keiner Kodierung, die Quibbix erkennen kann</translation>
     </message>
     <message>
         <source>not a KVTML document (no &lt;kvtml&gt; root element)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein KVTML-Dokument (kein Wurzelelement &lt;kvtml&gt;)</translation>
     </message>
     <message>
         <source>XML error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XML-Fehler: %1</translation>
     </message>
     <message>
         <source>deactivated entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>deaktivierter Eintrag übersprungen</translation>
     </message>
     <message>
         <source>empty entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>leerer Eintrag übersprungen</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot; dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>doppeltes Wort „%1“ verworfen</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>doppeltes Wort „%1“</translation>
     </message>
     <message>
         <source>word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>das Wort „%1“</translation>
     </message>
     <message>
         <source>definition of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bedeutung von „%1“</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%2: %1</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 cut from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 auf %3 gekürzt</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>übersprungen: %1</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteleuropäisch</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyrillisch</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebräisch</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Baltisch</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamesisch</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thailändisch</translation>
     </message>
     <message>
         <source>South European</source>
-        <translation type="unfinished"></translation>
+        <translation>Südeuropäisch</translation>
     </message>
     <message>
         <source>Nordic</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordisch</translation>
     </message>
     <message>
         <source>Celtic</source>
-        <translation type="unfinished"></translation>
+        <translation>Keltisch</translation>
     </message>
     <message>
         <source>South-Eastern European</source>
-        <translation type="unfinished"></translation>
+        <translation>Südosteuropäisch</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainisch</translation>
     </message>
     <message>
         <source>Western European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch, Mac</translation>
     </message>
     <message>
         <source>Central European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteleuropäisch, Mac</translation>
     </message>
     <message>
         <source>Cyrillic, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyrillisch, Mac</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <source>Chinese, Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, vereinfacht</translation>
     </message>
     <message>
         <source>Chinese, Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch, traditionell</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch</translation>
     </message>
     <message>
         <source>skipped &quot;%1&quot; as a title line; if it is an entry, quote its word</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ als Titelzeile übersprungen; falls es ein Eintrag ist, setzen Sie sein Wort in Anführungszeichen</translation>
     </message>
     <message>
         <source>read as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gelesen als %1</translation>
     </message>
     <message>
         <source>this is a spreadsheet; save it as CSV (comma-separated values) and import that</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist ein Tabellendokument; speichern Sie es als CSV (kommagetrennte Werte) und importieren Sie diese Datei</translation>
     </message>
     <message>
         <source>larger than %1 MiB, the most a word file may be; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 MiB, mehr darf eine Wortdatei nicht haben; nichts gelesen</translation>
     </message>
     <message>
         <source>cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei lässt sich nicht lesen</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenig Arbeitsspeicher</translation>
     </message>
     <message>
         <source>it holds or computes a value larger than %1; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält oder berechnet einen Wert größer als %1; als beschädigt abgelehnt</translation>
     </message>
     <message>
         <source>reading it takes more than %1 of memory; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Einlesen braucht mehr als %1 Arbeitsspeicher; als beschädigt abgelehnt</translation>
     </message>
     <message>
         <source>reading it takes more work than any collection needs; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Einlesen erfordert mehr Arbeit, als irgendeine Sammlung braucht; als beschädigt abgelehnt</translation>
     </message>
     <message>
         <source>it holds more than %1 notes, the most a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält mehr als %1 Notizen, mehr kann eine Liste nicht enthalten</translation>
     </message>
     <message>
         <source>it holds no notes table</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält keine Notiztabelle</translation>
     </message>
     <message>
         <source>; it may come from a newer Anki: export it again with &quot;Support older Anki versions&quot; ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>; es stammt vielleicht aus einem neueren Anki: exportieren Sie es erneut mit angehakter Option „Unterstützung älterer Anki-Versionen“</translation>
     </message>
     <message>
         <source>not a readable Anki package: the zip archive is damaged or cut short (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein lesbares Anki-Paket: das ZIP-Archiv ist beschädigt oder unvollständig (%1)</translation>
     </message>
     <message>
         <source>not an Anki package: the zip archive holds no collection (collection.anki21b, collection.anki21 or collection.anki2)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Anki-Paket: das ZIP-Archiv enthält keine Sammlung (collection.anki21b, collection.anki21 oder collection.anki2)</translation>
     </message>
     <message>
         <source>not a readable Anki collection in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>keine lesbare Anki-Sammlung in %1: %2</translation>
     </message>
     <message>
         <source>unknown Anki package version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Anki-Paketversion %1</translation>
     </message>
     <message>
         <source>the Anki package is encrypted (a zip with a password), which Anki never writes; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>das Anki-Paket ist verschlüsselt (ein ZIP mit Passwort), was Anki nie erzeugt; nichts gelesen</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MiB; als beschädigt abgelehnt</translation>
     </message>
     <message>
         <source>the Anki package is damaged: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Anki-Paket ist beschädigt: %1 lässt sich nicht lesen (%2)</translation>
     </message>
     <message>
         <source>out of memory unpacking the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenig Arbeitsspeicher zum Entpacken der Sammlung</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection does not unpack (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Anki-Paket ist beschädigt: seine Sammlung lässt sich nicht entpacken (%1)</translation>
     </message>
     <message>
         <source>the collection unpacks to more than %1 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sammlung ist entpackt größer als %1 MiB; als beschädigt abgelehnt</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>das Anki-Paket ist beschädigt: seine Sammlung ist unvollständig</translation>
     </message>
     <message>
         <source> (first on line %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (zuerst in Zeile %1)</translation>
     </message>
 </context>
 <context>
     <name>ImportAdvice</name>
     <message>
         <source>; use --header to skip it, --no-header to keep it</source>
-        <translation type="unfinished"></translation>
+        <translation>; mit --header überspringen, mit --no-header behalten</translation>
     </message>
     <message>
         <source>; give the encoding it was saved in with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; geben Sie mit --input-encoding die Kodierung an, in der die Datei gespeichert wurde</translation>
     </message>
     <message>
         <source>; give the right encoding with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; geben Sie mit --input-encoding die richtige Kodierung an</translation>
     </message>
     <message>
         <source>; --input-encoding chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation>; mit --input-encoding wählbar)</translation>
     </message>
     <message>
         <source> (--truncate cuts it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--truncate kürzt)</translation>
     </message>
     <message>
         <source> (guessed; --format chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation> (vermutet; mit --format wählbar)</translation>
     </message>
     <message>
         <source> (--include-deactivated keeps it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--include-deactivated behält ihn)</translation>
     </message>
 </context>
 <context>
@@ -1225,481 +1225,481 @@ jede Antwort geht weiter.</translation>
     </message>
     <message>
         <source>; delete that row from the file if it holds no word</source>
-        <translation type="unfinished"></translation>
+        <translation>; löschen Sie diese Zeile aus der Datei, wenn sie kein Wort enthält</translation>
     </message>
     <message>
         <source>; choose the encoding it was saved in</source>
-        <translation type="unfinished"></translation>
+        <translation>; wählen Sie die Kodierung, in der die Datei gespeichert wurde</translation>
     </message>
     <message>
         <source>; choose another encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>; wählen Sie eine andere Kodierung</translation>
     </message>
     <message>
         <source>; shorten it in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>; kürzen Sie den Text in der Datei</translation>
     </message>
     <message>
         <source>text with a tab between each word and its meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Text mit einem Tabulator zwischen Wort und Bedeutung</translation>
     </message>
     <message>
         <source>comma-separated text</source>
-        <translation type="unfinished"></translation>
+        <translation>kommagetrennten Text</translation>
     </message>
     <message>
         <source>text exported from Anki</source>
-        <translation type="unfinished"></translation>
+        <translation>aus Anki exportierten Text</translation>
     </message>
     <message>
         <source>a Mnemosyne export</source>
-        <translation type="unfinished"></translation>
+        <translation>Mnemosyne-Export</translation>
     </message>
     <message>
         <source>a KVTML vocabulary file</source>
-        <translation type="unfinished"></translation>
+        <translation>KVTML-Vokabeldatei</translation>
     </message>
     <message>
         <source>an Anki package</source>
-        <translation type="unfinished"></translation>
+        <translation>Anki-Paket</translation>
     </message>
     <message>
         <source>Quibbix read this file as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix hat diese Datei als %1 gelesen</translation>
     </message>
 </context>
 <context>
     <name>ListFolder</name>
     <message>
         <source>the list is being studied backwards; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste wird gerade rückwärts gelernt; schließen Sie zuerst das Quibbix-Fenster, in dem sie gelernt wird</translation>
     </message>
     <message>
         <source>the list is being studied; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste wird gerade gelernt; schließen Sie zuerst das Quibbix-Fenster, in dem sie gelernt wird</translation>
     </message>
 </context>
 <context>
     <name>ListGuard</name>
     <message>
         <source>The copy of the word list as last studied (%1) is damaged, so the progress stays with the words by their position; the copy is kept as %1.bad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie der Wortliste vom letzten Lernen (%1) ist beschädigt, daher bleibt der Fortschritt nach ihrer Position bei den Wörtern; die Kopie wird als %1.bad aufbewahrt.</translation>
     </message>
     <message>
         <source>Quibbix cannot tell whether the words of this list changed since you last studied it, because its record of them is damaged. Your progress stays with the words as they are now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix kann nicht erkennen, ob sich die Wörter dieser Liste seit Ihrem letzten Lernen geändert haben, weil seine Aufzeichnung darüber beschädigt ist. Ihr Lernfortschritt bleibt bei den Wörtern, wie sie jetzt sind.</translation>
     </message>
     <message>
         <source>An update of the list was interrupted and cannot be finished: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aktualisierung der Liste wurde unterbrochen und lässt sich nicht abschließen: %1.</translation>
     </message>
     <message>
         <source>A change to the words of this list was interrupted and cannot be finished now, so the list cannot be studied. Your progress is as it was. Free some disk space, or make sure the list&apos;s folder can be written to, then start Quibbix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Änderung an den Wörtern dieser Liste wurde unterbrochen und lässt sich jetzt nicht abschließen, daher kann die Liste nicht gelernt werden. Ihr Lernfortschritt ist unverändert. Schaffen Sie Platz auf dem Datenträger oder sorgen Sie dafür, dass in den Ordner der Liste geschrieben werden kann, und starten Sie Quibbix dann erneut.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied, and the progress could not be moved onto it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortliste hat sich seit dem letzten Lernen geändert, und der Fortschritt ließ sich nicht auf sie übertragen: %1</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it, and your progress could not be moved onto the new words. Nothing was changed. To study this list, put its earlier word list back, or add the new words as a list of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter dieser Liste haben sich seit Ihrem letzten Lernen geändert, und Ihr Lernfortschritt ließ sich nicht auf die neuen Wörter übertragen. Es wurde nichts geändert. Um diese Liste zu lernen, stellen Sie ihre frühere Wortliste wieder her oder fügen Sie die neuen Wörter als eigene Liste hinzu.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortliste hat sich seit dem letzten Lernen geändert: %1.</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it. The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörter dieser Liste haben sich seit Ihrem letzten Lernen geändert. Die Wörter, die darin bleiben, behalten ihren Lernfortschritt, und eine Kopie Ihres bisherigen Fortschritts wurde aufbewahrt.</translation>
     </message>
 </context>
 <context>
     <name>ListImporter</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the file holds no words to study</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keine Wörter zum Lernen</translation>
     </message>
     <message>
         <source>the file holds %1 words; Quibbix can study at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält %1 Wörter; Quibbix kann höchstens %2 lernen</translation>
     </message>
     <message>
         <source>cannot read %1 (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht lesen (%2); nichts geändert</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere since its words were read; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde anderswo geändert, seit seine Wörter gelesen wurden; nichts geändert</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei lässt sich nicht lesen</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Liste namens „%1“</translation>
     </message>
     <message>
         <source>cannot read %1, which the progress stands on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht lesen, und darauf beruht der Fortschritt</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
 </context>
 <context>
     <name>ListRebase</name>
     <message>
         <source>the session could not be rebased</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sitzung ließ sich nicht auf die neue Liste übertragen</translation>
     </message>
     <message>
         <source>%1, %2 and %3; the old session files are kept as %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 und %3; die alten Sitzungsdateien werden als %4 aufbewahrt</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s) keep(s) its/their progress</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort behält seinen Fortschritt</numerusform>
+            <numerusform>%n Wörter behalten ihren Fortschritt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are gone</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ist weggefallen</numerusform>
+            <numerusform>%n sind weggefallen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ist neu</numerusform>
+            <numerusform>%n sind neu</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: cannot write (%2); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lässt sich nicht schreiben (%2); die Änderung wird beim nächsten Öffnen der Liste abgeschlossen</translation>
     </message>
     <message>
         <source>%1: cannot write (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lässt sich nicht schreiben (%2); nichts geändert</translation>
     </message>
     <message>
         <source>backwards, </source>
-        <translation type="unfinished"></translation>
+        <translation>rückwärts, </translation>
     </message>
     <message>
         <source>the pairing names %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zuordnung nennt %1 für %2</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz</numerusform>
+            <numerusform>%n Datensätze</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n neuen Datensatz</numerusform>
+            <numerusform>%n neue Datensätze</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives new record %1 old record %2, which is not among the %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zuordnung gibt dem neuen Datensatz %1 den alten Datensatz %2, es gibt aber nur %3</translation>
     </message>
     <message numerus="yes">
         <source>%n old record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n alten Datensatz</numerusform>
+            <numerusform>%n alte Datensätze</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives old record %1 to two new records</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zuordnung gibt den alten Datensatz %1 an zwei neue Datensätze</translation>
     </message>
     <message>
         <source>cannot write (%1); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht schreiben (%1); die Änderung wird beim nächsten Öffnen der Liste abgeschlossen</translation>
     </message>
     <message>
         <source>cannot write (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht schreiben (%1); nichts geändert</translation>
     </message>
     <message>
         <source>an interrupted update cannot be finished (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>eine unterbrochene Aktualisierung lässt sich nicht abschließen (%1); nichts geändert</translation>
     </message>
     <message>
         <source>the new list has %1; a session needs 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die neue Liste hat %1; eine Sitzung braucht 1 bis %2</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nichts geändert</translation>
     </message>
     <message>
         <source>cannot be read (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht lesen (%1); nichts geändert</translation>
     </message>
     <message>
         <source>no session here (no %1); nothing to rebase</source>
-        <translation type="unfinished"></translation>
+        <translation>hier gibt es keine Sitzung (kein %1); nichts zu übertragen</translation>
     </message>
     <message>
         <source>is damaged; nothing changed (Quibbix keeps a copy of it as .bad and repairs it when it next saves)</source>
-        <translation type="unfinished"></translation>
+        <translation>ist beschädigt; nichts geändert (Quibbix bewahrt eine Kopie als .bad auf und repariert die Datei beim nächsten Speichern)</translation>
     </message>
     <message>
         <source>the lists name word %1, beyond the %2 of the old list; is it the list this session was made with? Nothing changed (--force drops those entries)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Listen nennen Wort %1, jenseits der %2 der alten Liste; ist das die Liste, mit der diese Sitzung angelegt wurde? Nichts geändert (--force verwirft diese Einträge)</translation>
     </message>
     <message>
         <source>ambiguous matches; nothing changed (--force pairs them in file order)</source>
-        <translation type="unfinished"></translation>
+        <translation>mehrdeutige Zuordnungen; nichts geändert (--force ordnet sie in Dateireihenfolge zu)</translation>
     </message>
 </context>
 <context>
     <name>ListStore</name>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
     <message>
         <source>a list needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste braucht einen Namen</translation>
     </message>
     <message>
         <source>the name is too long (at most %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist zu lang (höchstens %1 Bytes)</translation>
     </message>
     <message>
         <source>the name holds control characters or outer spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name enthält Steuerzeichen oder Leerzeichen am Anfang oder Ende</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist kein gültiges UTF-8</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht anlegen: %2</translation>
     </message>
     <message>
         <source>another program is changing the lists; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm ändert gerade die Listen; versuchen Sie es gleich noch einmal</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht sperren: %2</translation>
     </message>
     <message>
         <source>cannot read the defaults in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standarddateien in %1 lassen sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>cannot copy %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht nach %2 kopieren: %3</translation>
     </message>
     <message>
         <source>cannot make a new list in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 lässt sich keine neue Liste anlegen: %2</translation>
     </message>
     <message>
         <source>cannot move %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht nach %2 verschieben: %3</translation>
     </message>
     <message>
         <source>no free folder name for &quot;%1&quot; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Ordnername für „%1“ in %2</translation>
     </message>
     <message>
         <source>a list named &quot;%1&quot; exists already</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste namens „%1“ gibt es schon</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Liste namens „%1“</translation>
     </message>
     <message>
         <source>cannot make a folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 lässt sich kein Ordner anlegen: %2</translation>
     </message>
     <message>
         <source>cannot move %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht verschieben: %2</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht erstellen: %2</translation>
     </message>
     <message>
         <source>the default word list was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standard-Wortliste wurde nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>ListSync</name>
     <message>
         <source>%1: not a Quibbix list manifest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Quibbix-Listenmanifest</translation>
     </message>
     <message>
         <source>%1: written by a newer Quibbix (format %2); update Quibbix to sync this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: von einem neueren Quibbix geschrieben (Format %2); aktualisieren Sie Quibbix, um diese Liste zu synchronisieren</translation>
     </message>
     <message>
         <source>%1:%2: a damaged line (&quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2: eine beschädigte Zeile („%3“)</translation>
     </message>
     <message>
         <source>%1: names no list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nennt keine Liste</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 von %2</translation>
+        <translation>%1 von %2</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: still arriving (%2); the list is joined once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kommt noch an (%2); die Liste wird verbunden, sobald sie vollständig ist</translation>
     </message>
     <message>
         <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Bewertung von Wort %1, das die Liste nicht enthält, wurde ausgelassen</translation>
     </message>
     <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein anderes Programm synchronisiert gerade die Liste; versuchen Sie es gleich noch einmal</translation>
     </message>
     <message>
         <source>%1: the words changed on another computer; they come in, with the progress of both directions, once no other program studies the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Wörter wurden auf einem anderen Computer geändert; sie kommen mit dem Fortschritt beider Richtungen herein, sobald kein anderes Programm die Liste mehr lernt</translation>
     </message>
     <message>
         <source>%1: studied by another program right now, which takes what arrived at its own next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wird gerade von einem anderen Programm gelernt, das das Angekommene bei seiner nächsten Synchronisierung übernimmt</translation>
     </message>
     <message>
         <source>%1: the journal of device %2, kept as %3; this computer starts a journal of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das Journal von Gerät %2, aufbewahrt als %3; dieser Computer beginnt ein eigenes Journal</translation>
     </message>
     <message>
         <source>%1: names %2 of %3; leave the sync folder and join it again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nennt %2 von %3; trennen Sie die Liste vom Sync-Ordner und verbinden Sie sie erneut</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n Wort</numerusform>
             <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; what was done here syncs once the folder is back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; was hier getan wurde, wird synchronisiert, sobald der Ordner wieder da ist</translation>
     </message>
     <message>
         <source>%1; the journal is published at the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; das Journal wird bei der nächsten Synchronisierung veröffentlicht</translation>
     </message>
     <message numerus="yes">
         <source>%n judgement(s) of words no journal made passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bewertung von Wörtern, die kein Journal angelegt hat, übergangen</numerusform>
+            <numerusform>%n Bewertungen von Wörtern, die kein Journal angelegt hat, übergangen</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
     <message>
         <source>%1; the list has no words to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; die Liste hat keine Wörter zum Teilen</translation>
     </message>
     <message>
         <source>%1: events of another sync folder, kept in the trash as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Ereignisse eines anderen Sync-Ordners, im Papierkorb als %2 aufbewahrt</translation>
     </message>
     <message>
         <source>%1: the list &quot;%2&quot; is still arriving; nothing changed, join again once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Liste „%2“ kommt noch an; nichts geändert, verbinden Sie erneut, sobald sie vollständig ist</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n word change(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wortänderung</numerusform>
+            <numerusform>%n Wortänderungen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 von einem anderen Computer angekommen</translation>
     </message>
     <message>
         <source>%1 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von einem anderen Computer angekommen</translation>
     </message>
     <message>
         <source>the list syncs with %1 already; leave it first</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste wird bereits mit %1 synchronisiert; trennen Sie sie zuerst davon</translation>
     </message>
     <message>
         <source>%1: %2; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; nichts geändert</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nichts geändert</translation>
     </message>
     <message>
         <source>%1 holds the list &quot;%2&quot;, not &quot;%3&quot;; a sync folder holds one list, so give this one a folder of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält die Liste „%2“, nicht „%3“; ein Sync-Ordner enthält nur eine Liste, geben Sie dieser also einen eigenen Ordner</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weitere</numerusform>
+            <numerusform>%n weitere</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds files that are no Quibbix list&apos;s (%2, or a list still arriving); pick an empty folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält Dateien, die zu keiner Quibbix-Liste gehören (%2, oder eine Liste, die noch ankommt); wählen Sie einen leeren Ordner</translation>
     </message>
     <message>
         <source>%1: the list is joined to no sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Liste ist mit keinem Sync-Ordner verbunden</translation>
     </message>
 </context>
 <context>
@@ -1947,123 +1947,123 @@ jede Antwort geht weiter.</translation>
     <name>Sync</name>
     <message>
         <source>: held no device id (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: enthielt keine Geräte-ID („</translation>
     </message>
     <message>
         <source>&quot;); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation>“); dieser Computer synchronisiert jetzt als neues Gerät </translation>
     </message>
     <message>
         <source>: the data folder was made at </source>
-        <translation type="unfinished"></translation>
+        <translation>: der Datenordner wurde angelegt unter </translation>
     </message>
     <message>
         <source> (copied or moved from there, where it may still sync); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation> (von dort kopiert oder verschoben, wo er womöglich noch synchronisiert wird); dieser Computer synchronisiert jetzt als neues Gerät </translation>
     </message>
     <message>
         <source>, so that no journal is written from two places</source>
-        <translation type="unfinished"></translation>
+        <translation>, damit kein Journal von zwei Orten aus geschrieben wird</translation>
     </message>
     <message>
         <source>: written in journal format </source>
-        <translation type="unfinished"></translation>
+        <translation>: geschrieben im Journalformat </translation>
     </message>
     <message>
         <source> by a newer Quibbix; this one reads format </source>
-        <translation type="unfinished"></translation>
+        <translation> von einem neueren Quibbix; dieses liest Format </translation>
     </message>
     <message>
         <source> and leaves the journal unread until it is updated</source>
-        <translation type="unfinished"></translation>
+        <translation> und lässt das Journal ungelesen, bis es aktualisiert ist</translation>
     </message>
     <message>
         <source>: not a Quibbix journal (its first line is &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>: kein Quibbix-Journal (seine erste Zeile lautet &quot;</translation>
     </message>
     <message>
         <source>an event of device </source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ereignis von Gerät </translation>
     </message>
     <message>
         <source> in the journal of </source>
-        <translation type="unfinished"></translation>
+        <translation> im Journal von </translation>
     </message>
     <message>
         <source>: the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation>: das Journal von Gerät </translation>
     </message>
     <message>
         <source>, not of this computer&apos;s </source>
-        <translation type="unfinished"></translation>
+        <translation>, nicht das dieses Computers, </translation>
     </message>
     <message>
         <source>: holds the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation>: enthält das Journal von Gerät </translation>
     </message>
     <message>
         <source>no direction (f or b)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Richtung (f oder b)</translation>
     </message>
     <message>
         <source>no date (YYYY-MM-DD)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Datum (YYYY-MM-DD)</translation>
     </message>
     <message>
         <source>no seconds of use</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Nutzungssekunden</translation>
     </message>
     <message>
         <source>the event it undoes is no earlier event of its device</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ereignis, das es rückgängig macht, ist kein früheres Ereignis seines Geräts</translation>
     </message>
     <message>
         <source>no word id</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Wort-ID</translation>
     </message>
     <message>
         <source>no judgement code (0 to 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bewertungscode (0 bis 3)</translation>
     </message>
     <message>
         <source>no wall-clock offset</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Uhrzeitversatz</translation>
     </message>
     <message>
         <source>a broken %XX escape in the word&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>eine fehlerhafte %XX-Maskierung im Text des Worts</translation>
     </message>
     <message>
         <source>no event of this format (J, U, E, R or T)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ereignis dieses Formats (J, U, E, R oder T)</translation>
     </message>
     <message>
         <source>it has </source>
-        <translation type="unfinished"></translation>
+        <translation>sie hat </translation>
     </message>
     <message>
         <source> fields, not </source>
-        <translation type="unfinished"></translation>
+        <translation> Felder statt </translation>
     </message>
     <message>
         <source>no clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Uhrzeit</translation>
     </message>
     <message>
         <source>no device id</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Geräte-ID</translation>
     </message>
     <message>
         <source>no sequence number</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Folgenummer</translation>
     </message>
     <message>
         <source>The list to replay holds </source>
-        <translation type="unfinished"></translation>
+        <translation>Die nachzuspielende Liste enthält </translation>
     </message>
     <message>
         <source> words: a list studies from 1 to </source>
-        <translation type="unfinished"></translation>
+        <translation> Wörter; erlaubt sind 1 bis </translation>
     </message>
 </context>
 <context>
@@ -2181,27 +2181,27 @@ Wörter und Fortschritt der Liste kamen aus dem Ordner. </translation>
     <name>Trash</name>
     <message>
         <source>cannot make the trash folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Papierkorb-Ordner %1 lässt sich nicht anlegen: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
     </message>
     <message>
         <source>%1 is in the trash, but the disk did not confirm it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist im Papierkorb, aber der Datenträger hat es nicht bestätigt: %2</translation>
     </message>
     <message>
         <source>the trash (%1) is on another file system, and nothing is deleted here; %2 was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>der Papierkorb (%1) liegt auf einem anderen Dateisystem, und hier wird nichts gelöscht; %2 blieb, wie es war</translation>
     </message>
     <message>
         <source>cannot move %1 to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht in den Papierkorb verschieben: %2</translation>
     </message>
     <message>
         <source>no free name in the trash for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Name im Papierkorb für %1</translation>
     </message>
 </context>
 <context>
