@@ -814,341 +814,341 @@ toute réponse passe à la suite.</translation>
     <name>Import</name>
     <message>
         <source>this row looks like column titles and was imported as an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>cette ligne ressemble à des titres de colonnes et a été importée comme une entrée</translation>
     </message>
     <message>
         <source>more than %1 fields on one line; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 champs sur une ligne ; la suite du fichier n&apos;est pas lue</translation>
     </message>
     <message>
         <source>quote that does not close the field; the field is read as written</source>
-        <translation type="unfinished"></translation>
+        <translation>guillemet qui ne ferme pas le champ ; le champ est lu tel quel</translation>
     </message>
     <message>
         <source>quote inside an unquoted field, taken literally</source>
-        <translation type="unfinished"></translation>
+        <translation>guillemet dans un champ sans guillemets, pris tel quel</translation>
     </message>
     <message>
         <source>holds %1, which would break the record</source>
-        <translation type="unfinished"></translation>
+        <translation>contient %1, qui casserait l&apos;enregistrement</translation>
     </message>
     <message>
         <source>holds the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contient le caractère de contrôle %1</translation>
     </message>
     <message>
         <source>holds %1 (%2), which Windows-1252 cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>contient %1 (%2), que Windows-1252 ne peut pas représenter</translation>
     </message>
     <message>
         <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>fait %1 octets en %2, au-delà de la limite de %3</translation>
     </message>
     <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>fait %1 octets en %2 et n&apos;offre aucun endroit où couper pour tenir en %3</translation>
     </message>
     <message>
         <source>would read back as &quot;%1&quot; when stored in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se relirait « %1 » après enregistrement en %2</translation>
     </message>
     <message>
         <source>more than %1 entries, the most a list can hold; the file is read no further</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 entrées, le maximum pour une liste ; la suite du fichier n&apos;est pas lue</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>encodage inconnu « %1 »</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 non valide (octet %1)</translation>
     </message>
     <message>
         <source>this system has no converter for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ce système n&apos;a pas de convertisseur pour %1</translation>
     </message>
     <message>
         <source>byte %1 has no character in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;octet %1 n&apos;a pas de caractère en %2</translation>
     </message>
     <message>
         <source>not UTF-8; read as %1 (guessed, %2% sure</source>
-        <translation type="unfinished"></translation>
+        <translation>pas en UTF-8 ; lu en %1 (deviné, sûr à %2 %</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1) and in no encoding Quibbix can guess</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 non valide (octet %1) et dans aucun encodage que Quibbix sache deviner</translation>
     </message>
     <message>
         <source>not a KVTML document (no &lt;kvtml&gt; root element)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un document KVTML (pas d&apos;élément racine &lt;kvtml&gt;)</translation>
     </message>
     <message>
         <source>XML error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur XML : %1</translation>
     </message>
     <message>
         <source>deactivated entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée désactivée ignorée</translation>
     </message>
     <message>
         <source>empty entry skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée vide ignorée</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot; dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>mot en double « %1 » écarté</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>mot en double « %1 »</translation>
     </message>
     <message>
         <source>word &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot « %1 »</translation>
     </message>
     <message>
         <source>definition of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la définition de « %1 »</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%2&#xa0;: %1</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 cut from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : longueur ramenée de %2 à %3</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ignoré : %1</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe occidentale</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe centrale</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillique</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébreu</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Balte</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamien</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thaï</translation>
     </message>
     <message>
         <source>South European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe du Sud</translation>
     </message>
     <message>
         <source>Nordic</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordique</translation>
     </message>
     <message>
         <source>Celtic</source>
-        <translation type="unfinished"></translation>
+        <translation>Celte</translation>
     </message>
     <message>
         <source>South-Eastern European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe du Sud-Est</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainien</translation>
     </message>
     <message>
         <source>Western European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe occidentale, Mac</translation>
     </message>
     <message>
         <source>Central European, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe centrale, Mac</translation>
     </message>
     <message>
         <source>Cyrillic, Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillique, Mac</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>Chinese, Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois simplifié</translation>
     </message>
     <message>
         <source>Chinese, Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois traditionnel</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen</translation>
     </message>
     <message>
         <source>skipped &quot;%1&quot; as a title line; if it is an entry, quote its word</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ignoré comme ligne de titre ; s&apos;il s&apos;agit d&apos;une entrée, mettez son mot entre guillemets</translation>
     </message>
     <message>
         <source>read as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lu comme %1</translation>
     </message>
     <message>
         <source>this is a spreadsheet; save it as CSV (comma-separated values) and import that</source>
-        <translation type="unfinished"></translation>
+        <translation>ceci est une feuille de calcul ; enregistrez-la en CSV (valeurs séparées par des virgules) et importez ce fichier</translation>
     </message>
     <message>
         <source>larger than %1 MiB, the most a word file may be; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 Mio, le maximum pour un fichier de mots ; rien n&apos;a été lu</translation>
     </message>
     <message>
         <source>cannot read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>it holds or computes a value larger than %1; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient ou calcule une valeur supérieure à %1 ; refusée comme endommagée</translation>
     </message>
     <message>
         <source>reading it takes more than %1 of memory; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>sa lecture demande plus de %1 de mémoire ; refusée comme endommagée</translation>
     </message>
     <message>
         <source>reading it takes more work than any collection needs; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>sa lecture demande plus de travail qu&apos;aucune collection n&apos;en exige ; refusée comme endommagée</translation>
     </message>
     <message>
         <source>it holds more than %1 notes, the most a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient plus de %1 notes, le maximum pour une liste</translation>
     </message>
     <message>
         <source>it holds no notes table</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ne contient pas de table des notes</translation>
     </message>
     <message>
         <source>; it may come from a newer Anki: export it again with &quot;Support older Anki versions&quot; ticked</source>
-        <translation type="unfinished"></translation>
+        <translation> ; il provient peut-être d&apos;une version plus récente d&apos;Anki : exportez-le à nouveau en cochant « Prise en charge des anciennes versions d&apos;Anki »</translation>
     </message>
     <message>
         <source>not a readable Anki package: the zip archive is damaged or cut short (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>paquet Anki illisible : l&apos;archive zip est endommagée ou tronquée (%1)</translation>
     </message>
     <message>
         <source>not an Anki package: the zip archive holds no collection (collection.anki21b, collection.anki21 or collection.anki2)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un paquet Anki : l&apos;archive zip ne contient aucune collection (collection.anki21b, collection.anki21 ou collection.anki2)</translation>
     </message>
     <message>
         <source>not a readable Anki collection in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>collection Anki illisible dans %1 : %2</translation>
     </message>
     <message>
         <source>unknown Anki package version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>version %1 de paquet Anki inconnue</translation>
     </message>
     <message>
         <source>the Anki package is encrypted (a zip with a password), which Anki never writes; nothing read</source>
-        <translation type="unfinished"></translation>
+        <translation>le paquet Anki est chiffré (un zip avec mot de passe), ce qu&apos;Anki ne produit jamais ; rien n&apos;a été lu</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2 Mio ; refusé comme endommagé</translation>
     </message>
     <message>
         <source>the Anki package is damaged: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le paquet Anki est endommagé : %1 ne peut pas être lu (%2)</translation>
     </message>
     <message>
         <source>out of memory unpacking the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour décompresser la collection</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection does not unpack (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le paquet Anki est endommagé : sa collection ne se décompresse pas (%1)</translation>
     </message>
     <message>
         <source>the collection unpacks to more than %1 MiB; refused as damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>la collection décompressée dépasse %1 Mio ; refusée comme endommagée</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>le paquet Anki est endommagé : sa collection est tronquée</translation>
     </message>
     <message>
         <source> (first on line %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (première occurrence à la ligne %1)</translation>
     </message>
 </context>
 <context>
     <name>ImportAdvice</name>
     <message>
         <source>; use --header to skip it, --no-header to keep it</source>
-        <translation type="unfinished"></translation>
+        <translation> ; utilisez --header pour l&apos;ignorer, --no-header pour la garder</translation>
     </message>
     <message>
         <source>; give the encoding it was saved in with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation> ; indiquez avec --input-encoding l&apos;encodage dans lequel il a été enregistré</translation>
     </message>
     <message>
         <source>; give the right encoding with --input-encoding</source>
-        <translation type="unfinished"></translation>
+        <translation> ; indiquez le bon encodage avec --input-encoding</translation>
     </message>
     <message>
         <source>; --input-encoding chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation> ; --input-encoding permet de choisir)</translation>
     </message>
     <message>
         <source> (--truncate cuts it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--truncate tronque)</translation>
     </message>
     <message>
         <source> (guessed; --format chooses)</source>
-        <translation type="unfinished"></translation>
+        <translation> (deviné ; --format permet de choisir)</translation>
     </message>
     <message>
         <source> (--include-deactivated keeps it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--include-deactivated la garde)</translation>
     </message>
 </context>
 <context>
@@ -1226,481 +1226,481 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>; delete that row from the file if it holds no word</source>
-        <translation type="unfinished"></translation>
+        <translation> ; supprimez cette ligne du fichier si elle ne contient aucun mot</translation>
     </message>
     <message>
         <source>; choose the encoding it was saved in</source>
-        <translation type="unfinished"></translation>
+        <translation> ; choisissez l&apos;encodage dans lequel il a été enregistré</translation>
     </message>
     <message>
         <source>; choose another encoding</source>
-        <translation type="unfinished"></translation>
+        <translation> ; choisissez un autre encodage</translation>
     </message>
     <message>
         <source>; shorten it in the file</source>
-        <translation type="unfinished"></translation>
+        <translation> ; raccourcissez le texte dans le fichier</translation>
     </message>
     <message>
         <source>text with a tab between each word and its meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte avec une tabulation entre chaque mot et sa signification</translation>
     </message>
     <message>
         <source>comma-separated text</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte séparé par des virgules</translation>
     </message>
     <message>
         <source>text exported from Anki</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte exporté d&apos;Anki</translation>
     </message>
     <message>
         <source>a Mnemosyne export</source>
-        <translation type="unfinished"></translation>
+        <translation>un export Mnemosyne</translation>
     </message>
     <message>
         <source>a KVTML vocabulary file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de vocabulaire KVTML</translation>
     </message>
     <message>
         <source>an Anki package</source>
-        <translation type="unfinished"></translation>
+        <translation>un paquet Anki</translation>
     </message>
     <message>
         <source>Quibbix read this file as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix a lu ce fichier comme %1</translation>
     </message>
 </context>
 <context>
     <name>ListFolder</name>
     <message>
         <source>the list is being studied backwards; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste est en cours d&apos;étude à l&apos;envers ; fermez d&apos;abord le Quibbix qui l&apos;étudie</translation>
     </message>
     <message>
         <source>the list is being studied; close Quibbix on it first</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste est en cours d&apos;étude ; fermez d&apos;abord le Quibbix qui l&apos;étudie</translation>
     </message>
 </context>
 <context>
     <name>ListGuard</name>
     <message>
         <source>The copy of the word list as last studied (%1) is damaged, so the progress stays with the words by their position; the copy is kept as %1.bad.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de la liste de mots telle qu&apos;étudiée la dernière fois (%1) est endommagée, la progression reste donc attachée aux mots selon leur position ; la copie est conservée sous %1.bad.</translation>
     </message>
     <message>
         <source>Quibbix cannot tell whether the words of this list changed since you last studied it, because its record of them is damaged. Your progress stays with the words as they are now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbix ne peut pas savoir si les mots de cette liste ont changé depuis votre dernière étude, car la trace qu&apos;il en garde est endommagée. Votre progression reste attachée aux mots tels qu&apos;ils sont maintenant.</translation>
     </message>
     <message>
         <source>An update of the list was interrupted and cannot be finished: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une mise à jour de la liste a été interrompue et ne peut pas être terminée : %1.</translation>
     </message>
     <message>
         <source>A change to the words of this list was interrupted and cannot be finished now, so the list cannot be studied. Your progress is as it was. Free some disk space, or make sure the list&apos;s folder can be written to, then start Quibbix again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une modification des mots de cette liste a été interrompue et ne peut pas être terminée maintenant, la liste ne peut donc pas être étudiée. Votre progression est restée telle quelle. Libérez de l&apos;espace disque, ou vérifiez que le dossier de la liste est accessible en écriture, puis relancez Quibbix.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied, and the progress could not be moved onto it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de mots a changé depuis sa dernière étude, et la progression n&apos;a pas pu y être reportée : %1</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it, and your progress could not be moved onto the new words. Nothing was changed. To study this list, put its earlier word list back, or add the new words as a list of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de cette liste ont changé depuis votre dernière étude, et votre progression n&apos;a pas pu être reportée sur les nouveaux mots. Rien n&apos;a été modifié. Pour étudier cette liste, remettez en place son ancienne liste de mots, ou ajoutez les nouveaux mots comme une liste à part.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de mots a changé depuis sa dernière étude : %1.</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it. The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de cette liste ont changé depuis votre dernière étude. Les mots qui y restent gardent leur progression, et une copie de votre progression précédente a été conservée.</translation>
     </message>
 </context>
 <context>
     <name>ListImporter</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>the file holds no words to study</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne contient aucun mot à étudier</translation>
     </message>
     <message>
         <source>the file holds %1 words; Quibbix can study at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier contient %1 mots ; Quibbix peut en étudier au plus %2</translation>
     </message>
     <message>
         <source>cannot read %1 (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1 (%2) ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere since its words were read; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié ailleurs depuis la lecture de ses mots ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être lu</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune liste nommée « %1 »</translation>
     </message>
     <message>
         <source>cannot read %1, which the progress stands on</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1, sur lequel repose la progression</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
 </context>
 <context>
     <name>ListRebase</name>
     <message>
         <source>the session could not be rebased</source>
-        <translation type="unfinished"></translation>
+        <translation>la session n&apos;a pas pu être transposée sur la nouvelle liste</translation>
     </message>
     <message>
         <source>%1, %2 and %3; the old session files are kept as %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 et %3 ; les anciens fichiers de session sont conservés sous %4</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s) keep(s) its/their progress</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot garde sa progression</numerusform>
+            <numerusform>%n mots gardent leur progression</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are gone</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n a disparu</numerusform>
+            <numerusform>%n ont disparu</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is/are new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n est nouveau</numerusform>
+            <numerusform>%n sont nouveaux</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: cannot write (%2); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : écriture impossible (%2) ; la modification sera terminée à la prochaine ouverture de la liste</translation>
     </message>
     <message>
         <source>%1: cannot write (%2); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : écriture impossible (%2) ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>backwards, </source>
-        <translation type="unfinished"></translation>
+        <translation>à l&apos;envers, </translation>
     </message>
     <message>
         <source>the pairing names %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appariement indique %1 pour %2</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement</numerusform>
+            <numerusform>%n enregistrements</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nouvel enregistrement</numerusform>
+            <numerusform>%n nouveaux enregistrements</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives new record %1 old record %2, which is not among the %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appariement donne au nouvel enregistrement %1 l&apos;ancien enregistrement %2, alors qu&apos;il n&apos;y a que %3</translation>
     </message>
     <message numerus="yes">
         <source>%n old record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ancien enregistrement</numerusform>
+            <numerusform>%n anciens enregistrements</numerusform>
         </translation>
     </message>
     <message>
         <source>the pairing gives old record %1 to two new records</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appariement donne l&apos;ancien enregistrement %1 à deux nouveaux enregistrements</translation>
     </message>
     <message>
         <source>cannot write (%1); the change is finished when the list is next opened</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture impossible (%1) ; la modification sera terminée à la prochaine ouverture de la liste</translation>
     </message>
     <message>
         <source>cannot write (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture impossible (%1) ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>an interrupted update cannot be finished (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>une mise à jour interrompue ne peut pas être terminée (%1) ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>the new list has %1; a session needs 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la nouvelle liste a %1 ; une session en demande de 1 à %2</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>cannot be read (%1); nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible (%1) ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>no session here (no %1); nothing to rebase</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune session ici (pas de %1) ; rien à transposer</translation>
     </message>
     <message>
         <source>is damaged; nothing changed (Quibbix keeps a copy of it as .bad and repairs it when it next saves)</source>
-        <translation type="unfinished"></translation>
+        <translation>est endommagé ; rien n&apos;a changé (Quibbix en garde une copie en .bad et le répare au prochain enregistrement)</translation>
     </message>
     <message>
         <source>the lists name word %1, beyond the %2 of the old list; is it the list this session was made with? Nothing changed (--force drops those entries)</source>
-        <translation type="unfinished"></translation>
+        <translation>les listes nomment le mot %1, au-delà des %2 de l&apos;ancienne liste ; est-ce bien la liste avec laquelle cette session a été créée ? Rien n&apos;a changé (--force supprime ces entrées)</translation>
     </message>
     <message>
         <source>ambiguous matches; nothing changed (--force pairs them in file order)</source>
-        <translation type="unfinished"></translation>
+        <translation>correspondances ambiguës ; rien n&apos;a changé (--force les apparie dans l&apos;ordre du fichier)</translation>
     </message>
 </context>
 <context>
     <name>ListStore</name>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>a list needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste doit avoir un nom</translation>
     </message>
     <message>
         <source>the name is too long (at most %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est trop long (%1 octets au plus)</translation>
     </message>
     <message>
         <source>the name holds control characters or outer spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient des caractères de contrôle ou des espaces au début ou à la fin</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom n&apos;est pas en UTF-8 valide</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1 : %2</translation>
     </message>
     <message>
         <source>another program is changing the lists; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme modifie les listes ; réessayez dans un instant</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de verrouiller %1 : %2</translation>
     </message>
     <message>
         <source>cannot read the defaults in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire les fichiers par défaut dans %1 : %2</translation>
     </message>
     <message>
         <source>cannot copy %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de copier %1 vers %2 : %3</translation>
     </message>
     <message>
         <source>cannot make a new list in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer une nouvelle liste dans %1 : %2</translation>
     </message>
     <message>
         <source>cannot move %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de déplacer %1 vers %2 : %3</translation>
     </message>
     <message>
         <source>no free folder name for &quot;%1&quot; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de dossier libre pour « %1 » dans %2</translation>
     </message>
     <message>
         <source>a list named &quot;%1&quot; exists already</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste nommée « %1 » existe déjà</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune liste nommée « %1 »</translation>
     </message>
     <message>
         <source>cannot make a folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer un dossier dans %1 : %2</translation>
     </message>
     <message>
         <source>cannot move %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de déplacer %1 : %2</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1 : %2</translation>
     </message>
     <message>
         <source>the default word list was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste de mots par défaut est introuvable</translation>
     </message>
 </context>
 <context>
     <name>ListSync</name>
     <message>
         <source>%1: not a Quibbix list manifest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas un manifeste de liste Quibbix</translation>
     </message>
     <message>
         <source>%1: written by a newer Quibbix (format %2); update Quibbix to sync this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : écrit par un Quibbix plus récent (format %2) ; mettez Quibbix à jour pour synchroniser cette liste</translation>
     </message>
     <message>
         <source>%1:%2: a damaged line (&quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2 : une ligne endommagée (« %3 »)</translation>
     </message>
     <message>
         <source>%1: names no list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ne nomme aucune liste</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 sur %2</translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: still arriving (%2); the list is joined once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : encore en cours d&apos;arrivée (%2) ; la liste sera reliée une fois complète</translation>
     </message>
     <message>
         <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>un verdict sur le mot %1, que la liste ne contient pas, a été laissé de côté</translation>
     </message>
     <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un autre programme synchronise la liste ; réessayez dans un instant</translation>
     </message>
     <message>
         <source>%1: the words changed on another computer; they come in, with the progress of both directions, once no other program studies the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : les mots ont changé sur un autre ordinateur ; ils arriveront, avec la progression des deux sens, dès qu&apos;aucun autre programme n&apos;étudiera la liste</translation>
     </message>
     <message>
         <source>%1: studied by another program right now, which takes what arrived at its own next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : en cours d&apos;étude dans un autre programme, qui prendra ce qui est arrivé à sa propre prochaine synchronisation</translation>
     </message>
     <message>
         <source>%1: the journal of device %2, kept as %3; this computer starts a journal of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le journal de l&apos;appareil %2, conservé sous %3 ; cet ordinateur commence son propre journal</translation>
     </message>
     <message>
         <source>%1: names %2 of %3; leave the sync folder and join it again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : nomme %2 sur %3 ; quittez le dossier de synchronisation et reliez-vous-y à nouveau</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n mot</numerusform>
             <numerusform>%n mots</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; what was done here syncs once the folder is back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; ce qui a été fait ici se synchronisera dès le retour du dossier</translation>
     </message>
     <message>
         <source>%1; the journal is published at the next sync</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; le journal sera publié à la prochaine synchronisation</translation>
     </message>
     <message numerus="yes">
         <source>%n judgement(s) of words no journal made passed over</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verdict sur des mots qu&apos;aucun journal n&apos;a créés, laissé de côté</numerusform>
+            <numerusform>%n verdicts sur des mots qu&apos;aucun journal n&apos;a créés, laissés de côté</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>%1; the list has no words to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; la liste n&apos;a aucun mot à partager</translation>
     </message>
     <message>
         <source>%1: events of another sync folder, kept in the trash as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : événements d&apos;un autre dossier de synchronisation, conservés dans la corbeille sous %2</translation>
     </message>
     <message>
         <source>%1: the list &quot;%2&quot; is still arriving; nothing changed, join again once it is whole</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la liste « %2 » est encore en cours d&apos;arrivée ; rien n&apos;a changé, reliez-vous-y à nouveau une fois qu&apos;elle sera complète</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse</numerusform>
+            <numerusform>%n réponses</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n word change(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modification de mot</numerusform>
+            <numerusform>%n modifications de mots</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçu d&apos;un autre ordinateur : %1 et %2</translation>
     </message>
     <message>
         <source>%1 arrived from another computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçu d&apos;un autre ordinateur : %1</translation>
     </message>
     <message>
         <source>the list syncs with %1 already; leave it first</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste se synchronise déjà avec %1 ; quittez-le d&apos;abord</translation>
     </message>
     <message>
         <source>%1: %2; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>%1 holds the list &quot;%2&quot;, not &quot;%3&quot;; a sync folder holds one list, so give this one a folder of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient la liste « %2 », et non « %3 » ; un dossier de synchronisation ne contient qu&apos;une liste, donnez donc à celle-ci un dossier à elle</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre</numerusform>
+            <numerusform>%n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 holds files that are no Quibbix list&apos;s (%2, or a list still arriving); pick an empty folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient des fichiers qui n&apos;appartiennent à aucune liste Quibbix (%2, ou une liste encore en cours d&apos;arrivée) ; choisissez un dossier vide</translation>
     </message>
     <message>
         <source>%1: the list is joined to no sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la liste n&apos;est reliée à aucun dossier de synchronisation</translation>
     </message>
 </context>
 <context>
@@ -1948,123 +1948,123 @@ toute réponse passe à la suite.</translation>
     <name>Sync</name>
     <message>
         <source>: held no device id (&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation> : ne contenait aucun identifiant d&apos;appareil (« </translation>
     </message>
     <message>
         <source>&quot;); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation> ») ; cet ordinateur se synchronise désormais comme nouvel appareil </translation>
     </message>
     <message>
         <source>: the data folder was made at </source>
-        <translation type="unfinished"></translation>
+        <translation> : le dossier de données a été créé à l&apos;emplacement </translation>
     </message>
     <message>
         <source> (copied or moved from there, where it may still sync); this computer now syncs as the new device </source>
-        <translation type="unfinished"></translation>
+        <translation> (copié ou déplacé depuis cet endroit, où il se synchronise peut-être encore) ; cet ordinateur se synchronise désormais comme nouvel appareil </translation>
     </message>
     <message>
         <source>, so that no journal is written from two places</source>
-        <translation type="unfinished"></translation>
+        <translation>, afin qu&apos;aucun journal ne soit écrit depuis deux endroits</translation>
     </message>
     <message>
         <source>: written in journal format </source>
-        <translation type="unfinished"></translation>
+        <translation> : écrit au format de journal </translation>
     </message>
     <message>
         <source> by a newer Quibbix; this one reads format </source>
-        <translation type="unfinished"></translation>
+        <translation> par un Quibbix plus récent ; celui-ci lit le format </translation>
     </message>
     <message>
         <source> and leaves the journal unread until it is updated</source>
-        <translation type="unfinished"></translation>
+        <translation> et laisse le journal non lu jusqu&apos;à sa propre mise à jour</translation>
     </message>
     <message>
         <source>: not a Quibbix journal (its first line is &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation> : pas un journal Quibbix (sa première ligne est &quot;</translation>
     </message>
     <message>
         <source>an event of device </source>
-        <translation type="unfinished"></translation>
+        <translation>un événement de l&apos;appareil </translation>
     </message>
     <message>
         <source> in the journal of </source>
-        <translation type="unfinished"></translation>
+        <translation> dans le journal de </translation>
     </message>
     <message>
         <source>: the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation> : le journal de l&apos;appareil </translation>
     </message>
     <message>
         <source>, not of this computer&apos;s </source>
-        <translation type="unfinished"></translation>
+        <translation>, et non celui de cet ordinateur, </translation>
     </message>
     <message>
         <source>: holds the journal of device </source>
-        <translation type="unfinished"></translation>
+        <translation> : contient le journal de l&apos;appareil </translation>
     </message>
     <message>
         <source>no direction (f or b)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de sens (f ou b)</translation>
     </message>
     <message>
         <source>no date (YYYY-MM-DD)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de date (YYYY-MM-DD)</translation>
     </message>
     <message>
         <source>no seconds of use</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de secondes d&apos;utilisation</translation>
     </message>
     <message>
         <source>the event it undoes is no earlier event of its device</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;événement qu&apos;il annule n&apos;est pas un événement antérieur de son appareil</translation>
     </message>
     <message>
         <source>no word id</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;identifiant de mot</translation>
     </message>
     <message>
         <source>no judgement code (0 to 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de code de verdict (0 à 3)</translation>
     </message>
     <message>
         <source>no wall-clock offset</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de décalage d&apos;horloge</translation>
     </message>
     <message>
         <source>a broken %XX escape in the word&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>une séquence d&apos;échappement %XX invalide dans le texte du mot</translation>
     </message>
     <message>
         <source>no event of this format (J, U, E, R or T)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un événement de ce format (J, U, E, R ou T)</translation>
     </message>
     <message>
         <source>it has </source>
-        <translation type="unfinished"></translation>
+        <translation>elle a </translation>
     </message>
     <message>
         <source> fields, not </source>
-        <translation type="unfinished"></translation>
+        <translation> champs au lieu de </translation>
     </message>
     <message>
         <source>no clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;heure</translation>
     </message>
     <message>
         <source>no device id</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;identifiant d&apos;appareil</translation>
     </message>
     <message>
         <source>no sequence number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de numéro de séquence</translation>
     </message>
     <message>
         <source>The list to replay holds </source>
-        <translation type="unfinished"></translation>
+        <translation>La liste à rejouer contient </translation>
     </message>
     <message>
         <source> words: a list studies from 1 to </source>
-        <translation type="unfinished"></translation>
+        <translation> mots ; une liste peut en compter de 1 à </translation>
     </message>
 </context>
 <context>
@@ -2182,27 +2182,27 @@ Ses mots et sa progression viennent du dossier. </translation>
     <name>Trash</name>
     <message>
         <source>cannot make the trash folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier de la corbeille %1 : %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>%1 is in the trash, but the disk did not confirm it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est dans la corbeille, mais le disque ne l&apos;a pas confirmé : %2</translation>
     </message>
     <message>
         <source>the trash (%1) is on another file system, and nothing is deleted here; %2 was left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>la corbeille (%1) est sur un autre système de fichiers, et rien n&apos;est supprimé ici ; %2 a été laissé tel quel</translation>
     </message>
     <message>
         <source>cannot move %1 to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de mettre %1 à la corbeille : %2</translation>
     </message>
     <message>
         <source>no free name in the trash for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom libre dans la corbeille pour %1</translation>
     </message>
 </context>
 <context>
