@@ -818,11 +818,11 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>more than %1 fields on one line; the file is read no further</source>
-        <translation>plus de %1 champs sur une ligne ; la suite du fichier n&apos;est pas lue</translation>
+        <translation>plus de %1 champs sur une ligne&#xa0;; la suite du fichier n&apos;est pas lue</translation>
     </message>
     <message>
         <source>quote that does not close the field; the field is read as written</source>
-        <translation>guillemet qui ne ferme pas le champ ; le champ est lu tel quel</translation>
+        <translation>guillemet qui ne ferme pas le champ&#xa0;; le champ est lu tel quel</translation>
     </message>
     <message>
         <source>quote inside an unquoted field, taken literally</source>
@@ -850,15 +850,15 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>would read back as &quot;%1&quot; when stored in %2</source>
-        <translation>se relirait « %1 » après enregistrement en %2</translation>
+        <translation>se relirait «&#xa0;%1&#xa0;» après enregistrement en %2</translation>
     </message>
     <message>
         <source>more than %1 entries, the most a list can hold; the file is read no further</source>
-        <translation>plus de %1 entrées, le maximum pour une liste ; la suite du fichier n&apos;est pas lue</translation>
+        <translation>plus de %1 entrées, le maximum pour une liste&#xa0;; la suite du fichier n&apos;est pas lue</translation>
     </message>
     <message>
         <source>unknown encoding &quot;%1&quot;</source>
-        <translation>encodage inconnu « %1 »</translation>
+        <translation>encodage inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1)</source>
@@ -874,7 +874,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>not UTF-8; read as %1 (guessed, %2% sure</source>
-        <translation>pas en UTF-8 ; lu en %1 (deviné, sûr à %2 %</translation>
+        <translation>pas en UTF-8&#xa0;; lu en %1 (deviné, sûr à %2&#xa0;%</translation>
     </message>
     <message>
         <source>not valid UTF-8 (byte %1) and in no encoding Quibbix can guess</source>
@@ -886,7 +886,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>XML error: %1</source>
-        <translation>erreur XML : %1</translation>
+        <translation>erreur XML&#xa0;: %1</translation>
     </message>
     <message>
         <source>deactivated entry skipped</source>
@@ -898,19 +898,19 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot; dropped</source>
-        <translation>mot en double « %1 » écarté</translation>
+        <translation>mot en double «&#xa0;%1&#xa0;» écarté</translation>
     </message>
     <message>
         <source>duplicate word &quot;%1&quot;</source>
-        <translation>mot en double « %1 »</translation>
+        <translation>mot en double «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>word &quot;%1&quot;</source>
-        <translation>le mot « %1 »</translation>
+        <translation>le mot «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>definition of &quot;%1&quot;</source>
-        <translation>la définition de « %1 »</translation>
+        <translation>la définition de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -918,7 +918,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1 cut from %2 to %3</source>
-        <translation>%1 : longueur ramenée de %2 à %3</translation>
+        <translation>%1&#xa0;: longueur ramenée de %2 à %3</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
@@ -929,7 +929,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>skipped: %1</source>
-        <translation>ignoré : %1</translation>
+        <translation>ignoré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unicode</source>
@@ -1025,7 +1025,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>skipped &quot;%1&quot; as a title line; if it is an entry, quote its word</source>
-        <translation>« %1 » ignoré comme ligne de titre ; s&apos;il s&apos;agit d&apos;une entrée, mettez son mot entre guillemets</translation>
+        <translation>«&#xa0;%1&#xa0;» ignoré comme ligne de titre&#xa0;; s&apos;il s&apos;agit d&apos;une entrée, mettez son mot entre guillemets</translation>
     </message>
     <message>
         <source>read as %1</source>
@@ -1033,11 +1033,11 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>this is a spreadsheet; save it as CSV (comma-separated values) and import that</source>
-        <translation>ceci est une feuille de calcul ; enregistrez-la en CSV (valeurs séparées par des virgules) et importez ce fichier</translation>
+        <translation>ceci est une feuille de calcul&#xa0;; enregistrez-la en CSV (valeurs séparées par des virgules) et importez ce fichier</translation>
     </message>
     <message>
         <source>larger than %1 MiB, the most a word file may be; nothing read</source>
-        <translation>plus de %1 Mio, le maximum pour un fichier de mots ; rien n&apos;a été lu</translation>
+        <translation>plus de %1&#xa0;Mio, le maximum pour un fichier de mots&#xa0;; rien n&apos;a été lu</translation>
     </message>
     <message>
         <source>cannot read the file</source>
@@ -1049,15 +1049,15 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>it holds or computes a value larger than %1; refused as damaged</source>
-        <translation>elle contient ou calcule une valeur supérieure à %1 ; refusée comme endommagée</translation>
+        <translation>elle contient ou calcule une valeur supérieure à %1&#xa0;; refusée comme endommagée</translation>
     </message>
     <message>
         <source>reading it takes more than %1 of memory; refused as damaged</source>
-        <translation>sa lecture demande plus de %1 de mémoire ; refusée comme endommagée</translation>
+        <translation>sa lecture demande plus de %1 de mémoire&#xa0;; refusée comme endommagée</translation>
     </message>
     <message>
         <source>reading it takes more work than any collection needs; refused as damaged</source>
-        <translation>sa lecture demande plus de travail qu&apos;aucune collection n&apos;en exige ; refusée comme endommagée</translation>
+        <translation>sa lecture demande plus de travail qu&apos;aucune collection n&apos;en exige&#xa0;; refusée comme endommagée</translation>
     </message>
     <message>
         <source>it holds more than %1 notes, the most a list can hold</source>
@@ -1069,19 +1069,19 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>; it may come from a newer Anki: export it again with &quot;Support older Anki versions&quot; ticked</source>
-        <translation> ; il provient peut-être d&apos;une version plus récente d&apos;Anki : exportez-le à nouveau en cochant « Prise en charge des anciennes versions d&apos;Anki »</translation>
+        <translation>&#xa0;; il provient peut-être d&apos;une version plus récente d&apos;Anki&#xa0;: exportez-le à nouveau en cochant «&#xa0;Prise en charge des anciennes versions d&apos;Anki&#xa0;»</translation>
     </message>
     <message>
         <source>not a readable Anki package: the zip archive is damaged or cut short (%1)</source>
-        <translation>paquet Anki illisible : l&apos;archive zip est endommagée ou tronquée (%1)</translation>
+        <translation>paquet Anki illisible&#xa0;: l&apos;archive zip est endommagée ou tronquée (%1)</translation>
     </message>
     <message>
         <source>not an Anki package: the zip archive holds no collection (collection.anki21b, collection.anki21 or collection.anki2)</source>
-        <translation>pas un paquet Anki : l&apos;archive zip ne contient aucune collection (collection.anki21b, collection.anki21 ou collection.anki2)</translation>
+        <translation>pas un paquet Anki&#xa0;: l&apos;archive zip ne contient aucune collection (collection.anki21b, collection.anki21 ou collection.anki2)</translation>
     </message>
     <message>
         <source>not a readable Anki collection in %1: %2</source>
-        <translation>collection Anki illisible dans %1 : %2</translation>
+        <translation>collection Anki illisible dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>unknown Anki package version %1</source>
@@ -1089,15 +1089,15 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>the Anki package is encrypted (a zip with a password), which Anki never writes; nothing read</source>
-        <translation>le paquet Anki est chiffré (un zip avec mot de passe), ce qu&apos;Anki ne produit jamais ; rien n&apos;a été lu</translation>
+        <translation>le paquet Anki est chiffré (un zip avec mot de passe), ce qu&apos;Anki ne produit jamais&#xa0;; rien n&apos;a été lu</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB; refused as damaged</source>
-        <translation>%1 dépasse %2 Mio ; refusé comme endommagé</translation>
+        <translation>%1 dépasse %2&#xa0;Mio&#xa0;; refusé comme endommagé</translation>
     </message>
     <message>
         <source>the Anki package is damaged: %1 cannot be read (%2)</source>
-        <translation>le paquet Anki est endommagé : %1 ne peut pas être lu (%2)</translation>
+        <translation>le paquet Anki est endommagé&#xa0;: %1 ne peut pas être lu (%2)</translation>
     </message>
     <message>
         <source>out of memory unpacking the collection</source>
@@ -1105,15 +1105,15 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection does not unpack (%1)</source>
-        <translation>le paquet Anki est endommagé : sa collection ne se décompresse pas (%1)</translation>
+        <translation>le paquet Anki est endommagé&#xa0;: sa collection ne se décompresse pas (%1)</translation>
     </message>
     <message>
         <source>the collection unpacks to more than %1 MiB; refused as damaged</source>
-        <translation>la collection décompressée dépasse %1 Mio ; refusée comme endommagée</translation>
+        <translation>la collection décompressée dépasse %1&#xa0;Mio&#xa0;; refusée comme endommagée</translation>
     </message>
     <message>
         <source>the Anki package is damaged: its collection is cut short</source>
-        <translation>le paquet Anki est endommagé : sa collection est tronquée</translation>
+        <translation>le paquet Anki est endommagé&#xa0;: sa collection est tronquée</translation>
     </message>
     <message>
         <source> (first on line %1)</source>
@@ -1124,19 +1124,19 @@ toute réponse passe à la suite.</translation>
     <name>ImportAdvice</name>
     <message>
         <source>; use --header to skip it, --no-header to keep it</source>
-        <translation> ; utilisez --header pour l&apos;ignorer, --no-header pour la garder</translation>
+        <translation>&#xa0;; utilisez --header pour l&apos;ignorer, --no-header pour la garder</translation>
     </message>
     <message>
         <source>; give the encoding it was saved in with --input-encoding</source>
-        <translation> ; indiquez avec --input-encoding l&apos;encodage dans lequel il a été enregistré</translation>
+        <translation>&#xa0;; indiquez avec --input-encoding l&apos;encodage dans lequel il a été enregistré</translation>
     </message>
     <message>
         <source>; give the right encoding with --input-encoding</source>
-        <translation> ; indiquez le bon encodage avec --input-encoding</translation>
+        <translation>&#xa0;; indiquez le bon encodage avec --input-encoding</translation>
     </message>
     <message>
         <source>; --input-encoding chooses)</source>
-        <translation> ; --input-encoding permet de choisir)</translation>
+        <translation>&#xa0;; --input-encoding permet de choisir)</translation>
     </message>
     <message>
         <source> (--truncate cuts it)</source>
@@ -1144,7 +1144,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source> (guessed; --format chooses)</source>
-        <translation> (deviné ; --format permet de choisir)</translation>
+        <translation> (deviné&#xa0;; --format permet de choisir)</translation>
     </message>
     <message>
         <source> (--include-deactivated keeps it)</source>
@@ -1226,19 +1226,19 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>; delete that row from the file if it holds no word</source>
-        <translation> ; supprimez cette ligne du fichier si elle ne contient aucun mot</translation>
+        <translation>&#xa0;; supprimez cette ligne du fichier si elle ne contient aucun mot</translation>
     </message>
     <message>
         <source>; choose the encoding it was saved in</source>
-        <translation> ; choisissez l&apos;encodage dans lequel il a été enregistré</translation>
+        <translation>&#xa0;; choisissez l&apos;encodage dans lequel il a été enregistré</translation>
     </message>
     <message>
         <source>; choose another encoding</source>
-        <translation> ; choisissez un autre encodage</translation>
+        <translation>&#xa0;; choisissez un autre encodage</translation>
     </message>
     <message>
         <source>; shorten it in the file</source>
-        <translation> ; raccourcissez le texte dans le fichier</translation>
+        <translation>&#xa0;; raccourcissez le texte dans le fichier</translation>
     </message>
     <message>
         <source>text with a tab between each word and its meaning</source>
@@ -1273,18 +1273,18 @@ toute réponse passe à la suite.</translation>
     <name>ListFolder</name>
     <message>
         <source>the list is being studied backwards; close Quibbix on it first</source>
-        <translation>la liste est en cours d&apos;étude à l&apos;envers ; fermez d&apos;abord le Quibbix qui l&apos;étudie</translation>
+        <translation>la liste est en cours d&apos;étude à l&apos;envers&#xa0;; fermez d&apos;abord le Quibbix qui l&apos;étudie</translation>
     </message>
     <message>
         <source>the list is being studied; close Quibbix on it first</source>
-        <translation>la liste est en cours d&apos;étude ; fermez d&apos;abord le Quibbix qui l&apos;étudie</translation>
+        <translation>la liste est en cours d&apos;étude&#xa0;; fermez d&apos;abord le Quibbix qui l&apos;étudie</translation>
     </message>
 </context>
 <context>
     <name>ListGuard</name>
     <message>
         <source>The copy of the word list as last studied (%1) is damaged, so the progress stays with the words by their position; the copy is kept as %1.bad.</source>
-        <translation>La copie de la liste de mots telle qu&apos;étudiée la dernière fois (%1) est endommagée, la progression reste donc attachée aux mots selon leur position ; la copie est conservée sous %1.bad.</translation>
+        <translation>La copie de la liste de mots telle qu&apos;étudiée la dernière fois (%1) est endommagée, la progression reste donc attachée aux mots selon leur position&#xa0;; la copie est conservée sous %1.bad.</translation>
     </message>
     <message>
         <source>Quibbix cannot tell whether the words of this list changed since you last studied it, because its record of them is damaged. Your progress stays with the words as they are now.</source>
@@ -1292,7 +1292,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>An update of the list was interrupted and cannot be finished: %1.</source>
-        <translation>Une mise à jour de la liste a été interrompue et ne peut pas être terminée : %1.</translation>
+        <translation>Une mise à jour de la liste a été interrompue et ne peut pas être terminée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>A change to the words of this list was interrupted and cannot be finished now, so the list cannot be studied. Your progress is as it was. Free some disk space, or make sure the list&apos;s folder can be written to, then start Quibbix again.</source>
@@ -1300,7 +1300,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied, and the progress could not be moved onto it: %1</source>
-        <translation>La liste de mots a changé depuis sa dernière étude, et la progression n&apos;a pas pu y être reportée : %1</translation>
+        <translation>La liste de mots a changé depuis sa dernière étude, et la progression n&apos;a pas pu y être reportée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it, and your progress could not be moved onto the new words. Nothing was changed. To study this list, put its earlier word list back, or add the new words as a list of their own.</source>
@@ -1308,7 +1308,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>The word list changed since it was last studied: %1.</source>
-        <translation>La liste de mots a changé depuis sa dernière étude : %1.</translation>
+        <translation>La liste de mots a changé depuis sa dernière étude&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The words of this list changed since you last studied it. The words still in it keep their progress, and a copy of your earlier progress was kept.</source>
@@ -1319,7 +1319,7 @@ toute réponse passe à la suite.</translation>
     <name>ListImporter</name>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the file holds no words to study</source>
@@ -1327,15 +1327,15 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>the file holds %1 words; Quibbix can study at most %2</source>
-        <translation>le fichier contient %1 mots ; Quibbix peut en étudier au plus %2</translation>
+        <translation>le fichier contient %1 mots&#xa0;; Quibbix peut en étudier au plus %2</translation>
     </message>
     <message>
         <source>cannot read %1 (%2); nothing changed</source>
-        <translation>impossible de lire %1 (%2) ; rien n&apos;a changé</translation>
+        <translation>impossible de lire %1 (%2)&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere since its words were read; nothing changed</source>
-        <translation>%1 a été modifié ailleurs depuis la lecture de ses mots ; rien n&apos;a changé</translation>
+        <translation>%1 a été modifié ailleurs depuis la lecture de ses mots&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
@@ -1343,7 +1343,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation>aucune liste nommée « %1 »</translation>
+        <translation>aucune liste nommée «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot read %1, which the progress stands on</source>
@@ -1362,7 +1362,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1, %2 and %3; the old session files are kept as %4</source>
-        <translation>%1, %2 et %3 ; les anciens fichiers de session sont conservés sous %4</translation>
+        <translation>%1, %2 et %3&#xa0;; les anciens fichiers de session sont conservés sous %4</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s) keep(s) its/their progress</source>
@@ -1387,11 +1387,11 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1: cannot write (%2); the change is finished when the list is next opened</source>
-        <translation>%1 : écriture impossible (%2) ; la modification sera terminée à la prochaine ouverture de la liste</translation>
+        <translation>%1&#xa0;: écriture impossible (%2)&#xa0;; la modification sera terminée à la prochaine ouverture de la liste</translation>
     </message>
     <message>
         <source>%1: cannot write (%2); nothing changed</source>
-        <translation>%1 : écriture impossible (%2) ; rien n&apos;a changé</translation>
+        <translation>%1&#xa0;: écriture impossible (%2)&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>backwards, </source>
@@ -1432,43 +1432,43 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>cannot write (%1); the change is finished when the list is next opened</source>
-        <translation>écriture impossible (%1) ; la modification sera terminée à la prochaine ouverture de la liste</translation>
+        <translation>écriture impossible (%1)&#xa0;; la modification sera terminée à la prochaine ouverture de la liste</translation>
     </message>
     <message>
         <source>cannot write (%1); nothing changed</source>
-        <translation>écriture impossible (%1) ; rien n&apos;a changé</translation>
+        <translation>écriture impossible (%1)&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>an interrupted update cannot be finished (%1); nothing changed</source>
-        <translation>une mise à jour interrompue ne peut pas être terminée (%1) ; rien n&apos;a changé</translation>
+        <translation>une mise à jour interrompue ne peut pas être terminée (%1)&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>the new list has %1; a session needs 1 to %2</source>
-        <translation>la nouvelle liste a %1 ; une session en demande de 1 à %2</translation>
+        <translation>la nouvelle liste a %1&#xa0;; une session en demande de 1 à %2</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation>%1 ; rien n&apos;a changé</translation>
+        <translation>%1&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>cannot be read (%1); nothing changed</source>
-        <translation>illisible (%1) ; rien n&apos;a changé</translation>
+        <translation>illisible (%1)&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>no session here (no %1); nothing to rebase</source>
-        <translation>aucune session ici (pas de %1) ; rien à transposer</translation>
+        <translation>aucune session ici (pas de %1)&#xa0;; rien à transposer</translation>
     </message>
     <message>
         <source>is damaged; nothing changed (Quibbix keeps a copy of it as .bad and repairs it when it next saves)</source>
-        <translation>est endommagé ; rien n&apos;a changé (Quibbix en garde une copie en .bad et le répare au prochain enregistrement)</translation>
+        <translation>est endommagé&#xa0;; rien n&apos;a changé (Quibbix en garde une copie en .bad et le répare au prochain enregistrement)</translation>
     </message>
     <message>
         <source>the lists name word %1, beyond the %2 of the old list; is it the list this session was made with? Nothing changed (--force drops those entries)</source>
-        <translation>les listes nomment le mot %1, au-delà des %2 de l&apos;ancienne liste ; est-ce bien la liste avec laquelle cette session a été créée ? Rien n&apos;a changé (--force supprime ces entrées)</translation>
+        <translation>les listes nomment le mot %1, au-delà des %2 de l&apos;ancienne liste&#xa0;; est-ce bien la liste avec laquelle cette session a été créée&#xa0;? Rien n&apos;a changé (--force supprime ces entrées)</translation>
     </message>
     <message>
         <source>ambiguous matches; nothing changed (--force pairs them in file order)</source>
-        <translation>correspondances ambiguës ; rien n&apos;a changé (--force les apparie dans l&apos;ordre du fichier)</translation>
+        <translation>correspondances ambiguës&#xa0;; rien n&apos;a changé (--force les apparie dans l&apos;ordre du fichier)</translation>
     </message>
 </context>
 <context>
@@ -1495,55 +1495,55 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation>impossible de créer %1 : %2</translation>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>another program is changing the lists; try again in a moment</source>
-        <translation>un autre programme modifie les listes ; réessayez dans un instant</translation>
+        <translation>un autre programme modifie les listes&#xa0;; réessayez dans un instant</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation>impossible de verrouiller %1 : %2</translation>
+        <translation>impossible de verrouiller %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read the defaults in %1: %2</source>
-        <translation>impossible de lire les fichiers par défaut dans %1 : %2</translation>
+        <translation>impossible de lire les fichiers par défaut dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot copy %1 to %2: %3</source>
-        <translation>impossible de copier %1 vers %2 : %3</translation>
+        <translation>impossible de copier %1 vers %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>cannot make a new list in %1: %2</source>
-        <translation>impossible de créer une nouvelle liste dans %1 : %2</translation>
+        <translation>impossible de créer une nouvelle liste dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot move %1 to %2: %3</source>
-        <translation>impossible de déplacer %1 vers %2 : %3</translation>
+        <translation>impossible de déplacer %1 vers %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>no free folder name for &quot;%1&quot; in %2</source>
-        <translation>aucun nom de dossier libre pour « %1 » dans %2</translation>
+        <translation>aucun nom de dossier libre pour «&#xa0;%1&#xa0;» dans %2</translation>
     </message>
     <message>
         <source>a list named &quot;%1&quot; exists already</source>
-        <translation>une liste nommée « %1 » existe déjà</translation>
+        <translation>une liste nommée «&#xa0;%1&#xa0;» existe déjà</translation>
     </message>
     <message>
         <source>no list named &quot;%1&quot;</source>
-        <translation>aucune liste nommée « %1 »</translation>
+        <translation>aucune liste nommée «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot make a folder in %1: %2</source>
-        <translation>impossible de créer un dossier dans %1 : %2</translation>
+        <translation>impossible de créer un dossier dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot move %1: %2</source>
-        <translation>impossible de déplacer %1 : %2</translation>
+        <translation>impossible de déplacer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
-        <translation>impossible de créer %1 : %2</translation>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the default word list was not found</source>
@@ -1554,19 +1554,19 @@ toute réponse passe à la suite.</translation>
     <name>ListSync</name>
     <message>
         <source>%1: not a Quibbix list manifest</source>
-        <translation>%1 : pas un manifeste de liste Quibbix</translation>
+        <translation>%1&#xa0;: pas un manifeste de liste Quibbix</translation>
     </message>
     <message>
         <source>%1: written by a newer Quibbix (format %2); update Quibbix to sync this list</source>
-        <translation>%1 : écrit par un Quibbix plus récent (format %2) ; mettez Quibbix à jour pour synchroniser cette liste</translation>
+        <translation>%1&#xa0;: écrit par un Quibbix plus récent (format %2)&#xa0;; mettez Quibbix à jour pour synchroniser cette liste</translation>
     </message>
     <message>
         <source>%1:%2: a damaged line (&quot;%3&quot;)</source>
-        <translation>%1:%2 : une ligne endommagée (« %3 »)</translation>
+        <translation>%1:%2&#xa0;: une ligne endommagée («&#xa0;%3&#xa0;»)</translation>
     </message>
     <message>
         <source>%1: names no list</source>
-        <translation>%1 : ne nomme aucune liste</translation>
+        <translation>%1&#xa0;: ne nomme aucune liste</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -1581,7 +1581,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1: still arriving (%2); the list is joined once it is whole</source>
-        <translation>%1 : encore en cours d&apos;arrivée (%2) ; la liste sera reliée une fois complète</translation>
+        <translation>%1&#xa0;: encore en cours d&apos;arrivée (%2)&#xa0;; la liste sera reliée une fois complète</translation>
     </message>
     <message>
         <source>a judgement of word %1, which the list does not hold, was left out</source>
@@ -1589,23 +1589,23 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
-        <translation>%1 : un autre programme synchronise la liste ; réessayez dans un instant</translation>
+        <translation>%1&#xa0;: un autre programme synchronise la liste&#xa0;; réessayez dans un instant</translation>
     </message>
     <message>
         <source>%1: the words changed on another computer; they come in, with the progress of both directions, once no other program studies the list</source>
-        <translation>%1 : les mots ont changé sur un autre ordinateur ; ils arriveront, avec la progression des deux sens, dès qu&apos;aucun autre programme n&apos;étudiera la liste</translation>
+        <translation>%1&#xa0;: les mots ont changé sur un autre ordinateur&#xa0;; ils arriveront, avec la progression des deux sens, dès qu&apos;aucun autre programme n&apos;étudiera la liste</translation>
     </message>
     <message>
         <source>%1: studied by another program right now, which takes what arrived at its own next sync</source>
-        <translation>%1 : en cours d&apos;étude dans un autre programme, qui prendra ce qui est arrivé à sa propre prochaine synchronisation</translation>
+        <translation>%1&#xa0;: en cours d&apos;étude dans un autre programme, qui prendra ce qui est arrivé à sa propre prochaine synchronisation</translation>
     </message>
     <message>
         <source>%1: the journal of device %2, kept as %3; this computer starts a journal of its own</source>
-        <translation>%1 : le journal de l&apos;appareil %2, conservé sous %3 ; cet ordinateur commence son propre journal</translation>
+        <translation>%1&#xa0;: le journal de l&apos;appareil %2, conservé sous %3&#xa0;; cet ordinateur commence son propre journal</translation>
     </message>
     <message>
         <source>%1: names %2 of %3; leave the sync folder and join it again</source>
-        <translation>%1 : nomme %2 sur %3 ; quittez le dossier de synchronisation et reliez-vous-y à nouveau</translation>
+        <translation>%1&#xa0;: nomme %2 sur %3&#xa0;; quittez le dossier de synchronisation et reliez-vous-y à nouveau</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
@@ -1616,11 +1616,11 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1; what was done here syncs once the folder is back</source>
-        <translation>%1 ; ce qui a été fait ici se synchronisera dès le retour du dossier</translation>
+        <translation>%1&#xa0;; ce qui a été fait ici se synchronisera dès le retour du dossier</translation>
     </message>
     <message>
         <source>%1; the journal is published at the next sync</source>
-        <translation>%1 ; le journal sera publié à la prochaine synchronisation</translation>
+        <translation>%1&#xa0;; le journal sera publié à la prochaine synchronisation</translation>
     </message>
     <message numerus="yes">
         <source>%n judgement(s) of words no journal made passed over</source>
@@ -1635,15 +1635,15 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1; the list has no words to share</source>
-        <translation>%1 ; la liste n&apos;a aucun mot à partager</translation>
+        <translation>%1&#xa0;; la liste n&apos;a aucun mot à partager</translation>
     </message>
     <message>
         <source>%1: events of another sync folder, kept in the trash as %2</source>
-        <translation>%1 : événements d&apos;un autre dossier de synchronisation, conservés dans la corbeille sous %2</translation>
+        <translation>%1&#xa0;: événements d&apos;un autre dossier de synchronisation, conservés dans la corbeille sous %2</translation>
     </message>
     <message>
         <source>%1: the list &quot;%2&quot; is still arriving; nothing changed, join again once it is whole</source>
-        <translation>%1 : la liste « %2 » est encore en cours d&apos;arrivée ; rien n&apos;a changé, reliez-vous-y à nouveau une fois qu&apos;elle sera complète</translation>
+        <translation>%1&#xa0;: la liste «&#xa0;%2&#xa0;» est encore en cours d&apos;arrivée&#xa0;; rien n&apos;a changé, reliez-vous-y à nouveau une fois qu&apos;elle sera complète</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s)</source>
@@ -1661,27 +1661,27 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1 and %2 arrived from another computer</source>
-        <translation>Reçu d&apos;un autre ordinateur : %1 et %2</translation>
+        <translation>Reçu d&apos;un autre ordinateur&#xa0;: %1 et %2</translation>
     </message>
     <message>
         <source>%1 arrived from another computer</source>
-        <translation>Reçu d&apos;un autre ordinateur : %1</translation>
+        <translation>Reçu d&apos;un autre ordinateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>the list syncs with %1 already; leave it first</source>
-        <translation>la liste se synchronise déjà avec %1 ; quittez-le d&apos;abord</translation>
+        <translation>la liste se synchronise déjà avec %1&#xa0;; quittez-le d&apos;abord</translation>
     </message>
     <message>
         <source>%1: %2; nothing changed</source>
-        <translation>%1 : %2 ; rien n&apos;a changé</translation>
+        <translation>%1&#xa0;: %2&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>%1; nothing changed</source>
-        <translation>%1 ; rien n&apos;a changé</translation>
+        <translation>%1&#xa0;; rien n&apos;a changé</translation>
     </message>
     <message>
         <source>%1 holds the list &quot;%2&quot;, not &quot;%3&quot;; a sync folder holds one list, so give this one a folder of its own</source>
-        <translation>%1 contient la liste « %2 », et non « %3 » ; un dossier de synchronisation ne contient qu&apos;une liste, donnez donc à celle-ci un dossier à elle</translation>
+        <translation>%1 contient la liste «&#xa0;%2&#xa0;», et non «&#xa0;%3&#xa0;»&#xa0;; un dossier de synchronisation ne contient qu&apos;une liste, donnez donc à celle-ci un dossier à elle</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -1696,11 +1696,11 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>%1 holds files that are no Quibbix list&apos;s (%2, or a list still arriving); pick an empty folder</source>
-        <translation>%1 contient des fichiers qui n&apos;appartiennent à aucune liste Quibbix (%2, ou une liste encore en cours d&apos;arrivée) ; choisissez un dossier vide</translation>
+        <translation>%1 contient des fichiers qui n&apos;appartiennent à aucune liste Quibbix (%2, ou une liste encore en cours d&apos;arrivée)&#xa0;; choisissez un dossier vide</translation>
     </message>
     <message>
         <source>%1: the list is joined to no sync folder</source>
-        <translation>%1 : la liste n&apos;est reliée à aucun dossier de synchronisation</translation>
+        <translation>%1&#xa0;: la liste n&apos;est reliée à aucun dossier de synchronisation</translation>
     </message>
 </context>
 <context>
@@ -1948,19 +1948,19 @@ toute réponse passe à la suite.</translation>
     <name>Sync</name>
     <message>
         <source>: held no device id (&quot;</source>
-        <translation> : ne contenait aucun identifiant d&apos;appareil (« </translation>
+        <translation>&#xa0;: ne contenait aucun identifiant d&apos;appareil («&#xa0;</translation>
     </message>
     <message>
         <source>&quot;); this computer now syncs as the new device </source>
-        <translation> ») ; cet ordinateur se synchronise désormais comme nouvel appareil </translation>
+        <translation>&#xa0;»)&#xa0;; cet ordinateur se synchronise désormais comme nouvel appareil </translation>
     </message>
     <message>
         <source>: the data folder was made at </source>
-        <translation> : le dossier de données a été créé à l&apos;emplacement </translation>
+        <translation>&#xa0;: le dossier de données a été créé à l&apos;emplacement </translation>
     </message>
     <message>
         <source> (copied or moved from there, where it may still sync); this computer now syncs as the new device </source>
-        <translation> (copié ou déplacé depuis cet endroit, où il se synchronise peut-être encore) ; cet ordinateur se synchronise désormais comme nouvel appareil </translation>
+        <translation> (copié ou déplacé depuis cet endroit, où il se synchronise peut-être encore)&#xa0;; cet ordinateur se synchronise désormais comme nouvel appareil </translation>
     </message>
     <message>
         <source>, so that no journal is written from two places</source>
@@ -1968,11 +1968,11 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>: written in journal format </source>
-        <translation> : écrit au format de journal </translation>
+        <translation>&#xa0;: écrit au format de journal </translation>
     </message>
     <message>
         <source> by a newer Quibbix; this one reads format </source>
-        <translation> par un Quibbix plus récent ; celui-ci lit le format </translation>
+        <translation> par un Quibbix plus récent&#xa0;; celui-ci lit le format </translation>
     </message>
     <message>
         <source> and leaves the journal unread until it is updated</source>
@@ -1980,7 +1980,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>: not a Quibbix journal (its first line is &quot;</source>
-        <translation> : pas un journal Quibbix (sa première ligne est &quot;</translation>
+        <translation>&#xa0;: pas un journal Quibbix (sa première ligne est &quot;</translation>
     </message>
     <message>
         <source>an event of device </source>
@@ -1992,7 +1992,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>: the journal of device </source>
-        <translation> : le journal de l&apos;appareil </translation>
+        <translation>&#xa0;: le journal de l&apos;appareil </translation>
     </message>
     <message>
         <source>, not of this computer&apos;s </source>
@@ -2000,7 +2000,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source>: holds the journal of device </source>
-        <translation> : contient le journal de l&apos;appareil </translation>
+        <translation>&#xa0;: contient le journal de l&apos;appareil </translation>
     </message>
     <message>
         <source>no direction (f or b)</source>
@@ -2064,7 +2064,7 @@ toute réponse passe à la suite.</translation>
     </message>
     <message>
         <source> words: a list studies from 1 to </source>
-        <translation> mots ; une liste peut en compter de 1 à </translation>
+        <translation> mots&#xa0;; une liste peut en compter de 1 à </translation>
     </message>
 </context>
 <context>
@@ -2182,23 +2182,23 @@ Ses mots et sa progression viennent du dossier. </translation>
     <name>Trash</name>
     <message>
         <source>cannot make the trash folder %1: %2</source>
-        <translation>impossible de créer le dossier de la corbeille %1 : %2</translation>
+        <translation>impossible de créer le dossier de la corbeille %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is in the trash, but the disk did not confirm it: %2</source>
-        <translation>%1 est dans la corbeille, mais le disque ne l&apos;a pas confirmé : %2</translation>
+        <translation>%1 est dans la corbeille, mais le disque ne l&apos;a pas confirmé&#xa0;: %2</translation>
     </message>
     <message>
         <source>the trash (%1) is on another file system, and nothing is deleted here; %2 was left as it was</source>
-        <translation>la corbeille (%1) est sur un autre système de fichiers, et rien n&apos;est supprimé ici ; %2 a été laissé tel quel</translation>
+        <translation>la corbeille (%1) est sur un autre système de fichiers, et rien n&apos;est supprimé ici&#xa0;; %2 a été laissé tel quel</translation>
     </message>
     <message>
         <source>cannot move %1 to the trash: %2</source>
-        <translation>impossible de mettre %1 à la corbeille : %2</translation>
+        <translation>impossible de mettre %1 à la corbeille&#xa0;: %2</translation>
     </message>
     <message>
         <source>no free name in the trash for %1</source>
