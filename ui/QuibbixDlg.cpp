@@ -228,6 +228,8 @@ void CQuibbixDlg::ReloadIfDue() {
     if (isListChanged && isWordShown) {
         m_wordBox.SetText(ShownFirst());
         if (!m_session.IsBeforeReveal()) m_defBox.SetText(Revealed());
+        // Mended on another computer, the text on screen is news to a screen reader too.
+        TellAnswerButtons(nullptr);
     }
     UpdateStudyLine();
 }
