@@ -118,6 +118,9 @@ bool CQuibbixDlg::Initialize() {
     CreateBoxOver(m_defBox, kDefinitionPlaceholderId, DT_WORDBREAK);
     m_wordBox.SetCaption(m_isBackwards ? tr("Definition") : tr("Word"));
     m_defBox.SetCaption(m_isBackwards ? tr("Word") : tr("Definition"));
+    // Named for layout reports and tests by their place, in no language; readers get the text.
+    m_wordBox.setObjectName(QStringLiteral("Word"));
+    m_defBox.setObjectName(QStringLiteral("Definition"));
     // The words behind the box are a right click away too.
     m_wordBox.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_wordBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
