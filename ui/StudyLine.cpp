@@ -87,14 +87,15 @@ std::string CStudyLine::HintText(int32_t firstAnswer) {
 
 void CStudyLine::ShowProgress(const Progress& progress) {
     m_progress = ProgressText(progress);
-    // A notice that a hint held back, or cut short, has its whole time from now.
-    if (!m_notice.empty() && !m_noticeTimer.isActive()) m_noticeTimer.start(m_noticeMs);
+    // A notice that a hint held back, or cut short, has the rest of its time from now.
+    if (!m_notice.empty() && !m_noticeTimer.isActive()) m_noticeTimer.start(m_noticeLeftMs);
     m_isHint = false;
     SetTextIfChanged(m_notice.empty() ? m_progress : m_notice);
 }
 
 void CStudyLine::ShowHint(int32_t firstAnswer) {
     m_isHint = true;
+    if (m_noticeTimer.isActive()) m_noticeLeftMs = std::max(1, m_noticeTimer.remainingTime());
     m_noticeTimer.stop();
     SetTextIfChanged(HintText(firstAnswer));
 }
@@ -102,7 +103,7 @@ void CStudyLine::ShowHint(int32_t firstAnswer) {
 void CStudyLine::ShowNotice(const std::string& notice, int ms) {
     if (notice.empty()) return;
     m_notice = NoticeText(notice);
-    m_noticeMs = ms;
+    m_noticeLeftMs = ms;
     if (m_isHint) return;
     m_noticeTimer.start(ms);
     SetTextIfChanged(m_notice);

@@ -45,7 +45,8 @@ public:
     void ShowHint(int32_t firstAnswer);
     // Shows `notice` in the progress's place for `ms`, as news from outside the study; a
     // hint still takes the line, since it tells what the next press does, and the notice
-    // has its whole `ms` again once the hint gives way, so that a learner sees it.
+    // shows for the rest of its `ms` once the hint gives way, so that a learner sees it
+    // whole and quick answers never keep it up for good.
     static constexpr int kNoticeMs = 5000;
     void ShowNotice(const std::string& notice, int ms = kNoticeMs);
     // The notice folded onto the line's two lines, at the space nearest its middle.
@@ -64,6 +65,6 @@ private:
     std::string m_progress;
     std::string m_notice;
     bool m_isHint = false;
-    int m_noticeMs = kNoticeMs;
+    int m_noticeLeftMs = kNoticeMs;  // of the notice's time, while a hint holds it back
     QTimer m_noticeTimer;
 };

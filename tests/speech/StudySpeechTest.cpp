@@ -133,6 +133,22 @@ TEST_F(StudySpeechTest, NoteAndHint_TheNoteShowsWholeOnceTheHintGivesWay) {
     }
 }
 
+// Quick answers, each with its hint, never keep a notice up: it shows for its time in all.
+TEST_F(StudySpeechTest, NoteAndQuickAnswers_TheNoteGoesAfterItsTimeInAll) {
+    constexpr int kMs = 400;
+    line.ShowProgress({});
+    line.ShowNotice("Speak each word as it appears: on", kMs);
+    QElapsedTimer clock;
+    clock.start();
+    while (Line().rfind("This session", 0) != 0 && clock.elapsed() < 10 * kMs) {
+        QTest::qWait(kMs / 4);
+        line.ShowHint(1);
+        QTest::qWait(kMs / 8);
+        line.ShowProgress({});
+    }
+    EXPECT_LT(clock.elapsed(), 4 * kMs) << Line();
+}
+
 TEST_F(StudySpeechTest, NoVoice_NamesEachLanguageOnce) {
     WriteFile("list/speech.cfg", "words ka\ndefinitions hy\n");
     auto speech = MakeSpeech(false, SpeechVoice::Problem::kNoVoice);
