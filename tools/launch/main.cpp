@@ -41,6 +41,12 @@ fs::path FolderWithoutWindow(const LaunchRequest& request, const ListStore& stor
     return lists.empty() ? store.DataHome() : lists.front().folder;
 }
 
+bool ShowsTheFirstList(const ListStore& store) {
+    for (const ListSummary& list : store.Lists())
+        if (list.folder == store.DataHome()) return true;
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +69,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (folder.empty()) {
+        // The chooser shows the first list even before its first start: it is laid out as
+        // a plain start would, so that the chooser shows it as it is, words and all.
+        std::string error;
+        if (request.choose && ShowsTheFirstList(store) && !store.Prepare(store.DataHome(), error))
+            std::fprintf(stderr, "quibbix-launch: %s\n", Escaped(error).c_str());
         Launcher::ShowWindows(binDir, request.Arguments());
         return 1;
     }
