@@ -4,6 +4,7 @@
 #include "ui/speech/SpeechDialog.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,10 @@ TEST(SpeechDialogTest, LanguagesInTheirOwnNames_TerritoryOnlyWhereTwoShareALangu
     EXPECT_TRUE(before("español — es", "français — fr"));
     EXPECT_TRUE(before("čeština — cs", "Cymraeg — cy"));
     EXPECT_TRUE(before("Türkçe — tr", "русский — ru"));
+    // A name no installed font writes is given in English rather than as boxes.
+    const bool writesHindi = !QFontDatabase::families(QFontDatabase::Devanagari).isEmpty();
+    EXPECT_TRUE(words.contains(QString::fromUtf8(writesHindi ? "हिन्दी — hi" : "Hindi — hi")))
+        << words.join(" | ").toStdString();
 
     const SpeechSettings chosen = dialog.Chosen();
     EXPECT_EQ("en-GB", chosen.wordLanguage.toStdString());

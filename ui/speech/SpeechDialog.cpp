@@ -7,6 +7,7 @@
 #include <QCollator>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QLocale>
 #include <QMap>
@@ -41,6 +42,74 @@ QString NativeName(QLocale::Language language) {
     return name.isEmpty() ? QLocale::languageToString(language) : name;
 }
 
+// The writing system a font needs for the letters of `script`; Any where every font
+// writes them (Latin) or Qt knows no writing system for them.
+QFontDatabase::WritingSystem WritingSystemOf(QChar::Script script) {
+    using W = QFontDatabase;
+    switch (script) {
+        case QChar::Script_Greek:
+            return W::Greek;
+        case QChar::Script_Cyrillic:
+            return W::Cyrillic;
+        case QChar::Script_Armenian:
+            return W::Armenian;
+        case QChar::Script_Hebrew:
+            return W::Hebrew;
+        case QChar::Script_Arabic:
+            return W::Arabic;
+        case QChar::Script_Devanagari:
+            return W::Devanagari;
+        case QChar::Script_Bengali:
+            return W::Bengali;
+        case QChar::Script_Gurmukhi:
+            return W::Gurmukhi;
+        case QChar::Script_Gujarati:
+            return W::Gujarati;
+        case QChar::Script_Oriya:
+            return W::Oriya;
+        case QChar::Script_Tamil:
+            return W::Tamil;
+        case QChar::Script_Telugu:
+            return W::Telugu;
+        case QChar::Script_Kannada:
+            return W::Kannada;
+        case QChar::Script_Malayalam:
+            return W::Malayalam;
+        case QChar::Script_Sinhala:
+            return W::Sinhala;
+        case QChar::Script_Thai:
+            return W::Thai;
+        case QChar::Script_Lao:
+            return W::Lao;
+        case QChar::Script_Tibetan:
+            return W::Tibetan;
+        case QChar::Script_Myanmar:
+            return W::Myanmar;
+        case QChar::Script_Georgian:
+            return W::Georgian;
+        case QChar::Script_Khmer:
+            return W::Khmer;
+        case QChar::Script_Han:
+            return W::SimplifiedChinese;
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+            return W::Japanese;
+        case QChar::Script_Hangul:
+            return W::Korean;
+        default:
+            return W::Any;
+    }
+}
+
+// Whether some installed font writes `name`: a name no font writes shows as empty boxes.
+bool IsWritable(const QString& name) {
+    for (const QChar c : name) {
+        const QFontDatabase::WritingSystem system = WritingSystemOf(c.script());
+        if (system != QFontDatabase::Any && QFontDatabase::families(system).isEmpty()) return false;
+    }
+    return true;
+}
+
 // What a language's name sorts by: without accents and capitals, so that "čeština" stands
 // among the c's even where the collation knows no better.
 QString SortKey(const QString& name) {
@@ -58,9 +127,14 @@ QString Name(const QString& language, const QMap<QLocale::Language, int>& sharin
     if (locale.language() == QLocale::C) return {};
     const bool hasTerritory = language.contains('-') || language.contains('_');
     const bool isShared = sharing.value(locale.language()) > 1;
-    if (hasTerritory && !isShared) return locale.nativeLanguageName();
-    QString name = NativeName(locale.language());
-    if (hasTerritory) name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+    QString name =
+        hasTerritory && !isShared ? locale.nativeLanguageName() : NativeName(locale.language());
+    if (hasTerritory && isShared) name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+    // Without a font for its letters, the name in English reads better than boxes.
+    if (IsWritable(name)) return name;
+    name = QLocale::languageToString(locale.language());
+    if (hasTerritory && isShared)
+        name += QStringLiteral(" (%1)").arg(QLocale::territoryToString(locale.territory()));
     return name;
 }
 
