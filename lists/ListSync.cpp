@@ -1276,45 +1276,12 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
     return WriteSide(local, syncFolder, base, error);
 }
 
-// The sync library needs no Qt and writes its messages in English; here, on their way to the
-// window, its pieces go into the learner's language in one pass, so that a piece put in
-// is never read again as part of another.
-std::string InLearnersWords(const std::string& text) {
-    if (!Translations::Active()) return text;
-    std::string shown;
-    for (size_t at = 0; at < text.size();) {
-        const char* found = nullptr;
-        for (const char* piece : SyncTexts::kPieces) {
-            if (text.compare(at, std::strlen(piece), piece) == 0) {
-                found = piece;
-                break;
-            }
-        }
-        if (found) {
-            shown += QCoreApplication::translate("Sync", found).toStdString();
-            at += std::strlen(found);
-        } else {
-            shown += text[at++];
-        }
-    }
-    return shown;
+// The sync library needs no Qt: it says each of its pieces through this as it builds a message,
+// so that only the pieces, never the paths and quoted lines between them, are translated.
+std::string SyncPieceInLearnersWords(const char* piece) {
+    if (!Translations::Active()) return piece;
+    return QCoreApplication::translate("Sync", piece).toStdString();
 }
-
-// Puts the report's notes and the error into the learner's words when the sync returns.
-class LearnersWords {
-public:
-    LearnersWords(Report& report, std::string& error) : m_report(report), m_error(error) {}
-    ~LearnersWords() {
-        for (std::string& note : m_report.notes) note = InLearnersWords(note);
-        m_error = InLearnersWords(m_error);
-    }
-    LearnersWords(const LearnersWords&) = delete;
-    LearnersWords& operator=(const LearnersWords&) = delete;
-
-private:
-    Report& m_report;
-    std::string& m_error;
-};
 
 }  // namespace
 
@@ -1384,7 +1351,7 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
                                 {Escaped(joined.string())});
         return false;
     }
-    const LearnersWords inLearnersWords(report, error);
+    SyncTexts::UseTranslator(&SyncPieceInLearnersWords);
     const ListSummary before = SummaryOf(dataHome, listFolder);
     const std::string& name = before.name;
     FolderLock locks[2];
@@ -1459,7 +1426,7 @@ bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direct
           const std::vector<AnswerLog::Entry>& answers, int32_t wordOnScreen, Report& report,
           std::string& error, const Options& options) {
     report = Report();
-    const LearnersWords inLearnersWords(report, error);
+    SyncTexts::UseTranslator(&SyncPieceInLearnersWords);
     // The answers go to the journal whatever program studies the other direction: a sync
     // that waited for that direction's lock kept them in memory, where they died with the
     // program, and the next replay wrote the progress without them.
@@ -1488,7 +1455,7 @@ bool Record(const fs::path& dataHome, const fs::path& listFolder, Direction dire
             const std::vector<AnswerLog::Entry>& answers, Report& report, std::string& error,
             const Options& options) {
     report = Report();
-    const LearnersWords inLearnersWords(report, error);
+    SyncTexts::UseTranslator(&SyncPieceInLearnersWords);
     if (answers.empty()) return true;
     FolderLock side;
     if (!LockSide(listFolder, side, error)) return false;

@@ -92,11 +92,12 @@ bool DeviceId::LoadOrCreate(FileSystem& files, const std::string& dataDir, std::
         return false;
     }
     if (readError == 0 && !hasId) {
-        notice = path + SyncTexts::kNoDeviceId + Escaped(bytes.substr(0, 40)) +
-                 SyncTexts::kNowNewDevice + made;
+        notice = path + SyncTexts::Said(SyncTexts::kNoDeviceId) + Escaped(bytes.substr(0, 40)) +
+                 SyncTexts::Said(SyncTexts::kNowNewDevice) + made;
     } else if (isCopy) {
-        notice = path + SyncTexts::kMadeAt + Escaped(madeAt) + SyncTexts::kCopiedFrom + made +
-                 SyncTexts::kNotFromTwoPlaces;
+        notice = path + SyncTexts::Said(SyncTexts::kMadeAt) + Escaped(madeAt) +
+                 SyncTexts::Said(SyncTexts::kCopiedFrom) + made +
+                 SyncTexts::Said(SyncTexts::kNotFromTwoPlaces);
     }
     id = made;
     return true;

@@ -29,14 +29,15 @@ bool ReadHeader(std::string_view header, const std::string& name, std::string& d
         case JournalLine::HeaderStatus::kOk:
             return true;
         case JournalLine::HeaderStatus::kNewerFormat:
-            error = name + SyncTexts::kNewerFormat + std::to_string(version) +
-                    SyncTexts::kReadsFormat + std::to_string(JournalLine::kFormatVersion) +
-                    SyncTexts::kLeftUnread;
+            error = name + SyncTexts::Said(SyncTexts::kNewerFormat) + std::to_string(version) +
+                    SyncTexts::Said(SyncTexts::kReadsFormat) +
+                    std::to_string(JournalLine::kFormatVersion) +
+                    SyncTexts::Said(SyncTexts::kLeftUnread);
             return false;
         case JournalLine::HeaderStatus::kNotJournal:
             break;
     }
-    error = name + SyncTexts::kNotJournal + Escaped(header.substr(0, 60)) + "\")";
+    error = name + SyncTexts::Said(SyncTexts::kNotJournal) + Escaped(header.substr(0, 60)) + "\")";
     return false;
 }
 
@@ -69,8 +70,9 @@ bool Journal::Parse(std::string_view bytes, const std::string& name, Contents& c
         if (!JournalLine::Decode(whole.substr(start, end - start), event, reason)) {
             contents.problems.push_back(Where(name, contents.lines) + reason);
         } else if (event.device != contents.device) {
-            contents.problems.push_back(Where(name, contents.lines) + SyncTexts::kEventOfDevice +
-                                        event.device + SyncTexts::kInJournalOf + contents.device);
+            contents.problems.push_back(Where(name, contents.lines) +
+                                        SyncTexts::Said(SyncTexts::kEventOfDevice) + event.device +
+                                        SyncTexts::Said(SyncTexts::kInJournalOf) + contents.device);
         } else {
             contents.events.push_back(std::move(event));
         }
@@ -94,8 +96,8 @@ bool Journal::Open(std::string& error) {
     m_contents = Contents();
     if (!Parse(bytes, m_path, m_contents, error)) return false;
     if (!m_contents.device.empty() && m_contents.device != m_device) {
-        error = m_path + SyncTexts::kJournalOfDevice + m_contents.device +
-                SyncTexts::kNotThisComputers + m_device;
+        error = m_path + SyncTexts::Said(SyncTexts::kJournalOfDevice) + m_contents.device +
+                SyncTexts::Said(SyncTexts::kNotThisComputers) + m_device;
         return false;
     }
     // A cut-off last line cannot come from an atomic replace; it is dropped rather than

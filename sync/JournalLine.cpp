@@ -122,7 +122,7 @@ bool DecodeKind(std::string_view field, JournalEvent::Kind& kind) {
 
 bool DecodeDirection(std::string_view field, JournalEvent& e, std::string& reason) {
     if (field != "f" && field != "b") {
-        reason = SyncTexts::kNoDirection;
+        reason = SyncTexts::Said(SyncTexts::kNoDirection);
         return false;
     }
     e.direction = static_cast<JournalEvent::Direction>(field[0]);
@@ -132,12 +132,12 @@ bool DecodeDirection(std::string_view field, JournalEvent& e, std::string& reaso
 bool DecodeUsage(const FieldList& f, JournalEvent& e, std::string& reason) {
     if (!DecodeDirection(f[5], e, reason)) return false;
     if (f[6].size() != 10 || HistoryFile::DayNumber(f[6]) < 0) {
-        reason = SyncTexts::kNoDate;
+        reason = SyncTexts::Said(SyncTexts::kNoDate);
         return false;
     }
     e.date = std::string(f[6]);
     if (!ParseNumber(f[7], e.seconds) || e.seconds < 0) {
-        reason = SyncTexts::kNoSeconds;
+        reason = SyncTexts::Said(SyncTexts::kNoSeconds);
         return false;
     }
     return true;
@@ -148,7 +148,7 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
     using Kind = JournalEvent::Kind;
     if (e.kind == Kind::kUndo) {
         if (!ParseNumber(f[5], e.undone) || e.undone == 0 || e.undone >= e.sequence) {
-            reason = SyncTexts::kNoEarlierEvent;
+            reason = SyncTexts::Said(SyncTexts::kNoEarlierEvent);
             return false;
         }
         return true;
@@ -156,22 +156,22 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
     if (e.kind == Kind::kUsage) return DecodeUsage(f, e, reason);
     e.word = std::string(f[5]);
     if (!JournalLine::IsWordId(e.word)) {
-        reason = SyncTexts::kNoWordId;
+        reason = SyncTexts::Said(SyncTexts::kNoWordId);
         return false;
     }
     if (e.kind == Kind::kJudgement) {
         if (!DecodeDirection(f[6], e, reason)) return false;
         if (!ParseNumber(f[7], e.code) || e.code < 0 || e.code > 3) {
-            reason = SyncTexts::kNoJudgement;
+            reason = SyncTexts::Said(SyncTexts::kNoJudgement);
             return false;
         }
         if (!ParseNumber(f[8], e.wallOffsetS)) {
-            reason = SyncTexts::kNoOffset;
+            reason = SyncTexts::Said(SyncTexts::kNoOffset);
             return false;
         }
     } else if (e.kind == Kind::kEdit) {
         if (!UnescapeField(f[6], e.text) || !UnescapeField(f[7], e.definition)) {
-            reason = SyncTexts::kBrokenEscape;
+            reason = SyncTexts::Said(SyncTexts::kBrokenEscape);
             return false;
         }
     }
@@ -231,25 +231,25 @@ bool JournalLine::Decode(std::string_view line, JournalEvent& event, std::string
     const FieldList f = Fields(line);
     JournalEvent e;
     if (!DecodeKind(f[0], e.kind)) {
-        reason = SyncTexts::kNoKind;
+        reason = SyncTexts::Said(SyncTexts::kNoKind);
         return false;
     }
     if (f.size() != FieldCount(e.kind)) {
-        reason = SyncTexts::kItHas + std::to_string(f.size()) + SyncTexts::kFieldsNot +
-                 std::to_string(FieldCount(e.kind));
+        reason = SyncTexts::Said(SyncTexts::kItHas) + std::to_string(f.size()) +
+                 SyncTexts::Said(SyncTexts::kFieldsNot) + std::to_string(FieldCount(e.kind));
         return false;
     }
     if (!ParseNumber(f[1], e.time.physicalMs) || !ParseNumber(f[2], e.time.logical)) {
-        reason = SyncTexts::kNoClock;
+        reason = SyncTexts::Said(SyncTexts::kNoClock);
         return false;
     }
     e.device = std::string(f[3]);
     if (!DeviceId::IsValid(e.device)) {
-        reason = SyncTexts::kNoDevice;
+        reason = SyncTexts::Said(SyncTexts::kNoDevice);
         return false;
     }
     if (!ParseNumber(f[4], e.sequence) || e.sequence == 0) {
-        reason = SyncTexts::kNoSequence;
+        reason = SyncTexts::Said(SyncTexts::kNoSequence);
         return false;
     }
     if (!DecodeBody(f, e, reason)) return false;

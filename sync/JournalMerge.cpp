@@ -321,7 +321,8 @@ bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::
         return false;
     }
     if (!copy.contents.device.empty() && copy.contents.device != device) {
-        problems.push_back(path + SyncTexts::kHoldsJournalOf + copy.contents.device);
+        problems.push_back(path + SyncTexts::Said(SyncTexts::kHoldsJournalOf) +
+                           copy.contents.device);
         copy = CopyState();
         return false;
     }

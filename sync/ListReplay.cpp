@@ -281,8 +281,8 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
     result = Result();
     const size_t total = base.words.size();
     if (total < 1 || total > kMaxStudyWords) {
-        error = SyncTexts::kReplayHolds + std::to_string(total) + SyncTexts::kStudiesFrom +
-                std::to_string(kMaxStudyWords) + ".";
+        error = SyncTexts::Said(SyncTexts::kReplayHolds) + std::to_string(total) +
+                SyncTexts::Said(SyncTexts::kStudiesFrom) + std::to_string(kMaxStudyWords) + ".";
         return false;
     }
     const std::string checkpointPath = m_checkpointDir + "/" + kCheckpointName;

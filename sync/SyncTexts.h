@@ -1,13 +1,22 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // What the sync library says to the learner, marked for the program's translation. The library
-// needs no Qt, so it writes its messages in English from these pieces; the list store, where
-// Qt is, puts each piece into the learner's language (lists/ListSync), the file names, device
-// ids and numbers between them staying as they are.
+// needs no Qt, so it builds its messages from these pieces, each said through the translator
+// the list store installs (lists/ListSync), where Qt is. A piece is put into the learner's
+// language as the message is built: the file names, quoted lines, device ids and numbers
+// between the pieces are never read as text to translate.
 
 #include "engine/EngineTexts.h"  // QT_TRANSLATE_NOOP without Qt
 
+#include <string>
+
 namespace SyncTexts {
+
+// A marked piece in the learner's language.
+using Translator = std::string (*)(const char* piece);
+// Without one installed, as in the library's own tests, every piece is said in English.
+void UseTranslator(Translator translator);
+std::string Said(const char* piece);
 
 // DeviceId
 inline constexpr const char* kNoDeviceId = QT_TRANSLATE_NOOP("Sync", ": held no device id (\"");
@@ -59,15 +68,5 @@ inline constexpr const char* kNoSequence = QT_TRANSLATE_NOOP("Sync", "no sequenc
 inline constexpr const char* kReplayHolds = QT_TRANSLATE_NOOP("Sync", "The list to replay holds ");
 inline constexpr const char* kStudiesFrom =
     QT_TRANSLATE_NOOP("Sync", " words: a list studies from 1 to ");
-
-// For the translation: the longer pieces first, so that none is taken for a part of another
-// ("no device id" lies inside ": held no device id (\"").
-inline constexpr const char* kPieces[] = {
-    kCopiedFrom,     kNotFromTwoPlaces, kNowNewDevice,  kNoDeviceId,  kMadeAt,
-    kNewerFormat,    kReadsFormat,      kLeftUnread,    kNotJournal,  kNotThisComputers,
-    kHoldsJournalOf, kJournalOfDevice,  kEventOfDevice, kInJournalOf, kNoEarlierEvent,
-    kBrokenEscape,   kNoKind,           kNoJudgement,   kNoDirection, kNoDate,
-    kNoSeconds,      kNoOffset,         kNoSequence,    kNoClock,     kNoWordId,
-    kNoDevice,       kReplayHolds,      kStudiesFrom,   kFieldsNot,   kItHas};
 
 }  // namespace SyncTexts

@@ -132,6 +132,35 @@ TEST_P(MarkedMessagesTest, NoWordOutsideTheTranslation) {
     }
 }
 
+// A sync message is built around paths and quoted lines of the learner's files: a piece of the
+// sync library's that one of them happens to hold stays as the file has it.
+class SyncPiecesTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(MarkingTranslator::InstallForTheProgram()); }
+};
+
+TEST_F(SyncPiecesTest, PathAndQuotedLineHoldingAPiece_StayAsTheyAre) {
+    DataHome home;
+    const fs::path list = home.Root() / "it has words";
+    WriteWords(list / "list" / "kelvo.lst", {{"word1", "definition 1"}});
+    fs::create_directories(list / "session");
+    fs::create_directories(home.Home());
+    ListSync::Report report;
+    std::string error;
+    ASSERT_TRUE(ListSync::Join(home.Home(), list, home.Root() / "sync no word id", report, error))
+        << error;
+    const std::string firstLine = "it has no word id, no date (YYYY-MM-DD)";
+    WriteFile((list / "sync" / "journal.txt").string(), firstLine + "\n");
+
+    EXPECT_FALSE(
+        ListSync::Sync(home.Home(), list, ListFolder::Direction::kForwards, {}, -1, report, error));
+    for (const std::string& kept : {(home.Root() / "sync no word id").string() + ": " +
+                                        (list / "sync" / "journal.txt").string(),
+                                    firstLine + "\")"})
+        EXPECT_NE(error.find(kept), std::string::npos) << error;
+    EXPECT_NE(error.find("⟦: not a Quibbix journal"), std::string::npos) << error;
+}
+
 std::string CaseName(const ::testing::TestParamInfo<MessageCase>& message) {
     return message.param.name;
 }
