@@ -44,13 +44,15 @@ std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& 
         std::string wordStorage, definitionStorage;
         const std::string& word = Trimmed(entry.word, wordStorage);
         if (word.empty()) {
-            Refuse(entry, "empty word");
+            Refuse(entry, QCoreApplication::translate("Import", "empty word").toStdString());
             continue;
         }
         const std::string& definition = Trimmed(entry.definition, definitionStorage);
         if (!EncodeText(entry, word, true, record.word)) continue;
         if (definition.empty()) {
-            Refuse(entry, "word \"" + Shown(word) + "\": no definition");
+            Refuse(entry, LearnerText::Filled(
+                              QCoreApplication::translate("Import", "word \"%1\": no definition"),
+                              {Shown(word)}));
             continue;
         }
         if (!EncodeText(entry, definition, false, record.definition)) continue;

@@ -1118,6 +1118,14 @@ jede Antwort geht weiter.</translation>
         <source> (first on line %1)</source>
         <translation> (zuerst in Zeile %1)</translation>
     </message>
+    <message>
+        <source>empty word</source>
+        <translation>leeres Wort</translation>
+    </message>
+    <message>
+        <source>word &quot;%1&quot;: no definition</source>
+        <translation>Wort „%1“: keine Bedeutung</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>

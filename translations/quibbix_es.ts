@@ -1119,6 +1119,14 @@ colores</translation>
         <source> (first on line %1)</source>
         <translation> (primera aparición en la línea %1)</translation>
     </message>
+    <message>
+        <source>empty word</source>
+        <translation>palabra vacía</translation>
+    </message>
+    <message>
+        <source>word &quot;%1&quot;: no definition</source>
+        <translation>palabra «%1»: sin definición</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>

@@ -1119,6 +1119,14 @@ toute réponse passe à la suite.</translation>
         <source> (first on line %1)</source>
         <translation> (première occurrence à la ligne %1)</translation>
     </message>
+    <message>
+        <source>empty word</source>
+        <translation>mot vide</translation>
+    </message>
+    <message>
+        <source>word &quot;%1&quot;: no definition</source>
+        <translation>mot «&#xa0;%1&#xa0;»&#xa0;: aucune définition</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>

@@ -1118,6 +1118,14 @@ qualquer resposta continua.</translation>
         <source> (first on line %1)</source>
         <translation> (primeira ocorrência na linha %1)</translation>
     </message>
+    <message>
+        <source>empty word</source>
+        <translation>palavra vazia</translation>
+    </message>
+    <message>
+        <source>word &quot;%1&quot;: no definition</source>
+        <translation>palavra “%1”: sem definição</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>

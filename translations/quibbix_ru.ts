@@ -1123,6 +1123,14 @@ any answer goes on.</source>
         <source> (first on line %1)</source>
         <translation> (впервые в строке %1)</translation>
     </message>
+    <message>
+        <source>empty word</source>
+        <translation>пустое слово</translation>
+    </message>
+    <message>
+        <source>word &quot;%1&quot;: no definition</source>
+        <translation>слово «%1»: нет значения</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>

@@ -1113,6 +1113,14 @@ any answer goes on.</source>
         <source> (first on line %1)</source>
         <translation>（首次出现在第 %1 行）</translation>
     </message>
+    <message>
+        <source>empty word</source>
+        <translation>空单词</translation>
+    </message>
+    <message>
+        <source>word &quot;%1&quot;: no definition</source>
+        <translation>单词“%1”：没有释义</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>

@@ -68,6 +68,15 @@ const std::vector<MessageCase>& Messages() {
                  shown.push_back({ImportFlow::ForWindow(refused.reason).toStdString(), {}});
              return shown;
          }},
+        {"EmptyWordAndNoDefinition",
+         [](const fs::path& dir) {
+             WriteFile((dir / "words").string(), "short\tmeaning\n\tnothing\nlonely\t \n");
+             std::vector<Shown> shown;
+             for (const RefusedEntry& refused : ListImporter::Read(dir / "words").refused)
+                 shown.push_back({ImportFlow::ForWindow(refused.reason).toStdString(), {"lonely"}});
+             EXPECT_EQ(shown.size(), 2u);
+             return shown;
+         }},
         {"FormatGuessed",
          [](const fs::path& dir) {
              std::vector<Shown> shown;
