@@ -297,7 +297,7 @@ TEST_F(LaunchWindowsTest, Import_ShowsRefusedEntries_AndCancelCreatesNothing) {
 // A file's name and words may hold what a terminal or a label takes as commands.
 TEST_F(LaunchWindowsTest, RefusedEntries_ShowTheFilesControlCharactersEscaped) {
     ImportPlan plan;
-    plan.file = dir.path() / "verbs\x1b]0;owned\x07.tsv";
+    plan.file = dir.path() / "verbs%3\x1b]0;owned\x07.tsv";
     plan.records = Words(2, "mot");
     plan.refused = {{2, "word \"ti\x1b[2Jtle\x07\": no definition"}};
     plan.notes = {"line 3: \x1b[31mred\x07"};
@@ -310,7 +310,7 @@ TEST_F(LaunchWindowsTest, RefusedEntries_ShowTheFilesControlCharactersEscaped) {
     const QString all = shown.join(QLatin1Char('\n'));
     EXPECT_FALSE(all.contains(QChar(0x1b)) || all.contains(QChar(0x07)));
     for (const char* escaped :
-         {"verbs\\x1b]0;owned\\x07.tsv", "ti\\x1b[2Jtle\\x07", "\\x1b[31mred"})
+         {"verbs%3\\x1b]0;owned\\x07.tsv", "ti\\x1b[2Jtle\\x07", "\\x1b[31mred"})
         EXPECT_TRUE(all.contains(QLatin1String(escaped))) << escaped;
 }
 
@@ -421,6 +421,23 @@ void Choose(QWidget* dialog, const char* encoding) {
 
 QString Preview(QWidget* dialog) {
     return dialog->findChild<QPlainTextEdit*>(QStringLiteral("previewTextBox"))->toPlainText();
+}
+
+// A list's name is shown as it is, placeholders and all.
+TEST_F(LaunchWindowsTest, Import_UpdatesAListNamedWithPlaceholders_ReportsTheNameAsItIs) {
+    const fs::path file = dir.path() / "a%2b%n.tsv";
+    WriteFile(file.string(), "mot1\tword 1\nmot2\tword 2\n");
+    AddList("a%2b%n", 5);
+    QString reported;
+    WhenModalOpens([&](QWidget* box) {
+        Click(box, QStringLiteral("updateButton"));
+        WhenModalOpens([&](QWidget* report) {
+            reported = qobject_cast<QMessageBox*>(report)->text();
+            qobject_cast<QMessageBox*>(report)->accept();
+        });
+    });
+    ASSERT_TRUE(ImportFlow::Run(nullptr, store, file));
+    EXPECT_EQ(QStringLiteral("“a%2b%n” now holds 2 words."), reported);
 }
 
 // Short Russian words saved on a Cyrillic Windows system read as well in KOI8-R, wrongly:

@@ -124,8 +124,9 @@ QString UpdatedText(const std::string& name, size_t words, bool hadProgress) {
         Translations::Active() ? QCoreApplication::translate(
                                      "ImportFlow", "%1 now holds %n word(s).", nullptr, int(words))
                                      .arg(Quoted(name))
-        : words == 1 ? QStringLiteral("%1 now holds 1 word.").arg(Quoted(name))
-                     : QStringLiteral("%1 now holds %2 words.").arg(Quoted(name)).arg(words);
+        : words == 1
+            ? QStringLiteral("%1 now holds 1 word.").arg(Quoted(name))
+            : QStringLiteral("%1 now holds %2 words.").arg(Quoted(name), QString::number(words));
     if (hadProgress)
         text += QCoreApplication::translate(
             "ImportFlow",

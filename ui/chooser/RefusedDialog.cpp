@@ -30,8 +30,7 @@ QString Intro(const ImportPlan& plan) {
             .arg(file);
     return QCoreApplication::translate("RefusedDialog",
                                        "%1 in “%2” cannot be added to the list; the other %3 can:")
-        .arg(count, file)
-        .arg(plan.records.size());
+        .arg(count, file, QString::number(plan.records.size()));
 }
 
 QTreeWidget* EntriesView(const ImportPlan& plan) {
