@@ -1275,6 +1275,11 @@ jede Antwort geht weiter.</translation>
         <source>Quibbix read this file as %1</source>
         <translation>Quibbix hat diese Datei als %1 gelesen</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A message shown in a window ends as a sentence of the language does.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>ListFolder</name>

@@ -1276,6 +1276,11 @@ toute réponse passe à la suite.</translation>
         <source>Quibbix read this file as %1</source>
         <translation>Quibbix a lu ce fichier comme %1</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A message shown in a window ends as a sentence of the language does.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>ListFolder</name>

@@ -1269,6 +1269,11 @@ any answer goes on.</source>
         <source>Quibbix read this file as %1</source>
         <translation>Quibbix 将此文件作为%1读取</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A message shown in a window ends as a sentence of the language does.</extracomment>
+        <translation>%1。</translation>
+    </message>
 </context>
 <context>
     <name>ListFolder</name>

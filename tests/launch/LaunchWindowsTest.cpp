@@ -340,6 +340,10 @@ TEST(ImportFlowTest, ForWindow_SaysWhatToDoInTheFile_NotWhichOptionToGive) {
          "Ambiguous matches; nothing changed."},
         {"some new advice; try --other-option, or not", "Some new advice."},
         {"a list named \"x\x1b\" exists already", "A list named \"x\\x1b\" exists already."},
+        // Any script starts with its capital; a full-width mark ends a sentence already.
+        {"это электронная таблица; сохраните её", "Это электронная таблица; сохраните её."},
+        {"这是电子表格。", "这是电子表格。"},
+        {"\xe9t\xe9 is no UTF-8", "\\xe9t\\xe9 is no UTF-8."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ImportFlow::ForWindow(c.message).toStdString(), c.shown) << c.message;

@@ -91,11 +91,34 @@ std::string PlainFormat(const std::string& text) {
     return text;
 }
 
+// The bytes of the character `text` starts with, by its UTF-8 lead byte.
+size_t FirstCharacterSize(const std::string& text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const size_t size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return std::min(size, text.size());
+}
+
+bool EndsSentence(const std::string& text) {
+    // The full-width marks end a Chinese or Japanese sentence, which takes no "." after them.
+    for (const std::string_view end : {".", "!", "?", "…", "。", "！", "？", "．"})
+        if (text.size() >= end.size() &&
+            text.compare(text.size() - end.size(), end.size(), end) == 0)
+            return true;
+    return false;
+}
+
+// A message as a sentence: a capital first letter in any script, and the full stop of the
+// learner's language. Only the first character goes through QString, as the rest may hold a
+// file's bytes that are no UTF-8, which the escaping shows as they are.
 std::string Sentence(std::string text) {
     if (text.empty()) return text;
-    if (text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    if (std::string(".!?").find(text.back()) == std::string::npos) text += '.';
-    return text;
+    const size_t size = FirstCharacterSize(text);
+    const QString first = QString::fromUtf8(text.data(), static_cast<qsizetype>(size));
+    if (!first.contains(QChar::ReplacementCharacter) && first.toUpper() != first)
+        text.replace(0, size, first.toUpper().toStdString());
+    if (EndsSentence(text)) return text;
+    //: A message shown in a window ends as a sentence of the language does.
+    return LearnerText::Filled(QCoreApplication::translate("ImportFlow", "%1."), {text});
 }
 
 // The file's name, its words and what is said of them reach the user only through these.
