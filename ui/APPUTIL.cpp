@@ -10,8 +10,12 @@
 #include "platform/WindowOps.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 #include <filesystem>
 
@@ -31,24 +35,68 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Whether `file` holds, byte for byte, the picture the program ships for it: only then are
-// its English words the program's own and not the user's.
-bool IsShippedPicture(const char* file, const AnswerPicture::Default& picture) {
+// Whether `bytes`, a list's file, are byte for byte the picture the program ships for it:
+// only then are its English words the program's own and not the user's.
+bool IsShippedPicture(const QByteArray& bytes, const AnswerPicture::Default& picture) {
     const std::filesystem::path defaults =
         ListStore::FindDefaults(QCoreApplication::applicationDirPath().toStdString());
-    if (defaults.empty()) return false;
+    if (defaults.empty() || bytes.isEmpty()) return false;
     const QString shipped = QString::fromStdString((defaults / picture.listFile).string());
-    if (QFileInfo(shipped).size() != QFileInfo(QString::fromLocal8Bit(file)).size()) return false;
-    const QByteArray ours = Contents(shipped);
-    return !ours.isEmpty() && ours == Contents(QString::fromLocal8Bit(file));
+    return QFileInfo(shipped).size() == bytes.size() && Contents(shipped) == bytes;
+}
+
+// Where the picture drawn from the list's file `bytes` with `caption` at `size` is kept, so
+// that later starts load it instead of drawing it, which takes a font of its own and
+// several milliseconds each. Only pictures drawn from the shipped files are kept, so the
+// key stands for that check too. Empty without a cache folder.
+QString CachedPicturePath(const QByteArray& bytes, const QString& caption, QSize size) {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty()) return QString();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    // The drawing's own version: a changed drawing must not show the old pictures.
+    hash.addData(QByteArrayLiteral("answer picture 1\n"));
+    hash.addData(bytes);
+    hash.addData(caption.toUtf8());
+    hash.addData(QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height()));
+    return cache + QStringLiteral("/quibbix/pictures/") +
+           QString::fromLatin1(hash.result().toHex()) + QStringLiteral(".png");
+}
+
+// Keeps `image` at `path` for the next start; a cache that cannot be written only costs
+// the next start the drawing.
+void Keep(const QImage& image, const QString& path) {
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG")) file.commit();
 }
 
 // Stretched as a loaded bitmap is; a width or height of 0 or less keeps the picture's own.
-QPixmap Stretched(const QImage& image, int width, int height) {
+QImage Stretched(const QImage& image, int width, int height) {
     const int w = width > 0 ? width : image.width();
     const int h = height > 0 ? height : image.height();
-    if (image.size() == QSize(w, h)) return QPixmap::fromImage(image);
-    return QPixmap::fromImage(image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    if (image.size() == QSize(w, h)) return image;
+    return image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The list's `file` drawn anew with `caption` when it is the shipped picture, from the cache
+// when an earlier start drew it; null when the file is the user's own or cannot be read.
+QPixmap TranslatedListPicture(const AnswerPicture::Default& answer, const QString& caption,
+                              const char* file, int width, int height) {
+    const QByteArray bytes = Contents(QString::fromLocal8Bit(file));
+    if (bytes.isEmpty()) return QPixmap();
+    const QSize size(width > 0 ? width : answer.width * AnswerPicture::kListScale,
+                     height > 0 ? height : answer.height * AnswerPicture::kListScale);
+    const QString kept = CachedPicturePath(bytes, caption, size);
+    QImage image;
+    if (!kept.isEmpty() && image.load(kept, "PNG") && image.size() == size)
+        return QPixmap::fromImage(image);
+    if (!IsShippedPicture(bytes, answer)) return QPixmap();
+    // As read back from the file, which holds no alpha.
+    image = Stretched(
+        AnswerPicture::DrawListFile(answer, caption).convertToFormat(QImage::Format_RGB32), width,
+        height);
+    Keep(image, kept);
+    return QPixmap::fromImage(image);
 }
 
 }  // namespace
@@ -58,20 +106,18 @@ QPixmap LoadBitmapImage(const char* name, int width, int height, const char* fil
     // gets them drawn anew, alike but for the words. A user's own pictures stay as they are.
     const AnswerPicture::Default* answer = AnswerPicture::Find(name);
     const QString caption = answer ? LearnersCaption(*answer) : QString();
+    if (file && !caption.isEmpty()) {
+        QPixmap translated = TranslatedListPicture(*answer, caption, file, width, height);
+        if (!translated.isNull()) return translated;
+    }
     QPixmap bitmap;
     if (file) bitmap = LoadBitmapFile(file, width, height);
-    if (!bitmap.isNull()) {
-        if (caption.isEmpty() || !IsShippedPicture(file, *answer)) return bitmap;
-        // As read back from the file, which holds no alpha.
-        return Stretched(
-            AnswerPicture::DrawListFile(*answer, caption).convertToFormat(QImage::Format_RGB32),
-            width, height);
-    }
+    if (!bitmap.isNull()) return bitmap;
     if (!name) return bitmap;
     if (caption.isEmpty()) return LoadBitmapResource(name, width, height);
-    return Stretched(
+    return QPixmap::fromImage(Stretched(
         AnswerPicture::Draw(answer->answer, answer->width, answer->height, false, caption), width,
-        height);
+        height));
 }
 
 QPixmap SetButtonBitmap(PushButton* button, const char* name, int marginX, int marginY,

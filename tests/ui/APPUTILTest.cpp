@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QTranslator>
 
@@ -153,7 +154,12 @@ TEST_F(APPUTILTest, LearnersLanguage_OnlyTheProgramsOwnPicturesChangeTheirCaptio
 
     GermanAnswers german;
     Translations::Use(&german, QStringLiteral("de"));
+    qputenv("XDG_CACHE_HOME", (QDir::currentPath() + QStringLiteral("/cache")).toUtf8());
     const QImage germanYes = LoadBitmapImage("BMP_YES", 55, 45, "list/Yes.bmp").toImage();
+    // Drawn once, then kept for the next start, which shows the very same picture.
+    EXPECT_EQ(1u, QDir(QStringLiteral("cache/quibbix/pictures")).entryList(QDir::Files).size());
+    EXPECT_EQ(germanYes, LoadBitmapImage("BMP_YES", 55, 45, "list/Yes.bmp").toImage());
+    qunsetenv("XDG_CACHE_HOME");
     const QImage germanNo = LoadBitmapImage("BMP_DONOT_KNOW", 55, 45, "list/No.bmp").toImage();
     const QImage ownUnsure = LoadBitmapImage("BMP_UNSURE", 55, 45, "list/Unsure.bmp").toImage();
     QCoreApplication::removeTranslator(&german);
