@@ -364,6 +364,7 @@ void CQuibbixDlg::OnEditWords() {
         request.focusRecord = CurrentRecord();
         WordsEditResult result;
         m_isEditingWords = true;
+        ForgetAnswerTexts();
         edit(this, request, result);
         m_isEditingWords = false;
         if (!result.error.empty())
@@ -374,6 +375,7 @@ void CQuibbixDlg::OnEditWords() {
                 tr("Cannot Edit the Words"), MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
         else if (result.isChanged)
             StudyOnAfterEdit(result.focusRecord);
+        if (!result.isChanged) TellAnswerButtons(nullptr);
         // The change reaches the other computers at the next tick.
         if (result.isChanged && m_sync && m_sync->IsJoined()) m_isSyncDue = true;
     }
@@ -569,6 +571,13 @@ void CQuibbixDlg::TellAnswerButtons(PushButton* focused) {
         }
     }
     m_isPressUntold = false;
+}
+
+void CQuibbixDlg::ForgetAnswerTexts() {
+    // A window that closes gives the focus back to an answer button before the next word is
+    // shown: without this, a reader would read the old word or definition with it first.
+    for (PushButton* button : {m_btnNo, m_btnUnsure, m_btnYes})
+        if (button) button->setAccessibleDescription(QString());
 }
 
 void CQuibbixDlg::AddSideButtonTips() {
@@ -770,6 +779,7 @@ void CQuibbixDlg::TakeABreak() {
     RedrawWindowNow(this);
     m_breakDlg.SetConfigData(m_settings);
     PlaceBreakDialog();
+    ForgetAnswerTexts();
     m_breakDlg.DoModal();
     ShowWindow(&m_wordBox);
     RedrawWindowNow(this);

@@ -176,6 +176,7 @@ private:
     // box's text.
     QString TextOnScreen() const;
     void TellAnswerButtons(PushButton* focused);
+    void ForgetAnswerTexts();
     void PlaceBreakDialog();
     void PaintBackground(QPainter& painter);
     void CreateBoxOver(CWinText& box, int placeholderId, uint32_t format);

@@ -373,9 +373,12 @@ TEST(MainWindowTest, ForcedBreak_ComesWithThe150thJudgement_NotThe149th) {
                           EXPECT_FALSE(dlg.GetWordBox().isVisible());
                           EXPECT_EQ(dlg.GetWordBox().GetText(), "word" + std::to_string(judged));
                           EXPECT_FALSE(dlg.GetTimeRecord().IsRunning());
+                          // The focus comes back before the next word: no stale text with it.
+                          EXPECT_EQ(dlg.GetDlgItem(Dlg::kNoId)->accessibleDescription(), "");
                           Click(w, IDOK);
                       });
         EXPECT_EQ(opened, &dlg.GetBreakDlg());
+        EXPECT_EQ(Told(dlg), dlg.GetWordBox().GetText());
         EXPECT_EQ(dlg.GetWordsSinceBreak(), 0);
         EXPECT_TRUE(dlg.GetTimeRecord().IsRunning());
         ExpectWordShown(dlg);
