@@ -7,6 +7,7 @@
 #include "platform/WindowOps.h"
 
 #include <QGroupBox>
+#include <QPushButton>
 
 CQuibConfigDlg::CQuibConfigDlg(CommonDialogs& dialogs, QWidget* parent)
     : TemplateDialog(kTemplateId, parent), m_dialogs(dialogs) {}
@@ -45,7 +46,19 @@ bool CQuibConfigDlg::OnInitDialog() {
     m_sampleProgram.SetBackColor(m_configData.m_crProgramBack);
     m_sampleProgram.SetTextFont(m_configData.m_lfDefinition, m_configData.m_crProgramBack);
     m_sampleProgram.SetText("");
+    DescribeButtonsByTheirGroups();
     return true;
+}
+
+void CQuibConfigDlg::DescribeButtonsByTheirGroups() {
+    // Two "Text Font" and three "Background Color" buttons: a screen reader tells them apart
+    // by the group each sits in, which is beside them in the tree, not around them.
+    for (const QGroupBox* group : findChildren<QGroupBox*>()) {
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            if (group->geometry().contains(button->geometry()))
+                button->setAccessibleDescription(group->accessibleName());
+        }
+    }
 }
 
 void CQuibConfigDlg::OnCommand(int id) {

@@ -53,6 +53,7 @@ protected:
 
 private:
     void CreateSample(CWinText& box, int placeholderId, uint32_t format);
+    void DescribeButtonsByTheirGroups();
     void ChooseFont(LogFont& font, COLORREF& textColor, CWinText& sample);
     void ChooseBackColor(COLORREF& color, CWinText& sample);
 

@@ -126,6 +126,22 @@ TEST(QuibConfigDlgTest, SecondOpening_SamplesStillCoverTheirPlaceholders) {
     });
 }
 
+// Alike buttons are told apart by a screen reader through the group each sits in.
+TEST(QuibConfigDlgTest, AlikeButtons_AreDescribedByTheirGroups) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        InConfigDialog(dlg, [&](Cfg& cfg) {
+            const QString word = cfg.GetDlgItem(Cfg::kVocabularyFontId)->accessibleDescription();
+            const QString definition =
+                cfg.GetDlgItem(Cfg::kDefinitionFontId)->accessibleDescription();
+            EXPECT_FALSE(word.isEmpty());
+            EXPECT_NE(word, definition);
+            EXPECT_EQ(cfg.GetDlgItem(Cfg::kVocabularyBackId)->accessibleDescription(), word);
+            Click(cfg, IDCANCEL);
+        });
+    });
+}
+
 TEST(QuibConfigDlgTest, OkWithoutAChange_StillSavesAndReapplies) {
     MainWindowHarness h;
     h.Run([&](Dlg& dlg) {
