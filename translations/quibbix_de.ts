@@ -34,10 +34,6 @@ OK beendet die Pause</translation>
         <translation>Über die Pause</translation>
     </message>
     <message>
-        <source>End the break</source>
-        <translation>Pause beenden</translation>
-    </message>
-    <message>
         <source>Break Over</source>
         <translation>Pause vorbei</translation>
     </message>

@@ -34,10 +34,6 @@ Pulse Aceptar para terminar el descanso</translation>
         <translation>Sobre el descanso</translation>
     </message>
     <message>
-        <source>End the break</source>
-        <translation>Terminar el descanso</translation>
-    </message>
-    <message>
         <source>Break Over</source>
         <translation>Fin del descanso</translation>
     </message>

@@ -34,10 +34,6 @@ Appuyez sur OK pour terminer la pause</translation>
         <translation>À propos de la pause</translation>
     </message>
     <message>
-        <source>End the break</source>
-        <translation>Terminer la pause</translation>
-    </message>
-    <message>
         <source>Break Over</source>
         <translation>Pause terminée</translation>
     </message>

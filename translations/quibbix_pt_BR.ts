@@ -34,10 +34,6 @@ Pressione OK para encerrar a pausa</translation>
         <translation>Sobre a pausa</translation>
     </message>
     <message>
-        <source>End the break</source>
-        <translation>Encerrar a pausa</translation>
-    </message>
-    <message>
         <source>Break Over</source>
         <translation>Fim da pausa</translation>
     </message>

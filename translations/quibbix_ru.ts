@@ -34,10 +34,6 @@ Press OK to end break</source>
         <translation>О перерыве</translation>
     </message>
     <message>
-        <source>End the break</source>
-        <translation>Закончить перерыв</translation>
-    </message>
-    <message>
         <source>Break Over</source>
         <translation>Перерыв окончен</translation>
     </message>

@@ -34,10 +34,6 @@ Press OK to end break</source>
         <translation>关于休息</translation>
     </message>
     <message>
-        <source>End the break</source>
-        <translation>结束休息</translation>
-    </message>
-    <message>
         <source>Break Over</source>
         <translation>休息结束</translation>
     </message>

@@ -97,7 +97,7 @@ void CBreakDlg::NameControls() {
     m_titleBox.SetCaption(tr("Break"));
     m_messageBox.SetCaption(tr("About the break"));
     if (QWidget* ok = GetDlgItem(IDOK)) {
-        ok->setAccessibleName(tr("End the break"));
+        // Read by its caption, "OK", as the break's text asks the learner to press it.
         // The button holds the focus all through the break: what it says is what a screen
         // reader speaks, first what the break is, at its end that it is over.
         ok->setAccessibleDescription(m_messageBox.ShownText());
