@@ -42,6 +42,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     // The page is ours and has no links out; a stray one must not start a browser.
     page->setOpenExternalLinks(false);
     page->setOpenLinks(false);
+    // A caret for the keyboard, so that a screen reader can read the page line by line.
+    page->setTextInteractionFlags(page->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     page->setSource(HelpPage());
     layout->addWidget(page);
     QSize size = kPreferredSize;
