@@ -21,6 +21,8 @@ int QtMessageBoxes::ShowUnicode(QWidget* owner, const QString& text, const QStri
     QMessageBox box(owner);
     box.setWindowTitle(caption);
     box.setText(text);
+    // The texts name lists, files and words, which are never markup.
+    box.setTextFormat(Qt::PlainText);
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);

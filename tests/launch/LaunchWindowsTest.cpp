@@ -238,6 +238,29 @@ TEST_F(LaunchWindowsTest, Chooser_RenamesWithF2_RemovesToTheTrashOnlyAfterAsking
     EXPECT_FALSE(fs::is_empty(dir.path() / "data/Trash/files")) << "into the trash, not deleted";
 }
 
+// What reads like markup in a list's name is shown as typed, and the box's line breaks stay.
+TEST_F(LaunchWindowsTest, Chooser_RemoveConfirmation_ShowsTheNameAsText) {
+    AddList("French <b>animals</b>", 5);
+    ChooserWindow chooser(store, QString::fromStdString(Settings()));
+    chooser.show();
+    auto* view = chooser.findChild<QTreeWidget*>(QStringLiteral("listsView"));
+    QTest::keyClick(view, Qt::Key_End);
+    QStringList shown;
+    WhenModalOpens([&](QWidget* box) {
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            EXPECT_EQ(Qt::PlainText, label->textFormat()) << label->text().toStdString();
+            shown << label->text();
+        }
+        qobject_cast<QMessageBox*>(box)->reject();
+    });
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_TRUE(
+        shown.contains(QStringLiteral("Move the list “French <b>animals</b>” to the trash?")))
+        << shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(store.Find("French <b>animals</b>"));
+}
+
 TEST_F(LaunchWindowsTest, Chooser_ComesBackWhereTheUserLeftIt) {
     AddList("Verbs", 5);
     QRect left;

@@ -8,6 +8,7 @@
 #include "engine/Escaped.h"
 #include "lists/LaunchRequest.h"
 #include "lists/Launcher.h"
+#include "platform/PlainMessageBox.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/PosixProcess.h"
 #include "platform/Translations.h"
@@ -16,7 +17,6 @@
 #include "ui/chooser/StudyCheck.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cstdio>
 
@@ -37,7 +37,7 @@ fs::path ChooseFolder(const LaunchRequest& request, ListStore& store, bool& back
     if (!request.listName.empty()) {
         const std::optional<ListSummary> list = store.Find(request.listName);
         if (!list) {
-            QMessageBox::critical(
+            PlainMessageBox::Critical(
                 nullptr, QCoreApplication::translate("ChooserWindow", "No Such List"),
                 QCoreApplication::translate("ChooserWindow", "There is no list named “%1”.")
                     .arg(QString::fromStdString(Escaped(request.listName))));

@@ -2,6 +2,7 @@
 #include "ui/chooser/ChooserWindow.h"
 
 #include "engine/Escaped.h"
+#include "platform/PlainMessageBox.h"
 #include "platform/WindowFit.h"
 #include "ui/HelpWindow.h"
 #include "ui/chooser/ImportFlow.h"
@@ -20,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -267,7 +267,7 @@ void ChooserWindow::EditWords() {
     std::string error;
     const bool isChanged = WordsWindow::Edit(this, m_store, list->name, error);
     if (!error.empty())
-        QMessageBox::warning(
+        PlainMessageBox::Warning(
             this, tr("Cannot Edit the Words"),
             tr("The words of “%1” cannot be shown.\n\n%2")
                 .arg(QString::fromStdString(Escaped(list->name)), ImportFlow::ForWindow(error)));
@@ -282,10 +282,10 @@ void ChooserWindow::EditSpeech() {
     QString error;
     if (!SpeechDialog::Edit(this, QString::fromStdString(list->folder.string()), error) &&
         !error.isEmpty()) {
-        QMessageBox::warning(this, tr("Cannot Save"),
-                             tr("The speech settings of “%1” were not saved.\n\n%2")
-                                 .arg(QString::fromStdString(Escaped(list->name)),
-                                      QString::fromStdString(Escaped(error.toStdString()))));
+        PlainMessageBox::Warning(this, tr("Cannot Save"),
+                                 tr("The speech settings of “%1” were not saved.\n\n%2")
+                                     .arg(QString::fromStdString(Escaped(list->name)),
+                                          QString::fromStdString(Escaped(error.toStdString()))));
     }
     m_view->setFocus();
 }
@@ -309,7 +309,7 @@ void ChooserWindow::RenameList() {
     if (!ok || newName.trimmed().isEmpty() || newName.toStdString() == list->name) return;
     std::string error;
     if (!m_store.Rename(list->name, newName.trimmed().toStdString(), error)) {
-        QMessageBox::warning(
+        PlainMessageBox::Warning(
             this, tr("Cannot Rename"),
             tr("“%1” was not renamed.\n\n%2")
                 .arg(QString::fromStdString(Escaped(list->name)), ImportFlow::ForWindow(error)));
@@ -321,9 +321,10 @@ void ChooserWindow::RenameList() {
 void ChooserWindow::RemoveList() {
     const std::optional<ListSummary> list = Current();
     if (!list) return;
-    const QString name = QString::fromStdString(list->name);
-    QMessageBox box(QMessageBox::Question, tr("Remove List"),
-                    tr("Move the list “%1” to the trash?").arg(name), QMessageBox::NoButton, this);
+    const QString name = QString::fromStdString(Escaped(list->name));
+    PlainMessageBox box(QMessageBox::Question, tr("Remove List"),
+                        tr("Move the list “%1” to the trash?").arg(name), QMessageBox::NoButton,
+                        this);
     box.setInformativeText(
         tr("Its words and its progress go to the desktop's "
            "trash, from where you can restore them."));
@@ -335,7 +336,7 @@ void ChooserWindow::RemoveList() {
     if (box.clickedButton() != remove) return;
     std::string error;
     if (!m_store.Remove(list->name, error)) {
-        QMessageBox::warning(
+        PlainMessageBox::Warning(
             this, tr("Cannot Remove"),
             tr("“%1” was not moved to the trash.\n\n%2").arg(name, ImportFlow::ForWindow(error)));
         return;

@@ -102,6 +102,8 @@ EncodingDialog::EncodingDialog(const ImportPlan& plan, std::string head, QWidget
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(Intro(plan));
     intro->setObjectName(QStringLiteral("introLabel"));
+    // It names the file, which is never markup.
+    intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 

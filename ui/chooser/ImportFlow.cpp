@@ -8,12 +8,12 @@
 #include "imports/InputDecoder.h"
 #include "imports/LearnerText.h"
 #include "lists/ListImporter.h"
+#include "platform/PlainMessageBox.h"
 #include "platform/Translations.h"
 #include "ui/chooser/EncodingDialog.h"
 #include "ui/chooser/RefusedDialog.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include <algorithm>
@@ -134,7 +134,7 @@ void Print(const std::string& text) {
 
 void Fail(QWidget* parent, const ImportPlan& plan, const std::string& reason) {
     Print(plan.file.string() + ": " + reason);
-    QMessageBox::critical(
+    PlainMessageBox::Critical(
         parent, QCoreApplication::translate("ImportFlow", "Cannot Add This File"),
         QCoreApplication::translate("ImportFlow", "Quibbix cannot make a list from %1.\n\n%2")
             .arg(Quoted(plan.file.filename().string()), ImportFlow::ForWindow(reason)));
@@ -202,11 +202,11 @@ bool SettleEncoding(QWidget* parent, ImportPlan& plan) {
 // user cancels.
 bool SettleHeader(QWidget* parent, ImportPlan& plan) {
     if (!plan.headerLikely) return true;
-    QMessageBox box(QMessageBox::Question,
-                    QCoreApplication::translate("ImportFlow", "Column Titles?"),
-                    QCoreApplication::translate("ImportFlow",
-                                                "The first row looks like column titles: skip it?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    PlainMessageBox box(QMessageBox::Question,
+                        QCoreApplication::translate("ImportFlow", "Column Titles?"),
+                        QCoreApplication::translate(
+                            "ImportFlow", "The first row looks like column titles: skip it?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     if (!plan.records.empty()) {
         const WordRecord& first = plan.records.front();
         box.setInformativeText(QCoreApplication::translate("ImportFlow", "It reads %1 and %2.")
@@ -226,7 +226,7 @@ bool SettleHeader(QWidget* parent, ImportPlan& plan) {
 enum class Choice { kUpdate, kAddNew, kCancel };
 
 Choice AskUpdateOrNew(QWidget* parent, const ImportPlan& plan, const ListSummary& existing) {
-    QMessageBox box(
+    PlainMessageBox box(
         QMessageBox::Question,
         QCoreApplication::translate("ImportFlow", "A List of This Name Exists"),
         existing.hasProgress
@@ -302,7 +302,7 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
                     return std::nullopt;
                 }
                 Print(report);
-                QMessageBox::information(
+                PlainMessageBox::Information(
                     parent, QCoreApplication::translate("ImportFlow", "List Updated"),
                     UpdatedText(existing->name, plan.records.size(), existing->hasProgress));
                 return Result{existing->folder, existing->name};

@@ -64,7 +64,9 @@ QTreeWidget* EntriesView(const ImportPlan& plan) {
 RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Entries That Cannot Be Added"));
     auto* layout = new QVBoxLayout(this);
+    // The file's name and what is said of its entries are never markup.
     auto* intro = new QLabel(Intro(plan));
+    intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     QTreeWidget* view = EntriesView(plan);
@@ -72,6 +74,7 @@ RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(
     layout->addWidget(view, 1);
     for (const std::string& note : plan.notes) {
         auto* label = new QLabel(ImportFlow::ForWindow(note));
+        label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         layout->addWidget(label);
     }

@@ -2,10 +2,10 @@
 #include "ui/chooser/StudyCheck.h"
 
 #include "engine/Escaped.h"
+#include "platform/PlainMessageBox.h"
 #include "ui/chooser/ImportFlow.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 
 #include <cstdio>
 
@@ -15,9 +15,9 @@ bool Confirm(QWidget* parent, const ListStore& store, const std::filesystem::pat
     std::string message;
     if (store.Prepare(folder, message)) return true;
     std::fprintf(stderr, "quibbix-launch: %s\n", Escaped(message).c_str());
-    QMessageBox::critical(parent,
-                          QCoreApplication::translate("StudyCheck", "Cannot Study This List"),
-                          ImportFlow::ForWindow(message));
+    PlainMessageBox::Critical(parent,
+                              QCoreApplication::translate("StudyCheck", "Cannot Study This List"),
+                              ImportFlow::ForWindow(message));
     return false;
 }
 

@@ -4,12 +4,12 @@
 #include "engine/Escaped.h"
 #include "lists/ListGuard.h"
 #include "lists/ListSync.h"
+#include "platform/PlainMessageBox.h"
 #include "ui/chooser/ImportFlow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace SyncFlow {
@@ -29,8 +29,8 @@ QString Arrived(const ListSync::Report& report, const QString& nothing) {
 // Asks `question` with one button `yes` besides Cancel; true when the user chose it.
 bool Confirm(QWidget* parent, const QString& question, const QString& detail, const QString& yes,
              const char* yesName) {
-    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("SyncFlow", "Sync"),
-                    question, QMessageBox::NoButton, parent);
+    PlainMessageBox box(QMessageBox::Question, QCoreApplication::translate("SyncFlow", "Sync"),
+                        question, QMessageBox::NoButton, parent);
     box.setInformativeText(detail);
     QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
     accept->setObjectName(QLatin1String(yesName));
@@ -82,9 +82,10 @@ std::optional<ListSummary> ListToJoin(QWidget* parent, ListStore& store, const L
         store.Create(name, {{ListFolder::kWordListFile, words}, ListGuard::CopyImage(words)},
                      error);
     if (!error.empty()) {
-        QMessageBox::warning(parent, QCoreApplication::translate("SyncFlow", "Cannot Sync"),
-                             QCoreApplication::translate("SyncFlow", "“%1” was not added.\n\n%2")
-                                 .arg(shown, ImportFlow::ForWindow(error)));
+        PlainMessageBox::Warning(
+            parent, QCoreApplication::translate("SyncFlow", "Cannot Sync"),
+            QCoreApplication::translate("SyncFlow", "“%1” was not added.\n\n%2")
+                .arg(shown, ImportFlow::ForWindow(error)));
         return std::nullopt;
     }
     return store.Find(name);
@@ -105,7 +106,7 @@ std::optional<std::string> Join(QWidget* parent, ListStore& store, const ListSum
     ListSync::Report report;
     std::string error;
     if (!ListSync::Join(store.DataHome(), list->folder, folder, report, error)) {
-        QMessageBox::warning(
+        PlainMessageBox::Warning(
             parent, QCoreApplication::translate("SyncFlow", "Cannot Sync"),
             QCoreApplication::translate("SyncFlow", "“%1” cannot sync through %2.\n\n%3")
                 .arg(Shown(list->name), Shown(folder.string()), ImportFlow::ForWindow(error)));
@@ -114,7 +115,7 @@ std::optional<std::string> Join(QWidget* parent, ListStore& store, const ListSum
     }
     const QString done = QCoreApplication::translate("SyncFlow", "“%1” now syncs through %2.")
                              .arg(Shown(list->name), FolderShown(list->folder));
-    QMessageBox::information(
+    PlainMessageBox::Information(
         parent, QCoreApplication::translate("SyncFlow", "Sync"),
         isFirst ? done + QCoreApplication::translate(
                              "SyncFlow",
@@ -129,10 +130,10 @@ std::optional<std::string> Join(QWidget* parent, ListStore& store, const ListSum
 
 // For a joined list: sync now, stop syncing, or leave it as it is.
 std::optional<std::string> SyncOrLeave(QWidget* parent, ListStore& store, const ListSummary& list) {
-    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("SyncFlow", "Sync"),
-                    QCoreApplication::translate("SyncFlow", "“%1” syncs through %2.")
-                        .arg(Shown(list.name), FolderShown(list.folder)),
-                    QMessageBox::NoButton, parent);
+    PlainMessageBox box(QMessageBox::Question, QCoreApplication::translate("SyncFlow", "Sync"),
+                        QCoreApplication::translate("SyncFlow", "“%1” syncs through %2.")
+                            .arg(Shown(list.name), FolderShown(list.folder)),
+                        QMessageBox::NoButton, parent);
     box.setInformativeText(QCoreApplication::translate(
         "SyncFlow",
         "It syncs whenever it is opened or saved. Stopping keeps the folder and "
@@ -149,9 +150,10 @@ std::optional<std::string> SyncOrLeave(QWidget* parent, ListStore& store, const 
     std::string error;
     if (box.clickedButton() == leave) {
         if (ListSync::Leave(list.folder, error)) return list.name;
-        QMessageBox::warning(parent, QCoreApplication::translate("SyncFlow", "Cannot Stop Syncing"),
-                             QCoreApplication::translate("SyncFlow", "“%1” still syncs.\n\n%2")
-                                 .arg(Shown(list.name), ImportFlow::ForWindow(error)));
+        PlainMessageBox::Warning(parent,
+                                 QCoreApplication::translate("SyncFlow", "Cannot Stop Syncing"),
+                                 QCoreApplication::translate("SyncFlow", "“%1” still syncs.\n\n%2")
+                                     .arg(Shown(list.name), ImportFlow::ForWindow(error)));
         return std::nullopt;
     }
     if (box.clickedButton() != now) return std::nullopt;
@@ -161,12 +163,13 @@ std::optional<std::string> SyncOrLeave(QWidget* parent, ListStore& store, const 
     const ListFolder::Direction forwards = ListFolder::Direction::kForwards;
     if (!ListSync::Sync(store.DataHome(), list.folder, forwards, {},
                         ListSync::WordOnScreen(list.folder, forwards), report, error)) {
-        QMessageBox::warning(parent, QCoreApplication::translate("SyncFlow", "Cannot Sync"),
-                             QCoreApplication::translate("SyncFlow", "“%1” was not synced.\n\n%2")
-                                 .arg(Shown(list.name), ImportFlow::ForWindow(error)));
+        PlainMessageBox::Warning(
+            parent, QCoreApplication::translate("SyncFlow", "Cannot Sync"),
+            QCoreApplication::translate("SyncFlow", "“%1” was not synced.\n\n%2")
+                .arg(Shown(list.name), ImportFlow::ForWindow(error)));
         return std::nullopt;
     }
-    QMessageBox::information(
+    PlainMessageBox::Information(
         parent, QCoreApplication::translate("SyncFlow", "Sync"),
         Arrived(report, QCoreApplication::translate("SyncFlow",
                                                     "Nothing new arrived from other computers.")));

@@ -3,6 +3,7 @@
 
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
+#include "platform/PlainMessageBox.h"
 #include "platform/Translations.h"
 #include "platform/WindowFit.h"
 
@@ -14,7 +15,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
@@ -293,8 +293,8 @@ void WordsWindow::AddWord() {
             m_table->setFocus();
             return;
         }
-        QMessageBox::warning(this, tr("Add a Word"),
-                             tr("The word is not added: %1.").arg(Shown(error.toStdString())));
+        PlainMessageBox::Warning(this, tr("Add a Word"),
+                                 tr("The word is not added: %1.").arg(Shown(error.toStdString())));
     }
 }
 
@@ -303,12 +303,13 @@ void WordsWindow::DeleteSelected() {
     if (rows.empty()) return;
     const QString question =
         DeleteQuestion(static_cast<int>(rows.size()), m_model.CountWithProgress(rows));
-    if (QMessageBox::question(this, tr("Delete Words"), question,
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes)
+    if (PlainMessageBox::Question(this, tr("Delete Words"), question,
+                                  QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::No) != QMessageBox::Yes)
         return;
     QString error;
-    if (!m_model.RemoveWords(rows, error)) QMessageBox::warning(this, tr("Delete Words"), error);
+    if (!m_model.RemoveWords(rows, error))
+        PlainMessageBox::Warning(this, tr("Delete Words"), error);
 }
 
 void WordsWindow::Undo() { m_model.Undo(); }
@@ -321,8 +322,8 @@ void WordsWindow::ShowRefusal(const QModelIndex& index, const QString& text, con
     m_isRefusalShown = true;
     const QPersistentModelIndex where(index);
     QTimer::singleShot(0, this, [this, where, text, why] {
-        QMessageBox::warning(this, tr("Words"),
-                             tr("Not changed: %1.").arg(Shown(why.toStdString())));
+        PlainMessageBox::Warning(this, tr("Words"),
+                                 tr("Not changed: %1.").arg(Shown(why.toStdString())));
         m_isRefusalShown = false;
         const QModelIndex shown = m_filter.mapFromSource(where);
         if (!shown.isValid()) return;
@@ -347,7 +348,7 @@ bool WordsWindow::Save() {
     FinishEditing();
     if (!m_model.IsModified()) return true;
     if (m_model.IsChangedElsewhere(m_store.Files(), m_list.folder)) {
-        QMessageBox::warning(
+        PlainMessageBox::Warning(
             this, tr("Words"),
             tr("The words are not saved: the list was changed elsewhere since this "
                "window opened it, and saving would undo that. Close the window "
@@ -363,8 +364,8 @@ bool WordsWindow::Save() {
         m_options.focusRecord >= 0 ? m_model.RowToGoOnAt(m_options.focusRecord) : -1;
     std::string report, error;
     if (!ListImporter::Update(m_store, plan, m_list.name, report, error, m_options.callerHolds)) {
-        QMessageBox::warning(this, tr("Words"),
-                             tr("The words are not saved: %1.").arg(Shown(error)));
+        PlainMessageBox::Warning(this, tr("Words"),
+                                 tr("The words are not saved: %1.").arg(Shown(error)));
         return false;
     }
     m_outcome.isChanged = true;
@@ -377,7 +378,7 @@ bool WordsWindow::Save() {
     // The saved list's own progress: added words now stand first to be viewed.
     std::string reloadError;
     if (!Load(reloadError))
-        QMessageBox::warning(
+        PlainMessageBox::Warning(
             this, tr("Words"),
             tr("The words were saved, but cannot be shown again: %1.").arg(Shown(reloadError)));
     m_status->setText(m_status->text() + tr(" — saved: ") + Shown(report));
@@ -387,7 +388,7 @@ bool WordsWindow::Save() {
 void WordsWindow::reject() {
     FinishEditing();
     if (m_model.IsModified()) {
-        const auto answer = QMessageBox::question(
+        const auto answer = PlainMessageBox::Question(
             this, tr("Words"), tr("Save the changes to the words of %1?").arg(Shown(m_list.name)),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         if (answer == QMessageBox::Cancel) return;
