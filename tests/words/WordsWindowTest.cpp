@@ -50,6 +50,15 @@ TEST(WordsWindow, SearchEditUndoAndCloseByKeyboard) {
 
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(window.Model().Records()[1].definition, "to come");
+
+    // The arrows move between the cells, Tab on to the buttons.
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(0, WordsModel::kWord));
+    QTest::keyClick(table, Qt::Key_Right);
+    EXPECT_EQ(table->currentIndex().column(), WordsModel::kDefinition);
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), table);
+    table->setFocus();
     QTest::keyClick(table, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
 }

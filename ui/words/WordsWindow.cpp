@@ -167,6 +167,8 @@ void WordsWindow::BuildControls() {
                              QAbstractItemView::SelectedClicked);
     m_table->setWordWrap(false);
     m_table->setAlternatingRowColors(true);
+    // Tab leaves the table for the buttons; the arrows move between its cells.
+    m_table->setTabKeyNavigation(false);
     // Rows of one height, and columns not measured against every row, keep a list of tens of
     // thousands of words quick to open and to search.
     QHeaderView* rows = m_table->verticalHeader();
