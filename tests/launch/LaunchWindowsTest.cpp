@@ -14,6 +14,7 @@
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/RefusedDialog.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -167,12 +168,16 @@ TEST_F(LaunchWindowsTest, Chooser_ShowsEachListsFigures_AndEnterStudiesTheOneSel
     EXPECT_EQ("French verbs|12|0 of 12", rows[1]);
     EXPECT_EQ(QStringLiteral("never"), view->topLevelItem(1)->text(4));
     EXPECT_NE(QStringLiteral("never"), view->topLevelItem(0)->text(4));
-    // The list studied last is selected, the keyboard is on the lists, and every control
-    // has a name a screen reader can say.
+    // The list studied last is selected, the keyboard is on the lists, and a screen reader
+    // says each button by the text on it, and what it does after.
     EXPECT_EQ(view->topLevelItem(0), view->currentItem());
     EXPECT_EQ(view, chooser.focusWidget());
-    for (QWidget* control : chooser.findChildren<QPushButton*>())
-        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+    for (QPushButton* button : chooser.findChildren<QPushButton*>()) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(button);
+        EXPECT_EQ(QString(button->text()).remove(QLatin1Char('&')), read->text(QAccessible::Name));
+        EXPECT_FALSE(read->text(QAccessible::Description).isEmpty())
+            << button->objectName().toStdString();
+    }
     EXPECT_FALSE(view->accessibleName().isEmpty());
 
     QTest::keyClick(view, Qt::Key_Down);
@@ -195,7 +200,8 @@ TEST_F(LaunchWindowsTest, Chooser_Backwards_ShowsEachWaysKnown_AndIsRememberedPe
         ASSERT_TRUE(view && backwards);
         EXPECT_EQ(QStringLiteral("2 of 30"), view->topLevelItem(0)->text(2));
         EXPECT_EQ(QStringLiteral("1 of 30"), view->topLevelItem(0)->text(3));
-        EXPECT_FALSE(backwards->accessibleName().isEmpty());
+        EXPECT_EQ(QStringLiteral("Backwards"),
+                  QAccessible::queryAccessibleInterface(backwards)->text(QAccessible::Name));
         EXPECT_FALSE(backwards->isChecked());
         QTest::mouseClick(backwards, Qt::LeftButton);
         QTest::keyClick(view, Qt::Key_Down);

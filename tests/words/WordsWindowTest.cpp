@@ -3,8 +3,10 @@
 #include "tests/lists/ListTestFiles.h"
 #include "ui/words/WordsWindow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
@@ -51,13 +53,16 @@ TEST(WordsWindow, SearchEditUndoAndCloseByKeyboard) {
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(window.Model().Records()[1].definition, "to come");
 
-    // The arrows move between the cells, Tab on to the buttons.
+    // The arrows move between the cells, Tab on to the buttons, which are read by their text.
     table->setFocus();
     table->setCurrentIndex(table->model()->index(0, WordsModel::kWord));
     QTest::keyClick(table, Qt::Key_Right);
     EXPECT_EQ(table->currentIndex().column(), WordsModel::kDefinition);
     QTest::keyClick(table, Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), table);
+    auto* remove = window.findChild<QPushButton*>("deleteButton");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(remove)->text(QAccessible::Name),
+              QString("Delete"));
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());

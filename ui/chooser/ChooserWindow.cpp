@@ -63,10 +63,12 @@ QTreeWidgetItem* ItemFor(const ListSummary& list) {
     return item;
 }
 
-QPushButton* Button(const QString& text, const char* name, const QString& accessibleName) {
+// A screen reader names a button by its text, as it is seen; what it does comes after.
+QPushButton* Button(const QString& text, const char* name, const QString& description) {
     auto* button = new QPushButton(text);
     button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(accessibleName);
+    button->setAccessibleDescription(description);
+    button->setToolTip(description);
     // Only Study answers Enter: the list keeps the keyboard while the user picks.
     button->setAutoDefault(false);
     return button;
@@ -123,7 +125,7 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_study->setDefault(true);
     m_backwards = new QCheckBox(tr("&Backwards"));
     m_backwards->setObjectName(QStringLiteral("backwardsCheckBox"));
-    m_backwards->setAccessibleName(tr("Study backwards"));
+    // Named by its text; the tip is what a screen reader says of it besides.
     m_backwards->setToolTip(
         tr("Study the selected list from the definition to the word; each way "
            "keeps its own progress"));

@@ -82,12 +82,13 @@ RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(
     auto* buttons = new QDialogButtonBox;
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAccessibleName(tr("Cancel, add nothing"));
+    // Named by their texts, as they are seen; what they do comes after.
+    cancel->setAccessibleDescription(tr("Cancel, add nothing"));
     if (!plan.records.empty()) {
         QPushButton* skip =
             buttons->addButton(tr("&Skip Them and Add the Rest"), QDialogButtonBox::AcceptRole);
         skip->setObjectName(QStringLiteral("skipButton"));
-        skip->setAccessibleName(tr("Skip these entries and add the rest"));
+        skip->setAccessibleDescription(tr("Skip these entries and add the rest"));
         skip->setDefault(true);
     } else {
         cancel->setDefault(true);

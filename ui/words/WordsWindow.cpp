@@ -131,11 +131,13 @@ QString WordsWindow::DefaultSettingsFile() {
            QStringLiteral("/quibbix/words.ini");
 }
 
+// A screen reader names a button by its text, as it is seen; what it does comes after.
 QPushButton* WordsWindow::AddButton(const QString& text, const char* name,
-                                    const QString& accessibleName) {
+                                    const QString& description) {
     auto* button = new QPushButton(text);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(accessibleName);
+    button->setAccessibleDescription(description);
+    button->setToolTip(description);
     // Enter in the search field or an editor must not press a button.
     button->setAutoDefault(false);
     return button;
@@ -209,7 +211,7 @@ void WordsWindow::BuildControls() {
     m_delete = AddButton(tr("&Delete"), "deleteButton", tr("Delete the selected words"));
     m_undo = AddButton(tr("&Undo"), "undoButton", tr("Undo the last change"));
     m_save = AddButton(tr("Sa&ve"), "saveButton", tr("Save the changes"));
-    auto* close = AddButton(tr("&Close"), "closeButton", tr("Close"));
+    auto* close = AddButton(tr("&Close"), "closeButton", QString());
     for (QPushButton* button : {add, m_delete, m_undo}) buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_save);

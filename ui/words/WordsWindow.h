@@ -73,7 +73,7 @@ public:
 private:
     void BuildControls();
     void InstallShortcuts();
-    QPushButton* AddButton(const QString& text, const char* name, const QString& accessibleName);
+    QPushButton* AddButton(const QString& text, const char* name, const QString& description);
     void AddWord();
     void DeleteSelected();
     void Undo();
