@@ -367,10 +367,6 @@ jede Antwort geht weiter.</translation>
         <translation>&amp;Rückwärts</translation>
     </message>
     <message>
-        <source>Study backwards</source>
-        <translation>Rückwärts lernen</translation>
-    </message>
-    <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
         <translation>Die gewählte Liste von der Bedeutung zum Wort lernen; jede Richtung hat ihren eigenen Fortschritt</translation>
     </message>
@@ -2414,10 +2410,6 @@ Wörter und Fortschritt der Liste kamen aus dem Ordner. </translation>
     <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>

@@ -367,10 +367,6 @@ cualquier respuesta pasa a la siguiente.</translation>
         <translation>Al &amp;revés</translation>
     </message>
     <message>
-        <source>Study backwards</source>
-        <translation>Estudiar al revés</translation>
-    </message>
-    <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
         <translation>Estudiar la lista seleccionada de la definición a la palabra; cada sentido conserva su propio progreso</translation>
     </message>
@@ -2415,10 +2411,6 @@ Sus palabras y su progreso vinieron de la carpeta. </translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>

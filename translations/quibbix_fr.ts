@@ -367,10 +367,6 @@ toute réponse passe à la suite.</translation>
         <translation>À l&apos;&amp;envers</translation>
     </message>
     <message>
-        <source>Study backwards</source>
-        <translation>Étudier à l&apos;envers</translation>
-    </message>
-    <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
         <translation>Étudier la liste sélectionnée de la définition vers le mot&#xa0;; chaque sens garde sa propre progression</translation>
     </message>
@@ -2415,10 +2411,6 @@ Ses mots et sa progression viennent du dossier. </translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>

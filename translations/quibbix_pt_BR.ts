@@ -367,10 +367,6 @@ qualquer resposta continua.</translation>
         <translation>Ao &amp;contrário</translation>
     </message>
     <message>
-        <source>Study backwards</source>
-        <translation>Estudar ao contrário</translation>
-    </message>
-    <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
         <translation>Estudar a lista selecionada da definição para a palavra; cada sentido guarda seu próprio progresso</translation>
     </message>
@@ -2414,10 +2410,6 @@ Suas palavras e seu progresso vieram da pasta. </translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fechar</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fechar</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>

@@ -371,10 +371,6 @@ any answer goes on.</source>
         <translation>&amp;Наоборот</translation>
     </message>
     <message>
-        <source>Study backwards</source>
-        <translation>Учить наоборот</translation>
-    </message>
-    <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
         <translation>Учить выбранный список от значения к слову; у каждого направления свой прогресс</translation>
     </message>
@@ -2437,10 +2433,6 @@ Its words and progress came from the folder. </source>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Закрыть</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>

@@ -363,10 +363,6 @@ any answer goes on.</source>
         <translation>反向(&amp;B)</translation>
     </message>
     <message>
-        <source>Study backwards</source>
-        <translation>反向学习</translation>
-    </message>
-    <message>
         <source>Study the selected list from the definition to the word; each way keeps its own progress</source>
         <translation>从释义到单词学习所选列表；每个方向分别记录进度</translation>
     </message>
@@ -2391,10 +2387,6 @@ Its words and progress came from the folder. </source>
     <message>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
