@@ -4,7 +4,8 @@
 # Quibbix among the registry's applications, reads the word box, starts and answers with the
 # answer buttons' actions, and expects each outcome (the word, the definition, the next word)
 # to arrive as a change of the focused answer button, which is what a screen reader speaks.
-#   screen_reader_test.py READY_FILE
+# With "chooser", the window to choose a list in must say the selected list when it opens.
+#   screen_reader_test.py READY_FILE [chooser]
 # Listens first and then writes READY_FILE, for the program to be started: a program learns
 # at its start which events anyone listens to, and of later listeners only a moment after.
 # Exits 0 when all of it is heard, 1 with what went wrong otherwise.
@@ -119,7 +120,29 @@ class Heard:
                     lambda: any(n in ANSWERS and d == text for n, d in self.said))
 
 
+def chooser_says_the_selected_list():
+    focused = []
+
+    def on_focus(event):
+        try:
+            if event.detail1 == 1:
+                focused.append((event.source.get_role(), event.source.get_name()))
+        except GLib.Error:
+            pass
+
+    listener = Atspi.EventListener.new(on_focus)
+    listener.register("object:state-changed:focused")
+    with open(sys.argv[1], "w") as ready:
+        ready.write("listening\n")
+    # Neither list was studied: the first is selected.
+    if not spin(START_SECONDS, lambda: (Atspi.Role.TABLE_CELL, "French") in focused):
+        fail("the selected list was not told on opening; heard %r" % focused)
+
+
 def main():
+    if sys.argv[2:] == ["chooser"]:
+        chooser_says_the_selected_list()
+        return
     heard = Heard()
     with open(sys.argv[1], "w") as ready:
         ready.write("listening\n")

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
-# The study window as a screen reader meets it: the program on Xvfb under openbox, with the
-# accessibility bus on a private session bus, driven by screen_reader_test.py through AT-SPI.
-#   screen_reader_test.sh BIN_DIR LIST_DIR
+# The study window, or with "chooser" the window to choose a list in, as a screen reader
+# meets it: the program on Xvfb under openbox, with the accessibility bus on a private session
+# bus, driven by screen_reader_test.py through AT-SPI.
+#   screen_reader_test.sh BIN_DIR LIST_DIR [chooser]
 # Exits 77 (skipped) without the accessibility bus, python3-gi with its AT-SPI bindings,
 # Xvfb or openbox.
 set -euo pipefail
 bin=$(cd "${1:?usage: screen_reader_test.sh BIN_DIR LIST_DIR}" && pwd)
 list=$(cd "${2:?usage: screen_reader_test.sh BIN_DIR LIST_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
+mode=${3:-study}
 
 launcher=
 for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
@@ -71,13 +73,23 @@ fi
 pids+=($!)
 
 # The screen reader listens before the program starts, as it would on a desktop.
-"$python" "$here/screen_reader_test.py" "$work/ready" &
+"$python" "$here/screen_reader_test.py" "$work/ready" "$mode" &
 reader=$!
 for _ in $(seq 200); do [ -s "$work/ready" ] && break; sleep 0.05; done
 [ -s "$work/ready" ] || fail "the AT-SPI client did not start listening"
 
+program=quibbix
+if [ "$mode" = chooser ]; then
+    # Two lists, so that the chooser opens.
+    for name in French German; do
+        printf 'mot\tword\n' >"$work/$name.tsv"
+        "$bin/quibbix-wordlist" add "$work/$name.tsv" --name "$name" >/dev/null ||
+            fail "the list $name was not added"
+    done
+    program=quibbix-chooser
+fi
 (cd "$work/study" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=en LC_ALL=C.UTF-8 \
-    exec "$bin/quibbix" >"$work/quibbix.txt" 2>&1) &
+    exec "$bin/$program" >"$work/quibbix.txt" 2>&1) &
 pids+=($!)
 
-wait "$reader" || fail "the study window as a screen reader meets it"
+wait "$reader" || fail "the $mode window as a screen reader meets it"

@@ -11,6 +11,7 @@
 #include "ui/speech/SpeechDialog.h"
 #include "ui/words/WordsWindow.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -175,6 +177,9 @@ void ChooserWindow::done(int result) {
 
 // Delete and F2 on the lists do what they do in a file manager.
 bool ChooserWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Qt tells a screen reader of the lists as a whole just after this, and of no row.
+    if (watched == m_view && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, this, [this] { AnnounceCurrentRow(); });
     if (watched == m_view && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Delete) {
@@ -204,6 +209,20 @@ void ChooserWindow::Reload(const std::string& name) {
     }
     if (select) m_view->setCurrentItem(select);
     UpdateButtons();
+}
+
+// The row selected when the lists take the focus is what a screen reader is to say: the
+// list studied last on opening, else the one the user was on.
+void ChooserWindow::AnnounceCurrentRow() {
+    const QModelIndex current = m_view->currentIndex();
+    if (!QAccessible::isActive() || !m_view->hasFocus() || !current.isValid()) return;
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(m_view);
+    QAccessibleTableInterface* table = view ? view->tableInterface() : nullptr;
+    QAccessibleInterface* cell = table ? table->cellAt(current.row(), current.column()) : nullptr;
+    if (!cell) return;
+    QAccessibleEvent focus(m_view, QAccessible::Focus);
+    focus.setChild(view->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
 }
 
 std::optional<ListSummary> ChooserWindow::Current() const {

@@ -46,6 +46,7 @@ protected:
 private:
     std::optional<ListSummary> Current() const;
     void UpdateButtons();
+    void AnnounceCurrentRow();
     // The way the selected list was last chosen to be studied, and remembering a new one.
     void ShowDirection();
     void RememberDirection();
