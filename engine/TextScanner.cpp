@@ -28,10 +28,13 @@ bool TextScanner::ScanDigits(uint64_t& magnitude, bool& negative, bool& overflow
     }
     if (m_pos >= m_text.size() || !IsDigit(m_text[m_pos])) return false;
     magnitude = 0;
+    // magnitude * 10 + digit > max, without a division for every digit of a long list.
     constexpr uint64_t kMax = std::numeric_limits<uint64_t>::max();
+    constexpr uint64_t kTenth = kMax / 10;
+    constexpr uint64_t kLastDigit = kMax % 10;
     while (m_pos < m_text.size() && IsDigit(m_text[m_pos])) {
         const uint64_t digit = static_cast<uint64_t>(m_text[m_pos] - '0');
-        if (magnitude > (kMax - digit) / 10) overflow = true;
+        if (magnitude > kTenth || (magnitude == kTenth && digit > kLastDigit)) overflow = true;
         if (!overflow) magnitude = magnitude * 10 + digit;
         ++m_pos;
     }
