@@ -13,6 +13,7 @@
 #include "engine/ListRec.h"
 
 #include <cstdint>
+#include <iterator>
 #include <list>
 #include <string>
 #include <unordered_map>
@@ -57,6 +58,17 @@ public:
         m_isJournalWhole = false;
         m_index.Drop();
         m_list.remove_if(drop);
+    }
+    // Keeps the entries `keep(entry)` accepts, asked front to back and once each, in their
+    // order: what taking every entry from the head and adding the kept ones at the tail
+    // leaves, without taking the list apart. Like RemoveIf, a change the journal cannot
+    // take back.
+    template <typename Pred>
+    void KeepInOrder(Pred keep) {
+        m_isJournalWhole = false;
+        m_index.Drop();
+        for (auto it = m_list.begin(); it != m_list.end();)
+            it = keep(*it) ? std::next(it) : m_list.erase(it);
     }
     // Removes every entry of word `wordIndex`, the first copied into `entry`; false (nothing
     // changed) when the word waits in no entry. Like RemoveIf, a change the journal cannot

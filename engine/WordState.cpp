@@ -279,13 +279,23 @@ void CWordState::MaintainList(uint32_t currentIndex) {
     if (!table) return;
     if (currentIndex != NO_WORD && currentIndex <= n) table[currentIndex] = 1;
 
+    // Each list keeps the first place of each word, in order; words out of range go.
+    const auto keep = [&](const CListRec& entry) {
+        if (entry.m_wordIndex > n || table[entry.m_wordIndex] != 0) return false;
+        table[entry.m_wordIndex] = static_cast<int32_t>(entry.m_wordIndex);
+        return true;
+    };
     for (CWordList* list : {&m_mistaken, &m_unsure, &m_new, &m_learning, &m_toBeViewed, &m_known}) {
+        if (!list->CanTakeBack()) {
+            // In place: a long list read at the start is not taken apart and built again.
+            list->KeepInOrder(keep);
+            continue;
+        }
+        // Through the head and the tail, so that an undo point can still take it back.
         CListRec entry;
         for (int count = list->GetCount(); count > 0; --count) {
             list->RemoveHead(entry);
-            if (entry.m_wordIndex > n || table[entry.m_wordIndex] != 0) continue;
-            table[entry.m_wordIndex] = static_cast<int32_t>(entry.m_wordIndex);
-            list->Add(entry, true);
+            if (keep(entry)) list->Add(entry, true);
         }
     }
     if (table[0] != 0)
