@@ -6,6 +6,7 @@
 // work without a display.
 
 #include "engine/Escaped.h"
+#include "engine/ListPreload.h"
 #include "engine/RedirectedFileSystem.h"
 #include "engine/SessionFiles.h"
 #include "engine/Version.h"
@@ -155,6 +156,14 @@ int main(int argc, char** argv) {
     const ListFolder::Direction direction = TakesReverse(argc, argv)
                                                 ? ListFolder::Direction::kBackwards
                                                 : ListFolder::Direction::kForwards;
+    // Backwards, the engine's "session/..." lands in the direction's own folder, and nothing
+    // it does reaches session/.
+    static RedirectedFileSystem backwardsFiles(
+        PosixFileSystem::Instance(), SessionFiles::kDirectory, ListFolder::SessionName(direction));
+    const bool backwards = direction == ListFolder::Direction::kBackwards;
+    // A long list is parsed on a second thread while the window system starts.
+    ListPreload preload(backwards ? static_cast<FileSystem&>(backwardsFiles)
+                                  : PosixFileSystem::Instance());
     qInstallMessageHandler(StartupMessageHandler);
     QApplication app(argc, argv);
     g_starting = false;
@@ -168,18 +177,14 @@ int main(int argc, char** argv) {
     FolderLock lock;
     if (!LockTheFolder(platform, lock, direction) || !GuardTheList(platform, direction)) return 1;
     ExplainAMissingWordList();
-    // Backwards, the engine's "session/..." lands in the direction's own folder, and nothing
-    // it does reaches session/.
-    static RedirectedFileSystem backwardsFiles(
-        PosixFileSystem::Instance(), SessionFiles::kDirectory, ListFolder::SessionName(direction));
-    if (direction == ListFolder::Direction::kBackwards) {
+    if (backwards) {
         InstallFileSystem(backwardsFiles);
         platform.UseFiles(backwardsFiles);
     }
     {
         CQuibbixDlg dialog(platform.Services(), platform.Engine());
         dialog.SetListName(ListStore::NameIn("."));
-        dialog.SetBackwards(direction == ListFolder::Direction::kBackwards);
+        dialog.SetBackwards(backwards);
         g_dialog = &dialog;
         std::atexit(SaveAtExit);
         QObject::connect(&app, &QGuiApplication::commitDataRequest,

@@ -2,6 +2,7 @@
 #include "engine/WordList.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/ListPreload.h"
 #include "engine/TextScanner.h"
 
 #include <charconv>
@@ -123,29 +124,38 @@ int CWordList::LoadFile(const char* name, LoadReport& report) {
     report.error = m_files->ReadFile(m_fileName, text);
     if (report.error != 0) return 0;
 
+    ListPreload::Parsed parsed;
+    if (!ListPreload::Take(m_fileName, text, parsed))
+        parsed.count = Parse(text, parsed.entries, parsed.damaged);
+    m_list.splice(m_list.end(), parsed.entries);
+    report.damaged = parsed.damaged;
+    if (report.damaged) report.original = std::move(text);
+    return parsed.count;
+}
+
+int32_t CWordList::Parse(std::string_view text, std::list<CListRec>& entries, bool& damaged) {
     TextScanner scanner(text);
     int32_t count = 0;
     if (!scanner.ScanInt(count)) {
         count = 0;
-        report.damaged = true;
+        damaged = true;
     }
-    if (count < 0) report.damaged = true;
+    if (count < 0) damaged = true;
     // A real entry takes at least two bytes, so a count beyond the file's size cannot be
     // real; appending that many (0, 0) entries would only exhaust memory.
     const int64_t cap = static_cast<int64_t>(text.size());
     const int64_t toAppend = count < cap ? count : cap;
-    if (toAppend < count) report.damaged = true;
+    if (toAppend < count) damaged = true;
     for (int64_t i = 0; i < toAppend; ++i) {
         CListRec entry;
         // "%u\t%d\n": a failed conversion stops the scan, so the counter stays 0 too.
         const bool scanned =
             scanner.ScanUnsigned(entry.m_wordIndex) && scanner.ScanInt(entry.m_counter);
-        if (!scanned) report.damaged = true;
-        m_list.push_back(entry);
+        if (!scanned) damaged = true;
+        entries.push_back(entry);
     }
     // Pairs beyond the count would be lost at the next save.
-    if (!scanner.AtEnd()) report.damaged = true;
-    if (report.damaged) report.original = std::move(text);
+    if (!scanner.AtEnd()) damaged = true;
     return count;
 }
 

@@ -16,6 +16,7 @@
 #include <iterator>
 #include <list>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -46,6 +47,9 @@ public:
         std::string original;
     };
     int LoadFile(const char* name, LoadReport& report);
+    // Appends the entries of a list file's `text` to `entries` and returns the count it
+    // states; `damaged` is set when the text is not exactly a count and that many pairs.
+    static int32_t Parse(std::string_view text, std::list<CListRec>& entries, bool& damaged);
     // Replaces the file atomically; returns 1 when it was written, 0 otherwise.
     int SaveFile(const char* name);
     // The file's text for the queue as it stands.

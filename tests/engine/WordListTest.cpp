@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "engine/ListPreload.h"
 #include "engine/WordList.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TempDir.h"
@@ -204,6 +205,34 @@ TEST_F(WordListTest, LoadFile_AppendsAfterExistingEntries) {
     EXPECT_EQ(3, list.GetCount());
     EXPECT_EQ(-1, list.LoadFile(""));
     EXPECT_EQ(-1, list.LoadFile(nullptr));
+}
+
+// The session read ahead while the window system starts must load exactly as a read would,
+// and never hand over a file that changed after it was read.
+TEST_F(WordListTest, Preload_LoadsAsAReadWould_ButNotAFileChangedSince) {
+    std::filesystem::create_directory("session");
+    WriteFile("session/tobeviewed.txt", "3\n4\t1\n9\t0\n");
+    WriteFile("session/unsure.txt", "1\n5\t2\n");
+    WriteFile("session/new.txt", "1\n6\t0\n");
+    ListPreload preload(DefaultFileSystem());
+    CWordList toBeViewed;
+    CWordList::LoadReport report;
+    EXPECT_EQ(3, toBeViewed.LoadFile("session/tobeviewed.txt", report));
+    EXPECT_EQ((std::vector<CListRec>{Entry(4, 1), Entry(9, 0), Entry(0, 0)}),
+              EntriesOf(toBeViewed));
+    EXPECT_TRUE(report.damaged);
+    EXPECT_EQ("3\n4\t1\n9\t0\n", report.original);
+
+    WriteFile("session/unsure.txt", "2\n7\t1\n8\t1\n");
+    CWordList unsure;
+    EXPECT_EQ(2, unsure.LoadFile("session/unsure.txt"));
+    EXPECT_EQ((std::vector<CListRec>{Entry(7, 1), Entry(8, 1)}), EntriesOf(unsure));
+    // Handed over once: a second read of the same bytes parses them again.
+    for (int i = 0; i < 2; ++i) {
+        CWordList fresh;
+        EXPECT_EQ(1, fresh.LoadFile("session/new.txt"));
+        EXPECT_EQ((std::vector<CListRec>{Entry(6, 0)}), EntriesOf(fresh));
+    }
 }
 
 TEST_F(WordListTest, SaveFile_ThatCannotComplete_LeavesOldFile) {
