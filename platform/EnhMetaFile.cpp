@@ -2,6 +2,7 @@
 #include "platform/EnhMetaFile.h"
 
 #include "engine/AtomicFile.h"
+#include "platform/PixelCache.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -40,8 +41,13 @@ std::unique_ptr<EnhMetaFile> EnhMetaFile::Load(const std::string& path,
 std::unique_ptr<EnhMetaFile> EnhMetaFile::FromSvg(const std::string& svg) {
     std::unique_ptr<EnhMetaFile> file(new EnhMetaFile);
     file->m_svg = QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
-    // Parsed now to know it is a picture; the first drawing uses this parse.
+    // Parsed now to know it is a picture, and the first drawing uses this parse; a picture an
+    // earlier start found good is taken as it is, since its drawing is likely kept too.
+    const QString parses = PixelCache::PathFor(
+        file->m_svg, QByteArray("metafile parses with Qt ") + QByteArray(qVersion()));
+    if (PixelCache::IsNoted(parses)) return file;
     if (!file->Renderer().isValid()) return nullptr;
+    PixelCache::Note(parses);
     return file;
 }
 
@@ -50,6 +56,32 @@ EnhMetaFile::~EnhMetaFile() = default;
 QSvgRenderer& EnhMetaFile::Renderer() const {
     if (!m_renderer) m_renderer = Parse(m_svg);
     return *m_renderer;
+}
+
+QImage EnhMetaFile::Drawn(QSize pixels, qreal ratio, QPainter::RenderHints hints) const {
+    // Only the first size a picture is drawn at is kept: the size the window starts with. A
+    // window resized by dragging would otherwise leave a file for every step.
+    QString kept;
+    if (!m_isKept) {
+        m_isKept = true;
+        kept = PixelCache::PathFor(m_svg, QByteArray("metafile 1 with Qt ") + qVersion() + ' ' +
+                                              QByteArray::number(pixels.width()) + 'x' +
+                                              QByteArray::number(pixels.height()) + ' ' +
+                                              QByteArray::number(ratio) + ' ' +
+                                              QByteArray::number(int(hints)));
+    }
+    QImage image = PixelCache::Load(kept, pixels, QImage::Format_ARGB32_Premultiplied);
+    const bool mustDraw = image.isNull();
+    if (mustDraw) image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    if (!mustDraw) return image;
+    image.fill(Qt::transparent);
+    QPainter onImage(&image);
+    onImage.setRenderHints(hints);
+    Renderer().render(&onImage, QRectF(QPointF(0, 0), QSizeF(pixels) / ratio));
+    onImage.end();
+    if (!kept.isEmpty()) PixelCache::Keep(image, kept);
+    return image;
 }
 
 void EnhMetaFile::Draw(QPainter& painter, const QRectF& target) const {
@@ -65,13 +97,7 @@ void EnhMetaFile::Draw(QPainter& painter, const QRectF& target) const {
     const QSize pixels = whole.size() * static_cast<int>(ratio);
     if (pixels.isEmpty()) return;
     if (m_drawn.size() != pixels || m_drawn.devicePixelRatioF() != ratio) {
-        m_drawn = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        m_drawn.setDevicePixelRatio(ratio);
-        m_drawn.fill(Qt::transparent);
-        QPainter onImage(&m_drawn);
-        onImage.setRenderHints(painter.renderHints());
-        Renderer().render(&onImage, QRectF(QPointF(0, 0), QSizeF(whole.size())));
-        onImage.end();
+        m_drawn = Drawn(pixels, ratio, painter.renderHints());
         m_renderer.reset();
     }
     painter.drawImage(whole.topLeft(), m_drawn);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/AtomicFile.h"
 #include "platform/EnhMetaFile.h"
+#include "platform/PixelCache.h"
 #include "tests/support/TempDir.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
@@ -182,3 +184,35 @@ TEST(EnhMetaFileTest, KeptPixels_LookAsTheVectorsDrawnDirectly) {
 }
 
 }  // namespace
+
+// A later start finds the first drawing kept and shows it without drawing; a size reached by
+// resizing is drawn, never kept, so that dragging a window does not fill the cache.
+TEST(EnhMetaFileTest, FirstDrawing_IsKeptForTheNextStart) {
+    TempDir dir;
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(CacheDir()));
+    std::string emf;
+    ASSERT_TRUE(ReadWholeFile(ListFile("2Collar_H.emf"), emf));
+    const std::string svg = MetaFileConverter(Helper(), "").ToSvg(emf);
+    const auto paint = [](const EnhMetaFile& picture, int width) {
+        QImage window(width, 9, QImage::Format_RGB32);
+        window.fill(Qt::white);
+        QPainter painter(&window);
+        picture.Draw(painter, QRectF(0, 0, width, 9));
+        return window;
+    };
+    const QImage first = paint(*EnhMetaFile::FromSvg(svg), 300);
+    const QDir kept(QString::fromStdString(CacheDir() + "/quibbix/pictures"));
+    const auto keptFiles = [&] { return kept.entryInfoList(QDir::Files, QDir::Size); };
+    ASSERT_EQ(2, keptFiles().size());  // the drawing, and the note that the picture parses
+    EXPECT_EQ(first, paint(*EnhMetaFile::FromSvg(svg), 300));
+
+    // Shown from the cache: a kept drawing changed behind its back shows as it now is.
+    QImage red(300, 9, QImage::Format_ARGB32_Premultiplied);
+    red.fill(Qt::red);
+    PixelCache::Keep(red, keptFiles().front().filePath());
+    const auto picture = EnhMetaFile::FromSvg(svg);
+    EXPECT_EQ(QColor(Qt::red), paint(*picture, 300).pixelColor(150, 4));
+    EXPECT_NE(QColor(Qt::red), paint(*picture, 200).pixelColor(100, 4));
+    EXPECT_EQ(2, keptFiles().size());
+    qunsetenv("XDG_CACHE_HOME");
+}

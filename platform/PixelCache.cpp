@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "platform/PixelCache.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// FNV-1a over `bytes`, from `basis`. A cryptographic hash over the bytes of every picture at
+// every start would cost much of what the cache saves; two 64-bit hashes of the source keep
+// a different picture from ever matching by chance.
+uint64_t Fnv1a(const QByteArray& bytes, uint64_t basis) {
+    uint64_t hash = basis;
+    for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    return hash;
+}
+
+QString Hex(uint64_t value) {
+    return QString::number(value, 16).rightJustified(16, QLatin1Char('0'));
+}
+
+QByteArray Header(QSize size, QImage::Format format) {
+    const char* kind = format == QImage::Format_RGB32 ? "quibbix-picture" : "quibbix-picture-alpha";
+    return QByteArray(kind) + ' ' + QByteArray::number(size.width()) + ' ' +
+           QByteArray::number(size.height()) + '\n';
+}
+
+}  // namespace
+
+namespace PixelCache {
+
+QString PathFor(const QByteArray& source, const QByteArray& how) {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty()) return QString();
+    return cache + QStringLiteral("/quibbix/pictures/") +
+           Hex(Fnv1a(source, 0xcbf29ce484222325ULL)) + Hex(Fnv1a(source, 0x84222325cbf29ce4ULL)) +
+           Hex(Fnv1a(how, 0xcbf29ce484222325ULL)) + QStringLiteral(".rgb");
+}
+
+QImage Load(const QString& path, QSize size, QImage::Format format) {
+    if (path.isEmpty()) return QImage();
+    QFile file(path);
+    const QByteArray header = Header(size, format);
+    const qint64 pixels = qint64(size.width()) * size.height() * 4;
+    if (!file.open(QIODevice::ReadOnly) || file.size() != header.size() + pixels ||
+        file.read(header.size()) != header)
+        return QImage();
+    QImage image(size, format);
+    if (image.isNull() || image.sizeInBytes() != pixels) return QImage();
+    if (file.read(reinterpret_cast<char*>(image.bits()), pixels) != pixels) return QImage();
+    return image;
+}
+
+void Keep(const QImage& image, const QString& path) {
+    const QImage kept = image.format() == QImage::Format_ARGB32_Premultiplied
+                            ? image
+                            : image.convertToFormat(QImage::Format_RGB32);
+    const qint64 pixels = qint64(kept.width()) * kept.height() * 4;
+    if (path.isEmpty() || kept.sizeInBytes() != pixels || !QDir().mkpath(QFileInfo(path).path()))
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write(Header(kept.size(), kept.format()));
+    file.write(reinterpret_cast<const char*>(kept.constBits()), pixels);
+    file.commit();
+}
+
+bool IsNoted(const QString& path) { return !path.isEmpty() && QFileInfo::exists(path); }
+
+void Note(const QString& path) {
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.commit();
+}
+
+}  // namespace PixelCache
