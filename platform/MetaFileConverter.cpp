@@ -82,12 +82,13 @@ const MetaFileConverter& MetaFileConverter::Default() {
 
 std::string MetaFileConverter::ToSvg(const std::string& emf) const {
     if (!LooksLikeEnhMetaFile(emf)) return std::string();
+    if (const auto known = m_converted.find(emf); known != m_converted.end()) return known->second;
     struct stat helper {};
     if (::stat(m_helper.c_str(), &helper) != 0) return std::string();
     const std::string key = CacheKey(helper, emf);
     const std::string cached = m_cacheDir.empty() ? std::string() : m_cacheDir + '/' + key + ".svg";
     std::string svg;
-    if (!cached.empty() && ReadWholeFile(cached, svg)) return svg;
+    if (!cached.empty() && ReadWholeFile(cached, svg)) return m_converted[emf] = svg;
     if (m_timedOut.count(key)) return std::string();
     switch (RunHelper(emf, svg)) {
         case Outcome::Converted:
@@ -95,7 +96,7 @@ std::string MetaFileConverter::ToSvg(const std::string& emf) const {
             // A refusal is kept too, as an empty file: the same bytes fail the same way.
             if (!cached.empty() && QDir().mkpath(QString::fromStdString(m_cacheDir)))
                 WriteFileAtomically(cached, svg);
-            return svg;
+            return m_converted[emf] = svg;
         case Outcome::TimedOut:
             m_timedOut.insert(key);
             return std::string();

@@ -7,6 +7,7 @@
 // program. What each metafile gave is kept in a cache directory, so a start with pictures
 // converted before runs no process.
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -37,4 +38,8 @@ private:
     // Keys of the metafiles that ran out of time in this process: not kept on disk, where a
     // busy machine's slowness would outlive the moment, but not tried again either.
     mutable std::set<std::string> m_timedOut;
+    // Metafiles converted, or read from the cache, in this process, by their bytes: the window
+    // shows each frame on several strips, and the hash that keys the cache costs more than
+    // reading the picture.
+    mutable std::map<std::string, std::string> m_converted;
 };
