@@ -19,14 +19,20 @@
 #include <QScrollArea>
 #include <QTimerEvent>
 
+#include <map>
+
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 // Template faces such as "MS Sans Serif" are not installed on Linux; the application font
 // then stands in (on Debian fontconfig resolves it to DejaVu Sans).
+// Asked once per face: each question costs fontconfig a substitution of its own.
 QFont DialogFont(const DialogTemplate& t) {
-    QFont font = QFontDatabase::hasFamily(t.fontFace) ? QFont(t.fontFace) : QApplication::font();
+    static std::map<QString, bool> installed;
+    const auto known = installed.try_emplace(t.fontFace, false);
+    if (known.second) known.first->second = QFontDatabase::hasFamily(t.fontFace);
+    QFont font = known.first->second ? QFont(t.fontFace) : QApplication::font();
     font.setPointSize(t.fontPoints);
     return font;
 }
