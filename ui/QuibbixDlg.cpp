@@ -47,21 +47,35 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
       m_services(services),
       m_env(env),
       m_timeRecord(env),
-      m_statDlg(nullptr),
-      m_configDlg(services.dialogs, nullptr),
-      m_breakDlg(services.sound, nullptr),
       m_wordsModule(ModuleLoader::PathOf(WordsModule::kFileName)),
       m_wordSelect(env),
       m_history(env),
       m_session(m_wordSelect, &m_timeRecord) {
     m_session.SetHistory(&m_history);
-    m_statDlg.SetProgressLoader(&m_progressLoader, &m_services.messageBoxes);
     // Window managers that follow the Motif hints refuse to maximize a window without it.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     HelpWindow::InstallShortcut(this);
 }
 
 CQuibbixDlg::~CQuibbixDlg() = default;
+
+CBreakDlg& CQuibbixDlg::GetBreakDlg() {
+    if (!m_breakDlg) m_breakDlg = std::make_unique<CBreakDlg>(m_services.sound, nullptr);
+    return *m_breakDlg;
+}
+
+CQuibStatisticDlg& CQuibbixDlg::GetStatisticDlg() {
+    if (!m_statDlg) {
+        m_statDlg = std::make_unique<CQuibStatisticDlg>(nullptr);
+        m_statDlg->SetProgressLoader(&m_progressLoader, &m_services.messageBoxes);
+    }
+    return *m_statDlg;
+}
+
+CQuibConfigDlg& CQuibbixDlg::GetConfigDlg() {
+    if (!m_configDlg) m_configDlg = std::make_unique<CQuibConfigDlg>(m_services.dialogs, nullptr);
+    return *m_configDlg;
+}
 
 void CQuibbixDlg::SetListName(const std::string& name) {
     m_listName = name;
@@ -127,7 +141,7 @@ bool CQuibbixDlg::Initialize() {
         QMenu menu(this);
         QAction* edit = menu.addAction(tr("&Edit Words…"), this, [this] { OnEditWords(); });
         edit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-        edit->setEnabled(!m_breakDlg.isVisible());
+        edit->setEnabled(!IsBreakShown());
         menu.exec(m_wordBox.mapToGlobal(at));
     });
     m_studyLine.setParent(this);
@@ -194,7 +208,7 @@ bool CQuibbixDlg::IsBusyForSync() const {
     // A save still writing would put its older lists over what the sync writes; a dialog or
     // a definition in view has the learner's attention.
     const QWidget* modal = QApplication::activeModalWidget();
-    return m_isEditingWords || (modal && modal != this) || m_breakDlg.isVisible() ||
+    return m_isEditingWords || (modal && modal != this) || IsBreakShown() ||
            m_session.IsSavingInBackground() ||
            (!m_session.IsPaused() && !m_session.IsBeforeReveal());
 }
@@ -344,7 +358,7 @@ int CQuibbixDlg::CurrentRecord() const {
 
 void CQuibbixDlg::OnEditWords() {
     // A break is a break: the words wait until it is over.
-    if (!m_initialized || m_breakDlg.isVisible()) return;
+    if (!m_initialized || IsBreakShown()) return;
     QString error;
     const auto edit = reinterpret_cast<WordsModule::EditFunction>(m_wordsModule.Entry(
         WordsModule::kVersionSymbol, WordsModule::kVersion, WordsModule::kEditSymbol, error));
@@ -777,10 +791,10 @@ void CQuibbixDlg::TakeABreak() {
     m_session.BeginBreak();
     HideWindowNow(&m_wordBox);
     RedrawWindowNow(this);
-    m_breakDlg.SetConfigData(m_settings);
+    GetBreakDlg().SetConfigData(m_settings);
     PlaceBreakDialog();
     ForgetAnswerTexts();
-    m_breakDlg.DoModal();
+    m_breakDlg->DoModal();
     ShowWindow(&m_wordBox);
     RedrawWindowNow(this);
     m_session.EndBreak();
@@ -798,21 +812,22 @@ void CQuibbixDlg::PlaceBreakDialog() {
     }
     const Rect inside{GetWindowRect(strips[0]).right, GetWindowRect(strips[1]).bottom,
                       GetWindowRect(strips[2]).left, GetWindowRect(strips[3]).top};
-    const QSize size = m_breakDlg.frameGeometry().size();
+    const QSize size = GetBreakDlg().frameGeometry().size();
     const Rect area = m_services.screen.WorkArea();
     // Too big for the frame, it stays on the screen rather than centred.
     const int x = std::clamp(inside.left + (inside.Width() - size.width()) / 2, area.left,
                              std::max(area.left, area.right - size.width()));
     const int y = std::clamp(inside.top + (inside.Height() - size.height()) / 2, area.top,
                              std::max(area.top, area.bottom - size.height()));
-    m_breakDlg.move(x, y);
+    m_breakDlg->move(x, y);
 }
 
 void CQuibbixDlg::OnFontsAndColors() {
     m_session.SuspendClock();
-    m_configDlg.SetConfigData(m_settings);
-    if (m_configDlg.DoModal() == IDOK) {
-        m_settings = m_configDlg.GetConfigData();
+    CQuibConfigDlg& dialog = GetConfigDlg();
+    dialog.SetConfigData(m_settings);
+    if (dialog.DoModal() == IDOK) {
+        m_settings = dialog.GetConfigData();
         ApplyDisplaySettings();
         RedrawWindowNow(this);
         // The new look stays in use for this session even when it cannot be kept: the file
@@ -836,14 +851,15 @@ void CQuibbixDlg::OnShowStatistics() {
     m_session.Save();
     SyncList();
     ReloadIfDue();
-    m_statDlg.SetWordSelect(&m_wordSelect);
+    CQuibStatisticDlg& dialog = GetStatisticDlg();
+    dialog.SetWordSelect(&m_wordSelect);
     m_session.SuspendClock();
     const int32_t runTime = m_timeRecord.GetRunTime();
     // The time of use is every computer's own added up.
     const int64_t totalTime = std::min<int64_t>(
         INT32_MAX, int64_t{m_timeRecord.GetTotalTime()} + (m_sync ? m_sync->OthersSeconds() : 0));
-    m_statDlg.SetTimes(runTime, static_cast<int32_t>(totalTime));
-    m_statDlg.SetHistory(&m_history.Days(), m_env.LocalDate());
-    m_statDlg.DoModal();
+    dialog.SetTimes(runTime, static_cast<int32_t>(totalTime));
+    dialog.SetHistory(&m_history.Days(), m_env.LocalDate());
+    dialog.DoModal();
     m_session.ResumeClock();
 }

@@ -128,7 +128,10 @@ public:
     const CQuibConfigData& GetSettings() const { return m_settings; }
     CTimeWordRecord& GetTimeRecord() { return m_timeRecord; }
     CWordSelect& GetWordSelect() { return m_wordSelect; }
-    CBreakDlg& GetBreakDlg() { return m_breakDlg; }
+    // The side dialogs, each made the first time it opens.
+    CBreakDlg& GetBreakDlg();
+    CQuibStatisticDlg& GetStatisticDlg();
+    CQuibConfigDlg& GetConfigDlg();
 
 protected:
     bool OnInitDialog() override { return Initialize(); }
@@ -209,11 +212,14 @@ private:
     // Outlives the session, which uses it; its destruction writes the time file once more.
     CTimeWordRecord m_timeRecord;
     CQuibConfigData m_settings;
-    CQuibStatisticDlg m_statDlg;
     // Opens the progress module on the first request for its window.
     ProgressLoader m_progressLoader;
-    CQuibConfigDlg m_configDlg;
-    CBreakDlg m_breakDlg;
+    // Made on first use: most starts open none of them, and their widgets would delay the
+    // first word.
+    std::unique_ptr<CQuibStatisticDlg> m_statDlg;
+    std::unique_ptr<CQuibConfigDlg> m_configDlg;
+    std::unique_ptr<CBreakDlg> m_breakDlg;
+    bool IsBreakShown() const { return m_breakDlg && m_breakDlg->isVisible(); }
     // Opens the Words module on the first Ctrl+E.
     ModuleLoader m_wordsModule;
     QWidget* m_pExitButton = nullptr;
