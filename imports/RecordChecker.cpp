@@ -6,6 +6,9 @@
 #include "engine/GetWordRecord.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
+#include "imports/LearnerText.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -21,12 +24,30 @@ bool IsBlank(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
+// The problems are told in the learner's language where a window shows them; the
+// command-line tool installs no translation and prints the English ones.
+QString Tr(const char* text) { return QCoreApplication::translate("RecordChecker", text); }
+
 // Where a byte of the record lies, for the message.
-const char* PartAt(size_t offset) {
-    if (offset < static_cast<size_t>(WordListFile::kWordOffset)) return "unused field";
-    if (offset < static_cast<size_t>(WordListFile::kDefinitionOffset)) return "word";
-    if (offset < static_cast<size_t>(WordListFile::kRecordSize - 2)) return "definition";
-    return "record end";
+std::string PartAt(size_t offset) {
+    const char* part = QT_TRANSLATE_NOOP("RecordChecker", "record end");
+    if (offset < static_cast<size_t>(WordListFile::kWordOffset))
+        part = QT_TRANSLATE_NOOP("RecordChecker", "unused field");
+    else if (offset < static_cast<size_t>(WordListFile::kDefinitionOffset))
+        part = QT_TRANSLATE_NOOP("RecordChecker", "word");
+    else if (offset < static_cast<size_t>(WordListFile::kRecordSize - 2))
+        part = QT_TRANSLATE_NOOP("RecordChecker", "definition");
+    return Tr(part).toStdString();
+}
+
+// A field's problem, told by one of two texts as the field is the word or the definition.
+struct FieldTexts {
+    const char* word;
+    const char* definition;
+};
+
+std::string Told(const FieldTexts& texts, bool isWord, std::initializer_list<std::string> args) {
+    return LearnerText::Filled(Tr(isWord ? texts.word : texts.definition), args);
 }
 
 void CheckBreakingBytes(std::string_view record, std::vector<std::string>& problems) {
@@ -37,9 +58,11 @@ void CheckBreakingBytes(std::string_view record, std::vector<std::string>& probl
         const bool breaks =
             byte == 0x1A || ((byte == '\r' || byte == '\n') && (i < end || !endIsCrLf));
         if (breaks) {
-            problems.push_back(std::string("byte ") + ByteName(byte) + " at offset " +
-                               std::to_string(i) + " (" + PartAt(i) +
-                               ") breaks the record when read as text");
+            problems.push_back(LearnerText::Filled(
+                Tr(QT_TRANSLATE_NOOP("RecordChecker",
+                                     "byte %1 at offset %2 (%3) breaks the record when read as "
+                                     "text")),
+                {ByteName(byte), std::to_string(i), PartAt(i)}));
         }
     }
 }
@@ -49,7 +72,7 @@ bool IsControl(char32_t ch) { return ch < 0x20 || (ch >= 0x7F && ch < 0xA0); }
 // Bytes that stay inside the record but show as boxes or not at all: control characters
 // (a tab among them) and the five bytes Windows-1252 leaves undefined, which read as C1
 // controls. The first one of a field is reported; those that break the record were already.
-void CheckShownBytes(std::string_view text, const char* part, std::vector<std::string>& problems) {
+void CheckShownBytes(std::string_view text, bool isWord, std::vector<std::string>& problems) {
     if (FieldText::IsUtf8(text)) {
         for (size_t pos = 0; pos < text.size();) {
             const size_t start = pos;
@@ -57,9 +80,14 @@ void CheckShownBytes(std::string_view text, const char* part, std::vector<std::s
             if (!IsControl(ch) || ch == 0x1A || ch == '\r' || ch == '\n') continue;
             char name[16];
             std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(ch));
-            problems.push_back(std::string("control character ") + name + " at byte " +
-                               std::to_string(start) + " of the " + part +
-                               " (UTF-8) does not show as a character");
+            static constexpr FieldTexts kControl = {
+                QT_TRANSLATE_NOOP("RecordChecker",
+                                  "control character %1 at byte %2 of the word (UTF-8) does not "
+                                  "show as a character"),
+                QT_TRANSLATE_NOOP("RecordChecker",
+                                  "control character %1 at byte %2 of the definition (UTF-8) does "
+                                  "not show as a character")};
+            problems.push_back(Told(kControl, isWord, {name, std::to_string(start)}));
             return;
         }
         return;
@@ -68,10 +96,20 @@ void CheckShownBytes(std::string_view text, const char* part, std::vector<std::s
         if (byte == 0x1A || byte == '\r' || byte == '\n') continue;
         const char32_t ch = Cp1252::Decode(byte);
         if (IsControl(ch)) {
-            problems.push_back(std::string(byte < 0x80 ? "control character " : "undefined byte ") +
-                               ByteName(byte) + " in the " + part +
-                               (byte < 0x80 ? "" : ", which is not valid UTF-8 either,") +
-                               " does not show as a character");
+            static constexpr FieldTexts kControl = {
+                QT_TRANSLATE_NOOP("RecordChecker",
+                                  "control character %1 in the word does not show as a character"),
+                QT_TRANSLATE_NOOP("RecordChecker",
+                                  "control character %1 in the definition does not show as a "
+                                  "character")};
+            static constexpr FieldTexts kUndefined = {
+                QT_TRANSLATE_NOOP("RecordChecker",
+                                  "undefined byte %1 in the word, which is not valid UTF-8 "
+                                  "either, does not show as a character"),
+                QT_TRANSLATE_NOOP("RecordChecker",
+                                  "undefined byte %1 in the definition, which is not valid UTF-8 "
+                                  "either, does not show as a character")};
+            problems.push_back(Told(byte < 0x80 ? kControl : kUndefined, isWord, {ByteName(byte)}));
             return;
         }
     }
@@ -79,7 +117,7 @@ void CheckShownBytes(std::string_view text, const char* part, std::vector<std::s
 
 // UTF-8 that a tool counting bytes cut inside its last character: the field no longer reads
 // as UTF-8, so every letter of it shows wrongly.
-void CheckCutUtf8(std::string_view text, const char* part, std::vector<std::string>& problems) {
+void CheckCutUtf8(std::string_view text, bool isWord, std::vector<std::string>& problems) {
     const std::string_view trimmed = text.substr(0, text.find_last_not_of(' ') + 1);
     std::u32string head;
     size_t bad = 0;
@@ -91,9 +129,14 @@ void CheckCutUtf8(std::string_view text, const char* part, std::vector<std::stri
     if (lead < 0xC2 || lead > 0xF4 || tail.size() >= length) return;
     for (unsigned char byte : tail.substr(1))
         if ((byte & 0xC0) != 0x80) return;
-    problems.push_back(std::string("the ") + part +
-                       " is UTF-8 cut off inside its last character, so it shows as "
-                       "Windows-1252");
+    static constexpr FieldTexts kCut = {
+        QT_TRANSLATE_NOOP("RecordChecker",
+                          "the word is UTF-8 cut off inside its last character, so it shows as "
+                          "Windows-1252"),
+        QT_TRANSLATE_NOOP("RecordChecker",
+                          "the definition is UTF-8 cut off inside its last character, so it "
+                          "shows as Windows-1252")};
+    problems.push_back(Told(kCut, isWord, {}));
 }
 
 }  // namespace
@@ -105,17 +148,20 @@ std::vector<std::string> RecordChecker::Problems(std::string_view record) {
         WordListFile::ShownText(record.substr(WordListFile::kWordOffset, WordListFile::kWordSize));
     const std::string_view definition = WordListFile::ShownText(
         record.substr(WordListFile::kDefinitionOffset, WordListFile::kDefinitionSize));
-    CheckShownBytes(word, "word", problems);
-    CheckShownBytes(definition, "definition", problems);
-    CheckCutUtf8(word, "word", problems);
-    CheckCutUtf8(definition, "definition", problems);
+    CheckShownBytes(word, true, problems);
+    CheckShownBytes(definition, false, problems);
+    CheckCutUtf8(word, true, problems);
+    CheckCutUtf8(definition, false, problems);
     if (word.empty())
-        problems.push_back("empty word");
+        problems.push_back(Tr(QT_TRANSLATE_NOOP("RecordChecker", "empty word")).toStdString());
     else if (IsBlank(word))
-        problems.push_back("word of spaces only");
+        problems.push_back(
+            Tr(QT_TRANSLATE_NOOP("RecordChecker", "word of spaces only")).toStdString());
     if (definition.empty())
-        problems.push_back("empty definition");
+        problems.push_back(
+            Tr(QT_TRANSLATE_NOOP("RecordChecker", "empty definition")).toStdString());
     else if (IsBlank(definition))
-        problems.push_back("definition of spaces only");
+        problems.push_back(
+            Tr(QT_TRANSLATE_NOOP("RecordChecker", "definition of spaces only")).toStdString());
     return problems;
 }

@@ -784,6 +784,13 @@ jede Antwort geht weiter.</translation>
     </message>
 </context>
 <context>
+    <name>EntryChecker</name>
+    <message>
+        <source>the entry is refused</source>
+        <translation>der Eintrag wird abgelehnt</translation>
+    </message>
+</context>
+<context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
@@ -1851,6 +1858,77 @@ jede Antwort geht weiter.</translation>
     <message>
         <source>Cannot Study This List</source>
         <translation>Diese Liste kann nicht gelernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>RecordChecker</name>
+    <message>
+        <source>record end</source>
+        <translation>Datensatzende</translation>
+    </message>
+    <message>
+        <source>unused field</source>
+        <translation>ungenutztes Feld</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>definition</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>byte %1 at offset %2 (%3) breaks the record when read as text</source>
+        <translation>Byte %1 an Position %2 (%3) zerbricht den Datensatz, wenn er als Text gelesen wird</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the word (UTF-8) does not show as a character</source>
+        <translation>Steuerzeichen %1 an Byte %2 des Wortes (UTF-8) wird nicht als Zeichen angezeigt</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the definition (UTF-8) does not show as a character</source>
+        <translation>Steuerzeichen %1 an Byte %2 der Bedeutung (UTF-8) wird nicht als Zeichen angezeigt</translation>
+    </message>
+    <message>
+        <source>control character %1 in the word does not show as a character</source>
+        <translation>Steuerzeichen %1 im Wort wird nicht als Zeichen angezeigt</translation>
+    </message>
+    <message>
+        <source>control character %1 in the definition does not show as a character</source>
+        <translation>Steuerzeichen %1 in der Bedeutung wird nicht als Zeichen angezeigt</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the word, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>undefiniertes Byte %1 im Wort, das auch kein gültiges UTF-8 ist, wird nicht als Zeichen angezeigt</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the definition, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>undefiniertes Byte %1 in der Bedeutung, das auch kein gültiges UTF-8 ist, wird nicht als Zeichen angezeigt</translation>
+    </message>
+    <message>
+        <source>the word is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>das Wort ist UTF-8, das mitten im letzten Zeichen abgeschnitten ist, und wird daher als Windows-1252 angezeigt</translation>
+    </message>
+    <message>
+        <source>the definition is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>die Bedeutung ist UTF-8, das mitten im letzten Zeichen abgeschnitten ist, und wird daher als Windows-1252 angezeigt</translation>
+    </message>
+    <message>
+        <source>empty word</source>
+        <translation>leeres Wort</translation>
+    </message>
+    <message>
+        <source>word of spaces only</source>
+        <translation>Wort nur aus Leerzeichen</translation>
+    </message>
+    <message>
+        <source>empty definition</source>
+        <translation>leere Bedeutung</translation>
+    </message>
+    <message>
+        <source>definition of spaces only</source>
+        <translation>Bedeutung nur aus Leerzeichen</translation>
     </message>
 </context>
 <context>

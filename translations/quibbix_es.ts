@@ -785,6 +785,13 @@ colores</translation>
     </message>
 </context>
 <context>
+    <name>EntryChecker</name>
+    <message>
+        <source>the entry is refused</source>
+        <translation>la entrada se rechaza</translation>
+    </message>
+</context>
+<context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
@@ -1852,6 +1859,77 @@ colores</translation>
     <message>
         <source>Cannot Study This List</source>
         <translation>No se puede estudiar esta lista</translation>
+    </message>
+</context>
+<context>
+    <name>RecordChecker</name>
+    <message>
+        <source>record end</source>
+        <translation>fin del registro</translation>
+    </message>
+    <message>
+        <source>unused field</source>
+        <translation>campo sin usar</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>palabra</translation>
+    </message>
+    <message>
+        <source>definition</source>
+        <translation>definición</translation>
+    </message>
+    <message>
+        <source>byte %1 at offset %2 (%3) breaks the record when read as text</source>
+        <translation>el byte %1 en la posición %2 (%3) rompe el registro al leerlo como texto</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the word (UTF-8) does not show as a character</source>
+        <translation>el carácter de control %1 en el byte %2 de la palabra (UTF-8) no se muestra como carácter</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the definition (UTF-8) does not show as a character</source>
+        <translation>el carácter de control %1 en el byte %2 de la definición (UTF-8) no se muestra como carácter</translation>
+    </message>
+    <message>
+        <source>control character %1 in the word does not show as a character</source>
+        <translation>el carácter de control %1 de la palabra no se muestra como carácter</translation>
+    </message>
+    <message>
+        <source>control character %1 in the definition does not show as a character</source>
+        <translation>el carácter de control %1 de la definición no se muestra como carácter</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the word, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>el byte indefinido %1 de la palabra, que tampoco es UTF-8 válido, no se muestra como carácter</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the definition, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>el byte indefinido %1 de la definición, que tampoco es UTF-8 válido, no se muestra como carácter</translation>
+    </message>
+    <message>
+        <source>the word is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>la palabra es UTF-8 cortado dentro de su último carácter, por lo que se muestra como Windows-1252</translation>
+    </message>
+    <message>
+        <source>the definition is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>la definición es UTF-8 cortado dentro de su último carácter, por lo que se muestra como Windows-1252</translation>
+    </message>
+    <message>
+        <source>empty word</source>
+        <translation>palabra vacía</translation>
+    </message>
+    <message>
+        <source>word of spaces only</source>
+        <translation>palabra solo de espacios</translation>
+    </message>
+    <message>
+        <source>empty definition</source>
+        <translation>definición vacía</translation>
+    </message>
+    <message>
+        <source>definition of spaces only</source>
+        <translation>definición solo de espacios</translation>
     </message>
 </context>
 <context>

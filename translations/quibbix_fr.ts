@@ -785,6 +785,13 @@ toute réponse passe à la suite.</translation>
     </message>
 </context>
 <context>
+    <name>EntryChecker</name>
+    <message>
+        <source>the entry is refused</source>
+        <translation>l&apos;entrée est refusée</translation>
+    </message>
+</context>
+<context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
@@ -1852,6 +1859,77 @@ toute réponse passe à la suite.</translation>
     <message>
         <source>Cannot Study This List</source>
         <translation>Impossible d&apos;étudier cette liste</translation>
+    </message>
+</context>
+<context>
+    <name>RecordChecker</name>
+    <message>
+        <source>record end</source>
+        <translation>fin de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>unused field</source>
+        <translation>champ inutilisé</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>mot</translation>
+    </message>
+    <message>
+        <source>definition</source>
+        <translation>définition</translation>
+    </message>
+    <message>
+        <source>byte %1 at offset %2 (%3) breaks the record when read as text</source>
+        <translation>l&apos;octet %1 à la position %2 (%3) casse l&apos;enregistrement lu comme texte</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the word (UTF-8) does not show as a character</source>
+        <translation>le caractère de contrôle %1 à l&apos;octet %2 du mot (UTF-8) ne s&apos;affiche pas comme un caractère</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the definition (UTF-8) does not show as a character</source>
+        <translation>le caractère de contrôle %1 à l&apos;octet %2 de la définition (UTF-8) ne s&apos;affiche pas comme un caractère</translation>
+    </message>
+    <message>
+        <source>control character %1 in the word does not show as a character</source>
+        <translation>le caractère de contrôle %1 du mot ne s&apos;affiche pas comme un caractère</translation>
+    </message>
+    <message>
+        <source>control character %1 in the definition does not show as a character</source>
+        <translation>le caractère de contrôle %1 de la définition ne s&apos;affiche pas comme un caractère</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the word, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>l&apos;octet indéfini %1 du mot, qui n&apos;est pas non plus de l&apos;UTF-8 valide, ne s&apos;affiche pas comme un caractère</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the definition, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>l&apos;octet indéfini %1 de la définition, qui n&apos;est pas non plus de l&apos;UTF-8 valide, ne s&apos;affiche pas comme un caractère</translation>
+    </message>
+    <message>
+        <source>the word is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>le mot est de l&apos;UTF-8 coupé au milieu de son dernier caractère ; il s&apos;affiche donc en Windows-1252</translation>
+    </message>
+    <message>
+        <source>the definition is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>la définition est de l&apos;UTF-8 coupé au milieu de son dernier caractère ; elle s&apos;affiche donc en Windows-1252</translation>
+    </message>
+    <message>
+        <source>empty word</source>
+        <translation>mot vide</translation>
+    </message>
+    <message>
+        <source>word of spaces only</source>
+        <translation>mot fait uniquement d&apos;espaces</translation>
+    </message>
+    <message>
+        <source>empty definition</source>
+        <translation>définition vide</translation>
+    </message>
+    <message>
+        <source>definition of spaces only</source>
+        <translation>définition faite uniquement d&apos;espaces</translation>
     </message>
 </context>
 <context>

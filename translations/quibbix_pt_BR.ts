@@ -784,6 +784,13 @@ qualquer resposta continua.</translation>
     </message>
 </context>
 <context>
+    <name>EntryChecker</name>
+    <message>
+        <source>the entry is refused</source>
+        <translation>a entrada é recusada</translation>
+    </message>
+</context>
+<context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
@@ -1851,6 +1858,77 @@ qualquer resposta continua.</translation>
     <message>
         <source>Cannot Study This List</source>
         <translation>Não é possível estudar esta lista</translation>
+    </message>
+</context>
+<context>
+    <name>RecordChecker</name>
+    <message>
+        <source>record end</source>
+        <translation>fim do registro</translation>
+    </message>
+    <message>
+        <source>unused field</source>
+        <translation>campo não usado</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>palavra</translation>
+    </message>
+    <message>
+        <source>definition</source>
+        <translation>definição</translation>
+    </message>
+    <message>
+        <source>byte %1 at offset %2 (%3) breaks the record when read as text</source>
+        <translation>o byte %1 na posição %2 (%3) quebra o registro quando lido como texto</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the word (UTF-8) does not show as a character</source>
+        <translation>o caractere de controle %1 no byte %2 da palavra (UTF-8) não aparece como caractere</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the definition (UTF-8) does not show as a character</source>
+        <translation>o caractere de controle %1 no byte %2 da definição (UTF-8) não aparece como caractere</translation>
+    </message>
+    <message>
+        <source>control character %1 in the word does not show as a character</source>
+        <translation>o caractere de controle %1 na palavra não aparece como caractere</translation>
+    </message>
+    <message>
+        <source>control character %1 in the definition does not show as a character</source>
+        <translation>o caractere de controle %1 na definição não aparece como caractere</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the word, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>o byte indefinido %1 na palavra, que também não é UTF-8 válido, não aparece como caractere</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the definition, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>o byte indefinido %1 na definição, que também não é UTF-8 válido, não aparece como caractere</translation>
+    </message>
+    <message>
+        <source>the word is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>a palavra é UTF-8 cortado dentro do último caractere, por isso aparece como Windows-1252</translation>
+    </message>
+    <message>
+        <source>the definition is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>a definição é UTF-8 cortado dentro do último caractere, por isso aparece como Windows-1252</translation>
+    </message>
+    <message>
+        <source>empty word</source>
+        <translation>palavra vazia</translation>
+    </message>
+    <message>
+        <source>word of spaces only</source>
+        <translation>palavra só de espaços</translation>
+    </message>
+    <message>
+        <source>empty definition</source>
+        <translation>definição vazia</translation>
+    </message>
+    <message>
+        <source>definition of spaces only</source>
+        <translation>definição só de espaços</translation>
     </message>
 </context>
 <context>

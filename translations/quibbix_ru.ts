@@ -788,6 +788,13 @@ any answer goes on.</source>
     </message>
 </context>
 <context>
+    <name>EntryChecker</name>
+    <message>
+        <source>the entry is refused</source>
+        <translation>запись отклонена</translation>
+    </message>
+</context>
+<context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
@@ -1871,6 +1878,77 @@ any answer goes on.</source>
     <message>
         <source>Cannot Study This List</source>
         <translation>Этот список нельзя учить</translation>
+    </message>
+</context>
+<context>
+    <name>RecordChecker</name>
+    <message>
+        <source>record end</source>
+        <translation>конец записи</translation>
+    </message>
+    <message>
+        <source>unused field</source>
+        <translation>неиспользуемое поле</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>слово</translation>
+    </message>
+    <message>
+        <source>definition</source>
+        <translation>значение</translation>
+    </message>
+    <message>
+        <source>byte %1 at offset %2 (%3) breaks the record when read as text</source>
+        <translation>байт %1 на позиции %2 (%3) разрывает запись при чтении как текста</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the word (UTF-8) does not show as a character</source>
+        <translation>управляющий символ %1 в байте %2 слова (UTF-8) не отображается как символ</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the definition (UTF-8) does not show as a character</source>
+        <translation>управляющий символ %1 в байте %2 значения (UTF-8) не отображается как символ</translation>
+    </message>
+    <message>
+        <source>control character %1 in the word does not show as a character</source>
+        <translation>управляющий символ %1 в слове не отображается как символ</translation>
+    </message>
+    <message>
+        <source>control character %1 in the definition does not show as a character</source>
+        <translation>управляющий символ %1 в значении не отображается как символ</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the word, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>неопределённый байт %1 в слове, который не является и допустимым UTF-8, не отображается как символ</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the definition, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>неопределённый байт %1 в значении, который не является и допустимым UTF-8, не отображается как символ</translation>
+    </message>
+    <message>
+        <source>the word is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>слово — это UTF-8, обрезанный внутри последнего символа, поэтому оно отображается как Windows-1252</translation>
+    </message>
+    <message>
+        <source>the definition is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>значение — это UTF-8, обрезанный внутри последнего символа, поэтому оно отображается как Windows-1252</translation>
+    </message>
+    <message>
+        <source>empty word</source>
+        <translation>пустое слово</translation>
+    </message>
+    <message>
+        <source>word of spaces only</source>
+        <translation>слово из одних пробелов</translation>
+    </message>
+    <message>
+        <source>empty definition</source>
+        <translation>пустое значение</translation>
+    </message>
+    <message>
+        <source>definition of spaces only</source>
+        <translation>значение из одних пробелов</translation>
     </message>
 </context>
 <context>

@@ -780,6 +780,13 @@ any answer goes on.</source>
     </message>
 </context>
 <context>
+    <name>EntryChecker</name>
+    <message>
+        <source>the entry is refused</source>
+        <translation>该条目被拒绝</translation>
+    </message>
+</context>
+<context>
     <name>FolderLock</name>
     <message>
         <source>Quibbix is already running on this folder.</source>
@@ -1831,6 +1838,77 @@ any answer goes on.</source>
     <message>
         <source>Cannot Study This List</source>
         <translation>无法学习此列表</translation>
+    </message>
+</context>
+<context>
+    <name>RecordChecker</name>
+    <message>
+        <source>record end</source>
+        <translation>记录末尾</translation>
+    </message>
+    <message>
+        <source>unused field</source>
+        <translation>未使用字段</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>单词</translation>
+    </message>
+    <message>
+        <source>definition</source>
+        <translation>释义</translation>
+    </message>
+    <message>
+        <source>byte %1 at offset %2 (%3) breaks the record when read as text</source>
+        <translation>偏移 %2 处的字节 %1（%3）在按文本读取时会破坏记录</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the word (UTF-8) does not show as a character</source>
+        <translation>单词第 %2 字节处的控制字符 %1（UTF-8）无法显示为字符</translation>
+    </message>
+    <message>
+        <source>control character %1 at byte %2 of the definition (UTF-8) does not show as a character</source>
+        <translation>释义第 %2 字节处的控制字符 %1（UTF-8）无法显示为字符</translation>
+    </message>
+    <message>
+        <source>control character %1 in the word does not show as a character</source>
+        <translation>单词中的控制字符 %1 无法显示为字符</translation>
+    </message>
+    <message>
+        <source>control character %1 in the definition does not show as a character</source>
+        <translation>释义中的控制字符 %1 无法显示为字符</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the word, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>单词中的未定义字节 %1 也不是有效的 UTF-8，无法显示为字符</translation>
+    </message>
+    <message>
+        <source>undefined byte %1 in the definition, which is not valid UTF-8 either, does not show as a character</source>
+        <translation>释义中的未定义字节 %1 也不是有效的 UTF-8，无法显示为字符</translation>
+    </message>
+    <message>
+        <source>the word is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>单词是在最后一个字符中间被截断的 UTF-8，因此按 Windows-1252 显示</translation>
+    </message>
+    <message>
+        <source>the definition is UTF-8 cut off inside its last character, so it shows as Windows-1252</source>
+        <translation>释义是在最后一个字符中间被截断的 UTF-8，因此按 Windows-1252 显示</translation>
+    </message>
+    <message>
+        <source>empty word</source>
+        <translation>空单词</translation>
+    </message>
+    <message>
+        <source>word of spaces only</source>
+        <translation>只有空格的单词</translation>
+    </message>
+    <message>
+        <source>empty definition</source>
+        <translation>空释义</translation>
+    </message>
+    <message>
+        <source>definition of spaces only</source>
+        <translation>只有空格的释义</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 // under the stand-in translation: once the marked pieces and what came from the learner's
 // files are taken out, no word may be left, or it is one the learner reads in English.
 
+#include "engine/WordListFile.h"
+#include "imports/RecordChecker.h"
 #include "imports/TextEncoding.h"
 #include "lists/ListImporter.h"
 #include "lists/ListStore.h"
@@ -10,6 +12,7 @@
 #include "tests/lists/ListTestFiles.h"
 #include "tests/translations/MarkingTranslator.h"
 #include "ui/chooser/ImportFlow.h"
+#include "ui/words/EntryChecker.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -117,6 +120,29 @@ const std::vector<MessageCase>& Messages() {
                  shown.push_back(
                      {note, {(home.Home() / "device-id.txt").string(), "damaged", device}});
              return shown;
+         }},
+        {"RecordProblems",
+         [](const fs::path&) {
+             // A control character, an undefined byte, a line break, a blank definition and a
+             // cut UTF-8 word: every problem the Words window can be told.
+             std::vector<Shown> shown;
+             const WordRecord records[] = {
+                 {"a\x01z", "\x81"}, {"x\ny", "   "}, {"\xC3\xA9t\xC3", ""}, {"", "\xC3\xA9\x02"}};
+             for (const WordRecord& record : records)
+                 for (const std::string& problem :
+                      RecordChecker::Problems(WordListFile::Serialize({record})))
+                     shown.push_back({problem, {"0x01", "0x81", "0x0A", "U+0002"}});
+             EXPECT_GE(shown.size(), 8u);
+             return shown;
+         }},
+        {"WordsWindowEntry",
+         [](const fs::path&) {
+             // The command-line hint on cutting is left out in the learner's language too.
+             WordRecord record;
+             std::string problem;
+             EXPECT_FALSE(EntryChecker().Word(std::string(40, 'w'), record, problem));
+             EXPECT_EQ(problem.find("--truncate"), std::string::npos) << problem;
+             return std::vector<Shown>{{problem, {std::string(40, 'w')}}};
          }},
     };
     return messages;

@@ -3,9 +3,12 @@
 
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
+#include "imports/ImportAdvice.h"
 #include "imports/ImportedEntry.h"
 #include "imports/RecordChecker.h"
 #include "imports/RecordEncoder.h"
+
+#include <QCoreApplication>
 
 #include <sstream>
 #include <vector>
@@ -15,10 +18,12 @@ namespace {
 // Stands in for the field that is not being checked: it passes every check.
 constexpr const char* kSoundText = "x";
 
-// The tool's hint on cutting means nothing where no option can be given.
+// The tool's hint on cutting means nothing where no option can be given; the message comes
+// in the learner's language, and so does the hint.
 std::string WithoutOptionHint(std::string text) {
-    const size_t hint = text.find(" (--truncate cuts it)");
-    if (hint != std::string::npos) text.erase(hint, std::string(" (--truncate cuts it)").size());
+    const std::string hint = ImportAdvice::Text(ImportAdvice::kTruncate);
+    const size_t at = text.find(hint);
+    if (at != std::string::npos) text.erase(at, hint.size());
     return text;
 }
 
@@ -33,7 +38,7 @@ bool EntryChecker::Encode(const std::string& word, const std::string& definition
     RecordEncoder encoder(options, diagnostics, std::string());
     const std::vector<WordRecord> records = encoder.Encode({ImportedEntry{0, word, definition}});
     if (records.empty()) {
-        problem = "the entry is refused";
+        problem = QCoreApplication::translate("EntryChecker", "the entry is refused").toStdString();
         for (const Diagnostics::Message& message : diagnostics.Messages()) {
             if (message.kind == Diagnostics::Message::Kind::kError) {
                 problem = WithoutOptionHint(message.text);

@@ -3,6 +3,7 @@
 
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
+#include "imports/LearnerText.h"
 #include "platform/PlainMessageBox.h"
 #include "platform/Translations.h"
 #include "platform/WindowFit.h"
@@ -91,7 +92,8 @@ bool WordsWindow::Edit(QWidget* parent, ListStore& store, const std::string& lis
                        std::string& error, const Options& options, Outcome* outcome) {
     const std::optional<ListSummary> list = store.Find(listName);
     if (!list) {
-        error = "no list named \"" + listName + "\"";
+        error = LearnerText::Filled(
+            QCoreApplication::translate("ListStore", "no list named \"%1\""), {listName});
         return false;
     }
     WordsWindow window(store, *list, options, parent);
