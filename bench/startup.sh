@@ -12,8 +12,15 @@
 #  - for scale, Debian's KWordQuiz opening a 5,000-word file, when it is installed
 #    (apt-get install kwordquiz), with our figures as ratios of its.
 # Quibbix starts with its metafile cache as a user's second start finds it; QUIBBIX_COLD=1
-# empties the cache before every start, as on a first start.
+# empties the cache before every start, as on a first start. QUIBBIX_LOCALE=de_DE.UTF-8 starts
+# every program, the floor too, in that locale and its language: a translated start.
 set -euo pipefail
+# The figures are read and printed with a decimal point whatever the locale.
+export LC_ALL=C
+locale_env=()
+if [ -n "${QUIBBIX_LOCALE:-}" ]; then
+    locale_env=(LANG="$QUIBBIX_LOCALE" LC_ALL="$QUIBBIX_LOCALE" LANGUAGE="${QUIBBIX_LOCALE%%.*}")
+fi
 build=$(cd "${1:-build}" && pwd)
 bin=$build/bin
 work=$(mktemp -d)
@@ -36,6 +43,12 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 median() {
     tr ' ' '\n' <"$2" | grep "^$1=" | cut -d= -f2 | sort -n |
         awk '{ v[NR] = $1 } END { printf "%.1f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# The first and third quartiles of the same figure, "q1–q3": how far the starts spread.
+quartiles() {
+    tr ' ' '\n' <"$2" | grep "^$1=" | cut -d= -f2 | sort -n |
+        awk '{ v[NR] = $1 } END { printf "%.1f-%.1f", v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)] }'
 }
 
 # Runs each "name:command" in turn, a warm-up each and then QUIBBIX_STARTS rounds; the probe's
@@ -65,7 +78,7 @@ folder quibbix 32767
 folder small 5
 app=$work/quibbix
 
-probe() { (cd "$1" && shift && timeout 60 "$bin/quibbix-startup-probe" "$@"); }
+probe() { (cd "$1" && shift && env "${locale_env[@]}" timeout 60 "$bin/quibbix-startup-probe" "$@"); }
 ours() {
     [ "${QUIBBIX_COLD:-0}" = 1 ] && rm -rf "$HOME/.cache/quibbix"
     probe "$work/$1" Quibbix 2000 "$bin/quibbix"
@@ -77,13 +90,14 @@ ours_ms=$(median startup_ms "$work/ours.runs")
 ours_mb=$(median rss_mb "$work/ours.runs")
 key_ms=$("$bin/bench_mainwindow" --benchmark_format=csv 2>/dev/null | grep '_median' | cut -d, -f3)
 
-printf '%-34s %10s %10s %10s\n' "" "start ms" "RSS MB" "processes"
-printf '%-34s %10s %10s %10s\n' "floor: bare Qt dialog" "$floor_ms" "$floor_mb" \
-    "$(median processes "$work/floor.runs")"
-printf '%-34s %10s %10s %10s\n' "Quibbix, 32767 words, resumed" "$ours_ms" "$ours_mb" \
-    "$(median processes "$work/ours.runs")"
-printf '%-34s %10s %10s %10s\n' "Quibbix, 5 words, resumed" "$(median startup_ms "$work/small.runs")" \
-    "$(median rss_mb "$work/small.runs")" "$(median processes "$work/small.runs")"
+printf '%-34s %10s %10s %10s  %s\n' "" "start ms" "RSS MB" "processes" "start q1-q3"
+printf '%-34s %10s %10s %10s  %s\n' "floor: bare Qt dialog" "$floor_ms" "$floor_mb" \
+    "$(median processes "$work/floor.runs")" "$(quartiles startup_ms "$work/floor.runs")"
+printf '%-34s %10s %10s %10s  %s\n' "Quibbix, 32767 words, resumed" "$ours_ms" "$ours_mb" \
+    "$(median processes "$work/ours.runs")" "$(quartiles startup_ms "$work/ours.runs")"
+printf '%-34s %10s %10s %10s  %s\n' "Quibbix, 5 words, resumed" "$(median startup_ms "$work/small.runs")" \
+    "$(median rss_mb "$work/small.runs")" "$(median processes "$work/small.runs")" \
+    "$(quartiles startup_ms "$work/small.runs")"
 awk -v a="$ours_ms" -v b="$floor_ms" -v c="$ours_mb" -v d="$floor_mb" \
     'BEGIN { printf "%-34s %9.2fx %9.2fx\n", "Quibbix / floor", a / b, c / d }'
 if command -v kwordquiz >/dev/null; then
