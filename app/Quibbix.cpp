@@ -164,6 +164,9 @@ int main(int argc, char** argv) {
     // A long list is parsed on a second thread while the window system starts.
     ListPreload preload(backwards ? static_cast<FileSystem&>(backwardsFiles)
                                   : PosixFileSystem::Instance());
+    // Qt may end the process with exit() before the study opens (the X connection broken):
+    // the thread must be done before the static file systems it reads through go.
+    std::atexit(ListPreload::Wait);
     qInstallMessageHandler(StartupMessageHandler);
     QApplication app(argc, argv);
     g_starting = false;

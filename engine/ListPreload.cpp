@@ -29,9 +29,13 @@ ListPreload::~ListPreload() {
     if (g_installed == this) g_installed = nullptr;
 }
 
+void ListPreload::Wait() {
+    if (g_installed && g_installed->m_thread.joinable()) g_installed->m_thread.join();
+}
+
 bool ListPreload::Take(const std::string& path, std::string_view text, Parsed& parsed) {
     if (!g_installed) return false;
-    if (g_installed->m_thread.joinable()) g_installed->m_thread.join();
+    Wait();
     for (File& file : g_installed->m_files) {
         if (file.path != path || file.error != 0) continue;
         const bool same = file.text == text;

@@ -36,6 +36,9 @@ public:
     // What the installed preload parsed from `path` when its text was `text`, handed over once;
     // false (nothing moved) without a preload or a match. Waits for the thread.
     static bool Take(const std::string& path, std::string_view text, Parsed& parsed);
+    // Waits for the installed preload's thread, if any: for an exit that skips the preload's
+    // destructor, before the file system the thread reads through is destroyed.
+    static void Wait();
 
 private:
     struct File {
