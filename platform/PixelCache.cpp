@@ -25,6 +25,17 @@ QString Hex(uint64_t value) {
     return QString::number(value, 16).rightJustified(16, QLatin1Char('0'));
 }
 
+// Pictures are kept for each size a window starts at, and a screen or its scale may change
+// for good: past this many files the oldest go, and the next start that needs one draws it
+// once more.
+constexpr qsizetype kMostKept = 64;
+
+void Prune(const QString& folder) {
+    const QFileInfoList kept =
+        QDir(folder).entryInfoList({QStringLiteral("*.rgb")}, QDir::Files, QDir::Time);
+    for (qsizetype i = kMostKept; i < kept.size(); ++i) QFile::remove(kept[i].filePath());
+}
+
 QByteArray Header(QSize size, QImage::Format format) {
     const char* kind = format == QImage::Format_RGB32 ? "quibbix-picture" : "quibbix-picture-alpha";
     return QByteArray(kind) + ' ' + QByteArray::number(size.width()) + ' ' +
@@ -44,7 +55,8 @@ QString PathFor(const QByteArray& source, const QByteArray& how) {
 }
 
 QImage Load(const QString& path, QSize size, QImage::Format format) {
-    if (path.isEmpty()) return QImage();
+    // Only a plain file: a pipe put in its place would hold the start.
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return QImage();
     QFile file(path);
     const QByteArray header = Header(size, format);
     const qint64 pixels = qint64(size.width()) * size.height() * 4;
@@ -68,7 +80,7 @@ void Keep(const QImage& image, const QString& path) {
     if (!file.open(QIODevice::WriteOnly)) return;
     file.write(Header(kept.size(), kept.format()));
     file.write(reinterpret_cast<const char*>(kept.constBits()), pixels);
-    file.commit();
+    if (file.commit()) Prune(QFileInfo(path).path());
 }
 
 bool IsNoted(const QString& path) { return !path.isEmpty() && QFileInfo::exists(path); }
@@ -76,7 +88,7 @@ bool IsNoted(const QString& path) { return !path.isEmpty() && QFileInfo::exists(
 void Note(const QString& path) {
     if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) return;
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.commit()) Prune(QFileInfo(path).path());
 }
 
 }  // namespace PixelCache

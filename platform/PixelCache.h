@@ -5,7 +5,8 @@
 // takes milliseconds to draw, its pixels a fraction of one to read. A kept file is a line
 // "quibbix-picture WIDTH HEIGHT" (opaque pixels) or "quibbix-picture-alpha WIDTH HEIGHT"
 // (premultiplied), then the pixels at 32 bits each, read without an image format or its
-// plugins. Keys are hashes that are the same on every start (Qt's own are seeded).
+// plugins. Keys are hashes that are the same on every start (Qt's own are seeded). The folder
+// keeps the 64 files written last; older ones are removed as new ones come.
 
 #include <QByteArray>
 #include <QImage>

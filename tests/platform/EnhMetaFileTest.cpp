@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -214,5 +215,21 @@ TEST(EnhMetaFileTest, FirstDrawing_IsKeptForTheNextStart) {
     EXPECT_EQ(QColor(Qt::red), paint(*picture, 300).pixelColor(150, 4));
     EXPECT_NE(QColor(Qt::red), paint(*picture, 200).pixelColor(100, 4));
     EXPECT_EQ(2, keptFiles().size());
+    qunsetenv("XDG_CACHE_HOME");
+}
+
+// The cache keeps a bounded number of pictures, the one written last among them.
+TEST(EnhMetaFileTest, PixelCache_KeepsTheLatestPicturesOnly) {
+    TempDir dir;
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(CacheDir()));
+    QImage picture(4, 4, QImage::Format_RGB32);
+    QString last;
+    for (int i = 0; i < 70; ++i) {
+        picture.fill(QColor(i, 0, 0));
+        last = PixelCache::PathFor(QByteArray::number(i), "size");
+        PixelCache::Keep(picture, last);
+    }
+    EXPECT_EQ(64, QDir(QFileInfo(last).path()).entryList(QDir::Files).size());
+    EXPECT_EQ(picture, PixelCache::Load(last, QSize(4, 4), QImage::Format_RGB32));
     qunsetenv("XDG_CACHE_HOME");
 }
