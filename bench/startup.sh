@@ -13,7 +13,8 @@
 #    (apt-get install kwordquiz), with our figures as ratios of its.
 # Quibbix starts with its metafile cache as a user's second start finds it; QUIBBIX_COLD=1
 # empties the cache before every start, as on a first start. QUIBBIX_LOCALE=de_DE.UTF-8 starts
-# every program, the floor too, in that locale and its language: a translated start.
+# every program, the floor too, in that locale and its language: a translated start; without
+# it they start in the C locale, in English, whatever the caller's.
 set -euo pipefail
 # The figures are read and printed with a decimal point whatever the locale.
 export LC_ALL=C
