@@ -29,6 +29,8 @@ QString Hex(uint64_t value) {
 // for good: past this many files the oldest go, and the next start that needs one draws it
 // once more.
 constexpr qsizetype kMostKept = 64;
+// No window shows a picture larger on a side; a header claiming more is not one of ours.
+constexpr int kLargestSide = 16384;
 
 void Prune(const QString& folder) {
     const QFileInfoList kept =
@@ -54,19 +56,31 @@ QString PathFor(const QByteArray& source, const QByteArray& how) {
            Hex(Fnv1a(how, 0xcbf29ce484222325ULL)) + QStringLiteral(".rgb");
 }
 
-QImage Load(const QString& path, QSize size, QImage::Format format) {
+QImage Load(const QString& path) {
     // Only a plain file: a pipe put in its place would hold the start.
     if (path.isEmpty() || !QFileInfo(path).isFile()) return QImage();
     QFile file(path);
-    const QByteArray header = Header(size, format);
-    const qint64 pixels = qint64(size.width()) * size.height() * 4;
-    if (!file.open(QIODevice::ReadOnly) || file.size() != header.size() + pixels ||
-        file.read(header.size()) != header)
+    if (!file.open(QIODevice::ReadOnly)) return QImage();
+    const QByteArray header = file.readLine(64);
+    const QList<QByteArray> fields = header.trimmed().split(' ');
+    if (fields.size() != 3) return QImage();
+    const QImage::Format format =
+        fields[0] == "quibbix-picture" ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    const QSize size(fields[1].toInt(), fields[2].toInt());
+    if (size.width() < 1 || size.height() < 1 || size.width() > kLargestSide ||
+        size.height() > kLargestSide || header != Header(size, format))
         return QImage();
+    const qint64 pixels = qint64(size.width()) * size.height() * 4;
+    if (file.size() != header.size() + pixels) return QImage();
     QImage image(size, format);
     if (image.isNull() || image.sizeInBytes() != pixels) return QImage();
     if (file.read(reinterpret_cast<char*>(image.bits()), pixels) != pixels) return QImage();
     return image;
+}
+
+QImage Load(const QString& path, QSize size, QImage::Format format) {
+    const QImage image = Load(path);
+    return image.size() == size && image.format() == format ? image : QImage();
 }
 
 void Keep(const QImage& image, const QString& path) {

@@ -18,8 +18,10 @@ namespace PixelCache {
 // Where the picture drawn from `source` in the way `how` tells (its size, its caption, the
 // drawing's version: whatever else changes the pixels) is kept; empty without a cache folder.
 QString PathFor(const QByteArray& source, const QByteArray& how);
-// The picture kept at `path`, of `size` in `format` (Format_RGB32 or
-// Format_ARGB32_Premultiplied); null when there is none or the file is not such a picture.
+// The picture kept at `path`, in Format_RGB32 or Format_ARGB32_Premultiplied as it was kept;
+// null when there is none or the file is not such a picture.
+QImage Load(const QString& path);
+// The same, null unless the picture is of `size` in `format`.
 QImage Load(const QString& path, QSize size, QImage::Format format);
 // Keeps `image` at `path`, opaque unless it is premultiplied ARGB. A cache that cannot be
 // written only costs the next start the drawing.

@@ -27,9 +27,11 @@ QString LearnersCaption(const AnswerPicture::Default& picture) {
     return caption == english ? QString() : caption;
 }
 
+// A plain file's bytes; nothing for a pipe or device, whose opening could wait for good.
 QByteArray Contents(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                      : QByteArray();
 }
 
 // Whether `bytes`, a list's file, are byte for byte the picture the program ships for it:
@@ -85,6 +87,22 @@ QPixmap TranslatedListPicture(const AnswerPicture::Default& answer, const QStrin
     return QPixmap::fromImage(image);
 }
 
+// The list's bitmap `file` as LoadBitmapFile gives it, kept in the cache from the first start
+// on: reading a bitmap takes Qt's image reader, which looks through the image plugins, and a
+// smooth scaling, where the kept pixels are read in a fraction of the time. A file changed
+// since has other bytes, so another key.
+QPixmap ListBitmap(const char* file, int width, int height) {
+    const QByteArray bytes = Contents(QString::fromLocal8Bit(file));
+    if (bytes.isEmpty()) return QPixmap();
+    const QString kept = PixelCache::PathFor(
+        bytes, "bitmap 1 " + QByteArray::number(width) + 'x' + QByteArray::number(height));
+    const QImage image = PixelCache::Load(kept);
+    if (!image.isNull()) return QPixmap::fromImage(image);
+    const QPixmap bitmap = LoadBitmapFile(file, width, height);
+    if (!bitmap.isNull()) PixelCache::Keep(bitmap.toImage(), kept);
+    return bitmap;
+}
+
 }  // namespace
 
 QPixmap LoadBitmapImage(const char* name, int width, int height, const char* file) {
@@ -97,7 +115,7 @@ QPixmap LoadBitmapImage(const char* name, int width, int height, const char* fil
         if (!translated.isNull()) return translated;
     }
     QPixmap bitmap;
-    if (file) bitmap = LoadBitmapFile(file, width, height);
+    if (file) bitmap = ListBitmap(file, width, height);
     if (!bitmap.isNull()) return bitmap;
     if (!name) return bitmap;
     if (caption.isEmpty()) return LoadBitmapResource(name, width, height);

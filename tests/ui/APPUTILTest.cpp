@@ -48,6 +48,20 @@ TEST_F(APPUTILTest, ButtonBitmap_ComesFromTheFileFirst_FiveSmallerEachWay) {
     EXPECT_EQ(m_button.iconSize(), QSize(55, 45));
 }
 
+// A list's bitmap is read once, then shown from the cache, until the file changes.
+TEST_F(APPUTILTest, ListBitmap_IsKeptForLaterStarts_UntilTheFileChanges) {
+    qputenv("XDG_CACHE_HOME", (QDir::currentPath() + QStringLiteral("/cache")).toUtf8());
+    WriteFile("list/Unsure.bmp", Encoded(Qt::blue, "BMP"));
+    const QImage first = LoadBitmapImage("BMP_UNSURE", 55, 45, "list/Unsure.bmp").toImage();
+    EXPECT_EQ(first, LoadBitmapFile("list/Unsure.bmp", 55, 45).toImage());
+    EXPECT_EQ(1u, QDir(QStringLiteral("cache/quibbix/pictures")).entryList(QDir::Files).size());
+    EXPECT_EQ(first, LoadBitmapImage("BMP_UNSURE", 55, 45, "list/Unsure.bmp").toImage());
+    WriteFile("list/Unsure.bmp", Encoded(Qt::red, "BMP"));
+    EXPECT_EQ(QColor(Qt::red),
+              LoadBitmapImage("BMP_UNSURE", 55, 45, "list/Unsure.bmp").toImage().pixelColor(9, 9));
+    qunsetenv("XDG_CACHE_HOME");
+}
+
 TEST_F(APPUTILTest, MissingOrForeignFile_FallsBackToTheBuiltInBitmap) {
     const QImage builtIn = LoadBitmapResource("BMP_YES", 55, 45).toImage();
     ASSERT_FALSE(builtIn.isNull());
