@@ -16,6 +16,7 @@
 #include "lists/ListStore.h"
 #include "platform/DialogIds.h"
 #include "platform/FolderLock.h"
+#include "platform/FontConfigLoader.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
 #include "platform/ShutdownSignals.h"
@@ -161,15 +162,19 @@ int main(int argc, char** argv) {
     static RedirectedFileSystem backwardsFiles(
         PosixFileSystem::Instance(), SessionFiles::kDirectory, ListFolder::SessionName(direction));
     const bool backwards = direction == ListFolder::Direction::kBackwards;
-    // A long list is parsed on a second thread while the window system starts.
+    // The font configuration is read on a second thread while the window system starts, and
+    // the session's lists are parsed there while the window is built: both before the first
+    // word shows, on a machine that has a core to spare.
+    FontConfigLoader fonts;
+    qInstallMessageHandler(StartupMessageHandler);
+    QApplication app(argc, argv);
+    g_starting = false;
+    fonts.Wait();
     ListPreload preload(backwards ? static_cast<FileSystem&>(backwardsFiles)
                                   : PosixFileSystem::Instance());
     // Qt may end the process with exit() before the study opens (the X connection broken):
     // the thread must be done before the static file systems it reads through go.
     std::atexit(ListPreload::Wait);
-    qInstallMessageHandler(StartupMessageHandler);
-    QApplication app(argc, argv);
-    g_starting = false;
     // Qt adopts the user's locale; the program's files and texts use the C conventions.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Quibbix"));

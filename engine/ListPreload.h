@@ -1,7 +1,7 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Reads the session's list files on a thread of its own while the window system starts, so
-// that a long list is already parsed when the study opens: parsing every word's entry into
+// Reads the session's list files on a thread of its own while the window is built, so that
+// a long list is already parsed when the study opens: parsing every word's entry into
 // the queues is most of what a list of thousands of words adds to the start. A queue takes
 // the parsed entries only when the file it reads holds exactly the bytes the thread parsed;
 // a file changed in between (a list replaced, a session moved onto it) is parsed as always.
