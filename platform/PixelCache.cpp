@@ -38,6 +38,15 @@ void Prune(const QString& folder) {
     for (qsizetype i = kMostKept; i < kept.size(); ++i) QFile::remove(kept[i].filePath());
 }
 
+// Whether a picture can be kept at `path`, its folder made. Whatever else stands there goes
+// first: a file saved over a link would land where the link points, anywhere on the disk.
+bool Writable(const QString& path) {
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) return false;
+    const QFileInfo there(path);
+    if (there.isSymLink() || (there.exists() && !there.isFile())) QFile::remove(path);
+    return true;
+}
+
 QByteArray Header(QSize size, QImage::Format format) {
     const char* kind = format == QImage::Format_RGB32 ? "quibbix-picture" : "quibbix-picture-alpha";
     return QByteArray(kind) + ' ' + QByteArray::number(size.width()) + ' ' +
@@ -84,12 +93,10 @@ QImage Load(const QString& path, QSize size, QImage::Format format) {
 }
 
 void Keep(const QImage& image, const QString& path) {
-    const QImage kept = image.format() == QImage::Format_ARGB32_Premultiplied
-                            ? image
-                            : image.convertToFormat(QImage::Format_RGB32);
+    const QImage kept = image.convertToFormat(
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     const qint64 pixels = qint64(kept.width()) * kept.height() * 4;
-    if (path.isEmpty() || kept.sizeInBytes() != pixels || !QDir().mkpath(QFileInfo(path).path()))
-        return;
+    if (!Writable(path) || kept.sizeInBytes() != pixels) return;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return;
     file.write(Header(kept.size(), kept.format()));
@@ -100,7 +107,7 @@ void Keep(const QImage& image, const QString& path) {
 bool IsNoted(const QString& path) { return !path.isEmpty() && QFileInfo::exists(path); }
 
 void Note(const QString& path) {
-    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) return;
+    if (!Writable(path)) return;
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.commit()) Prune(QFileInfo(path).path());
 }

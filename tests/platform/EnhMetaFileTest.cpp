@@ -2,6 +2,7 @@
 #include "engine/AtomicFile.h"
 #include "platform/EnhMetaFile.h"
 #include "platform/PixelCache.h"
+#include "tests/support/CacheAt.h"
 #include "tests/support/TempDir.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,6 +51,18 @@ int Runs() {
 }
 
 std::string CacheDir() { return std::filesystem::absolute("cache").string(); }
+
+// The drawings the pictures keep go to a cache of this run's own, not the user's.
+class RunsOwnCache : public ::testing::Environment {
+public:
+    void SetUp() override { m_cache = std::make_unique<CacheAt>(m_folder.path()); }
+    void TearDown() override { m_cache.reset(); }
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<CacheAt> m_cache;
+};
+::testing::Environment* const kRunsOwnCache = ::testing::AddGlobalTestEnvironment(new RunsOwnCache);
 
 TEST(EnhMetaFileTest, DefaultFrames_DrawStretchedInTheirColours) {
     for (const char* name : {"2Collar_V.emf", "2Collar_H.emf"}) {
@@ -190,7 +204,7 @@ TEST(EnhMetaFileTest, KeptPixels_LookAsTheVectorsDrawnDirectly) {
 // resizing is drawn, never kept, so that dragging a window does not fill the cache.
 TEST(EnhMetaFileTest, FirstDrawing_IsKeptForTheNextStart) {
     TempDir dir;
-    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(CacheDir()));
+    const CacheAt cache(QString::fromStdString(CacheDir()));
     std::string emf;
     ASSERT_TRUE(ReadWholeFile(ListFile("2Collar_H.emf"), emf));
     const std::string svg = MetaFileConverter(Helper(), "").ToSvg(emf);
@@ -215,13 +229,12 @@ TEST(EnhMetaFileTest, FirstDrawing_IsKeptForTheNextStart) {
     EXPECT_EQ(QColor(Qt::red), paint(*picture, 300).pixelColor(150, 4));
     EXPECT_NE(QColor(Qt::red), paint(*picture, 200).pixelColor(100, 4));
     EXPECT_EQ(2, keptFiles().size());
-    qunsetenv("XDG_CACHE_HOME");
 }
 
 // The cache keeps a bounded number of pictures, the one written last among them.
 TEST(EnhMetaFileTest, PixelCache_KeepsTheLatestPicturesOnly) {
     TempDir dir;
-    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(CacheDir()));
+    const CacheAt cache(QString::fromStdString(CacheDir()));
     QImage picture(4, 4, QImage::Format_RGB32);
     QString last;
     for (int i = 0; i < 70; ++i) {
@@ -231,5 +244,25 @@ TEST(EnhMetaFileTest, PixelCache_KeepsTheLatestPicturesOnly) {
     }
     EXPECT_EQ(64, QDir(QFileInfo(last).path()).entryList(QDir::Files).size());
     EXPECT_EQ(picture, PixelCache::Load(last, QSize(4, 4), QImage::Format_RGB32));
-    qunsetenv("XDG_CACHE_HOME");
+}
+
+// Transparency survives in any format a screen gives; a link in a picture's place is replaced,
+// never written through.
+TEST(EnhMetaFileTest, PixelCache_KeepsAlpha_AndNeverWritesThroughALink) {
+    TempDir dir;
+    QImage half(4, 4, QImage::Format_A2RGB30_Premultiplied);
+    half.fill(QColor(0, 0, 255, 0));
+    half.setPixelColor(0, 0, Qt::blue);
+    const QString kept = PixelCache::PathFor("half", "size");
+    PixelCache::Keep(half, kept);
+    const QImage back = PixelCache::Load(kept);
+    EXPECT_EQ(0, back.pixelColor(3, 3).alpha());
+    EXPECT_EQ(QColor(Qt::blue), back.pixelColor(0, 0));
+
+    WriteFile("victim.txt", "mine");
+    const QString link = PixelCache::PathFor("link", "size");
+    std::filesystem::create_symlink(std::filesystem::absolute("victim.txt"), link.toStdString());
+    PixelCache::Keep(half, link);
+    EXPECT_EQ("mine", ReadFile("victim.txt"));
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
