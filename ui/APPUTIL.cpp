@@ -92,14 +92,21 @@ QPixmap TranslatedListPicture(const AnswerPicture::Default& answer, const QStrin
 // smooth scaling, where the kept pixels are read in a fraction of the time. A file changed
 // since has other bytes, so another key.
 QPixmap ListBitmap(const char* file, int width, int height) {
-    const QByteArray bytes = Contents(QString::fromLocal8Bit(file));
-    if (bytes.isEmpty()) return QPixmap();
-    const QString kept = PixelCache::PathFor(
-        bytes, "bitmap 1 " + QByteArray::number(width) + 'x' + QByteArray::number(height));
-    const QImage image = PixelCache::Load(kept);
+    // A bitmap larger than any button needs is read as it always was, not hashed whole.
+    constexpr qint64 kLargestKept = 4 << 20;
+    const QString path = QString::fromLocal8Bit(file);
+    const QByteArray bytes = QFileInfo(path).size() <= kLargestKept ? Contents(path) : QByteArray();
+    const QString kept = bytes.isEmpty()
+                             ? QString()
+                             : PixelCache::PathFor(bytes, "bitmap 1 " + QByteArray::number(width) +
+                                                              'x' + QByteArray::number(height));
+    QImage image = PixelCache::Load(kept);
+    // Of the size asked for, where one is.
+    if ((width > 0 && image.width() != width) || (height > 0 && image.height() != height))
+        image = QImage();
     if (!image.isNull()) return QPixmap::fromImage(image);
     const QPixmap bitmap = LoadBitmapFile(file, width, height);
-    if (!bitmap.isNull()) PixelCache::Keep(bitmap.toImage(), kept);
+    if (!bitmap.isNull() && !kept.isEmpty()) PixelCache::Keep(bitmap.toImage(), kept);
     return bitmap;
 }
 
