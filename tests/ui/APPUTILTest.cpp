@@ -4,6 +4,7 @@
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
 #include "platform/Translations.h"
+#include "tests/support/CacheAt.h"
 #include "tests/support/TempDir.h"
 #include "tests/ui/PixelTools.h"
 #include "ui/APPUTIL.h"
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -50,7 +52,7 @@ TEST_F(APPUTILTest, ButtonBitmap_ComesFromTheFileFirst_FiveSmallerEachWay) {
 
 // A list's bitmap is read once, then shown from the cache, until the file changes.
 TEST_F(APPUTILTest, ListBitmap_IsKeptForLaterStarts_UntilTheFileChanges) {
-    qputenv("XDG_CACHE_HOME", (QDir::currentPath() + QStringLiteral("/cache")).toUtf8());
+    const CacheAt cache(QDir::currentPath() + QStringLiteral("/cache"));
     WriteFile("list/Unsure.bmp", Encoded(Qt::blue, "BMP"));
     const QImage first = LoadBitmapImage("BMP_UNSURE", 55, 45, "list/Unsure.bmp").toImage();
     EXPECT_EQ(first, LoadBitmapFile("list/Unsure.bmp", 55, 45).toImage());
@@ -59,7 +61,6 @@ TEST_F(APPUTILTest, ListBitmap_IsKeptForLaterStarts_UntilTheFileChanges) {
     WriteFile("list/Unsure.bmp", Encoded(Qt::red, "BMP"));
     EXPECT_EQ(QColor(Qt::red),
               LoadBitmapImage("BMP_UNSURE", 55, 45, "list/Unsure.bmp").toImage().pixelColor(9, 9));
-    qunsetenv("XDG_CACHE_HOME");
 }
 
 TEST_F(APPUTILTest, MissingOrForeignFile_FallsBackToTheBuiltInBitmap) {
@@ -168,12 +169,12 @@ TEST_F(APPUTILTest, LearnersLanguage_OnlyTheProgramsOwnPicturesChangeTheirCaptio
 
     GermanAnswers german;
     Translations::Use(&german, QStringLiteral("de"));
-    qputenv("XDG_CACHE_HOME", (QDir::currentPath() + QStringLiteral("/cache")).toUtf8());
+    std::optional<CacheAt> cache(std::in_place, QDir::currentPath() + QStringLiteral("/cache"));
     const QImage germanYes = LoadBitmapImage("BMP_YES", 55, 45, "list/Yes.bmp").toImage();
     // Drawn once, then kept for the next start, which shows the very same picture.
     EXPECT_EQ(1u, QDir(QStringLiteral("cache/quibbix/pictures")).entryList(QDir::Files).size());
     EXPECT_EQ(germanYes, LoadBitmapImage("BMP_YES", 55, 45, "list/Yes.bmp").toImage());
-    qunsetenv("XDG_CACHE_HOME");
+    cache.reset();
     const QImage germanNo = LoadBitmapImage("BMP_DONOT_KNOW", 55, 45, "list/No.bmp").toImage();
     const QImage ownUnsure = LoadBitmapImage("BMP_UNSURE", 55, 45, "list/Unsure.bmp").toImage();
     QCoreApplication::removeTranslator(&german);
