@@ -5,6 +5,7 @@
 
 #include "engine/EngineEnv.h"
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -19,6 +20,8 @@ inline void EnterFuzzWorkspace() {
     fs::create_directories(dir / "list");
     fs::create_directories(dir / "session");
     fs::current_path(dir);
+    // The pictures a target draws are kept in the workspace's cache, not the user's.
+    ::setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
 }
 
 inline void PutFile(const char* path, std::string_view bytes) {
