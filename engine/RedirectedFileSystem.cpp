@@ -23,6 +23,10 @@ int RedirectedFileSystem::WriteNewFile(const std::string& path, std::string_view
     return m_inner.WriteNewFile(Map(path), bytes);
 }
 
+int RedirectedFileSystem::AppendToFile(const std::string& path, std::string_view bytes) {
+    return m_inner.AppendToFile(Map(path), bytes);
+}
+
 int RedirectedFileSystem::OverwriteInPlace(const std::string& path, std::string_view bytes) {
     return m_inner.OverwriteInPlace(Map(path), bytes);
 }

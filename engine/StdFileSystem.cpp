@@ -62,6 +62,20 @@ public:
         return error;
     }
 
+    int AppendToFile(const std::string& path, std::string_view bytes) override {
+        std::error_code ec;
+        const fs::file_status status = fs::symlink_status(path, ec);
+        if (ec) return ec.value();
+        if (!fs::is_regular_file(status)) return ENODEV;
+        errno = 0;
+        std::FILE* file = std::fopen(path.c_str(), "ab");
+        if (!file) return LastError();
+        int error =
+            std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() ? 0 : LastError();
+        if (std::fclose(file) != 0 && error == 0) error = LastError();
+        return error;
+    }
+
     int OverwriteInPlace(const std::string& path, std::string_view bytes) override {
         errno = 0;
         std::FILE* file = std::fopen(path.c_str(), "r+b");

@@ -98,6 +98,17 @@ int PosixFileSystem::OverwriteInPlace(const std::string& path, std::string_view 
     return fd.Close();
 }
 
+int PosixFileSystem::AppendToFile(const std::string& path, std::string_view bytes) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (fd.Get() < 0) return errno == ELOOP ? ENODEV : errno;
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0) return errno;
+    if (!S_ISREG(info.st_mode)) return ENODEV;
+    if (const int error = WriteAll(fd.Get(), bytes)) return error;
+    if (::fdatasync(fd.Get()) != 0) return errno;
+    return fd.Close();
+}
+
 int PosixFileSystem::Rename(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }

@@ -13,6 +13,7 @@ public:
     int ProbeWritable(const std::string& path) override;
     int WriteNewFile(const std::string& path, std::string_view bytes) override;
     int OverwriteInPlace(const std::string& path, std::string_view bytes) override;
+    int AppendToFile(const std::string& path, std::string_view bytes) override;
     int Rename(const std::string& from, const std::string& to) override;
     int RenameNoReplace(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;

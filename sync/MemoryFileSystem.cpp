@@ -48,6 +48,13 @@ int MemoryFileSystem::OverwriteInPlace(const std::string& path, std::string_view
     return 0;
 }
 
+int MemoryFileSystem::AppendToFile(const std::string& path, std::string_view bytes) {
+    const auto it = m_files.find(path);
+    if (it == m_files.end()) return IsDirectory(path) ? ENODEV : ENOENT;
+    it->second.append(bytes);
+    return 0;
+}
+
 int MemoryFileSystem::Rename(const std::string& from, const std::string& to) {
     const auto it = m_files.find(from);
     if (it == m_files.end()) return ENOENT;

@@ -41,6 +41,13 @@ public:
         if (readOnly.count(path)) return EACCES;
         return Real().OverwriteInPlace(path, bytes);
     }
+    int AppendToFile(const std::string& path, std::string_view bytes) override {
+        if (Killed("append " + path)) return EIO;
+        if (readOnly.count(path)) return EACCES;
+        for (const std::string& part : failWritesContaining)
+            if (path.find(part) != std::string::npos) return EIO;
+        return Real().AppendToFile(path, bytes);
+    }
     int Rename(const std::string& from, const std::string& to) override {
         if (Killed("rename " + from + " " + to)) return EIO;
         return Real().Rename(from, to);
@@ -73,8 +80,9 @@ public:
     // A kill: after this many changes every further change fails, as nothing more happens
     // once a process is gone; negative for none. The changes made so far stay on the disk.
     long changesBeforeKill = -1;
-    // Every change tried: "write PATH" (created and synced), "overwrite PATH", "rename FROM
-    // TO", "move FROM TO" (never replacing), "remove PATH", "syncdir DIR", "mkdir DIR".
+    // Every change tried: "write PATH" (created and synced), "overwrite PATH", "append PATH",
+    // "rename FROM TO", "move FROM TO" (never replacing), "remove PATH", "syncdir DIR", "mkdir
+    // DIR".
     std::vector<std::string> log;
 
 private:
