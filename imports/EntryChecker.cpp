@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ui/words/EntryChecker.h"
+#include "imports/EntryChecker.h"
 
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"

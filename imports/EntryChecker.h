@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Checks what a learner types into a list exactly as the word-list tool's import checks a
 // file's entries, with the same messages: the byte limits of the fields, the chosen storage
-// encoding, control characters and whatever would break the record.
+// encoding, control characters and whatever would break the record. A word edited on another
+// computer, as its journal brings it, is checked here too.
 
 #include "engine/WordRecord.h"
 #include "imports/FieldEncoder.h"

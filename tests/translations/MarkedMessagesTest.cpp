@@ -4,6 +4,7 @@
 // files are taken out, no word may be left, or it is one the learner reads in English.
 
 #include "engine/WordListFile.h"
+#include "imports/EntryChecker.h"
 #include "imports/RecordChecker.h"
 #include "imports/TextEncoding.h"
 #include "lists/ListImporter.h"
@@ -12,7 +13,6 @@
 #include "tests/lists/ListTestFiles.h"
 #include "tests/translations/MarkingTranslator.h"
 #include "ui/chooser/ImportFlow.h"
-#include "ui/words/EntryChecker.h"
 
 #include <QCoreApplication>
 #include <QProcess>

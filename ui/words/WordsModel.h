@@ -7,10 +7,10 @@
 
 #include "engine/FileSystem.h"
 #include "engine/WordRecord.h"
+#include "imports/EntryChecker.h"
 #include "imports/FieldEncoder.h"
 #include "lists/ListFolder.h"
 #include "lists/RecordMatcher.h"
-#include "ui/words/EntryChecker.h"
 #include "ui/words/SessionProgress.h"
 
 #include <QAbstractTableModel>
