@@ -8,8 +8,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 
 namespace {
+
+bool IsLink(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_symlink(std::filesystem::symlink_status(path, ignored));
+}
 
 uint64_t NextSequenceAfter(const std::vector<JournalEvent>& events) {
     uint64_t highest = 0;
@@ -43,6 +49,12 @@ bool ReadHeader(std::string_view header, const std::string& name, std::string& d
 
 }  // namespace
 
+int Journal::ReadPlainFile(FileSystem& files, const std::string& path, std::string& bytes) {
+    bytes.clear();
+    if (IsLink(path)) return ELOOP;
+    return files.ReadFile(path, bytes);
+}
+
 std::string Journal::CopyName(const std::string& device) { return "journal-" + device + ".txt"; }
 
 bool Journal::Parse(std::string_view bytes, const std::string& name, Contents& contents,
@@ -67,8 +79,18 @@ bool Journal::Parse(std::string_view bytes, const std::string& name, Contents& c
         end = whole.find('\n', start);
         JournalEvent event;
         std::string reason;
-        if (!JournalLine::Decode(whole.substr(start, end - start), event, reason)) {
-            contents.problems.push_back(Where(name, contents.lines) + reason);
+        const std::string_view line = whole.substr(start, end - start);
+        if (!JournalLine::Decode(line, event, reason)) {
+            // A newer computer's kind of event is no damage: one note for the file.
+            if (!JournalLine::IsLaterKind(line))
+                contents.problems.push_back(Where(name, contents.lines) + reason);
+            else if (contents.laterKinds++ == 0)
+                contents.problems.push_back(name + SyncTexts::Said(SyncTexts::kLaterKinds));
+        } else if (event.sequence >= contents.lines) {
+            // A device numbers its events from 1, a line each after the header: a number
+            // beyond its line is forged or damaged, and would leave a gap no event fills.
+            contents.problems.push_back(Where(name, contents.lines) +
+                                        SyncTexts::Said(SyncTexts::kSequenceBeyond));
         } else if (event.device != contents.device) {
             contents.problems.push_back(Where(name, contents.lines) +
                                         SyncTexts::Said(SyncTexts::kEventOfDevice) + event.device +
@@ -100,34 +122,53 @@ bool Journal::Open(std::string& error) {
                 SyncTexts::Said(SyncTexts::kNotThisComputers) + m_device;
         return false;
     }
-    // A cut-off last line cannot come from an atomic replace; it is dropped rather than
-    // continued by the next event's line.
+    // A cut-off last line (an append that a crash tore) is dropped rather than continued by
+    // the next event's line: the first append then replaces the file whole.
+    m_isOnDisk =
+        readError == 0 && !m_contents.device.empty() && bytes.size() == m_contents.wholeBytes;
     bytes.resize(m_contents.wholeBytes);
     m_bytes = m_contents.device.empty() ? JournalLine::EncodeHeader(m_device) : std::move(bytes);
     m_contents.device = m_device;
     m_contents.wholeBytes = m_bytes.size();
-    m_nextSequence = NextSequenceAfter(m_contents.events);
+    // A damaged line keeps its number: a line each, the header first.
+    m_nextSequence = std::max<uint64_t>(NextSequenceAfter(m_contents.events), m_contents.lines);
     return true;
 }
 
 bool Journal::Append(std::vector<JournalEvent> events, std::string& error) {
-    std::string bytes = m_bytes;
+    std::string lines;
     uint64_t sequence = m_nextSequence;
     for (JournalEvent& event : events) {
         event.device = m_device;
         event.sequence = sequence++;
-        bytes += JournalLine::Encode(event);
+        lines += JournalLine::Encode(event);
     }
-    FileError writeError;
-    if (!ReplaceFiles(m_files, {{m_path, bytes}}, writeError)) {
-        error = writeError.Describe();
-        return false;
+    // A year of judgements is megabytes: a save adds its lines to the end instead of writing
+    // them all again.
+    const int appended = m_isOnDisk ? m_files.AppendToFile(m_path, lines) : ENOENT;
+    // A write that failed after its lines landed (the sync after it did) took them: offered
+    // again, they would count twice.
+    if (appended != 0 && !Holds(m_bytes + lines)) {
+        // Part of the lines may have landed: the file is replaced whole, without them.
+        m_isOnDisk = false;
+        FileError writeError;
+        if (!ReplaceFiles(m_files, {{m_path, m_bytes + lines}}, writeError) &&
+            !Holds(m_bytes + lines)) {
+            error = writeError.Describe();
+            return false;
+        }
+        m_isOnDisk = true;
     }
-    m_bytes = std::move(bytes);
+    m_bytes += lines;
     m_contents.wholeBytes = m_bytes.size();
     m_nextSequence = sequence;
     for (JournalEvent& event : events) m_contents.events.push_back(std::move(event));
     return true;
+}
+
+bool Journal::Holds(const std::string& bytes) {
+    std::string found;
+    return m_files.ReadFile(m_path, found) == 0 && found == bytes;
 }
 
 bool Journal::Adopt(const std::string& copyName, const std::string& copy) {
@@ -139,19 +180,24 @@ bool Journal::Adopt(const std::string& copyName, const std::string& copy) {
     }
     const std::string whole = copy.substr(0, contents.wholeBytes);
     if (!WriteFileAtomically(m_files, m_path, whole)) return false;
+    m_isOnDisk = true;
     m_bytes = whole;
     m_contents = std::move(contents);
-    m_nextSequence = NextSequenceAfter(m_contents.events);
+    m_nextSequence = std::max<uint64_t>(NextSequenceAfter(m_contents.events), m_contents.lines);
     return true;
 }
 
 bool Journal::Publish(const std::string& syncFolder, CopyResult& result, std::string& error) {
     const std::string copyName = syncFolder + "/" + CopyName(m_device);
     std::string copy;
-    const int readError = m_files.ReadFile(copyName, copy);
+    const int readError = ReadPlainFile(m_files, copyName, copy);
     if (readError != 0 && readError != ENOENT) {
-        error = FileError{copyName, readError}.Describe();
-        return false;
+        // A link, a pipe, a device, a file too large or unreadable in the copy's place: it goes,
+        // and a regular file takes its place. A link is removed, never followed.
+        if (const int failure = m_files.Remove(copyName)) {
+            error = FileError{copyName, failure}.Describe();
+            return false;
+        }
     }
     if (readError == 0 && copy == m_bytes) {
         result = CopyResult::kCurrent;

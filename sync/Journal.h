@@ -24,6 +24,8 @@ public:
         // "NAME:LINE: reason" for each whole line that is no event of this device; the
         // others are read all the same.
         std::vector<std::string> problems;
+        // Lines of an event kind a newer version writes, passed over with one problem.
+        size_t laterKinds = 0;
     };
     enum class CopyResult {
         kCurrent,    // the copy held the journal already
@@ -32,6 +34,9 @@ public:
                      // an older backup): the journal took the events back from it
     };
 
+    // Reads a file of the sync folder, which anyone may have put there: only a regular file,
+    // never through a link (ELOOP), a pipe or a device, and none over FileSystem's limit.
+    static int ReadPlainFile(FileSystem& files, const std::string& path, std::string& bytes);
     // The name of a device's journal in a sync folder.
     static std::string CopyName(const std::string& device);
     // Reads the whole lines of `bytes` past those `contents` holds already (all of them for a
@@ -53,8 +58,9 @@ public:
     const std::vector<std::string>& Problems() const { return m_contents.problems; }
     uint64_t NextSequence() const { return m_nextSequence; }
 
-    // Gives each event this device and the next sequence number and adds them, replacing the
-    // file atomically: one call per save, not per judgement, as each rewrites the file.
+    // Gives each event this device and the next sequence number and adds their lines to the
+    // end of the file, synced: one call per save, not per judgement. A file that a crash cut
+    // inside a line, or a failed append, is replaced whole instead.
     // requires: Open succeeded; the events' times come from this computer's HybridClock.
     bool Append(std::vector<JournalEvent> events, std::string& error);
     // Makes the copy in `syncFolder` hold the journal (see CopyResult).
@@ -62,6 +68,8 @@ public:
 
 private:
     bool Adopt(const std::string& copyName, const std::string& copy);
+    // Whether the file holds exactly `bytes`.
+    bool Holds(const std::string& bytes);
 
     FileSystem& m_files;
     std::string m_path;
@@ -69,4 +77,6 @@ private:
     std::string m_bytes;  // the file's whole lines, the header first
     Contents m_contents;
     uint64_t m_nextSequence = 1;
+    // Whether the file holds exactly m_bytes, so that new lines can go to its end.
+    bool m_isOnDisk = false;
 };

@@ -2,9 +2,12 @@
 #include "sync/JournalLine.h"
 
 #include "engine/HistoryFile.h"
+#include "engine/ListRec.h"
+#include "engine/WordListFile.h"
 #include "sync/DeviceId.h"
 #include "sync/SyncTexts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -13,6 +16,33 @@ namespace {
 // The most fields a line of this format has (a judgement's); the fields past them are
 // counted, not kept, for the message about a damaged line.
 constexpr size_t kMaxFields = 9;
+
+// The widest numbers an honest journal writes: a clock before the year 10000, a day's seconds
+// of use, a wall clock within a century of the journal's clock. A line beyond them was
+// damaged or forged, and such a time would carry every computer's clock along with it.
+constexpr int64_t kMaxClockMs = 253402300799999;
+constexpr int64_t kMaxDaySeconds = 86400;
+constexpr int64_t kMaxWallOffsetS = 100ll * 366 * 86400;
+
+// Without the program's checker installed (the library's own tests), a field is refused for
+// what would break the word list: nothing in it, a control character, more bytes than its
+// field holds.
+bool PlainEntryCheck(std::string_view word, std::string_view definition, std::string& problem) {
+    for (const std::string_view text : {word, definition}) {
+        const bool isWord = text.data() == word.data();
+        const size_t limit = isWord ? WordListFile::kWordSize : WordListFile::kDefinitionSize;
+        const bool hasControl = std::any_of(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        });
+        if (text.empty() || hasControl || text.size() > limit) {
+            problem = SyncTexts::Said(isWord ? SyncTexts::kBadWord : SyncTexts::kBadDefinition);
+            return false;
+        }
+    }
+    return true;
+}
+
+JournalLine::EntryCheck g_entryCheck = &PlainEntryCheck;
 
 struct FieldList {
     std::string_view field[kMaxFields];
@@ -86,9 +116,9 @@ bool UnescapeField(std::string_view field, std::string& text) {
     return true;
 }
 
-bool IsDecimalId(std::string_view text) {
+bool IsDecimalId(std::string_view text, uint64_t limit = UINT64_MAX) {
     uint64_t value = 0;
-    return !text.empty() && text[0] != '0' && ParseNumber(text, value);
+    return !text.empty() && text[0] != '0' && ParseNumber(text, value) && value <= limit;
 }
 
 size_t FieldCount(JournalEvent::Kind kind) {
@@ -136,7 +166,7 @@ bool DecodeUsage(const FieldList& f, JournalEvent& e, std::string& reason) {
         return false;
     }
     e.date = std::string(f[6]);
-    if (!ParseNumber(f[7], e.seconds) || e.seconds < 0) {
+    if (!ParseNumber(f[7], e.seconds) || e.seconds < 0 || e.seconds > kMaxDaySeconds) {
         reason = SyncTexts::Said(SyncTexts::kNoSeconds);
         return false;
     }
@@ -165,7 +195,8 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
             reason = SyncTexts::Said(SyncTexts::kNoJudgement);
             return false;
         }
-        if (!ParseNumber(f[8], e.wallOffsetS)) {
+        if (!ParseNumber(f[8], e.wallOffsetS) || e.wallOffsetS < -kMaxWallOffsetS ||
+            e.wallOffsetS > kMaxWallOffsetS) {
             reason = SyncTexts::Said(SyncTexts::kNoOffset);
             return false;
         }
@@ -174,6 +205,9 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
             reason = SyncTexts::Said(SyncTexts::kBrokenEscape);
             return false;
         }
+        // Checked as the learner's own entries are: the words of every computer's list come
+        // from here, and nothing is cut to fit.
+        if (!g_entryCheck(e.text, e.definition, reason)) return false;
     }
     return true;
 }
@@ -239,7 +273,8 @@ bool JournalLine::Decode(std::string_view line, JournalEvent& event, std::string
                  SyncTexts::Said(SyncTexts::kFieldsNot) + std::to_string(FieldCount(e.kind));
         return false;
     }
-    if (!ParseNumber(f[1], e.time.physicalMs) || !ParseNumber(f[2], e.time.logical)) {
+    if (!ParseNumber(f[1], e.time.physicalMs) || !ParseNumber(f[2], e.time.logical) ||
+        e.time.physicalMs > kMaxClockMs) {
         reason = SyncTexts::Said(SyncTexts::kNoClock);
         return false;
     }
@@ -257,8 +292,24 @@ bool JournalLine::Decode(std::string_view line, JournalEvent& event, std::string
     return true;
 }
 
+bool JournalLine::IsLaterKind(std::string_view line) {
+    const FieldList f = Fields(line);
+    JournalEvent::Kind known;
+    int64_t clock = 0;
+    uint32_t logical = 0;
+    uint64_t sequence = 0;
+    return f.size() >= 5 && f[0].size() == 1 && f[0][0] >= 'A' && f[0][0] <= 'Z' &&
+           !DecodeKind(f[0], known) && ParseNumber(f[1], clock) && ParseNumber(f[2], logical) &&
+           DeviceId::IsValid(std::string(f[3])) && ParseNumber(f[4], sequence) && sequence > 0;
+}
+
+void JournalLine::UseEntryCheck(EntryCheck check) {
+    g_entryCheck = check ? check : &PlainEntryCheck;
+}
+
 bool JournalLine::IsWordId(std::string_view word) {
     const size_t dot = word.find('.');
-    if (dot == std::string_view::npos) return IsDecimalId(word);
+    // A word of the base is a record of a list, and no list holds more than a session studies.
+    if (dot == std::string_view::npos) return IsDecimalId(word, kMaxStudyWords);
     return DeviceId::IsValid(std::string(word.substr(0, dot))) && IsDecimalId(word.substr(dot + 1));
 }

@@ -43,6 +43,20 @@ public:
     // Reads one line (without its line end); on false `reason` says what is wrong with it.
     static bool Decode(std::string_view line, JournalEvent& event, std::string& reason);
 
+    // Whether the line is an event of a kind a newer version writes: an upper-case letter this
+    // one does not know, then a clock, a device and a sequence number. It is passed over, not
+    // taken for damage.
+    static bool IsLaterKind(std::string_view line);
+
+    // Checks the word and the definition an edit sets, as the bytes of their fields; false
+    // with `problem` saying why. The library alone refuses only what would break the list
+    // (an empty field, a control character, more bytes than the field holds); the list store
+    // installs the program's own checker, the one every entry of a list passes.
+    using EntryCheck = bool (*)(std::string_view word, std::string_view definition,
+                                std::string& problem);
+    // Null puts the library's own check back.
+    static void UseEntryCheck(EntryCheck check);
+
     // Whether `word` names a word: a base record number or a device and sequence.
     static bool IsWordId(std::string_view word);
 };

@@ -156,8 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(LineCase{"Judgement", Judgement(1765276381123, 48213, "1523", 2)},
                     LineCase{"BackwardsWithOffset", Backwards()}, LineCase{"Undo", Undo()},
                     LineCase{"Removal", Removal()}, LineCase{"Usage", Usage()},
-                    LineCase{"EditWithSpacesAndEscapes", Edit("chat noir", "100% cat\n\tline")},
-                    LineCase{"EditEmpty", Edit("", "")},
+                    LineCase{"EditWithSpacesAndEscapes", Edit("chat noir", "100%\x7e cat")},
                     LineCase{"EditUtf8", Edit("Stra\xc3\x9f"
                                               "e",
                                               "street \xe2\x80\x94 road")}),
