@@ -91,6 +91,15 @@ bool JournalMerge::IsJournalName(const std::string& name, std::string& device) {
     return DeviceId::IsValid(device);
 }
 
+bool JournalMerge::IsCopyName(const std::string& name, std::string& device) {
+    const size_t plain = std::string("journal-.txt").size() + DeviceId::kLength;
+    if (name.size() <= plain + 1) return IsJournalName(name, device);
+    const std::string generation = name.substr(plain + 1);
+    return name[plain] == '.' && generation[0] != '0' &&
+           generation.find_first_not_of("0123456789") == std::string::npos &&
+           IsJournalName(name.substr(0, plain), device);
+}
+
 const HybridTime* JournalMerge::SeenTimes::Find(uint64_t sequence) const {
     if (sequence >= 1 && sequence <= m_dense.size())
         return m_isSeen[sequence - 1] ? &m_dense[sequence - 1] : nullptr;
@@ -216,11 +225,10 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
         error = FileError{folder, listError}.Describe();
         return false;
     }
-    std::sort(names.begin(), names.end());
-    std::vector<Read> reads;
+    std::vector<Copy> copies;
     for (const std::string& name : names) {
         std::string device;
-        if (!IsJournalName(name, device)) continue;
+        if (!IsCopyName(name, device)) continue;
         const std::string path = folder + "/" + name;
         std::string bytes;
         const int readError = files.ReadFile(path, bytes);
@@ -229,8 +237,18 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
             if (readError != ENOENT) problems.push_back(FileError{path, readError}.Describe());
             continue;
         }
-        reads.push_back({name, path, std::move(bytes)});
+        copies.push_back({name, path, std::move(bytes)});
     }
+    AddCopies(std::move(copies), problems);
+    return true;
+}
+
+void JournalMerge::AddCopies(std::vector<Copy> copies, std::vector<std::string>& problems) {
+    std::sort(copies.begin(), copies.end(),
+              [](const Copy& a, const Copy& b) { return a.name < b.name; });
+    std::vector<Read> reads;
+    for (Copy& copy : copies)
+        reads.push_back({std::move(copy.name), std::move(copy.path), std::move(copy.bytes)});
     if (m_seed) {
         // A copy the checkpoint read and the folder no longer holds takes its events away
         // from a merge from scratch.
@@ -245,7 +263,6 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
         }
     }
     TakeSeeded(std::move(reads), problems);
-    return true;
 }
 
 void JournalMerge::AddCopy(const std::string& name, const std::string& bytes) {
@@ -304,7 +321,7 @@ void JournalMerge::Materialise() {
 bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::string>& problems,
                             bool& isRestarted) {
     std::string device;
-    IsJournalName(read.name, device);
+    IsCopyName(read.name, device);
     const std::string& path = read.path;
     const size_t whole = copy.contents.wholeBytes;
     // A copy that does not continue what was read (a stale one delivered back) is read
@@ -377,7 +394,7 @@ void JournalMerge::Seed(const std::vector<CopyMark>& marks, const Checkpoint& he
     m_seed->last = last;
     for (const CopyMark& mark : marks) {
         std::string device;
-        IsJournalName(mark.name, device);
+        IsCopyName(mark.name, device);
         CopyState& copy = m_copies[mark.name];
         copy.contents.device = device;
         copy.contents.wholeBytes = mark.bytes;

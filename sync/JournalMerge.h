@@ -62,6 +62,16 @@ public:
     static bool IsSyncEngineFile(const std::string& name);
     // Whether `name` is a journal copy, "journal-<device>.txt"; sets `device`.
     static bool IsJournalName(const std::string& name, std::string& device);
+    // The same, or an older copy of that device's journal kept beside it,
+    // "journal-<device>.txt.<n>" (see KeptCopies); sets `device`.
+    static bool IsCopyName(const std::string& name, std::string& device);
+
+    // A journal copy as read: its name (IsCopyName), the path that messages name, its bytes.
+    struct Copy {
+        std::string name;
+        std::string path;
+        std::string bytes;
+    };
 
     // Adds events; a device and sequence number seen before is skipped (when two different
     // events carry it, the first in EventOrderLess stays, wherever it was seen first).
@@ -72,6 +82,9 @@ public:
     // listed.
     bool AddFolder(FileSystem& files, const std::string& folder, std::vector<std::string>& problems,
                    std::string& error);
+    // Takes `copies` as what each holds now, as AddFolder takes what it reads; `problems` as
+    // there.
+    void AddCopies(std::vector<Copy> copies, std::vector<std::string>& problems);
     // Reads `bytes` as what the copy `name` holds now: this computer's own journal, just
     // written, whose damaged lines the journal tells of itself.
     void AddCopy(const std::string& name, const std::string& bytes);

@@ -1,0 +1,51 @@
+#pragma once
+// SPDX-License-Identifier: GPL-2.0-or-later
+// What this computer took from the other computers' journal copies in a sync folder, kept in a
+// folder of its own beside the list, so that what a sync merged stays merged whatever the
+// folder does next: a copy deleted, cut short or to its header, or a pipe, a link, a device or
+// a file too large in its place changes nothing here. The sync folder is anyone's to write.
+//
+// A kept copy only grows, as the copy it keeps grows: what the folder's copy adds is appended.
+// A copy that no longer begins with what was kept (its owner's data folder restored from an
+// older backup, or a forgery) starts a new kept copy, and the old one stays beside it as
+// "journal-<device>.txt.<n>", read at every sync like the others, so that no event once taken
+// is dropped; a device has at most kMaxGenerations of them, past which the folder's copy is
+// passed over.
+
+#include "engine/FileSystem.h"
+#include "sync/JournalMerge.h"
+
+#include <string>
+#include <vector>
+
+class KeptCopies {
+public:
+    static constexpr int kMaxGenerations = 8;
+
+    // requires: `files` outlives the object; `keptDir`'s parent exists.
+    KeptCopies(FileSystem& files, std::string keptDir);
+
+    // Takes what each journal copy in `syncFolder`, but `ownDevice`'s, added since the last
+    // call, and gives every kept copy (its whole lines, named as the folder names it) in
+    // `copies`, for the merge. `notes` gets one line for each copy that cannot be read, and why,
+    // and for each that changed what it held. False with `error` when a kept copy cannot be
+    // written: nothing of that copy is then given, and the sync must not go on.
+    bool Take(const std::string& syncFolder, const std::string& ownDevice,
+              std::vector<JournalMerge::Copy>& copies, std::vector<std::string>& notes,
+              std::string& error);
+
+private:
+    struct Kept {
+        std::string bytes;    // whole lines
+        bool isTorn = false;  // the file ends inside a line (an append a crash cut)
+        int generations = 0;  // older copies kept beside it
+    };
+
+    // Brings `kept` up to the folder's copy `bytes` (whole lines) of `device`.
+    bool Extend(const std::string& device, const std::string& folderPath, std::string&& bytes,
+                Kept& kept, std::vector<std::string>& notes, std::string& error);
+    std::string PathOf(const std::string& name) const { return m_dir + "/" + name; }
+
+    FileSystem& m_files;
+    std::string m_dir;
+};
