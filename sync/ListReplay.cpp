@@ -4,6 +4,7 @@
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
+#include "engine/WordListFile.h"
 #include "sync/Checksum.h"
 #include "sync/JournalLine.h"
 #include "sync/JournalMerge.h"
@@ -33,10 +34,9 @@ uint64_t FnvPart(uint64_t hash, std::string_view bytes) {
 
 // A checkpoint belongs to one base: a list joined again from another base starts afresh.
 std::string Fingerprint(const ListReplay::Base& base) {
-    uint64_t hash = kChecksumSeed;
-    hash = FnvPart(hash, std::to_string(base.words.size()));
-    for (const WordRecord& word : base.words)
-        hash = FnvPart(FnvPart(hash, word.word), word.definition);
+    uint64_t hash = base.wordsHash;
+    if (hash == 0 && !base.words.empty()) hash = ListReplay::WordsHash(base.words);
+    if (hash == 0 && base.loadWords) hash = ListReplay::WordsHash(base.loadWords());
     for (const auto* images : {&base.forwards, &base.backwards}) {
         hash = FnvPart(hash, "direction");
         for (const FileImage& image : *images)
@@ -229,6 +229,16 @@ bool ReplayFrom(const std::vector<JournalEvent>& events, size_t from, Way& forwa
 
 }  // namespace
 
+uint64_t ListReplay::WordsHash(const std::vector<WordRecord>& words) {
+    uint64_t hash = FnvPart(kChecksumSeed, std::to_string(words.size()));
+    for (const WordRecord& word : words) hash = FnvPart(FnvPart(hash, word.word), word.definition);
+    return hash;
+}
+
+uint64_t ListReplay::WordsSum(const std::vector<WordRecord>& words) {
+    return Checksum(kChecksumSeed, WordListFile::Serialize(words));
+}
+
 ListReplay::ListReplay(FileSystem& files, std::string checkpointDir)
     : m_files(files), m_checkpointDir(std::move(checkpointDir)) {}
 
@@ -279,7 +289,7 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
                         const std::vector<JournalEvent>& events, const JournalMerge* merge,
                         Result& result, std::string& error) {
     result = Result();
-    const size_t total = base.words.size();
+    const size_t total = base.WordCount();
     if (total < 1 || total > kMaxStudyWords) {
         error = SyncTexts::Said(SyncTexts::kReplayHolds) + std::to_string(total) +
                 SyncTexts::Said(SyncTexts::kStudiesFrom) + std::to_string(kMaxStudyWords) + ".";
@@ -289,7 +299,11 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
 
     Way forwards{Direction::kForwards, nullptr, {}, {}};
     Way backwards{Direction::kBackwards, nullptr, {}, {}};
-    ReplayWords words(base.words);
+    const auto baseWords = [&base] {
+        return base.words.empty() ? ReplayWords(base.wordCount, base.loadWords)
+                                  : ReplayWords(base.words);
+    };
+    ReplayWords words = baseWords();
     size_t from = 0;
     const bool isSeeded = merge && merge->IsSeeded();
     ReplayCheckpoint saved;
@@ -305,10 +319,12 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
                                         : "-")
             ? JournalMerge::Since(events, saved.merged)
             : JournalMerge::Delta{};
+    size_t revisions = 0;
     if (delta.continuesCheckpoint) {
         from = delta.resumeAt;
         if (!saved.words.empty())
             words.Restore(std::move(saved.wordIds), std::move(saved.words), saved.removedIds);
+        revisions = words.Revisions();
         forwards.Start(saved.forwards, words);
         backwards.Start(saved.backwards, words);
         forwards.days = HistoryIn(saved.forwards);
@@ -320,7 +336,7 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
             result.secondsByDevice = saved.secondsByDevice;
         } else {
             forwards.replay.reset();
-            words = ReplayWords(base.words);
+            words = baseWords();
         }
     }
     if (!forwards.replay) {
@@ -335,7 +351,15 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
     }
 
     result.wordIds = words.Ids();
-    result.words = words.Words();
+    result.wordsTouched = result.fromBase || words.Revisions() != revisions;
+    // The words' checksum without their bytes where it is known: the base's, or the
+    // checkpoint's when nothing changed them since.
+    if (!words.IsChanged() && base.wordsSum != 0)
+        result.wordsSum = base.wordsSum;
+    else if (!result.wordsTouched && !result.fromBase && saved.wordsSum != 0)
+        result.wordsSum = saved.wordsSum;
+    if (result.wordsSum == 0) result.wordsSum = WordsSum(words.Words());
+    if (words.IsLoaded()) result.words = words.Words();
     result.forwards = forwards.Images();
     result.backwards = backwards.Images();
     result.judgementsReplayed = forwards.Judged() + backwards.Judged();
@@ -359,6 +383,7 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
     next.lastEvent = last ? ReplayCheckpoint::LineOf(*last) : "-";
     next.dates = std::move(saved.dates);
     next.secondsByDevice = result.secondsByDevice;
+    next.wordsSum = result.wordsSum;
     // Lent to the checkpoint for its text, not copied: a megabyte at every sync.
     const auto lend = [&] {
         if (words.IsChanged()) {

@@ -28,6 +28,7 @@
 #include "sync/JournalEvent.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -43,12 +44,28 @@ public:
     // of; a missing file counts as the engine counts it.
     struct Base {
         std::vector<WordRecord> words;
+        // A base whose words are left out of `words`, to be read only when a run needs their
+        // text: their number, and how to read them.
+        size_t wordCount = 0;
+        std::function<std::vector<WordRecord>()> loadWords;
+        // What a caller kept of the words from an earlier run, so that they need not be read
+        // to know them: WordsHash and WordsSum of them; 0 when unknown.
+        uint64_t wordsHash = 0;
+        uint64_t wordsSum = 0;
         std::vector<FileImage> forwards;
         std::vector<FileImage> backwards;
+
+        size_t WordCount() const { return words.empty() ? wordCount : words.size(); }
     };
 
     struct Result {
+        // The words; empty when they are a base's left unread (Base::loadWords), unchanged.
         std::vector<WordRecord> words;
+        // WordsSum of the words, whether or not they are in `words`.
+        uint64_t wordsSum = 0;
+        // Whether this run changed the words (an edit or removal replayed, or a run from the
+        // base, which makes them anew).
+        bool wordsTouched = false;
         // The id of each word of `words` (JournalEvent's word identity), record by record.
         std::vector<std::string> wordIds;
         // The six list files, words learned and the history of each direction, in the
@@ -68,6 +85,11 @@ public:
         // Whether the replay started again from the base.
         bool fromBase = false;
     };
+
+    // The part of a base's fingerprint its words make, and the checksum of the list file they
+    // make: what a caller keeps so that the next run need not read the words.
+    static uint64_t WordsHash(const std::vector<WordRecord>& words);
+    static uint64_t WordsSum(const std::vector<WordRecord>& words);
 
     // `checkpointDir`, a folder of this computer's own, keeps the checkpoint between runs;
     // it is made when missing. requires: `files` outlives the replay.

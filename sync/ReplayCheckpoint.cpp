@@ -86,6 +86,7 @@ bool ReadEntry(const Fields& f, Reader& reader, ReplayCheckpoint& c) {
         return ParseNumber(f[2], m.bytes) && ParseNumber(f[3], m.lines) &&
                ParseNumber(f[4], m.sum) && ParseNumber(f[5], m.events) && ParseNumber(f[6], m.last);
     }
+    if (f.size() == 2 && f[0] == "wordsum") return ParseNumber(f[1], c.wordsSum);
     if (f.size() == 2 && f[0] == "gone") {
         c.removedIds.emplace_back(f[1]);
         return true;
@@ -139,6 +140,7 @@ std::string ReplayCheckpoint::Serialize() const {
                 " " + std::to_string(m.sum) + " " + std::to_string(m.events) + " " +
                 std::to_string(m.last) + "\n";
     }
+    if (wordsSum != 0) text += "wordsum " + std::to_string(wordsSum) + "\n";
     for (const std::string& id : removedIds) text += "gone " + id + "\n";
     char number[24];
     const auto append = [&](size_t value, char end) {

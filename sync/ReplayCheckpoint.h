@@ -35,6 +35,9 @@ struct ReplayCheckpoint {
     std::vector<std::string> wordIds;
     std::vector<WordRecord> words;
     std::vector<std::string> removedIds;
+    // ListReplay::WordsSum of the words there (the base's while they are unchanged); 0 when
+    // not known, as in a checkpoint of an older version.
+    uint64_t wordsSum = 0;
     // Under the session paths, as the result gives them.
     std::vector<FileImage> forwards;
     std::vector<FileImage> backwards;

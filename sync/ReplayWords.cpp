@@ -11,13 +11,34 @@ ReplayWords::ReplayWords(std::vector<WordRecord> base) : m_words(std::move(base)
         m_ids.push_back(std::to_string(record));
 }
 
+ReplayWords::ReplayWords(size_t count, std::function<std::vector<WordRecord>()> load)
+    : m_load(std::move(load)) {
+    m_ids.reserve(count);
+    for (size_t record = 1; record <= count; ++record) m_ids.push_back(std::to_string(record));
+}
+
+void ReplayWords::Load() {
+    if (!m_load) return;
+    m_words = m_load();
+    m_load = nullptr;
+    // A base that no longer reads as many words as it had names none of the others.
+    m_words.resize(m_ids.size());
+}
+
+const std::vector<WordRecord>& ReplayWords::Words() {
+    Load();
+    return m_words;
+}
+
 void ReplayWords::Restore(std::vector<std::string> ids, std::vector<WordRecord> words,
                           const std::vector<std::string>& removedIds) {
     m_ids = std::move(ids);
     m_words = std::move(words);
+    m_load = nullptr;
     m_removed = {removedIds.begin(), removedIds.end()};
     m_isIndexed = false;
     m_isChanged = true;
+    ++m_revisions;
 }
 
 void ReplayWords::Index() {
@@ -35,7 +56,7 @@ bool ReplayWords::IsAddition(const JournalEvent& event) const {
 }
 
 uint32_t ReplayWords::IndexOfRecord(size_t record) const {
-    return record == 0 ? static_cast<uint32_t>(m_words.size()) : static_cast<uint32_t>(record);
+    return record == 0 ? static_cast<uint32_t>(m_ids.size()) : static_cast<uint32_t>(record);
 }
 
 uint32_t ReplayWords::IndexOf(const std::string& id) {
@@ -48,21 +69,25 @@ bool ReplayWords::Reshapes(const JournalEvent& event) {
     Index();
     const bool known = m_recordOf.count(event.word) != 0;
     if (event.kind == JournalEvent::Kind::kEdit)
-        return !known && IsAddition(event) && m_words.size() < kMaxStudyWords;
-    return event.kind == JournalEvent::Kind::kRemove && known && m_words.size() > 1;
+        return !known && IsAddition(event) && m_ids.size() < kMaxStudyWords;
+    return event.kind == JournalEvent::Kind::kRemove && known && m_ids.size() > 1;
 }
 
 void ReplayWords::Retext(const JournalEvent& event) {
     Index();
     const auto found = m_recordOf.find(event.word);
     if (event.kind != JournalEvent::Kind::kEdit || found == m_recordOf.end()) return;
+    Load();
     m_words[found->second] = {event.text, event.definition};
     m_isChanged = true;
+    ++m_revisions;
 }
 
 std::vector<uint32_t> ReplayWords::Reshape(const std::vector<JournalEvent>& events, size_t from,
                                            size_t to) {
     Index();
+    Load();
+    ++m_revisions;
     const size_t oldCount = m_words.size();
     std::vector<bool> kept(oldCount, true);
     size_t count = oldCount;

@@ -14,6 +14,7 @@
 #include "sync/JournalEvent.h"
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -23,6 +24,9 @@ class ReplayWords {
 public:
     // The base's words, ids "1".."N".
     explicit ReplayWords(std::vector<WordRecord> base);
+    // The same for a base of `count` words whose text `load` reads only when an edit or the
+    // caller needs it: a list that is never edited is studied without its words in memory.
+    ReplayWords(size_t count, std::function<std::vector<WordRecord>()> load);
     // Words a checkpoint kept (when an edit had changed them).
     void Restore(std::vector<std::string> ids, std::vector<WordRecord> words,
                  const std::vector<std::string>& removedIds);
@@ -39,15 +43,20 @@ public:
     std::vector<uint32_t> Reshape(const std::vector<JournalEvent>& events, size_t from, size_t to);
 
     const std::vector<std::string>& Ids() const { return m_ids; }
-    const std::vector<WordRecord>& Words() const { return m_words; }
+    // The words, read first when they were left to be loaded.
+    const std::vector<WordRecord>& Words();
+    bool IsLoaded() const { return !m_load; }
+    // How many changes of the words were applied so far, restored ones included.
+    size_t Revisions() const { return m_revisions; }
     const std::set<std::string>& RemovedIds() const { return m_removed; }
     // Whether anything differs from the base: ids, texts or removals.
     bool IsChanged() const { return m_isChanged; }
-    int32_t Count() const { return static_cast<int32_t>(m_words.size()); }
+    int32_t Count() const { return static_cast<int32_t>(m_ids.size()); }
 
 private:
     // Record by id, built at the first edit: a list that is never edited needs none.
     void Index();
+    void Load();
     uint32_t IndexOfRecord(size_t record) const;
     bool IsAddition(const JournalEvent& event) const;
 
@@ -57,4 +66,7 @@ private:
     std::set<std::string> m_removed;
     bool m_isIndexed = false;
     bool m_isChanged = false;
+    size_t m_revisions = 0;
+    // Reads the base's words while they are not loaded yet; empty once they are.
+    std::function<std::vector<WordRecord>()> m_load;
 };
