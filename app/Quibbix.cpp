@@ -109,7 +109,8 @@ bool LockTheFolder(QtPlatform& platform, FolderLock& lock, ListFolder::Direction
         std::filesystem::is_directory(ListFolder::kListDir, ignored))
         PosixFileSystem::Instance().MakeDirectory(session);
     int error = 0;
-    if (lock.Acquire(session, error) != FolderLock::Result::kHeldElsewhere) return true;
+    if (ListFolder::LockForStudy(".", direction, lock, error) != FolderLock::Result::kHeldElsewhere)
+        return true;
     std::fprintf(stderr, "quibbix: %s\n", FolderLock::kHeldMessage);
     platform.Services().messageBoxes.ShowUnicode(
         nullptr, QCoreApplication::translate("FolderLock", FolderLock::kHeldMessage),

@@ -35,6 +35,24 @@ bool HasSession(const fs::path& folder, Direction direction) {
         .exists;
 }
 
+FolderLock::Result LockForStudy(const fs::path& folder, Direction direction, FolderLock& lock,
+                                int& error) {
+    // Long enough for a sync of a year of study; a program that studies the session holds
+    // no sync side between its syncs, so that refusal comes at once.
+    constexpr int kSyncWaitMs = 10000;
+    const std::string session = Session(folder, direction).string();
+    FolderLock::Result result = lock.Acquire(session, error);
+    for (int tries = 0; result == FolderLock::Result::kHeldElsewhere && tries < 3; ++tries) {
+        FolderLock side;
+        int ignored = 0;
+        if (side.AcquireWaiting((folder / kSyncSideDir).string(), kSyncWaitMs, ignored) !=
+            FolderLock::Result::kLocked)
+            break;
+        result = lock.Acquire(session, error);
+    }
+    return result;
+}
+
 bool LockForChange(const fs::path& folder, Direction direction, FolderLock& lock,
                    std::string& error) {
     int code = 0;

@@ -54,6 +54,14 @@ std::filesystem::path Session(const std::filesystem::path& folder, Direction dir
 std::string StudiedCopyFile(Direction direction);
 std::filesystem::path StudiedCopy(const std::filesystem::path& folder, Direction direction);
 bool HasSession(const std::filesystem::path& folder, Direction direction);
+// This computer's side of a synced list, in the list folder: it goes wherever the list goes.
+constexpr const char* kSyncSideDir = "sync";
+
+// Takes the lock of the session a program studies: kHeldElsewhere when another program
+// studies it. A sync of the list holds both directions' sessions for a moment, and the sync
+// side while it does: a program starting then waits for it instead of refusing to start.
+FolderLock::Result LockForStudy(const std::filesystem::path& folder, Direction direction,
+                                FolderLock& lock, int& error);
 // Takes the lock of one direction's session, as LockForChange below does for the list.
 bool LockForChange(const std::filesystem::path& folder, Direction direction, FolderLock& lock,
                    std::string& error);

@@ -12,9 +12,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -148,6 +150,27 @@ TEST_F(DriveTest, MissingWordList_PrintsMessagesAndWritesNothing) {
     EXPECT_EQ("message\tError\tError: No Valid Record File", run.lines[1]);
     EXPECT_EQ("init\t0\t0\t65535", run.lines[2]);
     EXPECT_TRUE(std::filesystem::is_empty("session"));
+}
+
+TEST_F(DriveTest, SessionHeldByASyncForAMoment_WaitsForItAndStarts) {
+    WriteFile("list/kelvo.lst", MakeWordList(20));
+    std::filesystem::create_directories("session");
+    std::filesystem::create_directories("sync");
+    // A sync of the other direction's program: this computer's side, then this session.
+    auto side = std::make_unique<FolderLock>(), session = std::make_unique<FolderLock>();
+    int error = 0;
+    ASSERT_EQ(FolderLock::Result::kLocked, side->Acquire("sync", error));
+    ASSERT_EQ(FolderLock::Result::kLocked, session->Acquire("session", error));
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        session.reset();
+        side.reset();
+    });
+    DriveRun run = Drive("init\n");
+    release.join();
+    EXPECT_EQ(0, run.status) << run.err;
+    ASSERT_EQ(1u, run.lines.size());
+    EXPECT_EQ(0u, run.lines[0].rfind("init\t", 0));
 }
 
 TEST_F(DriveTest, Press_RunsTheWindowsTwoPresses_AndBreaksAtThe150thVerdict) {

@@ -368,7 +368,8 @@ int main(int argc, char** argv) {
     // A second program on the same folder would overwrite this one's progress, or it this.
     FolderLock lock;
     int error = 0;
-    if (lock.Acquire(session, error) == FolderLock::Result::kHeldElsewhere) {
+    if (ListFolder::LockForStudy(".", direction, lock, error) ==
+        FolderLock::Result::kHeldElsewhere) {
         env.ShowMessage(FolderLock::kHeldMessage, FolderLock::kHeldCaption, EngineEnv::Icon::Error);
         return 1;
     }
