@@ -7,7 +7,6 @@
 #include "engine/WordListFile.h"
 #include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
-#include "lists/ListSync.h"
 #include "lists/Trash.h"
 #include "platform/PosixFiles.h"
 #include "platform/PosixText.h"
@@ -34,7 +33,7 @@ constexpr int kLockWaitMs = 5000;
 // side of a sync among them, or a first list made later would sync as this one did.
 constexpr const char* kFirstListParts[] = {ListFolder::kListDir, SessionFiles::kDirectory,
                                            ListFolder::kReverseSessionDir, ListFolder::kNameFile,
-                                           ListSync::kSideDir};
+                                           ListFolder::kSyncSideDir};
 
 bool IsDirectory(const fs::path& path) { return PosixFiles::StampOf(path).isDirectory; }
 

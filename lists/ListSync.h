@@ -21,12 +21,19 @@
 //       committed.txt               the journal's next sequence number as the ids were written
 //       clock.txt                   the latest clock time the last sync saw, for a record
 //       seen.txt                    each computer's last event this one has reported
+//       kept/                       every other computer's journal as far as this one took
+//                                   it: what the folder loses or spoils takes nothing back
 //       others-seconds.txt          the seconds of use on the other computers
 //       checkpoint/                 where the replay stood
 //       stamp.txt                   the journals' lengths and times at the last sync, so that
 //                                   a sync that finds them unchanged ends at once
+//
+// The folder's manifest and base are read and written in SyncManifest, this computer's side in
+// SyncSide, a join's two ways in SyncJoin; the events a sync appends are made in sync/WordDiff
+// and sync/AnswerEvents. Every file goes through the FileSystem an entry point is given.
 
 #include "engine/AnswerLog.h"
+#include "engine/FileSystem.h"
 #include "lists/ListFolder.h"
 
 #include <cstdint>
@@ -36,9 +43,6 @@
 #include <vector>
 
 namespace ListSync {
-
-// This computer's side of a list, in the list folder: it goes wherever the list goes.
-constexpr const char* kSideDir = "sync";
 
 // What one sync did, for a line in the study window or the command line.
 struct Report {
@@ -70,11 +74,15 @@ struct Options {
     // Milliseconds since 1970 that the journal's clock reads; the system's wall clock when
     // empty. A test gives each computer a clock of its own.
     std::function<int64_t()> wallMs;
+    // What every file is read and written through; DefaultFileSystem() when null. A test gives
+    // one that fails where it is told to.
+    FileSystem* files = nullptr;
 };
 
 // Whether the list folder is joined to a sync folder, and which.
-bool IsJoined(const std::filesystem::path& listFolder);
-std::filesystem::path FolderOf(const std::filesystem::path& listFolder);
+bool IsJoined(const std::filesystem::path& listFolder, FileSystem& files = DefaultFileSystem());
+std::filesystem::path FolderOf(const std::filesystem::path& listFolder,
+                               FileSystem& files = DefaultFileSystem());
 
 // Joins the list at `listFolder` (of the data folder `dataHome`, whose device id names this
 // computer) to `syncFolder`. When the folder holds a list already, from another computer,
@@ -91,7 +99,8 @@ bool Join(const std::filesystem::path& dataHome, const std::filesystem::path& li
 // The name of the list a sync folder holds, when its manifest says so; empty otherwise. A
 // program joining a list it does not have yet makes one by this name, with `words` (the
 // base's word list, empty when it has not arrived whole) as its words.
-std::string ListNameIn(const std::filesystem::path& syncFolder, std::string& words);
+std::string ListNameIn(const std::filesystem::path& syncFolder, std::string& words,
+                       FileSystem& files = DefaultFileSystem());
 
 // Syncs a joined list: appends `answers` (judgements of `direction` made here since the last
 // sync) and any change of the word list since then to this computer's journal, publishes the
@@ -123,13 +132,16 @@ bool Record(const std::filesystem::path& dataHome, const std::filesystem::path& 
 
 // The word index on screen in `direction`'s currWord.cfg, or -1: what a program that studies
 // nothing passes to Sync.
-int32_t WordOnScreen(const std::filesystem::path& listFolder, ListFolder::Direction direction);
+int32_t WordOnScreen(const std::filesystem::path& listFolder, ListFolder::Direction direction,
+                     FileSystem& files = DefaultFileSystem());
 
 // Stops syncing the list; the folder and the list's progress stay as they are.
-bool Leave(const std::filesystem::path& listFolder, std::string& error);
+bool Leave(const std::filesystem::path& listFolder, std::string& error,
+           FileSystem& files = DefaultFileSystem());
 
 // Seconds of use on other computers, by their journals, for the time of use shown, which is
 // the sum of every computer's own; at most INT32_MAX, the most a time of use shows.
-int64_t OthersSeconds(const std::filesystem::path& listFolder);
+int64_t OthersSeconds(const std::filesystem::path& listFolder,
+                      FileSystem& files = DefaultFileSystem());
 
 }  // namespace ListSync

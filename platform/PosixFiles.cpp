@@ -36,6 +36,7 @@ Stamp StampOf(const std::filesystem::path& path) {
     stamp.size = info.st_size;
     stamp.seconds = info.st_mtim.tv_sec;
     stamp.nanoseconds = info.st_mtim.tv_nsec;
+    stamp.inode = info.st_ino;
     return stamp;
 }
 

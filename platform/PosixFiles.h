@@ -17,6 +17,7 @@ struct Stamp {
     int64_t size = 0;
     int64_t seconds = 0;  // modification time since the epoch
     int64_t nanoseconds = 0;
+    uint64_t inode = 0;  // a file replaced by a rename has another
 };
 
 // Follows links, as opening the file would.

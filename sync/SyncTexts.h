@@ -46,6 +46,17 @@ inline constexpr const char* kNotThisComputers =
     QT_TRANSLATE_NOOP("Sync", ", not of this computer's ");
 inline constexpr const char* kHoldsJournalOf =
     QT_TRANSLATE_NOOP("Sync", ": holds the journal of device ");
+// KeptCopies
+inline constexpr const char* kKeptStays = QT_TRANSLATE_NOOP(
+    "Sync",
+    "; what was taken from it before stays, and the computer that writes it replaces it at its "
+    "next sync");
+inline constexpr const char* kNoJournalOfItsName =
+    QT_TRANSLATE_NOOP("Sync", ": not the journal its name says; passed over");
+inline constexpr const char* kChangedKept = QT_TRANSLATE_NOOP(
+    "Sync", ": no longer begins with what was taken from it; both are kept and read");
+inline constexpr const char* kChangedTooOften = QT_TRANSLATE_NOOP(
+    "Sync", ": changed what it held too many times; passed over, what was taken from it stays");
 // JournalLine: why a line is no event
 inline constexpr const char* kNoDirection = QT_TRANSLATE_NOOP("Sync", "no direction (f or b)");
 inline constexpr const char* kNoDate = QT_TRANSLATE_NOOP("Sync", "no date (YYYY-MM-DD)");
@@ -57,6 +68,14 @@ inline constexpr const char* kNoJudgement = QT_TRANSLATE_NOOP("Sync", "no judgem
 inline constexpr const char* kNoOffset = QT_TRANSLATE_NOOP("Sync", "no wall-clock offset");
 inline constexpr const char* kBrokenEscape =
     QT_TRANSLATE_NOOP("Sync", "a broken %XX escape in the word's text");
+inline constexpr const char* kBadWord =
+    QT_TRANSLATE_NOOP("Sync", "a word that is empty, holds a control character or is too long");
+inline constexpr const char* kBadDefinition = QT_TRANSLATE_NOOP(
+    "Sync", "a definition that is empty, holds a control character or is too long");
+inline constexpr const char* kLaterKinds = QT_TRANSLATE_NOOP(
+    "Sync", ": events of a kind a newer Quibbix writes, passed over; update Quibbix to take them");
+inline constexpr const char* kSequenceBeyond =
+    QT_TRANSLATE_NOOP("Sync", "a sequence number beyond the events before it");
 inline constexpr const char* kNoKind =
     QT_TRANSLATE_NOOP("Sync", "no event of this format (J, U, E, R or T)");
 inline constexpr const char* kItHas = QT_TRANSLATE_NOOP("Sync", "it has ");
@@ -68,5 +87,9 @@ inline constexpr const char* kNoSequence = QT_TRANSLATE_NOOP("Sync", "no sequenc
 inline constexpr const char* kReplayHolds = QT_TRANSLATE_NOOP("Sync", "The list to replay holds ");
 inline constexpr const char* kStudiesFrom =
     QT_TRANSLATE_NOOP("Sync", " words: a list studies from 1 to ");
+// AnswerEvents
+inline constexpr const char* kJudgementOfWord = QT_TRANSLATE_NOOP("Sync", "a judgement of word ");
+inline constexpr const char* kNotHeldLeftOut =
+    QT_TRANSLATE_NOOP("Sync", ", which the list does not hold, was left out");
 
 }  // namespace SyncTexts

@@ -1595,10 +1595,6 @@ jede Antwort geht weiter.</translation>
         <translation>%1: kommt noch an (%2); die Liste wird verbunden, sobald sie vollständig ist</translation>
     </message>
     <message>
-        <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation>eine Bewertung von Wort %1, das die Liste nicht enthält, wurde ausgelassen</translation>
-    </message>
-    <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
         <translation>%1: ein anderes Programm synchronisiert gerade die Liste; versuchen Sie es gleich noch einmal</translation>
     </message>
@@ -2147,6 +2143,14 @@ jede Antwort geht weiter.</translation>
     <message>
         <source> words: a list studies from 1 to </source>
         <translation> Wörter; erlaubt sind 1 bis </translation>
+    </message>
+    <message>
+        <source>a judgement of word </source>
+        <translation>eine Bewertung von Wort </translation>
+    </message>
+    <message>
+        <source>, which the list does not hold, was left out</source>
+        <translation>, das die Liste nicht enthält, wurde ausgelassen</translation>
     </message>
 </context>
 <context>

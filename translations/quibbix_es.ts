@@ -1596,10 +1596,6 @@ colores</translation>
         <translation>%1: aún está llegando (%2); la lista se unirá a la carpeta cuando esté completo</translation>
     </message>
     <message>
-        <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation>se omitió un veredicto sobre la palabra %1, que no está en la lista</translation>
-    </message>
-    <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
         <translation>%1: otro programa está sincronizando la lista; vuelva a intentarlo en un momento</translation>
     </message>
@@ -2148,6 +2144,14 @@ colores</translation>
     <message>
         <source> words: a list studies from 1 to </source>
         <translation> palabras: una lista puede tener de 1 a </translation>
+    </message>
+    <message>
+        <source>a judgement of word </source>
+        <translation>se omitió un veredicto sobre la palabra </translation>
+    </message>
+    <message>
+        <source>, which the list does not hold, was left out</source>
+        <translation>, que no está en la lista</translation>
     </message>
 </context>
 <context>

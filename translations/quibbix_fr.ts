@@ -1596,10 +1596,6 @@ toute réponse passe à la suite.</translation>
         <translation>%1&#xa0;: encore en cours d&apos;arrivée (%2)&#xa0;; la liste sera reliée une fois complète</translation>
     </message>
     <message>
-        <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation>un verdict sur le mot %1, que la liste ne contient pas, a été laissé de côté</translation>
-    </message>
-    <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
         <translation>%1&#xa0;: un autre programme synchronise la liste&#xa0;; réessayez dans un instant</translation>
     </message>
@@ -2148,6 +2144,14 @@ toute réponse passe à la suite.</translation>
     <message>
         <source> words: a list studies from 1 to </source>
         <translation> mots&#xa0;; une liste peut en compter de 1 à </translation>
+    </message>
+    <message>
+        <source>a judgement of word </source>
+        <translation>un verdict sur le mot </translation>
+    </message>
+    <message>
+        <source>, which the list does not hold, was left out</source>
+        <translation>, que la liste ne contient pas, a été laissé de côté</translation>
     </message>
 </context>
 <context>

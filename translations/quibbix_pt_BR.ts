@@ -1595,10 +1595,6 @@ qualquer resposta continua.</translation>
         <translation>%1: ainda está chegando (%2); a lista entrará na pasta quando ele estiver completo</translation>
     </message>
     <message>
-        <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation>uma avaliação da palavra %1, que não está na lista, foi deixada de fora</translation>
-    </message>
-    <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
         <translation>%1: outro programa está sincronizando a lista; tente de novo daqui a pouco</translation>
     </message>
@@ -2147,6 +2143,14 @@ qualquer resposta continua.</translation>
     <message>
         <source> words: a list studies from 1 to </source>
         <translation> palavras: uma lista pode ter de 1 a </translation>
+    </message>
+    <message>
+        <source>a judgement of word </source>
+        <translation>uma avaliação da palavra </translation>
+    </message>
+    <message>
+        <source>, which the list does not hold, was left out</source>
+        <translation>, que não está na lista, foi deixada de fora</translation>
     </message>
 </context>
 <context>

@@ -1608,10 +1608,6 @@ any answer goes on.</source>
         <translation>%1: ещё не дошёл полностью (%2); список будет подключён, когда всё дойдёт</translation>
     </message>
     <message>
-        <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation>оценка слова %1, которого нет в списке, пропущена</translation>
-    </message>
-    <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
         <translation>%1: другая программа синхронизирует список; повторите через минуту</translation>
     </message>
@@ -2168,6 +2164,14 @@ any answer goes on.</source>
     <message>
         <source> words: a list studies from 1 to </source>
         <translation>; список для занятий может содержать от 1 до </translation>
+    </message>
+    <message>
+        <source>a judgement of word </source>
+        <translation>оценка слова </translation>
+    </message>
+    <message>
+        <source>, which the list does not hold, was left out</source>
+        <translation>, которого нет в списке, пропущена</translation>
     </message>
 </context>
 <context>

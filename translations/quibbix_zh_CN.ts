@@ -1582,10 +1582,6 @@ any answer goes on.</source>
         <translation>%1：仍在传输中（%2）；完整到达后即加入该列表</translation>
     </message>
     <message>
-        <source>a judgement of word %1, which the list does not hold, was left out</source>
-        <translation>对单词 %1 的评定已略过，该列表中没有这个单词</translation>
-    </message>
-    <message>
         <source>%1: another program is syncing the list; try again in a moment</source>
         <translation>%1：另一个程序正在同步该列表；请稍后再试</translation>
     </message>
@@ -2126,6 +2122,14 @@ any answer goes on.</source>
     <message>
         <source> words: a list studies from 1 to </source>
         <translation>；可学习的列表单词数须为 1 到 </translation>
+    </message>
+    <message>
+        <source>a judgement of word </source>
+        <translation>对单词 </translation>
+    </message>
+    <message>
+        <source>, which the list does not hold, was left out</source>
+        <translation> 的评定已略过，该列表中没有这个单词</translation>
     </message>
 </context>
 <context>
