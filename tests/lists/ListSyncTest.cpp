@@ -5,12 +5,16 @@
 
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
+#include "engine/WordListFile.h"
+#include "lists/ListGuard.h"
 #include "lists/ListStore.h"
 #include "lists/ListSync.h"
 #include "platform/FolderLock.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
+#include "sync/JournalLine.h"
 #include "tests/lists/ListTestFiles.h"
+#include "tests/support/FaultyFileSystem.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <algorithm>
@@ -21,6 +25,7 @@
 #include <map>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -252,7 +257,7 @@ TEST_F(ListSyncTest, SecondsOfUse_EachComputersOwnSummed) {
     EXPECT_EQ(ListSync::OthersSeconds(b.List()), 120);
     EXPECT_EQ(Progress(a), Progress(b));
 
-    // A damaged journal's count near the largest there is saturates, on its own and summed.
+    // A day holds no more than 86,400 seconds of use, whatever a program claims.
     Computer c = Make("c");
     DeliverAll(a, c);
     Join(c);
@@ -261,7 +266,7 @@ TEST_F(ListSyncTest, SecondsOfUse_EachComputersOwnSummed) {
     Sync(c, {used});
     DeliverJournal(b, a);
     DeliverJournal(c, a);
-    EXPECT_EQ(ListSync::OthersSeconds(a.List()), INT32_MAX);
+    EXPECT_EQ(ListSync::OthersSeconds(a.List()), 30 + 2 * 86400);
 }
 
 // Gives `on`'s list the words w1 (defined as `first`), w3..w40 and `added`.
@@ -735,5 +740,256 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{{"sync", "--list", "gre", "OTHER"}, 1, "syncs with"},
                     Refusal{{"sync", "--list", "verbs"}, 1, "syncs with no folder"},
                     Refusal{{"sync", "--list", "nouns", "OTHER"}, 1, "no list named"}));
+
+// What a sync engine or anyone with the folder may do to another computer's journal copy.
+enum class Spoil { kFifo, kLinkToZero, kLinkToACopy, kHuge, kDirectory, kDeleted, kHalf, kHeader };
+
+struct SpoilCase {
+    Spoil spoil;
+    bool isTold;  // a note names the copy: it cannot be read
+};
+
+void PrintTo(const SpoilCase& spoil, std::ostream* os) { *os << static_cast<int>(spoil.spoil); }
+
+class SpoiledCopyTest : public ListSyncTest, public testing::WithParamInterface<SpoilCase> {
+protected:
+    void SpoilCopy(const fs::path& copy) {
+        const std::string bytes = ReadFile(copy.string());
+        fs::remove(copy);
+        switch (GetParam().spoil) {
+            case Spoil::kFifo:
+                ASSERT_EQ(mkfifo(copy.c_str(), 0644), 0);
+                break;
+            case Spoil::kLinkToZero:
+                fs::create_symlink("/dev/zero", copy);
+                break;
+            case Spoil::kLinkToACopy:
+                WriteFile((m_home.Root() / "elsewhere.txt").string(), bytes);
+                fs::create_symlink(m_home.Root() / "elsewhere.txt", copy);
+                break;
+            case Spoil::kHuge:
+                WriteFile(copy.string(), bytes);
+                fs::resize_file(copy, 8ull << 30);  // sparse: no disk is filled
+                break;
+            case Spoil::kDirectory:
+                fs::create_directory(copy);
+                break;
+            case Spoil::kDeleted:
+                break;
+            case Spoil::kHalf:
+                WriteFile(copy.string(), bytes.substr(0, bytes.rfind('\n', bytes.size() / 2) + 1));
+                break;
+            case Spoil::kHeader:
+                WriteFile(copy.string(), bytes.substr(0, bytes.find('\n') + 1));
+                break;
+        }
+    }
+};
+
+TEST_P(SpoiledCopyTest, ProgressStaysHere_TheOwnerPutsItsJournalBack) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    std::mt19937 random(3);
+    Study(b, 8, random);
+    DeliverJournal(b, a);
+    const auto before = Progress(a);
+    const std::string name = "journal-" + b.Device() + ".txt";
+
+    SpoilCopy(a.sync / name);
+    const ListSync::Report report = Sync(a);
+    EXPECT_EQ(Progress(a), before);
+    const bool told = std::any_of(report.notes.begin(), report.notes.end(),
+                                  [&](auto& note) { return note.find(name) != std::string::npos; });
+    EXPECT_EQ(told, GetParam().isTold);
+    // Studying on here keeps what b did as well.
+    Study(a, 4, random);
+    EXPECT_EQ(Tool(a, {"sync", "--list", "gre"}).find("cannot"), std::string::npos);
+
+    SpoilCopy(b.sync / name);
+    Sync(b);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(b.sync / name)));
+    EXPECT_EQ(ReadFile((b.sync / name).string()),
+              ReadFile((b.List() / "sync/journal.txt").string()));
+    fs::remove_all(a.sync / name);
+    DeliverJournal(b, a);
+    DeliverJournal(a, b);
+    EXPECT_EQ(Progress(a), Progress(b));
+    EXPECT_EQ(a.arrived, 8u);
+    EXPECT_EQ(b.arrived, 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, SpoiledCopyTest,
+    testing::Values(SpoilCase{Spoil::kFifo, true}, SpoilCase{Spoil::kLinkToZero, true},
+                    SpoilCase{Spoil::kLinkToACopy, true}, SpoilCase{Spoil::kHuge, true},
+                    SpoilCase{Spoil::kDirectory, true}, SpoilCase{Spoil::kDeleted, false},
+                    SpoilCase{Spoil::kHalf, false}, SpoilCase{Spoil::kHeader, false}));
+
+// A line another computer's journal holds, forged or damaged, as it would be written.
+std::string EditLine(const std::string& device, uint64_t sequence, const std::string& word,
+                     const std::string& text, const std::string& definition) {
+    JournalEvent edit;
+    edit.kind = JournalEvent::Kind::kEdit;
+    edit.time = {HybridClock::SystemWallMs(), 0};
+    edit.device = device;
+    edit.sequence = sequence;
+    edit.word = word;
+    edit.text = text;
+    edit.definition = definition;
+    return JournalLine::Encode(edit);
+}
+
+TEST_F(ListSyncTest, EditsThatNoEntryMayHold_RefusedWithTheirLine_TheRestRead) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    const std::string name = "journal-" + b.Device() + ".txt";
+    std::string copy = ReadFile((b.sync / name).string());
+    const std::string words = ReadFile((a.List() / "list/kelvo.lst").string());
+    const std::pair<std::string, std::string> refused[] = {
+        {"ca\x1bt", "a cat"},
+        {"ca\nt", "a cat"},
+        {"", "nothing"},
+        {std::string(31, 'w'), "one byte too long"},
+        {"\xd0\xb4\xd0\xbe\xd1\x81\xd1\x82\xd0\xbe\xd0\xbf\xd1\x80\xd0\xb8\xd0\xbc\xd0\xb5\xd1\x87"
+         "\xd0\xb0\xd1\x82\xd0\xb5\xd0\xbb\xd1\x8c",  // sixteen Cyrillic letters: 32 bytes
+         "a sight"},
+        {"cat", std::string(300, 'd')},
+        {"cat", ""},
+    };
+    size_t line = 1 + std::count(copy.begin(), copy.end(), '\n') - 1;
+    for (const auto& [text, definition] : refused) {
+        ++line;
+        copy += EditLine(b.Device(), line - 1, "1", text, definition);
+    }
+    // A kind of event a newer computer writes, twice: passed over with one note.
+    copy += "X " + std::to_string(HybridClock::SystemWallMs()) + " 0 " + b.Device() + " " +
+            std::to_string(line) + " new\n";
+    copy += "X " + std::to_string(HybridClock::SystemWallMs()) + " 0 " + b.Device() + " " +
+            std::to_string(line + 1) + " new\n";
+    line += 3;
+    copy += EditLine(b.Device(), line - 1, "2", "chien", "a dog");
+    WriteFile((a.sync / name).string(), copy);
+
+    const ListSync::Report report = Sync(a);
+    std::vector<std::string> damaged, later;
+    for (const std::string& note : report.notes) {
+        if (note.find("newer Quibbix") != std::string::npos)
+            later.push_back(note);
+        else if (note.find(name + ":") != std::string::npos)
+            damaged.push_back(note);
+    }
+    EXPECT_EQ(damaged.size(), std::size(refused)) << testing::PrintToString(report.notes);
+    EXPECT_EQ(later.size(), 1u) << testing::PrintToString(report.notes);
+    EXPECT_NE(damaged.front().find(name + ":2:"), std::string::npos) << damaged.front();
+    EXPECT_NE(damaged.front().find("U+001B"), std::string::npos) << damaged.front();
+    EXPECT_EQ(report.editsArrived, 1u);
+    const std::string now = ReadFile((a.List() / "list/kelvo.lst").string());
+    EXPECT_EQ(now.substr(0, WordListFile::kRecordSize), words.substr(0, WordListFile::kRecordSize));
+    EXPECT_EQ(now.substr(WordListFile::kRecordSize + WordListFile::kWordOffset, 6),
+              std::string("chien\0", 6));
+    Tool(a, {"check", (a.List() / "list/kelvo.lst").string()});
+}
+
+// Join, a sync with answers arrived, a sync with a word edit arrived and leave, each killed
+// after every one of its file changes: the list reads back whole, and the next sync (a join
+// again, where the killed join had not joined yet) ends where an uninterrupted run ends, with
+// every judgement counted once.
+enum class Killed { kJoin, kAnswersArrived, kEditArrived, kLeave };
+
+class KilledSyncTest : public ListSyncTest, public testing::WithParamInterface<Killed> {
+protected:
+    // The operation on `on`, through `files`; `answers` are those it records.
+    bool Run(Computer& on, FileSystem& files) {
+        ListSync::Options options = on.Clock();
+        options.files = &files;
+        ListSync::Report report;
+        std::string error;
+        switch (GetParam()) {
+            case Killed::kJoin:
+                return ListSync::Join(on.home, on.List(), on.sync, report, error, options);
+            case Killed::kAnswersArrived:
+            case Killed::kEditArrived: {
+                const bool synced =
+                    ListSync::Sync(on.home, on.List(), ListFolder::Direction::kForwards, m_answers,
+                                   -1, report, error, options);
+                m_taken = synced || report.answersTaken;
+                return synced;
+            }
+            case Killed::kLeave:
+                return ListSync::Leave(on.List(), error, files);
+        }
+        return false;
+    }
+    // What the next program does: join again if the list is not joined yet, then sync, with
+    // the answers a killed sync did not take.
+    void Finish(Computer& on) {
+        if (GetParam() == Killed::kLeave) return;
+        if (!ListSync::IsJoined(on.List())) Join(on);
+        Sync(on, m_taken ? std::vector<AnswerLog::Entry>() : m_answers);
+    }
+
+    std::vector<AnswerLog::Entry> m_answers;
+    bool m_taken = true;
+};
+
+TEST_P(KilledSyncTest, KilledAfterAnyChange_WholeList_NextSyncEndsAsIfNeverKilled) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    std::mt19937 random(5);
+    Study(a, 6, random);
+    DeliverAll(a, b);
+    if (GetParam() == Killed::kJoin) {
+        AddList(b);
+    } else {
+        Join(b);
+        if (GetParam() == Killed::kEditArrived) Update(a, "meaning one, reworded", "fresh");
+        Study(a, 5, random);
+        Deliver(a, b, "journal-" + a.Device() + ".txt");
+        AnswerLog::Entry answer;
+        answer.wordIndex = 3;
+        answer.judgement = 1;
+        answer.wallMs = HybridClock::SystemWallMs();
+        m_answers = {answer};
+    }
+    const fs::path saved = m_home.Root() / "saved", savedSync = m_home.Root() / "saved-sync";
+    fs::copy(b.home, saved, fs::copy_options::recursive);
+    fs::copy(b.sync, savedSync, fs::copy_options::recursive);
+    const auto restore = [&] {
+        fs::remove_all(b.home);
+        fs::remove_all(b.sync);
+        fs::copy(saved, b.home, fs::copy_options::recursive);
+        fs::copy(savedSync, b.sync, fs::copy_options::recursive);
+    };
+
+    FaultyFileSystem counting;
+    ASSERT_TRUE(Run(b, counting));
+    Finish(b);
+    const auto after = Progress(b);
+    const bool joinedAfter = ListSync::IsJoined(b.List());
+    const long changes = static_cast<long>(counting.log.size());
+    ASSERT_GT(changes, 0);
+    for (long kill = 0; kill < changes; ++kill) {
+        restore();
+        FaultyFileSystem faulty;
+        faulty.changesBeforeKill = kill;
+        Run(b, faulty);
+        std::string message;
+        ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), b.List(), message))
+            << "killed after " << counting.log[kill] << ": " << message;
+        Finish(b);
+        EXPECT_EQ(Progress(b), after) << "killed after " << counting.log[kill];
+        if (GetParam() != Killed::kLeave) {
+            EXPECT_EQ(ListSync::IsJoined(b.List()), joinedAfter);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, KilledSyncTest,
+                         testing::Values(Killed::kJoin, Killed::kAnswersArrived,
+                                         Killed::kEditArrived, Killed::kLeave));
 
 }  // namespace
