@@ -345,8 +345,13 @@ bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direc
     replayed.listSum = SyncSide::ListSumByMemo(local.files, local.listFolder, replayed.listStamp);
     if (replayed.listSum == 0 && !DiffLocal(local, journal, replayed, events, error)) return false;
     if (!answers.empty() && !ReadIdsOnce(local, replayed, error)) return false;
-    const std::vector<JournalEvent> judged =
-        AnswerEvents::Of(answers, WayOf(direction), replayed.ids, journal.Events(), report.notes);
+    // Only an undo of an answer an earlier save took needs this computer's events.
+    static const std::vector<JournalEvent> kNone;
+    const bool undoes = std::any_of(answers.begin(), answers.end(), [](const auto& entry) {
+        return entry.kind == AnswerLog::Entry::Kind::kUndone;
+    });
+    const std::vector<JournalEvent> judged = AnswerEvents::Of(
+        answers, WayOf(direction), replayed.ids, undoes ? journal.Events() : kNone, report.notes);
     events.insert(events.end(), judged.begin(), judged.end());
     for (JournalEvent& event : events) {
         event.time = clock.Now();
@@ -410,7 +415,6 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         return true;
     Journal journal(files, Under(folder, SyncSide::kJournalFile), local.device);
     if (!SyncSide::OpenJournal(local, journal, report.notes, error)) return false;
-    for (const std::string& problem : journal.Problems()) report.notes.push_back(problem);
 
     // The merge reads only what follows the replay's checkpoint, when that still holds.
     ListReplay replay(files, Under(folder, SyncSide::kCheckpointDir));
@@ -781,7 +785,7 @@ bool Record(const fs::path& dataHome, const fs::path& listFolder, Direction dire
     // The clock goes on from the latest time this computer has seen, its own or another's; the
     // next sync orders what arrives meanwhile among them.
     HybridClock clock(local.wallMs);
-    if (!journal.Events().empty()) clock.Observe(journal.Events().back().time);
+    clock.Observe(journal.LastTime());
     std::string seen;
     HybridTime latest;
     if (local.files.ReadFile(Under(listFolder, SyncSide::kClockFile), seen) == 0 &&

@@ -116,7 +116,17 @@ bool Journal::Open(std::string& error) {
         return false;
     }
     m_contents = Contents();
-    if (!Parse(bytes, m_path, m_contents, error)) return false;
+    m_isRead = false;
+    const size_t lastEnd = bytes.rfind('\n');
+    const std::string_view whole(bytes.data(), lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    // The header alone decides whether the journal can be appended to; its lines are read
+    // when their events are asked for.
+    if (!whole.empty()) {
+        if (!ReadHeader(whole.substr(0, whole.find('\n')), m_path, m_contents.device, error))
+            return false;
+        m_contents.lines = static_cast<size_t>(std::count(whole.begin(), whole.end(), '\n'));
+        m_contents.wholeBytes = whole.size();
+    }
     if (!m_contents.device.empty() && m_contents.device != m_device) {
         error = m_path + SyncTexts::Said(SyncTexts::kJournalOfDevice) + m_contents.device +
                 SyncTexts::Said(SyncTexts::kNotThisComputers) + m_device;
@@ -128,11 +138,46 @@ bool Journal::Open(std::string& error) {
         readError == 0 && !m_contents.device.empty() && bytes.size() == m_contents.wholeBytes;
     bytes.resize(m_contents.wholeBytes);
     m_bytes = m_contents.device.empty() ? JournalLine::EncodeHeader(m_device) : std::move(bytes);
+    m_contents.lines = std::max<size_t>(m_contents.lines, 1);
     m_contents.device = m_device;
     m_contents.wholeBytes = m_bytes.size();
-    // A damaged line keeps its number: a line each, the header first.
-    m_nextSequence = std::max<uint64_t>(NextSequenceAfter(m_contents.events), m_contents.lines);
+    // A line each, the header first: a damaged line keeps its number, and a line numbered
+    // beyond its place is no event.
+    m_nextSequence = std::max<uint64_t>(1, m_contents.lines);
     return true;
+}
+
+const std::vector<JournalEvent>& Journal::Events() const {
+    if (!m_isRead) {
+        Contents contents;
+        std::string ignored;
+        Parse(m_bytes, m_path, contents, ignored);
+        contents.device = m_device;
+        m_contents = std::move(contents);
+        m_isRead = true;
+    }
+    return m_contents.events;
+}
+
+const std::vector<std::string>& Journal::Problems() const {
+    Events();
+    return m_contents.problems;
+}
+
+HybridTime Journal::LastTime() const {
+    if (!m_isRead && m_bytes.size() >= 2) {
+        const size_t start = m_bytes.rfind('\n', m_bytes.size() - 2) + 1;
+        JournalEvent last;
+        std::string ignored;
+        if (start > 0 &&
+            JournalLine::Decode(std::string_view(m_bytes).substr(start, m_bytes.size() - 1 - start),
+                                last, ignored))
+            return last.time;
+    }
+    const std::vector<JournalEvent>& events = Events();
+    HybridTime latest;
+    for (const JournalEvent& event : events) latest = std::max(latest, event.time);
+    return latest;
 }
 
 bool Journal::Append(std::vector<JournalEvent> events, std::string& error) {
@@ -161,8 +206,10 @@ bool Journal::Append(std::vector<JournalEvent> events, std::string& error) {
     }
     m_bytes += lines;
     m_contents.wholeBytes = m_bytes.size();
+    m_contents.lines += events.size();
     m_nextSequence = sequence;
-    for (JournalEvent& event : events) m_contents.events.push_back(std::move(event));
+    if (m_isRead)
+        for (JournalEvent& event : events) m_contents.events.push_back(std::move(event));
     return true;
 }
 
@@ -183,6 +230,7 @@ bool Journal::Adopt(const std::string& copyName, const std::string& copy) {
     m_isOnDisk = true;
     m_bytes = whole;
     m_contents = std::move(contents);
+    m_isRead = true;
     m_nextSequence = std::max<uint64_t>(NextSequenceAfter(m_contents.events), m_contents.lines);
     return true;
 }

@@ -52,10 +52,14 @@ public:
     // Reads the journal file; a missing one is an empty journal. False when it cannot be read,
     // is in a newer format, or belongs to another device: it is then not to be appended to.
     bool Open(std::string& error);
-    const std::vector<JournalEvent>& Events() const { return m_contents.events; }
+    // Its events, read from the lines the first time they are asked for: a program that
+    // records a few answers at every save needs only the number of lines and the last one.
+    const std::vector<JournalEvent>& Events() const;
+    // The clock time of its last event, or none.
+    HybridTime LastTime() const;
     // The whole lines of the file, as its copy in a sync folder holds them once published.
     const std::string& Bytes() const { return m_bytes; }
-    const std::vector<std::string>& Problems() const { return m_contents.problems; }
+    const std::vector<std::string>& Problems() const;
     uint64_t NextSequence() const { return m_nextSequence; }
 
     // Gives each event this device and the next sequence number and adds their lines to the
@@ -75,7 +79,10 @@ private:
     std::string m_path;
     std::string m_device;
     std::string m_bytes;  // the file's whole lines, the header first
-    Contents m_contents;
+    // Events and problems once read (m_isRead); until then only the header, the lines and
+    // their length.
+    mutable Contents m_contents;
+    mutable bool m_isRead = false;
     uint64_t m_nextSequence = 1;
     // Whether the file holds exactly m_bytes, so that new lines can go to its end.
     bool m_isOnDisk = false;
