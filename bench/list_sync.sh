@@ -29,10 +29,12 @@ devices=(a1b2c3d4e5f6 0a1b2c3d4e5f 9f8e7d6c5b4a)
 timed() {
     local home=$1 times=$2 peaks=$3
     shift 3
-    local out
-    out=$(XDG_DATA_HOME=$home /usr/bin/time -f '%e %M' "$bin/quibbix-wordlist" "$@" 2>&1 >/dev/null | tail -1)
-    eval "$times+=(\"$(awk '{ print $1 * 1000 }' <<<"$out")\")"
-    eval "$peaks+=(\"$(awk '{ printf "%.1f", $2 / 1024 }' <<<"$out")\")"
+    local out start end
+    start=$(date +%s%N)
+    out=$(XDG_DATA_HOME=$home /usr/bin/time -f '%M' "$bin/quibbix-wordlist" "$@" 2>&1 >/dev/null | tail -1)
+    end=$(date +%s%N)
+    eval "$times+=(\"$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", (b - a) / 1e6 }')\")"
+    eval "$peaks+=(\"$(awk '{ printf "%.1f", $1 / 1024 }' <<<"$out")\")"
 }
 
 # One computer's journal: `count` judgements of random base words, a second apart, from
