@@ -435,7 +435,8 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     // folder added since: a copy the folder lost or spoiled takes nothing back.
     std::vector<JournalMerge::Copy> copies;
     KeptCopies kept(files, Under(folder, SyncSide::kKeptDir));
-    if (folderRead && !kept.Take(syncFolder.string(), local.device, copies, report.notes, error))
+    if (folderRead && !kept.Take(syncFolder.string(), local.device, copies, report.notes, error,
+                                 journal.Lines() - 1, local.maxEvents))
         return false;
     const std::string ownCopy = Journal::CopyName(local.device);
     copies.push_back({ownCopy, ownCopy, journal.Bytes()});
@@ -646,6 +647,7 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
           Report& report, std::string& error, const Options& options) {
     report = Report();
     Local local{FilesOf(options), dataHome, listFolder, std::string(), options.wallMs};
+    local.maxEvents = options.maxEvents;
     const std::string shown = Escaped(syncFolder.string());
     const fs::path joined = FolderOf(listFolder, local.files);
     if (!joined.empty()) {
@@ -752,6 +754,7 @@ bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direct
         return false;
     }
     Local local{FilesOf(options), dataHome, listFolder, std::string(), options.wallMs};
+    local.maxEvents = options.maxEvents;
     FolderLock locks[2];
     SyncSide::LockFree(local, options.callerHoldsLock ? std::optional(direction) : std::nullopt,
                        locks);
@@ -779,6 +782,7 @@ bool Record(const fs::path& dataHome, const fs::path& listFolder, Direction dire
         return false;
     }
     Local local{FilesOf(options), dataHome, listFolder, std::string(), options.wallMs};
+    local.maxEvents = options.maxEvents;
     if (!SyncSide::LoadDevice(local, report.notes, error)) return false;
     Journal journal(local.files, Under(listFolder, SyncSide::kJournalFile), local.device);
     if (!SyncSide::OpenJournal(local, journal, report.notes, error)) return false;

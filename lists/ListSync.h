@@ -35,6 +35,7 @@
 #include "engine/AnswerLog.h"
 #include "engine/FileSystem.h"
 #include "lists/ListFolder.h"
+#include "sync/KeptCopies.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -77,6 +78,9 @@ struct Options {
     // What every file is read and written through; DefaultFileSystem() when null. A test gives
     // one that fails where it is told to.
     FileSystem* files = nullptr;
+    // The most events the journals of the sync folder may hold together (a test lowers it);
+    // a folder holding more is not synced, and the list keeps its progress.
+    size_t maxEvents = KeptCopies::kMaxEvents;
 };
 
 // Whether the list folder is joined to a sync folder, and which.

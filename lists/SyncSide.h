@@ -11,6 +11,7 @@
 #include "lists/SyncManifest.h"
 #include "platform/FolderLock.h"
 #include "sync/Journal.h"
+#include "sync/KeptCopies.h"
 #include "sync/ListReplay.h"
 
 #include <cstdint>
@@ -58,6 +59,8 @@ struct Local {
     // The directions this sync may rewrite, by ListFolder::Direction: not one that another
     // program studies right now, as it would save its own lists over the sync's.
     bool writable[2] = {true, true};
+    // The most events the sync folder's journals may hold together.
+    size_t maxEvents = KeptCopies::kMaxEvents;
 
     bool MayWrite(ListFolder::Direction direction) const {
         return writable[static_cast<int>(direction)];

@@ -61,6 +61,8 @@ public:
     const std::string& Bytes() const { return m_bytes; }
     const std::vector<std::string>& Problems() const;
     uint64_t NextSequence() const { return m_nextSequence; }
+    // The whole lines of the file, the header among them.
+    size_t Lines() const { return m_contents.lines; }
 
     // Gives each event this device and the next sequence number and adds their lines to the
     // end of the file, synced: one call per save, not per judgement. A file that a crash cut

@@ -39,7 +39,7 @@ KeptCopies::KeptCopies(FileSystem& files, std::string keptDir)
 
 bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevice,
                       std::vector<JournalMerge::Copy>& copies, std::vector<std::string>& notes,
-                      std::string& error) {
+                      std::string& error, size_t ownEvents, size_t maxEvents) {
     copies.clear();
     const int made = m_files.MakeDirectory(m_dir);
     std::vector<std::string> keptNames;
@@ -90,23 +90,36 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
         if (!Extend(device, path, std::move(bytes), kept[device], notes, error)) return false;
     }
 
+    size_t events = ownEvents;
+    const auto give = [&](JournalMerge::Copy copy) {
+        // Every line but the header is an event, or a line refused as one.
+        events += static_cast<size_t>(std::count(copy.bytes.begin(), copy.bytes.end(), '\n')) - 1;
+        copies.push_back(std::move(copy));
+        return events <= maxEvents;
+    };
+    bool isWithin = true;
     for (auto& [device, copy] : kept) {
-        if (copy.bytes.empty()) continue;
+        if (copy.bytes.empty() || !isWithin) continue;
         const std::string name = Journal::CopyName(device);
-        copies.push_back({name, syncFolder + "/" + name, std::move(copy.bytes)});
+        isWithin = give({name, syncFolder + "/" + name, std::move(copy.bytes)});
     }
     // The older copies, those this call set aside among them.
     m_files.ListDirectory(m_dir, keptNames);
     for (const std::string& name : keptNames) {
         std::string device;
-        if (!JournalMerge::IsCopyName(name, device) || JournalMerge::IsJournalName(name, device))
+        if (!isWithin || !JournalMerge::IsCopyName(name, device) ||
+            JournalMerge::IsJournalName(name, device))
             continue;
         std::string bytes;
         if (m_files.ReadFile(PathOf(name), bytes) != 0) continue;
         bytes.resize(WholeLength(bytes));
-        copies.push_back({name, PathOf(name), std::move(bytes)});
+        if (!bytes.empty()) isWithin = give({name, PathOf(name), std::move(bytes)});
     }
-    return true;
+    if (isWithin) return true;
+    copies.clear();
+    error = Escaped(syncFolder) + SyncTexts::Said(SyncTexts::kHoldsMoreEvents) +
+            std::to_string(maxEvents) + SyncTexts::Said(SyncTexts::kEventsThanMerged);
+    return false;
 }
 
 bool KeptCopies::Extend(const std::string& device, const std::string& folderPath,

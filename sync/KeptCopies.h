@@ -21,6 +21,9 @@
 class KeptCopies {
 public:
     static constexpr int kMaxGenerations = 8;
+    // Far beyond a lifetime of study on a handful of computers: a folder holding more events
+    // is refused rather than read into memory.
+    static constexpr size_t kMaxEvents = 10'000'000;
 
     // requires: `files` outlives the object; `keptDir`'s parent exists.
     KeptCopies(FileSystem& files, std::string keptDir);
@@ -29,10 +32,11 @@ public:
     // call, and gives every kept copy (its whole lines, named as the folder names it) in
     // `copies`, for the merge. `notes` gets one line for each copy that cannot be read, and why,
     // and for each that changed what it held. False with `error` when a kept copy cannot be
-    // written: nothing of that copy is then given, and the sync must not go on.
+    // written, or when the copies hold more than `maxEvents` events with the `ownEvents` of
+    // this computer's journal: nothing is then given, and the sync must not go on.
     bool Take(const std::string& syncFolder, const std::string& ownDevice,
               std::vector<JournalMerge::Copy>& copies, std::vector<std::string>& notes,
-              std::string& error);
+              std::string& error, size_t ownEvents = 0, size_t maxEvents = kMaxEvents);
 
 private:
     struct Kept {

@@ -55,6 +55,11 @@ inline constexpr const char* kNoJournalOfItsName =
     QT_TRANSLATE_NOOP("Sync", ": not the journal its name says; passed over");
 inline constexpr const char* kChangedKept = QT_TRANSLATE_NOOP(
     "Sync", ": no longer begins with what was taken from it; both are kept and read");
+inline constexpr const char* kHoldsMoreEvents =
+    QT_TRANSLATE_NOOP("Sync", ": the journals there hold more than ");
+inline constexpr const char* kEventsThanMerged = QT_TRANSLATE_NOOP(
+    "Sync",
+    " events, more than Quibbix merges; the list keeps its progress here and is not synced");
 inline constexpr const char* kChangedTooOften = QT_TRANSLATE_NOOP(
     "Sync", ": changed what it held too many times; passed over, what was taken from it stays");
 // JournalLine: why a line is no event

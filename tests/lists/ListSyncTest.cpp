@@ -992,4 +992,25 @@ INSTANTIATE_TEST_SUITE_P(Operations, KilledSyncTest,
                          testing::Values(Killed::kJoin, Killed::kAnswersArrived,
                                          Killed::kEditArrived, Killed::kLeave));
 
+TEST_F(ListSyncTest, FolderOverTheEventLimit_RefusedNamingIt_ProgressKept) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    std::mt19937 random(4);
+    Study(b, 8, random);
+    Deliver(b, a, "journal-" + b.Device() + ".txt");
+    const auto before = Progress(a);
+    ListSync::Options options = a.Clock();
+    options.maxEvents = 5;
+    ListSync::Report report;
+    std::string error;
+    EXPECT_FALSE(ListSync::Sync(a.home, a.List(), ListFolder::Direction::kForwards, {}, -1, report,
+                                error, options));
+    EXPECT_NE(error.find("more than 5 events"), std::string::npos) << error;
+    EXPECT_EQ(Progress(a), before);
+    Sync(a);
+    EXPECT_EQ(a.arrived, 8u);
+}
+
 }  // namespace
