@@ -2152,6 +2152,46 @@ jede Antwort geht weiter.</translation>
         <source>, which the list does not hold, was left out</source>
         <translation>, das die Liste nicht enthält, wurde ausgelassen</translation>
     </message>
+    <message>
+        <source>; what was taken from it before stays, and the computer that writes it replaces it at its next sync</source>
+        <translation>; was zuvor daraus übernommen wurde, bleibt, und der Computer, der sie schreibt, ersetzt sie bei seiner nächsten Synchronisierung</translation>
+    </message>
+    <message>
+        <source>: not the journal its name says; passed over</source>
+        <translation>: nicht das Journal, das sein Name angibt; übergangen</translation>
+    </message>
+    <message>
+        <source>: no longer begins with what was taken from it; both are kept and read</source>
+        <translation>: beginnt nicht mehr mit dem, was daraus übernommen wurde; beide werden behalten und gelesen</translation>
+    </message>
+    <message>
+        <source>: the journals there hold more than </source>
+        <translation>: die Journale dort enthalten mehr als </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; the list keeps its progress here and is not synced</source>
+        <translation> Ereignisse, mehr als Quibbix zusammenführt; die Liste behält hier ihren Fortschritt und wird nicht synchronisiert</translation>
+    </message>
+    <message>
+        <source>: changed what it held too many times; passed over, what was taken from it stays</source>
+        <translation>: hat seinen Inhalt zu oft geändert; übergangen, was daraus übernommen wurde, bleibt</translation>
+    </message>
+    <message>
+        <source>a word that is empty, holds a control character or is too long</source>
+        <translation>ein Wort, das leer ist, ein Steuerzeichen enthält oder zu lang ist</translation>
+    </message>
+    <message>
+        <source>a definition that is empty, holds a control character or is too long</source>
+        <translation>eine Bedeutung, die leer ist, ein Steuerzeichen enthält oder zu lang ist</translation>
+    </message>
+    <message>
+        <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
+        <translation>: Ereignisse einer Art, die ein neueres Quibbix schreibt, übergangen; aktualisieren Sie Quibbix, um sie zu übernehmen</translation>
+    </message>
+    <message>
+        <source>a sequence number beyond the events before it</source>
+        <translation>eine laufende Nummer jenseits der Ereignisse davor</translation>
+    </message>
 </context>
 <context>
     <name>SyncFlow</name>

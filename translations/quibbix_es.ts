@@ -2153,6 +2153,46 @@ colores</translation>
         <source>, which the list does not hold, was left out</source>
         <translation>, que no está en la lista</translation>
     </message>
+    <message>
+        <source>; what was taken from it before stays, and the computer that writes it replaces it at its next sync</source>
+        <translation>; lo que se tomó de ella antes se conserva, y el ordenador que la escribe la sustituye en su próxima sincronización</translation>
+    </message>
+    <message>
+        <source>: not the journal its name says; passed over</source>
+        <translation>: no es el diario que dice su nombre; se pasa por alto</translation>
+    </message>
+    <message>
+        <source>: no longer begins with what was taken from it; both are kept and read</source>
+        <translation>: ya no empieza por lo que se tomó de ella; se conservan y se leen las dos</translation>
+    </message>
+    <message>
+        <source>: the journals there hold more than </source>
+        <translation>: los diarios que contiene tienen más de </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; the list keeps its progress here and is not synced</source>
+        <translation> eventos, más de los que Quibbix combina; la lista conserva aquí su progreso y no se sincroniza</translation>
+    </message>
+    <message>
+        <source>: changed what it held too many times; passed over, what was taken from it stays</source>
+        <translation>: ha cambiado su contenido demasiadas veces; se pasa por alto, lo que se tomó de ella se conserva</translation>
+    </message>
+    <message>
+        <source>a word that is empty, holds a control character or is too long</source>
+        <translation>una palabra vacía, con un carácter de control o demasiado larga</translation>
+    </message>
+    <message>
+        <source>a definition that is empty, holds a control character or is too long</source>
+        <translation>una definición vacía, con un carácter de control o demasiado larga</translation>
+    </message>
+    <message>
+        <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
+        <translation>: eventos de un tipo que escribe un Quibbix más reciente, pasados por alto; actualice Quibbix para incorporarlos</translation>
+    </message>
+    <message>
+        <source>a sequence number beyond the events before it</source>
+        <translation>un número de secuencia más allá de los eventos anteriores</translation>
+    </message>
 </context>
 <context>
     <name>SyncFlow</name>

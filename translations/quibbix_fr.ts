@@ -2153,6 +2153,46 @@ toute réponse passe à la suite.</translation>
         <source>, which the list does not hold, was left out</source>
         <translation>, que la liste ne contient pas, a été laissé de côté</translation>
     </message>
+    <message>
+        <source>; what was taken from it before stays, and the computer that writes it replaces it at its next sync</source>
+        <translation>&#xa0;; ce qui en a été repris auparavant reste, et l’ordinateur qui l’écrit la remplace à sa prochaine synchronisation</translation>
+    </message>
+    <message>
+        <source>: not the journal its name says; passed over</source>
+        <translation>&#xa0;: pas le journal que son nom indique&#xa0;; ignoré</translation>
+    </message>
+    <message>
+        <source>: no longer begins with what was taken from it; both are kept and read</source>
+        <translation>&#xa0;: ne commence plus par ce qui en a été repris&#xa0;; les deux sont gardés et lus</translation>
+    </message>
+    <message>
+        <source>: the journals there hold more than </source>
+        <translation>&#xa0;: les journaux qu’il contient comptent plus de </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; the list keeps its progress here and is not synced</source>
+        <translation> événements, plus que Quibbix n’en fusionne&#xa0;; la liste garde ici sa progression et n’est pas synchronisée</translation>
+    </message>
+    <message>
+        <source>: changed what it held too many times; passed over, what was taken from it stays</source>
+        <translation>&#xa0;: a changé son contenu trop de fois&#xa0;; ignoré, ce qui en a été repris reste</translation>
+    </message>
+    <message>
+        <source>a word that is empty, holds a control character or is too long</source>
+        <translation>un mot vide, contenant un caractère de contrôle ou trop long</translation>
+    </message>
+    <message>
+        <source>a definition that is empty, holds a control character or is too long</source>
+        <translation>une définition vide, contenant un caractère de contrôle ou trop longue</translation>
+    </message>
+    <message>
+        <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
+        <translation>&#xa0;: événements d’un type qu’écrit un Quibbix plus récent, ignorés&#xa0;; mettez Quibbix à jour pour les prendre en compte</translation>
+    </message>
+    <message>
+        <source>a sequence number beyond the events before it</source>
+        <translation>un numéro de séquence au-delà des événements qui le précèdent</translation>
+    </message>
 </context>
 <context>
     <name>SyncFlow</name>

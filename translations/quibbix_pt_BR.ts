@@ -2152,6 +2152,46 @@ qualquer resposta continua.</translation>
         <source>, which the list does not hold, was left out</source>
         <translation>, que não está na lista, foi deixada de fora</translation>
     </message>
+    <message>
+        <source>; what was taken from it before stays, and the computer that writes it replaces it at its next sync</source>
+        <translation>; o que foi tirado dela antes permanece, e o computador que a escreve a substitui na próxima sincronização</translation>
+    </message>
+    <message>
+        <source>: not the journal its name says; passed over</source>
+        <translation>: não é o diário que o nome indica; ignorado</translation>
+    </message>
+    <message>
+        <source>: no longer begins with what was taken from it; both are kept and read</source>
+        <translation>: não começa mais com o que foi tirado dela; as duas são mantidas e lidas</translation>
+    </message>
+    <message>
+        <source>: the journals there hold more than </source>
+        <translation>: os diários ali contêm mais de </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; the list keeps its progress here and is not synced</source>
+        <translation> eventos, mais do que o Quibbix mescla; a lista mantém aqui o seu progresso e não é sincronizada</translation>
+    </message>
+    <message>
+        <source>: changed what it held too many times; passed over, what was taken from it stays</source>
+        <translation>: mudou o que continha vezes demais; ignorado, o que foi tirado dela permanece</translation>
+    </message>
+    <message>
+        <source>a word that is empty, holds a control character or is too long</source>
+        <translation>uma palavra vazia, com um caractere de controle ou longa demais</translation>
+    </message>
+    <message>
+        <source>a definition that is empty, holds a control character or is too long</source>
+        <translation>uma definição vazia, com um caractere de controle ou longa demais</translation>
+    </message>
+    <message>
+        <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
+        <translation>: eventos de um tipo que um Quibbix mais novo escreve, ignorados; atualize o Quibbix para incorporá-los</translation>
+    </message>
+    <message>
+        <source>a sequence number beyond the events before it</source>
+        <translation>um número de sequência além dos eventos anteriores</translation>
+    </message>
 </context>
 <context>
     <name>SyncFlow</name>

@@ -2173,6 +2173,46 @@ any answer goes on.</source>
         <source>, which the list does not hold, was left out</source>
         <translation>, которого нет в списке, пропущена</translation>
     </message>
+    <message>
+        <source>; what was taken from it before stays, and the computer that writes it replaces it at its next sync</source>
+        <translation>; взятое из него раньше сохраняется, а компьютер, который его пишет, заменит его при следующей синхронизации</translation>
+    </message>
+    <message>
+        <source>: not the journal its name says; passed over</source>
+        <translation>: не тот журнал, который указан в его имени; пропущен</translation>
+    </message>
+    <message>
+        <source>: no longer begins with what was taken from it; both are kept and read</source>
+        <translation>: больше не начинается с того, что из него было взято; сохраняются и читаются оба</translation>
+    </message>
+    <message>
+        <source>: the journals there hold more than </source>
+        <translation>: журналы в ней содержат более </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; the list keeps its progress here and is not synced</source>
+        <translation> событий — больше, чем объединяет Quibbix; список сохраняет здесь свой прогресс и не синхронизируется</translation>
+    </message>
+    <message>
+        <source>: changed what it held too many times; passed over, what was taken from it stays</source>
+        <translation>: слишком много раз менял своё содержимое; пропущен, взятое из него сохраняется</translation>
+    </message>
+    <message>
+        <source>a word that is empty, holds a control character or is too long</source>
+        <translation>слово пустое, содержит управляющий символ или слишком длинное</translation>
+    </message>
+    <message>
+        <source>a definition that is empty, holds a control character or is too long</source>
+        <translation>определение пустое, содержит управляющий символ или слишком длинное</translation>
+    </message>
+    <message>
+        <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
+        <translation>: события того вида, который пишет более новый Quibbix, пропущены; обновите Quibbix, чтобы их учесть</translation>
+    </message>
+    <message>
+        <source>a sequence number beyond the events before it</source>
+        <translation>порядковый номер за пределами предшествующих событий</translation>
+    </message>
 </context>
 <context>
     <name>SyncFlow</name>

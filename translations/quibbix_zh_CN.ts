@@ -2131,6 +2131,46 @@ any answer goes on.</source>
         <source>, which the list does not hold, was left out</source>
         <translation> 的评定已略过，该列表中没有这个单词</translation>
     </message>
+    <message>
+        <source>; what was taken from it before stays, and the computer that writes it replaces it at its next sync</source>
+        <translation>；此前从中取得的内容保留，写入它的计算机会在下次同步时替换它</translation>
+    </message>
+    <message>
+        <source>: not the journal its name says; passed over</source>
+        <translation>：并非其名称所指的日志；已跳过</translation>
+    </message>
+    <message>
+        <source>: no longer begins with what was taken from it; both are kept and read</source>
+        <translation>：开头已不是此前从中取得的内容；两者都保留并读取</translation>
+    </message>
+    <message>
+        <source>: the journals there hold more than </source>
+        <translation>：其中的日志共有超过 </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; the list keeps its progress here and is not synced</source>
+        <translation> 个事件，超出 Quibbix 的合并上限；列表在此保留其进度，不进行同步</translation>
+    </message>
+    <message>
+        <source>: changed what it held too many times; passed over, what was taken from it stays</source>
+        <translation>：内容更改次数过多；已跳过，此前从中取得的内容保留</translation>
+    </message>
+    <message>
+        <source>a word that is empty, holds a control character or is too long</source>
+        <translation>单词为空、含有控制字符或过长</translation>
+    </message>
+    <message>
+        <source>a definition that is empty, holds a control character or is too long</source>
+        <translation>释义为空、含有控制字符或过长</translation>
+    </message>
+    <message>
+        <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
+        <translation>：较新版本的 Quibbix 写入的事件类型，已跳过；请更新 Quibbix 以读取它们</translation>
+    </message>
+    <message>
+        <source>a sequence number beyond the events before it</source>
+        <translation>序号超出其之前的事件</translation>
+    </message>
 </context>
 <context>
     <name>SyncFlow</name>
