@@ -175,45 +175,29 @@ void JournalMerge::KeepFresh(std::vector<JournalEvent>& events) {
 }
 
 void JournalMerge::AddJournals(std::vector<std::vector<JournalEvent>>& journals) {
-    size_t total = m_events.size();
+    // One journal at a time, each freed once merged: a first merge (a join, a sync from
+    // scratch) holds a year of events, never all of them twice. Each journal is in order and
+    // no two events are alike, so the order is the one a merge of all at once gives, and of
+    // two versions of one event the first in EventOrderLess stays whichever came first.
     for (std::vector<JournalEvent>& events : journals) {
         KeepFresh(events);
-        total += events.size();
-    }
-    if (total == m_events.size()) return;
-    const auto filled = [](const std::vector<JournalEvent>& events) { return !events.empty(); };
-    if (m_events.empty() && std::count_if(journals.begin(), journals.end(), filled) == 1) {
-        m_events = std::move(*std::find_if(journals.begin(), journals.end(), filled));
-        return;
-    }
-    // The events merged before the first fresh one stay where they are (nearly all of them,
-    // when what arrived is the newest); the rest and every journal are merged behind them in
-    // one pass, each event moved once.
-    const JournalEvent* first = nullptr;
-    for (const std::vector<JournalEvent>& events : journals)
-        if (!events.empty() && (!first || EventOrderLess(events.front(), *first)))
-            first = &events.front();
-    const auto split = std::upper_bound(m_events.begin(), m_events.end(), *first, EventOrderLess);
-    std::vector<JournalEvent> tail(std::make_move_iterator(split),
-                                   std::make_move_iterator(m_events.end()));
-    m_events.erase(split, m_events.end());
-    using Range =
-        std::pair<std::vector<JournalEvent>::iterator, std::vector<JournalEvent>::iterator>;
-    std::vector<Range> sources = {{tail.begin(), tail.end()}};
-    for (std::vector<JournalEvent>& events : journals)
-        sources.push_back({events.begin(), events.end()});
-    // Room for the journals to grow: a running program merges what arrives at every sync, and
-    // moving a year of events to a larger vector costs more than merging a few answers.
-    if (m_events.capacity() < total) m_events.reserve(total + total / 8 + 1024);
-    while (true) {
-        Range* next = nullptr;
-        for (Range& source : sources) {
-            if (source.first != source.second &&
-                (!next || EventOrderLess(*source.first, *next->first)))
-                next = &source;
+        if (events.empty()) continue;
+        if (m_events.empty() && m_events.capacity() < events.size()) {
+            m_events = std::move(events);
+            continue;
         }
-        if (!next) break;
-        m_events.push_back(std::move(*next->first++));
+        // Room for the journals to grow: a running program merges what arrives at every
+        // sync, and moving a year of events to a larger vector costs more than merging a few
+        // answers.
+        const size_t middle = m_events.size();
+        const size_t total = middle + events.size();
+        if (m_events.capacity() < total) m_events.reserve(total + total / 8 + 1024);
+        std::move(events.begin(), events.end(), std::back_inserter(m_events));
+        std::vector<JournalEvent>().swap(events);
+        // Only the events after the first fresh one move: nearly none, when what arrived is
+        // the newest.
+        std::inplace_merge(m_events.begin(), m_events.begin() + static_cast<ptrdiff_t>(middle),
+                           m_events.end(), EventOrderLess);
     }
 }
 
@@ -315,7 +299,7 @@ void JournalMerge::Materialise() {
     std::vector<std::vector<Read>> history = std::move(m_seed->reads);
     *this = JournalMerge();
     std::vector<std::string> ignored;
-    for (const std::vector<Read>& reads : history) Take(reads, ignored);
+    for (std::vector<Read>& reads : history) Take(reads, ignored);
 }
 
 bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::string>& problems,
@@ -368,21 +352,33 @@ bool JournalMerge::FollowsSeed(const std::vector<JournalEvent>& events) const {
     return true;
 }
 
-bool JournalMerge::Take(const std::vector<Read>& reads, std::vector<std::string>& problems) {
-    std::vector<std::vector<JournalEvent>> arrived;
-    for (const Read& read : reads) {
+bool JournalMerge::Take(std::vector<Read>& reads, std::vector<std::string>& problems) {
+    // A first merge makes room for every line of every copy at once.
+    if (!m_seed && m_events.empty()) {
+        size_t lines = 0;
+        for (const Read& read : reads) {
+            const std::string& bytes = read.Bytes();
+            lines += static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+        }
+        m_events.reserve(lines);
+    }
+    for (Read& read : reads) {
         CopyState& copy = m_copies[read.name];
         const bool wasRead = copy.contents.wholeBytes > 0;
         bool isRestarted = false;
         const bool isRead = ReadCopy(read, copy, problems, isRestarted);
+        // Without a seed nothing reads them again: a year of journals need not stay in
+        // memory beside its events while they are merged.
+        if (!m_seed) std::string().swap(read.bytes);
         if (m_seed && ((wasRead && (!isRead || isRestarted)) ||
                        (isRead && !FollowsSeed(copy.contents.events))))
             return false;
         if (!isRead) continue;
-        arrived.push_back(std::move(copy.contents.events));
+        std::vector<std::vector<JournalEvent>> arrived(1);
+        arrived[0] = std::move(copy.contents.events);
         copy.contents.events.clear();
+        AddJournals(arrived);
     }
-    AddJournals(arrived);
     return true;
 }
 

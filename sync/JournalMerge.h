@@ -159,7 +159,7 @@ private:
     };
 
     // Takes what grew in each copy read; false when a seed cannot vouch for it.
-    bool Take(const std::vector<Read>& reads, std::vector<std::string>& problems);
+    bool Take(std::vector<Read>& reads, std::vector<std::string>& problems);
     // Reads the lines of `bytes` past those `copy` holds (all of them when its first bytes
     // changed, `isRestarted`) into copy.contents.events; false for a copy refused.
     bool ReadCopy(const Read& read, CopyState& copy, std::vector<std::string>& problems,
@@ -172,7 +172,7 @@ private:
     void TakeSeeded(std::vector<Read> reads, std::vector<std::string>& problems);
     // Drops from one journal's events those merged already, noting the others as merged.
     void KeepFresh(std::vector<JournalEvent>& events);
-    // Adds the fresh events of journals of different devices in one pass.
+    // Adds the fresh events of journals of different devices, one journal after the other.
     void AddJournals(std::vector<std::vector<JournalEvent>>& journals);
     // Whether `event` replaces or duplicates one already merged; `replaces` when it comes
     // first in EventOrderLess and the one it replaces was taken out.
