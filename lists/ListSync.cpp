@@ -114,6 +114,8 @@ struct Replayed {
     uint64_t listSum = 0;
     bool isListRead = false;
     bool areIdsRead = false;
+    // Whether the side's copy of the list holds the list's bytes (listBytes then empty).
+    bool isCopyCurrent = true;
     std::map<std::string, uint64_t> seen;  // what was reported before
     uint64_t nextSequence = 0;             // the journal's, once this sync appended to it
     HybridTime latest;                     // the clock's, once this sync appended
@@ -264,13 +266,15 @@ std::vector<FileImage> SideImages(const Local& local, Replayed& replayed,
     const bool renamesWords =
         wait ? replayed.isListRead
              : replayed.isListRead || result.wordsTouched || ListChanged(replayed);
-    if (renamesWords) {
+    if (renamesWords)
         AddIfChanged(local.files, local.listFolder, SyncSide::kIdsFile,
                      SyncSide::IdsText(wait ? replayed.ids : result.wordIds), images);
+    // The copy changes with the words on disk: what the replay wrote, or the learner's
+    // change while the words wait.
+    if (wait ? !replayed.isCopyCurrent : ListChanged(replayed) || !replayed.isCopyCurrent)
         AddIfChanged(local.files, local.listFolder, SyncSide::kListCopyFile,
                      wait ? replayed.listBytes : WordListFile::Serialize(WordsOf(replayed, base)),
                      images);
-    }
     if (!wait)
         AddIfChanged(local.files, local.listFolder, SyncSide::kCommittedFile,
                      std::to_string(replayed.nextSequence) + "\n", images);
@@ -391,9 +395,12 @@ bool DiffLocal(const Local& local, const Journal& journal, Replayed& replayed,
     replayed.wordsBefore = WordListFile::ParseAll(listBytes, trailing);
     replayed.listSum = Checksum(kChecksumSeed, listBytes);
     replayed.isListRead = replayed.areIdsRead = true;
-    if (listBytes == copyBytes)
+    replayed.isCopyCurrent = listBytes == copyBytes;
+    // The copy holds the list's bytes already: they need not stay in memory for it.
+    if (replayed.isCopyCurrent) {
         replayed.ids = oldIds;
-    else
+        std::string().swap(listBytes);
+    } else
         WordDiff::DiffWords(
             oldWords, oldIds, replayed.wordsBefore, NewWordsOf(oldWords, replayed.wordsBefore),
             local.device, journal.NextSequence(),

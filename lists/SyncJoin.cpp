@@ -137,6 +137,13 @@ void RemoveOutsideBase(const Local& local, const std::vector<FileImage>& base) {
 
 }  // namespace
 
+// The list file holds `bytes`, as the side's copy of it does: the first sync need not read
+// both to learn that no word changed.
+void NoteListAsCopied(const Local& local, const std::string& bytes) {
+    SyncSide::NoteListSum(local.files, local.listFolder, SyncSide::ListStamp(local.listFolder),
+                          Checksum(kChecksumSeed, bytes));
+}
+
 bool StartFolder(const Local& local, const fs::path& syncFolder, const std::string& name,
                  std::vector<std::string>& notes, std::string& error) {
     std::vector<FileImage> base;
@@ -153,12 +160,15 @@ bool StartFolder(const Local& local, const fs::path& syncFolder, const std::stri
                     error))
         return false;
     SyncSide::ClearSide(local.files, local.listFolder);
-    return WriteUnder(local.files, local.listFolder,
-                      {{SyncSide::kIdsFile, SyncSide::IdsText(BaseIds(base.front().bytes))},
-                       {SyncSide::kListCopyFile, base.front().bytes},
-                       {SyncSide::kCommittedFile, "0\n"}},
-                      error) &&
-           SyncSide::WriteSide(local, syncFolder, base, error);
+    if (!WriteUnder(local.files, local.listFolder,
+                    {{SyncSide::kIdsFile, SyncSide::IdsText(BaseIds(base.front().bytes))},
+                     {SyncSide::kListCopyFile, base.front().bytes},
+                     {SyncSide::kCommittedFile, "0\n"}},
+                    error) ||
+        !SyncSide::WriteSide(local, syncFolder, base, error))
+        return false;
+    NoteListAsCopied(local, base.front().bytes);
+    return true;
 }
 
 bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& manifest,
@@ -198,7 +208,9 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
         return false;
     }
     RemoveOutsideBase(local, base);
-    return SyncSide::WriteSide(local, syncFolder, base, error);
+    if (!SyncSide::WriteSide(local, syncFolder, base, error)) return false;
+    NoteListAsCopied(local, listBytes);
+    return true;
 }
 
 ListSummary SummaryOf(FileSystem& files, const fs::path& dataHome, const fs::path& listFolder) {
