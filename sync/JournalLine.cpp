@@ -17,7 +17,7 @@ namespace {
 // counted, not kept, for the message about a damaged line.
 constexpr size_t kMaxFields = 9;
 
-// The widest numbers an honest journal writes: a clock before the year 10000, a day's seconds
+// The widest numbers an honest journal writes: a clock from 1970 to the year 10000, a day's seconds
 // of use, a wall clock within a century of the journal's clock. A line beyond them was
 // damaged or forged, and such a time would carry every computer's clock along with it.
 constexpr int64_t kMaxClockMs = 253402300799999;
@@ -274,7 +274,7 @@ bool JournalLine::Decode(std::string_view line, JournalEvent& event, std::string
         return false;
     }
     if (!ParseNumber(f[1], e.time.physicalMs) || !ParseNumber(f[2], e.time.logical) ||
-        e.time.physicalMs > kMaxClockMs) {
+        e.time.physicalMs < 0 || e.time.physicalMs > kMaxClockMs) {
         reason = SyncTexts::Said(SyncTexts::kNoClock);
         return false;
     }

@@ -54,6 +54,8 @@ int64_t SaturatingAdd(int64_t total, int64_t more) {
 // "YYYY-MM-DD" of a time in seconds since 1970, in UTC: the day of a judgement whose device
 // noted no usage before it, which every computer reads alike.
 std::string UtcDate(int64_t seconds) {
+    // A history starts in 1970: a wall clock set before it (a forged offset) counts there.
+    if (seconds < 0) return "1970-01-01";
     // Floor division without a negation that the extreme times of a damaged line overflow.
     const int64_t days = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
     // Days to a civil date, counting years from March so that the leap day comes last.
