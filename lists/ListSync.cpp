@@ -168,11 +168,20 @@ const std::vector<WordRecord>& WordsOf(Replayed& replayed, const ListReplay::Bas
     return result.words;
 }
 
+// The ids of the replayed words: the base's, "1" to N, when the replay left them unread.
+const std::vector<std::string>& IdsOf(Replayed& replayed) {
+    ListReplay::Result& result = replayed.result;
+    if (result.wordIds.empty())
+        for (size_t record = 1; record <= result.wordCount; ++record)
+            result.wordIds.push_back(std::to_string(record));
+    return result.wordIds;
+}
+
 // The word on screen of `direction` after the replay: -1 when none, or when its word is gone.
-int64_t FollowWord(int64_t wordIndex, const Replayed& replayed) {
+int64_t FollowWord(int64_t wordIndex, Replayed& replayed) {
     const int record = AnswerEvents::RecordOf(wordIndex, replayed.ids.size());
     if (record < 0) return -1;
-    const std::vector<std::string>& ids = replayed.result.wordIds;
+    const std::vector<std::string>& ids = IdsOf(replayed);
     const auto found = std::find(ids.begin(), ids.end(), replayed.ids[record]);
     if (found == ids.end()) return -1;
     return AnswerEvents::WordIndexOf(static_cast<size_t>(found - ids.begin()), ids.size());
@@ -268,7 +277,7 @@ std::vector<FileImage> SideImages(const Local& local, Replayed& replayed,
              : replayed.isListRead || result.wordsTouched || ListChanged(replayed);
     if (renamesWords)
         AddIfChanged(local.files, local.listFolder, SyncSide::kIdsFile,
-                     SyncSide::IdsText(wait ? replayed.ids : result.wordIds), images);
+                     SyncSide::IdsText(wait ? replayed.ids : IdsOf(replayed)), images);
     // The copy changes with the words on disk: what the replay wrote, or the learner's
     // change while the words wait.
     if (wait ? !replayed.isCopyCurrent : ListChanged(replayed) || !replayed.isCopyCurrent)
@@ -446,8 +455,10 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
                                  journal.Lines() - 1, local.maxEvents))
         return false;
     const std::string ownCopy = Journal::CopyName(local.device);
-    copies.push_back({ownCopy, ownCopy, journal.Bytes()});
-    merge.AddCopies(std::move(copies), report.notes);
+    JournalMerge::Copy own{ownCopy, ownCopy, {}};
+    own.lent = &journal.Bytes();
+    copies.push_back(std::move(own));
+    merge.AddCopies(std::move(copies), report.notes, &files);
     HybridClock clock(local.wallMs);
     for (const JournalEvent& event : merge.Events()) clock.Observe(event.time);
     // A seeded merge's events follow its checkpoint, whose last event is the latest before.

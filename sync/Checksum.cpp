@@ -35,3 +35,21 @@ std::string Fnv1a64Hex(std::string_view bytes) {
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(Fnv1a64(bytes)));
     return text;
 }
+
+uint64_t CopySum(std::string_view bytes) {
+    uint64_t hash = 14695981039346656037ull ^ bytes.size();
+    const auto mix = [&hash](uint64_t word) {
+        hash = (hash ^ word) * 0x9e3779b97f4a7c15ull;
+        hash ^= hash >> 29;
+    };
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        mix(word);
+    }
+    uint64_t rest = 0;
+    std::memcpy(&rest, bytes.data() + i, bytes.size() - i);
+    mix(rest);
+    return hash;
+}

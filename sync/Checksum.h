@@ -15,6 +15,11 @@ constexpr uint64_t kChecksumSeed = 14695981039346656037ull;
 // Continues `hash` over `bytes`; start with kChecksumSeed.
 uint64_t Checksum(uint64_t hash, std::string_view bytes);
 
+// The sum of a journal copy's bytes that a checkpoint keeps, to tell that they are those it
+// read: eight bytes at a time, each step folding the high bits back down so that any byte
+// changes every bit. Checkpoints hold it, so it never changes.
+uint64_t CopySum(std::string_view bytes);
+
 // FNV-1a 64 of `bytes`, one byte at a time.
 uint64_t Fnv1a64(std::string_view bytes);
 // The same as a manifest writes it: 16 lowercase hex digits.

@@ -2,6 +2,7 @@
 #include "sync/JournalMerge.h"
 
 #include "engine/AtomicFile.h"
+#include "sync/Checksum.h"
 #include "sync/DeviceId.h"
 #include "sync/SyncTexts.h"
 
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iterator>
+#include <set>
 #include <string_view>
 #include <tuple>
 
@@ -32,27 +34,6 @@ bool Contains(const std::string& text, const std::string& part) {
 bool KeyLess(const JournalEvent& a, const JournalEvent& b) {
     return std::tie(a.time.physicalMs, a.time.logical, a.device, a.sequence) <
            std::tie(b.time.physicalMs, b.time.logical, b.device, b.sequence);
-}
-
-// A sum of a copy's bytes, to tell that they are those a checkpoint read. Eight bytes at a
-// time, each step folding the high bits back down so that any byte changes every bit; it is
-// there to tell a copy rewritten or damaged, not to resist an attacker.
-uint64_t Sum(std::string_view bytes) {
-    uint64_t hash = 14695981039346656037ull ^ bytes.size();
-    const auto mix = [&hash](uint64_t word) {
-        hash = (hash ^ word) * 0x9e3779b97f4a7c15ull;
-        hash ^= hash >> 29;
-    };
-    size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + i, 8);
-        mix(word);
-    }
-    uint64_t rest = 0;
-    std::memcpy(&rest, bytes.data() + i, bytes.size() - i);
-    mix(rest);
-    return hash;
 }
 
 }  // namespace
@@ -227,26 +208,57 @@ bool JournalMerge::AddFolder(FileSystem& files, const std::string& folder,
     return true;
 }
 
-void JournalMerge::AddCopies(std::vector<Copy> copies, std::vector<std::string>& problems) {
+void JournalMerge::AddCopies(std::vector<Copy> copies, std::vector<std::string>& problems,
+                             FileSystem* files) {
+    if (files) m_files = files;
     std::sort(copies.begin(), copies.end(),
               [](const Copy& a, const Copy& b) { return a.name < b.name; });
-    std::vector<Read> reads;
-    for (Copy& copy : copies)
-        reads.push_back({std::move(copy.name), std::move(copy.path), std::move(copy.bytes)});
+    std::vector<Read> reads, vouched;
+    for (Copy& copy : copies) {
+        Read read{std::move(copy.name), std::move(copy.path), std::move(copy.bytes)};
+        read.file = std::move(copy.file);
+        read.isLoaded = copy.isRead;
+        read.lent = copy.lent;
+        // Exactly the bytes the checkpoint read: nothing in them is new.
+        const auto held = m_copies.find(read.name);
+        if (!copy.isRead && m_seed && held != m_copies.end() &&
+            held->second.contents.wholeBytes == copy.size && held->second.sum == copy.sum) {
+            vouched.push_back(std::move(read));
+            continue;
+        }
+        reads.push_back(std::move(read));
+    }
+    Load(reads);
     if (m_seed) {
+        std::set<std::string> present;
+        for (const std::vector<Read>* some : {&reads, &vouched})
+            for (const Read& read : *some) present.insert(read.name);
+        // Read again, as they stand, if the seed fails.
+        m_seed->reads.push_back(std::move(vouched));
         // A copy the checkpoint read and the folder no longer holds takes its events away
         // from a merge from scratch.
         for (const auto& [name, copy] : m_copies) {
-            const auto read = std::lower_bound(
-                reads.begin(), reads.end(), name,
-                [](const Read& r, const std::string& value) { return r.name < value; });
-            if (copy.contents.wholeBytes > 0 && (read == reads.end() || read->name != name)) {
+            if (copy.contents.wholeBytes > 0 && present.count(name) == 0) {
                 Materialise();
                 break;
             }
         }
     }
     TakeSeeded(std::move(reads), problems);
+}
+
+void JournalMerge::Load(std::vector<Read>& reads) const {
+    for (Read& read : reads) {
+        if (read.isLoaded) continue;
+        read.isLoaded = true;
+        if (!m_files || m_files->ReadFile(read.file, read.bytes) != 0) read.bytes.clear();
+        const size_t end = read.bytes.rfind('\n');
+        read.bytes.resize(end == std::string::npos ? 0 : end + 1);
+    }
+}
+
+void JournalMerge::Load(std::vector<std::vector<Read>>& history) const {
+    for (std::vector<Read>& reads : history) Load(reads);
 }
 
 void JournalMerge::AddCopy(const std::string& name, const std::string& bytes) {
@@ -267,10 +279,10 @@ void JournalMerge::TakeSeeded(std::vector<Read> reads, std::vector<std::string>&
     std::vector<std::string> told;
     const bool held = Take(reads, told);
     std::vector<Read> kept;
+    // Lent bytes are read again where they are: a year of this computer's journal is not
+    // copied to be kept.
     for (Read& read : reads) {
         if (read.lent && IsKept(read)) continue;
-        if (read.lent) read.bytes = *read.lent;
-        read.lent = nullptr;
         kept.push_back(std::move(read));
     }
     m_seed->reads.push_back(std::move(kept));
@@ -280,7 +292,10 @@ void JournalMerge::TakeSeeded(std::vector<Read> reads, std::vector<std::string>&
     }
     // What was read before was told of already; the last reads are told of now.
     std::vector<std::vector<Read>> history = std::move(m_seed->reads);
+    Load(history);
+    FileSystem* files = m_files;
     *this = JournalMerge();
+    m_files = files;
     std::vector<std::string> ignored;
     for (size_t i = 0; i < history.size(); ++i)
         Take(history[i], i + 1 == history.size() ? problems : ignored);
@@ -297,7 +312,10 @@ bool JournalMerge::IsKept(const Read& read) const {
 void JournalMerge::Materialise() {
     if (!m_seed) return;
     std::vector<std::vector<Read>> history = std::move(m_seed->reads);
+    Load(history);
+    FileSystem* files = m_files;
     *this = JournalMerge();
+    m_files = files;
     std::vector<std::string> ignored;
     for (std::vector<Read>& reads : history) Take(reads, ignored);
 }
@@ -312,7 +330,7 @@ bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::
     // whole again; what it repeats is skipped as known.
     const std::string& bytes = read.Bytes();
     isRestarted = whole > 0 && (bytes.size() < whole ||
-                                Sum(std::string_view(bytes).substr(0, whole)) != copy.sum);
+                                CopySum(std::string_view(bytes).substr(0, whole)) != copy.sum);
     if (isRestarted) copy = CopyState();
     const size_t problemsBefore = copy.contents.problems.size();
     std::string refusal;
@@ -335,7 +353,7 @@ bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::
     }
     copy.events += copy.contents.events.size();
     if (copy.contents.wholeBytes != whole)
-        copy.sum = Sum(std::string_view(bytes).substr(0, copy.contents.wholeBytes));
+        copy.sum = CopySum(std::string_view(bytes).substr(0, copy.contents.wholeBytes));
     return true;
 }
 
@@ -384,7 +402,9 @@ bool JournalMerge::Take(std::vector<Read>& reads, std::vector<std::string>& prob
 
 void JournalMerge::Seed(const std::vector<CopyMark>& marks, const Checkpoint& held,
                         const JournalEvent& last) {
+    FileSystem* files = m_files;
     *this = JournalMerge();
+    m_files = files;
     m_seed = std::make_unique<SeedState>();
     m_seed->held = held;
     m_seed->last = last;

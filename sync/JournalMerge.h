@@ -67,10 +67,20 @@ public:
     static bool IsCopyName(const std::string& name, std::string& device);
 
     // A journal copy as read: its name (IsCopyName), the path that messages name, its bytes.
+    // A copy kept in a file of this computer's own may come unread, with its length and
+    // CopySum instead: a merge seeded from a checkpoint that read exactly those bytes needs
+    // nothing more, and any other reads `file` when it must.
     struct Copy {
         std::string name;
         std::string path;
         std::string bytes;
+        std::string file{};
+        bool isRead = true;
+        size_t size = 0;
+        uint64_t sum = 0;
+        // Bytes read in place instead of `bytes`: this computer's own journal, which must
+        // outlive the merge.
+        const std::string* lent = nullptr;
     };
 
     // Adds events; a device and sequence number seen before is skipped (when two different
@@ -83,10 +93,12 @@ public:
     bool AddFolder(FileSystem& files, const std::string& folder, std::vector<std::string>& problems,
                    std::string& error);
     // Takes `copies` as what each holds now, as AddFolder takes what it reads; `problems` as
-    // there.
-    void AddCopies(std::vector<Copy> copies, std::vector<std::string>& problems);
+    // there. An unread copy is read through `files`, which must outlive the merge.
+    void AddCopies(std::vector<Copy> copies, std::vector<std::string>& problems,
+                   FileSystem* files = nullptr);
     // Reads `bytes` as what the copy `name` holds now: this computer's own journal, just
-    // written, whose damaged lines the journal tells of itself.
+    // written, whose damaged lines the journal tells of itself. requires: `bytes` outlive the
+    // merge, which reads them again, as they then are, if its seed fails.
     void AddCopy(const std::string& name, const std::string& bytes);
 
     // Starts an empty merge from a checkpoint: `held` and its last event `last`, reached by
@@ -131,8 +143,11 @@ private:
         std::string name;
         std::string path;  // for messages
         std::string bytes;
-        // The caller's bytes, read in place; a seed keeps a copy of them in `bytes`.
+        // The caller's bytes, read in place, and read again in place if the seed fails.
         const std::string* lent = nullptr;
+        // Where the bytes are read from when they are needed after all (!isLoaded).
+        std::string file{};
+        bool isLoaded = true;
 
         const std::string& Bytes() const { return lent ? *lent : bytes; }
     };
@@ -158,6 +173,9 @@ private:
         std::unordered_map<uint64_t, HybridTime> m_sparse;
     };
 
+    // Reads the bytes of the reads that came unread, up to their last whole line.
+    void Load(std::vector<Read>& reads) const;
+    void Load(std::vector<std::vector<Read>>& history) const;
     // Takes what grew in each copy read; false when a seed cannot vouch for it.
     bool Take(std::vector<Read>& reads, std::vector<std::string>& problems);
     // Reads the lines of `bytes` past those `copy` holds (all of them when its first bytes
@@ -187,4 +205,6 @@ private:
     // Whether two different events came under one device and sequence number.
     bool m_isConflicted = false;
     std::unique_ptr<SeedState> m_seed;
+    // What unread copies are read through.
+    FileSystem* m_files = nullptr;
 };

@@ -3,12 +3,16 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/Escaped.h"
+#include "sync/Checksum.h"
 #include "sync/Journal.h"
 #include "sync/JournalLine.h"
 #include "sync/SyncTexts.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <map>
 #include <string_view>
 
@@ -18,6 +22,17 @@ namespace {
 size_t WholeLength(const std::string& bytes) {
     const size_t end = bytes.rfind('\n');
     return end == std::string::npos ? 0 : end + 1;
+}
+
+// "LENGTH TIME" of a regular file, no link; empty for anything else or none.
+std::string StampOf(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code failed;
+    if (!fs::is_regular_file(fs::symlink_status(path, failed))) return std::string();
+    const auto size = fs::file_size(path, failed);
+    const auto time = fs::last_write_time(path, failed);
+    if (failed) return std::string();
+    return std::to_string(size) + " " + std::to_string(time.time_since_epoch().count());
 }
 
 // Whether `bytes` begin with a header naming `device`'s journal (or a newer format, which the
@@ -52,18 +67,12 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
     for (const std::string& name : keptNames) {
         std::string device;
         if (!JournalMerge::IsCopyName(name, device)) continue;
-        if (!JournalMerge::IsJournalName(name, device)) {
+        if (JournalMerge::IsJournalName(name, device))
+            kept[device].exists = true;
+        else
             ++kept[device].generations;
-            continue;
-        }
-        Kept& copy = kept[device];
-        if (const int failure = m_files.ReadFile(PathOf(name), copy.bytes)) {
-            error = FileError{PathOf(name), failure}.Describe();
-            return false;
-        }
-        copy.isTorn = WholeLength(copy.bytes) != copy.bytes.size();
-        copy.bytes.resize(WholeLength(copy.bytes));
     }
+    const std::map<std::string, Memo> memos = ReadMemos();
 
     // A folder that cannot be listed gives nothing new; the caller tells that it is away.
     std::vector<std::string> names;
@@ -73,6 +82,15 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
         std::string device;
         if (!JournalMerge::IsJournalName(name, device) || device == ownDevice) continue;
         const std::string path = syncFolder + "/" + name;
+        Kept& copy = kept[device];
+        copy.folderStamp = StampOf(path);
+        // Neither it nor what was kept of it changed since the last sync: nothing to take.
+        const auto memo = memos.find(name);
+        const bool isKeptAsNoted =
+            memo != memos.end() && memo->second.keptStamp == StampOf(PathOf(name));
+        if (!copy.folderStamp.empty() && isKeptAsNoted &&
+            memo->second.folderStamp == copy.folderStamp)
+            continue;
         std::string bytes;
         const int failure = Journal::ReadPlainFile(m_files, path, bytes);
         if (failure == ENOENT) continue;
@@ -87,23 +105,60 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
             notes.push_back(Escaped(path) + SyncTexts::Said(SyncTexts::kNoJournalOfItsName));
             continue;
         }
-        if (!Extend(device, path, std::move(bytes), kept[device], notes, error)) return false;
+        // It goes on from what was kept, as the memo's sum of the kept bytes says: only what
+        // it added is written, and the kept copy is not read.
+        if (isKeptAsNoted && bytes.size() > memo->second.size &&
+            CopySum(std::string_view(bytes).substr(0, memo->second.size)) == memo->second.sum) {
+            if (!Append(device, memo->second.size, std::move(bytes), copy, error)) return false;
+            continue;
+        }
+        if (!Load(device, copy, error) ||
+            !Extend(device, path, std::move(bytes), copy, notes, error))
+            return false;
     }
+    return Give(syncFolder, kept, memos, copies, error, ownEvents, maxEvents);
+}
 
+bool KeptCopies::Give(const std::string& syncFolder, std::map<std::string, Kept>& kept,
+                      const std::map<std::string, Memo>& memos,
+                      std::vector<JournalMerge::Copy>& copies, std::string& error, size_t ownEvents,
+                      size_t maxEvents) {
     size_t events = ownEvents;
-    const auto give = [&](JournalMerge::Copy copy) {
-        // Every line but the header is an event, or a line refused as one.
-        events += static_cast<size_t>(std::count(copy.bytes.begin(), copy.bytes.end(), '\n')) - 1;
-        copies.push_back(std::move(copy));
-        return events <= maxEvents;
-    };
+    std::map<std::string, Memo> next;
     bool isWithin = true;
     for (auto& [device, copy] : kept) {
-        if (copy.bytes.empty() || !isWithin) continue;
         const std::string name = Journal::CopyName(device);
-        isWithin = give({name, syncFolder + "/" + name, std::move(copy.bytes)});
+        if (!isWithin || (!copy.exists && copy.bytes.empty())) continue;
+        const auto memo = memos.find(name);
+        Memo now;
+        now.keptStamp = StampOf(PathOf(name));
+        now.folderStamp = copy.folderStamp;
+        JournalMerge::Copy given{name, syncFolder + "/" + name, {}, PathOf(name)};
+        if (!copy.isLoaded && memo != memos.end() && !now.keptStamp.empty() &&
+            memo->second.keptStamp == now.keptStamp) {
+            // As the last sync left it: its length and sum vouch for it unread.
+            now.size = memo->second.size;
+            now.lines = memo->second.lines;
+            now.sum = memo->second.sum;
+            given.isRead = false;
+            given.size = now.size;
+            given.sum = now.sum;
+        } else {
+            if (!Load(device, copy, error)) return false;
+            if (copy.bytes.empty()) continue;
+            now.size = copy.bytes.size();
+            now.lines = static_cast<size_t>(std::count(copy.bytes.begin(), copy.bytes.end(), '\n'));
+            now.sum = CopySum(copy.bytes);
+            given.bytes = std::move(copy.bytes);
+        }
+        // Every line but the header is an event, or a line refused as one.
+        events += now.lines - 1;
+        isWithin = events <= maxEvents;
+        copies.push_back(std::move(given));
+        next[name] = now;
     }
     // The older copies, those this call set aside among them.
+    std::vector<std::string> keptNames;
     m_files.ListDirectory(m_dir, keptNames);
     for (const std::string& name : keptNames) {
         std::string device;
@@ -113,13 +168,77 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
         std::string bytes;
         if (m_files.ReadFile(PathOf(name), bytes) != 0) continue;
         bytes.resize(WholeLength(bytes));
-        if (!bytes.empty()) isWithin = give({name, PathOf(name), std::move(bytes)});
+        if (bytes.empty()) continue;
+        events += static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) - 1;
+        isWithin = events <= maxEvents;
+        copies.push_back({name, PathOf(name), std::move(bytes)});
     }
-    if (isWithin) return true;
+    if (isWithin) {
+        WriteMemos(next);
+        return true;
+    }
     copies.clear();
     error = Escaped(syncFolder) + SyncTexts::Said(SyncTexts::kHoldsMoreEvents) +
             std::to_string(maxEvents) + SyncTexts::Said(SyncTexts::kEventsThanMerged);
     return false;
+}
+
+bool KeptCopies::Append(const std::string& device, size_t have, std::string&& bytes, Kept& copy,
+                        std::string& error) {
+    const std::string path = PathOf(Journal::CopyName(device));
+    if (m_files.AppendToFile(path, std::string_view(bytes).substr(have)) != 0 &&
+        !WriteFileAtomically(m_files, path, bytes)) {
+        error = FileError{path, EIO}.Describe();
+        return false;
+    }
+    copy.bytes = std::move(bytes);
+    copy.isLoaded = copy.exists = true;
+    copy.isTorn = false;
+    return true;
+}
+
+bool KeptCopies::Load(const std::string& device, Kept& copy, std::string& error) {
+    if (copy.isLoaded) return true;
+    copy.isLoaded = true;
+    if (!copy.exists) return true;
+    const std::string path = PathOf(Journal::CopyName(device));
+    if (const int failure = m_files.ReadFile(path, copy.bytes)) {
+        error = FileError{path, failure}.Describe();
+        return false;
+    }
+    copy.isTorn = WholeLength(copy.bytes) != copy.bytes.size();
+    copy.bytes.resize(WholeLength(copy.bytes));
+    return true;
+}
+
+std::map<std::string, KeptCopies::Memo> KeptCopies::ReadMemos() const {
+    std::map<std::string, Memo> memos;
+    std::string text;
+    if (m_files.ReadFile(PathOf(kMemoName), text) != 0) return memos;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = text.substr(start, end - start);
+        char name[64] = "", folder[64] = "", kept[64] = "";
+        unsigned long long size = 0, lines = 0, sum = 0;
+        if (std::sscanf(line.c_str(), "%63[^\t]\t%63[^\t]\t%63[^\t]\t%llu\t%llu\t%llu", name,
+                        folder, kept, &size, &lines, &sum) == 6 &&
+            lines >= 1)
+            memos[name] = {std::strcmp(folder, "-") == 0 ? std::string() : folder, kept, size,
+                           lines, sum};
+    }
+    return memos;
+}
+
+void KeptCopies::WriteMemos(const std::map<std::string, Memo>& now) {
+    std::string text;
+    for (const auto& [name, memo] : now)
+        text += name + "\t" + (memo.folderStamp.empty() ? "-" : memo.folderStamp) + "\t" +
+                memo.keptStamp + "\t" + std::to_string(memo.size) + "\t" +
+                std::to_string(memo.lines) + "\t" + std::to_string(memo.sum) + "\n";
+    std::string old;
+    if (m_files.ReadFile(PathOf(kMemoName), old) == 0 && old == text) return;
+    // A memo that cannot be written costs the next sync a read of the copies, nothing more.
+    WriteFileAtomically(m_files, PathOf(kMemoName), text);
 }
 
 bool KeptCopies::Extend(const std::string& device, const std::string& folderPath,
@@ -141,6 +260,7 @@ bool KeptCopies::Extend(const std::string& device, const std::string& folderPath
         }
         kept.bytes = std::move(bytes);
         kept.isTorn = false;
+        kept.exists = true;
         return true;
     }
     if (kept.generations >= kMaxGenerations) {

@@ -15,6 +15,8 @@
 #include "engine/FileSystem.h"
 #include "sync/JournalMerge.h"
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,15 +41,40 @@ public:
               std::string& error, size_t ownEvents = 0, size_t maxEvents = kMaxEvents);
 
 private:
+    // The memo of each kept copy (kept/stamps.txt), so that a sync at which a copy did not
+    // change neither reads it nor its kept copy: the folder's copy's stamp when it was last
+    // taken, the kept copy's stamp, length, lines and CopySum.
+    static constexpr const char* kMemoName = "stamps.txt";
+    struct Memo {
+        std::string folderStamp;
+        std::string keptStamp;
+        size_t size = 0;
+        size_t lines = 0;
+        uint64_t sum = 0;
+    };
     struct Kept {
-        std::string bytes;    // whole lines
-        bool isTorn = false;  // the file ends inside a line (an append a crash cut)
-        int generations = 0;  // older copies kept beside it
+        bool exists = false;      // a kept copy is there
+        bool isLoaded = false;    // its bytes were read (or it is none)
+        std::string bytes;        // whole lines
+        bool isTorn = false;      // the file ends inside a line (an append a crash cut)
+        int generations = 0;      // older copies kept beside it
+        std::string folderStamp;  // the folder's copy as this sync found it
     };
 
+    // Adds `bytes` past the first `have`, which the kept copy holds, to it.
+    bool Append(const std::string& device, size_t have, std::string&& bytes, Kept& copy,
+                std::string& error);
+    // Reads the kept copy of `device` once.
+    bool Load(const std::string& device, Kept& copy, std::string& error);
     // Brings `kept` up to the folder's copy `bytes` (whole lines) of `device`.
     bool Extend(const std::string& device, const std::string& folderPath, std::string&& bytes,
                 Kept& kept, std::vector<std::string>& notes, std::string& error);
+    // Gives every kept copy, read or vouched for by its memo, within `maxEvents`.
+    bool Give(const std::string& syncFolder, std::map<std::string, Kept>& kept,
+              const std::map<std::string, Memo>& memos, std::vector<JournalMerge::Copy>& copies,
+              std::string& error, size_t ownEvents, size_t maxEvents);
+    std::map<std::string, Memo> ReadMemos() const;
+    void WriteMemos(const std::map<std::string, Memo>& now);
     std::string PathOf(const std::string& name) const { return m_dir + "/" + name; }
 
     FileSystem& m_files;

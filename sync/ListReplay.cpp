@@ -352,7 +352,7 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
         ReplayFrom(events, 0, forwards, backwards, words, saved.dates);
     }
 
-    result.wordIds = words.Ids();
+    result.wordCount = static_cast<size_t>(words.Count());
     result.wordsTouched = result.fromBase || words.Revisions() != revisions;
     // The words' checksum without their bytes where it is known: the base's, or the
     // checkpoint's when nothing changed them since.
@@ -361,7 +361,10 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
     else if (!result.wordsTouched && !result.fromBase && saved.wordsSum != 0)
         result.wordsSum = saved.wordsSum;
     if (result.wordsSum == 0) result.wordsSum = WordsSum(words.Words());
-    if (words.IsLoaded()) result.words = words.Words();
+    if (words.IsLoaded()) {
+        result.words = words.Words();
+        result.wordIds = words.Ids();
+    }
     result.forwards = forwards.Images();
     result.backwards = backwards.Images();
     result.judgementsReplayed = forwards.Judged() + backwards.Judged();

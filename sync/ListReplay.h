@@ -66,8 +66,10 @@ public:
         // Whether this run changed the words (an edit or removal replayed, or a run from the
         // base, which makes them anew).
         bool wordsTouched = false;
-        // The id of each word of `words` (JournalEvent's word identity), record by record.
+        // The id of each word of `words` (JournalEvent's word identity), record by record;
+        // empty with `words`, when they are the base's "1" to wordCount.
         std::vector<std::string> wordIds;
+        size_t wordCount = 0;
         // The six list files, words learned and the history of each direction, in the
         // engine's bytes, under the same session paths as the base's; no history while it
         // has no day, as the engine keeps none.

@@ -12,17 +12,27 @@ ReplayWords::ReplayWords(std::vector<WordRecord> base) : m_words(std::move(base)
 }
 
 ReplayWords::ReplayWords(size_t count, std::function<std::vector<WordRecord>()> load)
-    : m_load(std::move(load)) {
-    m_ids.reserve(count);
-    for (size_t record = 1; record <= count; ++record) m_ids.push_back(std::to_string(record));
+    : m_load(std::move(load)), m_unnamed(count) {}
+
+void ReplayWords::Name() {
+    if (m_unnamed == 0) return;
+    m_ids.reserve(m_unnamed);
+    for (size_t record = 1; record <= m_unnamed; ++record) m_ids.push_back(std::to_string(record));
+    m_unnamed = 0;
 }
 
 void ReplayWords::Load() {
     if (!m_load) return;
+    Name();
     m_words = m_load();
     m_load = nullptr;
     // A base that no longer reads as many words as it had names none of the others.
     m_words.resize(m_ids.size());
+}
+
+const std::vector<std::string>& ReplayWords::Ids() {
+    Name();
+    return m_ids;
 }
 
 const std::vector<WordRecord>& ReplayWords::Words() {
@@ -33,6 +43,7 @@ const std::vector<WordRecord>& ReplayWords::Words() {
 void ReplayWords::Restore(std::vector<std::string> ids, std::vector<WordRecord> words,
                           const std::vector<std::string>& removedIds) {
     m_ids = std::move(ids);
+    m_unnamed = 0;
     m_words = std::move(words);
     m_load = nullptr;
     m_removed = {removedIds.begin(), removedIds.end()};
@@ -43,6 +54,7 @@ void ReplayWords::Restore(std::vector<std::string> ids, std::vector<WordRecord> 
 
 void ReplayWords::Index() {
     if (m_isIndexed) return;
+    Name();
     m_recordOf.clear();
     m_recordOf.reserve(m_ids.size());
     for (size_t record = 0; record < m_ids.size(); ++record) m_recordOf[m_ids[record]] = record;
@@ -56,7 +68,7 @@ bool ReplayWords::IsAddition(const JournalEvent& event) const {
 }
 
 uint32_t ReplayWords::IndexOfRecord(size_t record) const {
-    return record == 0 ? static_cast<uint32_t>(m_ids.size()) : static_cast<uint32_t>(record);
+    return record == 0 ? static_cast<uint32_t>(Size()) : static_cast<uint32_t>(record);
 }
 
 uint32_t ReplayWords::IndexOf(const std::string& id) {
@@ -69,8 +81,8 @@ bool ReplayWords::Reshapes(const JournalEvent& event) {
     Index();
     const bool known = m_recordOf.count(event.word) != 0;
     if (event.kind == JournalEvent::Kind::kEdit)
-        return !known && IsAddition(event) && m_ids.size() < kMaxStudyWords;
-    return event.kind == JournalEvent::Kind::kRemove && known && m_ids.size() > 1;
+        return !known && IsAddition(event) && Size() < kMaxStudyWords;
+    return event.kind == JournalEvent::Kind::kRemove && known && Size() > 1;
 }
 
 void ReplayWords::Retext(const JournalEvent& event) {

@@ -42,7 +42,8 @@ public:
     // in no session list yet.
     std::vector<uint32_t> Reshape(const std::vector<JournalEvent>& events, size_t from, size_t to);
 
-    const std::vector<std::string>& Ids() const { return m_ids; }
+    // The ids, made first for a base's words left unnamed.
+    const std::vector<std::string>& Ids();
     // The words, read first when they were left to be loaded.
     const std::vector<WordRecord>& Words();
     bool IsLoaded() const { return !m_load; }
@@ -51,12 +52,15 @@ public:
     const std::set<std::string>& RemovedIds() const { return m_removed; }
     // Whether anything differs from the base: ids, texts or removals.
     bool IsChanged() const { return m_isChanged; }
-    int32_t Count() const { return static_cast<int32_t>(m_ids.size()); }
+    int32_t Count() const { return static_cast<int32_t>(Size()); }
 
 private:
     // Record by id, built at the first edit: a list that is never edited needs none.
     void Index();
     void Load();
+    // Gives the base's words their ids "1".."N" when they have none yet.
+    void Name();
+    size_t Size() const { return m_unnamed != 0 ? m_unnamed : m_ids.size(); }
     uint32_t IndexOfRecord(size_t record) const;
     bool IsAddition(const JournalEvent& event) const;
 
@@ -69,4 +73,7 @@ private:
     size_t m_revisions = 0;
     // Reads the base's words while they are not loaded yet; empty once they are.
     std::function<std::vector<WordRecord>()> m_load;
+    // The number of base words whose ids are not made yet: a list that is never edited needs
+    // none of them.
+    size_t m_unnamed = 0;
 };
