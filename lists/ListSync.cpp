@@ -508,6 +508,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         }))
         merge.Materialise();
     if (!replay.Run(base, merge, replayed.result, error)) return false;
+    kept.NoteMerged(merge.Marks());
     if (replayed.result.unknownWords > 0)
         report.notes.push_back(LearnerText::Counted(
             "ListSync",

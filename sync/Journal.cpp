@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -55,6 +56,16 @@ int Journal::ReadPlainFile(FileSystem& files, const std::string& path, std::stri
     return files.ReadFile(path, bytes);
 }
 
+size_t Journal::CountLines(std::string_view bytes) {
+    size_t lines = 0;
+    for (const char* at = bytes.data();
+         const char* end = static_cast<const char*>(
+             std::memchr(at, '\n', static_cast<size_t>(bytes.data() + bytes.size() - at)));
+         at = end + 1)
+        ++lines;
+    return lines;
+}
+
 std::string Journal::CopyName(const std::string& device) { return "journal-" + device + ".txt"; }
 
 bool Journal::Parse(std::string_view bytes, const std::string& name, Contents& contents,
@@ -71,9 +82,7 @@ bool Journal::Parse(std::string_view bytes, const std::string& name, Contents& c
     }
     // Room for a line's event each: a year's journal grown by doubling would move every event
     // it holds and take twice their memory, fresh pages the system must clear first.
-    contents.events.reserve(
-        contents.events.size() +
-        static_cast<size_t>(std::count(whole.begin() + start, whole.end(), '\n')));
+    contents.events.reserve(contents.events.size() + CountLines(whole.substr(start)));
     for (size_t end = 0; start < whole.size(); start = end + 1) {
         ++contents.lines;
         end = whole.find('\n', start);
@@ -124,7 +133,7 @@ bool Journal::Open(std::string& error) {
     if (!whole.empty()) {
         if (!ReadHeader(whole.substr(0, whole.find('\n')), m_path, m_contents.device, error))
             return false;
-        m_contents.lines = static_cast<size_t>(std::count(whole.begin(), whole.end(), '\n'));
+        m_contents.lines = CountLines(whole);
         m_contents.wholeBytes = whole.size();
     }
     if (!m_contents.device.empty() && m_contents.device != m_device) {

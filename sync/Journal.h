@@ -37,6 +37,9 @@ public:
     // Reads a file of the sync folder, which anyone may have put there: only a regular file,
     // never through a link (ELOOP), a pipe or a device, and none over FileSystem's limit.
     static int ReadPlainFile(FileSystem& files, const std::string& path, std::string& bytes);
+    // The line ends in `bytes`: a journal's lines, counted at the speed of memchr, as a year
+    // of them is megabytes.
+    static size_t CountLines(std::string_view bytes);
     // The name of a device's journal in a sync folder.
     static std::string CopyName(const std::string& device);
     // Reads the whole lines of `bytes` past those `contents` holds already (all of them for a

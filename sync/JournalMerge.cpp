@@ -219,6 +219,8 @@ void JournalMerge::AddCopies(std::vector<Copy> copies, std::vector<std::string>&
         read.file = std::move(copy.file);
         read.isLoaded = copy.isRead;
         read.lent = copy.lent;
+        read.vouchedBytes = copy.vouchedBytes;
+        read.vouchedSum = copy.vouchedSum;
         // Exactly the bytes the checkpoint read: nothing in them is new.
         const auto held = m_copies.find(read.name);
         if (!copy.isRead && m_seed && held != m_copies.end() &&
@@ -329,8 +331,10 @@ bool JournalMerge::ReadCopy(const Read& read, CopyState& copy, std::vector<std::
     // A copy that does not continue what was read (a stale one delivered back) is read
     // whole again; what it repeats is skipped as known.
     const std::string& bytes = read.Bytes();
-    isRestarted = whole > 0 && (bytes.size() < whole ||
-                                CopySum(std::string_view(bytes).substr(0, whole)) != copy.sum);
+    const bool isVouched = read.vouchedBytes == whole && read.vouchedSum == copy.sum;
+    isRestarted = whole > 0 &&
+                  (bytes.size() < whole ||
+                   (!isVouched && CopySum(std::string_view(bytes).substr(0, whole)) != copy.sum));
     if (isRestarted) copy = CopyState();
     const size_t problemsBefore = copy.contents.problems.size();
     std::string refusal;
@@ -376,7 +380,7 @@ bool JournalMerge::Take(std::vector<Read>& reads, std::vector<std::string>& prob
         size_t lines = 0;
         for (const Read& read : reads) {
             const std::string& bytes = read.Bytes();
-            lines += static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+            lines += Journal::CountLines(bytes);
         }
         m_events.reserve(lines);
     }

@@ -81,6 +81,9 @@ public:
         // Bytes read in place instead of `bytes`: this computer's own journal, which must
         // outlive the merge.
         const std::string* lent = nullptr;
+        // The caller summed the first `vouchedBytes` bytes already: CopySum gave vouchedSum.
+        size_t vouchedBytes = 0;
+        uint64_t vouchedSum = 0;
     };
 
     // Adds events; a device and sequence number seen before is skipped (when two different
@@ -148,6 +151,8 @@ private:
         // Where the bytes are read from when they are needed after all (!isLoaded).
         std::string file{};
         bool isLoaded = true;
+        size_t vouchedBytes = 0;
+        uint64_t vouchedSum = 0;
 
         const std::string& Bytes() const { return lent ? *lent : bytes; }
     };

@@ -107,9 +107,10 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
         }
         // It goes on from what was kept, as the memo's sum of the kept bytes says: only what
         // it added is written, and the kept copy is not read.
-        if (isKeptAsNoted && bytes.size() > memo->second.size &&
+        if (isKeptAsNoted && bytes.size() > memo->second.size && memo->second.sum != 0 &&
             CopySum(std::string_view(bytes).substr(0, memo->second.size)) == memo->second.sum) {
-            if (!Append(device, memo->second.size, std::move(bytes), copy, error)) return false;
+            if (!Append(device, memo->second.size, memo->second.sum, std::move(bytes), copy, error))
+                return false;
             continue;
         }
         if (!Load(device, copy, error) ||
@@ -147,8 +148,10 @@ bool KeptCopies::Give(const std::string& syncFolder, std::map<std::string, Kept>
             if (!Load(device, copy, error)) return false;
             if (copy.bytes.empty()) continue;
             now.size = copy.bytes.size();
-            now.lines = static_cast<size_t>(std::count(copy.bytes.begin(), copy.bytes.end(), '\n'));
-            now.sum = CopySum(copy.bytes);
+            now.lines = Journal::CountLines(copy.bytes);
+            // The merge sums them as it reads them; NoteMerged takes its sum.
+            given.vouchedBytes = copy.vouchedBytes;
+            given.vouchedSum = copy.vouchedSum;
             given.bytes = std::move(copy.bytes);
         }
         // Every line but the header is an event, or a line refused as one.
@@ -169,12 +172,12 @@ bool KeptCopies::Give(const std::string& syncFolder, std::map<std::string, Kept>
         if (m_files.ReadFile(PathOf(name), bytes) != 0) continue;
         bytes.resize(WholeLength(bytes));
         if (bytes.empty()) continue;
-        events += static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) - 1;
+        events += Journal::CountLines(bytes) - 1;
         isWithin = events <= maxEvents;
         copies.push_back({name, PathOf(name), std::move(bytes)});
     }
     if (isWithin) {
-        WriteMemos(next);
+        m_next = std::move(next);
         return true;
     }
     copies.clear();
@@ -183,8 +186,20 @@ bool KeptCopies::Give(const std::string& syncFolder, std::map<std::string, Kept>
     return false;
 }
 
-bool KeptCopies::Append(const std::string& device, size_t have, std::string&& bytes, Kept& copy,
-                        std::string& error) {
+void KeptCopies::NoteMerged(const std::vector<JournalMerge::CopyMark>& marks) {
+    for (const JournalMerge::CopyMark& mark : marks) {
+        const auto memo = m_next.find(mark.name);
+        if (memo != m_next.end() && memo->second.sum == 0 && memo->second.size == mark.bytes)
+            memo->second.sum = mark.sum;
+    }
+    // A copy whose sum the merge did not give is read at the next sync.
+    for (auto memo = m_next.begin(); memo != m_next.end();)
+        memo = memo->second.sum == 0 ? m_next.erase(memo) : std::next(memo);
+    WriteMemos(m_next);
+}
+
+bool KeptCopies::Append(const std::string& device, size_t have, uint64_t sum, std::string&& bytes,
+                        Kept& copy, std::string& error) {
     const std::string path = PathOf(Journal::CopyName(device));
     if (m_files.AppendToFile(path, std::string_view(bytes).substr(have)) != 0 &&
         !WriteFileAtomically(m_files, path, bytes)) {
@@ -194,6 +209,8 @@ bool KeptCopies::Append(const std::string& device, size_t have, std::string&& by
     copy.bytes = std::move(bytes);
     copy.isLoaded = copy.exists = true;
     copy.isTorn = false;
+    copy.vouchedBytes = have;
+    copy.vouchedSum = sum;
     return true;
 }
 

@@ -40,6 +40,10 @@ public:
               std::vector<JournalMerge::Copy>& copies, std::vector<std::string>& notes,
               std::string& error, size_t ownEvents = 0, size_t maxEvents = kMaxEvents);
 
+    // Notes the sums the merge gave the copies `Take` gave it (its Marks), for the next sync;
+    // a copy without one is read then.
+    void NoteMerged(const std::vector<JournalMerge::CopyMark>& marks);
+
 private:
     // The memo of each kept copy (kept/stamps.txt), so that a sync at which a copy did not
     // change neither reads it nor its kept copy: the folder's copy's stamp when it was last
@@ -59,11 +63,14 @@ private:
         bool isTorn = false;      // the file ends inside a line (an append a crash cut)
         int generations = 0;      // older copies kept beside it
         std::string folderStamp;  // the folder's copy as this sync found it
+        // The first bytes that the memo's sum vouched for as they were appended to.
+        size_t vouchedBytes = 0;
+        uint64_t vouchedSum = 0;
     };
 
     // Adds `bytes` past the first `have`, which the kept copy holds, to it.
-    bool Append(const std::string& device, size_t have, std::string&& bytes, Kept& copy,
-                std::string& error);
+    bool Append(const std::string& device, size_t have, uint64_t sum, std::string&& bytes,
+                Kept& copy, std::string& error);
     // Reads the kept copy of `device` once.
     bool Load(const std::string& device, Kept& copy, std::string& error);
     // Brings `kept` up to the folder's copy `bytes` (whole lines) of `device`.
@@ -79,4 +86,6 @@ private:
 
     FileSystem& m_files;
     std::string m_dir;
+    // The memo as Take leaves the copies, for NoteMerged.
+    std::map<std::string, Memo> m_next;
 };
