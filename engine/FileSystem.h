@@ -32,7 +32,8 @@ public:
     virtual int OverwriteInPlace(const std::string& path, std::string_view bytes) = 0;
     // Adds `bytes` to the end of an existing regular file and makes them durable before
     // closing: ENOENT when there is none, ENODEV for anything else in its place (a link is
-    // not followed). A crash may leave part of them: a reader counts whole lines only.
+    // not followed). A failed append leaves the file as it was; a crash may leave part of the
+    // bytes, and a reader counts whole lines only.
     virtual int AppendToFile(const std::string& path, std::string_view bytes) = 0;
     virtual int Rename(const std::string& from, const std::string& to) = 0;
     // Renames a file or a directory, never over something at `to`: EEXIST when there is

@@ -70,9 +70,11 @@ public:
         errno = 0;
         std::FILE* file = std::fopen(path.c_str(), "ab");
         if (!file) return LastError();
+        const uintmax_t size = fs::file_size(path, ec);
         int error =
             std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() ? 0 : LastError();
         if (std::fclose(file) != 0 && error == 0) error = LastError();
+        if (error != 0 && !ec) fs::resize_file(path, size, ec);
         return error;
     }
 

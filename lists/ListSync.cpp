@@ -161,11 +161,9 @@ bool ReadIdsOnce(const Local& local, Replayed& replayed, std::string& error) {
     return true;
 }
 
-// The replayed words, read from the base when the replay left them unread.
-const std::vector<WordRecord>& WordsOf(Replayed& replayed, const ListReplay::Base& base) {
-    ListReplay::Result& result = replayed.result;
-    if (result.words.empty()) result.words = base.words.empty() ? base.loadWords() : base.words;
-    return result.words;
+// The replayed words. requires: read, where the replay left them unread (SyncLocked).
+const std::vector<WordRecord>& WordsOf(Replayed& replayed, const ListReplay::Base&) {
+    return replayed.result.words;
 }
 
 // The ids of the replayed words: the base's, "1" to N, when the replay left them unread.
@@ -508,7 +506,21 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         }))
         merge.Materialise();
     if (!replay.Run(base, merge, replayed.result, error)) return false;
+    if (!merge.LoadError().empty()) {
+        error = merge.LoadError();
+        return false;
+    }
     kept.NoteMerged(merge.Marks());
+    // The words themselves, where the files to write need them and the replay left them
+    // unread: all of them, or the sync writes nothing.
+    ListReplay::Result& result = replayed.result;
+    if ((ListChanged(replayed) || !replayed.isCopyCurrent) && result.words.empty()) {
+        result.words = base.words.empty() ? base.loadWords() : base.words;
+        if (result.words.size() != result.wordCount) {
+            error = SyncSide::BaseWordsUnreadable(folder);
+            return false;
+        }
+    }
     if (replayed.result.unknownWords > 0)
         report.notes.push_back(LearnerText::Counted(
             "ListSync",
@@ -543,7 +555,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         listWritten ? replayed.result.wordsSum : replayed.listSum);
     // Only a sync that wrote all it had to may let the next one pass: one that failed, ended
     // early or left a direction to another program leaves the stamp as it was.
-    if (isPublished && report.skipped.empty())
+    if (isPublished && report.skipped.empty() && !kept.IsPassedOver())
         WriteFileAtomically(
             files, Under(folder, SyncSide::kStampFile),
             othersStamp + SyncSide::OwnStamp(local, syncFolder, direction, wordOnScreen));
@@ -592,9 +604,14 @@ bool EntryAsTheListChecksIt(std::string_view word, std::string_view definition,
                                         : FieldEncoder::Encoding::Cp1252;
     };
     WordRecord record;
-    return EntryChecker(encoding(word)).Word(text(word), record, problem) &&
-           EntryChecker(encoding(definition))
-               .Definition(text(word), text(definition), record, problem);
+    if (EntryChecker(encoding(word)).Word(text(word), record, problem) &&
+        EntryChecker(encoding(definition))
+            .Definition(text(word), text(definition), record, problem))
+        return true;
+    // An entry an older list let in (an empty definition, a byte that shows wrongly), which
+    // a learner mended on another computer, was journaled as it stood: taken, as every
+    // computer took it before, when it breaks nothing.
+    return !JournalLine::BreaksList(word, definition);
 }
 
 // What every entry point says and checks through.

@@ -11,6 +11,7 @@
 #include "sync/Checksum.h"
 #include "sync/DeviceId.h"
 #include "sync/JournalMerge.h"
+#include "sync/SyncTexts.h"
 
 #include <QCoreApplication>
 
@@ -243,6 +244,11 @@ bool BaseWords(FileSystem& files, const fs::path& listFolder, ListReplay::Base& 
 }
 
 }  // namespace
+
+std::string BaseWordsUnreadable(const fs::path& listFolder) {
+    return Escaped(Under(listFolder / kLocalBaseDir, ListFolder::kWordListFile)) + ": " +
+           SyncTexts::Said(SyncTexts::kBaseUnreadable);
+}
 
 bool ReadLocalBase(FileSystem& files, const fs::path& listFolder, ListReplay::Base& base,
                    std::string& error) {

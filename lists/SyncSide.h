@@ -115,6 +115,9 @@ uint64_t ListSumByMemo(FileSystem& files, const std::filesystem::path& listFolde
 void NoteListSum(FileSystem& files, const std::filesystem::path& listFolder,
                  const std::string& stamp, uint64_t sum);
 
+// Why a sync stops when the base's words cannot be read.
+std::string BaseWordsUnreadable(const std::filesystem::path& listFolder);
+
 // The base as this computer keeps it: the session files, and the words left to be read when
 // a replay needs them, by the memo of an earlier read.
 bool ReadLocalBase(FileSystem& files, const std::filesystem::path& listFolder,

@@ -104,8 +104,14 @@ int PosixFileSystem::AppendToFile(const std::string& path, std::string_view byte
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) return errno;
     if (!S_ISREG(info.st_mode)) return ENODEV;
-    if (const int error = WriteAll(fd.Get(), bytes)) return error;
-    if (::fdatasync(fd.Get()) != 0) return errno;
+    // Part of the bytes written (a disk that filled up) would read as whole lines of their
+    // own: they are cut off again, which needs no space.
+    int error = WriteAll(fd.Get(), bytes);
+    if (error == 0 && ::fdatasync(fd.Get()) != 0) error = errno;
+    if (error != 0) {
+        ::ftruncate(fd.Get(), info.st_size);
+        return error;
+    }
     return fd.Close();
 }
 

@@ -24,22 +24,19 @@ constexpr int64_t kMaxClockMs = 253402300799999;
 constexpr int64_t kMaxDaySeconds = 86400;
 constexpr int64_t kMaxWallOffsetS = 100ll * 366 * 86400;
 
+bool HasControl(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
 // Without the program's checker installed (the library's own tests), a field is refused for
-// what would break the word list: nothing in it, a control character, more bytes than its
-// field holds.
+// what breaks the word list.
 bool PlainEntryCheck(std::string_view word, std::string_view definition, std::string& problem) {
-    for (const std::string_view text : {word, definition}) {
-        const bool isWord = text.data() == word.data();
-        const size_t limit = isWord ? WordListFile::kWordSize : WordListFile::kDefinitionSize;
-        const bool hasControl = std::any_of(text.begin(), text.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-        });
-        if (text.empty() || hasControl || text.size() > limit) {
-            problem = SyncTexts::Said(isWord ? SyncTexts::kBadWord : SyncTexts::kBadDefinition);
-            return false;
-        }
-    }
-    return true;
+    if (word.empty() || HasControl(word) || word.size() > WordListFile::kWordSize)
+        problem = SyncTexts::Said(SyncTexts::kBadWord);
+    else if (HasControl(definition) || definition.size() > WordListFile::kDefinitionSize)
+        problem = SyncTexts::Said(SyncTexts::kBadDefinition);
+    return problem.empty();
 }
 
 JournalLine::EntryCheck g_entryCheck = &PlainEntryCheck;
@@ -301,6 +298,11 @@ bool JournalLine::IsLaterKind(std::string_view line) {
     return f.size() >= 5 && f[0].size() == 1 && f[0][0] >= 'A' && f[0][0] <= 'Z' &&
            !DecodeKind(f[0], known) && ParseNumber(f[1], clock) && ParseNumber(f[2], logical) &&
            DeviceId::IsValid(std::string(f[3])) && ParseNumber(f[4], sequence) && sequence > 0;
+}
+
+bool JournalLine::BreaksList(std::string_view word, std::string_view definition) {
+    std::string ignored;
+    return !PlainEntryCheck(word, definition, ignored);
 }
 
 void JournalLine::UseEntryCheck(EntryCheck check) {

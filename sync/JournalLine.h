@@ -49,13 +49,16 @@ public:
     static bool IsLaterKind(std::string_view line);
 
     // Checks the word and the definition an edit sets, as the bytes of their fields; false
-    // with `problem` saying why. The library alone refuses only what would break the list
-    // (an empty field, a control character, more bytes than the field holds); the list store
-    // installs the program's own checker, the one every entry of a list passes.
+    // with `problem` saying why. The library alone refuses only what breaks the list
+    // (BreaksList); the list store installs the program's own checker, the one every entry of
+    // a list passes.
     using EntryCheck = bool (*)(std::string_view word, std::string_view definition,
                                 std::string& problem);
     // Null puts the library's own check back.
     static void UseEntryCheck(EntryCheck check);
+    // Whether an edit's fields break the word list, whatever else a checker finds: an empty
+    // word, a control character, more bytes than a field holds.
+    static bool BreaksList(std::string_view word, std::string_view definition);
 
     // Whether `word` names a word: a base record number or a device and sequence.
     static bool IsWordId(std::string_view word);

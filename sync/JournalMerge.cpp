@@ -249,17 +249,22 @@ void JournalMerge::AddCopies(std::vector<Copy> copies, std::vector<std::string>&
     TakeSeeded(std::move(reads), problems);
 }
 
-void JournalMerge::Load(std::vector<Read>& reads) const {
+void JournalMerge::Load(std::vector<Read>& reads) {
     for (Read& read : reads) {
         if (read.isLoaded) continue;
         read.isLoaded = true;
-        if (!m_files || m_files->ReadFile(read.file, read.bytes) != 0) read.bytes.clear();
+        const int failure = m_files ? m_files->ReadFile(read.file, read.bytes) : ENOENT;
+        // Its events would be missing from the merge: the caller must not write what it makes.
+        if (failure != 0) {
+            read.bytes.clear();
+            if (m_loadError.empty()) m_loadError = FileError{read.file, failure}.Describe();
+        }
         const size_t end = read.bytes.rfind('\n');
         read.bytes.resize(end == std::string::npos ? 0 : end + 1);
     }
 }
 
-void JournalMerge::Load(std::vector<std::vector<Read>>& history) const {
+void JournalMerge::Load(std::vector<std::vector<Read>>& history) {
     for (std::vector<Read>& reads : history) Load(reads);
 }
 
@@ -296,8 +301,10 @@ void JournalMerge::TakeSeeded(std::vector<Read> reads, std::vector<std::string>&
     std::vector<std::vector<Read>> history = std::move(m_seed->reads);
     Load(history);
     FileSystem* files = m_files;
+    std::string loadError = m_loadError;
     *this = JournalMerge();
     m_files = files;
+    m_loadError = loadError;
     std::vector<std::string> ignored;
     for (size_t i = 0; i < history.size(); ++i)
         Take(history[i], i + 1 == history.size() ? problems : ignored);
@@ -316,8 +323,10 @@ void JournalMerge::Materialise() {
     std::vector<std::vector<Read>> history = std::move(m_seed->reads);
     Load(history);
     FileSystem* files = m_files;
+    std::string loadError = m_loadError;
     *this = JournalMerge();
     m_files = files;
+    m_loadError = loadError;
     std::vector<std::string> ignored;
     for (std::vector<Read>& reads : history) Take(reads, ignored);
 }

@@ -107,6 +107,9 @@ public:
     // Starts an empty merge from a checkpoint: `held` and its last event `last`, reached by
     // merging exactly the copies' bytes `marks` name. Nothing is read here.
     void Seed(const std::vector<CopyMark>& marks, const Checkpoint& held, const JournalEvent& last);
+    // Why an unread copy could not be read when the merge needed it, or empty: its events
+    // are then missing, and nothing made of them may be written.
+    const std::string& LoadError() const { return m_loadError; }
     // Whether Events() holds only the events after the seed's checkpoint.
     bool IsSeeded() const { return m_seed != nullptr; }
     // Reads everything read so far again from scratch, so that Events() holds every event.
@@ -179,8 +182,8 @@ private:
     };
 
     // Reads the bytes of the reads that came unread, up to their last whole line.
-    void Load(std::vector<Read>& reads) const;
-    void Load(std::vector<std::vector<Read>>& history) const;
+    void Load(std::vector<Read>& reads);
+    void Load(std::vector<std::vector<Read>>& history);
     // Takes what grew in each copy read; false when a seed cannot vouch for it.
     bool Take(std::vector<Read>& reads, std::vector<std::string>& problems);
     // Reads the lines of `bytes` past those `copy` holds (all of them when its first bytes
@@ -210,6 +213,7 @@ private:
     // Whether two different events came under one device and sequence number.
     bool m_isConflicted = false;
     std::unique_ptr<SeedState> m_seed;
-    // What unread copies are read through.
+    // What unread copies are read through, and why the first that could not be was not.
     FileSystem* m_files = nullptr;
+    std::string m_loadError;
 };

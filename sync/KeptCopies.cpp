@@ -73,6 +73,10 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
             ++kept[device].generations;
     }
     const std::map<std::string, Memo> memos = ReadMemos();
+    // The events kept so far, as far as the memo tells: a copy that would take them past the
+    // limit is not kept at all, so that nothing the folder holds can stop every later sync.
+    size_t events = ownEvents;
+    for (const auto& [name, memo] : memos) events += memo.lines - 1;
 
     // A folder that cannot be listed gives nothing new; the caller tells that it is away.
     std::vector<std::string> names;
@@ -105,6 +109,16 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
             notes.push_back(Escaped(path) + SyncTexts::Said(SyncTexts::kNoJournalOfItsName));
             continue;
         }
+        const size_t had = memo != memos.end() ? memo->second.lines - 1 : 0;
+        const size_t has = Journal::CountLines(bytes) - 1;
+        if (has > had && events - had + has > maxEvents) {
+            m_isPassedOver = true;
+            notes.push_back(Escaped(path) + SyncTexts::Said(SyncTexts::kWouldHoldMore) +
+                            std::to_string(maxEvents) +
+                            SyncTexts::Said(SyncTexts::kEventsPassedOver));
+            continue;
+        }
+        events = events - had + std::max(has, had);
         // It goes on from what was kept, as the memo's sum of the kept bytes says: only what
         // it added is written, and the kept copy is not read.
         if (isKeptAsNoted && bytes.size() > memo->second.size && memo->second.sum != 0 &&
@@ -223,8 +237,16 @@ bool KeptCopies::Load(const std::string& device, Kept& copy, std::string& error)
         error = FileError{path, failure}.Describe();
         return false;
     }
-    copy.isTorn = WholeLength(copy.bytes) != copy.bytes.size();
-    copy.bytes.resize(WholeLength(copy.bytes));
+    // An append a crash cut: the file is put back to its whole lines, so that what the memo
+    // notes of it (its stamp, its length) is what it holds.
+    if (WholeLength(copy.bytes) != copy.bytes.size()) {
+        copy.bytes.resize(WholeLength(copy.bytes));
+        if (!WriteFileAtomically(m_files, path, copy.bytes)) {
+            error = FileError{path, EIO}.Describe();
+            return false;
+        }
+    }
+    copy.isTorn = false;
     return true;
 }
 
@@ -281,6 +303,7 @@ bool KeptCopies::Extend(const std::string& device, const std::string& folderPath
         return true;
     }
     if (kept.generations >= kMaxGenerations) {
+        m_isPassedOver = true;
         notes.push_back(Escaped(folderPath) + SyncTexts::Said(SyncTexts::kChangedTooOften));
         return true;
     }

@@ -40,6 +40,9 @@ public:
               std::vector<JournalMerge::Copy>& copies, std::vector<std::string>& notes,
               std::string& error, size_t ownEvents = 0, size_t maxEvents = kMaxEvents);
 
+    // Whether Take passed over a copy it could read (past the event limit, or changed too
+    // often): the next sync must look at it again, however unchanged the folder.
+    bool IsPassedOver() const { return m_isPassedOver; }
     // Notes the sums the merge gave the copies `Take` gave it (its Marks), for the next sync;
     // a copy without one is read then.
     void NoteMerged(const std::vector<JournalMerge::CopyMark>& marks);
@@ -88,4 +91,5 @@ private:
     std::string m_dir;
     // The memo as Take leaves the copies, for NoteMerged.
     std::map<std::string, Memo> m_next;
+    bool m_isPassedOver = false;
 };

@@ -361,6 +361,10 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
     else if (!result.wordsTouched && !result.fromBase && saved.wordsSum != 0)
         result.wordsSum = saved.wordsSum;
     if (result.wordsSum == 0) result.wordsSum = WordsSum(words.Words());
+    if (words.IsBroken()) {
+        error = SyncTexts::Said(SyncTexts::kBaseUnreadable);
+        return false;
+    }
     if (words.IsLoaded()) {
         result.words = words.Words();
         result.wordIds = words.Ids();

@@ -26,7 +26,8 @@ void ReplayWords::Load() {
     Name();
     m_words = m_load();
     m_load = nullptr;
-    // A base that no longer reads as many words as it had names none of the others.
+    // A base that no longer reads as many words as it had: the replay must not go on.
+    m_isBroken = m_words.size() != m_ids.size();
     m_words.resize(m_ids.size());
 }
 

@@ -47,6 +47,8 @@ public:
     // The words, read first when they were left to be loaded.
     const std::vector<WordRecord>& Words();
     bool IsLoaded() const { return !m_load; }
+    // Whether the base's words, once read, were not all there (a read that failed).
+    bool IsBroken() const { return m_isBroken; }
     // How many changes of the words were applied so far, restored ones included.
     size_t Revisions() const { return m_revisions; }
     const std::set<std::string>& RemovedIds() const { return m_removed; }
@@ -76,4 +78,5 @@ private:
     // The number of base words whose ids are not made yet: a list that is never edited needs
     // none of them.
     size_t m_unnamed = 0;
+    bool m_isBroken = false;
 };

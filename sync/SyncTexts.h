@@ -60,6 +60,10 @@ inline constexpr const char* kHoldsMoreEvents =
 inline constexpr const char* kEventsThanMerged = QT_TRANSLATE_NOOP(
     "Sync",
     " events, more than Quibbix merges; the list keeps its progress here and is not synced");
+inline constexpr const char* kWouldHoldMore =
+    QT_TRANSLATE_NOOP("Sync", ": taking it would make the journals hold more than ");
+inline constexpr const char* kEventsPassedOver =
+    QT_TRANSLATE_NOOP("Sync", " events, more than Quibbix merges; passed over");
 inline constexpr const char* kChangedTooOften = QT_TRANSLATE_NOOP(
     "Sync", ": changed what it held too many times; passed over, what was taken from it stays");
 // JournalLine: why a line is no event
@@ -75,8 +79,8 @@ inline constexpr const char* kBrokenEscape =
     QT_TRANSLATE_NOOP("Sync", "a broken %XX escape in the word's text");
 inline constexpr const char* kBadWord =
     QT_TRANSLATE_NOOP("Sync", "a word that is empty, holds a control character or is too long");
-inline constexpr const char* kBadDefinition = QT_TRANSLATE_NOOP(
-    "Sync", "a definition that is empty, holds a control character or is too long");
+inline constexpr const char* kBadDefinition =
+    QT_TRANSLATE_NOOP("Sync", "a definition that holds a control character or is too long");
 inline constexpr const char* kLaterKinds = QT_TRANSLATE_NOOP(
     "Sync", ": events of a kind a newer Quibbix writes, passed over; update Quibbix to take them");
 inline constexpr const char* kSequenceBeyond =
@@ -89,6 +93,8 @@ inline constexpr const char* kNoClock = QT_TRANSLATE_NOOP("Sync", "no clock time
 inline constexpr const char* kNoDevice = QT_TRANSLATE_NOOP("Sync", "no device id");
 inline constexpr const char* kNoSequence = QT_TRANSLATE_NOOP("Sync", "no sequence number");
 // ListReplay
+inline constexpr const char* kBaseUnreadable = QT_TRANSLATE_NOOP(
+    "Sync", "the words of the list as it joined cannot be read; nothing was written");
 inline constexpr const char* kReplayHolds = QT_TRANSLATE_NOOP("Sync", "The list to replay holds ");
 inline constexpr const char* kStudiesFrom =
     QT_TRANSLATE_NOOP("Sync", " words: a list studies from 1 to ");

@@ -2181,8 +2181,8 @@ jede Antwort geht weiter.</translation>
         <translation>ein Wort, das leer ist, ein Steuerzeichen enthält oder zu lang ist</translation>
     </message>
     <message>
-        <source>a definition that is empty, holds a control character or is too long</source>
-        <translation>eine Bedeutung, die leer ist, ein Steuerzeichen enthält oder zu lang ist</translation>
+        <source>a definition that holds a control character or is too long</source>
+        <translation>eine Bedeutung, die ein Steuerzeichen enthält oder zu lang ist</translation>
     </message>
     <message>
         <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
@@ -2191,6 +2191,18 @@ jede Antwort geht weiter.</translation>
     <message>
         <source>a sequence number beyond the events before it</source>
         <translation>eine laufende Nummer jenseits der Ereignisse davor</translation>
+    </message>
+    <message>
+        <source>: taking it would make the journals hold more than </source>
+        <translation>: es zu übernehmen, brächte die Journale auf mehr als </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; passed over</source>
+        <translation> Ereignisse, mehr als Quibbix zusammenführt; übergangen</translation>
+    </message>
+    <message>
+        <source>the words of the list as it joined cannot be read; nothing was written</source>
+        <translation>die Wörter der Liste, wie sie beigetreten ist, können nicht gelesen werden; nichts wurde geschrieben</translation>
     </message>
 </context>
 <context>

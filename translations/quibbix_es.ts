@@ -2182,8 +2182,8 @@ colores</translation>
         <translation>una palabra vacía, con un carácter de control o demasiado larga</translation>
     </message>
     <message>
-        <source>a definition that is empty, holds a control character or is too long</source>
-        <translation>una definición vacía, con un carácter de control o demasiado larga</translation>
+        <source>a definition that holds a control character or is too long</source>
+        <translation>una definición con un carácter de control o demasiado larga</translation>
     </message>
     <message>
         <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
@@ -2192,6 +2192,18 @@ colores</translation>
     <message>
         <source>a sequence number beyond the events before it</source>
         <translation>un número de secuencia más allá de los eventos anteriores</translation>
+    </message>
+    <message>
+        <source>: taking it would make the journals hold more than </source>
+        <translation>: tomarla haría que los diarios tuvieran más de </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; passed over</source>
+        <translation> eventos, más de los que Quibbix combina; se pasa por alto</translation>
+    </message>
+    <message>
+        <source>the words of the list as it joined cannot be read; nothing was written</source>
+        <translation>no se pueden leer las palabras de la lista tal como se unió; no se escribió nada</translation>
     </message>
 </context>
 <context>

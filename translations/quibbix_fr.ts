@@ -2182,8 +2182,8 @@ toute réponse passe à la suite.</translation>
         <translation>un mot vide, contenant un caractère de contrôle ou trop long</translation>
     </message>
     <message>
-        <source>a definition that is empty, holds a control character or is too long</source>
-        <translation>une définition vide, contenant un caractère de contrôle ou trop longue</translation>
+        <source>a definition that holds a control character or is too long</source>
+        <translation>une définition contenant un caractère de contrôle ou trop longue</translation>
     </message>
     <message>
         <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
@@ -2192,6 +2192,18 @@ toute réponse passe à la suite.</translation>
     <message>
         <source>a sequence number beyond the events before it</source>
         <translation>un numéro de séquence au-delà des événements qui le précèdent</translation>
+    </message>
+    <message>
+        <source>: taking it would make the journals hold more than </source>
+        <translation>&#xa0;: la reprendre porterait les journaux à plus de </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; passed over</source>
+        <translation> événements, plus que Quibbix n’en fusionne&#xa0;; ignoré</translation>
+    </message>
+    <message>
+        <source>the words of the list as it joined cannot be read; nothing was written</source>
+        <translation>les mots de la liste telle qu’elle a rejoint le dossier ne peuvent pas être lus&#xa0;; rien n’a été écrit</translation>
     </message>
 </context>
 <context>

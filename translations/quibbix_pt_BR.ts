@@ -2181,8 +2181,8 @@ qualquer resposta continua.</translation>
         <translation>uma palavra vazia, com um caractere de controle ou longa demais</translation>
     </message>
     <message>
-        <source>a definition that is empty, holds a control character or is too long</source>
-        <translation>uma definição vazia, com um caractere de controle ou longa demais</translation>
+        <source>a definition that holds a control character or is too long</source>
+        <translation>uma definição com um caractere de controle ou longa demais</translation>
     </message>
     <message>
         <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
@@ -2191,6 +2191,18 @@ qualquer resposta continua.</translation>
     <message>
         <source>a sequence number beyond the events before it</source>
         <translation>um número de sequência além dos eventos anteriores</translation>
+    </message>
+    <message>
+        <source>: taking it would make the journals hold more than </source>
+        <translation>: tomá-la faria os diários conterem mais de </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; passed over</source>
+        <translation> eventos, mais do que o Quibbix mescla; ignorado</translation>
+    </message>
+    <message>
+        <source>the words of the list as it joined cannot be read; nothing was written</source>
+        <translation>as palavras da lista como ela entrou não podem ser lidas; nada foi gravado</translation>
     </message>
 </context>
 <context>

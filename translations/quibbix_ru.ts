@@ -2202,8 +2202,8 @@ any answer goes on.</source>
         <translation>слово пустое, содержит управляющий символ или слишком длинное</translation>
     </message>
     <message>
-        <source>a definition that is empty, holds a control character or is too long</source>
-        <translation>определение пустое, содержит управляющий символ или слишком длинное</translation>
+        <source>a definition that holds a control character or is too long</source>
+        <translation>определение содержит управляющий символ или слишком длинное</translation>
     </message>
     <message>
         <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
@@ -2212,6 +2212,18 @@ any answer goes on.</source>
     <message>
         <source>a sequence number beyond the events before it</source>
         <translation>порядковый номер за пределами предшествующих событий</translation>
+    </message>
+    <message>
+        <source>: taking it would make the journals hold more than </source>
+        <translation>: если взять его, журналы будут содержать более </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; passed over</source>
+        <translation> событий — больше, чем объединяет Quibbix; пропущен</translation>
+    </message>
+    <message>
+        <source>the words of the list as it joined cannot be read; nothing was written</source>
+        <translation>не удаётся прочитать слова списка в том виде, в каком он присоединился; ничего не записано</translation>
     </message>
 </context>
 <context>

@@ -2160,8 +2160,8 @@ any answer goes on.</source>
         <translation>单词为空、含有控制字符或过长</translation>
     </message>
     <message>
-        <source>a definition that is empty, holds a control character or is too long</source>
-        <translation>释义为空、含有控制字符或过长</translation>
+        <source>a definition that holds a control character or is too long</source>
+        <translation>释义含有控制字符或过长</translation>
     </message>
     <message>
         <source>: events of a kind a newer Quibbix writes, passed over; update Quibbix to take them</source>
@@ -2170,6 +2170,18 @@ any answer goes on.</source>
     <message>
         <source>a sequence number beyond the events before it</source>
         <translation>序号超出其之前的事件</translation>
+    </message>
+    <message>
+        <source>: taking it would make the journals hold more than </source>
+        <translation>：取用它会使日志超过 </translation>
+    </message>
+    <message>
+        <source> events, more than Quibbix merges; passed over</source>
+        <translation> 个事件，超出 Quibbix 的合并上限；已跳过</translation>
+    </message>
+    <message>
+        <source>the words of the list as it joined cannot be read; nothing was written</source>
+        <translation>无法读取列表加入时的单词；未写入任何内容</translation>
     </message>
 </context>
 <context>
