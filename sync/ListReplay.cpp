@@ -70,7 +70,8 @@ std::string UtcDate(int64_t seconds) {
     const int64_t month = mp < 10 ? mp + 3 : mp - 9;
     const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
     if (year < 0 || year > 9999) return "1970-01-01";
-    char text[11];
+    // Room for any int, though the date takes ten characters: the compiler cannot tell.
+    char text[40];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(year),
                   static_cast<int>(month), static_cast<int>(day));
     return text;
