@@ -161,6 +161,8 @@ TEST_F(DriveTest, SessionHeldByASyncForAMoment_WaitsForItAndStarts) {
     int error = 0;
     ASSERT_EQ(FolderLock::Result::kLocked, side->Acquire("sync", error));
     ASSERT_EQ(FolderLock::Result::kLocked, session->Acquire("session", error));
+    // The sync's length, not a wait for anything: however late the driver starts, before the
+    // locks go or after, it must start.
     std::thread release([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         session.reset();
