@@ -313,8 +313,8 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         return false;
     std::vector<std::string> gone;
     std::vector<FileImage> images =
-        SyncWrite::ImagesOf(local, replayed, base, direction, wordOnScreen, report, gone);
-    const std::vector<FileImage> side = SyncWrite::SideImages(local, replayed, base);
+        SyncWrite::ImagesOf(local, replayed, direction, wordOnScreen, report, gone);
+    const std::vector<FileImage> side = SyncWrite::SideImages(local, replayed);
     images.insert(images.end(), side.begin(), side.end());
     const bool wordsWait = SyncWrite::WordsWait(local, replayed);
     NoteSkipped(local, wordsWait, report);

@@ -50,11 +50,6 @@ bool IsListFile(const std::string& sessionPath) {
     return false;
 }
 
-// The replayed words. requires: read, where the replay left them unread (SyncLocked).
-const std::vector<WordRecord>& WordsOf(Replayed& replayed, const ListReplay::Base&) {
-    return replayed.result.words;
-}
-
 // The ids of the replayed words: the base's, "1" to N, when the replay left them unread.
 const std::vector<std::string>& IdsOf(Replayed& replayed) {
     ListReplay::Result& result = replayed.result;
@@ -122,8 +117,7 @@ bool WordsWait(const Local& local, const Replayed& replayed) {
     return ListChanged(replayed) && !local.MayWriteBoth();
 }
 
-std::vector<FileImage> ImagesOf(const Local& local, Replayed& replayed,
-                                const ListReplay::Base& base, Direction studied,
+std::vector<FileImage> ImagesOf(const Local& local, Replayed& replayed, Direction studied,
                                 int32_t wordOnScreen, ListSync::Report& report,
                                 std::vector<std::string>& gone) {
     std::vector<FileImage> images;
@@ -131,7 +125,7 @@ std::vector<FileImage> ImagesOf(const Local& local, Replayed& replayed,
     const bool listChanged = ListChanged(replayed);
     if (WordsWait(local, replayed)) return images;
     if (listChanged) {
-        const std::string bytes = WordListFile::Serialize(WordsOf(replayed, base));
+        const std::string bytes = WordListFile::Serialize(replayed.result.words);
         images.push_back({ListFolder::kWordListFile, bytes});
         for (Direction direction : ListFolder::kDirections)
             images.push_back(ListGuard::CopyImage(bytes, direction));
@@ -184,8 +178,7 @@ std::vector<FileImage> ImagesOf(const Local& local, Replayed& replayed,
     return images;
 }
 
-std::vector<FileImage> SideImages(const Local& local, Replayed& replayed,
-                                  const ListReplay::Base& base) {
+std::vector<FileImage> SideImages(const Local& local, Replayed& replayed) {
     std::vector<FileImage> images;
     const ListReplay::Result& result = replayed.result;
     // The ids and the copy name the words on disk, from which the next sync tells a change.
@@ -201,7 +194,7 @@ std::vector<FileImage> SideImages(const Local& local, Replayed& replayed,
     // change while the words wait.
     if (wait ? !replayed.isCopyCurrent : ListChanged(replayed) || !replayed.isCopyCurrent)
         AddIfChanged(local.files, local.listFolder, SyncSide::kListCopyFile,
-                     wait ? replayed.listBytes : WordListFile::Serialize(WordsOf(replayed, base)),
+                     wait ? replayed.listBytes : WordListFile::Serialize(replayed.result.words),
                      images);
     if (!wait)
         AddIfChanged(local.files, local.listFolder, SyncSide::kCommittedFile,

@@ -67,13 +67,11 @@ bool WordsWait(const Local& local, const Replayed& replayed);
 // this computer's side of the sync; in `gone`, a history the replay holds no day of. Such a
 // history, left by an earlier sync, would go on counting a judgement taken back since.
 std::vector<FileImage> ImagesOf(const Local& local, Replayed& replayed,
-                                const ListReplay::Base& base, ListFolder::Direction studied,
-                                int32_t wordOnScreen, ListSync::Report& report,
-                                std::vector<std::string>& gone);
+                                ListFolder::Direction studied, int32_t wordOnScreen,
+                                ListSync::Report& report, std::vector<std::string>& gone);
 
 // This computer's side of the sync as the replay leaves it: the ids and the copy of the
 // words (only where they changed), the journal's place, the clock, the others' seconds.
-std::vector<FileImage> SideImages(const Local& local, Replayed& replayed,
-                                  const ListReplay::Base& base);
+std::vector<FileImage> SideImages(const Local& local, Replayed& replayed);
 
 }  // namespace SyncWrite

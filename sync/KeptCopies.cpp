@@ -222,7 +222,6 @@ bool KeptCopies::Append(const std::string& device, size_t have, uint64_t sum, st
     }
     copy.bytes = std::move(bytes);
     copy.isLoaded = copy.exists = true;
-    copy.isTorn = false;
     copy.vouchedBytes = have;
     copy.vouchedSum = sum;
     return true;
@@ -246,7 +245,6 @@ bool KeptCopies::Load(const std::string& device, Kept& copy, std::string& error)
             return false;
         }
     }
-    copy.isTorn = false;
     return true;
 }
 
@@ -290,15 +288,13 @@ bool KeptCopies::Extend(const std::string& device, const std::string& folderPath
     if (continues) {
         // A copy shorter than what was kept (cut, or still arriving again) adds nothing.
         if (bytes.size() <= have) return true;
-        const int appended = have > 0 && !kept.isTorn
-                                 ? m_files.AppendToFile(path, std::string_view(bytes).substr(have))
-                                 : ENOENT;
+        const int appended =
+            have > 0 ? m_files.AppendToFile(path, std::string_view(bytes).substr(have)) : ENOENT;
         if (appended != 0 && !WriteFileAtomically(m_files, path, bytes)) {
             error = FileError{path, EIO}.Describe();
             return false;
         }
         kept.bytes = std::move(bytes);
-        kept.isTorn = false;
         kept.exists = true;
         return true;
     }
@@ -317,7 +313,6 @@ bool KeptCopies::Extend(const std::string& device, const std::string& folderPath
     }
     ++kept.generations;
     kept.bytes = std::move(bytes);
-    kept.isTorn = false;
     notes.push_back(Escaped(folderPath) + SyncTexts::Said(SyncTexts::kChangedKept));
     return true;
 }

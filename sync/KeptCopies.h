@@ -63,7 +63,6 @@ private:
         bool exists = false;      // a kept copy is there
         bool isLoaded = false;    // its bytes were read (or it is none)
         std::string bytes;        // whole lines
-        bool isTorn = false;      // the file ends inside a line (an append a crash cut)
         int generations = 0;      // older copies kept beside it
         std::string folderStamp;  // the folder's copy as this sync found it
         // The first bytes that the memo's sum vouched for as they were appended to.
