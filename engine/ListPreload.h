@@ -7,10 +7,9 @@
 // a file changed in between (a list replaced, a session moved onto it) is parsed as always.
 // At most one preload is installed at a time, by the program's entry.
 
+#include "engine/EntryQueue.h"
 #include "engine/FileSystem.h"
-#include "engine/ListRec.h"
 
-#include <list>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -20,7 +19,7 @@ class ListPreload {
 public:
     // What a list file's text gives: its entries, the count it states, whether it is damaged.
     struct Parsed {
-        std::list<CListRec> entries;
+        EntryQueue entries;
         int32_t count = 0;
         bool damaged = false;
     };

@@ -1,7 +1,8 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // One entry of a word list queue: which word, and a counter whose meaning depends on the
-// queue it stands in. Copied by value between the queues, the selector and the window.
+// queue it stands in. Copied by value between the queues, the selector and the window: a
+// plain pair, eight bytes, so that a queue of them is one block of memory.
 
 #include <cstdint>
 
@@ -17,7 +18,6 @@ public:
     explicit CListRec(uint32_t wordIndex) : m_wordIndex(wordIndex) {}
     CListRec(const CListRec&) = default;
     CListRec& operator=(const CListRec&) = default;
-    virtual ~CListRec() = default;
 
     bool operator==(const CListRec& other) const {
         return m_counter == other.m_counter && m_wordIndex == other.m_wordIndex;

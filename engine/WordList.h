@@ -9,15 +9,13 @@
 // back must leave every queue as it was, and a journal of a few entries costs far less than a
 // copy of queues that together hold every word.
 
+#include "engine/EntryQueue.h"
 #include "engine/FileSystem.h"
 #include "engine/ListRec.h"
 
 #include <cstdint>
-#include <iterator>
-#include <list>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class CWordList {
@@ -31,7 +29,7 @@ public:
     // Copies the head into `entry` and removes it; returns the count afterwards, or -1 (and
     // leaves `entry` alone) when the queue is empty.
     int RemoveHead(CListRec& entry);
-    int GetCount() const { return static_cast<int>(m_list.size()); }
+    int GetCount() const { return static_cast<int>(m_queue.size()); }
 
     // Appends the file's entries at the tail. Returns the file's count, 0 when the file cannot
     // be opened (the queue unchanged), -1 for a null or empty name. Fewer pairs than the count
@@ -49,34 +47,34 @@ public:
     int LoadFile(const char* name, LoadReport& report);
     // Appends the entries of a list file's `text` to `entries` and returns the count it
     // states; `damaged` is set when the text is not exactly a count and that many pairs.
-    static int32_t Parse(std::string_view text, std::list<CListRec>& entries, bool& damaged);
+    static int32_t Parse(std::string_view text, EntryQueue& entries, bool& damaged);
     // Replaces the file atomically; returns 1 when it was written, 0 otherwise.
     int SaveFile(const char* name);
     // The file's text for the queue as it stands.
     std::string Serialize() const;
 
-    const std::list<CListRec>& Entries() const { return m_list; }
-    // Drops every entry for which `drop(entry)` is true; keeps the order of the others.
+    const EntryQueue& Entries() const { return m_queue; }
+    // Drops every entry for which `drop(entry)` is true; keeps the order of the others. Like
+    // RemoveHead, a change the journal takes back.
     template <typename Pred>
     void RemoveIf(Pred drop) {
-        m_isJournalWhole = false;
-        m_index.Drop();
-        m_list.remove_if(drop);
+        KeepInOrder([&drop](const CListRec& entry) { return !drop(entry); });
     }
     // Keeps the entries `keep(entry)` accepts, asked front to back and once each, in their
     // order: what taking every entry from the head and adding the kept ones at the tail
-    // leaves, without taking the list apart. Like RemoveIf, a change the journal cannot
-    // take back.
+    // leaves, without taking the list apart; the journal keeps only the entries dropped.
     template <typename Pred>
     void KeepInOrder(Pred keep) {
-        m_isJournalWhole = false;
-        m_index.Drop();
-        for (auto it = m_list.begin(); it != m_list.end();)
-            it = keep(*it) ? std::next(it) : m_list.erase(it);
+        const size_t dropsBefore = m_drops.size();
+        m_queue.KeepIf(keep, [this](size_t position, const CListRec& entry) {
+            if (m_isJournaling) m_drops.push_back({position, entry});
+        });
+        const size_t dropped = m_drops.size() - dropsBefore;
+        if (m_isJournaling && dropped > 0)
+            m_journal.push_back({Change::Kind::kKept, CListRec(), dropsBefore, dropped});
     }
     // Removes every entry of word `wordIndex`, the first copied into `entry`; false (nothing
-    // changed) when the word waits in no entry. Like RemoveIf, a change the journal cannot
-    // take back.
+    // changed) when the word waits in no entry. A change the journal cannot take back.
     bool TakeAll(uint32_t wordIndex, CListRec& entry);
 
     // From now on the queue remembers its changes (what it remembered before is forgotten).
@@ -93,18 +91,26 @@ public:
 
 private:
     struct Change {
-        enum class Kind : uint8_t { kAddedAtTail, kAddedAtHead, kRemovedHead };
+        enum class Kind : uint8_t { kAddedAtTail, kAddedAtHead, kRemovedHead, kKept };
         Kind kind;
         CListRec entry;
+        // kKept: the entries dropped, m_drops[dropsFrom] on.
+        size_t dropsFrom = 0;
+        size_t dropCount = 0;
     };
-    using Position = std::list<CListRec>::iterator;
-    // Where each word's entry stands, so that a word is taken from the middle of a queue of
-    // 30000 without a scan: built at the first TakeAll and kept up by every change after it
-    // that is cheap to follow; dropped by the others, and while a word stands twice (a
-    // damaged file), when TakeAll scans for the first entry as the queue always did. A copy
-    // starts without one, as its positions would name the original's entries.
+    struct Drop {
+        size_t position;
+        CListRec entry;
+    };
+    // The slot each word's entry stands in, so that a word is taken from the middle of a
+    // queue of 65,534 without a scan: built at the first TakeAll and kept up by every change
+    // after it at the queue's ends; stale once the entries move, and given up while a word
+    // stands twice (a damaged file) or a number is far beyond any list's, when TakeAll scans
+    // for the first entry as the queue always did. A copy starts without one.
     struct Index {
-        std::unordered_map<uint32_t, Position> positions;
+        static constexpr uint32_t kNoSlot = UINT32_MAX;
+        std::vector<uint32_t> slotOf;
+        uint64_t moves = 0;
         bool built = false;
 
         Index() = default;
@@ -114,21 +120,24 @@ private:
             return *this;
         }
         void Drop() {
-            positions.clear();
+            slotOf.clear();
             built = false;
         }
     };
 
     void Note(Change::Kind kind, const CListRec& entry);
-    void Indexed(Position position);
+    bool IsIndexed();
+    void Indexed(size_t slot);
     bool BuildIndex();
+    void UndoKept(const Change& change);
 
     FileSystem* m_files;
-    std::list<CListRec> m_list;
+    EntryQueue m_queue;
     std::string m_fileName;
     bool m_isJournaling = false;
     bool m_isJournalWhole = false;
     // Kept allocated between journals: one runs after every verdict.
     std::vector<Change> m_journal;
+    std::vector<Drop> m_drops;
     Index m_index;
 };

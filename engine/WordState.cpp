@@ -285,19 +285,10 @@ void CWordState::MaintainList(uint32_t currentIndex) {
         table[entry.m_wordIndex] = static_cast<int32_t>(entry.m_wordIndex);
         return true;
     };
-    for (CWordList* list : {&m_mistaken, &m_unsure, &m_new, &m_learning, &m_toBeViewed, &m_known}) {
-        if (!list->CanTakeBack()) {
-            // In place: a long list read at the start is not taken apart and built again.
-            list->KeepInOrder(keep);
-            continue;
-        }
-        // Through the head and the tail, so that an undo point can still take it back.
-        CListRec entry;
-        for (int count = list->GetCount(); count > 0; --count) {
-            list->RemoveHead(entry);
-            if (keep(entry)) list->Add(entry, true);
-        }
-    }
+    // In place, a journal keeping only what is dropped: a long list is not taken apart and
+    // built again at every save, and an undo point can still take it back.
+    for (CWordList* list : {&m_mistaken, &m_unsure, &m_new, &m_learning, &m_toBeViewed, &m_known})
+        list->KeepInOrder(keep);
     if (table[0] != 0)
         m_env.ShowMessage("[0] != 0", EngineTexts::kMaintainListCaption, EngineEnv::Icon::None);
     for (uint32_t pos = 1; pos <= n; ++pos) {
