@@ -4,16 +4,6 @@
 #include <charconv>
 #include <limits>
 
-namespace {
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
-
 void TextScanner::SkipSpace() {
     while (m_pos < m_text.size() && IsSpace(m_text[m_pos])) ++m_pos;
 }
@@ -41,7 +31,7 @@ bool TextScanner::ScanDigits(uint64_t& magnitude, bool& negative, bool& overflow
     return true;
 }
 
-bool TextScanner::ScanInt(int32_t& value) {
+bool TextScanner::ScanLongInt(int32_t& value) {
     uint64_t magnitude = 0;
     bool negative = false;
     bool overflow = false;
@@ -60,7 +50,7 @@ bool TextScanner::ScanInt(int32_t& value) {
     return true;
 }
 
-bool TextScanner::ScanUnsigned(uint32_t& value) {
+bool TextScanner::ScanLongUnsigned(uint32_t& value) {
     uint64_t magnitude = 0;
     bool negative = false;
     bool overflow = false;
