@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -57,18 +58,28 @@ int PosixFileSystem::ReadFile(const std::string& path, std::string& bytes) {
     if (S_ISDIR(info.st_mode)) return EISDIR;
     if (!S_ISREG(info.st_mode)) return ENODEV;
     if (info.st_size > kMaxReadSize) return EFBIG;
-    bytes.clear();
-    bytes.reserve(static_cast<size_t>(info.st_size));
-    char buffer[65536];
+    // Read straight into place, with a byte to spare that tells a file grown meanwhile.
+    const size_t limit = static_cast<size_t>(kMaxReadSize);
+    bytes.resize(static_cast<size_t>(info.st_size) + 1);
+    size_t have = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (have == bytes.size()) bytes.resize(std::min(bytes.size() * 2, limit + 1));
+        const ssize_t n = ::read(fd.Get(), bytes.data() + have, bytes.size() - have);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return errno;
+            const int error = errno;
+            bytes.resize(have);
+            return error;
         }
-        if (n == 0) return 0;
-        if (bytes.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxReadSize)) return EFBIG;
-        bytes.append(buffer, static_cast<size_t>(n));
+        have += static_cast<size_t>(n);
+        if (have > limit) {
+            bytes.resize(limit);
+            return EFBIG;
+        }
+        if (n == 0) {
+            bytes.resize(have);
+            return 0;
+        }
     }
 }
 
