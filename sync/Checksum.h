@@ -16,8 +16,8 @@ constexpr uint64_t kChecksumSeed = 14695981039346656037ull;
 uint64_t Checksum(uint64_t hash, std::string_view bytes);
 
 // The sum of a journal copy's bytes that a checkpoint keeps, to tell that they are those it
-// read: eight bytes at a time, each step folding the high bits back down so that any byte
-// changes every bit. Checkpoints hold it, so it never changes.
+// read: eight bytes at a time in four lanes, each step folding the high bits back down so
+// that any byte changes every bit. Checkpoints hold it, so it never changes.
 uint64_t CopySum(std::string_view bytes);
 
 // FNV-1a 64 of `bytes`, one byte at a time.

@@ -57,12 +57,15 @@ int Journal::ReadPlainFile(FileSystem& files, const std::string& path, std::stri
 }
 
 size_t Journal::CountLines(std::string_view bytes) {
+    // A year's journal holds 300,000 short lines: counted in runs of 255 bytes, whose count
+    // fits a byte, so that the compiler compares many bytes at once.
     size_t lines = 0;
-    for (const char* at = bytes.data();
-         const char* end = static_cast<const char*>(
-             std::memchr(at, '\n', static_cast<size_t>(bytes.data() + bytes.size() - at)));
-         at = end + 1)
-        ++lines;
+    for (size_t start = 0; start < bytes.size(); start += 255) {
+        const size_t end = std::min(bytes.size(), start + 255);
+        uint8_t run = 0;
+        for (size_t i = start; i < end; ++i) run += bytes[i] == '\n' ? 1 : 0;
+        lines += run;
+    }
     return lines;
 }
 

@@ -110,7 +110,15 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
             continue;
         }
         const size_t had = memo != memos.end() ? memo->second.lines - 1 : 0;
-        const size_t has = Journal::CountLines(bytes) - 1;
+        // It goes on from what was kept, as the memo's sum of the kept bytes says: only what
+        // it added is counted and written, and the kept copy is not read.
+        const bool continuesKept =
+            isKeptAsNoted && bytes.size() > memo->second.size && memo->second.sum != 0 &&
+            CopySum(std::string_view(bytes).substr(0, memo->second.size)) == memo->second.sum;
+        const size_t has =
+            continuesKept
+                ? had + Journal::CountLines(std::string_view(bytes).substr(memo->second.size))
+                : Journal::CountLines(bytes) - 1;
         if (has > had && events - had + has > maxEvents) {
             m_isPassedOver = true;
             notes.push_back(Escaped(path) + SyncTexts::Said(SyncTexts::kWouldHoldMore) +
@@ -119,12 +127,10 @@ bool KeptCopies::Take(const std::string& syncFolder, const std::string& ownDevic
             continue;
         }
         events = events - had + std::max(has, had);
-        // It goes on from what was kept, as the memo's sum of the kept bytes says: only what
-        // it added is written, and the kept copy is not read.
-        if (isKeptAsNoted && bytes.size() > memo->second.size && memo->second.sum != 0 &&
-            CopySum(std::string_view(bytes).substr(0, memo->second.size)) == memo->second.sum) {
+        if (continuesKept) {
             if (!Append(device, memo->second.size, memo->second.sum, std::move(bytes), copy, error))
                 return false;
+            copy.lines = has + 1;
             continue;
         }
         if (!Load(device, copy, error) ||
@@ -162,7 +168,7 @@ bool KeptCopies::Give(const std::string& syncFolder, std::map<std::string, Kept>
             if (!Load(device, copy, error)) return false;
             if (copy.bytes.empty()) continue;
             now.size = copy.bytes.size();
-            now.lines = Journal::CountLines(copy.bytes);
+            now.lines = copy.lines != 0 ? copy.lines : Journal::CountLines(copy.bytes);
             // The merge sums them as it reads them; NoteMerged takes its sum.
             given.vouchedBytes = copy.vouchedBytes;
             given.vouchedSum = copy.vouchedSum;
@@ -251,8 +257,10 @@ bool KeptCopies::Load(const std::string& device, Kept& copy, std::string& error)
 std::map<std::string, KeptCopies::Memo> KeptCopies::ReadMemos() const {
     std::map<std::string, Memo> memos;
     std::string text;
-    if (m_files.ReadFile(PathOf(kMemoName), text) != 0) return memos;
-    size_t start = 0;
+    // Memos of another version may hold sums of another kind: the copies are read once.
+    if (m_files.ReadFile(PathOf(kMemoName), text) != 0 || text.rfind(kMemoHeader, 0) != 0)
+        return memos;
+    size_t start = std::char_traits<char>::length(kMemoHeader);
     for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
         const std::string line = text.substr(start, end - start);
         char name[64] = "", folder[64] = "", kept[64] = "";
@@ -267,7 +275,7 @@ std::map<std::string, KeptCopies::Memo> KeptCopies::ReadMemos() const {
 }
 
 void KeptCopies::WriteMemos(const std::map<std::string, Memo>& now) {
-    std::string text;
+    std::string text = kMemoHeader;
     for (const auto& [name, memo] : now)
         text += name + "\t" + (memo.folderStamp.empty() ? "-" : memo.folderStamp) + "\t" +
                 memo.keptStamp + "\t" + std::to_string(memo.size) + "\t" +

@@ -52,6 +52,7 @@ private:
     // change neither reads it nor its kept copy: the folder's copy's stamp when it was last
     // taken, the kept copy's stamp, length, lines and CopySum.
     static constexpr const char* kMemoName = "stamps.txt";
+    static constexpr const char* kMemoHeader = "quibbix-kept 2\n";
     struct Memo {
         std::string folderStamp;
         std::string keptStamp;
@@ -68,6 +69,8 @@ private:
         // The first bytes that the memo's sum vouched for as they were appended to.
         size_t vouchedBytes = 0;
         uint64_t vouchedSum = 0;
+        // Its lines, header included, when counted already; 0 when not.
+        size_t lines = 0;
     };
 
     // Adds `bytes` past the first `have`, which the kept copy holds, to it.
