@@ -132,11 +132,37 @@ struct Way {
     std::vector<HistoryDay> days;
     // What the replays this one replaced (at each reshape of the words) passed over.
     SessionReplay::Counts earlier;
+    // A checkpoint's session, made a replay only once an event concerns this direction: a
+    // sync that brings the other direction's answers neither reads nor writes this one's
+    // 65,534 entries.
+    const std::vector<FileImage>* waiting = nullptr;
+    ReplayWords* waitingWords = nullptr;
 
     void Start(const std::vector<FileImage>& session, ReplayWords& words) {
+        waiting = nullptr;
         replay = std::make_unique<SessionReplay>(session, words.Count(), direction);
         if (words.IsChanged())
             replay->SetWordIndex([&words](const std::string& id) { return words.IndexOf(id); });
+    }
+    // Start, once needed, from what a replay's Images() gave; `session` and `words` must
+    // outlive the way.
+    void StartWhenNeeded(const std::vector<FileImage>& session, ReplayWords& words) {
+        replay.reset();
+        waiting = &session;
+        waitingWords = &words;
+    }
+    bool IsStarted() const { return replay || waiting; }
+    void Stop() {
+        replay.reset();
+        waiting = nullptr;
+    }
+    SessionReplay& Replay() {
+        if (!replay) Start(*waiting, *waitingWords);
+        return *replay;
+    }
+    bool CanContinue(const std::vector<JournalEvent>& events, size_t from,
+                     const SessionReplay::Undone& undone) const {
+        return SessionReplay::CanContinueIn(direction, events, from, undone);
     }
 
     // Judgements and usage of this direction write its history as they are replayed;
@@ -144,7 +170,8 @@ struct Way {
     void Apply(const std::vector<JournalEvent>& events, size_t from, size_t to,
                const SessionReplay::Undone& undone, const std::vector<std::string>& dayOf,
                size_t dayFrom) {
-        replay->Apply(events, from, to, undone, [&](size_t i, bool judged) {
+        if (!replay && !SessionReplay::Concerns(direction, events, from, to)) return;
+        Replay().Apply(events, from, to, undone, [&](size_t i, bool judged) {
             const JournalEvent& event = events[i];
             if (event.kind == Kind::kUsage && event.direction == direction) {
                 NoteDay(days, dayOf[i - dayFrom], event.seconds, 0,
@@ -160,7 +187,7 @@ struct Way {
     // replay puts the words added at the head of the to-be-viewed list, the last first, as
     // the update of a list places its new words.
     void Follow(const std::vector<uint32_t>& newIndexOf, ReplayWords& words) {
-        std::vector<FileImage> images = replay->Images();
+        std::vector<FileImage> images = Replay().Images();
         MemoryFileSystem memory;
         for (FileImage& image : images) {
             if (!IsListFile(image.path)) continue;
@@ -184,12 +211,15 @@ struct Way {
         Start(images, words);
     }
 
-    size_t Judged() const { return earlier.judged + replay->GetCounts().judged; }
-    size_t UnknownWords() const { return earlier.unknownWords + replay->GetCounts().unknownWords; }
+    size_t Judged() const { return earlier.judged + (replay ? replay->GetCounts().judged : 0); }
+    size_t UnknownWords() const {
+        return earlier.unknownWords + (replay ? replay->GetCounts().unknownWords : 0);
+    }
 
     // The session files and the history, under the session paths.
     std::vector<FileImage> Images() const {
-        std::vector<FileImage> images = replay->Images();
+        std::vector<FileImage> images =
+            replay ? replay->Images() : SessionReplay::SessionImagesIn(*waiting);
         // A history with no day in it is no history yet, as the engine keeps it.
         if (!days.empty()) images.push_back({SessionFiles::kHistory, HistoryFile::Serialize(days)});
         return images;
@@ -206,8 +236,7 @@ bool IsWordChange(const JournalEvent& event) {
 bool ReplayFrom(const std::vector<JournalEvent>& events, size_t from, Way& forwards, Way& backwards,
                 ReplayWords& words, std::map<std::string, std::string>& dates) {
     const SessionReplay::Undone undone = SessionReplay::UndoneIn(events, from);
-    if (!forwards.replay->CanContinue(events, from, undone) ||
-        !backwards.replay->CanContinue(events, from, undone))
+    if (!forwards.CanContinue(events, from, undone) || !backwards.CanContinue(events, from, undone))
         return false;
     const std::vector<std::string> dayOf = DaysOf(events, from, dates);
     for (size_t i = from; i < events.size();) {
@@ -328,8 +357,8 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
         if (!saved.words.empty())
             words.Restore(std::move(saved.wordIds), std::move(saved.words), saved.removedIds);
         revisions = words.Revisions();
-        forwards.Start(saved.forwards, words);
-        backwards.Start(saved.backwards, words);
+        forwards.StartWhenNeeded(saved.forwards, words);
+        backwards.StartWhenNeeded(saved.backwards, words);
         forwards.days = HistoryIn(saved.forwards);
         backwards.days = HistoryIn(saved.backwards);
         std::map<std::string, std::string> dates = saved.dates;
@@ -338,11 +367,11 @@ bool ListReplay::Replay(const Base& base, const std::string& fingerprint,
             saved.dates = std::move(dates);
             result.secondsByDevice = saved.secondsByDevice;
         } else {
-            forwards.replay.reset();
+            forwards.Stop();
             words = baseWords();
         }
     }
-    if (!forwards.replay) {
+    if (!forwards.IsStarted()) {
         result.fromBase = true;
         from = 0;
         saved.dates.clear();

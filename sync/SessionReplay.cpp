@@ -62,19 +62,39 @@ SessionReplay::Undone SessionReplay::UndoneIn(const std::vector<JournalEvent>& e
     return undone;
 }
 
-bool SessionReplay::CanContinue(const std::vector<JournalEvent>& events, size_t from,
-                                const Undone& undone) const {
+bool SessionReplay::CanContinueIn(JournalEvent::Direction direction,
+                                  const std::vector<JournalEvent>& events, size_t from,
+                                  const Undone& undone) {
     if (from > events.size()) return false;
     if (from == 0 || undone.empty()) return true;
     // An undo follows what it takes back in the order, as one computer's clock only rises;
     // one whose judgement lies before `from` asks for what this state already holds.
     for (size_t i = 0; i < from; ++i) {
         const JournalEvent& event = events[i];
-        if (event.kind == JournalEvent::Kind::kJudgement && event.direction == m_direction &&
+        if (event.kind == JournalEvent::Kind::kJudgement && event.direction == direction &&
             undone.count({event.device, event.sequence}))
             return false;
     }
     return true;
+}
+
+bool SessionReplay::Concerns(JournalEvent::Direction direction,
+                             const std::vector<JournalEvent>& events, size_t from, size_t to) {
+    for (size_t i = from; i < to; ++i) {
+        const JournalEvent& event = events[i];
+        if ((event.kind == JournalEvent::Kind::kJudgement ||
+             event.kind == JournalEvent::Kind::kUsage) &&
+            event.direction == direction)
+            return true;
+    }
+    return false;
+}
+
+std::vector<FileImage> SessionReplay::SessionImagesIn(const std::vector<FileImage>& images) {
+    std::vector<FileImage> session;
+    for (const FileImage& image : images)
+        if (IsSessionFile(image.path)) session.push_back(image);
+    return session;
 }
 
 bool SessionReplay::Replay(const std::vector<JournalEvent>& events, size_t from,

@@ -70,7 +70,20 @@ public:
     // events[from...], whether the state can take them, and the events of [from, to).
     static Undone UndoneIn(const std::vector<JournalEvent>& events, size_t from);
     bool CanContinue(const std::vector<JournalEvent>& events, size_t from,
-                     const Undone& undone) const;
+                     const Undone& undone) const {
+        return CanContinueIn(m_direction, events, from, undone);
+    }
+    // The same for a state of `direction` not made yet.
+    static bool CanContinueIn(JournalEvent::Direction direction,
+                              const std::vector<JournalEvent>& events, size_t from,
+                              const Undone& undone);
+    // Whether events[from, to) would change a state of `direction` or its history: its
+    // judgements and its usage.
+    static bool Concerns(JournalEvent::Direction direction, const std::vector<JournalEvent>& events,
+                         size_t from, size_t to);
+    // The images among `images` that Images() gives, in their order: those of a state made
+    // from the images another state's Images() gave, to which nothing was applied.
+    static std::vector<FileImage> SessionImagesIn(const std::vector<FileImage>& images);
     void Apply(const std::vector<JournalEvent>& events, size_t from, size_t to,
                const Undone& undone, const Observer& after = {});
     // The word index a judged word id names, NO_WORD for none, when the words are no longer
