@@ -8,6 +8,7 @@
 #include "sync/SyncTexts.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <vector>
 
@@ -39,7 +40,8 @@ bool PlainEntryCheck(std::string_view word, std::string_view definition, std::st
     return problem.empty();
 }
 
-JournalLine::EntryCheck g_entryCheck = &PlainEntryCheck;
+// Installed again by every sync, which may run on a thread of its own beside another reader.
+std::atomic<JournalLine::EntryCheck> g_entryCheck{&PlainEntryCheck};
 
 struct FieldList {
     std::string_view field[kMaxFields];
@@ -204,7 +206,7 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
         }
         // Checked as the learner's own entries are: the words of every computer's list come
         // from here, and nothing is cut to fit.
-        if (!g_entryCheck(e.text, e.definition, reason)) return false;
+        if (!g_entryCheck.load()(e.text, e.definition, reason)) return false;
     }
     return true;
 }
@@ -306,7 +308,7 @@ bool JournalLine::BreaksList(std::string_view word, std::string_view definition)
 }
 
 void JournalLine::UseEntryCheck(EntryCheck check) {
-    g_entryCheck = check ? check : &PlainEntryCheck;
+    g_entryCheck.store(check ? check : &PlainEntryCheck);
 }
 
 bool JournalLine::IsWordId(std::string_view word) {
