@@ -2,6 +2,7 @@
 #include "lists/SyncSide.h"
 
 #include "engine/Escaped.h"
+#include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "imports/LearnerText.h"
 #include "lists/ListStore.h"
@@ -97,11 +98,22 @@ std::string OthersStamp(FileSystem& files, const fs::path& syncFolder, const std
 std::string OwnStamp(const Local& local, const fs::path& syncFolder, Direction direction,
                      int32_t wordOnScreen) {
     const std::string copy = Journal::CopyName(local.device);
-    return std::string("on screen\t") + ListFolder::SessionName(direction) + "\t" +
-           std::to_string(wordOnScreen) + "\n" +
-           StampLine(local.listFolder / kJournalFile, kJournalFile) +
-           StampLine(local.listFolder / ListFolder::kWordListFile, ListFolder::kWordListFile) +
-           StampLine(syncFolder / copy, copy);
+    std::string stamp =
+        std::string("on screen\t") + ListFolder::SessionName(direction) + "\t" +
+        std::to_string(wordOnScreen) + "\n" +
+        StampLine(local.listFolder / kJournalFile, kJournalFile) +
+        StampLine(local.listFolder / ListFolder::kWordListFile, ListFolder::kWordListFile) +
+        StampLine(syncFolder / copy, copy);
+    // A study window may save its session over what the last sync wrote before it read that
+    // in (a verdict given while the sync ran): the next sync writes the session again.
+    for (Direction each : ListFolder::kDirections) {
+        const std::string session = ListFolder::SessionName(each);
+        for (const SessionList& list : SessionFiles::kLists) {
+            const std::string name = session + "/" + std::string(list.FileName());
+            stamp += StampLine(local.listFolder / name, name);
+        }
+    }
+    return stamp;
 }
 
 bool LockBoth(const fs::path& listFolder, std::optional<Direction> held, FolderLock (&locks)[2],
