@@ -97,6 +97,7 @@ void SaveAtExit() {
     if (!g_dialog) return;
     QtEngineEnv::SendMessagesToStandardError();
     g_dialog->SaveNow();
+    g_dialog->EndSyncForExit();
     g_dialog = nullptr;
 }
 

@@ -25,7 +25,13 @@ public:
         int64_t seconds = 0;
     };
 
-    void Add(const Entry& entry) { m_entries.push_back(entry); }
+    void Add(const Entry& entry) {
+        m_entries.push_back(entry);
+        ++m_added;
+    }
+    // Verdicts and undos added since the log began, whether handed over or not: the study
+    // window tells by it whether the session moved while a sync ran.
+    uint64_t Added() const { return m_added; }
     // Seconds of use join those of the same day still waiting here, so that the journal
     // gets one line per day and sync, not one per verdict.
     void AddSeconds(const std::string& date, int64_t seconds, int64_t wallMs) {
@@ -56,4 +62,5 @@ public:
 
 private:
     std::vector<Entry> m_entries;
+    uint64_t m_added = 0;
 };

@@ -184,6 +184,11 @@ ListFolder::Direction CQuibbixDlg::Direction() const {
 std::string CQuibbixDlg::RunSync(int32_t wordOnScreen, ListSync::Report& report) {
     std::string error;
     const bool synced = m_sync->Run(wordOnScreen, report, error);
+    return NoticeOf(synced, report, error);
+}
+
+std::string CQuibbixDlg::NoticeOf(bool synced, const ListSync::Report& report,
+                                  const std::string& error) const {
     // The learner hears only what arrived; the files that are late or damaged are for
     // whoever looks into the folder.
     for (const std::string& note : report.notes)
@@ -195,13 +200,26 @@ std::string CQuibbixDlg::RunSync(int32_t wordOnScreen, ListSync::Report& report)
 
 void CQuibbixDlg::SyncList() {
     // The Words window changes the list itself; the next sync carries its changes.
-    if (!m_sync || !m_sync->IsJoined() || m_isEditingWords) return;
+    if (!m_sync || !m_sync->IsJoined() || m_isEditingWords || m_sync->IsRunning()) return;
     m_isSyncDue = false;
     const uint32_t word = m_wordSelect.GetCurrent().m_wordIndex;
-    ListSync::Report report;
-    m_studyLine.ShowNotice(RunSync(word == NO_WORD ? -1 : static_cast<int32_t>(word), report));
-    m_isReloadDue = m_isReloadDue || report.sessionChanged || report.listChanged;
-    m_isListReloadDue = m_isListReloadDue || report.listChanged;
+    const uint64_t answered = m_sync->Log().Added();
+    m_sync->Start(
+        word == NO_WORD ? -1 : static_cast<int32_t>(word),
+        [this, answered](const StudySync::Outcome& outcome) { OnSynced(outcome, answered); });
+}
+
+void CQuibbixDlg::OnSynced(const StudySync::Outcome& outcome, uint64_t answered) {
+    m_studyLine.ShowNotice(NoticeOf(outcome.synced, outcome.report, outcome.error));
+    const bool changed = outcome.report.sessionChanged || outcome.report.listChanged;
+    // What it wrote holds every verdict given before it began, and whatever an earlier sync
+    // wrote that is still to be read.
+    if (outcome.synced && (changed || m_isReloadDue)) {
+        m_isReloadDue = true;
+        m_reloadAnswered = answered;
+    }
+    m_isListReloadDue = m_isListReloadDue || outcome.report.listChanged;
+    if (!IsBusyForSync()) ReloadIfDue();
 }
 
 bool CQuibbixDlg::IsBusyForSync() const {
@@ -225,7 +243,13 @@ void CQuibbixDlg::OnSyncFolderChanged() {
 }
 
 void CQuibbixDlg::ReloadIfDue() {
-    if (!m_isReloadDue || m_isEditingWords) return;
+    if (!m_isReloadDue || m_isEditingWords || (m_sync && m_sync->IsRunning())) return;
+    // A verdict given while the sync ran is not in what it wrote, and reading that would
+    // lose it: the next sync writes both, and is read instead.
+    if (m_sync && m_sync->Log().Added() != m_reloadAnswered) {
+        m_isSyncDue = true;
+        return;
+    }
     m_isReloadDue = false;
     const bool isListChanged = m_isListReloadDue;
     m_isListReloadDue = false;
@@ -371,7 +395,6 @@ void CQuibbixDlg::OnEditWords() {
     m_timeRecord.Save();
     // The update moves the progress on disk: this run's answers must be there first.
     if (SaveUntilSavedOrGivenUp()) {
-        SyncList();
         ReloadIfDue();
         WordsEditRequest request;
         request.isBackwards = m_isBackwards;
@@ -654,14 +677,25 @@ void CQuibbixDlg::CommandButton(int id) {
     }
 }
 
+void CQuibbixDlg::WaitForSyncAndRecord() {
+    if (!m_sync) return;
+    // A save must not meet a sync writing the same files; one runs for a moment at most.
+    m_sync->Wait();
+    m_sync->Record();
+}
+
 void CQuibbixDlg::OnTick(uint32_t timerId) {
     if (timerId != TICK_TIMER_ID) return;
     m_session.Tick();
+    // While a sync runs the session files are its own; the verdicts wait in the log and the
+    // save for a tick after it.
+    const bool isSyncing = m_sync && m_sync->IsRunning();
     // The answers reach this computer's journal before any save counts them: a kill after
     // the save would otherwise lose them for good.
     if (m_sync) m_sync->Record();
     // What a save in the background has just written goes to the other computers.
-    if (m_session.SaveInBackgroundIfDue(m_env.Files()) && m_sync && m_sync->IsJoined())
+    if (!isSyncing && m_session.SaveInBackgroundIfDue(m_env.Files()) && m_sync &&
+        m_sync->IsJoined())
         m_isSyncDue = true;
     SyncWhenDueAndFree();
     ReloadIfDue();
@@ -669,7 +703,7 @@ void CQuibbixDlg::OnTick(uint32_t timerId) {
 }
 
 bool CQuibbixDlg::SaveUntilSavedOrGivenUp() {
-    if (m_sync) m_sync->Record();
+    WaitForSyncAndRecord();
     while (!m_session.Save()) {
         const int answer = m_services.messageBoxes.ShowUnicode(
             this, tr("Your progress could not be saved. Try again?"), QStringLiteral("Quibbix"),
@@ -688,7 +722,7 @@ void CQuibbixDlg::SaveNow() {
     if (m_isEditingWords) return;
     m_session.SuspendClock();
     m_timeRecord.Save();
-    if (m_sync) m_sync->Record();
+    WaitForSyncAndRecord();
     m_session.Save();
     // The answers are in the journal already. A sync now could move the words under an
     // answer under way, which would then name the wrong word: it waits until none is, and
@@ -713,6 +747,7 @@ void CQuibbixDlg::OnExitRequest() {
         MessageBoxes::Icon::Question);
     if (answer == IDYES) {
         if (m_timerId != 0) KillTimer(TICK_TIMER_ID);
+        if (m_sync) m_sync->Wait();
         EndDialog(IDCANCEL);
         return;
     }
@@ -847,7 +882,7 @@ void CQuibbixDlg::OnFontsAndColors() {
 }
 
 void CQuibbixDlg::OnShowStatistics() {
-    if (m_sync) m_sync->Record();
+    WaitForSyncAndRecord();
     m_session.Save();
     SyncList();
     ReloadIfDue();

@@ -112,6 +112,11 @@ public:
     // window system going away. The study may go on afterwards. Does nothing before the
     // window has read the session.
     void SaveNow();
+    // Waits for a sync SaveNow started, without taking it in: before the program ends, which
+    // it must not outlive.
+    void EndSyncForExit() {
+        if (m_sync) m_sync->Join();
+    }
     // A synced list's folder changed: syncs now, or as soon as nothing on screen waits for
     // the learner (a side dialog, a break, a definition in view).
     void OnSyncFolderChanged();
@@ -193,10 +198,17 @@ private:
     void StudyOnAfterEdit(int focusRecord);
     void AddSideButtonTips();
     void UpdateTitle();
-    // Syncs a joined list with this run's answers; what arrived is read in by ReloadIfDue.
+    // Starts a sync of a joined list with this run's answers on a thread of its own; what
+    // arrived is read in by ReloadIfDue once it has ended.
     void SyncList();
-    // Runs the sync: the notice for the study line, "" when nothing arrived.
+    // What a sync started when `answered` verdicts had been given tells on its end.
+    void OnSynced(const StudySync::Outcome& outcome, uint64_t answered);
+    // Runs the sync here and now: the notice for the study line, "" when nothing arrived.
     std::string RunSync(int32_t wordOnScreen, ListSync::Report& report);
+    std::string NoticeOf(bool synced, const ListSync::Report& report,
+                         const std::string& error) const;
+    // Before a save: a running sync has ended, and the answers are in the journal.
+    void WaitForSyncAndRecord();
     bool IsBusyForSync() const;
     void SyncWhenDueAndFree();
     // Reads the session the sync rewrote, keeping the word on screen where it is.
@@ -246,6 +258,8 @@ private:
     std::unique_ptr<StudySync> m_sync;
     bool m_isSyncDue = false;
     bool m_isReloadDue = false;
+    // The verdicts given (the log's Added) when the sync whose files are to be read began.
+    uint64_t m_reloadAnswered = 0;
     bool m_isListReloadDue = false;
     CWinText m_wordBox;
     CWinText m_defBox;

@@ -21,16 +21,27 @@ StudySync::StudySync(fs::path listFolder, ListFolder::Direction direction)
     if (m_isJoined) m_dataHome = ListFolder::DataHomeOf(m_listFolder);
 }
 
-StudySync::~StudySync() = default;
+StudySync::~StudySync() { Join(); }
 
-bool StudySync::Run(int32_t wordOnScreen, ListSync::Report& report, std::string& error) {
-    if (!m_isJoined) return true;
-    std::vector<AnswerLog::Entry> answers = m_log.TakeAll();
+void StudySync::Join() {
+    // What it wrote stays written.
+    if (m_worker.joinable()) m_worker.join();
+    m_done = nullptr;
+}
+
+ListSync::Options StudySync::SyncOptions() const {
     ListSync::Options options;
     // The study window holds its direction's lock for as long as it studies.
     options.callerHoldsLock = true;
+    return options;
+}
+
+bool StudySync::Run(int32_t wordOnScreen, ListSync::Report& report, std::string& error) {
+    if (!m_isJoined) return true;
+    Wait();
+    std::vector<AnswerLog::Entry> answers = m_log.TakeAll();
     const bool synced = ListSync::Sync(m_dataHome, m_listFolder, m_direction, answers, wordOnScreen,
-                                       report, error, options);
+                                       report, error, SyncOptions());
     // A sync may fail after its journal took the answers (in the replay or the writing of the
     // session): offered again they would count twice.
     if (!synced && !report.answersTaken) m_log.PutBack(std::move(answers));
@@ -39,8 +50,41 @@ bool StudySync::Run(int32_t wordOnScreen, ListSync::Report& report, std::string&
     return synced;
 }
 
+bool StudySync::Start(int32_t wordOnScreen, std::function<void(const Outcome&)> done) {
+    if (!m_isJoined || IsRunning()) return false;
+    m_answers = m_log.TakeAll();
+    m_outcome = Outcome();
+    m_done = std::move(done);
+    const uint64_t started = ++m_started;
+    // The thread reads only what stays as it is until it is joined, and writes only the
+    // outcome, read after the join.
+    m_worker = std::thread([this, wordOnScreen, started] {
+        m_outcome.synced =
+            ListSync::Sync(m_dataHome, m_listFolder, m_direction, m_answers, wordOnScreen,
+                           m_outcome.report, m_outcome.error, SyncOptions());
+        QMetaObject::invokeMethod(
+            this, [this, started] { Finish(started); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void StudySync::Finish(uint64_t started) {
+    // Already taken in by Wait, or the call of a sync before the one running now.
+    if (started != m_started || !m_worker.joinable()) return;
+    m_worker.join();
+    // A sync may fail after its journal took the answers: offered again they would count
+    // twice.
+    if (!m_outcome.synced && !m_outcome.report.answersTaken) m_log.PutBack(std::move(m_answers));
+    m_answers.clear();
+    if (m_watcher && m_watcher->directories().isEmpty()) WatchFolder();
+    std::function<void(const Outcome&)> done = std::move(m_done);
+    m_done = nullptr;
+    if (done) done(m_outcome);
+}
+
 void StudySync::Record() {
-    if (!m_isJoined || m_log.IsEmpty()) return;
+    // A sync under way writes the journal; the answers wait in the log until it has ended.
+    if (!m_isJoined || m_log.IsEmpty() || IsRunning()) return;
     std::vector<AnswerLog::Entry> answers = m_log.TakeAll();
     ListSync::Report report;
     std::string error;
