@@ -576,7 +576,7 @@ TEST_F(FirstListUnderOpenbox, SyncedList_AnswersFromTheOtherComputerArriveWhileS
     EXPECT_EQ(onScreen, CurrWord(ReadFile("session/currWord.cfg")).wordIndex);
     ASSERT_TRUE(Keys("k k"));
     Exit();
-    ASSERT_EQ(0, program.WaitForExit(10));
+    ASSERT_EQ(0, program.WaitForExit(10)) << ReadFile("err.txt");
     // The header, then today: three judgements from there and one from here.
     const std::string history = ReadFile("session/History.txt");
     const size_t today = history.find('\n') + 1;
