@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/TextImporter.h"
 
+#include "imports/ColumnTitles.h"
 #include "imports/HtmlText.h"
 #include "imports/ImportAdvice.h"
 #include "imports/LearnerText.h"
@@ -9,21 +10,6 @@
 #include <QCoreApplication>
 
 namespace {
-
-constexpr const char* kWordTitles[] = {"word",     "words",   "term",       "front",
-                                       "question", "english", "vocabulary", "expression",
-                                       "headword", "lemma"};
-constexpr const char* kDefinitionTitles[] = {"definition", "definitions", "meaning",     "back",
-                                             "answer",     "translation", "description", "gloss"};
-
-template <size_t N>
-bool IsOneOf(const std::string& text, const char* const (&names)[N]) {
-    const std::string lower = TextTidy::Lower(TextTidy::Trim(text));
-    for (const char* name : names) {
-        if (lower == name) return true;
-    }
-    return false;
-}
 
 // KDE's writer puts "Title:<sep>…" and "Author:<sep>…" first, with the labels translated.
 bool IsTitleLine(const ParsedRow& row) {
@@ -40,7 +26,7 @@ TextImporter::TextImporter(const ImportOptions& options, Diagnostics& diagnostic
     : m_options(options), m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
 
 bool TextImporter::LooksLikeHeader(const std::string& word, const std::string& definition) {
-    return IsOneOf(word, kWordTitles) && IsOneOf(definition, kDefinitionTitles);
+    return ColumnTitles::AreTitles(word, definition);
 }
 
 std::vector<ImportedEntry> TextImporter::Read(std::string_view text) {
