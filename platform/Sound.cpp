@@ -85,3 +85,9 @@ bool Sound::StartAlarm(uint32_t frequencyHz, uint32_t durationMs, const std::str
 }
 
 void Sound::StopAlarm() { m_player.Stop(); }
+
+bool Sound::CanBeHeard() {
+    const std::vector<int16_t> silence(kSampleRate / 200, 0);
+    const std::atomic<bool> never{false};
+    return m_output.Play(silence.data(), silence.size(), kSampleRate, 1, never);
+}

@@ -38,6 +38,9 @@ public:
     bool StartAlarm(uint32_t frequencyHz, uint32_t durationMs, const std::string& file);
     // Silences the alarm at once, if one is sounding.
     void StopAlarm();
+    // Whether anything played would be heard: a few milliseconds of silence through the
+    // output. Blocks for as long as the sound system takes to answer.
+    bool CanBeHeard();
 
 private:
     bool Play(const PcmSound& sound);

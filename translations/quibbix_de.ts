@@ -2014,12 +2014,16 @@ jede Antwort geht weiter.</translation>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: on</source>
-        <translation>Jedes Wort beim Erscheinen sprechen: an</translation>
+        <source>Each word is spoken</source>
+        <translation>Jedes Wort wird gesprochen</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: off</source>
-        <translation>Jedes Wort beim Erscheinen sprechen: aus</translation>
+        <source>Words are not spoken</source>
+        <translation>Wörter werden nicht gesprochen</translation>
+    </message>
+    <message>
+        <source>No sound output: the word cannot be spoken</source>
+        <translation>Keine Tonausgabe: Das Wort kann nicht gesprochen werden</translation>
     </message>
 </context>
 <context>

@@ -2015,12 +2015,16 @@ colores</translation>
         <translation>No guardado: %1</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: on</source>
-        <translation>Pronunciar cada palabra al aparecer: activado</translation>
+        <source>Each word is spoken</source>
+        <translation>Cada palabra se pronuncia</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: off</source>
-        <translation>Pronunciar cada palabra al aparecer: desactivado</translation>
+        <source>Words are not spoken</source>
+        <translation>Las palabras no se pronuncian</translation>
+    </message>
+    <message>
+        <source>No sound output: the word cannot be spoken</source>
+        <translation>Sin salida de sonido: la palabra no se puede pronunciar</translation>
     </message>
 </context>
 <context>

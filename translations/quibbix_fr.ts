@@ -2015,12 +2015,16 @@ toute réponse passe à la suite.</translation>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: on</source>
-        <translation>Prononcer chaque mot dès qu&apos;il apparaît&#xa0;: activé</translation>
+        <source>Each word is spoken</source>
+        <translation>Chaque mot est prononcé</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: off</source>
-        <translation>Prononcer chaque mot dès qu&apos;il apparaît&#xa0;: désactivé</translation>
+        <source>Words are not spoken</source>
+        <translation>Les mots ne sont pas prononcés</translation>
+    </message>
+    <message>
+        <source>No sound output: the word cannot be spoken</source>
+        <translation>Pas de sortie audio&#xa0;: le mot ne peut pas être prononcé</translation>
     </message>
 </context>
 <context>

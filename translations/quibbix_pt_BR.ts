@@ -2014,12 +2014,16 @@ qualquer resposta continua.</translation>
         <translation>Não salvo: %1</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: on</source>
-        <translation>Falar cada palavra quando aparecer: ligado</translation>
+        <source>Each word is spoken</source>
+        <translation>Cada palavra é falada</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: off</source>
-        <translation>Falar cada palavra quando aparecer: desligado</translation>
+        <source>Words are not spoken</source>
+        <translation>As palavras não são faladas</translation>
+    </message>
+    <message>
+        <source>No sound output: the word cannot be spoken</source>
+        <translation>Sem saída de som: a palavra não pode ser falada</translation>
     </message>
 </context>
 <context>

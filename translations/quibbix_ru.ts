@@ -2035,12 +2035,16 @@ any answer goes on.</source>
         <translation>Не сохранено: %1</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: on</source>
-        <translation>Произносить каждое слово при появлении: вкл.</translation>
+        <source>Each word is spoken</source>
+        <translation>Каждое слово произносится</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: off</source>
-        <translation>Произносить каждое слово при появлении: выкл.</translation>
+        <source>Words are not spoken</source>
+        <translation>Слова не произносятся</translation>
+    </message>
+    <message>
+        <source>No sound output: the word cannot be spoken</source>
+        <translation>Нет вывода звука: слово нельзя произнести</translation>
     </message>
 </context>
 <context>

@@ -1993,12 +1993,16 @@ any answer goes on.</source>
         <translation>未保存：%1</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: on</source>
-        <translation>每个单词出现时朗读：开</translation>
+        <source>Each word is spoken</source>
+        <translation>每个单词都会读出</translation>
     </message>
     <message>
-        <source>Speak each word as it appears: off</source>
-        <translation>每个单词出现时朗读：关</translation>
+        <source>Words are not spoken</source>
+        <translation>不读出单词</translation>
+    </message>
+    <message>
+        <source>No sound output: the word cannot be spoken</source>
+        <translation>没有声音输出：无法读出单词</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PushButton.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/Sound.h"
 #include "platform/StaticControl.h"
 #include "platform/WindowOps.h"
 #include "ui/APPUTIL.h"
@@ -168,7 +169,7 @@ bool CQuibbixDlg::Initialize() {
         *this, m_studyLine,
         StudySpeech::Texts{[this] { return IsPaused() ? "" : ShownFirst(); },
                            [this] { return IsPaused() || IsBeforeReveal() ? "" : Revealed(); }},
-        m_isBackwards, m_voiceFactory);
+        m_isBackwards, m_voiceFactory, [this] { return m_services.sound.CanBeHeard(); });
     UpdateStudyLine();
     m_studyLine.ShowNotice(arrived);
     m_sync->Watch([this] { OnSyncFolderChanged(); });

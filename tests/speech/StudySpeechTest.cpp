@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -26,14 +27,16 @@ namespace {
 class StudySpeechTest : public testing::Test {
 protected:
     std::unique_ptr<StudySpeech> MakeSpeech(bool isBackwards = false,
-                                            std::optional<SpeechVoice::Problem> problem = {}) {
+                                            std::optional<SpeechVoice::Problem> problem = {},
+                                            std::function<bool()> canBeHeard = {}) {
         auto factory = [this, problem](const SpeechVoice::Events& events, QString&) {
             ++voicesMade;
             return std::make_unique<FakeVoice>(events, said, problem);
         };
         StudySpeech::Texts texts{[this] { return shown.c_str(); },
                                  [this] { return revealed.c_str(); }};
-        return std::make_unique<StudySpeech>(window, line, texts, isBackwards, factory);
+        return std::make_unique<StudySpeech>(window, line, texts, isBackwards, factory,
+                                             std::move(canBeHeard));
     }
     void Press(QKeySequence keys) {
         window.show();
@@ -42,6 +45,8 @@ protected:
         QTest::keyClick(&window, Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
     }
     std::string Line() const { return line.text().toStdString(); }
+    // The line's note as one line: the line wraps it to its width.
+    std::string Note() const { return line.text().simplified().toStdString(); }
 
     TempDir dir;
     QWidget window;
@@ -78,7 +83,7 @@ TEST_F(StudySpeechTest, CtrlP_SpeaksEachWordAndKeepsTheListsOtherSettings) {
     WriteFile("list/speech.cfg", "words el\nfuture-key x\n");
     auto speech = MakeSpeech();
     Press(QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(Line(), "Speak each word\nas it appears: on");
+    EXPECT_EQ(Note(), "Each word is spoken");
     EXPECT_EQ(ReadFile("list/speech.cfg"), "words el\nspeak-each 1\n")
         << "a guessed language is not stored";
     shown = u8"σκύλος";
@@ -109,6 +114,22 @@ TEST_F(StudySpeechTest, NoService_SaysWhatToInstallOnce) {
     line.setText("");
     speech->SayShown();
     EXPECT_EQ(Line(), "") << "the note comes once";
+}
+
+// Speech into no sound output is silence: the first word said tells why, once.
+TEST_F(StudySpeechTest, NoSoundOutput_SaysSoOnce_AndCtrlPSaysWhatItTurned) {
+    int checks = 0;
+    auto speech = MakeSpeech(false, {}, [&checks] { return ++checks < 0; });
+    speech->SayShown();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Note() == "No sound output: the word cannot be spoken"; }, 5000))
+        << Line();
+    speech->SayShown();
+    EXPECT_EQ(checks, 1);
+    Press(QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(Note(), "Each word is spoken");
+    Press(QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(Note(), "Words are not spoken");
 }
 
 // A note that comes while the second-press hint holds the line, or that the hint cuts

@@ -10,13 +10,14 @@
 #include <QWidget>
 
 StudySpeech::StudySpeech(QWidget& window, CStudyLine& line, Texts texts, bool isBackwards,
-                         Pronouncer::VoiceFactory factory)
+                         Pronouncer::VoiceFactory factory, std::function<bool()> canBeHeard)
     : QObject(&window),
       m_line(line),
       m_texts(std::move(texts)),
       m_isBackwards(isBackwards),
       m_settingsFile(SpeechSettings::FileIn({})),
-      m_pronouncer([this](const QString& note) { ShowNote(note); }, std::move(factory)) {
+      m_pronouncer([this](const QString& note) { ShowNote(note); }, std::move(factory)),
+      m_canBeHeard(std::move(canBeHeard)) {
     m_settings.Load(m_settingsFile);
     const struct {
         QKeySequence keys;
@@ -28,6 +29,10 @@ StudySpeech::StudySpeech(QWidget& window, CStudyLine& line, Texts texts, bool is
         auto* shortcut = new QShortcut(key.keys, &window);
         connect(shortcut, &QShortcut::activated, this, key.action);
     }
+}
+
+StudySpeech::~StudySpeech() {
+    if (m_soundCheck.joinable()) m_soundCheck.join();
 }
 
 void StudySpeech::OnWordShown() {
@@ -57,8 +62,7 @@ void StudySpeech::ToggleSpeakingEach() {
     m_settings.isSpeakingEach = stored.isSpeakingEach;
     // The word on screen is the first that appears from now on.
     if (m_settings.isSpeakingEach) SayShown();
-    ShowNote(m_settings.isSpeakingEach ? tr("Speak each word as it appears: on")
-                                       : tr("Speak each word as it appears: off"));
+    ShowNote(m_settings.isSpeakingEach ? tr("Each word is spoken") : tr("Words are not spoken"));
 }
 
 void StudySpeech::Say(const char* field, bool isDefinition) {
@@ -69,7 +73,18 @@ void StudySpeech::Say(const char* field, bool isDefinition) {
         m_settings.FillLanguages({});
     const QString& language =
         isDefinition ? m_settings.definitionLanguage : m_settings.wordLanguage;
+    CheckSoundOnce();
     m_pronouncer.Say(text.toStdString(), language.toStdString());
+}
+
+void StudySpeech::CheckSoundOnce() {
+    if (!m_canBeHeard || m_soundCheck.joinable()) return;
+    m_soundCheck = std::thread([this] {
+        if (m_canBeHeard()) return;
+        QMetaObject::invokeMethod(
+            this, [this] { ShowNote(tr("No sound output: the word cannot be spoken")); },
+            Qt::QueuedConnection);
+    });
 }
 
 void StudySpeech::ShowNote(const QString& note) { m_line.ShowNotice(note.toStdString()); }

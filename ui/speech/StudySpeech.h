@@ -12,6 +12,7 @@
 #include <QObject>
 
 #include <functional>
+#include <thread>
 
 class CStudyLine;
 class QWidget;
@@ -31,8 +32,11 @@ public:
     // `window` and `line` must outlive this object; the settings are those of the list in
     // the working directory. Backwards, the word box shows definitions and speaks their
     // language.
+    // `canBeHeard` tells whether a sound would reach anyone; it may block, and runs once, on a
+    // thread of its own, as the first text is said.
     StudySpeech(QWidget& window, CStudyLine& line, Texts texts, bool isBackwards,
-                Pronouncer::VoiceFactory factory = {});
+                Pronouncer::VoiceFactory factory = {}, std::function<bool()> canBeHeard = {});
+    ~StudySpeech() override;
 
     // A new word is on screen: the voice starts with the first, and each is said when the
     // list asks for it.
@@ -46,6 +50,8 @@ private:
     // Says `field` in the language of the definitions or of the words.
     void Say(const char* field, bool isDefinition);
     void ShowNote(const QString& note);
+    // A voice speaking into no sound output says nothing at all: the learner is told once.
+    void CheckSoundOnce();
 
     CStudyLine& m_line;
     Texts m_texts;
@@ -53,4 +59,6 @@ private:
     QString m_settingsFile;
     SpeechSettings m_settings;
     Pronouncer m_pronouncer;
+    std::function<bool()> m_canBeHeard;
+    std::thread m_soundCheck;
 };
