@@ -19,6 +19,7 @@
 #include "platform/FontConfigLoader.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
+#include "platform/RaiseChannel.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/Translations.h"
 #include "ui/QuibbixDlg.h"
@@ -33,6 +34,10 @@
 #include <filesystem>
 
 namespace {
+
+// How long a second start waits for the window studying its list to answer: a window busy
+// saving answers within a second.
+constexpr int kRaiseWaitMs = 3000;
 
 constexpr const char kUsage[] =
     "Usage: quibbix [--reverse] [QT-OPTIONS]\n"
@@ -101,9 +106,12 @@ void SaveAtExit() {
     g_dialog = nullptr;
 }
 
-// A second copy on the same folder and direction would overwrite the first one's progress.
-// Backwards, the session is made on first use, beside a list; the usual one never is.
-bool LockTheFolder(QtPlatform& platform, FolderLock& lock, ListFolder::Direction direction) {
+enum class Locked { kYes, kRaisedTheOther, kNo };
+
+// A second copy on the same folder and direction would overwrite the first one's progress:
+// the window studying it comes forward instead, or, when it cannot be reached, the start is
+// refused. Backwards, the session is made on first use, beside a list; the usual one never is.
+Locked LockTheFolder(QtPlatform& platform, FolderLock& lock, ListFolder::Direction direction) {
     const char* session = ListFolder::SessionName(direction);
     std::error_code ignored;
     if (direction == ListFolder::Direction::kBackwards &&
@@ -111,13 +119,28 @@ bool LockTheFolder(QtPlatform& platform, FolderLock& lock, ListFolder::Direction
         PosixFileSystem::Instance().MakeDirectory(session);
     int error = 0;
     if (ListFolder::LockForStudy(".", direction, lock, error) != FolderLock::Result::kHeldElsewhere)
-        return true;
+        return Locked::kYes;
+    if (RaiseChannel::Ask(RaiseChannel::PathFor(".", session), RaiseChannel::ActivationToken(),
+                          kRaiseWaitMs))
+        return Locked::kRaisedTheOther;
     std::fprintf(stderr, "quibbix: %s\n", FolderLock::kHeldMessage);
     platform.Services().messageBoxes.ShowUnicode(
         nullptr, QCoreApplication::translate("FolderLock", FolderLock::kHeldMessage),
         QCoreApplication::translate("FolderLock", FolderLock::kHeldCaption),
         MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
-    return false;
+    return Locked::kNo;
+}
+
+// Brings the study window (or the dialog it has open) forward for a second start of its list,
+// with the activation token the desktop gave that start.
+void ComeForward(QWidget& window, const std::string& token) {
+    // Wayland hands the token over through the environment, as a launcher does.
+    if (!token.empty()) qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
+    QWidget* shown = QApplication::activeModalWidget();
+    if (!shown) shown = &window;
+    if (window.isMinimized()) window.showNormal();
+    shown->raise();
+    shown->activateWindow();
 }
 
 // A list replaced since it was last studied has its progress moved onto the new words before
@@ -185,7 +208,9 @@ int main(int argc, char** argv) {
 
     QtPlatform platform(app);
     FolderLock lock;
-    if (!LockTheFolder(platform, lock, direction) || !GuardTheList(platform, direction)) return 1;
+    const Locked locked = LockTheFolder(platform, lock, direction);
+    if (locked == Locked::kRaisedTheOther) return 0;
+    if (locked == Locked::kNo || !GuardTheList(platform, direction)) return 1;
     ExplainAMissingWordList();
     if (backwards) {
         InstallFileSystem(backwardsFiles);
@@ -197,6 +222,9 @@ int main(int argc, char** argv) {
         dialog.SetBackwards(backwards);
         g_dialog = &dialog;
         std::atexit(SaveAtExit);
+        RaiseChannel raise;
+        raise.Listen(RaiseChannel::PathFor(".", ListFolder::SessionName(direction)),
+                     [&dialog](const std::string& token) { ComeForward(dialog, token); });
         QObject::connect(&app, &QGuiApplication::commitDataRequest,
                          [&dialog](QSessionManager&) { dialog.SaveNow(); });
         ShutdownSignals shutdown([&dialog](int) {
