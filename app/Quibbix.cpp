@@ -222,17 +222,19 @@ int main(int argc, char** argv) {
         dialog.SetBackwards(backwards);
         g_dialog = &dialog;
         std::atexit(SaveAtExit);
-        RaiseChannel raise;
-        raise.Listen(RaiseChannel::PathFor(".", ListFolder::SessionName(direction)),
-                     [&dialog](const std::string& token) { ComeForward(dialog, token); });
-        QObject::connect(&app, &QGuiApplication::commitDataRequest,
-                         [&dialog](QSessionManager&) { dialog.SaveNow(); });
-        ShutdownSignals shutdown([&dialog](int) {
+        const auto saveAndEnd = [&dialog] {
             dialog.SaveNow();
             dialog.EndDialog(IDCANCEL);
             // A message box or side dialog may be open: its loop must end too.
             QCoreApplication::exit(0);
-        });
+        };
+        RaiseChannel raise;
+        raise.Listen(
+            RaiseChannel::PathFor(".", ListFolder::SessionName(direction)),
+            [&dialog](const std::string& token) { ComeForward(dialog, token); }, saveAndEnd);
+        QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                         [&dialog](QSessionManager&) { dialog.SaveNow(); });
+        ShutdownSignals shutdown([&saveAndEnd](int) { saveAndEnd(); });
         dialog.DoModal();
         g_dialog = nullptr;
     }

@@ -16,6 +16,7 @@
 namespace {
 
 constexpr char kRequest[] = "raise";
+constexpr char kClose[] = "close";
 constexpr char kAnswer[] = "ok\n";
 // A request is read within this time, or dropped: only the user can connect, but the window
 // must not wait for a client that says nothing.
@@ -97,13 +98,21 @@ std::string RaiseChannel::ActivationToken() {
 }
 
 bool RaiseChannel::Ask(const std::string& path, const std::string& token, int timeoutMs) {
+    if (token.find('\n') != std::string::npos) return false;
+    return Send(path, std::string(kRequest) + " " + token + "\n", timeoutMs);
+}
+
+bool RaiseChannel::AskToClose(const std::string& path, int timeoutMs) {
+    return Send(path, std::string(kClose) + "\n", timeoutMs);
+}
+
+bool RaiseChannel::Send(const std::string& path, const std::string& request, int timeoutMs) {
     sockaddr_un address;
-    if (!AddressOf(path, address) || token.find('\n') != std::string::npos) return false;
+    if (!AddressOf(path, address)) return false;
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (fd.Get() < 0 ||
         ::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         return false;
-    const std::string request = std::string(kRequest) + " " + token + "\n";
     if (::send(fd.Get(), request.data(), request.size(), MSG_NOSIGNAL) !=
         static_cast<ssize_t>(request.size()))
         return false;
@@ -120,7 +129,8 @@ RaiseChannel::~RaiseChannel() {
 }
 
 bool RaiseChannel::Listen(const std::string& path,
-                          std::function<void(const std::string& token)> raise) {
+                          std::function<void(const std::string& token)> raise,
+                          std::function<void()> close) {
     sockaddr_un address;
     if (m_fd >= 0 || !AddressOf(path, address)) return false;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -136,6 +146,7 @@ bool RaiseChannel::Listen(const std::string& path,
     m_fd = fd;
     m_path = path;
     m_raise = std::move(raise);
+    m_close = std::move(close);
     m_notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] { Answer(); });
     return true;
@@ -146,7 +157,13 @@ void RaiseChannel::Answer() {
     if (client.Get() < 0) return;
     const std::string request = ReadLine(client.Get(), kRequestWaitMs);
     const std::string prefix = std::string(kRequest) + " ";
-    if (request.compare(0, prefix.size(), prefix) != 0) return;
+    const bool isRaise = request.compare(0, prefix.size(), prefix) == 0;
+    const bool isClose = request == kClose && m_close;
+    if (!isRaise && !isClose) return;
     ::send(client.Get(), kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL);
-    if (m_raise) m_raise(request.substr(prefix.size()));
+    if (isClose) {
+        m_close();
+    } else if (m_raise) {
+        m_raise(request.substr(prefix.size()));
+    }
 }

@@ -184,6 +184,14 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
 
 Sie gelten, bis Quibbix geschlossen wird; die zuvor gespeicherten bleiben unverändert. Schaffen Sie Platz oder reparieren Sie die Datei und drücken Sie dann erneut OK in „Darstellung“.</translation>
     </message>
+    <message>
+        <source>Choose a &amp;List…</source>
+        <translation>&amp;Liste wählen…</translation>
+    </message>
+    <message>
+        <source>The lists cannot be shown: %1</source>
+        <translation>Die Listen können nicht angezeigt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CStudyLine</name>

@@ -184,6 +184,14 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
 
 Se usan hasta que se cierre Quibbix; los guardados antes se conservan tal como estaban. Libere espacio o repare el archivo y vuelva a pulsar Aceptar en «Fuentes y colores».</translation>
     </message>
+    <message>
+        <source>Choose a &amp;List…</source>
+        <translation>Elegir una &amp;lista…</translation>
+    </message>
+    <message>
+        <source>The lists cannot be shown: %1</source>
+        <translation>No se pueden mostrar las listas: %1</translation>
+    </message>
 </context>
 <context>
     <name>CStudyLine</name>

@@ -184,6 +184,14 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
 
 Elles restent utilisées jusqu&apos;à la fermeture de Quibbix&#xa0;; celles enregistrées auparavant sont conservées telles quelles. Libérez de l&apos;espace ou réparez le fichier, puis appuyez à nouveau sur OK dans «&#xa0;Polices et couleurs&#xa0;».</translation>
     </message>
+    <message>
+        <source>Choose a &amp;List…</source>
+        <translation>Choisir une &amp;liste…</translation>
+    </message>
+    <message>
+        <source>The lists cannot be shown: %1</source>
+        <translation>Les listes ne peuvent pas être affichées&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>CStudyLine</name>

@@ -184,6 +184,14 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
 
 Elas serão usadas até o Quibbix ser fechado; as salvas antes ficam como estavam. Libere espaço ou corrija o arquivo e pressione OK em “Fontes e cores” de novo.</translation>
     </message>
+    <message>
+        <source>Choose a &amp;List…</source>
+        <translation>Escolher uma &amp;lista…</translation>
+    </message>
+    <message>
+        <source>The lists cannot be shown: %1</source>
+        <translation>Não é possível mostrar as listas: %1</translation>
+    </message>
 </context>
 <context>
     <name>CStudyLine</name>

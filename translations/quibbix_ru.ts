@@ -184,6 +184,14 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
 
 Они действуют, пока Quibbix не закрыт; сохранённые ранее остаются без изменений. Освободите место или исправьте файл, затем снова нажмите OK в окне «Оформление».</translation>
     </message>
+    <message>
+        <source>Choose a &amp;List…</source>
+        <translation>Выбрать &amp;список…</translation>
+    </message>
+    <message>
+        <source>The lists cannot be shown: %1</source>
+        <translation>Не удаётся показать списки: %1</translation>
+    </message>
 </context>
 <context>
     <name>CStudyLine</name>

@@ -184,6 +184,14 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
 
 在 Quibbix 关闭前仍会使用它们；之前保存的设置保持不变。请释放一些空间或修复该文件，然后在“字体和颜色”中再次按“确定”。</translation>
     </message>
+    <message>
+        <source>Choose a &amp;List…</source>
+        <translation>选择列表(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>The lists cannot be shown: %1</source>
+        <translation>无法显示列表：%1</translation>
+    </message>
 </context>
 <context>
     <name>CStudyLine</name>

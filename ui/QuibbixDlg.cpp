@@ -8,7 +8,9 @@
 #include "platform/KeyState.h"
 #include "platform/LayoutReport.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PosixProcess.h"
 #include "platform/PushButton.h"
+#include "platform/RaiseChannel.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/Sound.h"
 #include "platform/StaticControl.h"
@@ -23,6 +25,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QProcess>
 #include <QShortcut>
 #include <QTimer>
 
@@ -143,6 +146,9 @@ bool CQuibbixDlg::Initialize() {
         QAction* edit = menu.addAction(tr("&Edit Words…"), this, [this] { OnEditWords(); });
         edit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
         edit->setEnabled(!IsBreakShown());
+        QAction* choose = menu.addAction(tr("Choose a &List…"), this, [this] { OnChooseList(); });
+        choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+        choose->setEnabled(!IsBreakShown());
         menu.exec(m_wordBox.mapToGlobal(at));
     });
     m_studyLine.setParent(this);
@@ -372,6 +378,31 @@ void CQuibbixDlg::AddAnswerKeys() {
     }
     auto* editWords = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
     connect(editWords, &QShortcut::activated, this, [this] { OnEditWords(); });
+    auto* chooseList = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(chooseList, &QShortcut::activated, this, [this] { OnChooseList(); });
+}
+
+void CQuibbixDlg::OnChooseList() {
+    if (!m_initialized || IsBreakShown() || m_isEditingWords) return;
+    // Whatever is chosen, this run's answers are on disk first; studying another list then
+    // closes this window through its channel, named in the chooser's environment.
+    SaveNow();
+    QProcess chooser;
+    chooser.setProgram(
+        QString::fromStdString((PosixProcess::BinDir() / "quibbix-chooser").string()));
+    QStringList arguments{QStringLiteral("--choose")};
+    if (m_isBackwards) arguments << QStringLiteral("--reverse");
+    chooser.setArguments(arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    std::error_code ignored;
+    environment.insert(
+        QString::fromLatin1(RaiseChannel::kChosenFrom),
+        QString::fromStdString(RaiseChannel::PathFor(std::filesystem::current_path(ignored),
+                                                     ListFolder::SessionName(Direction()))));
+    chooser.setProcessEnvironment(environment);
+    if (!chooser.startDetached())
+        m_studyLine.ShowNotice(
+            tr("The lists cannot be shown: %1").arg(chooser.errorString()).toStdString());
 }
 
 int CQuibbixDlg::CurrentRecord() const {

@@ -108,6 +108,9 @@ public:
     // saved first, and after a change the study goes on at the same word, or the next one
     // when that word was deleted.
     void OnEditWords();
+    // "Choose a List…" (Ctrl+L): saves the session and opens the list chooser beside this
+    // window, which closes once another list is studied from there.
+    void OnChooseList();
     // What leaving does to the files, without the question: for a logout, a signal or the
     // window system going away. The study may go on afterwards. Does nothing before the
     // window has read the session.

@@ -364,6 +364,32 @@ TEST_F(FirstListUnderOpenbox, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFi
     EXPECT_TRUE(before == Snapshot(m_home)) << "the first list's files changed";
 }
 
+// Ctrl+L in the study window opens the chooser beside it; studying another list from there
+// closes the window, its answers saved.
+TEST_F(FirstListUnderOpenbox, CtrlL_ChoosesAnotherList_AndTheFirstWindowCloses) {
+    fs::current_path(m_dir.path());
+    ListStore store(m_home, QUIBBIX_BUILT_LIST_DIR);
+    std::string error;
+    const auto second = store.Create("French verbs", error);
+    ASSERT_TRUE(second) << error;
+    std::vector<WordRecord> verbs;
+    for (int i = 0; i < kWords; ++i) verbs.push_back({"verbe" + std::to_string(i), "verb"});
+    WriteFile((*second / "list/kelvo.lst").string(), WordListFile::Serialize(verbs));
+    fs::current_path(m_home);
+    WriteList();
+    setenv("XDG_DATA_HOME", (m_dir.path() / "data").c_str(), 1);
+    Program first;
+    unsetenv("XDG_DATA_HOME");
+    ASSERT_TRUE(FocusWindow("Quibbix.*"));
+    ASSERT_TRUE(Keys("Return k k ctrl+l"));
+    ASSERT_TRUE(FocusWindow("Quibbix: Choose a List"));
+    ASSERT_TRUE(Keys("Down Return"));
+    StudyThreeWords("French verbs");
+    EXPECT_EQ(0, first.WaitForExit(10)) << "the first window closes once the other is studied";
+    EXPECT_EQ("1\n", ReadFile((m_home / "session/known.txt").string()).substr(0, 2));
+    EXPECT_EQ("1\n", ReadFile((*second / "session/known.txt").string()).substr(0, 2));
+}
+
 // Backwards the definition stands in the word box, wrapped, and the word is revealed below;
 // the progress goes to session-reverse/ and the usual session is not touched.
 TEST_F(FirstListUnderOpenbox, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSessionAlone) {

@@ -8,9 +8,11 @@
 #include "engine/Escaped.h"
 #include "lists/LaunchRequest.h"
 #include "lists/Launcher.h"
+#include "lists/ListFolder.h"
 #include "platform/PlainMessageBox.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/PosixProcess.h"
+#include "platform/RaiseChannel.h"
 #include "platform/Translations.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
@@ -19,10 +21,14 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// A study window answers a request to close at once; the saving follows.
+constexpr int kCloseWaitMs = 3000;
 
 // The list to study, or an empty path when there is none to study (the user was told why);
 // `backwards` says which way, as asked on the command line or in the chooser.
@@ -52,6 +58,19 @@ fs::path ChooseFolder(const LaunchRequest& request, ListStore& store, bool& back
     return chooser.ChosenFolder();
 }
 
+// Opened by a study window ("Choose a List…"): that window closes once another list, or
+// its own in the other direction, is studied; its own choice brings it forward instead.
+void CloseTheWindowThatAsked(const fs::path& folder, bool backwards) {
+    const char* asked = std::getenv(RaiseChannel::kChosenFrom);
+    if (!asked || !*asked) return;
+    const std::string from = asked;
+    unsetenv(RaiseChannel::kChosenFrom);
+    const ListFolder::Direction direction =
+        backwards ? ListFolder::Direction::kBackwards : ListFolder::Direction::kForwards;
+    if (RaiseChannel::PathFor(folder, ListFolder::SessionName(direction)) == from) return;
+    RaiseChannel::AskToClose(from, kCloseWaitMs);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +90,7 @@ int main(int argc, char** argv) {
         folder = ChooseFolder(request, store, backwards);
     }
     if (folder.empty()) return 1;
+    CloseTheWindowThatAsked(folder, backwards);
     Launcher::Study(binDir, folder, request.ProgramArguments(backwards));
     return 1;
 }
