@@ -2327,6 +2327,22 @@ Wörter und Fortschritt der Liste kamen aus dem Ordner. </translation>
         <source>Nothing new arrived from other computers.</source>
         <translation>Von anderen Computern ist nichts Neues angekommen.</translation>
     </message>
+    <message>
+        <source>Pick an empty folder inside the folder your sync program shares (Syncthing, Nextcloud, Dropbox…), or, on another computer, the folder the first one made for this list. A name typed that is not there yet becomes a new folder.</source>
+        <translation>Wählen Sie einen leeren Ordner in dem Ordner, den Ihr Synchronisationsprogramm teilt (Syncthing, Nextcloud, Dropbox…), oder auf einem anderen Computer den Ordner, den der erste für diese Liste angelegt hat. Ein eingetippter Name, den es noch nicht gibt, wird ein neuer Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are no Quibbix list&apos;s, such as “%2”. Pick an empty folder, or the folder another computer made for this list.</source>
+        <translation>%1 enthält Dateien, die zu keiner Quibbix-Liste gehören, etwa „%2“. Wählen Sie einen leeren Ordner oder den Ordner, den ein anderer Computer für diese Liste angelegt hat.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Not This Folder</source>
+        <translation>Nicht dieser Ordner</translation>
+    </message>
 </context>
 <context>
     <name>Trash</name>

@@ -2328,6 +2328,22 @@ Sus palabras y su progreso vinieron de la carpeta. </translation>
         <source>Nothing new arrived from other computers.</source>
         <translation>No ha llegado nada nuevo de otros equipos.</translation>
     </message>
+    <message>
+        <source>Pick an empty folder inside the folder your sync program shares (Syncthing, Nextcloud, Dropbox…), or, on another computer, the folder the first one made for this list. A name typed that is not there yet becomes a new folder.</source>
+        <translation>Elija una carpeta vacía dentro de la carpeta que comparte su programa de sincronización (Syncthing, Nextcloud, Dropbox…) o, en otro ordenador, la carpeta que el primero creó para esta lista. Un nombre escrito que aún no existe se convierte en una carpeta nueva.</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are no Quibbix list&apos;s, such as “%2”. Pick an empty folder, or the folder another computer made for this list.</source>
+        <translation>%1 contiene archivos que no son de ninguna lista de Quibbix, como «%2». Elija una carpeta vacía o la carpeta que otro ordenador creó para esta lista.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>No se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>Not This Folder</source>
+        <translation>Esta carpeta no</translation>
+    </message>
 </context>
 <context>
     <name>Trash</name>

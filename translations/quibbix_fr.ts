@@ -2328,6 +2328,22 @@ Ses mots et sa progression viennent du dossier. </translation>
         <source>Nothing new arrived from other computers.</source>
         <translation>Rien de nouveau n&apos;est arrivé des autres ordinateurs.</translation>
     </message>
+    <message>
+        <source>Pick an empty folder inside the folder your sync program shares (Syncthing, Nextcloud, Dropbox…), or, on another computer, the folder the first one made for this list. A name typed that is not there yet becomes a new folder.</source>
+        <translation>Choisissez un dossier vide dans le dossier que partage votre programme de synchronisation (Syncthing, Nextcloud, Dropbox…), ou, sur un autre ordinateur, le dossier que le premier a créé pour cette liste. Un nom tapé qui n’existe pas encore devient un nouveau dossier.</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are no Quibbix list&apos;s, such as “%2”. Pick an empty folder, or the folder another computer made for this list.</source>
+        <translation>%1 contient des fichiers qui n’appartiennent à aucune liste Quibbix, comme «&#xa0;%2&#xa0;». Choisissez un dossier vide, ou le dossier qu’un autre ordinateur a créé pour cette liste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 ne peut pas être créé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Not This Folder</source>
+        <translation>Pas ce dossier</translation>
+    </message>
 </context>
 <context>
     <name>Trash</name>

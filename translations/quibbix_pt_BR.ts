@@ -2327,6 +2327,22 @@ Suas palavras e seu progresso vieram da pasta. </translation>
         <source>Nothing new arrived from other computers.</source>
         <translation>Nada novo chegou de outros computadores.</translation>
     </message>
+    <message>
+        <source>Pick an empty folder inside the folder your sync program shares (Syncthing, Nextcloud, Dropbox…), or, on another computer, the folder the first one made for this list. A name typed that is not there yet becomes a new folder.</source>
+        <translation>Escolha uma pasta vazia dentro da pasta que seu programa de sincronização compartilha (Syncthing, Nextcloud, Dropbox…) ou, em outro computador, a pasta que o primeiro criou para esta lista. Um nome digitado que ainda não existe vira uma pasta nova.</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are no Quibbix list&apos;s, such as “%2”. Pick an empty folder, or the folder another computer made for this list.</source>
+        <translation>%1 contém arquivos que não são de nenhuma lista do Quibbix, como “%2”. Escolha uma pasta vazia ou a pasta que outro computador criou para esta lista.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>Não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>Not This Folder</source>
+        <translation>Esta pasta não</translation>
+    </message>
 </context>
 <context>
     <name>Trash</name>

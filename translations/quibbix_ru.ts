@@ -2348,6 +2348,22 @@ Its words and progress came from the folder. </source>
         <source>Nothing new arrived from other computers.</source>
         <translation>С других компьютеров ничего нового не пришло.</translation>
     </message>
+    <message>
+        <source>Pick an empty folder inside the folder your sync program shares (Syncthing, Nextcloud, Dropbox…), or, on another computer, the folder the first one made for this list. A name typed that is not there yet becomes a new folder.</source>
+        <translation>Выберите пустую папку внутри папки, которую открывает для синхронизации ваша программа (Syncthing, Nextcloud, Dropbox…), или, на другом компьютере, папку, которую первый создал для этого списка. Введённое имя, которого ещё нет, станет новой папкой.</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are no Quibbix list&apos;s, such as “%2”. Pick an empty folder, or the folder another computer made for this list.</source>
+        <translation>В %1 есть файлы, не относящиеся ни к одному списку Quibbix, например «%2». Выберите пустую папку или папку, которую другой компьютер создал для этого списка.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>Не удаётся создать %1: %2</translation>
+    </message>
+    <message>
+        <source>Not This Folder</source>
+        <translation>Не эта папка</translation>
+    </message>
 </context>
 <context>
     <name>Trash</name>

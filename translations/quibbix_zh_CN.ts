@@ -2306,6 +2306,22 @@ Its words and progress came from the folder. </source>
         <source>Nothing new arrived from other computers.</source>
         <translation>其他计算机没有新内容。</translation>
     </message>
+    <message>
+        <source>Pick an empty folder inside the folder your sync program shares (Syncthing, Nextcloud, Dropbox…), or, on another computer, the folder the first one made for this list. A name typed that is not there yet becomes a new folder.</source>
+        <translation>请选择同步程序所共享文件夹（Syncthing、Nextcloud、Dropbox…）中的一个空文件夹；在另一台电脑上，则选择第一台电脑为此列表建立的文件夹。输入一个尚不存在的名称会新建文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are no Quibbix list&apos;s, such as “%2”. Pick an empty folder, or the folder another computer made for this list.</source>
+        <translation>%1 中有不属于任何 Quibbix 列表的文件，例如“%2”。请选择一个空文件夹，或另一台电脑为此列表建立的文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>无法建立 %1：%2</translation>
+    </message>
+    <message>
+        <source>Not This Folder</source>
+        <translation>不能用这个文件夹</translation>
+    </message>
 </context>
 <context>
     <name>Trash</name>

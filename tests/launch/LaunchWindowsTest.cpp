@@ -609,6 +609,38 @@ TEST_F(LaunchWindowsTest, Chooser_Sync_JoinsThePickedFolder_ShowsIt_AndStopsWhen
     EXPECT_TRUE(fs::exists(folder / "quibbix-list.txt")) << "the folder stays as it is";
 }
 
+// The picker says what to pick, refuses a folder of other files before it closes, and makes a
+// folder typed that is not there yet.
+TEST_F(LaunchWindowsTest, Chooser_SyncPicker_RefusesOtherFiles_MakesATypedFolder) {
+    const fs::path list = AddList("French verbs", 12);
+    const fs::path shared = dir.path() / "Sync";
+    fs::create_directories(shared);
+    WriteFile((shared / "holiday.jpg").string(), "not a list");
+    ChooserWindow chooser(store, QString::fromStdString(Settings()));
+    chooser.show();
+    QTest::keyClick(chooser.findChild<QTreeWidget*>(QStringLiteral("listsView")), Qt::Key_End);
+    QString refused, joined;
+    bool advised = false, stayedOpen = false;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* picker = qobject_cast<QFileDialog*>(modal);
+        ASSERT_TRUE(picker);
+        advised = picker->findChild<QLabel*>(QStringLiteral("syncFolderAdvice")) != nullptr;
+        WhenMessageOpens(refused);
+        picker->setDirectory(QString::fromStdString(shared.string()));
+        static_cast<QDialog*>(picker)->accept();
+        stayedOpen = picker->isVisible();
+        WhenMessageOpens(joined);
+        picker->selectFile(QStringLiteral("quibbix-French"));
+        static_cast<QDialog*>(picker)->accept();
+    });
+    chooser.findChild<QPushButton*>(QStringLiteral("syncButton"))->click();
+    EXPECT_TRUE(advised);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(refused.contains(QStringLiteral("holiday.jpg"))) << refused.toStdString();
+    ASSERT_TRUE(ListSync::IsJoined(list)) << joined.toStdString();
+    EXPECT_TRUE(fs::equivalent(shared / "quibbix-French", ListSync::FolderOf(list)));
+}
+
 TEST_F(LaunchWindowsTest, Chooser_Sync_FolderFromAnotherComputer_AddsItsList_KeepsTheSelected) {
     // Another computer's data folder, whose list "Greek" went into the folder first.
     ListStore other(dir.path() / "other/quibbix", QUIBBIX_BUILT_LIST_DIR);
@@ -631,6 +663,11 @@ TEST_F(LaunchWindowsTest, Chooser_Sync_FolderFromAnotherComputer_AddsItsList_Kee
         ASSERT_TRUE(picker);
         WhenModalOpens([&](QWidget* box) {
             WhenMessageOpens(said);
+            // Joining is what the learner came for: Enter does it.
+            auto* question = qobject_cast<QMessageBox*>(box);
+            ASSERT_TRUE(question && question->defaultButton());
+            EXPECT_EQ(QStringLiteral("addSyncedListButton"),
+                      question->defaultButton()->objectName());
             Click(box, QStringLiteral("addSyncedListButton"));
         });
         picker->setDirectory(QString::fromStdString(folder.string()));

@@ -6,6 +6,7 @@
 #include "lists/ListSync.h"
 #include "platform/PlainMessageBox.h"
 #include "ui/chooser/ImportFlow.h"
+#include "ui/chooser/SyncFolderPicker.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,7 +27,8 @@ QString Arrived(const ListSync::Report& report, const QString& nothing) {
     return lines.join(QLatin1Char('\n'));
 }
 
-// Asks `question` with one button `yes` besides Cancel; true when the user chose it.
+// Asks `question` with one button `yes` besides Cancel, which is the default; true when the
+// user chose it. Joining is what the learner came to the folder for.
 bool Confirm(QWidget* parent, const QString& question, const QString& detail, const QString& yes,
              const char* yesName) {
     PlainMessageBox box(QMessageBox::Question, QCoreApplication::translate("SyncFlow", "Sync"),
@@ -34,7 +36,8 @@ bool Confirm(QWidget* parent, const QString& question, const QString& detail, co
     box.setInformativeText(detail);
     QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
     accept->setObjectName(QLatin1String(yesName));
-    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(accept);
     box.exec();
     return box.clickedButton() == accept;
 }
@@ -92,13 +95,9 @@ std::optional<ListSummary> ListToJoin(QWidget* parent, ListStore& store, const L
 }
 
 std::optional<std::string> Join(QWidget* parent, ListStore& store, const ListSummary& selected) {
-    const QString picked = QFileDialog::getExistingDirectory(
-        parent,
-        QCoreApplication::translate("SyncFlow", "Sync “%1” Through a Folder")
-            .arg(Shown(selected.name)),
-        QDir::homePath());
-    if (picked.isEmpty()) return std::nullopt;
-    const std::filesystem::path folder = picked.toStdString();
+    SyncFolderPicker picker(parent, Shown(selected.name));
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    const std::filesystem::path folder = picker.Folder();
     std::string words;
     const bool isFirst = ListSync::ListNameIn(folder, words).empty();
     const std::optional<ListSummary> list = ListToJoin(parent, store, selected, folder);
