@@ -355,6 +355,31 @@ void ListStore::PutFirstBack(const fs::path& box) const {
                error);
 }
 
+bool ListStore::CopyOwnDefaults(const fs::path& folder, std::string& error) const {
+    const fs::path own = m_dataHome / kOwnDefaultsDir;
+    if (!PosixFiles::StampOf(own).exists) return true;
+    return CopyMissing(own, ListFolder::ListDir(folder), error);
+}
+
+bool ListStore::UseForEveryList(const std::string& name, const std::string& bytes,
+                                std::string& error) const {
+    const fs::path own = m_dataHome / kOwnDefaultsDir;
+    if (const int code = MakeDirectories(m_files, own)) {
+        error = FileError{own.string(), code}.Describe();
+        return false;
+    }
+    std::vector<fs::path> targets{own / name};
+    for (const ListSummary& list : Lists())
+        targets.push_back(ListFolder::ListDir(list.folder) / name);
+    for (const fs::path& target : targets) {
+        if (!WriteFileAtomically(m_files, target.string(), bytes)) {
+            error = FileError{target.string(), EIO}.Describe();
+            return false;
+        }
+    }
+    return true;
+}
+
 bool ListStore::CopyMissing(const fs::path& from, const fs::path& to, std::string& error) const {
     std::vector<std::string> names;
     if (const int code = m_files.ListDirectory(from.string(), names)) {
@@ -403,7 +428,7 @@ std::optional<fs::path> ListStore::Stage(const std::vector<FileImage>& contents,
         error = LearnerText::Filled(
             QCoreApplication::translate("ListStore", "cannot make a new list in %1: %2"),
             {listsDir.string(), DescribeError(code)});
-    } else if (WriteName(m_files, staged, name, error) &&
+    } else if (WriteName(m_files, staged, name, error) && CopyOwnDefaults(staged, error) &&
                (m_defaults.empty() ||
                 CopyMissing(m_defaults, ListFolder::ListDir(staged), error))) {
         for (const fs::path& dir :

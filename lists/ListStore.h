@@ -99,6 +99,13 @@ public:
     static std::string NameIn(const std::filesystem::path& folder);
 
     const std::filesystem::path& DataHome() const { return m_dataHome; }
+    // Writes `bytes` as list/`name` of every list, and keeps it in the data home's own
+    // defaults, which a list made from now on starts with instead of the program's; false,
+    // with `error`, at the first file that cannot be written.
+    bool UseForEveryList(const std::string& name, const std::string& bytes,
+                         std::string& error) const;
+    // The data home's own defaults, beside its lists.
+    static constexpr const char* kOwnDefaultsDir = "defaults";
     const std::filesystem::path& Defaults() const { return m_defaults; }
     FileSystem& Files() const { return m_files; }
     // The home trash of the freedesktop.org trash standard: $XDG_DATA_HOME/Trash.
@@ -121,6 +128,8 @@ private:
                        std::filesystem::path& folder, std::string& error);
     bool RemoveFirst(const ListSummary& list, std::string& error);
     void PutFirstBack(const std::filesystem::path& box) const;
+    // Copies the data home's own defaults into `folder`'s list/, when it has any.
+    bool CopyOwnDefaults(const std::filesystem::path& folder, std::string& error) const;
     bool CopyMissing(const std::filesystem::path& from, const std::filesystem::path& to,
                      std::string& error) const;
     void RemoveTree(const std::filesystem::path& dir) const;

@@ -48,6 +48,14 @@ OK beendet die Pause</translation>
         <source>Sample</source>
         <translation>Beispiel</translation>
     </message>
+    <message>
+        <source>Use for Every List</source>
+        <translation>Für jede Liste</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list</source>
+        <translation>Diese Darstellung für jede Liste verwenden</translation>
+    </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
@@ -191,6 +199,18 @@ Sie gelten, bis Quibbix geschlossen wird; die zuvor gespeicherten bleiben unver�
     <message>
         <source>The lists cannot be shown: %1</source>
         <translation>Die Listen können nicht angezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list, and for every list added from now on?</source>
+        <translation>Diese Darstellung für jede Liste verwenden, auch für jede künftig hinzugefügte?</translation>
+    </message>
+    <message>
+        <source>Fonts and Colors</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>The fonts and colors are kept for this list only: %1</source>
+        <translation>Die Darstellung gilt nur für diese Liste: %1</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,14 @@ Pulse Aceptar para terminar el descanso</translation>
         <source>Sample</source>
         <translation>Ejemplo</translation>
     </message>
+    <message>
+        <source>Use for Every List</source>
+        <translation>Para todas las listas</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list</source>
+        <translation>Usar estas fuentes y colores para todas las listas</translation>
+    </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
@@ -191,6 +199,18 @@ Se usan hasta que se cierre Quibbix; los guardados antes se conservan tal como e
     <message>
         <source>The lists cannot be shown: %1</source>
         <translation>No se pueden mostrar las listas: %1</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list, and for every list added from now on?</source>
+        <translation>¿Usar estas fuentes y colores para todas las listas, también para las que se añadan a partir de ahora?</translation>
+    </message>
+    <message>
+        <source>Fonts and Colors</source>
+        <translation>Fuentes y colores</translation>
+    </message>
+    <message>
+        <source>The fonts and colors are kept for this list only: %1</source>
+        <translation>Las fuentes y colores se quedan solo en esta lista: %1</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,14 @@ Appuyez sur OK pour terminer la pause</translation>
         <source>Sample</source>
         <translation>Exemple</translation>
     </message>
+    <message>
+        <source>Use for Every List</source>
+        <translation>Pour toutes les listes</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list</source>
+        <translation>Utiliser ces polices et couleurs pour toutes les listes</translation>
+    </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
@@ -191,6 +199,18 @@ Elles restent utilisées jusqu&apos;à la fermeture de Quibbix&#xa0;; celles enr
     <message>
         <source>The lists cannot be shown: %1</source>
         <translation>Les listes ne peuvent pas être affichées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list, and for every list added from now on?</source>
+        <translation>Utiliser ces polices et couleurs pour toutes les listes, y compris celles ajoutées désormais&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Fonts and Colors</source>
+        <translation>Polices et couleurs</translation>
+    </message>
+    <message>
+        <source>The fonts and colors are kept for this list only: %1</source>
+        <translation>Les polices et couleurs ne valent que pour cette liste&#xa0;: %1</translation>
     </message>
 </context>
 <context>

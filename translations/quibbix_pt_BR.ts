@@ -48,6 +48,14 @@ Pressione OK para encerrar a pausa</translation>
         <source>Sample</source>
         <translation>Exemplo</translation>
     </message>
+    <message>
+        <source>Use for Every List</source>
+        <translation>Para todas as listas</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list</source>
+        <translation>Usar estas fontes e cores em todas as listas</translation>
+    </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
@@ -191,6 +199,18 @@ Elas serão usadas até o Quibbix ser fechado; as salvas antes ficam como estava
     <message>
         <source>The lists cannot be shown: %1</source>
         <translation>Não é possível mostrar as listas: %1</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list, and for every list added from now on?</source>
+        <translation>Usar estas fontes e cores em todas as listas, inclusive nas adicionadas daqui em diante?</translation>
+    </message>
+    <message>
+        <source>Fonts and Colors</source>
+        <translation>Fontes e cores</translation>
+    </message>
+    <message>
+        <source>The fonts and colors are kept for this list only: %1</source>
+        <translation>As fontes e cores ficam só nesta lista: %1</translation>
     </message>
 </context>
 <context>

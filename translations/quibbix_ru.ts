@@ -48,6 +48,14 @@ Press OK to end break</source>
         <source>Sample</source>
         <translation>Образец</translation>
     </message>
+    <message>
+        <source>Use for Every List</source>
+        <translation>Для всех списков</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list</source>
+        <translation>Использовать эти шрифты и цвета для всех списков</translation>
+    </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
@@ -191,6 +199,18 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
     <message>
         <source>The lists cannot be shown: %1</source>
         <translation>Не удаётся показать списки: %1</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list, and for every list added from now on?</source>
+        <translation>Использовать эти шрифты и цвета для всех списков, в том числе добавленных в дальнейшем?</translation>
+    </message>
+    <message>
+        <source>Fonts and Colors</source>
+        <translation>Шрифты и цвета</translation>
+    </message>
+    <message>
+        <source>The fonts and colors are kept for this list only: %1</source>
+        <translation>Шрифты и цвета останутся только у этого списка: %1</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,14 @@ Press OK to end break</source>
         <source>Sample</source>
         <translation>示例</translation>
     </message>
+    <message>
+        <source>Use for Every List</source>
+        <translation>用于所有列表</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list</source>
+        <translation>将这些字体和颜色用于所有列表</translation>
+    </message>
 </context>
 <context>
     <name>CQuibStatisticDlg</name>
@@ -191,6 +199,18 @@ They are used until Quibbix closes; the ones saved before are kept as they were.
     <message>
         <source>The lists cannot be shown: %1</source>
         <translation>无法显示列表：%1</translation>
+    </message>
+    <message>
+        <source>Use these fonts and colors for every list, and for every list added from now on?</source>
+        <translation>将这些字体和颜色用于所有列表，包括今后添加的列表吗？</translation>
+    </message>
+    <message>
+        <source>Fonts and Colors</source>
+        <translation>字体和颜色</translation>
+    </message>
+    <message>
+        <source>The fonts and colors are kept for this list only: %1</source>
+        <translation>字体和颜色仅用于此列表：%1</translation>
     </message>
 </context>
 <context>

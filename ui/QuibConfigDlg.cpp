@@ -47,7 +47,20 @@ bool CQuibConfigDlg::OnInitDialog() {
     m_sampleProgram.SetTextFont(m_configData.m_lfDefinition, m_configData.m_crProgramBack);
     m_sampleProgram.SetText("");
     DescribeButtonsByTheirGroups();
+    AddEveryListButton();
     return true;
+}
+
+void CQuibConfigDlg::AddEveryListButton() {
+    // The template's size and controls are the dialog's own; the row above the groups is the
+    // room it leaves.
+    auto* everyList = new QPushButton(tr("Use for Every List"), this);
+    everyList->setObjectName(QStringLiteral("useForEveryListButton"));
+    everyList->setAccessibleName(tr("Use these fonts and colors for every list"));
+    everyList->setAutoDefault(false);
+    everyList->setGeometry(MapDialogRect(7, 2, 134, 14).ToQRect());
+    everyList->show();
+    connect(everyList, &QPushButton::clicked, this, [this] { EndDialog(kEveryListId); });
 }
 
 void CQuibConfigDlg::DescribeButtonsByTheirGroups() {

@@ -29,6 +29,8 @@ public:
         kDefinitionSampleId = 1023,
         kProgramBackId = 1024,
         kProgramSampleId = 1025,
+        // What the dialog ends with when "Use for Every List" was pressed: OK, for every list.
+        kEveryListId = 1026,
     };
     static constexpr int kBoxInset = 6;
 
@@ -54,6 +56,8 @@ protected:
 private:
     void CreateSample(CWinText& box, int placeholderId, uint32_t format);
     void DescribeButtonsByTheirGroups();
+    // "Use for Every List", which ends the dialog with kEveryListId.
+    void AddEveryListButton();
     void ChooseFont(LogFont& font, COLORREF& textColor, CWinText& sample);
     void ChooseBackColor(COLORREF& color, CWinText& sample);
 

@@ -3,6 +3,7 @@
 
 #include "engine/EngineEnv.h"
 #include "engine/Escaped.h"
+#include "lists/ListStore.h"
 #include "platform/DialogIds.h"
 #include "platform/DrawText.h"
 #include "platform/KeyState.h"
@@ -893,7 +894,9 @@ void CQuibbixDlg::OnFontsAndColors() {
     m_session.SuspendClock();
     CQuibConfigDlg& dialog = GetConfigDlg();
     dialog.SetConfigData(m_settings);
-    if (dialog.DoModal() == IDOK) {
+    const int ended = dialog.DoModal();
+    if (ended == CQuibConfigDlg::kEveryListId) UseSettingsForEveryList(dialog.GetConfigData());
+    if (ended == IDOK || ended == CQuibConfigDlg::kEveryListId) {
         m_settings = dialog.GetConfigData();
         ApplyDisplaySettings();
         RedrawWindowNow(this);
@@ -911,6 +914,24 @@ void CQuibbixDlg::OnFontsAndColors() {
         }
     }
     m_session.ResumeClock();
+}
+
+void CQuibbixDlg::UseSettingsForEveryList(const CQuibConfigData& settings) {
+    const int answer = m_services.messageBoxes.ShowUnicode(
+        this,
+        tr("Use these fonts and colors for every list, and for every list added from now on?"),
+        tr("Fonts and Colors"), MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Question);
+    if (answer != IDYES) return;
+    std::error_code ignored;
+    const ListStore store(ListFolder::DataHomeOf(std::filesystem::current_path(ignored)), {});
+    std::string error;
+    if (!store.UseForEveryList(std::filesystem::path(CQuibConfigData::kFileName).filename(),
+                               settings.Encode(), error))
+        m_services.messageBoxes.ShowUnicode(
+            this,
+            tr("The fonts and colors are kept for this list only: %1")
+                .arg(QString::fromStdString(Escaped(error))),
+            tr("Fonts and Colors"), MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Error);
 }
 
 void CQuibbixDlg::OnShowStatistics() {

@@ -210,6 +210,9 @@ private:
     std::string RunSync(int32_t wordOnScreen, ListSync::Report& report);
     std::string NoticeOf(bool synced, const ListSync::Report& report,
                          const std::string& error) const;
+    // "Use for Every List" in Fonts and Colors: after asking, `settings` go to every list
+    // and to those added from now on.
+    void UseSettingsForEveryList(const CQuibConfigData& settings);
     // Before a save: a running sync has ended, and the answers are in the journal.
     void WaitForSyncAndRecord();
     bool IsBusyForSync() const;

@@ -3,6 +3,7 @@
 // follow every choice, only OK reaches the main window, the file and the next break, and the
 // usage clock is stopped while the dialog is open.
 
+#include "lists/ListStore.h"
 #include "platform/FontConversion.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/ui/PixelTools.h"
@@ -10,15 +11,19 @@
 #include "ui/QuibConfigDlg.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QEvent>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 
 #include <gtest/gtest.h>
 #include <optional>
 
 namespace {
+
+namespace fs = std::filesystem;
 
 using Dlg = CQuibbixDlg;
 using Cfg = CQuibConfigDlg;
@@ -284,6 +289,43 @@ TEST(QuibConfigDlgTest, PlatformFontDialog_OkWithoutAChange_SavesTheSameBytes) {
             });
             EXPECT_EQ(ReadFile(CQuibConfigData::kFileName), before);
         });
+    }
+}
+
+// "Use for Every List" asks, then writes the settings to every list and to the data home's
+// own defaults, which a list added later starts with; declined, they are this list's only.
+TEST(QuibConfigDlgTest, UseForEveryList_AfterAsking_EveryListAndTheNextOne) {
+    for (const int answer : {IDNO, IDYES}) {
+        SCOPED_TRACE(answer == IDYES ? "yes" : "no");
+        MainWindowHarness h;
+        const fs::path home = fs::current_path();
+        ListStore store(home, {});
+        std::string error;
+        const std::optional<fs::path> second = store.Create("Second", error);
+        ASSERT_TRUE(second) << error;
+        h.platform.dialogs.nextColor = kChosen;
+        h.platform.messageBoxes.Answer(answer);
+        h.Run([&](Dlg& dlg) {
+            InConfigDialog(dlg, [&](Cfg& cfg) {
+                Click(cfg, Cfg::kProgramBackId);
+                auto* everyList =
+                    cfg.findChild<QPushButton*>(QStringLiteral("useForEveryListButton"));
+                ASSERT_TRUE(everyList && everyList->isVisible());
+                const QString shots = qEnvironmentVariable("QUIBBIX_UI_SCREENSHOTS");
+                if (!shots.isEmpty())
+                    cfg.grab().save(QDir(shots).filePath(QStringLiteral("every-list.png")));
+                everyList->click();
+            });
+            EXPECT_EQ(MainBackground(dlg), ColorFromColorref(kChosen));
+        });
+        const std::string chosen = ReadFile(CQuibConfigData::kFileName);
+        const std::string other = (*second / CQuibConfigData::kFileName).string();
+        EXPECT_EQ(answer == IDYES, FileExists((home / "defaults/GUISetting.cfg").string()));
+        EXPECT_EQ(answer == IDYES, FileExists(other) && ReadFile(other) == chosen);
+        const std::optional<fs::path> third = store.Create("Third", error);
+        ASSERT_TRUE(third) << error;
+        const std::string later = (*third / CQuibConfigData::kFileName).string();
+        EXPECT_EQ(answer == IDYES, FileExists(later) && ReadFile(later) == chosen);
     }
 }
 
