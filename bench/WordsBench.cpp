@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The Words window on a 32767-word list with progress in both directions: opening the list
-// (its words and both sessions read, every text folded for the search), the window shown and
-// painted, and a search answering one keystroke, in the table alone and in the window. Runs
-// on the X server in DISPLAY, else offscreen.
+// The Words window on a 32767-word list (--words N for another size) with progress in both
+// directions: opening the list (its words and both sessions read, every text folded for the
+// search), the window shown and painted, and a search answering one keystroke, in the table
+// alone and in the window. Runs on the X server in DISPLAY, else offscreen.
 
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
@@ -14,7 +14,9 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -24,7 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kWords = 32767;
+int g_words = 32767;
 
 fs::path g_home;
 
@@ -37,7 +39,7 @@ void WriteText(const fs::path& path, const std::string& text) {
 void WriteList(const fs::path& folder) {
     std::vector<WordRecord> records;
     const char* const stems[] = {"élan", "word", "Ωμέγα", "ёлка", "naïve", "Straße"};
-    for (int r = 0; r < kWords; ++r) {
+    for (int r = 0; r < g_words; ++r) {
         const std::string stem = stems[r % 6];
         records.push_back({stem + std::to_string(r),
                            "the définition of " + stem + " number " + std::to_string(r)});
@@ -48,7 +50,7 @@ void WriteList(const fs::path& folder) {
         fs::create_directories(folder / session);
         std::vector<std::string> lists(SessionFiles::kListCount);
         std::vector<int> counts(SessionFiles::kListCount, 0);
-        for (int index = 1; index <= kWords; ++index) {
+        for (int index = 1; index <= g_words; ++index) {
             const size_t list = static_cast<size_t>(index * 7 + session[7]) % lists.size();
             lists[list] += std::to_string(index) + "\t" + std::to_string(index % 3) + "\n";
             ++counts[list];
@@ -139,10 +141,24 @@ void BM_SortByColumn(benchmark::State& state) {
 }
 BENCHMARK(BM_SortByColumn)->Unit(benchmark::kMillisecond)->Iterations(6);
 
+// Takes "--words N" out of the arguments, which Google Benchmark would refuse.
+void TakeWordsArgument(int& argc, char** argv) {
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--words" && i + 1 < argc) {
+            g_words = std::clamp(std::atoi(argv[++i]), 1, 65534);
+            continue;
+        }
+        argv[kept++] = argv[i];
+    }
+    argc = kept;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    TakeWordsArgument(argc, argv);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     const fs::path dir = fs::temp_directory_path() /
