@@ -122,6 +122,32 @@ INSTANTIATE_TEST_SUITE_P(Typed, WordsSearchTest,
                                          Search{"", 4},        //
                                          Search{"zzz", 0}));
 
+// Typing on looks only at the rows shown, deleting looks at them all again, and a word
+// mended meanwhile is found by the longer search too.
+TEST(WordsSearchNarrowing, ShowsWhatAFreshSearchShows_AcrossEditsAndDeletions) {
+    TempDir dir;
+    WriteWords(dir.path() / "list" / "kelvo.lst",
+               {{"abc", "first"}, {"abd", "second"}, {"xyz", "third"}, {"ab", "fourth"}});
+    WordsModel model;
+    std::string error;
+    ASSERT_TRUE(model.Load(DefaultFileSystem(), dir.path(), error)) << error;
+    WordsFilter filter(model);
+    const auto shown = [&](const char* typed) {
+        filter.SetSearch(QString::fromUtf8(typed));
+        return filter.rowCount();
+    };
+    EXPECT_EQ(shown("a"), 3);
+    EXPECT_EQ(shown("ab"), 3);
+    EXPECT_EQ(shown("abc"), 1);
+    EXPECT_EQ(shown("ab"), 3) << "a deletion widens the search again";
+    QString refused;
+    ASSERT_TRUE(model.SetText(2, WordsModel::kWord, QStringLiteral("abcz"), refused))
+        << refused.toStdString();
+    EXPECT_EQ(shown("abc"), 2) << "the mended word is looked at too";
+    EXPECT_EQ(shown("abcz"), 1);
+    EXPECT_EQ(shown(""), 4);
+}
+
 // What import says of an entry, without its hint on an option the window lacks.
 std::string ImportSays(const std::string& word, const std::string& definition,
                        FieldEncoder::Encoding encoding) {
