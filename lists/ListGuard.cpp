@@ -139,8 +139,8 @@ bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Dire
     for (const ListRebase::Move& move : moves)
         copies.push_back(ListGuard::CopyImage(listBytes, move.direction));
     std::string summary, error;
-    if (!ListRebase::Run(files, folder, moves, ListRebase::Records(listBytes), copies, summary,
-                         error)) {
+    if (!ListRebase::Run(files, folder, moves, ListRebase::Records(listBytes), std::move(copies),
+                         summary, error)) {
         notice = {
             LearnerText::Filled(
                 QCoreApplication::translate("ListGuard",

@@ -192,8 +192,8 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     report = Counted(plan.records.size(), "word");
     if (!moves.empty()) {
         std::string summary;
-        if (!ListRebase::Run(store.Files(), folder, moves, ListRebase::Records(newBytes), images,
-                             summary, error))
+        if (!ListRebase::Run(store.Files(), folder, moves, ListRebase::Records(newBytes),
+                             std::move(images), summary, error))
             return false;
         report += "; " + summary;
     } else {

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -59,7 +60,7 @@ std::vector<WordRecord> Records(std::string_view bytes) {
 }
 
 bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vector<Move>& moves,
-         const std::vector<WordRecord>& newRecords, const std::vector<FileImage>& alongside,
+         const std::vector<WordRecord>& newRecords, std::vector<FileImage> alongside,
          std::string& summary, std::string& error) {
     std::ostringstream report, messages;
     Diagnostics diagnostics(messages);
@@ -73,7 +74,8 @@ bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vect
             return false;
         }
     }
-    images.insert(images.end(), alongside.begin(), alongside.end());
+    images.insert(images.end(), std::make_move_iterator(alongside.begin()),
+                  std::make_move_iterator(alongside.end()));
     ListTransaction transaction(files, ListFolder::Session(folder, moves.front().direction));
     FileError failure;
     if (!transaction.Commit(images, failure)) {

@@ -34,8 +34,9 @@ struct Move {
 // a learner cannot settle that, and any pairing beats progress kept by position. On false
 // `error` says why and every session is as it was.
 // requires: the lock of every session moved; `moves` not empty.
+// `alongside` is taken over: a list's images are megabytes each.
 bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vector<Move>& moves,
-         const std::vector<WordRecord>& newRecords, const std::vector<FileImage>& alongside,
+         const std::vector<WordRecord>& newRecords, std::vector<FileImage> alongside,
          std::string& summary, std::string& error);
 // The forwards session alone.
 bool Run(FileSystem& files, const std::filesystem::path& folder,
