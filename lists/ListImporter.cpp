@@ -170,8 +170,9 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     // changed the words.
     if (isPaired && !IsPairedListInPlace(store.Files(), folder, plan, oldBytes, error))
         return false;
-    const std::string newBytes = WordListFile::Serialize(plan.records);
-    std::vector<FileImage> images = {{ListFolder::kWordListFile, newBytes}};
+    std::string newBytes = WordListFile::Serialize(plan.records);
+    // The list's own image takes its bytes last, once the copies and the records are made.
+    std::vector<FileImage> images = {{ListFolder::kWordListFile, {}}};
     std::vector<ListRebase::Move> moves;
     for (Direction direction : ListFolder::kDirections) {
         // A copy cannot go where there is no session folder; the guard makes one when the
@@ -190,10 +191,13 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
         moves.push_back({direction, ListRebase::Records(oldBytes), plan.pairing});
     }
     report = Counted(plan.records.size(), "word");
+    const std::vector<WordRecord> newRecords =
+        moves.empty() ? std::vector<WordRecord>() : ListRebase::Records(newBytes);
+    images.front().bytes = std::move(newBytes);
     if (!moves.empty()) {
         std::string summary;
-        if (!ListRebase::Run(store.Files(), folder, moves, ListRebase::Records(newBytes),
-                             std::move(images), summary, error))
+        if (!ListRebase::Run(store.Files(), folder, moves, newRecords, std::move(images), summary,
+                             error))
             return false;
         report += "; " + summary;
     } else {
