@@ -190,6 +190,8 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
         }
         moves.push_back({direction, ListRebase::Records(oldBytes), plan.pairing});
     }
+    // The old words are in the moves now; their bytes are not needed again.
+    std::string().swap(oldBytes);
     report = Counted(plan.records.size(), "word");
     const std::vector<WordRecord> newRecords =
         moves.empty() ? std::vector<WordRecord>() : ListRebase::Records(newBytes);
