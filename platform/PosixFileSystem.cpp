@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/PosixFileSystem.h"
 
+#include "platform/Descriptor.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -11,28 +13,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int Get() const { return m_fd; }
-    // Closes now, so that a failing close is seen.
-    int Close() {
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
 
 int WriteAll(int fd, std::string_view bytes) {
     size_t done = 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/RaiseChannel.h"
 
+#include "platform/Descriptor.h"
+
 #include <QSocketNotifier>
 
 #include <poll.h>
@@ -45,20 +47,6 @@ std::string ReadLine(int fd, int waitMs) {
     }
     return line.substr(0, line.find('\n'));
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // The user's runtime folder, which only its owner can enter; without one (a session that
 // sets none) a folder of the same kind under /tmp, made if missing, and refused unless it is
