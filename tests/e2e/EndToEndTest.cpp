@@ -333,6 +333,19 @@ protected:
     }
 
     XServer m_server;
+    // A second list, "French verbs", beside the first; its folder, or empty on failure.
+    fs::path AddFrenchVerbs() {
+        ListStore store(m_home, QUIBBIX_BUILT_LIST_DIR);
+        std::string error;
+        const std::optional<fs::path> second = store.Create("French verbs", error);
+        EXPECT_TRUE(second) << error;
+        if (!second) return {};
+        std::vector<WordRecord> verbs;
+        for (int i = 0; i < kWords; ++i) verbs.push_back({"verbe" + std::to_string(i), "verb"});
+        WriteFile((*second / "list/kelvo.lst").string(), WordListFile::Serialize(verbs));
+        return *second;
+    }
+
     std::unique_ptr<Desktop> m_desktop;
     TempDir m_dir{false};
     const fs::path m_home = m_dir.path() / "data/quibbix";
@@ -344,13 +357,8 @@ TEST_F(FirstListUnderOpenbox, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFi
     ASSERT_TRUE(Shell("printf 'init\\nnext\\njudge 1\\nsave\\n' | " QUIBBIX_BUILT_BIN_DIR
                       "/quibbix-drive >/dev/null"));
     fs::current_path(m_dir.path());
-    ListStore store(m_home, QUIBBIX_BUILT_LIST_DIR);
-    std::string error;
-    const auto second = store.Create("French verbs", error);
-    ASSERT_TRUE(second) << error;
-    std::vector<WordRecord> verbs;
-    for (int i = 0; i < kWords; ++i) verbs.push_back({"verbe" + std::to_string(i), "verb"});
-    WriteFile((*second / "list/kelvo.lst").string(), WordListFile::Serialize(verbs));
+    const fs::path second = AddFrenchVerbs();
+    ASSERT_FALSE(second.empty());
     const auto before = Snapshot(m_home);
 
     Launch launch;
@@ -360,7 +368,7 @@ TEST_F(FirstListUnderOpenbox, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFi
     ASSERT_TRUE(Keys("Down Return"));
     StudyThreeWords("French verbs");
     ASSERT_EQ(0, launch.WaitForExit(10));
-    EXPECT_EQ("1\n", ReadFile((*second / "session/known.txt").string()).substr(0, 2));
+    EXPECT_EQ("1\n", ReadFile((second / "session/known.txt").string()).substr(0, 2));
     EXPECT_TRUE(before == Snapshot(m_home)) << "the first list's files changed";
 }
 
@@ -368,13 +376,8 @@ TEST_F(FirstListUnderOpenbox, TwoLists_TheChooserStudiesTheSecond_AndLeavesTheFi
 // closes the window, its answers saved.
 TEST_F(FirstListUnderOpenbox, CtrlL_ChoosesAnotherList_AndTheFirstWindowCloses) {
     fs::current_path(m_dir.path());
-    ListStore store(m_home, QUIBBIX_BUILT_LIST_DIR);
-    std::string error;
-    const auto second = store.Create("French verbs", error);
-    ASSERT_TRUE(second) << error;
-    std::vector<WordRecord> verbs;
-    for (int i = 0; i < kWords; ++i) verbs.push_back({"verbe" + std::to_string(i), "verb"});
-    WriteFile((*second / "list/kelvo.lst").string(), WordListFile::Serialize(verbs));
+    const fs::path second = AddFrenchVerbs();
+    ASSERT_FALSE(second.empty());
     fs::current_path(m_home);
     WriteList();
     setenv("XDG_DATA_HOME", (m_dir.path() / "data").c_str(), 1);
@@ -387,7 +390,7 @@ TEST_F(FirstListUnderOpenbox, CtrlL_ChoosesAnotherList_AndTheFirstWindowCloses) 
     StudyThreeWords("French verbs");
     EXPECT_EQ(0, first.WaitForExit(10)) << "the first window closes once the other is studied";
     EXPECT_EQ("1\n", ReadFile((m_home / "session/known.txt").string()).substr(0, 2));
-    EXPECT_EQ("1\n", ReadFile((*second / "session/known.txt").string()).substr(0, 2));
+    EXPECT_EQ("1\n", ReadFile((second / "session/known.txt").string()).substr(0, 2));
 }
 
 // Backwards the definition stands in the word box, wrapped, and the word is revealed below;
