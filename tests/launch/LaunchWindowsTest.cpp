@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -625,6 +626,9 @@ TEST_F(LaunchWindowsTest, Chooser_SyncPicker_RefusesOtherFiles_MakesATypedFolder
         auto* picker = qobject_cast<QFileDialog*>(modal);
         ASSERT_TRUE(picker);
         advised = picker->findChild<QLabel*>(QStringLiteral("syncFolderAdvice")) != nullptr;
+        const QString shots = qEnvironmentVariable("QUIBBIX_UI_SCREENSHOTS");
+        if (!shots.isEmpty())
+            picker->grab().save(QDir(shots).filePath(QStringLiteral("sync-picker.png")));
         WhenMessageOpens(refused);
         picker->setDirectory(QString::fromStdString(shared.string()));
         static_cast<QDialog*>(picker)->accept();
