@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 class EngineEnv;
 
@@ -29,6 +30,13 @@ public:
     // The texts of the last record read; they live in the reader and change with every read.
     const char* GetWord() const { return m_record + WordListFile::kWordOffset; }
     const char* GetDefinition() const { return m_record + WordListFile::kDefinitionOffset; }
+    // The same two fields whole, for a text in the compact form, which holds NUL bytes.
+    std::string_view WordField() const {
+        return {m_record + WordListFile::kWordOffset, WordListFile::kWordSize};
+    }
+    std::string_view DefinitionField() const {
+        return {m_record + WordListFile::kDefinitionOffset, WordListFile::kDefinitionSize};
+    }
 
 private:
     void Close();

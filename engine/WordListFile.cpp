@@ -37,16 +37,32 @@ std::string_view WordListFile::ShownText(std::string_view field) {
     return end == std::string_view::npos ? field : field.substr(0, end);
 }
 
+std::string_view WordListFile::StoredText(std::string_view field) {
+    if (!IsCompact(field)) return ShownText(field);
+    const size_t last = field.find_last_not_of('\0');
+    return field.substr(0, last + 1);
+}
+
 std::string WordListFile::StripPadding(std::string_view text) {
     size_t end = text.size();
     while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\0')) --end;
     return std::string(text.substr(0, end));
 }
 
+namespace {
+
+std::string FieldOf(std::string_view field) {
+    return WordListFile::IsCompact(field)
+               ? std::string(WordListFile::StoredText(field))
+               : WordListFile::StripPadding(WordListFile::ShownText(field));
+}
+
+}  // namespace
+
 WordRecord WordListFile::Parse(std::string_view record) {
     WordRecord parsed;
-    parsed.word = StripPadding(ShownText(record.substr(kWordOffset, kWordSize)));
-    parsed.definition = StripPadding(ShownText(record.substr(kDefinitionOffset, kDefinitionSize)));
+    parsed.word = FieldOf(record.substr(kWordOffset, kWordSize));
+    parsed.definition = FieldOf(record.substr(kDefinitionOffset, kDefinitionSize));
     return parsed;
 }
 

@@ -7,6 +7,10 @@
 // Record layout (kRecordSize = 4 + 1 + 30 + 1 + 200 + 1 + 1 = 238 bytes):
 //   0..3 unused text, 4 separator, 5..34 word, 35 separator, 36..235 definition, 236..237 CR LF.
 // A text ends at its first NUL or at the end of its field; padding is part of the text.
+// A field that begins with a control character other than tab, line feed, form feed and
+// carriage return holds its text in the Unicode compression scheme (SCSU) instead, whose tag
+// bytes are exactly those; that form writes NUL bytes of its own, so its text runs to the
+// field's last byte that is not NUL (see FieldText, which reads and writes it).
 
 #include "engine/WordRecord.h"
 
@@ -34,12 +38,23 @@ public:
     static bool Write(const std::string& path, const std::vector<WordRecord>& records);
 
     // The texts of one raw record, read as the program reads them (up to the first NUL or the
-    // field's end) with trailing spaces and NULs, the padding, removed.
+    // field's end) with trailing spaces and NULs, the padding, removed; a compact field's
+    // bytes as StoredText, where a space may be part of a character.
     static WordRecord Parse(std::string_view record);
     // Reads every whole record of `bytes`; `trailingBytes` gets the count of bytes after the
     // last whole record, which the program ignores.
     static std::vector<WordRecord> ParseAll(std::string_view bytes, size_t& trailingBytes);
     // The text of a field as the program shows it: up to the first NUL, padding included.
     static std::string_view ShownText(std::string_view field);
+    // Whether the field holds its text in the compact form.
+    static bool IsCompact(std::string_view field) {
+        if (field.empty()) return false;
+        const unsigned char first = static_cast<unsigned char>(field[0]);
+        return first >= 0x01 && first <= 0x1F && first != '\t' && first != '\n' && first != '\f' &&
+               first != '\r';
+    }
+    // The bytes of the field's text: a compact one's up to its last byte that is not NUL,
+    // any other's as ShownText.
+    static std::string_view StoredText(std::string_view field);
     static std::string StripPadding(std::string_view text);
 };

@@ -58,6 +58,8 @@ public:
 
     const char* GetWord() const { return m_reader.GetWord(); }
     const char* GetDefinition() const { return m_reader.GetDefinition(); }
+    std::string_view WordField() const { return m_reader.WordField(); }
+    std::string_view DefinitionField() const { return m_reader.DefinitionField(); }
     const CGetWordRecord& GetRecordReader() const { return m_reader; }
     const CWordState& GetWordState() const { return m_state; }
     int32_t GetViewedCount() const { return m_viewedCount; }

@@ -24,6 +24,15 @@ qsizetype LastFitting(const QString& text, QTextBoundaryFinder::BoundaryType typ
 }  // namespace
 
 std::string FieldCutter::Cut(const std::string& utf8, size_t limit, bool singleByte) {
+    return Cut(
+        utf8, limit,
+        singleByte ? std::function<size_t(const std::string&)>()
+                   : [](const std::string& head) { return head.size(); });
+}
+
+std::string FieldCutter::Cut(const std::string& utf8, size_t limit,
+                             const std::function<size_t(const std::string&)>& measure) {
+    const bool singleByte = !measure;
     // Only a head of at most `limit` characters is kept, and the boundaries in it depend on
     // a few characters after it: a head well past that is widened, not a text of megabytes.
     const size_t kLookahead = 1024;
@@ -35,7 +44,7 @@ std::string FieldCutter::Cut(const std::string& utf8, size_t limit, bool singleB
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(headEnd));
     const auto sizeOf = [&](qsizetype end) {
         return singleByte ? static_cast<size_t>(end)
-                          : static_cast<size_t>(QStringView(text).left(end).toUtf8().size());
+                          : measure(QStringView(text).left(end).toUtf8().toStdString());
     };
     const qsizetype grapheme = LastFitting(text, QTextBoundaryFinder::Grapheme, sizeOf, limit);
     qsizetype cut = 0;

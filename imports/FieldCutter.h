@@ -6,6 +6,7 @@
 // reader sees as one, so a letter keeps its combining marks and a UTF-8 sequence is never
 // split.
 
+#include <functional>
 #include <string>
 
 class FieldCutter {
@@ -14,4 +15,8 @@ public:
     // counted in UTF-8 or, with `singleByte`, one byte a character, without a dangling
     // space or punctuation at its end.
     static std::string Cut(const std::string& text, size_t limit, bool singleByte);
+    // The same, the size of a head in its field (UTF-8 in, bytes out) told by `sizeOf`,
+    // which grows with the head; a form that holds no text of the script says limit + 1.
+    static std::string Cut(const std::string& text, size_t limit,
+                           const std::function<size_t(const std::string&)>& sizeOf);
 };

@@ -2,14 +2,16 @@
 #include "imports/FieldEncoder.h"
 
 #include "engine/Cp1252.h"
-#include "engine/FieldText.h"
 #include "engine/Utf8.h"
+#include "engine/WordListFile.h"
 #include "imports/FieldCutter.h"
 #include "imports/ImportAdvice.h"
 #include "imports/InputDecoder.h"
 #include "imports/LearnerText.h"
+#include "platform/FieldText.h"
 
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cstdio>
@@ -75,6 +77,43 @@ bool ReadsBack(const std::string& bytes, const std::string& text) {
     return pos == text.size();
 }
 
+// The compact form of a text that may fit `limit`, or an empty string: one that takes more
+// characters than bytes is not encoded at all, since it may be megabytes.
+std::string CompactIfFits(const std::string& text, size_t limit) {
+    size_t characters = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && ++characters >= limit)
+            return std::string();
+    std::string compact = FieldText::ToCompact(text);
+    return compact.size() <= limit ? compact : std::string();
+}
+
+// The letters a reader counts: a letter with its combining marks is one.
+size_t Letters(const std::string& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, QString::fromStdString(text));
+    size_t count = 0;
+    while (finder.toNextBoundary() > 0) ++count;
+    return count;
+}
+
+// How many letters the field holds in the compact form (its tag takes up to two bytes), in
+// Windows-1252 and of Chinese, Japanese or Korean (two bytes each).
+std::string TooManyLetters(const std::string& text, size_t limit) {
+    const bool isWord = limit == WordListFile::kWordSize;
+    const QString holds =
+        isWord ? QCoreApplication::translate(
+                     "Import",
+                     "has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 "
+                     "Chinese, Japanese or Korean characters)")
+               : QCoreApplication::translate(
+                     "Import",
+                     "has %1 letters; a definition holds at most %2 (%3 in "
+                     "Windows-1252, %4 Chinese, Japanese or Korean characters)");
+    const size_t compact = limit >= 2 ? limit - 2 : 0;
+    return LearnerText::Filled(holds, {std::to_string(Letters(text)), std::to_string(compact),
+                                       std::to_string(limit), std::to_string(compact / 2)});
+}
+
 }  // namespace
 
 FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit, Encoding encoding,
@@ -98,32 +137,42 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
     const bool utf8 = encoding == Encoding::Utf8 || (encoding == Encoding::Auto && !readsBack);
     // An over-long text is measured, not copied: it may be megabytes.
     const size_t encodedSize = utf8 ? text.size() : single.size();
+    // Today's forms first, so that every list that could be made before is made alike; the
+    // compact one only for a text neither holds.
+    std::string compact;
     if (encodedSize <= limit) {
         outcome.text = text;
         outcome.bytes = utf8 ? text : std::move(single);
+    } else if (utf8 && !(compact = CompactIfFits(text, limit)).empty()) {
+        outcome.text = text;
+        outcome.bytes = std::move(compact);
     } else {
         const std::string size = std::to_string(encodedSize);
         if (!truncate) {
             outcome.problem =
-                LearnerText::Filled(QCoreApplication::translate(
-                                        "Import", "is %1 bytes in %2, over the limit of %3"),
-                                    {size, Name(utf8), std::to_string(limit)}) +
-                ImportAdvice::Text(ImportAdvice::kTruncate);
+                TooManyLetters(text, limit) + ImportAdvice::Text(ImportAdvice::kTruncate);
             return outcome;
         }
-        outcome.uncutSize = encodedSize;
-        outcome.text = FieldCutter::Cut(text, limit, !utf8);
-        if (!utf8)
-            ToCp1252(outcome.text, outcome.bytes, missing);
-        else
-            outcome.bytes = outcome.text;
-        if (outcome.text.empty()) {
+        // A text that is not Windows-1252 is cut to what the compact form holds, which is
+        // more than UTF-8 holds of every script but Latin.
+        const std::string cut =
+            utf8 ? FieldCutter::Cut(text, limit,
+                                    [limit](const std::string& head) {
+                                        const size_t packed = FieldText::ToCompact(head).size();
+                                        return std::min(head.size(),
+                                                        packed == 0 ? limit + 1 : packed);
+                                    })
+                 : FieldCutter::Cut(text, limit, true);
+        if (cut.empty()) {
             outcome.problem = LearnerText::Filled(
                 QCoreApplication::translate("Import",
                                             "is %1 bytes in %2 and has no place to cut it to %3"),
                 {size, Name(utf8), std::to_string(limit)});
             return outcome;
         }
+        outcome = Encode(cut, limit, encoding, false);
+        outcome.uncutSize = encodedSize;
+        return outcome;
     }
     if (FieldText::ToUtf8(outcome.bytes) != outcome.text) {
         outcome.problem = LearnerText::Filled(

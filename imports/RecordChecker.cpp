@@ -2,15 +2,16 @@
 #include "imports/RecordChecker.h"
 
 #include "engine/Cp1252.h"
-#include "engine/FieldText.h"
 #include "engine/GetWordRecord.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
 #include "imports/LearnerText.h"
+#include "platform/FieldText.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -53,8 +54,20 @@ std::string Told(const FieldTexts& texts, bool isWord, std::initializer_list<std
 void CheckBreakingBytes(std::string_view record, std::vector<std::string>& problems) {
     const size_t end = WordListFile::kRecordSize - 2;
     const bool endIsCrLf = record[end] == '\r' && record[end + 1] == '\n';
+    // A compact field's bytes are its own business: any of them may stand in a character.
+    const auto compactHolds = [record](size_t i) {
+        for (const auto& [offset, size] :
+             {std::pair{WordListFile::kWordOffset, WordListFile::kWordSize},
+              {WordListFile::kDefinitionOffset, WordListFile::kDefinitionSize}}) {
+            const size_t from = static_cast<size_t>(offset);
+            if (i >= from && i < from + size && WordListFile::IsCompact(record.substr(from, size)))
+                return true;
+        }
+        return false;
+    };
     for (size_t i = 0; i < record.size(); ++i) {
         const unsigned char byte = static_cast<unsigned char>(record[i]);
+        if (compactHolds(i)) continue;
         const bool breaks =
             byte == 0x1A || ((byte == '\r' || byte == '\n') && (i < end || !endIsCrLf));
         if (breaks) {
@@ -144,10 +157,19 @@ void CheckCutUtf8(std::string_view text, bool isWord, std::vector<std::string>& 
 std::vector<std::string> RecordChecker::Problems(std::string_view record) {
     std::vector<std::string> problems;
     CheckBreakingBytes(record, problems);
+    // A compact field is checked as the text it reads as, which is UTF-8.
+    std::string wordText;
+    std::string definitionText;
+    const auto shown = [](std::string_view field, std::string& decoded) {
+        if (!WordListFile::IsCompact(field)) return WordListFile::ShownText(field);
+        decoded = FieldText::ToUtf8(field);
+        return std::string_view(decoded);
+    };
     const std::string_view word =
-        WordListFile::ShownText(record.substr(WordListFile::kWordOffset, WordListFile::kWordSize));
-    const std::string_view definition = WordListFile::ShownText(
-        record.substr(WordListFile::kDefinitionOffset, WordListFile::kDefinitionSize));
+        shown(record.substr(WordListFile::kWordOffset, WordListFile::kWordSize), wordText);
+    const std::string_view definition =
+        shown(record.substr(WordListFile::kDefinitionOffset, WordListFile::kDefinitionSize),
+              definitionText);
     CheckShownBytes(word, true, problems);
     CheckShownBytes(definition, false, problems);
     CheckCutUtf8(word, true, problems);

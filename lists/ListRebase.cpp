@@ -2,13 +2,13 @@
 #include "lists/ListRebase.h"
 
 #include "engine/Counted.h"
-#include "engine/FieldText.h"
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
 #include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListTransaction.h"
 #include "lists/SessionRebaser.h"
+#include "platform/FieldText.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 #include "platform/Win1252.h"
 
 #include "engine/Cp1252.h"
-#include "engine/FieldText.h"
+#include "platform/FieldText.h"
 
 QString Win1252ToUnicode(std::string_view bytes) {
     QString text;

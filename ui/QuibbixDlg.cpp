@@ -3,6 +3,7 @@
 
 #include "engine/EngineEnv.h"
 #include "engine/Escaped.h"
+#include "engine/WordListFile.h"
 #include "lists/ListStore.h"
 #include "platform/DialogIds.h"
 #include "platform/DrawText.h"
@@ -101,12 +102,14 @@ void CQuibbixDlg::UpdateTitle() {
     setWindowTitle(title);
 }
 
-const char* CQuibbixDlg::ShownFirst() const {
-    return m_isBackwards ? m_wordSelect.GetDefinition() : m_wordSelect.GetWord();
+std::string CQuibbixDlg::ShownFirst() const {
+    return std::string(WordListFile::StoredText(m_isBackwards ? m_wordSelect.DefinitionField()
+                                                              : m_wordSelect.WordField()));
 }
 
-const char* CQuibbixDlg::Revealed() const {
-    return m_isBackwards ? m_wordSelect.GetWord() : m_wordSelect.GetDefinition();
+std::string CQuibbixDlg::Revealed() const {
+    return std::string(WordListFile::StoredText(m_isBackwards ? m_wordSelect.WordField()
+                                                              : m_wordSelect.DefinitionField()));
 }
 
 bool CQuibbixDlg::Initialize() {
@@ -174,8 +177,9 @@ bool CQuibbixDlg::Initialize() {
     AddAnswerKeys();
     m_speech = std::make_unique<StudySpeech>(
         *this, m_studyLine,
-        StudySpeech::Texts{[this] { return IsPaused() ? "" : ShownFirst(); },
-                           [this] { return IsPaused() || IsBeforeReveal() ? "" : Revealed(); }},
+        StudySpeech::Texts{
+            [this] { return IsPaused() ? std::string() : ShownFirst(); },
+            [this] { return IsPaused() || IsBeforeReveal() ? std::string() : Revealed(); }},
         m_isBackwards, m_voiceFactory, [this] { return m_services.sound.CanBeHeard(); });
     UpdateStudyLine();
     m_studyLine.ShowNotice(arrived);

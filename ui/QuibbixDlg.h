@@ -221,8 +221,9 @@ private:
     void ReloadIfDue();
     ListFolder::Direction Direction() const;
     // What the word box shows, and what the press reveals below it.
-    const char* ShownFirst() const;
-    const char* Revealed() const;
+    // The raw text of a field (see WordListFile::StoredText): a compact one holds NUL bytes.
+    std::string ShownFirst() const;
+    std::string Revealed() const;
 
     PlatformServices& m_services;
     EngineEnv& m_env;

@@ -3,11 +3,11 @@
 // real list folders in a temporary data home, the refused entries and the question of a list
 // that already exists, each answered as a user would.
 
-#include "engine/FieldText.h"
 #include "engine/WordListFile.h"
 #include "imports/TextEncoding.h"
 #include "lists/LaunchRequest.h"
 #include "lists/ListSync.h"
+#include "platform/FieldText.h"
 #include "tests/support/TempDir.h"
 #include "ui/HelpWindow.h"
 #include "ui/chooser/ChooserWindow.h"
@@ -322,6 +322,22 @@ TEST_F(LaunchWindowsTest, Import_ShowsRefusedEntries_AndCancelCreatesNothing) {
     ASSERT_TRUE(added);
     EXPECT_EQ("French verbs", added->name);
     EXPECT_EQ(3, store.Find("French verbs")->words);
+}
+
+// A word too long even in the compact form is cut at its last whole letter, on request.
+TEST_F(LaunchWindowsTest, RefusedEntries_CutToFit_AddsThemCut) {
+    const fs::path file = dir.path() / "long.tsv";
+    std::string tooLong;
+    for (int i = 0; i < 35; ++i) tooLong += "ж";
+    WriteFile(file.string(), "кот\tcat\n" + tooLong + "\tlong\n");
+    WhenModalOpens([](QWidget* dialog) { Click(dialog, QStringLiteral("cutButton")); });
+    const auto added = ImportFlow::Run(nullptr, store, file);
+    ASSERT_TRUE(added);
+    size_t trailing = 0;
+    const std::vector<WordRecord> words =
+        WordListFile::ParseAll(ReadFile((added->folder / "list/kelvo.lst").string()), trailing);
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_EQ(FieldText::ToUtf8(words[1].word), tooLong.substr(0, 29 * 2));
 }
 
 // A file's name and words may hold what a terminal or a label takes as commands.

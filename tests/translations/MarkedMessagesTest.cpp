@@ -227,8 +227,8 @@ TEST(CommandLineMessages, StayEnglishUnderAnotherLocale) {
               "entry; use --header to skip it, --no-header to keep it\n"
               "words.tsv:2: word \"" +
                   std::string(40, 'w') +
-                  "\" is 40 bytes in Windows-1252, over "
-                  "the limit of 30 (--truncate cuts it)\n"
+                  "\" has 40 letters; a word holds at most 28 (30 in Windows-1252, 14 "
+                  "Chinese, Japanese or Korean characters) (--truncate cuts it)\n"
                   "quibbix-wordlist: 1 entry refused; out.lst not written (--skip-bad writes the "
                   "others)\n");
 }

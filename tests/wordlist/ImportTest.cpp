@@ -233,10 +233,11 @@ struct RefusalCase {
 
 const std::vector<RefusalCase> kRefusals = {
     {"WordTooLong", std::string(31, 'w') + ",def\n",
-     "in.csv:2: word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwwww\" is 31 bytes in Windows-1252, over the "
-     "limit of 30"},
+     "in.csv:2: word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwwww\" has 31 letters; a word holds at most 28 "
+     "(30 in Windows-1252, 14 Chinese, Japanese or Korean characters)"},
     {"DefinitionTooLong", "word," + std::string(201, 'd') + "\n",
-     "in.csv:2: definition of \"word\" is 201 bytes in Windows-1252, over the limit of 200"},
+     "in.csv:2: definition of \"word\" has 201 letters; a definition holds at most 198 (200 in "
+     "Windows-1252, 99 Chinese, Japanese or Korean characters)"},
     {"EmptyWord", ",definition\n", "in.csv:2: empty word"},
     {"NoDefinition", "word\n", "in.csv:2: word \"word\": no definition"},
     {"NoCp1252Form",

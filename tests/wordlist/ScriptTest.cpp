@@ -2,9 +2,9 @@
 // Lists in scripts Windows-1252 lacks: each import format as real files have it, the round
 // trip through check and export, cuts that keep characters whole, and lists made on Windows
 // set to another code page.
-#include "engine/FieldText.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
+#include "platform/FieldText.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
 
@@ -112,28 +112,55 @@ TEST(Scripts, TextWindows1252HoldsStaysInItAndTheRestIsUtf8) {
     EXPECT_EQ(Shown("utf8.lst"), Shown("auto.lst"));
 }
 
-TEST(Scripts, LimitIsInBytesAndTheRefusalSaysHowMany) {
+std::string Repeat(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
+// Words as learners have them, longer than UTF-8 holds in a field, take the compact form; a
+// longer one is refused in letters, or cut at its last whole letter that fits.
+TEST(Scripts, LongWordsOfEveryScriptFit_TooLongIsToldInLetters) {
     TempDir dir;
-    std::string word;
-    for (int i = 0; i < 11; ++i) word += "中";
-    WriteFile("in.tsv", "ok\tfine\n" + word + "\t字\n");
-    const ToolResult result = RunTool({"import", "in.tsv", "-o", "out.lst"});
+    std::string definition;
+    for (int i = 0; i < 19; ++i) definition += "ηλεκτρικό ";  // 190 letters and spaces
+    definition += "ρεύμα";
+    const Records words = {{"достопримечательность", "sight"},
+                           {"досто́примеча́тельность", "sight, stressed"},
+                           {"ηλεκτροκαρδιογράφημα", definition},
+                           {"一丁七万丈三上下不与丐丑专且", "fourteen characters"},
+                           {"الديمقراطيةوالاستقلالية", "Arabic"},
+                           {"plain", "as it always was"}};
+    std::string file;
+    for (const auto& [word, meaning] : words) file += word + "\t" + meaning + "\n";
+    const std::string tooLong = Repeat("ж", 35);
+    WriteFile("in.tsv", file + tooLong + "\tx\n");
+    ToolResult result = RunTool({"import", "in.tsv", "-o", "out.lst"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_NE(result.err.find("in.tsv:2: word \"" + word +
-                              "\" is 33 bytes in UTF-8, over the limit of 30"),
+    EXPECT_NE(result.err.find("in.tsv:7: word \"" + tooLong +
+                              "\" has 35 letters; a word holds at most 28 (30 in Windows-1252, "
+                              "14 Chinese, Japanese or Korean characters)"),
               std::string::npos)
         << result.err;
+    WriteFile("in.tsv", file);
+    ASSERT_EQ(RunTool({"import", "in.tsv", "-o", "out.lst"}).code, 0);
+    EXPECT_EQ(Shown("out.lst"), words);
+    // The list as the tool exports it reads as it was imported.
+    result = RunTool({"export", "out.lst"});
+    ASSERT_EQ(result.code, 0);
+    EXPECT_EQ(result.out, file);
+    // A field today's forms hold is stored as it always was.
+    EXPECT_EQ(ReadFile("out.lst").substr(5 * WordListFile::kRecordSize),
+              RecordImage("plain", "as it always was"));
+
+    WriteFile("long.tsv", tooLong + "\tx\n");
+    ASSERT_EQ(RunTool({"import", "--truncate", "long.tsv", "-o", "cut.lst"}).code, 0);
+    EXPECT_EQ(Shown("cut.lst")[0].first, Repeat("ж", 29));
 }
 
 bool IsCombining(char32_t ch) {
     return (ch >= 0x300 && ch <= 0x36F) || ch == 0xE31 || (ch >= 0xE34 && ch <= 0xE3A) ||
            (ch >= 0xE47 && ch <= 0xE4E);
-}
-
-std::string Repeat(const std::string& text, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += text;
-    return out;
 }
 
 TEST(Scripts, CutFieldsNeverEndInsideACharacter) {
@@ -226,18 +253,18 @@ TEST(Recode, EachCodePageShowsAsWrittenInTheSameOrder) {
 
 TEST(Recode, RefusesWhatItCannotCarryAndWritesNothing) {
     TempDir dir;
-    const std::string longWord(16, '\xEA');  // 16 letters, 32 bytes in UTF-8
-    WriteFile("in.lst", RecordImage("ok", "fine") + RecordImage(longWord, "x"));
+    const std::string longDefinition(200, '\xEA');  // 200 letters, which UTF-8 doubles
+    WriteFile("in.lst", RecordImage("ok", "fine") + RecordImage("x", longDefinition));
     ToolResult result = RunTool({"recode", "--from", "1251", "in.lst", "-o", "out.lst"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_NE(result.err.find("record 1 (word index 1): word \"" + Repeat("к", 16) +
-                              "\" is 32 bytes in UTF-8, over the limit of 30"),
+    EXPECT_NE(result.err.find("record 1 (word index 1): definition \"" + Repeat("к", 200) +
+                              "\" has 200 letters; a definition holds at most 198"),
               std::string::npos)
         << result.err;
     EXPECT_FALSE(FileExists("out.lst"));
     ASSERT_EQ(RunTool({"recode", "--from", "1251", "--truncate", "in.lst", "-o", "out.lst"}).code,
               0);
-    EXPECT_EQ(Shown("out.lst")[1].first, Repeat("к", 15));
+    EXPECT_EQ(Shown("out.lst")[1].second, Repeat("к", 199));
 
     WriteFile("greek.lst", RecordImage("ok", "\xAA"));
     result = RunTool({"recode", "--from", "1253", "greek.lst", "-o", "g.lst"});

@@ -3,6 +3,7 @@
 // the refusals, which must read as import's.
 #include "imports/Diagnostics.h"
 #include "imports/RecordEncoder.h"
+#include "platform/FieldText.h"
 #include "tests/lists/ListTestFiles.h"
 #include "ui/words/WordsFilter.h"
 #include "ui/words/WordsModel.h"
@@ -72,6 +73,26 @@ TEST_F(WordsModelTest, AnEditorGetsTheTextItselfNotItsEscapes) {
     EXPECT_FALSE(m_model.SetText(0, WordsModel::kDefinition, "to\tgo!", error));
     ASSERT_TRUE(m_model.SetText(0, WordsModel::kDefinition, "to go", error));
     EXPECT_EQ(RecordsOf(m_model).front().second, "to go");
+}
+
+// Words longer than UTF-8 holds in a field are stored compact, and shown and edited whole.
+TEST_F(WordsModelTest, LongWordsOfEveryScript_StoredCompactAndShownWhole) {
+    const QString greek = QStringLiteral("ηλεκτροκαρδιογράφημα");
+    const QString chinese = QStringLiteral("一丁七万丈三上下不与丐丑专且");
+    QString error;
+    ASSERT_TRUE(m_model.SetText(0, WordsModel::kWord, greek, error)) << error.toStdString();
+    ASSERT_EQ(m_model.AddWord(chinese, greek.repeated(9), error), 3) << error.toStdString();
+    EXPECT_TRUE(FieldText::IsCompact(m_model.Records()[0].word));
+    EXPECT_EQ(m_model.data(m_model.index(0, WordsModel::kWord)).toString(), greek);
+    EXPECT_EQ(m_model.data(m_model.index(3, WordsModel::kWord)).toString(), chinese);
+    EXPECT_EQ(m_model.data(m_model.index(3, WordsModel::kDefinition), Qt::EditRole).toString(),
+              greek.repeated(9));
+    // Set again as it stands, it is no change.
+    ASSERT_TRUE(m_model.Undo());
+    ASSERT_TRUE(m_model.SetText(0, WordsModel::kWord, greek, error));
+    EXPECT_TRUE(m_model.SetText(0, WordsModel::kWord, greek, error));
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(RecordsOf(m_model), kStart);
 }
 
 TEST_F(WordsModelTest, TellsAListChangedElsewhere) {
@@ -201,7 +222,8 @@ using Encoding = FieldEncoder::Encoding;
 INSTANTIATE_TEST_SUITE_P(
     Entries, WordsRefusalTest,
     testing::Values(Refusal{WordsModel::kWord, std::string(31, 'w'), Encoding::Auto},
-                    Refusal{WordsModel::kWord, "ωωωωωωωωωωωωωωωω", Encoding::Auto},  // 32 bytes
+                    Refusal{WordsModel::kWord, "ωωωωωωωωωωωωωωωωωωωωωωωωωωωωω",
+                            Encoding::Auto},  // 29 letters
                     Refusal{WordsModel::kWord, "  ", Encoding::Auto},
                     Refusal{WordsModel::kWord, "a\tb", Encoding::Auto},
                     Refusal{WordsModel::kWord, "ωμέγα", Encoding::Cp1252},

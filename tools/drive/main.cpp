@@ -24,7 +24,6 @@
 
 #include "engine/ConsoleEnv.h"
 #include "engine/Escaped.h"
-#include "engine/FieldText.h"
 #include "engine/HistoryFile.h"
 #include "engine/RedirectedFileSystem.h"
 #include "engine/SessionFiles.h"
@@ -35,6 +34,7 @@
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "lists/ListSync.h"
+#include "platform/FieldText.h"
 #include "platform/FolderLock.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/PosixFiles.h"

@@ -4,7 +4,6 @@
 #include "engine/AtomicFile.h"
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
-#include "engine/FieldText.h"
 #include "engine/GetWordRecord.h"
 #include "engine/ListRec.h"
 #include "engine/Version.h"
@@ -25,6 +24,7 @@
 #include "lists/ListImporter.h"
 #include "lists/ListSync.h"
 #include "lists/SessionRebaser.h"
+#include "platform/FieldText.h"
 #include "platform/FolderLock.h"
 
 #include <algorithm>
@@ -570,6 +570,8 @@ int WordListTool::Recode(const Arguments& args) {
             const char* part = isWord ? "word" : "definition";
             // A field already in UTF-8 shows as it should. Once in a while a short text in
             // the code page forms UTF-8 by chance, so the user gets to see each one.
+            // A compact field holds Unicode already, whatever the code page.
+            if (FieldText::IsCompact(field)) continue;
             if (FieldText::IsUtf8(field)) {
                 diagnostics.Note(input, 0,
                                  where + "the " + part + " already reads as UTF-8 (\"" + field +

@@ -2,12 +2,12 @@
 #include "ui/chooser/ImportFlow.h"
 
 #include "engine/Escaped.h"
-#include "engine/FieldText.h"
 #include "imports/EncodingDetector.h"
 #include "imports/ImportAdvice.h"
 #include "imports/InputDecoder.h"
 #include "imports/LearnerText.h"
 #include "lists/ListImporter.h"
+#include "platform/FieldText.h"
 #include "platform/PlainMessageBox.h"
 #include "platform/Translations.h"
 #include "ui/chooser/EncodingDialog.h"
@@ -282,8 +282,15 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
                  QCoreApplication::translate("ImportFlow", "It holds no words.").toStdString());
             return std::nullopt;
         }
-        RefusedDialog refused(plan, parent);
-        if (refused.exec() != QDialog::Accepted || plan.records.empty()) return std::nullopt;
+        // Cut to fit, the entries are read again: what still cannot be added is shown again.
+        int answer = RefusedDialog(plan, parent).exec();
+        if (answer == RefusedDialog::kCutToFit) {
+            RecordEncoder::Options cut = plan.encode;
+            cut.truncate = true;
+            plan = Read(file, plan.options, cut);
+            answer = plan.refused.empty() ? QDialog::Accepted : RefusedDialog(plan, parent).exec();
+        }
+        if (answer != QDialog::Accepted || plan.records.empty()) return std::nullopt;
     }
 
     std::string name = plan.suggestedName;

@@ -41,7 +41,8 @@ QTreeWidget* EntriesView(const ImportPlan& plan) {
     view->setHeaderLabels({QCoreApplication::translate("RefusedDialog", "Line"),
                            QCoreApplication::translate("RefusedDialog", "Reason")});
     view->setRootIsDecorated(false);
-    view->setUniformRowHeights(true);
+    // A reason is read whole, over as many lines as it takes.
+    view->setUniformRowHeights(false);
     view->setWordWrap(true);
     view->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     view->header()->setStretchLastSection(true);
@@ -92,6 +93,14 @@ RefusedDialog::RefusedDialog(const ImportPlan& plan, QWidget* parent) : QDialog(
         skip->setDefault(true);
     } else {
         cancel->setDefault(true);
+    }
+    if (!plan.encode.truncate) {
+        QPushButton* cut = buttons->addButton(tr("C&ut Them to Fit"), QDialogButtonBox::ActionRole);
+        cut->setObjectName(QStringLiteral("cutButton"));
+        cut->setAccessibleDescription(
+            tr("Cut the words and definitions too long for the list at their last whole letter "
+               "that fits"));
+        connect(cut, &QPushButton::clicked, this, [this] { done(kCutToFit); });
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,7 +1,8 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Shows the entries of a file that cannot be taken into a list, each with its line and the
-// reason, before anything is created: the user skips them and adds the rest, or cancels.
+// whole reason, before anything is created: the user skips them and adds the rest, has texts
+// too long for their field cut to fit, or cancels.
 
 #include "lists/ListImporter.h"
 
@@ -12,6 +13,10 @@ class RefusedDialog : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(RefusedDialog)
 
 public:
-    // With nothing left to add once the refused entries are skipped, only Cancel is offered.
+    // What exec() returns when the user asks for the texts to be cut to fit.
+    static constexpr int kCutToFit = 2;
+
+    // With nothing left to add once the refused entries are skipped, only Cancel is offered
+    // (and cutting, unless the entries were cut already).
     RefusedDialog(const ImportPlan& plan, QWidget* parent = nullptr);
 };

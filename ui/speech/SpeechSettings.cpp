@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/speech/SpeechSettings.h"
 
-#include "engine/FieldText.h"
 #include "engine/WordListFile.h"
 #include "lists/ListFolder.h"
+#include "platform/FieldText.h"
 #include "ui/speech/ScriptLanguage.h"
 
 #include <QDir>

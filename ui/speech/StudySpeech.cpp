@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/speech/StudySpeech.h"
 
-#include "engine/FieldText.h"
+#include "platform/FieldText.h"
 #include "ui/StudyLine.h"
 
 #include <QCoreApplication>
@@ -43,10 +43,12 @@ void StudySpeech::OnWordShown() {
     if (m_settings.isSpeakingEach) SayShown();
 }
 
-void StudySpeech::SayShown() { Say(m_texts.shown ? m_texts.shown() : nullptr, m_isBackwards); }
+void StudySpeech::SayShown() {
+    Say(m_texts.shown ? m_texts.shown() : std::string(), m_isBackwards);
+}
 
 void StudySpeech::SayRevealed() {
-    Say(m_texts.revealed ? m_texts.revealed() : nullptr, !m_isBackwards);
+    Say(m_texts.revealed ? m_texts.revealed() : std::string(), !m_isBackwards);
 }
 
 void StudySpeech::ToggleSpeakingEach() {
@@ -65,8 +67,7 @@ void StudySpeech::ToggleSpeakingEach() {
     ShowNote(m_settings.isSpeakingEach ? tr("Each word is spoken") : tr("Words are not spoken"));
 }
 
-void StudySpeech::Say(const char* field, bool isDefinition) {
-    if (!field) return;
+void StudySpeech::Say(const std::string& field, bool isDefinition) {
     const QString text = QString::fromStdString(FieldText::ToUtf8(field)).simplified();
     if (text.isEmpty()) return;
     if (m_settings.wordLanguage.isEmpty() || m_settings.definitionLanguage.isEmpty())

@@ -12,6 +12,7 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 #include <thread>
 
 class CStudyLine;
@@ -21,12 +22,12 @@ class StudySpeech : public QObject {
     Q_DECLARE_TR_FUNCTIONS(StudySpeech)
 
 public:
-    // The raw fields on screen (Windows-1252 or UTF-8): the word box's text, and what was
-    // revealed below it; null or "" when there is nothing to say (before the start press,
-    // during a break, before the reveal).
+    // The raw fields on screen (see FieldText): the word box's text, and what was revealed
+    // below it; "" when there is nothing to say (before the start press, during a break,
+    // before the reveal).
     struct Texts {
-        std::function<const char*()> shown;
-        std::function<const char*()> revealed;
+        std::function<std::string()> shown;
+        std::function<std::string()> revealed;
     };
 
     // `window` and `line` must outlive this object; the settings are those of the list in
@@ -48,7 +49,7 @@ public:
 
 private:
     // Says `field` in the language of the definitions or of the words.
-    void Say(const char* field, bool isDefinition);
+    void Say(const std::string& field, bool isDefinition);
     void ShowNote(const QString& note);
     // A voice speaking into no sound output says nothing at all: the learner is told once.
     void CheckSoundOnce();

@@ -3,10 +3,10 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/Escaped.h"
-#include "engine/FieldText.h"
 #include "engine/ListRec.h"
 #include "engine/WordListFile.h"
 #include "lists/ListFolder.h"
+#include "platform/FieldText.h"
 #include "ui/words/SearchKey.h"
 
 #include <algorithm>
