@@ -4,7 +4,6 @@
 #include "engine/AtomicFile.h"
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
-#include "engine/FieldText.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "imports/EntryChecker.h"
@@ -18,6 +17,7 @@
 #include "lists/SyncManifest.h"
 #include "lists/SyncSide.h"
 #include "lists/SyncWrite.h"
+#include "platform/FieldText.h"
 #include "platform/PosixFiles.h"
 #include "platform/Translations.h"
 #include "sync/AnswerEvents.h"
@@ -377,12 +377,15 @@ std::string SyncPieceInLearnersWords(const char* piece) {
 bool EntryAsTheListChecksIt(std::string_view word, std::string_view definition,
                             std::string& problem) {
     const auto text = [](std::string_view field) {
-        return field.find('\0') == std::string_view::npos ? FieldText::ToUtf8(field)
-                                                          : std::string(field);
+        return field.find('\0') == std::string_view::npos || FieldText::IsCompact(field)
+                   ? FieldText::ToUtf8(field)
+                   : std::string(field);
     };
+    // A compact field is what the automatic choice makes of a text neither other form holds.
     const auto encoding = [](std::string_view field) {
-        return FieldText::IsUtf8(field) ? FieldEncoder::Encoding::Utf8
-                                        : FieldEncoder::Encoding::Cp1252;
+        return FieldText::IsCompact(field) ? FieldEncoder::Encoding::Auto
+               : FieldText::IsUtf8(field)  ? FieldEncoder::Encoding::Utf8
+                                           : FieldEncoder::Encoding::Cp1252;
     };
     WordRecord record;
     if (EntryChecker(encoding(word)).Word(text(word), record, problem) &&
@@ -395,10 +398,26 @@ bool EntryAsTheListChecksIt(std::string_view word, std::string_view definition,
     return !JournalLine::BreaksList(word, definition);
 }
 
+// A compact field travels as its text, which a computer whose fields are compact in another
+// way (or not at all) reads alike.
+std::string FieldToLine(std::string_view field, size_t) {
+    return FieldText::IsCompact(field) ? FieldText::ToUtf8(field) : std::string(field);
+}
+
+// A text that fits its field is stored as it came, as every edit was; a longer one in the
+// compact form where that holds it, and otherwise left for the entry check to refuse.
+std::string LineToField(std::string_view text, size_t size) {
+    // More characters than the field has bytes never fit, at four bytes a character at most.
+    if (text.size() <= size || text.size() > size * 4) return std::string(text);
+    std::string compact = FieldText::ToCompact(text);
+    return !compact.empty() && compact.size() <= size ? compact : std::string(text);
+}
+
 // What every entry point says and checks through.
 void UseListTexts() {
     SyncTexts::UseTranslator(&SyncPieceInLearnersWords);
     JournalLine::UseEntryCheck(&EntryAsTheListChecksIt);
+    JournalLine::UseFieldForms(&FieldToLine, &LineToField);
 }
 
 // The file system every file an entry point touches goes through.

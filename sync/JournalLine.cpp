@@ -43,6 +43,11 @@ bool PlainEntryCheck(std::string_view word, std::string_view definition, std::st
 // Installed again by every sync, which may run on a thread of its own beside another reader.
 std::atomic<JournalLine::EntryCheck> g_entryCheck{&PlainEntryCheck};
 
+std::string SameBytes(std::string_view field, size_t) { return std::string(field); }
+
+std::atomic<JournalLine::FieldForm> g_toLine{&SameBytes};
+std::atomic<JournalLine::FieldForm> g_toField{&SameBytes};
+
 struct FieldList {
     std::string_view field[kMaxFields];
     size_t count = 0;
@@ -204,6 +209,8 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
             reason = SyncTexts::Said(SyncTexts::kBrokenEscape);
             return false;
         }
+        e.text = g_toField.load()(e.text, WordListFile::kWordSize);
+        e.definition = g_toField.load()(e.definition, WordListFile::kDefinitionSize);
         // Checked as the learner's own entries are: the words of every computer's list come
         // from here, and nothing is cut to fit.
         if (!g_entryCheck.load()(e.text, e.definition, reason)) return false;
@@ -245,7 +252,9 @@ std::string JournalLine::Encode(const JournalEvent& e) {
             line += ' ' + std::to_string(e.undone);
             break;
         case JournalEvent::Kind::kEdit:
-            line += ' ' + e.word + ' ' + EscapeField(e.text) + ' ' + EscapeField(e.definition);
+            line += ' ' + e.word + ' ' +
+                    EscapeField(g_toLine.load()(e.text, WordListFile::kWordSize)) + ' ' +
+                    EscapeField(g_toLine.load()(e.definition, WordListFile::kDefinitionSize));
             break;
         case JournalEvent::Kind::kRemove:
             line += ' ' + e.word;
@@ -305,6 +314,11 @@ bool JournalLine::IsLaterKind(std::string_view line) {
 bool JournalLine::BreaksList(std::string_view word, std::string_view definition) {
     std::string ignored;
     return !PlainEntryCheck(word, definition, ignored);
+}
+
+void JournalLine::UseFieldForms(FieldForm toLine, FieldForm toField) {
+    g_toLine.store(toLine ? toLine : &SameBytes);
+    g_toField.store(toField ? toField : &SameBytes);
 }
 
 void JournalLine::UseEntryCheck(EntryCheck check) {

@@ -56,6 +56,12 @@ public:
                                 std::string& problem);
     // Null puts the library's own check back.
     static void UseEntryCheck(EntryCheck check);
+    // How an edit's fields travel: `toLine` turns a field's bytes into what its line holds,
+    // `toField` the reverse, for a field of `size` bytes. The list store installs the
+    // program's own, under which a compact field travels as its UTF-8 text and every computer
+    // stores it in its own form; null puts the library's own back, which keeps the bytes.
+    using FieldForm = std::string (*)(std::string_view text, size_t size);
+    static void UseFieldForms(FieldForm toLine, FieldForm toField);
     // Whether an edit's fields break the word list, whatever else a checker finds: an empty
     // word, a control character, more bytes than a field holds.
     static bool BreaksList(std::string_view word, std::string_view definition);

@@ -9,6 +9,7 @@
 #include "lists/ListGuard.h"
 #include "lists/ListStore.h"
 #include "lists/ListSync.h"
+#include "platform/FieldText.h"
 #include "platform/FolderLock.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
@@ -284,7 +285,9 @@ TEST_F(ListSyncTest, WordsUpdated_JournalHoldsEachChangeByTheWordsId) {
     Start(a);
     DeliverAll(a, b);
     Join(b);
-    Update(a, "meaning one, reworded", "fresh");
+    // A word too long for UTF-8 in its field travels as its text, and is compact on both.
+    const std::string sight = "достопримечательность";
+    Update(a, "meaning one, reworded", sight);
     // Word index 1 is the second record; index 40, the number of words, the first.
     AnswerLog::Entry second, first;
     second.wordIndex = 1;
@@ -305,10 +308,13 @@ TEST_F(ListSyncTest, WordsUpdated_JournalHoldsEachChangeByTheWordsId) {
               "1 w1 meaning one, reworded");
     EXPECT_EQ(added.kind, JournalEvent::Kind::kEdit);
     EXPECT_EQ(added.word, added.NewWordId());
-    EXPECT_EQ(added.text, "fresh");
+    EXPECT_EQ(FieldText::ToUtf8(added.text), sight);
+    EXPECT_TRUE(FieldText::IsCompact(added.text));
+    EXPECT_NE(ReadFile((a.List() / "sync/journal.txt").string()).find(" " + sight + " "),
+              std::string::npos);
     EXPECT_EQ(journal.events[3].word, "3");
     EXPECT_EQ(journal.events[4].word, "1");
-    EXPECT_EQ(ReadWords(a.List() / "list/kelvo.lst").back().first, "fresh");
+    EXPECT_EQ(ReadWords(a.List() / "list/kelvo.lst").back().first, added.text);
     DeliverJournal(a, b);
     EXPECT_EQ(ReadWords(b.List() / "list/kelvo.lst"), ReadWords(a.List() / "list/kelvo.lst"));
     EXPECT_EQ(Progress(b), Progress(a));
@@ -854,8 +860,7 @@ TEST_F(ListSyncTest, EditsThatNoEntryMayHold_RefusedWithTheirLine_TheRestRead) {
         {"ca\nt", "a cat"},
         {"", "nothing"},
         {std::string(31, 'w'), "one byte too long"},
-        {"\xd0\xb4\xd0\xbe\xd1\x81\xd1\x82\xd0\xbe\xd0\xbf\xd1\x80\xd0\xb8\xd0\xbc\xd0\xb5\xd1\x87"
-         "\xd0\xb0\xd1\x82\xd0\xb5\xd0\xbb\xd1\x8c",  // sixteen Cyrillic letters: 32 bytes
+        {"достопримечательность и другие",  // thirty characters: more than compact holds
          "a sight"},
         {"cat", std::string(300, 'd')},
     };
