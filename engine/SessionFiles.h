@@ -42,6 +42,10 @@ constexpr const char* kTime = "session/Time.txt";
 constexpr const char* kCurrWord = "session/currWord.cfg";
 // One line per day of study; see HistoryFile.
 constexpr const char* kHistory = "session/History.txt";
+// The known words the schedule put back for review and that wait there unjudged, in the
+// list files' form: still known to the learner, whose counts say so. Written once there are
+// any; a file that cannot be read counts as none.
+constexpr const char* kReview = "session/review.txt";
 
 // In the order they are saved. The to-be-viewed file alone decides whether a session exists.
 constexpr SessionList kToBeViewed{LIST_TOBEVIEWED, "tobeviewed", "to-be-viewed",

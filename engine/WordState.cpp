@@ -25,7 +25,8 @@ CWordState::CWordState(EngineEnv& env)
       m_new(env.Files()),
       m_learning(env.Files()),
       m_toBeViewed(env.Files()),
-      m_known(env.Files()) {}
+      m_known(env.Files()),
+      m_review(env.Files()) {}
 
 bool CWordState::Load(int32_t total, int32_t reviewSize) {
     if (total > 0) m_totalWords = total;
@@ -33,6 +34,7 @@ bool CWordState::Load(int32_t total, int32_t reviewSize) {
     // A session read again, after its words were edited, replaces the one in memory: the
     // lists append what they read.
     for (const SessionList& file : SessionFiles::kLists) ListOf(file).Clear();
+    m_review.Clear();
     m_guard = ReadGuard();
     RemoveStaleTemporaries(m_env.Files(), SessionFiles::kDirectory);
     LoadWordsLearned();
@@ -52,11 +54,25 @@ bool CWordState::Load(int32_t total, int32_t reviewSize) {
         }
         DropOutOfRange();
     }
+    LoadUnderReview();
     const std::string problems = m_guard.Describe();
     if (!problems.empty())
         m_env.ShowMessage(std::string(EngineTexts::kProgressUnread) + "\n\n" + problems, kCaption,
                           EngineEnv::Icon::Error);
     return true;
+}
+
+void CWordState::LoadUnderReview() {
+    // Only what the learner is told depends on it: a file that cannot be used is none.
+    CWordList::LoadReport report;
+    m_review.LoadFile(SessionFiles::kReview, report);
+    m_keepsReview = report.error == 0;
+    const uint32_t n = static_cast<uint32_t>(m_totalWords);
+    if (report.error != 0 || report.damaged)
+        m_review.Clear();
+    else
+        m_review.RemoveIf(
+            [n](const CListRec& e) { return e.m_wordIndex < 1 || e.m_wordIndex > n; });
 }
 
 void CWordState::LoadWordsLearned() {
@@ -105,6 +121,10 @@ std::vector<FileImage> CWordState::SaveImages() const {
     for (const SessionList& file : SessionFiles::kLists)
         images.push_back({file.path, const_cast<CWordState*>(this)->ListOf(file).Serialize()});
     images.push_back({SessionFiles::kWordsLearned, std::to_string(m_wordsLearned)});
+    // A session that never put a word back for review keeps the files it always had; one that
+    // did keeps the file, empty or not, so that its files follow from its state alone.
+    if (m_keepsReview || m_review.GetCount() > 0)
+        images.push_back({SessionFiles::kReview, m_review.Serialize()});
     m_guard.Prepare(images);
     return images;
 }
@@ -222,14 +242,25 @@ void CWordState::RefillToBeViewed() {
     if (auto order = RandomPermutation(k)) {
         for (int i = 0; i < k; ++i) {
             const CListRec& entry = taken[order[i] - 1];
-            if (entry.m_wordIndex != NO_WORD) m_toBeViewed.Add(entry, true);
+            if (entry.m_wordIndex == NO_WORD) continue;
+            m_toBeViewed.Add(entry, true);
+            m_review.Add(CListRec(entry.m_wordIndex), true);
+            m_keepsReview = true;
         }
     } else {
-        for (int i = 0; i < k; ++i) m_toBeViewed.Add(taken[i], true);
+        for (int i = 0; i < k; ++i) {
+            m_toBeViewed.Add(taken[i], true);
+            m_review.Add(CListRec(taken[i].m_wordIndex), true);
+            m_keepsReview = true;
+        }
     }
 }
 
 bool CWordState::ApplyJudgement(int32_t listId, CListRec entry, int32_t judgement) {
+    // Judged again, a word under review is what this verdict makes it.
+    if (m_review.GetCount() > 0)
+        m_review.RemoveIf(
+            [&entry](const CListRec& e) { return e.m_wordIndex == entry.m_wordIndex; });
     // A run of JUDGE_KNEW in a troubled list counts up to its promotion limit; every other
     // answer restarts the count in the list the table gives.
     auto knewIn = [&](CWordList& stay, int32_t limit) {
@@ -300,6 +331,7 @@ void CWordState::TakeSnapshot() {
     m_snapshotWordsLearned = m_wordsLearned;
     m_snapshotRandom = m_random;
     ForEachList([](CWordList& list) { list.StartJournal(); });
+    m_review.StartJournal();
     m_hasSnapshot = true;
 }
 
@@ -308,11 +340,13 @@ bool CWordState::RestoreSnapshot() {
     // All or none: a queue left as it is beside others taken back would lose or double words.
     bool canTakeBack = true;
     ForEachList([&](CWordList& list) { canTakeBack = canTakeBack && list.CanTakeBack(); });
+    canTakeBack = canTakeBack && m_review.CanTakeBack();
     if (!canTakeBack) {
         DropSnapshot();
         return false;
     }
     ForEachList([](CWordList& list) { list.TakeBack(); });
+    m_review.TakeBack();
     m_wordsLearned = m_snapshotWordsLearned;
     m_random = m_snapshotRandom;
     m_hasSnapshot = false;
@@ -321,5 +355,6 @@ bool CWordState::RestoreSnapshot() {
 
 void CWordState::DropSnapshot() {
     ForEachList([](CWordList& list) { list.StopJournal(); });
+    m_review.StopJournal();
     m_hasSnapshot = false;
 }

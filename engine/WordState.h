@@ -96,6 +96,8 @@ public:
     const CWordList& GetNew() const { return m_new; }
     const CWordList& GetLearning() const { return m_learning; }
     const CWordList& GetKnown() const { return m_known; }
+    // The known words waiting for review (see SessionFiles::kReview).
+    const CWordList& GetUnderReview() const { return m_review; }
     int32_t GetTotalWords() const { return m_totalWords; }
     int32_t GetReviewSize() const { return m_reviewSize; }
 
@@ -109,6 +111,7 @@ private:
     }
     CWordList& ListOf(const SessionList& file);
     void LoadWordsLearned();
+    void LoadUnderReview();
     void DropOutOfRange();
     static std::unique_ptr<int32_t[]> DrawPermutation(ClassicRandom& random, int32_t k);
     static std::unique_ptr<int32_t[]> ShufflePermutation(uint32_t seed, int32_t k);
@@ -120,6 +123,8 @@ private:
     CWordList m_learning;
     CWordList m_toBeViewed;
     CWordList m_known;
+    CWordList m_review;
+    bool m_keepsReview = false;
     int32_t m_wordsLearned = 0;
     int32_t m_reviewSize = kDefaultReviewSize;
     int32_t m_totalWords = kDefaultTotalWords;

@@ -52,16 +52,25 @@ bool WriteName(FileSystem& files, const fs::path& folder, const std::string& nam
     return false;
 }
 
-// The count that opens known.txt; a damaged or missing file counts as none known, since
-// this is only what the chooser shows.
-int ReadKnown(const fs::path& folder, ListFolder::Direction direction, int words) {
-    const std::string head = PosixFiles::ReadHead(
-        ListFolder::Session(folder, direction) / SessionFiles::kKnown.FileName(), 24);
+// The count that opens a list file of the session; a damaged or missing file counts as none,
+// since this is only what the chooser shows.
+long ReadCount(const fs::path& folder, ListFolder::Direction direction, std::string_view name,
+               int words) {
+    const std::string head =
+        PosixFiles::ReadHead(ListFolder::Session(folder, direction) / name, 24);
     size_t i = head.find_first_not_of(" \t\r\n");
     long count = 0;
     for (; i < head.size() && head[i] >= '0' && head[i] <= '9' && count <= words; ++i)
         count = count * 10 + (head[i] - '0');
-    return static_cast<int>(std::min<long>(count, words));
+    return count;
+}
+
+// The known words, those the schedule put back for review among them.
+int ReadKnown(const fs::path& folder, ListFolder::Direction direction, int words) {
+    const long known =
+        ReadCount(folder, direction, SessionFiles::kKnown.FileName(), words) +
+        ReadCount(folder, direction, fs::path(SessionFiles::kReview).filename().string(), words);
+    return static_cast<int>(std::min<long>(known, words));
 }
 
 int64_t ModifiedAt(const fs::path& path) {

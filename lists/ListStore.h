@@ -24,8 +24,8 @@ struct ListSummary {
     std::filesystem::path folder;       // the working directory for studying it
     bool isFirst = false;               // the data folder itself, which is never moved
     int words = 0;                      // entries in list/kelvo.lst
-    int known = 0;                      // words in session/known.txt
-    int knownBackwards = 0;             // words in session-reverse/known.txt
+    int known = 0;                      // words in session/known.txt and under review (review.txt)
+    int knownBackwards = 0;             // the same in session-reverse/
     bool hasProgress = false;           // a session exists
     bool hasProgressBackwards = false;  // a session exists in session-reverse/
     int64_t lastStudied = 0;            // seconds since the epoch; 0 when never studied

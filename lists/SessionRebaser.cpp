@@ -265,6 +265,19 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
     for (size_t i = 0; i < kListCount; ++i)
         images.push_back({session + names[i], rebased[i].Serialize()});
     if (exists[kCurrWord]) images.push_back({session + names[kCurrWord], currWord});
+    // The words under review follow their words too; marks that no longer name one go.
+    const std::string review = std::filesystem::path(SessionFiles::kReview).filename().string();
+    std::string marks;
+    if (m_files.ReadFile(PathOf(review), marks) == 0) {
+        EntryQueue entries;
+        bool damaged = false;
+        CWordList::Parse(marks, entries, damaged);
+        CWordList moved;
+        for (const CListRec& entry : entries)
+            if (const uint32_t index = remap(entry.m_wordIndex); !damaged && index != NO_WORD)
+                moved.Add(CListRec(index), true);
+        images.push_back({session + review, moved.Serialize()});
+    }
     return 0;
 }
 

@@ -11,7 +11,7 @@
 namespace {
 
 bool IsSessionFile(const std::string& path) {
-    if (path == SessionFiles::kWordsLearned) return true;
+    if (path == SessionFiles::kWordsLearned || path == SessionFiles::kReview) return true;
     for (const SessionList& file : SessionFiles::kLists)
         if (path == file.path) return true;
     return false;

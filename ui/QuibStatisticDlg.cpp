@@ -100,14 +100,21 @@ void CQuibStatisticDlg::DescribeFields() {
 void CQuibStatisticDlg::ExplainViewed() {
     // A word is shown again and again until it is known, so with a small list this count
     // soon passes the number of words; it says nothing about how many are left.
-    const QString what =
-        tr("How many times a word was shown, each repeat counted again: not the number of "
-           "different words");
-    QWidget* field = GetDlgItem(kViewedId);
+    Explain(kViewedId, QStringLiteral("Words Viewed :"),
+            tr("How many times a word was shown, each repeat counted again: not the number of "
+               "different words"));
+    // The known list empties into the words to be viewed whenever few of those are left,
+    // which on a small list is all the time: the count alone reads as no progress.
+    Explain(kKnownId, QStringLiteral("Known Words :"),
+            tr("Known words come back for review when few words are left to be viewed, so on a "
+               "small list most of them wait among those; the list of lists counts them as "
+               "known"));
+}
+
+void CQuibStatisticDlg::Explain(int fieldId, const QString& caption, const QString& what) {
+    QWidget* field = GetDlgItem(fieldId);
     for (StaticControl* label : findChildren<StaticControl*>()) {
-        if (label != field &&
-            label->text() != Translations::DialogText(QStringLiteral("Words Viewed :")))
-            continue;
+        if (label != field && label->text() != Translations::DialogText(caption)) continue;
         label->setToolTip(what);
         label->setAccessibleDescription(what);
     }

@@ -82,6 +82,7 @@ private:
     // "Words Viewed" counts draws, not words: its label and its value say so to the mouse
     // and to screen readers.
     void ExplainViewed();
+    void Explain(int fieldId, const QString& caption, const QString& what);
     void DescribeFields();
 
     const CWordSelect* m_pWordSelect = nullptr;

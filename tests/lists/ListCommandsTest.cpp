@@ -9,6 +9,7 @@
 #include <stdlib.h>
 #include <time.h>
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/time.h>
@@ -177,6 +178,27 @@ TEST_F(ListCommands, Lists_PrintsALinePerListAndFollowsRenameAndRemove) {
     EXPECT_TRUE(fs::is_directory(m_home.Xdg() / "Trash" / "files" / "gre" / "session"));
     EXPECT_FALSE(fs::exists(Folder("gre")));
     EXPECT_EQ(Tool({"lists"}).out, verbs);
+}
+
+// On a small list the schedule puts known words back for review all the time: they count as
+// known until they are judged again, in both directions' counts and after a restart.
+TEST_F(ListCommands, Lists_CountsKnownWordsUnderReviewAsKnown) {
+    std::string words;
+    for (int i = 1; i <= 9; ++i) words += "w" + std::to_string(i) + "\tmeaning\n";
+    ASSERT_EQ(Tool({"add", File("small.tsv", words)}).code, 0);
+    std::string script = "init\n";
+    for (int i = 0; i < 60; ++i) script += "next\njudge 0\n";
+    WriteFile((Folder("small") / "in.txt").string(), script + "save\n");
+    const std::string drive = "cd '" + Folder("small").string() + "' && " + QUIBBIX_BUILT_BIN_DIR +
+                              "/quibbix-drive < in.txt > out.txt";
+    ASSERT_EQ(std::system(drive.c_str()), 0);
+    ASSERT_EQ(std::system(drive.c_str()), 0);
+    const ToolRun run = Tool({"lists"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\t', run.out.find("\t9\t") + 3)),
+              "small\t" + Folder("small").string() + "\t9\t9")
+        << run.out;
+    EXPECT_GT(ReadFile((Folder("small") / "session" / "review.txt").string()).size(), 2u);
 }
 
 TEST_F(ListCommands, Lists_ShowsAFoldersControlCharactersEscaped) {

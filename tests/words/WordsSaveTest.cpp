@@ -35,6 +35,8 @@ TEST(WordsSave, KeepsEditedProgressPutsNewWordsFirstAndDropsDeletedOnes) {
     fs::create_directories(folder / "session-reverse");
     WriteFile((folder / "session-reverse" / "tobeviewed.txt").string(), ListText({{1, 0}, {2, 0}}));
     WriteFile((folder / "session-reverse" / "unsure.txt").string(), ListText({{3, 1}}));
+    // Backwards partir was known and waits for review.
+    WriteFile((folder / "session-reverse" / "review.txt").string(), ListText({{2, 0}}));
 
     WordsWindow::Options options;
     options.focusRecord = 2;  // partir, on screen
@@ -50,6 +52,8 @@ TEST(WordsSave, KeepsEditedProgressPutsNewWordsFirstAndDropsDeletedOnes) {
     EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kForwards).state, State::kUnsure);
     EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kForwards).counter, 2);
     EXPECT_EQ(model.ProgressOf(2, ListFolder::Direction::kForwards).state, State::kKnown);
+    EXPECT_EQ(model.ProgressOf(2, ListFolder::Direction::kBackwards).state, State::kUnderReview);
+    EXPECT_EQ(model.ProgressOf(1, ListFolder::Direction::kBackwards).state, State::kToBeViewed);
     EXPECT_EQ(model.CountWithProgress({0, 2}), 2);
     EXPECT_EQ(model.data(model.index(1, WordsModel::kState)).toString(), QString("unsure"));
 

@@ -54,6 +54,8 @@ const char* WordProgress::Plain(State state) {
             return QT_TRANSLATE_NOOP("WordProgress", "unsure");
         case State::kLearning:
             return QT_TRANSLATE_NOOP("WordProgress", "learning");
+        case State::kUnderReview:
+            return QT_TRANSLATE_NOOP("WordProgress", "known, under review");
         case State::kKnown:
             return QT_TRANSLATE_NOOP("WordProgress", "known");
     }
@@ -90,6 +92,15 @@ std::vector<WordProgress> SessionProgress::Read(FileSystem& files,
         const std::optional<size_t> record = RecordOfIndex(current.wordIndex, recordCount);
         const std::optional<State> state = StateOfListId(current.listId);
         if (record && state) progress[*record] = {*state, current.counter};
+    }
+    // Known words put back for review wait to be viewed, or on screen, until judged again.
+    CWordList review(files);
+    review.LoadFile(
+        (sessionDir / std::filesystem::path(SessionFiles::kReview).filename()).string().c_str());
+    for (const CListRec& entry : review.Entries()) {
+        const std::optional<size_t> record = RecordOfIndex(entry.m_wordIndex, recordCount);
+        if (record && progress[*record].state == State::kToBeViewed)
+            progress[*record] = {State::kUnderReview, 0};
     }
     return progress;
 }

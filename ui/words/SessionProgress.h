@@ -11,16 +11,28 @@
 
 struct WordProgress {
     // In the order a word usually goes through them, which is how the window sorts them.
-    enum class State : uint8_t { kToBeViewed, kNew, kMistaken, kUnsure, kLearning, kKnown };
+    // A known word the schedule put back for review is known still, "under review", until it
+    // is judged again.
+    enum class State : uint8_t {
+        kToBeViewed,
+        kNew,
+        kMistaken,
+        kUnsure,
+        kLearning,
+        kUnderReview,
+        kKnown
+    };
 
     State state = State::kToBeViewed;
     int32_t counter = 0;
 
-    // A word still to be viewed has nothing to lose: recycled known words wait there too, but
-    // their state went when they were recycled.
+    // A word still to be viewed has nothing to lose.
     bool HasProgress() const { return state != State::kToBeViewed; }
     // Words to be viewed and known ones keep a counter of 0 that means nothing.
-    bool HasCounter() const { return state != State::kToBeViewed && state != State::kKnown; }
+    bool HasCounter() const {
+        return state != State::kToBeViewed && state != State::kKnown &&
+               state != State::kUnderReview;
+    }
     // The state in the learner's words: "to be viewed", "new", "known", ...
     static const char* Plain(State state);
 };
