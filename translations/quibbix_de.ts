@@ -75,6 +75,10 @@ OK beendet die Pause</translation>
 
 </translation>
     </message>
+    <message>
+        <source>Known words come back for review when few words are left to be viewed, so on a small list most of them wait among those; the list of lists counts them as known</source>
+        <translation>Gekonnte Wörter kommen zur Wiederholung zurück, sobald nur noch wenige Wörter nicht gesehen sind; bei einer kleinen Liste warten die meisten darum dort, und die Übersicht der Listen zählt sie als gekonnt</translation>
+    </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
@@ -867,10 +871,6 @@ jede Antwort geht weiter.</translation>
         <translation>enthält %1 (%2), das Windows-1252 nicht darstellen kann</translation>
     </message>
     <message>
-        <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation>ist in %2 %1 Bytes lang, über der Grenze von %3</translation>
-    </message>
-    <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
         <translation>ist in %2 %1 Bytes lang und lässt sich an keiner Stelle auf %3 kürzen</translation>
     </message>
@@ -1152,6 +1152,14 @@ jede Antwort geht weiter.</translation>
     <message>
         <source>word &quot;%1&quot;: no definition</source>
         <translation>Wort „%1“: keine Bedeutung</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>hat %1 Buchstaben; ein Wort fasst höchstens %2 (%3 in Windows-1252, %4 chinesische, japanische oder koreanische Zeichen)</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>hat %1 Buchstaben; eine Bedeutung fasst höchstens %2 (%3 in Windows-1252, %4 chinesische, japanische oder koreanische Zeichen)</translation>
     </message>
 </context>
 <context>
@@ -2000,6 +2008,14 @@ jede Antwort geht weiter.</translation>
         <source>Skip these entries and add the rest</source>
         <translation>Diese Einträge überspringen und den Rest hinzufügen</translation>
     </message>
+    <message>
+        <source>C&amp;ut Them to Fit</source>
+        <translation>Passend &amp;kürzen</translation>
+    </message>
+    <message>
+        <source>Cut the words and definitions too long for the list at their last whole letter that fits</source>
+        <translation>Zu lange Wörter und Bedeutungen beim letzten ganzen Buchstaben kürzen, der noch passt</translation>
+    </message>
 </context>
 <context>
     <name>SpeechDialog</name>
@@ -2416,6 +2432,10 @@ Wörter und Fortschritt der Liste kamen aus dem Ordner. </translation>
     <message>
         <source>known</source>
         <translation>gekonnt</translation>
+    </message>
+    <message>
+        <source>known, under review</source>
+        <translation>gekonnt, zur Wiederholung</translation>
     </message>
 </context>
 <context>

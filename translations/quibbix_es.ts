@@ -75,6 +75,10 @@ Pulse Aceptar para terminar el descanso</translation>
 
 </translation>
     </message>
+    <message>
+        <source>Known words come back for review when few words are left to be viewed, so on a small list most of them wait among those; the list of lists counts them as known</source>
+        <translation>Las palabras conocidas vuelven a repasarse cuando quedan pocas palabras por ver, así que en una lista pequeña la mayoría espera entre ellas; la lista de listas las cuenta como conocidas</translation>
+    </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
@@ -868,10 +872,6 @@ colores</translation>
         <translation>contiene %1 (%2), que no existe en Windows-1252</translation>
     </message>
     <message>
-        <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation>ocupa %1 bytes en %2, por encima del límite de %3</translation>
-    </message>
-    <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
         <translation>ocupa %1 bytes en %2 y no tiene dónde recortarse a %3</translation>
     </message>
@@ -1153,6 +1153,14 @@ colores</translation>
     <message>
         <source>word &quot;%1&quot;: no definition</source>
         <translation>palabra «%1»: sin definición</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>tiene %1 letras; una palabra admite como mucho %2 (%3 en Windows-1252, %4 caracteres chinos, japoneses o coreanos)</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>tiene %1 letras; una definición admite como mucho %2 (%3 en Windows-1252, %4 caracteres chinos, japoneses o coreanos)</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2009,14 @@ colores</translation>
         <source>Skip these entries and add the rest</source>
         <translation>Omitir estas entradas y añadir el resto</translation>
     </message>
+    <message>
+        <source>C&amp;ut Them to Fit</source>
+        <translation>&amp;Recortarlas para que quepan</translation>
+    </message>
+    <message>
+        <source>Cut the words and definitions too long for the list at their last whole letter that fits</source>
+        <translation>Recortar las palabras y definiciones demasiado largas en la última letra entera que quepa</translation>
+    </message>
 </context>
 <context>
     <name>SpeechDialog</name>
@@ -2417,6 +2433,10 @@ Sus palabras y su progreso vinieron de la carpeta. </translation>
     <message>
         <source>known</source>
         <translation>conocida</translation>
+    </message>
+    <message>
+        <source>known, under review</source>
+        <translation>conocida, en repaso</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,10 @@ Appuyez sur OK pour terminer la pause</translation>
 
 </translation>
     </message>
+    <message>
+        <source>Known words come back for review when few words are left to be viewed, so on a small list most of them wait among those; the list of lists counts them as known</source>
+        <translation>Les mots connus reviennent en révision quand il reste peu de mots à voir, donc sur une petite liste la plupart attendent parmi eux, et la liste des listes les compte comme connus</translation>
+    </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
@@ -868,10 +872,6 @@ toute réponse passe à la suite.</translation>
         <translation>contient %1 (%2), que Windows-1252 ne peut pas représenter</translation>
     </message>
     <message>
-        <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation>fait %1 octets en %2, au-delà de la limite de %3</translation>
-    </message>
-    <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
         <translation>fait %1 octets en %2 et n&apos;offre aucun endroit où couper pour tenir en %3</translation>
     </message>
@@ -1153,6 +1153,14 @@ toute réponse passe à la suite.</translation>
     <message>
         <source>word &quot;%1&quot;: no definition</source>
         <translation>mot «&#xa0;%1&#xa0;»&#xa0;: aucune définition</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>a %1 lettres&#xa0;; un mot en contient au plus %2 (%3 en Windows-1252, %4 caractères chinois, japonais ou coréens)</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>a %1 lettres&#xa0;; une définition en contient au plus %2 (%3 en Windows-1252, %4 caractères chinois, japonais ou coréens)</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2009,14 @@ toute réponse passe à la suite.</translation>
         <source>Skip these entries and add the rest</source>
         <translation>Ignorer ces entrées et ajouter le reste</translation>
     </message>
+    <message>
+        <source>C&amp;ut Them to Fit</source>
+        <translation>&amp;Couper pour que ça tienne</translation>
+    </message>
+    <message>
+        <source>Cut the words and definitions too long for the list at their last whole letter that fits</source>
+        <translation>Couper les mots et définitions trop longs après la dernière lettre entière qui tient</translation>
+    </message>
 </context>
 <context>
     <name>SpeechDialog</name>
@@ -2417,6 +2433,10 @@ Ses mots et sa progression viennent du dossier. </translation>
     <message>
         <source>known</source>
         <translation>connu</translation>
+    </message>
+    <message>
+        <source>known, under review</source>
+        <translation>connu, en révision</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,10 @@ Pressione OK para encerrar a pausa</translation>
 
 </translation>
     </message>
+    <message>
+        <source>Known words come back for review when few words are left to be viewed, so on a small list most of them wait among those; the list of lists counts them as known</source>
+        <translation>Palavras conhecidas voltam para revisão quando restam poucas palavras a ver, então numa lista pequena a maioria espera entre elas; a lista de listas as conta como conhecidas</translation>
+    </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
@@ -867,10 +871,6 @@ qualquer resposta continua.</translation>
         <translation>contém %1 (%2), que não existe em Windows-1252</translation>
     </message>
     <message>
-        <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation>ocupa %1 bytes em %2, acima do limite de %3</translation>
-    </message>
-    <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
         <translation>ocupa %1 bytes em %2 e não tem onde ser cortada para %3</translation>
     </message>
@@ -1152,6 +1152,14 @@ qualquer resposta continua.</translation>
     <message>
         <source>word &quot;%1&quot;: no definition</source>
         <translation>palavra “%1”: sem definição</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>tem %1 letras; uma palavra comporta no máximo %2 (%3 em Windows-1252, %4 caracteres chineses, japoneses ou coreanos)</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>tem %1 letras; uma definição comporta no máximo %2 (%3 em Windows-1252, %4 caracteres chineses, japoneses ou coreanos)</translation>
     </message>
 </context>
 <context>
@@ -2000,6 +2008,14 @@ qualquer resposta continua.</translation>
         <source>Skip these entries and add the rest</source>
         <translation>Ignorar estas entradas e adicionar o resto</translation>
     </message>
+    <message>
+        <source>C&amp;ut Them to Fit</source>
+        <translation>&amp;Cortá-las para caber</translation>
+    </message>
+    <message>
+        <source>Cut the words and definitions too long for the list at their last whole letter that fits</source>
+        <translation>Cortar as palavras e definições longas demais na última letra inteira que couber</translation>
+    </message>
 </context>
 <context>
     <name>SpeechDialog</name>
@@ -2416,6 +2432,10 @@ Suas palavras e seu progresso vieram da pasta. </translation>
     <message>
         <source>known</source>
         <translation>conhecida</translation>
+    </message>
+    <message>
+        <source>known, under review</source>
+        <translation>conhecida, em revisão</translation>
     </message>
 </context>
 <context>

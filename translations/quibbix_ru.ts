@@ -75,6 +75,10 @@ Press OK to end break</source>
 
 </translation>
     </message>
+    <message>
+        <source>Known words come back for review when few words are left to be viewed, so on a small list most of them wait among those; the list of lists counts them as known</source>
+        <translation>Известные слова возвращаются на повторение, когда непоказанных слов остаётся мало, поэтому в небольшом списке большинство из них ждёт среди них; список списков считает их известными</translation>
+    </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
@@ -871,10 +875,6 @@ any answer goes on.</source>
         <translation>содержит %1 (%2), которого нет в Windows-1252</translation>
     </message>
     <message>
-        <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation>занимает в %2 %1 Б, больше предела в %3 Б</translation>
-    </message>
-    <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
         <translation>занимает в %2 %1 Б, и его нельзя обрезать до %3 Б</translation>
     </message>
@@ -1157,6 +1157,14 @@ any answer goes on.</source>
     <message>
         <source>word &quot;%1&quot;: no definition</source>
         <translation>слово «%1»: нет значения</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>содержит букв: %1; слово вмещает не больше %2 (%3 в Windows-1252, %4 китайских, японских или корейских иероглифов)</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>содержит букв: %1; определение вмещает не больше %2 (%3 в Windows-1252, %4 китайских, японских или корейских иероглифов)</translation>
     </message>
 </context>
 <context>
@@ -2021,6 +2029,14 @@ any answer goes on.</source>
         <source>Skip these entries and add the rest</source>
         <translation>Пропустить эти записи и добавить остальные</translation>
     </message>
+    <message>
+        <source>C&amp;ut Them to Fit</source>
+        <translation>&amp;Обрезать по размеру</translation>
+    </message>
+    <message>
+        <source>Cut the words and definitions too long for the list at their last whole letter that fits</source>
+        <translation>Обрезать слишком длинные слова и определения по последней целой букве, которая помещается</translation>
+    </message>
 </context>
 <context>
     <name>SpeechDialog</name>
@@ -2437,6 +2453,10 @@ Its words and progress came from the folder. </source>
     <message>
         <source>known</source>
         <translation>известно</translation>
+    </message>
+    <message>
+        <source>known, under review</source>
+        <translation>известно, на повторении</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,10 @@ Press OK to end break</source>
 
 </translation>
     </message>
+    <message>
+        <source>Known words come back for review when few words are left to be viewed, so on a small list most of them wait among those; the list of lists counts them as known</source>
+        <translation>当待查看的单词所剩无几时，已掌握的单词会回来复习，所以在小列表中它们大多在待查看的单词中等待；列表一览仍把它们算作已掌握</translation>
+    </message>
 </context>
 <context>
     <name>CQuibbixDlg</name>
@@ -863,10 +867,6 @@ any answer goes on.</source>
         <translation>包含 %1（%2），Windows-1252 无法表示该字符</translation>
     </message>
     <message>
-        <source>is %1 bytes in %2, over the limit of %3</source>
-        <translation>在 %2 中占 %1 字节，超过上限 %3 字节</translation>
-    </message>
-    <message>
         <source>is %1 bytes in %2 and has no place to cut it to %3</source>
         <translation>在 %2 中占 %1 字节，且无法截断到 %3 字节</translation>
     </message>
@@ -1147,6 +1147,14 @@ any answer goes on.</source>
     <message>
         <source>word &quot;%1&quot;: no definition</source>
         <translation>单词“%1”：没有释义</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>有 %1 个字母；一个单词最多容纳 %2 个（Windows-1252 中为 %3 个，中文、日文或韩文字符为 %4 个）</translation>
+    </message>
+    <message>
+        <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
+        <translation>有 %1 个字母；一个释义最多容纳 %2 个（Windows-1252 中为 %3 个，中文、日文或韩文字符为 %4 个）</translation>
     </message>
 </context>
 <context>
@@ -1979,6 +1987,14 @@ any answer goes on.</source>
         <source>Skip these entries and add the rest</source>
         <translation>跳过这些条目并添加其余条目</translation>
     </message>
+    <message>
+        <source>C&amp;ut Them to Fit</source>
+        <translation>截短以适应(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Cut the words and definitions too long for the list at their last whole letter that fits</source>
+        <translation>把过长的单词和释义截到最后一个能放下的完整字符</translation>
+    </message>
 </context>
 <context>
     <name>SpeechDialog</name>
@@ -2395,6 +2411,10 @@ Its words and progress came from the folder. </source>
     <message>
         <source>known</source>
         <translation>已掌握</translation>
+    </message>
+    <message>
+        <source>known, under review</source>
+        <translation>已掌握，复习中</translation>
     </message>
 </context>
 <context>
