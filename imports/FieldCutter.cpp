@@ -53,6 +53,9 @@ std::string FieldCutter::Cut(const std::string& utf8, size_t limit,
     // A Windows-1252 text with no space to cut at is cut at the limit, as it always was.
     if (cut == 0 && !singleByte) cut = LastFitting(text, QTextBoundaryFinder::Word, sizeOf, limit);
     if (cut == 0) cut = grapheme;
+    // The boundary finder may place a boundary between the halves of a character outside the
+    // Basic Multilingual Plane that Unicode has not assigned yet; the character goes whole.
+    if (cut > 0 && cut < text.size() && text[cut].isLowSurrogate()) --cut;
     QString head = text.left(cut);
     while (!head.isEmpty() && QStringLiteral(" ,;:-(").contains(head.back())) head.chop(1);
     return head.toStdString();
