@@ -30,7 +30,7 @@ std::string DirectoryOf(const std::string& path) {
 std::string WriteTemporary(FileSystem& files, const FileImage& image, int& error) {
     for (int attempt = 0; attempt < 8; ++attempt) {
         const std::string temp = TemporaryNameFor(image.path);
-        error = files.WriteNewFile(temp, image.bytes);
+        error = files.WriteNewFile(temp, image.Bytes());
         if (error == 0) return temp;
         files.Remove(temp);
         if (error != EEXIST) break;

@@ -19,6 +19,12 @@
 struct FileImage {
     std::string path;
     std::string bytes;
+    // When set, the bytes to write instead of `bytes`: a text several files of one change
+    // hold alike (a word list and its studied copies, 15 MB each at 65,534 words), held once
+    // by the caller, which keeps it until the change is written.
+    const std::string* sharedBytes = nullptr;
+
+    const std::string& Bytes() const { return sharedBytes ? *sharedBytes : bytes; }
 };
 
 // Why a replace failed: which file, and the errno value.

@@ -48,9 +48,11 @@ void Add(ListGuard::Notice& notice, const ListGuard::Notice& more) {
 void RecordCopy(FileSystem& files, const fs::path& folder, Direction direction,
                 const std::string& listBytes) {
     FileError ignored;
-    const FileImage copy = ListGuard::CopyImage(listBytes, direction);
-    if (ReplaceFiles(files, {{(folder / copy.path).string(), copy.bytes}}, ignored))
-        ListGuard::StampCopy(folder, direction);
+    // One copy of the list's bytes, not three: a list of 65,534 words takes 15 MB.
+    std::vector<FileImage> images;
+    images.push_back(ListGuard::CopyImage(listBytes, direction));
+    images.back().path = (folder / images.back().path).string();
+    if (ReplaceFiles(files, images, ignored)) ListGuard::StampCopy(folder, direction);
 }
 
 // Keeps a damaged copy for whoever wants to look at it and takes the list as it stands.

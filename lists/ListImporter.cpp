@@ -115,9 +115,11 @@ bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
     error = CheckCount(plan);
     if (!error.empty()) return false;
     const std::string bytes = WordListFile::Serialize(plan.records);
-    // The copy goes in from the start, so that the first study of the list reads no file twice.
-    std::vector<FileImage> contents = {{ListFolder::kWordListFile, bytes},
-                                       ListGuard::CopyImage(bytes)};
+    // The copy goes in from the start, so that the first study of the list reads no file twice;
+    // both are written from the one string.
+    std::vector<FileImage> contents = {
+        {ListFolder::kWordListFile, {}, &bytes},
+        {ListFolder::StudiedCopyFile(ListFolder::Direction::kForwards), {}, &bytes}};
     // The languages the file names are the list's from the start; the study window and the
     // chooser read them (SpeechSettings) before guessing any.
     std::string languages;
@@ -170,15 +172,16 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     // changed the words.
     if (isPaired && !IsPairedListInPlace(store.Files(), folder, plan, oldBytes, error))
         return false;
-    std::string newBytes = WordListFile::Serialize(plan.records);
-    // The list's own image takes its bytes last, once the copies and the records are made.
-    std::vector<FileImage> images = {{ListFolder::kWordListFile, {}}};
+    // The list and its studied copies are written from this one string, which outlives the
+    // change.
+    const std::string newBytes = WordListFile::Serialize(plan.records);
+    std::vector<FileImage> images = {{ListFolder::kWordListFile, {}, &newBytes}};
     std::vector<ListRebase::Move> moves;
     for (Direction direction : ListFolder::kDirections) {
         // A copy cannot go where there is no session folder; the guard makes one when the
         // direction is first studied.
         if (!PosixFiles::StampOf(ListFolder::Session(folder, direction)).isDirectory) continue;
-        images.push_back(ListGuard::CopyImage(newBytes, direction));
+        images.push_back({ListFolder::StudiedCopyFile(direction), {}, &newBytes});
         if (!ListFolder::HasSession(folder, direction)) continue;
         if (oldBytes.empty() &&
             store.Files().ReadFile(ListFolder::WordList(folder).string(), oldBytes) != 0) {
@@ -195,7 +198,6 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     report = Counted(plan.records.size(), "word");
     const std::vector<WordRecord> newRecords =
         moves.empty() ? std::vector<WordRecord>() : ListRebase::Records(newBytes);
-    images.front().bytes = std::move(newBytes);
     if (!moves.empty()) {
         std::string summary;
         if (!ListRebase::Run(store.Files(), folder, moves, newRecords, std::move(images), summary,

@@ -432,7 +432,7 @@ std::optional<fs::path> ListStore::Stage(const std::vector<FileImage>& contents,
     if (code == 0) code = m_files.MakeDirectory(ListFolder::ListDir(staged).string());
     if (code == 0) code = m_files.MakeDirectory(ListFolder::Session(staged).string());
     for (size_t i = 0; i < contents.size() && code == 0; ++i)
-        code = m_files.WriteNewFile((staged / contents[i].path).string(), contents[i].bytes);
+        code = m_files.WriteNewFile((staged / contents[i].path).string(), contents[i].Bytes());
     if (code != 0) {
         error = LearnerText::Filled(
             QCoreApplication::translate("ListStore", "cannot make a new list in %1: %2"),

@@ -136,7 +136,7 @@ bool ListTransaction::Commit(const std::vector<FileImage>& images, FileError& er
     std::string journal = std::string(kFirstLine) + "\n";
     for (size_t i = 0; i < images.size(); ++i) {
         const std::string staged = std::to_string(i);
-        if (const int code = m_files.WriteNewFile(writing + "/" + staged, images[i].bytes)) {
+        if (const int code = m_files.WriteNewFile(writing + "/" + staged, images[i].Bytes())) {
             FileError ignored;
             Discard(writing, ignored);
             return Failed(error, Path(images[i].path), code);
