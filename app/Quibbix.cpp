@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <clocale>
 #include <cstdio>
@@ -146,9 +147,10 @@ void ComeForward(QWidget& window, const std::string& token) {
 // A list replaced since it was last studied has its progress moved onto the new words before
 // anything reads them; a list whose progress cannot be moved is not studied, or every answer
 // would be recorded against another word.
-bool GuardTheList(QtPlatform& platform, ListFolder::Direction direction) {
+bool GuardTheList(QtPlatform& platform, ListFolder::Direction direction, bool& firstCopyLater) {
     ListGuard::Notice notice;
-    const bool ok = ListGuard::Check(PosixFileSystem::Instance(), ".", direction, notice);
+    const bool ok = ListGuard::CheckForStudy(PosixFileSystem::Instance(), ".", direction, notice,
+                                             firstCopyLater);
     if (notice.detail.empty()) return ok;
     // The terminal gets the files and backups; the window what it means for the learner.
     std::fprintf(stderr, "quibbix: %s\n", Escaped(notice.detail).c_str());
@@ -210,7 +212,8 @@ int main(int argc, char** argv) {
     FolderLock lock;
     const Locked locked = LockTheFolder(platform, lock, direction);
     if (locked == Locked::kRaisedTheOther) return 0;
-    if (locked == Locked::kNo || !GuardTheList(platform, direction)) return 1;
+    bool firstCopyLater = false;
+    if (locked == Locked::kNo || !GuardTheList(platform, direction, firstCopyLater)) return 1;
     ExplainAMissingWordList();
     if (backwards) {
         InstallFileSystem(backwardsFiles);
@@ -235,6 +238,12 @@ int main(int argc, char** argv) {
         QObject::connect(&app, &QGuiApplication::commitDataRequest,
                          [&dialog](QSessionManager&) { dialog.SaveNow(); });
         ShutdownSignals shutdown([&saveAndEnd](int) { saveAndEnd(); });
+        // A first study's copy of the list, 7.8 MB at 32,767 words, is written once the window
+        // has shown (it maps in about 35 ms), while the learner reads the first screen.
+        if (firstCopyLater)
+            QTimer::singleShot(250, [direction] {
+                ListGuard::WriteFirstCopy(PosixFileSystem::Instance(), ".", direction);
+            });
         dialog.DoModal();
         g_dialog = nullptr;
     }

@@ -100,7 +100,8 @@ bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, Directio
 // Of a direction not `opened`, only a move writes anything: studying one way leaves the other
 // way's folder as it was unless its words changed.
 bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Direction>& held,
-               std::optional<Direction> opened, ListGuard::Notice& notice) {
+               std::optional<Direction> opened, ListGuard::Notice& notice,
+               bool* firstCopyLater = nullptr) {
     notice = {};
     for (Direction direction : held) {
         if (!FinishInterruptedUpdate(files, folder, direction, notice)) return false;
@@ -114,9 +115,15 @@ bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Dire
     for (Direction direction : held) {
         const Stamp copy = StampOf(ListFolder::StudiedCopy(folder, direction));
         if (IsSame(list, copy)) continue;
+        const bool isOpened = !opened || direction == *opened;
+        // A first study has no progress on the words yet: its copy may come after the first
+        // word, unread and unwritten here.
+        if (firstCopyLater && isOpened && !ListFolder::HasSession(folder, direction)) {
+            *firstCopyLater = true;
+            continue;
+        }
         if (!isRead && files.ReadFile(listPath.string(), listBytes) != 0) return true;
         isRead = true;
-        const bool isOpened = !opened || direction == *opened;
         // Nothing to move yet: a first start, or a session from before the copy was kept.
         if (!ListFolder::HasSession(folder, direction) || !copy.exists) {
             if (isOpened) RecordCopy(files, folder, direction, listBytes);
@@ -206,6 +213,24 @@ bool Check(FileSystem& files, const fs::path& folder, Direction direction, Notic
         other.Acquire(ListFolder::Session(folder, ListFolder::Other(direction)).string(), code);
     if (result == FolderLock::Result::kLocked) held.push_back(ListFolder::Other(direction));
     return CheckHeld(files, folder, held, direction, notice);
+}
+
+bool CheckForStudy(FileSystem& files, const fs::path& folder, Direction direction, Notice& notice,
+                   bool& firstCopyLater) {
+    firstCopyLater = false;
+    FolderLock other;
+    int code = 0;
+    std::vector<Direction> held = {direction};
+    if (other.Acquire(ListFolder::Session(folder, ListFolder::Other(direction)).string(), code) ==
+        FolderLock::Result::kLocked)
+        held.push_back(ListFolder::Other(direction));
+    return CheckHeld(files, folder, held, direction, notice, &firstCopyLater);
+}
+
+void WriteFirstCopy(FileSystem& files, const fs::path& folder, Direction direction) {
+    std::string listBytes;
+    if (files.ReadFile(ListFolder::WordList(folder).string(), listBytes) == 0)
+        RecordCopy(files, folder, direction, listBytes);
 }
 
 bool CheckBoth(FileSystem& files, const fs::path& folder, Notice& notice) {

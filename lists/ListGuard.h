@@ -37,6 +37,13 @@ struct Notice {
 // requires: the direction's session lock (or no session yet).
 bool Check(FileSystem& files, const std::filesystem::path& folder, ListFolder::Direction direction,
            Notice& notice);
+// The same for the study window, whose first study of a list need not wait for the copy:
+// `firstCopyLater` says that WriteFirstCopy is to be called once the window shows. Should
+// it never come (a kill), the next check writes the copy, as for a session without one.
+bool CheckForStudy(FileSystem& files, const std::filesystem::path& folder,
+                   ListFolder::Direction direction, Notice& notice, bool& firstCopyLater);
+void WriteFirstCopy(FileSystem& files, const std::filesystem::path& folder,
+                    ListFolder::Direction direction);
 // Forwards; the second with the detail alone in `message`.
 bool Check(FileSystem& files, const std::filesystem::path& folder, Notice& notice);
 bool Check(FileSystem& files, const std::filesystem::path& folder, std::string& message);

@@ -65,6 +65,30 @@ TEST_F(Guard, AReplacedListHasTheProgressFollowItsWords) {
     EXPECT_EQ(LoadEntries(Known()), (Entries{{1, 5}}));
 }
 
+// The study window's first study leaves the copy for later; a session already there, without
+// a copy, gets it at once, since its progress stands on these words.
+TEST_F(Guard, AFirstStudyWritesItsCopyLater_ASessionAtOnce) {
+    using Direction = ListFolder::Direction;
+    ListGuard::Notice notice;
+    bool later = true;
+    ASSERT_TRUE(ListGuard::CheckForStudy(DefaultFileSystem(), m_folder, Direction::kForwards,
+                                         notice, later));
+    EXPECT_FALSE(later);
+    EXPECT_EQ(ReadFile(Copy().string()), ReadFile(List().string()));
+
+    fs::remove_all(m_folder / "session");
+    fs::create_directories(m_folder / "session");
+    ASSERT_TRUE(ListGuard::CheckForStudy(DefaultFileSystem(), m_folder, Direction::kForwards,
+                                         notice, later));
+    EXPECT_TRUE(later);
+    EXPECT_FALSE(fs::exists(Copy()));
+    ListGuard::WriteFirstCopy(DefaultFileSystem(), m_folder, Direction::kForwards);
+    EXPECT_EQ(ReadFile(Copy().string()), ReadFile(List().string()));
+    ASSERT_TRUE(ListGuard::CheckForStudy(DefaultFileSystem(), m_folder, Direction::kForwards,
+                                         notice, later));
+    EXPECT_FALSE(later);
+}
+
 TEST_F(Guard, AnUnchangedListIsJudgedByItsSizeAndTimeAlone) {
     std::string message;
     ASSERT_TRUE(ListGuard::Check(DefaultFileSystem(), m_folder, message));
