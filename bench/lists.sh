@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # List figures, medians of 5 runs: `quibbix-wordlist add --update` of a list with progress,
-# at 5,000 and 32,767 words, every sync included (the update is all or nothing: the new list,
+# at 5,000, 32,767 and 65,534 words, every sync included (the update is all or nothing: the new list,
 # session, backups and studied copy are written and synced beside the old ones, then switched).
 # Each run updates the list to the other of two versions that differ in one word in ten, so
-# that every run moves a real session.
+# that every run moves a real session. Its processor time is also told as a multiple of a
+# fixed reference job run alongside (hashing 256 MB), a ratio that holds across machines, and
+# its peak memory (maximum resident set) in MiB.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 bin=$build/bin
@@ -29,7 +31,15 @@ words() {
     }'
 }
 
-for n in 5000 32767; do
+# The reference job's processor time in ms, median of the runs.
+: >"$work/reference"
+for run in $(seq $runs); do
+    /usr/bin/time -f "%U %S" -o "$work/t" sh -c 'head -c 268435456 /dev/zero | sha256sum >/dev/null'
+    awk '{ printf "%.0f\n", ($1 + $2) * 1000 }' "$work/t" >>"$work/reference"
+done
+reference=$(median <"$work/reference")
+
+for n in 5000 32767 65534; do
     name="bench$n"
     words "$n" 1 >"$work/$name.tsv"
     words "$n" 2 >"$work/$name-2.tsv"
@@ -39,14 +49,23 @@ for n in 5000 32767; do
     (cd "$folder" && printf 'init\nnext\njudge 0\nnext\njudge 2\nnext\njudge 3\nsave\n' |
         "$bin/quibbix-drive" >/dev/null)
     : >"$work/times"
+    : >"$work/cpu"
+    : >"$work/peak"
     for run in $(seq $runs); do
         file=$work/$name.tsv
         [ $((run % 2)) -eq 1 ] && file=$work/$name-2.tsv
         start=$(now_ms)
-        "$bin/quibbix-wordlist" add "$file" --name "$name" --update >/dev/null 2>&1
+        /usr/bin/time -f "%U %S %M" -o "$work/t" \
+            "$bin/quibbix-wordlist" add "$file" --name "$name" --update >/dev/null 2>&1
         end=$(now_ms)
         awk -v s="$start" -v e="$end" 'BEGIN { printf "%.1f\n", e - s }' >>"$work/times"
+        awk '{ printf "%.0f\n", ($1 + $2) * 1000 }' "$work/t" >>"$work/cpu"
+        awk '{ printf "%.1f\n", $3 / 1024 }' "$work/t" >>"$work/peak"
     done
     printf 'add --update, %5d words with progress: %s ms (median of %d; runs: %s)\n' "$n" \
         "$(median <"$work/times")" "$runs" "$(tr '\n' ' ' <"$work/times")"
+    printf '    processor time %s ms, %s times the reference job (%s ms); peak memory %s MiB\n' \
+        "$(median <"$work/cpu")" \
+        "$(awk -v c="$(median <"$work/cpu")" -v r="$reference" 'BEGIN { printf "%.2f", c / r }')" \
+        "$reference" "$(sort -n "$work/peak" | tail -1)"
 done
