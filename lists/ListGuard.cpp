@@ -146,7 +146,7 @@ bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Dire
     if (moves.empty()) return true;
     std::vector<FileImage> copies;
     for (const ListRebase::Move& move : moves)
-        copies.push_back(ListGuard::CopyImage(listBytes, move.direction));
+        copies.push_back({ListFolder::StudiedCopyFile(move.direction), {}, &listBytes});
     std::string summary, error;
     if (!ListRebase::Run(files, folder, moves, ListRebase::Records(listBytes), std::move(copies),
                          summary, error)) {
