@@ -4,7 +4,7 @@
 // module links the chart library, which start-up must not load. A missing or mismatched
 // module gives no window and a reason a user can act on.
 
-#include "ui/ModuleLoader.h"
+#include "platform/ModuleLoader.h"
 #include "ui/progress/ProgressModule.h"
 
 #include <QString>

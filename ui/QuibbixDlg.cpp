@@ -18,7 +18,7 @@
 #include "platform/StaticControl.h"
 #include "platform/WindowOps.h"
 #include "ui/APPUTIL.h"
-#include "ui/HelpWindow.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/speech/StudySpeech.h"
 #include "ui/words/WordsModule.h"
 
@@ -176,7 +176,7 @@ bool CQuibbixDlg::Initialize() {
     m_timerId = SetTimer(TICK_TIMER_ID, TICK_MS);
     AddAnswerKeys();
     m_speech = std::make_unique<StudySpeech>(
-        *this, m_studyLine,
+        *this, [this](const QString& note) { m_studyLine.ShowNotice(note.toStdString()); },
         StudySpeech::Texts{
             [this] { return IsPaused() ? std::string() : ShownFirst(); },
             [this] { return IsPaused() || IsBeforeReveal() ? std::string() : Revealed(); }},

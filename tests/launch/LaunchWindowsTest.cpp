@@ -9,10 +9,10 @@
 #include "lists/ListSync.h"
 #include "platform/FieldText.h"
 #include "tests/support/TempDir.h"
-#include "ui/HelpWindow.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/RefusedDialog.h"
+#include "ui/help/HelpWindow.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -35,8 +35,11 @@ protected:
         };
         StudySpeech::Texts texts{[this] { return shown.c_str(); },
                                  [this] { return revealed.c_str(); }};
-        return std::make_unique<StudySpeech>(window, line, texts, isBackwards, factory,
+        return std::make_unique<StudySpeech>(window, Notes(), texts, isBackwards, factory,
                                              std::move(canBeHeard));
+    }
+    StudySpeech::NoteShower Notes() {
+        return [this](const QString& note) { line.ShowNotice(note.toStdString()); };
     }
     void Press(QKeySequence keys) {
         window.show();
@@ -195,7 +198,7 @@ TEST_F(StudySpeechTest, RealModule_NoServiceAnswers_NoteInTheStudyLine) {
     if (!QFile::exists(module)) GTEST_SKIP() << "built without Qt's speech library";
     qputenv("SPEECHD_ADDRESS", ("unix_socket:" + dir.path().string() + "/none.sock").c_str());
     StudySpeech::Texts texts{[this] { return shown.c_str(); }, [] { return ""; }};
-    StudySpeech speech(window, line, texts, false);
+    StudySpeech speech(window, Notes(), texts, false);
     QElapsedTimer pressed;
     pressed.start();
     speech.OnWordShown();

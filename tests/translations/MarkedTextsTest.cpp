@@ -13,12 +13,12 @@
 #include "tests/translations/MarkingTranslator.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/BreakDlg.h"
-#include "ui/HelpWindow.h"
 #include "ui/ProgressLoader.h"
 #include "ui/QuibConfigDlg.h"
 #include "ui/QuibStatisticDlg.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/RefusedDialog.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/words/WordsWindow.h"
 
 #include <QAbstractButton>

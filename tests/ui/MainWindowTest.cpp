@@ -7,7 +7,7 @@
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/ui/PixelTools.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/HelpWindow.h"
+#include "ui/help/HelpWindow.h"
 
 #include <QAccessible>
 #include <QFontMetrics>

@@ -4,10 +4,10 @@
 #include "engine/Escaped.h"
 #include "platform/PlainMessageBox.h"
 #include "platform/WindowFit.h"
-#include "ui/HelpWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
 #include "ui/chooser/SyncFlow.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/speech/SpeechDialog.h"
 #include "ui/words/WordsWindow.h"
 

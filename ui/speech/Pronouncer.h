@@ -4,7 +4,7 @@
 // start-up never loads the text-to-speech library. What keeps a text from being spoken
 // becomes a note naming what to install, given once for each reason and language.
 
-#include "ui/ModuleLoader.h"
+#include "platform/ModuleLoader.h"
 #include "ui/speech/SpeechModule.h"
 
 #include <QCoreApplication>

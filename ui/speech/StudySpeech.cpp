@@ -2,17 +2,16 @@
 #include "ui/speech/StudySpeech.h"
 
 #include "platform/FieldText.h"
-#include "ui/StudyLine.h"
 
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QWidget>
 
-StudySpeech::StudySpeech(QWidget& window, CStudyLine& line, Texts texts, bool isBackwards,
+StudySpeech::StudySpeech(QWidget& window, NoteShower showNote, Texts texts, bool isBackwards,
                          Pronouncer::VoiceFactory factory, std::function<bool()> canBeHeard)
     : QObject(&window),
-      m_line(line),
+      m_showNote(std::move(showNote)),
       m_texts(std::move(texts)),
       m_isBackwards(isBackwards),
       m_settingsFile(SpeechSettings::FileIn({})),
@@ -88,4 +87,6 @@ void StudySpeech::CheckSoundOnce() {
     });
 }
 
-void StudySpeech::ShowNote(const QString& note) { m_line.ShowNotice(note.toStdString()); }
+void StudySpeech::ShowNote(const QString& note) {
+    if (m_showNote) m_showNote(note);
+}

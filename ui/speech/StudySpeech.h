@@ -15,7 +15,6 @@
 #include <string>
 #include <thread>
 
-class CStudyLine;
 class QWidget;
 
 class StudySpeech : public QObject {
@@ -30,12 +29,12 @@ public:
         std::function<std::string()> revealed;
     };
 
-    // `window` and `line` must outlive this object; the settings are those of the list in
-    // the working directory. Backwards, the word box shows definitions and speaks their
-    // language.
-    // `canBeHeard` tells whether a sound would reach anyone; it may block, and runs once, on a
-    // thread of its own, as the first text is said.
-    StudySpeech(QWidget& window, CStudyLine& line, Texts texts, bool isBackwards,
+    // `window` must outlive this object, and `showNote` shows a note in the study line; the
+    // settings are those of the list in the working directory. Backwards, the word box shows
+    // definitions and speaks their language. `canBeHeard` tells whether a sound would reach anyone;
+    // it may block, and runs once, on a thread of its own, as the first text is said.
+    using NoteShower = std::function<void(const QString& note)>;
+    StudySpeech(QWidget& window, NoteShower showNote, Texts texts, bool isBackwards,
                 Pronouncer::VoiceFactory factory = {}, std::function<bool()> canBeHeard = {});
     ~StudySpeech() override;
 
@@ -54,7 +53,7 @@ private:
     // A voice speaking into no sound output says nothing at all: the learner is told once.
     void CheckSoundOnce();
 
-    CStudyLine& m_line;
+    NoteShower m_showNote;
     Texts m_texts;
     bool m_isBackwards;
     QString m_settingsFile;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ui/HelpWindow.h"
+#include "ui/help/HelpWindow.h"
 
 #include "platform/Resources.h"
 #include "platform/Translations.h"

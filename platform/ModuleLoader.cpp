@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ui/ModuleLoader.h"
+#include "platform/ModuleLoader.h"
 
 #include "platform/PosixProcess.h"
 
