@@ -15,13 +15,10 @@
 #include "lists/ListGuard.h"
 #include "lists/ListStore.h"
 #include "platform/DialogIds.h"
-#include "platform/FolderLock.h"
 #include "platform/FontConfigLoader.h"
-#include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
 #include "platform/RaiseChannel.h"
 #include "platform/ShutdownSignals.h"
-#include "platform/Translations.h"
 #include "ui/QuibbixDlg.h"
 
 #include <QApplication>
@@ -33,6 +30,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+
+#include "posix/FolderLock.h"
+#include "posix/PosixFileSystem.h"
+#include "translations/Translations.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "engine/WordList.h"
 #include "engine/WordListFile.h"
 #include "engine/WordSelect.h"
-#include "platform/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -18,6 +17,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "posix/PosixFileSystem.h"
 
 namespace fs = std::filesystem;
 

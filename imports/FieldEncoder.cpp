@@ -5,10 +5,10 @@
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
 #include "imports/FieldCutter.h"
+#include "imports/FieldText.h"
 #include "imports/ImportAdvice.h"
 #include "imports/InputDecoder.h"
 #include "imports/LearnerText.h"
-#include "platform/FieldText.h"
 
 #include <QCoreApplication>
 #include <QTextBoundaryFinder>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/LearnerText.h"
 
-#include "platform/Translations.h"
-
 #include <QCoreApplication>
+
+#include "translations/Translations.h"
 
 std::string LearnerText::Filled(const QString& pattern, std::initializer_list<std::string> args) {
     const std::string text = pattern.toStdString();

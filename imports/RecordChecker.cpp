@@ -5,8 +5,8 @@
 #include "engine/GetWordRecord.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
+#include "imports/FieldText.h"
 #include "imports/LearnerText.h"
-#include "platform/FieldText.h"
 
 #include <QCoreApplication>
 

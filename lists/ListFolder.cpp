@@ -2,9 +2,10 @@
 #include "lists/ListFolder.h"
 
 #include "engine/SessionFiles.h"
-#include "platform/PosixFiles.h"
 
 #include <QCoreApplication>
+
+#include "posix/PosixFiles.h"
 
 namespace fs = std::filesystem;
 

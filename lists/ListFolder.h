@@ -16,10 +16,10 @@
 //       lists/.new-*          a list being built
 //       lists/.removing-*     the first list's parts on their way to the trash
 
-#include "platform/FolderLock.h"
-
 #include <filesystem>
 #include <string>
+
+#include "posix/FolderLock.h"
 
 namespace ListFolder {
 

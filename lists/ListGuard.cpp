@@ -5,11 +5,12 @@
 #include "imports/LearnerText.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
-#include "platform/PosixFiles.h"
 
 #include <QCoreApplication>
 
 #include <optional>
+
+#include "posix/PosixFiles.h"
 
 namespace fs = std::filesystem;
 

@@ -14,11 +14,12 @@
 #include "lists/ListGuard.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
-#include "platform/PosixFiles.h"
 
 #include <QCoreApplication>
 
 #include <sstream>
+
+#include "posix/PosixFiles.h"
 
 namespace fs = std::filesystem;
 

@@ -4,11 +4,11 @@
 #include "engine/Counted.h"
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
+#include "imports/FieldText.h"
 #include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListTransaction.h"
 #include "lists/SessionRebaser.h"
-#include "platform/FieldText.h"
 
 #include <QCoreApplication>
 

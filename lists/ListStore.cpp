@@ -8,8 +8,6 @@
 #include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/Trash.h"
-#include "platform/PosixFiles.h"
-#include "platform/PosixText.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +16,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <random>
+
+#include "posix/PosixFiles.h"
+#include "posix/PosixText.h"
 
 namespace fs = std::filesystem;
 

@@ -10,7 +10,6 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/FileSystem.h"
-#include "platform/FolderLock.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,6 +17,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "posix/FolderLock.h"
 
 struct ListSummary {
     std::string name;                   // unique among the lists, as the user sees it

@@ -10,7 +10,6 @@
 #include "lists/ListTransaction.h"
 #include "lists/SyncFiles.h"
 #include "lists/Trash.h"
-#include "platform/PosixFiles.h"
 #include "sync/Checksum.h"
 
 #include <QCoreApplication>
@@ -18,6 +17,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
+
+#include "posix/PosixFiles.h"
 
 namespace fs = std::filesystem;
 using ListFolder::Direction;

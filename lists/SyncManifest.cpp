@@ -8,7 +8,6 @@
 #include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/SyncFiles.h"
-#include "platform/PosixFiles.h"
 #include "sync/Checksum.h"
 #include "sync/JournalMerge.h"
 
@@ -18,6 +17,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
+
+#include "posix/PosixFiles.h"
 
 namespace fs = std::filesystem;
 using ListFolder::Direction;

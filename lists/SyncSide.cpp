@@ -8,7 +8,6 @@
 #include "lists/ListStore.h"
 #include "lists/SyncFiles.h"
 #include "lists/Trash.h"
-#include "platform/PosixFiles.h"
 #include "sync/Checksum.h"
 #include "sync/DeviceId.h"
 #include "sync/JournalMerge.h"
@@ -20,6 +19,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+
+#include "posix/PosixFiles.h"
 
 namespace fs = std::filesystem;
 using ListFolder::Direction;

@@ -9,7 +9,6 @@
 #include "engine/FileSystem.h"
 #include "lists/ListFolder.h"
 #include "lists/SyncManifest.h"
-#include "platform/FolderLock.h"
 #include "sync/Journal.h"
 #include "sync/KeptCopies.h"
 #include "sync/ListReplay.h"
@@ -21,6 +20,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "posix/FolderLock.h"
 
 namespace SyncSide {
 

@@ -7,7 +7,6 @@
 #include "imports/LearnerText.h"
 #include "lists/ListGuard.h"
 #include "lists/SyncFiles.h"
-#include "platform/PosixFiles.h"
 #include "sync/AnswerEvents.h"
 
 #include <QCoreApplication>
@@ -15,6 +14,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+
+#include "posix/PosixFiles.h"
 
 namespace fs = std::filesystem;
 using ListFolder::Direction;

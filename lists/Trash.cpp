@@ -3,13 +3,14 @@
 
 #include "engine/AtomicFile.h"
 #include "imports/LearnerText.h"
-#include "platform/PosixFiles.h"
 
 #include <QCoreApplication>
 
 #include <cerrno>
 #include <string_view>
 #include <system_error>
+
+#include "posix/PosixFiles.h"
 
 namespace {
 

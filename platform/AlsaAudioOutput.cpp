@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/DynamicLibrary.h"
 #include "platform/LibraryAudioOutput.h"
 
 #include <algorithm>
 #include <alsa/asoundlib.h>
+
+#include "posix/DynamicLibrary.h"
 
 namespace {
 

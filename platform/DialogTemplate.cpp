@@ -2,12 +2,13 @@
 #include "platform/DialogTemplate.h"
 
 #include "platform/Resources.h"
-#include "platform/Translations.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include "translations/Translations.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/FontConfigLoader.h"
 
-#include "platform/DynamicLibrary.h"
-
 #include <clocale>
 #include <cstdlib>
+
+#include "posix/DynamicLibrary.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/LayoutReport.h"
 
-#include "platform/WindowFit.h"
 #include "platform/WindowOps.h"
 
 #include <QWidget>
@@ -9,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "windowfit/WindowFit.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/LibraryAudioOutput.h"
 
-#include "platform/DynamicLibrary.h"
+#include "posix/DynamicLibrary.h"
 
 LibraryAudioOutput::LibraryAudioOutput(const char* soname) : m_soname(soname) {}
 

@@ -2,8 +2,6 @@
 #include "platform/MetaFileConverter.h"
 
 #include "engine/AtomicFile.h"
-#include "platform/EmfHeader.h"
-#include "platform/PosixProcess.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -15,6 +13,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <utility>
+
+#include "emf/EmfHeader.h"
+#include "posix/PosixProcess.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/ModuleLoader.h"
 
-#include "platform/PosixProcess.h"
-
 #include <QDir>
 #include <QFile>
+
+#include "posix/PosixProcess.h"
 
 QString ModuleLoader::PathOf(const char* fileName) {
     return QDir::cleanPath(QFile::decodeName(PosixProcess::BinDir().c_str()) +

@@ -3,8 +3,6 @@
 
 #include "engine/EngineTexts.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PosixFileSystem.h"
-#include "platform/Translations.h"
 #include "platform/Win1252.h"
 
 #include <QCoreApplication>
@@ -12,6 +10,9 @@
 #include <time.h>
 
 #include <cstdio>
+
+#include "posix/PosixFileSystem.h"
+#include "translations/Translations.h"
 
 QtEngineEnv::QtEngineEnv(MessageBoxes& boxes) : m_boxes(boxes) {}
 

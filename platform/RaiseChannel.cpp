@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/RaiseChannel.h"
 
-#include "platform/Descriptor.h"
-
 #include <QSocketNotifier>
 
 #include <poll.h>
@@ -14,6 +12,8 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+
+#include "posix/Descriptor.h"
 
 namespace {
 

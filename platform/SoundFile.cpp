@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/SoundFile.h"
 
-#include "platform/DynamicLibrary.h"
-
 #include <sndfile.h>
+
+#include "posix/DynamicLibrary.h"
 
 namespace {
 

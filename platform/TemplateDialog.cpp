@@ -7,7 +7,6 @@
 #include "platform/MulDiv.h"
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
-#include "platform/WindowFit.h"
 #include "platform/WindowOps.h"
 
 #include <QApplication>
@@ -20,6 +19,8 @@
 #include <QTimerEvent>
 
 #include <map>
+
+#include "windowfit/WindowFit.h"
 
 namespace {
 

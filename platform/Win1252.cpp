@@ -2,7 +2,6 @@
 #include "platform/Win1252.h"
 
 #include "engine/Cp1252.h"
-#include "platform/FieldText.h"
 
 QString Win1252ToUnicode(std::string_view bytes) {
     QString text;
@@ -11,10 +10,6 @@ QString Win1252ToUnicode(std::string_view bytes) {
     for (char c : bytes)
         text.append(QChar(static_cast<char16_t>(Cp1252::Decode(static_cast<unsigned char>(c)))));
     return text;
-}
-
-QString FieldToUnicode(std::string_view field) {
-    return QString::fromStdString(FieldText::ToUtf8(field));
 }
 
 std::string UnicodeToWin1252(const QString& text) {

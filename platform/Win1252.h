@@ -10,9 +10,5 @@
 
 QString Win1252ToUnicode(std::string_view bytes);
 
-// A word or definition field, which may hold UTF-8 instead (see FieldText); its text up to
-// the first NUL.
-QString FieldToUnicode(std::string_view field);
-
 // The reverse; characters Windows-1252 cannot hold become '?'.
 std::string UnicodeToWin1252(const QString& text);

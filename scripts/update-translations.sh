@@ -14,5 +14,5 @@ for ts in "$@"; do
     [ -e "$ts" ] && language= || language="-target-language ${language#quibbix_}"
     # shellcheck disable=SC2086
     "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h $language \
-        -I "$root" app engine imports lists platform sync ui resources/DialogTexts.cpp -ts "$ts"
+        -I "$root" app engine imports launch lists platform posix sync translations ui windowfit resources/DialogTexts.cpp -ts "$ts"
 done

@@ -7,7 +7,6 @@
 #include "platform/PixelCache.h"
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
-#include "platform/Translations.h"
 #include "platform/WindowOps.h"
 
 #include <QCoreApplication>
@@ -15,6 +14,8 @@
 #include <QFileInfo>
 
 #include <filesystem>
+
+#include "translations/Translations.h"
 
 namespace {
 

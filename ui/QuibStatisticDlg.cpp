@@ -4,7 +4,6 @@
 #include "engine/WordSelect.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StaticControl.h"
-#include "platform/Translations.h"
 #include "ui/ProgressLoader.h"
 
 #include <QLocale>
@@ -12,6 +11,8 @@
 
 #include <memory>
 #include <set>
+
+#include "translations/Translations.h"
 
 CQuibStatisticDlg::CQuibStatisticDlg(QWidget* parent) : TemplateDialog(kTemplateId, parent) {}
 

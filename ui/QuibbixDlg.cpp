@@ -10,7 +10,6 @@
 #include "platform/KeyState.h"
 #include "platform/LayoutReport.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PosixProcess.h"
 #include "platform/PushButton.h"
 #include "platform/RaiseChannel.h"
 #include "platform/ScreenMetrics.h"
@@ -35,6 +34,8 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+
+#include "posix/PosixProcess.h"
 
 namespace {
 

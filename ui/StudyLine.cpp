@@ -3,11 +3,12 @@
 
 #include "engine/Counted.h"
 #include "engine/StudySession.h"
-#include "platform/Translations.h"
 
 #include <QFontMetrics>
 
 #include <algorithm>
+
+#include "translations/Translations.h"
 
 namespace {
 

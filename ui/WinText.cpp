@@ -2,6 +2,7 @@
 #include "ui/WinText.h"
 
 #include "engine/Escaped.h"
+#include "imports/FieldText.h"
 #include "platform/DrawText.h"
 #include "platform/FontConversion.h"
 #include "platform/MulDiv.h"
@@ -170,7 +171,7 @@ void CWinText::SetText(const std::string& text) {
 
 void CWinText::TakeText(std::string text) {
     m_strText = std::move(text);
-    m_displayText = FieldToUnicode(m_strText);
+    m_displayText = QString::fromStdString(FieldText::ToUtf8(m_strText));
     const QString read = WithControlsWritten(m_displayText);
     if (read == m_readText) return;
     m_readText = read;

@@ -3,7 +3,6 @@
 // other at its next sync, and what arrives during a run is studied on at once.
 
 #include "lists/ListSync.h"
-#include "platform/FolderLock.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
 
@@ -21,6 +20,8 @@
 #include <string>
 #include <sys/wait.h>
 #include <thread>
+
+#include "posix/FolderLock.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 // The driver as a black box: real processes in temporary working directories.
 
 #include "engine/HistoryFile.h"
-#include "platform/FolderLock.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
 
@@ -18,6 +17,8 @@
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
+
+#include "posix/FolderLock.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "engine/Cp1252.h"
 #include "engine/Utf8.h"
 #include "imports/FieldEncoder.h"
-#include "platform/FieldText.h"
+#include "imports/FieldText.h"
 
 #include <cstdlib>
 #include <string>

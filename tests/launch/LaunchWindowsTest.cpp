@@ -4,10 +4,9 @@
 // that already exists, each answered as a user would.
 
 #include "engine/WordListFile.h"
+#include "imports/FieldText.h"
 #include "imports/TextEncoding.h"
-#include "lists/LaunchRequest.h"
 #include "lists/ListSync.h"
-#include "platform/FieldText.h"
 #include "tests/support/TempDir.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
@@ -35,6 +34,8 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+#include "launch/LaunchRequest.h"
 
 namespace fs = std::filesystem;
 

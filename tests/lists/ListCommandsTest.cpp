@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The word-list tool's commands on the lists in the data folder: add and its same-name
 // choice, lists, rename and remove, run in-process on the test's data folder.
-#include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
 #include "tools/wordlist/WordListTool.h"
 
@@ -14,6 +13,8 @@
 #include <sstream>
 #include <sys/time.h>
 #include <sys/wait.h>
+
+#include "posix/FolderLock.h"
 
 namespace fs = std::filesystem;
 

@@ -2,11 +2,12 @@
 // From a user's file to a list: reading, adding as new, updating with the progress kept.
 #include "lists/ListGuard.h"
 #include "lists/ListImporter.h"
-#include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
 
 #include <gtest/gtest.h>
 #include <map>
+
+#include "posix/FolderLock.h"
 
 namespace fs = std::filesystem;
 

@@ -2,10 +2,11 @@
 // The list folders: enumeration with their summaries, names, and removal into the trash.
 #include "lists/ListStore.h"
 #include "lists/Trash.h"
-#include "platform/FolderLock.h"
 #include "tests/lists/ListTestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include "posix/FolderLock.h"
 
 namespace fs = std::filesystem;
 

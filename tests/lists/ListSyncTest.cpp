@@ -6,11 +6,10 @@
 #include "engine/HistoryFile.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
+#include "imports/FieldText.h"
 #include "lists/ListGuard.h"
 #include "lists/ListStore.h"
 #include "lists/ListSync.h"
-#include "platform/FieldText.h"
-#include "platform/FolderLock.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
 #include "sync/JournalLine.h"
@@ -27,6 +26,8 @@
 #include <random>
 #include <sstream>
 #include <sys/stat.h>
+
+#include "posix/FolderLock.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,6 @@
 // Hostile things in a file's place: the program must refuse them, not hang, fill memory or
 // write through them.
 #include "engine/GetWordRecord.h"
-#include "platform/PosixFileSystem.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
 
@@ -12,6 +11,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include "posix/PosixFileSystem.h"
 
 namespace {
 

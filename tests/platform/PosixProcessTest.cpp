@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Where a program finds the helpers only Quibbix starts and the folder of the user's
 // programs, in an install (helpers in libexec/quibbix) and in the build tree (all in one).
-#include "platform/PosixProcess.h"
 #include "tests/support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+
+#include "posix/PosixProcess.h"
 
 namespace {
 

@@ -25,12 +25,3 @@ TEST(Win1252Test, CharacterOutsideTheCodePage_BecomesQuestionMark) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST(Win1252Test, FieldInUtf8_ReadsAsUtf8AndOtherFieldsAsBefore) {
-    EXPECT_EQ(FieldToUnicode("\xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82"), QStringLiteral("λόγος"));
-    EXPECT_EQ(FieldToUnicode("caf\xE9 \x80"), Win1252ToUnicode("caf\xE9 \x80"));
-}
-
-}  // namespace

@@ -6,12 +6,13 @@
 // where the code under test takes a FileSystem.
 
 #include "engine/FileSystem.h"
-#include "platform/PosixFileSystem.h"
 
 #include <cerrno>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "posix/PosixFileSystem.h"
 
 class FaultyFileSystem : public FileSystem {
 public:

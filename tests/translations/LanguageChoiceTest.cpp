@@ -2,11 +2,11 @@
 // Which of the program's translations a learner's system languages choose: English, or the C
 // locale, before any other means no translation at all.
 
-#include "platform/Translations.h"
-
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <ostream>
+
+#include "translations/Translations.h"
 
 namespace {
 

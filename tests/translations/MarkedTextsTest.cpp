@@ -5,10 +5,9 @@
 // language. Texts from the learner's files (words, definitions, list names) and bare numbers
 // and dates are theirs, not the program's.
 
+#include "imports/FieldText.h"
 #include "lists/ListImporter.h"
 #include "lists/ListStore.h"
-#include "platform/FieldText.h"
-#include "platform/Translations.h"
 #include "tests/lists/ListTestFiles.h"
 #include "tests/translations/MarkingTranslator.h"
 #include "tests/ui/WindowFixture.h"
@@ -38,6 +37,8 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "translations/Translations.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/translations/MarkingTranslator.h"
 
-#include "platform/Translations.h"
-
 #include <QFile>
 #include <QXmlStreamReader>
+
+#include "translations/Translations.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "platform/BitmapLoader.h"
 #include "platform/PushButton.h"
 #include "platform/StaticControl.h"
-#include "platform/Translations.h"
 #include "tests/support/CacheAt.h"
 #include "tests/support/TempDir.h"
 #include "tests/ui/PixelTools.h"
@@ -19,6 +18,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+
+#include "translations/Translations.h"
 
 namespace {
 

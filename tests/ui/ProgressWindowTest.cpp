@@ -2,7 +2,6 @@
 // The progress window as the program gets it: from the module the build put beside the
 // programs, opened from the statistics dialog; its charts drawn, its summaries, its export.
 
-#include "platform/Translations.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/ProgressLoader.h"
 #include "ui/QuibStatisticDlg.h"
@@ -24,6 +23,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+
+#include "translations/Translations.h"
 
 namespace {
 

@@ -6,7 +6,6 @@
 // picture of each window is kept there.
 
 #include "lists/ListStore.h"
-#include "platform/WindowFit.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/BreakDlg.h"
 #include "ui/ProgressLoader.h"
@@ -27,6 +26,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
+
+#include "windowfit/WindowFit.h"
 
 namespace {
 

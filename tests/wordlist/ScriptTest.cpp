@@ -4,7 +4,7 @@
 // set to another code page.
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
-#include "platform/FieldText.h"
+#include "imports/FieldText.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
 

@@ -3,12 +3,13 @@
 #include "engine/LittleEndian.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
-#include "platform/FolderLock.h"
 #include "tests/support/TempDir.h"
 #include "tests/wordlist/ToolRunner.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
+
+#include "posix/FolderLock.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The Words window's table without a window: its changes and their undoing, the search and
 // the refusals, which must read as import's.
 #include "imports/Diagnostics.h"
+#include "imports/FieldText.h"
 #include "imports/RecordEncoder.h"
-#include "platform/FieldText.h"
 #include "tests/lists/ListTestFiles.h"
 #include "ui/words/WordsFilter.h"
 #include "ui/words/WordsModel.h"

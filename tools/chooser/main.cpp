@@ -6,14 +6,8 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/Escaped.h"
-#include "lists/LaunchRequest.h"
-#include "lists/Launcher.h"
 #include "lists/ListFolder.h"
-#include "platform/PlainMessageBox.h"
-#include "platform/PosixFileSystem.h"
-#include "platform/PosixProcess.h"
 #include "platform/RaiseChannel.h"
-#include "platform/Translations.h"
 #include "ui/chooser/ChooserWindow.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
@@ -22,6 +16,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "launch/LaunchRequest.h"
+#include "launch/Launcher.h"
+#include "posix/PosixFileSystem.h"
+#include "posix/PosixProcess.h"
+#include "translations/Translations.h"
+#include "windowfit/PlainMessageBox.h"
 
 namespace fs = std::filesystem;
 

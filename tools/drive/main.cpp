@@ -31,13 +31,10 @@
 #include "engine/Version.h"
 #include "engine/WordListFile.h"
 #include "engine/WordSelect.h"
+#include "imports/FieldText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "lists/ListSync.h"
-#include "platform/FieldText.h"
-#include "platform/FolderLock.h"
-#include "platform/PosixFileSystem.h"
-#include "platform/PosixFiles.h"
 
 #include <cctype>
 #include <cerrno>
@@ -50,6 +47,10 @@
 #include <string>
 #include <string_view>
 #include <thread>
+
+#include "posix/FolderLock.h"
+#include "posix/PosixFileSystem.h"
+#include "posix/PosixFiles.h"
 
 namespace {
 

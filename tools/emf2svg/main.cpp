@@ -4,11 +4,11 @@
 // program runs it for every metafile it has not seen before, so that whatever the conversion
 // does to a damaged file happens here and not in the window (see platform/MetaFileConverter.h).
 
-#include "platform/EmfToSvg.h"
-
 #include <iostream>
 #include <iterator>
 #include <string>
+
+#include "emf/EmfToSvg.h"
 
 int main() {
     std::ios::sync_with_stdio(false);

@@ -15,13 +15,14 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/Escaped.h"
-#include "lists/LaunchRequest.h"
-#include "lists/Launcher.h"
 #include "lists/ListStore.h"
-#include "platform/PosixFileSystem.h"
-#include "platform/PosixProcess.h"
 
 #include <cstdio>
+
+#include "launch/LaunchRequest.h"
+#include "launch/Launcher.h"
+#include "posix/PosixFileSystem.h"
+#include "posix/PosixProcess.h"
 
 namespace fs = std::filesystem;
 

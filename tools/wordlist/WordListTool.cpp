@@ -10,6 +10,7 @@
 #include "engine/WordListFile.h"
 #include "imports/AnkiImporter.h"
 #include "imports/Diagnostics.h"
+#include "imports/FieldText.h"
 #include "imports/FormatGuesser.h"
 #include "imports/ImportedEntry.h"
 #include "imports/InputDecoder.h"
@@ -24,14 +25,14 @@
 #include "lists/ListImporter.h"
 #include "lists/ListSync.h"
 #include "lists/SessionRebaser.h"
-#include "platform/FieldText.h"
-#include "platform/FolderLock.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+
+#include "posix/FolderLock.h"
 
 namespace {
 

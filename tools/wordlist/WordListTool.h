@@ -9,12 +9,13 @@
 #include "imports/RecordEncoder.h"
 #include "lists/ListStore.h"
 #include "lists/ListSync.h"
-#include "platform/PosixProcess.h"
 
 #include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "posix/PosixProcess.h"
 
 class Diagnostics;
 struct ImportPlan;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/FileSystem.h"
-#include "platform/PosixFileSystem.h"
 #include "tools/wordlist/WordListTool.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
+
+#include "posix/PosixFileSystem.h"
 
 int main(int argc, char** argv) {
     // Lists and sessions it changes are synced before it says they are changed.

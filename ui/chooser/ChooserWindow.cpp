@@ -2,8 +2,6 @@
 #include "ui/chooser/ChooserWindow.h"
 
 #include "engine/Escaped.h"
-#include "platform/PlainMessageBox.h"
-#include "platform/WindowFit.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/StudyCheck.h"
 #include "ui/chooser/SyncFlow.h"
@@ -28,6 +26,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "windowfit/PlainMessageBox.h"
+#include "windowfit/WindowFit.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 
 #include "engine/Escaped.h"
 #include "imports/EncodingDetector.h"
-#include "platform/WindowFit.h"
 #include "ui/chooser/ImportFlow.h"
 
 #include <QComboBox>
@@ -17,6 +16,8 @@
 
 #include <algorithm>
 #include <string_view>
+
+#include "windowfit/WindowFit.h"
 
 namespace {
 

@@ -3,13 +3,11 @@
 
 #include "engine/Escaped.h"
 #include "imports/EncodingDetector.h"
+#include "imports/FieldText.h"
 #include "imports/ImportAdvice.h"
 #include "imports/InputDecoder.h"
 #include "imports/LearnerText.h"
 #include "lists/ListImporter.h"
-#include "platform/FieldText.h"
-#include "platform/PlainMessageBox.h"
-#include "platform/Translations.h"
 #include "ui/chooser/EncodingDialog.h"
 #include "ui/chooser/RefusedDialog.h"
 
@@ -19,6 +17,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+
+#include "translations/Translations.h"
+#include "windowfit/PlainMessageBox.h"
 
 namespace {
 

@@ -2,8 +2,6 @@
 #include "ui/chooser/RefusedDialog.h"
 
 #include "engine/Escaped.h"
-#include "platform/Translations.h"
-#include "platform/WindowFit.h"
 #include "ui/chooser/ImportFlow.h"
 
 #include <QDialogButtonBox>
@@ -12,6 +10,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "translations/Translations.h"
+#include "windowfit/WindowFit.h"
 
 namespace {
 

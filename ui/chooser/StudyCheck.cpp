@@ -2,12 +2,13 @@
 #include "ui/chooser/StudyCheck.h"
 
 #include "engine/Escaped.h"
-#include "platform/PlainMessageBox.h"
 #include "ui/chooser/ImportFlow.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+
+#include "windowfit/PlainMessageBox.h"
 
 namespace StudyCheck {
 

@@ -4,7 +4,6 @@
 #include "engine/Escaped.h"
 #include "lists/ListGuard.h"
 #include "lists/ListSync.h"
-#include "platform/PlainMessageBox.h"
 #include "ui/chooser/ImportFlow.h"
 #include "ui/chooser/SyncFolderPicker.h"
 
@@ -12,6 +11,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QPushButton>
+
+#include "windowfit/PlainMessageBox.h"
 
 namespace SyncFlow {
 namespace {

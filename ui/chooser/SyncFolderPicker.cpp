@@ -5,13 +5,14 @@
 #include "engine/Escaped.h"
 #include "lists/ListSync.h"
 #include "lists/SyncManifest.h"
-#include "platform/PlainMessageBox.h"
-#include "platform/PosixFileSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
+
+#include "posix/PosixFileSystem.h"
+#include "windowfit/PlainMessageBox.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,6 @@
 #include "ui/help/HelpWindow.h"
 
 #include "platform/Resources.h"
-#include "platform/Translations.h"
 
 #include <QAction>
 #include <QFile>
@@ -12,6 +11,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "translations/Translations.h"
 
 namespace {
 

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/progress/ProgressWindow.h"
 
-#include "platform/Translations.h"
-#include "platform/WindowFit.h"
-
 #include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
@@ -28,6 +25,9 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+
+#include "translations/Translations.h"
+#include "windowfit/WindowFit.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include "ui/speech/SpeechSettings.h"
 
 #include "engine/WordListFile.h"
+#include "imports/FieldText.h"
 #include "lists/ListFolder.h"
-#include "platform/FieldText.h"
 #include "ui/speech/ScriptLanguage.h"
 
 #include <QDir>

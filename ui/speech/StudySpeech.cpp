@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/speech/StudySpeech.h"
 
-#include "platform/FieldText.h"
+#include "imports/FieldText.h"
 
 #include <QCoreApplication>
 #include <QKeySequence>

@@ -5,8 +5,8 @@
 #include "engine/Escaped.h"
 #include "engine/ListRec.h"
 #include "engine/WordListFile.h"
+#include "imports/FieldText.h"
 #include "lists/ListFolder.h"
-#include "platform/FieldText.h"
 #include "ui/words/SearchKey.h"
 
 #include <algorithm>

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The Words module's two entry points, with C names so that the study window finds them with
 // QLibrary::resolve.
-#include "platform/PosixFileSystem.h"
 #include "ui/words/WordsModule.h"
 #include "ui/words/WordsWindow.h"
 
 #include <filesystem>
 #include <optional>
 #include <system_error>
+
+#include "posix/PosixFileSystem.h"
 
 namespace fs = std::filesystem;
 

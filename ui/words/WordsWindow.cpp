@@ -4,9 +4,6 @@
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
 #include "imports/LearnerText.h"
-#include "platform/PlainMessageBox.h"
-#include "platform/Translations.h"
-#include "platform/WindowFit.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -25,6 +22,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+#include "translations/Translations.h"
+#include "windowfit/PlainMessageBox.h"
+#include "windowfit/WindowFit.h"
 
 namespace {
 

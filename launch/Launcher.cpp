@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "lists/Launcher.h"
+#include "launch/Launcher.h"
 
 #include "engine/AtomicFile.h"
 #include "engine/Escaped.h"
-#include "platform/PosixProcess.h"
 
 #include <cstdio>
+
+#include "posix/PosixProcess.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/DynamicLibrary.h"
+#include "posix/DynamicLibrary.h"
 
 #include <dlfcn.h>
 

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/PosixFileSystem.h"
-
-#include "platform/Descriptor.h"
+#include "posix/PosixFileSystem.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,6 +9,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
+
+#include "posix/Descriptor.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/PlainMessageBox.h"
+#include "windowfit/PlainMessageBox.h"
 
 #include <QLabel>
 

@@ -2,7 +2,7 @@
 // Which fields read as UTF-8, which as compact text and which, as always, as Windows-1252.
 #include "engine/Cp1252.h"
 #include "engine/WordListFile.h"
-#include "platform/FieldText.h"
+#include "imports/FieldText.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // A file or socket descriptor that closes itself when it goes out of scope, for the POSIX
-// calls the platform layer makes.
+// calls the POSIX layer and the platform make.
 
 #include <unistd.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/WindowFit.h"
+#include "windowfit/WindowFit.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "lists/LaunchRequest.h"
+#include "launch/LaunchRequest.h"
 
 #include "engine/Escaped.h"
 #include "engine/Version.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/PosixProcess.h"
+#include "posix/PosixProcess.h"
 
 #include <unistd.h>
 

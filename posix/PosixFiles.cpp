@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/PosixFiles.h"
+#include "posix/PosixFiles.h"
 
 #include <fcntl.h>
 #include <stdio.h>

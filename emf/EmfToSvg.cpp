@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/EmfToSvg.h"
-
-#include "platform/EmfHeader.h"
+#include "emf/EmfToSvg.h"
 
 #include <cstdlib>
 #include <emf2svg.h>
+
+#include "emf/EmfHeader.h"
 
 bool ConvertEnhMetaFileToSvg(const std::string& emf, std::string& svg) {
     svg.clear();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/FieldText.h"
+#include "imports/FieldText.h"
 
 #include "engine/Cp1252.h"
 #include "engine/Utf8.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/FolderLock.h"
+#include "posix/FolderLock.h"
 
 #include <fcntl.h>
 #include <unistd.h>

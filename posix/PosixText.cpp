@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/PosixText.h"
+#include "posix/PosixText.h"
 
 #include <locale.h>
 #include <wctype.h>
