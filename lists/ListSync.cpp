@@ -7,6 +7,7 @@
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "imports/EntryChecker.h"
+#include "imports/FieldText.h"
 #include "imports/LearnerText.h"
 #include "lists/ListGuard.h"
 #include "lists/ListStore.h"
@@ -17,9 +18,6 @@
 #include "lists/SyncManifest.h"
 #include "lists/SyncSide.h"
 #include "lists/SyncWrite.h"
-#include "platform/FieldText.h"
-#include "platform/PosixFiles.h"
-#include "platform/Translations.h"
 #include "sync/AnswerEvents.h"
 #include "sync/Checksum.h"
 #include "sync/HybridClock.h"
@@ -41,6 +39,8 @@
 #include <cstdlib>
 #include <limits>
 #include <map>
+
+#include "posix/PosixFiles.h"
 
 namespace fs = std::filesystem;
 using ListFolder::Direction;
@@ -364,13 +364,6 @@ bool Commit(const Local& local, const std::vector<FileImage>& images, const Repo
     return true;
 }
 
-// The sync library needs no Qt: it says each of its pieces through this as it builds a message,
-// so that only the pieces, never the paths and quoted lines between them, are translated.
-std::string SyncPieceInLearnersWords(const char* piece) {
-    if (!Translations::Active()) return piece;
-    return QCoreApplication::translate("Sync", piece).toStdString();
-}
-
 // A word edited on another computer, checked as the Words window and import check an entry,
 // with their messages, in the encoding its field's bytes are in, so that what passes is
 // stored byte for byte as it came. A NUL, which would end the text early, is checked as it is.
@@ -413,9 +406,8 @@ std::string LineToField(std::string_view text, size_t size) {
     return !compact.empty() && compact.size() <= size ? compact : std::string(text);
 }
 
-// What every entry point says and checks through.
+// What every entry point checks an edit with, and how an edit's fields travel.
 void UseListTexts() {
-    SyncTexts::UseTranslator(&SyncPieceInLearnersWords);
     JournalLine::UseEntryCheck(&EntryAsTheListChecksIt);
     JournalLine::UseFieldForms(&FieldToLine, &LineToField);
 }

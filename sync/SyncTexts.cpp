@@ -1,22 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sync/SyncTexts.h"
 
-#include <atomic>
+#include "engine/LearnersWords.h"
 
 namespace SyncTexts {
 
-namespace {
-
-// A sync may run on a worker thread while the program installs its translation.
-std::atomic<Translator> g_translator{nullptr};
-
-}  // namespace
-
-void UseTranslator(Translator translator) { g_translator.store(translator); }
-
-std::string Said(const char* piece) {
-    const Translator translator = g_translator.load();
-    return translator ? translator(piece) : std::string(piece);
-}
+std::string Said(const char* piece) { return LearnersWords::Said("Sync", piece); }
 
 }  // namespace SyncTexts

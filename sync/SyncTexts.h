@@ -1,10 +1,9 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
 // What the sync library says to the learner, marked for the program's translation. The library
-// needs no Qt, so it builds its messages from these pieces, each said through the translator
-// the list store installs (lists/ListSync), where Qt is. A piece is put into the learner's
-// language as the message is built: the file names, quoted lines, device ids and numbers
-// between the pieces are never read as text to translate.
+// needs no Qt, so it builds its messages from these pieces, each said in the learner's words
+// (engine/LearnersWords) as the message is built: the file names, quoted lines, device ids and
+// numbers between the pieces are never read as text to translate.
 
 #include "engine/EngineTexts.h"  // QT_TRANSLATE_NOOP without Qt
 
@@ -12,10 +11,8 @@
 
 namespace SyncTexts {
 
-// A marked piece in the learner's language.
-using Translator = std::string (*)(const char* piece);
-// Without one installed, as in the library's own tests, every piece is said in English.
-void UseTranslator(Translator translator);
+// A marked piece in the learner's language; in English where the program installs no
+// translation, as in the library's own tests.
 std::string Said(const char* piece);
 
 // DeviceId

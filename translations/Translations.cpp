@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/Translations.h"
+#include "translations/Translations.h"
 
 #include "engine/Counted.h"
+#include "engine/LearnersWords.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,6 +58,15 @@ QString Translations::Choose(const QStringList& uiLanguages) {
     return QString();
 }
 
+namespace {
+
+std::string PieceInLearnersWords(const char* context, const char* piece) {
+    if (!Translations::Active()) return piece;
+    return QCoreApplication::translate(context, piece).toStdString();
+}
+
+}  // namespace
+
 bool Translations::MessagesInC() {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QByteArray value = qgetenv(variable);
@@ -90,6 +100,8 @@ QString Translations::Install() {
 void Translations::Use(QTranslator* translator, const QString& language) {
     QCoreApplication::installTranslator(translator);
     QCoreApplication::instance()->setProperty(kLanguageProperty, language);
+    // The libraries without Qt say their pieces through the same translation.
+    LearnersWords::UseTranslator(&PieceInLearnersWords);
 }
 
 QString Translations::Language() {
