@@ -3,8 +3,7 @@
 // other at its next sync, and what arrives during a run is studied on at once.
 
 #include "lists/ListSync.h"
-#include "tests/engine/FakeEnv.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/SyncedPair.h"
 
 #include <signal.h>
 #include <unistd.h>
@@ -27,21 +26,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class DriveSyncTest : public ::testing::Test {
+class DriveSyncTest : public SyncedPair {
 protected:
-    void SetUp() override {
-        // A join may put a list's old files in the trash: the test's own, not the user's.
-        setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
-        for (const fs::path& folder : {a / "list", a / "session", b / "list", b / "session", s})
-            fs::create_directories(folder);
-        WriteFile((a / "list/kelvo.lst").string(), MakeWordList(40));
-        ListSync::Report report;
-        std::string error;
-        ASSERT_TRUE(ListSync::Join(a, a, s, report, error)) << error;
-        ASSERT_TRUE(ListSync::Join(b, b, s, report, error)) << error;
-    }
-    void TearDown() override { unsetenv("XDG_DATA_HOME"); }
-
     // The driver's command in `folder`, its output in `output` in the test's folder (standard
     // error beside it, in `output`.err); its input from `input` there, or else from the
     // caller.
@@ -65,11 +51,6 @@ protected:
         for (int field = 0; field < 8; ++field) line = line.substr(0, line.rfind('\t'));
         return line;
     }
-
-    TempDir dir{false};
-    const fs::path a = dir.path() / "a";
-    const fs::path b = dir.path() / "b";
-    const fs::path s = dir.path() / "sync";
 };
 
 TEST_F(DriveSyncTest, AnswersArrivingMidRun_AreStudiedOnAtTheNextSave) {

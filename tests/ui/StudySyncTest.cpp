@@ -6,6 +6,7 @@
 
 #include "lists/ListSync.h"
 #include "sync/Journal.h"
+#include "tests/support/SyncedPair.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/StudySync.h"
 
@@ -20,21 +21,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class StudySyncWindowTest : public ::testing::Test {
+class StudySyncWindowTest : public SyncedPair {
 protected:
     void SetUp() override {
-        // A join may put a list's old files in the trash: the test's own, not the user's.
-        setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
-        for (const fs::path& folder : {a / "list", a / "session", b / "list", b / "session", s})
-            fs::create_directories(folder);
-        WriteFile((a / "list/kelvo.lst").string(), MakeWordList(40));
-        ListSync::Report report;
-        std::string error;
-        ASSERT_TRUE(ListSync::Join(a, a, s, report, error)) << error;
-        ASSERT_TRUE(ListSync::Join(b, b, s, report, error)) << error;
+        SyncedPair::SetUp();
         fs::current_path(b);
     }
-    void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 
     // Runs quibbix-drive on the other computer's list; its standard output.
     std::string DriveOnA(const std::string& commands) {
@@ -59,10 +51,6 @@ protected:
         return QTest::qWaitFor([&] { return dialog.GetStudyLine().text() == note; }, 20000);
     }
 
-    TempDir dir{false};
-    const fs::path a = dir.path() / "a";
-    const fs::path b = dir.path() / "b";
-    const fs::path s = dir.path() / "sync";
     FakeEnv env;
     FakePlatform platform{800, 600};
 };
