@@ -2,6 +2,7 @@
 #include "imports/FieldCutter.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -41,7 +42,9 @@ std::string FieldCutter::Cut(const std::string& utf8, size_t limit,
         headEnd = limit * 4 + kLookahead;
         while (headEnd > 0 && (static_cast<unsigned char>(utf8[headEnd]) & 0xC0) == 0x80) --headEnd;
     }
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(headEnd));
+    // A leading U+FEFF is a character of the text here, not a byte order mark to drop.
+    QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decode(QByteArrayView(utf8.data(), static_cast<qsizetype>(headEnd)));
     const auto sizeOf = [&](qsizetype end) {
         return singleByte ? static_cast<size_t>(end)
                           : measure(QStringView(text).left(end).toUtf8().toStdString());
