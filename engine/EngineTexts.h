@@ -1,14 +1,11 @@
 #pragma once
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The engine's words to the learner, marked for the program's translation. The engine writes
-// its messages in English from these pieces; the window that shows a message puts each piece
-// into the learner's language (platform/QtEngineEnv), the file names and details between them
-// staying as they are. The engine needs no Qt: the mark is lupdate's, and means nothing here.
+// The engine's words to the learner, marked for the program's translation. The engine builds
+// its messages from these pieces, each said in the learner's words (engine/LearnersWords) as the
+// message is built; the file names and details between them stay as they are. The engine needs
+// no Qt: the mark is lupdate's, and means nothing here.
 
-#ifndef QT_TRANSLATE_NOOP
-// Spelled as Qt spells it, so that either definition may come first.
-#define QT_TRANSLATE_NOOP(scope, x) x
-#endif
+#include "engine/LearnersWords.h"  // QT_TRANSLATE_NOOP without Qt
 
 namespace EngineTexts {
 
@@ -29,12 +26,5 @@ inline constexpr const char* kProgressUnsaved =
 inline constexpr const char* kSavedBeforeKept = QT_TRANSLATE_NOOP(
     "Engine",
     "What was saved before is kept as it was. Free some space or fix the file, then save again.");
-
-// For the window that translates a message: the captions, each a whole caption, and the
-// pieces of the texts.
-inline constexpr const char* kCaptions[] = {kErrorCaption, kWordStateCaption, kMaintainListCaption};
-inline constexpr const char* kPieces[] = {kOpening,        kNoRecordFile,   kNoRandomList,
-                                          kHistoryUnread,  kProgressUnread, kProgressUnsaved,
-                                          kSavedBeforeKept};
 
 }  // namespace EngineTexts

@@ -3,6 +3,7 @@
 
 #include "engine/EngineEnv.h"
 #include "engine/EngineTexts.h"
+#include "engine/LearnersWords.h"
 
 #include <climits>
 #include <cstring>
@@ -37,7 +38,8 @@ bool CGetWordRecord::Open(const char* name) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec)) m_file = std::fopen(path, "rb");
     if (!m_file) {
-        m_env.ShowMessage(std::string(EngineTexts::kOpening) + name, EngineTexts::kErrorCaption,
+        m_env.ShowMessage(LearnersWords::Said("Engine", EngineTexts::kOpening) + name,
+                          LearnersWords::Said("Engine", EngineTexts::kErrorCaption),
                           EngineEnv::Icon::Error);
         return false;
     }
@@ -53,7 +55,8 @@ bool CGetWordRecord::Open(const char* name) {
 
 int32_t CGetWordRecord::GetRecord(int32_t index) {
     if (!m_file) {
-        m_env.ShowMessage(EngineTexts::kNoRecordFile, EngineTexts::kErrorCaption,
+        m_env.ShowMessage(LearnersWords::Said("Engine", EngineTexts::kNoRecordFile),
+                          LearnersWords::Said("Engine", EngineTexts::kErrorCaption),
                           EngineEnv::Icon::Error);
         return index;
     }

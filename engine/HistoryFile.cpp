@@ -3,6 +3,7 @@
 
 #include "engine/EngineEnv.h"
 #include "engine/EngineTexts.h"
+#include "engine/LearnersWords.h"
 #include "engine/WordState.h"
 
 #include <algorithm>
@@ -119,8 +120,9 @@ void HistoryFile::Load() {
     m_guard.Note(SessionFiles::kHistory, error, damaged, text);
     const std::string problems = m_guard.Describe();
     if (!problems.empty())
-        m_env.ShowMessage(std::string(EngineTexts::kHistoryUnread) + "\n\n" + problems,
-                          CWordState::kCaption, EngineEnv::Icon::Error);
+        m_env.ShowMessage(
+            LearnersWords::Said("Engine", EngineTexts::kHistoryUnread) + "\n\n" + problems,
+            CWordState::kCaption, EngineEnv::Icon::Error);
 }
 
 std::string HistoryFile::Note(int64_t seconds, int64_t judgements, const HistoryCounts& counts) {

@@ -4,6 +4,7 @@
 #include "engine/AtomicFile.h"
 #include "engine/EngineEnv.h"
 #include "engine/EngineTexts.h"
+#include "engine/LearnersWords.h"
 #include "engine/TextScanner.h"
 
 #include <cerrno>
@@ -57,8 +58,9 @@ bool CWordState::Load(int32_t total, int32_t reviewSize) {
     LoadUnderReview();
     const std::string problems = m_guard.Describe();
     if (!problems.empty())
-        m_env.ShowMessage(std::string(EngineTexts::kProgressUnread) + "\n\n" + problems, kCaption,
-                          EngineEnv::Icon::Error);
+        m_env.ShowMessage(
+            LearnersWords::Said("Engine", EngineTexts::kProgressUnread) + "\n\n" + problems,
+            kCaption, EngineEnv::Icon::Error);
     return true;
 }
 
@@ -134,8 +136,9 @@ void CWordState::SaveDone(bool saved, const FileError& error) {
         m_guard.Saved();
         return;
     }
-    m_env.ShowMessage(std::string(EngineTexts::kProgressUnsaved) + "\n\n" + error.Describe() +
-                          "\n\n" + EngineTexts::kSavedBeforeKept,
+    m_env.ShowMessage(LearnersWords::Said("Engine", EngineTexts::kProgressUnsaved) + "\n\n" +
+                          error.Describe() + "\n\n" +
+                          LearnersWords::Said("Engine", EngineTexts::kSavedBeforeKept),
                       kCaption, EngineEnv::Icon::Error);
 }
 
@@ -184,7 +187,8 @@ bool CWordState::GenerateToBeViewed() {
                 m_toBeViewed.Add(CListRec(static_cast<uint32_t>(order[i])), true);
         }
     } else {
-        m_env.ShowMessage(EngineTexts::kNoRandomList, EngineTexts::kWordStateCaption,
+        m_env.ShowMessage(LearnersWords::Said("Engine", EngineTexts::kNoRandomList),
+                          LearnersWords::Said("Engine", EngineTexts::kWordStateCaption),
                           EngineEnv::Icon::None);
         for (int32_t i = 1; i <= m_totalWords; ++i) {
             if (static_cast<uint32_t>(i) != NO_WORD)
@@ -321,7 +325,9 @@ void CWordState::MaintainList(uint32_t currentIndex) {
     for (CWordList* list : {&m_mistaken, &m_unsure, &m_new, &m_learning, &m_toBeViewed, &m_known})
         list->KeepInOrder(keep);
     if (table[0] != 0)
-        m_env.ShowMessage("[0] != 0", EngineTexts::kMaintainListCaption, EngineEnv::Icon::None);
+        m_env.ShowMessage("[0] != 0",
+                          LearnersWords::Said("Engine", EngineTexts::kMaintainListCaption),
+                          EngineEnv::Icon::None);
     for (uint32_t pos = 1; pos <= n; ++pos) {
         if (table[pos] == 0 && pos != NO_WORD) m_toBeViewed.Add(CListRec(pos), false);
     }

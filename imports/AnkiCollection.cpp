@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/AnkiCollection.h"
 
+#include "engine/LearnersWords.h"
 #include "engine/ListRec.h"
-#include "imports/LearnerText.h"
 
-#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -148,29 +147,27 @@ public:
     // collection asked for.
     bool Fail(std::string& error) {
         if (!m_db) {
-            error = QCoreApplication::translate("Import", "out of memory").toStdString();
+            error = LearnersWords::Said("Import", "out of memory");
             return false;
         }
         switch (sqlite3_errcode(m_db)) {
             case SQLITE_TOOBIG:
-                error = LearnerText::Filled(
-                    QCoreApplication::translate(
+                error = LearnersWords::Filled(
+                    LearnersWords::Said(
                         "Import",
                         "it holds or computes a value larger than %1; refused as damaged"),
                     {MiB(kMaxValueSize)});
                 break;
             case SQLITE_NOMEM:
-                error = LearnerText::Filled(
-                    QCoreApplication::translate(
+                error = LearnersWords::Filled(
+                    LearnersWords::Said(
                         "Import", "reading it takes more than %1 of memory; refused as damaged"),
                     {MiB(kMaxHeapSize)});
                 break;
             case SQLITE_INTERRUPT:
-                error =
-                    QCoreApplication::translate(
-                        "Import",
-                        "reading it takes more work than any collection needs; refused as damaged")
-                        .toStdString();
+                error = LearnersWords::Said(
+                    "Import",
+                    "reading it takes more work than any collection needs; refused as damaged");
                 break;
             default:
                 error = sqlite3_errmsg(m_db);
@@ -226,9 +223,9 @@ bool ReadNotes(Database& db, std::vector<AnkiCollection::Note>& notes, std::stri
     size_t fieldsSize = 0;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
         if (notes.size() == kMaxStudyWords) {
-            error = LearnerText::Filled(
-                QCoreApplication::translate(
-                    "Import", "it holds more than %1 notes, the most a list can hold"),
+            error = LearnersWords::Filled(
+                LearnersWords::Said("Import",
+                                    "it holds more than %1 notes, the most a list can hold"),
                 {std::to_string(kMaxStudyWords)});
             break;
         }
@@ -299,7 +296,7 @@ bool AnkiCollection::Read(std::string& image, std::string& error) {
     Database db;
     if (!db.Open(image, error) || !db.ReadsSchema(error)) return false;
     if (!db.HasTable("notes")) {
-        error = QCoreApplication::translate("Import", "it holds no notes table").toStdString();
+        error = LearnersWords::Said("Import", "it holds no notes table");
         return false;
     }
     if (!ReadNotes(db, m_notes, error)) return false;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/AnkiImporter.h"
 
+#include "engine/LearnersWords.h"
 #include "imports/DelimitedParser.h"
 #include "imports/HtmlText.h"
 #include "imports/ImportAdvice.h"
 #include "imports/TextImporter.h"
 #include "imports/TextTidy.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -116,9 +115,9 @@ std::vector<ImportedEntry> AnkiImporter::Read(std::string_view text) {
                 TextImporter::LooksLikeHeader(entry.word, entry.definition)) {
                 m_diagnostics.Warning(
                     m_fileName, entry.line,
-                    QCoreApplication::translate(
-                        "Import", "this row looks like column titles and was imported as an entry")
-                            .toStdString() +
+                    LearnersWords::Said(
+                        "Import",
+                        "this row looks like column titles and was imported as an entry") +
                         ImportAdvice::Text(ImportAdvice::kHeader));
             }
         }

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/AnkiPackageReader.h"
 
+#include "engine/LearnersWords.h"
 #include "imports/AnkiCollection.h"
 #include "imports/HtmlText.h"
-#include "imports/LearnerText.h"
 #include "imports/ZipArchive.h"
-
-#include <QCoreApplication>
 
 #include <zstd.h>
 
@@ -51,8 +49,8 @@ bool AnkiPackageReader::ReadFile(const std::string& path, std::vector<ImportedEn
     ZipArchive zip;
     std::string error;
     if (!zip.Open(path, error))
-        return Refuse(LearnerText::Filled(
-            QCoreApplication::translate(
+        return Refuse(LearnersWords::Filled(
+            LearnersWords::Said(
                 "Import",
                 "not a readable Anki package: the zip archive is damaged or cut short (%1)"),
             {error}));
@@ -63,8 +61,8 @@ bool AnkiPackageReader::ReadBytes(const std::string& bytes, std::vector<Imported
     ZipArchive zip;
     std::string error;
     if (!zip.OpenBytes(bytes, error))
-        return Refuse(LearnerText::Filled(
-            QCoreApplication::translate(
+        return Refuse(LearnersWords::Filled(
+            LearnersWords::Said(
                 "Import",
                 "not a readable Anki package: the zip archive is damaged or cut short (%1)"),
             {error}));
@@ -81,18 +79,17 @@ bool AnkiPackageReader::ReadArchive(const ZipArchive& zip, std::vector<ImportedE
         }
     }
     if (!chosen)
-        return Refuse(QCoreApplication::translate(
-                          "Import",
-                          "not an Anki package: the zip archive holds no collection "
-                          "(collection.anki21b, collection.anki21 or collection.anki2)")
-                          .toStdString());
+        return Refuse(
+            LearnersWords::Said("Import",
+                                "not an Anki package: the zip archive holds no collection "
+                                "(collection.anki21b, collection.anki21 or collection.anki2)"));
     std::string image;
     if (!Unpack(zip, chosen->name, chosen->isCompressed, image)) return false;
     AnkiCollection collection;
     std::string error;
     if (!collection.Read(image, error))
-        return Refuse(LearnerText::Filled(
-            QCoreApplication::translate("Import", "not a readable Anki collection in %1: %2"),
+        return Refuse(LearnersWords::Filled(
+            LearnersWords::Said("Import", "not a readable Anki collection in %1: %2"),
             {chosen->name, error}));
     // The image and each note go once read, so that the notes, their entries and the
     // database are not all held at once.
@@ -120,10 +117,10 @@ bool AnkiPackageReader::HasKnownVersion(const ZipArchive& zip) {
         if ((byte & 0x80) == 0) break;
     }
     if (version <= kNewestPackageVersion) return true;
-    return Refuse(LearnerText::Filled(
-                      QCoreApplication::translate("Import", "unknown Anki package version %1"),
-                      {std::to_string(version)}) +
-                  QCoreApplication::translate("Import", kUpdateAnki).toStdString());
+    return Refuse(
+        LearnersWords::Filled(LearnersWords::Said("Import", "unknown Anki package version %1"),
+                              {std::to_string(version)}) +
+        LearnersWords::Said("Import", kUpdateAnki));
 }
 
 bool AnkiPackageReader::Unpack(const ZipArchive& zip, const std::string& name, bool isCompressed,
@@ -133,21 +130,18 @@ bool AnkiPackageReader::Unpack(const ZipArchive& zip, const std::string& name, b
         case ZipArchive::ReadResult::kOk:
             break;
         case ZipArchive::ReadResult::kEncrypted:
-            return Refuse(
-                QCoreApplication::translate("Import",
-                                            "the Anki package is encrypted (a zip with a "
-                                            "password), which Anki never writes; nothing read")
-                    .toStdString());
+            return Refuse(LearnersWords::Said("Import",
+                                              "the Anki package is encrypted (a zip with a "
+                                              "password), which Anki never writes; nothing read"));
         case ZipArchive::ReadResult::kTooLarge:
-            return Refuse(
-                LearnerText::Filled(QCoreApplication::translate(
-                                        "Import", "%1 is larger than %2 MiB; refused as damaged"),
-                                    {name, std::to_string(kMaxCollectionSize >> 20)}));
+            return Refuse(LearnersWords::Filled(
+                LearnersWords::Said("Import", "%1 is larger than %2 MiB; refused as damaged"),
+                {name, std::to_string(kMaxCollectionSize >> 20)}));
         case ZipArchive::ReadResult::kMissing:
         case ZipArchive::ReadResult::kDamaged:
-            return Refuse(LearnerText::Filled(
-                QCoreApplication::translate("Import",
-                                            "the Anki package is damaged: %1 cannot be read (%2)"),
+            return Refuse(LearnersWords::Filled(
+                LearnersWords::Said("Import",
+                                    "the Anki package is damaged: %1 cannot be read (%2)"),
                 {name, error}));
     }
     if (!isCompressed) {
@@ -162,9 +156,7 @@ bool AnkiPackageReader::Unpack(const ZipArchive& zip, const std::string& name, b
 bool AnkiPackageReader::Decompress(const std::string& compressed, std::string& image) {
     const std::unique_ptr<ZSTD_DCtx, DecompressContextFree> context(ZSTD_createDCtx());
     if (!context)
-        return Refuse(
-            QCoreApplication::translate("Import", "out of memory unpacking the collection")
-                .toStdString());
+        return Refuse(LearnersWords::Said("Import", "out of memory unpacking the collection"));
     ZSTD_inBuffer in = {compressed.data(), compressed.size(), 0};
     std::string chunk(ZSTD_DStreamOutSize(), '\0');
     size_t pending = 0;  // nonzero while a frame is unfinished
@@ -172,13 +164,13 @@ bool AnkiPackageReader::Decompress(const std::string& compressed, std::string& i
         ZSTD_outBuffer out = {chunk.data(), chunk.size(), 0};
         pending = ZSTD_decompressStream(context.get(), &out, &in);
         if (ZSTD_isError(pending))
-            return Refuse(LearnerText::Filled(
-                QCoreApplication::translate(
+            return Refuse(LearnersWords::Filled(
+                LearnersWords::Said(
                     "Import", "the Anki package is damaged: its collection does not unpack (%1)"),
                 {ZSTD_getErrorName(pending)}));
         if (image.size() + out.pos > kMaxCollectionSize)
-            return Refuse(LearnerText::Filled(
-                QCoreApplication::translate(
+            return Refuse(LearnersWords::Filled(
+                LearnersWords::Said(
                     "Import", "the collection unpacks to more than %1 MiB; refused as damaged"),
                 {std::to_string(kMaxCollectionSize >> 20)}));
         image.append(chunk.data(), out.pos);
@@ -187,9 +179,8 @@ bool AnkiPackageReader::Decompress(const std::string& compressed, std::string& i
         if (in.pos == in.size && (pending == 0 || out.pos == 0)) break;
     }
     if (pending != 0)
-        return Refuse(QCoreApplication::translate(
-                          "Import", "the Anki package is damaged: its collection is cut short")
-                          .toStdString());
+        return Refuse(LearnersWords::Said(
+            "Import", "the Anki package is damaged: its collection is cut short"));
     return true;
 }
 

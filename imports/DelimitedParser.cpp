@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/DelimitedParser.h"
 
-#include "imports/LearnerText.h"
-
-#include <QCoreApplication>
+#include "engine/LearnersWords.h"
 
 #include <algorithm>
 
@@ -29,8 +27,8 @@ bool DelimitedParser::Next(ParsedRow& row) {
             if (row.fields.size() == kMaxFields) {
                 m_diagnostics.Error(
                     m_fileName, m_line,
-                    LearnerText::Filled(
-                        QCoreApplication::translate(
+                    LearnersWords::Filled(
+                        LearnersWords::Said(
                             "Import",
                             "more than %1 fields on one line; the file is read no further"),
                         {std::to_string(kMaxFields)}));
@@ -75,9 +73,8 @@ ParsedField DelimitedParser::ReadField() {
         if (ReadQuoted(field)) return field;
         m_diagnostics.Warning(
             m_fileName, m_line,
-            QCoreApplication::translate(
-                "Import", "quote that does not close the field; the field is read as written")
-                .toStdString());
+            LearnersWords::Said(
+                "Import", "quote that does not close the field; the field is read as written"));
         return ReadUnquoted(false);
     }
     return ReadUnquoted(m_options.reportStrayQuotes);
@@ -122,8 +119,7 @@ ParsedField DelimitedParser::ReadUnquoted(bool reportQuotes) {
     if (reportQuotes && field.text.find('"') != std::string::npos) {
         m_diagnostics.Warning(
             m_fileName, m_line,
-            QCoreApplication::translate("Import", "quote inside an unquoted field, taken literally")
-                .toStdString());
+            LearnersWords::Said("Import", "quote inside an unquoted field, taken literally"));
     }
     return field;
 }

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/EntryChecker.h"
 
+#include "engine/LearnersWords.h"
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
 #include "imports/ImportAdvice.h"
 #include "imports/ImportedEntry.h"
 #include "imports/RecordChecker.h"
 #include "imports/RecordEncoder.h"
-
-#include <QCoreApplication>
 
 #include <sstream>
 #include <vector>
@@ -38,7 +37,7 @@ bool EntryChecker::Encode(const std::string& word, const std::string& definition
     RecordEncoder encoder(options, diagnostics, std::string());
     const std::vector<WordRecord> records = encoder.Encode({ImportedEntry{0, word, definition}});
     if (records.empty()) {
-        problem = QCoreApplication::translate("EntryChecker", "the entry is refused").toStdString();
+        problem = LearnersWords::Said("EntryChecker", "the entry is refused");
         for (const Diagnostics::Message& message : diagnostics.Messages()) {
             if (message.kind == Diagnostics::Message::Kind::kError) {
                 problem = WithoutOptionHint(message.text);

@@ -2,15 +2,14 @@
 #include "imports/FieldEncoder.h"
 
 #include "engine/Cp1252.h"
+#include "engine/LearnersWords.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
 #include "imports/FieldCutter.h"
 #include "imports/FieldText.h"
 #include "imports/ImportAdvice.h"
 #include "imports/InputDecoder.h"
-#include "imports/LearnerText.h"
 
-#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -32,12 +31,11 @@ std::string CharacterProblem(const std::string& text) {
         const char32_t ch = Utf8::Next(text, pos);
         if (!IsControl(ch)) continue;
         if (ch == 0 || ch == 0x1A || ch == '\r' || ch == '\n')
-            return LearnerText::Filled(
-                QCoreApplication::translate("Import", "holds %1, which would break the record"),
+            return LearnersWords::Filled(
+                LearnersWords::Said("Import", "holds %1, which would break the record"),
                 {CodePoint(ch)});
-        return LearnerText::Filled(
-            QCoreApplication::translate("Import", "holds the control character %1"),
-            {CodePoint(ch)});
+        return LearnersWords::Filled(
+            LearnersWords::Said("Import", "holds the control character %1"), {CodePoint(ch)});
     }
     return std::string();
 }
@@ -100,18 +98,17 @@ size_t Letters(const std::string& text) {
 // Windows-1252 and of Chinese, Japanese or Korean (two bytes each).
 std::string TooManyLetters(const std::string& text, size_t limit) {
     const bool isWord = limit == WordListFile::kWordSize;
-    const QString holds =
-        isWord ? QCoreApplication::translate(
-                     "Import",
-                     "has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 "
-                     "Chinese, Japanese or Korean characters)")
-               : QCoreApplication::translate(
-                     "Import",
-                     "has %1 letters; a definition holds at most %2 (%3 in "
-                     "Windows-1252, %4 Chinese, Japanese or Korean characters)");
+    const std::string holds =
+        isWord
+            ? LearnersWords::Said("Import",
+                                  "has %1 letters; a word holds at most %2 (%3 in Windows-1252, %4 "
+                                  "Chinese, Japanese or Korean characters)")
+            : LearnersWords::Said("Import",
+                                  "has %1 letters; a definition holds at most %2 (%3 in "
+                                  "Windows-1252, %4 Chinese, Japanese or Korean characters)");
     const size_t compact = limit >= 2 ? limit - 2 : 0;
-    return LearnerText::Filled(holds, {std::to_string(Letters(text)), std::to_string(compact),
-                                       std::to_string(limit), std::to_string(compact / 2)});
+    return LearnersWords::Filled(holds, {std::to_string(Letters(text)), std::to_string(compact),
+                                         std::to_string(limit), std::to_string(compact / 2)});
 }
 
 }  // namespace
@@ -127,8 +124,8 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
     if (encoding == Encoding::Cp1252 && !fits) {
         std::string shown;
         Utf8::Append(shown, missing);
-        outcome.problem = LearnerText::Filled(
-            QCoreApplication::translate("Import", "holds %1 (%2), which Windows-1252 cannot hold"),
+        outcome.problem = LearnersWords::Filled(
+            LearnersWords::Said("Import", "holds %1 (%2), which Windows-1252 cannot hold"),
             {CodePoint(missing), shown});
         return outcome;
     }
@@ -164,9 +161,8 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
                                     })
                  : FieldCutter::Cut(text, limit, true);
         if (cut.empty()) {
-            outcome.problem = LearnerText::Filled(
-                QCoreApplication::translate("Import",
-                                            "is %1 bytes in %2 and has no place to cut it to %3"),
+            outcome.problem = LearnersWords::Filled(
+                LearnersWords::Said("Import", "is %1 bytes in %2 and has no place to cut it to %3"),
                 {size, Name(utf8), std::to_string(limit)});
             return outcome;
         }
@@ -175,8 +171,8 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
         return outcome;
     }
     if (FieldText::ToUtf8(outcome.bytes) != outcome.text) {
-        outcome.problem = LearnerText::Filled(
-            QCoreApplication::translate("Import", "would read back as \"%1\" when stored in %2"),
+        outcome.problem = LearnersWords::Filled(
+            LearnersWords::Said("Import", "would read back as \"%1\" when stored in %2"),
             {FieldText::ToUtf8(outcome.bytes), Name(utf8)});
     }
     return outcome;

@@ -4,7 +4,7 @@
 // of its own after the reason it follows: a window, where no option can be given, finds the
 // piece in the learner's language and puts its own advice in its place.
 
-#include <QCoreApplication>
+#include "engine/LearnersWords.h"
 
 #include <string>
 
@@ -25,8 +25,6 @@ inline constexpr const char* kIncludeDeactivated =
     QT_TRANSLATE_NOOP("ImportAdvice", " (--include-deactivated keeps it)");
 
 // One of the pieces above as the learner reads it.
-inline std::string Text(const char* advice) {
-    return QCoreApplication::translate("ImportAdvice", advice).toStdString();
-}
+inline std::string Text(const char* advice) { return LearnersWords::Said("ImportAdvice", advice); }
 
 }  // namespace ImportAdvice

@@ -3,10 +3,8 @@
 // One entry as an importer read it: UTF-8 texts not yet checked against the record limits,
 // and the input line it came from, for messages.
 
+#include "engine/LearnersWords.h"
 #include "engine/ListRec.h"
-#include "imports/LearnerText.h"
-
-#include <QCoreApplication>
 
 #include <cstddef>
 #include <string>
@@ -23,8 +21,8 @@ constexpr size_t kMaxImportedEntries = kMaxStudyWords;
 
 // The refusal an importer reports, at the line of the entry past kMaxImportedEntries.
 inline std::string TooManyEntries() {
-    return LearnerText::Filled(
-        QCoreApplication::translate(
+    return LearnersWords::Filled(
+        LearnersWords::Said(
             "Import",
             "more than %1 entries, the most a list can hold; the file is read no further"),
         {std::to_string(kMaxImportedEntries)});

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/InputDecoder.h"
 
+#include "engine/LearnersWords.h"
 #include "engine/Utf8.h"
 #include "imports/EncodingDetector.h"
 #include "imports/ImportAdvice.h"
-#include "imports/LearnerText.h"
 #include "imports/TextEncoding.h"
-
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <optional>
@@ -82,8 +80,8 @@ bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
         if (!chosen) {
             diagnostics.Error(
                 fileName, 0,
-                LearnerText::Filled(
-                    QCoreApplication::translate("Import", "unknown encoding \"%1\""), {encoding}));
+                LearnersWords::Filled(LearnersWords::Said("Import", "unknown encoding \"%1\""),
+                                      {encoding}));
             return false;
         }
     } else if (const auto mark = ByteOrderMark(text)) {
@@ -104,8 +102,8 @@ bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
         }
         diagnostics.Error(
             fileName, Utf8::LineOf(text, bad),
-            LearnerText::Filled(QCoreApplication::translate("Import", "not valid UTF-8 (byte %1)"),
-                                {HexByte(text[bad])}) +
+            LearnersWords::Filled(LearnersWords::Said("Import", "not valid UTF-8 (byte %1)"),
+                                  {HexByte(text[bad])}) +
                 ImportAdvice::Text(ImportAdvice::kEncodingSavedIn));
         return false;
     }
@@ -121,11 +119,11 @@ bool InputDecoder::Decode(const std::string& bytes, const std::string& encoding,
         diagnostics.Error(
             fileName, bad == std::string_view::npos ? 0 : Utf8::LineOf(text, bad),
             bad == std::string_view::npos
-                ? LearnerText::Filled(
-                      QCoreApplication::translate("Import", "this system has no converter for %1"),
+                ? LearnersWords::Filled(
+                      LearnersWords::Said("Import", "this system has no converter for %1"),
                       {chosen->Name()})
-                : LearnerText::Filled(
-                      QCoreApplication::translate("Import", "byte %1 has no character in %2"),
+                : LearnersWords::Filled(
+                      LearnersWords::Said("Import", "byte %1 has no character in %2"),
                       {HexByte(text[bad]), chosen->Name()}) +
                       ImportAdvice::Text(ImportAdvice::kRightEncoding));
         return false;
@@ -143,8 +141,8 @@ bool InputDecoder::DecodeGuessed(std::string_view text, const std::string& fileN
         decoded.m_confidence = guess.confidence;
         diagnostics.Note(
             fileName, 0,
-            LearnerText::Filled(
-                QCoreApplication::translate("Import", "not UTF-8; read as %1 (guessed, %2% sure"),
+            LearnersWords::Filled(
+                LearnersWords::Said("Import", "not UTF-8; read as %1 (guessed, %2% sure"),
                 {guess.encoding.Name(), std::to_string(guess.confidence)}) +
                 ImportAdvice::Text(ImportAdvice::kEncodingChooses));
         return true;
@@ -153,9 +151,9 @@ bool InputDecoder::DecodeGuessed(std::string_view text, const std::string& fileN
     const size_t bad = FirstBadByte(text);
     diagnostics.Error(
         fileName, Utf8::LineOf(text, bad),
-        LearnerText::Filled(
-            QCoreApplication::translate(
-                "Import", "not valid UTF-8 (byte %1) and in no encoding Quibbix can guess"),
+        LearnersWords::Filled(
+            LearnersWords::Said("Import",
+                                "not valid UTF-8 (byte %1) and in no encoding Quibbix can guess"),
             {HexByte(text[bad])}) +
             ImportAdvice::Text(ImportAdvice::kEncodingSavedIn));
     return false;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/KvtmlImporter.h"
 
+#include "engine/LearnersWords.h"
 #include "imports/ImportAdvice.h"
-#include "imports/LearnerText.h"
 #include "imports/TextTidy.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -97,10 +96,9 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
     QXmlStreamReader xml(&device);
     if (!xml.readNextStartElement() || !IsNamed(xml, "kvtml")) {
         if (!xml.hasError()) {
-            m_diagnostics.Error(m_fileName, static_cast<int>(xml.lineNumber()),
-                                QCoreApplication::translate(
-                                    "Import", "not a KVTML document (no <kvtml> root element)")
-                                    .toStdString());
+            m_diagnostics.Error(
+                m_fileName, static_cast<int>(xml.lineNumber()),
+                LearnersWords::Said("Import", "not a KVTML document (no <kvtml> root element)"));
             return false;
         }
     } else {
@@ -129,10 +127,9 @@ bool KvtmlImporter::Read(const std::string& bytes, std::vector<ImportedEntry>& e
         return false;
     }
     if (xml.hasError()) {
-        m_diagnostics.Error(
-            m_fileName, static_cast<int>(xml.lineNumber()),
-            LearnerText::Filled(QCoreApplication::translate("Import", "XML error: %1"),
-                                {xml.errorString().toStdString()}));
+        m_diagnostics.Error(m_fileName, static_cast<int>(xml.lineNumber()),
+                            LearnersWords::Filled(LearnersWords::Said("Import", "XML error: %1"),
+                                                  {xml.errorString().toStdString()}));
         return false;
     }
     return true;
@@ -211,16 +208,13 @@ void KvtmlImporter::ReadEntry(QXmlStreamReader& xml, std::vector<ImportedEntry>&
         }
     }
     if (deactivated && !m_options.includeDeactivated) {
-        m_diagnostics.Note(
-            m_fileName, line,
-            QCoreApplication::translate("Import", "deactivated entry skipped").toStdString() +
-                ImportAdvice::Text(ImportAdvice::kIncludeDeactivated));
+        m_diagnostics.Note(m_fileName, line,
+                           LearnersWords::Said("Import", "deactivated entry skipped") +
+                               ImportAdvice::Text(ImportAdvice::kIncludeDeactivated));
         return;
     }
     if (IsEmpty(translations)) {
-        m_diagnostics.Note(
-            m_fileName, line,
-            QCoreApplication::translate("Import", "empty entry skipped").toStdString());
+        m_diagnostics.Note(m_fileName, line, LearnersWords::Said("Import", "empty entry skipped"));
         return;
     }
     Add(MakeEntry(line, translations), entries);
@@ -290,9 +284,8 @@ void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntr
                 Skip(xml);
         }
         if (entry.word.empty() && entry.definition.empty()) {
-            m_diagnostics.Note(
-                m_fileName, entry.line,
-                QCoreApplication::translate("Import", "empty entry skipped").toStdString());
+            m_diagnostics.Note(m_fileName, entry.line,
+                               LearnersWords::Said("Import", "empty entry skipped"));
             continue;
         }
         Add(std::move(entry), entries);

@@ -3,12 +3,10 @@
 
 #include "engine/Cp1252.h"
 #include "engine/GetWordRecord.h"
+#include "engine/LearnersWords.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
 #include "imports/FieldText.h"
-#include "imports/LearnerText.h"
-
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <utility>
@@ -27,7 +25,7 @@ bool IsBlank(std::string_view text) {
 
 // The problems are told in the learner's language where a window shows them; the
 // command-line tool installs no translation and prints the English ones.
-QString Tr(const char* text) { return QCoreApplication::translate("RecordChecker", text); }
+std::string Tr(const char* text) { return LearnersWords::Said("RecordChecker", text); }
 
 // Where a byte of the record lies, for the message.
 std::string PartAt(size_t offset) {
@@ -38,7 +36,7 @@ std::string PartAt(size_t offset) {
         part = QT_TRANSLATE_NOOP("RecordChecker", "word");
     else if (offset < static_cast<size_t>(WordListFile::kRecordSize - 2))
         part = QT_TRANSLATE_NOOP("RecordChecker", "definition");
-    return Tr(part).toStdString();
+    return Tr(part);
 }
 
 // A field's problem, told by one of two texts as the field is the word or the definition.
@@ -48,7 +46,7 @@ struct FieldTexts {
 };
 
 std::string Told(const FieldTexts& texts, bool isWord, std::initializer_list<std::string> args) {
-    return LearnerText::Filled(Tr(isWord ? texts.word : texts.definition), args);
+    return LearnersWords::Filled(Tr(isWord ? texts.word : texts.definition), args);
 }
 
 void CheckBreakingBytes(std::string_view record, std::vector<std::string>& problems) {
@@ -71,7 +69,7 @@ void CheckBreakingBytes(std::string_view record, std::vector<std::string>& probl
         const bool breaks =
             byte == 0x1A || ((byte == '\r' || byte == '\n') && (i < end || !endIsCrLf));
         if (breaks) {
-            problems.push_back(LearnerText::Filled(
+            problems.push_back(LearnersWords::Filled(
                 Tr(QT_TRANSLATE_NOOP("RecordChecker",
                                      "byte %1 at offset %2 (%3) breaks the record when read as "
                                      "text")),
@@ -175,15 +173,12 @@ std::vector<std::string> RecordChecker::Problems(std::string_view record) {
     CheckCutUtf8(word, true, problems);
     CheckCutUtf8(definition, false, problems);
     if (word.empty())
-        problems.push_back(Tr(QT_TRANSLATE_NOOP("RecordChecker", "empty word")).toStdString());
+        problems.push_back(Tr(QT_TRANSLATE_NOOP("RecordChecker", "empty word")));
     else if (IsBlank(word))
-        problems.push_back(
-            Tr(QT_TRANSLATE_NOOP("RecordChecker", "word of spaces only")).toStdString());
+        problems.push_back(Tr(QT_TRANSLATE_NOOP("RecordChecker", "word of spaces only")));
     if (definition.empty())
-        problems.push_back(
-            Tr(QT_TRANSLATE_NOOP("RecordChecker", "empty definition")).toStdString());
+        problems.push_back(Tr(QT_TRANSLATE_NOOP("RecordChecker", "empty definition")));
     else if (IsBlank(definition))
-        problems.push_back(
-            Tr(QT_TRANSLATE_NOOP("RecordChecker", "definition of spaces only")).toStdString());
+        problems.push_back(Tr(QT_TRANSLATE_NOOP("RecordChecker", "definition of spaces only")));
     return problems;
 }

@@ -2,11 +2,9 @@
 #include "imports/RecordEncoder.h"
 
 #include "engine/Counted.h"
+#include "engine/LearnersWords.h"
 #include "engine/WordListFile.h"
-#include "imports/LearnerText.h"
 #include "imports/TextTidy.h"
-
-#include <QCoreApplication>
 
 #include <unordered_map>
 
@@ -44,36 +42,36 @@ std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& 
         std::string wordStorage, definitionStorage;
         const std::string& word = Trimmed(entry.word, wordStorage);
         if (word.empty()) {
-            Refuse(entry, QCoreApplication::translate("Import", "empty word").toStdString());
+            Refuse(entry, LearnersWords::Said("Import", "empty word"));
             continue;
         }
         const std::string& definition = Trimmed(entry.definition, definitionStorage);
         if (!EncodeText(entry, word, true, record.word)) continue;
         if (definition.empty()) {
-            Refuse(entry, LearnerText::Filled(
-                              QCoreApplication::translate("Import", "word \"%1\": no definition"),
-                              {Shown(word)}));
+            Refuse(entry,
+                   LearnersWords::Filled(
+                       LearnersWords::Said("Import", "word \"%1\": no definition"), {Shown(word)}));
             continue;
         }
         if (!EncodeText(entry, definition, false, record.definition)) continue;
         const auto [first, isNew] = firstLineOf.emplace(record.word, entry.line);
         if (!isNew) {
             const std::string where =
-                LearnerText::Filled(QCoreApplication::translate("Import", " (first on line %1)"),
-                                    {std::to_string(first->second)});
+                LearnersWords::Filled(LearnersWords::Said("Import", " (first on line %1)"),
+                                      {std::to_string(first->second)});
             if (m_options.dedupe) {
                 m_diagnostics.Note(
                     m_fileName, entry.line,
-                    LearnerText::Filled(
-                        QCoreApplication::translate("Import", "duplicate word \"%1\" dropped"),
+                    LearnersWords::Filled(
+                        LearnersWords::Said("Import", "duplicate word \"%1\" dropped"),
                         {Shown(word)}) +
                         where);
                 continue;
             }
             m_diagnostics.Warning(
                 m_fileName, entry.line,
-                LearnerText::Filled(QCoreApplication::translate("Import", "duplicate word \"%1\""),
-                                    {Shown(word)}) +
+                LearnersWords::Filled(LearnersWords::Said("Import", "duplicate word \"%1\""),
+                                      {Shown(word)}) +
                     where);
         }
         records.push_back(std::move(record));
@@ -88,20 +86,20 @@ bool RecordEncoder::EncodeText(const ImportedEntry& entry, const std::string& te
         FieldEncoder::Encode(text, limit, m_options.encoding, m_options.truncate);
     std::string storage;
     const std::string name =
-        LearnerText::Filled(isWord ? QCoreApplication::translate("Import", "word \"%1\"")
-                                   : QCoreApplication::translate("Import", "definition of \"%1\""),
-                            {Shown(Trimmed(entry.word, storage))});
+        LearnersWords::Filled(isWord ? LearnersWords::Said("Import", "word \"%1\"")
+                                     : LearnersWords::Said("Import", "definition of \"%1\""),
+                              {Shown(Trimmed(entry.word, storage))});
     if (!outcome.problem.empty()) {
-        Refuse(entry, LearnerText::Filled(QCoreApplication::translate("Import", "%1 %2"),
-                                          {name, outcome.problem}));
+        Refuse(entry, LearnersWords::Filled(LearnersWords::Said("Import", "%1 %2"),
+                                            {name, outcome.problem}));
         return false;
     }
     if (outcome.uncutSize > 0) {
         m_diagnostics.Note(m_fileName, entry.line,
-                           LearnerText::Filled(
-                               QCoreApplication::translate("Import", "%1 cut from %2 to %3"),
+                           LearnersWords::Filled(
+                               LearnersWords::Said("Import", "%1 cut from %2 to %3"),
                                {name, std::to_string(outcome.uncutSize),
-                                LearnerText::Counted(
+                                LearnersWords::Counted(
                                     "Import", QT_TRANSLATE_N_NOOP("Import", "%n byte(s)"),
                                     outcome.bytes.size(), Counted(outcome.bytes.size(), "byte"))}));
     }
@@ -114,7 +112,7 @@ void RecordEncoder::Refuse(const ImportedEntry& entry, const std::string& text) 
     if (m_options.skipBad)
         m_diagnostics.Warning(
             m_fileName, entry.line,
-            LearnerText::Filled(QCoreApplication::translate("Import", "skipped: %1"), {text}));
+            LearnersWords::Filled(LearnersWords::Said("Import", "skipped: %1"), {text}));
     else
         m_diagnostics.Error(m_fileName, entry.line, text);
 }

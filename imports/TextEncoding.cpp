@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/TextEncoding.h"
 
-#include <QCoreApplication>
+#include "engine/LearnersWords.h"
 
 #include <iconv.h>
 
@@ -138,8 +138,7 @@ const std::vector<TextEncoding>& TextEncoding::All() {
 }
 
 std::string TextEncoding::Label() const {
-    return QCoreApplication::translate("Import", m_region.c_str()).toStdString() + " (" + m_name +
-           ")";
+    return LearnersWords::Said("Import", m_region.c_str()) + " (" + m_name + ")";
 }
 
 bool TextEncoding::Matches(std::string_view name) const {

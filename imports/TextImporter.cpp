@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "imports/TextImporter.h"
 
+#include "engine/LearnersWords.h"
 #include "imports/ColumnTitles.h"
 #include "imports/HtmlText.h"
 #include "imports/ImportAdvice.h"
-#include "imports/LearnerText.h"
 #include "imports/TextTidy.h"
-
-#include <QCoreApplication>
 
 namespace {
 
@@ -50,8 +48,8 @@ std::vector<ImportedEntry> TextImporter::Read(std::string_view text) {
         if (mayBeTitle) {
             m_diagnostics.Note(
                 m_fileName, row.line,
-                LearnerText::Filled(
-                    QCoreApplication::translate(
+                LearnersWords::Filled(
+                    LearnersWords::Said(
                         "Import",
                         "skipped \"%1\" as a title line; if it is an entry, quote its word"),
                     {row.fields[0].text}));
@@ -105,9 +103,8 @@ bool TextImporter::IsHeaderRow(const ParsedRow& first) {
                         first.fields[definitionColumn - 1].text)) {
         m_diagnostics.Warning(
             m_fileName, first.line,
-            QCoreApplication::translate(
-                "Import", "this row looks like column titles and was imported as an entry")
-                    .toStdString() +
+            LearnersWords::Said("Import",
+                                "this row looks like column titles and was imported as an entry") +
                 ImportAdvice::Text(ImportAdvice::kHeader));
     }
     return false;

@@ -2,6 +2,7 @@
 #include "imports/WordFileReader.h"
 
 #include "engine/FileSystem.h"
+#include "engine/LearnersWords.h"
 #include "imports/AnkiImporter.h"
 #include "imports/AnkiPackageReader.h"
 #include "imports/FormatGuesser.h"
@@ -9,10 +10,7 @@
 #include "imports/ImportedEntry.h"
 #include "imports/InputDecoder.h"
 #include "imports/KvtmlImporter.h"
-#include "imports/LearnerText.h"
 #include "imports/TextImporter.h"
-
-#include <QCoreApplication>
 
 #include <cerrno>
 #include <filesystem>
@@ -37,8 +35,8 @@ bool ReadHead(const std::string& path, std::string& head) {
 
 void NoteGuess(const std::string& path, ImportFormat format, Diagnostics& diagnostics) {
     diagnostics.Note(path, 0,
-                     LearnerText::Filled(QCoreApplication::translate("Import", "read as %1"),
-                                         {FormatGuesser::Name(format)}) +
+                     LearnersWords::Filled(LearnersWords::Said("Import", "read as %1"),
+                                           {FormatGuesser::Name(format)}) +
                          ImportAdvice::Text(ImportAdvice::kFormatChooses));
 }
 
@@ -93,10 +91,9 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
     if (isFile && FormatGuesser::IsSpreadsheet(path, head)) {
         diagnostics.Error(
             path, 0,
-            QCoreApplication::translate(
+            LearnersWords::Said(
                 "Import",
-                "this is a spreadsheet; save it as CSV (comma-separated values) and import that")
-                .toStdString());
+                "this is a spreadsheet; save it as CSV (comma-separated values) and import that"));
         return false;
     }
     ImportFormat format = options.format;
@@ -110,16 +107,14 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
         if (error == EFBIG) {
             diagnostics.Error(
                 path, 0,
-                LearnerText::Filled(
-                    QCoreApplication::translate(
+                LearnersWords::Filled(
+                    LearnersWords::Said(
                         "Import", "larger than %1 MiB, the most a word file may be; nothing read"),
                     {std::to_string(FileSystem::kMaxReadSize >> 20)}));
             return false;
         }
         if (error != 0) {
-            diagnostics.Error(
-                path, 0,
-                QCoreApplication::translate("Import", "cannot read the file").toStdString());
+            diagnostics.Error(path, 0, LearnersWords::Said("Import", "cannot read the file"));
             return false;
         }
         return ReadText(path, std::move(bytes), options, diagnostics, entries, file);

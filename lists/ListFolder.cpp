@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "lists/ListFolder.h"
 
+#include "engine/LearnersWords.h"
 #include "engine/SessionFiles.h"
-
-#include <QCoreApplication>
 
 #include "posix/PosixFiles.h"
 
@@ -62,12 +61,10 @@ bool LockForChange(const fs::path& folder, Direction direction, FolderLock& lock
         return true;
     error =
         direction == Direction::kBackwards
-            ? QCoreApplication::translate(
-                  "ListFolder", "the list is being studied backwards; close Quibbix on it first")
-                  .toStdString()
-            : QCoreApplication::translate("ListFolder",
-                                          "the list is being studied; close Quibbix on it first")
-                  .toStdString();
+            ? LearnersWords::Said("ListFolder",
+                                  "the list is being studied backwards; close Quibbix on it first")
+            : LearnersWords::Said("ListFolder",
+                                  "the list is being studied; close Quibbix on it first");
     return false;
 }
 

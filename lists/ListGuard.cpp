@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "lists/ListGuard.h"
 
+#include "engine/LearnersWords.h"
 #include "engine/WordListFile.h"
-#include "imports/LearnerText.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
-
-#include <QCoreApplication>
 
 #include <optional>
 
@@ -64,17 +62,16 @@ ListGuard::Notice SetDamagedCopyAside(FileSystem& files, const fs::path& folder,
     files.Rename(copy, copy + ".bad");
     RecordCopy(files, folder, direction, listBytes);
     return {
-        LearnerText::Filled(
-            QCoreApplication::translate(
+        LearnersWords::Filled(
+            LearnersWords::Said(
                 "ListGuard",
                 "The copy of the word list as last studied (%1) is damaged, so the progress stays "
                 "with the words by their position; the copy is kept as %1.bad."),
             {name}),
-        QCoreApplication::translate("ListGuard",
-                                    "Quibbix cannot tell whether the words of this list changed "
-                                    "since you last studied it, because its record of them is "
-                                    "damaged. Your progress stays with the words as they are now.")
-            .toStdString()};
+        LearnersWords::Said("ListGuard",
+                            "Quibbix cannot tell whether the words of this list changed "
+                            "since you last studied it, because its record of them is "
+                            "damaged. Your progress stays with the words as they are now.")};
 }
 
 bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, Direction direction,
@@ -83,16 +80,15 @@ bool FinishInterruptedUpdate(FileSystem& files, const fs::path& folder, Directio
     FileError failure;
     if (!transaction.IsPending() || transaction.Recover(failure)) return true;
     notice = {
-        LearnerText::Filled(
-            QCoreApplication::translate(
+        LearnersWords::Filled(
+            LearnersWords::Said(
                 "ListGuard", "An update of the list was interrupted and cannot be finished: %1."),
             {failure.Describe()}),
-        QCoreApplication::translate(
+        LearnersWords::Said(
             "ListGuard",
             "A change to the words of this list was interrupted and cannot be finished now, so the "
             "list cannot be studied. Your progress is as it was. Free some disk space, or make "
-            "sure the list's folder can be written to, then start Quibbix again.")
-            .toStdString()};
+            "sure the list's folder can be written to, then start Quibbix again.")};
     return false;
 }
 
@@ -152,29 +148,27 @@ bool CheckHeld(FileSystem& files, const fs::path& folder, const std::vector<Dire
     if (!ListRebase::Run(files, folder, moves, ListRebase::Records(listBytes), std::move(copies),
                          summary, error)) {
         notice = {
-            LearnerText::Filled(
-                QCoreApplication::translate("ListGuard",
-                                            "The word list changed since it was last studied, and "
-                                            "the progress could not be moved onto it: %1"),
+            LearnersWords::Filled(
+                LearnersWords::Said("ListGuard",
+                                    "The word list changed since it was last studied, and "
+                                    "the progress could not be moved onto it: %1"),
                 {error}),
-            QCoreApplication::translate(
+            LearnersWords::Said(
                 "ListGuard",
                 "The words of this list changed since you last studied it, and your progress could "
                 "not be moved onto the new words. Nothing was changed. To study this list, put its "
-                "earlier word list back, or add the new words as a list of their own.")
-                .toStdString()};
+                "earlier word list back, or add the new words as a list of their own.")};
         return false;
     }
     for (const ListRebase::Move& move : moves) ListGuard::StampCopy(folder, move.direction);
-    Add(notice, {LearnerText::Filled(
-                     QCoreApplication::translate(
-                         "ListGuard", "The word list changed since it was last studied: %1."),
+    Add(notice, {LearnersWords::Filled(
+                     LearnersWords::Said("ListGuard",
+                                         "The word list changed since it was last studied: %1."),
                      {summary}),
-                 QCoreApplication::translate(
+                 LearnersWords::Said(
                      "ListGuard",
                      "The words of this list changed since you last studied it. The words still in "
-                     "it keep their progress, and a copy of your earlier progress was kept.")
-                     .toStdString()});
+                     "it keep their progress, and a copy of your earlier progress was kept.")});
     return true;
 }
 

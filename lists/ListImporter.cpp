@@ -3,19 +3,17 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/Counted.h"
+#include "engine/LearnersWords.h"
 #include "engine/ListRec.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
 #include "imports/ImportAdvice.h"
-#include "imports/LearnerText.h"
 #include "imports/WordFileReader.h"
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
-
-#include <QCoreApplication>
 
 #include <sstream>
 
@@ -33,20 +31,18 @@ std::string WithoutOptionHint(std::string text) {
 }
 
 std::string WithLine(int line, const std::string& text) {
-    return line > 0
-               ? LearnerText::Filled(QCoreApplication::translate("ListImporter", "line %1: %2"),
-                                     {std::to_string(line), text})
-               : text;
+    return line > 0 ? LearnersWords::Filled(LearnersWords::Said("ListImporter", "line %1: %2"),
+                                            {std::to_string(line), text})
+                    : text;
 }
 
 std::string CheckCount(const ImportPlan& plan) {
     if (plan.records.empty())
-        return QCoreApplication::translate("ListImporter", "the file holds no words to study")
-            .toStdString();
+        return LearnersWords::Said("ListImporter", "the file holds no words to study");
     if (plan.records.size() > kMaxStudyWords)
-        return LearnerText::Filled(
-            QCoreApplication::translate("ListImporter",
-                                        "the file holds %1 words; Quibbix can study at most %2"),
+        return LearnersWords::Filled(
+            LearnersWords::Said("ListImporter",
+                                "the file holds %1 words; Quibbix can study at most %2"),
             {std::to_string(plan.records.size()), std::to_string(kMaxStudyWords)});
     return std::string();
 }
@@ -57,15 +53,15 @@ bool IsPairedListInPlace(FileSystem& files, const fs::path& folder, const Import
                          std::string& bytes, std::string& error) {
     const std::string path = ListFolder::WordList(folder).string();
     if (const int failure = files.ReadFile(path, bytes); failure != 0) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListImporter", "cannot read %1 (%2); nothing changed"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListImporter", "cannot read %1 (%2); nothing changed"),
             {path, DescribeError(failure)});
         return false;
     }
     if (bytes == plan.pairedList) return true;
-    error = LearnerText::Filled(
-        QCoreApplication::translate(
-            "ListImporter", "%1 was changed elsewhere since its words were read; nothing changed"),
+    error = LearnersWords::Filled(
+        LearnersWords::Said("ListImporter",
+                            "%1 was changed elsewhere since its words were read; nothing changed"),
         {path});
     return false;
 }
@@ -97,8 +93,7 @@ ImportPlan Read(const fs::path& file, const ImportOptions& options,
     }
     if (!words.isReadable) {
         if (plan.error.empty())
-            plan.error = QCoreApplication::translate("ListImporter", "the file cannot be read")
-                             .toStdString();
+            plan.error = LearnersWords::Said("ListImporter", "the file cannot be read");
         return plan;
     }
     plan.records = words.records;
@@ -145,8 +140,8 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     const bool isPaired = !plan.pairing.empty();
     const std::optional<ListSummary> list = store.Find(name);
     if (!list) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListImporter", "no list named \"%1\""), {name});
+        error = LearnersWords::Filled(LearnersWords::Said("ListImporter", "no list named \"%1\""),
+                                      {name});
         return false;
     }
     const fs::path& folder = list->folder;
@@ -186,9 +181,8 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
         if (!ListFolder::HasSession(folder, direction)) continue;
         if (oldBytes.empty() &&
             store.Files().ReadFile(ListFolder::WordList(folder).string(), oldBytes) != 0) {
-            error = LearnerText::Filled(
-                QCoreApplication::translate("ListImporter",
-                                            "cannot read %1, which the progress stands on"),
+            error = LearnersWords::Filled(
+                LearnersWords::Said("ListImporter", "cannot read %1, which the progress stands on"),
                 {ListFolder::WordList(folder).string()});
             return false;
         }
@@ -208,9 +202,8 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     } else {
         FileError failure;
         if (!ListTransaction(store.Files(), ListFolder::Session(folder)).Commit(images, failure)) {
-            error =
-                LearnerText::Filled(QCoreApplication::translate("ListImporter", "cannot write %1"),
-                                    {failure.Describe()});
+            error = LearnersWords::Filled(LearnersWords::Said("ListImporter", "cannot write %1"),
+                                          {failure.Describe()});
             return false;
         }
     }

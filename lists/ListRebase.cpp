@@ -2,15 +2,13 @@
 #include "lists/ListRebase.h"
 
 #include "engine/Counted.h"
+#include "engine/LearnersWords.h"
 #include "engine/WordListFile.h"
 #include "imports/Diagnostics.h"
 #include "imports/FieldText.h"
-#include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListTransaction.h"
 #include "lists/SessionRebaser.h"
-
-#include <QCoreApplication>
 
 #include <iterator>
 #include <memory>
@@ -23,25 +21,23 @@ std::string FirstError(const Diagnostics& diagnostics) {
         if (message.kind == Diagnostics::Message::Kind::kError)
             return message.file + ": " + message.text;
     }
-    return QCoreApplication::translate("ListRebase", "the session could not be rebased")
-        .toStdString();
+    return LearnersWords::Said("ListRebase", "the session could not be rebased");
 }
 
 std::string Summary(const SessionRebaser& rebaser, ListFolder::Direction direction, size_t oldCount,
                     size_t newCount) {
     const size_t kept = rebaser.KeptWords();
     const size_t gone = oldCount - kept, added = newCount - kept;
-    return LearnerText::Filled(
-        QCoreApplication::translate("ListRebase",
-                                    "%1, %2 and %3; the old session files are kept as %4"),
-        {LearnerText::Counted(
+    return LearnersWords::Filled(
+        LearnersWords::Said("ListRebase", "%1, %2 and %3; the old session files are kept as %4"),
+        {LearnersWords::Counted(
              "ListRebase",
              QT_TRANSLATE_N_NOOP("ListRebase", "%n word(s) keep(s) its/their progress"), kept,
              Counted(kept, "word keeps its", "words keep their") + " progress"),
-         LearnerText::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n is/are gone"),
-                              gone, Counted(gone, "is", "are") + " gone"),
-         LearnerText::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n is/are new"),
-                              added, Counted(added, "is", "are") + " new"),
+         LearnersWords::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n is/are gone"),
+                                gone, Counted(gone, "is", "are") + " gone"),
+         LearnersWords::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n is/are new"),
+                                added, Counted(added, "is", "are") + " new"),
          std::string(ListFolder::SessionName(direction)) + "/*" + rebaser.BackupSuffix()});
 }
 
@@ -79,13 +75,12 @@ bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vect
     ListTransaction transaction(files, ListFolder::Session(folder, moves.front().direction));
     FileError failure;
     if (!transaction.Commit(images, failure)) {
-        error = LearnerText::Filled(
+        error = LearnersWords::Filled(
             transaction.IsPending()
-                ? QCoreApplication::translate(
+                ? LearnersWords::Said(
                       "ListRebase",
                       "%1: cannot write (%2); the change is finished when the list is next opened")
-                : QCoreApplication::translate("ListRebase",
-                                              "%1: cannot write (%2); nothing changed"),
+                : LearnersWords::Said("ListRebase", "%1: cannot write (%2); nothing changed"),
             {failure.path, DescribeError(failure.error)});
         return false;
     }
@@ -93,7 +88,7 @@ bool Run(FileSystem& files, const std::filesystem::path& folder, const std::vect
     for (size_t i = 0; i < moves.size(); ++i) {
         if (i > 0) summary += "; ";
         if (moves.size() > 1 && moves[i].direction == ListFolder::Direction::kBackwards)
-            summary += QCoreApplication::translate("ListRebase", "backwards, ").toStdString();
+            summary += LearnersWords::Said("ListRebase", "backwards, ");
         summary += Summary(*rebasers[i], moves[i].direction, moves[i].oldRecords.size(),
                            newRecords.size());
     }

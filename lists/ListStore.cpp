@@ -2,14 +2,12 @@
 #include "lists/ListStore.h"
 
 #include "engine/AtomicFile.h"
+#include "engine/LearnersWords.h"
 #include "engine/SessionFiles.h"
 #include "engine/Utf8.h"
 #include "engine/WordListFile.h"
-#include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/Trash.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <atomic>
@@ -48,8 +46,8 @@ bool WriteName(FileSystem& files, const fs::path& folder, const std::string& nam
     FileError failure;
     if (ReplaceFiles(files, {{ListFolder::NameFile(folder).string(), name + "\n"}}, failure))
         return true;
-    error = LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot write %1"),
-                                {failure.Describe()});
+    error = LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot write %1"),
+                                  {failure.Describe()});
     return false;
 }
 
@@ -256,22 +254,19 @@ std::string ListStore::FreeName(const std::string& wanted) const {
 }
 
 std::string ListStore::NameProblem(const std::string& name) {
-    if (name.empty())
-        return QCoreApplication::translate("ListStore", "a list needs a name").toStdString();
+    if (name.empty()) return LearnersWords::Said("ListStore", "a list needs a name");
     if (name.size() > kMaxNameBytes)
-        return LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "the name is too long (at most %1 bytes)"),
+        return LearnersWords::Filled(
+            LearnersWords::Said("ListStore", "the name is too long (at most %1 bytes)"),
             {std::to_string(kMaxNameBytes)});
     if (CleanName(name) != name)
-        return QCoreApplication::translate("ListStore",
-                                           "the name holds control characters or outer spaces")
-            .toStdString();
+        return LearnersWords::Said("ListStore",
+                                   "the name holds control characters or outer spaces");
     // Invalid sequences come back as U+FFFD.
     std::u32string decoded;
     size_t badOffset = 0;
     if (!Utf8::Decode(name, decoded, badOffset))
-        return QCoreApplication::translate("ListStore", "the name is not valid UTF-8")
-            .toStdString();
+        return LearnersWords::Said("ListStore", "the name is not valid UTF-8");
     return std::string();
 }
 
@@ -298,8 +293,8 @@ bool ListStore::SameName(const std::string& a, const std::string& b) {
 
 std::unique_ptr<FolderLock> ListStore::LockLists(std::string& error) const {
     if (const int code = MakeDirectories(m_files, m_dataHome)) {
-        error = LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot make %1: %2"),
-                                    {m_dataHome.string(), DescribeError(code)});
+        error = LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot make %1: %2"),
+                                      {m_dataHome.string(), DescribeError(code)});
         return nullptr;
     }
     auto lock = std::make_unique<FolderLock>();
@@ -309,14 +304,12 @@ std::unique_ptr<FolderLock> ListStore::LockLists(std::string& error) const {
             TidyLocked();
             return lock;
         case FolderLock::Result::kHeldElsewhere:
-            error = QCoreApplication::translate(
-                        "ListStore", "another program is changing the lists; try again in a moment")
-                        .toStdString();
+            error = LearnersWords::Said(
+                "ListStore", "another program is changing the lists; try again in a moment");
             return nullptr;
         default:
-            error =
-                LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot lock %1: %2"),
-                                    {m_dataHome.string(), DescribeError(code)});
+            error = LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot lock %1: %2"),
+                                          {m_dataHome.string(), DescribeError(code)});
             return nullptr;
     }
 }
@@ -393,8 +386,8 @@ bool ListStore::UseForEveryList(const std::string& name, const std::string& byte
 bool ListStore::CopyMissing(const fs::path& from, const fs::path& to, std::string& error) const {
     std::vector<std::string> names;
     if (const int code = m_files.ListDirectory(from.string(), names)) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "cannot read the defaults in %1: %2"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListStore", "cannot read the defaults in %1: %2"),
             {from.string(), DescribeError(code)});
         return false;
     }
@@ -405,9 +398,9 @@ bool ListStore::CopyMissing(const fs::path& from, const fs::path& to, std::strin
         const int code = m_files.WriteNewFile((to / name).string(), bytes);
         if (code != 0 && code != EEXIST) {
             m_files.Remove((to / name).string());
-            error = LearnerText::Filled(
-                QCoreApplication::translate("ListStore", "cannot copy %1 to %2: %3"),
-                {(from / name).string(), to.string(), DescribeError(code)});
+            error =
+                LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot copy %1 to %2: %3"),
+                                      {(from / name).string(), to.string(), DescribeError(code)});
             return false;
         }
     }
@@ -420,8 +413,8 @@ std::optional<fs::path> ListStore::Stage(const std::vector<FileImage>& contents,
                                          const std::string& name, std::string& error) {
     const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
     if (const int code = MakeDirectories(m_files, listsDir)) {
-        error = LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot make %1: %2"),
-                                    {listsDir.string(), DescribeError(code)});
+        error = LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot make %1: %2"),
+                                      {listsDir.string(), DescribeError(code)});
         return std::nullopt;
     }
     fs::path staged;
@@ -435,8 +428,8 @@ std::optional<fs::path> ListStore::Stage(const std::vector<FileImage>& contents,
     for (size_t i = 0; i < contents.size() && code == 0; ++i)
         code = m_files.WriteNewFile((staged / contents[i].path).string(), contents[i].Bytes());
     if (code != 0) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "cannot make a new list in %1: %2"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListStore", "cannot make a new list in %1: %2"),
             {listsDir.string(), DescribeError(code)});
     } else if (WriteName(m_files, staged, name, error) && CopyOwnDefaults(staged, error) &&
                (m_defaults.empty() ||
@@ -462,13 +455,12 @@ bool ListStore::MoveIntoPlace(const fs::path& staged, const std::string& name, f
             folder = target;
             return true;
         }
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "cannot move %1 to %2: %3"),
-            {staged.string(), target.string(), DescribeError(code)});
+        error = LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot move %1 to %2: %3"),
+                                      {staged.string(), target.string(), DescribeError(code)});
         return false;
     }
-    error = LearnerText::Filled(
-        QCoreApplication::translate("ListStore", "no free folder name for \"%1\" in %2"),
+    error = LearnersWords::Filled(
+        LearnersWords::Said("ListStore", "no free folder name for \"%1\" in %2"),
         {name, listsDir.string()});
     return false;
 }
@@ -482,8 +474,8 @@ std::optional<fs::path> ListStore::Create(const std::string& name,
     if (!lock) return std::nullopt;
     // Under the lock, so that of two programs adding one name, one makes it.
     if (IsTaken(name, fs::path())) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "a list named \"%1\" exists already"), {name});
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListStore", "a list named \"%1\" exists already"), {name});
         return std::nullopt;
     }
     const std::optional<fs::path> staged = Stage(contents, name, error);
@@ -497,8 +489,8 @@ std::optional<fs::path> ListStore::Create(const std::string& name,
 std::optional<ListSummary> ListStore::Known(const std::string& name, std::string& error) const {
     std::optional<ListSummary> list = Find(name);
     if (!list)
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "no list named \"%1\""), {name});
+        error =
+            LearnersWords::Filled(LearnersWords::Said("ListStore", "no list named \"%1\""), {name});
     return list;
 }
 
@@ -512,9 +504,8 @@ bool ListStore::Rename(const std::string& name, const std::string& newName, std:
         return false;
     }
     if (IsTaken(newName, list->folder)) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "a list named \"%1\" exists already"),
-            {newName});
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListStore", "a list named \"%1\" exists already"), {newName});
         return false;
     }
     FolderLock locks[2];
@@ -552,14 +543,14 @@ bool ListStore::Remove(const std::string& name, std::string& error) {
 bool ListStore::RemoveFirst(const ListSummary& list, std::string& error) {
     const fs::path listsDir = ListFolder::ListsDir(m_dataHome);
     if (const int code = MakeDirectories(m_files, listsDir)) {
-        error = LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot make %1: %2"),
-                                    {listsDir.string(), DescribeError(code)});
+        error = LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot make %1: %2"),
+                                      {listsDir.string(), DescribeError(code)});
         return false;
     }
     const fs::path box = FreshPath(listsDir, ListFolder::kRemovingPrefix);
     if (const int code = m_files.MakeDirectory(box.string())) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "cannot make a folder in %1: %2"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListStore", "cannot make a folder in %1: %2"),
             {listsDir.string(), DescribeError(code)});
         return false;
     }
@@ -571,9 +562,8 @@ bool ListStore::RemoveFirst(const ListSummary& list, std::string& error) {
         const int code =
             m_files.RenameNoReplace((m_dataHome / part).string(), (box / part).string());
         if (code != 0 && code != ENOENT) {
-            error =
-                LearnerText::Filled(QCoreApplication::translate("ListStore", "cannot move %1: %2"),
-                                    {(m_dataHome / part).string(), DescribeError(code)});
+            error = LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot move %1: %2"),
+                                          {(m_dataHome / part).string(), DescribeError(code)});
             ok = false;
         }
     }
@@ -592,16 +582,14 @@ bool ListStore::Prepare(const fs::path& folder, std::string& error, bool backwar
     if (backwards) dirs.push_back(ListFolder::Session(folder, ListFolder::Direction::kBackwards));
     for (const fs::path& dir : dirs) {
         if (const int code = MakeDirectories(m_files, dir)) {
-            error = LearnerText::Filled(
-                QCoreApplication::translate("ListStore", "cannot create %1: %2"),
-                {dir.string(), DescribeError(code)});
+            error = LearnersWords::Filled(LearnersWords::Said("ListStore", "cannot create %1: %2"),
+                                          {dir.string(), DescribeError(code)});
             return false;
         }
     }
     if (m_defaults.empty()) {
         if (PosixFiles::StampOf(ListFolder::WordList(folder)).exists) return true;
-        error = QCoreApplication::translate("ListStore", "the default word list was not found")
-                    .toStdString();
+        error = LearnersWords::Said("ListStore", "the default word list was not found");
         return false;
     }
     return CopyMissing(m_defaults, ListFolder::ListDir(folder), error);

@@ -4,11 +4,11 @@
 #include "engine/AtomicFile.h"
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
+#include "engine/LearnersWords.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "imports/EntryChecker.h"
 #include "imports/FieldText.h"
-#include "imports/LearnerText.h"
 #include "lists/ListGuard.h"
 #include "lists/ListStore.h"
 #include "lists/ListTransaction.h"
@@ -28,8 +28,6 @@
 #include "sync/ListReplay.h"
 #include "sync/SyncTexts.h"
 #include "sync/WordDiff.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -98,8 +96,8 @@ void NoteSkipped(const Local& local, bool wordsWait, Report& report) {
     for (Direction direction : ListFolder::kDirections)
         if (wordsWait || !local.MayWrite(direction)) report.skipped.push_back(direction);
     if (wordsWait) {
-        report.notes.push_back(LearnerText::Filled(
-            QCoreApplication::translate(
+        report.notes.push_back(LearnersWords::Filled(
+            LearnersWords::Said(
                 "ListSync",
                 "%1: the words changed on another computer; they come in, with the progress of "
                 "both directions, once no other program studies the list"),
@@ -107,10 +105,10 @@ void NoteSkipped(const Local& local, bool wordsWait, Report& report) {
         return;
     }
     for (Direction direction : report.skipped)
-        report.notes.push_back(LearnerText::Filled(
-            QCoreApplication::translate("ListSync",
-                                        "%1: studied by another program right now, which takes "
-                                        "what arrived at its own next sync"),
+        report.notes.push_back(LearnersWords::Filled(
+            LearnersWords::Said("ListSync",
+                                "%1: studied by another program right now, which takes "
+                                "what arrived at its own next sync"),
             {Escaped(ListFolder::Session(local.listFolder, direction).string())}));
 }
 
@@ -260,9 +258,8 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     report.answersTaken = true;
     if (!folderRead) {
         report.isFolderAway = true;
-        report.notes.push_back(LearnerText::Filled(
-            QCoreApplication::translate("ListSync",
-                                        "%1; what was done here syncs once the folder is back"),
+        report.notes.push_back(LearnersWords::Filled(
+            LearnersWords::Said("ListSync", "%1; what was done here syncs once the folder is back"),
             {folderError}));
         return true;
     }
@@ -270,10 +267,9 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     std::string publishError;
     const bool isPublished = journal.Publish(syncFolder.string(), published, publishError);
     if (!isPublished)
-        report.notes.push_back(
-            LearnerText::Filled(QCoreApplication::translate(
-                                    "ListSync", "%1; the journal is published at the next sync"),
-                                {publishError}));
+        report.notes.push_back(LearnersWords::Filled(
+            LearnersWords::Said("ListSync", "%1; the journal is published at the next sync"),
+            {publishError}));
 
     ListReplay::Base base;
     if (!SyncSide::ReadLocalBase(files, folder, base, error)) return false;
@@ -301,7 +297,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         }
     }
     if (replayed.result.unknownWords > 0)
-        report.notes.push_back(LearnerText::Counted(
+        report.notes.push_back(LearnersWords::Counted(
             "ListSync",
             QT_TRANSLATE_N_NOOP("ListSync", "%n judgement(s) of words no journal made passed over"),
             replayed.result.unknownWords,
@@ -355,8 +351,8 @@ bool Commit(const Local& local, const std::vector<FileImage>& images, const Repo
         return false;
     FileError failure;
     if (!ListTransaction(files, ListFolder::Session(folder)).Commit(images, failure)) {
-        error = LearnerText::Filled(QCoreApplication::translate("ListSync", "cannot write %1"),
-                                    {failure.Describe()});
+        error = LearnersWords::Filled(LearnersWords::Said("ListSync", "cannot write %1"),
+                                      {failure.Describe()});
         return false;
     }
     if (report.listChanged)
@@ -421,18 +417,18 @@ FileSystem& FilesOf(const Options& options) {
 
 std::string Report::Line() const {
     const std::string answers =
-        LearnerText::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n answer(s)"),
-                             answersArrived, Counted(answersArrived, "answer"));
+        LearnersWords::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n answer(s)"),
+                               answersArrived, Counted(answersArrived, "answer"));
     const std::string edits =
-        LearnerText::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n word change(s)"),
-                             editsArrived, Counted(editsArrived, "word change"));
+        LearnersWords::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n word change(s)"),
+                               editsArrived, Counted(editsArrived, "word change"));
     if (answersArrived > 0 && editsArrived > 0)
-        return LearnerText::Filled(
-            QCoreApplication::translate("ListSync", "%1 and %2 arrived from another computer"),
+        return LearnersWords::Filled(
+            LearnersWords::Said("ListSync", "%1 and %2 arrived from another computer"),
             {answers, edits});
     if (answersArrived == 0 && editsArrived == 0) return std::string();
-    return LearnerText::Filled(
-        QCoreApplication::translate("ListSync", "%1 arrived from another computer"),
+    return LearnersWords::Filled(
+        LearnersWords::Said("ListSync", "%1 arrived from another computer"),
         {answersArrived > 0 ? answers : edits});
 }
 
@@ -483,10 +479,9 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
             return Sync(dataHome, listFolder, Direction::kForwards, {},
                         WordOnScreen(listFolder, Direction::kForwards, local.files), report, error,
                         options);
-        error =
-            LearnerText::Filled(QCoreApplication::translate(
-                                    "ListSync", "the list syncs with %1 already; leave it first"),
-                                {Escaped(joined.string())});
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListSync", "the list syncs with %1 already; leave it first"),
+            {Escaped(joined.string())});
         return false;
     }
     UseListTexts();
@@ -511,23 +506,22 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
     std::vector<std::string> names;
     if (failure == 0) failure = local.files.ListDirectory(syncFolder.string(), names);
     if (failure != 0) {
-        error =
-            LearnerText::Filled(QCoreApplication::translate("ListSync", "%1: %2; nothing changed"),
-                                {shown, DescribeError(failure)});
+        error = LearnersWords::Filled(LearnersWords::Said("ListSync", "%1: %2; nothing changed"),
+                                      {shown, DescribeError(failure)});
         return false;
     }
     bool present = false;
     SyncManifest::Manifest manifest;
     if (!SyncManifest::ReadManifest(local.files, syncFolder, present, manifest, error)) {
-        error = LearnerText::Filled(QCoreApplication::translate("ListSync", "%1; nothing changed"),
-                                    {Escaped(error)});
+        error = LearnersWords::Filled(LearnersWords::Said("ListSync", "%1; nothing changed"),
+                                      {Escaped(error)});
         return false;
     }
     if (present && !ListStore::SameName(manifest.name, name)) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListSync",
-                                        "%1 holds the list \"%2\", not \"%3\"; a sync folder holds "
-                                        "one list, so give this one a folder of its own"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListSync",
+                                "%1 holds the list \"%2\", not \"%3\"; a sync folder holds "
+                                "one list, so give this one a folder of its own"),
             {shown, Escaped(manifest.name), Escaped(name)});
         return false;
     }
@@ -540,15 +534,15 @@ bool Join(const fs::path& dataHome, const fs::path& listFolder, const fs::path& 
             const size_t more = foreign.size() - 1;
             const std::string named =
                 more == 0 ? first
-                          : LearnerText::Filled(
-                                QCoreApplication::translate("ListSync", "%1 and %2"),
-                                {first, LearnerText::Counted(
+                          : LearnersWords::Filled(
+                                LearnersWords::Said("ListSync", "%1 and %2"),
+                                {first, LearnersWords::Counted(
                                             "ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n more"),
                                             more, Counted(more, "more", "more"))});
-            error = LearnerText::Filled(
-                QCoreApplication::translate("ListSync",
-                                            "%1 holds files that are no Quibbix list's (%2, or a "
-                                            "list still arriving); pick an empty folder"),
+            error = LearnersWords::Filled(
+                LearnersWords::Said("ListSync",
+                                    "%1 holds files that are no Quibbix list's (%2, or a "
+                                    "list still arriving); pick an empty folder"),
                 {shown, named});
             return false;
         }
@@ -576,8 +570,8 @@ bool Sync(const fs::path& dataHome, const fs::path& listFolder, Direction direct
     if (!SyncSide::LockSide(listFolder, side, error)) return false;
     const fs::path syncFolder = FolderOf(listFolder, FilesOf(options));
     if (syncFolder.empty()) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListSync", "%1: the list is joined to no sync folder"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListSync", "%1: the list is joined to no sync folder"),
             {Escaped(listFolder.string())});
         return false;
     }
@@ -604,8 +598,8 @@ bool Record(const fs::path& dataHome, const fs::path& listFolder, Direction dire
     FolderLock side;
     if (!SyncSide::LockSide(listFolder, side, error)) return false;
     if (!IsJoined(listFolder, FilesOf(options))) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListSync", "%1: the list is joined to no sync folder"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListSync", "%1: the list is joined to no sync folder"),
             {Escaped(listFolder.string())});
         return false;
     }

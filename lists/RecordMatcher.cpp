@@ -2,9 +2,7 @@
 #include "lists/RecordMatcher.h"
 
 #include "engine/Counted.h"
-#include "imports/LearnerText.h"
-
-#include <QCoreApplication>
+#include "engine/LearnersWords.h"
 
 #include <map>
 #include <unordered_map>
@@ -24,30 +22,30 @@ RecordMatcher::RecordMatcher(const std::vector<WordRecord>& oldRecords,
 std::string RecordMatcher::CheckPairing(const Pairing& pairing, size_t oldCount, size_t newCount) {
     if (pairing.empty()) return std::string();
     if (pairing.size() != newCount)
-        return LearnerText::Filled(
-            QCoreApplication::translate("ListRebase", "the pairing names %1 for %2"),
-            {LearnerText::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
-                                  pairing.size(), Counted(pairing.size(), "record")),
-             LearnerText::Counted("ListRebase",
-                                  QT_TRANSLATE_N_NOOP("ListRebase", "%n new record(s)"), newCount,
-                                  Counted(newCount, "new record"))});
+        return LearnersWords::Filled(
+            LearnersWords::Said("ListRebase", "the pairing names %1 for %2"),
+            {LearnersWords::Counted("ListRebase", QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
+                                    pairing.size(), Counted(pairing.size(), "record")),
+             LearnersWords::Counted("ListRebase",
+                                    QT_TRANSLATE_N_NOOP("ListRebase", "%n new record(s)"), newCount,
+                                    Counted(newCount, "new record"))});
     std::vector<bool> isTaken(oldCount, false);
     for (size_t i = 0; i < pairing.size(); ++i) {
         const int old = pairing[i];
         if (old == -1) continue;
         if (old < 0 || static_cast<size_t>(old) >= oldCount)
-            return LearnerText::Filled(
-                QCoreApplication::translate(
+            return LearnersWords::Filled(
+                LearnersWords::Said(
                     "ListRebase",
                     "the pairing gives new record %1 old record %2, which is not among the %3"),
                 {std::to_string(i), std::to_string(old),
-                 LearnerText::Counted("ListRebase",
-                                      QT_TRANSLATE_N_NOOP("ListRebase", "%n old record(s)"),
-                                      oldCount, Counted(oldCount, "old record"))});
+                 LearnersWords::Counted("ListRebase",
+                                        QT_TRANSLATE_N_NOOP("ListRebase", "%n old record(s)"),
+                                        oldCount, Counted(oldCount, "old record"))});
         if (isTaken[old])
-            return LearnerText::Filled(
-                QCoreApplication::translate("ListRebase",
-                                            "the pairing gives old record %1 to two new records"),
+            return LearnersWords::Filled(
+                LearnersWords::Said("ListRebase",
+                                    "the pairing gives old record %1 to two new records"),
                 {std::to_string(old)});
         isTaken[old] = true;
     }

@@ -3,16 +3,14 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/Counted.h"
+#include "engine/LearnersWords.h"
 #include "engine/ListRec.h"
 #include "engine/LittleEndian.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordList.h"
-#include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListTransaction.h"
 #include "lists/RecordMatcher.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -76,13 +74,12 @@ int SessionRebaser::Run(const std::vector<WordRecord>& oldRecords,
     if (!transaction.Commit(images, failure)) {
         m_diagnostics.Error(
             failure.path, 0,
-            LearnerText::Filled(
+            LearnersWords::Filled(
                 transaction.IsPending()
-                    ? QCoreApplication::translate(
+                    ? LearnersWords::Said(
                           "ListRebase",
                           "cannot write (%1); the change is finished when the list is next opened")
-                    : QCoreApplication::translate("ListRebase",
-                                                  "cannot write (%1); nothing changed"),
+                    : LearnersWords::Said("ListRebase", "cannot write (%1); nothing changed"),
                 {DescribeError(failure.error)}));
         return 1;
     }
@@ -107,8 +104,8 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
     if (!transaction.Recover(failure)) {
         m_diagnostics.Error(
             failure.path, 0,
-            LearnerText::Filled(
-                QCoreApplication::translate(
+            LearnersWords::Filled(
+                LearnersWords::Said(
                     "ListRebase", "an interrupted update cannot be finished (%1); nothing changed"),
                 {DescribeError(failure.error)}));
         return 1;
@@ -116,22 +113,20 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
     if (newRecords.empty() || newRecords.size() > kMaxStudyWords) {
         m_diagnostics.Error(
             where, 0,
-            LearnerText::Filled(
-                QCoreApplication::translate("ListRebase",
-                                            "the new list has %1; a session needs 1 to %2"),
-                {LearnerText::Counted("ListRebase",
-                                      QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
-                                      newRecords.size(), Counted(newRecords.size(), "record")),
+            LearnersWords::Filled(
+                LearnersWords::Said("ListRebase", "the new list has %1; a session needs 1 to %2"),
+                {LearnersWords::Counted("ListRebase",
+                                        QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
+                                        newRecords.size(), Counted(newRecords.size(), "record")),
                  std::to_string(kMaxStudyWords)}));
         return 1;
     }
     if (const std::string wrong =
             RecordMatcher::CheckPairing(pairing, oldRecords.size(), newRecords.size());
         !wrong.empty()) {
-        m_diagnostics.Error(
-            where, 0,
-            LearnerText::Filled(QCoreApplication::translate("ListRebase", "%1; nothing changed"),
-                                {wrong}));
+        m_diagnostics.Error(where, 0,
+                            LearnersWords::Filled(
+                                LearnersWords::Said("ListRebase", "%1; nothing changed"), {wrong}));
         return 1;
     }
     const auto& names = SessionFileNames();
@@ -143,9 +138,9 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
         if (error != 0 && error != ENOENT) {
             m_diagnostics.Error(
                 PathOf(names[i]), 0,
-                LearnerText::Filled(QCoreApplication::translate(
-                                        "ListRebase", "cannot be read (%1); nothing changed"),
-                                    {DescribeError(error)}));
+                LearnersWords::Filled(
+                    LearnersWords::Said("ListRebase", "cannot be read (%1); nothing changed"),
+                    {DescribeError(error)}));
             return 1;
         }
         exists[i] = error == 0;
@@ -153,9 +148,9 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
     if (!exists[kToBeViewed]) {
         m_diagnostics.Error(
             where, 0,
-            LearnerText::Filled(QCoreApplication::translate(
-                                    "ListRebase", "no session here (no %1); nothing to rebase"),
-                                {names[kToBeViewed]}));
+            LearnersWords::Filled(
+                LearnersWords::Said("ListRebase", "no session here (no %1); nothing to rebase"),
+                {names[kToBeViewed]}));
         return 1;
     }
 
@@ -167,10 +162,9 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
         if (exists[i] && report.damaged) {
             m_diagnostics.Error(
                 PathOf(names[i]), 0,
-                QCoreApplication::translate("ListRebase",
-                                            "is damaged; nothing changed (Quibbix keeps a copy of "
-                                            "it as .bad and repairs it when it next saves)")
-                    .toStdString());
+                LearnersWords::Said("ListRebase",
+                                    "is damaged; nothing changed (Quibbix keeps a copy of "
+                                    "it as .bad and repairs it when it next saves)"));
             return 1;
         }
         for (const CListRec& entry : lists[i].Entries())
@@ -179,15 +173,15 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
     if (highest > oldRecords.size() && !force) {
         m_diagnostics.Error(
             where, 0,
-            LearnerText::Filled(
-                QCoreApplication::translate(
+            LearnersWords::Filled(
+                LearnersWords::Said(
                     "ListRebase",
                     "the lists name word %1, beyond the %2 of the old list; is it the list this "
                     "session was made with? Nothing changed (--force drops those entries)"),
                 {std::to_string(highest),
-                 LearnerText::Counted("ListRebase",
-                                      QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
-                                      oldRecords.size(), Counted(oldRecords.size(), "record"))}));
+                 LearnersWords::Counted("ListRebase",
+                                        QT_TRANSLATE_N_NOOP("ListRebase", "%n record(s)"),
+                                        oldRecords.size(), Counted(oldRecords.size(), "record"))}));
         return 1;
     }
 
@@ -197,10 +191,9 @@ int SessionRebaser::Plan(const std::vector<WordRecord>& oldRecords,
     if (!matcher.Ambiguities().empty() && !force) {
         m_diagnostics.Error(
             where, 0,
-            QCoreApplication::translate(
+            LearnersWords::Said(
                 "ListRebase",
-                "ambiguous matches; nothing changed (--force pairs them in file order)")
-                .toStdString());
+                "ambiguous matches; nothing changed (--force pairs them in file order)"));
         return 1;
     }
 

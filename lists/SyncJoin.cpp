@@ -2,17 +2,15 @@
 #include "lists/SyncJoin.h"
 
 #include "engine/Escaped.h"
+#include "engine/LearnersWords.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
-#include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "lists/ListTransaction.h"
 #include "lists/SyncFiles.h"
 #include "lists/Trash.h"
 #include "sync/Checksum.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -36,8 +34,8 @@ bool BaseImagesOfList(FileSystem& files, const fs::path& listFolder, std::vector
                       std::string& error) {
     std::string bytes;
     if (const int failure = files.ReadFile(ListFolder::WordList(listFolder).string(), bytes)) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListSync", "%1; the list has no words to share"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListSync", "%1; the list has no words to share"),
             {FileError{ListFolder::WordList(listFolder).string(), failure}.Describe()});
         return false;
     }
@@ -181,10 +179,10 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
             return image.path == ListFolder::kWordListFile;
         })) {
         notes.insert(notes.end(), arriving.begin(), arriving.end());
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListSync",
-                                        "%1: the list \"%2\" is still arriving; nothing changed, "
-                                        "join again once it is whole"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListSync",
+                                "%1: the list \"%2\" is still arriving; nothing changed, "
+                                "join again once it is whole"),
             {syncFolder.string(), Escaped(manifest.name)});
         return false;
     }
@@ -204,8 +202,8 @@ bool JoinFolder(const Local& local, const fs::path& syncFolder, const Manifest& 
     FileError failure;
     if (!ListTransaction(local.files, ListFolder::Session(local.listFolder))
              .Commit(images, failure)) {
-        error = LearnerText::Filled(QCoreApplication::translate("ListSync", "cannot write %1"),
-                                    {failure.Describe()});
+        error = LearnersWords::Filled(LearnersWords::Said("ListSync", "cannot write %1"),
+                                      {failure.Describe()});
         return false;
     }
     RemoveOutsideBase(local, base);

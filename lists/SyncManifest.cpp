@@ -3,15 +3,13 @@
 
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
+#include "engine/LearnersWords.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
-#include "imports/LearnerText.h"
 #include "lists/ListFolder.h"
 #include "lists/SyncFiles.h"
 #include "sync/Checksum.h"
 #include "sync/JournalMerge.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -88,13 +86,14 @@ bool IsWhole(FileSystem& files, const fs::path& syncFolder, const ManifestFile& 
     if (failure == 0 && size == file.length && bytes.size() == file.length &&
         Fnv1a64Hex(bytes) == file.checksum)
         return true;
-    got = failure != 0
-              ? DescribeError(failure)
-              : LearnerText::Filled(
-                    QCoreApplication::translate("ListSync", "%1 of %2"),
-                    {LearnerText::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n byte(s)"),
+    got =
+        failure != 0
+            ? DescribeError(failure)
+            : LearnersWords::Filled(
+                  LearnersWords::Said("ListSync", "%1 of %2"),
+                  {LearnersWords::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n byte(s)"),
                                           size, Counted(size, "byte")),
-                     std::to_string(file.length)});
+                   std::to_string(file.length)});
     return false;
 }
 
@@ -122,14 +121,14 @@ bool ParseManifest(const std::string& text, const std::string& name, Manifest& m
     const std::vector<std::string> lines = SyncFiles::SplitLines(text);
     const std::string magic = std::string(kManifestMagic) + " ";
     if (lines.empty() || lines[0].rfind(magic, 0) != 0) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListSync", "%1: not a Quibbix list manifest"), {name});
+        error = LearnersWords::Filled(
+            LearnersWords::Said("ListSync", "%1: not a Quibbix list manifest"), {name});
         return false;
     }
     const int version = std::atoi(lines[0].c_str() + magic.size());
     if (version > kManifestVersion) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate(
+        error = LearnersWords::Filled(
+            LearnersWords::Said(
                 "ListSync",
                 "%1: written by a newer Quibbix (format %2); update Quibbix to sync this list"),
             {name, std::to_string(version)});
@@ -137,14 +136,13 @@ bool ParseManifest(const std::string& text, const std::string& name, Manifest& m
     }
     for (size_t i = 1; i < lines.size(); ++i) {
         if (ParseLine(lines[i], manifest)) continue;
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListSync", "%1:%2: a damaged line (\"%3\")"),
-            {name, std::to_string(i + 1), Escaped(lines[i].substr(0, 60))});
+        error =
+            LearnersWords::Filled(LearnersWords::Said("ListSync", "%1:%2: a damaged line (\"%3\")"),
+                                  {name, std::to_string(i + 1), Escaped(lines[i].substr(0, 60))});
         return false;
     }
     if (manifest.name.empty())
-        error = LearnerText::Filled(QCoreApplication::translate("ListSync", "%1: names no list"),
-                                    {name});
+        error = LearnersWords::Filled(LearnersWords::Said("ListSync", "%1: names no list"), {name});
     return error.empty();
 }
 
@@ -175,9 +173,9 @@ bool ReadBase(FileSystem& files, const fs::path& syncFolder, const Manifest& man
             images.push_back({file.path, std::move(bytes)});
             continue;
         }
-        notes.push_back(LearnerText::Filled(
-            QCoreApplication::translate(
-                "ListSync", "%1: still arriving (%2); the list is joined once it is whole"),
+        notes.push_back(LearnersWords::Filled(
+            LearnersWords::Said("ListSync",
+                                "%1: still arriving (%2); the list is joined once it is whole"),
             {Under(syncFolder / kBaseDir, file.path), got}));
         whole = false;
     }

@@ -2,9 +2,9 @@
 #include "lists/SyncSide.h"
 
 #include "engine/Escaped.h"
+#include "engine/LearnersWords.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
-#include "imports/LearnerText.h"
 #include "lists/ListStore.h"
 #include "lists/SyncFiles.h"
 #include "lists/Trash.h"
@@ -12,8 +12,6 @@
 #include "sync/DeviceId.h"
 #include "sync/JournalMerge.h"
 #include "sync/SyncTexts.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -142,9 +140,9 @@ bool LockSide(const fs::path& listFolder, FolderLock& lock, std::string& error) 
     if (lock.AcquireWaiting((listFolder / kSyncDir).string(), kSideLockWaitMs, code) !=
         FolderLock::Result::kHeldElsewhere)
         return true;
-    error = LearnerText::Filled(
-        QCoreApplication::translate(
-            "ListSync", "%1: another program is syncing the list; try again in a moment"),
+    error = LearnersWords::Filled(
+        LearnersWords::Said("ListSync",
+                            "%1: another program is syncing the list; try again in a moment"),
         {Escaped((listFolder / kSyncDir).string())});
     return false;
 }
@@ -172,8 +170,8 @@ bool OpenJournal(const Local& local, Journal& journal, std::vector<std::string>&
         error = FileError{path, failure}.Describe();
         return false;
     }
-    notes.push_back(LearnerText::Filled(
-        QCoreApplication::translate(
+    notes.push_back(LearnersWords::Filled(
+        LearnersWords::Said(
             "ListSync",
             "%1: the journal of device %2, kept as %3; this computer starts a journal of its own"),
         {path, contents.device, aside}));
@@ -302,9 +300,9 @@ bool KeepJournal(const Local& local, const fs::path& syncFolder,
     if (!Trash::Put(local.files, ListStore(local.dataHome, {}, local.files).TrashDir(), path, path,
                     trashName, trashed, error))
         return false;
-    notes.push_back(LearnerText::Filled(
-        QCoreApplication::translate("ListSync",
-                                    "%1: events of another sync folder, kept in the trash as %2"),
+    notes.push_back(LearnersWords::Filled(
+        LearnersWords::Said("ListSync",
+                            "%1: events of another sync folder, kept in the trash as %2"),
         {path.string(), trashed.string()}));
     return true;
 }

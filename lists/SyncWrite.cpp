@@ -2,14 +2,12 @@
 #include "lists/SyncWrite.h"
 
 #include "engine/Counted.h"
+#include "engine/LearnersWords.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
-#include "imports/LearnerText.h"
 #include "lists/ListGuard.h"
 #include "lists/SyncFiles.h"
 #include "sync/AnswerEvents.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdlib>
@@ -80,12 +78,12 @@ bool ListChanged(const Replayed& replayed) {
 
 bool IdsNameEveryWord(const Local& local, size_t ids, size_t words, std::string& error) {
     if (ids == words) return true;
-    error = LearnerText::Filled(
-        QCoreApplication::translate("ListSync",
-                                    "%1: names %2 of %3; leave the sync folder and join it again"),
+    error = LearnersWords::Filled(
+        LearnersWords::Said("ListSync",
+                            "%1: names %2 of %3; leave the sync folder and join it again"),
         {Under(local.listFolder, SyncSide::kIdsFile),
-         LearnerText::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n word(s)"), ids,
-                              Counted(ids, "word")),
+         LearnersWords::Counted("ListSync", QT_TRANSLATE_N_NOOP("ListSync", "%n word(s)"), ids,
+                                Counted(ids, "word")),
          std::to_string(words)});
     return false;
 }

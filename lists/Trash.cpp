@@ -2,9 +2,7 @@
 #include "lists/Trash.h"
 
 #include "engine/AtomicFile.h"
-#include "imports/LearnerText.h"
-
-#include <QCoreApplication>
+#include "engine/LearnersWords.h"
 
 #include <cerrno>
 #include <string_view>
@@ -46,8 +44,8 @@ bool Put(FileSystem& files, const std::filesystem::path& trashDir,
     if (!PosixFiles::MakePrivateDirectory(trashDir, code) ||
         !PosixFiles::MakePrivateDirectory(items, code) ||
         !PosixFiles::MakePrivateDirectory(info, code)) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("Trash", "cannot make the trash folder %1: %2"),
+        error = LearnersWords::Filled(
+            LearnersWords::Said("Trash", "cannot make the trash folder %1: %2"),
             {trashDir.string(), DescribeError(code)});
         return false;
     }
@@ -62,8 +60,8 @@ bool Put(FileSystem& files, const std::filesystem::path& trashDir,
         if (code == EEXIST) continue;
         if (code != 0) {
             files.Remove(infoFile.string());
-            error = LearnerText::Filled(QCoreApplication::translate("Trash", "cannot write %1: %2"),
-                                        {infoFile.string(), DescribeError(code)});
+            error = LearnersWords::Filled(LearnersWords::Said("Trash", "cannot write %1: %2"),
+                                          {infoFile.string(), DescribeError(code)});
             return false;
         }
         // Never over an item a trash left without its info file.
@@ -73,27 +71,27 @@ bool Put(FileSystem& files, const std::filesystem::path& trashDir,
             trashed = target;
             code = files.SyncDirectory(items.string());
             if (code == 0) return true;
-            error = LearnerText::Filled(
-                QCoreApplication::translate(
-                    "Trash", "%1 is in the trash, but the disk did not confirm it: %2"),
+            error = LearnersWords::Filled(
+                LearnersWords::Said("Trash",
+                                    "%1 is in the trash, but the disk did not confirm it: %2"),
                 {item.string(), DescribeError(code)});
             return false;
         }
         files.Remove(infoFile.string());
         if (code == EEXIST) continue;
         error = code == EXDEV
-                    ? LearnerText::Filled(QCoreApplication::translate(
-                                              "Trash",
+                    ? LearnersWords::Filled(
+                          LearnersWords::Said("Trash",
                                               "the trash (%1) is on another file system, and "
                                               "nothing is deleted here; %2 was left as it was"),
-                                          {trashDir.string(), item.string()})
-                    : LearnerText::Filled(
-                          QCoreApplication::translate("Trash", "cannot move %1 to the trash: %2"),
+                          {trashDir.string(), item.string()})
+                    : LearnersWords::Filled(
+                          LearnersWords::Said("Trash", "cannot move %1 to the trash: %2"),
                           {item.string(), DescribeError(code)});
         return false;
     }
-    error = LearnerText::Filled(
-        QCoreApplication::translate("Trash", "no free name in the trash for %1"), {wantedName});
+    error = LearnersWords::Filled(LearnersWords::Said("Trash", "no free name in the trash for %1"),
+                                  {wantedName});
     return false;
 }
 

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/QtEngineEnv.h"
 
-#include "engine/EngineTexts.h"
+#include "engine/Utf8.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Win1252.h"
-
-#include <QCoreApplication>
 
 #include <time.h>
 
@@ -20,19 +18,12 @@ namespace {
 
 bool g_toStandardError = false;
 
-// The engine's message with each of its marked pieces in the learner's language; the file
-// names and details between them stay as the engine wrote them.
-QString TranslatedText(const std::string& message) {
-    QString text = Win1252ToUnicode(message);
-    for (const char* piece : EngineTexts::kPieces)
-        text.replace(QLatin1String(piece), QCoreApplication::translate("Engine", piece));
-    return text;
-}
-
-QString TranslatedCaption(const std::string& caption) {
-    for (const char* known : EngineTexts::kCaptions)
-        if (caption == known) return QCoreApplication::translate("Engine", known);
-    return Win1252ToUnicode(caption);
+// The engine's message as the learner's language has it: its pieces come translated, in
+// UTF-8, and so do the names between them; a message that is no UTF-8 is in Windows-1252.
+QString Translated(const std::string& text) {
+    std::u32string decoded;
+    size_t bad = 0;
+    return Utf8::Decode(text, decoded, bad) ? QString::fromStdString(text) : Win1252ToUnicode(text);
 }
 
 }  // namespace
@@ -50,8 +41,8 @@ void QtEngineEnv::ShowMessage(const std::string& text, const std::string& captio
         m_boxes.Show(nullptr, text, caption, MessageBoxes::Buttons::Ok, shown);
         return;
     }
-    m_boxes.ShowUnicode(nullptr, TranslatedText(text), TranslatedCaption(caption),
-                        MessageBoxes::Buttons::Ok, shown);
+    m_boxes.ShowUnicode(nullptr, Translated(text), Translated(caption), MessageBoxes::Buttons::Ok,
+                        shown);
 }
 
 uint32_t QtEngineEnv::GetTickCount() { return GetTickCountMs(); }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Extracts every translatable text of the program into translations/*.ts, keeping what the
-# translators wrote and dropping texts the program no longer has.
+# translators wrote and dropping texts the program no longer has. The libraries say their
+# texts through LearnersWords::Said(context, text), read here as Qt's translate.
 # Usage: scripts/update-translations.sh [TS-FILE...]   (all six when none is named)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,5 +15,6 @@ for ts in "$@"; do
     [ -e "$ts" ] && language= || language="-target-language ${language#quibbix_}"
     # shellcheck disable=SC2086
     "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h $language \
+        -tr-function-alias translate+=Said \
         -I "$root" app engine imports launch lists platform posix sync translations ui windowfit resources/DialogTexts.cpp -ts "$ts"
 done

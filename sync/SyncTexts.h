@@ -5,7 +5,7 @@
 // (engine/LearnersWords) as the message is built: the file names, quoted lines, device ids and
 // numbers between the pieces are never read as text to translate.
 
-#include "engine/EngineTexts.h"  // QT_TRANSLATE_NOOP without Qt
+#include "engine/LearnersWords.h"  // QT_TRANSLATE_NOOP without Qt
 
 #include <string>
 

@@ -60,9 +60,9 @@ QString Translations::Choose(const QStringList& uiLanguages) {
 
 namespace {
 
-std::string PieceInLearnersWords(const char* context, const char* piece) {
-    if (!Translations::Active()) return piece;
-    return QCoreApplication::translate(context, piece).toStdString();
+std::optional<std::string> InLearnersWords(const char* context, const char* source, int count) {
+    if (!Translations::Active()) return std::nullopt;
+    return QCoreApplication::translate(context, source, nullptr, count).toStdString();
 }
 
 }  // namespace
@@ -101,7 +101,7 @@ void Translations::Use(QTranslator* translator, const QString& language) {
     QCoreApplication::installTranslator(translator);
     QCoreApplication::instance()->setProperty(kLanguageProperty, language);
     // The libraries without Qt say their pieces through the same translation.
-    LearnersWords::UseTranslator(&PieceInLearnersWords);
+    LearnersWords::UseTranslator(&InLearnersWords);
 }
 
 QString Translations::Language() {

@@ -2,11 +2,11 @@
 #include "ui/chooser/ImportFlow.h"
 
 #include "engine/Escaped.h"
+#include "engine/LearnersWords.h"
 #include "imports/EncodingDetector.h"
 #include "imports/FieldText.h"
 #include "imports/ImportAdvice.h"
 #include "imports/InputDecoder.h"
-#include "imports/LearnerText.h"
 #include "lists/ListImporter.h"
 #include "ui/chooser/EncodingDialog.h"
 #include "ui/chooser/RefusedDialog.h"
@@ -84,7 +84,7 @@ std::string WithoutOptions(std::string text) {
 std::string PlainFormat(const std::string& text) {
     for (const auto& format : kFormats) {
         if (text ==
-            LearnerText::Filled(QCoreApplication::translate("Import", "read as %1"), {format.name}))
+            LearnersWords::Filled(LearnersWords::Said("Import", "read as %1"), {format.name}))
             return QCoreApplication::translate("ImportFlow", "Quibbix read this file as %1")
                 .arg(QCoreApplication::translate("ImportFlow", format.what))
                 .toStdString();
@@ -119,7 +119,7 @@ std::string Sentence(std::string text) {
         text.replace(0, size, first.toUpper().toStdString());
     if (EndsSentence(text)) return text;
     //: A message shown in a window ends as a sentence of the language does.
-    return LearnerText::Filled(QCoreApplication::translate("ImportFlow", "%1."), {text});
+    return LearnersWords::Filled(LearnersWords::Said("ImportFlow", "%1."), {text});
 }
 
 // The file's name, its words and what is said of them reach the user only through these.

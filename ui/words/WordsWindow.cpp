@@ -3,7 +3,7 @@
 
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
-#include "imports/LearnerText.h"
+#include "engine/LearnersWords.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -93,8 +93,8 @@ bool WordsWindow::Edit(QWidget* parent, ListStore& store, const std::string& lis
                        std::string& error, const Options& options, Outcome* outcome) {
     const std::optional<ListSummary> list = store.Find(listName);
     if (!list) {
-        error = LearnerText::Filled(
-            QCoreApplication::translate("ListStore", "no list named \"%1\""), {listName});
+        error = LearnersWords::Filled(LearnersWords::Said("ListStore", "no list named \"%1\""),
+                                      {listName});
         return false;
     }
     WordsWindow window(store, *list, options, parent);
