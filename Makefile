@@ -59,7 +59,7 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # Every C++ source, as the committed .clang-format lays it out.
-SOURCES = $(shell find engine posix windowfit emf translations platform imports launch lists sync ui app tools tests bench -name '*.cpp' -o -name '*.h')
+SOURCES = $(shell find engine posix windowfit emf translations platform imports launch lists sync typing ui app tools tests bench -name '*.cpp' -o -name '*.h')
 format:
 	clang-format -i $(SOURCES)
 
