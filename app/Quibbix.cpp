@@ -42,12 +42,13 @@ namespace {
 constexpr int kRaiseWaitMs = 3000;
 
 constexpr const char kUsage[] =
-    "Usage: quibbix [--reverse] [QT-OPTIONS]\n"
+    "Usage: quibbix [--reverse] [--type] [QT-OPTIONS]\n"
     "Studies the word list in the current folder: list/ holds the list, session/ the\n"
     "progress. quibbix-launch prepares such a folder and starts Quibbix there.\n"
     "\n"
     "  --reverse   study backwards, from the definition to the word, with the progress\n"
     "              of that direction in session-reverse/\n"
+    "  --type      type each answer; Enter shows what was off and suggests the verdict\n"
     "  --help      show this text\n"
     "  --version   show the version\n"
     "\n"
@@ -69,12 +70,12 @@ bool AnswersTheCommandLine(int argc, char** argv) {
     return false;
 }
 
-// Takes --reverse out of the command line, which is otherwise Qt's: true when it was there.
-bool TakesReverse(int& argc, char** argv) {
+// Takes `option` out of the command line, which is otherwise Qt's: true when it was there.
+bool TakesOption(int& argc, char** argv, const char* option) {
     bool found = false;
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
-        const bool isOurs = std::strcmp(argv[i], "--reverse") == 0;
+        const bool isOurs = std::strcmp(argv[i], option) == 0;
         found = found || isOurs;
         if (!isOurs) argv[kept++] = argv[i];
     }
@@ -182,7 +183,8 @@ void ExplainAMissingWordList() {
 
 int main(int argc, char** argv) {
     if (AnswersTheCommandLine(argc, argv)) return 0;
-    const ListFolder::Direction direction = TakesReverse(argc, argv)
+    const bool typing = TakesOption(argc, argv, "--type");
+    const ListFolder::Direction direction = TakesOption(argc, argv, "--reverse")
                                                 ? ListFolder::Direction::kBackwards
                                                 : ListFolder::Direction::kForwards;
     // Backwards, the engine's "session/..." lands in the direction's own folder, and nothing
@@ -224,6 +226,7 @@ int main(int argc, char** argv) {
         CQuibbixDlg dialog(platform.Services(), platform.Engine());
         dialog.SetListName(ListStore::NameIn("."));
         dialog.SetBackwards(backwards);
+        dialog.SetTypingAnswers(typing);
         g_dialog = &dialog;
         std::atexit(SaveAtExit);
         const auto saveAndEnd = [&dialog] {

@@ -4,6 +4,7 @@
 #include "engine/EngineEnv.h"
 #include "engine/Escaped.h"
 #include "engine/WordListFile.h"
+#include "imports/FieldText.h"
 #include "lists/ListStore.h"
 #include "platform/DialogIds.h"
 #include "platform/DrawText.h"
@@ -17,6 +18,7 @@
 #include "platform/StaticControl.h"
 #include "platform/WindowOps.h"
 #include "ui/APPUTIL.h"
+#include "ui/AnswerLine.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/speech/StudySpeech.h"
 #include "ui/words/WordsModule.h"
@@ -157,6 +159,11 @@ bool CQuibbixDlg::Initialize() {
         menu.exec(m_wordBox.mapToGlobal(at));
     });
     m_studyLine.setParent(this);
+    if (m_isTyping) {
+        delete m_answerLine;
+        m_answerLine = new AnswerLine(this, [this] { OnTypedAnswer(); });
+        m_answerLine->Reset(false);
+    }
     ApplyDisplaySettings();
     AttachPictures();
     m_wordBox.SetText(tr(kStartText).toStdString());
@@ -178,9 +185,8 @@ bool CQuibbixDlg::Initialize() {
     AddAnswerKeys();
     m_speech = std::make_unique<StudySpeech>(
         *this, [this](const QString& note) { m_studyLine.ShowNotice(note.toStdString()); },
-        StudySpeech::Texts{
-            [this] { return IsPaused() ? std::string() : ShownFirst(); },
-            [this] { return IsPaused() || IsBeforeReveal() ? std::string() : Revealed(); }},
+        StudySpeech::Texts{[this] { return IsPaused() ? std::string() : ShownFirst(); },
+                           [this] { return IsRevealed() ? Revealed() : std::string(); }},
         m_isBackwards, m_voiceFactory, [this] { return m_services.sound.CanBeHeard(); });
     UpdateStudyLine();
     m_studyLine.ShowNotice(arrived);
@@ -240,8 +246,7 @@ bool CQuibbixDlg::IsBusyForSync() const {
     // a definition in view has the learner's attention.
     const QWidget* modal = QApplication::activeModalWidget();
     return m_isEditingWords || (modal && modal != this) || IsBreakShown() ||
-           m_session.IsSavingInBackground() ||
-           (!m_session.IsPaused() && !m_session.IsBeforeReveal());
+           m_session.IsSavingInBackground() || IsRevealed();
 }
 
 void CQuibbixDlg::SyncWhenDueAndFree() {
@@ -281,7 +286,7 @@ void CQuibbixDlg::ReloadIfDue() {
     const bool isWordShown = m_btnNo && m_btnNo->isVisibleTo(this) && current != NO_WORD;
     if (isListChanged && isWordShown) {
         m_wordBox.SetText(ShownFirst());
-        if (!m_session.IsBeforeReveal()) m_defBox.SetText(Revealed());
+        if (IsRevealed()) m_defBox.SetText(Revealed());
         // Mended on another computer, the text on screen is news to a screen reader too.
         TellAnswerButtons(nullptr);
     }
@@ -381,6 +386,17 @@ void CQuibbixDlg::AddAnswerKeys() {
          {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::Key_Backspace)}) {
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, this, [this] { OnUndo(); });
+    }
+    if (m_isTyping) {
+        // P types in the answer line; with Alt it speaks there as it does elsewhere.
+        auto* sayShown = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_P), this);
+        connect(sayShown, &QShortcut::activated, this, [this] {
+            if (m_speech) m_speech->SayShown();
+        });
+        auto* sayRevealed = new QShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_P), this);
+        connect(sayRevealed, &QShortcut::activated, this, [this] {
+            if (m_speech) m_speech->SayRevealed();
+        });
     }
     auto* editWords = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
     connect(editWords, &QShortcut::activated, this, [this] { OnEditWords(); });
@@ -515,7 +531,14 @@ void CQuibbixDlg::LayoutForClientSize() {
     PlaceFromTemplate(GetDlgItem(kBottomStripId), kBottomStripId, 0, dy, dx - 20, dy);
     PlaceFromTemplate(GetDlgItem(kLeftStripId), kLeftStripId, 0, 0, 0, dy);
     PlaceFromTemplate(&m_wordBox, kWordPlaceholderId, 0, 0, dx - 20, 0);
-    PlaceFromTemplate(&m_defBox, kDefinitionPlaceholderId, 0, 0, dx - 20, dy);
+    // Typing, the answer line takes the top of the definition's place.
+    const int lineHeight = m_answerLine ? m_answerLine->PreferredHeight() + BOX_INSET : 0;
+    PlaceFromTemplate(&m_defBox, kDefinitionPlaceholderId, 0, lineHeight, dx - 20, dy);
+    if (m_answerLine) {
+        const QRect box = m_defBox.geometry();
+        m_answerLine->setGeometry(box.left(), box.top() - lineHeight, box.width(),
+                                  lineHeight - BOX_INSET);
+    }
     PlaceStudyLine();
     ReportControlRects(this);
 }
@@ -606,13 +629,31 @@ void CQuibbixDlg::moveEvent(QMoveEvent* event) {
 
 void CQuibbixDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (m_btnYes && m_btnYes->isVisible() && m_btnYes->isEnabled()) m_btnYes->click();
+        // After an answer typed, Enter takes the verdict it suggests.
+        PushButton* button = m_btnYes;
+        if (m_isTypedRevealed)
+            button = m_suggested == ANSWER_NO       ? m_btnNo
+                     : m_suggested == ANSWER_UNSURE ? m_btnUnsure
+                                                    : m_btnYes;
+        if (button && button->isVisible() && button->isEnabled()) button->click();
         return;
     }
     TemplateDialog::keyPressEvent(event);
 }
 
 void CQuibbixDlg::FocusFirstAnswer() {
+    if (m_answerLine && !m_session.IsPaused() && !IsRevealed() && !IsBreakShown()) {
+        m_answerLine->TakeFocus(m_wordBox.ShownText());
+        return;
+    }
+    if (m_isTypedRevealed) {
+        PushButton* suggested = m_suggested == ANSWER_NO       ? m_btnNo
+                                : m_suggested == ANSWER_UNSURE ? m_btnUnsure
+                                                               : m_btnYes;
+        TellAnswerButtons(suggested);
+        SetKeyboardFocus(suggested);
+        return;
+    }
     // The first in the template's tab order, which runs down the column: "Don't Know", then
     // "Not Sure", then "I Know", the only one before the start press. A stray Space then
     // reveals, or judges a word not known, rather than claiming it known.
@@ -626,8 +667,13 @@ void CQuibbixDlg::FocusFirstAnswer() {
 }
 
 QString CQuibbixDlg::TextOnScreen() const {
-    const bool isRevealed = !m_session.IsPaused() && !m_session.IsBeforeReveal();
-    return isRevealed ? m_defBox.ShownText() : m_wordBox.ShownText();
+    if (m_isTypedRevealed)
+        return m_defBox.ShownText() + QStringLiteral(". ") + m_answerLine->SpokenOutcome();
+    return IsRevealed() ? m_defBox.ShownText() : m_wordBox.ShownText();
+}
+
+bool CQuibbixDlg::IsRevealed() const {
+    return m_isTypedRevealed || (!m_session.IsPaused() && !m_session.IsBeforeReveal());
 }
 
 void CQuibbixDlg::TellAnswerButtons(PushButton* focused) {
@@ -796,6 +842,11 @@ void CQuibbixDlg::OnExitRequest() {
 void CQuibbixDlg::OnAnswer(int32_t answer) {
     m_isPressUntold = true;
     ReloadIfDue();
+    if (m_isTypedRevealed) {
+        // The one press after an answer typed is the claim and the verdict both.
+        m_isTypedRevealed = false;
+        m_session.Press(answer);
+    }
     const StudySession::PressResult press = m_session.Press(answer);
     if (press.kind == StudySession::PressResult::Kind::kRevealed) {
         ShowDefinition();
@@ -815,7 +866,22 @@ void CQuibbixDlg::OnUndo() {
     FocusFirstAnswer();
 }
 
+void CQuibbixDlg::OnTypedAnswer() {
+    if (!m_answerLine || m_session.IsPaused() || IsRevealed() || IsBreakShown()) return;
+    const TypedAnswer::Outcome outcome =
+        m_answerLine->Judge(QString::fromStdString(FieldText::ToUtf8(Revealed())));
+    m_suggested = outcome.suggestion == TypedAnswer::Verdict::kKnow      ? ANSWER_YES
+                  : outcome.suggestion == TypedAnswer::Verdict::kNotSure ? ANSWER_UNSURE
+                                                                         : ANSWER_NO;
+    m_isTypedRevealed = true;
+    m_isPressUntold = true;
+    ShowDefinition();
+    UpdateStudyLine();
+    FocusFirstAnswer();
+}
+
 void CQuibbixDlg::ShowDefinition() {
+    if (m_answerLine && !m_isTypedRevealed) m_answerLine->Lock();
     ShowWindow(&m_defBox);
     EnableWindow(&m_defBox, true);
     RedrawWindowNow(this);
@@ -850,6 +916,8 @@ void CQuibbixDlg::AdvanceWord() {
 }
 
 void CQuibbixDlg::ShowWordUnrevealed() {
+    m_isTypedRevealed = false;
+    if (m_answerLine) m_answerLine->Reset(!m_session.IsPaused());
     EnableWindow(m_pExitButton, true);
     EnableWindow(m_pBreakButton, true);
     m_wordBox.SetText(ShownFirst());

@@ -39,6 +39,7 @@
 #include <string>
 #include <vector>
 
+class AnswerLine;
 class EngineEnv;
 class StudySpeech;
 class PushButton;
@@ -90,6 +91,12 @@ public:
     // runs as it does the usual way. requires: before the dialog runs.
     void SetBackwards(bool backwards);
     bool IsBackwards() const { return m_isBackwards; }
+    // "Type the Answer": a line under the word box takes the answer typed, and Enter reveals
+    // the card's with what was off marked and a verdict suggested, which one press then
+    // gives (Enter, or K, S, D or a click for another): the engine gets the claim and the
+    // verdict of that one press. requires: before the dialog runs.
+    void SetTypingAnswers(bool typing) { m_isTyping = typing; }
+    bool IsTypingAnswers() const { return m_isTyping; }
     // Where P's voice comes from instead of the speech module, for tests.
     // requires: before the dialog runs.
     void SetVoiceFactory(Pronouncer::VoiceFactory factory) { m_voiceFactory = std::move(factory); }
@@ -160,6 +167,10 @@ private:
     // What button `id` does.
     void CommandButton(int id);
     void OnAnswer(int32_t answer);
+    // Enter in the answer line: reveals, and puts the keyboard on the verdict suggested.
+    void OnTypedAnswer();
+    // The answer is in view: after a claim, or after an answer typed.
+    bool IsRevealed() const;
     void ShowDefinition();
     void StartOrRecord(const StudySession::PressResult& press);
     void RecordAnswer(const StudySession::PressResult& press);
@@ -258,6 +269,12 @@ private:
     // window then holds stale until it reads it anew: a save from a signal must not write it.
     bool m_isEditingWords = false;
     bool m_isBackwards = false;
+    bool m_isTyping = false;
+    // Made as the window opens when typing; the answer typed for the word on screen has
+    // revealed it, and the verdict it suggests waits for the press that decides.
+    AnswerLine* m_answerLine = nullptr;
+    bool m_isTypedRevealed = false;
+    int32_t m_suggested = ANSWER_NO;
     // A press or an undo whose outcome the focused button has not told yet.
     bool m_isPressUntold = false;
     std::string m_listName;

@@ -451,6 +451,26 @@ TEST_F(FirstListUnderOpenbox, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSe
     EXPECT_TRUE(before == Snapshot(m_home / "session")) << "the usual session changed";
 }
 
+// Typed, the answer keys are letters of the answer; Enter reveals it and Enter again gives
+// the verdict suggested.
+TEST_F(FirstListUnderOpenbox, LaunchType_TheTypedAnswerRevealsAndEnterGivesTheVerdict) {
+    fs::current_path(m_home);
+    WriteList(std::vector<WordRecord>(kWords, WordRecord{"maison", "house; home"}));
+    fs::current_path(m_dir.path());
+
+    Launch launch({"--type"});
+    ASSERT_TRUE(FocusWindow("Quibbix.*"));
+    ASSERT_TRUE(Keys("Return H o u s e Return"));
+    Keep(Screenshot(), "typed.png");
+    ASSERT_TRUE(Keys("Return d k Return Return"));
+    // The keyboard is in the answer line, where Alt+X still reaches Exit.
+    ASSERT_TRUE(KeysForWindow("alt+x", "Confirmation"));
+    ASSERT_TRUE(Keys("Return"));
+    ASSERT_EQ(0, launch.WaitForExit(10));
+    EXPECT_EQ("1\n", ReadFile((m_home / "session/known.txt").string()).substr(0, 2));
+    EXPECT_EQ("1\n", ReadFile((m_home / "session/new.txt").string()).substr(0, 2));
+}
+
 // The six lists and the words learned: what a word's progress is.
 std::string Progress(const fs::path& session) {
     std::string progress;

@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -921,6 +922,71 @@ TEST(MainWindowTest, F1_OpensTheHelp_AndEscapeClosesIt) {
         QTest::keyClick(&dlg, Qt::Key_F1);
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(dlg.findChildren<HelpWindow*>().size(), 1);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+// Types `text` into whatever has the keyboard and presses Enter there.
+void TypeAndEnter(Dlg& dlg, const QString& text) {
+    QWidget* focused = dlg.focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QTest::keyClicks(focused, text);
+    QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
+}
+
+TEST(MainWindowTest, TypeTheAnswer_SuggestsAVerdict_WhichOnePressGivesOrChanges) {
+    MainWindowHarness h;
+    std::string list;
+    for (int i = 0; i < 40; ++i) list += MakeRecord("house", "maison");
+    WriteFile("list/kelvo.lst", list);
+    h.dialog->SetTypingAnswers(true);
+    h.Run([&](Dlg& dlg) {
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        auto* entry = dlg.findChild<QLineEdit*>(QStringLiteral("answerEntry"));
+        ASSERT_NE(entry, nullptr);
+        EXPECT_FALSE(entry->isEnabled());
+        QTest::keyClick(&dlg, Qt::Key_K);  // the start press
+        ASSERT_EQ(dlg.focusWidget(), entry);
+
+        // K, S and D type here; Enter reveals and puts the keyboard on the suggestion.
+        uint32_t word = CurrentIndex(dlg);
+        TypeAndEnter(dlg, QStringLiteral("mKisn"));
+        EXPECT_TRUE(dlg.IsBeforeReveal());
+        EXPECT_TRUE(dlg.GetDefinitionBox().isVisible());
+        EXPECT_EQ(dlg.GetDefinitionBox().GetText(), "maison");
+        EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kNoId));
+        EXPECT_NE(Told(dlg).find("Not the answer"), std::string::npos) << Told(dlg);
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), LIST_NEW);
+        EXPECT_EQ(dlg.GetWordsSinceBreak(), 1);
+        ASSERT_EQ(dlg.focusWidget(), entry);
+        EXPECT_TRUE(entry->text().isEmpty());
+
+        // One letter off suggests "Not Sure"; K says "I Know" all the same.
+        word = CurrentIndex(dlg);
+        TypeAndEnter(dlg, QStringLiteral("Maisn"));
+        EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kUnsureId));
+        EXPECT_NE(Told(dlg).find("Missing: o"), std::string::npos) << Told(dlg);
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_K);
+        EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), kKnown);
+
+        // Right suggests "I Know"; S gives "Not Sure" instead.
+        word = CurrentIndex(dlg);
+        TypeAndEnter(dlg, QStringLiteral(" MAISON "));
+        EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(Dlg::kYesId));
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_S);
+        EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), LIST_UNSURE);
+
+        // Backspace on an empty line takes the last verdict back.
+        QTest::keyClick(entry, Qt::Key_Backspace);
+        EXPECT_EQ(CurrentIndex(dlg), word);
+        EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), -1);
+        EXPECT_FALSE(dlg.GetDefinitionBox().isVisible());
+        EXPECT_EQ(dlg.focusWidget(), entry);
     });
 }
 
