@@ -31,6 +31,8 @@ LaunchRequest LaunchRequest::Parse(int argc, const char* const* argv) {
             request.choose = true;
         } else if (!optionsEnded && arg == "--reverse") {
             request.reverse = true;
+        } else if (!optionsEnded && arg == "--type") {
+            request.type = true;
         } else if (std::string* value = optionsEnded ? nullptr : ValueOf(request, arg)) {
             if (i + 1 >= argc) {
                 request.error = arg + " needs a value";
@@ -59,6 +61,7 @@ std::vector<std::string> LaunchRequest::Arguments() const {
     }
     if (choose) args.push_back("--choose");
     if (reverse) args.push_back("--reverse");
+    if (type) args.push_back("--type");
     args.insert(args.end(), passThrough.begin(), passThrough.end());
     if (!file.empty()) {
         args.push_back("--");
@@ -67,9 +70,10 @@ std::vector<std::string> LaunchRequest::Arguments() const {
     return args;
 }
 
-std::vector<std::string> LaunchRequest::ProgramArguments(bool backwards) const {
+std::vector<std::string> LaunchRequest::ProgramArguments(bool backwards, bool typing) const {
     std::vector<std::string> args;
     if (backwards) args.push_back("--reverse");
+    if (typing) args.push_back("--type");
     args.insert(args.end(), passThrough.begin(), passThrough.end());
     return args;
 }

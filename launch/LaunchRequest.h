@@ -9,7 +9,7 @@
 
 struct LaunchRequest {
     static constexpr const char* kUsage =
-        "Usage: quibbix-launch [--list NAME | FILE | --choose] [--reverse]\n"
+        "Usage: quibbix-launch [--list NAME | FILE | --choose] [--reverse] [--type]\n"
         "Starts Quibbix on one of your word lists, kept in $XDG_DATA_HOME/quibbix.\n"
         "\n"
         "  (nothing)     the only list, or a window to choose among several\n"
@@ -17,6 +17,7 @@ struct LaunchRequest {
         "  FILE          add FILE (any format quibbix-wordlist imports) as a list and study it\n"
         "  --choose      the window to choose a list, even when there is only one\n"
         "  --reverse     study backwards, from the definition to the word\n"
+        "  --type        type the answer, and be told what was off\n"
         "  --help        show this text\n"
         "  --version     show the version\n"
         "\n"
@@ -27,6 +28,7 @@ struct LaunchRequest {
     std::string file;                      // FILE: add it as a list, then study it
     bool choose = false;                   // --choose: the chooser, whatever the lists
     bool reverse = false;                  // --reverse: study backwards
+    bool type = false;                     // --type: type the answers
     bool help = false;                     // --help
     bool version = false;                  // --version
     std::vector<std::string> passThrough;  // other options, for the program itself
@@ -43,6 +45,7 @@ struct LaunchRequest {
 
     // The arguments that say the same again, for handing the request on.
     std::vector<std::string> Arguments() const;
-    // The arguments for the program itself, studying `backwards` or not.
-    std::vector<std::string> ProgramArguments(bool backwards) const;
+    // The arguments for the program itself, studying `backwards` or not, `typing` the answers
+    // or not.
+    std::vector<std::string> ProgramArguments(bool backwards, bool typing) const;
 };

@@ -125,12 +125,14 @@ TEST(LaunchRequestTest, Parse_TakesItsOwnOptions_AndHandsTheRestOn) {
     EXPECT_TRUE(request.help);
     EXPECT_EQ(std::vector<std::string>{"-style"}, request.passThrough);
     EXPECT_FALSE(request.reverse);
-    const char* reverse[] = {"quibbix-launch", "--reverse", "-style"};
-    request = LaunchRequest::Parse(3, reverse);
+    const char* reverse[] = {"quibbix-launch", "--type", "--reverse", "-style"};
+    request = LaunchRequest::Parse(4, reverse);
     EXPECT_TRUE(request.reverse);
-    EXPECT_EQ((std::vector<std::string>{"--reverse", "-style"}), request.Arguments());
-    EXPECT_EQ((std::vector<std::string>{"--reverse", "-style"}), request.ProgramArguments(true));
-    EXPECT_EQ(std::vector<std::string>{"-style"}, request.ProgramArguments(false));
+    EXPECT_TRUE(request.type);
+    EXPECT_EQ((std::vector<std::string>{"--reverse", "--type", "-style"}), request.Arguments());
+    EXPECT_EQ((std::vector<std::string>{"--reverse", "--type", "-style"}),
+              request.ProgramArguments(true, true));
+    EXPECT_EQ(std::vector<std::string>{"-style"}, request.ProgramArguments(false, false));
 
     // A file whose name starts with a dash survives being handed to the window program.
     const char* file[] = {"quibbix-launch", "--", "-verbs.kvtml"};
@@ -199,19 +201,28 @@ TEST_F(LaunchWindowsTest, Chooser_Backwards_ShowsEachWaysKnown_AndIsRememberedPe
         chooser.show();
         auto* view = chooser.findChild<QTreeWidget*>(QStringLiteral("listsView"));
         auto* backwards = chooser.findChild<QCheckBox*>(QStringLiteral("backwardsCheckBox"));
-        ASSERT_TRUE(view && backwards);
+        auto* typing = chooser.findChild<QCheckBox*>(QStringLiteral("typingCheckBox"));
+        ASSERT_TRUE(view && backwards && typing);
         EXPECT_EQ(QStringLiteral("2 of 30"), view->topLevelItem(0)->text(2));
         EXPECT_EQ(QStringLiteral("1 of 30"), view->topLevelItem(0)->text(3));
         EXPECT_EQ(QStringLiteral("Backwards"),
                   QAccessible::queryAccessibleInterface(backwards)->text(QAccessible::Name));
         EXPECT_FALSE(backwards->isChecked());
+        // Typing is remembered for each list and each way.
+        QTest::mouseClick(typing, Qt::LeftButton);
         QTest::mouseClick(backwards, Qt::LeftButton);
+        EXPECT_FALSE(typing->isChecked()) << "backwards, the answers are not typed yet";
         QTest::keyClick(view, Qt::Key_Down);
         EXPECT_FALSE(backwards->isChecked()) << "another list, studied the usual way";
+        EXPECT_FALSE(typing->isChecked());
         QTest::keyClick(view, Qt::Key_Up);
         EXPECT_TRUE(backwards->isChecked());
+        QTest::mouseClick(backwards, Qt::LeftButton);
+        EXPECT_TRUE(typing->isChecked());
+        QTest::mouseClick(backwards, Qt::LeftButton);
         QTest::keyClick(view, Qt::Key_Return);
         EXPECT_TRUE(chooser.ChosenBackwards());
+        EXPECT_FALSE(chooser.ChosenTyping());
     }
     ChooserWindow again(store, QString::fromStdString(Settings()));
     auto* backwards = again.findChild<QCheckBox*>(QStringLiteral("backwardsCheckBox"));

@@ -32,9 +32,12 @@ namespace {
 constexpr int kCloseWaitMs = 3000;
 
 // The list to study, or an empty path when there is none to study (the user was told why);
-// `backwards` says which way, as asked on the command line or in the chooser.
-fs::path ChooseFolder(const LaunchRequest& request, ListStore& store, bool& backwards) {
+// `backwards` says which way, and `typing` whether the answers are typed, as asked on the
+// command line or in the chooser.
+fs::path ChooseFolder(const LaunchRequest& request, ListStore& store, bool& backwards,
+                      bool& typing) {
     backwards = request.reverse;
+    typing = request.type;
     if (!request.file.empty()) {
         const std::optional<ImportFlow::Result> added =
             ImportFlow::Run(nullptr, store, request.file);
@@ -54,8 +57,10 @@ fs::path ChooseFolder(const LaunchRequest& request, ListStore& store, bool& back
     }
     ChooserWindow chooser(store, ChooserWindow::DefaultSettingsFile());
     if (request.reverse) chooser.SetBackwards(true);
+    if (request.type) chooser.SetTyping(true);
     if (chooser.exec() != QDialog::Accepted) return {};
     backwards = chooser.ChosenBackwards();
+    typing = chooser.ChosenTyping();
     return chooser.ChosenFolder();
 }
 
@@ -82,16 +87,17 @@ int main(int argc, char** argv) {
     const fs::path binDir = PosixProcess::BinDir();
     fs::path folder;
     bool backwards = false;
+    bool typing = false;
     {
         // The windows and the connection to the display end before the program takes over.
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("quibbix"));
         Translations::Install();
         ListStore store(ListStore::DefaultDataHome(), ListStore::FindDefaults(binDir));
-        folder = ChooseFolder(request, store, backwards);
+        folder = ChooseFolder(request, store, backwards, typing);
     }
     if (folder.empty()) return 1;
     CloseTheWindowThatAsked(folder, backwards);
-    Launcher::Study(binDir, folder, request.ProgramArguments(backwards));
+    Launcher::Study(binDir, folder, request.ProgramArguments(backwards, typing));
     return 1;
 }

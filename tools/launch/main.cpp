@@ -86,6 +86,6 @@ int main(int argc, char** argv) {
     // The program guards the list itself once it holds the list's lock, and tells the user
     // what changed in a window of its own. It syncs a list joined to a sync folder itself
     // too, under that lock and before it reads the session, however it was started.
-    Launcher::Study(binDir, folder, request.ProgramArguments(request.reverse));
+    Launcher::Study(binDir, folder, request.ProgramArguments(request.reverse, request.type));
     return 1;
 }

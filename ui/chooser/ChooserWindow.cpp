@@ -36,6 +36,10 @@ enum Column { kName, kWords, kKnown, kKnownBackwards, kLastStudied, kSynced };
 
 // The chooser's ini file keeps, per list folder, whether it is studied backwards.
 const QString kBackwardsGroup = QStringLiteral("backwards");
+// And whether its answers are typed, per direction.
+QString TypingGroup(bool backwards) {
+    return backwards ? QStringLiteral("type-backwards") : QStringLiteral("type");
+}
 
 QString DirectionKey(const std::filesystem::path& folder) {
     // A folder's path holds slashes, which would make groups of the key.
@@ -132,10 +136,15 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
     m_backwards->setToolTip(
         tr("Study the selected list from the definition to the word; each way "
            "keeps its own progress"));
+    m_typing = new QCheckBox(tr("&Type the Answer"));
+    m_typing->setObjectName(QStringLiteral("typingCheckBox"));
+    m_typing->setToolTip(
+        tr("Type each answer and be told what was off; backwards, this practises spelling"));
     for (QPushButton* button : {add, m_editWords, m_speech, m_sync, m_rename, m_remove})
         buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_backwards);
+    buttons->addWidget(m_typing);
     buttons->addWidget(m_study);
     layout->addLayout(buttons);
 
@@ -151,7 +160,11 @@ ChooserWindow::ChooserWindow(ListStore& store, const QString& settingsFile, QWid
         UpdateButtons();
         ShowDirection();
     });
-    connect(m_backwards, &QCheckBox::clicked, this, [this] { RememberDirection(); });
+    connect(m_backwards, &QCheckBox::clicked, this, [this] {
+        RememberDirection();
+        ShowDirection();
+    });
+    connect(m_typing, &QCheckBox::clicked, this, [this] { RememberTyping(); });
     m_view->installEventFilter(this);
 
     Reload();
@@ -237,6 +250,7 @@ void ChooserWindow::UpdateButtons() {
     for (QPushButton* button : {m_study, m_editWords, m_speech, m_sync, m_rename, m_remove})
         button->setEnabled(hasCurrent);
     m_backwards->setEnabled(hasCurrent);
+    m_typing->setEnabled(hasCurrent);
 }
 
 void ChooserWindow::ShowDirection() {
@@ -244,6 +258,25 @@ void ChooserWindow::ShowDirection() {
     QSettings settings(m_settingsFile, QSettings::IniFormat);
     settings.beginGroup(kBackwardsGroup);
     m_backwards->setChecked(list && settings.value(DirectionKey(list->folder), false).toBool());
+    settings.endGroup();
+    settings.beginGroup(TypingGroup(m_backwards->isChecked()));
+    m_typing->setChecked(list && settings.value(DirectionKey(list->folder), false).toBool());
+}
+
+void ChooserWindow::RememberTyping() {
+    const std::optional<ListSummary> list = Current();
+    if (!list) return;
+    QSettings settings(m_settingsFile, QSettings::IniFormat);
+    settings.beginGroup(TypingGroup(m_backwards->isChecked()));
+    if (m_typing->isChecked())
+        settings.setValue(DirectionKey(list->folder), true);
+    else
+        settings.remove(DirectionKey(list->folder));
+}
+
+void ChooserWindow::SetTyping(bool typing) {
+    m_typing->setChecked(typing);
+    RememberTyping();
 }
 
 void ChooserWindow::RememberDirection() {
@@ -260,6 +293,7 @@ void ChooserWindow::RememberDirection() {
 void ChooserWindow::SetBackwards(bool backwards) {
     m_backwards->setChecked(backwards);
     RememberDirection();
+    ShowDirection();
 }
 
 void ChooserWindow::Study() {
@@ -271,6 +305,7 @@ void ChooserWindow::Study() {
     }
     m_chosen = list->folder;
     m_chosenBackwards = m_backwards->isChecked();
+    m_chosenTyping = m_typing->isChecked();
     accept();
 }
 

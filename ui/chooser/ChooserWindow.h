@@ -31,6 +31,10 @@ public:
     bool ChosenBackwards() const { return m_chosenBackwards; }
     // Ticks "Backwards" for the list selected now, as asked on the command line.
     void SetBackwards(bool backwards);
+    // Whether the answers are to be typed, and ticking "Type the Answer" for the list selected
+    // now and its direction, as asked on the command line.
+    bool ChosenTyping() const { return m_chosenTyping; }
+    void SetTyping(bool typing);
 
     // Reads the lists again and selects `name`, else the one studied last.
     void Reload(const std::string& name = {});
@@ -50,6 +54,8 @@ private:
     // The way the selected list was last chosen to be studied, and remembering a new one.
     void ShowDirection();
     void RememberDirection();
+    // The same for typing the answers, per list and per direction.
+    void RememberTyping();
     void Study();
     void AddList();
     void EditWords();
@@ -63,9 +69,11 @@ private:
     QString m_settingsFile;
     std::filesystem::path m_chosen;
     bool m_chosenBackwards = false;
+    bool m_chosenTyping = false;
     QTreeWidget* m_view = nullptr;
     QPushButton* m_study = nullptr;
     QCheckBox* m_backwards = nullptr;
+    QCheckBox* m_typing = nullptr;
     QPushButton* m_editWords = nullptr;
     QPushButton* m_sync = nullptr;
     QPushButton* m_speech = nullptr;
