@@ -359,3 +359,44 @@ TEST_F(DriveTest, Backwards_HeldByAnotherProgram_SaysSoAndWritesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DriveTypeTest, Type_SuggestsAVerdict_AndThePressAfterItRecordsAsTwoPresses) {
+    TempDir dir;
+    std::string list;
+    for (int i = 0; i < 10; ++i) list += MakeRecord("house", "maison; domicile");
+    WriteFile("list/kelvo.lst", list);
+    std::filesystem::create_directory("session");
+    const DriveRun typed = Drive(
+        "type maison\ninit\npress yes\ntype Maison!\ntype again\npress unsure\ntype domicil\n"
+        "press yes\ntype\npress no\ntype garden\npress yes\nsave\ndump\n");
+    ASSERT_EQ(0, typed.status) << typed.err;
+    const auto typedFiles = SessionFiles();
+    std::filesystem::remove_all("session");
+    std::filesystem::create_directory("session");
+    const DriveRun pressed = Drive(
+        "init\npress yes\npress unsure\npress unsure\npress yes\npress yes\npress no\npress no\n"
+        "press yes\npress yes\nsave\ndump\n");
+    ASSERT_EQ(0, pressed.status) << pressed.err;
+
+    // The claims a typed answer stands in for print nothing of their own.
+    const auto withoutClaims = [](std::vector<std::string> lines) {
+        lines.erase(std::remove(lines.begin(), lines.end(), "press\t-\t0"), lines.end());
+        return lines;
+    };
+    std::vector<std::string> types, others;
+    for (const std::string& line : typed.lines)
+        (line.rfind("type\t", 0) == 0 ? types : others).push_back(line);
+    EXPECT_EQ((std::vector<std::string>{"type\t-", "type\tyes", "type\t-", "type\tunsure",
+                                        "type\tno", "type\tno"}),
+              types);
+    EXPECT_EQ(withoutClaims(pressed.lines), withoutClaims(others));
+    EXPECT_EQ(SessionFiles(), typedFiles);
+
+    // Backwards the word is the answer.
+    const DriveRun backwards = Drive("init\npress yes\ntype HOUSE\n", "--tick 777 --reverse");
+    EXPECT_EQ("type\tyes", backwards.lines.back()) << backwards.err;
+}
+
+}  // namespace

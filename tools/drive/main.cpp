@@ -2,7 +2,7 @@
 // quibbix-drive runs the study engine exactly as the program does, without a window, in the
 // current working directory. Commands come one per line on standard input and are answered
 // at once on standard output, fields separated by one TAB:
-//   init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo
+//   init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo, type [TEXT]
 // "press" clicks an answer button as the window takes it, from the window's start state:
 // "I Know" alone starts, a claim shows the definition, and a verdict records its judgement,
 // takes a due break at once and draws the next word. It answers
@@ -10,6 +10,10 @@
 // code directly; it counts towards the next break but takes none. "undo" takes the last
 // judgement back, as Ctrl+Z in the window does, and answers "undo<TAB>1", or "undo<TAB>0"
 // when there was none to take back (after another press, a break or a restart).
+// "type TEXT" (bare "type" for an empty line) answers the word on screen by typing, as the
+// window's "Type the Answer" does: it reveals, and answers "type<TAB>yes", "unsure" or "no",
+// the verdict the typed text suggests ("type<TAB>-" when no word waits for an answer). The
+// "press C" that follows records what "press C" twice records.
 // "word" answers the current word and definition in UTF-8. A message the engine raises is
 // printed as "message<TAB>caption<TAB>text" and answered OK. Control characters in either
 // are written as \xNN.
@@ -51,6 +55,7 @@
 #include "posix/FolderLock.h"
 #include "posix/PosixFileSystem.h"
 #include "posix/PosixFiles.h"
+#include "typing/TypedAnswer.h"
 
 namespace {
 
@@ -58,7 +63,8 @@ constexpr int kUsageError = 2;
 constexpr const char kUsage[] =
     "Usage: quibbix-drive [--tick N] [--slow-renames MS] [--reverse] < commands\n"
     "Runs the study engine on the list in the current folder, without a window.\n"
-    "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo\n"
+    "commands: init, next, judge C, save, word, counts, dump, press yes|unsure|no, undo,\n"
+    "          type [TEXT]\n"
     "  --reverse   study backwards, from the definition to the word (session-reverse/)\n"
     "  --help      show this text\n"
     "  --version   show the version\n";
@@ -210,7 +216,11 @@ class Driver {
 public:
     // No usage clock: the driver writes no time file, and adds no seconds to the history.
     Driver(DriveEnv& env, DriveSync& sync)
-        : m_select(env), m_history(env), m_session(m_select, nullptr), m_sync(sync) {
+        : m_select(env),
+          m_history(env),
+          m_session(m_select, nullptr),
+          m_sync(sync),
+          m_isBackwards(env.IsBackwards()) {
         m_session.SetHistory(&m_history);
         if (m_sync.IsJoined()) m_session.SetAnswerLog(&m_sync.Log());
         m_session.WaitForStart();
@@ -234,15 +244,19 @@ public:
             int32_t answer = 0;
             if (!ParseAnswer(line.substr(space + 1), answer)) Fail("malformed command: " + line);
             Press(answer);
+        } else if (command == "type") {
+            Type(hasArgument ? line.substr(space + 1) : std::string());
         } else if (hasArgument) {
             Fail("unknown command: " + line);
         } else if (command == "init") {
+            m_isTyped = false;
             m_session.Init();
             m_isInitialized = true;
             const CListRec& current = m_select.GetCurrent();
             std::printf("init\t%d\t%d\t%u\n", m_select.GetCurrentList(), current.m_counter,
                         current.m_wordIndex);
         } else if (command == "next") {
+            m_isTyped = false;
             const bool found = m_session.NextWord();
             const CListRec& current = m_select.GetCurrent();
             std::printf("next\t%d\t%d\t%d\t%u\n", found ? 1 : 0, m_select.GetCurrentList(),
@@ -261,6 +275,7 @@ public:
                 std::string_view(m_select.GetDefinition(), WordListFile::kDefinitionSize));
             std::printf("word\t%s\t%s\n", Escaped(word).c_str(), Escaped(definition).c_str());
         } else if (command == "undo") {
+            m_isTyped = false;
             std::printf("undo\t%d\n", m_session.Undo() ? 1 : 0);
         } else if (command == "counts") {
             PrintCounts();
@@ -288,8 +303,29 @@ private:
         if (m_sync.Run(word == NO_WORD ? -1 : static_cast<int32_t>(word))) m_session.Init();
     }
 
+    // The typed text takes the place of the claim: the answer is revealed, and the press
+    // that follows is claim and verdict both.
+    void Type(const std::string& text) {
+        if (m_session.IsPaused() || !m_session.IsBeforeReveal() || m_isTyped) {
+            std::printf("type\t-\n");
+            return;
+        }
+        const char* field = m_isBackwards ? m_select.GetWord() : m_select.GetDefinition();
+        const size_t size = m_isBackwards ? WordListFile::kWordSize : WordListFile::kDefinitionSize;
+        const std::string answer = FieldText::ToUtf8(std::string_view(field, size));
+        const TypedAnswer::Outcome outcome =
+            TypedAnswer::Compare(QString::fromStdString(text), QString::fromStdString(answer));
+        m_isTyped = true;
+        const char* names[] = {"yes", "unsure", "no"};
+        std::printf("type\t%s\n", names[static_cast<int>(outcome.suggestion)]);
+    }
+
     void Press(int32_t answer) {
         using Kind = StudySession::PressResult::Kind;
+        if (m_isTyped) {
+            m_isTyped = false;
+            m_session.Press(answer);
+        }
         // Until the start press the window shows "I Know" alone. Breaks end at once here, so
         // the session is paused only before that press.
         if (m_session.IsPaused() && answer != StudySession::ANSWER_YES) {
@@ -324,7 +360,10 @@ private:
     HistoryFile m_history;
     StudySession m_session;
     DriveSync& m_sync;
+    const bool m_isBackwards;
     bool m_isInitialized = false;
+    // An answer typed, revealing the word's: the next press decides.
+    bool m_isTyped = false;
 };
 
 void ParseOptions(int argc, char** argv, DriveEnv& env) {
