@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AnswerLine</name>
+    <message>
+        <source>Your answer</source>
+        <translation>Ihre Antwort</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Antwort eingeben, dann Enter drücken</translation>
+    </message>
+    <message>
+        <source>Right: Enter for &quot;I Know&quot;</source>
+        <translation>Richtig: Enter für „Weiß ich“</translation>
+    </message>
+    <message>
+        <source>Right but for the accents: Enter for &quot;Not Sure&quot;</source>
+        <translation>Richtig bis auf die Akzente: Enter für „Nicht sicher“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letter(s) off: Enter for &quot;Not Sure&quot;</source>
+        <translation>
+            <numerusform>%n Buchstabe daneben: Enter für „Nicht sicher“</numerusform>
+            <numerusform>%n Buchstaben daneben: Enter für „Nicht sicher“</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing typed: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Nichts eingegeben: Enter für „Weiß nicht“</translation>
+    </message>
+    <message>
+        <source>Not the answer: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Nicht die Antwort: Enter für „Weiß nicht“</translation>
+    </message>
+    <message>
+        <source>Typed wrong: %1</source>
+        <translation>Falsch getippt: %1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Es fehlt: %1</translation>
+    </message>
+</context>
+<context>
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
@@ -481,6 +523,14 @@ jede Antwort geht weiter.</translation>
         <translation>Die Sprachausgabe-Einstellungen von „%1“ wurden nicht gespeichert.
 
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Type the Answer</source>
+        <translation>Antwort &amp;tippen</translation>
+    </message>
+    <message>
+        <source>Type each answer and be told what was off; backwards, this practises spelling</source>
+        <translation>Jede Antwort eintippen und erfahren, was daneben war; rückwärts übt das die Rechtschreibung</translation>
     </message>
 </context>
 <context>

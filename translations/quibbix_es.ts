@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AnswerLine</name>
+    <message>
+        <source>Your answer</source>
+        <translation>Su respuesta</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Escriba la respuesta y pulse Intro</translation>
+    </message>
+    <message>
+        <source>Right: Enter for &quot;I Know&quot;</source>
+        <translation>Correcto: Intro para «Lo sé»</translation>
+    </message>
+    <message>
+        <source>Right but for the accents: Enter for &quot;Not Sure&quot;</source>
+        <translation>Correcto salvo los acentos: Intro para «No estoy seguro»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letter(s) off: Enter for &quot;Not Sure&quot;</source>
+        <translation>
+            <numerusform>%n letra mal: Intro para «No estoy seguro»</numerusform>
+            <numerusform>%n letras mal: Intro para «No estoy seguro»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing typed: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Nada escrito: Intro para «No lo sé»</translation>
+    </message>
+    <message>
+        <source>Not the answer: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>No es la respuesta: Intro para «No lo sé»</translation>
+    </message>
+    <message>
+        <source>Typed wrong: %1</source>
+        <translation>Escrito mal: %1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Falta: %1</translation>
+    </message>
+</context>
+<context>
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
@@ -481,6 +523,14 @@ cualquier respuesta pasa a la siguiente.</translation>
         <translation>No se han guardado los ajustes de voz de «%1».
 
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Type the Answer</source>
+        <translation>Escri&amp;bir la respuesta</translation>
+    </message>
+    <message>
+        <source>Type each answer and be told what was off; backwards, this practises spelling</source>
+        <translation>Escriba cada respuesta y vea qué estaba mal; al revés, practica la ortografía</translation>
     </message>
 </context>
 <context>

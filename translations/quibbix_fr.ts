@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AnswerLine</name>
+    <message>
+        <source>Your answer</source>
+        <translation>Votre réponse</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Tapez la réponse, puis Entrée</translation>
+    </message>
+    <message>
+        <source>Right: Enter for &quot;I Know&quot;</source>
+        <translation>Juste&#xa0;: Entrée pour «&#xa0;Je sais&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Right but for the accents: Enter for &quot;Not Sure&quot;</source>
+        <translation>Juste aux accents près&#xa0;: Entrée pour «&#xa0;Pas sûr&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letter(s) off: Enter for &quot;Not Sure&quot;</source>
+        <translation>
+            <numerusform>%n lettre fausse&#xa0;: Entrée pour «&#xa0;Pas sûr&#xa0;»</numerusform>
+            <numerusform>%n lettres fausses&#xa0;: Entrée pour «&#xa0;Pas sûr&#xa0;»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing typed: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Rien de tapé&#xa0;: Entrée pour «&#xa0;Je ne sais pas&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Not the answer: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Ce n&apos;est pas la réponse&#xa0;: Entrée pour «&#xa0;Je ne sais pas&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Typed wrong: %1</source>
+        <translation>Tapé faux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Manque&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
@@ -481,6 +523,14 @@ toute réponse passe à la suite.</translation>
         <translation>Les réglages de voix de «&#xa0;%1&#xa0;» n&apos;ont pas été enregistrés.
 
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Type the Answer</source>
+        <translation>Taper la ré&amp;ponse</translation>
+    </message>
+    <message>
+        <source>Type each answer and be told what was off; backwards, this practises spelling</source>
+        <translation>Tapez chaque réponse et voyez ce qui était faux&#xa0;; à rebours, on s&apos;exerce à l&apos;orthographe</translation>
     </message>
 </context>
 <context>

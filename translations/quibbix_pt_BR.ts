@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AnswerLine</name>
+    <message>
+        <source>Your answer</source>
+        <translation>Sua resposta</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Digite a resposta e pressione Enter</translation>
+    </message>
+    <message>
+        <source>Right: Enter for &quot;I Know&quot;</source>
+        <translation>Certo: Enter para “Eu sei”</translation>
+    </message>
+    <message>
+        <source>Right but for the accents: Enter for &quot;Not Sure&quot;</source>
+        <translation>Certo, exceto os acentos: Enter para “Não tenho certeza”</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letter(s) off: Enter for &quot;Not Sure&quot;</source>
+        <translation>
+            <numerusform>%n letra errada: Enter para “Não tenho certeza”</numerusform>
+            <numerusform>%n letras erradas: Enter para “Não tenho certeza”</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing typed: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Nada digitado: Enter para “Não sei”</translation>
+    </message>
+    <message>
+        <source>Not the answer: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Não é a resposta: Enter para “Não sei”</translation>
+    </message>
+    <message>
+        <source>Typed wrong: %1</source>
+        <translation>Digitado errado: %1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Falta: %1</translation>
+    </message>
+</context>
+<context>
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
@@ -481,6 +523,14 @@ qualquer resposta continua.</translation>
         <translation>As configurações de pronúncia de “%1” não foram salvas.
 
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Type the Answer</source>
+        <translation>&amp;Digitar a resposta</translation>
+    </message>
+    <message>
+        <source>Type each answer and be told what was off; backwards, this practises spelling</source>
+        <translation>Digite cada resposta e veja o que estava errado; ao contrário, isso treina a ortografia</translation>
     </message>
 </context>
 <context>

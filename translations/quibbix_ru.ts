@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AnswerLine</name>
+    <message>
+        <source>Your answer</source>
+        <translation>Ваш ответ</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Введите ответ и нажмите Enter</translation>
+    </message>
+    <message>
+        <source>Right: Enter for &quot;I Know&quot;</source>
+        <translation>Верно: Enter — «Знаю»</translation>
+    </message>
+    <message>
+        <source>Right but for the accents: Enter for &quot;Not Sure&quot;</source>
+        <translation>Верно, кроме диакритики: Enter — «Не уверен»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letter(s) off: Enter for &quot;Not Sure&quot;</source>
+        <translation>
+            <numerusform>%n буква не та: Enter — «Не уверен»</numerusform>
+            <numerusform>%n буквы не те: Enter — «Не уверен»</numerusform>
+            <numerusform>%n букв не те: Enter — «Не уверен»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing typed: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Ничего не введено: Enter — «Не знаю»</translation>
+    </message>
+    <message>
+        <source>Not the answer: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>Это не ответ: Enter — «Не знаю»</translation>
+    </message>
+    <message>
+        <source>Typed wrong: %1</source>
+        <translation>Введено неверно: %1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Не хватает: %1</translation>
+    </message>
+</context>
+<context>
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
@@ -485,6 +528,14 @@ any answer goes on.</source>
         <translation>Настройки озвучки списка «%1» не сохранены.
 
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Type the Answer</source>
+        <translation>&amp;Вводить ответ</translation>
+    </message>
+    <message>
+        <source>Type each answer and be told what was off; backwards, this practises spelling</source>
+        <translation>Вводите каждый ответ и узнавайте, что было не так; в обратную сторону это тренирует правописание</translation>
     </message>
 </context>
 <context>

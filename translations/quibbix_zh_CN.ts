@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AnswerLine</name>
+    <message>
+        <source>Your answer</source>
+        <translation>你的答案</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>输入答案，然后按 Enter</translation>
+    </message>
+    <message>
+        <source>Right: Enter for &quot;I Know&quot;</source>
+        <translation>正确：按 Enter 选“我认识”</translation>
+    </message>
+    <message>
+        <source>Right but for the accents: Enter for &quot;Not Sure&quot;</source>
+        <translation>除重音符号外正确：按 Enter 选“不确定”</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letter(s) off: Enter for &quot;Not Sure&quot;</source>
+        <translation>
+            <numerusform>错了 %n 个字母：按 Enter 选“不确定”</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing typed: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>没有输入：按 Enter 选“不认识”</translation>
+    </message>
+    <message>
+        <source>Not the answer: Enter for &quot;Don&apos;t Know&quot;</source>
+        <translation>不是答案：按 Enter 选“不认识”</translation>
+    </message>
+    <message>
+        <source>Typed wrong: %1</source>
+        <translation>输入错误：%1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>缺少：%1</translation>
+    </message>
+</context>
+<context>
     <name>CBreakDlg</name>
     <message>
         <source>Time left</source>
@@ -477,6 +518,14 @@ any answer goes on.</source>
         <translation>“%1”的朗读设置未保存。
 
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Type the Answer</source>
+        <translation>输入答案(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Type each answer and be told what was off; backwards, this practises spelling</source>
+        <translation>输入每个答案并查看哪里错了；反向学习时可练习拼写</translation>
     </message>
 </context>
 <context>
