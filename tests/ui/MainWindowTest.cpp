@@ -387,7 +387,10 @@ TEST(MainWindowTest, ForcedBreak_ComesWithThe150thJudgement_NotThe149th) {
 }
 
 TEST(MainWindowTest, ForcedBreak_ComesAt780000Ms_NotAt779000) {
-    for (const auto& [ms, breaks] : {std::pair{779000, false}, std::pair{780000, true}}) {
+    for (const auto& pair : {std::pair{779000, false}, std::pair{780000, true}}) {
+        // Named, not bound: a lambda may not capture a structured binding before C++20.
+        const int ms = pair.first;
+        const bool breaks = pair.second;
         SCOPED_TRACE(ms);
         MainWindowHarness h;
         h.Run([&](Dlg& dlg) {
