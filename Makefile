@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test bench run format format-check clean fuzz build-sanitize test-sanitize install package
+.PHONY: all deps configure build test bench run format format-check tidy clean fuzz build-sanitize test-sanitize install package
 
 all: build
 
@@ -71,6 +71,12 @@ format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES) && echo "format-check: every source follows .clang-format"
 	@missing=$$(grep -L 'SPDX-License-Identifier: GPL-2.0-or-later' $(SOURCES)); \
 	if [ -n "$$missing" ]; then echo "no SPDX licence line in:"; echo "$$missing"; exit 1; fi
+
+# The checks .clang-tidy names, over every library and program (not the tests); a few
+# minutes on two cores, so not part of CI.
+TIDY_FOLDERS = engine|posix|windowfit|emf|translations|platform|imports|launch|lists|sync|typing|ui|app|tools
+tidy: build
+	run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '^$(CURDIR)/($(TIDY_FOLDERS))/'
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -139,7 +139,10 @@ FieldEncoder::Outcome FieldEncoder::Encode(const std::string& text, size_t limit
     std::string compact;
     if (encodedSize <= limit) {
         outcome.text = text;
-        outcome.bytes = utf8 ? text : std::move(single);
+        if (utf8)
+            outcome.bytes = text;
+        else
+            outcome.bytes = std::move(single);
     } else if (utf8 && !(compact = CompactIfFits(text, limit)).empty()) {
         outcome.text = text;
         outcome.bytes = std::move(compact);
