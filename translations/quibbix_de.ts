@@ -1797,6 +1797,37 @@ jede Antwort geht weiter.</translation>
     </message>
 </context>
 <context>
+    <name>MediaStore</name>
+    <message>
+        <source>%1: cannot be read (%2); left out</source>
+        <translation>%1: kann nicht gelesen werden (%2); ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1: ein symbolischer Link, dem nie gefolgt wird; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1: keine gewöhnliche Datei; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1: größer als 16 MiB; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: could not be copied into the list; left out</source>
+        <translation>%1: konnte nicht in die Liste kopiert werden; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1: kein Bild und keine Aufnahme, die Quibbix aufbewahrt; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
+        <translation>%1: die Bilder und Aufnahmen der Liste würden 1 GiB überschreiten; ausgelassen</translation>
+    </message>
+</context>
+<context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>

@@ -1798,6 +1798,37 @@ colores</translation>
     </message>
 </context>
 <context>
+    <name>MediaStore</name>
+    <message>
+        <source>%1: cannot be read (%2); left out</source>
+        <translation>%1: no se puede leer (%2); se omite</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1: un enlace simbólico, que nunca se sigue; se omite</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1: no es un archivo normal; se omite</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1: mayor de 16 MiB; se omite</translation>
+    </message>
+    <message>
+        <source>%1: could not be copied into the list; left out</source>
+        <translation>%1: no se pudo copiar en la lista; se omite</translation>
+    </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1: no es una imagen ni una grabación que Quibbix guarde; se omite</translation>
+    </message>
+    <message>
+        <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
+        <translation>%1: las imágenes y grabaciones de la lista superarían 1 GiB; se omite</translation>
+    </message>
+</context>
+<context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>

@@ -1798,6 +1798,37 @@ toute réponse passe à la suite.</translation>
     </message>
 </context>
 <context>
+    <name>MediaStore</name>
+    <message>
+        <source>%1: cannot be read (%2); left out</source>
+        <translation>%1&#xa0;: illisible (%2)&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1&#xa0;: un lien symbolique, jamais suivi&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1&#xa0;: pas un fichier ordinaire&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1&#xa0;: plus de 16&#xa0;Mio&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: could not be copied into the list; left out</source>
+        <translation>%1&#xa0;: n&apos;a pas pu être copié dans la liste&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1&#xa0;: ni une image ni un enregistrement que Quibbix garde&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
+        <translation>%1&#xa0;: les images et enregistrements de la liste dépasseraient 1&#xa0;Gio&#xa0;; laissé de côté</translation>
+    </message>
+</context>
+<context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>

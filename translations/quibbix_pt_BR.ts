@@ -1797,6 +1797,37 @@ qualquer resposta continua.</translation>
     </message>
 </context>
 <context>
+    <name>MediaStore</name>
+    <message>
+        <source>%1: cannot be read (%2); left out</source>
+        <translation>%1: não pode ser lido (%2); deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1: um link simbólico, que nunca é seguido; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1: não é um arquivo comum; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1: maior que 16 MiB; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: could not be copied into the list; left out</source>
+        <translation>%1: não pôde ser copiado para a lista; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1: não é uma imagem nem uma gravação que o Quibbix guarde; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
+        <translation>%1: as imagens e gravações da lista passariam de 1 GiB; deixado de fora</translation>
+    </message>
+</context>
+<context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>

@@ -1816,6 +1816,37 @@ any answer goes on.</source>
     </message>
 </context>
 <context>
+    <name>MediaStore</name>
+    <message>
+        <source>%1: cannot be read (%2); left out</source>
+        <translation>%1: не читается (%2); пропущено</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1: символическая ссылка, по ссылкам Quibbix не переходит; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1: не обычный файл; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1: больше 16 МиБ; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: could not be copied into the list; left out</source>
+        <translation>%1: не удалось скопировать в список; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1: не изображение и не запись, которые хранит Quibbix; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
+        <translation>%1: изображения и записи списка превысили бы 1 ГиБ; пропущено</translation>
+    </message>
+</context>
+<context>
     <name>ModuleLoader</name>
     <message>
         <source>%1 could not be loaded (%2). Reinstalling Quibbix brings it back.</source>
