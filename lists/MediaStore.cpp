@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -107,6 +108,37 @@ std::optional<std::string> MediaStore::Add(const fs::path& source, const std::st
         note = Noted(what, QT_TRANSLATE_NOOP("MediaStore", "%1: larger than 16 MiB; left out"));
         return std::nullopt;
     }
+    return Copy(
+        [&in](char* buffer, size_t room) {
+            ssize_t got;
+            do got = ::read(in.Get(), buffer, room);
+            while (got < 0 && errno == EINTR);
+            return got;
+        },
+        extension, what, note);
+}
+
+std::optional<std::string> MediaStore::AddBytes(std::string_view bytes,
+                                                const std::string& extension,
+                                                const std::string& what, std::string& note) {
+    if (bytes.size() > kMaxFileBytes) {
+        note = Noted(what, QT_TRANSLATE_NOOP("MediaStore", "%1: larger than 16 MiB; left out"));
+        return std::nullopt;
+    }
+    size_t given = 0;
+    return Copy(
+        [bytes, &given](char* buffer, size_t room) {
+            const size_t piece = std::min(room, bytes.size() - given);
+            std::memcpy(buffer, bytes.data() + given, piece);
+            given += piece;
+            return static_cast<ssize_t>(piece);
+        },
+        extension, what, note);
+}
+
+std::optional<std::string> MediaStore::Copy(const std::function<ssize_t(char*, size_t)>& next,
+                                            const std::string& extension, const std::string& what,
+                                            std::string& note) {
     std::error_code ignored;
     fs::create_directories(Dir(), ignored);
     fs::path temp;
@@ -116,8 +148,7 @@ std::optional<std::string> MediaStore::Add(const fs::path& source, const std::st
     uint64_t copied = 0;
     bool ok = out.Get() >= 0;
     while (ok) {
-        const ssize_t got = ::read(in.Get(), buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR) continue;
+        const ssize_t got = next(buffer.data(), buffer.size());
         if (got <= 0) {
             ok = got == 0;
             break;
@@ -135,30 +166,6 @@ std::optional<std::string> MediaStore::Add(const fs::path& source, const std::st
         return std::nullopt;
     }
     return Keep(temp, Hex(hash.result()), extension, what, note);
-}
-
-std::optional<std::string> MediaStore::AddBytes(std::string_view bytes,
-                                                const std::string& extension,
-                                                const std::string& what, std::string& note) {
-    if (bytes.size() > kMaxFileBytes) {
-        note = Noted(what, QT_TRANSLATE_NOOP("MediaStore", "%1: larger than 16 MiB; left out"));
-        return std::nullopt;
-    }
-    std::error_code ignored;
-    fs::create_directories(Dir(), ignored);
-    fs::path temp;
-    Descriptor out(CreateTemp(Dir(), temp));
-    const bool ok = out.Get() >= 0 && WriteAll(out.Get(), bytes.data(), bytes.size()) &&
-                    ::fsync(out.Get()) == 0 && out.Close() == 0;
-    if (!ok) {
-        if (!temp.empty()) fs::remove(temp, ignored);
-        note = Noted(what, QT_TRANSLATE_NOOP("MediaStore",
-                                             "%1: could not be copied into the list; left out"));
-        return std::nullopt;
-    }
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(bytes.data(), qsizetype(bytes.size())), QCryptographicHash::Sha256);
-    return Keep(temp, Hex(digest), extension, what, note);
 }
 
 std::optional<std::string> MediaStore::Keep(const fs::path& temp, const std::string& digest,

@@ -10,10 +10,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 class MediaStore {
 public:
@@ -47,6 +49,11 @@ public:
 
 private:
     std::filesystem::path Dir() const { return m_folder / kDir; }
+    // Copies what `next` gives (as read() does: a piece, 0 at the end, -1 on failure) into a
+    // new file of the store, hashing it on the way.
+    std::optional<std::string> Copy(const std::function<ssize_t(char*, size_t)>& next,
+                                    const std::string& extension, const std::string& what,
+                                    std::string& note);
     // Moves the finished copy at `temp` to its name, or drops it when the name is there.
     std::optional<std::string> Keep(const std::filesystem::path& temp, const std::string& digest,
                                     const std::string& extension, const std::string& what,
