@@ -84,6 +84,8 @@ TypedAnswer::Outcome AnswerLine::Judge(const QString& answer) {
     if (!outcome.pieces.empty())
         text += QStringLiteral("&nbsp;&nbsp;&mdash;&nbsp;&nbsp;") + Marked(outcome);
     m_outcome->setText(text);
+    // A long answer runs out of a narrow line; the whole of it is a hover away.
+    m_outcome->setToolTip(text);
     m_outcome->setAccessibleName(Spoken(outcome));
     m_entry->hide();
     m_outcome->show();
