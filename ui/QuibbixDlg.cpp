@@ -630,15 +630,17 @@ void CQuibbixDlg::moveEvent(QMoveEvent* event) {
 void CQuibbixDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // After an answer typed, Enter takes the verdict it suggests.
-        PushButton* button = m_btnYes;
-        if (m_isTypedRevealed)
-            button = m_suggested == ANSWER_NO       ? m_btnNo
-                     : m_suggested == ANSWER_UNSURE ? m_btnUnsure
-                                                    : m_btnYes;
+        PushButton* button = m_isTypedRevealed ? SuggestedButton() : m_btnYes;
         if (button && button->isVisible() && button->isEnabled()) button->click();
         return;
     }
     TemplateDialog::keyPressEvent(event);
+}
+
+PushButton* CQuibbixDlg::SuggestedButton() const {
+    return m_suggested == ANSWER_NO       ? m_btnNo
+           : m_suggested == ANSWER_UNSURE ? m_btnUnsure
+                                          : m_btnYes;
 }
 
 void CQuibbixDlg::FocusFirstAnswer() {
@@ -647,9 +649,7 @@ void CQuibbixDlg::FocusFirstAnswer() {
         return;
     }
     if (m_isTypedRevealed) {
-        PushButton* suggested = m_suggested == ANSWER_NO       ? m_btnNo
-                                : m_suggested == ANSWER_UNSURE ? m_btnUnsure
-                                                               : m_btnYes;
+        PushButton* suggested = SuggestedButton();
         TellAnswerButtons(suggested);
         SetKeyboardFocus(suggested);
         return;

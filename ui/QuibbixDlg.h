@@ -192,6 +192,8 @@ private:
     // Where control `id` goes for the current client size: its template rectangle with its
     // edges moved.
     void PlaceFromTemplate(QWidget* control, int id, int dLeft, int dTop, int dRight, int dBottom);
+    // The button of the verdict an answer typed suggests.
+    PushButton* SuggestedButton() const;
     // Focuses the first answer shown, whose description then tells what is on screen.
     void FocusFirstAnswer();
     // What a screen reader hears after a press: the definition once revealed, else the word
