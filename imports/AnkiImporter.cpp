@@ -146,7 +146,7 @@ ImportedEntry AnkiImporter::MakeEntry(const Header& header, bool html, const Par
         const std::string& raw = row.fields[column - 1].text;
         return html ? HtmlText::Flatten(raw) : std::string(TextTidy::WithoutOuterSpaces(raw));
     };
-    return {row.line, field(wordColumn), field(definitionColumn)};
+    return {row.line, field(wordColumn), field(definitionColumn), {}};
 }
 
 size_t AnkiImporter::ReadHeader(std::string_view text, Header& header, int& lines) {

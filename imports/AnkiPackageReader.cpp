@@ -3,10 +3,10 @@
 
 #include "engine/LearnersWords.h"
 #include "imports/AnkiCollection.h"
+#include "imports/AnkiMedia.h"
 #include "imports/HtmlText.h"
 #include "imports/ZipArchive.h"
-
-#include <zstd.h>
+#include "imports/ZstdStream.h"
 
 #include <memory>
 
@@ -36,25 +36,25 @@ constexpr const char* kUpdateAnki = QT_TRANSLATE_NOOP(
     "; it may come from a newer Anki: export it again with \"Support older Anki versions\" "
     "ticked");
 
-struct DecompressContextFree {
-    void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
-};
-
 }  // namespace
 
 AnkiPackageReader::AnkiPackageReader(Diagnostics& diagnostics, std::string fileName)
     : m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
 
 bool AnkiPackageReader::ReadFile(const std::string& path, std::vector<ImportedEntry>& entries) {
-    ZipArchive zip;
+    // Kept open by the media, which are read only once the words are chosen.
+    const auto zip = std::make_shared<ZipArchive>();
     std::string error;
-    if (!zip.Open(path, error))
+    if (!zip->Open(path, error))
         return Refuse(LearnersWords::Filled(
             LearnersWords::Said(
                 "Import",
                 "not a readable Anki package: the zip archive is damaged or cut short (%1)"),
             {error}));
-    return ReadArchive(zip, entries);
+    if (!ReadArchive(*zip, entries)) return false;
+    auto media = std::make_shared<AnkiMedia>(zip);
+    if (!media->IsEmpty()) m_media = std::move(media);
+    return true;
 }
 
 bool AnkiPackageReader::ReadBytes(const std::string& bytes, std::vector<ImportedEntry>& entries) {
@@ -98,7 +98,13 @@ bool AnkiPackageReader::ReadArchive(const ZipArchive& zip, std::vector<ImportedE
     entries.reserve(notes.size());
     int number = 0;
     for (AnkiCollection::Note& note : notes) {
-        entries.push_back({++number, HtmlText::Flatten(note.front), HtmlText::Flatten(note.back)});
+        CardMedia media;
+        media.wordPicture = HtmlText::FirstPicture(note.front);
+        media.wordSound = HtmlText::FirstSound(note.front);
+        media.definitionPicture = HtmlText::FirstPicture(note.back);
+        media.definitionSound = HtmlText::FirstSound(note.back);
+        entries.push_back({++number, HtmlText::Flatten(note.front), HtmlText::Flatten(note.back),
+                           std::move(media)});
         note = AnkiCollection::Note();
     }
     m_title = collection.DeckName();
@@ -151,37 +157,28 @@ bool AnkiPackageReader::Unpack(const ZipArchive& zip, const std::string& name, b
     return Decompress(bytes, image);
 }
 
-// Streams rather than trusting the size a frame states, so a small file that unpacks to
-// gigabytes stops at the limit.
 bool AnkiPackageReader::Decompress(const std::string& compressed, std::string& image) {
-    const std::unique_ptr<ZSTD_DCtx, DecompressContextFree> context(ZSTD_createDCtx());
-    if (!context)
-        return Refuse(LearnersWords::Said("Import", "out of memory unpacking the collection"));
-    ZSTD_inBuffer in = {compressed.data(), compressed.size(), 0};
-    std::string chunk(ZSTD_DStreamOutSize(), '\0');
-    size_t pending = 0;  // nonzero while a frame is unfinished
-    for (;;) {
-        ZSTD_outBuffer out = {chunk.data(), chunk.size(), 0};
-        pending = ZSTD_decompressStream(context.get(), &out, &in);
-        if (ZSTD_isError(pending))
+    std::string error;
+    switch (ZstdStream::Unpack(compressed, kMaxCollectionSize, image, error)) {
+        case ZstdStream::Result::kOk:
+            return true;
+        case ZstdStream::Result::kNoMemory:
+            return Refuse(LearnersWords::Said("Import", "out of memory unpacking the collection"));
+        case ZstdStream::Result::kDamaged:
             return Refuse(LearnersWords::Filled(
                 LearnersWords::Said(
                     "Import", "the Anki package is damaged: its collection does not unpack (%1)"),
-                {ZSTD_getErrorName(pending)}));
-        if (image.size() + out.pos > kMaxCollectionSize)
+                {error}));
+        case ZstdStream::Result::kTooLarge:
             return Refuse(LearnersWords::Filled(
                 LearnersWords::Said(
                     "Import", "the collection unpacks to more than %1 MiB; refused as damaged"),
                 {std::to_string(kMaxCollectionSize >> 20)}));
-        image.append(chunk.data(), out.pos);
-        // The input may be used up with output still to flush; the end is where a call with
-        // no input left gives nothing more.
-        if (in.pos == in.size && (pending == 0 || out.pos == 0)) break;
+        case ZstdStream::Result::kCutShort:
+            break;
     }
-    if (pending != 0)
-        return Refuse(LearnersWords::Said(
-            "Import", "the Anki package is damaged: its collection is cut short"));
-    return true;
+    return Refuse(
+        LearnersWords::Said("Import", "the Anki package is damaged: its collection is cut short"));
 }
 
 bool AnkiPackageReader::Refuse(const std::string& reason) {

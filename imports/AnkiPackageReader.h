@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Reads the decks people download and share, Anki packages (.apkg, and whole collections as
 // .colpkg): a zip archive holding the collection database, zstd-compressed in current
-// exports, beside the media, which are left alone. Each note gives an entry, its first
-// field the word and its second the definition, flattened from HTML.
+// exports, beside the media. Each note gives an entry, its first field the word and its
+// second the definition, flattened from HTML, with the first picture and sound of each.
 
 #include "imports/Diagnostics.h"
 #include "imports/ImportedEntry.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
+class MediaSource;
 class ZipArchive;
 
 class AnkiPackageReader {
@@ -30,6 +32,8 @@ public:
 
     // The name of the deck that holds every note, or empty.
     const std::string& Title() const { return m_title; }
+    // The package's media, once a file is read; nothing when it holds none.
+    std::shared_ptr<const MediaSource> Media() const { return m_media; }
 
 private:
     bool ReadArchive(const ZipArchive& zip, std::vector<ImportedEntry>& entries);
@@ -42,4 +46,5 @@ private:
     Diagnostics& m_diagnostics;
     std::string m_fileName;
     std::string m_title;
+    std::shared_ptr<const MediaSource> m_media;
 };

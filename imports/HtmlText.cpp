@@ -192,6 +192,48 @@ std::string HtmlText::Flatten(std::string_view html) {
     return TextTidy::CollapseSpace(DecodeEntities(text));
 }
 
+std::string HtmlText::FirstPicture(std::string_view html) {
+    const std::string lower = TextTidy::Lower(html);
+    for (size_t tag = lower.find("<img"); tag != std::string::npos;
+         tag = lower.find("<img", tag + 4)) {
+        const size_t end = lower.find('>', tag);
+        const std::string_view inside =
+            std::string_view(lower).substr(tag, end == std::string::npos ? end : end - tag);
+        size_t src = inside.find("src");
+        while (src != std::string_view::npos) {
+            const size_t before = src;
+            src += 3;
+            while (src < inside.size() && inside[src] == ' ') ++src;
+            const bool isAttribute = std::isspace(static_cast<unsigned char>(inside[before - 1]));
+            if (isAttribute && src < inside.size() && inside[src] == '=') break;
+            src = inside.find("src", src);
+        }
+        if (src == std::string_view::npos) continue;
+        size_t begin = src + 1;
+        while (begin < inside.size() && inside[begin] == ' ') ++begin;
+        if (begin >= inside.size()) continue;
+        const char quote = inside[begin] == '"' || inside[begin] == '\'' ? inside[begin] : 0;
+        if (quote) ++begin;
+        size_t stop = begin;
+        while (stop < inside.size() &&
+               (quote ? inside[stop] != quote
+                      : !std::isspace(static_cast<unsigned char>(inside[stop]))))
+            ++stop;
+        // The name as written, not lowered: the offsets are the same in both.
+        const std::string name = DecodeEntities(html.substr(tag + begin, stop - begin));
+        if (!name.empty()) return name;
+    }
+    return {};
+}
+
+std::string HtmlText::FirstSound(std::string_view html) {
+    const size_t open = html.find("[sound:");
+    if (open == std::string_view::npos) return {};
+    const size_t close = html.find(']', open);
+    if (close == std::string_view::npos) return {};
+    return std::string(html.substr(open + 7, close - open - 7));
+}
+
 bool HtmlText::LooksLikeHtml(std::string_view text) {
     size_t close = text.find('>');
     for (size_t pos = text.find('<'); pos != std::string_view::npos;

@@ -5,6 +5,7 @@
 
 #include "engine/LearnersWords.h"
 #include "engine/ListRec.h"
+#include "imports/CardMedia.h"
 
 #include <cstddef>
 #include <string>
@@ -13,6 +14,7 @@ struct ImportedEntry {
     int line = 0;
     std::string word;
     std::string definition;
+    CardMedia media;  // references the importer's MediaSource fetches
 };
 
 // A list holds at most kMaxStudyWords words, so an importer stops at the entry past that

@@ -2,6 +2,7 @@
 #include "imports/KvtmlImporter.h"
 
 #include "engine/LearnersWords.h"
+#include "imports/FolderMedia.h"
 #include "imports/ImportAdvice.h"
 #include "imports/TextTidy.h"
 
@@ -245,6 +246,10 @@ void KvtmlImporter::ReadTranslation(QXmlStreamReader& xml, int position,
             translation.comment = ElementText(xml);
         else if (IsNamed(xml, "paraphrase"))
             translation.paraphrase = ElementText(xml);
+        else if (IsNamed(xml, "image"))
+            translation.image = ElementText(xml);
+        else if (IsNamed(xml, "sound"))
+            translation.sound = ElementText(xml);
         else
             Skip(xml);
     }
@@ -264,7 +269,19 @@ ImportedEntry KvtmlImporter::MakeEntry(int line, const std::vector<Translation>&
     entry.definition = !meaning.text.empty()   ? meaning.text
                        : !word.comment.empty() ? word.comment
                                                : word.paraphrase;
+    entry.media.wordPicture = MediaPath(line, word.image);
+    entry.media.wordSound = MediaPath(line, word.sound);
+    entry.media.definitionPicture = MediaPath(line, meaning.image);
+    entry.media.definitionSound = MediaPath(line, meaning.sound);
     return entry;
+}
+
+std::string KvtmlImporter::MediaPath(int line, const std::string& written) {
+    if (written.empty()) return {};
+    std::string note;
+    std::string path = FolderMedia::Resolve(m_fileName, written, note);
+    if (!note.empty()) m_diagnostics.Note(m_fileName, line, note);
+    return path;
 }
 
 void KvtmlImporter::ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries) {

@@ -32,6 +32,7 @@ public:
 private:
     struct Translation {
         std::string text, comment, paraphrase;
+        std::string image, sound;  // as written: a path or a file: URL
     };
 
     void ReadInformation(QXmlStreamReader& xml);
@@ -46,6 +47,8 @@ private:
     void ReadVersion1(QXmlStreamReader& xml, std::vector<ImportedEntry>& entries);
     static bool IsEmpty(const std::vector<Translation>& translations);
     ImportedEntry MakeEntry(int line, const std::vector<Translation>& translations);
+    // The path the document means by the media reference `written`; empty, noted, for none.
+    std::string MediaPath(int line, const std::string& written);
     // Stops the reading at the entry past kMaxImportedEntries.
     void Add(ImportedEntry entry, std::vector<ImportedEntry>& entries);
 

@@ -34,7 +34,8 @@ std::string Shown(const std::string& word) {
 RecordEncoder::RecordEncoder(const Options& options, Diagnostics& diagnostics, std::string fileName)
     : m_options(options), m_diagnostics(diagnostics), m_fileName(std::move(fileName)) {}
 
-std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& entries) {
+std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& entries,
+                                              std::vector<size_t>* kept) {
     std::vector<WordRecord> records;
     std::unordered_map<std::string, int> firstLineOf;
     for (const ImportedEntry& entry : entries) {
@@ -75,6 +76,7 @@ std::vector<WordRecord> RecordEncoder::Encode(const std::vector<ImportedEntry>& 
                     where);
         }
         records.push_back(std::move(record));
+        if (kept) kept->push_back(static_cast<size_t>(&entry - entries.data()));
     }
     return records;
 }

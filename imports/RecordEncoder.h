@@ -24,8 +24,10 @@ public:
     // `diagnostics` must outlive the encoder.
     RecordEncoder(const Options& options, Diagnostics& diagnostics, std::string fileName);
 
-    // The records of the entries that were not refused, in input order.
-    std::vector<WordRecord> Encode(const std::vector<ImportedEntry>& entries);
+    // The records of the entries that were not refused, in input order; `kept`, when given,
+    // gets the index in `entries` of each.
+    std::vector<WordRecord> Encode(const std::vector<ImportedEntry>& entries,
+                                   std::vector<size_t>* kept = nullptr);
     int RefusedCount() const { return m_refused; }
 
 private:

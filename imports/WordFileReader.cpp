@@ -5,6 +5,7 @@
 #include "engine/LearnersWords.h"
 #include "imports/AnkiImporter.h"
 #include "imports/AnkiPackageReader.h"
+#include "imports/FolderMedia.h"
 #include "imports/FormatGuesser.h"
 #include "imports/ImportAdvice.h"
 #include "imports/ImportedEntry.h"
@@ -15,6 +16,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace {
 
@@ -58,6 +60,7 @@ bool ReadText(const std::string& path, std::string bytes, ImportOptions options,
         if (isGuessed) NoteGuess(path, options.format, diagnostics);
         KvtmlImporter importer(options, diagnostics, path);
         const bool isRead = importer.Read(bytes, entries);
+        file.mediaSource = std::make_shared<FolderMedia>();
         file.title = importer.Title();
         file.wordLocale = importer.WordLocale();
         file.definitionLocale = importer.DefinitionLocale();
@@ -122,7 +125,38 @@ bool ReadEntries(const std::string& path, const ImportOptions& options, Diagnost
     AnkiPackageReader reader(diagnostics, path);
     if (!reader.ReadFile(path, entries)) return false;
     file.title = reader.Title();
+    file.mediaSource = reader.Media();
     return true;
+}
+
+// Keeps what the source can bring of each kept entry's media, and says once of each
+// reference that it cannot (a missing picture many cards name is one note).
+void TakeMedia(const std::string& path, const std::vector<ImportedEntry>& entries,
+               const std::vector<size_t>& kept, Diagnostics& diagnostics, WordFile& file) {
+    std::map<std::string, bool> checked;
+    const auto usable = [&](std::string& reference, int line) {
+        if (reference.empty()) return;
+        auto [known, isNew] = checked.emplace(reference, false);
+        std::string note;
+        if (isNew && file.mediaSource) known->second = file.mediaSource->Check(reference, note);
+        if (isNew && !note.empty()) diagnostics.Note(path, line, note);
+        if (!known->second) reference.clear();
+    };
+    bool hasAny = false;
+    std::vector<CardMedia> media(kept.size());
+    for (size_t i = 0; i < kept.size(); ++i) {
+        const ImportedEntry& entry = entries[kept[i]];
+        if (entry.media.IsEmpty()) continue;
+        media[i] = entry.media;
+        for (std::string* reference : {&media[i].wordPicture, &media[i].wordSound,
+                                       &media[i].definitionPicture, &media[i].definitionSound})
+            usable(*reference, entry.line);
+        hasAny = hasAny || !media[i].IsEmpty();
+    }
+    if (hasAny)
+        file.media = std::move(media);
+    else
+        file.mediaSource.reset();
 }
 
 }  // namespace
@@ -135,7 +169,9 @@ WordFile Read(const std::string& path, const ImportOptions& import,
     std::vector<ImportedEntry> entries;
     if (!ReadEntries(path, import, diagnostics, entries, result)) return result;
     RecordEncoder encoder(encode, diagnostics, path);
-    result.records = encoder.Encode(entries);
+    std::vector<size_t> kept;
+    result.records = encoder.Encode(entries, &kept);
+    TakeMedia(path, entries, kept, diagnostics, result);
     result.refusedCount = encoder.RefusedCount();
     result.isReadable = true;
     return result;

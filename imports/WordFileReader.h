@@ -5,10 +5,13 @@
 // that they accept and refuse alike.
 
 #include "engine/WordRecord.h"
+#include "imports/CardMedia.h"
 #include "imports/Diagnostics.h"
 #include "imports/ImportOptions.h"
+#include "imports/MediaSource.h"
 #include "imports/RecordEncoder.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,10 @@ struct WordFile {
     int encodingConfidence = -1;      // 0 to 100 when the encoding was guessed, else -1
     bool headerLikely = false;        // the first entry reads like column titles
     bool isUndecodable = false;       // the text reads in neither the encoding given nor a guess
+    // The pictures and recordings of each record, as `mediaSource` fetches them: empty when
+    // no record has any. A reference that cannot come in is noted and left out here.
+    std::vector<CardMedia> media;
+    std::shared_ptr<const MediaSource> mediaSource;
 };
 
 namespace WordFileReader {

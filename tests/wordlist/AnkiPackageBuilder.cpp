@@ -163,8 +163,7 @@ void InsertNotes(sqlite3* db, const AnkiPackageContents& contents) {
     sqlite3_finalize(card);
 }
 
-// The media map: JSON in the older packages; the current ones write a protocol buffer, which
-// the reader never looks at, so the JSON stands in for both.
+// The media map of the older packages: JSON, from each member's number to its name.
 std::string MediaMap(const AnkiPackageContents& contents) {
     std::string map = "{";
     for (size_t i = 0; i < contents.media.size(); ++i) {
@@ -172,6 +171,27 @@ std::string MediaMap(const AnkiPackageContents& contents) {
         map += Json(std::to_string(i)) + ":" + Json(contents.media[i].first);
     }
     return map + "}";
+}
+
+std::string Varint(uint64_t value) {
+    std::string out;
+    do {
+        out += static_cast<char>((value & 0x7F) | (value > 0x7F ? 0x80 : 0));
+        value >>= 7;
+    } while (value != 0);
+    return out;
+}
+
+// The current packages' map, a protocol buffer: an entry (field 1) per member in order, each
+// with its name (1) and size (2); the member is the entry's number.
+std::string MediaEntries(const AnkiPackageContents& contents) {
+    std::string map;
+    for (const auto& [name, bytes] : contents.media) {
+        const std::string entry =
+            "\x0a" + Varint(name.size()) + name + "\x10" + Varint(bytes.size());
+        map += "\x0a" + Varint(entry.size()) + entry;
+    }
+    return map;
 }
 
 }  // namespace
@@ -225,7 +245,7 @@ ZipEntries PackageEntries(const AnkiPackageContents& contents) {
         entries.emplace_back("collection.anki2", CollectionImage(dummy));
         entries.emplace_back("collection.anki21b", Zstd(collection));
         entries.emplace_back("meta", std::string("\x08\x03", 2));
-        entries.emplace_back("media", Zstd(MediaMap(contents)));
+        entries.emplace_back("media", Zstd(MediaEntries(contents)));
     }
     for (size_t i = 0; i < contents.media.size(); ++i) {
         const std::string& bytes = contents.media[i].second;

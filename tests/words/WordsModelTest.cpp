@@ -176,7 +176,7 @@ std::string ImportSays(const std::string& word, const std::string& definition,
     Diagnostics diagnostics(printed);
     RecordEncoder::Options options;
     options.encoding = encoding;
-    RecordEncoder(options, diagnostics, "f").Encode({{1, word, definition}});
+    RecordEncoder(options, diagnostics, "f").Encode({{1, word, definition, {}}});
     std::string text = diagnostics.Messages().at(0).text;
     const size_t hint = text.find(" (--truncate");
     return hint == std::string::npos ? text : text.substr(0, hint);
