@@ -14,6 +14,8 @@
 #include "lists/ListGuard.h"
 #include "lists/ListRebase.h"
 #include "lists/ListTransaction.h"
+#include "lists/MediaCopier.h"
+#include "lists/MediaIndex.h"
 
 #include <sstream>
 
@@ -66,6 +68,42 @@ bool IsPairedListInPlace(FileSystem& files, const fs::path& folder, const Import
     return false;
 }
 
+// The index of `plan.records`: each card's media from the file when it gives any, else those
+// it had (`old`: the card of the same text, or the one `plan.pairing` names among
+// `oldRecords`). What the file gives is copied into the store in `folder`.
+MediaIndex BringMedia(const fs::path& folder, const ImportPlan& plan, const MediaIndex& old,
+                      const std::vector<WordRecord>& oldRecords, std::vector<std::string>& notes) {
+    MediaIndex index;
+    std::optional<MediaCopier> copier;
+    if (plan.mediaSource && !plan.media.empty()) copier.emplace(folder, *plan.mediaSource, notes);
+    for (size_t i = 0; i < plan.records.size(); ++i) {
+        const WordRecord& card = plan.records[i];
+        if (copier && i < plan.media.size() && !plan.media[i].IsEmpty()) {
+            index.Set(card, copier->Bring(plan.media[i]));
+            continue;
+        }
+        if (old.IsEmpty()) continue;
+        const int from = i < plan.pairing.size() ? plan.pairing[i] : -1;
+        const CardMedia* had = from >= 0 && static_cast<size_t>(from) < oldRecords.size()
+                                   ? old.Find(oldRecords[static_cast<size_t>(from)])
+                                   : old.Find(card);
+        if (had) index.Set(card, *had);
+    }
+    return index;
+}
+
+bool WriteIndex(FileSystem& files, const fs::path& folder, const MediaIndex& index,
+                std::string& error) {
+    const std::string path = (folder / MediaIndex::kFile).string();
+    if (const int failure = files.WriteNewFile(path, index.Serialize()); failure != 0) {
+        error = LearnersWords::Filled(LearnersWords::Said("ListImporter", "cannot write %1 (%2)"),
+                                      {path, DescribeError(failure)});
+        return false;
+    }
+    files.SyncDirectory((folder / MediaStore::kDir).string());
+    return true;
+}
+
 }  // namespace
 
 namespace ListImporter {
@@ -97,6 +135,8 @@ ImportPlan Read(const fs::path& file, const ImportOptions& options,
         return plan;
     }
     plan.records = words.records;
+    plan.media = words.media;
+    plan.mediaSource = words.mediaSource;
     if (plan.refused.empty()) plan.error = CheckCount(plan);
     plan.suggestedName = ListStore::CleanName(words.title);
     plan.wordLocale = words.wordLocale;
@@ -107,7 +147,7 @@ ImportPlan Read(const fs::path& file, const ImportOptions& options,
 }
 
 bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name, fs::path& folder,
-              std::string& error) {
+              std::string& error, std::vector<std::string>* notes) {
     error = CheckCount(plan);
     if (!error.empty()) return false;
     const std::string bytes = WordListFile::Serialize(plan.records);
@@ -122,7 +162,14 @@ bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
     if (!plan.wordLocale.empty()) languages += "words " + plan.wordLocale + "\n";
     if (!plan.definitionLocale.empty()) languages += "definitions " + plan.definitionLocale + "\n";
     if (!languages.empty()) contents.push_back({ListFolder::kSpeechFile, languages});
-    const std::optional<fs::path> made = store.Create(name, contents, error);
+    std::vector<std::string> mediaNotes;
+    const auto fill = [&](const fs::path& staged, std::string& failure) {
+        const MediaIndex index = BringMedia(staged, plan, MediaIndex(), {}, mediaNotes);
+        return index.IsEmpty() || WriteIndex(store.Files(), staged, index, failure);
+    };
+    const std::optional<fs::path> made =
+        store.Create(name, contents, error, plan.media.empty() ? ListStore::Filler() : fill);
+    if (notes) notes->insert(notes->end(), mediaNotes.begin(), mediaNotes.end());
     if (!made) return false;
     folder = *made;
     ListGuard::StampCopy(folder);
@@ -130,7 +177,8 @@ bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
 }
 
 bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, std::string& report,
-            std::string& error, std::optional<ListFolder::Direction> callerHolds) {
+            std::string& error, std::optional<ListFolder::Direction> callerHolds,
+            std::vector<std::string>* notes) {
     using ListFolder::Direction;
     error = CheckCount(plan);
     if (error.empty())
@@ -172,6 +220,18 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
     // change.
     const std::string newBytes = WordListFile::Serialize(plan.records);
     std::vector<FileImage> images = {{ListFolder::kWordListFile, {}, &newBytes}};
+    // The cards' media are part of the change: the files come in first, each under a name of
+    // its own that nothing else writes, and the index naming them changes with the words.
+    const MediaIndex oldIndex = MediaIndex::Load(folder);
+    std::vector<std::string> mediaNotes;
+    const MediaIndex index =
+        BringMedia(folder, plan, oldIndex,
+                   isPaired && !oldIndex.IsEmpty() ? ListRebase::Records(plan.pairedList)
+                                                   : std::vector<WordRecord>(),
+                   mediaNotes);
+    if (notes) notes->insert(notes->end(), mediaNotes.begin(), mediaNotes.end());
+    if (!index.IsEmpty() || !oldIndex.IsEmpty())
+        images.push_back({MediaIndex::kFile, index.Serialize()});
     std::vector<ListRebase::Move> moves;
     for (Direction direction : ListFolder::kDirections) {
         // A copy cannot go where there is no session folder; the guard makes one when the
@@ -208,6 +268,8 @@ bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, s
         }
     }
     for (Direction direction : ListFolder::kDirections) ListGuard::StampCopy(folder, direction);
+    // Only once the change is made: before, a kill would leave the old index naming files gone.
+    if (!oldIndex.IsEmpty()) MediaStore(folder).KeepOnly(index.Names());
     return true;
 }
 

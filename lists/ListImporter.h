@@ -4,13 +4,16 @@
 // show what would be refused before anything is created: Read, then AddAsNew or Update.
 
 #include "engine/WordRecord.h"
+#include "imports/CardMedia.h"
 #include "imports/ImportOptions.h"
+#include "imports/MediaSource.h"
 #include "imports/RecordEncoder.h"
 #include "lists/ListFolder.h"
 #include "lists/ListStore.h"
 #include "lists/RecordMatcher.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +44,10 @@ struct ImportPlan {
     RecordMatcher::Pairing pairing;
     // The bytes of list/kelvo.lst that `pairing` counts records in, as the editor read them.
     std::string pairedList;
+    // The pictures and recordings the file gives each of `records` (WordFile::media), and
+    // where they are fetched from; empty when it gives none.
+    std::vector<CardMedia> media;
+    std::shared_ptr<const MediaSource> mediaSource;
 };
 
 namespace ListImporter {
@@ -50,10 +57,12 @@ namespace ListImporter {
 ImportPlan Read(const std::filesystem::path& file, const ImportOptions& options = {},
                 const RecordEncoder::Options& encode = {});
 
-// Creates the list `name` holding `plan.records`, with the default pictures, sound and
-// settings; on failure nothing is left behind.
+// Creates the list `name` holding `plan.records` and their pictures and recordings, with the
+// default pictures, sound and settings; on failure nothing is left behind. `notes` gets a
+// note for each picture or recording left out.
 bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
-              std::filesystem::path& folder, std::string& error);
+              std::filesystem::path& folder, std::string& error,
+              std::vector<std::string>* notes = nullptr);
 
 // Replaces the words of the existing list `name` with `plan.records`, keeping every word's
 // progress in both directions (each session is rebased, with backups, in one change). `report`
@@ -62,8 +71,11 @@ bool AddAsNew(ListStore& store, const ImportPlan& plan, const std::string& name,
 // while it studies, passes its own direction; the other direction's lock is still taken.
 // A `plan.pairing` moves each word's progress to the record it names, whatever its new
 // spelling; it is refused, with nothing changed, when the list no longer holds
-// `plan.pairedList`.
+// `plan.pairedList`. Each card keeps its pictures and recordings (the paired one's, else
+// those of the card of the same text) unless `plan.media` gives it others; files no card
+// names any more are removed. `notes` gets a note for each file left out.
 bool Update(ListStore& store, const ImportPlan& plan, const std::string& name, std::string& report,
-            std::string& error, std::optional<ListFolder::Direction> callerHolds = std::nullopt);
+            std::string& error, std::optional<ListFolder::Direction> callerHolds = std::nullopt,
+            std::vector<std::string>* notes = nullptr);
 
 }  // namespace ListImporter

@@ -467,7 +467,7 @@ bool ListStore::MoveIntoPlace(const fs::path& staged, const std::string& name, f
 
 std::optional<fs::path> ListStore::Create(const std::string& name,
                                           const std::vector<FileImage>& contents,
-                                          std::string& error) {
+                                          std::string& error, const Filler& fill) {
     error = NameProblem(name);
     if (!error.empty()) return std::nullopt;
     const std::unique_ptr<FolderLock> lock = LockLists(error);
@@ -481,7 +481,8 @@ std::optional<fs::path> ListStore::Create(const std::string& name,
     const std::optional<fs::path> staged = Stage(contents, name, error);
     if (!staged) return std::nullopt;
     fs::path folder;
-    if (MoveIntoPlace(*staged, name, folder, error)) return folder;
+    if ((!fill || fill(*staged, error)) && MoveIntoPlace(*staged, name, folder, error))
+        return folder;
     RemoveTree(*staged);
     return std::nullopt;
 }

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -62,9 +63,12 @@ public:
     // list/kelvo.lst) and the defaults missing from them, with an empty session/; nullopt
     // with `error` set when the name is taken, unusable or the folder cannot be made, and
     // then nothing is left behind. The list appears whole or not at all.
+    // `fill`, when given, adds to the new folder before it takes its name; its false, with
+    // `error` set, leaves nothing behind.
+    using Filler = std::function<bool(const std::filesystem::path& folder, std::string& error)>;
     std::optional<std::filesystem::path> Create(const std::string& name,
                                                 const std::vector<FileImage>& contents,
-                                                std::string& error);
+                                                std::string& error, const Filler& fill = {});
     std::optional<std::filesystem::path> Create(const std::string& name, std::string& error) {
         return Create(name, {}, error);
     }

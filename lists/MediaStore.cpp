@@ -2,6 +2,7 @@
 #include "lists/MediaStore.h"
 
 #include "engine/LearnersWords.h"
+#include "imports/CardMedia.h"
 
 #include <QCryptographicHash>
 
@@ -66,10 +67,7 @@ MediaStore::MediaStore(fs::path folder, uint64_t maxListBytes)
     : m_folder(std::move(folder)), m_maxListBytes(maxListBytes) {}
 
 bool MediaStore::IsKnownExtension(std::string_view extension) {
-    for (const char* known :
-         {"png", "jpg", "gif", "svg", "webp", "bmp", "wav", "flac", "ogg", "opus", "mp3"})
-        if (extension == known) return true;
-    return false;
+    return MediaKind::IsPicture(extension) || MediaKind::IsSound(extension);
 }
 
 bool MediaStore::IsStoredName(std::string_view name) {

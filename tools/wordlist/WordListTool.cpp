@@ -713,17 +713,26 @@ int WordListTool::Add(const Arguments& args) {
     }
     std::string error;
     std::filesystem::path folder;
+    std::vector<std::string> notes;
+    // A picture or recording left out is noted as the file's other notes are.
+    const auto printNotes = [&] {
+        for (const std::string& note : notes)
+            m_err << Escaped(file) << ": note: " << Escaped(note) << '\n';
+    };
     if (existing && args.update) {
         std::string report;
-        if (!ListImporter::Update(store, plan, existing->name, report, error))
-            return Failed("cannot update \"" + existing->name + "\": " + error);
+        const bool isUpdated =
+            ListImporter::Update(store, plan, existing->name, report, error, std::nullopt, &notes);
+        printNotes();
+        if (!isUpdated) return Failed("cannot update \"" + existing->name + "\": " + error);
         name = existing->name;
         folder = existing->folder;
         m_out << "updated: " << report << '\n';
     } else {
         if (existing) name = store.FreeName(name);
-        if (!ListImporter::AddAsNew(store, plan, name, folder, error))
-            return Failed("cannot add \"" + name + "\": " + error);
+        const bool isAdded = ListImporter::AddAsNew(store, plan, name, folder, error, &notes);
+        printNotes();
+        if (!isAdded) return Failed("cannot add \"" + name + "\": " + error);
         m_out << "added: " << Counted(plan.records.size(), "word") << '\n';
     }
     m_out << "list: " << Escaped(name) << "\nfolder: " << Escaped(folder.string()) << '\n';

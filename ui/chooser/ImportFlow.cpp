@@ -305,7 +305,11 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
                 return std::nullopt;
             case Choice::kUpdate: {
                 std::string report;
-                if (!ListImporter::Update(store, plan, existing->name, report, error)) {
+                std::vector<std::string> notes;
+                const bool isUpdated = ListImporter::Update(store, plan, existing->name, report,
+                                                            error, std::nullopt, &notes);
+                for (const std::string& note : notes) Print(plan.file.string() + ": " + note);
+                if (!isUpdated) {
                     Fail(parent, plan, error);
                     return std::nullopt;
                 }
@@ -321,7 +325,10 @@ std::optional<Result> Run(QWidget* parent, ListStore& store, const std::filesyst
     }
     name = store.FreeName(name);
     std::filesystem::path folder;
-    if (!ListImporter::AddAsNew(store, plan, name, folder, error)) {
+    std::vector<std::string> notes;
+    const bool isAdded = ListImporter::AddAsNew(store, plan, name, folder, error, &notes);
+    for (const std::string& note : notes) Print(plan.file.string() + ": " + note);
+    if (!isAdded) {
         Fail(parent, plan, error);
         return std::nullopt;
     }
