@@ -84,6 +84,15 @@ bool Sound::StartAlarm(uint32_t frequencyHz, uint32_t durationMs, const std::str
     return m_player.Start(std::move(sounds));
 }
 
+bool Sound::StartFile(const std::string& file) {
+    std::optional<PcmSound> sound = ReadSoundFile(file);
+    if (!sound || sound->samples.empty()) return false;
+    m_player.Stop();
+    std::vector<PcmSound> sounds;
+    sounds.push_back(std::move(*sound));
+    return m_player.Start(std::move(sounds));
+}
+
 void Sound::StopAlarm() { m_player.Stop(); }
 
 bool Sound::CanBeHeard() {

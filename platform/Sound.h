@@ -36,6 +36,11 @@ public:
     // previous alarm still sounds, a new one is refused (false) and that one plays on: each
     // alarm is heard to its end, and a caller repeating it on a timer cannot queue them up.
     bool StartAlarm(uint32_t frequencyHz, uint32_t durationMs, const std::string& file);
+    // Plays `file` in the background, cutting short what this object still plays; returns at
+    // once. False, playing nothing, when the file cannot be read (no alert stands in for it).
+    bool StartFile(const std::string& file);
+    // True while an alarm or a file started here still sounds.
+    bool IsPlaying() const { return m_player.IsPlaying(); }
     // Silences the alarm at once, if one is sounding.
     void StopAlarm();
     // Whether anything played would be heard: a few milliseconds of silence through the

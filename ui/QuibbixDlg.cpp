@@ -186,7 +186,9 @@ bool CQuibbixDlg::Initialize() {
     m_speech = std::make_unique<StudySpeech>(
         *this, [this](const QString& note) { m_studyLine.ShowNotice(note.toStdString()); },
         StudySpeech::Texts{[this] { return IsPaused() ? std::string() : ShownFirst(); },
-                           [this] { return IsRevealed() ? Revealed() : std::string(); }},
+                           [this] { return IsRevealed() ? Revealed() : std::string(); },
+                           [this] { return !IsPaused() && PlayCardSound(false); },
+                           [this] { return IsRevealed() && PlayCardSound(true); }},
         m_isBackwards, m_voiceFactory, [this] { return m_services.sound.CanBeHeard(); });
     UpdateStudyLine();
     m_studyLine.ShowNotice(arrived);
@@ -287,6 +289,7 @@ void CQuibbixDlg::ReloadIfDue() {
     if (isListChanged && isWordShown) {
         m_wordBox.SetText(ShownFirst());
         if (IsRevealed()) m_defBox.SetText(Revealed());
+        ShowCardPictures();
         // Mended on another computer, the text on screen is news to a screen reader too.
         TellAnswerButtons(nullptr);
     }
@@ -888,6 +891,28 @@ void CQuibbixDlg::ShowDefinition() {
     EnableWindow(m_pExitButton, false);
     EnableWindow(m_pBreakButton, false);
     m_defBox.SetText(Revealed());
+    ShowCardPictures();
+}
+
+CardMedia CQuibbixDlg::MediaOnScreen() {
+    if (IsPaused() || m_wordSelect.GetCurrent().m_wordIndex == NO_WORD) return {};
+    return m_media.Of({std::string(WordListFile::StoredText(m_wordSelect.WordField())),
+                       std::string(WordListFile::StoredText(m_wordSelect.DefinitionField()))});
+}
+
+void CQuibbixDlg::ShowCardPictures() {
+    const CardMedia media = MediaOnScreen();
+    const std::string& first = m_isBackwards ? media.definitionPicture : media.wordPicture;
+    const std::string& second = m_isBackwards ? media.wordPicture : media.definitionPicture;
+    m_wordBox.SetPicture(m_media.Picture(first));
+    m_defBox.SetPicture(IsRevealed() ? m_media.Picture(second) : QImage());
+}
+
+bool CQuibbixDlg::PlayCardSound(bool isRevealedSide) {
+    const CardMedia media = MediaOnScreen();
+    const bool isWordSide = isRevealedSide == m_isBackwards;
+    const std::string path = m_media.Path(isWordSide ? media.wordSound : media.definitionSound);
+    return !path.empty() && m_services.sound.StartFile(path);
 }
 
 void CQuibbixDlg::StartOrRecord(const StudySession::PressResult& press) {
@@ -922,6 +947,7 @@ void CQuibbixDlg::ShowWordUnrevealed() {
     EnableWindow(m_pBreakButton, true);
     m_wordBox.SetText(ShownFirst());
     m_defBox.SetText("");
+    ShowCardPictures();
     HideWindowNow(&m_defBox);
     RedrawWindowNow(this);
     m_session.ResumeClock();

@@ -18,6 +18,7 @@
 #include "engine/StudySession.h"
 #include "engine/TimeWordRecord.h"
 #include "engine/WordSelect.h"
+#include "lists/ListMedia.h"
 #include "platform/ModuleLoader.h"
 #include "platform/PlatformServices.h"
 #include "platform/TemplateDialog.h"
@@ -208,6 +209,13 @@ private:
     void AddAnswerKeys();
     // The word on screen as a record of list/kelvo.lst (word index n is record 0); -1 for none.
     int CurrentRecord() const;
+    // The pictures and recordings of the card on screen; none before the start press.
+    CardMedia MediaOnScreen();
+    // The card's picture of the side the word box shows with it, and of the side revealed
+    // below once it is.
+    void ShowCardPictures();
+    // Plays the card's recording of the side shown first, or of the side revealed.
+    bool PlayCardSound(bool isRevealedSide);
     // Reads the words and the session anew after the Words window changed them, and goes on
     // at `focusRecord` (a record of the saved list, -1 for none) when the word shown was
     // deleted.
@@ -292,6 +300,7 @@ private:
     CStudyLine m_studyLine;
     // P and its keys; made with the answer keys, which every modal run builds anew.
     std::unique_ptr<StudySpeech> m_speech;
+    ListMedia m_media{"."};
     Pronouncer::VoiceFactory m_voiceFactory;
     std::vector<bool> m_seen;  // by word index, 1..n
     int32_t m_seenCount = 0;

@@ -255,6 +255,29 @@ uint32_t CWinText::FormatFor(bool whole) const {
     return format;
 }
 
+void CWinText::SetPicture(const QImage& picture) {
+    if (picture.isNull() && m_picture.isNull()) return;
+    m_picture = picture;
+    m_scaledPicture = QImage();
+    m_pictureRect = QRect();
+    update();
+}
+
+void CWinText::DrawPicture(QPainter& painter, Rect& client) {
+    m_pictureRect = QRect();
+    if (m_picture.isNull() || client.Width() <= 0 || client.Height() <= 0) return;
+    const QSize room(static_cast<int>(client.Width() * kPictureShare), client.Height());
+    const QSize size = m_picture.size().scaled(room, Qt::KeepAspectRatio);
+    if (size.isEmpty()) return;
+    if (m_scaledPicture.size() != size)
+        m_scaledPicture = m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_pictureRect = QRect(
+        QPoint(client.right - size.width(), client.top + (client.Height() - size.height()) / 2),
+        size);
+    painter.drawImage(m_pictureRect.topLeft(), m_scaledPicture);
+    client.right -= size.width() + kTextInset;
+}
+
 void CWinText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawSunkenEdge(painter, rect());
@@ -266,6 +289,7 @@ void CWinText::paintEvent(QPaintEvent*) {
     FillSolidRect(painter, client, m_crBack);
     if (m_bFontChanged) ApplyFontChange();
     client.Deflate(kTextInset);
+    DrawPicture(painter, client);
     const Fitted& fitted = FitTo(client);
     painter.setFont(fitted.font);
     painter.setPen(ColorFromColorref(m_surfaceText));

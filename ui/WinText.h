@@ -20,12 +20,15 @@
 #include "platform/Rect.h"
 
 #include <QFont>
+#include <QImage>
 #include <QSize>
 #include <QWidget>
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+class QPainter;
 
 class CWinText : public QWidget {
 public:
@@ -64,8 +67,20 @@ public:
     // The client area, inside the sunken edge, in the box's own coordinates.
     Rect ClientRect() const;
 
+    // A card's picture, drawn whole at the right of the box and scaled to fit its height and
+    // at most kPictureShare of its width; the text keeps to the rest. A null image takes it away.
+    static constexpr double kPictureShare = 0.45;
+    void SetPicture(const QImage& picture);
+    bool HasPicture() const { return !m_picture.isNull(); }
+    // Where the picture was last drawn, in the box's coordinates; empty when it has none.
+    QRect PictureRect() const { return m_pictureRect; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Draws the picture at the right of `client` and leaves `client` the room to its left.
+    void DrawPicture(QPainter& painter, Rect& client);
 
 private:
     // The last text measured, the font it is drawn in and whether it fits whole there, so that
@@ -102,4 +117,8 @@ private:
     QString m_caption;
 
     std::optional<Fitted> m_fitted;
+
+    QImage m_picture;
+    QImage m_scaledPicture;  // m_picture at the size last drawn
+    QRect m_pictureRect;
 };

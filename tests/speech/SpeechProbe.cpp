@@ -7,6 +7,10 @@
 //   quibbix-test-speech measure FILE RATE [SKIP]
 //     prints where the sound in FILE (16-bit little-endian mono at RATE Hz, after SKIP header
 //     bytes) begins and how long it lasts, in milliseconds.
+//   quibbix-test-speech play FILE
+//     plays a card's recording as P in the study window does, and waits for its end.
+#include "platform/LibraryAudioOutput.h"
+#include "platform/Sound.h"
 #include "ui/speech/Pronouncer.h"
 
 #include <QCoreApplication>
@@ -14,9 +18,12 @@
 #include <QFile>
 #include <QTimer>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -91,14 +98,29 @@ int Say(int argc, char** argv) {
     return app.exec();
 }
 
+int Play(const char* file) {
+    const std::unique_ptr<AudioOutput> output = LibraryAudioOutput::PulseAudio();
+    Sound sound(*output);
+    if (!sound.StartFile(file)) {
+        std::fprintf(stderr, "cannot play %s\n", file);
+        return 3;
+    }
+    // Waits for the end with a deadline: a recording is seconds long.
+    for (int waited = 0; sound.IsPlaying() && waited < 30000; waited += 10)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "say") == 0) return Say(argc, argv);
     if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "measure") == 0)
         return Measure(argv[2], std::atoi(argv[3]), argc == 5 ? std::atoi(argv[4]) : 0);
+    if (argc == 3 && std::strcmp(argv[1], "play") == 0) return Play(argv[2]);
     std::fprintf(stderr,
                  "usage: quibbix-test-speech say WORD LANGUAGE\n"
-                 "       quibbix-test-speech measure FILE RATE [SKIP]\n");
+                 "       quibbix-test-speech measure FILE RATE [SKIP]\n"
+                 "       quibbix-test-speech play FILE\n");
     return 2;
 }

@@ -33,8 +33,9 @@ protected:
             ++voicesMade;
             return std::make_unique<FakeVoice>(events, said, problem);
         };
-        StudySpeech::Texts texts{[this] { return shown.c_str(); },
-                                 [this] { return revealed.c_str(); }};
+        StudySpeech::Texts texts{
+            [this] { return shown.c_str(); }, [this] { return revealed.c_str(); },
+            [this] { return Play(shownRecording); }, [this] { return Play(revealedRecording); }};
         return std::make_unique<StudySpeech>(window, Notes(), texts, isBackwards, factory,
                                              std::move(canBeHeard));
     }
@@ -47,6 +48,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
     }
+    bool Play(const std::string& recording) {
+        if (!recording.empty()) played.push_back(recording);
+        return !recording.empty();
+    }
     std::string Line() const { return line.text().toStdString(); }
     // The line's note as one line: the line wraps it to its width.
     std::string Note() const { return line.text().simplified().toStdString(); }
@@ -58,6 +63,8 @@ protected:
     int voicesMade = 0;
     std::string shown = "dog";
     std::string revealed;
+    std::string shownRecording, revealedRecording;
+    std::vector<std::string> played;
 };
 
 TEST_F(StudySpeechTest, Keys_SayTheWordAndTheRevealedDefinitionInTheirLanguages) {
@@ -72,6 +79,20 @@ TEST_F(StudySpeechTest, Keys_SayTheWordAndTheRevealedDefinitionInTheirLanguages)
     Press(QKeySequence(Qt::SHIFT | Qt::Key_P));
     EXPECT_EQ(said, (std::vector<Said>{{"dog", "ru"}, {"Hund", "de"}}));
     EXPECT_EQ(voicesMade, 1);
+}
+
+TEST_F(StudySpeechTest, ACardsOwnRecordingPlaysInsteadOfTheVoice_AsEachWordAppearsToo) {
+    WriteFile("list/speech.cfg", "words ru\ndefinitions de\nspeak-each 1\n");
+    auto speech = MakeSpeech();
+    shownRecording = "dog.ogg";
+    speech->OnWordShown();
+    revealed = "Hund";
+    revealedRecording = "hund.wav";
+    Press(QKeySequence(Qt::SHIFT | Qt::Key_P));
+    revealedRecording.clear();
+    Press(QKeySequence(Qt::SHIFT | Qt::Key_P));
+    EXPECT_EQ(played, (std::vector<std::string>{"dog.ogg", "hund.wav"}));
+    EXPECT_EQ(said, (std::vector<Said>{{"Hund", "de"}}));
 }
 
 TEST_F(StudySpeechTest, Backwards_TheWordBoxSpeaksTheDefinitionsLanguage) {
@@ -197,7 +218,7 @@ TEST_F(StudySpeechTest, RealModule_NoServiceAnswers_NoteInTheStudyLine) {
     const QString module = ModuleLoader::PathOf(SpeechModule::kFileName);
     if (!QFile::exists(module)) GTEST_SKIP() << "built without Qt's speech library";
     qputenv("SPEECHD_ADDRESS", ("unix_socket:" + dir.path().string() + "/none.sock").c_str());
-    StudySpeech::Texts texts{[this] { return shown.c_str(); }, [] { return ""; }};
+    StudySpeech::Texts texts{[this] { return shown.c_str(); }, [] { return ""; }, {}, {}};
     StudySpeech speech(window, Notes(), texts, false);
     QElapsedTimer pressed;
     pressed.start();

@@ -85,4 +85,28 @@ if [ "$heard_ms" -lt $((espeak_ms / 2)) ] || [ "$heard_ms" -gt $((espeak_ms * 2)
     echo "FAIL: the sound heard does not match the word"
     exit 1
 fi
+
+# A card's own recording, played as P plays it, is heard whole: a second of tone.
+tone=$work/tone.wav
+python3 - "$tone" <<'PY'
+import math, struct, sys, wave
+with wave.open(sys.argv[1], "wb") as out:
+    out.setnchannels(1); out.setsampwidth(2); out.setframerate(22050)
+    out.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(i / 5)))
+                             for i in range(22050)))
+PY
+parecord --raw --format=s16le --rate=$rate --channels=1 -d quibbix_null.monitor \
+    "$work/played.raw" &
+recorder=$!
+sleep 0.5
+"$probe" play "$tone" || { echo "FAIL: the recording did not play"; exit 1; }
+sleep 0.5
+kill $recorder
+read -r _ played_ms < <("$probe" measure "$work/played.raw" $rate |
+    sed 's/onset_ms=\(-*[0-9]*\) sound_ms=\([0-9]*\)/\1 \2/')
+echo "played: ${played_ms} ms of a 1000 ms recording"
+if [ "$played_ms" -lt 800 ] || [ "$played_ms" -gt 1300 ]; then
+    echo "FAIL: the recording heard is not the card's"
+    exit 1
+fi
 echo "PASS"

@@ -4,12 +4,15 @@
 // and the layout for the screen size.
 
 #include "engine/WordState.h"
+#include "lists/MediaIndex.h"
+#include "lists/MediaStore.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/ui/PixelTools.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/help/HelpWindow.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -990,6 +993,58 @@ TEST(MainWindowTest, TypeTheAnswer_SuggestsAVerdict_WhichOnePressGivesOrChanges)
         EXPECT_EQ(ListHolding(dlg.GetWordSelect().GetWordState(), word), -1);
         EXPECT_FALSE(dlg.GetDefinitionBox().isVisible());
         EXPECT_EQ(dlg.focusWidget(), entry);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+QImage Filled(QColor color) {
+    QImage image(60, 40, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+std::string Stored(MediaStore& store, const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    std::string note;
+    return *store.AddBytes(bytes.toStdString(), "png", "picture", note);
+}
+
+QColor CentreOfPicture(const CWinText& box) {
+    const QImage shown = const_cast<CWinText&>(box).grab().toImage();
+    return shown.pixelColor(box.PictureRect().center());
+}
+
+TEST(MainWindowTest, CardPictures_ShowWithTheWord_AndWithTheRevealedDefinition) {
+    MainWindowHarness h;
+    std::string list;
+    for (int i = 0; i < 40; ++i) list += MakeRecord("cat", "chat");
+    WriteFile("list/kelvo.lst", list);
+    MediaStore store(".");
+    MediaIndex index;
+    index.Set({"cat", "chat"},
+              {Stored(store, Filled(Qt::red)), "", Stored(store, Filled(Qt::blue)), ""});
+    WriteFile(MediaIndex::kFile, index.Serialize());
+    h.Run([&](Dlg& dlg) {
+        EXPECT_FALSE(dlg.GetWordBox().HasPicture()) << "nothing before the start press";
+        Click(dlg, Dlg::kYesId);
+        ASSERT_EQ(dlg.GetWordBox().GetText(), "cat");
+        ASSERT_TRUE(dlg.GetWordBox().HasPicture());
+        EXPECT_EQ(CentreOfPicture(dlg.GetWordBox()), QColor(Qt::red));
+        EXPECT_FALSE(dlg.GetDefinitionBox().HasPicture());
+        Click(dlg, Dlg::kYesId);
+        ASSERT_TRUE(dlg.GetDefinitionBox().HasPicture());
+        EXPECT_EQ(CentreOfPicture(dlg.GetDefinitionBox()), QColor(Qt::blue));
+        // Within its share of the box, beside the text.
+        EXPECT_LE(dlg.GetDefinitionBox().PictureRect().width(),
+                  dlg.GetDefinitionBox().width() * CWinText::kPictureShare);
+        Click(dlg, Dlg::kYesId);
+        EXPECT_FALSE(dlg.GetDefinitionBox().HasPicture());
     });
 }
 

@@ -43,10 +43,12 @@ void StudySpeech::OnWordShown() {
 }
 
 void StudySpeech::SayShown() {
+    if (m_texts.playShown && m_texts.playShown()) return;
     Say(m_texts.shown ? m_texts.shown() : std::string(), m_isBackwards);
 }
 
 void StudySpeech::SayRevealed() {
+    if (m_texts.playRevealed && m_texts.playRevealed()) return;
     Say(m_texts.revealed ? m_texts.revealed() : std::string(), !m_isBackwards);
 }
 

@@ -27,6 +27,10 @@ public:
     struct Texts {
         std::function<std::string()> shown;
         std::function<std::string()> revealed;
+        // Play the card's own recording of what the word box shows, or of what was revealed,
+        // and tell whether one began; the voice speaks only where none did.
+        std::function<bool()> playShown;
+        std::function<bool()> playRevealed;
     };
 
     // `window` must outlive this object, and `showNote` shows a note in the study line; the
