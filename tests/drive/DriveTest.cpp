@@ -2,6 +2,8 @@
 // The driver as a black box: real processes in temporary working directories.
 
 #include "engine/HistoryFile.h"
+#include "lists/MediaIndex.h"
+#include "lists/MediaStore.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
 
@@ -397,6 +399,36 @@ TEST(DriveTypeTest, Type_SuggestsAVerdict_AndThePressAfterItRecordsAsTwoPresses)
     // Backwards the word is the answer.
     const DriveRun backwards = Drive("init\npress yes\ntype HOUSE\n", "--tick 777 --reverse");
     EXPECT_EQ("type\tyes", backwards.lines.back()) << backwards.err;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DriveMediaTest, Media_NamesTheCardsPictureAndRecording_AndNothingDamaged) {
+    TempDir dir;
+    std::string list;
+    for (int i = 0; i < 10; ++i) list += MakeRecord("cat", "chat");
+    WriteFile("list/kelvo.lst", list);
+    std::filesystem::create_directory("session");
+    MediaStore store(".");
+    std::string note;
+    const std::string picture = *store.AddBytes("definition picture", "png", "p", note);
+    const std::string sound = *store.AddBytes("miaow", "ogg", "s", note);
+    MediaIndex index;
+    index.Set({"cat", "chat"}, {"", sound, picture, ""});
+    WriteFile(MediaIndex::kFile, index.Serialize());
+
+    const DriveRun run = Drive("init\nmedia\nnext\nmedia\nnext\nmedia\n");
+    ASSERT_EQ(0, run.status) << run.err;
+    ASSERT_EQ(run.lines.size(), 6u);
+    EXPECT_EQ(run.lines[1], "media\t\t") << "no word on screen yet";
+    EXPECT_EQ(run.lines[3], "media\t" + picture + "\t" + sound);
+    EXPECT_EQ(run.lines[5], run.lines[3]);
+
+    WriteFile((std::filesystem::path(MediaStore::kDir) / sound).string(), "planted");
+    const DriveRun damaged = Drive("init\nnext\nmedia\n");
+    EXPECT_EQ(damaged.lines.back(), "media\t" + picture + "\t");
 }
 
 }  // namespace

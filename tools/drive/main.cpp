@@ -14,6 +14,9 @@
 // window's "Type the Answer" does: it reveals, and answers "type<TAB>yes", "unsure" or "no",
 // the verdict the typed text suggests ("type<TAB>-" when no word waits for an answer). The
 // "press C" that follows records what "press C" twice records.
+// "media" answers "media<TAB>PICTURE<TAB>SOUND" for the word on screen: the card's picture
+// (its word's, else its definition's) and its word's recording, each a file name in
+// list/media/, empty when it has none.
 // "word" answers the current word and definition in UTF-8. A message the engine raises is
 // printed as "message<TAB>caption<TAB>text" and answered OK. Control characters in either
 // are written as \xNN.
@@ -38,6 +41,7 @@
 #include "imports/FieldText.h"
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
+#include "lists/ListMedia.h"
 #include "lists/ListSync.h"
 
 #include <cctype>
@@ -274,6 +278,8 @@ public:
             const std::string definition = FieldText::ToUtf8(
                 std::string_view(m_select.GetDefinition(), WordListFile::kDefinitionSize));
             std::printf("word\t%s\t%s\n", Escaped(word).c_str(), Escaped(definition).c_str());
+        } else if (command == "media") {
+            PrintMedia();
         } else if (command == "undo") {
             m_isTyped = false;
             std::printf("undo\t%d\n", m_session.Undo() ? 1 : 0);
@@ -294,6 +300,23 @@ public:
     }
 
 private:
+    // The card's picture (its word's, else its definition's) and its word's recording, as
+    // named in list/media/; empty where it has none or the file is damaged.
+    void PrintMedia() {
+        const CardMedia media =
+            m_select.GetCurrent().m_wordIndex == NO_WORD
+                ? CardMedia()
+                : m_media.Of({std::string(WordListFile::StoredText(m_select.WordField())),
+                              std::string(WordListFile::StoredText(m_select.DefinitionField()))});
+        const std::string& picture =
+            media.wordPicture.empty() ? media.definitionPicture : media.wordPicture;
+        const auto kept = [](const std::string& name, const std::string& path) {
+            return path.empty() ? std::string() : name;
+        };
+        std::printf("media\t%s\t%s\n", kept(picture, m_media.Path(picture)).c_str(),
+                    kept(media.wordSound, m_media.Path(media.wordSound)).c_str());
+    }
+
     void Sync() {
         // Before "init" the session in memory is none: the files say what is on screen.
         if (!m_isInitialized) return m_sync.RunAtStart();
@@ -358,6 +381,7 @@ private:
 
     CWordSelect m_select;
     HistoryFile m_history;
+    ListMedia m_media{"."};
     StudySession m_session;
     DriveSync& m_sync;
     const bool m_isBackwards;
