@@ -96,6 +96,27 @@ TEST(AnkiPackage, ToolImportsAPackageAndRefusesItsBadNotesByNumber) {
     EXPECT_EQ(ReadRecords("out.lst"), kGreRecords);
 }
 
+TEST(AnkiPackage, ImportAndExportSayTheyLeaveTheMediaOut) {
+    TempDir dir;
+    AnkiPackageContents contents;
+    contents.notes = {{{"chat", "cat [sound:miaow.ogg]"}}};
+    contents.media = {{"miaow.ogg", "OggS and the rest"}};
+    AnkiPackageBuilder::WritePackage("cat.apkg", contents);
+    ToolResult result = RunTool({"import", "cat.apkg", "-o", "out.lst"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_NE(result.err.find("recordings are left out"), std::string::npos) << result.err;
+
+    // The index lies beside the list's words.
+    std::filesystem::create_directories("folder/list");
+    std::filesystem::rename("out.lst", "folder/list/kelvo.lst");
+    WriteFile("folder/list/media.txt",
+              "quibbix-media 1\nchat\tcat\t\t\t\t" + std::string(64, 'a') + ".ogg\n");
+    result = RunTool({"export", "folder/list/kelvo.lst"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "chat\tcat\n");
+    EXPECT_NE(result.err.find("recordings are left out"), std::string::npos) << result.err;
+}
+
 struct RefusalCase {
     const char* name;
     ZipEntries (*entries)();

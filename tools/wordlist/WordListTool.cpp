@@ -24,6 +24,7 @@
 #include "lists/ListGuard.h"
 #include "lists/ListImporter.h"
 #include "lists/ListSync.h"
+#include "lists/MediaIndex.h"
 #include "lists/SessionRebaser.h"
 
 #include <algorithm>
@@ -427,6 +428,10 @@ int WordListTool::Import(const Arguments& args) {
         return kBadInput;
     }
     if (!WriteOutput(args.output, WordListFile::Serialize(records), diagnostics)) return kBadInput;
+    if (!file.media.empty())
+        diagnostics.Note(input, 0,
+                         "its pictures and recordings are left out: a list file has no place "
+                         "for them (add makes a list that keeps them)");
     // Standard output holds the list itself.
     std::ostream& report = args.output == kStandardOutput ? m_err : m_out;
     report << Escaped(args.output) << ": " << Counted(records.size(), "record");
@@ -464,9 +469,15 @@ int WordListTool::Export(const Arguments& args) {
         text += ExportField(FieldText::ToUtf8(record.word), true) + '\t' +
                 ExportField(FieldText::ToUtf8(record.definition), false) + '\n';
     }
-    return WriteOutput(args.output.empty() ? kStandardOutput : args.output, text, diagnostics)
-               ? kOk
-               : kBadInput;
+    if (!WriteOutput(args.output.empty() ? kStandardOutput : args.output, text, diagnostics))
+        return kBadInput;
+    // The index lies beside the words, in the list folder's list/.
+    const std::filesystem::path list = std::filesystem::absolute(args.positional[0]);
+    if (!MediaIndex::Load(list.parent_path().parent_path()).IsEmpty())
+        diagnostics.Note(args.positional[0], 0,
+                         "the list's pictures and recordings are left out: a text file has no "
+                         "place for them");
+    return kOk;
 }
 
 bool WordListTool::WriteOutput(const std::string& path, const std::string& bytes,
