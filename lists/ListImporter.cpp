@@ -82,7 +82,7 @@ MediaIndex BringMedia(const fs::path& folder, const ImportPlan& plan, const Medi
             index.Set(card, copier->Bring(plan.media[i]));
             continue;
         }
-        if (old.IsEmpty()) continue;
+        if (old.IsEmpty() || plan.isMediaWhole) continue;
         const int from = i < plan.pairing.size() ? plan.pairing[i] : -1;
         const CardMedia* had = from >= 0 && static_cast<size_t>(from) < oldRecords.size()
                                    ? old.Find(oldRecords[static_cast<size_t>(from)])

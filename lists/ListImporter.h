@@ -48,6 +48,9 @@ struct ImportPlan {
     // where they are fetched from; empty when it gives none.
     std::vector<CardMedia> media;
     std::shared_ptr<const MediaSource> mediaSource;
+    // `media` is every record's whole (an editor of the list): a record without any has none,
+    // where otherwise it keeps its own. Names of the list's media store stand for themselves.
+    bool isMediaWhole = false;
 };
 
 namespace ListImporter {

@@ -33,7 +33,11 @@ QImage ListMedia::Picture(const std::string& name) const {
     if (name.empty()) return {};
     const std::optional<std::filesystem::path> path = m_store.Verified(name);
     if (!path) return {};
-    QImageReader reader(QString::fromStdString(path->string()));
+    return PictureFile(path->string());
+}
+
+QImage ListMedia::PictureFile(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
     reader.setAllocationLimit(MediaCheck::kMaxPictureMegabytes);
     reader.setAutoTransform(true);
     return reader.read();

@@ -24,6 +24,8 @@ public:
     CardMedia Of(const WordRecord& card);
     // The picture kept as `name`; null when there is none or it cannot be read.
     QImage Picture(const std::string& name) const;
+    // The picture in the file at `path`, decoded within the same limit; null when it cannot be.
+    static QImage PictureFile(const std::string& path);
     // The path of the file kept as `name`; empty when there is none or it is damaged.
     std::string Path(const std::string& name) const;
 

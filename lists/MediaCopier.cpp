@@ -21,6 +21,11 @@ std::string MediaCopier::BringOne(const std::string& reference) {
     if (reference.empty()) return {};
     const auto [known, isNew] = m_brought.emplace(reference, std::string());
     if (!isNew) return known->second;
+    // A file the store holds already, under the name of its bytes.
+    if (MediaStore::IsStoredName(reference) && m_store.Has(reference)) {
+        known->second = reference;
+        return reference;
+    }
     MediaSource::File file;
     std::string note;
     std::optional<std::string> name;

@@ -203,6 +203,12 @@ std::optional<std::string> MediaStore::Keep(const fs::path& temp, const std::str
     return name;
 }
 
+bool MediaStore::Has(const std::string& name) const {
+    struct stat info {};
+    return IsStoredName(name) && ::lstat((Dir() / name).c_str(), &info) == 0 &&
+           S_ISREG(info.st_mode);
+}
+
 std::optional<fs::path> MediaStore::Verified(const std::string& name) const {
     if (!IsStoredName(name)) return std::nullopt;
     const fs::path path = Dir() / name;

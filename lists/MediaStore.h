@@ -38,6 +38,8 @@ public:
     // Where the file `name` lies, when `name` is a name the store gives and the file there
     // is a regular file whose bytes still hash to it; nothing otherwise.
     std::optional<std::filesystem::path> Verified(const std::string& name) const;
+    // Whether a file lies under `name`, unread (Verified reads it).
+    bool Has(const std::string& name) const;
     // Removes every file but those named in `kept`, and what an interrupted copy left.
     void KeepOnly(const std::set<std::string>& kept) const;
     // The bytes the store's files take.

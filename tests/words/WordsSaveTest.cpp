@@ -3,8 +3,14 @@
 // progress, however it is now spelled, a new word comes first to be viewed, a deleted word's
 // progress goes (to the backups), and the study goes on at the word it showed, or the next one.
 #include "engine/SessionFiles.h"
+#include "lists/MediaIndex.h"
+#include "lists/MediaStore.h"
 #include "tests/lists/ListTestFiles.h"
 #include "ui/words/WordsWindow.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +96,64 @@ TEST(WordsSave, KeepsEditedProgressPutsNewWordsFirstAndDropsDeletedOnes) {
     // partir was the last word: the study goes on at the first.
     EXPECT_EQ(outcome.focusRecord, 0);
     EXPECT_EQ(outcome.focusWord, "allez");
+}
+
+}  // namespace
+
+namespace {
+
+std::string PngFile(const fs::path& path, QColor color) {
+    QImage image(12, 8, QImage::Format_RGB32);
+    image.fill(color);
+    image.save(QString::fromStdString(path.string()), "PNG");
+    return path.string();
+}
+
+TEST(WordsSave, PicturesAndRecordingsAreGivenAndTakenAway_AndGoWithTheSave) {
+    DataHome home;
+    ListStore store(home.Home(), home.Defaults());
+    const fs::path folder = home.Home();
+    WriteWords(folder / "list" / "kelvo.lst", {{"chat", "cat"}, {"chien", "dog"}});
+    MediaStore media(folder);
+    std::string note;
+    const std::string bark = *media.AddBytes("RIFF....WAVE", "wav", "bark", note);
+    MediaIndex index;
+    index.Set({"chien", "dog"}, {"", bark, "", ""});
+    WriteFile((folder / MediaIndex::kFile).string(), index.Serialize());
+
+    WordsWindow::Options options;
+    options.settingsFile = QString::fromStdString((home.Root() / "words.ini").string());
+    WordsWindow window(store, *store.Find("First list"), options);
+    std::string error;
+    ASSERT_TRUE(window.Load(error)) << error;
+    WordsModel& model = window.Model();
+    EXPECT_EQ(model.MediaOf(1).wordSound, bark);
+    EXPECT_EQ(model.data(model.index(1, WordsModel::kMedia)).toString(), QString("Recording"));
+
+    const std::string cat = PngFile(home.Root() / "cat.png", Qt::green);
+    ASSERT_TRUE(window.SetMediaFile(0, true, QString::fromStdString(cat)));
+    EXPECT_FALSE(model.data(model.index(0, WordsModel::kMedia), Qt::DecorationRole)
+                     .value<QPixmap>()
+                     .isNull());
+    WriteFile((home.Root() / "fake.png").string(), "no picture");
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    EXPECT_FALSE(
+        window.SetMediaFile(1, true, QString::fromStdString((home.Root() / "fake.png").string())));
+    CardMedia silent = model.MediaOf(1);
+    silent.wordSound.clear();
+    model.SetMedia(1, silent);
+    ASSERT_TRUE(window.Save());
+
+    const MediaIndex saved = MediaIndex::Load(folder);
+    ASSERT_TRUE(saved.Find({"chat", "cat"}));
+    EXPECT_EQ(
+        ReadFile(
+            (folder / MediaStore::kDir / saved.Find({"chat", "cat"})->definitionPicture).string()),
+        ReadFile(cat));
+    EXPECT_FALSE(saved.Find({"chien", "dog"}));
+    EXPECT_FALSE(MediaStore(folder).Has(bark)) << "no card names it any more";
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "engine/WordListFile.h"
 #include "imports/FieldText.h"
 #include "lists/ListFolder.h"
+#include "lists/MediaIndex.h"
+#include "lists/MediaStore.h"
 #include "ui/words/SearchKey.h"
 
 #include <algorithm>
@@ -76,12 +78,17 @@ bool WordsModel::Load(FileSystem& files, const fs::path& folder, std::string& er
         progress[Slot(direction)] =
             SessionProgress::Read(files, ListFolder::Session(folder, direction), records.size());
     }
+    const MediaIndex index = MediaIndex::Load(folder);
     beginResetModel();
+    m_media.emplace(folder);
+    m_thumbnails.clear();
     m_entries.clear();
     m_entries.reserve(records.size());
     for (size_t i = 0; i < records.size(); ++i) {
+        const CardMedia* media = index.IsEmpty() ? nullptr : index.Find(records[i]);
         Entry entry = MakeEntry(std::move(records[i]), static_cast<int>(i));
         for (int slot = 0; slot < kDirections; ++slot) entry.progress[slot] = progress[slot][i];
+        if (media) entry.media = *media;
         m_entries.push_back(std::move(entry));
     }
     m_changes.clear();
@@ -120,9 +127,29 @@ bool WordsModel::SetText(int row, int column, const QString& text, QString& erro
     m_changes.push_back({Change::Kind::kEdit, {{row, entry}}});
     Entry edited = MakeEntry(std::move(record), entry.origin);
     std::copy(std::begin(entry.progress), std::end(entry.progress), edited.progress);
+    edited.media = entry.media;
     entry = std::move(edited);
     emit dataChanged(index(row, 0), index(row, kColumns - 1));
     return true;
+}
+
+void WordsModel::SetMedia(int row, const CardMedia& media) {
+    Entry& entry = m_entries.at(row);
+    if (entry.media == media) return;
+    m_changes.push_back({Change::Kind::kEdit, {{row, entry}}});
+    entry.media = media;
+    emit dataChanged(index(row, kMedia), index(row, kMedia));
+}
+
+std::vector<CardMedia> WordsModel::Media() const {
+    std::vector<CardMedia> media;
+    for (const Entry& entry : m_entries) {
+        if (media.empty() && entry.media.IsEmpty()) continue;
+        if (media.empty()) media.resize(static_cast<size_t>(&entry - m_entries.data()));
+        media.push_back(entry.media);
+    }
+    if (!media.empty()) media.resize(m_entries.size());
+    return media;
 }
 
 int WordsModel::AddWord(const QString& word, const QString& definition, QString& error) {
@@ -277,6 +304,11 @@ QVariant WordsModel::Shown(const Entry& entry, int column) const {
         case kReverseState:
             return QCoreApplication::translate(
                 "WordProgress", WordProgress::Plain(entry.progress[SlotOf(column)].state));
+        case kMedia: {
+            const bool hasSound =
+                !entry.media.wordSound.empty() || !entry.media.definitionSound.empty();
+            return hasSound ? tr("Recording") : QString();
+        }
         default: {
             // The counter means something only while a word is being learned.
             const WordProgress& progress = entry.progress[SlotOf(column)];
@@ -294,6 +326,10 @@ QVariant WordsModel::SortKey(const Entry& entry, int column) const {
         case kState:
         case kReverseState:
             return static_cast<int>(entry.progress[SlotOf(column)].state);
+        case kMedia:
+            return (entry.media.wordPicture.empty() && entry.media.definitionPicture.empty() ? 0
+                                                                                             : 2) +
+                   (entry.media.wordSound.empty() && entry.media.definitionSound.empty() ? 0 : 1);
         default:
             return entry.progress[SlotOf(column)].counter;
     }
@@ -313,7 +349,11 @@ QVariant WordsModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return Shown(entry, index.column());
         case Qt::ToolTipRole:
-            return index.column() == kDefinition ? QVariant(entry.definition) : QVariant();
+        case Qt::DecorationRole:
+            if (index.column() == kMedia) return MediaShown(entry, role);
+            return index.column() == kDefinition && role == Qt::ToolTipRole
+                       ? QVariant(entry.definition)
+                       : QVariant();
         case Qt::TextAlignmentRole:
             return index.column() == kCounter || index.column() == kReverseCounter
                        ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
@@ -325,17 +365,52 @@ QVariant WordsModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+// The picture small, decoded within the same limit as in the study window; the files named
+// in a tooltip.
+QVariant WordsModel::MediaShown(const Entry& entry, int role) const {
+    const std::string& picture =
+        entry.media.wordPicture.empty() ? entry.media.definitionPicture : entry.media.wordPicture;
+    if (role == Qt::ToolTipRole) {
+        QStringList names;
+        for (const std::string* name :
+             {&entry.media.wordPicture, &entry.media.wordSound, &entry.media.definitionPicture,
+              &entry.media.definitionSound})
+            if (!name->empty()) names << QString::fromStdString(*name);
+        return names.isEmpty() ? QVariant() : QVariant(names.join(QLatin1Char('\n')));
+    }
+    if (picture.empty() || !m_media) return QVariant();
+    const QString key = QString::fromStdString(picture);
+    const auto cached = m_thumbnails.constFind(key);
+    if (cached != m_thumbnails.constEnd()) return *cached;
+    // A few hundred rows in view at most; the cache starts afresh rather than grow with a
+    // long scroll through pictures.
+    if (m_thumbnails.size() > 512) m_thumbnails.clear();
+    QImage image = MediaStore::IsStoredName(picture) ? m_media->Picture(picture)
+                                                     : ListMedia::PictureFile(picture);
+    QPixmap thumbnail;
+    if (!image.isNull())
+        thumbnail =
+            QPixmap::fromImage(image.scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation));
+    m_thumbnails.insert(key, thumbnail);
+    return thumbnail;
+}
+
 QVariant WordsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const kTitles[kColumns] = {
-        QT_TR_NOOP("Word"),    QT_TR_NOOP("Definition"), QT_TR_NOOP("State"),
-        QT_TR_NOOP("Counter"), QT_TR_NOOP("State Back"), QT_TR_NOOP("Counter Back")};
+    static const char* const kTitles[kColumns] = {QT_TR_NOOP("Word"),
+                                                  QT_TR_NOOP("Definition"),
+                                                  QT_TR_NOOP("State"),
+                                                  QT_TR_NOOP("Counter"),
+                                                  QT_TR_NOOP("State Back"),
+                                                  QT_TR_NOOP("Counter Back"),
+                                                  QT_TR_NOOP("Picture and Sound")};
     static const char* const kTips[kColumns] = {
         QT_TR_NOOP("The word"),
         QT_TR_NOOP("Its definition"),
         QT_TR_NOOP("Where the word stands, studied from the word to the definition"),
         QT_TR_NOOP("Right answers in a row while it is learned, from the word to the definition"),
         QT_TR_NOOP("Where the word stands, studied backwards, from the definition to the word"),
-        QT_TR_NOOP("Right answers in a row while it is learned, studied backwards")};
+        QT_TR_NOOP("Right answers in a row while it is learned, studied backwards"),
+        QT_TR_NOOP("The card's picture, and whether it has its own recording")};
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return QVariant();
     if (role == Qt::DisplayRole) return tr(kTitles[section]);
     if (role == Qt::ToolTipRole) return tr(kTips[section]);

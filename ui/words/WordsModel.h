@@ -7,18 +7,23 @@
 
 #include "engine/FileSystem.h"
 #include "engine/WordRecord.h"
+#include "imports/CardMedia.h"
 #include "imports/EntryChecker.h"
 #include "imports/FieldEncoder.h"
 #include "lists/ListFolder.h"
+#include "lists/ListMedia.h"
 #include "lists/RecordMatcher.h"
 #include "ui/words/SessionProgress.h"
 
 #include <QAbstractTableModel>
 #include <QCoreApplication>
+#include <QHash>
+#include <QPixmap>
 #include <QString>
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +31,18 @@ class WordsModel : public QAbstractTableModel {
     Q_DECLARE_TR_FUNCTIONS(WordsModel)
 
 public:
-    enum Column { kWord, kDefinition, kState, kCounter, kReverseState, kReverseCounter, kColumns };
+    enum Column {
+        kWord,
+        kDefinition,
+        kState,
+        kCounter,
+        kReverseState,
+        kReverseCounter,
+        kMedia,
+        kColumns
+    };
+    // How high the media column draws a card's picture.
+    static constexpr int kThumbnailHeight = 32;
     // Folded text for the text columns, the state's place in the usual course, the counter.
     static constexpr int kSortRole = Qt::UserRole;
 
@@ -65,6 +81,13 @@ public:
     // The row to go on at for record `record` of the list as loaded: its own, or when it was
     // deleted the row of the record after it (the first one after the last); -1 for none.
     int RowToGoOnAt(int record) const;
+    // The pictures and recordings of `row`: names in the list's media store, or paths of files
+    // chosen here and not yet brought in.
+    const CardMedia& MediaOf(int row) const { return m_entries.at(row).media; }
+    // Gives `row` other media, as a change that Undo takes back.
+    void SetMedia(int row, const CardMedia& media);
+    // Every row's media, in row order, for the save; empty when no row has any.
+    std::vector<CardMedia> Media() const;
     // The word of `row` in UTF-8, as stored.
     std::string WordOf(int row) const;
     const WordProgress& ProgressOf(int row, ListFolder::Direction direction) const {
@@ -98,6 +121,7 @@ private:
         QString foldedDefinition;
         int origin = -1;  // the record it was loaded from; -1 for a word added here
         WordProgress progress[kDirections];
+        CardMedia media;
     };
     struct Change {
         enum class Kind { kEdit, kAdd, kRemove };
@@ -109,6 +133,7 @@ private:
     static Entry MakeEntry(WordRecord record, int origin);
     QVariant Shown(const Entry& entry, int column) const;
     QVariant SortKey(const Entry& entry, int column) const;
+    QVariant MediaShown(const Entry& entry, int role) const;
     // Removes (or puts back) `rows`, ascending, telling the views in as few steps as it can.
     void Take(const std::vector<int>& rows);
     void PutBack(const std::vector<std::pair<int, Entry>>& rows);
@@ -118,4 +143,6 @@ private:
     EntryChecker m_checker;
     RefusalHandler m_onRefused;
     std::string m_loadedList;  // list/kelvo.lst's bytes
+    std::optional<ListMedia> m_media;
+    mutable QHash<QString, QPixmap> m_thumbnails;  // by name or path
 };

@@ -4,15 +4,19 @@
 #include "engine/Counted.h"
 #include "engine/Escaped.h"
 #include "engine/LearnersWords.h"
+#include "imports/CardMedia.h"
+#include "imports/FolderMedia.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
@@ -194,6 +198,17 @@ void WordsWindow::BuildControls() {
             column,
             std::max(isState ? stateWidth : 0, fontMetrics().horizontalAdvance(title)) + 2 * em);
     }
+    // A picture as high as a row, as wide as four, and room for the title or the word
+    // "Recording" beside it.
+    const QSize iconSize(4 * fontMetrics().height(), fontMetrics().height());
+    m_table->setIconSize(iconSize);
+    columns->resizeSection(
+        WordsModel::kMedia,
+        std::max(fontMetrics().horizontalAdvance(
+                     m_model.headerData(WordsModel::kMedia, Qt::Horizontal).toString()),
+                 iconSize.width() + fontMetrics().horizontalAdvance(
+                                        QCoreApplication::translate("WordsModel", "Recording"))) +
+            2 * em);
     columns->setSectionResizeMode(WordsModel::kDefinition, QHeaderView::Stretch);
     m_table->setSortingEnabled(true);
     // File order until the learner sorts: sorting tens of thousands of words is not free.
@@ -213,9 +228,18 @@ void WordsWindow::BuildControls() {
     auto* add = AddButton(tr("&Add Word…"), "addButton", tr("Add a word"));
     m_delete = AddButton(tr("&Delete"), "deleteButton", tr("Delete the selected words"));
     m_undo = AddButton(tr("&Undo"), "undoButton", tr("Undo the last change"));
+    m_mediaButton = AddButton(tr("&Picture and Sound"), "mediaButton",
+                              tr("Give the word a picture or a recording from a file, or take "
+                                 "them away"));
+    auto* media = new QMenu(m_mediaButton);
+    media->addAction(tr("Add or Replace &Picture…"), this, [this] { ChooseMediaFile(true); });
+    media->addAction(tr("Remove P&icture"), this, [this] { RemoveMedia(true); });
+    media->addAction(tr("Add or Replace &Recording…"), this, [this] { ChooseMediaFile(false); });
+    media->addAction(tr("Remove R&ecording"), this, [this] { RemoveMedia(false); });
+    m_mediaButton->setMenu(media);
     m_save = AddButton(tr("Sa&ve"), "saveButton", tr("Save the changes"));
     auto* close = AddButton(tr("&Close"), "closeButton", QString());
-    for (QPushButton* button : {add, m_delete, m_undo}) buttons->addWidget(button);
+    for (QPushButton* button : {add, m_delete, m_undo, m_mediaButton}) buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(m_save);
     buttons->addWidget(close);
@@ -267,6 +291,7 @@ void WordsWindow::UpdateState() {
     m_undo->setEnabled(m_model.CanUndo());
     m_save->setEnabled(m_model.IsModified());
     m_delete->setEnabled(shown > 0);
+    m_mediaButton->setEnabled(shown > 0);
     setWindowModified(m_model.IsModified());
 }
 
@@ -366,15 +391,22 @@ bool WordsWindow::Save() {
     plan.records = m_model.Records();
     plan.pairing = m_model.Pairing();
     plan.pairedList = m_model.LoadedList();
+    // Every row's media as the window has them: what it took away goes too.
+    plan.media = m_model.Media();
+    plan.isMediaWhole = true;
+    plan.mediaSource = std::make_shared<FolderMedia>();
     // The word to go on at is found before the rows are replaced by those of the saved list.
     const int focusRow =
         m_options.focusRecord >= 0 ? m_model.RowToGoOnAt(m_options.focusRecord) : -1;
     std::string report, error;
-    if (!ListImporter::Update(m_store, plan, m_list.name, report, error, m_options.callerHolds)) {
+    std::vector<std::string> notes;
+    if (!ListImporter::Update(m_store, plan, m_list.name, report, error, m_options.callerHolds,
+                              &notes)) {
         PlainMessageBox::Warning(this, tr("Words"),
                                  tr("The words are not saved: %1.").arg(Shown(error)));
         return false;
     }
+    for (const std::string& note : notes) report += "; " + note;
     m_outcome.isChanged = true;
     m_outcome.report = report;
     if (focusRow >= 0) {
@@ -390,6 +422,58 @@ bool WordsWindow::Save() {
             tr("The words were saved, but cannot be shown again: %1.").arg(Shown(reloadError)));
     m_status->setText(m_status->text() + tr(" — saved: ") + Shown(report));
     return true;
+}
+
+bool WordsWindow::SetMediaFile(int modelRow, bool isPicture, const QString& path) {
+    const std::string file = path.toStdString();
+    const std::string extension = MediaKind::ExtensionOf(file);
+    std::string note;
+    const bool isKnown =
+        isPicture ? MediaKind::IsPicture(extension) : MediaKind::IsSound(extension);
+    if (!isKnown)
+        note = LearnersWords::Filled(
+            LearnersWords::Said("Import", "%1: not a picture or recording Quibbix keeps; left out"),
+            {file});
+    else if (FolderMedia().Check(file, note) && isPicture && ListMedia::PictureFile(file).isNull())
+        note = LearnersWords::Filled(
+            LearnersWords::Said("MediaStore", "%1: not a picture; left out"), {file});
+    if (!note.empty()) {
+        PlainMessageBox::Warning(this, tr("Words"), Shown(note));
+        return false;
+    }
+    CardMedia media = m_model.MediaOf(modelRow);
+    // A picture takes the place of the one the card has, on its side; a new one goes with the
+    // definition, which it shows. A recording is the word's own, as P plays it.
+    if (isPicture)
+        (media.wordPicture.empty() ? media.definitionPicture : media.wordPicture) = file;
+    else
+        (media.wordSound.empty() && !media.definitionSound.empty() ? media.definitionSound
+                                                                   : media.wordSound) = file;
+    m_model.SetMedia(modelRow, media);
+    UpdateState();
+    return true;
+}
+
+void WordsWindow::ChooseMediaFile(bool isPicture) {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.size() != 1) return;
+    const QString filter = isPicture ? tr("Pictures (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)")
+                                     : tr("Recordings (*.wav *.flac *.ogg *.oga *.opus *.mp3)");
+    const QString path = QFileDialog::getOpenFileName(
+        this, isPicture ? tr("Picture") : tr("Recording"), QString(), filter);
+    if (!path.isEmpty()) SetMediaFile(rows.front(), isPicture, path);
+}
+
+void WordsWindow::RemoveMedia(bool isPicture) {
+    for (const int row : SelectedRows()) {
+        CardMedia media = m_model.MediaOf(row);
+        if (isPicture)
+            media.wordPicture.clear(), media.definitionPicture.clear();
+        else
+            media.wordSound.clear(), media.definitionSound.clear();
+        m_model.SetMedia(row, media);
+    }
+    UpdateState();
 }
 
 void WordsWindow::reject() {

@@ -63,6 +63,10 @@ public:
     const Outcome& Result() const { return m_outcome; }
     WordsModel& Model() { return m_model; }
 
+    // Gives the word of `modelRow` the picture or recording in the file at `path`, brought
+    // into the list when it is saved; a file that cannot come in is refused with a message.
+    bool SetMediaFile(int modelRow, bool isPicture, const QString& path);
+
     // ~/.config/quibbix/words.ini, beside the chooser's.
     static QString DefaultSettingsFile();
 
@@ -77,6 +81,8 @@ private:
     void AddWord();
     void DeleteSelected();
     void Undo();
+    void ChooseMediaFile(bool isPicture);
+    void RemoveMedia(bool isPicture);
     void ShowRefusal(const QModelIndex& index, const QString& text, const QString& why);
     void FinishEditing();
     void UpdateState();
@@ -95,6 +101,7 @@ private:
     QLabel* m_status = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_undo = nullptr;
+    QPushButton* m_mediaButton = nullptr;
     QPushButton* m_save = nullptr;
     bool m_isRefusalShown = false;
 };
