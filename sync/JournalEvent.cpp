@@ -9,7 +9,7 @@ namespace {
 auto Fields(const JournalEvent& e) {
     return std::tie(e.time.physicalMs, e.time.logical, e.device, e.sequence, e.kind, e.word,
                     e.direction, e.code, e.wallOffsetS, e.undone, e.text, e.definition, e.date,
-                    e.seconds);
+                    e.seconds, e.files);
 }
 
 }  // namespace

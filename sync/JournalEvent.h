@@ -18,6 +18,7 @@
 
 #include "sync/HybridTime.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -28,6 +29,7 @@ struct JournalEvent {
         kEdit = 'E',    // a word's text set, the word made when its id is new
         kRemove = 'R',  // a word taken out of the list
         kUsage = 'T',   // seconds of use on a day in one direction, added to that day's
+        kMedia = 'M',   // the pictures and recordings of the card of a word and definition set
     };
     enum class Direction : char { kForwards = 'f', kBackwards = 'b' };
 
@@ -47,9 +49,12 @@ struct JournalEvent {
     int64_t wallOffsetS = 0;
     // Undo: the sequence number of the device's own event it takes back.
     uint64_t undone = 0;
-    // Edit.
+    // Edit, and the card whose media are set.
     std::string text;
     std::string definition;
+    // Media: the card's files (the word's picture and recording, the definition's picture and
+    // recording), each a name in the list's media store or empty for none.
+    std::array<std::string, 4> files;
     // Usage: `seconds` more of use on `date` ("YYYY-MM-DD", the learner's calendar there).
     // The day a judgement counts for in the history is the date of its device's latest
     // usage event before it: the study flow notes a day's first seconds before that day's

@@ -14,9 +14,9 @@
 
 namespace {
 
-// The most fields a line of this format has (a judgement's); the fields past them are
+// The most fields a line of this format has (a media event's); the fields past them are
 // counted, not kept, for the message about a damaged line.
-constexpr size_t kMaxFields = 9;
+constexpr size_t kMaxFields = 11;
 
 // The widest numbers an honest journal writes: a clock from 1970 to the year 10000, a day's seconds
 // of use, a wall clock within a century of the journal's clock. A line beyond them was
@@ -135,6 +135,8 @@ size_t FieldCount(JournalEvent::Kind kind) {
         case JournalEvent::Kind::kUndo:
         case JournalEvent::Kind::kRemove:
             return 6;
+        case JournalEvent::Kind::kMedia:
+            return 11;
     }
     return 0;
 }
@@ -147,6 +149,7 @@ bool DecodeKind(std::string_view field, JournalEvent::Kind& kind) {
         case 'E':
         case 'R':
         case 'T':
+        case 'M':
             kind = static_cast<JournalEvent::Kind>(field[0]);
             return true;
         default:
@@ -177,6 +180,38 @@ bool DecodeUsage(const FieldList& f, JournalEvent& e, std::string& reason) {
     return true;
 }
 
+// A name the list's media store gives: 64 lower-case hex digits, a dot and an extension of
+// letters and digits; "-" for none. Anything else could name a path out of the store.
+bool DecodeMediaName(std::string_view field, std::string& name) {
+    name.clear();
+    if (field == "-") return true;
+    if (field.size() < 66 || field.size() > 70 || field[64] != '.') return false;
+    for (size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        const bool isHex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+        const bool isExtension = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+        if (i != 64 && !(i < 64 ? isHex : isExtension)) return false;
+    }
+    name = std::string(field);
+    return true;
+}
+
+bool DecodeMedia(const FieldList& f, JournalEvent& e, std::string& reason) {
+    if (!UnescapeField(f[5], e.text) || !UnescapeField(f[6], e.definition)) {
+        reason = SyncTexts::Said(SyncTexts::kBrokenEscape);
+        return false;
+    }
+    e.text = g_toField.load()(e.text, WordListFile::kWordSize);
+    e.definition = g_toField.load()(e.definition, WordListFile::kDefinitionSize);
+    for (size_t i = 0; i < e.files.size(); ++i) {
+        if (!DecodeMediaName(f[7 + i], e.files[i])) {
+            reason = SyncTexts::Said(SyncTexts::kNoMediaName);
+            return false;
+        }
+    }
+    return true;
+}
+
 // The fields after the common five, by kind; `reason` set on false.
 bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
     using Kind = JournalEvent::Kind;
@@ -188,6 +223,7 @@ bool DecodeBody(const FieldList& f, JournalEvent& e, std::string& reason) {
         return true;
     }
     if (e.kind == Kind::kUsage) return DecodeUsage(f, e, reason);
+    if (e.kind == Kind::kMedia) return DecodeMedia(f, e, reason);
     e.word = std::string(f[5]);
     if (!JournalLine::IsWordId(e.word)) {
         reason = SyncTexts::Said(SyncTexts::kNoWordId);
@@ -262,6 +298,11 @@ std::string JournalLine::Encode(const JournalEvent& e) {
         case JournalEvent::Kind::kUsage:
             line += std::string(" ") + static_cast<char>(e.direction) + ' ' + e.date + ' ' +
                     std::to_string(e.seconds);
+            break;
+        case JournalEvent::Kind::kMedia:
+            line += ' ' + EscapeField(g_toLine.load()(e.text, WordListFile::kWordSize)) + ' ' +
+                    EscapeField(g_toLine.load()(e.definition, WordListFile::kDefinitionSize));
+            for (const std::string& file : e.files) line += ' ' + (file.empty() ? "-" : file);
             break;
     }
     line += '\n';

@@ -14,6 +14,9 @@
 //     removal: clock, device, sequence, word
 //   T 1765276391000 0 3f09a1c2b7e4 48217 f 2026-12-09 340
 //     usage: clock, device, sequence, direction, date, seconds more of use on that date
+//   M 1765276392000 0 3f09a1c2b7e4 48218 chat cat - 9f86...08.ogg 2c26...ae.png -
+//     media: clock, device, sequence, the card's word and definition, and its files (the
+//     word's picture and recording, the definition's picture and recording; - for none)
 //
 // Text fields escape '%', the space and the control characters as %XX, so that a line is one
 // line and its fields split at every space. A judgement of a base word takes about 50 bytes.

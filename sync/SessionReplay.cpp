@@ -122,6 +122,7 @@ void SessionReplay::Apply(const std::vector<JournalEvent>& events, size_t from, 
                 break;
             case JournalEvent::Kind::kUndo:
             case JournalEvent::Kind::kUsage:
+            case JournalEvent::Kind::kMedia:
                 break;
             case JournalEvent::Kind::kEdit:
             case JournalEvent::Kind::kRemove:

@@ -72,6 +72,8 @@ inline constexpr const char* kNoEarlierEvent =
 inline constexpr const char* kNoWordId = QT_TRANSLATE_NOOP("Sync", "no word id");
 inline constexpr const char* kNoJudgement = QT_TRANSLATE_NOOP("Sync", "no judgement code (0 to 3)");
 inline constexpr const char* kNoOffset = QT_TRANSLATE_NOOP("Sync", "no wall-clock offset");
+inline constexpr const char* kNoMediaName =
+    QT_TRANSLATE_NOOP("Sync", "no name of a picture or recording");
 inline constexpr const char* kBrokenEscape =
     QT_TRANSLATE_NOOP("Sync", "a broken %XX escape in the word's text");
 inline constexpr const char* kBadWord =
@@ -83,7 +85,7 @@ inline constexpr const char* kLaterKinds = QT_TRANSLATE_NOOP(
 inline constexpr const char* kSequenceBeyond =
     QT_TRANSLATE_NOOP("Sync", "a sequence number beyond the events before it");
 inline constexpr const char* kNoKind =
-    QT_TRANSLATE_NOOP("Sync", "no event of this format (J, U, E, R or T)");
+    QT_TRANSLATE_NOOP("Sync", "no event of this format (J, U, E, R, T or M)");
 inline constexpr const char* kItHas = QT_TRANSLATE_NOOP("Sync", "it has ");
 inline constexpr const char* kFieldsNot = QT_TRANSLATE_NOOP("Sync", " fields, not ");
 inline constexpr const char* kNoClock = QT_TRANSLATE_NOOP("Sync", "no clock time");

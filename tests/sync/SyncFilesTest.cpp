@@ -151,11 +151,20 @@ JournalEvent Usage() {
     return event;
 }
 
+JournalEvent Media() {
+    JournalEvent event = Edit("chat noir", "a black cat");
+    event.kind = JournalEvent::Kind::kMedia;
+    event.word.clear();
+    event.files = {"", std::string(64, 'a') + ".ogg", std::string(64, '0') + ".webp", ""};
+    return event;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Events, JournalLineRoundTripTest,
     testing::Values(LineCase{"Judgement", Judgement(1765276381123, 48213, "1523", 2)},
                     LineCase{"BackwardsWithOffset", Backwards()}, LineCase{"Undo", Undo()},
                     LineCase{"Removal", Removal()}, LineCase{"Usage", Usage()},
+                    LineCase{"Media", Media()},
                     LineCase{"EditWithSpacesAndEscapes", Edit("chat noir", "100%\x7e cat")},
                     LineCase{"EditUtf8", Edit("Stra\xc3\x9f"
                                               "e",
@@ -181,8 +190,8 @@ TEST_P(BadLineTest, Refused_WithItsReason) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, BadLineTest,
     testing::Values(
-        std::make_pair("", "no event of this format (J, U, E, R or T)"),
-        std::make_pair("X 1 0 3f09a1c2b7e4 1 5", "no event of this format (J, U, E, R or T)"),
+        std::make_pair("", "no event of this format (J, U, E, R, T or M)"),
+        std::make_pair("X 1 0 3f09a1c2b7e4 1 5", "no event of this format (J, U, E, R, T or M)"),
         std::make_pair("J 1 0 3f09a1c2b7e4 1 5 f 2", "it has 8 fields, not 9"),
         std::make_pair("J 1 0 3f09a1c2b7e4 1 5 f 2  0", "it has 10 fields, not 9"),
         std::make_pair("J x 0 3f09a1c2b7e4 1 5 f 2 0", "no clock time"),
@@ -200,7 +209,13 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_pair("T 1 0 3f09a1c2b7e4 4 x 2026-12-09 5", "no direction (f or b)"),
         std::make_pair("T 1 0 3f09a1c2b7e4 4 f 2026-02-30 5", "no date (YYYY-MM-DD)"),
         std::make_pair("T 1 0 3f09a1c2b7e4 4 f 2026-12-9 5", "no date (YYYY-MM-DD)"),
-        std::make_pair("T 1 0 3f09a1c2b7e4 4 f 2026-12-09 -5", "no seconds of use")));
+        std::make_pair("T 1 0 3f09a1c2b7e4 4 f 2026-12-09 -5", "no seconds of use"),
+        // A file's name is its hash: never a path out of the list's media.
+        std::make_pair("M 1 0 3f09a1c2b7e4 4 a b - ../../.bashrc - -",
+                       "no name of a picture or recording"),
+        std::make_pair("M 1 0 3f09a1c2b7e4 4 a b - - - "
+                       "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.png",
+                       "no name of a picture or recording")));
 
 TEST(JournalTest, CutMidLine_ReadUpToLastWholeLine_RestWhenWhole) {
     const std::string header = JournalLine::EncodeHeader("3f09a1c2b7e4");
