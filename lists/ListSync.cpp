@@ -12,10 +12,13 @@
 #include "lists/ListGuard.h"
 #include "lists/ListStore.h"
 #include "lists/ListTransaction.h"
+#include "lists/MediaIndex.h"
+#include "lists/MediaStore.h"
 #include "lists/RecordMatcher.h"
 #include "lists/SyncFiles.h"
 #include "lists/SyncJoin.h"
 #include "lists/SyncManifest.h"
+#include "lists/SyncMedia.h"
 #include "lists/SyncSide.h"
 #include "lists/SyncWrite.h"
 #include "sync/AnswerEvents.h"
@@ -141,12 +144,29 @@ bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direc
     const std::vector<JournalEvent> judged = AnswerEvents::Of(
         answers, WayOf(direction), replayed.ids, undoes ? journal.Events() : kNone, report.notes);
     events.insert(events.end(), judged.begin(), judged.end());
+    // The cards' pictures and recordings changed here since the last sync.
+    SyncMedia::State media = SyncMedia::Load(local.files, local.listFolder);
+    const size_t mediaFrom = events.size();
+    const std::vector<JournalEvent> mediaEvents =
+        SyncMedia::Diff(media, MediaIndex::Load(local.listFolder));
+    events.insert(events.end(), mediaEvents.begin(), mediaEvents.end());
+    uint64_t sequence = journal.NextSequence();
     for (JournalEvent& event : events) {
         event.time = clock.Now();
         if (event.kind == JournalEvent::Kind::kJudgement)
             event.wallOffsetS -= event.time.physicalMs / 1000;
+        // As the journal numbers them, so that the media state can take them at once.
+        event.device = local.device;
+        event.sequence = sequence++;
     }
     if (!events.empty() && !journal.Append(events, error)) return false;
+    // Taken into the state at once: a save before the next sync would tell them again.
+    if (!mediaEvents.empty()) {
+        SyncMedia::Apply(media,
+                         {events.begin() + static_cast<std::ptrdiff_t>(mediaFrom), events.end()});
+        WriteFileAtomically(local.files, Under(local.listFolder, SyncMedia::kStateFile),
+                            SyncMedia::Serialize(media));
+    }
     replayed.nextSequence = journal.NextSequence();
     return true;
 }
@@ -275,10 +295,13 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     if (!SyncSide::ReadLocalBase(files, folder, base, error)) return false;
     // Arrivals are told from the merged events: a seed may hold none that was not told yet.
     const JournalMerge::Checkpoint* held = merge.Held();
-    if (held && std::any_of(held->highest.begin(), held->highest.end(), [&](const auto& device) {
-            const auto told = replayed.seen.find(device.first);
-            return told == replayed.seen.end() || told->second < device.second;
-        }))
+    SyncMedia::State media = SyncMedia::Load(files, folder);
+    if (held && (std::any_of(held->highest.begin(), held->highest.end(),
+                             [&](const auto& device) {
+                                 const auto told = replayed.seen.find(device.first);
+                                 return told == replayed.seen.end() || told->second < device.second;
+                             }) ||
+                 SyncMedia::MissesEvents(media, held->highest)))
         merge.Materialise();
     if (!replay.Run(base, merge, replayed.result, error)) return false;
     if (!merge.LoadError().empty()) {
@@ -307,9 +330,20 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     // The words on screen follow their ids when the words move.
     if (SyncWrite::ListChanged(replayed) && !SyncWrite::ReadIdsOnce(local, replayed, error))
         return false;
+    // The cards' media as every journal makes them, their files brought over first.
+    SyncMedia::Apply(media, merge.Events());
+    const MediaIndex mediaIndex = SyncMedia::IndexOf(media);
+    const bool isMediaWhole = SyncMedia::Exchange(folder, syncFolder, mediaIndex, report.notes);
     std::vector<std::string> gone;
     std::vector<FileImage> images =
         SyncWrite::ImagesOf(local, replayed, direction, wordOnScreen, report, gone);
+    const std::string mediaText = mediaIndex.Serialize();
+    const bool isMediaChanged =
+        !mediaIndex.IsEmpty() || PosixFiles::StampOf(folder / MediaIndex::kFile).exists;
+    if (isMediaChanged)
+        SyncWrite::AddIfChanged(files, folder, MediaIndex::kFile, mediaText, images);
+    SyncWrite::AddIfChanged(files, folder, SyncMedia::kStateFile, SyncMedia::Serialize(media),
+                            images);
     const std::vector<FileImage> side = SyncWrite::SideImages(local, replayed);
     images.insert(images.end(), side.begin(), side.end());
     const bool wordsWait = SyncWrite::WordsWait(local, replayed);
@@ -322,7 +356,12 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
                                 SyncSide::SeenText(replayed.seen), images);
     }
     const bool listWritten = report.listChanged;
+    const bool isIndexWritten =
+        std::any_of(images.begin(), images.end(),
+                    [](const FileImage& image) { return image.path == MediaIndex::kFile; });
     if (!images.empty() && !Commit(local, images, report, error)) return false;
+    // Files no card names any more go once the index no longer names them.
+    if (isIndexWritten) MediaStore(folder).KeepOnly(mediaIndex.Names());
     for (const std::string& path : gone) files.Remove(Under(folder, path));
     // The list as this sync leaves it, for the next one; a list another program replaced
     // meanwhile is read again then.
@@ -332,7 +371,7 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         listWritten ? replayed.result.wordsSum : replayed.listSum);
     // Only a sync that wrote all it had to may let the next one pass: one that failed, ended
     // early or left a direction to another program leaves the stamp as it was.
-    if (isPublished && report.skipped.empty() && !kept.IsPassedOver())
+    if (isPublished && report.skipped.empty() && !kept.IsPassedOver() && isMediaWhole)
         WriteFileAtomically(
             files, Under(folder, SyncSide::kStampFile),
             othersStamp + SyncSide::OwnStamp(local, syncFolder, direction, wordOnScreen));

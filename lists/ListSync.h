@@ -12,6 +12,7 @@
 //                                   each base file, so that a half-copied base is waited for
 //       base/...                    the list's words and progress as it first joined
 //       journal-<device>.txt        one per computer, written by that computer alone
+//       media/<sha-256>.<ext>       the words' pictures and recordings (SyncMedia)
 //   LIST/sync/                      this computer's side, in the list folder
 //       folder.txt                  the sync folder's path
 //       journal.txt                 this computer's own journal, the truth of its events
@@ -27,6 +28,7 @@
 //       checkpoint/                 where the replay stood
 //       stamp.txt                   the journals' lengths and times at the last sync, so that
 //                                   a sync that finds them unchanged ends at once
+//       media.txt                   each card's latest media event (SyncMedia)
 //
 // The folder's manifest and base are read and written in SyncManifest, this computer's side in
 // SyncSide, a join's two ways in SyncJoin; the events a sync appends are made in sync/WordDiff

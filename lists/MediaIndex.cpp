@@ -117,6 +117,13 @@ void MediaIndex::Set(const WordRecord& card, const CardMedia& media) {
         m_cards[{card.word, card.definition}] = media;
 }
 
+std::vector<std::pair<WordRecord, CardMedia>> MediaIndex::Cards() const {
+    std::vector<std::pair<WordRecord, CardMedia>> cards;
+    cards.reserve(m_cards.size());
+    for (const auto& [card, media] : m_cards) cards.push_back({{card.first, card.second}, media});
+    return cards;
+}
+
 std::set<std::string> MediaIndex::Names() const {
     std::set<std::string> names;
     for (const auto& [card, media] : m_cards) {

@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 class MediaIndex {
 public:
@@ -37,6 +38,8 @@ public:
     void Set(const WordRecord& card, const CardMedia& media);
     bool IsEmpty() const { return m_cards.empty(); }
     size_t Size() const { return m_cards.size(); }
+    // Every card with its media, in the index's order.
+    std::vector<std::pair<WordRecord, CardMedia>> Cards() const;
     // Every file a card names.
     std::set<std::string> Names() const;
 

@@ -63,8 +63,13 @@ int CreateTemp(const fs::path& dir, fs::path& path) {
 
 }  // namespace
 
-MediaStore::MediaStore(fs::path folder, uint64_t maxListBytes)
-    : m_folder(std::move(folder)), m_maxListBytes(maxListBytes) {}
+MediaStore::MediaStore(fs::path folder, uint64_t maxListBytes, std::string dir)
+    : m_folder(std::move(folder)), m_maxListBytes(maxListBytes), m_dir(std::move(dir)) {}
+
+void MediaStore::Remove(const std::string& name) const {
+    std::error_code ignored;
+    if (IsStoredName(name)) fs::remove(Dir() / name, ignored);
+}
 
 bool MediaStore::IsKnownExtension(std::string_view extension) {
     return MediaKind::IsPicture(extension) || MediaKind::IsSound(extension);

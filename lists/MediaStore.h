@@ -24,8 +24,10 @@ public:
     // Relative to the list folder.
     static constexpr const char* kDir = "list/media";
 
-    // The store of the list in `folder`; `maxListBytes` is for tests.
-    explicit MediaStore(std::filesystem::path folder, uint64_t maxListBytes = kMaxListBytes);
+    // The store of the list in `folder`; `maxListBytes` is for tests. `dir` is where the files
+    // lie under `folder` (a sync folder keeps them in media/).
+    explicit MediaStore(std::filesystem::path folder, uint64_t maxListBytes = kMaxListBytes,
+                        std::string dir = kDir);
 
     // Copies `source` in as a file of extension `extension` ("png", "ogg"; see IsKnownExtension)
     // and answers its name in the store; nothing, with `note`, when it cannot come in.
@@ -40,6 +42,8 @@ public:
     std::optional<std::filesystem::path> Verified(const std::string& name) const;
     // Whether a file lies under `name`, unread (Verified reads it).
     bool Has(const std::string& name) const;
+    // Removes the file `name`, if the store holds it.
+    void Remove(const std::string& name) const;
     // Removes every file but those named in `kept`, and what an interrupted copy left.
     void KeepOnly(const std::set<std::string>& kept) const;
     // The bytes the store's files take.
@@ -50,7 +54,7 @@ public:
     static bool IsKnownExtension(std::string_view extension);
 
 private:
-    std::filesystem::path Dir() const { return m_folder / kDir; }
+    std::filesystem::path Dir() const { return m_folder / m_dir; }
     // Copies what `next` gives (as read() does: a piece, 0 at the end, -1 on failure) into a
     // new file of the store, hashing it on the way.
     std::optional<std::string> Copy(const std::function<ssize_t(char*, size_t)>& next,
@@ -63,4 +67,5 @@ private:
 
     std::filesystem::path m_folder;
     uint64_t m_maxListBytes;
+    std::string m_dir;
 };

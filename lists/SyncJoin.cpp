@@ -8,6 +8,7 @@
 #include "lists/ListFolder.h"
 #include "lists/ListGuard.h"
 #include "lists/ListTransaction.h"
+#include "lists/MediaIndex.h"
 #include "lists/SyncFiles.h"
 #include "lists/Trash.h"
 #include "sync/Checksum.h"
@@ -109,6 +110,8 @@ std::vector<FileImage> JoinedImages(const std::vector<FileImage>& base,
     images.push_back({SyncSide::kIdsFile, SyncSide::IdsText(BaseIds(listBytes))});
     images.push_back({SyncSide::kCommittedFile, "0\n"});
     images.push_back({SyncSide::kListCopyFile, listBytes});
+    // The cards' media come from the journals too: what the list had would be told as changes.
+    images.push_back({MediaIndex::kFile, MediaIndex().Serialize()});
     for (Direction direction : ListFolder::kDirections) {
         images.push_back(ListGuard::CopyImage(listBytes, direction));
         // The word on screen was one of the words just replaced.

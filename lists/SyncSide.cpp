@@ -6,6 +6,7 @@
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "lists/ListStore.h"
+#include "lists/MediaIndex.h"
 #include "lists/SyncFiles.h"
 #include "lists/Trash.h"
 #include "sync/Checksum.h"
@@ -102,6 +103,7 @@ std::string OwnStamp(const Local& local, const fs::path& syncFolder, Direction d
         std::to_string(wordOnScreen) + "\n" +
         StampLine(local.listFolder / kJournalFile, kJournalFile) +
         StampLine(local.listFolder / ListFolder::kWordListFile, ListFolder::kWordListFile) +
+        StampLine(local.listFolder / MediaIndex::kFile, MediaIndex::kFile) +
         StampLine(syncFolder / copy, copy);
     // A study window may save its session over what the last sync wrote before it read that
     // in (a verdict given while the sync ran): the next sync writes the session again.

@@ -7,15 +7,21 @@
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "imports/FieldText.h"
+#include "imports/FolderMedia.h"
 #include "lists/ListGuard.h"
+#include "lists/ListImporter.h"
 #include "lists/ListStore.h"
 #include "lists/ListSync.h"
+#include "lists/MediaIndex.h"
+#include "lists/MediaStore.h"
 #include "sync/HybridClock.h"
 #include "sync/Journal.h"
 #include "sync/JournalLine.h"
 #include "tests/lists/ListTestFiles.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tools/wordlist/WordListTool.h"
+
+#include <QImage>
 
 #include <algorithm>
 #include <cstdio>
@@ -1019,6 +1025,82 @@ TEST_F(ListSyncTest, CopyOverTheEventLimit_PassedOverNamingIt_NeitherKeptNorMerg
     EXPECT_FALSE(fs::exists(a.List() / "sync/kept" / ("journal-" + b.Device() + ".txt")));
     Sync(a);
     EXPECT_EQ(a.arrived, 8u);
+}
+
+}  // namespace
+
+namespace {
+
+class ListSyncMediaTest : public ListSyncTest {
+protected:
+    // Gives the first word `media` (paths of files, or names the list keeps), as the Words
+    // window saves.
+    void GiveFirstWord(const Computer& on, CardMedia media) {
+        ImportPlan plan;
+        plan.pairedList = ReadFile((on.List() / "list/kelvo.lst").string());
+        size_t trailing = 0;
+        plan.records = WordListFile::ParseAll(plan.pairedList, trailing);
+        const MediaIndex index = MediaIndex::Load(on.List());
+        for (size_t i = 0; i < plan.records.size(); ++i) {
+            plan.pairing.push_back(static_cast<int>(i));
+            const CardMedia* had = index.Find(plan.records[i]);
+            plan.media.push_back(had ? *had : CardMedia());
+        }
+        plan.media[0] = std::move(media);
+        plan.isMediaWhole = true;
+        plan.mediaSource = std::make_shared<FolderMedia>();
+        ListStore store(on.home, m_home.Defaults());
+        std::string report, error;
+        ASSERT_TRUE(ListImporter::Update(store, plan, "gre", report, error)) << error;
+    }
+    static CardMedia FirstWordsMedia(const Computer& on) {
+        const MediaIndex index = MediaIndex::Load(on.List());
+        const CardMedia* media = index.Find({"w1", "meaning 1"});
+        return media ? *media : CardMedia();
+    }
+};
+
+TEST_F(ListSyncMediaTest, ACardsFilesTravel_CheckedAgainstTheirNames_AndGoWhenTakenAway) {
+    Computer a = Make("a"), b = Make("b");
+    Start(a);
+    DeliverAll(a, b);
+    Join(b);
+    const fs::path picture = m_home.Root() / "owl.png";
+    QImage owl(6, 4, QImage::Format_RGB32);
+    owl.fill(Qt::darkYellow);
+    ASSERT_TRUE(owl.save(QString::fromStdString(picture.string()), "PNG"));
+    GiveFirstWord(a, {"", "", picture.string(), ""});
+    const std::string name = FirstWordsMedia(a).definitionPicture;
+    ASSERT_TRUE(MediaStore::IsStoredName(name));
+    Sync(a);
+    EXPECT_NE(ReadFile((a.List() / "sync/journal.txt").string()).find("M "), std::string::npos);
+
+    // The journal before the file, then a forged file under its name: nothing comes in, and
+    // the sync that finds the true file takes it, though nothing else changed.
+    DeliverJournal(a, b);
+    Sync(b);
+    EXPECT_EQ(FirstWordsMedia(b).definitionPicture, name);
+    EXPECT_FALSE(MediaStore(b.List()).Has(name));
+    fs::create_directories(b.sync / "media");
+    WriteFile((b.sync / "media" / name).string(), "forged");
+    const ListSync::Report forged = Sync(b);
+    ASSERT_FALSE(forged.notes.empty());
+    EXPECT_NE(forged.notes.back().find(name), std::string::npos) << forged.notes.back();
+    EXPECT_FALSE(MediaStore(b.List()).Has(name));
+    Deliver(a, b, "media/" + name);
+    Sync(b);
+    ASSERT_TRUE(MediaStore(b.List()).Verified(name));
+    EXPECT_EQ(ReadFile((b.List() / MediaStore::kDir / name).string()), ReadFile(picture.string()));
+
+    // Taken away on b, it goes from a, file and all.
+    GiveFirstWord(b, {});
+    Sync(b);
+    DeliverJournal(b, a);
+    Sync(a);
+    EXPECT_TRUE(FirstWordsMedia(a).IsEmpty());
+    EXPECT_FALSE(MediaStore(a.List()).Has(name));
+    EXPECT_EQ(ReadFile((a.List() / MediaIndex::kFile).string()),
+              ReadFile((b.List() / MediaIndex::kFile).string()));
 }
 
 }  // namespace
