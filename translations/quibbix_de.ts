@@ -1211,6 +1211,38 @@ jede Antwort geht weiter.</translation>
         <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
         <translation>hat %1 Buchstaben; eine Bedeutung fasst höchstens %2 (%3 in Windows-1252, %4 chinesische, japanische oder koreanische Zeichen)</translation>
     </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1: kein Bild und keine Aufnahme, die Quibbix aufbewahrt; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not in the package&apos;s media; left out</source>
+        <translation>%1: nicht unter den Medien des Pakets; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1: größer als 16 MiB; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read from the package; left out</source>
+        <translation>%1: kann aus dem Paket nicht gelesen werden; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: no such file; left out</source>
+        <translation>%1: keine solche Datei; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1: ein symbolischer Link, dem nie gefolgt wird; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1: keine gewöhnliche Datei; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not a file beside the document; left out</source>
+        <translation>%1: keine Datei neben dem Dokument; ausgelassen</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>
@@ -1449,6 +1481,10 @@ jede Antwort geht weiter.</translation>
     <message>
         <source>cannot write %1</source>
         <translation>Schreiben nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>%1 lässt sich nicht schreiben (%2)</translation>
     </message>
 </context>
 <context>
@@ -1795,6 +1831,10 @@ jede Antwort geht weiter.</translation>
         <source>%1: the list is joined to no sync folder</source>
         <translation>%1: die Liste ist mit keinem Sync-Ordner verbunden</translation>
     </message>
+    <message>
+        <source>%1: its contents do not match its name; left out</source>
+        <translation>%1: Inhalt passt nicht zum Namen; ausgelassen</translation>
+    </message>
 </context>
 <context>
     <name>MediaStore</name>
@@ -1825,6 +1865,18 @@ jede Antwort geht weiter.</translation>
     <message>
         <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
         <translation>%1: die Bilder und Aufnahmen der Liste würden 1 GiB überschreiten; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not a recording; left out</source>
+        <translation>%1: keine Aufnahme; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: not a picture; left out</source>
+        <translation>%1: kein Bild; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: a picture too large to show (%2); left out</source>
+        <translation>%1: ein Bild, zu groß zum Anzeigen (%2); ausgelassen</translation>
     </message>
 </context>
 <context>
@@ -2242,10 +2294,6 @@ jede Antwort geht weiter.</translation>
         <translation>eine fehlerhafte %XX-Maskierung im Text des Worts</translation>
     </message>
     <message>
-        <source>no event of this format (J, U, E, R or T)</source>
-        <translation>kein Ereignis dieses Formats (J, U, E, R oder T)</translation>
-    </message>
-    <message>
         <source>it has </source>
         <translation>sie hat </translation>
     </message>
@@ -2332,6 +2380,14 @@ jede Antwort geht weiter.</translation>
     <message>
         <source>the words of the list as it joined cannot be read; nothing was written</source>
         <translation>die Wörter der Liste, wie sie beigetreten ist, können nicht gelesen werden; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>no name of a picture or recording</source>
+        <translation>kein Name eines Bildes oder einer Aufnahme</translation>
+    </message>
+    <message>
+        <source>no event of this format (J, U, E, R, T or M)</source>
+        <translation>kein Ereignis dieses Formats (J, U, E, R, T oder M)</translation>
     </message>
 </context>
 <context>
@@ -2581,6 +2637,18 @@ Wörter und Fortschritt der Liste kamen aus dem Ordner. </translation>
         <source>Right answers in a row while it is learned, studied backwards</source>
         <translation>Richtige Antworten in Folge, solange es gelernt wird, rückwärts</translation>
     </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Picture and Sound</source>
+        <translation>Bild und Ton</translation>
+    </message>
+    <message>
+        <source>The card&apos;s picture, and whether it has its own recording</source>
+        <translation>Das Bild der Karte und ob sie eine eigene Aufnahme hat</translation>
+    </message>
 </context>
 <context>
     <name>WordsWindow</name>
@@ -2736,6 +2804,46 @@ Wörter und Fortschritt der Liste kamen aus dem Ordner. </translation>
     <message>
         <source>Save the changes to the words of %1?</source>
         <translation>Die Änderungen an den Wörtern von %1 speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Picture and Sound</source>
+        <translation>&amp;Bild und Ton</translation>
+    </message>
+    <message>
+        <source>Give the word a picture or a recording from a file, or take them away</source>
+        <translation>Dem Wort ein Bild oder eine Aufnahme aus einer Datei geben oder sie entfernen</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Picture…</source>
+        <translation>&amp;Bild hinzufügen oder ersetzen…</translation>
+    </message>
+    <message>
+        <source>Remove P&amp;icture</source>
+        <translation>Bild &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Recording…</source>
+        <translation>&amp;Aufnahme hinzufügen oder ersetzen…</translation>
+    </message>
+    <message>
+        <source>Remove R&amp;ecording</source>
+        <translation>Aufnahme e&amp;ntfernen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.flac *.ogg *.oga *.opus *.mp3)</source>
+        <translation>Aufnahmen (*.wav *.flac *.ogg *.oga *.opus *.mp3)</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
     </message>
 </context>
 </TS>

@@ -1212,6 +1212,38 @@ colores</translation>
         <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
         <translation>tiene %1 letras; una definición admite como mucho %2 (%3 en Windows-1252, %4 caracteres chinos, japoneses o coreanos)</translation>
     </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1: no es una imagen ni una grabación que Quibbix guarde; se omite</translation>
+    </message>
+    <message>
+        <source>%1: not in the package&apos;s media; left out</source>
+        <translation>%1: no está entre los archivos del paquete; se omite</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1: mayor de 16 MiB; se omite</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read from the package; left out</source>
+        <translation>%1: no se puede leer del paquete; se omite</translation>
+    </message>
+    <message>
+        <source>%1: no such file; left out</source>
+        <translation>%1: no existe ese archivo; se omite</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1: un enlace simbólico, que nunca se sigue; se omite</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1: no es un archivo normal; se omite</translation>
+    </message>
+    <message>
+        <source>%1: not a file beside the document; left out</source>
+        <translation>%1: no es un archivo junto al documento; se omite</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>
@@ -1450,6 +1482,10 @@ colores</translation>
     <message>
         <source>cannot write %1</source>
         <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>no se puede escribir %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1832,10 @@ colores</translation>
         <source>%1: the list is joined to no sync folder</source>
         <translation>%1: la lista no está unida a ninguna carpeta de sincronización</translation>
     </message>
+    <message>
+        <source>%1: its contents do not match its name; left out</source>
+        <translation>%1: su contenido no coincide con su nombre; se omite</translation>
+    </message>
 </context>
 <context>
     <name>MediaStore</name>
@@ -1826,6 +1866,18 @@ colores</translation>
     <message>
         <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
         <translation>%1: las imágenes y grabaciones de la lista superarían 1 GiB; se omite</translation>
+    </message>
+    <message>
+        <source>%1: not a recording; left out</source>
+        <translation>%1: no es una grabación; se omite</translation>
+    </message>
+    <message>
+        <source>%1: not a picture; left out</source>
+        <translation>%1: no es una imagen; se omite</translation>
+    </message>
+    <message>
+        <source>%1: a picture too large to show (%2); left out</source>
+        <translation>%1: una imagen demasiado grande para mostrarla (%2); se omite</translation>
     </message>
 </context>
 <context>
@@ -2243,10 +2295,6 @@ colores</translation>
         <translation>una secuencia de escape %XX inválida en el texto de la palabra</translation>
     </message>
     <message>
-        <source>no event of this format (J, U, E, R or T)</source>
-        <translation>no es un evento de este formato (J, U, E, R o T)</translation>
-    </message>
-    <message>
         <source>it has </source>
         <translation>tiene </translation>
     </message>
@@ -2333,6 +2381,14 @@ colores</translation>
     <message>
         <source>the words of the list as it joined cannot be read; nothing was written</source>
         <translation>no se pueden leer las palabras de la lista tal como se unió; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>no name of a picture or recording</source>
+        <translation>ningún nombre de imagen o grabación</translation>
+    </message>
+    <message>
+        <source>no event of this format (J, U, E, R, T or M)</source>
+        <translation>ningún evento de este formato (J, U, E, R, T o M)</translation>
     </message>
 </context>
 <context>
@@ -2582,6 +2638,18 @@ Sus palabras y su progreso vinieron de la carpeta. </translation>
         <source>Right answers in a row while it is learned, studied backwards</source>
         <translation>Aciertos seguidos mientras se aprende, estudiada al revés</translation>
     </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>Picture and Sound</source>
+        <translation>Imagen y sonido</translation>
+    </message>
+    <message>
+        <source>The card&apos;s picture, and whether it has its own recording</source>
+        <translation>La imagen de la tarjeta, y si tiene grabación propia</translation>
+    </message>
 </context>
 <context>
     <name>WordsWindow</name>
@@ -2737,6 +2805,46 @@ Sus palabras y su progreso vinieron de la carpeta. </translation>
     <message>
         <source>Save the changes to the words of %1?</source>
         <translation>¿Guardar los cambios en las palabras de %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Picture and Sound</source>
+        <translation>&amp;Imagen y sonido</translation>
+    </message>
+    <message>
+        <source>Give the word a picture or a recording from a file, or take them away</source>
+        <translation>Dar a la palabra una imagen o una grabación desde un archivo, o quitárselas</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Picture…</source>
+        <translation>Añadir o sustituir &amp;imagen…</translation>
+    </message>
+    <message>
+        <source>Remove P&amp;icture</source>
+        <translation>&amp;Quitar imagen</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Recording…</source>
+        <translation>Añadir o sustituir &amp;grabación…</translation>
+    </message>
+    <message>
+        <source>Remove R&amp;ecording</source>
+        <translation>Quitar g&amp;rabación</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.flac *.ogg *.oga *.opus *.mp3)</source>
+        <translation>Grabaciones (*.wav *.flac *.ogg *.oga *.opus *.mp3)</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
     </message>
 </context>
 </TS>

@@ -1212,6 +1212,38 @@ toute réponse passe à la suite.</translation>
         <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
         <translation>a %1 lettres&#xa0;; une définition en contient au plus %2 (%3 en Windows-1252, %4 caractères chinois, japonais ou coréens)</translation>
     </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1&#xa0;: ni une image ni un enregistrement que Quibbix garde&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not in the package&apos;s media; left out</source>
+        <translation>%1&#xa0;: absent des médias du paquet&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1&#xa0;: plus de 16&#xa0;Mio&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read from the package; left out</source>
+        <translation>%1&#xa0;: illisible dans le paquet&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: no such file; left out</source>
+        <translation>%1&#xa0;: fichier introuvable&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1&#xa0;: un lien symbolique, jamais suivi&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1&#xa0;: pas un fichier ordinaire&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not a file beside the document; left out</source>
+        <translation>%1&#xa0;: pas un fichier à côté du document&#xa0;; laissé de côté</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>
@@ -1450,6 +1482,10 @@ toute réponse passe à la suite.</translation>
     <message>
         <source>cannot write %1</source>
         <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>impossible d&apos;écrire %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1832,10 @@ toute réponse passe à la suite.</translation>
         <source>%1: the list is joined to no sync folder</source>
         <translation>%1&#xa0;: la liste n&apos;est reliée à aucun dossier de synchronisation</translation>
     </message>
+    <message>
+        <source>%1: its contents do not match its name; left out</source>
+        <translation>%1&#xa0;: son contenu ne correspond pas à son nom&#xa0;; laissé de côté</translation>
+    </message>
 </context>
 <context>
     <name>MediaStore</name>
@@ -1826,6 +1866,18 @@ toute réponse passe à la suite.</translation>
     <message>
         <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
         <translation>%1&#xa0;: les images et enregistrements de la liste dépasseraient 1&#xa0;Gio&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not a recording; left out</source>
+        <translation>%1&#xa0;: pas un enregistrement&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: not a picture; left out</source>
+        <translation>%1&#xa0;: pas une image&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1: a picture too large to show (%2); left out</source>
+        <translation>%1&#xa0;: une image trop grande pour être affichée (%2)&#xa0;; laissé de côté</translation>
     </message>
 </context>
 <context>
@@ -2243,10 +2295,6 @@ toute réponse passe à la suite.</translation>
         <translation>une séquence d&apos;échappement %XX invalide dans le texte du mot</translation>
     </message>
     <message>
-        <source>no event of this format (J, U, E, R or T)</source>
-        <translation>pas un événement de ce format (J, U, E, R ou T)</translation>
-    </message>
-    <message>
         <source>it has </source>
         <translation>elle a </translation>
     </message>
@@ -2333,6 +2381,14 @@ toute réponse passe à la suite.</translation>
     <message>
         <source>the words of the list as it joined cannot be read; nothing was written</source>
         <translation>les mots de la liste telle qu’elle a rejoint le dossier ne peuvent pas être lus&#xa0;; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>no name of a picture or recording</source>
+        <translation>aucun nom d&apos;image ou d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>no event of this format (J, U, E, R, T or M)</source>
+        <translation>aucun événement de ce format (J, U, E, R, T ou M)</translation>
     </message>
 </context>
 <context>
@@ -2582,6 +2638,18 @@ Ses mots et sa progression viennent du dossier. </translation>
         <source>Right answers in a row while it is learned, studied backwards</source>
         <translation>Bonnes réponses d&apos;affilée pendant son apprentissage, à l&apos;envers</translation>
     </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Picture and Sound</source>
+        <translation>Image et son</translation>
+    </message>
+    <message>
+        <source>The card&apos;s picture, and whether it has its own recording</source>
+        <translation>L&apos;image de la carte, et si elle a son propre enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>WordsWindow</name>
@@ -2737,6 +2805,46 @@ Ses mots et sa progression viennent du dossier. </translation>
     <message>
         <source>Save the changes to the words of %1?</source>
         <translation>Enregistrer les modifications des mots de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Picture and Sound</source>
+        <translation>&amp;Image et son</translation>
+    </message>
+    <message>
+        <source>Give the word a picture or a recording from a file, or take them away</source>
+        <translation>Donner au mot une image ou un enregistrement depuis un fichier, ou les retirer</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Picture…</source>
+        <translation>Ajouter ou remplacer l&apos;&amp;image…</translation>
+    </message>
+    <message>
+        <source>Remove P&amp;icture</source>
+        <translation>&amp;Retirer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Recording…</source>
+        <translation>Ajouter ou remplacer l&apos;&amp;enregistrement…</translation>
+    </message>
+    <message>
+        <source>Remove R&amp;ecording</source>
+        <translation>Re&amp;tirer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.flac *.ogg *.oga *.opus *.mp3)</source>
+        <translation>Enregistrements (*.wav *.flac *.ogg *.oga *.opus *.mp3)</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
     </message>
 </context>
 </TS>

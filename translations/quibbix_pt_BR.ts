@@ -1211,6 +1211,38 @@ qualquer resposta continua.</translation>
         <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
         <translation>tem %1 letras; uma definição comporta no máximo %2 (%3 em Windows-1252, %4 caracteres chineses, japoneses ou coreanos)</translation>
     </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1: não é uma imagem nem uma gravação que o Quibbix guarde; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not in the package&apos;s media; left out</source>
+        <translation>%1: não está entre as mídias do pacote; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1: maior que 16 MiB; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read from the package; left out</source>
+        <translation>%1: não pode ser lido do pacote; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: no such file; left out</source>
+        <translation>%1: arquivo inexistente; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1: um link simbólico, que nunca é seguido; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1: não é um arquivo comum; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not a file beside the document; left out</source>
+        <translation>%1: não é um arquivo ao lado do documento; deixado de fora</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>
@@ -1449,6 +1481,10 @@ qualquer resposta continua.</translation>
     <message>
         <source>cannot write %1</source>
         <translation>não é possível gravar %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>não é possível gravar %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1795,6 +1831,10 @@ qualquer resposta continua.</translation>
         <source>%1: the list is joined to no sync folder</source>
         <translation>%1: a lista não está em nenhuma pasta de sincronização</translation>
     </message>
+    <message>
+        <source>%1: its contents do not match its name; left out</source>
+        <translation>%1: o conteúdo não corresponde ao nome; deixado de fora</translation>
+    </message>
 </context>
 <context>
     <name>MediaStore</name>
@@ -1825,6 +1865,18 @@ qualquer resposta continua.</translation>
     <message>
         <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
         <translation>%1: as imagens e gravações da lista passariam de 1 GiB; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not a recording; left out</source>
+        <translation>%1: não é uma gravação; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: not a picture; left out</source>
+        <translation>%1: não é uma imagem; deixado de fora</translation>
+    </message>
+    <message>
+        <source>%1: a picture too large to show (%2); left out</source>
+        <translation>%1: uma imagem grande demais para mostrar (%2); deixado de fora</translation>
     </message>
 </context>
 <context>
@@ -2242,10 +2294,6 @@ qualquer resposta continua.</translation>
         <translation>uma sequência de escape %XX inválida no texto da palavra</translation>
     </message>
     <message>
-        <source>no event of this format (J, U, E, R or T)</source>
-        <translation>não é um evento deste formato (J, U, E, R ou T)</translation>
-    </message>
-    <message>
         <source>it has </source>
         <translation>tem </translation>
     </message>
@@ -2332,6 +2380,14 @@ qualquer resposta continua.</translation>
     <message>
         <source>the words of the list as it joined cannot be read; nothing was written</source>
         <translation>as palavras da lista como ela entrou não podem ser lidas; nada foi gravado</translation>
+    </message>
+    <message>
+        <source>no name of a picture or recording</source>
+        <translation>nenhum nome de imagem ou gravação</translation>
+    </message>
+    <message>
+        <source>no event of this format (J, U, E, R, T or M)</source>
+        <translation>nenhum evento deste formato (J, U, E, R, T ou M)</translation>
     </message>
 </context>
 <context>
@@ -2581,6 +2637,18 @@ Suas palavras e seu progresso vieram da pasta. </translation>
         <source>Right answers in a row while it is learned, studied backwards</source>
         <translation>Acertos seguidos durante o aprendizado, estudada ao contrário</translation>
     </message>
+    <message>
+        <source>Recording</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>Picture and Sound</source>
+        <translation>Imagem e som</translation>
+    </message>
+    <message>
+        <source>The card&apos;s picture, and whether it has its own recording</source>
+        <translation>A imagem do cartão, e se ele tem gravação própria</translation>
+    </message>
 </context>
 <context>
     <name>WordsWindow</name>
@@ -2736,6 +2804,46 @@ Suas palavras e seu progresso vieram da pasta. </translation>
     <message>
         <source>Save the changes to the words of %1?</source>
         <translation>Salvar as alterações nas palavras de %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Picture and Sound</source>
+        <translation>&amp;Imagem e som</translation>
+    </message>
+    <message>
+        <source>Give the word a picture or a recording from a file, or take them away</source>
+        <translation>Dar à palavra uma imagem ou uma gravação de um arquivo, ou removê-las</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Picture…</source>
+        <translation>Adicionar ou substituir &amp;imagem…</translation>
+    </message>
+    <message>
+        <source>Remove P&amp;icture</source>
+        <translation>&amp;Remover imagem</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Recording…</source>
+        <translation>Adicionar ou substituir &amp;gravação…</translation>
+    </message>
+    <message>
+        <source>Remove R&amp;ecording</source>
+        <translation>Remo&amp;ver gravação</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</source>
+        <translation>Imagens (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.flac *.ogg *.oga *.opus *.mp3)</source>
+        <translation>Gravações (*.wav *.flac *.ogg *.oga *.opus *.mp3)</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Gravação</translation>
     </message>
 </context>
 </TS>

@@ -1217,6 +1217,38 @@ any answer goes on.</source>
         <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
         <translation>содержит букв: %1; определение вмещает не больше %2 (%3 в Windows-1252, %4 китайских, японских или корейских иероглифов)</translation>
     </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1: не изображение и не запись, которые хранит Quibbix; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: not in the package&apos;s media; left out</source>
+        <translation>%1: нет среди медиафайлов пакета; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1: больше 16 МиБ; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read from the package; left out</source>
+        <translation>%1: не читается из пакета; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: no such file; left out</source>
+        <translation>%1: нет такого файла; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1: символическая ссылка, по ссылкам Quibbix не переходит; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1: не обычный файл; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: not a file beside the document; left out</source>
+        <translation>%1: не файл рядом с документом; пропущено</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>
@@ -1456,6 +1488,10 @@ any answer goes on.</source>
     <message>
         <source>cannot write %1</source>
         <translation>не удаётся записать %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>не удаётся записать %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +1850,10 @@ any answer goes on.</source>
         <source>%1: the list is joined to no sync folder</source>
         <translation>%1: список не подключён ни к одной папке синхронизации</translation>
     </message>
+    <message>
+        <source>%1: its contents do not match its name; left out</source>
+        <translation>%1: содержимое не соответствует имени; пропущено</translation>
+    </message>
 </context>
 <context>
     <name>MediaStore</name>
@@ -1844,6 +1884,18 @@ any answer goes on.</source>
     <message>
         <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
         <translation>%1: изображения и записи списка превысили бы 1 ГиБ; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: not a recording; left out</source>
+        <translation>%1: не запись; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: not a picture; left out</source>
+        <translation>%1: не картинка; пропущено</translation>
+    </message>
+    <message>
+        <source>%1: a picture too large to show (%2); left out</source>
+        <translation>%1: картинка слишком велика для показа (%2); пропущено</translation>
     </message>
 </context>
 <context>
@@ -2264,10 +2316,6 @@ any answer goes on.</source>
         <translation>повреждённая последовательность %XX в тексте слова</translation>
     </message>
     <message>
-        <source>no event of this format (J, U, E, R or T)</source>
-        <translation>нет события этого формата (J, U, E, R или T)</translation>
-    </message>
-    <message>
         <source>it has </source>
         <translation>полей: </translation>
     </message>
@@ -2354,6 +2402,14 @@ any answer goes on.</source>
     <message>
         <source>the words of the list as it joined cannot be read; nothing was written</source>
         <translation>не удаётся прочитать слова списка в том виде, в каком он присоединился; ничего не записано</translation>
+    </message>
+    <message>
+        <source>no name of a picture or recording</source>
+        <translation>нет имени картинки или записи</translation>
+    </message>
+    <message>
+        <source>no event of this format (J, U, E, R, T or M)</source>
+        <translation>нет события такого формата (J, U, E, R, T или M)</translation>
     </message>
 </context>
 <context>
@@ -2603,6 +2659,18 @@ Its words and progress came from the folder. </source>
         <source>Right answers in a row while it is learned, studied backwards</source>
         <translation>Верных ответов подряд, пока слово изучается, наоборот</translation>
     </message>
+    <message>
+        <source>Recording</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Picture and Sound</source>
+        <translation>Картинка и звук</translation>
+    </message>
+    <message>
+        <source>The card&apos;s picture, and whether it has its own recording</source>
+        <translation>Картинка карточки и есть ли у неё своя запись</translation>
+    </message>
 </context>
 <context>
     <name>WordsWindow</name>
@@ -2761,6 +2829,46 @@ Its words and progress came from the folder. </source>
     <message>
         <source>Save the changes to the words of %1?</source>
         <translation>Сохранить изменения в словах списка %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Picture and Sound</source>
+        <translation>&amp;Картинка и звук</translation>
+    </message>
+    <message>
+        <source>Give the word a picture or a recording from a file, or take them away</source>
+        <translation>Дать слову картинку или запись из файла либо убрать их</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Picture…</source>
+        <translation>Добавить или заменить &amp;картинку…</translation>
+    </message>
+    <message>
+        <source>Remove P&amp;icture</source>
+        <translation>&amp;Убрать картинку</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Recording…</source>
+        <translation>Добавить или заменить &amp;запись…</translation>
+    </message>
+    <message>
+        <source>Remove R&amp;ecording</source>
+        <translation>Убрать з&amp;апись</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</source>
+        <translation>Картинки (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.flac *.ogg *.oga *.opus *.mp3)</source>
+        <translation>Записи (*.wav *.flac *.ogg *.oga *.opus *.mp3)</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Картинка</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Запись</translation>
     </message>
 </context>
 </TS>

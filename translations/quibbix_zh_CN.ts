@@ -1205,6 +1205,38 @@ any answer goes on.</source>
         <source>has %1 letters; a definition holds at most %2 (%3 in Windows-1252, %4 Chinese, Japanese or Korean characters)</source>
         <translation>有 %1 个字母；一个释义最多容纳 %2 个（Windows-1252 中为 %3 个，中文、日文或韩文字符为 %4 个）</translation>
     </message>
+    <message>
+        <source>%1: not a picture or recording Quibbix keeps; left out</source>
+        <translation>%1：不是 Quibbix 保存的图片或录音；已略过</translation>
+    </message>
+    <message>
+        <source>%1: not in the package&apos;s media; left out</source>
+        <translation>%1：不在包的媒体文件中；已略过</translation>
+    </message>
+    <message>
+        <source>%1: larger than 16 MiB; left out</source>
+        <translation>%1：大于 16 MiB；已略过</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read from the package; left out</source>
+        <translation>%1：无法从包中读取；已略过</translation>
+    </message>
+    <message>
+        <source>%1: no such file; left out</source>
+        <translation>%1：没有这个文件；已略过</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link, which is never followed; left out</source>
+        <translation>%1：符号链接，从不跟随；已略过</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file; left out</source>
+        <translation>%1：不是普通文件；已略过</translation>
+    </message>
+    <message>
+        <source>%1: not a file beside the document; left out</source>
+        <translation>%1：不是文档旁边的文件；已略过</translation>
+    </message>
 </context>
 <context>
     <name>ImportAdvice</name>
@@ -1442,6 +1474,10 @@ any answer goes on.</source>
     <message>
         <source>cannot write %1</source>
         <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>无法写入 %1（%2）</translation>
     </message>
 </context>
 <context>
@@ -1776,6 +1812,10 @@ any answer goes on.</source>
         <source>%1: the list is joined to no sync folder</source>
         <translation>%1：该列表未加入任何同步文件夹</translation>
     </message>
+    <message>
+        <source>%1: its contents do not match its name; left out</source>
+        <translation>%1：内容与名称不符；已略过</translation>
+    </message>
 </context>
 <context>
     <name>MediaStore</name>
@@ -1806,6 +1846,18 @@ any answer goes on.</source>
     <message>
         <source>%1: the list&apos;s pictures and recordings would pass 1 GiB; left out</source>
         <translation>%1：列表的图片和录音将超过 1 GiB；已略过</translation>
+    </message>
+    <message>
+        <source>%1: not a recording; left out</source>
+        <translation>%1：不是录音；已略过</translation>
+    </message>
+    <message>
+        <source>%1: not a picture; left out</source>
+        <translation>%1：不是图片；已略过</translation>
+    </message>
+    <message>
+        <source>%1: a picture too large to show (%2); left out</source>
+        <translation>%1：图片太大，无法显示（%2）；已略过</translation>
     </message>
 </context>
 <context>
@@ -2220,10 +2272,6 @@ any answer goes on.</source>
         <translation>单词文本中的 %XX 转义已损坏</translation>
     </message>
     <message>
-        <source>no event of this format (J, U, E, R or T)</source>
-        <translation>没有此格式的事件（J、U、E、R 或 T）</translation>
-    </message>
-    <message>
         <source>it has </source>
         <translation>字段数为 </translation>
     </message>
@@ -2310,6 +2358,14 @@ any answer goes on.</source>
     <message>
         <source>the words of the list as it joined cannot be read; nothing was written</source>
         <translation>无法读取列表加入时的单词；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>no name of a picture or recording</source>
+        <translation>没有图片或录音的名称</translation>
+    </message>
+    <message>
+        <source>no event of this format (J, U, E, R, T or M)</source>
+        <translation>没有这种格式的事件（J、U、E、R、T 或 M）</translation>
     </message>
 </context>
 <context>
@@ -2559,6 +2615,18 @@ Its words and progress came from the folder. </source>
         <source>Right answers in a row while it is learned, studied backwards</source>
         <translation>学习中连续答对的次数（反向学习）</translation>
     </message>
+    <message>
+        <source>Recording</source>
+        <translation>录音</translation>
+    </message>
+    <message>
+        <source>Picture and Sound</source>
+        <translation>图片和声音</translation>
+    </message>
+    <message>
+        <source>The card&apos;s picture, and whether it has its own recording</source>
+        <translation>卡片的图片，以及是否有自己的录音</translation>
+    </message>
 </context>
 <context>
     <name>WordsWindow</name>
@@ -2711,6 +2779,46 @@ Its words and progress came from the folder. </source>
     <message>
         <source>Save the changes to the words of %1?</source>
         <translation>保存对 %1 中单词的修改吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Picture and Sound</source>
+        <translation>图片和声音(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Give the word a picture or a recording from a file, or take them away</source>
+        <translation>从文件给单词添加图片或录音，或将其移除</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Picture…</source>
+        <translation>添加或替换图片(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Remove P&amp;icture</source>
+        <translation>删除图片(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Add or Replace &amp;Recording…</source>
+        <translation>添加或替换录音(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Remove R&amp;ecording</source>
+        <translation>删除录音(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</source>
+        <translation>图片 (*.png *.jpg *.jpeg *.gif *.svg *.webp *.bmp)</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.flac *.ogg *.oga *.opus *.mp3)</source>
+        <translation>录音 (*.wav *.flac *.ogg *.oga *.opus *.mp3)</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>录音</translation>
     </message>
 </context>
 </TS>
