@@ -66,7 +66,11 @@ bool AnkiPackageReader::ReadBytes(const std::string& bytes, std::vector<Imported
                 "Import",
                 "not a readable Anki package: the zip archive is damaged or cut short (%1)"),
             {error}));
-    return ReadArchive(zip, entries);
+    if (!ReadArchive(zip, entries)) return false;
+    // The media map is read as a file's is, though bytes in memory give no media to keep.
+    const AnkiMedia media(std::shared_ptr<const ZipArchive>(&zip, [](const ZipArchive*) {}));
+    static_cast<void>(media);
+    return true;
 }
 
 bool AnkiPackageReader::ReadArchive(const ZipArchive& zip, std::vector<ImportedEntry>& entries) {

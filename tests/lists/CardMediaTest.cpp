@@ -72,6 +72,9 @@ TEST(CardMedia, AKvtmlDocumentBringsThePicturesAndSoundsBesideIt_AndNotesWhatItL
     WriteFile(home.Root() / "secret.png", Png(2, 2));
     fs::create_symlink(home.Root() / "secret.png", dir / "link.png");
     ASSERT_EQ(0, ::mkfifo((dir / "pipe.wav").c_str(), 0600));
+    // Sparse: a gigabyte on paper, nothing on the disk.
+    WriteFile((dir / "huge.ogg").string(), "");
+    fs::resize_file(dir / "huge.ogg", uint64_t{1} << 30);
     const std::string url = "file://" + (dir / "cat.wav").string();
     const auto entry = [](const std::string& word, const std::string& media) {
         return "<entry><translation id=\"0\"><text>" + word + "</text>" + media +
@@ -85,7 +88,7 @@ TEST(CardMedia, AKvtmlDocumentBringsThePicturesAndSoundsBesideIt_AndNotesWhatItL
             entry("copycat", "<image>pics/cat.PNG</image>") +
             entry("bomb", "<image>bomb.png</image>") + entry("fake", "<image>fake.png</image>") +
             entry("link", "<image>link.png</image>") + entry("pipe", "<sound>pipe.wav</sound>") +
-            entry("gone", "<image>gone.png</image>") +
+            entry("gone", "<image>gone.png</image>") + entry("huge", "<sound>huge.ogg</sound>") +
             entry("web", "<image>https://example.org/x.png</image>") + "</entries></kvtml>");
 
     const ImportPlan plan = ListImporter::Read(dir / "deck.kvtml");
@@ -110,10 +113,17 @@ TEST(CardMedia, AKvtmlDocumentBringsThePicturesAndSoundsBesideIt_AndNotesWhatItL
         2);
     std::string all;
     for (const std::string& note : notes) all += note + "\n";
-    for (const char* named :
-         {"bomb.png", "fake.png", "link.png", "pipe.wav", "gone.png", "https://example.org/x.png"})
+    for (const char* named : {"bomb.png", "fake.png", "link.png", "pipe.wav", "gone.png",
+                              "huge.ogg", "https://example.org/x.png"})
         EXPECT_NE(all.find(named), std::string::npos) << named << " in\n" << all;
-    EXPECT_EQ(ReadWords(folder / "list" / "kelvo.lst").size(), 8u);
+    EXPECT_EQ(ReadWords(folder / "list" / "kelvo.lst").size(), 9u);
+
+    // The media go with the list's folder.
+    ASSERT_TRUE(store.Rename("Cats", "Felines", error)) << error;
+    const fs::path renamed = store.Find("Felines")->folder;
+    EXPECT_EQ(
+        StoredBytes(renamed, MediaIndex::Load(renamed).Find({"cat", "cat meaning"})->wordPicture),
+        Png(8, 6));
 }
 
 TEST(CardMedia, AnAnkiPackageBringsItsMedia_InTheCurrentAndTheOlderForm) {
@@ -124,13 +134,17 @@ TEST(CardMedia, AnAnkiPackageBringsItsMedia_InTheCurrentAndTheOlderForm) {
         contents.schema = schema;
         contents.notes = {{{"chat<img src=\"cat &amp; co.png\">", "cat[sound:miaow.wav]"}},
                           {{"chien", "dog <img src='missing.png'>"}}};
-        contents.media = {{"miaow.wav", Wav()}, {"cat & co.png", Png(5, 5)}};
+        contents.media = {{"miaow.wav", Wav()},
+                          {"cat & co.png", Png(5, 5)},
+                          // Unpacks past 16 MiB from a few kilobytes.
+                          {"bomb.wav", "RIFF" + std::string(17 << 20, '\0')}};
+        contents.notes.push_back({{"boom[sound:bomb.wav]", "a bomb"}});
         const fs::path file = home.Root() / "deck.apkg";
         AnkiPackageBuilder::WritePackage(file.string(), contents);
 
         const ImportPlan plan = ListImporter::Read(file);
         ASSERT_EQ(plan.error, "");
-        ASSERT_EQ(plan.records.size(), 2u);
+        ASSERT_EQ(plan.records.size(), 3u);
         EXPECT_EQ(plan.records[1].definition, "dog");
         std::string notes;
         for (const std::string& note : plan.notes) notes += note;
@@ -140,7 +154,8 @@ TEST(CardMedia, AnAnkiPackageBringsItsMedia_InTheCurrentAndTheOlderForm) {
         std::string error;
         std::vector<std::string> added;
         ASSERT_TRUE(ListImporter::AddAsNew(store, plan, "Deck", folder, error, &added)) << error;
-        EXPECT_TRUE(added.empty()) << added.front();
+        ASSERT_EQ(added.size(), 1u);
+        EXPECT_NE(added.front().find("bomb.wav"), std::string::npos) << added.front();
         const MediaIndex index = MediaIndex::Load(folder);
         const CardMedia* chat = index.Find({"chat", "cat"});
         ASSERT_TRUE(chat);
