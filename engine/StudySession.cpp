@@ -7,6 +7,7 @@
 #include "engine/WordSelect.h"
 #include "engine/WordState.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -149,11 +150,15 @@ void StudySession::DropUndo() {
     m_wordSelect.DropSnapshot();
 }
 
-void StudySession::BeginBreak() {
+void StudySession::BeginBreak(int32_t leftMs) {
     // What was judged before a break stays judged: the break has already been counted.
     DropUndo();
     if (m_timeRecord) m_timeRecord->Stop();
     m_bPaused = 1;
+    // Its start is on the wall clock, kept at once: a window closed now opens on the break.
+    m_breakStartedS = WallMs() / 1000 - (BreakRecord::kBreakMs - leftMs) / 1000;
+    m_breakLeftMs = leftMs;
+    SaveBreakRecord();
 }
 
 void StudySession::EndBreak() {
@@ -161,16 +166,79 @@ void StudySession::EndBreak() {
     // the first tick leaves a due time due.
     m_wordsSinceBreak = 0;
     m_bPaused = 0;
+    m_breakStartedS = -1;
+    SaveBreakRecord();
     if (m_timeRecord) m_timeRecord->Start();
+}
+
+void StudySession::SetBreakRecord(FileSystem* files, std::string path) {
+    m_breakFiles = files;
+    m_breakPath = std::move(path);
+}
+
+int32_t StudySession::RestoreBreak() {
+    if (!m_breakFiles) return 0;
+    const BreakRecord record = BreakRecord::Load(*m_breakFiles, m_breakPath);
+    m_msSinceBreak = record.msSinceBreak;
+    m_wordsSinceBreak = record.wordsSinceBreak;
+    const int32_t left = record.LeftAt(WallMs() / 1000);
+    // A break whose time ran out while the program was closed is over.
+    if (record.breakStartedS >= 0 && left == 0) {
+        m_msSinceBreak = 0;
+        m_wordsSinceBreak = 0;
+        SaveBreakRecord();
+    }
+    return left;
+}
+
+void StudySession::SaveBreakRecord() {
+    if (!m_breakFiles) return;
+    BreakRecord record;
+    record.msSinceBreak = m_msSinceBreak;
+    record.wordsSinceBreak = m_wordsSinceBreak;
+    if (m_breakStartedS >= 0) {
+        record.breakStartedS = m_breakStartedS;
+        record.breakLeftMs = m_breakLeftMs;
+    }
+    record.Save(*m_breakFiles, m_breakPath);
 }
 
 void StudySession::Tick() {
     if (m_ticksSinceSave < kBackgroundSaveTicks) ++m_ticksSinceSave;
     if (m_bPaused) {
         m_msSinceBreak = 0;
-    } else if (m_msSinceBreak < MS_COUNT_CAP) {
+    } else if (!m_isAway && m_msSinceBreak < MS_COUNT_CAP) {
         m_msSinceBreak += TICK_MS;
+        m_msSinceInput += TICK_MS;
     }
+}
+
+void StudySession::HoldBackSinceInput(bool isOn) {
+    if (m_timeRecord) m_timeRecord->HoldBackSinceInput(isOn);
+}
+
+void StudySession::NoteInput() {
+    m_msSinceInput = 0;
+    if (m_timeRecord) m_timeRecord->NoteInput();
+}
+
+bool StudySession::IsStudying() const {
+    return !m_bPaused && !m_isAway && (!m_timeRecord || m_timeRecord->IsRunning());
+}
+
+void StudySession::GoAway() {
+    if (m_isAway) return;
+    m_isAway = true;
+    m_msSinceBreak -= std::min(m_msSinceInput, m_msSinceBreak);
+    m_msSinceInput = 0;
+    if (m_timeRecord) m_timeRecord->GoAway();
+}
+
+void StudySession::ComeBack() {
+    if (!m_isAway) return;
+    m_isAway = false;
+    NoteInput();
+    ResumeClock();
 }
 
 void StudySession::SuspendClock() {
@@ -178,7 +246,7 @@ void StudySession::SuspendClock() {
 }
 
 void StudySession::ResumeClock() {
-    if (m_timeRecord && !m_bPaused) m_timeRecord->Start();
+    if (m_timeRecord && !m_bPaused && !m_isAway) m_timeRecord->Start();
 }
 
 bool StudySession::Save() {
@@ -189,6 +257,7 @@ bool StudySession::Save() {
     if (m_backgroundSave.Finished(saved, error)) m_wordSelect.SaveDone(saved, error);
     m_judgementsSinceSave = 0;
     m_ticksSinceSave = 0;
+    SaveBreakRecord();
     const bool listsSaved = m_wordSelect.Save();
     // The history is replaced on its own, after the lists: one that cannot be written must
     // not hold them back, and is tried again at the next save.
@@ -213,5 +282,6 @@ bool StudySession::SaveInBackgroundIfDue(FileSystem& files) {
     // this save to hand over; the history file takes them at the next save in the foreground.
     if (m_history && m_wordSelect.IsStudyPossible()) NoteHistory(0);
     m_backgroundSave.Start(files, m_wordSelect.PrepareSave());
+    SaveBreakRecord();
     return ended;
 }

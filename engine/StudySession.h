@@ -14,8 +14,10 @@
 
 #include "engine/AnswerLog.h"
 #include "engine/BackgroundSave.h"
+#include "engine/BreakRecord.h"
 
 #include <cstdint>
+#include <string>
 
 class CTimeWordRecord;
 class CWordSelect;
@@ -60,6 +62,14 @@ public:
     // note of the seconds used. Not owned; null (the default) logs nothing.
     void SetAnswerLog(AnswerLog* log) { m_log = log; }
 
+    // Keeps the break clock in the file `path` (BreakRecord) from now on, written at every
+    // save and as each break begins and ends. Null `files` (the default) keeps none.
+    void SetBreakRecord(FileSystem* files, std::string path);
+    // Takes up the break clock where the file left it; returns what is left of a break under
+    // way then (0 when none, or when its time ran out while the program was closed, which
+    // ends it).
+    int32_t RestoreBreak();
+
     // Opens the word list and resumes the saved session in the selector.
     void Init();
     // Paused until the start press, which comes as a second press.
@@ -78,7 +88,8 @@ public:
     // were before it, and the word shown again before its first press. False when there is
     // nothing to take back.
     bool Undo();
-    void BeginBreak();
+    // A break of `leftMs` (the whole two minutes unless one taken up after a restart).
+    void BeginBreak(int32_t leftMs = BreakRecord::kBreakMs);
     void EndBreak();
     // The one-second tick: the study time since the break rests at 0 while paused.
     void Tick();
@@ -86,6 +97,18 @@ public:
     // afterwards only if the user was studying.
     void SuspendClock();
     void ResumeClock();
+
+    // Away from the keyboard, time is no study. Once held back (HoldBackSinceInput), each
+    // input is noted; GoAway stops both clocks at the last input, dropping what they counted
+    // since, and the next input (ComeBack) goes on from there. While away the break clock
+    // stands still and the usage clock is stopped.
+    void HoldBackSinceInput(bool isOn);
+    void NoteInput();
+    void GoAway();
+    void ComeBack();
+    bool IsAway() const { return m_isAway; }
+    // Whether the study clocks run: studying, not away, no side dialog open.
+    bool IsStudying() const;
 
     // Saves the session now, after any save still being written; false (with a message)
     // when it failed.
@@ -115,6 +138,7 @@ private:
     // Adds the usage time since the last note, and `judgements`, to the history.
     void NoteHistory(int64_t judgements);
     void Log(AnswerLog::Entry::Kind kind, int32_t wordIndex, int32_t judgement);
+    void SaveBreakRecord();
 
     CWordSelect& m_wordSelect;
     CTimeWordRecord* m_timeRecord;
@@ -124,6 +148,9 @@ private:
     int32_t m_secondAnswer = 0;
     int32_t m_wordsSinceBreak = 0;
     int32_t m_msSinceBreak = 0;
+    // The study time counted since the last input, which GoAway takes back.
+    int32_t m_msSinceInput = 0;
+    bool m_isAway = false;
     int32_t m_judgementsSinceSave = 0;
     int32_t m_ticksSinceSave = 0;
     int32_t m_knewCount = 0;
@@ -140,6 +167,11 @@ private:
     Snapshot m_snapshot;
     BackgroundSave m_backgroundSave;
     HistoryFile* m_history = nullptr;
+    FileSystem* m_breakFiles = nullptr;
+    std::string m_breakPath;
+    // The wall-clock second the break under way began, and what it had then; -1 for none.
+    int64_t m_breakStartedS = -1;
+    int32_t m_breakLeftMs = 0;
     AnswerLog* m_log = nullptr;
     // The usage clock's run time at the last note to the history.
     int32_t m_historyRunSeconds = 0;

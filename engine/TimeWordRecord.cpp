@@ -6,6 +6,7 @@
 #include "engine/SessionFiles.h"
 #include "engine/TextScanner.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -47,8 +48,8 @@ void CTimeWordRecord::Save() {
     Update();
     // to_chars, unlike printf, does not follow the process locale, which the toolkit sets.
     char buffer[512];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, m_totalTime, std::chars_format::fixed, 1);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, m_totalTime - Held(),
+                                std::chars_format::fixed, 1);
     if (result.ec != std::errc()) return;
     std::vector<FileImage> images = {{SessionFiles::kTime, std::string(buffer, result.ptr)}};
     m_guard.Prepare(images);
@@ -57,8 +58,24 @@ void CTimeWordRecord::Save() {
 }
 
 void CTimeWordRecord::Start() {
-    if (!m_running) m_startTime = m_env.MonotonicSeconds();
+    if (!m_running) m_startTime = m_stretchStart = m_env.MonotonicSeconds();
     m_running = 1;
+}
+
+void CTimeWordRecord::NoteInput() { m_lastInput = m_env.MonotonicSeconds(); }
+
+double CTimeWordRecord::Held() const {
+    if (!m_isHolding || !m_running) return 0.0;
+    const int64_t since = std::max(m_lastInput, m_stretchStart);
+    return static_cast<double>(std::max<int64_t>(0, m_startTime - since));
+}
+
+void CTimeWordRecord::GoAway() {
+    Update();
+    const double held = Held();
+    m_runTime -= held;
+    m_totalTime -= held;
+    m_running = 0;
 }
 
 void CTimeWordRecord::Stop() {
@@ -79,10 +96,10 @@ void CTimeWordRecord::Update() {
 
 int32_t CTimeWordRecord::GetRunTime() {
     Update();
-    return WholeSeconds(m_runTime);
+    return WholeSeconds(m_runTime - Held());
 }
 
 int32_t CTimeWordRecord::GetTotalTime() {
     Update();
-    return WholeSeconds(m_totalTime);
+    return WholeSeconds(m_totalTime - Held());
 }

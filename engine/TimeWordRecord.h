@@ -32,11 +32,26 @@ public:
 
     bool IsRunning() const { return m_running != 0; }
 
+    // Time away from the keyboard is no study. Once held back, the time since the last input
+    // (NoteInput, or the start of the running stretch) is left out of what is saved and
+    // reported until the next input confirms it, so that nothing saved is ever taken back;
+    // GoAway drops it, and stops the stopwatch at the last input.
+    void HoldBackSinceInput(bool isOn) { m_isHolding = isOn; }
+    void NoteInput();
+    void GoAway();
+
 private:
+    // The seconds not yet confirmed by an input; 0 when nothing is held back.
+    double Held() const;
+
     EngineEnv& m_env;
     int32_t m_running = 0;
     double m_runTime = 0.0;
     double m_totalTime = 0.0;
     int64_t m_startTime = 0;
+    // Since when the stopwatch runs without a pause, and the last input.
+    int64_t m_stretchStart = 0;
+    int64_t m_lastInput = 0;
+    bool m_isHolding = false;
     ReadGuard m_guard;
 };

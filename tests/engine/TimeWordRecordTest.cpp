@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "engine/BreakRecord.h"
 #include "engine/TimeWordRecord.h"
 #include "tests/engine/FakeEnv.h"
 #include "tests/support/TempDir.h"
@@ -87,6 +88,60 @@ TEST_F(TimeWordRecordTest, MissingSessionDir_SavesNothingQuietly) {
     Advance(1);
     record->Save();
     EXPECT_FALSE(FileExists("session/Time.txt"));
+}
+
+}  // namespace
+
+namespace {
+
+// Held back, the time since the last input is neither saved nor shown until an input
+// confirms it, and going away drops it: nothing saved is ever taken back.
+TEST_F(TimeWordRecordTest, HeldBack_TimeSinceTheLastInputWaitsForTheNext) {
+    record->HoldBackSinceInput(true);
+    record->Start();
+    Advance(10);
+    record->NoteInput();
+    Advance(4);
+    record->Save();
+    EXPECT_EQ("10.0", ReadFile("session/Time.txt"));
+    EXPECT_EQ(10, record->GetRunTime());
+    record->NoteInput();
+    EXPECT_EQ(14, record->GetRunTime());
+    Advance(100);
+    record->GoAway();
+    EXPECT_FALSE(record->IsRunning());
+    Advance(3600);
+    record->Save();
+    EXPECT_EQ("14.0", ReadFile("session/Time.txt"));
+    // Back: from the return on.
+    record->NoteInput();
+    record->Start();
+    Advance(2);
+    record->NoteInput();
+    EXPECT_EQ(16, record->GetTotalTime());
+}
+
+
+TEST(BreakRecordTest, ABreaksTimeRunsOnTheWallClock_NeverLongerThanItWas) {
+    BreakRecord record;
+    record.breakStartedS = 1000;
+    record.breakLeftMs = 90000;  // saved 30 s in
+    EXPECT_EQ(record.LeftAt(1040), 80000);
+    EXPECT_EQ(record.LeftAt(1030), 90000);
+    EXPECT_EQ(record.LeftAt(1200), 0) << "ran out while closed";
+    EXPECT_EQ(record.LeftAt(500), 90000) << "a clock set back never lengthens it";
+    EXPECT_EQ(BreakRecord().LeftAt(1040), 0);
+
+    const BreakRecord read = BreakRecord::Parse(record.Serialize());
+    EXPECT_EQ(read.breakStartedS, 1000);
+    EXPECT_EQ(read.breakLeftMs, 90000);
+    // Read as hostile: what does not read is nothing counted.
+    const BreakRecord damaged = BreakRecord::Parse(
+        "quibbix-break 1\nstudy-ms\t-5\nwords\t99999999999\nbreak-left-ms\t999999\nwords\t12\n");
+    EXPECT_EQ(damaged.msSinceBreak, 0);
+    EXPECT_EQ(damaged.wordsSinceBreak, 12);
+    EXPECT_EQ(damaged.breakLeftMs, 0);
+    EXPECT_EQ(BreakRecord::Parse("something else\nwords\t12\n").wordsSinceBreak, 0);
 }
 
 }  // namespace
