@@ -62,7 +62,9 @@ bool CBreakDlg::OnInitDialog() {
                                 m_configData.m_crVocabularyBack);
     m_messageBox.SetFontAndColors(m_configData.m_lfDefinition, m_configData.m_crDefinitionText,
                                   m_configData.m_crDefinitionBack);
-    m_nElapsed = 0;
+    // A break taken up after a restart goes on where the wall clock has it.
+    m_nElapsed = m_startElapsed;
+    m_startElapsed = 0;
     PlaceTimeLeft();
     ShowTimeLeft();
     NameControls();

@@ -44,6 +44,8 @@ public:
     ~CBreakDlg() override;
 
     void SetConfigData(const CQuibConfigData& settings) { m_configData = settings; }
+    // The next break opens with `elapsedMs` of it gone (one under way before a restart).
+    void StartAt(int32_t elapsedMs) { m_startElapsed = elapsedMs; }
     // The end-of-break alarm: the title turns to "Break Over", and the beep and the sound
     // start playing in the background.
     void BreakOver();
@@ -74,6 +76,7 @@ private:
     void NameControls();
 
     Sound& m_sound;
+    int32_t m_startElapsed = 0;
     int32_t m_nElapsed = 0;
     uint32_t m_nTimerId = 0;
     CQuibConfigData m_configData;

@@ -36,6 +36,7 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "posix/PosixProcess.h"
 
@@ -61,6 +62,9 @@ CQuibbixDlg::CQuibbixDlg(PlatformServices& services, EngineEnv& env, QWidget* pa
       m_history(env),
       m_session(m_wordSelect, &m_timeRecord) {
     m_session.SetHistory(&m_history);
+    m_awayWatch = std::make_unique<AwayWatch>([this] { OnInput(); });
+    // Time with no input is held back from what is saved until an input confirms it.
+    m_session.HoldBackSinceInput(m_awayWatch->IsOn());
     // Window managers that follow the Motif hints refuse to maximize a window without it.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     HelpWindow::InstallShortcut(this);
@@ -134,6 +138,11 @@ bool CQuibbixDlg::Initialize() {
         arrived = RunSync(ListSync::WordOnScreen(folder, Direction()), report);
     }
     m_session.Init();
+    // The break clock is the learner's, not the list's: kept in the data folder, it goes on
+    // where the last run of any list left it, on a break still under way if there was one.
+    m_session.SetBreakRecord(&m_env.Files(),
+                             (ListFolder::DataHomeOf(folder) / BreakRecord::kFileName).string());
+    const int32_t breakLeftMs = m_session.RestoreBreak();
     StartRound();
     m_timeRecord.Load();
     OfferToQuitOverUnreadableFiles();
@@ -195,6 +204,8 @@ bool CQuibbixDlg::Initialize() {
     m_sync->Watch([this] { OnSyncFolderChanged(); });
     FocusFirstAnswer();
     m_initialized = true;
+    // At the first tick, once the window shows.
+    m_pendingBreakMs = breakLeftMs;
     return true;
 }
 
@@ -562,7 +573,7 @@ void CQuibbixDlg::PlaceStudyLine() {
 
 void CQuibbixDlg::UpdateStudyLine() {
     // Text only: the place was set by the layout, for any text the line can show.
-    if (!m_session.IsPaused() && !m_session.IsBeforeReveal()) {
+    if (!m_session.IsAway() && !m_session.IsPaused() && !m_session.IsBeforeReveal()) {
         m_studyLine.ShowHint(m_session.GetFirstAnswer());
         return;
     }
@@ -574,6 +585,7 @@ void CQuibbixDlg::UpdateStudyLine() {
     progress.toBeViewed = m_wordSelect.GetWordState().GetToBeViewed().GetCount();
     progress.msSinceBreak = m_session.GetMsSinceBreak();
     progress.wordsSinceBreak = m_session.GetWordsSinceBreak();
+    progress.isAway = m_session.IsAway();
     m_studyLine.ShowProgress(progress);
 }
 
@@ -773,6 +785,13 @@ void CQuibbixDlg::WaitForSyncAndRecord() {
 
 void CQuibbixDlg::OnTick(uint32_t timerId) {
     if (timerId != TICK_TIMER_ID) return;
+    if (m_pendingBreakMs > 0) {
+        // The break under way when the window last closed goes on.
+        TakeABreak(std::exchange(m_pendingBreakMs, 0));
+        return;
+    }
+    m_awayWatch->Tick();
+    if (m_session.IsStudying() && m_awayWatch->IsAway()) m_session.GoAway();
     m_session.Tick();
     // While a sync runs the session files are its own; the verdicts wait in the log and the
     // save for a tick after it.
@@ -954,8 +973,11 @@ void CQuibbixDlg::ShowWordUnrevealed() {
     if (m_speech) m_speech->OnWordShown();
 }
 
-void CQuibbixDlg::TakeABreak() {
-    m_session.BeginBreak();
+void CQuibbixDlg::TakeABreak(int32_t leftMs) {
+    // A break taken up before the start press leaves the window waiting for it again.
+    const bool wasWaiting = m_session.IsPaused();
+    m_session.BeginBreak(leftMs);
+    GetBreakDlg().StartAt(BreakRecord::kBreakMs - leftMs);
     HideWindowNow(&m_wordBox);
     RedrawWindowNow(this);
     GetBreakDlg().SetConfigData(m_settings);
@@ -965,6 +987,22 @@ void CQuibbixDlg::TakeABreak() {
     ShowWindow(&m_wordBox);
     RedrawWindowNow(this);
     m_session.EndBreak();
+    if (wasWaiting) {
+        m_session.SuspendClock();
+        m_session.WaitForStart();
+    }
+    UpdateStudyLine();
+}
+
+void CQuibbixDlg::SetAwaySeconds(int seconds) {
+    m_awayWatch->SetAwaySeconds(seconds);
+    m_session.HoldBackSinceInput(m_awayWatch->IsOn());
+}
+
+void CQuibbixDlg::OnInput() {
+    m_session.NoteInput();
+    if (!m_session.IsAway()) return;
+    m_session.ComeBack();
     UpdateStudyLine();
 }
 

@@ -14,6 +14,7 @@
 // after every save, and when the folder changes while nothing waits for the learner; what
 // arrived is read in with the word on screen kept, and the study line says so.
 
+#include "engine/BreakRecord.h"
 #include "engine/HistoryFile.h"
 #include "engine/StudySession.h"
 #include "engine/TimeWordRecord.h"
@@ -22,6 +23,7 @@
 #include "platform/ModuleLoader.h"
 #include "platform/PlatformServices.h"
 #include "platform/TemplateDialog.h"
+#include "ui/AwayWatch.h"
 #include "ui/BreakDlg.h"
 #include "ui/ProgressLoader.h"
 #include "ui/QuibConfigData.h"
@@ -107,7 +109,14 @@ public:
     void OnButtonNo() { OnAnswer(ANSWER_NO); }
     void OnFontsAndColors();
     void OnShowStatistics();
-    void TakeABreak();
+    // A break of `leftMs`: the whole two minutes, or the rest of one under way when the
+    // window closed.
+    void TakeABreak(int32_t leftMs = BreakRecord::kBreakMs);
+    // An input from the learner: after time away the clocks go on from here.
+    void OnInput();
+    AwayWatch& GetAwayWatch() { return *m_awayWatch; }
+    // Another away time than the user's setting (tests); 0 turns the pause off.
+    void SetAwaySeconds(int seconds);
     void OnTick(uint32_t timerId);
     void OnExitRequest();
     // Takes the last verdict back, when there is one, and shows its word again.
@@ -137,6 +146,7 @@ public:
     void SetMsSinceBreak(int32_t ms) { m_session.SetMsSinceBreak(ms); }
     int32_t GetWordsSinceBreak() const { return m_session.GetWordsSinceBreak(); }
     bool IsPaused() const { return m_session.IsPaused(); }
+    bool IsAway() const { return m_session.IsAway(); }
     bool IsBeforeReveal() const { return m_session.IsBeforeReveal(); }
     const CWinText& GetWordBox() const { return m_wordBox; }
     const CWinText& GetDefinitionBox() const { return m_defBox; }
@@ -283,6 +293,9 @@ private:
     // Made as the window opens when typing; the answer typed for the word on screen has
     // revealed it, and the verdict it suggests waits for the press that decides.
     AnswerLine* m_answerLine = nullptr;
+    std::unique_ptr<AwayWatch> m_awayWatch;
+    // What is left of a break under way when the window last closed, taken at the first tick.
+    int32_t m_pendingBreakMs = 0;
     bool m_isTypedRevealed = false;
     int32_t m_suggested = ANSWER_NO;
     // A press or an undo whose outcome the focused button has not told yet.

@@ -70,6 +70,10 @@ CStudyLine::CStudyLine(QWidget* parent) : QLabel(parent) {
 std::string CStudyLine::ProgressText(const Progress& p) {
     const QString others = Translations::Counted(
         "CStudyLine", QT_TRANSLATE_N_NOOP("CStudyLine", "%n other(s)"), p.others, "other");
+    if (p.isAway)
+        return tr("Paused while you were away\n%1, %2")
+            .arg(QString::fromStdString(RoundText(p)), QString::fromStdString(BreakText(p)))
+            .toStdString();
     return tr("This session: %1 \"I Know\", %2\n%3, %4")
         .arg(QString::number(p.knew), others, QString::fromStdString(RoundText(p)),
              QString::fromStdString(BreakText(p)))

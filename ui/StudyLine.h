@@ -33,6 +33,7 @@ public:
         int32_t toBeViewed = 0;
         int32_t msSinceBreak = 0;
         int32_t wordsSinceBreak = 0;
+        bool isAway = false;  // the clocks stand still until the learner's next input
     };
 
     explicit CStudyLine(QWidget* parent = nullptr);

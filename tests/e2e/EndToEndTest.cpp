@@ -3,6 +3,7 @@
 // of the screen, key presses and clicks through xdotool, screenshots, the controls' screen
 // rectangles the program reports, and the session files the study leaves behind.
 
+#include "engine/BreakRecord.h"
 #include "engine/SessionFiles.h"
 #include "engine/WordListFile.h"
 #include "lists/ListStore.h"
@@ -335,6 +336,8 @@ std::map<fs::path, std::pair<std::string, fs::file_time_type>> Snapshot(const fs
     for (auto it = fs::recursive_directory_iterator(folder);
          it != fs::recursive_directory_iterator(); ++it) {
         if (it->path().filename() == "lists") it.disable_recursion_pending();
+        // The learner's break clock lies in the data folder, but is no list's.
+        if (it->path().filename() == "break.txt") continue;
         if (it->is_regular_file())
             files[it->path()] = {ReadFile(it->path().string()), it->last_write_time()};
     }
@@ -449,6 +452,47 @@ TEST_F(FirstListUnderOpenbox, LaunchReverse_StudiesBackwards_AndLeavesTheUsualSe
     ASSERT_EQ(0, launch.WaitForExit(10));
     EXPECT_EQ("1\n", ReadFile((m_home / "session-reverse/known.txt").string()).substr(0, 2));
     EXPECT_TRUE(before == Snapshot(m_home / "session")) << "the usual session changed";
+}
+
+// Left alone longer than away-seconds, the window adds none of that time to Time.txt; and the
+// judgements toward the next break count on over a restart.
+TEST_F(FirstListUnderOpenbox, LeftAlone_TheTimeAwayIsNoStudy_AndARestartSkipsNoBreak) {
+    fs::current_path(m_home);
+    WriteList();
+    // The run before ended 149 judgements after the last break.
+    WriteFile(BreakRecord::kFileName, "quibbix-break 1\nstudy-ms\t0\nwords\t149\n");
+    fs::current_path(m_dir.path());
+    fs::create_directories("config/quibbix");
+    WriteFile("config/quibbix/quibbix.ini", "[General]\naway-seconds=2\n");
+    {
+        Launch launch;
+        ASSERT_TRUE(FocusWindow("Quibbix"));
+        ASSERT_TRUE(Keys("Return"));
+        // The learner is away: eight seconds in which nothing reaches the window.
+        std::this_thread::sleep_for(std::chrono::seconds(8));
+        Exit();
+        ASSERT_EQ(0, launch.WaitForExit(10));
+    }
+    const double seconds = std::stod(ReadFile((m_home / "session/Time.txt").string()));
+    EXPECT_LT(seconds, 5.0) << "the time away counted as study";
+    EXPECT_NE(ReadFile((m_home / BreakRecord::kFileName).string()).find("words\t149"),
+              std::string::npos);
+    {
+        Launch launch;
+        ASSERT_TRUE(FocusWindow("Quibbix"));
+        ASSERT_TRUE(Keys("Return k d"));
+        // The 150th judgement since the last break, in a run of its own, begins one.
+        const auto isOnBreak = [&] {
+            return ReadFile((m_home / BreakRecord::kFileName).string()).find("break-started") !=
+                   std::string::npos;
+        };
+        ASSERT_TRUE(WaitFor(isOnBreak, 30));
+        KeepScreen("break-after-restart.png");
+        // Escape ends it once its first two seconds are over.
+        ASSERT_TRUE(WaitFor([&] { return Keys("Escape") && !isOnBreak(); }, 30));
+        Exit();
+        ASSERT_EQ(0, launch.WaitForExit(10));
+    }
 }
 
 // Typed, the answer keys are letters of the answer; Enter reveals it and Enter again gives

@@ -20,6 +20,7 @@
 #include <QTextBrowser>
 
 #include <algorithm>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -1046,6 +1047,120 @@ TEST(MainWindowTest, CardPictures_ShowWithTheWord_AndWithTheRevealedDefinition) 
         Click(dlg, Dlg::kYesId);
         EXPECT_FALSE(dlg.GetDefinitionBox().HasPicture());
     });
+}
+
+}  // namespace
+
+namespace {
+
+// Seconds of study pass: the wall clock of the usage clock and one tick each.
+void Pass(MainWindowHarness& h, Dlg& dlg, int seconds) {
+    for (int i = 0; i < seconds; ++i) {
+        ++h.env.now;
+        dlg.OnTick(Dlg::TICK_TIMER_ID);
+    }
+}
+
+TEST(MainWindowTest, AwayFromTheKeyboard_BothClocksStopAtTheLastInput_AndInputGoesOn) {
+    MainWindowHarness h;
+    h.Run([&](Dlg& dlg) {
+        dlg.SetAwaySeconds(5);
+        Click(dlg, Dlg::kYesId);
+        dlg.GetAwayWatch().NoteInput();
+        Pass(h, dlg, 3);
+        dlg.GetAwayWatch().NoteInput();
+        Pass(h, dlg, 4);
+        EXPECT_FALSE(dlg.IsAway());
+        // Not yet confirmed, the last seconds are not saved.
+        dlg.GetTimeRecord().Save();
+        EXPECT_EQ(ReadFile("session/Time.txt"), "3.0");
+        Pass(h, dlg, 1);
+        ASSERT_TRUE(dlg.IsAway());
+        EXPECT_EQ(dlg.GetMsSinceBreak(), 3000);
+        EXPECT_EQ(dlg.GetTimeRecord().GetRunTime(), 3);
+        EXPECT_NE(dlg.GetStudyLine().text().indexOf("Paused while you were away"), -1)
+            << dlg.GetStudyLine().text().toStdString();
+        // A long time away adds nothing, to either clock.
+        Pass(h, dlg, 900);
+        EXPECT_EQ(dlg.GetMsSinceBreak(), 3000);
+        EXPECT_EQ(dlg.GetTimeRecord().GetRunTime(), 3);
+        dlg.GetAwayWatch().NoteInput();
+        EXPECT_FALSE(dlg.IsAway());
+        Pass(h, dlg, 2);
+        dlg.GetAwayWatch().NoteInput();
+        EXPECT_EQ(dlg.GetMsSinceBreak(), 5000);
+        EXPECT_EQ(dlg.GetTimeRecord().GetRunTime(), 5);
+
+        // A locked session is away at once.
+        dlg.GetAwayWatch().SetDesktopIdle(true);
+        Pass(h, dlg, 1);
+        EXPECT_TRUE(dlg.IsAway());
+        EXPECT_EQ(dlg.GetTimeRecord().GetRunTime(), 5);
+        dlg.GetAwayWatch().SetDesktopIdle(false);
+        dlg.GetAwayWatch().NoteInput();
+
+        // Zero turns the pause off: time with no input counts as it always did.
+        dlg.SetAwaySeconds(0);
+        Pass(h, dlg, 600);
+        EXPECT_FALSE(dlg.IsAway());
+        EXPECT_EQ(dlg.GetTimeRecord().GetRunTime(), 605);
+    });
+}
+
+std::string BreakFile(int64_t startedAgo, int words) {
+    const int64_t now = std::chrono::duration_cast<std::chrono::seconds>(
+                            std::chrono::system_clock::now().time_since_epoch())
+                            .count();
+    std::string text = "quibbix-break 1\nstudy-ms\t600000\nwords\t" + std::to_string(words) + "\n";
+    if (startedAgo >= 0)
+        text += "break-started\t" + std::to_string(now - startedAgo) + "\nbreak-left-ms\t120000\n";
+    return text;
+}
+
+TEST(MainWindowTest, ABreakSurvivesARestart_AndTheCountTowardTheNextGoesOn) {
+    {
+        // Killed a minute into its break: the window opens on the rest of it, then waits
+        // for the start press.
+        MainWindowHarness h;
+        WriteFile(BreakRecord::kFileName, BreakFile(60, 150));
+        h.Run([&](Dlg& dlg) {
+            QWidget* opened =
+                WithModal([&] { dlg.OnTick(Dlg::TICK_TIMER_ID); },
+                          [&](QWidget* w) {
+                              EXPECT_NEAR(dlg.GetBreakDlg().GetElapsed(), 60000, 3000);
+                              EXPECT_FALSE(dlg.GetTimeRecord().IsRunning());
+                              Click(w, IDOK);
+                          });
+            EXPECT_EQ(opened, &dlg.GetBreakDlg());
+            EXPECT_EQ(dlg.GetWordsSinceBreak(), 0);
+            EXPECT_TRUE(dlg.IsPaused());
+            EXPECT_EQ(dlg.GetWordBox().GetText(), "Press \"I Know\" to Start");
+            EXPECT_FALSE(dlg.GetTimeRecord().IsRunning());
+        });
+    }
+    {
+        // Its time ran out while the program was closed: it is over.
+        MainWindowHarness h;
+        WriteFile(BreakRecord::kFileName, BreakFile(600, 150));
+        h.Run([&](Dlg& dlg) {
+            dlg.OnTick(Dlg::TICK_TIMER_ID);
+            EXPECT_FALSE(dlg.GetBreakDlg().isVisible());
+            EXPECT_EQ(dlg.GetWordsSinceBreak(), 0);
+            EXPECT_EQ(dlg.GetMsSinceBreak(), 0);
+        });
+    }
+    {
+        // 149 judgements before the restart: the next one brings the break.
+        MainWindowHarness h;
+        WriteFile(BreakRecord::kFileName, BreakFile(-1, 149));
+        h.Run([&](Dlg& dlg) {
+            EXPECT_EQ(dlg.GetWordsSinceBreak(), 149);
+            Click(dlg, Dlg::kYesId);
+            Click(dlg, Dlg::kNoId);
+            EXPECT_TRUE(h.PressExpectingMaybeBreak(Dlg::kNoId));
+        });
+        EXPECT_NE(ReadFile(BreakRecord::kFileName).find("words\t0"), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -237,6 +237,8 @@ TEST_F(StudySyncWindowTest, SaveInTheBackground_CarriesTheSecondsSinceTheVerdict
         Click(dialog, CQuibbixDlg::kNoId);
         Click(dialog, CQuibbixDlg::kNoId);
         env.now += 100;
+        // The learner is there: an input confirms the time since the last one.
+        dialog.GetAwayWatch().NoteInput();
         for (int tick = 0; tick < StudySession::kBackgroundSaveTicks + 20; ++tick) {
             dialog.OnTick(CQuibbixDlg::TICK_TIMER_ID);
             QTest::qWait(5);
