@@ -329,6 +329,12 @@ any answer goes on.</source>
         <translation>Als unbekannt vermerkt:
 jede Antwort geht weiter.</translation>
     </message>
+    <message>
+        <source>Paused while you were away
+%1, %2</source>
+        <translation>Angehalten, während Sie weg waren
+%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>ChooserWindow</name>

@@ -329,6 +329,12 @@ any answer goes on.</source>
         <translation>Anotada como desconocida:
 cualquier respuesta pasa a la siguiente.</translation>
     </message>
+    <message>
+        <source>Paused while you were away
+%1, %2</source>
+        <translation>En pausa mientras no estaba
+%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>ChooserWindow</name>

@@ -329,6 +329,12 @@ any answer goes on.</source>
         <translation>Noté comme inconnu&#xa0;:
 toute réponse passe à la suite.</translation>
     </message>
+    <message>
+        <source>Paused while you were away
+%1, %2</source>
+        <translation>En pause pendant votre absence
+%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>ChooserWindow</name>

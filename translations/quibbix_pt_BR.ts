@@ -329,6 +329,12 @@ any answer goes on.</source>
         <translation>Anotada como desconhecida:
 qualquer resposta continua.</translation>
     </message>
+    <message>
+        <source>Paused while you were away
+%1, %2</source>
+        <translation>Pausado enquanto você estava fora
+%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>ChooserWindow</name>

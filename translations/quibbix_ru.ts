@@ -334,6 +334,12 @@ any answer goes on.</source>
         <translation>Отмечено «не знаю»:
 любой ответ — дальше.</translation>
     </message>
+    <message>
+        <source>Paused while you were away
+%1, %2</source>
+        <translation>Пауза, пока вас не было
+%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>ChooserWindow</name>

@@ -324,6 +324,12 @@ any answer goes on.</source>
         <translation>已记为不认识：
 按任意回答继续。</translation>
     </message>
+    <message>
+        <source>Paused while you were away
+%1, %2</source>
+        <translation>离开期间已暂停
+%1，%2</translation>
+    </message>
 </context>
 <context>
     <name>ChooserWindow</name>
