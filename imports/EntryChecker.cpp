@@ -35,7 +35,8 @@ bool EntryChecker::Encode(const std::string& word, const std::string& definition
     RecordEncoder::Options options;
     options.encoding = m_encoding;
     RecordEncoder encoder(options, diagnostics, std::string());
-    const std::vector<WordRecord> records = encoder.Encode({ImportedEntry{0, word, definition, {}}});
+    const std::vector<WordRecord> records =
+        encoder.Encode({ImportedEntry{0, word, definition, {}}});
     if (records.empty()) {
         problem = LearnersWords::Said("EntryChecker", "the entry is refused");
         for (const Diagnostics::Message& message : diagnostics.Messages()) {

@@ -121,7 +121,6 @@ TEST_F(TimeWordRecordTest, HeldBack_TimeSinceTheLastInputWaitsForTheNext) {
     EXPECT_EQ(16, record->GetTotalTime());
 }
 
-
 TEST(BreakRecordTest, ABreaksTimeRunsOnTheWallClock_NeverLongerThanItWas) {
     BreakRecord record;
     record.breakStartedS = 1000;
