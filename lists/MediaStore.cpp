@@ -67,6 +67,7 @@ MediaStore::MediaStore(fs::path folder, uint64_t maxListBytes, std::string dir)
     : m_folder(std::move(folder)), m_maxListBytes(maxListBytes), m_dir(std::move(dir)) {}
 
 void MediaStore::Remove(const std::string& name) const {
+    m_totalBytes.reset();
     std::error_code ignored;
     if (IsStoredName(name)) fs::remove(Dir() / name, ignored);
 }
@@ -188,7 +189,8 @@ std::optional<std::string> MediaStore::Keep(const fs::path& temp, const std::str
         return name;
     }
     // The copy lies in the folder already, and counts with the rest.
-    if (TotalBytes() > m_maxListBytes) {
+    const uint64_t size = fs::file_size(temp, error);
+    if (error || TotalBytes() + size > m_maxListBytes) {
         fs::remove(temp, error);
         note = Noted(
             what,
@@ -198,7 +200,15 @@ std::optional<std::string> MediaStore::Keep(const fs::path& temp, const std::str
     }
     // Whatever stands under the name is not what the name says (a damaged or planted file):
     // the true bytes take its place.
+    // A planted file under the name makes the total unknown again; otherwise it grows.
+    const bool isReplacing = fs::exists(fs::symlink_status(Dir() / name, error));
     fs::rename(temp, Dir() / name, error);
+    if (!error && m_totalBytes) {
+        if (isReplacing)
+            m_totalBytes.reset();
+        else
+            *m_totalBytes += size;
+    }
     if (error) {
         fs::remove(temp, error);
         note = Noted(what, QT_TRANSLATE_NOOP("MediaStore",
@@ -239,6 +249,7 @@ std::optional<fs::path> MediaStore::Verified(const std::string& name) const {
 }
 
 void MediaStore::KeepOnly(const std::set<std::string>& kept) const {
+    m_totalBytes.reset();
     std::error_code error;
     for (fs::directory_iterator it(Dir(), error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
@@ -248,13 +259,18 @@ void MediaStore::KeepOnly(const std::set<std::string>& kept) const {
     }
 }
 
+// Counted once for the store's life, then kept up as files come in: a deck of thousands of
+// pictures would otherwise read the folder again for each.
 uint64_t MediaStore::TotalBytes() const {
+    if (m_totalBytes) return *m_totalBytes;
     uint64_t total = 0;
     std::error_code error;
     for (fs::directory_iterator it(Dir(), error), end; !error && it != end; it.increment(error)) {
         struct stat info {};
-        if (::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        if (it->path().filename().string().rfind(kTempPrefix, 0) != 0 &&
+            ::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode))
             total += static_cast<uint64_t>(info.st_size);
     }
+    m_totalBytes = total;
     return total;
 }

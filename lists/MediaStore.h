@@ -46,7 +46,7 @@ public:
     void Remove(const std::string& name) const;
     // Removes every file but those named in `kept`, and what an interrupted copy left.
     void KeepOnly(const std::set<std::string>& kept) const;
-    // The bytes the store's files take.
+    // The bytes the store's files take, copies being written left out.
     uint64_t TotalBytes() const;
 
     // "<64 hex digits>.<known extension>".
@@ -68,4 +68,6 @@ private:
     std::filesystem::path m_folder;
     uint64_t m_maxListBytes;
     std::string m_dir;
+    // The bytes the store's files take, once counted.
+    mutable std::optional<uint64_t> m_totalBytes;
 };
