@@ -62,13 +62,16 @@ bool AwayWatch::eventFilter(QObject* watched, QEvent* event) {
 
 void AwayWatch::NoteInput() {
     m_ticksSinceInput = 0;
+    ++m_inputs;
+    // Whoever types is at an unlocked desktop; the next question says again if not.
+    m_isDesktopIdle = m_screenSaverActive = m_sessionIdle = m_sessionLocked = false;
     if (m_onInput) m_onInput();
 }
 
 void AwayWatch::Tick() {
     if (!IsOn()) return;
     if (m_ticksSinceInput < m_awaySeconds) ++m_ticksSinceInput;
-    if (m_ticksSinceInput % kAskEveryTicks == 0) AskDesktop();
+    if (++m_ticks % kAskEveryTicks == 0) AskDesktop();
 }
 
 bool AwayWatch::IsAway() const {
@@ -79,23 +82,25 @@ bool AwayWatch::IsAway() const {
 void AwayWatch::AskDesktop() {
     if (m_isAsking) return;
     m_isAsking = true;
-    const auto ask = [this](QDBusConnection bus, QDBusMessage message, bool* answer) {
+    const unsigned asked = m_inputs;
+    const auto ask = [this, asked](QDBusConnection bus, QDBusMessage message, bool* answer) {
         if (!bus.isConnected()) return;
         auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, 2000), this);
-        connect(
-            watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, answer](QDBusPendingCallWatcher* call) {
-                const QDBusMessage reply = call->reply();
-                if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-                    QVariant value = reply.arguments().first();
-                    if (value.canConvert<QDBusVariant>())
-                        value = value.value<QDBusVariant>().variant();
-                    *answer = value.toBool();
-                }
-                m_isDesktopIdle = m_screenSaverActive || m_sessionIdle || m_sessionLocked;
-                m_isAsking = false;
-                call->deleteLater();
-            });
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this, answer, asked](QDBusPendingCallWatcher* call) {
+                    const QDBusMessage reply = call->reply();
+                    // An answer asked before the last input may tell of a lock since undone.
+                    if (asked == m_inputs && reply.type() == QDBusMessage::ReplyMessage &&
+                        !reply.arguments().isEmpty()) {
+                        QVariant value = reply.arguments().first();
+                        if (value.canConvert<QDBusVariant>())
+                            value = value.value<QDBusVariant>().variant();
+                        *answer = value.toBool();
+                    }
+                    m_isDesktopIdle = m_screenSaverActive || m_sessionIdle || m_sessionLocked;
+                    m_isAsking = false;
+                    call->deleteLater();
+                });
     };
     ask(QDBusConnection::sessionBus(),
         QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),

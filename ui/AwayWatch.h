@@ -44,6 +44,8 @@ private:
     std::function<void()> m_onInput;
     int m_awaySeconds = kDefaultAwaySeconds;
     int m_ticksSinceInput = 0;
+    unsigned m_ticks = 0;
+    unsigned m_inputs = 0;  // how many inputs so far, to know a stale answer
     bool m_isDesktopIdle = false;
     bool m_isAsking = false;
     // Each answer of the last round of questions: the desktop is idle when any says so.
