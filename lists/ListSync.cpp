@@ -126,10 +126,12 @@ bool DiffLocal(const Local& local, const Journal& journal, Replayed& replayed,
 // Appends to this computer's journal what was done here since the last sync: any change of the
 // words since then, and `answers`. Needs neither the sync folder nor the replay, so that the
 // study flow can put its answers here before it saves the session files that already count
-// them. Leaves in `replayed` the words on disk and the id of each.
+// them. Leaves in `replayed` the words on disk and the id of each. With `media`, the media
+// state as the last sync left it, also tells how the cards' pictures and recordings changed
+// since: only a sync does, so that no answer reads the media index.
 bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direction direction,
                  const std::vector<AnswerLog::Entry>& answers, Replayed& replayed, Report& report,
-                 std::string& error) {
+                 std::string& error, const SyncMedia::State* media = nullptr) {
     std::vector<JournalEvent> events;
     // A list as the last sync left it holds no change of the words to tell.
     replayed.listStamp = SyncSide::ListStamp(local.listFolder);
@@ -144,29 +146,17 @@ bool AppendLocal(const Local& local, Journal& journal, HybridClock& clock, Direc
     const std::vector<JournalEvent> judged = AnswerEvents::Of(
         answers, WayOf(direction), replayed.ids, undoes ? journal.Events() : kNone, report.notes);
     events.insert(events.end(), judged.begin(), judged.end());
-    // The cards' pictures and recordings changed here since the last sync.
-    SyncMedia::State media = SyncMedia::Load(local.files, local.listFolder);
-    const size_t mediaFrom = events.size();
-    const std::vector<JournalEvent> mediaEvents =
-        SyncMedia::Diff(media, MediaIndex::Load(local.listFolder));
-    events.insert(events.end(), mediaEvents.begin(), mediaEvents.end());
-    uint64_t sequence = journal.NextSequence();
+    if (media) {
+        const std::vector<JournalEvent> changed =
+            SyncMedia::Diff(*media, MediaIndex::Load(local.listFolder));
+        events.insert(events.end(), changed.begin(), changed.end());
+    }
     for (JournalEvent& event : events) {
         event.time = clock.Now();
         if (event.kind == JournalEvent::Kind::kJudgement)
             event.wallOffsetS -= event.time.physicalMs / 1000;
-        // As the journal numbers them, so that the media state can take them at once.
-        event.device = local.device;
-        event.sequence = sequence++;
     }
     if (!events.empty() && !journal.Append(events, error)) return false;
-    // Taken into the state at once: a save before the next sync would tell them again.
-    if (!mediaEvents.empty()) {
-        SyncMedia::Apply(media,
-                         {events.begin() + static_cast<std::ptrdiff_t>(mediaFrom), events.end()});
-        WriteFileAtomically(local.files, Under(local.listFolder, SyncMedia::kStateFile),
-                            SyncMedia::Serialize(media));
-    }
     replayed.nextSequence = journal.NextSequence();
     return true;
 }
@@ -268,7 +258,9 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     }
     replayed.seen = SyncSide::ReadSeen(seenText);
     const uint64_t sequenceBefore = journal.NextSequence();
-    if (!AppendLocal(local, journal, clock, direction, answers, replayed, report, error))
+    // The media events this sync appends come back through the merge, like every other.
+    SyncMedia::State media = SyncMedia::Load(files, folder);
+    if (!AppendLocal(local, journal, clock, direction, answers, replayed, report, error, &media))
         return false;
     replayed.latest = clock.Last();
     if (journal.NextSequence() != sequenceBefore)
@@ -281,6 +273,13 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
         report.notes.push_back(LearnersWords::Filled(
             LearnersWords::Said("ListSync", "%1; what was done here syncs once the folder is back"),
             {folderError}));
+        // The media events just appended are in the state now, or every sync until the folder
+        // is back would tell them again.
+        const std::string before = SyncMedia::Serialize(media);
+        SyncMedia::Apply(media, journal.Events());
+        if (SyncMedia::Serialize(media) != before)
+            WriteFileAtomically(files, Under(folder, SyncMedia::kStateFile),
+                                SyncMedia::Serialize(media));
         return true;
     }
     Journal::CopyResult published;
@@ -295,7 +294,6 @@ bool SyncLocked(const Local& local, const fs::path& syncFolder, Direction direct
     if (!SyncSide::ReadLocalBase(files, folder, base, error)) return false;
     // Arrivals are told from the merged events: a seed may hold none that was not told yet.
     const JournalMerge::Checkpoint* held = merge.Held();
-    SyncMedia::State media = SyncMedia::Load(files, folder);
     if (held && (std::any_of(held->highest.begin(), held->highest.end(),
                              [&](const auto& device) {
                                  const auto told = replayed.seen.find(device.first);

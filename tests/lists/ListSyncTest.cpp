@@ -1072,7 +1072,17 @@ TEST_F(ListSyncMediaTest, ACardsFilesTravel_CheckedAgainstTheirNames_AndGoWhenTa
     GiveFirstWord(a, {"", "", picture.string(), ""});
     const std::string name = FirstWordsMedia(a).definitionPicture;
     ASSERT_TRUE(MediaStore::IsStoredName(name));
+    // The folder away (a stick unplugged), the change is told once however often it syncs.
+    const fs::path away = a.sync.string() + "-away";
+    fs::rename(a.sync, away);
+    EXPECT_TRUE(Sync(a).isFolderAway);
     Sync(a);
+    fs::rename(away, a.sync);
+    Sync(a);
+    const std::string told = ReadFile((a.List() / "sync/journal.txt").string());
+    const size_t first = told.find("\nM ");
+    ASSERT_NE(first, std::string::npos) << told;
+    EXPECT_EQ(told.find("\nM ", first + 1), std::string::npos) << told;
     EXPECT_NE(ReadFile((a.List() / "sync/journal.txt").string()).find("M "), std::string::npos);
 
     // The journal before the file, then a forged file under its name: nothing comes in, and
